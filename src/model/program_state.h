@@ -1,0 +1,47 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "model/band.h"
+#include "model/channels.h"
+#include "model/dtmf.h"
+#include "model/fm.h"
+#include "model/hidden_modes.h"
+#include "model/language.h"
+#include "model/options.h"
+#include "model/power.h"
+
+namespace talvo {
+
+// Radio addresses 0x000..0xC00; 0x000..0xBFF is the configuration memory.
+inline constexpr std::size_t kImageSize = 0xC01;
+inline constexpr std::size_t kConfigSize = 0xC00;
+using ImageBytes = std::array<std::uint8_t, kImageSize>;
+
+// Everything a running program holds, program-wide for the whole run. The windows are views
+// over it; the decoder writes it and the encoder reads it.
+struct ProgramState {
+    LanguageFlagValue LanguageFlag = kEnglish;
+    ChannelStores channels;
+    BandState band;
+    OptionalFeatures options = DefaultOptionalFeatures();
+    FmChannels fm;
+    FmWindowFields fmWindow;
+    PowerGrades powerGrades = kPowerGradesAtStart;
+    HiddenModes hidden;
+    DtmfSettings dtmf;
+    int PortNumber = 0;
+
+    // Filled by a radio read or a file open; read only by the decoder.
+    ImageBytes RadioImage{};
+    // Written only by the encoder; never copied from RadioImage, so a byte the encoder leaves
+    // alone keeps its earlier value (zero from the start).
+    ImageBytes EncodedImage{};
+};
+
+// The state of a freshly started program before any window shows it: band 0, the optional
+// features at their defaults, empty channels and FM record, power grades at their start values.
+ProgramState StartupState(LanguageFlagValue lang = kEnglish);
+
+}  // namespace talvo

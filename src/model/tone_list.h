@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+
+#include "model/language.h"
+
+namespace talvo {
+
+// The 265-entry tone list shared by every tone field: index 0 "Off" (follows the language),
+// 1..50 CTCSS tones, 51..157 DCS codes with "N", 158..264 the same codes with "I".
+inline constexpr int kToneCount = 265;
+inline constexpr int kCtcssCount = 50;
+inline constexpr int kDcsCount = 107;
+inline constexpr int kFirstDcsNormal = 1 + kCtcssCount;         // 51
+inline constexpr int kFirstDcsInverted = 1 + kCtcssCount + kDcsCount;  // 158
+
+// Text of entry `index` (0..264) in the given language; empty for an index outside the list.
+const std::string& ToneName(int index, LanguageFlagValue lang);
+
+// The "Off" entry in both languages.
+const Bilingual& ToneOffText();
+
+// The 50 CTCSS texts ("67.0" ...) and the 107 DCS code digit triples ("017" ...), in list order.
+const char* CtcssText(int i);
+const char* DcsDigits(int i);
+
+}  // namespace talvo

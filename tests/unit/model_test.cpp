@@ -1,0 +1,106 @@
+#include <gtest/gtest.h>
+
+#include "model/channel_lists.h"
+#include "model/options.h"
+#include "model/program_state.h"
+#include "model/tone_list.h"
+
+namespace talvo {
+namespace {
+
+TEST(ToneList, EntriesFollowListOrderAndLanguageOnlyForOff) {
+    EXPECT_EQ(ToneName(0, kChinese), "关闭");
+    EXPECT_EQ(ToneName(0, kEnglish), "Off");
+    EXPECT_EQ(ToneName(1, kEnglish), "67.0");
+    EXPECT_EQ(ToneName(50, kEnglish), "254.1");
+    EXPECT_EQ(ToneName(51, kChinese), "D017N");
+    EXPECT_EQ(ToneName(52, kEnglish), "D023N");
+    EXPECT_EQ(ToneName(157, kEnglish), "D754N");
+    EXPECT_EQ(ToneName(158, kEnglish), "D017I");
+    EXPECT_EQ(ToneName(264, kEnglish), "D754I");
+    EXPECT_EQ(ToneName(265, kEnglish), "");
+    EXPECT_EQ(ToneName(-1, kEnglish), "");
+}
+
+TEST(OptionalFeatures, WindowDefaultsAndListTexts) {
+    const OptionalFeatures o = DefaultOptionalFeatures();
+    EXPECT_EQ(o[ListId::ADisplayMode], 0);
+    EXPECT_EQ(o[ListId::BDisplayMode], 1);
+    EXPECT_EQ(o[ListId::SquelchLevel], 5);
+    EXPECT_EQ(o[ListId::TimeOutTimer], 2);
+    EXPECT_EQ(o[ListId::AStepFrequency], 4);
+    EXPECT_EQ(o[ListId::AVfoCallTone], 4);
+    EXPECT_EQ(o[TextId::AVfoFrequency], "136.00000");
+    EXPECT_EQ(o[TextId::BVfoFrequency], "400.00000");
+    EXPECT_EQ(o[TextId::AVfoOffsetData], "10");
+    EXPECT_FALSE(o[CheckId::AllowToCancelOperating]);
+    EXPECT_EQ(ListSize(ListId::AutoPowerOff), 16);
+    EXPECT_EQ(ListEntry(ListId::AutoPowerOff, 3, kEnglish), "3 Hour");
+    EXPECT_EQ(ListEntry(ListId::AutoPowerOff, 3, kChinese), "3 小时");
+    EXPECT_EQ(ListEntry(ListId::TimeOutTimer, 7, kEnglish), "7 Minute");
+    EXPECT_EQ(ListEntry(ListId::TimeOutTimer, 0, kChinese), "关闭");
+    EXPECT_EQ(ListSize(ListId::BVfoQtDqtEnc), kToneCount);
+    EXPECT_EQ(ListEntry(ListId::AVfoQtDqtDec, 0, kChinese), "关闭");
+    EXPECT_EQ(ListEntry(ListId::VoxGainLevel, 0, kEnglish), "1");
+    EXPECT_EQ(ListEntry(ListId::SquelchLevel, 9, kEnglish), "9");
+}
+
+TEST(OptionalFeatures, EditableListShowsTypedTextWithoutSelection) {
+    OptionalFeatures o = DefaultOptionalFeatures();
+    o[ListId::ScanMode] = -1;
+    o.typed[static_cast<std::size_t>(ListId::ScanMode)] = "xyz";
+    EXPECT_EQ(o.displayed(ListId::ScanMode, kEnglish), "xyz");
+    EXPECT_EQ(o.displayed(ListId::MainChannel, kEnglish), "A Group");
+}
+
+TEST(ChannelStores, ClearNOEmptiesRowAndStores) {
+    ProgramState s = StartupState();
+    s.channels.FreqText[0][4] = "145.00000";
+    s.channels.FreqText[1][4] = "145.60000";
+    s.channels.OptionIndex[2][4] = 2;
+    s.channels.OptionText[2][4] = "Middle";
+    s.channels.ChannelName[4] = "ABC";
+    s.channels.cell(5, kColName) = "ABC";
+    ClearNO(s.channels, 5);
+    EXPECT_TRUE(s.channels.isFree(5));
+    EXPECT_EQ(s.channels.FreqText[1][4], "");
+    EXPECT_EQ(s.channels.OptionIndex[2][4], 0);
+    EXPECT_EQ(s.channels.OptionText[2][4], "");
+    EXPECT_EQ(s.channels.ChannelName[4], "");
+    EXPECT_EQ(s.channels.cell(5, kColName), "");
+    ClearNO(s.channels, 0);  // out of range: nothing happens
+    ClearNO(s.channels, 129);
+}
+
+TEST(BandState, LimitsLowerInclusiveUpperExclusive) {
+    BandState b;
+    ASSERT_TRUE(b.select(0));
+    EXPECT_TRUE(b.contains(136.0));
+    EXPECT_TRUE(b.contains(174.995));
+    EXPECT_FALSE(b.contains(174.996));
+    EXPECT_FALSE(b.contains(175.0));
+    EXPECT_FALSE(b.contains(399.99999));
+    EXPECT_TRUE(b.contains(470.995));
+    EXPECT_FALSE(b.contains(470.996));
+    ASSERT_TRUE(b.select(1));
+    EXPECT_TRUE(b.contains(145.99999));
+    EXPECT_FALSE(b.contains(146.0));
+    EXPECT_FALSE(b.select(5));
+    EXPECT_FALSE(b.select(255));
+    EXPECT_EQ(b.index, 1);
+    EXPECT_DOUBLE_EQ(b.BandAHigh, 146.0);
+}
+
+TEST(StartupState, PowerGradesAndFmRecord) {
+    const ProgramState s = StartupState(kChinese);
+    EXPECT_EQ(s.LanguageFlag, kChinese);
+    EXPECT_EQ(s.powerGrades, (PowerGrades{218, 218, 116, 218, 218, 116}));
+    EXPECT_EQ(s.fm.PresentChannel, 0);
+    EXPECT_EQ(s.fmWindow.presentChannelText, "0");
+    EXPECT_EQ(s.dtmf.FirstDigitalDelay, 6);
+    EXPECT_EQ(s.band.index, 0);
+    for (auto b : s.EncodedImage) ASSERT_EQ(b, 0);
+}
+
+}  // namespace
+}  // namespace talvo
