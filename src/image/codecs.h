@@ -1,0 +1,65 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "model/language.h"
+
+namespace talvo {
+
+// Conversions between the radio's packed fields and the texts the editors show.
+// Hexadecimal digits are always upper case.
+
+// Frequency text "145.12500" -> 4 bytes, least significant first (00 25 51 14).
+// nullopt when a digit pair is not two hexadecimal digits (the value does not fit its byte).
+std::optional<std::array<std::uint8_t, 4>> PackFrequency(std::string_view text);
+// One packed byte of a frequency text: selector 1 gives byte +3 ... selector 4 byte +0.
+std::optional<std::uint8_t> PickDigitPair(std::string_view text, int selector);
+// 4 bytes (+0..+3) -> "145.12500"; erased bytes give "FFF.FFFFF".
+std::string UnpackFrequency(std::span<const std::uint8_t, 4> bytes);
+// 4 bytes -> offset text "0.60000" (non-numeric digits give "0.00000").
+std::string UnpackOffset(std::span<const std::uint8_t, 4> bytes);
+// Offset text -> "000.00000" form before packing ("0.6" -> "000.60000").
+std::string FormatOffsetForPacking(std::string_view text);
+
+// Tone text of the list -> 4 hex digits, low byte then high ("67.0" -> "7006").
+std::string EncodeTone(std::string_view toneText);
+// Low and high byte -> tone text ("67.0", "D023N", "D754I"; invalid codes give unlisted text).
+std::string DecodeTone(std::uint8_t low, std::uint8_t high);
+// Index of `text` in the tone list as shown in `lang`; 0 ("Off") when absent.
+int FindTone(std::string_view text, LanguageFlagValue lang);
+
+// FM frequency text -> 2 bytes, most significant first; nullopt when it does not fit.
+std::optional<std::array<std::uint8_t, 2>> EncodeFmFrequency(std::string_view text);
+// 2 bytes -> FM text with two decimals ("98.50"), or empty (FF FF, or above 108 MHz).
+std::string DecodeFmFrequency(std::uint8_t first, std::uint8_t second);
+
+// Name -> 16 hex digits (8 bytes), "FF" for each missing character; first 8 characters only.
+std::string ChannelCode(std::string_view name);
+// Bytes -> text, skipping every 0xFF byte.
+std::string DecodeCharacters(std::span<const std::uint8_t> bytes);
+
+// Frequency text -> five decimals, snapped down to the nearer 5 kHz / 6.25 kHz raster point.
+std::string SnapToRaster(std::string_view text);
+// Number text -> exactly two decimals, the second 0 or 5.
+std::string RoundTwoDecimals(std::string_view text);
+// Removes every character of code 0xFF.
+std::string StripFillers(std::string_view text);
+
+std::int64_t HexToNumber(std::string_view hex);
+std::string HexToBits(std::string_view hex);
+std::string BitsToHex(std::string_view bits);
+
+// The number formed by a text's leading digits and at most one decimal point (leading blanks
+// skipped, an optional sign); 0 for an empty or non-numeric text.
+double NumberValue(std::string_view text);
+// True when the text starts with a number in the sense of NumberValue.
+bool IsNumeric(std::string_view text);
+// "0.00000"-style formatting with `decimals` decimals, point as separator, half away from zero.
+std::string FormatFixed(double value, int decimals);
+
+}  // namespace talvo
