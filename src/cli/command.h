@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QStringList>
+
+#include <functional>
+#include <map>
+#include <string>
+
+namespace talvo::cli {
+
+// Exit statuses of talvo-cli; other tools rely on them.
+enum ExitStatus { ExitOk = 0, ExitUsage = 2, ExitFile = 3, ExitCommunication = 4 };
+
+// One subcommand: `run` gets the arguments after the command name and returns an exit status.
+struct Command {
+    std::string summary;  // one line for the tool's --help
+    std::function<int(const QStringList& args)> run;
+};
+
+// Every command file registers itself here with a static CommandRegistration, so adding a
+// command needs no edit anywhere else.
+std::map<std::string, Command>& Commands();
+
+struct CommandRegistration {
+    CommandRegistration(const std::string& name, Command command) {
+        Commands()[name] = std::move(command);
+    }
+};
+
+}  // namespace talvo::cli
