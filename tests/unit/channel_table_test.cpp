@@ -1,0 +1,247 @@
+#include "editors/logic/channel_table.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "model/channel_lists.h"
+#include "model/program_state.h"
+
+namespace talvo {
+namespace {
+
+BandState Band(int index) {
+    BandState band;
+    band.select(index);
+    return band;
+}
+
+struct BandCase {
+    int band;
+    const char* typed;
+    const char* stored;  // empty: refused
+};
+
+TEST(ChannelTableFrequency, BandLimitsRasterAndMalformedEntries) {
+    const std::vector<BandCase> cases = {
+        // lower limits inclusive, upper limits exclusive
+        {0, "136", "136.00000"},
+        {0, "174.995", "174.99500"},
+        {0, "174.996", ""},
+        {0, "175", ""},
+        {0, "399.99999", ""},
+        {0, "400", "400.00000"},
+        {0, "470.995", "470.99500"},
+        {0, "470.996", ""},
+        {0, "135.99999", ""},
+        {1, "145.99999", "145.99500"},
+        {1, "146", ""},
+        {1, "440", ""},
+        {3, "245.995", "245.99500"},
+        {3, "246", ""},
+        {4, "526.995", "526.99500"},
+        // snapped down to the nearer of the 5 kHz and 6.25 kHz points below
+        {0, "145.0031", "145.00000"},
+        {0, "145.013", "145.01250"},
+        {0, "145.0125", "145.01250"},
+        {0, "145.005", "145.00500"},
+        {0, "145.007", "145.00625"},
+        {0, "145.", "145.00000"},
+        {0, "0145.5", "145.50000"},
+        // not one number
+        {0, "145.1.2", ""},
+        {0, "1.45.5", ""},
+        {0, ".", ""},
+        {0, "", ""},
+    };
+    for (const BandCase& c : cases) {
+        EXPECT_EQ(BandCheckedFrequency(Band(c.band), c.typed), c.stored)
+            << "band " << c.band << " typed " << c.typed;
+    }
+}
+
+TEST(ChannelTableFrequency, FreeRowGetsDefaultsInEachLanguage) {
+    struct LangCase {
+        LanguageFlagValue lang;
+        std::vector<std::string> texts;  // columns 3..9
+    };
+    const std::vector<LangCase> cases = {
+        {kChinese, {"关闭", "关闭", "高", "关", "使能", "宽带", "关"}},
+        {kEnglish, {"Off", "Off", "High", "Off", "On", "Wide", "Off"}},
+    };
+    for (const LangCase& c : cases) {
+        ProgramState s = StartupState(c.lang);
+        EXPECT_EQ(CommitFrequency(s.channels, s.band, c.lang, 7, kColRxFreq, "145.5"),
+                  FrequencyCommit::Created);
+        EXPECT_EQ(s.channels.cell(7, 1), "145.50000");
+        EXPECT_EQ(s.channels.cell(7, 2), "145.50000");
+        EXPECT_EQ(s.channels.FreqText[0][6], "145.50000");
+        EXPECT_EQ(s.channels.FreqText[1][6], "145.50000");
+        const std::vector<int> indexes = {0, 0, 1, 1, 1, 1, 1};
+        for (int col = 3; col <= 9; ++col) {
+            const auto k = static_cast<std::size_t>(col - 3);
+            EXPECT_EQ(s.channels.cell(7, col), c.texts[k]) << "column " << col;
+            EXPECT_EQ(s.channels.OptionIndex[k][6], indexes[k]) << "column " << col;
+            EXPECT_EQ(s.channels.OptionText[k][6], "") << "column " << col;
+        }
+        EXPECT_EQ(s.channels.cell(7, 10), "");
+        EXPECT_EQ(s.channels.ChannelName[6], "");
+        // neighbours untouched
+        EXPECT_TRUE(s.channels.isFree(6));
+        EXPECT_TRUE(s.channels.isFree(8));
+    }
+}
+
+ProgramState WithChannel(int ch) {
+    ProgramState s = StartupState(kEnglish);
+    CommitFrequency(s.channels, s.band, kEnglish, ch, kColRxFreq, "145.5");
+    CommitFrequency(s.channels, s.band, kEnglish, ch, kColTxFreq, "146.1");
+    CommitOption(s.channels, ch, kColQtDqtDec, 1, "67.0");
+    CommitOption(s.channels, ch, kColPower, 2, "Middle");
+    CommitName(s.channels, ch, "ABC");
+    return s;
+}
+
+TEST(ChannelTableFrequency, ExistingChannelChangesOnlyTheEditedFrequency) {
+    ProgramState s = WithChannel(3);
+    EXPECT_EQ(CommitFrequency(s.channels, s.band, kEnglish, 3, kColRxFreq, "150"),
+              FrequencyCommit::Stored);
+    EXPECT_EQ(s.channels.cell(3, 1), "150.00000");
+    EXPECT_EQ(s.channels.FreqText[0][2], "150.00000");
+    EXPECT_EQ(s.channels.cell(3, 2), "146.10000");
+    EXPECT_EQ(s.channels.FreqText[1][2], "146.10000");
+    EXPECT_EQ(s.channels.cell(3, 3), "67.0");
+    EXPECT_EQ(s.channels.OptionIndex[0][2], 1);
+    EXPECT_EQ(s.channels.cell(3, 5), "Middle");
+    EXPECT_EQ(s.channels.OptionIndex[2][2], 2);
+    EXPECT_EQ(s.channels.ChannelName[2], "ABC");
+
+    // refused and empty transmit entries leave everything as it was
+    const ChannelStores before = s.channels;
+    EXPECT_EQ(CommitFrequency(s.channels, s.band, kEnglish, 3, kColTxFreq, "300"),
+              FrequencyCommit::Refused);
+    EXPECT_EQ(CommitFrequency(s.channels, s.band, kEnglish, 3, kColRxFreq, "1.2.3"),
+              FrequencyCommit::Refused);
+    EXPECT_EQ(CommitFrequency(s.channels, s.band, kEnglish, 3, kColTxFreq, ""),
+              FrequencyCommit::Unchanged);
+    EXPECT_EQ(s.channels.Cell, before.Cell);
+    EXPECT_EQ(s.channels.FreqText, before.FreqText);
+    EXPECT_EQ(s.channels.OptionIndex, before.OptionIndex);
+}
+
+TEST(ChannelTableFrequency, ClearingReceiveFrequencyDeletesTheWholeChannel) {
+    ProgramState s = WithChannel(3);
+    EXPECT_EQ(CommitFrequency(s.channels, s.band, kEnglish, 3, kColRxFreq, ""),
+              FrequencyCommit::Deleted);
+    EXPECT_TRUE(s.channels.isFree(3));
+    for (int col = 1; col <= 10; ++col) EXPECT_EQ(s.channels.cell(3, col), "") << col;
+    EXPECT_EQ(s.channels.FreqText[1][2], "");
+    EXPECT_EQ(s.channels.ChannelName[2], "");
+    for (std::size_t k = 0; k < 8; ++k) {
+        EXPECT_EQ(s.channels.OptionIndex[k][2], 0);
+        EXPECT_EQ(s.channels.OptionText[k][2], "");
+    }
+}
+
+TEST(ChannelTableEditing, FreeRowOpensOnReceiveFrequency) {
+    ProgramState s = WithChannel(3);
+    EXPECT_EQ(EditorColumn(s.channels, 4, 7), 1);
+    EXPECT_EQ(EditorColumn(s.channels, 4, 10), 1);
+    EXPECT_EQ(EditorColumn(s.channels, 3, 7), 7);
+    EXPECT_EQ(EditorColumn(s.channels, 3, 10), 10);
+    EXPECT_EQ(EditorColumn(s.channels, 3, 0), 0);
+    EXPECT_EQ(EditorColumn(s.channels, 129, 1), 0);
+}
+
+TEST(ChannelTableEditing, NamesDropFillersAndEmptyNameClearsCell) {
+    ProgramState s = WithChannel(3);
+    StoreName(s.channels, 3,
+              "AB\xff"
+              "C");
+    EXPECT_EQ(s.channels.ChannelName[2], "ABC");
+    CommitName(s.channels, 3, "");
+    EXPECT_EQ(s.channels.ChannelName[2], "");
+    EXPECT_EQ(s.channels.cell(3, 10), "");
+}
+
+TEST(ChannelTableRefresh, LanguageSwitchRerendersWordsOnly) {
+    ProgramState s = WithChannel(3);
+    CommitFrequency(s.channels, s.band, kEnglish, 5, kColRxFreq, "150");  // defaults, "Wide"
+    CommitOption(s.channels, 5, kColQtDqtEnc, 264, "D754I");
+    // a free channel whose name came from the radio
+    s.channels.ChannelName[9] = "FREE";
+    s.channels.cell(10, 10) = "FREE";
+
+    RefreshChannelGrid(s.channels, kChinese);
+    EXPECT_EQ(s.channels.cell(3, 1), "145.50000");
+    EXPECT_EQ(s.channels.cell(3, 2), "146.10000");
+    EXPECT_EQ(s.channels.cell(3, 3), "67.0");
+    EXPECT_EQ(s.channels.cell(3, 4), "关闭");
+    EXPECT_EQ(s.channels.cell(3, 5), "中");
+    EXPECT_EQ(s.channels.cell(3, 10), "ABC");
+    const std::vector<std::string> zh = {"关闭", "D754I", "高", "关", "使能", "宽带", "关"};
+    for (int col = 3; col <= 9; ++col) {
+        EXPECT_EQ(s.channels.cell(5, col), zh[static_cast<std::size_t>(col - 3)]) << col;
+    }
+    EXPECT_EQ(s.channels.cell(10, 10), "FREE");
+    EXPECT_EQ(s.channels.ChannelName[9], "FREE");
+
+    RefreshChannelGrid(s.channels, kEnglish);
+    const std::vector<std::string> en = {"Off", "D754I", "High", "Off", "On", "wide", "Off"};
+    for (int col = 3; col <= 9; ++col) {
+        EXPECT_EQ(s.channels.cell(5, col), en[static_cast<std::size_t>(col - 3)]) << col;
+    }
+    EXPECT_EQ(s.channels.cell(3, 5), "Middle");
+}
+
+TEST(ChannelTableRefresh, StartFormEmptiesEveryChannel) {
+    ProgramState s = WithChannel(1);
+    CommitFrequency(s.channels, s.band, kEnglish, 128, kColRxFreq, "440");
+    StartForm(s.channels);
+    const ChannelStores empty = StartupState(kEnglish).channels;
+    EXPECT_EQ(s.channels.Cell, empty.Cell);
+    EXPECT_EQ(s.channels.FreqText, empty.FreqText);
+    EXPECT_EQ(s.channels.ChannelName, empty.ChannelName);
+    EXPECT_EQ(s.channels.OptionIndex, empty.OptionIndex);
+}
+
+struct EntryCase {
+    EntryKind kind;
+    std::u32string before;
+    std::u32string after;
+    std::u32string text;
+    std::size_t cursor;
+};
+
+TEST(ChannelTableEntry, TypingAndPasteFilters) {
+    using K = EntryKind;
+    const std::vector<EntryCase> cases = {
+        {K::Name, U"AB", U"ABc", U"ABC", 3},
+        {K::Name, U"", U"abc", U"ABC", 3},            // pasted
+        {K::Name, U"ABCDE", U"ABCDEF", U"ABCDE", 5},  // no sixth character
+        {K::Name, U"AB", U"AB ", U"AB", 2},           // no space
+        {K::Name, U"AB", U"A!B", U"AB", 1},           // "!" (33) dropped
+        {K::Name, U"", U"#z{~", U"#Z", 2},            // 35 kept, 123 and 126 dropped
+        {K::Name, U"AB", U"A中B", U"AB", 1},
+        {K::Name, U"", U"a b-c-d-e", U"AB-C-", 5},  // filtered, then cut at the limit
+        {K::Name, U"ABC", U"AC", U"AC", 1},         // deletions always pass
+        // a decoded name longer than the limit keeps its characters and cannot grow
+        {K::Name, U"A B\u00e9CDEF", U"A B\u00e9CDEFG", U"A B\u00e9CDEF", 8},
+        {K::Name, U"A B\u00e9CDEF", U"A B\u00e9CDEG", U"A B\u00e9CDEG", 8},
+        {K::Name, U"A B\u00e9CDEF", U"A B\u00e9CDE", U"A B\u00e9CDE", 7},
+        {K::Frequency, U"145", U"145.", U"145.", 4},
+        {K::Frequency, U"145", U"145a", U"145", 3},
+        {K::Frequency, U"", U" 14-5.5x", U"145.5", 5},
+        {K::Frequency, U"145.12500", U"145.125001", U"145.12500", 9},
+        {K::Frequency, U"", U"1234567890", U"123456789", 9},
+    };
+    for (const EntryCase& c : cases) {
+        const FilteredEntry out = FilterEntry(c.kind, c.before, c.after);
+        EXPECT_TRUE(out.text == c.text) << "case " << (&c - cases.data());
+        EXPECT_EQ(out.cursor, c.cursor) << "case " << (&c - cases.data());
+    }
+}
+
+}  // namespace
+}  // namespace talvo
