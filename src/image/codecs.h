@@ -30,7 +30,7 @@ std::string FormatOffsetForPacking(std::string_view text);
 std::string EncodeTone(std::string_view toneText);
 // Low and high byte -> tone text ("67.0", "D023N", "D754I"; invalid codes give unlisted text).
 std::string DecodeTone(std::uint8_t low, std::uint8_t high);
-// Index of `text` in the tone list as shown in `lang`; 0 ("Off") when absent.
+// Index of `text` in the tone list as shown in `lang` (first exact match); 0 ("Off") when absent.
 int FindTone(std::string_view text, LanguageFlagValue lang);
 
 // FM frequency text -> 2 bytes, most significant first; nullopt when it does not fit.
@@ -50,16 +50,24 @@ std::string RoundTwoDecimals(std::string_view text);
 // Removes every character of code 0xFF.
 std::string StripFillers(std::string_view text);
 
+// Two upper-case hexadecimal digits of a byte ("0A").
+std::string TwoDigitHex(std::uint8_t value);
+// Exactly two hexadecimal digits (either case) -> the byte; nullopt for anything else.
+std::optional<std::uint8_t> ParseHexPair(std::string_view text);
+
+// Digits 0-9 and A-F/a-f count their value, any other character 0; sum of digit x 16^position.
 std::int64_t HexToNumber(std::string_view hex);
 std::string HexToBits(std::string_view hex);
 std::string BitsToHex(std::string_view bits);
 
 // The number formed by a text's leading digits and at most one decimal point (leading blanks
-// skipped, an optional sign); 0 for an empty or non-numeric text.
+// skipped, an optional sign); 0 for an empty or non-numeric text. Saturates at the largest
+// finite double instead of giving infinity.
 double NumberValue(std::string_view text);
 // True when the text starts with a number in the sense of NumberValue.
 bool IsNumeric(std::string_view text);
-// "0.00000"-style formatting with `decimals` decimals, point as separator, half away from zero.
+// "0.00000"-style formatting with `decimals` decimals, point as separator, half away from zero
+// (decided on the shortest decimal form of the value, so 0.125 gives "0.13").
 std::string FormatFixed(double value, int decimals);
 
 }  // namespace talvo

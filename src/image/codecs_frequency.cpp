@@ -1,0 +1,101 @@
+#include <algorithm>
+
+#include "image/codecs.h"
+
+namespace talvo {
+namespace {
+
+std::string_view Mid(std::string_view s, std::size_t start, std::size_t count) {
+    if (start >= s.size()) return {};
+    return s.substr(start, count);
+}
+
+std::string WithoutPoints(std::string_view text) {
+    std::string digits;
+    digits.reserve(text.size());
+    for (char c : text) {
+        if (c != '.') digits.push_back(c);
+    }
+    return digits;
+}
+
+// "ABC.DEFGH" from bytes +3, +2, +1, +0.
+std::string DigitsOf(std::span<const std::uint8_t, 4> bytes) {
+    const std::string s = TwoDigitHex(bytes[3]) + TwoDigitHex(bytes[2]) + TwoDigitHex(bytes[1]) +
+                          TwoDigitHex(bytes[0]);
+    return s.substr(0, 3) + "." + s.substr(3);
+}
+
+}  // namespace
+
+std::optional<std::uint8_t> PickDigitPair(std::string_view text, int selector) {
+    switch (selector) {
+        case 1:
+            return ParseHexPair(Mid(text, 0, 2));
+        case 2:
+            return ParseHexPair(Mid(WithoutPoints(text), 2, 2));
+        case 3:
+            return ParseHexPair(Mid(WithoutPoints(text), 4, 2));
+        case 4:
+            return text.size() >= 2 ? ParseHexPair(text.substr(text.size() - 2)) : std::nullopt;
+        default:
+            return std::nullopt;
+    }
+}
+
+std::optional<std::array<std::uint8_t, 4>> PackFrequency(std::string_view text) {
+    std::array<std::uint8_t, 4> bytes{};
+    for (int selector = 1; selector <= 4; ++selector) {
+        const auto b = PickDigitPair(text, selector);
+        if (!b) return std::nullopt;
+        bytes[static_cast<std::size_t>(4 - selector)] = *b;
+    }
+    return bytes;
+}
+
+std::string UnpackFrequency(std::span<const std::uint8_t, 4> bytes) {
+    return DigitsOf(bytes);
+}
+
+std::string UnpackOffset(std::span<const std::uint8_t, 4> bytes) {
+    return FormatFixed(NumberValue(DigitsOf(bytes)), 5);
+}
+
+std::string FormatOffsetForPacking(std::string_view text) {
+    std::string s = FormatFixed(NumberValue(text), 5);
+    const bool negative = !s.empty() && s[0] == '-';
+    const std::size_t digitsStart = negative ? 1 : 0;
+    const std::size_t integerDigits = s.find('.') - digitsStart;
+    if (integerDigits < 3) s.insert(digitsStart, 3 - integerDigits, '0');
+    return s;
+}
+
+std::string SnapToRaster(std::string_view text) {
+    std::string s(text);
+    const std::size_t point = s.find('.');
+    if (point == std::string::npos) {
+        s += ".00000";
+    } else {
+        const std::size_t decimals = s.size() - point - 1;
+        if (decimals < 5) {
+            s.append(5 - decimals, '0');
+        } else {
+            s.resize(point + 6);
+        }
+    }
+    // The last four digits are the 10 Hz units below 100 kHz. Text that has no four digits
+    // there cannot be put on the raster and is returned padded only.
+    const std::string_view last4 = std::string_view(s).substr(s.size() - 4);
+    if (!std::all_of(last4.begin(), last4.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+        return s;
+    }
+    int t = 0;
+    for (char c : last4) t = t * 10 + (c - '0');
+    if (t % 500 == 0 || t % 625 == 0) return s;
+    t -= std::min(t % 500, t % 625);
+    const std::string snapped = std::to_string(t);
+    s.replace(s.size() - 4, 4, std::string(4 - snapped.size(), '0') + snapped);
+    return s;
+}
+
+}  // namespace talvo
