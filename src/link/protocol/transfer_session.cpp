@@ -1,0 +1,198 @@
+#include "link/protocol/transfer_session.h"
+
+#include "link/protocol/frames.h"
+
+namespace talvo::link {
+
+namespace {
+
+constexpr std::size_t kBlockThreshold = kBlockFrameSize;
+constexpr int kReadBlocks = 193;
+constexpr int kWriteBlocksDebug = 193;
+constexpr int kWriteBlocks = 191;
+
+}  // namespace
+
+TransferSession::TransferSession(SendFn send, EventFn event)
+    : send_(std::move(send)), event_(std::move(event)) {}
+
+int TransferSession::blocksTotal() const {
+    if (direction_ == Direction::Read) return kReadBlocks;
+    return debugMode_ ? kWriteBlocksDebug : kWriteBlocks;
+}
+
+void TransferSession::begin(Direction direction) {
+    active_ = true;
+    direction_ = direction;
+    step_ = kFirstStep;
+    idleTicks_ = 0;
+    threshold_ = 1;
+    awaitingBlock_ = false;
+    blocksDone_ = 0;
+    // Bytes left over from an earlier, failed transfer must not answer this one.
+    reply_.clear();
+}
+
+bool TransferSession::startRead(ImageBytes& destination) {
+    if (active_) return false;
+    begin(Direction::Read);
+    debugMode_ = false;
+    destination_ = &destination;
+    scratch_ = destination;
+    send(kWakeUp);
+    return true;
+}
+
+bool TransferSession::startWrite(bool debugMode,
+                                 const std::function<const ImageBytes&()>& encodeAfterWakeUp) {
+    if (active_) return false;
+    begin(Direction::Write);
+    debugMode_ = debugMode;
+    destination_ = nullptr;
+    send(kWakeUp);
+    // The radio's first answer waits in the port while the image is built.
+    scratch_ = encodeAfterWakeUp();
+    return true;
+}
+
+void TransferSession::feed(std::span<const std::uint8_t> bytes) {
+    if (!active_ || bytes.empty()) return;
+    reply_.append(bytes);
+    event_({TransferEvent::Kind::Progress, step_});
+    if (direction_ == Direction::Write) {
+        stepWrite();
+    } else {
+        stepRead();
+    }
+}
+
+void TransferSession::accept() {
+    reply_.clear();
+    idleTicks_ = 0;
+}
+
+void TransferSession::stepRead() {
+    if (step_ == 1) {
+        if (!reply_.hasAck()) return;
+        accept();
+        step_ = 2;
+        sendByte(kIdentifyRequest);
+        return;
+    }
+    if (step_ == 2) {
+        if (reply_.isIdentification()) {
+            accept();
+            sendByte(kAck);
+        } else if (reply_.isExactAck()) {
+            accept();
+            step_ = 3;
+            threshold_ = kBlockThreshold;
+            awaitingBlock_ = true;
+            send(ReadRequest(ReadRequestAddress(2)));
+        }
+        return;
+    }
+    if (step_ <= 195) {
+        if (awaitingBlock_) {
+            // Only a reply that echoes the requested address and length is stored.
+            const std::uint16_t address = ReadReplyAddress(step_);
+            if (!reply_.isBlockReplyFor(address)) return;
+            const auto data = reply_.blockData();
+            for (std::size_t k = 0; k < data.size() && address + k < scratch_.size(); ++k) {
+                scratch_[address + k] = data[k];
+            }
+            ++blocksDone_;
+            accept();
+            awaitingBlock_ = false;
+            threshold_ = 1;
+            sendByte(kAck);
+            return;
+        }
+        if (!reply_.isExactAck()) return;
+        accept();
+        if (step_ < 195) {
+            const std::uint16_t next = ReadRequestAddress(step_);
+            ++step_;
+            threshold_ = kBlockThreshold;
+            awaitingBlock_ = true;
+            send(ReadRequest(next));
+        } else {
+            step_ = 196;
+            sendByte(kEnd);
+        }
+        return;
+    }
+    if (reply_.isExactAck()) {
+        accept();
+        finish();
+    }
+}
+
+void TransferSession::stepWrite() {
+    if (step_ == 1) {
+        if (!reply_.hasAck()) return;
+        accept();
+        step_ = 2;
+        sendByte(kIdentifyRequest);
+        return;
+    }
+    if (step_ == 2) {
+        if (!reply_.isIdentification()) return;
+        accept();
+        step_ = 3;
+        sendByte(kAck);
+        return;
+    }
+    if (step_ <= 195) {
+        if (!reply_.hasAck()) {
+            // From the first name block on, anything but an acknowledge means the radio
+            // refused what it got; earlier replies are left to the time-out.
+            if (step_ >= 129) fail(Status::RefusedByRadio);
+            return;
+        }
+        accept();
+        const WritePlace place = WritePlaceForStep(step_, debugMode_);
+        ++step_;
+        if (place.block) {
+            ++blocksDone_;
+            send(WriteBlock(*place.block, scratch_));
+        } else {
+            sendByte(kAck);
+        }
+        return;
+    }
+    if (reply_.hasAck()) {
+        accept();
+        finish();
+    }
+}
+
+void TransferSession::finish() {
+    active_ = false;
+    threshold_ = 1;
+    if (direction_ == Direction::Read && destination_ != nullptr) *destination_ = scratch_;
+    destination_ = nullptr;
+    sendByte(kEnd);
+    event_({TransferEvent::Kind::Finished, step_});
+}
+
+void TransferSession::fail(Status reason) {
+    active_ = false;
+    idleTicks_ = 0;
+    threshold_ = 1;
+    awaitingBlock_ = false;
+    destination_ = nullptr;
+    sendByte(kEnd);
+    event_({TransferEvent::Kind::Failed, step_, reason});
+}
+
+void TransferSession::tick() {
+    if (!active_) return;
+    if (idleTicks_ < kTimeoutTicks - 1) {
+        ++idleTicks_;
+        return;
+    }
+    fail(Status::TimedOut);
+}
+
+}  // namespace talvo::link

@@ -1,0 +1,102 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <span>
+#include <string>
+
+#include "link/protocol/block_plan.h"
+#include "link/protocol/reply_buffer.h"
+#include "model/program_state.h"
+#include "model/status.h"
+
+namespace talvo::link {
+
+enum class Direction { Read, Write };
+
+struct TransferEvent {
+    enum class Kind {
+        Progress,  // a receive event during a transfer; `step` is the step before it advances
+        Finished,  // the closing "E" went out; a read has committed its image
+        Failed,    // "E" went out, the transfer is over; `reason` says why
+    };
+    Kind kind;
+    int step = 0;
+    Status reason = Status::Ok;
+};
+
+// The lock-step read and write exchange with the radio, without I/O and without a clock:
+// received bytes go in through feed(), the 50 ms transfer timer through tick(); frames to send
+// and events come out through the two callbacks given at construction. The receive threshold
+// (1 or 20 bytes) is a value the port side applies: it delivers waiting bytes only once that
+// many have arrived.
+//
+// Callbacks run inside start*/feed/tick after the session's own state is updated, so an event
+// handler may start the next transfer.
+class TransferSession {
+  public:
+    using SendFn = std::function<void(std::span<const std::uint8_t>)>;
+    using EventFn = std::function<void(const TransferEvent&)>;
+
+    static constexpr int kTickMs = 50;
+    // The transfer fails on the 12th tick without an accepted reply.
+    static constexpr int kTimeoutTicks = 12;
+
+    TransferSession(SendFn send, EventFn event);
+
+    // Sends the wake-up. The radio's blocks are collected in a scratch copy of `destination`
+    // and copied into it only when the read finishes; a failed read leaves it untouched.
+    // `destination` must outlive the transfer. False (nothing sent) while a transfer runs.
+    bool startRead(ImageBytes& destination);
+
+    // Sends the wake-up, then calls `encodeAfterWakeUp` (which rebuilds and returns the image
+    // to send) before any reply is looked at. False (nothing sent) while a transfer runs.
+    bool startWrite(bool debugMode, const std::function<const ImageBytes&()>& encodeAfterWakeUp);
+
+    // Bytes the port delivered. Ignored while no transfer runs.
+    void feed(std::span<const std::uint8_t> bytes);
+
+    // One tick of the 50 ms transfer timer.
+    void tick();
+
+    bool active() const { return active_; }
+    Direction direction() const { return direction_; }
+    int step() const { return step_; }
+    int idleTicks() const { return idleTicks_; }
+    std::size_t receiveThreshold() const { return threshold_; }
+    std::string replyText() const { return reply_.hexText(); }
+    bool debugMode() const { return debugMode_; }
+
+    // Blocks received (read) or sent (write) so far, and how many the transfer moves.
+    int blocksDone() const { return blocksDone_; }
+    int blocksTotal() const;
+
+  private:
+    void begin(Direction direction);
+    void accept();
+    void stepRead();
+    void stepWrite();
+    void finish();
+    void fail(Status reason);
+    void send(std::span<const std::uint8_t> bytes) { send_(bytes); }
+    void sendByte(std::uint8_t byte) { send_(std::span<const std::uint8_t>(&byte, 1)); }
+
+    SendFn send_;
+    EventFn event_;
+
+    bool active_ = false;
+    Direction direction_ = Direction::Read;
+    int step_ = kFirstStep;
+    int idleTicks_ = 0;
+    std::size_t threshold_ = 1;
+    bool debugMode_ = false;
+    // Read: a block request is out and its reply has not been accepted yet.
+    bool awaitingBlock_ = false;
+    int blocksDone_ = 0;
+    ReplyBuffer reply_;
+
+    ImageBytes* destination_ = nullptr;
+    ImageBytes scratch_{};  // read: blocks as they arrive; write: the image being sent
+};
+
+}  // namespace talvo::link
