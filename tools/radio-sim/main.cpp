@@ -1,0 +1,116 @@
+// talvo-radio-sim: a virtual radio on a pseudo-terminal, for tests, benchmarks and demos.
+
+#include <poll.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <cstdio>
+#include <thread>
+
+#include "pty_line.h"
+#include "radio_memory.h"
+#include "radio_responder.h"
+#include "sim_options.h"
+
+namespace {
+
+volatile std::sig_atomic_t g_stop = 0;
+
+void OnSignal(int) {
+    g_stop = 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    using namespace talvo::radiosim;
+    Options options;
+    bool help = false;
+    if (const std::string error = ParseOptions(argc, argv, options, help); !error.empty()) {
+        std::fprintf(stderr, "talvo-radio-sim: %s\n%s", error.c_str(), UsageText());
+        return 2;
+    }
+    if (help) {
+        std::fputs(UsageText(), stdout);
+        return 0;
+    }
+
+    Memory memory = SampleMemory();
+    if (!options.loadPath.empty()) {
+        if (const std::string error = LoadDatFile(options.loadPath, memory); !error.empty()) {
+            std::fprintf(stderr, "talvo-radio-sim: %s\n", error.c_str());
+            return 2;
+        }
+    }
+    const Clock::time_point start = Clock::now();
+    Transcript transcript(start);
+    if (!options.transcriptPath.empty()) {
+        if (const std::string error = transcript.open(options.transcriptPath); !error.empty()) {
+            std::fprintf(stderr, "talvo-radio-sim: %s\n", error.c_str());
+            return 2;
+        }
+    }
+    PtyLine line;
+    if (const std::string error = line.open(); !error.empty()) {
+        std::fprintf(stderr, "talvo-radio-sim: %s\n", error.c_str());
+        return 1;
+    }
+    line.setPacing(options.baudPacing);
+
+    struct sigaction action {};
+    action.sa_handler = OnSignal;
+    sigaction(SIGTERM, &action, nullptr);
+    sigaction(SIGINT, &action, nullptr);
+    std::signal(SIGPIPE, SIG_IGN);
+
+    std::printf("%s\n", line.devicePath().c_str());
+    std::fflush(stdout);
+
+    RadioResponder radio(memory, options.faults);
+    std::uint8_t buffer[4096];
+    bool stdinOpen = true;
+    while (!g_stop) {
+        pollfd fds[2] = {{line.fd(), POLLIN, 0}, {STDIN_FILENO, POLLIN, 0}};
+        const int ready = ::poll(fds, stdinOpen ? 2 : 1, 500);
+        if (ready < 0) continue;  // a signal: the loop condition decides
+        if (stdinOpen && (fds[1].revents & (POLLIN | POLLHUP | POLLERR))) {
+            char sink[256];
+            const ssize_t n = ::read(STDIN_FILENO, sink, sizeof sink);
+            if (n <= 0) break;  // stdin closed: the controlling process is done with us
+        }
+        if (!(fds[0].revents & POLLIN)) continue;
+        const long got = line.readSome(buffer);
+        if (got < 0) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+            continue;
+        }
+        const Clock::time_point readAt = Clock::now();
+        transcript.record('P',
+                          std::span<const std::uint8_t>(buffer, static_cast<std::size_t>(got)));
+        for (long i = 0; i < got; ++i) {
+            line.awaitArrival(readAt);
+            const std::vector<std::uint8_t> reply = radio.take(buffer[i]);
+            if (reply.empty()) continue;
+            if (options.turnaroundMs > 0) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(options.turnaroundMs));
+            }
+            line.send(reply);
+            transcript.record('R', reply);
+        }
+    }
+
+    int status = 0;
+    if (!options.savePath.empty()) {
+        if (const std::string error = SaveDatFile(options.savePath, memory); !error.empty()) {
+            std::fprintf(stderr, "talvo-radio-sim: %s\n", error.c_str());
+            status = 1;
+        }
+    }
+    if (!options.rawPath.empty()) {
+        if (const std::string error = SaveRawFile(options.rawPath, memory); !error.empty()) {
+            std::fprintf(stderr, "talvo-radio-sim: %s\n", error.c_str());
+            status = 1;
+        }
+    }
+    return status;
+}

@@ -1,0 +1,118 @@
+#include "radio_responder.h"
+
+#include <algorithm>
+
+namespace talvo::radiosim {
+
+namespace {
+
+constexpr std::uint8_t kAck = 0x06;
+constexpr std::uint8_t kNak = 0x15;
+constexpr std::uint8_t kStray = 0x55;
+const std::string kWake = "PROGRAM";
+
+std::size_t FrameLength(std::uint8_t command) {
+    switch (command) {
+        case 'R':
+            return 4;
+        case 'W':
+            return 20;
+        default:
+            return 1;
+    }
+}
+
+}  // namespace
+
+std::vector<std::uint8_t> RadioResponder::take(std::uint8_t byte) {
+    if (!programming_) {
+        // Waiting for the wake-up: keep the tail that can still grow into "PROGRAM".
+        pending_.push_back(byte);
+        while (!pending_.empty() &&
+               !std::equal(pending_.begin(), pending_.end(), kWake.begin(),
+                           kWake.begin() + static_cast<std::ptrdiff_t>(
+                                               std::min(pending_.size(), kWake.size())))) {
+            pending_.erase(pending_.begin());
+        }
+        if (pending_.size() < kWake.size()) return {};
+        pending_.clear();
+        programming_ = true;
+        ++frames_;
+        if (faults_.silent || (faults_.stopAfterFrames > 0 && frames_ > faults_.stopAfterFrames))
+            return {};
+        return ack();
+    }
+    if (pending_.empty() && byte == 'P') {
+        // A new wake-up in the middle of a session starts over.
+        programming_ = false;
+        return take(byte);
+    }
+    pending_.push_back(byte);
+    if (pending_.size() < FrameLength(pending_.front())) return {};
+    ++frames_;
+    std::vector<std::uint8_t> reply = answer();
+    pending_.clear();
+    if (faults_.silent || (faults_.stopAfterFrames > 0 && frames_ > faults_.stopAfterFrames))
+        return {};
+    return reply;
+}
+
+std::vector<std::uint8_t> RadioResponder::answer() {
+    switch (pending_.front()) {
+        case 0x02:
+            return identification();
+        case kAck:
+            return ack();
+        case 'R':
+            return readBlock();
+        case 'W':
+            return writeBlock();
+        case 'E':
+            programming_ = false;
+            return ack();
+        default:
+            --frames_;
+            return {};  // not a frame of this radio
+    }
+}
+
+std::vector<std::uint8_t> RadioResponder::ack() {
+    ++acks_;
+    if (acks_ == faults_.strayBeforeAck) return {kStray, kAck};
+    return {kAck};
+}
+
+std::vector<std::uint8_t> RadioResponder::identification() const {
+    std::vector<std::uint8_t> id = {'R', 'Q', 'Z', '-', 'D', 'W', 0x01, 0x50};
+    if (faults_.wrongIdentification) id[5] = 'X';
+    id.resize(static_cast<std::size_t>(std::clamp(faults_.identificationLength, 0, 16)), 0x00);
+    return id;
+}
+
+std::vector<std::uint8_t> RadioResponder::readBlock() {
+    ++readBlocks_;
+    std::size_t address = std::size_t{pending_[1]} << 8 | pending_[2];
+    if (pending_[3] != 0x10 || address + 16 > memory_.size()) return {};
+    std::vector<std::uint8_t> reply = {'W', pending_[1], pending_[2], 0x10};
+    reply.insert(reply.end(), memory_.begin() + static_cast<std::ptrdiff_t>(address),
+                 memory_.begin() + static_cast<std::ptrdiff_t>(address + 16));
+    if (readBlocks_ == faults_.wrongAddressReadBlock) {
+        address += 16;
+        reply[1] = static_cast<std::uint8_t>(address >> 8);
+        reply[2] = static_cast<std::uint8_t>(address & 0xFF);
+    }
+    if (readBlocks_ == faults_.shortReadBlock) reply.pop_back();
+    return reply;
+}
+
+std::vector<std::uint8_t> RadioResponder::writeBlock() {
+    ++writtenBlocks_;
+    const std::size_t address = std::size_t{pending_[1]} << 8 | pending_[2];
+    if (writtenBlocks_ == faults_.nakWrittenBlock) return {kNak};
+    if (pending_[3] != 0x10 || address + 16 > memory_.size()) return {kNak};
+    std::copy(pending_.begin() + 4, pending_.end(),
+              memory_.begin() + static_cast<std::ptrdiff_t>(address));
+    return ack();
+}
+
+}  // namespace talvo::radiosim

@@ -1,0 +1,109 @@
+#include "sim_options.h"
+
+#include <charconv>
+#include <cstring>
+#include <string_view>
+
+namespace talvo::radiosim {
+
+const char* UsageText() {
+    return "usage: talvo-radio-sim [options]\n"
+           "A virtual radio on a pseudo-terminal. Prints the device path on the first line of\n"
+           "stdout and serves until stdin is closed or it is killed (SIGTERM, SIGINT).\n"
+           "  --load FILE.dat          start from this data file (default: a built-in sample)\n"
+           "  --save FILE.dat          save the memory to a data file on exit\n"
+           "  --save-raw FILE          save all 0xC30 bytes of memory on exit\n"
+           "  --transcript FILE        log both directions: '<ms> P|R <hex>' per chunk\n"
+           "  --baud-pacing            every byte takes 1/960 s each way (9600 baud 8N1)\n"
+           "  --turnaround-ms MS       wait this long before each answer\n"
+           "faults:\n"
+           "  --silent                 never answer\n"
+           "  --stop-after-frames N    answer N frames, then nothing\n"
+           "  --wrong-id               identify as RQZ-DX\n"
+           "  --id-length 7|9          identification of 7 or 9 bytes\n"
+           "  --nak-block N            answer the N-th written block with 0x15\n"
+           "  --wrong-address-block N  echo a wrong address in the N-th read block\n"
+           "  --short-block N          send the N-th read block one byte short\n"
+           "  --stray-before-ack N     send a stray 0x55 before the N-th acknowledge\n";
+}
+
+namespace {
+
+bool ToInt(const char* text, int& out, int low, int high) {
+    const std::string_view s(text);
+    int value = 0;
+    const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
+    if (ec != std::errc() || end != s.data() + s.size() || value < low || value > high)
+        return false;
+    out = value;
+    return true;
+}
+
+}  // namespace
+
+std::string ParseOptions(int argc, char** argv, Options& o, bool& help) {
+    help = false;
+    struct Counter {
+        const char* name;
+        int* target;
+        int low, high;
+    };
+    const Counter counters[] = {
+        {"--turnaround-ms", &o.turnaroundMs, 0, 10000},
+        {"--stop-after-frames", &o.faults.stopAfterFrames, 1, 100000},
+        {"--id-length", &o.faults.identificationLength, 7, 9},
+        {"--nak-block", &o.faults.nakWrittenBlock, 1, 1000},
+        {"--wrong-address-block", &o.faults.wrongAddressReadBlock, 1, 1000},
+        {"--short-block", &o.faults.shortReadBlock, 1, 1000},
+        {"--stray-before-ack", &o.faults.strayBeforeAck, 1, 1000},
+    };
+    struct Path {
+        const char* name;
+        std::string* target;
+    };
+    const Path paths[] = {{"--load", &o.loadPath},
+                          {"--save", &o.savePath},
+                          {"--save-raw", &o.rawPath},
+                          {"--transcript", &o.transcriptPath}};
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "-h" || arg == "--help") {
+            help = true;
+            return {};
+        }
+        if (arg == "--baud-pacing") {
+            o.baudPacing = true;
+            continue;
+        }
+        if (arg == "--silent") {
+            o.faults.silent = true;
+            continue;
+        }
+        if (arg == "--wrong-id") {
+            o.faults.wrongIdentification = true;
+            continue;
+        }
+        bool known = false;
+        for (const Counter& c : counters) {
+            if (arg != c.name) continue;
+            known = true;
+            if (i + 1 >= argc || !ToInt(argv[i + 1], *c.target, c.low, c.high)) {
+                return std::string(c.name) + " needs a number from " + std::to_string(c.low) +
+                       " to " + std::to_string(c.high);
+            }
+            if (arg == "--id-length" && *c.target == 8) return "--id-length takes 7 or 9";
+            ++i;
+        }
+        for (const Path& p : paths) {
+            if (arg != p.name) continue;
+            known = true;
+            if (i + 1 >= argc || std::strlen(argv[i + 1]) == 0)
+                return std::string(p.name) + " needs a file name";
+            *p.target = argv[++i];
+        }
+        if (!known) return "unknown option " + std::string(arg);
+    }
+    return {};
+}
+
+}  // namespace talvo::radiosim
