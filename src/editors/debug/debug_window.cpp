@@ -1,11 +1,97 @@
 #include "editors/debug/debug_window.h"
 
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QSlider>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "editors/debug/debug_texts.h"
+#include "editors/options/window_support.h"
+
 namespace talvo {
 
-// Minimal body until the debug window is built.
-DebugWindow::DebugWindow(ProgramState& state, QWidget* parent) : EditorWindow(state, parent) {}
-void DebugWindow::applyLanguage() {}
-void DebugWindow::loadFromModel() {}
-void DebugWindow::setSlidersEnabled(bool) {}
+DebugWindow::DebugWindow(ProgramState& state, QWidget* parent) : EditorWindow(state, parent) {
+    setObjectName("Form4");
+    const LanguageFlagValue lang =
+        IsKnownLanguage(state_.LanguageFlag) ? state_.LanguageFlag : kChinese;
+    const DebugWindowTexts& t = DebugTexts();
+    setWindowTitle(Pick(t.title, lang));
+    tabs_ = new QTabWidget(this);
+    tabs_->setObjectName("SSTab1");
+    for (int tab = 0; tab < 2; ++tab) {
+        auto* page = new QWidget;
+        auto* column = new QVBoxLayout(page);
+        for (int i = tab * 3; i < tab * 3 + 3; ++i) {
+            const auto at = static_cast<std::size_t>(i);
+            auto* frame = new QGroupBox(Pick(PowerFrameCaption(i), lang), page);
+            auto* row = new QHBoxLayout(frame);
+            auto* slider = new QSlider(Qt::Horizontal, frame);
+            slider->setRange(0, 255);
+            slider->setSingleStep(1);
+            slider->setPageStep(5);
+            slider->setTickPosition(QSlider::TicksBelow);
+            slider->setTickInterval(16);
+            auto* value = new QLabel(frame);
+            value->setMinimumWidth(Twips(450));
+            value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            lowEnds_[at] = new QLabel(Pick(t.lowEnd, lang), frame);
+            highEnds_[at] = new QLabel(Pick(t.highEnd, lang), frame);
+            row->addWidget(lowEnds_[at]);
+            row->addWidget(slider, 1);
+            row->addWidget(highEnds_[at]);
+            row->addWidget(value);
+            column->addWidget(frame);
+            // Follows every change, dragging, keyboard and wheel alike.
+            connect(slider, &QSlider::valueChanged, this, [this, at](int v) {
+                state_.powerGrades[at] = v;
+                values_[at]->setText(QString::number(v));
+            });
+            frames_[at] = frame;
+            sliders_[at] = slider;
+            values_[at] = value;
+        }
+        tabs_->addTab(page, Pick(t.tabs[static_cast<std::size_t>(tab)], lang));
+    }
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(tabs_);
+    loadFromModel();
+    resize(Twips(6000), Twips(4200));
+}
+
+void DebugWindow::loadFromModel() {
+    for (std::size_t i = 0; i < sliders_.size(); ++i) {
+        const int value = state_.powerGrades[i];
+        sliders_[i]->setValue(value);
+        // The caption shows the model's value even when the slider had it already.
+        values_[i]->setText(QString::number(sliders_[i]->value()));
+        state_.powerGrades[i] = sliders_[i]->value();
+    }
+}
+
+void DebugWindow::applyLanguage() {
+    const LanguageFlagValue lang = state_.LanguageFlag;
+    if (!IsKnownLanguage(lang)) return;
+    const DebugWindowTexts& t = DebugTexts();
+    setWindowTitle(Pick(t.title, lang));
+    for (int tab = 0; tab < 2; ++tab)
+        tabs_->setTabText(tab, Pick(t.tabs[static_cast<std::size_t>(tab)], lang));
+    for (std::size_t i = 0; i < frames_.size(); ++i) {
+        frames_[i]->setTitle(Pick(PowerFrameCaption(static_cast<int>(i)), lang));
+        lowEnds_[i]->setText(Pick(t.lowEnd, lang));
+        highEnds_[i]->setText(Pick(t.highEnd, lang));
+    }
+}
+
+void DebugWindow::setSlidersEnabled(bool enabled) {
+    for (QSlider* s : sliders_) s->setEnabled(enabled);
+}
+
+void DebugWindow::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    HideWindowHost(this);
+}
 
 }  // namespace talvo

@@ -1,17 +1,43 @@
 #pragma once
 
+#include <array>
+
 #include "editors/editor_window.h"
+
+class QGroupBox;
+class QLabel;
+class QSlider;
+class QTabWidget;
 
 namespace talvo {
 
-// "Debugging" (Form4): six power calibration sliders.
+// "Debugging" (Form4): six power calibration sliders, three on each group's tab. Every move
+// of a slider writes state().powerGrades at once.
 class DebugWindow : public EditorWindow {
     Q_OBJECT
-public:
+  public:
+    static constexpr int kSliderCount = 6;
+
     DebugWindow(ProgramState& state, QWidget* parent = nullptr);
     void applyLanguage() override;
     void loadFromModel() override;
     void setSlidersEnabled(bool enabled);
+
+    QTabWidget* tabs() const { return tabs_; }
+    QSlider* slider(int i) const { return sliders_[static_cast<std::size_t>(i)]; }
+    QLabel* valueCaption(int i) const { return values_[static_cast<std::size_t>(i)]; }
+    QGroupBox* frame(int i) const { return frames_[static_cast<std::size_t>(i)]; }
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    QTabWidget* tabs_ = nullptr;
+    std::array<QSlider*, kSliderCount> sliders_{};
+    std::array<QLabel*, kSliderCount> values_{};
+    std::array<QLabel*, kSliderCount> lowEnds_{};
+    std::array<QLabel*, kSliderCount> highEnds_{};
+    std::array<QGroupBox*, kSliderCount> frames_{};
 };
 
 }  // namespace talvo

@@ -1,11 +1,212 @@
 #include "editors/dtmf/dtmf_window.h"
 
-namespace talvo {
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QVBoxLayout>
 
-// Minimal body until the DTMF window is built.
-DtmfWindow::DtmfWindow(ProgramState& state, QWidget* parent) : EditorWindow(state, parent) {}
-void DtmfWindow::applyLanguage() {}
-void DtmfWindow::loadFromModel() {}
-void DtmfWindow::StartForm() { talvo::StartForm(state_.dtmf); }
+#include "editors/dtmf/dtmf_texts.h"
+#include "editors/logic/dtmf_filter.h"
+#include "editors/options/window_support.h"
+
+namespace talvo {
+namespace {
+
+constexpr int kDtmfTextLength = 16;
+constexpr int kOwnCodeLength = 8;
+
+void AddRow(QGridLayout* grid, QLabel* caption, QWidget* field) {
+    const int row = grid->rowCount();
+    grid->addWidget(caption, row, 0, Qt::AlignRight | Qt::AlignVCenter);
+    grid->addWidget(field, row, 1);
+}
+
+}  // namespace
+
+DtmfWindow::DtmfWindow(ProgramState& state, QWidget* parent) : EditorWindow(state, parent) {
+    setObjectName("Form2");
+    const LanguageFlagValue lang =
+        IsKnownLanguage(state_.LanguageFlag) ? state_.LanguageFlag : kChinese;
+    const DtmfWindowTexts& t = DtmfTexts();
+    DtmfSettings& d = state_.dtmf;
+    setWindowTitle(QString::fromUtf8(t.title));
+
+    pageAutodial_ = new QRadioButton(Pick(t.pageAutodial, lang), this);
+    pageOther_ = new QRadioButton(Pick(t.pageOther, lang), this);
+    connect(pageAutodial_, &QRadioButton::clicked, this, &DtmfWindow::showAutodialPage);
+    connect(pageOther_, &QRadioButton::clicked, this, &DtmfWindow::showOtherPage);
+
+    autodialFrame_ = new QGroupBox(this);
+    auto* autodialGrid = new QGridLayout(autodialFrame_);
+    for (std::size_t i = 0; i < autodial_.size(); ++i) {
+        autodial_[i] = createDtmfText(kDtmfTextLength, &d.AutodialMemory[i]);
+        autodial_[i]->setObjectName(QStringLiteral("Text1_%1").arg(i));
+        autodialCaptions_[i] = new QLabel(Pick(t.autodialCaptions[i], lang), this);
+        AddRow(autodialGrid, autodialCaptions_[i], autodial_[i]);
+    }
+
+    otherFrame_ = new QGroupBox(this);
+    auto* otherGrid = new QGridLayout(otherFrame_);
+    rate_ = createList(&d.DtmfRate);
+    rate_->setObjectName("Combo16");
+    for (const Bilingual& e : t.dtmfRates) rate_->addItem(Pick(e, lang));
+    rateCaption_ = new QLabel(Pick(t.dtmfRate, lang), this);
+    AddRow(otherGrid, rateCaption_, rate_);
+
+    delay_ = createList(&d.FirstDigitalDelay);
+    delay_->setObjectName("Combo17");
+    for (const char* e : t.delaysAtCreation) delay_->addItem(QString::fromUtf8(e));
+    delayCaption_ = new QLabel(Pick(t.firstDigitalDelay, lang), this);
+    AddRow(otherGrid, delayCaption_, delay_);
+
+    aniStart_ = createDtmfText(kDtmfTextLength, &d.AniStartCode);
+    aniStart_->setObjectName("Text2");
+    aniStartCaption_ = new QLabel(Pick(t.aniStartCode, lang), this);
+    AddRow(otherGrid, aniStartCaption_, aniStart_);
+
+    aniEnd_ = createDtmfText(kDtmfTextLength, &d.AniEndCode);
+    aniEnd_->setObjectName("Text4");
+    aniEndCaption_ = new QLabel(Pick(t.aniEndCode, lang), this);
+    AddRow(otherGrid, aniEndCaption_, aniEnd_);
+
+    aniMode_ = createList(&d.AniMode);
+    aniMode_->setObjectName("Combo1");
+    for (const Bilingual& e : t.aniModes) aniMode_->addItem(Pick(e, lang));
+    AddRow(otherGrid, new QLabel(QString::fromUtf8(t.aniModeCaption), this), aniMode_);
+
+    groupCall_ = createList(&d.GroupCallCode);
+    groupCall_->setObjectName("Combo18");
+    groupCall_->addItem(Pick(t.groupCallEmpty, lang));
+    for (const char* e : t.groupCallCodes) groupCall_->addItem(QString::fromUtf8(e));
+    groupCallCaption_ = new QLabel(Pick(t.groupCallCode, lang), this);
+    AddRow(otherGrid, groupCallCaption_, groupCall_);
+
+    ownCode_ = createDtmfText(kOwnCodeLength, &d.OwnCode);
+    ownCode_->setObjectName("Text3");
+    ownCodeCaption_ = new QLabel(Pick(t.ownCode, lang), this);
+    AddRow(otherGrid, ownCodeCaption_, ownCode_);
+    for (QWidget* w : std::initializer_list<QWidget*>{groupCall_, groupCallCaption_, ownCode_,
+                                                      ownCodeCaption_}) {
+        w->setVisible(false);
+    }
+    otherGrid->setRowStretch(otherGrid->rowCount(), 1);
+
+    auto* pages = new QHBoxLayout;
+    pages->addWidget(pageAutodial_);
+    pages->addWidget(pageOther_);
+    pages->addStretch(1);
+    pageAutodial_->setVisible(false);
+    pageOther_->setVisible(false);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(pages);
+    layout->addWidget(autodialFrame_);
+    layout->addWidget(otherFrame_);
+
+    resize(Twips(5750), Twips(3600));
+    StartForm();
+    showOtherPage();
+}
+
+QLineEdit* DtmfWindow::createDtmfText(int maxLength, std::string* value) {
+    auto* edit = new QLineEdit(this);
+    edit->setMaxLength(maxLength);
+    InstallTextFilter(edit, FilterDtmfText);
+    connect(edit, &QLineEdit::textChanged, this, [this, value](const QString& text) {
+        if (!loading_) *value = text.toStdString();
+    });
+    return edit;
+}
+
+QComboBox* DtmfWindow::createList(int* value) {
+    auto* box = new QComboBox(this);
+    connect(box, &QComboBox::currentIndexChanged, this, [this, value](int index) {
+        if (!loading_) *value = index;
+    });
+    return box;
+}
+
+void DtmfWindow::loadFromModel() {
+    loading_ = true;
+    const DtmfSettings& d = state_.dtmf;
+    for (std::size_t i = 0; i < autodial_.size(); ++i) {
+        autodial_[i]->setText(QString::fromStdString(d.AutodialMemory[i]));
+    }
+    aniStart_->setText(QString::fromStdString(d.AniStartCode));
+    aniEnd_->setText(QString::fromStdString(d.AniEndCode));
+    ownCode_->setText(QString::fromStdString(d.OwnCode));
+    aniMode_->setCurrentIndex(d.AniMode);
+    rate_->setCurrentIndex(d.DtmfRate);
+    delay_->setCurrentIndex(d.FirstDigitalDelay);
+    groupCall_->setCurrentIndex(d.GroupCallCode);
+    loading_ = false;
+}
+
+void DtmfWindow::StartForm() {
+    talvo::StartForm(state_.dtmf);
+    loadFromModel();
+}
+
+void DtmfWindow::showAutodialPage() {
+    pageAutodial_->setChecked(true);
+    otherFrame_->setVisible(false);
+    autodialFrame_->setVisible(true);
+    autodial_[0]->setFocus(Qt::OtherFocusReason);
+}
+
+void DtmfWindow::showOtherPage() {
+    pageOther_->setChecked(true);
+    autodialFrame_->setVisible(false);
+    otherFrame_->setVisible(true);
+    rate_->setFocus(Qt::OtherFocusReason);
+}
+
+void DtmfWindow::applyLanguage() {
+    const LanguageFlagValue lang = state_.LanguageFlag;
+    if (!IsKnownLanguage(lang)) return;
+    const DtmfWindowTexts& t = DtmfTexts();
+    {
+        const QSignalBlocker block(delay_);
+        // In place; the first call appends the two entries the created list lacks.
+        for (int i = 0; i < kFirstDigitDelayCount; ++i) {
+            const QString text = QString::fromStdString(FirstDigitDelayEntry(i, lang));
+            if (i < delay_->count()) {
+                delay_->setItemText(i, text);
+            } else {
+                delay_->addItem(text);
+            }
+        }
+    }
+    pageAutodial_->setText(Pick(t.pageAutodial, lang));
+    pageOther_->setText(Pick(t.pageOther, lang));
+    for (std::size_t i = 0; i < autodialCaptions_.size(); ++i) {
+        autodialCaptions_[i]->setText(Pick(t.autodialCaptions[i], lang));
+    }
+    aniStartCaption_->setText(Pick(t.aniStartCode, lang));
+    aniEndCaption_->setText(Pick(t.aniEndCode, lang));
+    ownCodeCaption_->setText(Pick(t.ownCode, lang));
+    rateCaption_->setText(Pick(t.dtmfRate, lang));
+    delayCaption_->setText(Pick(t.firstDigitalDelay, lang));
+    groupCallCaption_->setText(Pick(t.groupCallCode, lang));
+    const QSignalBlocker blockModes(aniMode_);
+    for (std::size_t i = 0; i < t.aniModes.size(); ++i) {
+        aniMode_->setItemText(static_cast<int>(i), Pick(t.aniModes[i], lang));
+    }
+    const QSignalBlocker blockRates(rate_);
+    for (std::size_t i = 0; i < t.dtmfRates.size(); ++i) {
+        rate_->setItemText(static_cast<int>(i), Pick(t.dtmfRates[i], lang));
+    }
+    const QSignalBlocker blockGroup(groupCall_);
+    groupCall_->setItemText(0, Pick(t.groupCallEmpty, lang));
+}
+
+void DtmfWindow::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    HideWindowHost(this);
+}
 
 }  // namespace talvo

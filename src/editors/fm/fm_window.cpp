@@ -1,10 +1,328 @@
 #include "editors/fm/fm_window.h"
 
-namespace talvo {
+#include <QComboBox>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTableWidget>
 
-// Minimal body until the FM window is built.
-FmWindow::FmWindow(ProgramState& state, QWidget* parent) : EditorWindow(state, parent) {}
-void FmWindow::applyLanguage() {}
-void FmWindow::loadFromModel() {}
+#include "app/local_msgbox.h"
+#include "editors/fm/fm_texts.h"
+#include "editors/logic/fm_checks.h"
+#include "editors/options/window_support.h"
+
+namespace talvo {
+namespace {
+
+constexpr int kRowHeight = Twips(300);
+constexpr int kChannelColumnWidth = Twips(900);
+constexpr int kFrequencyColumnWidth = Twips(2200);
+constexpr int kCellMessageLeft = Twips(3615);
+constexpr int kVfoMessageLeft = Twips(5600);
+constexpr int kVfoMessageTop = Twips(100);
+
+LanguageFlagValue CreationLanguage(LanguageFlagValue lang) {
+    return IsKnownLanguage(lang) ? lang : kChinese;
+}
+
+QTableWidgetItem* CentredItem(const QString& text) {
+    auto* item = new QTableWidgetItem(text);
+    item->setTextAlignment(Qt::AlignCenter);
+    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    return item;
+}
+
+}  // namespace
+
+FmWindow::FmWindow(ProgramState& state, QWidget* parent) : EditorWindow(state, parent) {
+    setObjectName("Form5");
+    const LanguageFlagValue lang = CreationLanguage(state_.LanguageFlag);
+    setWindowTitle(Pick(FmTexts().title, lang));
+    createGrid();
+    createFields();
+    loadFromModel();
+    resize(Twips(8205), Twips(4800));
+}
+
+void FmWindow::createGrid() {
+    const LanguageFlagValue lang = CreationLanguage(state_.LanguageFlag);
+    grid_ = new QTableWidget(kFmChannelCount, 2, this);
+    grid_->setObjectName("MSFGrid");
+    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid_->verticalHeader()->setVisible(false);
+    grid_->horizontalHeader()->setFixedHeight(kRowHeight);
+    grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grid_->verticalHeader()->setDefaultSectionSize(kRowHeight);
+    grid_->setHorizontalHeaderItem(0, CentredItem(Pick(FmTexts().headerChannel, lang)));
+    grid_->setHorizontalHeaderItem(1, CentredItem(Pick(FmTexts().headerFrequency, lang)));
+    grid_->setColumnWidth(0, kChannelColumnWidth);
+    grid_->setColumnWidth(1, kFrequencyColumnWidth);
+    for (int n = 1; n <= kFmChannelCount; ++n) {
+        grid_->setRowHeight(n - 1, kRowHeight);
+        grid_->setItem(n - 1, 0, CentredItem(QString::number(n)));
+        grid_->setItem(n - 1, 1, CentredItem(QString()));
+    }
+    const int frame = 2 * grid_->frameWidth();
+    grid_->setGeometry(Twips(120), Twips(120),
+                       kChannelColumnWidth + kFrequencyColumnWidth + frame +
+                           grid_->verticalScrollBar()->sizeHint().width(),
+                       Twips(4800) - Twips(240) - Twips(120));
+    connect(grid_, &QTableWidget::cellClicked, this,
+            [this](int row, int) { editChannel(row + 1); });
+    grid_->installEventFilter(this);
+    // Scrolling takes the focus back to the grid, which ends an edit in progress.
+    connect(grid_->verticalScrollBar(), &QScrollBar::valueChanged, this, [this] {
+        if (editedChannel_ != 0) grid_->setFocus(Qt::OtherFocusReason);
+        commitCellEditor();
+    });
+
+    cellEditor_ = new QLineEdit(this);
+    cellEditor_->setObjectName("Text1");
+    cellEditor_->setAlignment(Qt::AlignCenter);
+    cellEditor_->setVisible(false);
+    InstallTextFilter(cellEditor_, FilterFmText);
+    InstallLeaveCheck(cellEditor_, EnterKey::RunsCheck, [this] { commitCellEditor(); });
+
+    messageLine_ = new QLabel(this);
+    messageLine_->setObjectName("Label2");
+    messageLine_->setWordWrap(true);
+    messageLine_->setAutoFillBackground(true);
+    messageLine_->setStyleSheet(
+        "QLabel { color: #c00000; background: #ffffe0; "
+        "border: 1px solid #c0c0c0; padding: 2px; }");
+    messageLine_->setVisible(false);
+    InstallClickHandler(messageLine_, [this] { dismissMessage(); });
+}
+
+void FmWindow::createFields() {
+    const LanguageFlagValue lang = CreationLanguage(state_.LanguageFlag);
+    const FmWindowTexts& t = FmTexts();
+    const int captionLeft = grid_->geometry().right() + Twips(240);
+    const int fieldLeft = captionLeft + Twips(1900);
+    const int fieldWidth = Twips(8205) - fieldLeft - Twips(180);
+    const int rowHeight = Twips(360);
+    auto placeRow = [&](QLabel* caption, QWidget* field, int top) {
+        caption->setGeometry(captionLeft, top, fieldLeft - captionLeft - Twips(60), rowHeight);
+        caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        field->setGeometry(fieldLeft, top, fieldWidth, rowHeight);
+    };
+
+    vfoCaption_ = new QLabel(Pick(t.vfoCaption, lang), this);
+    vfo_ = new QLineEdit(this);
+    vfo_->setObjectName("Text2");
+    placeRow(vfoCaption_, vfo_, kVfoMessageTop);
+    InstallTextFilter(vfo_, FilterFmText);
+    InstallLeaveCheck(vfo_, EnterKey::RunsCheck, [this] { runVfoLeaveCheck(); });
+    connect(vfo_, &QLineEdit::textChanged, this, [this](const QString& text) {
+        if (!loading_) state_.fmWindow.vfoText = text.toStdString();
+    });
+
+    presentChannelCaption_ = new QLabel(Pick(t.presentChannelCaption, lang), this);
+    presentChannel_ = new QComboBox(this);
+    presentChannel_->setObjectName("Combo1_0");
+    presentChannel_->setEditable(true);
+    presentChannel_->setInsertPolicy(QComboBox::NoInsert);
+    presentChannel_->setCompleter(nullptr);
+    for (int n = 1; n <= kFmChannelCount; ++n) presentChannel_->addItem(QString::number(n));
+    placeRow(presentChannelCaption_, presentChannel_, kVfoMessageTop + Twips(600));
+    connect(presentChannel_, &QComboBox::editTextChanged, this, [this](const QString& text) {
+        if (!loading_) state_.fmWindow.presentChannelText = text.toStdString();
+    });
+
+    displayModeCaption_ = new QLabel(Pick(t.displayModeCaption, lang), this);
+    displayMode_ = new QComboBox(this);
+    displayMode_->setObjectName("Combo1_1");
+    displayMode_->addItem(Pick(FmDisplayModeList()[0], lang));
+    displayMode_->addItem(Pick(t.displayModeFrequencyAtLoad, lang));
+    placeRow(displayModeCaption_, displayMode_, kVfoMessageTop + Twips(1200));
+    connect(displayMode_, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (!loading_) state_.fmWindow.displayMode = index;
+    });
+
+    stepCaption_ = new QLabel(QString::fromUtf8(t.stepCaption), this);
+    step_ = new QComboBox(this);
+    step_->setObjectName("Combo1_2");
+    for (const char* entry : FmStepList()) step_->addItem(QString::fromUtf8(entry));
+    placeRow(stepCaption_, step_, kVfoMessageTop + Twips(1800));
+    stepCaption_->setVisible(false);
+    step_->setVisible(false);
+    connect(step_, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (!loading_) state_.fmWindow.stepFrequency = index;
+    });
+
+    ok_ = new QPushButton(Pick(t.ok, lang), this);
+    cancel_ = new QPushButton(Pick(t.cancel, lang), this);
+    const int buttonTop = Twips(4800) - Twips(120) - Twips(600);
+    cancel_->setGeometry(Twips(8205) - Twips(180) - Twips(1200), buttonTop, Twips(1200),
+                         Twips(400));
+    ok_->setGeometry(cancel_->x() - Twips(120) - Twips(1200), buttonTop, Twips(1200), Twips(400));
+    connect(ok_, &QPushButton::clicked, this, [this] { acceptChanges(); });
+    connect(cancel_, &QPushButton::clicked, this, &FmWindow::cancel);
+    messageLine_->raise();
+}
+
+void FmWindow::setCell(int channel, const std::string& text) {
+    grid_->item(channel - 1, 1)->setText(QString::fromStdString(text));
+    state_.fmWindow.gridCell[static_cast<std::size_t>(channel - 1)] = text;
+}
+
+void FmWindow::editChannel(int channel) {
+    if (channel < 1 || channel > kFmChannelCount) return;
+    commitCellEditor();
+    // Always the frequency cell: the channel numbers are not edited.
+    grid_->setCurrentCell(channel - 1, 1);
+    grid_->scrollToItem(grid_->item(channel - 1, 1));
+    editedChannel_ = channel;
+    const QRect cell = grid_->visualItemRect(grid_->item(channel - 1, 1));
+    const QPoint topLeft = grid_->viewport()->mapTo(this, cell.topLeft());
+    cellEditor_->setGeometry(QRect(topLeft, cell.size()));
+    cellEditor_->setText(grid_->item(channel - 1, 1)->text());
+    cellEditor_->setVisible(true);
+    cellEditor_->raise();
+    cellEditor_->setFocus(Qt::OtherFocusReason);
+    cellEditor_->selectAll();
+    messageLine_->move(kCellMessageLeft, topLeft.y());
+}
+
+void FmWindow::commitCellEditor() {
+    const int channel = editedChannel_;
+    if (channel == 0) return;
+    editedChannel_ = 0;  // before hiding: hiding moves the focus and would commit again
+    const FmEntryCheck check = CheckFmEntry(cellEditor_->text().toStdString());
+    switch (check.outcome) {
+        case FmEntry::Empty:
+            setCell(channel, {});
+            break;
+        case FmEntry::Accepted:
+            setCell(channel, check.text);
+            break;
+        case FmEntry::OutOfRange:
+            showMessage(kCellMessageLeft, messageLine_->y());
+            cellEditor_->clear();
+            break;
+        case FmEntry::NotNumber:
+            break;
+    }
+    cellEditor_->setVisible(false);
+}
+
+void FmWindow::runVfoLeaveCheck() {
+    const FmEntryCheck check = CheckFmEntry(vfo_->text().toStdString());
+    switch (check.outcome) {
+        case FmEntry::Accepted:
+            vfo_->setText(QString::fromStdString(check.text));
+            break;
+        case FmEntry::OutOfRange:
+            showMessage(kVfoMessageLeft, kVfoMessageTop);
+            vfo_->clear();
+            break;
+        case FmEntry::Empty:
+        case FmEntry::NotNumber:
+            break;
+    }
+}
+
+void FmWindow::showMessage(int left, int top) {
+    const LanguageFlagValue lang = state_.LanguageFlag;
+    messageLine_->setText(Pick(FmTexts().rangeMessage, lang));
+    const int width = qMax(Twips(1500), this->width() - left - Twips(120));
+    messageLine_->setFixedWidth(width);
+    messageLine_->adjustSize();
+    messageLine_->move(left, top);
+    messageLine_->setVisible(true);
+    messageLine_->raise();
+}
+
+void FmWindow::dismissMessage() {
+    messageLine_->setVisible(false);
+    cellEditor_->clear();
+}
+
+bool FmWindow::eventFilter(QObject* watched, QEvent* event) {
+    // Enter on the grid opens the editor of the current row, as a click does.
+    if (watched == grid_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && grid_->currentRow() >= 0) {
+            editChannel(grid_->currentRow() + 1);
+            return true;
+        }
+    }
+    return EditorWindow::eventFilter(watched, event);
+}
+
+void FmWindow::loadFromModel() {
+    loading_ = true;
+    const FmWindowFields& f = state_.fmWindow;
+    for (int n = 1; n <= kFmChannelCount; ++n) {
+        grid_->item(n - 1, 1)->setText(
+            QString::fromStdString(f.gridCell[static_cast<std::size_t>(n - 1)]));
+    }
+    vfo_->setText(QString::fromStdString(f.vfoText));
+    const QString present = QString::fromStdString(f.presentChannelText);
+    presentChannel_->setCurrentIndex(presentChannel_->findText(present));
+    presentChannel_->setEditText(present);
+    displayMode_->setCurrentIndex(f.displayMode);
+    step_->setCurrentIndex(f.stepFrequency);
+    loading_ = false;
+}
+
+bool FmWindow::acceptChanges() {
+    commitCellEditor();
+    if (vfo_->hasFocus()) runVfoLeaveCheck();
+    const FmWindowFields& f = state_.fmWindow;
+    const auto present = ParsePresentChannel(f.presentChannelText);
+    if (!present) {
+        const FmWindowTexts& t = FmTexts();
+        const LanguageFlagValue lang = state_.LanguageFlag;
+        LocalMsgBox(lang, Pick(t.presentChannelNotWhole, lang), StyleOk | StyleIconWarning,
+                    Pick(t.attention, lang), this);
+        presentChannel_->setFocus(Qt::OtherFocusReason);
+        return false;
+    }
+    FmChannels& record = state_.fm;
+    record.PresentChannel = *present;
+    record.DisplayMode = f.displayMode;
+    record.StepFrequency = f.stepFrequency;
+    record.Vfo = f.vfoText;
+    for (std::size_t i = 0; i < f.gridCell.size(); ++i) record.FmChannelText[i] = f.gridCell[i];
+    HideWindowHost(this);
+    return true;
+}
+
+void FmWindow::cancel() {
+    commitCellEditor();
+    HideWindowHost(this);
+}
+
+void FmWindow::applyLanguage() {
+    const LanguageFlagValue lang = state_.LanguageFlag;
+    if (!IsKnownLanguage(lang)) return;
+    const FmWindowTexts& t = FmTexts();
+    setWindowTitle(Pick(t.title, lang));
+    vfoCaption_->setText(Pick(t.vfoCaption, lang));
+    presentChannelCaption_->setText(Pick(t.presentChannelCaption, lang));
+    displayModeCaption_->setText(Pick(t.displayModeCaption, lang));
+    {
+        const QSignalBlocker block(displayMode_);
+        for (int i = 0; i < 2; ++i) {
+            displayMode_->setItemText(i,
+                                      Pick(FmDisplayModeList()[static_cast<std::size_t>(i)], lang));
+        }
+    }
+    grid_->horizontalHeaderItem(0)->setText(Pick(t.headerChannel, lang));
+    grid_->horizontalHeaderItem(1)->setText(Pick(t.headerFrequency, lang));
+    ok_->setText(Pick(t.ok, lang));
+    cancel_->setText(Pick(t.cancel, lang));
+}
+
+void FmWindow::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    cancel();
+}
 
 }  // namespace talvo

@@ -1,10 +1,260 @@
 #include "editors/options/options_window.h"
 
-namespace talvo {
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTime>
 
-// Minimal body until the optional-features window is built.
-OptionsWindow::OptionsWindow(ProgramState& state, QWidget* parent) : EditorWindow(state, parent) {}
-void OptionsWindow::applyLanguage() {}
-void OptionsWindow::loadFromModel() {}
+#include "editors/logic/options_checks.h"
+#include "editors/options/window_support.h"
+
+namespace talvo {
+namespace {
+
+std::size_t At(ListId id) {
+    return static_cast<std::size_t>(id);
+}
+std::size_t At(TextId id) {
+    return static_cast<std::size_t>(id);
+}
+
+long SystemClock() {
+    return WholeSecondsSinceMidnight(QTime::currentTime().msecsSinceStartOfDay());
+}
+
+// Captions are first written in Chinese, as the window carries them from its creation; the
+// language procedure then writes the current language. Other flag values keep Chinese.
+LanguageFlagValue CreationLanguage(LanguageFlagValue lang) {
+    return IsKnownLanguage(lang) ? lang : kChinese;
+}
+
+}  // namespace
+
+OptionsWindow::OptionsWindow(ProgramState& state, QWidget* parent)
+    : EditorWindow(state, parent), clock_(SystemClock) {
+    setObjectName("Form3");
+    createFields();
+    layoutWindow();
+    const LanguageFlagValue lang = CreationLanguage(state_.LanguageFlag);
+    setWindowTitle(Pick(OptionsWindowCaptions().title, lang));
+    loadFromModel();
+    showFunctionPage();
+}
+
+void OptionsWindow::createFields() {
+    const LanguageFlagValue lang = CreationLanguage(state_.LanguageFlag);
+    for (std::size_t i = 0; i < kListCount; ++i) {
+        const auto id = static_cast<ListId>(i);
+        lists_[i] = createList(id);
+        listCaptions_[i] = new QLabel(Pick(Info(id).caption, lang), this);
+        listCaptions_[i]->setBuddy(lists_[i]);
+        if (FindHiddenCaption(id)) {
+            InstallClickHandler(listCaptions_[i], [this, id] { onCaptionClicked(id); });
+        }
+    }
+    for (std::size_t i = 0; i < kTextCount; ++i) {
+        const auto id = static_cast<TextId>(i);
+        texts_[i] = createText(id);
+        textCaptions_[i] = new QLabel(Pick(Info(id).caption, lang), this);
+        textCaptions_[i]->setBuddy(texts_[i]);
+    }
+    for (std::size_t i = 0; i < kCheckCount; ++i) {
+        const auto id = static_cast<CheckId>(i);
+        auto* box = new QCheckBox(Pick(Info(id).caption, lang), this);
+        box->setObjectName(Info(id).control);
+        box->setVisible(false);
+        connect(box, &QCheckBox::toggled, this, [this, i](bool on) {
+            if (!loading_) state_.options.check[i] = on;
+        });
+        checks_[i] = box;
+    }
+    pronunciationCaption_ = new QLabel(Pick(OptionsWindowCaptions().pronunciationMode, lang), this);
+    pronunciationCaption_->setVisible(false);
+    pageFunction_ = new QRadioButton(Pick(OptionsWindowCaptions().pageFunction, lang), this);
+    pageVfo_ = new QRadioButton(Pick(OptionsWindowCaptions().pageVfo, lang), this);
+    connect(pageFunction_, &QRadioButton::clicked, this, &OptionsWindow::showFunctionPage);
+    connect(pageVfo_, &QRadioButton::clicked, this, &OptionsWindow::showVfoPage);
+}
+
+QComboBox* OptionsWindow::createList(ListId id) {
+    const ListInfo& info = Info(id);
+    auto* box = new QComboBox(this);
+    box->setObjectName(info.control);
+    box->setVisible(info.shown);
+    box->setMaxVisibleItems(16);
+    lists_[At(id)] = box;
+    fillList(id);
+    connect(box, &QComboBox::currentIndexChanged, this, [this, id, box](int index) {
+        if (loading_) return;
+        // An editable list emptied by typing keeps its typed text as the value.
+        if (index < 0 && box->isEditable()) {
+            state_.options.typed[At(id)] = box->currentText().toStdString();
+        }
+        state_.options[id] = index;
+    });
+    if (info.editable) {
+        box->setEditable(true);
+        box->setInsertPolicy(QComboBox::NoInsert);
+        box->setCompleter(nullptr);
+        // Typing leaves the list without a selected entry until one is chosen again.
+        connect(box->lineEdit(), &QLineEdit::textEdited, this, [this, id, box](const QString& t) {
+            const int cursor = box->lineEdit()->cursorPosition();
+            {
+                const QSignalBlocker block(box);
+                box->setCurrentIndex(-1);
+                box->setEditText(t);
+            }
+            box->lineEdit()->setCursorPosition(cursor);
+            state_.options[id] = -1;
+            state_.options.typed[At(id)] = t.toStdString();
+        });
+    }
+    return box;
+}
+
+void OptionsWindow::fillList(ListId id) {
+    const LanguageFlagValue lang = CreationLanguage(state_.LanguageFlag);
+    QComboBox* box = lists_[At(id)];
+    const QSignalBlocker block(box);
+    for (int i = 0; i < ListSize(id); ++i) {
+        box->addItem(QString::fromStdString(ListEntry(id, i, lang)));
+    }
+}
+
+QLineEdit* OptionsWindow::createText(TextId id) {
+    const TextInfo& info = Info(id);
+    auto* edit = new QLineEdit(this);
+    edit->setObjectName(info.control);
+    edit->setMaxLength(info.maxLength);
+    texts_[At(id)] = edit;
+    InstallTextFilter(edit, [id](std::string_view t) { return FilterOptionsText(id, t); });
+    connect(edit, &QLineEdit::textChanged, this, [this, id] { onTextChanged(id); });
+    if (EnterRunsLeaveCheck(id)) {
+        InstallLeaveCheck(edit, EnterKey::RunsCheck, [this, id] { runLeaveCheck(id); });
+    } else {
+        DropEnterKey(edit);
+    }
+    return edit;
+}
+
+void OptionsWindow::onTextChanged(TextId id) {
+    QLineEdit* edit = texts_[At(id)];
+    if (id == TextId::AChannelNumber || id == TextId::BChannelNumber) {
+        // Runs on every change, also on one made from outside the window.
+        const QString clamped =
+            QString::fromStdString(ChannelNumberWhileTyping(edit->text().toStdString()));
+        if (clamped != edit->text()) {
+            edit->setText(clamped);  // comes back here with the clamped text
+            return;
+        }
+    }
+    if (!loading_) state_.options[id] = edit->text().toStdString();
+}
+
+void OptionsWindow::runLeaveCheck(TextId id) {
+    QLineEdit* edit = texts_[At(id)];
+    const QString checked =
+        QString::fromStdString(OptionsLeaveCheck(id, edit->text().toStdString()));
+    if (checked != edit->text()) edit->setText(checked);
+}
+
+void OptionsWindow::loadFromModel() {
+    loading_ = true;
+    const OptionalFeatures& o = state_.options;
+    for (std::size_t i = 0; i < kListCount; ++i) {
+        QComboBox* box = lists_[i];
+        box->setCurrentIndex(o.index[i]);
+        if (o.index[i] < 0 && box->isEditable())
+            box->setEditText(QString::fromStdString(o.typed[i]));
+    }
+    for (std::size_t i = 0; i < kTextCount; ++i)
+        texts_[i]->setText(QString::fromStdString(o.text[i]));
+    for (std::size_t i = 0; i < kCheckCount; ++i) checks_[i]->setChecked(o.check[i]);
+    loading_ = false;
+    // The channel number clamp may have corrected a text the model held.
+    for (TextId id : {TextId::AChannelNumber, TextId::BChannelNumber}) {
+        state_.options[id] = texts_[At(id)]->text().toStdString();
+    }
+}
+
+void OptionsWindow::relabelList(ListId id, LanguageFlagValue lang) {
+    QComboBox* box = lists_[At(id)];
+    const QSignalBlocker block(box);
+    // Only the entries that differ between the languages; the rest stay as they are.
+    const int count = Info(id).toneList ? 1 : ListSize(id);
+    for (int i = 0; i < count && i < box->count(); ++i) {
+        box->setItemText(i, QString::fromStdString(ListEntry(id, i, lang)));
+    }
+}
+
+void OptionsWindow::applyLanguage() {
+    const LanguageFlagValue lang = state_.LanguageFlag;
+    if (!IsKnownLanguage(lang)) return;
+    const OptionsCaptions& c = OptionsWindowCaptions();
+    setWindowTitle(Pick(c.title, lang));
+    for (std::size_t i = 0; i < kListCount; ++i) {
+        const auto id = static_cast<ListId>(i);
+        listCaptions_[i]->setText(Pick(Info(id).caption, lang));
+        relabelList(id, lang);
+    }
+    for (std::size_t i = 0; i < kTextCount; ++i) {
+        textCaptions_[i]->setText(Pick(Info(static_cast<TextId>(i)).caption, lang));
+    }
+    for (std::size_t i = 0; i < kCheckCount; ++i) {
+        checks_[i]->setText(Pick(Info(static_cast<CheckId>(i)).caption, lang));
+    }
+    pronunciationCaption_->setText(Pick(c.pronunciationMode, lang));
+    pageFunction_->setText(Pick(c.pageFunction, lang));
+    pageVfo_->setText(Pick(c.pageVfo, lang));
+    voxFrame_->setTitle(Pick(c.frameVox, lang));
+    functionFrame_->setTitle(Pick(c.frameFunction, lang));
+    vfoAFrame_->setTitle(Pick(c.frameVfoA, lang));
+    vfoBFrame_->setTitle(Pick(c.frameVfoB, lang));
+}
+
+void OptionsWindow::showFunctionPage() {
+    pageFunction_->setChecked(true);
+    functionFrame_->setVisible(true);
+    vfoAFrame_->setVisible(false);
+    vfoBFrame_->setVisible(false);
+}
+
+void OptionsWindow::showVfoPage() {
+    pageVfo_->setChecked(true);
+    vfoAFrame_->setVisible(true);
+    vfoBFrame_->setVisible(true);
+    functionFrame_->setVisible(false);
+    text(TextId::AVfoFrequency)->setFocus(Qt::OtherFocusReason);
+}
+
+void OptionsWindow::setClock(Clock clock) {
+    clock_ = clock ? std::move(clock) : SystemClock;
+}
+
+void OptionsWindow::onCaptionClicked(ListId id) {
+    const auto slot = FindHiddenCaption(id);
+    if (!slot) return;
+    HiddenModeSequence& sequence = SequenceState(state_.hidden, slot->sequence);
+    if (RegisterHiddenClick(sequence, slot->slot, clock_())) {
+        applyLocalEffect(slot->sequence);
+        emit hiddenModeEffect(static_cast<int>(slot->sequence));
+    }
+}
+
+void OptionsWindow::applyLocalEffect(HiddenSequence sequence) {
+    if (sequence != HiddenSequence::FmMa) return;
+    for (ListId id : {ListId::PowerOnPassword, ListId::RadioSearchMode, ListId::RogerBeep}) {
+        list(id)->setEnabled(true);
+        caption(id)->setEnabled(true);
+    }
+}
+
+void OptionsWindow::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    HideWindowHost(this);
+}
 
 }  // namespace talvo

@@ -1,0 +1,14 @@
+#include "editors/dtmf/dtmf_texts.h"
+
+namespace talvo {
+
+const DtmfWindowTexts& DtmfTexts() {
+    static const DtmfWindowTexts texts;
+    return texts;
+}
+
+std::string FirstDigitDelayEntry(int i, LanguageFlagValue lang) {
+    return std::to_string(i * 200) + DtmfTexts().delayUnit.pick(lang);
+}
+
+}  // namespace talvo

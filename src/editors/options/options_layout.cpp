@@ -1,0 +1,139 @@
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QVBoxLayout>
+#include <variant>
+#include <vector>
+
+#include "editors/options/options_window.h"
+#include "editors/options/window_support.h"
+
+namespace talvo {
+namespace {
+
+using Field = std::variant<ListId, TextId>;
+
+// The rows of the function-settings page, top to bottom, per column.
+const std::vector<Field>& RightColumn() {
+    static const std::vector<Field> rows = {TextId::AChannelNumber,
+                                            TextId::BChannelNumber,
+                                            ListId::SquelchLevel,
+                                            ListId::BatterySave,
+                                            ListId::TimeOutTimer,
+                                            ListId::RogerBeep,
+                                            ListId::MainChannel,
+                                            ListId::BacklightMode,
+                                            ListId::PowerOnPassword,
+                                            TextId::DisplayCharacter,
+                                            TextId::PowerOnPasswordDigits,
+                                            ListId::DualStandby,
+                                            ListId::MemoryChannelDisplayMode};
+    return rows;
+}
+
+std::vector<Field> ListsOf(OptionsArea area) {
+    std::vector<Field> rows;
+    for (std::size_t i = 0; i < kListCount; ++i) {
+        const auto id = static_cast<ListId>(i);
+        if (Info(id).area == area) rows.emplace_back(id);
+    }
+    return rows;
+}
+
+std::vector<Field> VfoRows(int group) {
+    std::vector<Field> rows;
+    if (group == 0) {
+        rows = {TextId::AVfoFrequency, TextId::AVfoOffsetData};
+    } else {
+        rows = {TextId::BVfoFrequency, TextId::BVfoOffsetData};
+    }
+    for (const Field& f : ListsOf(group == 0 ? OptionsArea::VfoA : OptionsArea::VfoB)) {
+        rows.push_back(f);
+    }
+    return rows;
+}
+
+}  // namespace
+
+void OptionsWindow::layoutWindow() {
+    const OptionsCaptions& c = OptionsWindowCaptions();
+    const LanguageFlagValue lang =
+        IsKnownLanguage(state_.LanguageFlag) ? state_.LanguageFlag : kChinese;
+
+    // Puts caption and field of each row into two columns of `grid` starting at `column`.
+    auto place = [this](QGridLayout* grid, const std::vector<Field>& rows, int column) {
+        int row = 0;
+        for (const Field& f : rows) {
+            QLabel* label = std::holds_alternative<ListId>(f) ? caption(std::get<ListId>(f))
+                                                              : caption(std::get<TextId>(f));
+            QWidget* field = std::holds_alternative<ListId>(f)
+                                 ? static_cast<QWidget*>(list(std::get<ListId>(f)))
+                                 : static_cast<QWidget*>(text(std::get<TextId>(f)));
+            grid->addWidget(label, row, column, Qt::AlignRight | Qt::AlignVCenter);
+            grid->addWidget(field, row, column + 1);
+            label->setVisible(!field->isHidden());
+            ++row;
+        }
+    };
+
+    voxFrame_ = new QGroupBox(Pick(c.frameVox, lang), this);
+    auto* voxGrid = new QGridLayout(voxFrame_);
+    int column = 0;
+    for (const Field& f : ListsOf(OptionsArea::Vox)) {
+        const ListId id = std::get<ListId>(f);
+        voxGrid->addWidget(caption(id), 0, column++, Qt::AlignRight | Qt::AlignVCenter);
+        voxGrid->addWidget(list(id), 0, column++);
+    }
+    voxGrid->addWidget(check(CheckId::AllowToCancelOperating), 1, 0, 1, 2);
+    voxGrid->addWidget(check(CheckId::ProhibitVoxInReceiving), 1, 2, 1, 2);
+
+    functionFrame_ = new QGroupBox(Pick(c.frameFunction, lang), this);
+    auto* functionGrid = new QGridLayout(functionFrame_);
+    functionGrid->setHorizontalSpacing(8);
+    place(functionGrid, ListsOf(OptionsArea::FunctionLeft), 0);
+    place(functionGrid, RightColumn(), 2);
+    functionGrid->addWidget(pronunciationCaption_, 13, 0);
+    functionGrid->setColumnMinimumWidth(1, 120);
+    functionGrid->setColumnMinimumWidth(3, 120);
+
+    vfoAFrame_ = new QGroupBox(Pick(c.frameVfoA, lang), this);
+    auto* vfoAGrid = new QGridLayout(vfoAFrame_);
+    place(vfoAGrid, VfoRows(0), 0);
+    // Fields of the A group that are not shown.
+    int hiddenRow = vfoAGrid->rowCount();
+    for (const Field& f : ListsOf(OptionsArea::HiddenA)) {
+        const ListId id = std::get<ListId>(f);
+        vfoAGrid->addWidget(caption(id), hiddenRow, 0);
+        vfoAGrid->addWidget(list(id), hiddenRow++, 1);
+        caption(id)->setVisible(false);
+    }
+
+    vfoBFrame_ = new QGroupBox(Pick(c.frameVfoB, lang), this);
+    auto* vfoBGrid = new QGridLayout(vfoBFrame_);
+    place(vfoBGrid, VfoRows(1), 0);
+    vfoBGrid->setRowStretch(vfoBGrid->rowCount(), 1);
+
+    auto* pages = new QHBoxLayout;
+    pages->addWidget(pageFunction_);
+    pages->addWidget(pageVfo_);
+    pages->addStretch(1);
+
+    auto* vfoRow = new QHBoxLayout;
+    vfoRow->addWidget(vfoAFrame_, 1, Qt::AlignTop);
+    vfoRow->addWidget(vfoBFrame_, 1, Qt::AlignTop);
+
+    auto* main = new QVBoxLayout(this);
+    main->addWidget(voxFrame_);
+    main->addLayout(pages);
+    main->addWidget(functionFrame_);
+    main->addLayout(vfoRow);
+    main->addStretch(1);
+    resize(Twips(9600), Twips(7800));
+}
+
+}  // namespace talvo

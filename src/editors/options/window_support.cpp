@@ -1,0 +1,93 @@
+#include "editors/options/window_support.h"
+
+#include <QEvent>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QMouseEvent>
+
+namespace talvo {
+namespace {
+
+bool IsEnter(const QEvent* event) {
+    if (event->type() != QEvent::KeyPress) return false;
+    const int key = static_cast<const QKeyEvent*>(event)->key();
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+class LeaveCheckFilter : public QObject {
+  public:
+    LeaveCheckFilter(QLineEdit* edit, EnterKey enter, std::function<void()> check)
+        : QObject(edit), enter_(enter), check_(std::move(check)) {}
+
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (IsEnter(event)) {
+            if (enter_ == EnterKey::RunsCheck && check_) check_();
+            return true;
+        }
+        if (event->type() == QEvent::FocusOut && check_) {
+            // A context menu opened on the field is not leaving it.
+            if (static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) check_();
+        }
+        return false;
+    }
+
+  private:
+    EnterKey enter_;
+    std::function<void()> check_;
+};
+
+class ClickFilter : public QObject {
+  public:
+    ClickFilter(QWidget* widget, std::function<void()> onClick)
+        : QObject(widget), onClick_(std::move(onClick)) {}
+
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::MouseButtonPress &&
+            static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+            onClick_();
+        }
+        return false;
+    }
+
+  private:
+    std::function<void()> onClick_;
+};
+
+}  // namespace
+
+void HideWindowHost(QWidget* window) {
+    if (auto* frame = qobject_cast<QMdiSubWindow*>(window->parentWidget())) {
+        frame->hide();
+    } else {
+        window->hide();
+    }
+}
+
+void InstallTextFilter(QLineEdit* edit, std::function<std::string(std::string_view)> filter) {
+    QObject::connect(edit, &QLineEdit::textEdited, edit, [edit, filter](const QString& text) {
+        const std::string typed = text.toStdString();
+        const std::string kept = filter(typed);
+        if (kept == typed) return;
+        const QString before = text.left(edit->cursorPosition());
+        const int cursor =
+            static_cast<int>(QString::fromStdString(filter(before.toStdString())).size());
+        edit->setText(QString::fromStdString(kept));
+        edit->setCursorPosition(cursor);
+    });
+}
+
+void InstallLeaveCheck(QLineEdit* edit, EnterKey enter, std::function<void()> check) {
+    edit->installEventFilter(new LeaveCheckFilter(edit, enter, std::move(check)));
+}
+
+void DropEnterKey(QLineEdit* edit) {
+    InstallLeaveCheck(edit, EnterKey::Dropped, nullptr);
+}
+
+void InstallClickHandler(QWidget* widget, std::function<void()> onClick) {
+    widget->installEventFilter(new ClickFilter(widget, std::move(onClick)));
+}
+
+}  // namespace talvo

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "model/language.h"
+
+class QLineEdit;
+class QWidget;
+
+namespace talvo {
+
+// Small helpers shared by the settings windows (optional features, FM, debug, DTMF).
+
+inline QString Pick(const Bilingual& text, LanguageFlagValue lang) {
+    return QString::fromStdString(text.pick(lang));
+}
+
+// A window closed by the user is only hidden: its MDI frame when it sits in one, else itself.
+void HideWindowHost(QWidget* window);
+
+// Passes everything typed or pasted into `edit` through `filter` (one character at a time
+// semantics: a dropped character vanishes, a changed one is replaced), keeping the cursor.
+void InstallTextFilter(QLineEdit* edit, std::function<std::string(std::string_view)> filter);
+
+enum class EnterKey {
+    RunsCheck,  // Enter runs the leave check at once and is eaten
+    Dropped,    // Enter is eaten and does nothing
+};
+// Runs `check` whenever `edit` loses the focus, and on Enter when asked.
+void InstallLeaveCheck(QLineEdit* edit, EnterKey enter, std::function<void()> check);
+// Eats Enter in `edit` without running anything.
+void DropEnterKey(QLineEdit* edit);
+
+// Calls `onClick` on every left-button press on `widget` (captions and message lines).
+void InstallClickHandler(QWidget* widget, std::function<void()> onClick);
+
+// Twips (1/1440 inch) as pixels at 96 dots per inch.
+constexpr int Twips(int twips) {
+    return (twips + 7) / 15;
+}
+
+}  // namespace talvo
