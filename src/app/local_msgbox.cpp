@@ -1,61 +1,62 @@
 #include "app/local_msgbox.h"
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
-
 #include <array>
 #include <utility>
 #include <vector>
 
+#include "model/language.h"
+
 namespace talvo {
 namespace {
 
-struct ButtonLabel {
+struct ButtonSpec {
+    QMessageBox::StandardButton standard;
     const char* zh;
     const char* en;
 };
 
-// Labels of identifiers 1..7.
-constexpr std::array<ButtonLabel, 7> kLabels = {{{"确定", "OK"},
-                                                 {"取消", "Cancel"},
-                                                 {"放弃", "Abort"},
-                                                 {"重试", "Retry"},
-                                                 {"忽略", "Ignore"},
-                                                 {"是", "Yes"},
-                                                 {"否", "No"}}};
+// Identifiers 1..7 in order.
+constexpr std::array<ButtonSpec, 7> kButtons = {{{QMessageBox::Ok, "确定", "OK"},
+                                                 {QMessageBox::Cancel, "取消", "Cancel"},
+                                                 {QMessageBox::Abort, "放弃", "Abort"},
+                                                 {QMessageBox::Retry, "重试", "Retry"},
+                                                 {QMessageBox::Ignore, "忽略", "Ignore"},
+                                                 {QMessageBox::Yes, "是", "Yes"},
+                                                 {QMessageBox::No, "否", "No"}}};
 
+// The buttons of a set in their order on the box (the order the default-button flag counts in).
 std::vector<int> ButtonSet(int style) {
     switch (style & 0xF) {
-        case StyleOkCancel: return {IdOk, IdCancel};
-        case StyleAbortRetryIgnore: return {IdAbort, IdRetry, IdIgnore};
-        case StyleYesNoCancel: return {IdYes, IdNo, IdCancel};
-        case StyleYesNo: return {IdYes, IdNo};
-        case StyleRetryCancel: return {IdRetry, IdCancel};
-        default: return {IdOk};
-    }
-}
-
-QMessageBox::ButtonRole RoleOf(int id) {
-    switch (id) {
-        case IdOk:
-        case IdYes:
-        case IdRetry: return QMessageBox::AcceptRole;
-        case IdCancel:
-        case IdAbort: return QMessageBox::RejectRole;
-        case IdNo: return QMessageBox::NoRole;
-        default: return QMessageBox::ActionRole;
+        case StyleOkCancel:
+            return {IdOk, IdCancel};
+        case StyleAbortRetryIgnore:
+            return {IdAbort, IdRetry, IdIgnore};
+        case StyleYesNoCancel:
+            return {IdYes, IdNo, IdCancel};
+        case StyleYesNo:
+            return {IdYes, IdNo};
+        case StyleRetryCancel:
+            return {IdRetry, IdCancel};
+        default:
+            return {IdOk};
     }
 }
 
 QMessageBox::Icon IconOf(int style) {
     switch (style & 0xF0) {
-        case StyleIconError: return QMessageBox::Critical;
-        case StyleIconQuestion: return QMessageBox::Question;
-        case StyleIconWarning: return QMessageBox::Warning;
-        case StyleIconInformation: return QMessageBox::Information;
-        default: return QMessageBox::NoIcon;
+        case StyleIconError:
+            return QMessageBox::Critical;
+        case StyleIconQuestion:
+            return QMessageBox::Question;
+        case StyleIconWarning:
+            return QMessageBox::Warning;
+        case StyleIconInformation:
+            return QMessageBox::Information;
+        default:
+            return QMessageBox::NoIcon;
     }
 }
 
@@ -66,40 +67,43 @@ QString ApplicationTitle(LanguageFlagValue lang) {
                             : QStringLiteral("TALVO Radio Programming Software V1.50");
 }
 
+QString MsgBoxButtonLabel(int id, LanguageFlagValue lang) {
+    if (id < IdOk || id > IdNo || !IsKnownLanguage(lang)) return {};
+    const ButtonSpec& b = kButtons[static_cast<std::size_t>(id - 1)];
+    return QString::fromUtf8(lang == kChinese ? b.zh : b.en);
+}
+
 int LocalMsgBox(LanguageFlagValue lang, const QString& text, int style, const QString& title,
                 QWidget* owner) {
     QMessageBox box(owner);
     box.setWindowTitle(title.isEmpty() ? ApplicationTitle(lang) : title);
     box.setText(text);
     box.setIcon(IconOf(style));
-    // System-modal and task-modal both block the whole program here.
-    box.setWindowModality(owner ? Qt::WindowModal : Qt::ApplicationModal);
-    if (style & StyleSystemModal) box.setWindowModality(Qt::ApplicationModal);
+    // A system-modal box blocks the whole program; so does an owned box (the program has one
+    // top-level window that matters).
+    box.setWindowModality((style & StyleSystemModal) || !owner ? Qt::ApplicationModal
+                                                               : Qt::WindowModal);
 
     const std::vector<int> ids = ButtonSet(style);
     std::vector<std::pair<QAbstractButton*, int>> buttons;
     for (int id : ids) {
-        const ButtonLabel& l = kLabels[static_cast<std::size_t>(id - 1)];
-        // Other language values leave the toolkit's own labels, as the box had them.
-        QString label = lang == kChinese   ? QString::fromUtf8(l.zh)
-                        : lang == kEnglish ? QString::fromUtf8(l.en)
-                                           : QString::fromUtf8(l.en);
-        QPushButton* b = box.addButton(label, RoleOf(id));
+        QPushButton* b = box.addButton(kButtons[static_cast<std::size_t>(id - 1)].standard);
+        const QString label = MsgBoxButtonLabel(id, lang);
+        if (!label.isEmpty()) b->setText(label);
+        b->setProperty(kMsgBoxIdProperty, id);
         buttons.emplace_back(b, id);
     }
     std::size_t defaultPos = 0;
     if (style & StyleDefaultButton2) defaultPos = 1;
     if (style & StyleDefaultButton3) defaultPos = 2;
-    if (defaultPos < buttons.size()) {
-        box.setDefaultButton(static_cast<QPushButton*>(buttons[defaultPos].first));
-    }
-    // Escape and the close box: Cancel where there is one, else the only button.
-    QAbstractButton* escape = nullptr;
+    if (defaultPos >= buttons.size()) defaultPos = 0;
+    box.setDefaultButton(static_cast<QPushButton*>(buttons[defaultPos].first));
+
+    // Escape and the close box press Cancel where the box has one, else a lone button
+    // (else the toolkit's choice: Abort, or No).
     for (auto& [b, id] : buttons) {
-        if (id == IdCancel) escape = b;
+        if (id == IdCancel) box.setEscapeButton(b);
     }
-    if (!escape && buttons.size() == 1) escape = buttons.front().first;
-    if (escape) box.setEscapeButton(escape);
 
     box.exec();
     QAbstractButton* clicked = box.clickedButton();

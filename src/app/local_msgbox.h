@@ -9,7 +9,15 @@ class QWidget;
 namespace talvo {
 
 // Identifiers of the button that closed a message box.
-enum MsgBoxButton { IdOk = 1, IdCancel = 2, IdAbort = 3, IdRetry = 4, IdIgnore = 5, IdYes = 6, IdNo = 7 };
+enum MsgBoxButton {
+    IdOk = 1,
+    IdCancel = 2,
+    IdAbort = 3,
+    IdRetry = 4,
+    IdIgnore = 5,
+    IdYes = 6,
+    IdNo = 7
+};
 
 // Style flags, passed through as given: button set (low 4 bits), icon, default button, modality.
 enum MsgBoxStyle {
@@ -28,16 +36,28 @@ enum MsgBoxStyle {
     StyleSystemModal = 4096,
 };
 
+// OK and Cancel, question icon, Cancel as default, system-modal: every question of the program.
+inline constexpr int kStyleQuestion =
+    StyleOkCancel | StyleIconQuestion | StyleDefaultButton2 | StyleSystemModal;  // 4385
+
+// Every button of a box carries its identifier in this dynamic property, so tests and tools
+// can press a button by identifier whatever its label.
+inline constexpr const char* kMsgBoxIdProperty = "talvoButtonId";
+
 // The application title shown when a box is given an empty title.
 QString ApplicationTitle(LanguageFlagValue lang);
 
+// Label of button `id` (1..7) in `lang`; empty for an unknown identifier or language.
+QString MsgBoxButtonLabel(int id, LanguageFlagValue lang);
+
 // The one message box of the program: a modal box whose buttons are labelled in `lang`
-// whatever the system language. Returns the identifier of the pressed button (Escape or the
-// close box give Cancel where the box has one, else the only button).
+// whatever the system language (other language values keep the toolkit's own labels).
+// Returns the identifier of the pressed button; Escape and the close box return Cancel where
+// the box has one.
 int LocalMsgBox(LanguageFlagValue lang, const QString& text, int style, const QString& title,
                 QWidget* owner = nullptr);
 
-// Picks the text by language and shows it: the common call of the program.
+// Picks the text and title by language and shows them: the common call of the program.
 int LocalMsgBox(LanguageFlagValue lang, const char* zhText, const char* enText, int style,
                 const char* zhTitle, const char* enTitle, QWidget* owner = nullptr);
 

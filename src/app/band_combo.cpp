@@ -1,0 +1,10 @@
+#include "app/band_combo.h"
+
+namespace talvo {
+
+void BandCombo::showPopup() {
+    emit popupOpening();
+    QComboBox::showPopup();
+}
+
+}  // namespace talvo

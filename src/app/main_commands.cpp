@@ -1,0 +1,242 @@
+// The main window's commands: New, Open, Save, band selection, port selection, language,
+// help, About, the hidden modes' relock and the close question.
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QUrl>
+
+#include "app/about_window.h"
+#include "app/app_paths.h"
+#include "app/band_combo.h"
+#include "app/local_msgbox.h"
+#include "app/main_window.h"
+#include "app/serial_link.h"
+#include "app/settings_store.h"
+#include "editors/channels/channel_table_window.h"
+#include "editors/debug/debug_window.h"
+#include "editors/dtmf/dtmf_window.h"
+#include "editors/fm/fm_window.h"
+#include "editors/options/options_window.h"
+#include "image/data_file.h"
+#include "model/status.h"
+
+namespace talvo {
+
+void MainWindow::onBandPopupOpening() {
+    state_.band.PreviousBandIndex = bandList_->currentIndex();
+    state_.band.BandPromptSuppressed = false;
+}
+
+void MainWindow::onBandSelected(int index) {
+    BandState& band = state_.band;
+    band.select(index);  // an index outside the table changes no limit
+    if (band.BandPromptSuppressed) return;
+    if (index != band.PreviousBandIndex) {
+        const int answer =
+            LocalMsgBox(state_.LanguageFlag, "改变频段将清除频道列表，确定吗？",
+                        "Changing the frequency band will remove the channel tabulation, confirm?",
+                        kStyleQuestion, "注意！", "Be careful!", channel_);
+        if (answer == IdOk) {
+            ClearGrid(state_.channels);
+            if (channel_) channel_->loadFromModel();
+        } else {
+            // Put the previous band back; the nested change only restores its limits.
+            band.BandPromptSuppressed = true;
+            bandList_->setCurrentIndex(band.PreviousBandIndex);
+        }
+    }
+    band.BandPromptSuppressed = true;
+}
+
+void MainWindow::newData() {
+    if (LocalMsgBox(state_.LanguageFlag, "未保存的数据将会丢失，确定吗？",
+                    "Unsaved data will be lost, sure?", kStyleQuestion, "注意", "Attention",
+                    channel_) != IdOk) {
+        return;
+    }
+    state_.band.BandPromptSuppressed = true;
+    state_.band.PreviousBandIndex = 0;
+    if (bandList_->currentIndex() == 0) {
+        onBandSelected(0);
+    } else {
+        bandList_->setCurrentIndex(0);
+    }
+    channel_->StartForm();
+    dtmf_->StartForm();
+}
+
+void MainWindow::showDecodedModel() {
+    for (EditorWindow* w :
+         std::initializer_list<EditorWindow*>{channel_, dtmf_, options_, debug_, fm_}) {
+        w->loadFromModel();
+    }
+    // The decoder chose the band: the list follows without a question.
+    state_.band.BandPromptSuppressed = true;
+    if (bandList_->currentIndex() != state_.band.index)
+        bandList_->setCurrentIndex(state_.band.index);
+}
+
+void MainWindow::openDataFile() {
+    state_.band.BandPromptSuppressed = true;
+    const QString path = chooseFile(false);
+    if (path.isEmpty()) return;
+    const Status status = OpenDataFile(state_, QFile::encodeName(path).toStdString());
+    if (status == Status::WrongFileType) {
+        LocalMsgBox(state_.LanguageFlag, "文件类型不正确！", "File type is incorrect!",
+                    StyleIconError, "错误", "Mistake", channel_);
+        return;
+    }
+    if (status != Status::Ok) {
+        // Every other failure is reported too (a missing, unreadable or short file).
+        const std::string text = StatusMessage(status, state_.LanguageFlag,
+                                               QDir::toNativeSeparators(path).toStdString());
+        LocalMsgBox(
+            state_.LanguageFlag, QString::fromStdString(text), StyleIconError,
+            state_.LanguageFlag == kChinese ? QStringLiteral("错误") : QStringLiteral("Mistake"),
+            channel_);
+        return;
+    }
+    showDecodedModel();
+    showEditor(channel_);
+}
+
+void MainWindow::saveDataFile() {
+    const QString path = chooseFile(true);
+    if (path.isEmpty()) return;
+    const Status status = SaveDataFile(state_, QFile::encodeName(path).toStdString());
+    if (status != Status::Ok) {
+        const std::string text = StatusMessage(status, state_.LanguageFlag,
+                                               QDir::toNativeSeparators(path).toStdString());
+        LocalMsgBox(
+            state_.LanguageFlag, QString::fromStdString(text), StyleIconError,
+            state_.LanguageFlag == kChinese ? QStringLiteral("错误") : QStringLiteral("Mistake"),
+            channel_);
+    }
+}
+
+void MainWindow::showPortList() {
+    portList_->show();
+    portList_->raise();
+    portList_->setFocus(Qt::OtherFocusReason);
+    portList_->showPopup();
+}
+
+void MainWindow::onPortListChosen(int index) {
+    if (index >= 0) {
+        const QString entry = portList_->itemText(index);
+        const int number = entry.toInt();
+        const Status status = port_->open(number);
+        if (port_->isOpen()) {
+            state_.PortNumber = number;
+        } else {
+            QString text =
+                state_.LanguageFlag == kChinese
+                    ? QStringLiteral("串行端口") + entry +
+                          QStringLiteral("无效或已被其它程序使用，请选择其他串口或关闭其程序.")
+                    : QStringLiteral("Serial port") + entry +
+                          QStringLiteral(
+                              "Invalid or has already been used by other "
+                              "procedures, please choose other bunches of "
+                              "mouths or close its procedure.");
+            if (status == Status::PermissionDenied) {
+                // Say how to get the permission the system refused.
+                text +=
+                    QStringLiteral("\n\n") + QString::fromStdString(StatusMessage(
+                                                 status, state_.LanguageFlag, entry.toStdString()));
+            }
+            LocalMsgBox(state_.LanguageFlag, text, StyleIconWarning,
+                        state_.LanguageFlag == kChinese ? QStringLiteral("错误")
+                                                        : QStringLiteral("Mistake"),
+                        channel_);
+            portList_->setCurrentIndex(-1);
+        }
+    }
+    portList_->hide();
+    panel1_->setText(QStringLiteral("COM: ") + portList_->currentText());
+    if (QMdiSubWindow* active = mdi_->activeSubWindow()) {
+        if (active->widget()) active->widget()->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    // The port list disappears when the keyboard focus leaves it (not when its own list opens).
+    if (watched == portList_ && event->type() == QEvent::FocusOut) {
+        const auto* focus = static_cast<QFocusEvent*>(event);
+        if (focus->reason() != Qt::PopupFocusReason) portList_->hide();
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::switchLanguage(LanguageFlagValue lang) {
+    state_.LanguageFlag = lang;
+    ApplyLanguage();
+    channel_->RefreshChannelGrid();
+}
+
+QString MainWindow::helpFilePath() const {
+    const QString name = state_.LanguageFlag == kChinese   ? QStringLiteral("HB27.CHM")
+                         : state_.LanguageFlag == kEnglish ? QStringLiteral("HB27E.CHM")
+                                                           : QString();
+    return name.isEmpty() ? QString() : QDir(ProgramFolder()).filePath(name);
+}
+
+void MainWindow::showHelp() {
+    const QString path = helpFilePath();
+    if (path.isEmpty() || !QFileInfo::exists(path)) return;  // a missing file shows nothing
+    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+void MainWindow::showAbout() {
+    about_->exec();
+}
+
+void MainWindow::relockClick(int mode) {
+    if (mode < 0 || mode > 2) return;
+    if (!relock_[static_cast<std::size_t>(mode)].click(now())) return;
+    HiddenModes& h = state_.hidden;
+    HiddenModeSequence& seq = mode == 0 ? h.anMa : mode == 1 ? h.debug : h.fmMa;
+    seq.clicked = {};
+    seq.unlocked = false;
+    static constexpr const char* kButtons[] = {"TAnMa", "TDebug", "TFMMa"};
+    if (auto* a = findChild<QAction*>(kButtons[mode])) a->setVisible(false);
+    if (mode == 1) debug_->setSlidersEnabled(false);
+}
+
+void MainWindow::applyHiddenModeEffect(int mode) {
+    static constexpr const char* kButtons[] = {"TAnMa", "TDebug", "TFMMa"};
+    if (mode < 0 || mode > 2) return;
+    if (auto* a = findChild<QAction*>(kButtons[mode])) a->setVisible(true);
+    if (mode == 1) debug_->setSlidersEnabled(true);
+    if (mode == 2) {
+        if (auto* a = findChild<QAction*>("MNFMset")) a->setEnabled(true);
+    }
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    const int answer =
+        LocalMsgBox(state_.LanguageFlag, "确定退出本程序？\n未保存的更改将全部丢失！",
+                    "Confirm that withdraws from a procedure?\nLose all in change not kept!",
+                    kStyleQuestion, "注意", "Be careful", channel_);
+    if (answer != IdOk) {
+        event->ignore();
+        return;
+    }
+    runExitSequence();
+    event->accept();
+}
+
+// Stores the two remembered settings. Only this program ends: other running copies keep
+// their work.
+void MainWindow::runExitSequence() {
+    SaveLanguage(state_.LanguageFlag);
+    SavePortNumber(state_.PortNumber);
+    port_->close();
+}
+
+}  // namespace talvo

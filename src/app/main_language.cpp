@@ -1,0 +1,70 @@
+// The language procedure of the main window and the order in which it visits every window.
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QMenu>
+
+#include "app/about_window.h"
+#include "app/band_combo.h"
+#include "app/main_texts.h"
+#include "app/main_window.h"
+#include "app/writing_window.h"
+#include "editors/channels/channel_table_window.h"
+#include "editors/debug/debug_window.h"
+#include "editors/dtmf/dtmf_window.h"
+#include "editors/fm/fm_window.h"
+#include "editors/options/options_window.h"
+
+namespace talvo {
+
+void MainWindow::applyMainTexts(LanguageFlagValue lang) {
+    if (!IsKnownLanguage(lang)) return;
+    for (const MainText& t : MainWindowTexts()) {
+        const QString text = QString::fromUtf8(lang == kChinese ? t.zh : t.en);
+        switch (t.target) {
+            case MainTextTarget::WindowTitle:
+                setWindowTitle(text);
+                break;
+            case MainTextTarget::StatusPanel2:
+                panel2_->setText(text);
+                break;
+            case MainTextTarget::Label:
+                bandLabel_->setText(text);
+                break;
+            case MainTextTarget::MenuText:
+                if (auto* a = findChild<QAction*>(t.object)) a->setText(text);
+                break;
+            case MainTextTarget::ToolTip:
+                if (auto* a = findChild<QAction*>(t.object)) a->setToolTip(text);
+                break;
+        }
+    }
+    placeLists(lang);
+}
+
+void MainWindow::placeLists(LanguageFlagValue lang) {
+    bandLabel_->adjustSize();
+    for (const ListPlacement& p : MainListPlacements()) {
+        auto* list = findChild<QComboBox*>(p.object);
+        if (!list) continue;
+        const int left = (lang == kChinese ? p.zhLeft : p.enLeft) / kTwipsPerPixel;
+        list->setGeometry(left, p.top / kTwipsPerPixel, p.width / kTwipsPerPixel,
+                          list->sizeHint().height());
+    }
+    bandLabel_->move(4, bandList_->geometry().center().y() - bandLabel_->height() / 2);
+}
+
+void MainWindow::ApplyLanguage() {
+    const LanguageFlagValue lang = state_.LanguageFlag;
+    if (!IsKnownLanguage(lang)) return;
+    applyMainTexts(lang);
+    channel_->applyLanguage();
+    dtmf_->applyLanguage();
+    options_->applyLanguage();
+    debug_->applyLanguage();
+    fm_->applyLanguage();
+    about_->applyLanguage(lang);
+    writing_->applyLanguage(lang);
+}
+
+}  // namespace talvo

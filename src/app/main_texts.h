@@ -1,0 +1,37 @@
+#pragma once
+
+#include <span>
+
+namespace talvo {
+
+// Where a text of the main window goes.
+enum class MainTextTarget { WindowTitle, StatusPanel2, MenuText, ToolTip, Label };
+
+// One text of the main window: the object it belongs to (by object name), what it sets, and
+// its two languages.
+struct MainText {
+    const char* object;
+    MainTextTarget target;
+    const char* zh;
+    const char* en;
+};
+
+// Every text of the main window, in the order the language procedure writes them.
+std::span<const MainText> MainWindowTexts();
+
+// The band list and the port list move with the band label's length (twips; 15 per pixel).
+struct ListPlacement {
+    const char* object;
+    int zhLeft;
+    int enLeft;
+    int top;
+    int width;
+};
+std::span<const ListPlacement> MainListPlacements();
+
+inline constexpr int kTwipsPerPixel = 15;
+
+// The maker's name shown in the second status-bar panel in Chinese.
+inline constexpr const char* kCompanyName = "泰沃通讯设备有限公司";
+
+}  // namespace talvo

@@ -1,0 +1,263 @@
+#include "app/main_window.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTime>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include "app/about_window.h"
+#include "app/app_icons.h"
+#include "app/app_paths.h"
+#include "app/band_combo.h"
+#include "app/file_filter.h"
+#include "app/hiding_sub_window.h"
+#include "app/main_texts.h"
+#include "app/serial_link.h"
+#include "app/settings_store.h"
+#include "app/writing_window.h"
+#include "editors/channels/channel_table_window.h"
+#include "editors/debug/debug_window.h"
+#include "editors/dtmf/dtmf_window.h"
+#include "editors/fm/fm_window.h"
+#include "editors/options/options_window.h"
+
+namespace talvo {
+namespace {
+
+QString DefaultChooseFile(QWidget* parent, bool save, const QString& folder,
+                          const QString& filter) {
+    QFileDialog dialog(parent, QString(), folder, filter);
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.selectNameFilter(filter.section(QStringLiteral(";;"), 0, 0));
+    dialog.selectFile(QString());
+    if (dialog.exec() != QDialog::Accepted) return {};
+    return dialog.selectedFiles().value(0);
+}
+
+double SecondsSinceMidnight() {
+    return QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(ProgramState& state, std::unique_ptr<SerialLink> port, QWidget* parent)
+    : QMainWindow(parent),
+      state_(state),
+      port_(std::move(port)),
+      fileChooser_(DefaultChooseFile),
+      clock_(SecondsSinceMidnight) {
+    setObjectName("MDIForm1");
+    setWindowIcon(MakeIcon(AppIcon::Program));
+
+    auto* central = new QWidget(this);
+    auto* column = new QVBoxLayout(central);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    mdi_ = new QMdiArea(central);
+    mdi_->setObjectName("MDIClient");
+    buildListBar();
+    column->addWidget(bandLabel_->parentWidget());
+    column->addWidget(mdi_, 1);
+    setCentralWidget(central);
+
+    buildMenus();
+    buildToolBar();
+    statusBar()->setObjectName("StatusBar1");
+    panel1_ = new QLabel(this);
+    panel1_->setObjectName("Panel1");
+    panel1_->setMinimumWidth(120);
+    panel2_ = new QLabel(this);
+    panel2_->setObjectName("Panel2");
+    statusBar()->addWidget(panel1_);
+    statusBar()->addWidget(panel2_, 1);
+
+    about_ = new AboutWindow(this);
+    writing_ = new WritingWindow(this);
+    // Every window carries its Chinese texts until the first language procedure.
+    applyMainTexts(kChinese);
+
+    // The load: band 0 (asks nothing: the index equals PreviousBandIndex).
+    state_.band.PreviousBandIndex = 0;
+    bandList_->setCurrentIndex(0);
+    onBandSelected(0);
+    connect(bandList_, &QComboBox::currentIndexChanged, this, &MainWindow::onBandSelected);
+    connect(bandList_, &BandCombo::popupOpening, this, &MainWindow::onBandPopupOpening);
+
+    channel_ = new ChannelTableWindow(state_);
+    addEditor(channel_)->showEditor();
+    dtmf_ = new DtmfWindow(state_);
+    options_ = new OptionsWindow(state_);
+    debug_ = new DebugWindow(state_);
+    fm_ = new FmWindow(state_);
+    for (EditorWindow* w : std::initializer_list<EditorWindow*>{dtmf_, options_, debug_, fm_}) {
+        addEditor(w)->hide();
+    }
+    about_->setWindowIcon(channel_->windowIcon());
+    connect(options_, &OptionsWindow::hiddenModeEffect, this, &MainWindow::applyHiddenModeEffect);
+
+    for (int n = 1; n <= 16; ++n) portList_->addItem(QString::number(n));
+    portList_->setCurrentIndex(-1);
+    connect(portList_, &QComboBox::activated, this, &MainWindow::onPortListChosen);
+
+    state_.PortNumber = LoadPortNumber();
+    panel1_->setText(QStringLiteral("COM: %1").arg(state_.PortNumber));
+
+    resize(900, 660);
+}
+
+MainWindow::~MainWindow() = default;
+
+QComboBox* MainWindow::bandList() const {
+    return bandList_;
+}
+
+QString MainWindow::statusText(int panel) const {
+    return panel == 1 ? panel1_->text() : panel2_->text();
+}
+
+double MainWindow::now() const {
+    return clock_();
+}
+
+void MainWindow::buildListBar() {
+    auto* bar = new QWidget(this);
+    bar->setObjectName("ListBar");
+    bandLabel_ = new QLabel(bar);
+    bandLabel_->setObjectName("Label1");
+    bandList_ = new BandCombo(bar);
+    bandList_->setObjectName("Combo1");
+    for (const BandEntry& e : BandTable()) bandList_->addItem(QString::fromUtf8(e.text));
+    portList_ = new QComboBox(bar);
+    portList_->setObjectName("ComboCom");
+    portList_->hide();
+    portList_->installEventFilter(this);
+    bar->setFixedHeight(bandList_->sizeHint().height() + 4);
+    placeLists(kChinese);
+}
+
+QAction* MainWindow::addCommand(QMenu* menu, const char* name, const QKeySequence& key,
+                                void (MainWindow::*slot)()) {
+    auto* action = new QAction(this);
+    action->setObjectName(name);
+    if (!key.isEmpty()) action->setShortcut(key);
+    if (slot) connect(action, &QAction::triggered, this, slot);
+    menu->addAction(action);
+    return action;
+}
+
+void MainWindow::buildMenus() {
+    auto menu = [this](const char* name) {
+        QMenu* m = menuBar()->addMenu(QString());
+        m->setObjectName(name);
+        m->menuAction()->setObjectName(name);
+        return m;
+    };
+    QMenu* file = menu("MNFile");
+    addCommand(file, "MNNew", QKeySequence(Qt::CTRL | Qt::Key_N), &MainWindow::newData);
+    addCommand(file, "MNOpen", QKeySequence(Qt::CTRL | Qt::Key_O), &MainWindow::openDataFile);
+    addCommand(file, "MNSave", QKeySequence(Qt::CTRL | Qt::Key_S), &MainWindow::saveDataFile);
+    // Print stays unavailable for the whole run.
+    addCommand(file, "MNPrint", {}, nullptr)->setEnabled(false);
+    file->addSeparator()->setObjectName("MNLine1");
+    connect(addCommand(file, "MNQuit", {}, nullptr), &QAction::triggered, this, &QWidget::close);
+
+    QMenu* edit = menu("MNEdit");
+    connect(addCommand(edit, "MNModel", QKeySequence(Qt::CTRL | Qt::Key_M), nullptr),
+            &QAction::triggered, this, [this] { showEditor(channel_); });
+    // The DTMF window is built but unavailable for the whole run.
+    QAction* dtmf = addCommand(edit, "MNDTMF", QKeySequence(Qt::CTRL | Qt::Key_D), nullptr);
+    connect(dtmf, &QAction::triggered, this, [this] { showEditor(dtmf_); });
+    dtmf->setEnabled(false);
+    connect(addCommand(edit, "MNOption", QKeySequence(Qt::CTRL | Qt::Key_P), nullptr),
+            &QAction::triggered, this, [this] { showEditor(options_); });
+    connect(addCommand(edit, "MNDebug", QKeySequence(Qt::CTRL | Qt::Key_B), nullptr),
+            &QAction::triggered, this, [this] { showEditor(debug_); });
+    connect(addCommand(edit, "MNFMset", QKeySequence(Qt::CTRL | Qt::Key_F), nullptr),
+            &QAction::triggered, this, [this] { showEditor(fm_); });
+
+    QMenu* program = menu("MNProgram");
+    addCommand(program, "MNRead", QKeySequence(Qt::CTRL | Qt::Key_R), &MainWindow::startRead);
+    addCommand(program, "MNWrite", QKeySequence(Qt::CTRL | Qt::Key_W), &MainWindow::startWrite);
+    addCommand(program, "MNCommPort", {}, &MainWindow::showPortList);
+
+    QMenu* language = menu("MNLanguage");
+    connect(addCommand(language, "MNChinese", {}, nullptr), &QAction::triggered, this,
+            [this] { switchLanguage(kChinese); });
+    connect(addCommand(language, "MNEnglish", {}, nullptr), &QAction::triggered, this,
+            [this] { switchLanguage(kEnglish); });
+
+    QMenu* help = menu("MNHelp");
+    addCommand(help, "MNF1", QKeySequence(Qt::Key_F1), &MainWindow::showHelp)->setEnabled(false);
+    addCommand(help, "MNAbout", QKeySequence(Qt::CTRL | Qt::Key_A), &MainWindow::showAbout);
+}
+
+void MainWindow::buildToolBar() {
+    toolBar_ = addToolBar(QString());
+    toolBar_->setObjectName("Toolbar1");
+    toolBar_->setMovable(false);
+    toolBar_->setIconSize(QSize(24, 24));
+    auto button = [this](const char* key, const QIcon& icon, auto slot) {
+        QAction* a = toolBar_->addAction(icon, QString());
+        a->setObjectName(key);
+        connect(a, &QAction::triggered, this, slot);
+        return a;
+    };
+    QStyle* s = style();
+    button("TNew", s->standardIcon(QStyle::SP_FileIcon), [this] { newData(); });
+    button("TOpen", s->standardIcon(QStyle::SP_DialogOpenButton), [this] { openDataFile(); });
+    button("TSave", s->standardIcon(QStyle::SP_DialogSaveButton), [this] { saveDataFile(); });
+    toolBar_->addSeparator();
+    button("TRead", MakeIcon(AppIcon::Read), [this] { startRead(); });
+    button("TWrite", MakeIcon(AppIcon::Write), [this] { startWrite(); });
+    button("TAnMa", MakeIcon(AppIcon::AnMa), [this] { relockClick(0); })->setVisible(false);
+    button("TDebug", MakeIcon(AppIcon::Debug), [this] { relockClick(1); })->setVisible(false);
+    button("TFMMa", MakeIcon(AppIcon::FmMa), [this] { relockClick(2); })->setVisible(false);
+}
+
+HidingSubWindow* MainWindow::addEditor(EditorWindow* editor) {
+    const QSize wanted =
+        editor->testAttribute(Qt::WA_Resized) ? editor->size() : editor->sizeHint();
+    auto* frame = new HidingSubWindow(editor);
+    mdi_->addSubWindow(frame);
+    if (wanted.isValid()) {
+        // Size the frame so that the editor inside keeps the size it asked for.
+        const QSize border = frame->sizeHint() - editor->sizeHint();
+        frame->resize(wanted + (border.isValid() ? border : QSize(8, 30)));
+    }
+    return frame;
+}
+
+HidingSubWindow* MainWindow::frameOf(QWidget* editor) const {
+    for (QMdiSubWindow* sub : mdi_->subWindowList()) {
+        if (sub->widget() == editor) return static_cast<HidingSubWindow*>(sub);
+    }
+    return nullptr;
+}
+
+void MainWindow::showEditor(EditorWindow* editor) {
+    HidingSubWindow* frame = frameOf(editor);
+    if (!frame) return;
+    frame->showEditor();
+    frame->raise();
+    mdi_->setActiveSubWindow(frame);
+}
+
+void MainWindow::setTransferCommandsEnabled(bool enabled) {
+    for (const char* name : {"MNRead", "MNWrite", "TRead", "TWrite"}) {
+        if (auto* a = findChild<QAction*>(name)) a->setEnabled(enabled);
+    }
+}
+
+QString MainWindow::chooseFile(bool save) {
+    return fileChooser_(this, save, ProgramFolder(), DataFileFilter());
+}
+
+}  // namespace talvo

@@ -1,0 +1,139 @@
+#pragma once
+
+#include <QMainWindow>
+#include <array>
+#include <functional>
+#include <memory>
+
+#include "app/relock_clicks.h"
+#include "model/program_state.h"
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QMdiArea;
+class QToolBar;
+
+namespace talvo {
+
+class AboutWindow;
+class BandCombo;
+class ChannelTableWindow;
+class DebugWindow;
+class DtmfWindow;
+class EditorWindow;
+class FmWindow;
+class HidingSubWindow;
+class OptionsWindow;
+class SerialLink;
+class WritingWindow;
+
+// The main window (MDIForm1): a frame holding the editor windows, with the menu, the toolbar,
+// the band list, the port list and the status bar. Every command of the menu and the toolbar
+// is a member here. All objects carry their code names as object names ("MNRead", "TRead",
+// "Combo1", "ComboCom", ...).
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+  public:
+    // Returns the chosen path, or an empty text when the user cancels.
+    using FileChooser = std::function<QString(QWidget* parent, bool save, const QString& folder,
+                                              const QString& filter)>;
+    // Seconds since midnight, with fractions.
+    using Clock = std::function<double()>;
+
+    // The main window's load: band 0, the channel table shown, the other editor windows
+    // created hidden, the port list filled, the port number read and shown.
+    MainWindow(ProgramState& state, std::unique_ptr<SerialLink> port, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // Writes the texts of state().LanguageFlag into every window, in the order main window,
+    // channel table, DTMF, optional features, debug, FM, About, progress window. Any other
+    // flag value changes nothing.
+    void ApplyLanguage();
+
+    void setFileChooser(FileChooser chooser) { fileChooser_ = std::move(chooser); }
+    void setClock(Clock clock) { clock_ = std::move(clock); }
+
+    ProgramState& state() { return state_; }
+    SerialLink& port() { return *port_; }
+    ChannelTableWindow* channelWindow() const { return channel_; }
+    DtmfWindow* dtmfWindow() const { return dtmf_; }
+    OptionsWindow* optionsWindow() const { return options_; }
+    DebugWindow* debugWindow() const { return debug_; }
+    FmWindow* fmWindow() const { return fm_; }
+    AboutWindow* aboutWindow() const { return about_; }
+    WritingWindow* writingWindow() const { return writing_; }
+    QComboBox* bandList() const;
+    QComboBox* portList() const { return portList_; }
+    QMdiArea* mdiArea() const { return mdi_; }
+    QToolBar* toolBar() const { return toolBar_; }
+    // Panel 1 ("COM: ...") or panel 2 (the maker's name in Chinese).
+    QString statusText(int panel) const;
+    // The frame that holds an editor window inside the main window.
+    HidingSubWindow* frameOf(QWidget* editor) const;
+
+    // Commands.
+    void newData();
+    void openDataFile();
+    void saveDataFile();
+    void showEditor(EditorWindow* editor);
+    void showPortList();
+    void switchLanguage(LanguageFlagValue lang);
+    void showAbout();
+    void showHelp();
+    void startRead();
+    void startWrite();
+    // Toolbar buttons 7, 8, 9 (0 AnMaMode, 1 DebugMode, 2 FMMaMode).
+    void relockClick(int mode);
+    // A hidden mode was unlocked (again) in the optional-features window.
+    void applyHiddenModeEffect(int mode);
+
+    // After a decode: every editor shows the model, the band list shows its band (asking
+    // nothing).
+    void showDecodedModel();
+    void setTransferCommandsEnabled(bool enabled);
+    // The path of the help file of the current language ("HB27.CHM" / "HB27E.CHM").
+    QString helpFilePath() const;
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void buildMenus();
+    void buildToolBar();
+    void buildListBar();
+    QAction* addCommand(QMenu* menu, const char* name, const QKeySequence& key,
+                        void (MainWindow::*slot)());
+    HidingSubWindow* addEditor(EditorWindow* editor);
+    void onBandPopupOpening();
+    void onBandSelected(int index);
+    void onPortListChosen(int index);
+    void placeLists(LanguageFlagValue lang);
+    void applyMainTexts(LanguageFlagValue lang);
+    QString chooseFile(bool save);
+    void runExitSequence();
+    double now() const;
+
+    ProgramState& state_;
+    std::unique_ptr<SerialLink> port_;
+    QMdiArea* mdi_ = nullptr;
+    QToolBar* toolBar_ = nullptr;
+    BandCombo* bandList_ = nullptr;
+    QComboBox* portList_ = nullptr;
+    QLabel* bandLabel_ = nullptr;
+    QLabel* panel1_ = nullptr;
+    QLabel* panel2_ = nullptr;
+    ChannelTableWindow* channel_ = nullptr;
+    DtmfWindow* dtmf_ = nullptr;
+    OptionsWindow* options_ = nullptr;
+    DebugWindow* debug_ = nullptr;
+    FmWindow* fm_ = nullptr;
+    AboutWindow* about_ = nullptr;
+    WritingWindow* writing_ = nullptr;
+    std::array<RelockClicks, 3> relock_{};
+    FileChooser fileChooser_;
+    Clock clock_;
+};
+
+}  // namespace talvo

@@ -1,0 +1,108 @@
+#include "app/settings_store.h"
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+#include <QVariant>
+#include <cstdint>
+#include <limits>
+
+#include "app/app_paths.h"
+
+namespace talvo {
+namespace {
+
+constexpr const char* kLanguageKey = "RQZ-DW/BinaryValue";
+
+}  // namespace
+
+QString LanguageStorePath() {
+    return QDir(ConfigFolder()).filePath("talvo.ini");
+}
+
+QString ParameterFilePath() {
+    const QString program = ProgramFolder();
+    const QFileInfo folder(program);
+    if (folder.isDir() && folder.isWritable()) return QDir(program).filePath("parameter");
+    return QDir(ConfigFolder()).filePath("parameter");
+}
+
+QString LoadLanguage() {
+    if (!QFileInfo::exists(LanguageStorePath())) return {};
+    QSettings store(LanguageStorePath(), QSettings::IniFormat);
+    const QVariant value = store.value(kLanguageKey);
+    switch (value.typeId()) {
+        case QMetaType::QString: {
+            const QString text = value.toString();
+            const qsizetype nul = text.indexOf(QChar(0));
+            return nul < 0 ? text : text.left(nul);
+        }
+        case QMetaType::QByteArray: {
+            const QByteArray bytes = value.toByteArray();
+            if (bytes.isEmpty()) return {};
+            const auto lo = static_cast<std::uint8_t>(bytes[0]);
+            const auto hi = bytes.size() > 1 ? static_cast<std::uint8_t>(bytes[1]) : 0;
+            return QString::number(static_cast<std::int16_t>(lo | (hi << 8)));
+        }
+        default:
+            return {};
+    }
+}
+
+void SaveLanguage(LanguageFlagValue flag) {
+    QDir().mkpath(ConfigFolder());
+    QSettings store(LanguageStorePath(), QSettings::IniFormat);
+    QByteArray bytes(4, '\0');
+    bytes[0] = static_cast<char>(flag & 0xFF);
+    store.setValue(kLanguageKey, bytes);
+    store.sync();
+}
+
+LanguageFlagValue LanguageFlagFromText(const QString& text) {
+    if (text.isEmpty()) return kEnglish;
+    const QString t = text.trimmed();
+    bool ok = false;
+    qint64 number = t.toLongLong(&ok);
+    if (!ok) {
+        const double d = t.toDouble(&ok);
+        if (!ok || d < std::numeric_limits<qint32>::min() ||
+            d > std::numeric_limits<qint32>::max()) {
+            return kChinese;
+        }
+        number = qRound64(d);
+    }
+    if (number < std::numeric_limits<qint32>::min() ||
+        number > std::numeric_limits<qint32>::max()) {
+        return kChinese;
+    }
+    // The last hexadecimal digit of the two's-complement form.
+    const auto digit = static_cast<LanguageFlagValue>(static_cast<std::uint32_t>(number) & 0xF);
+    return digit >= 10 ? kChinese : digit;
+}
+
+int LoadPortNumber() {
+    QFile file(ParameterFilePath());
+    if (!file.exists()) {
+        QDir().mkpath(QFileInfo(file).absolutePath());
+        file.open(QIODevice::WriteOnly | QIODevice::Append);  // creates it empty
+        return 0;
+    }
+    if (!file.open(QIODevice::ReadOnly)) return 0;
+    char byte = 0;
+    if (file.read(&byte, 1) != 1) return 0;
+    return static_cast<std::uint8_t>(byte);
+}
+
+void SavePortNumber(int portNumber) {
+    QFile file(ParameterFilePath());
+    QDir().mkpath(QFileInfo(file).absolutePath());
+    // ReadWrite neither truncates nor appends: only byte 0 changes.
+    if (!file.open(QIODevice::ReadWrite)) return;
+    const char byte = static_cast<char>(static_cast<std::uint8_t>(portNumber));
+    file.seek(0);
+    file.write(&byte, 1);
+}
+
+}  // namespace talvo

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+
+#include "model/language.h"
+
+namespace talvo {
+
+// The two settings remembered between runs: the language (a 4-byte value "BinaryValue" under
+// the key "RQZ-DW" of the per-user store) and the serial port number (byte 0 of the file
+// "parameter"). Nothing is written while the program runs; failures are silent and give the
+// defaults.
+
+// The stored language as text: a text value up to its first NUL, a binary value's first two
+// bytes as a signed little-endian number in decimal; empty when missing or unreadable.
+QString LoadLanguage();
+// Stores the flag as 4 binary bytes: the flag, then three zero bytes.
+void SaveLanguage(LanguageFlagValue flag);
+
+// Turns the stored text into a language flag: empty gives English (1); otherwise the last
+// hexadecimal digit of the number the text holds ("17" = 0x11 gives 1); a text that is not a
+// number, or whose last hexadecimal digit is a letter, gives Chinese (0). Other digits (2..9)
+// are returned as they are.
+LanguageFlagValue LanguageFlagFromText(const QString& text);
+
+// The per-user store file of the language value.
+QString LanguageStorePath();
+// The parameter file: beside the program when that folder can be written, else in the user's
+// configuration folder.
+QString ParameterFilePath();
+
+// Byte 0 of the parameter file (0 for an empty, new or unreadable file). A missing file is
+// created empty, as the first run leaves it.
+int LoadPortNumber();
+// Writes the number as byte 0; every further byte of the file is kept.
+void SavePortNumber(int portNumber);
+
+}  // namespace talvo

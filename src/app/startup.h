@@ -1,0 +1,28 @@
+#pragma once
+
+#include <memory>
+
+#include "app/main_window.h"
+#include "model/program_state.h"
+
+namespace talvo {
+
+class SerialLink;
+
+// A running program: its state and its main window.
+struct Program {
+    std::unique_ptr<ProgramState> state;
+    std::unique_ptr<MainWindow> window;
+};
+
+// The language a start begins with: the stored one, English when nothing is stored. A stored
+// digit other than 0 and 1 (never written by this program) starts in English, the language
+// every text exists in besides Chinese.
+LanguageFlagValue StartupLanguage();
+
+// The start-up sequence up to, but not including, showing the main window: power grades at
+// their start values, the language from the store, the main window's load, the captions of
+// the language.
+Program StartProgram(std::unique_ptr<SerialLink> port);
+
+}  // namespace talvo

@@ -1,0 +1,46 @@
+#include "app/writing_window.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QProgressBar>
+#include <QVBoxLayout>
+
+namespace talvo {
+
+WritingWindow::WritingWindow(QWidget* parent) : QDialog(parent) {
+    setObjectName("FrmWriting");
+    setModal(true);
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    label_ = new QLabel(this);
+    label_->setObjectName("Label1");
+    bar_ = new QProgressBar(this);
+    bar_->setObjectName("ProgressBar1");
+    bar_->setRange(1, 196);
+    bar_->setTextVisible(false);
+    bar_->setMinimumWidth(320);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(label_);
+    layout->addWidget(bar_);
+    layout->setContentsMargins(16, 16, 16, 16);
+}
+
+void WritingWindow::applyLanguage(LanguageFlagValue lang) {
+    if (lang == kChinese) label_->clear();
+}
+
+// The window has no commands of its own; the transfer decides what a close means.
+void WritingWindow::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    emit closeRequested();
+}
+
+void WritingWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        emit closeRequested();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+}  // namespace talvo
