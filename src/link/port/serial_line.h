@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QByteArray>
+#include <QObject>
+#include <QSerialPort>
+#include <QString>
+#include <cstdint>
+#include <span>
+
+#include "model/status.h"
+
+namespace talvo::link {
+
+// The programming cable's serial line: 9600 baud, 8 data bits, no parity, 1 stop bit, no flow
+// control, bytes passed through unchanged.
+class SerialLine : public QObject {
+    Q_OBJECT
+  public:
+    explicit SerialLine(QObject* parent = nullptr);
+
+    // Ok, PermissionDenied (the device exists but this user may not open it) or PortCannotOpen
+    // (no such device, or another program holds it). Closes any device open before.
+    Status open(const QString& device);
+    void close();
+    bool isOpen() const { return port_.isOpen(); }
+    QString device() const { return port_.portName(); }
+
+    // One frame in one write call, pushed to the driver at once.
+    void write(std::span<const std::uint8_t> frame);
+    // Every byte waiting.
+    QByteArray takeAll();
+    // Drops whatever the radio sent before now.
+    void discardInput();
+
+  signals:
+    void bytesArrived();
+
+  private:
+    QSerialPort port_;
+};
+
+}  // namespace talvo::link
