@@ -1,0 +1,192 @@
+#include "image/decode.h"
+
+#include <span>
+#include <string>
+
+#include "image/codecs.h"
+#include "image/function_settings.h"
+#include "image/layout.h"
+#include "model/tone_list.h"
+
+namespace talvo {
+namespace {
+
+namespace L = layout;
+
+std::span<const std::uint8_t, 4> Four(const ImageBytes& image, std::size_t address) {
+    return std::span<const std::uint8_t, 4>(image.data() + address, 4);
+}
+
+std::size_t Slot(int channel) {
+    return static_cast<std::size_t>(channel - 1);
+}
+
+// Sets a list field as if the user had chosen the entry; an index the list does not have
+// cannot be chosen and leaves the field as it was.
+void SetListIndex(OptionalFeatures& options, ListId id, int index) {
+    if (index >= 0 && index < ListSize(id)) options[id] = index;
+}
+
+int Bits(std::uint8_t byte, int shift, int width) {
+    return (byte >> shift) & ((1 << width) - 1);
+}
+
+// One tone of a channel record into option slot `slot` and grid column `column`.
+void DecodeChannelTone(ProgramState& state, int channel, std::size_t address, int slot,
+                       int column) {
+    const ImageBytes& image = state.RadioImage;
+    auto& stores = state.channels;
+    std::string& text = stores.OptionText[static_cast<std::size_t>(slot)][Slot(channel)];
+    std::int16_t& index = stores.OptionIndex[static_cast<std::size_t>(slot)][Slot(channel)];
+    if (image[address] == 0xFF) {
+        text = ToneOffText().pick(state.LanguageFlag);
+        stores.cell(channel, column) = text;
+        index = 0;
+        return;
+    }
+    text = DecodeTone(image[address], image[address + 1]);
+    index = static_cast<std::int16_t>(FindTone(text, state.LanguageFlag));
+}
+
+void DecodeFunctionSettings(ProgramState& state) {
+    const ImageBytes& image = state.RadioImage;
+    OptionalFeatures& options = state.options;
+    for (const ByteSetting& s : kByteSettings) {
+        const int byte = image[s.address];
+        SetListIndex(options, s.id, byte < s.readLimit ? byte : s.readDefault);
+    }
+    for (const auto& [address, id] : {std::pair{L::kAChannelNumber, TextId::AChannelNumber},
+                                      std::pair{L::kBChannelNumber, TextId::BChannelNumber}}) {
+        const int byte = image[address];
+        options[id] = byte < 129 ? std::to_string(byte) : std::string();
+    }
+    for (const BitSetting& s : kBitSettings) {
+        SetListIndex(options, s.id, Bits(image[s.address], s.shift, s.width));
+    }
+    options[CheckId::ProhibitVoxInReceiving] = Bits(image[L::kVoxBits], kProhibitVoxBit, 1) == 1;
+}
+
+void DecodeVfo(ProgramState& state, const VfoSettings& vfo) {
+    const ImageBytes& image = state.RadioImage;
+    OptionalFeatures& options = state.options;
+    const std::size_t base = vfo.address;
+    // A VFO is never empty: erased bytes read as the text FFF.FFFFF.
+    options[vfo.frequency] = UnpackFrequency(Four(image, base + L::kVfoFrequency));
+    options[vfo.offsetData] = UnpackOffset(Four(image, base + L::kVfoOffsetData));
+    const auto tone = [&](std::size_t offset) {
+        return FindTone(DecodeTone(image[base + offset], image[base + offset + 1]),
+                        state.LanguageFlag);
+    };
+    SetListIndex(options, vfo.rxTone, tone(L::kVfoRxTone));
+    SetListIndex(options, vfo.txTone, tone(L::kVfoTxTone));
+    // Power value 3 has no list entry: the field keeps its value, like any index a list lacks.
+    for (const BitSetting& f : vfo.flags) {
+        SetListIndex(options, f.id, Bits(image[base + L::kVfoFlags], f.shift, f.width));
+    }
+    SetListIndex(options, vfo.shiftDirection, image[base + L::kVfoShiftDirection]);
+}
+
+void DecodeFm(ProgramState& state) {
+    const ImageBytes& image = state.RadioImage;
+    for (std::size_t k = 0; k < L::kFmChannelCount; ++k) {
+        const std::size_t address = L::kFmChannels + 2 * k;
+        const std::string text = DecodeFmFrequency(image[address], image[address + 1]);
+        state.fm.FmChannelText[k] = text;
+        state.fmWindow.gridCell[k] = text;
+    }
+    const std::uint8_t present = image[L::kFmPresentChannel];
+    state.fm.PresentChannel = present;
+    state.fmWindow.presentChannelText = std::to_string(present);
+    // A list index the window's list does not have cannot be chosen: record and window keep theirs.
+    const int display = image[L::kFmDisplayMode];
+    if (display < static_cast<int>(FmDisplayModeList().size())) {
+        state.fm.DisplayMode = display;
+        state.fmWindow.displayMode = display;
+    }
+    const int step = image[L::kFmStepFrequency];
+    if (step < static_cast<int>(FmStepList().size())) {
+        state.fm.StepFrequency = step;
+        state.fmWindow.stepFrequency = step;
+    }
+    state.fm.Vfo = DecodeFmFrequency(image[L::kFmVfo], image[L::kFmVfo + 1]);
+    state.fmWindow.vfoText = state.fm.Vfo;
+}
+
+}  // namespace
+
+void SetNumOf(ProgramState& state) {
+    const ImageBytes& image = state.RadioImage;
+    auto& stores = state.channels;
+    for (int n = 1; n <= kChannelCount; ++n) {
+        const std::size_t base = L::ChannelRecord(n);
+        const std::size_t i = Slot(n);
+        if (image[base + L::kChRxFrequency] == 0xFF) {
+            stores.FreqText[0][i].clear();
+            ClearNO(stores, n);
+            continue;
+        }
+        stores.FreqText[0][i] = UnpackFrequency(Four(image, base + L::kChRxFrequency));
+        stores.FreqText[1][i] = image[base + L::kChTxFrequency] == 0xFF
+                                    ? std::string()
+                                    : UnpackFrequency(Four(image, base + L::kChTxFrequency));
+        DecodeChannelTone(state, n, base + L::kChRxTone, 0, kColQtDqtDec);
+        DecodeChannelTone(state, n, base + L::kChTxTone, 1, kColQtDqtEnc);
+
+        // Flags: power (two bits), busy lock, add scan, wide/narrow, TX prohibit. A power value
+        // of 3 has no list entry; it is kept as index 3 with an empty text, so the encoder
+        // writes it back unchanged.
+        const std::uint8_t flags = image[base + L::kChFlags];
+        const std::array<int, 5> values = {Bits(flags, 0, 2), Bits(flags, 2, 1), Bits(flags, 3, 1),
+                                           Bits(flags, 4, 1), Bits(flags, 5, 1)};
+        for (std::size_t k = 0; k < values.size(); ++k) {
+            const std::size_t slot = k + 2;
+            stores.OptionIndex[slot][i] = static_cast<std::int16_t>(values[k]);
+            stores.OptionText[slot][i] =
+                ChannelColumnEntry(static_cast<int>(slot) + 3, values[k], state.LanguageFlag);
+        }
+    }
+}
+
+void SetGrid(ProgramState& state) {
+    auto& stores = state.channels;
+    for (int n = 1; n <= kChannelCount; ++n) {
+        const std::size_t i = Slot(n);
+        if (stores.FreqText[0][i].empty()) {
+            ClearNO(stores, n);
+            continue;
+        }
+        stores.cell(n, kColRxFreq) = stores.FreqText[0][i];
+        stores.cell(n, kColTxFreq) = stores.FreqText[1][i];
+        for (int c = kColQtDqtDec; c <= kColTxProhibit; ++c) {
+            stores.cell(n, c) = stores.OptionText[static_cast<std::size_t>(c - 3)][i];
+        }
+    }
+}
+
+void DecodeImage(ProgramState& state) {
+    const ImageBytes& image = state.RadioImage;
+    SetNumOf(state);
+    DecodeFunctionSettings(state);
+    // Selected without the band question; an index outside the band list changes nothing.
+    state.band.select(image[L::kBand]);
+    SetGrid(state);
+    state.options[TextId::DisplayCharacter] = DecodeCharacters(std::span<const std::uint8_t>(
+        image.data() + L::kDisplayCharacter, L::kDisplayCharacterSize));
+    for (const VfoSettings& vfo : kVfoSettings) DecodeVfo(state, vfo);
+    state.options[TextId::PowerOnPasswordDigits] = DecodeCharacters(
+        std::span<const std::uint8_t>(image.data() + L::kPassword, L::kPasswordSize));
+    DecodeFm(state);
+    for (std::size_t s = 0; s < kPowerGradeAddress.size(); ++s) {
+        state.powerGrades[s] = image[kPowerGradeAddress[s]];
+    }
+    for (int n = 1; n <= kChannelCount; ++n) {
+        const std::size_t base = L::NameRecord(n);
+        std::string name(image.begin() + static_cast<std::ptrdiff_t>(base),
+                         image.begin() + static_cast<std::ptrdiff_t>(base + L::kNameSize));
+        name = StripFillers(name);
+        state.channels.cell(n, kColName) = name;
+        state.channels.ChannelName[Slot(n)] = std::move(name);
+    }
+}
+
+}  // namespace talvo
