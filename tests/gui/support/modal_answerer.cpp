@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QPointer>
+#include <QPushButton>
 #include <QTest>
 #include <algorithm>
 
@@ -50,7 +51,7 @@ void ModalAnswerer::clear() {
 }
 
 void ModalAnswerer::poll() {
-    std::erase_if(handled_, [](const QPointer<QWidget>& w) { return w.isNull(); });
+    handled_.removeIf([](const QPointer<QWidget>& w) { return w.isNull(); });
     QWidget* modal = QApplication::activeModalWidget();
     if (!modal || !modal->isVisible()) return;
     for (const QPointer<QWidget>& w : handled_) {

@@ -1,0 +1,23 @@
+#include "support/shell_env.h"
+
+namespace talvo::testing {
+
+ScopedShellEnvironment::ScopedShellEnvironment()
+    : oldConfig_(qgetenv("TALVO_CONFIG_DIR")), oldProgram_(qgetenv("TALVO_PROGRAM_DIR")) {
+    qputenv("TALVO_CONFIG_DIR", config_.path().toLocal8Bit());
+    qputenv("TALVO_PROGRAM_DIR", program_.path().toLocal8Bit());
+}
+
+ScopedShellEnvironment::~ScopedShellEnvironment() {
+    auto restore = [](const char* name, const QByteArray& old) {
+        if (old.isEmpty()) {
+            qunsetenv(name);
+        } else {
+            qputenv(name, old);
+        }
+    };
+    restore("TALVO_CONFIG_DIR", oldConfig_);
+    restore("TALVO_PROGRAM_DIR", oldProgram_);
+}
+
+}  // namespace talvo::testing
