@@ -1,0 +1,290 @@
+#include "editors/options/options_window.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "editors/logic/hidden_sequence.h"
+
+namespace talvo {
+
+class OptionsWindowTest : public QObject {
+    Q_OBJECT
+
+  private:
+    ProgramState state_;
+    std::unique_ptr<OptionsWindow> window_;
+    long now_ = 0;
+
+    // Replaces the field's text the way a user does: select all, type, then Enter or Tab.
+    void retype(QLineEdit* edit, const QString& typed, Qt::Key finish) {
+        edit->setFocus();
+        QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        QTest::keyClicks(edit, typed);
+        QTest::keyClick(edit, finish);
+    }
+    void clickCaption(ListId id) { QTest::mouseClick(window_->caption(id), Qt::LeftButton); }
+
+  private slots:
+    void init() {
+        state_ = StartupState(kEnglish);
+        window_ = std::make_unique<OptionsWindow>(state_);
+        window_->applyLanguage();
+        window_->setClock([this] { return now_; });
+        window_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+        QApplication::setActiveWindow(window_.get());
+    }
+    void cleanup() { window_.reset(); }
+
+    void startsWithTheTableDefaultsOnTheFunctionPage() {
+        QCOMPARE(window_->list(ListId::BDisplayMode)->currentIndex(), 1);
+        QCOMPARE(window_->list(ListId::TimeOutTimer)->currentText(), QString("2 Minute"));
+        QCOMPARE(window_->list(ListId::AVfoQtDqtDec)->count(), 265);
+        QCOMPARE(window_->list(ListId::AVfoQtDqtDec)->currentText(), QString("Off"));
+        QCOMPARE(window_->text(TextId::BVfoFrequency)->text(), QString("400.00000"));
+        QVERIFY(window_->functionFrame()->isVisible());
+        QVERIFY(!window_->vfoFrame(0)->isVisible());
+        QVERIFY(window_->voxFrame()->isVisible());
+        QVERIFY(window_->list(ListId::AVfoScramble)->isHidden());
+        QVERIFY(window_->check(CheckId::ProhibitVoxInReceiving)->isHidden());
+        QVERIFY(window_->list(ListId::ScanMode)->isEditable());
+        QVERIFY(!window_->list(ListId::Beep)->isEditable());
+    }
+
+    void pageSelectorSwitchesFramesAndFocusesTheAFrequency() {
+        QTest::mouseClick(window_->vfoPageOption(), Qt::LeftButton);
+        QVERIFY(window_->vfoFrame(0)->isVisible());
+        QVERIFY(window_->vfoFrame(1)->isVisible());
+        QVERIFY(!window_->functionFrame()->isVisible());
+        QVERIFY(window_->text(TextId::AVfoFrequency)->hasFocus());
+        QTest::mouseClick(window_->functionPageOption(), Qt::LeftButton);
+        QVERIFY(window_->functionFrame()->isVisible());
+        QVERIFY(!window_->vfoFrame(1)->isVisible());
+    }
+
+    void channelNumberClampsWhileTypingAndNormalisesOnLeaving() {
+        QLineEdit* a = window_->text(TextId::AChannelNumber);
+        a->setFocus();
+        QTest::keyClick(a, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(a, "200");
+        QCOMPARE(a->text(), QString("128"));  // before leaving
+        QCOMPARE(state_.options[TextId::AChannelNumber], std::string("128"));
+
+        retype(a, "0", Qt::Key_Tab);
+        QCOMPARE(a->text(), QString());
+        retype(a, "", Qt::Key_Tab);
+        QCOMPARE(a->text(), QString());
+        retype(a, "007", Qt::Key_Return);  // Enter runs the check too
+        QCOMPARE(a->text(), QString("7"));
+        QCOMPARE(state_.options[TextId::AChannelNumber], std::string("7"));
+
+        // The clamp also applies to a text set from outside.
+        state_.options[TextId::BChannelNumber] = "300";
+        window_->loadFromModel();
+        QCOMPARE(window_->text(TextId::BChannelNumber)->text(), QString("128"));
+        QCOMPARE(state_.options[TextId::BChannelNumber], std::string("128"));
+    }
+
+    void vfoFieldsAreCheckedOnEnterAndOnLeaving_data() {
+        QTest::addColumn<int>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        const int a = static_cast<int>(TextId::AVfoFrequency);
+        const int b = static_cast<int>(TextId::BVfoFrequency);
+        const int offset = static_cast<int>(TextId::BVfoOffsetData);
+        QTest::newRow("B 470 resets") << b << "470"
+                                      << "400.00000";
+        QTest::newRow("B 399.99999 resets") << b << "399.99999"
+                                            << "400.00000";
+        QTest::newRow("B 438.5 padded") << b << "438.5"
+                                        << "438.50000";
+        QTest::newRow("A 174 resets") << a << "174"
+                                      << "136.00000";
+        QTest::newRow("A 145.013 snapped") << a << "145.013"
+                                           << "145.01250";
+        QTest::newRow("offset 150 capped") << offset << "150"
+                                           << "99.995";
+        QTest::newRow("offset 12.5 kept") << offset << "12.5"
+                                          << "12.5";
+        QTest::newRow("letters dropped") << b << "4a3b8"
+                                         << "400.00000";
+    }
+    void vfoFieldsAreCheckedOnEnterAndOnLeaving() {
+        QFETCH(int, field);
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        const auto id = static_cast<TextId>(field);
+        window_->showVfoPage();
+        for (Qt::Key finish : {Qt::Key_Return, Qt::Key_Tab}) {
+            retype(window_->text(id), typed, finish);
+            QCOMPARE(window_->text(id)->text(), shown);
+            QCOMPARE(QString::fromStdString(state_.options[id]), shown);
+        }
+    }
+
+    void displayCharactersAreFilteredAndLimited() {
+        QLineEdit* edit = window_->text(TextId::DisplayCharacter);
+        edit->setFocus();
+        QTest::keyClicks(edit, "ab-1%");
+        QCOMPARE(edit->text(), QString("AB-1"));
+        QTest::keyClicks(edit, "xyz");
+        QCOMPARE(edit->text(), QString("AB-1XY"));
+        QCOMPARE(state_.options[TextId::DisplayCharacter], std::string("AB-1XY"));
+
+        QLineEdit* password = window_->text(TextId::PowerOnPasswordDigits);
+        password->setFocus();
+        QTest::keyClicks(password, "1a2*3456");
+        QCOMPARE(password->text(), QString("1234"));
+    }
+
+    void typingIntoAnEditableListLeavesNoSelection() {
+        QComboBox* scan = window_->list(ListId::ScanMode);
+        scan->setFocus();
+        QTest::keyClick(scan->lineEdit(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(scan->lineEdit(), "Fast");
+        QCOMPARE(scan->currentIndex(), -1);
+        QCOMPARE(scan->currentText(), QString("Fast"));
+        QCOMPARE(state_.options[ListId::ScanMode], -1);
+        QCOMPARE(state_.options.typed[static_cast<std::size_t>(ListId::ScanMode)],
+                 std::string("Fast"));
+
+        // The typed text survives a language switch and a reload; choosing an entry selects.
+        state_.LanguageFlag = kChinese;
+        window_->applyLanguage();
+        window_->loadFromModel();
+        QCOMPARE(scan->currentText(), QString("Fast"));
+        scan->setCurrentIndex(0);
+        QCOMPARE(state_.options[ListId::ScanMode], 0);
+        QCOMPARE(scan->currentText(), QString("载波"));
+    }
+
+    void languageSwitchRewritesEntriesInPlace() {
+        QComboBox* off = window_->list(ListId::AutoPowerOff);
+        off->setFocus();
+        for (int i = 0; i < 3; ++i) QTest::keyClick(off, Qt::Key_Down);
+        QCOMPARE(off->currentIndex(), 3);
+        QCOMPARE(off->currentText(), QString("3 Hour"));
+        QCOMPARE(state_.options[ListId::AutoPowerOff], 3);
+        window_->list(ListId::AVfoQtDqtEnc)->setCurrentIndex(52);
+
+        state_.LanguageFlag = kChinese;
+        window_->applyLanguage();
+        QCOMPARE(off->currentIndex(), 3);
+        QCOMPARE(off->currentText(), QString("3 小时"));
+        QCOMPARE(window_->list(ListId::AVfoQtDqtEnc)->currentText(), QString("D023N"));
+        QCOMPARE(window_->list(ListId::AVfoQtDqtEnc)->itemText(0), QString("关闭"));
+        QCOMPARE(window_->caption(ListId::MainChannel)->text(), QString("主频道:"));
+        QCOMPARE(window_->vfoFrame(1)->title(), QString("B组全频频率"));
+        QCOMPARE(window_->windowTitle(), QString("可选功能"));
+
+        state_.LanguageFlag = 7;  // not a language: nothing changes
+        window_->applyLanguage();
+        QCOMPARE(off->currentText(), QString("3 小时"));
+        state_.LanguageFlag = kEnglish;
+        window_->applyLanguage();
+        QCOMPARE(off->currentText(), QString("3 Hour"));
+        QCOMPARE(window_->check(CheckId::AllowToCancelOperating)->text(),
+                 QString("Allow to Cancel Operating"));
+    }
+
+    void decodedValuesAreShown() {
+        state_.options[ListId::MainChannel] = 0;
+        state_.options[ListId::AVfoQtDqtDec] = 264;
+        state_.options[TextId::AVfoFrequency] = "FFF.FFFFF";
+        state_.options[CheckId::ProhibitVoxInReceiving] = true;
+        window_->loadFromModel();
+        QCOMPARE(window_->list(ListId::MainChannel)->currentText(), QString("B Group"));
+        QCOMPARE(window_->list(ListId::AVfoQtDqtDec)->currentText(), QString("D754I"));
+        QCOMPARE(window_->text(TextId::AVfoFrequency)->text(), QString("FFF.FFFFF"));
+        QVERIFY(window_->check(CheckId::ProhibitVoxInReceiving)->isChecked());
+        // Showing the model does not change it.
+        QCOMPARE(state_.options[TextId::AVfoFrequency], std::string("FFF.FFFFF"));
+    }
+
+    void hiddenSequenceUnlocksWithinFiveSeconds() {
+        QSignalSpy effects(window_.get(), &OptionsWindow::hiddenModeEffect);
+        const auto& captions = HiddenSequenceCaptions(HiddenSequence::Debug);
+        now_ = 40000;
+        clickCaption(captions[2]);
+        now_ += 2;
+        clickCaption(captions[0]);
+        QCOMPARE(effects.count(), 0);
+        now_ += 3;
+        clickCaption(captions[1]);
+        QCOMPARE(effects.count(), 1);
+        QCOMPARE(effects.takeFirst().at(0).toInt(), 1);
+        QVERIFY(state_.hidden.DebugMode());
+        QVERIFY(!state_.hidden.AnMaMode());
+        // A later click of the sequence applies the effect again.
+        clickCaption(captions[0]);
+        QCOMPARE(effects.count(), 1);
+    }
+
+    void hiddenSequenceIsNotUnlockedByALateThirdClick() {
+        QSignalSpy effects(window_.get(), &OptionsWindow::hiddenModeEffect);
+        const auto& captions = HiddenSequenceCaptions(HiddenSequence::AnMa);
+        now_ = 100;
+        clickCaption(captions[0]);
+        now_ = 103;
+        clickCaption(captions[1]);
+        now_ = 106;
+        clickCaption(captions[2]);
+        QCOMPARE(effects.count(), 0);
+        QVERIFY(!state_.hidden.AnMaMode());
+        // The late click started a new attempt: two more captions within five seconds of it.
+        now_ = 108;
+        clickCaption(captions[0]);
+        QCOMPARE(effects.count(), 0);
+        now_ = 111;
+        clickCaption(captions[1]);
+        QCOMPARE(effects.count(), 1);
+        QCOMPARE(effects.at(0).at(0).toInt(), 0);
+    }
+
+    void thirdSequenceEnablesItsThreeFields() {
+        for (ListId id : {ListId::PowerOnPassword, ListId::RadioSearchMode, ListId::RogerBeep}) {
+            window_->list(id)->setEnabled(false);
+            window_->caption(id)->setEnabled(false);
+        }
+        QSignalSpy effects(window_.get(), &OptionsWindow::hiddenModeEffect);
+        now_ = 7;
+        for (ListId id : HiddenSequenceCaptions(HiddenSequence::FmMa)) clickCaption(id);
+        QCOMPARE(effects.count(), 1);
+        QCOMPARE(effects.at(0).at(0).toInt(), 2);
+        QVERIFY(state_.hidden.FMMaMode());
+        for (ListId id : {ListId::PowerOnPassword, ListId::RadioSearchMode, ListId::RogerBeep}) {
+            QVERIFY(window_->list(id)->isEnabled());
+            QVERIFY(window_->caption(id)->isEnabled());
+        }
+    }
+
+    void closingInAFrameOnlyHidesIt() {
+        QMdiArea area;
+        OptionsWindow* window = new OptionsWindow(state_);
+        QMdiSubWindow* frame = area.addSubWindow(window);
+        area.show();
+        frame->show();
+        window->text(TextId::DisplayCharacter)->setText("KEEP");
+        QPointer<OptionsWindow> alive(window);
+        frame->close();
+        QCoreApplication::processEvents();
+        QVERIFY(alive);
+        QVERIFY(frame->isHidden());
+        frame->show();
+        QCOMPARE(window->text(TextId::DisplayCharacter)->text(), QString("KEEP"));
+    }
+};
+
+}  // namespace talvo
+
+QTEST_MAIN(talvo::OptionsWindowTest)
+#include "options_window_test.moc"
