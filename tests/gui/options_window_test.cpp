@@ -116,7 +116,7 @@ class OptionsWindowTest : public QObject {
         QTest::newRow("offset 12.5 kept") << offset << "12.5"
                                           << "12.5";
         QTest::newRow("letters dropped") << b << "4a3b8"
-                                         << "400.00000";
+                                         << "438.00000";
     }
     void vfoFieldsAreCheckedOnEnterAndOnLeaving() {
         QFETCH(int, field);
