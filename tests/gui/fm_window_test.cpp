@@ -1,0 +1,225 @@
+#include "app/local_msgbox.h"
+#include "editors/fm/fm_window.h"
+
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+
+#include "support/modal_answerer.h"
+
+namespace talvo {
+
+class FmWindowTest : public QObject {
+    Q_OBJECT
+
+  private:
+    ProgramState state_;
+    std::unique_ptr<FmWindow> window_;
+
+    QString cell(int channel) const { return window_->grid()->item(channel - 1, 1)->text(); }
+    QPoint cellCentre(int channel) const {
+        return window_->grid()->visualItemRect(window_->grid()->item(channel - 1, 1)).center();
+    }
+    // Clicks the frequency cell of `channel`, types into the in-place editor, presses Enter.
+    void typeIntoCell(int channel, const QString& typed) {
+        QTest::mouseClick(window_->grid()->viewport(), Qt::LeftButton, {}, cellCentre(channel));
+        QVERIFY(window_->cellEditor()->isVisible());
+        QVERIFY(window_->cellEditor()->hasFocus());
+        QTest::keyClick(window_->cellEditor(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(window_->cellEditor(), Qt::Key_Backspace);
+        QTest::keyClicks(window_->cellEditor(), typed);
+        QTest::keyClick(window_->cellEditor(), Qt::Key_Return);
+    }
+    void retypeVfo(const QString& typed) {
+        QLineEdit* vfo = window_->vfoField();
+        vfo->setFocus();
+        QTest::keyClick(vfo, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(vfo, Qt::Key_Backspace);
+        QTest::keyClicks(vfo, typed);
+        QTest::keyClick(vfo, Qt::Key_Tab);
+    }
+
+  private slots:
+    void init() {
+        state_ = StartupState(kEnglish);
+        window_ = std::make_unique<FmWindow>(state_);
+        window_->applyLanguage();
+        window_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+        QApplication::setActiveWindow(window_.get());
+    }
+    void cleanup() { window_.reset(); }
+
+    void gridHasItsShapeAndStartState() {
+        QTableWidget* grid = window_->grid();
+        QCOMPARE(grid->rowCount(), 25);
+        QCOMPARE(grid->columnCount(), 2);
+        QCOMPARE(grid->item(24, 0)->text(), QString("25"));
+        QCOMPARE(grid->columnWidth(0), 60);
+        QCOMPARE(grid->columnWidth(1), 147);
+        QCOMPARE(grid->rowHeight(7), 20);
+        QCOMPARE(grid->horizontalHeaderItem(1)->text(), QString("Frequency(MHz)"));
+        QCOMPARE(window_->presentChannel()->currentText(), QString("0"));
+        QCOMPARE(window_->presentChannel()->count(), 25);
+        QVERIFY(window_->presentChannel()->isEditable());
+        QVERIFY(window_->stepList()->isHidden());
+        QVERIFY(window_->messageLine()->isHidden());
+        QCOMPARE(window_->size(), QSize(547, 320));
+    }
+
+    void cellEntryIsRangeCheckedAndRounded_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("cell");
+        QTest::addColumn<bool>("message");
+        QTest::newRow("107.9 accepted") << "107.9"
+                                        << "107.90" << false;
+        QTest::newRow("87 accepted") << "87"
+                                     << "87.00" << false;
+        QTest::newRow("88.56 rounds down to 88.55") << "88.56"
+                                                    << "88.55" << false;
+        QTest::newRow("88.54 rounds down to 88.50") << "88.54"
+                                                    << "88.50" << false;
+        QTest::newRow("108 refused") << "108"
+                                     << "98.50" << true;
+        QTest::newRow("86.9 refused") << "86.9"
+                                      << "98.50" << true;
+        QTest::newRow("not a number keeps") << "9.8.5"
+                                            << "98.50" << false;
+        QTest::newRow("letters dropped") << "9a9.5"
+                                         << "99.50" << false;
+        QTest::newRow("empty clears") << ""
+                                      << "" << false;
+    }
+    void cellEntryIsRangeCheckedAndRounded() {
+        QFETCH(QString, typed);
+        QFETCH(QString, cell);
+        QFETCH(bool, message);
+        state_.fmWindow.gridCell[3] = "98.50";
+        window_->loadFromModel();
+        typeIntoCell(4, typed);
+        QCOMPARE(this->cell(4), cell);
+        QCOMPARE(QString::fromStdString(state_.fmWindow.gridCell[3]), cell);
+        QVERIFY(window_->cellEditor()->isHidden());
+        QCOMPARE(window_->messageLine()->isVisible(), message);
+        if (message) {
+            QCOMPARE(window_->messageLine()->text(),
+                     QString("Beyond the scope of frequency(87-107.9), please input again."));
+            QCOMPARE(window_->cellEditor()->text(), QString());
+        }
+        // The record changes only on OK.
+        QCOMPARE(state_.fm.FmChannelText[3], std::string());
+    }
+
+    void messageLineSitsBesideTheCellAndHidesOnClick() {
+        state_.LanguageFlag = kChinese;
+        typeIntoCell(2, "200");
+        QLabel* line = window_->messageLine();
+        QVERIFY(line->isVisible());
+        QCOMPARE(line->text(), QString("超出频率范围(87-107.9)，请重输。"));
+        QCOMPARE(line->x(), 241);
+        const QRect cell = window_->grid()->visualItemRect(window_->grid()->item(1, 1));
+        QCOMPARE(line->y(), window_->grid()->viewport()->mapTo(window_.get(), cell.topLeft()).y());
+        // It stays through other edits until it is clicked.
+        typeIntoCell(5, "99");
+        QVERIFY(line->isVisible());
+        QTest::mouseClick(line, Qt::LeftButton);
+        QVERIFY(line->isHidden());
+    }
+
+    void channelNumberColumnIsNeverEdited() {
+        state_.fmWindow.gridCell[0] = "90.00";
+        window_->loadFromModel();
+        const QPoint number = window_->grid()->visualItemRect(window_->grid()->item(0, 0)).center();
+        QTest::mouseClick(window_->grid()->viewport(), Qt::LeftButton, {}, number);
+        QCOMPARE(window_->cellEditor()->text(), QString("90.00"));
+        QTest::keyClick(window_->cellEditor(), Qt::Key_Return);
+        QCOMPARE(window_->grid()->item(0, 0)->text(), QString("1"));
+        QCOMPARE(cell(1), QString("90.00"));
+        QVERIFY(window_->messageLine()->isHidden());
+    }
+
+    void vfoIsCheckedOnLeaving() {
+        retypeVfo("107.9");
+        QCOMPARE(window_->vfoField()->text(), QString("107.90"));
+        QCOMPARE(state_.fmWindow.vfoText, std::string("107.90"));
+        retypeVfo("");
+        QCOMPARE(window_->vfoField()->text(), QString());
+        retypeVfo("86.9");
+        QCOMPARE(window_->vfoField()->text(), QString());
+        QVERIFY(window_->messageLine()->isVisible());
+        QCOMPARE(window_->messageLine()->pos(), QPoint(373, 7));
+        retypeVfo("88.56");
+        QCOMPARE(window_->vfoField()->text(), QString("88.55"));
+    }
+
+    void okCopiesTheWindowIntoTheRecord() {
+        typeIntoCell(1, "98.5");
+        retypeVfo("100");
+        QComboBox* present = window_->presentChannel();
+        present->setFocus();
+        QTest::keyClick(present->lineEdit(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(present->lineEdit(), "16");
+        window_->displayMode()->setCurrentIndex(1);
+        window_->stepList()->setCurrentIndex(2);
+        QTest::mouseClick(window_->okButton(), Qt::LeftButton);
+        QVERIFY(window_->isHidden());
+        QCOMPARE(state_.fm.FmChannelText[0], std::string("98.50"));
+        QCOMPARE(state_.fm.Vfo, std::string("100.00"));
+        QCOMPARE(state_.fm.PresentChannel, std::int16_t{16});
+        QCOMPARE(state_.fm.DisplayMode, 1);
+        QCOMPARE(state_.fm.StepFrequency, 2);
+    }
+
+    void okRefusesAPresentChannelThatIsNotAWholeNumber() {
+        testing::ModalAnswerer answerer;
+        answerer.answerId(IdOk);
+        state_.fm.PresentChannel = 5;
+        QComboBox* present = window_->presentChannel();
+        present->setFocus();
+        QTest::keyClick(present->lineEdit(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(present->lineEdit(), "3x");
+        window_->displayMode()->setCurrentIndex(1);
+        QTest::mouseClick(window_->okButton(), Qt::LeftButton);
+        QVERIFY(answerer.waitAllAnswered());
+        QCOMPARE(answerer.seen().size(), 1);
+        QVERIFY(answerer.last().text.contains("whole number"));
+        QVERIFY(window_->isVisible());
+        QCOMPARE(state_.fm.PresentChannel, std::int16_t{5});
+        QCOMPARE(state_.fm.DisplayMode, 0);
+    }
+
+    void cancelAndCloseKeepEditsButNotTheRecord() {
+        typeIntoCell(7, "101.1");
+        QTest::mouseClick(window_->cancelButton(), Qt::LeftButton);
+        QVERIFY(window_->isHidden());
+        QCOMPARE(state_.fm.FmChannelText[6], std::string());
+        window_->show();
+        QCOMPARE(cell(7), QString("101.10"));
+        window_->close();
+        QVERIFY(window_->isHidden());
+        window_->show();
+        QCOMPARE(cell(7), QString("101.10"));
+        QCOMPARE(state_.fm.FmChannelText[6], std::string());
+    }
+
+    void languageSwitchKeepsTheDisplayMode() {
+        window_->displayMode()->setCurrentIndex(1);
+        state_.LanguageFlag = kChinese;
+        window_->applyLanguage();
+        QCOMPARE(window_->displayMode()->currentIndex(), 1);
+        QCOMPARE(window_->displayMode()->currentText(), QString("频率"));
+        QCOMPARE(window_->grid()->horizontalHeaderItem(0)->text(), QString("频道"));
+        QCOMPARE(window_->okButton()->text(), QString("确定"));
+        QCOMPARE(window_->windowTitle(), QString("FM频道设置"));
+        QCOMPARE(state_.fmWindow.displayMode, 1);
+    }
+};
+
+}  // namespace talvo
+
+QTEST_MAIN(talvo::FmWindowTest)
+#include "fm_window_test.moc"
