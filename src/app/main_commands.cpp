@@ -204,17 +204,17 @@ void MainWindow::relockClick(int mode) {
     seq.clicked = {};
     seq.unlocked = false;
     static constexpr const char* kButtons[] = {"TAnMa", "TDebug", "TFMMa"};
-    if (auto* a = findChild<QAction*>(kButtons[mode])) a->setVisible(false);
+    if (auto* a = action(kButtons[mode])) a->setVisible(false);
     if (mode == 1) debug_->setSlidersEnabled(false);
 }
 
 void MainWindow::applyHiddenModeEffect(int mode) {
     static constexpr const char* kButtons[] = {"TAnMa", "TDebug", "TFMMa"};
     if (mode < 0 || mode > 2) return;
-    if (auto* a = findChild<QAction*>(kButtons[mode])) a->setVisible(true);
+    if (auto* a = action(kButtons[mode])) a->setVisible(true);
     if (mode == 1) debug_->setSlidersEnabled(true);
     if (mode == 2) {
-        if (auto* a = findChild<QAction*>("MNFMset")) a->setEnabled(true);
+        if (auto* a = action("MNFMset")) a->setEnabled(true);
     }
 }
 

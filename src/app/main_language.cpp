@@ -32,10 +32,10 @@ void MainWindow::applyMainTexts(LanguageFlagValue lang) {
                 bandLabel_->setText(text);
                 break;
             case MainTextTarget::MenuText:
-                if (auto* a = findChild<QAction*>(t.object)) a->setText(text);
+                if (QAction* a = action(t.object)) a->setText(text);
                 break;
             case MainTextTarget::ToolTip:
-                if (auto* a = findChild<QAction*>(t.object)) a->setToolTip(text);
+                if (QAction* a = action(t.object)) a->setToolTip(text);
                 break;
         }
     }
@@ -45,8 +45,8 @@ void MainWindow::applyMainTexts(LanguageFlagValue lang) {
 void MainWindow::placeLists(LanguageFlagValue lang) {
     bandLabel_->adjustSize();
     for (const ListPlacement& p : MainListPlacements()) {
-        auto* list = findChild<QComboBox*>(p.object);
-        if (!list) continue;
+        QComboBox* list =
+            QLatin1String(p.object) == QLatin1String("Combo1") ? bandList_ : portList_;
         const int left = (lang == kChinese ? p.zhLeft : p.enLeft) / kTwipsPerPixel;
         list->setGeometry(left, p.top / kTwipsPerPixel, p.width / kTwipsPerPixel,
                           list->sizeHint().height());

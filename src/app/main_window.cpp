@@ -147,6 +147,7 @@ QAction* MainWindow::addCommand(QMenu* menu, const char* name, const QKeySequenc
                                 void (MainWindow::*slot)()) {
     auto* action = new QAction(this);
     action->setObjectName(name);
+    actions_.insert(QString::fromLatin1(name), action);
     if (!key.isEmpty()) action->setShortcut(key);
     if (slot) connect(action, &QAction::triggered, this, slot);
     menu->addAction(action);
@@ -207,6 +208,7 @@ void MainWindow::buildToolBar() {
     auto button = [this](const char* key, const QIcon& icon, auto slot) {
         QAction* a = toolBar_->addAction(icon, QString());
         a->setObjectName(key);
+        actions_.insert(QString::fromLatin1(key), a);
         connect(a, &QAction::triggered, this, slot);
         return a;
     };
@@ -252,7 +254,7 @@ void MainWindow::showEditor(EditorWindow* editor) {
 
 void MainWindow::setTransferCommandsEnabled(bool enabled) {
     for (const char* name : {"MNRead", "MNWrite", "TRead", "TWrite"}) {
-        if (auto* a = findChild<QAction*>(name)) a->setEnabled(enabled);
+        if (QAction* a = action(name)) a->setEnabled(enabled);
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QMainWindow>
 #include <array>
 #include <functional>
@@ -69,6 +70,8 @@ class MainWindow : public QMainWindow {
     QToolBar* toolBar() const { return toolBar_; }
     // Panel 1 ("COM: ...") or panel 2 (the maker's name in Chinese).
     QString statusText(int panel) const;
+    // A menu entry or toolbar button by its code name ("MNRead", "TRead"); null when unknown.
+    QAction* action(const QString& name) const { return actions_.value(name); }
     // The frame that holds an editor window inside the main window.
     HidingSubWindow* frameOf(QWidget* editor) const;
 
@@ -132,6 +135,7 @@ class MainWindow : public QMainWindow {
     AboutWindow* about_ = nullptr;
     WritingWindow* writing_ = nullptr;
     std::array<RelockClicks, 3> relock_{};
+    QHash<QString, QAction*> actions_;
     FileChooser fileChooser_;
     Clock clock_;
 };

@@ -1,0 +1,307 @@
+// Start-up of the whole program, the language switch over every window, and the exit.
+#include <QAbstractButton>
+#include <QAction>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QSlider>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTest>
+#include <QToolBar>
+
+#include "app/about_window.h"
+#include "app/hiding_sub_window.h"
+#include "app/main_window.h"
+#include "app/settings_store.h"
+#include "app/startup.h"
+#include "app/writing_window.h"
+#include "editors/channels/channel_table_window.h"
+#include "editors/debug/debug_window.h"
+#include "editors/dtmf/dtmf_window.h"
+#include "editors/fm/fm_window.h"
+#include "editors/options/options_window.h"
+#include "support/fake_serial_link.h"
+#include "support/modal_answerer.h"
+#include "support/shell_env.h"
+
+namespace talvo {
+namespace {
+
+// Every text a user can see in the program's windows, and every list's selection.
+QStringList Snapshot(MainWindow& w) {
+    QStringList out;
+    QList<QWidget*> roots{&w, w.aboutWindow(), w.writingWindow()};
+    for (QWidget* root : roots) {
+        out << root->objectName() + " title=" + root->windowTitle();
+        for (QAction* a : root->findChildren<QAction*>()) {
+            if (!a->objectName().isEmpty())
+                out << a->objectName() + "=" + a->text() + "|" + a->toolTip();
+        }
+        for (QWidget* child : root->findChildren<QWidget*>()) {
+            const QString id = child->objectName() + "@" + child->metaObject()->className();
+            if (child->isWindow() || qobject_cast<QMdiSubWindow*>(child)) {
+                out << id + " title=" + child->windowTitle();
+            }
+            if (auto* l = qobject_cast<QLabel*>(child)) out << id + "=" + l->text();
+            if (auto* b = qobject_cast<QAbstractButton*>(child)) out << id + "=" + b->text();
+            if (auto* g = qobject_cast<QGroupBox*>(child)) out << id + "=" + g->title();
+            if (auto* t = qobject_cast<QTabWidget*>(child)) {
+                for (int i = 0; i < t->count(); ++i) out << id + " tab=" + t->tabText(i);
+            }
+            if (auto* c = qobject_cast<QComboBox*>(child)) {
+                QStringList items;
+                for (int i = 0; i < c->count(); ++i) items << c->itemText(i);
+                out << id + " index=" + QString::number(c->currentIndex()) + " " + items.join(",");
+                out << id + " pos=" + QString::number(c->x()) + "," + QString::number(c->y());
+            }
+            if (auto* t = qobject_cast<QTableWidget*>(child)) {
+                for (int c = 0; c < t->columnCount(); ++c) {
+                    if (auto* h = t->horizontalHeaderItem(c)) out << id + " head=" + h->text();
+                }
+            }
+        }
+    }
+    return out;
+}
+
+QString FirstDifference(const QStringList& a, const QStringList& b) {
+    for (qsizetype i = 0; i < std::min(a.size(), b.size()); ++i) {
+        if (a[i] != b[i]) return a[i] + "  <->  " + b[i];
+    }
+    return a.size() == b.size() ? QString() : QStringLiteral("different lengths");
+}
+
+}  // namespace
+
+class ShellStartupLanguageTest : public QObject {
+    Q_OBJECT
+  private:
+    std::unique_ptr<testing::ScopedShellEnvironment> env_;
+    Program program_;
+    testing::FakeSerialLink* port_ = nullptr;
+
+    MainWindow& w() { return *program_.window; }
+    QAction* action(const char* name) { return w().action(name); }
+    void start() {
+        auto port = std::make_unique<testing::FakeSerialLink>();
+        port_ = port.get();
+        program_ = StartProgram(std::move(port));
+        w().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w()));
+    }
+    void triggerMenu(const char* name) { action(name)->trigger(); }
+
+  private slots:
+    void init() { env_ = std::make_unique<testing::ScopedShellEnvironment>(); }
+    void cleanup() {
+        program_ = {};
+        env_.reset();
+    }
+    void firstStartIsEnglishWithPortZero();
+    void startsInTheStoredLanguageAndPort();
+    void menuAndToolbarAsBuilt();
+    void languageSwitchRestoresEveryTextAndKeepsSelections();
+    void chineseTextsAndListPositions();
+    void unknownLanguageFlagChangesNothing();
+    void closeQuestionCancelKeepsRunning();
+    void confirmedCloseStoresLanguageAndPort();
+};
+
+void ShellStartupLanguageTest::firstStartIsEnglishWithPortZero() {
+    start();
+    QCOMPARE(w().state().LanguageFlag, kEnglish);
+    QCOMPARE(w().windowTitle(), QStringLiteral("TALVO Radio Programming Software V1.50"));
+    QCOMPARE(w().statusText(1), QStringLiteral("COM: 0"));
+    QCOMPARE(w().statusText(2), QString());
+    QCOMPARE(w().bandList()->currentIndex(), 0);
+    QCOMPARE(w().state().band.BandBHigh, 470.99501);
+
+    // The channel table is shown in front; the other editors exist, hidden.
+    QVERIFY(w().frameOf(w().channelWindow())->isVisible());
+    QCOMPARE(w().mdiArea()->activeSubWindow(), w().frameOf(w().channelWindow()));
+    for (QWidget* editor : std::initializer_list<QWidget*>{w().dtmfWindow(), w().optionsWindow(),
+                                                           w().debugWindow(), w().fmWindow()}) {
+        QVERIFY(w().frameOf(editor));
+        QVERIFY(!w().frameOf(editor)->isVisible());
+    }
+    // Power grades at their start values, shown by the debug window.
+    const int expected[] = {218, 218, 116, 218, 218, 116};
+    for (int i = 0; i < 6; ++i) QCOMPARE(w().debugWindow()->slider(i)->value(), expected[i]);
+
+    QComboBox* ports = w().portList();
+    QVERIFY(!ports->isVisible());
+    QCOMPARE(ports->count(), 16);
+    QCOMPARE(ports->itemText(0), QStringLiteral("1"));
+    QCOMPARE(ports->itemText(15), QStringLiteral("16"));
+    QCOMPARE(ports->currentIndex(), -1);
+    QVERIFY(port_->openAttempts.isEmpty());  // the port is not opened at start
+}
+
+void ShellStartupLanguageTest::startsInTheStoredLanguageAndPort() {
+    SaveLanguage(kChinese);
+    SavePortNumber(7);
+    start();
+    QCOMPARE(w().state().LanguageFlag, kChinese);
+    QCOMPARE(w().windowTitle(), QStringLiteral("TALVO 对讲机编程软件V1.50"));
+    QCOMPARE(w().statusText(1), QStringLiteral("COM: 7"));
+    QVERIFY(!w().statusText(2).isEmpty());
+    QCOMPARE(w().state().PortNumber, 7);
+}
+
+void ShellStartupLanguageTest::menuAndToolbarAsBuilt() {
+    start();
+    const struct {
+        const char* name;
+        QKeySequence key;
+        bool enabled;
+    } entries[] = {
+        {"MNNew", QKeySequence("Ctrl+N"), true},
+        {"MNOpen", QKeySequence("Ctrl+O"), true},
+        {"MNSave", QKeySequence("Ctrl+S"), true},
+        {"MNPrint", {}, false},
+        {"MNQuit", {}, true},
+        {"MNModel", QKeySequence("Ctrl+M"), true},
+        {"MNDTMF", QKeySequence("Ctrl+D"), false},
+        {"MNOption", QKeySequence("Ctrl+P"), true},
+        {"MNDebug", QKeySequence("Ctrl+B"), true},
+        {"MNFMset", QKeySequence("Ctrl+F"), true},
+        {"MNRead", QKeySequence("Ctrl+R"), true},
+        {"MNWrite", QKeySequence("Ctrl+W"), true},
+        {"MNCommPort", {}, true},
+        {"MNChinese", {}, true},
+        {"MNEnglish", {}, true},
+        {"MNF1", QKeySequence("F1"), false},
+        {"MNAbout", QKeySequence("Ctrl+A"), true},
+    };
+    for (const auto& e : entries) {
+        QAction* a = action(e.name);
+        QVERIFY2(a, e.name);
+        QCOMPARE(a->shortcut(), e.key);
+        QCOMPARE(a->isEnabled(), e.enabled);
+    }
+    QStringList order;
+    for (QAction* a : w().toolBar()->actions()) {
+        order << (a->isSeparator() ? QStringLiteral("|")
+                                   : a->objectName() + (a->isVisible() ? "" : "(hidden)"));
+    }
+    QCOMPARE(order, (QStringList{"TNew", "TOpen", "TSave", "|", "TRead", "TWrite", "TAnMa(hidden)",
+                                 "TDebug(hidden)", "TFMMa(hidden)"}));
+    QCOMPARE(action("TRead")->toolTip(), QStringLiteral("Read Data from the Transceive"));
+
+    // Edit commands show their window in front; closing the frame only hides it.
+    QTest::keyClick(&w(), Qt::Key_P, Qt::ControlModifier);
+    HidingSubWindow* options = w().frameOf(w().optionsWindow());
+    QTRY_VERIFY(options->isVisible());
+    QCOMPARE(w().mdiArea()->activeSubWindow(), options);
+    options->close();
+    QVERIFY(!options->isVisible());
+    QVERIFY(w().optionsWindow());
+    triggerMenu("MNOption");
+    QVERIFY(options->isVisible());
+}
+
+void ShellStartupLanguageTest::languageSwitchRestoresEveryTextAndKeepsSelections() {
+    start();
+    // Selections away from their defaults, made by code (no band question).
+    w().state().band.BandPromptSuppressed = true;
+    w().bandList()->setCurrentIndex(3);
+    for (QWidget* editor :
+         std::initializer_list<QWidget*>{w().optionsWindow(), w().dtmfWindow(), w().fmWindow()}) {
+        for (QComboBox* c : editor->findChildren<QComboBox*>()) {
+            if (c->count() > 1) c->setCurrentIndex(c->count() - 1);
+        }
+    }
+    const QStringList english = Snapshot(w());
+    triggerMenu("MNChinese");
+    const QStringList chinese = Snapshot(w());
+    QVERIFY(english != chinese);
+    QCOMPARE(chinese.size(), english.size());
+    triggerMenu("MNEnglish");
+    const QStringList back = Snapshot(w());
+    QVERIFY2(back == english, qPrintable(FirstDifference(english, back)));
+    QCOMPARE(w().bandList()->currentIndex(), 3);
+
+    // And the other way round.
+    triggerMenu("MNChinese");
+    triggerMenu("MNEnglish");
+    triggerMenu("MNChinese");
+    const QStringList again = Snapshot(w());
+    QVERIFY2(again == chinese, qPrintable(FirstDifference(chinese, again)));
+}
+
+void ShellStartupLanguageTest::chineseTextsAndListPositions() {
+    start();
+    QCOMPARE(w().bandList()->geometry().topLeft(), QPoint(1085 / 15, 2));
+    QCOMPARE(w().bandList()->width(), 4000 / 15);
+    QCOMPARE(w().portList()->geometry().topLeft(), QPoint(3475 / 15, 0));
+    QCOMPARE(w().portList()->width(), 1185 / 15);
+    triggerMenu("MNChinese");
+    QCOMPARE(w().bandList()->geometry().topLeft(), QPoint(585 / 15, 2));
+    QCOMPARE(w().portList()->geometry().topLeft(), QPoint(2475 / 15, 0));
+    QCOMPARE(action("MNRead")->text(), QStringLiteral("读频(&R)"));
+    QCOMPARE(action("MNAbout")->text(), QStringLiteral("帮助(&H)"));
+    QCOMPARE(action("TWrite")->toolTip(), QStringLiteral("写频"));
+    QCOMPARE(w().findChild<QLabel*>("Label1")->text(), QStringLiteral("频段"));
+    QCOMPARE(w().aboutWindow()->windowTitle(), QStringLiteral("帮助"));
+    QCOMPARE(w().aboutWindow()->versionLabel()->text(), QStringLiteral("简体中文版 V1.50"));
+    QVERIFY(!w().statusText(2).isEmpty());
+    triggerMenu("MNEnglish");
+    QCOMPARE(w().statusText(2), QString());
+    QCOMPARE(w().aboutWindow()->titleLabel()->text(),
+             QStringLiteral("TALVO Radio Programming Software"));
+}
+
+void ShellStartupLanguageTest::unknownLanguageFlagChangesNothing() {
+    start();
+    const QStringList before = Snapshot(w());
+    w().state().LanguageFlag = 2;
+    w().ApplyLanguage();
+    const QStringList after = Snapshot(w());
+    QVERIFY2(after == before, qPrintable(FirstDifference(before, after)));
+}
+
+void ShellStartupLanguageTest::closeQuestionCancelKeepsRunning() {
+    start();
+    testing::ModalAnswerer answerer;
+    answerer.answerId(2);
+    w().close();
+    QCOMPARE(answerer.seen().size(), 1);
+    QCOMPARE(answerer.last().title, QStringLiteral("Be careful"));
+    QCOMPARE(
+        answerer.last().text,
+        QStringLiteral("Confirm that withdraws from a procedure?\nLose all in change not kept!"));
+    QCOMPARE(answerer.last().defaultButton, QStringLiteral("Cancel"));
+    QVERIFY(w().isVisible());
+
+    answerer.answerKey(Qt::Key_Escape);
+    triggerMenu("MNQuit");
+    QVERIFY(w().isVisible());
+    QCOMPARE(answerer.seen().size(), 2);
+    // Nothing was stored by a cancelled close.
+    QCOMPARE(LoadLanguage(), QString());
+}
+
+void ShellStartupLanguageTest::confirmedCloseStoresLanguageAndPort() {
+    start();
+    port_->openable = {4};
+    triggerMenu("MNChinese");
+    w().state().PortNumber = 4;
+    testing::ModalAnswerer answerer;
+    answerer.answerId(1);
+    triggerMenu("MNQuit");
+    QCOMPARE(answerer.last().title, QStringLiteral("注意"));
+    QCOMPARE(answerer.last().text, QStringLiteral("确定退出本程序？\n未保存的更改将全部丢失！"));
+    QVERIFY(!w().isVisible());
+    QCOMPARE(LoadLanguage(), QStringLiteral("0"));
+    QCOMPARE(LoadPortNumber(), 4);
+    QCOMPARE(StartupLanguage(), kChinese);
+}
+
+}  // namespace talvo
+
+QTEST_MAIN(talvo::ShellStartupLanguageTest)
+#include "shell_startup_language_test.moc"
