@@ -1,0 +1,32 @@
+#include "cli/command.h"
+#include "cli/command_help.h"
+#include "cli/file_arguments.h"
+#include "image/data_file.h"
+
+namespace talvo::cli {
+namespace {
+
+int RunNew(const QStringList& args) {
+    FileArguments parsed;
+    if (const auto usage = ParseFileArguments("new", args, 1, parsed)) return *usage;
+    ProgramState state = StartupState(parsed.lang);
+    const QString& out = parsed.files[0];
+    if (const Status s = SaveDataFile(state, LocalPath(out)); s != Status::Ok) {
+        return FileFailure(s, parsed.lang, out);
+    }
+    return ExitOk;
+}
+
+const CommandRegistration kNew("new", {"save the configuration of a freshly started program "
+                                       "(OUT.dat)",
+                                       RunNew});
+const HelpRegistration kNewHelp(
+    "new",
+    "usage: talvo-cli new OUT.dat [--lang en|zh]\n\n"
+    "Saves the configuration of a freshly started program to OUT.dat as the Save command does:\n"
+    "no channels, the optional features at their defaults, no FM channels, the power levels at\n"
+    "their start values. --lang only chooses the language of error messages.\n\n"
+    "exit status: 0 success, 2 usage error, 3 the file cannot be written\n");
+
+}  // namespace
+}  // namespace talvo::cli

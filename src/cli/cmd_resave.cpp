@@ -1,0 +1,36 @@
+#include "cli/command.h"
+#include "cli/command_help.h"
+#include "cli/file_arguments.h"
+#include "image/data_file.h"
+
+namespace talvo::cli {
+namespace {
+
+int RunResave(const QStringList& args) {
+    FileArguments parsed;
+    if (const auto usage = ParseFileArguments("resave", args, 2, parsed)) return *usage;
+    ProgramState state = StartupState(parsed.lang);
+    const QString& in = parsed.files[0];
+    const QString& out = parsed.files[1];
+    if (const Status s = OpenDataFile(state, LocalPath(in)); s != Status::Ok) {
+        return FileFailure(s, parsed.lang, in);
+    }
+    if (const Status s = SaveDataFile(state, LocalPath(out)); s != Status::Ok) {
+        return FileFailure(s, parsed.lang, out);
+    }
+    return ExitOk;
+}
+
+const CommandRegistration kResave("resave", {"open a .dat file and save it again as the program "
+                                             "would (IN.dat OUT.dat [--lang en|zh])",
+                                             RunResave});
+const HelpRegistration kResaveHelp(
+    "resave",
+    "usage: talvo-cli resave IN.dat OUT.dat [--lang en|zh]\n\n"
+    "Starts from a freshly started program, opens IN.dat as the Open command does and saves\n"
+    "OUT.dat as the Save command does (exactly 3,120 bytes, replaced atomically).\n\n"
+    "exit status: 0 success, 2 usage error, 3 a file cannot be read or written, is no data\n"
+    "file or is too short\n");
+
+}  // namespace
+}  // namespace talvo::cli

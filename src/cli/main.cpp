@@ -1,0 +1,70 @@
+#include <QCoreApplication>
+#include <QStringList>
+#include <cstdio>
+
+#include "cli/command.h"
+#include "cli/command_help.h"
+
+namespace {
+
+using talvo::cli::Commands;
+
+void PrintToolHelp() {
+    std::printf(
+        "talvo-cli: programming data of the TALVO dual-band radio, without the window\n\n"
+        "usage: talvo-cli COMMAND [ARGUMENTS]\n"
+        "       talvo-cli COMMAND --help\n\n"
+        "commands:\n");
+    for (const auto& [name, command] : Commands()) {
+        std::printf("  %-8s %s\n", name.c_str(), command.summary.c_str());
+    }
+    std::printf("\nexit status: 0 success, 2 usage error, 3 file error, 4 communication error\n");
+}
+
+void PrintCommandHelp(const std::string& name) {
+    const auto& help = talvo::cli::CommandHelp();
+    if (const auto it = help.find(name); it != help.end()) {
+        std::printf("%s", it->second.c_str());
+    } else {
+        std::printf("talvo-cli %s: %s\n", name.c_str(), Commands().at(name).summary.c_str());
+    }
+}
+
+bool AsksForHelp(const QStringList& args) {
+    for (const QString& a : args) {
+        if (a == "--") return false;
+        if (a == "--help" || a == "-h") return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName("talvo-cli");
+    QStringList args = QCoreApplication::arguments();
+    args.removeFirst();
+
+    if (args.isEmpty()) {
+        std::fprintf(stderr, "talvo-cli: no command given (see talvo-cli --help)\n");
+        return talvo::cli::ExitUsage;
+    }
+    const QString first = args.takeFirst();
+    if (first == "--help" || first == "-h" || first == "help") {
+        PrintToolHelp();
+        return talvo::cli::ExitOk;
+    }
+    const std::string name = first.toStdString();
+    const auto it = Commands().find(name);
+    if (it == Commands().end()) {
+        std::fprintf(stderr, "talvo-cli: unknown command '%s' (see talvo-cli --help)\n",
+                     first.toLocal8Bit().constData());
+        return talvo::cli::ExitUsage;
+    }
+    if (AsksForHelp(args)) {
+        PrintCommandHelp(name);
+        return talvo::cli::ExitOk;
+    }
+    return it->second.run(args);
+}
