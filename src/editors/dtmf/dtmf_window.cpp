@@ -116,8 +116,9 @@ QLineEdit* DtmfWindow::createDtmfText(int maxLength, std::string* value) {
     auto* edit = new QLineEdit(this);
     edit->setMaxLength(maxLength);
     InstallTextFilter(edit, FilterDtmfText);
-    connect(edit, &QLineEdit::textChanged, this, [this, value](const QString& text) {
-        if (!loading_) *value = text.toStdString();
+    // The field's own text, not the signal's: a filtered edit reports its raw text last.
+    connect(edit, &QLineEdit::textChanged, this, [this, edit, value] {
+        if (!loading_) *value = edit->text().toStdString();
     });
     return edit;
 }

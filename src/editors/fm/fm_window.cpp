@@ -118,8 +118,9 @@ void FmWindow::createFields() {
     placeRow(vfoCaption_, vfo_, kVfoMessageTop);
     InstallTextFilter(vfo_, FilterFmText);
     InstallLeaveCheck(vfo_, EnterKey::RunsCheck, [this] { runVfoLeaveCheck(); });
-    connect(vfo_, &QLineEdit::textChanged, this, [this](const QString& text) {
-        if (!loading_) state_.fmWindow.vfoText = text.toStdString();
+    // The field's own text, not the signal's: a filtered edit reports its raw text last.
+    connect(vfo_, &QLineEdit::textChanged, this, [this] {
+        if (!loading_) state_.fmWindow.vfoText = vfo_->text().toStdString();
     });
 
     presentChannelCaption_ = new QLabel(Pick(t.presentChannelCaption, lang), this);
