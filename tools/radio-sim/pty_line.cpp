@@ -85,10 +85,13 @@ void PtyLine::send(std::span<const std::uint8_t> bytes) {
         writeAll(bytes.data(), bytes.size());
         return;
     }
-    for (const std::uint8_t& b : bytes) {
-        outbound_ = std::max(outbound_, Clock::now()) + kByteTime;
+    // Deadlines count from the start of the frame, so a late wake-up for one byte does not
+    // delay the bytes after it.
+    const Clock::time_point start = std::max(outbound_, Clock::now());
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        outbound_ = start + kByteTime * static_cast<long>(i + 1);
         SleepUntil(outbound_);
-        writeAll(&b, 1);
+        writeAll(&bytes[i], 1);
     }
 }
 
