@@ -217,16 +217,17 @@ void OptionsWindow::applyLanguage() {
 
 void OptionsWindow::showFunctionPage() {
     pageFunction_->setChecked(true);
-    functionFrame_->setVisible(true);
+    // Hide before showing, so the window never has to hold both pages at once.
     vfoAFrame_->setVisible(false);
     vfoBFrame_->setVisible(false);
+    functionFrame_->setVisible(true);
 }
 
 void OptionsWindow::showVfoPage() {
     pageVfo_->setChecked(true);
+    functionFrame_->setVisible(false);
     vfoAFrame_->setVisible(true);
     vfoBFrame_->setVisible(true);
-    functionFrame_->setVisible(false);
     text(TextId::AVfoFrequency)->setFocus(Qt::OtherFocusReason);
 }
 
