@@ -33,6 +33,9 @@ std::string DecodeTone(std::uint8_t low, std::uint8_t high);
 // Index of `text` in the tone list as shown in `lang` (first exact match); 0 ("Off") when absent.
 int FindTone(std::string_view text, LanguageFlagValue lang);
 
+// The index FindTone gives for DecodeTone(low, high), from a table of the list's codes.
+int FindToneCode(std::uint8_t low, std::uint8_t high);
+
 // FM frequency text -> 2 bytes, most significant first; nullopt when it does not fit.
 std::optional<std::array<std::uint8_t, 2>> EncodeFmFrequency(std::string_view text);
 // 2 bytes -> FM text with two decimals ("98.50"), or empty (FF FF, or above 108 MHz).

@@ -10,20 +10,34 @@ std::string_view Mid(std::string_view s, std::size_t start, std::size_t count) {
     return s.substr(start, count);
 }
 
-std::string WithoutPoints(std::string_view text) {
-    std::string digits;
-    digits.reserve(text.size());
+// Characters `start` and `start + 1` of the text with its points removed, without building it.
+std::optional<std::uint8_t> PairWithoutPoints(std::string_view text, std::size_t start) {
+    char pair[2];
+    std::size_t found = 0, index = 0;
     for (char c : text) {
-        if (c != '.') digits.push_back(c);
+        if (c == '.') continue;
+        if (index >= start) {
+            pair[found++] = c;
+            if (found == 2) return ParseHexPair(std::string_view(pair, 2));
+        }
+        ++index;
     }
-    return digits;
+    return std::nullopt;
 }
 
 // "ABC.DEFGH" from bytes +3, +2, +1, +0.
 std::string DigitsOf(std::span<const std::uint8_t, 4> bytes) {
-    const std::string s = TwoDigitHex(bytes[3]) + TwoDigitHex(bytes[2]) + TwoDigitHex(bytes[1]) +
-                          TwoDigitHex(bytes[0]);
-    return s.substr(0, 3) + "." + s.substr(3);
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    char s[9];
+    std::size_t k = 0;
+    for (int b = 3; b >= 0; --b) {
+        for (const int nibble :
+             {bytes[static_cast<std::size_t>(b)] >> 4, bytes[static_cast<std::size_t>(b)] & 0x0F}) {
+            if (k == 3) s[k++] = '.';
+            s[k++] = kHex[nibble];
+        }
+    }
+    return std::string(s, 9);
 }
 
 }  // namespace
@@ -33,9 +47,9 @@ std::optional<std::uint8_t> PickDigitPair(std::string_view text, int selector) {
         case 1:
             return ParseHexPair(Mid(text, 0, 2));
         case 2:
-            return ParseHexPair(Mid(WithoutPoints(text), 2, 2));
+            return PairWithoutPoints(text, 2);
         case 3:
-            return ParseHexPair(Mid(WithoutPoints(text), 4, 2));
+            return PairWithoutPoints(text, 4);
         case 4:
             return text.size() >= 2 ? ParseHexPair(text.substr(text.size() - 2)) : std::nullopt;
         default:

@@ -1,3 +1,5 @@
+#include <array>
+
 #include "image/codecs.h"
 
 namespace talvo {
@@ -6,14 +8,14 @@ namespace {
 constexpr char kDigits[] = "0123456789ABCDEF";
 
 // Value of one hexadecimal digit; any other character counts 0.
-int DigitValue(char c) {
+constexpr int DigitValue(char c) {
     if (c >= '0' && c <= '9') return c - '0';
     if (c >= 'A' && c <= 'F') return c - 'A' + 10;
     if (c >= 'a' && c <= 'f') return c - 'a' + 10;
     return 0;
 }
 
-bool IsHexDigit(char c) {
+constexpr bool IsHexDigit(char c) {
     return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
 }
 
@@ -24,8 +26,22 @@ std::string TwoDigitHex(std::uint8_t value) {
 }
 
 std::optional<std::uint8_t> ParseHexPair(std::string_view text) {
-    if (text.size() != 2 || !IsHexDigit(text[0]) || !IsHexDigit(text[1])) return std::nullopt;
-    return static_cast<std::uint8_t>(DigitValue(text[0]) * 16 + DigitValue(text[1]));
+    // Digit values by character, -1 for anything that is no hexadecimal digit.
+    static constexpr std::array<std::int8_t, 256> kValue = [] {
+        std::array<std::int8_t, 256> v{};
+        v.fill(-1);
+        for (int c = 0; c < 256; ++c) {
+            if (IsHexDigit(static_cast<char>(c)))
+                v[static_cast<std::size_t>(c)] =
+                    static_cast<std::int8_t>(DigitValue(static_cast<char>(c)));
+        }
+        return v;
+    }();
+    if (text.size() != 2) return std::nullopt;
+    const int hi = kValue[static_cast<unsigned char>(text[0])];
+    const int lo = kValue[static_cast<unsigned char>(text[1])];
+    if (hi < 0 || lo < 0) return std::nullopt;
+    return static_cast<std::uint8_t>(hi * 16 + lo);
 }
 
 std::int64_t HexToNumber(std::string_view hex) {

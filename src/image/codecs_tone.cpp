@@ -1,3 +1,5 @@
+#include <algorithm>
+#include <array>
 #include <string>
 #include <unordered_map>
 
@@ -12,12 +14,6 @@ std::string_view Mid(std::string_view s, std::size_t start, std::size_t count) {
     return s.substr(start, count);
 }
 
-// Hexadecimal without a leading zero ("6" for 0x06).
-std::string ShortHex(std::uint8_t value) {
-    const std::string two = TwoDigitHex(value);
-    return value < 0x10 ? two.substr(1) : two;
-}
-
 // The language-independent entries 1..264, text -> first index with that text.
 const std::unordered_map<std::string_view, int>& FixedToneIndex() {
     static const std::unordered_map<std::string_view, int> index = [] {
@@ -28,7 +24,27 @@ const std::unordered_map<std::string_view, int>& FixedToneIndex() {
     return index;
 }
 
+// Code bytes (high x 256 + low) -> first list index whose text DecodeTone gives for them.
+const std::array<std::int16_t, 65536>& ToneIndexByCode() {
+    static const std::array<std::int16_t, 65536> table = [] {
+        std::array<std::int16_t, 65536> t{};
+        for (int i = kToneCount - 1; i >= 1; --i) {
+            const std::string code = EncodeTone(ToneName(i, kEnglish));
+            const auto low = ParseHexPair(std::string_view(code).substr(0, 2));
+            const auto high = ParseHexPair(std::string_view(code).substr(2, 2));
+            if (low && high)
+                t[static_cast<std::size_t>(*high * 256 + *low)] = static_cast<std::int16_t>(i);
+        }
+        return t;
+    }();
+    return table;
+}
+
 }  // namespace
+
+int FindToneCode(std::uint8_t low, std::uint8_t high) {
+    return ToneIndexByCode()[static_cast<std::size_t>(high * 256 + low)];
+}
 
 std::string EncodeTone(std::string_view toneText) {
     if (toneText.find('N') != std::string_view::npos) {
@@ -38,24 +54,36 @@ std::string EncodeTone(std::string_view toneText) {
         return std::string(Mid(toneText, 2, 2)) + "C" + std::string(Mid(toneText, 1, 1));
     }
     std::string digits;
+    digits.reserve(toneText.size());
     for (char c : toneText) {
         if (c != '.') digits.push_back(c);
     }
-    const std::string low = digits.size() >= 2 ? digits.substr(digits.size() - 2) : digits;
-    // The digit string as a number with at least four digits: 670 -> "0670", high = "06".
+    std::string code = digits.size() >= 2 ? digits.substr(digits.size() - 2) : digits;
+    // High: the digit string as a number of at least four digits, first two (670 -> "0670").
+    const bool plainDigits =
+        !digits.empty() && digits.size() <= 4 &&
+        std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; });
+    if (plainDigits) {
+        const std::size_t zeros = 4 - digits.size();
+        for (std::size_t k = 0; k < 2; ++k) code += k < zeros ? '0' : digits[k - zeros];
+        return code;
+    }
     std::string number = FormatFixed(NumberValue(digits), 0);
     const std::size_t signs = (!number.empty() && number[0] == '-') ? 1 : 0;
     if (number.size() - signs < 4) number.insert(signs, 4 - (number.size() - signs), '0');
-    return low + number.substr(0, 2);
+    return code + number.substr(0, 2);
 }
 
 std::string DecodeTone(std::uint8_t low, std::uint8_t high) {
-    const std::string h = TwoDigitHex(high);
-    const std::string l = TwoDigitHex(low);
-    if (h[0] == '8') return "D" + h.substr(1) + l + "N";
-    if (h[0] == 'C') return "D" + h.substr(1) + l + "I";
-    if (low < 0x10) return ShortHex(high) + "0." + ShortHex(low);
-    return ShortHex(high) + l[0] + "." + l[1];
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    const char h0 = kHex[high >> 4], h1 = kHex[high & 0x0F];
+    const char l0 = kHex[low >> 4], l1 = kHex[low & 0x0F];
+    if (h0 == '8' || h0 == 'C') return {'D', h1, l0, l1, h0 == '8' ? 'N' : 'I'};
+    std::string text;
+    if (high >= 0x10) text += h0;  // hexadecimal of the high byte without a leading zero
+    text += h1;
+    if (low < 0x10) return text + "0." + l1;
+    return text + l0 + "." + l1;
 }
 
 int FindTone(std::string_view text, LanguageFlagValue lang) {

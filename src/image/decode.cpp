@@ -45,7 +45,7 @@ void DecodeChannelTone(ProgramState& state, int channel, std::size_t address, in
         return;
     }
     text = DecodeTone(image[address], image[address + 1]);
-    index = static_cast<std::int16_t>(FindTone(text, state.LanguageFlag));
+    index = static_cast<std::int16_t>(FindToneCode(image[address], image[address + 1]));
 }
 
 void DecodeFunctionSettings(ProgramState& state) {
@@ -74,8 +74,7 @@ void DecodeVfo(ProgramState& state, const VfoSettings& vfo) {
     options[vfo.frequency] = UnpackFrequency(Four(image, base + L::kVfoFrequency));
     options[vfo.offsetData] = UnpackOffset(Four(image, base + L::kVfoOffsetData));
     const auto tone = [&](std::size_t offset) {
-        return FindTone(DecodeTone(image[base + offset], image[base + offset + 1]),
-                        state.LanguageFlag);
+        return FindToneCode(image[base + offset], image[base + offset + 1]);
     };
     SetListIndex(options, vfo.rxTone, tone(L::kVfoRxTone));
     SetListIndex(options, vfo.txTone, tone(L::kVfoTxTone));
@@ -141,8 +140,13 @@ void SetNumOf(ProgramState& state) {
         for (std::size_t k = 0; k < values.size(); ++k) {
             const std::size_t slot = k + 2;
             stores.OptionIndex[slot][i] = static_cast<std::int16_t>(values[k]);
-            stores.OptionText[slot][i] =
-                ChannelColumnEntry(static_cast<int>(slot) + 3, values[k], state.LanguageFlag);
+            const auto& list = ChannelColumnList(static_cast<int>(slot) + 3);
+            if (static_cast<std::size_t>(values[k]) < list.size()) {
+                stores.OptionText[slot][i] =
+                    list[static_cast<std::size_t>(values[k])].pick(state.LanguageFlag);
+            } else {
+                stores.OptionText[slot][i].clear();
+            }
         }
     }
 }

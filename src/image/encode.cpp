@@ -209,11 +209,9 @@ void EncodeImage(ProgramState& state) {
     out.fill(L::kPowerBFiller, L::kPowerA - L::kPowerBFiller);
     out.fill(L::kPowerAFiller, L::kNames - L::kPowerAFiller);
 
+    // The digit pairs of ChannelCode are the name's bytes, FF after its end: written directly.
     for (int n = 1; n <= kChannelCount; ++n) {
-        const std::string code = ChannelCode(state.channels.ChannelName[Slot(n)]);
-        for (std::size_t k = 0; k < L::kNameSize; ++k) {
-            out.byte(L::NameRecord(n) + k, ParseHexPair(std::string_view(code).substr(2 * k, 2)));
-        }
+        out.characters(L::NameRecord(n), L::kNameSize, state.channels.ChannelName[Slot(n)]);
     }
 }
 

@@ -95,6 +95,14 @@ TEST(ToneCodes, DecodeAndEncodeEveryListEntry) {
     }
 }
 
+TEST(ToneCodes, CodeTableAgreesWithTheTextSearchForEveryCode) {
+    for (int code = 0; code < 65536; ++code) {
+        const auto low = static_cast<std::uint8_t>(code & 0xFF);
+        const auto high = static_cast<std::uint8_t>(code >> 8);
+        ASSERT_EQ(FindToneCode(low, high), FindTone(DecodeTone(low, high), kEnglish)) << code;
+    }
+}
+
 TEST(ToneCodes, InvalidCodesAndUnknownTextsReadAsOff) {
     EXPECT_EQ(DecodeTone(0xFF, 0xFF), "FFF.F");
     EXPECT_EQ(DecodeTone(0x05, 0x00), "00.5");

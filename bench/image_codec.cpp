@@ -1,0 +1,101 @@
+#include <benchmark/benchmark.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <random>
+#include <string>
+
+#include "image/data_file.h"
+#include "image/decode.h"
+#include "image/encode.h"
+#include "image/file_io.h"
+#include "model/tone_list.h"
+
+namespace talvo {
+namespace {
+
+// A full image: every channel programmed with tones, names and FM channels filled in.
+ImageBytes FullImage() {
+    ProgramState s = StartupState(kEnglish);
+    std::mt19937 rng(1);
+    for (int n = 0; n < 128; ++n) {
+        const auto i = static_cast<std::size_t>(n);
+        s.channels.FreqText[0][i] = "145." + std::to_string(10000 + n * 125).substr(0, 5);
+        s.channels.FreqText[1][i] = "435." + std::to_string(10000 + n * 125).substr(0, 5);
+        s.channels.OptionIndex[0][i] = static_cast<std::int16_t>(1 + rng() % 264);
+        s.channels.OptionText[0][i] = ToneName(s.channels.OptionIndex[0][i], kEnglish);
+        s.channels.OptionIndex[1][i] = static_cast<std::int16_t>(1 + rng() % 264);
+        s.channels.OptionText[1][i] = ToneName(s.channels.OptionIndex[1][i], kEnglish);
+        for (std::size_t k = 2; k < 7; ++k) s.channels.OptionIndex[k][i] = 1;
+        s.channels.ChannelName[i] = "CH" + std::to_string(n);
+    }
+    for (std::size_t k = 0; k < 25; ++k) {
+        s.fm.FmChannelText[k] = std::to_string(88 + k) + ".50";
+        s.fmWindow.gridCell[k] = s.fm.FmChannelText[k];
+    }
+    EncodeImage(s);
+    return s.EncodedImage;
+}
+
+void BM_DecodeEncode(benchmark::State& bench) {
+    ProgramState state = StartupState(kEnglish);
+    state.RadioImage = FullImage();
+    for (auto _ : bench) {
+        DecodeImage(state);
+        EncodeImage(state);
+        benchmark::DoNotOptimize(state.EncodedImage.data());
+    }
+}
+BENCHMARK(BM_DecodeEncode)->Unit(benchmark::kMicrosecond);
+
+void BM_Decode(benchmark::State& bench) {
+    ProgramState state = StartupState(kEnglish);
+    state.RadioImage = FullImage();
+    for (auto _ : bench) {
+        DecodeImage(state);
+        benchmark::DoNotOptimize(state.channels.FreqText.data());
+    }
+}
+BENCHMARK(BM_Decode)->Unit(benchmark::kMicrosecond);
+
+void BM_Encode(benchmark::State& bench) {
+    ProgramState state = StartupState(kEnglish);
+    state.RadioImage = FullImage();
+    DecodeImage(state);
+    for (auto _ : bench) {
+        EncodeImage(state);
+        benchmark::DoNotOptimize(state.EncodedImage.data());
+    }
+}
+BENCHMARK(BM_Encode)->Unit(benchmark::kMicrosecond);
+
+// Open + decode + encode + save of a data file in the temporary folder.
+void BM_OpenDecodeEncodeSave(benchmark::State& bench) {
+    std::string folder = (std::filesystem::temp_directory_path() / "talvo-bench-XXXXXX").string();
+    if (::mkdtemp(folder.data()) == nullptr) {
+        bench.SkipWithError("cannot create a temporary folder");
+        return;
+    }
+    const std::string in = folder + "/in.dat";
+    const std::string out = folder + "/out.dat";
+    const auto file = SerializeDataFile(FullImage());
+    if (WriteFileAtomically(in, file) != Status::Ok) {
+        bench.SkipWithError("cannot write the input file");
+        return;
+    }
+    ProgramState state = StartupState(kEnglish);
+    for (auto _ : bench) {
+        if (OpenDataFile(state, in) != Status::Ok || SaveDataFile(state, out) != Status::Ok) {
+            bench.SkipWithError("open or save failed");
+            break;
+        }
+    }
+    std::filesystem::remove_all(folder);
+}
+BENCHMARK(BM_OpenDecodeEncodeSave)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace talvo
+
+BENCHMARK_MAIN();
