@@ -33,23 +33,23 @@ const std::vector<Fault> kFaults = {
 };
 
 TEST(LinkFaultE2E, EveryFaultEndsInTheCommunicationErrorWithAnEndByteAndNoFile) {
-    TempDir dir;
-    { RadioSim sample({"--save", dir.path("source.dat")}); }
+    TempFolder dir;
+    { RadioSim sample({"--save", (dir / "source.dat").string()}); }
     for (const Fault& f : kFaults) {
         SCOPED_TRACE(f.name);
         std::vector<std::string> simArgs = f.simArgs;
-        simArgs.insert(simArgs.end(), {"--transcript", dir.path("t.txt")});
+        simArgs.insert(simArgs.end(), {"--transcript", (dir / "t.txt").string()});
         RadioSim sim(simArgs);
-        const std::string out = dir.path("out.dat");
-        const CliRun run = f.write
-                               ? RunCli({"write", "--device", sim.device(), dir.path("source.dat")})
-                               : RunCli({"read", "--device", sim.device(), "--out", out});
+        const std::string out = (dir / "out.dat").string();
+        const ProcessResult run =
+            f.write ? RunCli({"write", "--device", sim.device(), (dir / "source.dat").string()})
+                    : RunCli({"read", "--device", sim.device(), "--out", out});
         ASSERT_TRUE(sim.stop());
-        EXPECT_EQ(run.exitStatus, 4) << run.err;
+        EXPECT_EQ(run.exitCode, 4) << run.err;
         EXPECT_NE(run.err.find("Communication error"), std::string::npos) << run.err;
-        EXPECT_FALSE(FileExists(out));
+        EXPECT_FALSE(std::filesystem::exists(out));
 
-        const auto transcript = ReadTranscript(dir.path("t.txt"));
+        const auto transcript = ReadTranscript((dir / "t.txt").string());
         ASSERT_FALSE(transcript.empty());
         std::size_t lastProgram = transcript.size();
         double lastRadio = transcript.front().ms;  // a silent radio: count from the wake-up

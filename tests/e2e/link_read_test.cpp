@@ -2,7 +2,6 @@
 #include <unistd.h>
 
 #include <filesystem>
-#include <memory>
 #include <random>
 
 #include "link_support.h"
@@ -31,105 +30,114 @@ Bytes RandomImage(unsigned seed) {
 TEST(LinkReadE2E, ReadFileHoldsTheRadioMemoryAndTheLineCarriesTheFullExchange) {
     for (const bool sample : {true, false}) {
         SCOPED_TRACE(sample ? "built-in sample" : "every byte value");
-        TempDir dir;
-        std::vector<std::string> simArgs = {"--save", dir.path("radio.dat"), "--transcript",
-                                            dir.path("t.txt")};
+        TempFolder dir;
+        std::vector<std::string> simArgs = {"--save", (dir / "radio.dat").string(), "--transcript",
+                                            (dir / "t.txt").string()};
         const Bytes random = RandomImage(7);
         if (!sample) {
-            WriteBytes(dir.path("load.dat"), DatFile(random));
-            simArgs.insert(simArgs.end(), {"--load", dir.path("load.dat")});
+            PutFileBytes((dir / "load.dat").string(), DatFile(random));
+            simArgs.insert(simArgs.end(), {"--load", (dir / "load.dat").string()});
         }
         RadioSim sim(simArgs);
-        const CliRun run = RunCli({"read", "--device", sim.device(), "--out", dir.path("out.dat")});
+        const ProcessResult run =
+            RunCli({"read", "--device", sim.device(), "--out", (dir / "out.dat").string()});
         ASSERT_TRUE(sim.stop());
-        ASSERT_EQ(run.exitStatus, 0) << run.err;
+        ASSERT_EQ(run.exitCode, 0) << run.err;
         EXPECT_EQ(run.err, "") << "no progress bar when stderr is not a terminal";
 
-        const Bytes out = ReadBytes(dir.path("out.dat"));
+        const Bytes out = FileBytes((dir / "out.dat").string());
         ASSERT_EQ(out.size(), 3120u);
-        EXPECT_EQ(out, ReadBytes(dir.path("radio.dat")));
+        EXPECT_EQ(out, FileBytes((dir / "radio.dat").string()));
         if (!sample) {
             EXPECT_TRUE(std::equal(random.begin(), random.end(), out.begin() + 48));
         }
-        EXPECT_EQ(SentBy(ReadTranscript(dir.path("t.txt")), 'P'), ExpectedReadStream());
+        EXPECT_EQ(SentBy(ReadTranscript((dir / "t.txt").string()), 'P'), ExpectedReadStream());
     }
 }
 
 TEST(LinkReadE2E, PortNumberReachesTheDeviceThroughTheEnvironment) {
-    TempDir dir;
+    TempFolder dir;
     RadioSim sim({});
-    const CliRun run = RunCli({"read", "--port", "7", "--out", dir.path("out.dat")},
-                              {.env = {{"TALVO_PORT_7", sim.device()}}});
-    EXPECT_EQ(run.exitStatus, 0) << run.err;
-    EXPECT_EQ(ReadBytes(dir.path("out.dat")).size(), 3120u);
+    const ProcessResult run = RunCli({"read", "--port", "7", "--out", (dir / "out.dat").string()},
+                                     {"TALVO_PORT_7=" + sim.device()});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(FileBytes((dir / "out.dat").string()).size(), 3120u);
 }
 
 TEST(LinkReadE2E, FailedReadKeepsAnExistingFileAndLeavesNoTemporaries) {
-    TempDir dir;
+    TempFolder dir;
     const Bytes old = {'o', 'l', 'd'};
-    WriteBytes(dir.path("out.dat"), old);
+    PutFileBytes((dir / "out.dat").string(), old);
     RadioSim sim({"--stop-after-frames", "60"});
-    const CliRun run = RunCli({"read", "--device", sim.device(), "--out", dir.path("out.dat")});
-    EXPECT_EQ(run.exitStatus, 4);
-    EXPECT_EQ(ReadBytes(dir.path("out.dat")), old);
+    const ProcessResult run =
+        RunCli({"read", "--device", sim.device(), "--out", (dir / "out.dat").string()});
+    EXPECT_EQ(run.exitCode, 4);
+    EXPECT_EQ(FileBytes((dir / "out.dat").string()), old);
     int files = 0;
-    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir.path("")))
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir.path()))
         ++files;
     EXPECT_EQ(files, 1);
 }
 
 TEST(LinkCliE2E, BadArgumentsAndMissingDevices) {
-    TempDir dir;
+    TempFolder dir;
     struct Case {
         std::vector<std::string> args;
         int exit;
         const char* says;
     };
     const std::vector<Case> cases = {
-        {{"read", "--out", dir.path("a.dat")}, 2, "--port"},
-        {{"read", "--port", "17", "--out", dir.path("a.dat")}, 2, "1 to 16"},
-        {{"read", "--port", "x", "--out", dir.path("a.dat")}, 2, "1 to 16"},
-        {{"read", "--device", "/dev/null-radio", "--port", "1", "--out", dir.path("a.dat")},
+        {{"read", "--out", (dir / "a.dat").string()}, 2, "--port"},
+        {{"read", "--port", "17", "--out", (dir / "a.dat").string()}, 2, "1 to 16"},
+        {{"read", "--port", "x", "--out", (dir / "a.dat").string()}, 2, "1 to 16"},
+        {{"read", "--device", "/dev/null-radio", "--port", "1", "--out", (dir / "a.dat").string()},
          2,
          "either"},
         {{"read", "--device", "/dev/null-radio"}, 2, "usage"},
-        {{"read", "--device", "/dev/null-radio", "--out", dir.path("a.dat")},
+        {{"read", "--device", "/dev/null-radio", "--out", (dir / "a.dat").string()},
          4,
          "cannot be opened"},
-        {{"read", "--device", "/dev/null-radio", "--out", dir.path("no/such/dir/a.dat")},
+        {{"read", "--device", "/dev/null-radio", "--out", (dir / "no/such/dir/a.dat").string()},
          3,
          "cannot be written"},
         {{"write", "--device", "/dev/null-radio"}, 2, "usage"},
-        {{"write", "--device", "/dev/null-radio", dir.path("missing.dat")}, 3, "does not exist"},
+        {{"write", "--device", "/dev/null-radio", (dir / "missing.dat").string()},
+         3,
+         "does not exist"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.args[1] + " " + c.args[2]);
-        const CliRun run = RunCli(c.args);
-        EXPECT_EQ(run.exitStatus, c.exit) << run.err;
+        const ProcessResult run = RunCli(c.args);
+        EXPECT_EQ(run.exitCode, c.exit) << run.err;
         EXPECT_NE(run.err.find(c.says), std::string::npos) << run.err;
     }
-    EXPECT_FALSE(FileExists(dir.path("a.dat")));
+    EXPECT_FALSE(std::filesystem::exists((dir / "a.dat").string()));
 }
 
 TEST(LinkCliE2E, DeviceWithoutPermissionNamesTheDialoutGroup) {
-    TempDir dir;
-    CliOptions options;
-    std::string device;
-    std::unique_ptr<RadioSim> sim;
+    TempFolder dir;
+    // Somewhere the unprivileged user could write, so only the device can stop it.
+    const std::string out = "/tmp/talvo-link-permission-test.dat";
+    std::filesystem::remove(out);
+    const std::vector<std::string> args = {"read", "--device", "", "--out", out};
+    ProcessResult run;
     if (::geteuid() == 0) {
         // A pseudo-terminal belongs to root; an ordinary user may not open it.
-        sim = std::make_unique<RadioSim>(std::vector<std::string>{});
-        device = sim->device();
-        options.asUnprivilegedUser = true;
+        RadioSim sim({});
+        std::vector<std::string> a = args;
+        a[2] = sim.device();
+        run = RunCliAsNobody(a);
     } else {
-        device = dir.path("locked-tty");
-        WriteBytes(device, {});
+        const std::string device = (dir / "locked-tty").string();
+        PutFileBytes(device, {});
         std::filesystem::permissions(device, std::filesystem::perms::none);
+        std::vector<std::string> a = args;
+        a[2] = device;
+        run = RunCli(a);
     }
-    const CliRun run =
-        RunCli({"read", "--device", device, "--out", "/tmp/talvo-never-written.dat"}, options);
-    EXPECT_EQ(run.exitStatus, 4) << run.err;
+    EXPECT_EQ(run.exitCode, 4) << run.err;
     EXPECT_NE(run.err.find("dialout"), std::string::npos) << run.err;
+    EXPECT_FALSE(std::filesystem::exists(out));
 }
 
 }  // namespace

@@ -95,54 +95,21 @@ RadioSim::~RadioSim() {
     if (pid_ >= 0) stop();
 }
 
-CliRun RunCli(const std::vector<std::string>& args, const CliOptions& options,
-              std::chrono::seconds limit) {
-    CliRun run;
-    int out[2], err[2];
-    if (::pipe(out) != 0 || ::pipe(err) != 0) return run;
-    std::vector<std::string> storage;
-    const std::vector<char*> argv = Argv(TALVO_CLI_PATH, args, storage);
-    const auto start = Clock::now();
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        ::dup2(out[1], STDOUT_FILENO);
-        ::dup2(err[1], STDERR_FILENO);
-        for (int fd : {out[0], out[1], err[0], err[1]}) ::close(fd);
-        for (const auto& [name, value] : options.env) ::setenv(name.c_str(), value.c_str(), 1);
-        if (options.asUnprivilegedUser && (::setgid(65534) != 0 || ::setuid(65534) != 0))
-            std::_Exit(126);
-        ::execv(argv[0], argv.data());
-        std::_Exit(127);
-    }
-    ::close(out[1]);
-    ::close(err[1]);
-    // Drain both pipes until they close so a chatty child never blocks.
-    pollfd fds[2] = {{out[0], POLLIN, 0}, {err[0], POLLIN, 0}};
-    std::string* sinks[2] = {&run.out, &run.err};
-    int open = 2;
-    const auto deadline = start + limit;
-    while (open > 0 && Clock::now() < deadline) {
-        if (::poll(fds, 2, 100) <= 0) continue;
-        for (int i = 0; i < 2; ++i) {
-            if (fds[i].fd < 0 || !(fds[i].revents & (POLLIN | POLLHUP))) continue;
-            char buf[4096];
-            const ssize_t n = ::read(fds[i].fd, buf, sizeof buf);
-            if (n > 0) {
-                sinks[i]->append(buf, static_cast<std::size_t>(n));
-            } else {
-                ::close(fds[i].fd);
-                fds[i].fd = -1;
-                --open;
-            }
-        }
-    }
-    for (const pollfd& p : fds) {
-        if (p.fd >= 0) ::close(p.fd);
-    }
-    run.exitStatus = Reap(pid, std::chrono::duration_cast<std::chrono::milliseconds>(
-                                   std::max(deadline - Clock::now(), Clock::duration(0))));
-    run.elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start);
-    return run;
+ProcessResult RunCli(const std::vector<std::string>& args,
+                     const std::vector<std::string>& environment) {
+    ProcessOptions options;
+    options.environment = environment;
+    options.timeout = std::chrono::seconds(30);
+    return RunProcess(TALVO_CLI_PATH, args, options);
+}
+
+ProcessResult RunCliAsNobody(const std::vector<std::string>& args) {
+    std::vector<std::string> full = {"--reuid=65534", "--regid=65534", "--clear-groups",
+                                     TALVO_CLI_PATH};
+    full.insert(full.end(), args.begin(), args.end());
+    ProcessOptions options;
+    options.timeout = std::chrono::seconds(30);
+    return RunProcess("/usr/bin/setpriv", full, options);
 }
 
 std::vector<TranscriptChunk> ReadTranscript(const std::string& path) {
@@ -169,32 +136,6 @@ Bytes SentBy(const std::vector<TranscriptChunk>& transcript, char from) {
         if (c.from == from) all.insert(all.end(), c.bytes.begin(), c.bytes.end());
     }
     return all;
-}
-
-TempDir::TempDir() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "talvo-link-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-    dir_ = pattern;
-}
-
-TempDir::~TempDir() {
-    std::error_code ec;
-    std::filesystem::remove_all(dir_, ec);
-}
-
-bool FileExists(const std::string& path) {
-    return std::filesystem::exists(path);
-}
-
-Bytes ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void WriteBytes(const std::string& path, const Bytes& bytes) {
-    std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()),
-              static_cast<std::streamsize>(bytes.size()));
 }
 
 Bytes DatFile(const Bytes& image) {

@@ -2,11 +2,11 @@
 
 #include <sys/types.h>
 
-#include <chrono>
 #include <cstdint>
-#include <map>
 #include <string>
 #include <vector>
+
+#include "e2e_support.h"
 
 namespace talvo::e2e {
 
@@ -31,20 +31,11 @@ class RadioSim {
     std::string device_;
 };
 
-struct CliRun {
-    int exitStatus = -1;  // -1: killed or did not start
-    std::string out, err;
-    std::chrono::milliseconds elapsed{};
-};
-
-struct CliOptions {
-    std::map<std::string, std::string> env;  // added to the environment
-    bool asUnprivilegedUser = false;         // run as "nobody" (only when started as root)
-};
-
-// Runs talvo-cli with `args`; kills it after `limit`.
-CliRun RunCli(const std::vector<std::string>& args, const CliOptions& options = {},
-              std::chrono::seconds limit = std::chrono::seconds(30));
+// Runs talvo-cli with `args` and extra "NAME=value" environment entries.
+ProcessResult RunCli(const std::vector<std::string>& args,
+                     const std::vector<std::string>& environment = {});
+// The same as the unprivileged user "nobody" (for a process started as root).
+ProcessResult RunCliAsNobody(const std::vector<std::string>& args);
 
 // One line of a sim transcript.
 struct TranscriptChunk {
@@ -55,21 +46,6 @@ struct TranscriptChunk {
 std::vector<TranscriptChunk> ReadTranscript(const std::string& path);
 // Every byte one side sent, in order.
 Bytes SentBy(const std::vector<TranscriptChunk>& transcript, char from);
-
-// A fresh empty folder for one test, removed with the object.
-class TempDir {
-  public:
-    TempDir();
-    ~TempDir();
-    std::string path(const std::string& name) const { return dir_ + "/" + name; }
-
-  private:
-    std::string dir_;
-};
-
-bool FileExists(const std::string& path);
-Bytes ReadBytes(const std::string& path);
-void WriteBytes(const std::string& path, const Bytes& bytes);
 
 // A data file around image bytes 0x000..0xBFF.
 Bytes DatFile(const Bytes& image);

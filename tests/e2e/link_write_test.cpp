@@ -36,25 +36,26 @@ std::uint8_t EncodedByte(const ImageBytes& image, int address) {
 TEST(LinkWriteE2E, RadioReceivesExactlyTheEncodedBlocksWithAndWithoutDebugMode) {
     for (const bool debug : {false, true}) {
         SCOPED_TRACE(debug ? "debug mode" : "normal");
-        TempDir dir;
+        TempFolder dir;
         // The file to write: the sim's sample configuration.
-        { RadioSim sample({"--save", dir.path("source.dat")}); }
+        { RadioSim sample({"--save", (dir / "source.dat").string()}); }
         // The radio starts with a pattern that no encoded block matches by chance.
         Bytes before(0xC00);
         for (std::size_t i = 0; i < before.size(); ++i)
             before[i] = static_cast<std::uint8_t>(0xA5 ^ i);
-        WriteBytes(dir.path("before.dat"), DatFile(before));
+        PutFileBytes((dir / "before.dat").string(), DatFile(before));
 
-        RadioSim sim({"--load", dir.path("before.dat"), "--save-raw", dir.path("after.bin"),
-                      "--transcript", dir.path("t.txt")});
-        std::vector<std::string> args = {"write", "--device", sim.device(), dir.path("source.dat")};
+        RadioSim sim({"--load", (dir / "before.dat").string(), "--save-raw",
+                      (dir / "after.bin").string(), "--transcript", (dir / "t.txt").string()});
+        std::vector<std::string> args = {"write", "--device", sim.device(),
+                                         (dir / "source.dat").string()};
         if (debug) args.push_back("--debug-mode");
-        const CliRun run = RunCli(args);
+        const ProcessResult run = RunCli(args);
         ASSERT_TRUE(sim.stop());
-        ASSERT_EQ(run.exitStatus, 0) << run.err;
+        ASSERT_EQ(run.exitCode, 0) << run.err;
 
-        const ImageBytes encoded = EncodedFrom(dir.path("source.dat"), debug);
-        const Bytes after = ReadBytes(dir.path("after.bin"));
+        const ImageBytes encoded = EncodedFrom((dir / "source.dat").string(), debug);
+        const Bytes after = FileBytes((dir / "after.bin").string());
         ASSERT_EQ(after.size(), 0xC30u);
         std::vector<bool> sent(0xC30, false);
         Bytes expectedStream = {'P', 'R', 'O', 'G', 'R', 'A', 'M', 0x02, 0x06};
@@ -83,16 +84,17 @@ TEST(LinkWriteE2E, RadioReceivesExactlyTheEncodedBlocksWithAndWithoutDebugMode) 
         }
         for (int a = 0x7C0; a < 0x7E0; ++a) EXPECT_FALSE(sent[static_cast<std::size_t>(a)]);
         for (int a = 0x7E0; a < 0x800; ++a) EXPECT_EQ(sent[static_cast<std::size_t>(a)], debug);
-        EXPECT_EQ(SentBy(ReadTranscript(dir.path("t.txt")), 'P'), expectedStream);
+        EXPECT_EQ(SentBy(ReadTranscript((dir / "t.txt").string()), 'P'), expectedStream);
     }
 }
 
 TEST(LinkWriteE2E, StrayByteBeforeAnAcknowledgeIsToleratedWhereTheTestIsLenient) {
-    TempDir dir;
-    { RadioSim sample({"--save", dir.path("source.dat")}); }
+    TempFolder dir;
+    { RadioSim sample({"--save", (dir / "source.dat").string()}); }
     RadioSim sim({"--stray-before-ack", "5"});
-    const CliRun run = RunCli({"write", "--device", sim.device(), dir.path("source.dat")});
-    EXPECT_EQ(run.exitStatus, 0) << run.err;
+    const ProcessResult run =
+        RunCli({"write", "--device", sim.device(), (dir / "source.dat").string()});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
 }
 
 }  // namespace

@@ -68,22 +68,10 @@ int main(int argc, char** argv) {
 
     RadioResponder radio(memory, options.faults);
     std::uint8_t buffer[4096];
-    bool stdinOpen = true;
-    while (!g_stop) {
-        pollfd fds[2] = {{line.fd(), POLLIN, 0}, {STDIN_FILENO, POLLIN, 0}};
-        const int ready = ::poll(fds, stdinOpen ? 2 : 1, 500);
-        if (ready < 0) continue;  // a signal: the loop condition decides
-        if (stdinOpen && (fds[1].revents & (POLLIN | POLLHUP | POLLERR))) {
-            char sink[256];
-            const ssize_t n = ::read(STDIN_FILENO, sink, sizeof sink);
-            if (n <= 0) break;  // stdin closed: the controlling process is done with us
-        }
-        if (!(fds[0].revents & POLLIN)) continue;
+    // Handles everything waiting on the line; false when the line failed.
+    auto serveWaiting = [&]() {
         const long got = line.readSome(buffer);
-        if (got < 0) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(5));
-            continue;
-        }
+        if (got <= 0) return got == 0;
         const Clock::time_point readAt = Clock::now();
         transcript.record('P',
                           std::span<const std::uint8_t>(buffer, static_cast<std::size_t>(got)));
@@ -97,6 +85,23 @@ int main(int argc, char** argv) {
             line.send(reply);
             transcript.record('R', reply);
         }
+        return true;
+    };
+    while (!g_stop) {
+        pollfd fds[2] = {{line.fd(), POLLIN, 0}, {STDIN_FILENO, POLLIN, 0}};
+        if (::poll(fds, 2, 500) < 0) continue;  // a signal: the loop condition decides
+        if (fds[0].revents & POLLIN) {
+            if (!serveWaiting()) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+            continue;
+        }
+        if (fds[1].revents & (POLLIN | POLLHUP | POLLERR)) {
+            char sink[256];
+            if (::read(STDIN_FILENO, sink, sizeof sink) <= 0) break;  // stdin closed: we are done
+        }
+    }
+    // Bytes the program sent just before it let go still belong in the transcript.
+    for (pollfd p{line.fd(), POLLIN, 0}; ::poll(&p, 1, 0) > 0 && (p.revents & POLLIN);) {
+        if (!serveWaiting()) break;
     }
 
     int status = 0;
