@@ -1,4 +1,3 @@
-#include "app/local_msgbox.h"
 #include "editors/fm/fm_window.h"
 
 #include <QComboBox>
@@ -9,6 +8,7 @@
 #include <QTableWidget>
 #include <QTest>
 
+#include "app/local_msgbox.h"
 #include "support/modal_answerer.h"
 
 namespace talvo {
@@ -140,6 +140,17 @@ class FmWindowTest : public QObject {
         QCOMPARE(window_->grid()->item(0, 0)->text(), QString("1"));
         QCOMPARE(cell(1), QString("90.00"));
         QVERIFY(window_->messageLine()->isHidden());
+    }
+
+    void loadingDropsAnOpenEdit() {
+        window_->editChannel(5);
+        QTest::keyClicks(window_->cellEditor(), "99");
+        state_.fmWindow.gridCell[4] = "101.00";
+        window_->loadFromModel();
+        QVERIFY(window_->cellEditor()->isHidden());
+        window_->vfoField()->setFocus();
+        QCOMPARE(cell(5), QString("101.00"));
+        QCOMPARE(state_.fmWindow.gridCell[4], std::string("101.00"));
     }
 
     void vfoIsCheckedOnLeaving() {

@@ -257,6 +257,9 @@ bool FmWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void FmWindow::loadFromModel() {
+    // An edit left open would write its old text over what is loaded now.
+    editedChannel_ = 0;
+    cellEditor_->setVisible(false);
     loading_ = true;
     const FmWindowFields& f = state_.fmWindow;
     for (int n = 1; n <= kFmChannelCount; ++n) {
