@@ -1,5 +1,6 @@
 // The main window's commands: New, Open, Save, band selection, port selection, language,
 // help, About, the hidden modes' relock and the close question.
+#include <QAbstractItemView>
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -165,10 +166,13 @@ void MainWindow::onPortListChosen(int index) {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    // The port list disappears when the keyboard focus leaves it (not when its own list opens).
+    // The port list disappears when the keyboard focus leaves it; its own dropped-open list
+    // takes the focus only for a while.
     if (watched == portList_ && event->type() == QEvent::FocusOut) {
         const auto* focus = static_cast<QFocusEvent*>(event);
-        if (focus->reason() != Qt::PopupFocusReason) portList_->hide();
+        if (focus->reason() != Qt::PopupFocusReason && !portList_->view()->isVisible()) {
+            portList_->hide();
+        }
     }
     return QMainWindow::eventFilter(watched, event);
 }

@@ -89,6 +89,8 @@ MainWindow::MainWindow(ProgramState& state, std::unique_ptr<SerialLink> port, QW
     bandList_->setCurrentIndex(0);
     onBandSelected(0);
     connect(bandList_, &QComboBox::currentIndexChanged, this, &MainWindow::onBandSelected);
+    // Picking the entry already selected changes no index but still ends the armed question.
+    connect(bandList_, &QComboBox::activated, this, &MainWindow::onBandSelected);
     connect(bandList_, &BandCombo::popupOpening, this, &MainWindow::onBandPopupOpening);
 
     channel_ = new ChannelTableWindow(state_);

@@ -1,0 +1,437 @@
+// The main window's commands driven as a user would: band list, New, Open and Save, port
+// choice, hidden-mode relock, About and Help.
+#include <QAbstractItemView>
+#include <QAction>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QSlider>
+#include <QTableWidget>
+#include <QTest>
+#include <QToolBar>
+
+#include "app/about_window.h"
+#include "app/hiding_sub_window.h"
+#include "app/main_window.h"
+#include "app/startup.h"
+#include "editors/channels/channel_table_window.h"
+#include "editors/debug/debug_window.h"
+#include "editors/dtmf/dtmf_window.h"
+#include "editors/options/options_window.h"
+#include "support/fake_serial_link.h"
+#include "support/modal_answerer.h"
+#include "support/shell_env.h"
+
+namespace talvo {
+
+// Records the documents the program asks the desktop to open.
+class UrlRecorder : public QObject {
+    Q_OBJECT
+  public:
+    QList<QUrl> opened;
+  public slots:
+    void open(const QUrl& url) { opened << url; }
+};
+
+class ShellCommandsTest : public QObject {
+    Q_OBJECT
+  private:
+    std::unique_ptr<testing::ScopedShellEnvironment> env_;
+    Program program_;
+    testing::FakeSerialLink* port_ = nullptr;
+    std::unique_ptr<testing::ModalAnswerer> answerer_;
+    QString nextPath_;
+    QList<bool> dialogs_;  // save flag of every file dialog shown
+
+    MainWindow& w() { return *program_.window; }
+    ProgramState& state() { return w().state(); }
+    testing::ModalAnswerer& answerer() { return *answerer_; }
+
+    void start(LanguageFlagValue lang = kEnglish) {
+        auto port = std::make_unique<testing::FakeSerialLink>();
+        port_ = port.get();
+        program_ = StartProgram(std::move(port));
+        if (lang != kEnglish) w().switchLanguage(lang);
+        w().setFileChooser(
+            [this](QWidget*, bool save, const QString& folder, const QString& filter) {
+                dialogs_ << save;
+                [&] {
+                    QCOMPARE(folder, env_->programDir());
+                    QCOMPARE(filter.section(";;", 0, 0), QStringLiteral("DAT文件(*.dat)"));
+                }();
+                return nextPath_;
+            });
+        w().show();
+        QVERIFY(QTest::qWaitForWindowActive(&w()));
+    }
+    // Puts a programmed channel 1 into the model and the grid.
+    void programChannelOne() {
+        ChannelStores& c = state().channels;
+        c.FreqText[0][0] = c.FreqText[1][0] = "145.00000";
+        c.OptionIndex[2][0] = 1;
+        c.cell(1, 1) = c.cell(1, 2) = "145.00000";
+        c.cell(1, 5) = "High";
+        w().channelWindow()->loadFromModel();
+    }
+    // Presses a key combination on the main window once it is the active window again (a
+    // message box that just closed hands the activation back asynchronously).
+    void shortcut(Qt::Key key) {
+        w().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w()));
+        QTest::keyClick(&w(), key, Qt::ControlModifier);
+    }
+    QString gridCell(int ch, int col) {
+        return w().channelWindow()->grid()->item(ch - 1, col)->text();
+    }
+    void clickToolButton(const char* key) {
+        QWidget* button = w().toolBar()->widgetForAction(w().action(key));
+        QVERIFY(button);
+        QTRY_VERIFY(button->isVisible());
+        QTest::mouseClick(button, Qt::LeftButton);
+    }
+    // In a dropped-open list, moves to entry `index` with the arrow keys and takes it.
+    void pickFromOpenList(QComboBox* list, int index) {
+        QTRY_VERIFY(list->view()->isVisible());
+        QAbstractItemView* view = list->view();
+        const int from = list->currentIndex();
+        if (from < 0) {
+            QTest::keyClick(view, Qt::Key_Home);
+            for (int i = 0; i < index; ++i) QTest::keyClick(view, Qt::Key_Down);
+        } else {
+            for (int i = from; i < index; ++i) QTest::keyClick(view, Qt::Key_Down);
+            for (int i = index; i < from; ++i) QTest::keyClick(view, Qt::Key_Up);
+        }
+        QTest::keyClick(view, Qt::Key_Return);
+    }
+    void pickBand(int index) {
+        QTest::mouseClick(w().bandList(), Qt::LeftButton);
+        pickFromOpenList(w().bandList(), index);
+    }
+
+  private slots:
+    void init() {
+        env_ = std::make_unique<testing::ScopedShellEnvironment>();
+        answerer_ = std::make_unique<testing::ModalAnswerer>();
+        dialogs_.clear();
+        nextPath_.clear();
+    }
+    void cleanup() {
+        QCOMPARE(answerer().unexpected(), 0);
+        QCOMPARE(answerer().pending(), 0);
+        program_ = {};
+        answerer_.reset();
+        env_.reset();
+    }
+    void bandChangeCancelRestoresAndOkClears();
+    void bandPickOfTheSameEntryAndLaterKeyChangesAskNothing();
+    void newCancelKeepsAndOkResets();
+    void openWrongFileShowsMessageAndChangesNothing();
+    void openAndSaveFailuresAreReported();
+    void saveThenOpenRestoresTheEditorsAndBand();
+    void portChoiceFailureAndSuccess();
+    void readWithAPortThatWillNotOpen();
+    void relockOnToolbarButtons();
+    void aboutClosesOnAClick();
+    void helpOpensTheLanguagesFileWhenPresent();
+};
+
+void ShellCommandsTest::bandChangeCancelRestoresAndOkClears() {
+    start();
+    programChannelOne();
+    answerer().answerId(2);
+    pickBand(1);
+    QCOMPARE(answerer().seen().size(), 1);
+    QCOMPARE(
+        answerer().last().text,
+        QStringLiteral("Changing the frequency band will remove the channel tabulation, confirm?"));
+    QCOMPARE(answerer().last().title, QStringLiteral("Be careful!"));
+    QCOMPARE(answerer().last().icon, QMessageBox::Question);
+    QCOMPARE(answerer().last().defaultButton, QStringLiteral("Cancel"));
+    QCOMPARE(w().bandList()->currentIndex(), 0);
+    QCOMPARE(state().band.BandAHigh, 174.99501);
+    QCOMPARE(state().band.BandBLow, 400.0);
+    QCOMPARE(gridCell(1, 1), QStringLiteral("145.00000"));
+
+    w().switchLanguage(kChinese);
+    answerer().answerId(1);
+    pickBand(1);
+    QCOMPARE(answerer().last().title, QStringLiteral("注意！"));
+    QCOMPARE(answerer().last().text, QStringLiteral("改变频段将清除频道列表，确定吗？"));
+    QCOMPARE(w().bandList()->currentIndex(), 1);
+    QCOMPARE(state().band.BandAHigh, 146.0);
+    QCOMPARE(state().band.BandBLow, 430.0);
+    QVERIFY(state().channels.isFree(1));
+    QCOMPARE(gridCell(1, 1), QString());
+}
+
+void ShellCommandsTest::bandPickOfTheSameEntryAndLaterKeyChangesAskNothing() {
+    start();
+    programChannelOne();
+    pickBand(0);
+    QVERIFY(answerer().seen().isEmpty());
+    // The closed list changed from the keyboard: limits follow, nothing asked or cleared.
+    w().bandList()->setFocus();
+    QTest::keyClick(w().bandList(), Qt::Key_Down);
+    QCOMPARE(w().bandList()->currentIndex(), 1);
+    QCOMPARE(state().band.BandBHigh, 440.0);
+    QVERIFY(answerer().seen().isEmpty());
+    QVERIFY(!state().channels.isFree(1));
+}
+
+void ShellCommandsTest::newCancelKeepsAndOkResets() {
+    start();
+    programChannelOne();
+    state().band.BandPromptSuppressed = true;
+    w().bandList()->setCurrentIndex(2);
+    state().dtmf.AutodialMemory[0] = "123";
+    state().dtmf.AniEndCode = "99";
+    state().dtmf.FirstDigitalDelay = 2;
+    w().dtmfWindow()->loadFromModel();
+
+    answerer().answerId(2);
+    shortcut(Qt::Key_N);
+    QCOMPARE(answerer().last().text, QStringLiteral("Unsaved data will be lost, sure?"));
+    QCOMPARE(answerer().last().title, QStringLiteral("Attention"));
+    QCOMPARE(answerer().last().defaultButton, QStringLiteral("Cancel"));
+    QCOMPARE(w().bandList()->currentIndex(), 2);
+    QCOMPARE(gridCell(1, 1), QStringLiteral("145.00000"));
+    QCOMPARE(state().dtmf.AutodialMemory[0], std::string("123"));
+
+    answerer().answerId(1);
+    clickToolButton("TNew");
+    QCOMPARE(answerer().seen().size(), 2);  // no band question on top of the New question
+    QCOMPARE(w().bandList()->currentIndex(), 0);
+    QCOMPARE(state().band.BandBHigh, 470.99501);
+    QVERIFY(state().channels.isFree(1));
+    QCOMPARE(gridCell(1, 1), QString());
+    QCOMPARE(state().dtmf.AutodialMemory[0], std::string());
+    QCOMPARE(state().dtmf.AniEndCode, std::string("99"));
+    QCOMPARE(state().dtmf.FirstDigitalDelay, 6);
+}
+
+void ShellCommandsTest::openWrongFileShowsMessageAndChangesNothing() {
+    start();
+    programChannelOne();
+    const ImageBytes imageBefore = state().RadioImage;
+    nextPath_ = QDir(env_->programDir()).filePath("other.dat");
+    QFile f(nextPath_);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(QByteArray(3120, 'X'));
+    f.close();
+
+    answerer().answerId(1);
+    w().action("MNOpen")->trigger();
+    QCOMPARE(dialogs_, QList<bool>{false});
+    QCOMPARE(answerer().last().text, QStringLiteral("File type is incorrect!"));
+    QCOMPARE(answerer().last().title, QStringLiteral("Mistake"));
+    QCOMPARE(answerer().last().icon, QMessageBox::Critical);
+    QVERIFY(state().RadioImage == imageBefore);
+    QCOMPARE(gridCell(1, 1), QStringLiteral("145.00000"));
+
+    w().switchLanguage(kChinese);
+    answerer().answerId(1);
+    clickToolButton("TOpen");
+    QCOMPARE(answerer().last().text, QStringLiteral("文件类型不正确！"));
+    QCOMPARE(answerer().last().title, QStringLiteral("错误"));
+
+    // Cancelling the dialog shows nothing and changes nothing.
+    nextPath_.clear();
+    w().action("MNOpen")->trigger();
+    QCOMPARE(answerer().seen().size(), 2);
+    QVERIFY(state().RadioImage == imageBefore);
+}
+
+void ShellCommandsTest::openAndSaveFailuresAreReported() {
+    start();
+    nextPath_ = QDir(env_->programDir()).filePath("missing.dat");
+    answerer().answerId(1);
+    w().action("MNOpen")->trigger();
+    QCOMPARE(answerer().last().icon, QMessageBox::Critical);
+    QVERIFY(answerer().last().text.contains("missing.dat"));
+    QVERIFY(!QFile::exists(nextPath_));  // an open never creates the file
+
+    nextPath_ = QDir(env_->programDir()).filePath("no/such/folder/x.dat");
+    answerer().answerId(1);
+    w().action("MNSave")->trigger();
+    QCOMPARE(dialogs_.last(), true);
+    QCOMPARE(answerer().last().title, QStringLiteral("Mistake"));
+    QVERIFY(answerer().last().text.contains("x.dat"));
+}
+
+void ShellCommandsTest::saveThenOpenRestoresTheEditorsAndBand() {
+    start();
+    programChannelOne();
+    state().band.BandPromptSuppressed = true;
+    w().bandList()->setCurrentIndex(2);
+    nextPath_ = QDir(env_->programDir()).filePath("saved.dat");
+    shortcut(Qt::Key_S);
+    QFile f(nextPath_);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QByteArray bytes = f.readAll();
+    QCOMPARE(bytes.size(), 3120);
+    QVERIFY(bytes.startsWith("QDF-7K"));
+
+    answerer().answerId(1);
+    w().newData();
+    QVERIFY(state().channels.isFree(1));
+    QCOMPARE(w().bandList()->currentIndex(), 0);
+    w().showEditor(w().optionsWindow());
+
+    shortcut(Qt::Key_O);
+    QCOMPARE(answerer().seen().size(), 1);  // neither a band question nor an error
+    QCOMPARE(gridCell(1, 1), QStringLiteral("145.00000"));
+    QCOMPARE(w().bandList()->currentIndex(), 2);
+    QCOMPARE(state().band.BandBLow, 460.0);
+    QCOMPARE(w().mdiArea()->activeSubWindow(), w().frameOf(w().channelWindow()));
+}
+
+void ShellCommandsTest::portChoiceFailureAndSuccess() {
+    start();
+    port_->openable = {3};
+    w().action("MNCommPort")->trigger();
+    QComboBox* list = w().portList();
+    QVERIFY(list->isVisible());
+    QVERIFY(list->view()->isVisible());  // dropped open, ready for a pick
+
+    answerer().answerId(1);
+    pickFromOpenList(list, 4);
+    QCOMPARE(
+        answerer().last().text,
+        QStringLiteral("Serial port5Invalid or has already been used by other procedures, please "
+                       "choose other bunches of mouths or close its procedure."));
+    QCOMPARE(answerer().last().title, QStringLiteral("Mistake"));
+    QCOMPARE(answerer().last().icon, QMessageBox::Warning);
+    QCOMPARE(list->currentIndex(), -1);
+    QVERIFY(!list->isVisible());
+    QCOMPARE(w().statusText(1), QStringLiteral("COM: "));
+    QCOMPARE(state().PortNumber, 0);
+    QVERIFY(!port_->isOpen());
+
+    w().switchLanguage(kChinese);
+    w().showPortList();
+    answerer().answerId(1);
+    pickFromOpenList(list, 15);
+    QCOMPARE(answerer().last().text,
+             QStringLiteral("串行端口16无效或已被其它程序使用，请选择其他串口或关闭其程序."));
+    QCOMPARE(answerer().last().title, QStringLiteral("错误"));
+
+    w().showPortList();
+    pickFromOpenList(list, 2);
+    QCOMPARE(w().statusText(1), QStringLiteral("COM: 3"));
+    QCOMPARE(state().PortNumber, 3);
+    QVERIFY(port_->isOpen());
+    QVERIFY(!list->isVisible());
+    QCOMPARE(port_->openAttempts, (QList<int>{5, 16, 3}));
+
+    // Leaving the list without a choice only hides it.
+    w().showPortList();
+    QTest::keyClick(list->view(), Qt::Key_Escape);
+    w().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w()));
+    w().channelWindow()->grid()->setFocus();
+    QTRY_VERIFY(!list->isVisible());
+    QCOMPARE(w().statusText(1), QStringLiteral("COM: 3"));
+}
+
+void ShellCommandsTest::readWithAPortThatWillNotOpen() {
+    start();
+    state().PortNumber = 9;
+    answerer().answerId(1);
+    shortcut(Qt::Key_R);
+    QCOMPARE(port_->openAttempts, QList<int>{9});
+    QCOMPARE(answerer().last().text, QStringLiteral("The serial port is invalid"));
+    QCOMPARE(answerer().last().title, QStringLiteral("TALVO Radio Programming Software V1.50"));
+    QCOMPARE(answerer().last().icon, QMessageBox::NoIcon);
+    QVERIFY(w().action("MNRead")->isEnabled());
+
+    w().switchLanguage(kChinese);
+    answerer().answerId(1);
+    clickToolButton("TWrite");
+    QCOMPARE(answerer().last().text, QStringLiteral("串行端口无效"));
+    QCOMPARE(port_->openAttempts, (QList<int>{9, 9}));
+}
+
+void ShellCommandsTest::relockOnToolbarButtons() {
+    start();
+    double now = 100.2;
+    w().setClock([&now] { return now; });
+    w().debugWindow()->setSlidersEnabled(false);
+    state().hidden.debug.unlocked = true;
+    state().hidden.debug.clicked = {true, true, true};
+    emit w().optionsWindow()->hiddenModeEffect(1);
+    QVERIFY(w().action("TDebug")->isVisible());
+    QVERIFY(w().debugWindow()->slider(0)->isEnabled());
+    QVERIFY(!w().action("TAnMa")->isVisible());
+
+    clickToolButton("TDebug");
+    now = 101.5;  // 1.5 s after the first click (kept as 100): the timing starts again
+    clickToolButton("TDebug");
+    QVERIFY(w().action("TDebug")->isVisible());
+    QVERIFY(state().hidden.DebugMode());
+    now = 101.9;
+    clickToolButton("TDebug");
+    QVERIFY(!w().action("TDebug")->isVisible());
+    QVERIFY(!state().hidden.DebugMode());
+    QCOMPARE(state().hidden.debug.clicked, (std::array<bool, 3>{false, false, false}));
+    QVERIFY(!w().debugWindow()->slider(5)->isEnabled());
+
+    for (int mode : {0, 2}) {
+        HiddenModeSequence& seq = mode == 0 ? state().hidden.anMa : state().hidden.fmMa;
+        seq.unlocked = true;
+        emit w().optionsWindow()->hiddenModeEffect(mode);
+        const char* key = mode == 0 ? "TAnMa" : "TFMMa";
+        QVERIFY(w().action(key)->isVisible());
+        now = 200.0 + mode;
+        clickToolButton(key);
+        now += 0.6;
+        clickToolButton(key);
+        QVERIFY(!w().action(key)->isVisible());
+        QVERIFY(!seq.unlocked);
+    }
+    QVERIFY(!w().debugWindow()->slider(0)->isEnabled());
+}
+
+void ShellCommandsTest::aboutClosesOnAClick() {
+    start(kChinese);
+    QString title;
+    answerer().handleNextModal([&](QWidget* modal) {
+        title = modal->windowTitle();
+        auto* about = qobject_cast<AboutWindow*>(modal);
+        QVERIFY(about);
+        QCOMPARE(about->titleLabel()->text(), QStringLiteral("TALVO 对讲机编程软件"));
+        QTest::mouseClick(about->versionLabel(), Qt::LeftButton);
+    });
+    shortcut(Qt::Key_A);
+    QCOMPARE(title, QStringLiteral("帮助"));
+    QVERIFY(!w().aboutWindow()->isVisible());
+}
+
+void ShellCommandsTest::helpOpensTheLanguagesFileWhenPresent() {
+    start();
+    UrlRecorder recorder;
+    QDesktopServices::setUrlHandler("file", &recorder, "open");
+    QVERIFY(!w().action("MNF1")->isEnabled());
+    w().showHelp();
+    QVERIFY(recorder.opened.isEmpty());  // missing file: nothing at all
+
+    QFile help(QDir(env_->programDir()).filePath("HB27E.CHM"));
+    QVERIFY(help.open(QIODevice::WriteOnly));
+    help.close();
+    w().showHelp();
+    QCOMPARE(recorder.opened.size(), 1);
+    QCOMPARE(recorder.opened[0].fileName(), QStringLiteral("HB27E.CHM"));
+    w().switchLanguage(kChinese);
+    w().showHelp();
+    QCOMPARE(recorder.opened.size(), 1);
+    QCOMPARE(QFileInfo(w().helpFilePath()).fileName(), QStringLiteral("HB27.CHM"));
+    QDesktopServices::unsetUrlHandler("file");
+}
+
+}  // namespace talvo
+
+QTEST_MAIN(talvo::ShellCommandsTest)
+#include "shell_commands_test.moc"
