@@ -1,18 +1,462 @@
 #include "editors/channels/channel_table_window.h"
 
+#include <QAbstractItemView>
+#include <QFocusEvent>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QScrollArea>
 #include <QTableWidget>
+#include <QTimer>
+#include <QWheelEvent>
+#include <algorithm>
+
+#include "app/local_msgbox.h"
+#include "editors/channels/cell_text.h"
+#include "editors/channels/drop_down_list.h"
+#include "editors/logic/channel_table.h"
+#include "model/channel_lists.h"
+#include "model/tone_list.h"
+#include "ui/grid_helpers.h"
+#include "ui/grid_wheel_filter.h"
+#include "ui/scrolling_panel.h"
 
 namespace talvo {
+namespace {
 
-// Minimal body until the channel table is built.
+// Layout in twips.
+constexpr int kWindowWidth = 12500;
+constexpr int kWindowHeight = 7200;
+constexpr int kGridLeft = 180;
+constexpr int kGridTop = 180;
+constexpr int kGridWidth = 11835;
+constexpr int kGridHeight = 6045;
+constexpr int kRowHeight = 270;
+constexpr int kPanelMarginPixels = 2;
+constexpr int kVerticalSmallChangePixels = 2;
+
+const QColor kEvenRowColour(192, 192, 255);
+const Bilingual kTitle{"信道编辑", "Channel Edit"};
+
+QString Text(const std::string& utf8) {
+    return QString::fromStdString(utf8);
+}
+
+}  // namespace
+
 ChannelTableWindow::ChannelTableWindow(ProgramState& state, QWidget* parent)
-    : EditorWindow(state, parent) {}
-void ChannelTableWindow::applyLanguage() {}
-void ChannelTableWindow::loadFromModel() {}
-void ChannelTableWindow::RefreshChannelGrid() {}
-void ChannelTableWindow::StartForm() {}
-void ChannelTableWindow::commitPendingFrequency() {}
-bool ChannelTableWindow::frequencyEditorVisible() const { return false; }
-QTableWidget* ChannelTableWindow::grid() const { return nullptr; }
+    : EditorWindow(state, parent) {
+    setObjectName(QStringLiteral("Form1"));
+    // Every window carries its Chinese texts until the first language pass.
+    setWindowTitle(Text(kTitle.zh));
+
+    picClient_ = new QWidget;
+    picClient_->setObjectName(QStringLiteral("picClient"));
+    buildGrid();
+    buildEditors();
+
+    auto* wheel = new GridWheelFilter(grid_);
+    connect(wheel, &GridWheelFilter::turned, this,
+            [this](int rotation) { ScrollOneRow(grid_, rotation); });
+
+    scrollArea_ = WrapInScrollingPanel(this, picClient_, kVerticalSmallChangePixels);
+    const QRect g = grid_->geometry();
+    picClient_->setFixedSize(g.right() + 1 + kPanelMarginPixels,
+                             g.bottom() + 1 + kPanelMarginPixels);
+    resize(TwipsToPixels(kWindowWidth), TwipsToPixels(kWindowHeight));
+    showAllRows();
+}
+
+void ChannelTableWindow::buildGrid() {
+    grid_ = new QTableWidget(kChannelCount, kGridColumns, picClient_);
+    grid_->setObjectName(QStringLiteral("Grid1"));
+    QStringList headers;
+    for (const Bilingual& h : ChannelGridHeaders()) headers << Text(h.zh);
+    grid_->setHorizontalHeaderLabels(headers);
+
+    QHeaderView* top = grid_->horizontalHeader();
+    top->setSectionResizeMode(QHeaderView::Fixed);
+    top->setSectionsClickable(false);
+    top->setHighlightSections(false);
+    top->setDefaultAlignment(Qt::AlignCenter);
+    for (int c = 0; c < kGridColumns; ++c) {
+        grid_->setColumnWidth(c,
+                              TwipsToPixels(ChannelGridColumnTwips()[static_cast<std::size_t>(c)]));
+    }
+    // Row 0 of the grid is the header above; column 0 holds the channel numbers and can
+    // neither be selected nor reached by the keyboard.
+    QHeaderView* side = grid_->verticalHeader();
+    side->hide();
+    side->setMinimumSectionSize(1);
+    side->setSectionResizeMode(QHeaderView::Fixed);
+    side->setDefaultSectionSize(TwipsToPixels(kRowHeight));
+
+    FillCenteredItems(grid_);
+    const QBrush numberColour = grid_->palette().brush(QPalette::Active, QPalette::Text);
+    for (int r = 0; r < kChannelCount; ++r) {
+        QTableWidgetItem* item = grid_->item(r, 0);
+        item->setText(QString::number(r + 1));
+        item->setFlags(Qt::NoItemFlags);
+        item->setForeground(numberColour);
+    }
+    ShadeEvenRows(grid_, kEvenRowColour);
+
+    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid_->setSelectionBehavior(QAbstractItemView::SelectItems);
+    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid_->setDragEnabled(false);
+    grid_->setTabKeyNavigation(true);
+    grid_->setWordWrap(false);
+    grid_->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    grid_->setGeometry(TwipsToPixels(kGridLeft), TwipsToPixels(kGridTop), TwipsToPixels(kGridWidth),
+                       TwipsToPixels(kGridHeight));
+    grid_->setCurrentCell(0, kColRxFreq);
+    grid_->installEventFilter(this);
+    grid_->viewport()->installEventFilter(this);
+}
+
+void ChannelTableWindow::buildEditors() {
+    // The editors are children of the grid's viewport, so they scroll with their cell.
+    auto makeText = [this](const char* name) {
+        auto* edit = new QLineEdit(grid_->viewport());
+        edit->setObjectName(QLatin1String(name));
+        edit->setFrame(false);
+        edit->setAlignment(Qt::AlignCenter);
+        edit->hide();
+        edit->installEventFilter(this);
+        connect(edit, &QLineEdit::textEdited, this,
+                [this, edit](const QString& text) { textEdited(edit, text); });
+        return edit;
+    };
+    text1_ = makeText("Text1");
+    text2_ = makeText("Text2");
+
+    toneList_ = makeList("Combo1");
+    for (int i = 0; i < kToneCount; ++i) toneList_->addItem(Text(ToneName(i, kChinese)));
+    toneList_->setCurrentIndex(0);
+
+    for (int col = kColPower; col <= kColTxProhibit; ++col) {
+        DropDownList* list = makeList(QStringLiteral("Combo5_%1").arg(col).toLatin1().constData());
+        for (const Bilingual& entry : ChannelColumnList(col)) list->addItem(Text(entry.zh));
+        list->setCurrentIndex(1);
+        lists_[static_cast<std::size_t>(col - kColPower)] = list;
+    }
+}
+
+DropDownList* ChannelTableWindow::makeList(const char* objectName) {
+    auto* list = new DropDownList(grid_->viewport());
+    list->setObjectName(QLatin1String(objectName));
+    list->hide();
+    list->installEventFilter(this);
+    connect(list, &QComboBox::activated, this,
+            [this, list](int index) { pickFromList(list, index); });
+    connect(list, &DropDownList::popupClosed, this, [this, list] { listClosedWithoutPick(list); });
+    return list;
+}
+
+DropDownList* ChannelTableWindow::listFor(int column) const {
+    if (column == kColQtDqtDec || column == kColQtDqtEnc) return toneList_;
+    if (column >= kColPower && column <= kColTxProhibit) {
+        return lists_[static_cast<std::size_t>(column - kColPower)];
+    }
+    return nullptr;
+}
+
+void ChannelTableWindow::applyLanguage() {
+    const LanguageFlagValue lang = state_.LanguageFlag;
+    if (!IsKnownLanguage(lang)) return;
+    setWindowTitle(Text(kTitle.pick(lang)));
+    for (int c = 0; c < kGridColumns; ++c) {
+        if (QTableWidgetItem* h = grid_->horizontalHeaderItem(c)) {
+            h->setText(Text(ChannelGridHeaders()[static_cast<std::size_t>(c)].pick(lang)));
+        }
+    }
+    // Entries are replaced in place, so every list keeps its selection.
+    toneList_->setItemText(0, Text(ToneOffText().pick(lang)));
+    for (int col = kColPower; col <= kColTxProhibit; ++col) {
+        const auto& entries = ChannelColumnList(col);
+        for (std::size_t i = 0; i < entries.size(); ++i) {
+            listFor(col)->setItemText(static_cast<int>(i), Text(entries[i].pick(lang)));
+        }
+    }
+}
+
+void ChannelTableWindow::loadFromModel() {
+    closeEditor(false);
+    showAllRows();
+}
+
+void ChannelTableWindow::RefreshChannelGrid() {
+    talvo::RefreshChannelGrid(state_.channels, state_.LanguageFlag);
+    showAllRows();
+}
+
+void ChannelTableWindow::StartForm() {
+    closeEditor(false);
+    // Set while hidden: not a pick, nothing is stored.
+    toneList_->setCurrentIndex(0);
+    for (DropDownList* list : lists_) list->setCurrentIndex(1);
+    talvo::StartForm(state_.channels);
+    showAllRows();
+}
+
+void ChannelTableWindow::commitPendingFrequency() {
+    if (session_.kind == EditorKind::Frequency) closeEditor(true);
+}
+
+bool ChannelTableWindow::frequencyEditorVisible() const {
+    return session_.kind == EditorKind::Frequency;
+}
+
+QTableWidget* ChannelTableWindow::grid() const {
+    return grid_;
+}
+
+QWidget* ChannelTableWindow::openEditor() const {
+    return session_.widget;
+}
+
+void ChannelTableWindow::showRow(int channel) {
+    for (int c = kColRxFreq; c <= kColName; ++c) {
+        SetCellText(grid_, channel - 1, c, CellToDisplay(c, state_.channels.cell(channel, c)));
+    }
+}
+
+void ChannelTableWindow::showAllRows() {
+    for (int ch = 1; ch <= kChannelCount; ++ch) showRow(ch);
+}
+
+void ChannelTableWindow::openEditorOnCurrentCell() {
+    if (!gridClickArmed_) return;
+    gridClickArmed_ = false;
+    closeEditor(true);
+
+    const int row = grid_->currentRow();
+    if (row < 0) return;
+    const int channel = row + 1;
+    const int column = EditorColumn(state_.channels, channel, grid_->currentColumn());
+    if (column == 0) return;
+    if (column != grid_->currentColumn()) grid_->setCurrentCell(row, column);
+    grid_->scrollTo(grid_->model()->index(row, column));
+
+    ChannelStores& stores = state_.channels;
+    switch (column) {
+        case kColRxFreq:
+        case kColTxFreq:
+            stores.FreqText[static_cast<std::size_t>(column - 1)][static_cast<std::size_t>(row)] =
+                stores.cell(channel, column);
+            openTextEditor(text1_, EditorKind::Frequency, channel, column);
+            break;
+        case kColName:
+            stores.ChannelName[static_cast<std::size_t>(row)] = stores.cell(channel, column);
+            openTextEditor(text2_, EditorKind::Name, channel, column);
+            break;
+        default:
+            openList(listFor(column), channel, column);
+            break;
+    }
+}
+
+void ChannelTableWindow::placeOverCell(QWidget* editor, int channel, int column,
+                                       bool keepOwnHeight) {
+    const QRect cell = grid_->visualRect(grid_->model()->index(channel - 1, column));
+    const int height = keepOwnHeight ? editor->sizeHint().height() : cell.height();
+    editor->setGeometry(cell.x(), cell.y(), cell.width(), height);
+}
+
+void ChannelTableWindow::openTextEditor(QLineEdit* editor, EditorKind kind, int channel,
+                                        int column) {
+    session_ = {kind, channel, column, editor, {}, nextSerial_++};
+    if (kind == EditorKind::Name) {
+        session_.nameBefore = state_.channels.ChannelName[static_cast<std::size_t>(channel - 1)];
+    }
+    placeOverCell(editor, channel, column, false);
+    const QString text = CellToDisplay(column, state_.channels.cell(channel, column));
+    editor->setText(text);
+    (editor == text1_ ? text1Before_ : text2Before_) = text;
+    editor->selectAll();
+    editor->show();
+    editor->raise();
+    editor->setFocus(Qt::OtherFocusReason);
+}
+
+void ChannelTableWindow::openList(DropDownList* list, int channel, int column) {
+    session_ = {EditorKind::List, channel, column, list, {}, nextSerial_++};
+    placeOverCell(list, channel, column, true);
+    const auto slot = static_cast<std::size_t>(column - kColQtDqtDec);
+    list->setCurrentIndex(state_.channels.OptionIndex[slot][static_cast<std::size_t>(channel - 1)]);
+    list->show();
+    list->raise();
+    list->setFocus(Qt::OtherFocusReason);
+    list->showPopup();
+}
+
+void ChannelTableWindow::closeEditor(bool commit) {
+    if (session_.kind == EditorKind::None) return;
+    // The session ends before anything else runs, so the focus changes and list closings
+    // below cannot end it a second time.
+    const EditSession s = session_;
+    session_ = {};
+    if (s.widget->hasFocus()) grid_->setFocus(Qt::OtherFocusReason);
+    if (auto* list = qobject_cast<DropDownList*>(s.widget); list && list->view()->isVisible()) {
+        list->hidePopup();
+    }
+    s.widget->hide();
+
+    const LanguageFlagValue lang = state_.LanguageFlag;
+    if (s.kind == EditorKind::Frequency && commit) {
+        const FrequencyCommit result = CommitFrequency(
+            state_.channels, state_.band, lang, s.channel, s.column, text1_->text().toStdString());
+        if (result == FrequencyCommit::Refused) {
+            LocalMsgBox(lang, "超出频段范围", "Beyond the scope of frequency band", StyleOk, "", "",
+                        this);
+            grid_->setFocus(Qt::OtherFocusReason);
+        }
+    } else if (s.kind == EditorKind::Name) {
+        if (commit) {
+            CommitName(state_.channels, s.channel, NameToBytes(text2_->text()));
+        } else {
+            state_.channels.ChannelName[static_cast<std::size_t>(s.channel - 1)] = s.nameBefore;
+        }
+    }
+    showRow(s.channel);
+}
+
+void ChannelTableWindow::pickFromList(DropDownList* list, int index) {
+    // Only a pick in the shown list counts; selections made by code while hidden do not.
+    if (session_.kind != EditorKind::List || session_.widget != list || index < 0) return;
+    CommitOption(state_.channels, session_.channel, session_.column, index,
+                 list->itemText(index).toStdString());
+    closeEditor(false);
+    grid_->setFocus(Qt::OtherFocusReason);
+}
+
+void ChannelTableWindow::listClosedWithoutPick(DropDownList* list) {
+    if (session_.widget != list) return;
+    // A pick closes the list too; it is handled first, so the session has ended by the time
+    // this runs. A list that is still open for the same edit was left without a pick.
+    const unsigned serial = session_.serial;
+    QTimer::singleShot(0, this, [this, list, serial] {
+        if (session_.widget == list && session_.serial == serial) closeEditor(false);
+    });
+}
+
+void ChannelTableWindow::textEdited(QLineEdit* editor, const QString& text) {
+    const bool frequency = editor == text1_;
+    QString& before = frequency ? text1Before_ : text2Before_;
+    const FilteredEntry out = FilterEntry(frequency ? EntryKind::Frequency : EntryKind::Name,
+                                          before.toStdU32String(), text.toStdU32String());
+    const QString result = QString::fromStdU32String(out.text);
+    if (result != text) {
+        editor->setText(result);
+        editor->setCursorPosition(static_cast<int>(out.cursor));
+    }
+    before = result;
+    if (!frequency && session_.kind == EditorKind::Name) {
+        StoreName(state_.channels, session_.channel, NameToBytes(result));
+    }
+}
+
+void ChannelTableWindow::moveCurrentCell(bool forward) {
+    const int dataColumns = kGridColumns - 1;
+    int cell = grid_->currentRow() * dataColumns + grid_->currentColumn() - 1;
+    cell = std::clamp(cell + (forward ? 1 : -1), 0, kChannelCount * dataColumns - 1);
+    grid_->setCurrentCell(cell / dataColumns, cell % dataColumns + 1);
+}
+
+bool ChannelTableWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == grid_->viewport()) return gridMouseEvent(event);
+    if (watched == grid_) return gridKeyEvent(event);
+    if (watched == text1_ || watched == text2_ || watched == toneList_ ||
+        std::find(lists_.begin(), lists_.end(), watched) != lists_.end()) {
+        return editorEvent(static_cast<QWidget*>(watched), event);
+    }
+    return EditorWindow::eventFilter(watched, event);
+}
+
+bool ChannelTableWindow::gridMouseEvent(QEvent* event) {
+    switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick: {
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            grid_->setFocus(Qt::MouseFocusReason);
+            // A press selects exactly one cell and opens its editor at once; nothing is
+            // dragged. Other buttons only focus the grid.
+            if (mouse->button() != Qt::LeftButton) return true;
+            const QModelIndex index = grid_->indexAt(mouse->position().toPoint());
+            if (!index.isValid() || index.column() < kColRxFreq) return true;
+            grid_->setCurrentCell(index.row(), index.column());
+            gridClickArmed_ = true;
+            openEditorOnCurrentCell();
+            return true;
+        }
+        case QEvent::MouseMove:
+            return static_cast<QMouseEvent*>(event)->buttons() != Qt::NoButton;
+        case QEvent::MouseButtonRelease:
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool ChannelTableWindow::gridKeyEvent(QEvent* event) {
+    if (event->type() != QEvent::KeyPress) return false;
+    // Keys an open editor did not use must not move the grid under it.
+    if (session_.widget && session_.widget->hasFocus()) return true;
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key != Qt::Key_Return && key != Qt::Key_Enter) return false;
+    gridClickArmed_ = true;
+    openEditorOnCurrentCell();
+    return true;
+}
+
+bool ChannelTableWindow::editorEvent(QWidget* editor, QEvent* event) {
+    const bool textEditor = editor == text1_ || editor == text2_;
+    switch (event->type()) {
+        case QEvent::KeyPress: {
+            if (editor != session_.widget) return false;
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Escape) {
+                closeEditor(false);
+                return true;
+            }
+            if (textEditor && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
+                closeEditor(true);
+                grid_->setFocus(Qt::OtherFocusReason);
+                return true;
+            }
+            if (key == Qt::Key_Tab || key == Qt::Key_Backtab) {
+                closeEditor(textEditor);
+                moveCurrentCell(key == Qt::Key_Tab);
+                grid_->setFocus(Qt::TabFocusReason);
+                return true;
+            }
+            return false;
+        }
+        case QEvent::FocusOut: {
+            if (editor != session_.widget) return false;
+            // A context menu or another window taking the focus does not end the edit.
+            const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+            if (reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason) {
+                return false;
+            }
+            // The focus moving into a list's own open popup is not leaving the list.
+            if (auto* list = qobject_cast<DropDownList*>(editor);
+                list && list->view()->isVisible()) {
+                return false;
+            }
+            closeEditor(textEditor);
+            return false;
+        }
+        case QEvent::Wheel:
+            if (textEditor) return false;
+            // A shown list does not change its pick on the wheel; the grid scrolls instead.
+            ScrollOneRow(grid_, static_cast<QWheelEvent*>(event)->angleDelta().y());
+            return true;
+        default:
+            return false;
+    }
+}
 
 }  // namespace talvo

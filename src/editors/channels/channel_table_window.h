@@ -1,19 +1,32 @@
 #pragma once
 
+#include <array>
+#include <string>
+
 #include "editors/editor_window.h"
 
+class QComboBox;
+class QLineEdit;
+class QScrollArea;
 class QTableWidget;
 
 namespace talvo {
 
+class DropDownList;
+
 // "Channel Edit" (Form1): the 128-channel grid with its floating editors.
+//
+// The window is a view over the program state: every commit goes into the channel stores
+// (and their cell texts) first, then the grid shows the cells again. One editor at most is
+// open; it floats over the cell being edited and scrolls with it.
 class ChannelTableWindow : public EditorWindow {
     Q_OBJECT
-public:
+  public:
     ChannelTableWindow(ProgramState& state, QWidget* parent = nullptr);
 
     void applyLanguage() override;
-    // Rebuilds every grid row from the model's cell texts (after a decode or New).
+    // Rebuilds every grid row from the model's cell texts (after a decode or New). An open
+    // editor is closed without storing: its value belonged to the data just replaced.
     void loadFromModel() override;
     // Language switch: re-renders the words of the list columns from the stores.
     void RefreshChannelGrid();
@@ -24,6 +37,62 @@ public:
     bool frequencyEditorVisible() const;
 
     QTableWidget* grid() const;
+    // The editor shown over a cell, or nullptr.
+    QWidget* openEditor() const;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    enum class EditorKind { None, Frequency, Name, List };
+    struct EditSession {
+        EditorKind kind = EditorKind::None;
+        int channel = 0;
+        int column = 0;
+        QWidget* widget = nullptr;
+        std::string nameBefore;  // restored when the name edit is cancelled
+        unsigned serial = 0;
+    };
+
+    void buildGrid();
+    void buildEditors();
+    DropDownList* makeList(const char* objectName);
+    DropDownList* listFor(int column) const;
+
+    void showRow(int channel);
+    void showAllRows();
+
+    // The click handling of the grid: runs only when a press or Enter armed it.
+    void openEditorOnCurrentCell();
+    void openTextEditor(QLineEdit* editor, EditorKind kind, int channel, int column);
+    void openList(DropDownList* list, int channel, int column);
+    void placeOverCell(QWidget* editor, int channel, int column, bool keepOwnHeight);
+    // Ends the open edit: text editors store when `commit` is set, lists never store here.
+    void closeEditor(bool commit);
+    void pickFromList(DropDownList* list, int index);
+    void listClosedWithoutPick(DropDownList* list);
+    void textEdited(QLineEdit* editor, const QString& text);
+    // Tab after a commit: the next (or previous) data cell, wrapping over rows.
+    void moveCurrentCell(bool forward);
+
+    bool gridMouseEvent(QEvent* event);
+    bool gridKeyEvent(QEvent* event);
+    bool editorEvent(QWidget* editor, QEvent* event);
+
+    QWidget* picClient_ = nullptr;
+    QScrollArea* scrollArea_ = nullptr;
+    QTableWidget* grid_ = nullptr;
+    QLineEdit* text1_ = nullptr;  // frequencies
+    QLineEdit* text2_ = nullptr;  // names
+    DropDownList* toneList_ = nullptr;
+    std::array<DropDownList*, 5> lists_{};  // columns 5..9
+    QString text1Before_;
+    QString text2Before_;
+
+    EditSession session_;
+    unsigned nextSerial_ = 1;
+    bool gridClickArmed_ = false;
+    bool closing_ = false;
 };
 
 }  // namespace talvo

@@ -1,0 +1,68 @@
+// Rebuilding the 128 rows of the channel grid from the model, as after a decode or a language
+// switch.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QTableWidget>
+#include <string>
+
+#include "editors/channels/channel_table_window.h"
+#include "editors/logic/channel_table.h"
+#include "model/program_state.h"
+
+namespace talvo {
+namespace {
+
+// Every channel programmed, with a tone, a name and non-default options, so that each of the
+// 1280 cells holds text.
+void FillAllChannels(ProgramState& state) {
+    ChannelStores& stores = state.channels;
+    for (int ch = 1; ch <= kChannelCount; ++ch) {
+        const std::string freq = std::to_string(400 + ch % 70) + ".12500";
+        CommitFrequency(stores, state.band, state.LanguageFlag, ch, kColRxFreq, freq);
+        CommitOption(stores, ch, kColQtDqtEnc, 1 + ch % 50, "67.0");
+        CommitOption(stores, ch, kColPower, ch % 3, "Low");
+        CommitName(stores, ch, "CH" + std::to_string(ch));
+    }
+}
+
+// Language switch: every word of the list columns changes, all rows are re-rendered.
+void BM_RefreshAfterLanguageSwitch(benchmark::State& bench) {
+    ProgramState state = StartupState(kEnglish);
+    ChannelTableWindow window(state);
+    FillAllChannels(state);
+    window.loadFromModel();
+    for (auto _ : bench) {
+        state.LanguageFlag = state.LanguageFlag == kEnglish ? kChinese : kEnglish;
+        window.RefreshChannelGrid();
+    }
+}
+BENCHMARK(BM_RefreshAfterLanguageSwitch)->Unit(benchmark::kMillisecond);
+
+// Decode: the model alternates between a full table and an empty one, so every cell changes.
+void BM_LoadFromModelAfterDecode(benchmark::State& bench) {
+    ProgramState state = StartupState(kEnglish);
+    ProgramState full = state;
+    FillAllChannels(full);
+    const ChannelStores empty = state.channels;
+    ChannelTableWindow window(state);
+    bool fill = true;
+    for (auto _ : bench) {
+        state.channels = fill ? full.channels : empty;
+        fill = !fill;
+        window.loadFromModel();
+    }
+}
+BENCHMARK(BM_LoadFromModelAfterDecode)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace talvo
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

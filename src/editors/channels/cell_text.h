@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+#include <string>
+
+#include "model/channel_lists.h"
+
+namespace talvo {
+
+// The grid stores hold UTF-8 words (list entries, frequencies, tones) and, in the name
+// column, one byte per character (a name read from the radio can hold any byte but 0xFF).
+// Header-only, so the printout can show cells the same way without the window library.
+inline QString CellToDisplay(int column, const std::string& text) {
+    const auto size = static_cast<qsizetype>(text.size());
+    return column == kColName ? QString::fromLatin1(text.data(), size)
+                              : QString::fromUtf8(text.data(), size);
+}
+
+// A name typed into the name editor as the bytes the name store holds. The editor's filter
+// lets no character above one byte through.
+inline std::string NameToBytes(const QString& name) {
+    return name.toLatin1().toStdString();
+}
+
+}  // namespace talvo

@@ -1,0 +1,25 @@
+#include "ui/scrolling_panel.h"
+
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+namespace talvo {
+
+QScrollArea* WrapInScrollingPanel(QWidget* window, QWidget* panel, int verticalStep) {
+    auto* area = new QScrollArea(window);
+    area->setObjectName(QStringLiteral("clientScroll"));
+    area->setFrameShape(QFrame::NoFrame);
+    area->setWidgetResizable(false);
+    area->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    area->setWidget(panel);
+    area->verticalScrollBar()->setSingleStep(verticalStep);
+
+    auto* layout = new QVBoxLayout(window);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(area);
+    return area;
+}
+
+}  // namespace talvo

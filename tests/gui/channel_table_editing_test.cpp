@@ -1,0 +1,374 @@
+// Editing the channel grid with mouse and keyboard: frequencies, names, drop-down lists.
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTableWidget>
+#include <QTest>
+#include <memory>
+#include <vector>
+
+#include "app/local_msgbox.h"
+#include "editors/channels/channel_table_window.h"
+#include "model/program_state.h"
+#include "support/modal_answerer.h"
+
+namespace talvo {
+
+class ChannelTableEditingTest : public QObject {
+    Q_OBJECT
+
+  private:
+    std::unique_ptr<ProgramState> state_;
+    std::unique_ptr<ChannelTableWindow> window_;
+    QTableWidget* grid_ = nullptr;
+
+    void open(LanguageFlagValue lang) {
+        window_.reset();
+        state_ = std::make_unique<ProgramState>(StartupState(lang));
+        window_ = std::make_unique<ChannelTableWindow>(*state_);
+        window_->applyLanguage();
+        window_->show();
+        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+        grid_ = window_->grid();
+    }
+    QLineEdit* text1() const { return window_->findChild<QLineEdit*>("Text1"); }
+    QLineEdit* text2() const { return window_->findChild<QLineEdit*>("Text2"); }
+    QComboBox* list(const char* name) const { return window_->findChild<QComboBox*>(name); }
+    QString cell(int ch, int col) const { return grid_->item(ch - 1, col)->text(); }
+
+    void clickCell(int ch, int col) {
+        QTableWidgetItem* item = grid_->item(ch - 1, col);
+        grid_->scrollToItem(item);
+        QTest::mouseClick(grid_->viewport(), Qt::LeftButton, {},
+                          grid_->visualItemRect(item).center());
+    }
+    // Types into the frequency editor of (ch, col) and presses Enter.
+    void enterFrequency(int ch, int col, const QString& text) {
+        clickCell(ch, col);
+        QCOMPARE(window_->openEditor(), text1());
+        QTest::keyClick(text1(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(text1(), Qt::Key_Delete);
+        QTest::keyClicks(text1(), text);
+        QTest::keyClick(text1(), Qt::Key_Return);
+    }
+    // Picks entry `index` of the list that opened over (ch, col) with a mouse click.
+    void pick(int ch, int col, int index) {
+        clickCell(ch, col);
+        auto* combo = qobject_cast<QComboBox*>(window_->openEditor());
+        QVERIFY(combo);
+        QTRY_VERIFY(combo->view()->isVisible());
+        QAbstractItemView* view = combo->view();
+        const QModelIndex item = view->model()->index(index, 0);
+        view->scrollTo(item);
+        // Item rectangles can be wider than a narrow list's viewport: click inside both.
+        const QPoint at(view->viewport()->width() / 2, view->visualRect(item).center().y());
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
+        QTRY_VERIFY(!combo->isVisible());
+    }
+
+  private slots:
+    void freeRowOpensOnReceiveFrequency() {
+        open(kEnglish);
+        for (int col : {2, 3, 6, 10}) {
+            clickCell(20, col);
+            QCOMPARE(window_->openEditor(), text1());
+            QCOMPARE(grid_->currentColumn(), 1);
+            QCOMPARE(text1()->geometry(), grid_->visualItemRect(grid_->item(19, 1)));
+            QTest::keyClick(text1(), Qt::Key_Escape);
+            QVERIFY(!text1()->isVisible());
+            QCOMPARE(window_->openEditor(), nullptr);
+        }
+        QVERIFY(state_->channels.isFree(20));
+    }
+
+    void bandLimitsAndRaster_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");  // empty: refused with the message
+        QTest::newRow("136") << "136"
+                             << "136.00000";
+        QTest::newRow("174.995") << "174.995"
+                                 << "174.99500";
+        QTest::newRow("174.996") << "174.996"
+                                 << "";
+        QTest::newRow("175") << "175"
+                             << "";
+        QTest::newRow("399.99999") << "399.99999"
+                                   << "";
+        QTest::newRow("400") << "400"
+                             << "400.00000";
+        QTest::newRow("470.995") << "470.995"
+                                 << "470.99500";
+        QTest::newRow("470.996") << "470.996"
+                                 << "";
+        QTest::newRow("145.0031") << "145.0031"
+                                  << "145.00000";
+        QTest::newRow("145.013") << "145.013"
+                                 << "145.01250";
+        QTest::newRow("two points") << "145.1.25"
+                                    << "";
+        QTest::newRow("letters dropped") << "14x5.5"
+                                         << "145.50000";
+        QTest::newRow("ten characters") << "145.123456"
+                                        << "145.12000";
+    }
+    void bandLimitsAndRaster() {
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        open(kEnglish);
+        enterFrequency(2, 1, "150");  // an existing channel keeps its cell when refused
+        testing::ModalAnswerer answerer;
+        if (shown.isEmpty()) answerer.answerId(IdOk);
+        enterFrequency(2, 1, typed);
+        QVERIFY(answerer.waitAllAnswered());
+        QCOMPARE(answerer.unexpected(), 0);
+        if (shown.isEmpty()) {
+            QCOMPARE(answerer.last().text, QString("Beyond the scope of frequency band"));
+            QCOMPARE(answerer.last().buttons, QStringList{"OK"});
+            QCOMPARE(cell(2, 1), QString("150.00000"));
+            QCOMPARE(state_->channels.FreqText[0][1], std::string("150.00000"));
+        } else {
+            QCOMPARE(cell(2, 1), shown);
+            QCOMPARE(QString::fromStdString(state_->channels.FreqText[0][1]), shown);
+        }
+        QVERIFY(!text1()->isVisible());
+        QCOMPARE(window_->focusWidget(), grid_);
+    }
+
+    void refusalInChinese() {
+        open(kChinese);
+        testing::ModalAnswerer answerer;
+        answerer.answerId(IdOk);
+        enterFrequency(1, 1, "300");
+        QVERIFY(answerer.waitAllAnswered());
+        QCOMPARE(answerer.last().text, QString("超出频段范围"));
+        QVERIFY(state_->channels.isFree(1));
+        QCOMPARE(cell(1, 2), QString());
+    }
+
+    void newChannelDefaults_data() {
+        QTest::addColumn<int>("lang");
+        QTest::addColumn<QStringList>("texts");
+        QTest::newRow("zh") << int(kChinese)
+                            << QStringList{"关闭", "关闭", "高", "关", "使能", "宽带", "关"};
+        QTest::newRow("en") << int(kEnglish)
+                            << QStringList{"Off", "Off", "High", "Off", "On", "Wide", "Off"};
+    }
+    void newChannelDefaults() {
+        QFETCH(int, lang);
+        QFETCH(QStringList, texts);
+        open(static_cast<LanguageFlagValue>(lang));
+        enterFrequency(5, 1, "145.5");
+        QCOMPARE(cell(5, 1), QString("145.50000"));
+        QCOMPARE(cell(5, 2), QString("145.50000"));
+        for (int col = 3; col <= 9; ++col) QCOMPARE(cell(5, col), texts[col - 3]);
+        QCOMPARE(cell(5, 10), QString());
+        const std::vector<int> indexes = {0, 0, 1, 1, 1, 1, 1};
+        for (std::size_t k = 0; k < indexes.size(); ++k) {
+            QCOMPARE(int(state_->channels.OptionIndex[k][4]), indexes[k]);
+        }
+    }
+
+    void editingAnExistingChannel() {
+        open(kEnglish);
+        enterFrequency(3, 1, "145.5");
+        enterFrequency(3, 2, "146.1");
+        pick(3, 3, 1);    // 67.0
+        pick(3, 4, 264);  // D754I
+        pick(3, 5, 2);    // Middle
+        pick(3, 8, 0);    // Narror
+        QCOMPARE(cell(3, 3), QString("67.0"));
+        QCOMPARE(cell(3, 4), QString("D754I"));
+        QCOMPARE(cell(3, 5), QString("Middle"));
+        QCOMPARE(cell(3, 8), QString("Narror"));
+        QCOMPARE(int(state_->channels.OptionIndex[1][2]), 264);
+        QCOMPARE(state_->channels.OptionText[1][2], std::string("D754I"));
+        QCOMPARE(int(state_->channels.OptionIndex[5][2]), 0);
+
+        // a new receive frequency changes only the receive frequency
+        enterFrequency(3, 1, "150");
+        QCOMPARE(cell(3, 1), QString("150.00000"));
+        QCOMPARE(cell(3, 2), QString("146.10000"));
+        QCOMPARE(cell(3, 3), QString("67.0"));
+        QCOMPARE(cell(3, 5), QString("Middle"));
+
+        // an empty transmit frequency changes nothing
+        enterFrequency(3, 2, "");
+        QCOMPARE(cell(3, 2), QString("146.10000"));
+        QCOMPARE(state_->channels.FreqText[1][2], std::string("146.10000"));
+    }
+
+    void clearingReceiveFrequencyDeletesRow() {
+        open(kEnglish);
+        enterFrequency(7, 1, "440");
+        pick(7, 6, 0);
+        clickCell(7, 10);
+        QTest::keyClicks(text2(), "abc");
+        QTest::keyClick(text2(), Qt::Key_Return);
+        QCOMPARE(cell(7, 10), QString("ABC"));
+
+        enterFrequency(7, 1, "");
+        for (int col = 1; col <= 10; ++col) QCOMPARE(cell(7, col), QString());
+        QVERIFY(state_->channels.isFree(7));
+        QCOMPARE(state_->channels.ChannelName[6], std::string());
+        QCOMPARE(int(state_->channels.OptionIndex[3][6]), 0);
+        QCOMPARE(state_->channels.OptionText[3][6], std::string());
+    }
+
+    void nameEntryFilter() {
+        open(kEnglish);
+        enterFrequency(1, 1, "145");
+        clickCell(1, 10);
+        QCOMPARE(window_->openEditor(), text2());
+        QTest::keyClicks(text2(), "ab c");
+        QCOMPARE(text2()->text(), QString("ABC"));
+        QCOMPARE(state_->channels.ChannelName[0], std::string("ABC"));  // stored while typing
+        QCOMPARE(cell(1, 10), QString());
+        QTest::keyClicks(text2(), "{#z9");
+        QCOMPARE(text2()->text(), QString("ABC#Z"));  // no sixth character
+        QTest::keyClick(text2(), Qt::Key_Return);
+        QCOMPARE(cell(1, 10), QString("ABC#Z"));
+        QCOMPARE(state_->channels.ChannelName[0], std::string("ABC#Z"));
+
+        // Escape gives the name back unchanged
+        clickCell(1, 10);
+        QTest::keyClick(text2(), Qt::Key_Backspace);
+        QTest::keyClicks(text2(), "x");
+        QTest::keyClick(text2(), Qt::Key_Escape);
+        QCOMPARE(cell(1, 10), QString("ABC#Z"));
+        QCOMPARE(state_->channels.ChannelName[0], std::string("ABC#Z"));
+    }
+
+    void longDecodedNameSurvivesOpeningTheEditor() {
+        open(kEnglish);
+        enterFrequency(1, 1, "145");
+        state_->channels.ChannelName[0] =
+            "A B\xe9"
+            "CDEF";
+        state_->channels.cell(1, 10) = state_->channels.ChannelName[0];
+        window_->loadFromModel();
+        QCOMPARE(cell(1, 10), QString("A B\u00e9CDEF"));
+        clickCell(1, 10);
+        QTest::keyClick(text2(), Qt::Key_End);
+        QTest::keyClicks(text2(), "G");
+        QTest::keyClick(text2(), Qt::Key_Return);
+        QCOMPARE(state_->channels.ChannelName[0], std::string("A B\xe9"
+                                                              "CDEF"));
+        QCOMPARE(cell(1, 10), QString("A B\u00e9CDEF"));
+    }
+
+    void listLeftWithoutPickChangesNothing() {
+        open(kEnglish);
+        enterFrequency(4, 1, "145");
+        const ChannelStores before = state_->channels;
+
+        clickCell(4, 5);
+        auto* power = list("Combo5_5");
+        QCOMPARE(window_->openEditor(), power);
+        QTRY_VERIFY(power->view()->isVisible());
+        QCOMPARE(power->currentIndex(), 1);
+        QCOMPARE(power->geometry().topLeft(), grid_->visualItemRect(grid_->item(3, 5)).topLeft());
+        QTest::keyClick(power->view(), Qt::Key_Down);
+        QTest::keyClick(power->view(), Qt::Key_Escape);
+        QTRY_VERIFY(!power->isVisible());
+        QCOMPARE(window_->openEditor(), nullptr);
+
+        clickCell(4, 3);
+        auto* tones = list("Combo1");
+        QTRY_VERIFY(tones->view()->isVisible());
+        QCOMPARE(tones->count(), 265);
+        // a click elsewhere closes the list
+        QTest::mouseClick(grid_->viewport(), Qt::LeftButton, {},
+                          grid_->visualItemRect(grid_->item(9, 1)).center());
+        QTRY_VERIFY(!tones->isVisible());
+
+        QCOMPARE(state_->channels.Cell, before.Cell);
+        QCOMPARE(state_->channels.OptionIndex, before.OptionIndex);
+        QCOMPARE(state_->channels.OptionText, before.OptionText);
+        QCOMPARE(cell(4, 5), QString("High"));
+        QCOMPARE(cell(4, 3), QString("Off"));
+    }
+
+    void keyboardUse() {
+        open(kEnglish);
+        grid_->setFocus();
+        grid_->setCurrentCell(0, 1);
+        QTest::keyClick(grid_, Qt::Key_Down);
+        QTest::keyClick(grid_, Qt::Key_Down);
+        QCOMPARE(grid_->currentRow(), 2);
+        QTest::keyClick(grid_, Qt::Key_Left);  // the channel number column is not reachable
+        QCOMPARE(grid_->currentColumn(), 1);
+        QTest::keyClick(grid_, Qt::Key_Return);
+        QCOMPARE(window_->openEditor(), text1());
+        QTest::keyClicks(text1(), "430");
+        QTest::keyClick(text1(), Qt::Key_Tab);  // commits, then the next cell
+        QCOMPARE(cell(3, 1), QString("430.00000"));
+        QCOMPARE(grid_->currentRow(), 2);
+        QCOMPARE(grid_->currentColumn(), 2);
+        QVERIFY(grid_->hasFocus());
+
+        // Enter on the transmit cell, typing, Escape: nothing changes
+        QTest::keyClick(grid_, Qt::Key_Enter);
+        QCOMPARE(window_->openEditor(), text1());
+        QCOMPARE(text1()->text(), QString("430.00000"));
+        QTest::keyClicks(text1(), "440");
+        QTest::keyClick(text1(), Qt::Key_Escape);
+        QCOMPARE(cell(3, 2), QString("430.00000"));
+        QCOMPARE(state_->channels.FreqText[1][2], std::string("430.00000"));
+
+        // arrows inside an open editor do not move the grid under it
+        QTest::keyClick(grid_, Qt::Key_Return);
+        QTest::keyClick(text1(), Qt::Key_Down);
+        QCOMPARE(grid_->currentRow(), 2);
+        QTest::keyClick(text1(), Qt::Key_Escape);
+
+        // a list opened from the keyboard commits the highlighted entry with Enter
+        QTest::keyClick(grid_, Qt::Key_Right);
+        QTest::keyClick(grid_, Qt::Key_Right);
+        QTest::keyClick(grid_, Qt::Key_Right);
+        QCOMPARE(grid_->currentColumn(), 5);
+        QTest::keyClick(grid_, Qt::Key_Return);
+        auto* power = list("Combo5_5");
+        QTRY_VERIFY(power->view()->isVisible());
+        QTest::keyClick(power->view(), Qt::Key_Up);
+        QTest::keyClick(power->view(), Qt::Key_Return);
+        QTRY_VERIFY(!power->isVisible());
+        QCOMPARE(cell(3, 5), QString("Low"));
+        QCOMPARE(int(state_->channels.OptionIndex[2][2]), 0);
+        QVERIFY(grid_->hasFocus());
+    }
+
+    void pendingFrequencyBeforeTransfer() {
+        open(kEnglish);
+        clickCell(9, 1);
+        QTest::keyClicks(text1(), "146.52");
+        QVERIFY(window_->frequencyEditorVisible());
+        window_->commitPendingFrequency();
+        QVERIFY(!window_->frequencyEditorVisible());
+        QCOMPARE(state_->channels.FreqText[0][8], std::string("146.52000"));
+        QCOMPARE(cell(9, 1), QString("146.52000"));
+        window_->commitPendingFrequency();  // nothing open: nothing happens
+        QCOMPARE(state_->channels.FreqText[0][8], std::string("146.52000"));
+    }
+
+    void newDiscardsOpenEditorAndClearsTable() {
+        open(kEnglish);
+        enterFrequency(1, 1, "145");
+        pick(1, 5, 0);
+        clickCell(2, 1);
+        QTest::keyClicks(text1(), "146");
+        window_->StartForm();
+        QCOMPARE(window_->openEditor(), nullptr);
+        QCOMPARE(list("Combo1")->currentIndex(), 0);
+        QCOMPARE(list("Combo5_5")->currentIndex(), 1);
+        QCOMPARE(list("Combo5_9")->currentIndex(), 1);
+        for (int ch : {1, 2}) {
+            QVERIFY(state_->channels.isFree(ch));
+            for (int col = 1; col <= 10; ++col) QCOMPARE(cell(ch, col), QString());
+        }
+    }
+};
+
+}  // namespace talvo
+
+QTEST_MAIN(talvo::ChannelTableEditingTest)
+#include "channel_table_editing_test.moc"

@@ -1,0 +1,203 @@
+// The channel table window as a view: layout, language switch, model reload, wheel, scrolling.
+#include "editors/channels/channel_table_window.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTableWidget>
+#include <QTest>
+#include <QWheelEvent>
+#include <memory>
+
+#include "editors/logic/channel_table.h"
+#include "model/program_state.h"
+
+namespace talvo {
+
+class ChannelTableWindowTest : public QObject {
+    Q_OBJECT
+
+  private:
+    std::unique_ptr<ProgramState> state_;
+    std::unique_ptr<ChannelTableWindow> window_;
+    QTableWidget* grid_ = nullptr;
+
+    void open(LanguageFlagValue lang) {
+        window_.reset();
+        state_ = std::make_unique<ProgramState>(StartupState(lang));
+        window_ = std::make_unique<ChannelTableWindow>(*state_);
+        window_->applyLanguage();
+        window_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+        grid_ = window_->grid();
+    }
+    QString cell(int ch, int col) const { return grid_->item(ch - 1, col)->text(); }
+    QStringList headers() const {
+        QStringList out;
+        for (int c = 0; c < grid_->columnCount(); ++c)
+            out << grid_->horizontalHeaderItem(c)->text();
+        return out;
+    }
+    void wheel(int delta) {
+        QWidget* viewport = grid_->viewport();
+        const QPointF pos(viewport->width() / 2.0, viewport->height() / 2.0);
+        QWheelEvent event(pos, viewport->mapToGlobal(pos), QPoint(), QPoint(0, delta), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(viewport, &event);
+    }
+    int firstVisibleRow() const { return grid_->rowAt(0); }
+
+  private slots:
+    void layout() {
+        open(kEnglish);
+        QCOMPARE(grid_->rowCount(), 128);
+        QCOMPARE(grid_->columnCount(), 11);
+        const QList<int> widths = {40, 73, 73, 80, 80, 43, 93, 60, 47, 83, 93};
+        for (int c = 0; c < 11; ++c) QCOMPARE(grid_->columnWidth(c), widths[c]);
+        QCOMPARE(grid_->geometry(), QRect(12, 12, 789, 403));
+        QWidget* panel = window_->findChild<QWidget*>("picClient");
+        QCOMPARE(panel->size(), QSize(803, 417));
+        QCOMPARE(window_->size(), QSize(833, 480));
+        for (int r : {0, 1, 126, 127}) {
+            QCOMPARE(grid_->item(r, 0)->text(), QString::number(r + 1));
+            for (int c : {0, 5, 10}) {
+                QCOMPARE(grid_->item(r, c)->textAlignment(), int(Qt::AlignCenter));
+                const QBrush bg = grid_->item(r, c)->background();
+                if (r % 2 == 1) {
+                    QCOMPARE(bg.color(), QColor(192, 192, 255));
+                } else {
+                    QCOMPARE(bg.style(), Qt::NoBrush);
+                }
+            }
+        }
+        QVERIFY(!(grid_->item(0, 0)->flags() & Qt::ItemIsSelectable));
+        QVERIFY(grid_->item(0, 1)->flags() & Qt::ItemIsSelectable);
+        for (const char* name : {"Text1", "Text2", "Combo1", "Combo5_5", "Combo5_9"}) {
+            QVERIFY2(!window_->findChild<QWidget*>(name)->isVisible(), name);
+        }
+    }
+
+    void languageSwitchRelabelsAndRerenders() {
+        open(kEnglish);
+        QCOMPARE(window_->windowTitle(), QString("Channel Edit"));
+        QCOMPARE(headers(),
+                 (QStringList{"CH", "RXFreq", "TXFreq", "QT/DQT Dec", "QT/DQT Enc", "Power",
+                              "Busy Lock", "Add Scan", "Band", "TX Prohibit", "Channel Name"}));
+        ChannelStores& stores = state_->channels;
+        CommitFrequency(stores, state_->band, kEnglish, 1, 1, "145.5");
+        CommitFrequency(stores, state_->band, kEnglish, 2, 1, "440");
+        CommitOption(stores, 2, 3, 52, "D023N");
+        CommitOption(stores, 2, 6, 0, "Carry");
+        CommitName(stores, 2, "REP");
+        window_->loadFromModel();
+        auto* power = window_->findChild<QComboBox*>("Combo5_5");
+        power->setCurrentIndex(2);
+
+        state_->LanguageFlag = kChinese;
+        window_->applyLanguage();
+        window_->RefreshChannelGrid();
+        QCOMPARE(window_->windowTitle(), QString("信道编辑"));
+        QCOMPARE(headers().first(), QString("频道"));
+        QCOMPARE(headers().last(), QString("频道名称"));
+        QCOMPARE(power->currentIndex(), 2);
+        QCOMPARE(power->itemText(2), QString("中"));
+        QCOMPARE(window_->findChild<QComboBox*>("Combo1")->itemText(0), QString("关闭"));
+        QCOMPARE(window_->findChild<QComboBox*>("Combo5_8")->itemText(1), QString("宽带"));
+
+        const QStringList row1 = {"145.50000", "145.50000", "关闭", "关闭", "高",
+                                  "关",        "使能",      "宽带", "关",   ""};
+        const QStringList row2 = {"440.00000", "440.00000", "D023N", "关闭", "高",
+                                  "载波",      "使能",      "宽带",  "关",   "REP"};
+        for (int col = 1; col <= 10; ++col) {
+            QCOMPARE(cell(1, col), row1[col - 1]);
+            QCOMPARE(cell(2, col), row2[col - 1]);
+        }
+
+        state_->LanguageFlag = kEnglish;
+        window_->applyLanguage();
+        window_->RefreshChannelGrid();
+        QCOMPARE(cell(2, 3), QString("D023N"));
+        QCOMPARE(cell(2, 4), QString("Off"));
+        QCOMPARE(cell(2, 6), QString("Carry"));
+        QCOMPARE(cell(2, 8), QString("wide"));  // the list entry, not the new-channel text
+        QCOMPARE(power->itemText(2), QString("Middle"));
+
+        // an unknown language changes no caption
+        state_->LanguageFlag = 7;
+        window_->applyLanguage();
+        QCOMPARE(window_->windowTitle(), QString("Channel Edit"));
+    }
+
+    void gridShowsModelAfterDecode() {
+        open(kEnglish);
+        ChannelStores& stores = state_->channels;
+        stores.FreqText[0][127] = "470.99500";
+        stores.cell(128, 1) = "470.99500";
+        stores.cell(128, 3) = "254.1";
+        stores.ChannelName[127] = "\x23\x7f\xe9";
+        stores.cell(128, 10) = stores.ChannelName[127];
+        window_->loadFromModel();
+        QCOMPARE(cell(128, 1), QString("470.99500"));
+        QCOMPARE(cell(128, 3), QString("254.1"));
+        QCOMPARE(cell(128, 10), QString::fromUtf16(u"#\u007f\u00e9"));
+        ClearGrid(stores);
+        window_->loadFromModel();
+        QCOMPARE(cell(128, 1), QString());
+        QCOMPARE(cell(128, 10), QString());
+    }
+
+    void wheelMovesOneRowPerEvent() {
+        open(kEnglish);
+        QCOMPARE(firstVisibleRow(), 0);
+        wheel(120);  // away from the user at the top: stays
+        QCOMPARE(firstVisibleRow(), 0);
+        wheel(-120);
+        QCOMPARE(firstVisibleRow(), 1);
+        wheel(-360);  // three notches in one event: still one row
+        QCOMPARE(firstVisibleRow(), 2);
+        wheel(-15);  // a fine-grained wheel event: one row too
+        QCOMPARE(firstVisibleRow(), 3);
+        wheel(120);
+        QCOMPARE(firstVisibleRow(), 2);
+        wheel(0);
+        QCOMPARE(firstVisibleRow(), 2);
+
+        QScrollBar* bar = grid_->verticalScrollBar();
+        bar->setValue(bar->maximum());
+        const int bottom = firstVisibleRow();
+        wheel(-120);
+        QCOMPARE(firstVisibleRow(), bottom);
+        QCOMPARE(grid_->rowAt(grid_->viewport()->height() - 2), 127);
+    }
+
+    void windowScrollsItsPanel() {
+        open(kEnglish);
+        auto* area = window_->findChild<QScrollArea*>();
+        QWidget* panel = window_->findChild<QWidget*>("picClient");
+        QTRY_VERIFY(!area->horizontalScrollBar()->isVisible());
+        QVERIFY(!area->verticalScrollBar()->isVisible());
+
+        window_->resize(400, 300);
+        QTRY_VERIFY(area->horizontalScrollBar()->isVisible());
+        QVERIFY(area->verticalScrollBar()->isVisible());
+        QCOMPARE(area->verticalScrollBar()->singleStep(), 2);
+        area->horizontalScrollBar()->setValue(120);
+        area->verticalScrollBar()->setValue(50);
+        QCOMPARE(panel->pos(), QPoint(-120, -50));
+
+        window_->resize(900, 300);
+        QTRY_VERIFY(!area->horizontalScrollBar()->isVisible());
+        QCOMPARE(panel->x(), 0);
+        QCOMPARE(panel->y(), -50);
+        window_->resize(900, 600);
+        QTRY_VERIFY(!area->verticalScrollBar()->isVisible());
+        QCOMPARE(panel->pos(), QPoint(0, 0));
+    }
+};
+
+}  // namespace talvo
+
+QTEST_MAIN(talvo::ChannelTableWindowTest)
+#include "channel_table_window_test.moc"
