@@ -55,6 +55,16 @@ TEST(LinkReadE2E, ReadFileHoldsTheRadioMemoryAndTheLineCarriesTheFullExchange) {
     }
 }
 
+TEST(LinkReadE2E, ReadAtLineSpeedWhereRepliesArriveByteByByte) {
+    TempFolder dir;
+    RadioSim sim({"--baud-pacing", "--save", (dir / "radio.dat").string()});
+    const ProcessResult run =
+        RunCli({"read", "--device", sim.device(), "--out", (dir / "out.dat").string()});
+    ASSERT_TRUE(sim.stop());
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(FileBytes(dir / "out.dat"), FileBytes(dir / "radio.dat"));
+}
+
 TEST(LinkReadE2E, PortNumberReachesTheDeviceThroughTheEnvironment) {
     TempFolder dir;
     RadioSim sim({});

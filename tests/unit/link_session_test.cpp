@@ -263,7 +263,7 @@ TEST(LinkRead, LastStepNeedsAnExactAcknowledgeAndOnlyC00IsKept) {
 TEST(LinkWrite, StateTableRows) {
     auto prepare = [](Harness& h, int step, bool debug) {
         h.session.startWrite(debug, [&h]() -> const ImageBytes& { return h.image; });
-        h.feed(kAckOnly);
+        if (step >= 2) h.feed(kAckOnly);
         if (step >= 3) h.feed(kIdent);
         while (h.session.step() < step) h.feed(kAckOnly);
     };
@@ -276,6 +276,7 @@ TEST(LinkWrite, StateTableRows) {
         int stepAfter;
     };
     const std::vector<WriteRow> rows = {
+        {1, false, {0x15}, std::nullopt, false, 1},
         {2, false, {0x06}, std::nullopt, false, 2},
         {2, false, {'R', 'Q', 'Z', '-', 'D', 'W', 1}, std::nullopt, false, 2},
         {3, false, {0x06}, 0x000, false, 4},
@@ -307,10 +308,18 @@ TEST(LinkWrite, StateTableRows) {
         }
     }
     Harness h;
-    prepare(h, 2, false);
+    prepare(h, 1, false);
+    h.feed({0x31, 0x06});
+    EXPECT_EQ(h.last(), Bytes{0x02});
+    EXPECT_EQ(h.session.step(), 2);
     h.feed(kIdent);
     EXPECT_EQ(h.last(), kAckOnly);
     EXPECT_EQ(h.session.step(), 3);
+    Harness end;
+    prepare(end, 196, false);
+    end.feed({0x44, 0x06});
+    EXPECT_EQ(end.last(), Bytes{0x45});
+    EXPECT_TRUE(end.ended(TransferEvent::Kind::Finished));
 }
 
 TEST(LinkWrite, BlocksAboveC00CarryZerosAfterTheImageByte) {
