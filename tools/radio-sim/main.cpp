@@ -89,7 +89,8 @@ int main(int argc, char** argv) {
     };
     while (!g_stop) {
         pollfd fds[2] = {{line.fd(), POLLIN, 0}, {STDIN_FILENO, POLLIN, 0}};
-        if (::poll(fds, 2, 500) < 0) continue;  // a signal: the loop condition decides
+        if (::poll(fds, options.ignoreStdin ? 1 : 2, 500) < 0)
+            continue;  // a signal: the loop condition decides
         if (fds[0].revents & POLLIN) {
             if (!serveWaiting()) std::this_thread::sleep_for(std::chrono::milliseconds(5));
             continue;

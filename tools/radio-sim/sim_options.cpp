@@ -14,6 +14,7 @@ const char* UsageText() {
            "  --save FILE.dat          save the memory to a data file on exit\n"
            "  --save-raw FILE          save all 0xC30 bytes of memory on exit\n"
            "  --transcript FILE        log both directions: '<ms> P|R <hex>' per chunk\n"
+           "  --ignore-stdin           serve until killed, whatever stdin does\n"
            "  --baud-pacing            every byte takes 1/960 s each way (9600 baud 8N1)\n"
            "  --turnaround-ms MS       wait this long before each answer\n"
            "faults:\n"
@@ -73,6 +74,10 @@ std::string ParseOptions(int argc, char** argv, Options& o, bool& help) {
         }
         if (arg == "--baud-pacing") {
             o.baudPacing = true;
+            continue;
+        }
+        if (arg == "--ignore-stdin") {
+            o.ignoreStdin = true;
             continue;
         }
         if (arg == "--silent") {

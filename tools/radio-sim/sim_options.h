@@ -12,6 +12,7 @@ struct Options {
     std::string rawPath;         // all 0xC30 bytes written on exit
     std::string transcriptPath;  // both directions, timed
     bool baudPacing = false;
+    bool ignoreStdin = false;  // serve until killed, even with stdin closed or a terminal
     int turnaroundMs = 0;
     Faults faults;
 };
