@@ -1,0 +1,106 @@
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <cstdio>
+
+#include "cli/command.h"
+#include "cli/command_help.h"
+#include "cli/file_arguments.h"
+#include "image/data_file.h"
+#include "print/print_pdf.h"
+
+namespace talvo::cli {
+namespace {
+
+// The PDF writer program for a tool started without a GUI application object.
+constexpr int kHelperTimeoutMs = 120000;
+
+int Usage(const QString& problem) {
+    std::fprintf(stderr, "talvo-cli print: %s (see talvo-cli print --help)\n",
+                 problem.toLocal8Bit().constData());
+    return ExitUsage;
+}
+
+QString HelperPath() {
+    const QString beside = QCoreApplication::applicationDirPath() + "/talvo-print-pdf";
+    if (QFileInfo(beside).isExecutable()) return beside;
+    return QStringLiteral(TALVO_PRINT_PDF_PATH);
+}
+
+int RunHelper(const QString& dataFile, const QString& pdfFile, LanguageFlagValue lang) {
+    QProcess helper;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    if (!env.contains("QT_QPA_PLATFORM")) env.insert("QT_QPA_PLATFORM", "offscreen");
+    helper.setProcessEnvironment(env);
+    helper.setProcessChannelMode(QProcess::ForwardedChannels);
+    helper.start(HelperPath(), {dataFile, pdfFile, lang == kChinese ? "zh" : "en"});
+    if (!helper.waitForStarted()) {
+        std::fprintf(stderr, "talvo-cli print: the PDF writer %s cannot be started\n",
+                     HelperPath().toLocal8Bit().constData());
+        return ExitFile;
+    }
+    if (!helper.waitForFinished(kHelperTimeoutMs)) {
+        helper.kill();
+        helper.waitForFinished();
+        std::fprintf(stderr, "talvo-cli print: the PDF writer did not finish\n");
+        return ExitFile;
+    }
+    if (helper.exitStatus() != QProcess::NormalExit) {
+        std::fprintf(stderr, "talvo-cli print: the PDF writer stopped unexpectedly\n");
+        return ExitFile;
+    }
+    return helper.exitCode();
+}
+
+int RunPrint(const QStringList& args) {
+    // --pdf OUT (or --pdf=OUT) is taken out; the rest are the usual file arguments.
+    QStringList rest;
+    QString pdf;
+    bool optionsEnded = false;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString& arg = args[i];
+        if (!optionsEnded && arg == "--pdf") {
+            if (i + 1 >= args.size()) return Usage("--pdf needs a file name");
+            pdf = args[++i];
+        } else if (!optionsEnded && arg.startsWith("--pdf=")) {
+            pdf = arg.mid(6);
+        } else {
+            if (arg == "--") optionsEnded = true;
+            rest << arg;
+        }
+    }
+    FileArguments parsed;
+    if (const auto usage = ParseFileArguments("print", rest, 1, parsed)) return *usage;
+    if (pdf.isEmpty()) return Usage("--pdf OUT.pdf is required");
+
+    const QString& dataFile = parsed.files[0];
+    ProgramState state = StartupState(parsed.lang);
+    if (const Status s = OpenDataFile(state, LocalPath(dataFile)); s != Status::Ok) {
+        return FileFailure(s, parsed.lang, dataFile);
+    }
+    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+        return RunHelper(dataFile, pdf, parsed.lang);
+    }
+    if (WritePrintoutPdf(state, pdf) <= 0)
+        return FileFailure(Status::CannotWrite, parsed.lang, pdf);
+    return ExitOk;
+}
+
+const CommandRegistration kPrint("print",
+                                 {"write the programming data printout of a .dat file as PDF "
+                                  "(FILE.dat --pdf OUT.pdf [--lang en|zh])",
+                                  RunPrint});
+const HelpRegistration kPrintHelp(
+    "print",
+    "usage: talvo-cli print FILE.dat --pdf OUT.pdf [--lang en|zh]\n\n"
+    "Starts from a freshly started program (English unless --lang zh), opens FILE.dat as the\n"
+    "Open command does and writes the printout of the programming data (function settings,\n"
+    "A group VFO, VOX, power grades and the channel table, in the chosen language) to OUT.pdf\n"
+    "on A4 pages. OUT.pdf is replaced only when the whole document was written.\n\n"
+    "exit status: 0 success, 2 usage error, 3 FILE.dat cannot be read, is no data file or is\n"
+    "too short, or OUT.pdf cannot be written\n");
+
+}  // namespace
+}  // namespace talvo::cli

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QFont>
+#include <vector>
+
+#include "print/print_document.h"
+
+class QPagedPaintDevice;
+
+namespace talvo {
+
+// Lays `elements` out on the pages of `device` and paints them: titles centred, headings and
+// two-cell rows in a centred column, grid tables scaled to the page width with their header
+// repeated on every page they run onto. Returns the number of pages, 0 when the device cannot
+// be painted on.
+int RenderDocument(const std::vector<PrintElement>& elements, QPagedPaintDevice* device);
+
+// The printout's font: a CJK family first, so Chinese renders wherever such a font is
+// installed, then common Latin families.
+QFont PrintFont(qreal pointSize, bool bold);
+
+}  // namespace talvo
