@@ -56,7 +56,25 @@ std::string StripFillers(std::string_view text);
 // Two upper-case hexadecimal digits of a byte ("0A").
 std::string TwoDigitHex(std::uint8_t value);
 // Exactly two hexadecimal digits (either case) -> the byte; nullopt for anything else.
-std::optional<std::uint8_t> ParseHexPair(std::string_view text);
+inline std::optional<std::uint8_t> ParseHexPair(std::string_view text) {
+    // Digit values by character, -1 for anything that is no hexadecimal digit.
+    static constexpr std::array<std::int8_t, 256> kValue = [] {
+        std::array<std::int8_t, 256> v{};
+        v.fill(-1);
+        for (int c = 0; c < 10; ++c)
+            v[static_cast<std::size_t>('0' + c)] = static_cast<std::int8_t>(c);
+        for (int c = 0; c < 6; ++c) {
+            v[static_cast<std::size_t>('A' + c)] = static_cast<std::int8_t>(10 + c);
+            v[static_cast<std::size_t>('a' + c)] = static_cast<std::int8_t>(10 + c);
+        }
+        return v;
+    }();
+    if (text.size() != 2) return std::nullopt;
+    const int hi = kValue[static_cast<unsigned char>(text[0])];
+    const int lo = kValue[static_cast<unsigned char>(text[1])];
+    if (hi < 0 || lo < 0) return std::nullopt;
+    return static_cast<std::uint8_t>(hi * 16 + lo);
+}
 
 // Digits 0-9 and A-F/a-f count their value, any other character 0; sum of digit x 16^position.
 std::int64_t HexToNumber(std::string_view hex);

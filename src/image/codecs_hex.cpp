@@ -15,33 +15,10 @@ constexpr int DigitValue(char c) {
     return 0;
 }
 
-constexpr bool IsHexDigit(char c) {
-    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
-}
-
 }  // namespace
 
 std::string TwoDigitHex(std::uint8_t value) {
     return {kDigits[value >> 4], kDigits[value & 0x0F]};
-}
-
-std::optional<std::uint8_t> ParseHexPair(std::string_view text) {
-    // Digit values by character, -1 for anything that is no hexadecimal digit.
-    static constexpr std::array<std::int8_t, 256> kValue = [] {
-        std::array<std::int8_t, 256> v{};
-        v.fill(-1);
-        for (int c = 0; c < 256; ++c) {
-            if (IsHexDigit(static_cast<char>(c)))
-                v[static_cast<std::size_t>(c)] =
-                    static_cast<std::int8_t>(DigitValue(static_cast<char>(c)));
-        }
-        return v;
-    }();
-    if (text.size() != 2) return std::nullopt;
-    const int hi = kValue[static_cast<unsigned char>(text[0])];
-    const int lo = kValue[static_cast<unsigned char>(text[1])];
-    if (hi < 0 || lo < 0) return std::nullopt;
-    return static_cast<std::uint8_t>(hi * 16 + lo);
 }
 
 std::int64_t HexToNumber(std::string_view hex) {

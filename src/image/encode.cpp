@@ -3,15 +3,35 @@
 #include <cmath>
 #include <optional>
 #include <string>
+#include <unordered_map>
 
 #include "image/codecs.h"
 #include "image/function_settings.h"
 #include "image/layout.h"
+#include "model/tone_list.h"
 
 namespace talvo {
 namespace {
 
 namespace L = layout;
+
+// EncodeTone of every language-independent tone list entry, worked out once: nearly every
+// tone text the encoder meets is one of them.
+const std::array<std::uint8_t, 2>* ListToneCode(std::string_view text) {
+    static const std::unordered_map<std::string_view, std::array<std::uint8_t, 2>> codes = [] {
+        std::unordered_map<std::string_view, std::array<std::uint8_t, 2>> m;
+        for (int i = 1; i < kToneCount; ++i) {
+            const std::string_view name = ToneName(i, kEnglish);
+            const std::string code = EncodeTone(name);
+            const auto low = ParseHexPair(std::string_view(code).substr(0, 2));
+            const auto high = ParseHexPair(std::string_view(code).substr(2));
+            if (low && high) m.emplace(name, std::array<std::uint8_t, 2>{*low, *high});
+        }
+        return m;
+    }();
+    const auto it = codes.find(text);
+    return it == codes.end() ? nullptr : &it->second;
+}
 
 // Writes into EncodedImage. A value that does not fit where it goes is not written: the
 // bytes (or bits) keep their earlier content and encoding goes on.
@@ -46,6 +66,11 @@ class ImageWriter {
     }
     // The four hexadecimal digits of a tone code: low byte, then high byte.
     void tone(std::size_t address, std::string_view text) {
+        if (const auto* known = ListToneCode(text)) {
+            image_[address] = (*known)[0];
+            image_[address + 1] = (*known)[1];
+            return;
+        }
         const std::string code = EncodeTone(text);
         const std::string_view v(code);
         byte(address, ParseHexPair(v.substr(0, std::min<std::size_t>(2, v.size()))));
