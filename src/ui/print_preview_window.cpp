@@ -1,0 +1,115 @@
+#include "ui/print_preview_window.h"
+
+#include <QAction>
+#include <QMarginsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include "app/local_msgbox.h"
+#include "print/print_content.h"
+
+namespace talvo {
+namespace {
+
+constexpr qreal kMarginMillimetres = 15;
+
+struct Texts {
+    Bilingual title{"打印预览", "Print preview"};
+    Bilingual refresh{"刷新", "Refresh"};
+    Bilingual print{"打印", "Print"};
+    Bilingual zoomIn{"放大", "Zoom in"};
+    Bilingual zoomOut{"缩小", "Zoom out"};
+    Bilingual close{"关闭", "Close"};
+};
+
+void SetPaper(QPrinter& printer) {
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageMargins(
+        QMarginsF(kMarginMillimetres, kMarginMillimetres, kMarginMillimetres, kMarginMillimetres),
+        QPageLayout::Millimeter);
+}
+
+}  // namespace
+
+PrintPreviewWindow::PrintPreviewWindow(const ProgramState& state, QWidget* parent)
+    : QDialog(parent), state_(state), previewPrinter_(new QPrinter(QPrinter::ScreenResolution)) {
+    setObjectName(QStringLiteral("FrmPrint"));
+    const Texts texts;
+    const LanguageFlagValue lang = state_.LanguageFlag;
+    auto text = [lang](const Bilingual& b) { return QString::fromStdString(b.pick(lang)); };
+    setWindowTitle(text(texts.title));
+    SetPaper(*previewPrinter_);
+
+    preview_ = new QPrintPreviewWidget(previewPrinter_, this);
+    preview_->setObjectName(QStringLiteral("Picture1"));
+    connect(preview_, &QPrintPreviewWidget::paintRequested, this, &PrintPreviewWindow::buildInto);
+
+    auto* bar = new QToolBar(this);
+    auto add = [&](const char* name, const Bilingual& caption, auto slot) {
+        QAction* action = bar->addAction(text(caption));
+        action->setObjectName(QLatin1String(name));
+        connect(action, &QAction::triggered, this, slot);
+    };
+    add("actionRefresh", texts.refresh, [this] { refresh(); });
+    add("actionPrint", texts.print, [this] { printToDefaultPrinter(); });
+    add("actionZoomIn", texts.zoomIn, [this] { preview_->zoomIn(); });
+    add("actionZoomOut", texts.zoomOut, [this] { preview_->zoomOut(); });
+    add("actionClose", texts.close, [this] { reject(); });
+
+    // The preview fills the window whatever its size.
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(bar);
+    layout->addWidget(preview_, 1);
+    resize(800, 600);
+}
+
+PrintPreviewWindow::~PrintPreviewWindow() {
+    // The preview widget paints from the printer until it is gone.
+    delete preview_;
+    delete previewPrinter_;
+}
+
+void PrintPreviewWindow::buildInto(QPrinter* printer) {
+    PrintDocument document;
+    previewPages_ = PrintContent(state_, document, printer);
+}
+
+void PrintPreviewWindow::refresh() {
+    preview_->updatePreview();
+}
+
+bool PrintPreviewWindow::printToDefaultPrinter() {
+    const LanguageFlagValue lang = state_.LanguageFlag;
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull()) {
+        LocalMsgBox(lang, "没有默认打印机，未打印。",
+                    "There is no default printer; nothing was printed.", StyleOk | StyleIconWarning,
+                    "", "", this);
+        return false;
+    }
+    QPrinter printer(info, QPrinter::HighResolution);
+    SetPaper(printer);
+    PrintDocument document;
+    if (PrintContent(state_, document, &printer) <= 0 ||
+        printer.printerState() == QPrinter::Error) {
+        LocalMsgBox(lang, "打印失败：打印机没有接受打印内容。",
+                    "Printing failed: the printer did not accept the printout.",
+                    StyleOk | StyleIconError, "", "", this);
+        return false;
+    }
+    return true;
+}
+
+void ShowPrintPreview(const ProgramState& state, QWidget* owner) {
+    PrintPreviewWindow window(state, owner);
+    window.exec();
+}
+
+}  // namespace talvo
