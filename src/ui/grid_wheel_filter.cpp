@@ -8,7 +8,12 @@
 namespace talvo {
 
 GridWheelFilter::GridWheelFilter(QAbstractScrollArea* grid) : QObject(grid) {
+    // The cells, the scroll bars and, through the grid itself, the headers (whose unused
+    // wheel events pass up to the grid).
     grid->viewport()->installEventFilter(this);
+    grid->verticalScrollBar()->installEventFilter(this);
+    grid->horizontalScrollBar()->installEventFilter(this);
+    grid->installEventFilter(this);
 }
 
 bool GridWheelFilter::eventFilter(QObject* watched, QEvent* event) {

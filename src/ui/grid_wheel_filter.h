@@ -7,8 +7,8 @@ class QTableView;
 
 namespace talvo {
 
-// Takes every wheel event of a grid's viewport away from the grid (its own wheel scrolling
-// never runs) and reports each one, whatever its distance, as one `turned` signal.
+// Takes every wheel event over a grid (cells, headers, scroll bars) away from it, so its own
+// wheel scrolling never runs, and reports each one, whatever its distance, as one `turned`.
 class GridWheelFilter : public QObject {
     Q_OBJECT
   public:

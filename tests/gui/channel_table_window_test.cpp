@@ -7,11 +7,13 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QWheelEvent>
 #include <memory>
 
 #include "editors/logic/channel_table.h"
+#include "image/data_file.h"
 #include "model/program_state.h"
 
 namespace talvo {
@@ -40,12 +42,12 @@ class ChannelTableWindowTest : public QObject {
             out << grid_->horizontalHeaderItem(c)->text();
         return out;
     }
-    void wheel(int delta) {
-        QWidget* viewport = grid_->viewport();
-        const QPointF pos(viewport->width() / 2.0, viewport->height() / 2.0);
-        QWheelEvent event(pos, viewport->mapToGlobal(pos), QPoint(), QPoint(0, delta), Qt::NoButton,
+    void wheel(int delta, QWidget* over = nullptr) {
+        QWidget* target = over ? over : grid_->viewport();
+        const QPointF pos(target->width() / 2.0, target->height() / 2.0);
+        QWheelEvent event(pos, target->mapToGlobal(pos), QPoint(), QPoint(0, delta), Qt::NoButton,
                           Qt::NoModifier, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(viewport, &event);
+        QApplication::sendEvent(target, &event);
     }
     int firstVisibleRow() const { return grid_->rowAt(0); }
 
@@ -148,6 +150,34 @@ class ChannelTableWindowTest : public QObject {
         QCOMPARE(cell(128, 10), QString());
     }
 
+    void savedAndReopenedFileShowsTheSameGrid() {
+        open(kChinese);
+        ChannelStores& stores = state_->channels;
+        CommitFrequency(stores, state_->band, kChinese, 1, 1, "145.5");
+        CommitFrequency(stores, state_->band, kChinese, 1, 2, "146.1");
+        CommitOption(stores, 1, 3, 1, "67.0");
+        CommitOption(stores, 1, 4, 158, "D017I");
+        CommitOption(stores, 1, 5, 2, "中");
+        CommitOption(stores, 1, 6, 0, "载波");
+        CommitOption(stores, 1, 8, 0, "窄带");
+        CommitName(stores, 1, "ABC#Z");
+        CommitFrequency(stores, state_->band, kChinese, 128, 1, "470.99");
+        window_->loadFromModel();
+        QTemporaryDir dir;
+        const std::string path = dir.filePath("saved.dat").toStdString();
+        QCOMPARE(SaveDataFile(*state_, path), Status::Ok);
+
+        ProgramState reopened = StartupState(kChinese);
+        ChannelTableWindow second(reopened);
+        QCOMPARE(OpenDataFile(reopened, path), Status::Ok);
+        second.loadFromModel();
+        for (int row = 0; row < 128; ++row) {
+            for (int col = 1; col <= 10; ++col) {
+                QCOMPARE(second.grid()->item(row, col)->text(), grid_->item(row, col)->text());
+            }
+        }
+    }
+
     void wheelMovesOneRowPerEvent() {
         open(kEnglish);
         QCOMPARE(firstVisibleRow(), 0);
@@ -163,6 +193,10 @@ class ChannelTableWindowTest : public QObject {
         QCOMPARE(firstVisibleRow(), 2);
         wheel(0);
         QCOMPARE(firstVisibleRow(), 2);
+        wheel(-120, grid_->verticalScrollBar());
+        QCOMPARE(firstVisibleRow(), 3);
+        wheel(-120, grid_->horizontalHeader()->viewport());
+        QCOMPARE(firstVisibleRow(), 4);
 
         QScrollBar* bar = grid_->verticalScrollBar();
         bar->setValue(bar->maximum());
