@@ -222,6 +222,12 @@ void MainWindow::applyHiddenModeEffect(int mode) {
     }
 }
 
+void MainWindow::attachDemoRadio(int portNumber) {
+    portToStore_ = state_.PortNumber;
+    state_.PortNumber = portNumber;
+    panel1_->setText(QStringLiteral("COM: %1").arg(portNumber));
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
     const int answer =
         LocalMsgBox(state_.LanguageFlag, "确定退出本程序？\n未保存的更改将全部丢失！",
@@ -239,7 +245,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 // their work.
 void MainWindow::runExitSequence() {
     SaveLanguage(state_.LanguageFlag);
-    SavePortNumber(state_.PortNumber);
+    SavePortNumber(portToStore_.value_or(state_.PortNumber));
     port_->close();
 }
 

@@ -1,38 +1,14 @@
-// Read and write commands of the main window.
-#include "app/local_msgbox.h"
+// Read and write commands of the main window (menu and toolbar).
 #include "app/main_window.h"
-#include "app/serial_link.h"
-#include "editors/channels/channel_table_window.h"
+#include "app/transfer_controller.h"
 
 namespace talvo {
 
-namespace {
-
-// Opens the remembered port; whether it opened is seen through the port's open state.
-void OpenConfiguredPort(SerialLink& port, int portNumber) {
-    port.close();
-    port.open(portNumber);
-}
-
-}  // namespace
-
 void MainWindow::startRead() {
-    if (!port_->isOpen()) OpenConfiguredPort(*port_, state_.PortNumber);
-    state_.band.BandPromptSuppressed = true;
-    if (!port_->isOpen()) {
-        LocalMsgBox(state_.LanguageFlag, "串行端口无效", "The serial port is invalid", StyleOk, "",
-                    "", channel_);
-        return;
-    }
+    transfer_->StartRead();
 }
-
 void MainWindow::startWrite() {
-    if (!port_->isOpen()) OpenConfiguredPort(*port_, state_.PortNumber);
-    if (!port_->isOpen()) {
-        LocalMsgBox(state_.LanguageFlag, "串行端口无效", "The serial port is invalid", StyleOk, "",
-                    "", channel_);
-        return;
-    }
+    transfer_->StartWrite();
 }
 
 }  // namespace talvo

@@ -21,6 +21,7 @@
 #include "app/main_texts.h"
 #include "app/serial_link.h"
 #include "app/settings_store.h"
+#include "app/transfer_controller.h"
 #include "app/writing_window.h"
 #include "editors/channels/channel_table_window.h"
 #include "editors/debug/debug_window.h"
@@ -108,6 +109,8 @@ MainWindow::MainWindow(ProgramState& state, std::unique_ptr<SerialLink> port, QW
     for (int n = 1; n <= 16; ++n) portList_->addItem(QString::number(n));
     portList_->setCurrentIndex(-1);
     connect(portList_, &QComboBox::activated, this, &MainWindow::onPortListChosen);
+
+    transfer_ = new TransferController(*this, *port_);
 
     state_.PortNumber = LoadPortNumber();
     panel1_->setText(QStringLiteral("COM: %1").arg(state_.PortNumber));

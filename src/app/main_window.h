@@ -5,6 +5,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "app/relock_clicks.h"
 #include "model/program_state.h"
@@ -27,6 +28,7 @@ class FmWindow;
 class HidingSubWindow;
 class OptionsWindow;
 class SerialLink;
+class TransferController;
 class WritingWindow;
 
 // The main window (MDIForm1): a frame holding the editor windows, with the menu, the toolbar,
@@ -64,6 +66,7 @@ class MainWindow : public QMainWindow {
     FmWindow* fmWindow() const { return fm_; }
     AboutWindow* aboutWindow() const { return about_; }
     WritingWindow* writingWindow() const { return writing_; }
+    TransferController& transfer() { return *transfer_; }
     QComboBox* bandList() const;
     QComboBox* portList() const { return portList_; }
     QMdiArea* mdiArea() const { return mdi_; }
@@ -95,6 +98,9 @@ class MainWindow : public QMainWindow {
     // nothing).
     void showDecodedModel();
     void setTransferCommandsEnabled(bool enabled);
+    // Attaches the built-in virtual radio as port `portNumber` for this run; the port number
+    // remembered for the next run stays the one it was.
+    void attachDemoRadio(int portNumber);
     // The path of the help file of the current language ("HB27.CHM" / "HB27E.CHM").
     QString helpFilePath() const;
 
@@ -136,6 +142,8 @@ class MainWindow : public QMainWindow {
     WritingWindow* writing_ = nullptr;
     std::array<RelockClicks, 3> relock_{};
     QHash<QString, QAction*> actions_;
+    TransferController* transfer_ = nullptr;
+    std::optional<int> portToStore_;
     FileChooser fileChooser_;
     Clock clock_;
 };

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDateTime>
 #include <QElapsedTimer>
 #include <QPointer>
 #include <QPushButton>
@@ -81,6 +82,7 @@ void ModalAnswerer::answerBox(QMessageBox* box, const Answer& answer) {
     handled_.append(box);
     QPointer<QMessageBox> guard(box);
     SeenBox s;
+    s.seenAtMs = QDateTime::currentMSecsSinceEpoch();
     s.title = box->windowTitle();
     s.text = box->text();
     s.icon = box->icon();

@@ -22,7 +22,8 @@ struct SeenBox {
     QString defaultButton;  // label of the default button, empty when none
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     Qt::WindowModality modality = Qt::NonModal;
-    int answeredId = 0;  // identifier of the pressed button (0 when pressed by label or key)
+    int answeredId = 0;   // identifier of the pressed button (0 when pressed by label or key)
+    qint64 seenAtMs = 0;  // QDateTime::currentMSecsSinceEpoch() when the box was found
 };
 
 // Answers modal windows that the code under test opens while the test waits in a call that

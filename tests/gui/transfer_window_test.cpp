@@ -1,0 +1,284 @@
+// Read and write from the main window against the virtual radio on a pseudo-terminal.
+#include <QAction>
+#include <QComboBox>
+#include <QDateTime>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLabel>
+#include <QProgressBar>
+#include <QSlider>
+#include <QTableWidget>
+#include <QTest>
+
+#include "app/demo_radio.h"
+#include "app/main_window.h"
+#include "app/serial_link.h"
+#include "app/startup.h"
+#include "app/transfer_controller.h"
+#include "app/writing_window.h"
+#include "editors/channels/channel_table_window.h"
+#include "editors/debug/debug_window.h"
+#include "image/data_file.h"
+#include "image/encode.h"
+#include "support/modal_answerer.h"
+#include "support/shell_env.h"
+
+namespace talvo {
+
+class TransferWindowTest : public QObject {
+    Q_OBJECT
+  private:
+    std::unique_ptr<testing::ScopedShellEnvironment> env_;
+    std::unique_ptr<DemoRadio> radio_;
+    Program program_;
+    std::unique_ptr<testing::ModalAnswerer> answerer_;
+
+    MainWindow& w() { return *program_.window; }
+    ProgramState& state() { return w().state(); }
+    testing::ModalAnswerer& answerer() { return *answerer_; }
+    QString path(const char* name) const { return QDir(env_->programDir()).filePath(name); }
+
+    // The virtual radio as port 1, then the program.
+    void start(const QStringList& radioArgs, LanguageFlagValue lang = kEnglish) {
+        radio_ = std::make_unique<DemoRadio>();
+        QString error;
+        QVERIFY2(radio_->start(radioArgs, &error), qPrintable(error));
+        qputenv("TALVO_PORT_1", radio_->device().toLocal8Bit());
+        program_ = StartProgram(CreateSystemSerialLink());
+        state().PortNumber = 1;
+        if (lang != kEnglish) w().switchLanguage(lang);
+        w().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w()));
+    }
+    // A data file the radio starts from: channel 1 on 145.5 MHz, odd power grades, band 2.
+    QString sampleFile() {
+        ProgramState s = StartupState();
+        s.channels.FreqText[0][0] = s.channels.FreqText[1][0] = "145.50000";
+        s.channels.OptionIndex[2][0] = 2;
+        s.powerGrades = {1, 2, 3, 4, 5, 6};
+        s.band.select(2);
+        EncodeImage(s);
+        const auto bytes = SerializeDataFile(s.EncodedImage);
+        QFile f(path("radio.dat"));
+        [&] { QVERIFY(f.open(QIODevice::WriteOnly)); }();
+        f.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
+        return f.fileName();
+    }
+    QString gridCell(int ch, int col) {
+        return w().channelWindow()->grid()->item(ch - 1, col)->text();
+    }
+    bool commandsEnabled() {
+        const bool all = w().action("MNRead")->isEnabled() && w().action("MNWrite")->isEnabled() &&
+                         w().action("TRead")->isEnabled() && w().action("TWrite")->isEnabled();
+        const bool none = !w().action("MNRead")->isEnabled() &&
+                          !w().action("MNWrite")->isEnabled() &&
+                          !w().action("TRead")->isEnabled() && !w().action("TWrite")->isEnabled();
+        [&] { QVERIFY2(all || none, "read and write commands out of step"); }();
+        return all;
+    }
+    // Looks at the progress window while the transfer runs.
+    struct ProgressSeen {
+        QString title, label;
+        int minimum = 0, maximum = 0;
+        bool commandsEnabled = true;
+        qint64 shownAtMs = 0;
+    };
+    void watchProgress(ProgressSeen& seen) {
+        answerer().handleNextModal([this, &seen](QWidget* modal) {
+            auto* progress = qobject_cast<WritingWindow*>(modal);
+            QVERIFY(progress);
+            seen.shownAtMs = QDateTime::currentMSecsSinceEpoch();
+            seen.title = progress->windowTitle();
+            seen.label = progress->label()->text();
+            seen.minimum = progress->progressBar()->minimum();
+            seen.maximum = progress->progressBar()->maximum();
+            seen.commandsEnabled = commandsEnabled();
+        });
+    }
+
+  private slots:
+    void initTestCase() {
+#ifdef TALVO_SIM_PATH
+        qputenv("TALVO_SIM_PATH", TALVO_SIM_PATH);
+#endif
+        if (DemoRadio::programPath().isEmpty()) QSKIP("talvo-radio-sim is not built");
+    }
+    void init() {
+        env_ = std::make_unique<testing::ScopedShellEnvironment>();
+        answerer_ = std::make_unique<testing::ModalAnswerer>();
+    }
+    void cleanup() {
+        QCOMPARE(answerer().unexpected(), 0);
+        program_ = {};
+        radio_.reset();
+        answerer_.reset();
+        env_.reset();
+        qunsetenv("TALVO_PORT_1");
+    }
+    void readFillsEveryEditorAndCoolsDown();
+    void readInChinese();
+    void writeLeavesTheEncodedImageInTheRadio();
+    void writeInDebugModeSendsTheCalibrationBlocks();
+    void silentRadioTimesOutAndEditorsKeepTheirData();
+    void radioThatStopsMidwayTimesOut();
+    void portThatCannotOpen();
+    void closingTheProgressWindowAbortsCleanly();
+};
+
+void TransferWindowTest::readFillsEveryEditorAndCoolsDown() {
+    start({"--load", sampleFile()});
+    ProgressSeen progress;
+    watchProgress(progress);
+    answerer().answerId(1);
+    QElapsedTimer sinceSuccess;
+    QTest::keyClick(&w(), Qt::Key_R, Qt::ControlModifier);
+    sinceSuccess.start();
+
+    QCOMPARE(progress.title, QStringLiteral("Reading……"));
+    QCOMPARE(progress.label, QStringLiteral("Data is reading, please wait a moment."));
+    QCOMPARE(progress.minimum, 1);
+    QCOMPARE(progress.maximum, 196);
+    QVERIFY(!progress.commandsEnabled);
+
+    QCOMPARE(answerer().last().text, QStringLiteral("Reading Frequency Successful!"));
+    QCOMPARE(answerer().last().title, QStringLiteral("Tip"));
+    QCOMPARE(answerer().last().icon, QMessageBox::NoIcon);
+    QVERIFY(!w().writingWindow()->isVisible());
+
+    QCOMPARE(gridCell(1, 1), QStringLiteral("145.50000"));
+    QCOMPARE(gridCell(1, 5), QStringLiteral("Middle"));
+    QCOMPARE(w().bandList()->currentIndex(), 2);
+    for (int i = 0; i < 6; ++i) QCOMPARE(w().debugWindow()->slider(i)->value(), i + 1);
+
+    // Disabled until 12 ticks of 100 ms after the message was closed.
+    QVERIFY(!commandsEnabled());
+    QTRY_VERIFY_WITH_TIMEOUT(commandsEnabled(), 5000);
+    QVERIFY2(sinceSuccess.elapsed() >= 1100, qPrintable(QString::number(sinceSuccess.elapsed())));
+}
+
+void TransferWindowTest::readInChinese() {
+    start({}, kChinese);
+    ProgressSeen progress;
+    watchProgress(progress);
+    answerer().answerId(1);
+    w().action("TRead")->trigger();
+    QCOMPARE(progress.title, QStringLiteral("正在读取……"));
+    QCOMPARE(progress.label, QStringLiteral("正在读频，请稍候。"));
+    QCOMPARE(answerer().last().text, QStringLiteral("读频成功！"));
+    QCOMPARE(answerer().last().title, QStringLiteral("提示"));
+    QCOMPARE(answerer().last().buttons, QStringList{"确定"});
+}
+
+void TransferWindowTest::writeLeavesTheEncodedImageInTheRadio() {
+    start({"--save-raw", path("raw.bin")});
+    state().channels.FreqText[0][4] = state().channels.FreqText[1][4] = "438.50000";
+    state().powerGrades = {9, 9, 9, 9, 9, 9};
+    ProgressSeen progress;
+    watchProgress(progress);
+    answerer().answerId(1);
+    w().action("MNWrite")->trigger();
+    QCOMPARE(progress.title, QStringLiteral("Writing……"));
+    QCOMPARE(progress.label, QStringLiteral("Data is writing, please wait a moment."));
+    QCOMPARE(answerer().last().text, QStringLiteral("Writing Frequency Successful!"));
+    radio_->stop();
+
+    QFile raw(path("raw.bin"));
+    QVERIFY(raw.open(QIODevice::ReadOnly));
+    const QByteArray memory = raw.readAll();
+    QVERIFY(memory.size() >= 0xC00);
+    const auto& sent = state().EncodedImage;
+    const QByteArray encoded(reinterpret_cast<const char*>(sent.data()), 0xC00);
+    QCOMPARE(memory.left(0x7C0), encoded.left(0x7C0));
+    QCOMPARE(memory.mid(0x800, 0x400), encoded.mid(0x800, 0x400));
+    // Without the debug mode the calibration blocks are not written.
+    QVERIFY(memory.mid(0x7E0, 0x20) != encoded.mid(0x7E0, 0x20));
+}
+
+void TransferWindowTest::writeInDebugModeSendsTheCalibrationBlocks() {
+    start({"--save-raw", path("raw.bin")});
+    state().hidden.debug.unlocked = true;
+    state().powerGrades = {11, 22, 33, 44, 55, 66};
+    answerer().answerId(1);
+    w().startWrite();
+    QCOMPARE(answerer().last().text, QStringLiteral("Writing Frequency Successful!"));
+    radio_->stop();
+    QFile raw(path("raw.bin"));
+    QVERIFY(raw.open(QIODevice::ReadOnly));
+    const QByteArray memory = raw.readAll();
+    const auto& sent = state().EncodedImage;
+    QCOMPARE(memory.mid(0x7E0, 0x20),
+             QByteArray(reinterpret_cast<const char*>(sent.data()) + 0x7E0, 0x20));
+}
+
+void TransferWindowTest::silentRadioTimesOutAndEditorsKeepTheirData() {
+    start({"--silent"});
+    state().channels.FreqText[0][0] = state().channels.FreqText[1][0] = "150.00000";
+    state().channels.cell(1, 1) = "150.00000";
+    w().channelWindow()->loadFromModel();
+    ProgressSeen progress;
+    watchProgress(progress);
+    answerer().answerId(1);
+    w().startRead();
+    QCOMPARE(
+        answerer().last().text,
+        QStringLiteral("Communication error, check the line and the serial connection selection!"));
+    QCOMPARE(answerer().last().title, QStringLiteral("Mistake"));
+    QCOMPARE(answerer().last().icon, QMessageBox::Critical);
+    // Twelve ticks of 50 ms without an answer.
+    const qint64 waited = answerer().last().seenAtMs - progress.shownAtMs;
+    QVERIFY2(waited >= 500 && waited < 3000, qPrintable(QString::number(waited)));
+    QVERIFY(commandsEnabled());
+    QVERIFY(!w().transfer().coolingDown());
+    QCOMPARE(gridCell(1, 1), QStringLiteral("150.00000"));
+}
+
+void TransferWindowTest::radioThatStopsMidwayTimesOut() {
+    start({"--load", sampleFile(), "--stop-after-frames", "40"});
+    answerer().answerId(1);
+    w().startRead();
+    QCOMPARE(answerer().last().title, QStringLiteral("Mistake"));
+    QCOMPARE(gridCell(1, 1), QString());  // the partial read is not decoded
+    QVERIFY(commandsEnabled());
+}
+
+void TransferWindowTest::portThatCannotOpen() {
+    start({});
+    qputenv("TALVO_PORT_2", QDir(env_->programDir()).filePath("no-such-device").toLocal8Bit());
+    state().PortNumber = 2;
+    answerer().answerId(1);
+    w().startRead();
+    qunsetenv("TALVO_PORT_2");
+    QCOMPARE(answerer().seen().size(), 1);
+    QCOMPARE(answerer().last().text, QStringLiteral("The serial port is invalid"));
+    QVERIFY(commandsEnabled());
+}
+
+void TransferWindowTest::closingTheProgressWindowAbortsCleanly() {
+    start({"--transcript", path("transcript.txt"), "--turnaround-ms", "100"});
+    answerer().handleNextModal(
+        [](QWidget* modal) { QTimer::singleShot(300, modal, &QWidget::close); });
+    answerer().answerId(2);  // first the user thinks better of it
+    QTimer::singleShot(900, this, [this] { w().writingWindow()->close(); });
+    answerer().answerId(1);  // then stops the transfer
+    w().startRead();
+    QCOMPARE(answerer().seen().size(), 2);  // the two questions, no error message
+    QCOMPARE(answerer().last().title, QStringLiteral("Attention"));
+    QVERIFY(!w().transfer().active());
+    QVERIFY(!w().writingWindow()->isVisible());
+    QVERIFY(commandsEnabled());
+    radio_->stop();
+    QFile transcript(path("transcript.txt"));
+    QVERIFY(transcript.open(QIODevice::ReadOnly));
+    QByteArray lastFromProgram;
+    for (const QByteArray& line : transcript.readAll().split('\n')) {
+        const QList<QByteArray> parts = line.split(' ');
+        if (parts.size() >= 3 && parts[1] == "P") lastFromProgram = parts[2];
+    }
+    QCOMPARE(lastFromProgram.toUpper(), QByteArray("45"));  // "E" ends the exchange
+}
+
+}  // namespace talvo
+
+QTEST_MAIN(talvo::TransferWindowTest)
+#include "transfer_window_test.moc"
