@@ -1,6 +1,7 @@
 // The language procedure of the main window and the order in which it visits every window.
 #include <QAction>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QMenu>
 
@@ -43,7 +44,6 @@ void MainWindow::applyMainTexts(LanguageFlagValue lang) {
 }
 
 void MainWindow::placeLists(LanguageFlagValue lang) {
-    bandLabel_->adjustSize();
     for (const ListPlacement& p : MainListPlacements()) {
         QComboBox* list =
             QLatin1String(p.object) == QLatin1String("Combo1") ? bandList_ : portList_;
@@ -51,7 +51,15 @@ void MainWindow::placeLists(LanguageFlagValue lang) {
         list->setGeometry(left, p.top / kTwipsPerPixel, p.width / kTwipsPerPixel,
                           list->sizeHint().height());
     }
-    bandLabel_->move(4, bandList_->geometry().center().y() - bandLabel_->height() / 2);
+    // The label keeps to the room left of the band list, with a smaller font if it must.
+    const int room = bandList_->x() - 6;
+    QFont f = font();
+    while (QFontMetrics(f).horizontalAdvance(bandLabel_->text()) > room && f.pointSizeF() > 6) {
+        f.setPointSizeF(f.pointSizeF() - 0.5);
+    }
+    bandLabel_->setFont(f);
+    bandLabel_->adjustSize();
+    bandLabel_->move(3, bandList_->geometry().center().y() - bandLabel_->height() / 2);
 }
 
 void MainWindow::ApplyLanguage() {

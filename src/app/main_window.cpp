@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QLabel>
@@ -56,6 +57,9 @@ MainWindow::MainWindow(ProgramState& state, std::unique_ptr<SerialLink> port, QW
       fileChooser_(DefaultChooseFile),
       clock_(SecondsSinceMidnight) {
     setObjectName("MDIForm1");
+    // One icon for the program: every window without its own takes it.
+    if (QApplication::windowIcon().isNull())
+        QApplication::setWindowIcon(MakeIcon(AppIcon::Program));
     setWindowIcon(MakeIcon(AppIcon::Program));
 
     auto* central = new QWidget(this);
@@ -164,6 +168,7 @@ void MainWindow::buildMenus() {
         QMenu* m = menuBar()->addMenu(QString());
         m->setObjectName(name);
         m->menuAction()->setObjectName(name);
+        actions_.insert(QString::fromLatin1(name), m->menuAction());
         return m;
     };
     QMenu* file = menu("MNFile");

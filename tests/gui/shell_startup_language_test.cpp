@@ -7,6 +7,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QMenuBar>
 #include <QSlider>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -191,6 +192,12 @@ void ShellStartupLanguageTest::menuAndToolbarAsBuilt() {
     QCOMPARE(order, (QStringList{"TNew", "TOpen", "TSave", "|", "TRead", "TWrite", "TAnMa(hidden)",
                                  "TDebug(hidden)", "TFMMa(hidden)"}));
     QCOMPARE(action("TRead")->toolTip(), QStringLiteral("Read Data from the Transceive"));
+    QStringList menus;
+    for (QAction* m : w().menuBar()->actions()) menus << m->text();
+    QCOMPARE(menus, (QStringList{"File(&F)", "Edit(&E)", "Programming(&G)", "Language Select(&L)",
+                                 "Help(&H)"}));
+    QVERIFY(w().menuBar()->isVisible());
+    QVERIFY(w().menuBar()->height() > 0);
 
     // Edit commands show their window in front; closing the frame only hides it.
     QTest::keyClick(&w(), Qt::Key_P, Qt::ControlModifier);
@@ -244,6 +251,7 @@ void ShellStartupLanguageTest::chineseTextsAndListPositions() {
     QCOMPARE(w().portList()->geometry().topLeft(), QPoint(2475 / 15, 0));
     QCOMPARE(action("MNRead")->text(), QStringLiteral("读频(&R)"));
     QCOMPARE(action("MNAbout")->text(), QStringLiteral("帮助(&H)"));
+    QCOMPARE(action("MNProgram")->text(), QStringLiteral("编程(&G)"));
     QCOMPARE(action("TWrite")->toolTip(), QStringLiteral("写频"));
     QCOMPARE(w().findChild<QLabel*>("Label1")->text(), QStringLiteral("频段"));
     QCOMPARE(w().aboutWindow()->windowTitle(), QStringLiteral("帮助"));
