@@ -10,6 +10,8 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QUrl>
 
 #include "app/about_window.h"
@@ -26,6 +28,7 @@
 #include "editors/options/options_window.h"
 #include "image/data_file.h"
 #include "model/status.h"
+#include "print/print_content.h"
 
 namespace talvo {
 
@@ -198,6 +201,16 @@ void MainWindow::showHelp() {
 
 void MainWindow::showAbout() {
     about_->exec();
+}
+
+void MainWindow::printData() {
+    QPrintPreviewDialog preview(this);
+    preview.setWindowModality(Qt::ApplicationModal);
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* printer) {
+        PrintDocument document;
+        PrintContent(state_, document, printer);
+    });
+    preview.exec();
 }
 
 void MainWindow::relockClick(int mode) {

@@ -176,7 +176,7 @@ void MainWindow::buildMenus() {
     addCommand(file, "MNOpen", QKeySequence(Qt::CTRL | Qt::Key_O), &MainWindow::openDataFile);
     addCommand(file, "MNSave", QKeySequence(Qt::CTRL | Qt::Key_S), &MainWindow::saveDataFile);
     // Print stays unavailable for the whole run.
-    addCommand(file, "MNPrint", {}, nullptr)->setEnabled(false);
+    addCommand(file, "MNPrint", {}, &MainWindow::printData)->setEnabled(false);
     file->addSeparator()->setObjectName("MNLine1");
     connect(addCommand(file, "MNQuit", {}, nullptr), &QAction::triggered, this, &QWidget::close);
 

@@ -86,6 +86,8 @@ class MainWindow : public QMainWindow {
     void showPortList();
     void switchLanguage(LanguageFlagValue lang);
     void showAbout();
+    // The printout in a modal print-preview window; printing on paper starts from there.
+    void printData();
     void showHelp();
     void startRead();
     void startWrite();

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
+#include <QPrintPreviewDialog>
 #include <QSlider>
 #include <QTableWidget>
 #include <QTest>
@@ -137,6 +138,7 @@ class ShellCommandsTest : public QObject {
     void relockOnToolbarButtons();
     void aboutClosesOnAClick();
     void helpOpensTheLanguagesFileWhenPresent();
+    void printShowsThePrintoutInAPreview();
 };
 
 void ShellCommandsTest::bandChangeCancelRestoresAndOkClears() {
@@ -429,6 +431,18 @@ void ShellCommandsTest::helpOpensTheLanguagesFileWhenPresent() {
     QCOMPARE(recorder.opened.size(), 1);
     QCOMPARE(QFileInfo(w().helpFilePath()).fileName(), QStringLiteral("HB27.CHM"));
     QDesktopServices::unsetUrlHandler("file");
+}
+
+void ShellCommandsTest::printShowsThePrintoutInAPreview() {
+    start();
+    QVERIFY(!w().action("MNPrint")->isEnabled());  // built, but no user command reaches it
+    bool preview = false;
+    answerer().handleNextModal([&](QWidget* modal) {
+        preview = qobject_cast<QPrintPreviewDialog*>(modal) != nullptr;
+        QTimer::singleShot(0, modal, [modal] { static_cast<QDialog*>(modal)->reject(); });
+    });
+    w().printData();
+    QVERIFY(preview);
 }
 
 }  // namespace talvo
