@@ -108,6 +108,8 @@ void ChannelTableWindow::buildGrid() {
     grid_->setDragEnabled(false);
     grid_->setTabKeyNavigation(true);
     grid_->setWordWrap(false);
+    // Cells show their text as written; a word wider than its column is cut, not abbreviated.
+    grid_->setTextElideMode(Qt::ElideNone);
     grid_->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     grid_->setGeometry(TwipsToPixels(kGridLeft), TwipsToPixels(kGridTop), TwipsToPixels(kGridWidth),
                        TwipsToPixels(kGridHeight));
