@@ -21,6 +21,7 @@
 #include "app/main_window.h"
 #include "app/serial_link.h"
 #include "app/settings_store.h"
+#include "app/transfer_controller.h"
 #include "editors/channels/channel_table_window.h"
 #include "editors/debug/debug_window.h"
 #include "editors/dtmf/dtmf_window.h"
@@ -250,6 +251,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    // A transfer still running ends first, as when its progress window is closed.
+    transfer_->abortByUser();
     runExitSequence();
     event->accept();
 }
