@@ -10,8 +10,6 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
 #include <QUrl>
 
 #include "app/about_window.h"
@@ -29,7 +27,7 @@
 #include "editors/options/options_window.h"
 #include "image/data_file.h"
 #include "model/status.h"
-#include "print/print_content.h"
+#include "ui/print_preview_window.h"
 
 namespace talvo {
 
@@ -205,13 +203,7 @@ void MainWindow::showAbout() {
 }
 
 void MainWindow::printData() {
-    QPrintPreviewDialog preview(this);
-    preview.setWindowModality(Qt::ApplicationModal);
-    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* printer) {
-        PrintDocument document;
-        PrintContent(state_, document, printer);
-    });
-    preview.exec();
+    ShowPrintPreview(state_, channel_);
 }
 
 void MainWindow::relockClick(int mode) {

@@ -9,7 +9,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
-#include <QPrintPreviewDialog>
 #include <QSlider>
 #include <QTableWidget>
 #include <QTest>
@@ -26,6 +25,7 @@
 #include "support/fake_serial_link.h"
 #include "support/modal_answerer.h"
 #include "support/shell_env.h"
+#include "ui/print_preview_window.h"
 
 namespace talvo {
 
@@ -438,7 +438,7 @@ void ShellCommandsTest::printShowsThePrintoutInAPreview() {
     QVERIFY(!w().action("MNPrint")->isEnabled());  // built, but no user command reaches it
     bool preview = false;
     answerer().handleNextModal([&](QWidget* modal) {
-        preview = qobject_cast<QPrintPreviewDialog*>(modal) != nullptr;
+        preview = qobject_cast<PrintPreviewWindow*>(modal) != nullptr;
         QTimer::singleShot(0, modal, [modal] { static_cast<QDialog*>(modal)->reject(); });
     });
     w().printData();
