@@ -329,6 +329,20 @@ void ShellCommandsTest::portChoiceFailureAndSuccess() {
     QVERIFY(!list->isVisible());
     QCOMPARE(port_->openAttempts, (QList<int>{5, 16, 3}));
 
+    // After a failed choice a read opens the last good port, not the failed one.
+    w().showPortList();
+    answerer().answerId(1);
+    pickFromOpenList(list, 6);
+    QCOMPARE(state().PortNumber, 3);
+    answerer().handleNextModal([](QWidget*) {});  // the progress window; the fake radio is silent
+    answerer().answerId(1);                       // the communication error
+    w().startRead();
+    QCOMPARE(port_->openAttempts.last(), 3);
+    QVERIFY(port_->written.startsWith("PROGRAM"));
+    QCOMPARE(answerer().last().title, QStringLiteral("错误"));
+    w().showPortList();
+    pickFromOpenList(list, 2);
+
     // Leaving the list without a choice only hides it.
     w().showPortList();
     QTest::keyClick(list->view(), Qt::Key_Escape);

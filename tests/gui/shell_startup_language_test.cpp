@@ -298,6 +298,9 @@ void ShellStartupLanguageTest::confirmedCloseStoresLanguageAndPort() {
     port_->openable = {4};
     triggerMenu("MNChinese");
     w().state().PortNumber = 4;
+    // The virtual radio of a demo run is never remembered as the port.
+    w().attachDemoRadio(1);
+    QCOMPARE(w().statusText(1), QStringLiteral("COM: 1"));
     testing::ModalAnswerer answerer;
     answerer.answerId(1);
     triggerMenu("MNQuit");
