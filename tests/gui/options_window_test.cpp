@@ -157,6 +157,16 @@ class OptionsWindowTest : public QObject {
         QCOMPARE(state_.options.typed[static_cast<std::size_t>(ListId::ScanMode)],
                  std::string("Fast"));
 
+        // Enter after typing an entry's very text is not a choice from the list either.
+        QComboBox* roger = window_->list(ListId::RogerBeep);
+        roger->setFocus();
+        QTest::keyClick(roger, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(roger, "Off");
+        QTest::keyClick(roger, Qt::Key_Return);
+        QCOMPARE(roger->currentIndex(), -1);
+        QCOMPARE(state_.options[ListId::RogerBeep], -1);
+        QCOMPARE(roger->currentText(), QString("Off"));
+
         // The typed text survives a language switch and a reload; choosing an entry selects.
         state_.LanguageFlag = kChinese;
         window_->applyLanguage();

@@ -99,6 +99,9 @@ QComboBox* OptionsWindow::createList(ListId id) {
         box->setEditable(true);
         box->setInsertPolicy(QComboBox::NoInsert);
         box->setCompleter(nullptr);
+        // Enter would pick the entry whose text was typed; only a choice from the list does.
+        // The box has the focus and hands keys on to its line edit, so it drops Enter itself.
+        DropEnterKey(box);
         // Typing leaves the list without a selected entry until one is chosen again.
         connect(box->lineEdit(), &QLineEdit::textEdited, this, [this, id, box](const QString& t) {
             const int cursor = box->lineEdit()->cursorPosition();

@@ -18,8 +18,8 @@ bool IsEnter(const QEvent* event) {
 
 class LeaveCheckFilter : public QObject {
   public:
-    LeaveCheckFilter(QLineEdit* edit, EnterKey enter, std::function<void()> check)
-        : QObject(edit), enter_(enter), check_(std::move(check)) {}
+    LeaveCheckFilter(QWidget* field, EnterKey enter, std::function<void()> check)
+        : QObject(field), enter_(enter), check_(std::move(check)) {}
 
     bool eventFilter(QObject*, QEvent* event) override {
         if (IsEnter(event)) {
@@ -82,8 +82,8 @@ void InstallLeaveCheck(QLineEdit* edit, EnterKey enter, std::function<void()> ch
     edit->installEventFilter(new LeaveCheckFilter(edit, enter, std::move(check)));
 }
 
-void DropEnterKey(QLineEdit* edit) {
-    InstallLeaveCheck(edit, EnterKey::Dropped, nullptr);
+void DropEnterKey(QWidget* widget) {
+    widget->installEventFilter(new LeaveCheckFilter(widget, EnterKey::Dropped, nullptr));
 }
 
 void InstallClickHandler(QWidget* widget, std::function<void()> onClick) {

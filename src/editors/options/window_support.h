@@ -31,8 +31,8 @@ enum class EnterKey {
 };
 // Runs `check` whenever `edit` loses the focus, and on Enter when asked.
 void InstallLeaveCheck(QLineEdit* edit, EnterKey enter, std::function<void()> check);
-// Eats Enter in `edit` without running anything.
-void DropEnterKey(QLineEdit* edit);
+// Eats Enter in `widget` without running anything.
+void DropEnterKey(QWidget* widget);
 
 // Calls `onClick` on every left-button press on `widget` (captions and message lines).
 void InstallClickHandler(QWidget* widget, std::function<void()> onClick);
