@@ -167,6 +167,51 @@ class FmWindowTest : public QObject {
         QCOMPARE(window_->vfoField()->text(), QString("88.55"));
     }
 
+    // The range message is read in full wherever it shows, and beside the VFO field it leaves
+    // the fields readable.
+    void messageLineShowsItsWholeText_data() {
+        QTest::addColumn<int>("lang");
+        QTest::addColumn<bool>("atVfo");
+        QTest::newRow("Chinese, beside a cell") << int(kChinese) << false;
+        QTest::newRow("English, beside a cell") << int(kEnglish) << false;
+        QTest::newRow("Chinese, at the VFO") << int(kChinese) << true;
+        QTest::newRow("English, at the VFO") << int(kEnglish) << true;
+    }
+    void messageLineShowsItsWholeText() {
+        QFETCH(int, lang);
+        QFETCH(bool, atVfo);
+        state_.LanguageFlag = static_cast<LanguageFlagValue>(lang);
+        window_->applyLanguage();
+        // The other place first: the message must not keep the size it had there.
+        QLabel* line = window_->messageLine();
+        for (bool vfo : {!atVfo, atVfo}) {
+            if (vfo) {
+                retypeVfo("120");
+            } else {
+                typeIntoCell(3, "120");
+            }
+            QVERIFY(line->isVisible());
+            QTest::mouseClick(line, Qt::LeftButton);
+        }
+        line->show();
+        QVERIFY(line->isVisible());
+        QVERIFY(window_->rect().contains(line->geometry()));
+        const QRect inside = line->contentsRect();
+        const QRect needed = line->fontMetrics().boundingRect(QRect(0, 0, inside.width(), 10000),
+                                                              Qt::TextWordWrap, line->text());
+        QVERIFY2(needed.height() <= inside.height(),
+                 qPrintable(
+                     QString("%1 px of text in %2 px").arg(needed.height()).arg(inside.height())));
+        QVERIFY(needed.width() <= inside.width());
+        if (atVfo) {
+            for (QWidget* field : {static_cast<QWidget*>(window_->vfoField()),
+                                   static_cast<QWidget*>(window_->presentChannel()),
+                                   static_cast<QWidget*>(window_->displayMode())}) {
+                QVERIFY(!line->geometry().intersects(field->geometry()));
+            }
+        }
+    }
+
     void okCopiesTheWindowIntoTheRecord() {
         typeIntoCell(1, "98.5");
         retypeVfo("100");

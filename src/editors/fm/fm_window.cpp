@@ -91,10 +91,14 @@ void FmWindow::createGrid() {
     messageLine_ = new QLabel(this);
     messageLine_->setObjectName("Label2");
     messageLine_->setWordWrap(true);
+    // Frame and margin (not a style sheet) so the contents rectangle is where the text goes.
+    messageLine_->setFrameStyle(QFrame::Box | QFrame::Plain);
+    messageLine_->setMargin(2);
     messageLine_->setAutoFillBackground(true);
-    messageLine_->setStyleSheet(
-        "QLabel { color: #c00000; background: #ffffe0; "
-        "border: 1px solid #c0c0c0; padding: 2px; }");
+    QPalette colours = messageLine_->palette();
+    colours.setColor(QPalette::Window, QColor(0xff, 0xff, 0xe0));
+    colours.setColor(QPalette::WindowText, QColor(0xc0, 0x00, 0x00));
+    messageLine_->setPalette(colours);
     messageLine_->setVisible(false);
     InstallClickHandler(messageLine_, [this] { dismissMessage(); });
 }
@@ -102,15 +106,18 @@ void FmWindow::createGrid() {
 void FmWindow::createFields() {
     const LanguageFlagValue lang = CreationLanguage(state_.LanguageFlag);
     const FmWindowTexts& t = FmTexts();
-    const int captionLeft = grid_->geometry().right() + Twips(240);
-    const int fieldLeft = captionLeft + Twips(1900);
-    const int fieldWidth = Twips(8205) - fieldLeft - Twips(180);
-    const int rowHeight = Twips(360);
+    // One column between the grid and the place where the range message shows beside the
+    // VFO field, each caption above its field, so that message never covers a field.
+    const int columnLeft = grid_->geometry().right() + Twips(240);
+    const int columnWidth = kVfoMessageLeft - Twips(120) - columnLeft;
+    const int captionHeight = Twips(300);
+    const int fieldHeight = Twips(360);
     auto placeRow = [&](QLabel* caption, QWidget* field, int top) {
-        caption->setGeometry(captionLeft, top, fieldLeft - captionLeft - Twips(60), rowHeight);
-        caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        field->setGeometry(fieldLeft, top, fieldWidth, rowHeight);
+        caption->setGeometry(columnLeft, top, Twips(8205) - Twips(120) - columnLeft, captionHeight);
+        caption->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        field->setGeometry(columnLeft, top + captionHeight, columnWidth, fieldHeight);
     };
+    const int rowStep = captionHeight + fieldHeight + Twips(180);
 
     vfoCaption_ = new QLabel(Pick(t.vfoCaption, lang), this);
     vfo_ = new QLineEdit(this);
@@ -130,7 +137,7 @@ void FmWindow::createFields() {
     presentChannel_->setInsertPolicy(QComboBox::NoInsert);
     presentChannel_->setCompleter(nullptr);
     for (int n = 1; n <= kFmChannelCount; ++n) presentChannel_->addItem(QString::number(n));
-    placeRow(presentChannelCaption_, presentChannel_, kVfoMessageTop + Twips(600));
+    placeRow(presentChannelCaption_, presentChannel_, kVfoMessageTop + rowStep);
     connect(presentChannel_, &QComboBox::editTextChanged, this, [this](const QString& text) {
         if (!loading_) state_.fmWindow.presentChannelText = text.toStdString();
     });
@@ -140,7 +147,7 @@ void FmWindow::createFields() {
     displayMode_->setObjectName("Combo1_1");
     displayMode_->addItem(Pick(FmDisplayModeList()[0], lang));
     displayMode_->addItem(Pick(t.displayModeFrequencyAtLoad, lang));
-    placeRow(displayModeCaption_, displayMode_, kVfoMessageTop + Twips(1200));
+    placeRow(displayModeCaption_, displayMode_, kVfoMessageTop + 2 * rowStep);
     connect(displayMode_, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (!loading_) state_.fmWindow.displayMode = index;
     });
@@ -149,7 +156,7 @@ void FmWindow::createFields() {
     step_ = new QComboBox(this);
     step_->setObjectName("Combo1_2");
     for (const char* entry : FmStepList()) step_->addItem(QString::fromUtf8(entry));
-    placeRow(stepCaption_, step_, kVfoMessageTop + Twips(1800));
+    placeRow(stepCaption_, step_, kVfoMessageTop + 3 * rowStep);
     stepCaption_->setVisible(false);
     step_->setVisible(false);
     connect(step_, &QComboBox::currentIndexChanged, this, [this](int index) {
@@ -231,9 +238,11 @@ void FmWindow::runVfoLeaveCheck() {
 void FmWindow::showMessage(int left, int top) {
     const LanguageFlagValue lang = state_.LanguageFlag;
     messageLine_->setText(Pick(FmTexts().rangeMessage, lang));
+    // As wide as the window leaves beside `left`, as tall as the wrapped text needs.
     const int width = qMax(Twips(1500), this->width() - left - Twips(120));
+    // The width first: the label answers the height for its own width, not for any other.
     messageLine_->setFixedWidth(width);
-    messageLine_->adjustSize();
+    messageLine_->setFixedHeight(messageLine_->heightForWidth(width));
     messageLine_->move(left, top);
     messageLine_->setVisible(true);
     messageLine_->raise();
