@@ -13,7 +13,9 @@ QScrollArea* WrapInScrollingPanel(QWidget* window, QWidget* panel, int verticalS
     area->setWidgetResizable(false);
     area->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     area->setWidget(panel);
+    // An arrow of the vertical bar moves `verticalStep`, one of the horizontal bar one pixel.
     area->verticalScrollBar()->setSingleStep(verticalStep);
+    area->horizontalScrollBar()->setSingleStep(1);
 
     auto* layout = new QVBoxLayout(window);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -4,37 +4,21 @@
 #include <QLineEdit>
 #include <QTableWidget>
 #include <QTest>
-#include <memory>
 #include <vector>
 
 #include "app/local_msgbox.h"
-#include "editors/channels/channel_table_window.h"
-#include "model/program_state.h"
+#include "channel_table_fixture.h"
 #include "support/modal_answerer.h"
 
 namespace talvo {
 
-class ChannelTableEditingTest : public QObject {
+class ChannelTableEditingTest : public testing::ChannelTableFixture {
     Q_OBJECT
 
   private:
-    std::unique_ptr<ProgramState> state_;
-    std::unique_ptr<ChannelTableWindow> window_;
-    QTableWidget* grid_ = nullptr;
-
-    void open(LanguageFlagValue lang) {
-        window_.reset();
-        state_ = std::make_unique<ProgramState>(StartupState(lang));
-        window_ = std::make_unique<ChannelTableWindow>(*state_);
-        window_->applyLanguage();
-        window_->show();
-        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
-        grid_ = window_->grid();
-    }
     QLineEdit* text1() const { return window_->findChild<QLineEdit*>("Text1"); }
     QLineEdit* text2() const { return window_->findChild<QLineEdit*>("Text2"); }
     QComboBox* list(const char* name) const { return window_->findChild<QComboBox*>(name); }
-    QString cell(int ch, int col) const { return grid_->item(ch - 1, col)->text(); }
 
     void clickCell(int ch, int col) {
         QTableWidgetItem* item = grid_->item(ch - 1, col);
@@ -288,6 +272,28 @@ class ChannelTableEditingTest : public QObject {
         QCOMPARE(cell(4, 3), QString("Off"));
     }
 
+    void listsDropOpenBelowTheirCell() {
+        open(kEnglish);
+        enterFrequency(6, 1, "145");
+        for (int col : {3, 5}) {
+            clickCell(6, col);
+            auto* combo = qobject_cast<QComboBox*>(window_->openEditor());
+            QVERIFY(combo);
+            QTRY_VERIFY(combo->view()->isVisible());
+            // The list hangs from the cell like a drop-down, a few entries high, and leaves
+            // the cell and the rows above it in view (the 265 tones never fill the screen).
+            const QRect shown(combo->mapToGlobal(QPoint(0, 0)), combo->size());
+            const QRect popup = combo->view()->window()->geometry();
+            QVERIFY(popup.top() >= shown.bottom());
+            const int rows = popup.height() / combo->view()->sizeHintForRow(0);
+            QVERIFY2(rows <= combo->maxVisibleItems(), qPrintable(QString::number(rows)));
+            // ... and wide enough for its longest entry, even over a narrow column
+            QVERIFY(combo->view()->viewport()->width() >= combo->view()->sizeHintForColumn(0));
+            QTest::keyClick(combo->view(), Qt::Key_Escape);
+            QTRY_VERIFY(!combo->isVisible());
+        }
+    }
+
     void keyboardUse() {
         open(kEnglish);
         grid_->setFocus();
@@ -335,6 +341,17 @@ class ChannelTableEditingTest : public QObject {
         QCOMPARE(cell(3, 5), QString("Low"));
         QCOMPARE(int(state_->channels.OptionIndex[2][2]), 0);
         QVERIFY(grid_->hasFocus());
+
+        // typing on the grid moves nothing: Enter afterwards edits the channel chosen before
+        grid_->setCurrentCell(0, 1);
+        QTest::keyClicks(grid_, "43");
+        QCOMPARE(grid_->currentRow(), 0);
+        QCOMPARE(grid_->currentColumn(), 1);
+        QCOMPARE(window_->openEditor(), nullptr);
+        QTest::keyClick(grid_, Qt::Key_Return);
+        QCOMPARE(window_->openEditor(), text1());
+        QCOMPARE(text1()->geometry(), grid_->visualItemRect(grid_->item(0, 1)));
+        QTest::keyClick(text1(), Qt::Key_Escape);
     }
 
     void pendingFrequencyBeforeTransfer() {

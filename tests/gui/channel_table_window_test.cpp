@@ -1,6 +1,4 @@
 // The channel table window as a view: layout, language switch, model reload, wheel, scrolling.
-#include "editors/channels/channel_table_window.h"
-
 #include <QApplication>
 #include <QComboBox>
 #include <QHeaderView>
@@ -10,32 +8,17 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWheelEvent>
-#include <memory>
 
+#include "channel_table_fixture.h"
 #include "editors/logic/channel_table.h"
 #include "image/data_file.h"
-#include "model/program_state.h"
 
 namespace talvo {
 
-class ChannelTableWindowTest : public QObject {
+class ChannelTableWindowTest : public testing::ChannelTableFixture {
     Q_OBJECT
 
   private:
-    std::unique_ptr<ProgramState> state_;
-    std::unique_ptr<ChannelTableWindow> window_;
-    QTableWidget* grid_ = nullptr;
-
-    void open(LanguageFlagValue lang) {
-        window_.reset();
-        state_ = std::make_unique<ProgramState>(StartupState(lang));
-        window_ = std::make_unique<ChannelTableWindow>(*state_);
-        window_->applyLanguage();
-        window_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
-        grid_ = window_->grid();
-    }
-    QString cell(int ch, int col) const { return grid_->item(ch - 1, col)->text(); }
     QStringList headers() const {
         QStringList out;
         for (int c = 0; c < grid_->columnCount(); ++c)
@@ -217,6 +200,7 @@ class ChannelTableWindowTest : public QObject {
         QTRY_VERIFY(area->horizontalScrollBar()->isVisible());
         QVERIFY(area->verticalScrollBar()->isVisible());
         QCOMPARE(area->verticalScrollBar()->singleStep(), 2);
+        QCOMPARE(area->horizontalScrollBar()->singleStep(), 1);
         area->horizontalScrollBar()->setValue(120);
         area->verticalScrollBar()->setValue(50);
         QCOMPARE(panel->pos(), QPoint(-120, -50));

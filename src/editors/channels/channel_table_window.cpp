@@ -406,8 +406,16 @@ bool ChannelTableWindow::gridKeyEvent(QEvent* event) {
     if (event->type() != QEvent::KeyPress) return false;
     // Keys an open editor did not use must not move the grid under it.
     if (session_.widget && session_.widget->hasFocus()) return true;
-    const int key = static_cast<QKeyEvent*>(event)->key();
-    if (key != Qt::Key_Return && key != Qt::Key_Enter) return false;
+    const auto* keyEvent = static_cast<QKeyEvent*>(event);
+    const int key = keyEvent->key();
+    if (key != Qt::Key_Return && key != Qt::Key_Enter) {
+        // No cell is typed into directly, and typing must not jump the current cell to a
+        // row whose text starts with the keys (the grid's own search): Enter would then
+        // open the editor on another channel than the one the user chose.
+        const QString text = keyEvent->text();
+        const bool command = keyEvent->modifiers() & (Qt::ControlModifier | Qt::AltModifier);
+        return !command && !text.isEmpty() && text.front().isPrint();
+    }
     gridClickArmed_ = true;
     openEditorOnCurrentCell();
     return true;

@@ -92,7 +92,6 @@ class ChannelTableWindow : public EditorWindow {
     EditSession session_;
     unsigned nextSerial_ = 1;
     bool gridClickArmed_ = false;
-    bool closing_ = false;
 };
 
 }  // namespace talvo

@@ -11,6 +11,9 @@ class DropDownList : public QComboBox {
   public:
     explicit DropDownList(QWidget* parent = nullptr);
 
+    // Drops the list open at least as wide as its longest entry.
+    void showPopup() override;
+
   signals:
     void popupClosed();
 
