@@ -18,7 +18,7 @@ int RunNew(const QStringList& args) {
 }
 
 const CommandRegistration kNew("new", {"save the configuration of a freshly started program "
-                                       "(OUT.dat)",
+                                       "(OUT.dat [--lang en|zh])",
                                        RunNew});
 const HelpRegistration kNewHelp(
     "new",

@@ -8,12 +8,6 @@
 namespace talvo::cli {
 namespace {
 
-int UsageError(const char* command, const QString& problem) {
-    std::fprintf(stderr, "talvo-cli %s: %s (see talvo-cli %s --help)\n", command,
-                 problem.toLocal8Bit().constData(), command);
-    return ExitUsage;
-}
-
 std::optional<LanguageFlagValue> LanguageNamed(const QString& name) {
     if (name == "en") return kEnglish;
     if (name == "zh") return kChinese;
@@ -22,8 +16,16 @@ std::optional<LanguageFlagValue> LanguageNamed(const QString& name) {
 
 }  // namespace
 
-std::optional<int> ParseFileArguments(const char* command, const QStringList& args, int fileCount,
-                                      FileArguments& out) {
+int UsageError(const char* command, const QString& problem) {
+    std::fprintf(stderr, "talvo-cli %s: %s (see talvo-cli %s --help)\n", command,
+                 problem.toLocal8Bit().constData(), command);
+    return ExitUsage;
+}
+
+std::optional<int> ParseArguments(const char* command, const QStringList& args, int fileCount,
+                                  const CommandOptions& options, FileArguments& out) {
+    QStringList withValue = options.withValue;
+    withValue << "--lang";
     bool optionsEnded = false;
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString& arg = args[i];
@@ -35,19 +37,37 @@ std::optional<int> ParseFileArguments(const char* command, const QStringList& ar
             optionsEnded = true;
             continue;
         }
-        QString value;
-        if (arg == "--lang") {
-            if (i + 1 >= args.size()) return UsageError(command, "--lang needs a value: en or zh");
-            value = args[++i];
-        } else if (arg.startsWith("--lang=")) {
-            value = arg.mid(7);
-        } else {
+        if (options.flags.contains(arg)) {
+            if (!out.flags.contains(arg)) out.flags.append(arg);
+            continue;
+        }
+        const qsizetype equals = arg.indexOf('=');
+        const QString name = equals < 0 ? arg : arg.left(equals);
+        if (!withValue.contains(name)) {
             return UsageError(command, QString("unknown option '%1'").arg(arg));
         }
-        const auto lang = LanguageNamed(value);
-        if (!lang)
-            return UsageError(command, QString("unknown language '%1': use en or zh").arg(value));
-        out.lang = *lang;
+        QString value;
+        if (equals >= 0) {
+            value = arg.mid(equals + 1);
+        } else if (i + 1 < args.size()) {
+            value = args[++i];
+        } else {
+            return UsageError(command, QString("%1 needs a value").arg(name));
+        }
+        if (name == "--lang") {
+            const auto lang = LanguageNamed(value);
+            if (!lang)
+                return UsageError(command,
+                                  QString("unknown language '%1': use en or zh").arg(value));
+            out.lang = *lang;
+            continue;
+        }
+        if (out.has(name)) return UsageError(command, QString("%1 is given twice").arg(name));
+        if (value.isEmpty()) return UsageError(command, QString("%1 needs a value").arg(name));
+        out.values[name] = value;
+    }
+    if (fileCount == 0 && !out.files.isEmpty()) {
+        return UsageError(command, QString("unexpected argument '%1'").arg(out.files[0]));
     }
     if (out.files.size() != fileCount) {
         return UsageError(command, QString("expected %1 file name%2, got %3")
@@ -59,6 +79,11 @@ std::optional<int> ParseFileArguments(const char* command, const QStringList& ar
         if (f.isEmpty()) return UsageError(command, "a file name is empty");
     }
     return std::nullopt;
+}
+
+std::optional<int> ParseFileArguments(const char* command, const QStringList& args, int fileCount,
+                                      FileArguments& out) {
+    return ParseArguments(command, args, fileCount, {}, out);
 }
 
 std::string LocalPath(const QString& file) {

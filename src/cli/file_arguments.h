@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QStringList>
+#include <map>
 #include <optional>
 #include <string>
 
@@ -9,17 +10,35 @@
 
 namespace talvo::cli {
 
-// The arguments of a file command: fixed positional file names and an optional
-// `--lang en|zh` (also `--lang=zh`); `--` ends the options.
+// The options a command takes besides `--lang`: options with a value (`--out FILE` or
+// `--out=FILE`) and flags without one.
+struct CommandOptions {
+    QStringList withValue;
+    QStringList flags;
+};
+
+// The arguments of a command: fixed positional file names, an optional `--lang en|zh` (also
+// `--lang=zh`) and the command's own options; `--` ends the options.
 struct FileArguments {
     QStringList files;
     LanguageFlagValue lang = kEnglish;
+    std::map<QString, QString> values;  // the options with a value that were given
+    QStringList flags;                  // the flags that were given
+
+    bool has(const QString& option) const { return values.count(option) > 0; }
 };
 
 // Parses `args` for `command` expecting exactly `fileCount` file names. On a usage error
 // prints one line on stderr and returns ExitUsage; otherwise returns nullopt.
+std::optional<int> ParseArguments(const char* command, const QStringList& args, int fileCount,
+                                  const CommandOptions& options, FileArguments& out);
+
+// ParseArguments for a command that takes no options besides `--lang`.
 std::optional<int> ParseFileArguments(const char* command, const QStringList& args, int fileCount,
                                       FileArguments& out);
+
+// Prints "talvo-cli COMMAND: PROBLEM (see talvo-cli COMMAND --help)" and returns ExitUsage.
+int UsageError(const char* command, const QString& problem);
 
 // A file name as the operating system takes it.
 std::string LocalPath(const QString& file);

@@ -8,6 +8,7 @@
 #include <memory>
 #include <optional>
 
+#include "cli/command.h"
 #include "link/port/port_lookup.h"
 #include "link/port/serial_line.h"
 #include "link/port/transfer_driver.h"
@@ -79,52 +80,37 @@ Status RunTransfer(const QString& device, const char* label, const Starter& star
 
 }  // namespace
 
-QString TakeLanguage(QStringList& args, LanguageFlagValue& lang) {
-    lang = kEnglish;
-    for (int i = 0; i < args.size(); ++i) {
-        QString value;
-        if (args[i] == "--lang") {
-            if (i + 1 >= args.size()) return "--lang needs en or zh";
-            value = args[i + 1];
-            args.remove(i, 2);
-        } else if (args[i].startsWith("--lang=")) {
-            value = args[i].mid(7);
-            args.removeAt(i);
-        } else {
-            continue;
-        }
-        if (value != "en" && value != "zh") return "--lang takes en or zh";
-        lang = value == "zh" ? kChinese : kEnglish;
-        --i;
-    }
-    return {};
-}
-
-QString TakeRadioDevice(QStringList& args, QString& device) {
-    const int portAt = args.indexOf("--port");
-    const int deviceAt = args.indexOf("--device");
-    if ((portAt >= 0) == (deviceAt >= 0)) return "give either --port N or --device PATH";
-    const int at = portAt >= 0 ? portAt : deviceAt;
-    if (at + 1 >= args.size()) return args[at] + " needs a value";
-    const QString value = args[at + 1];
-    args.remove(at, 2);
-    if (deviceAt >= 0) {
-        if (value.isEmpty()) return "--device needs a path";
-        device = value;
-        return {};
+std::optional<int> ParseRadioArguments(const char* command, const QStringList& args, int fileCount,
+                                       const CommandOptions& extra, RadioArguments& out) {
+    CommandOptions options = extra;
+    options.withValue << "--port"
+                      << "--device";
+    if (const auto usage = ParseArguments(command, args, fileCount, options, out.args))
+        return usage;
+    const bool byPort = out.args.has("--port");
+    if (byPort == out.args.has("--device"))
+        return UsageError(command, "give either --port N or --device PATH");
+    if (!byPort) {
+        out.device = out.args.values.at("--device");
+        return std::nullopt;
     }
     bool ok = false;
-    const int number = value.toInt(&ok);
-    if (!ok || number < link::kLowestPortNumber || number > link::kHighestPortNumber) {
-        return "--port takes a number from 1 to 16";
-    }
+    const int number = out.args.values.at("--port").toInt(&ok);
+    if (!ok || number < link::kLowestPortNumber || number > link::kHighestPortNumber)
+        return UsageError(command, "--port takes a number from 1 to 16");
     const auto found = link::DeviceForPort(number);
     if (!found) {
-        return QString("no serial device for port %1 (set TALVO_PORT_%1=/dev/... to choose one)")
-            .arg(number);
+        // A valid number that names nothing here: the port cannot be opened.
+        std::fprintf(
+            stderr,
+            "talvo-cli: %s No serial device is port %d on this computer; set "
+            "TALVO_PORT_%d=/dev/... to choose one.\n",
+            StatusMessage(Status::PortCannotOpen, out.args.lang, std::to_string(number)).c_str(),
+            number, number);
+        return ExitCommunication;
     }
-    device = *found;
-    return {};
+    out.device = *found;
+    return std::nullopt;
 }
 
 Status ReadRadio(const QString& device, ImageBytes& image) {
@@ -143,13 +129,15 @@ Status WriteRadio(const QString& device, bool debugMode,
     });
 }
 
-void ReportTransferFailure(Status status, const QString& device, LanguageFlagValue lang) {
-    const std::string subject = device.toStdString();
+int TransferExit(Status status, const QString& device, LanguageFlagValue lang) {
+    if (status == Status::Ok) return ExitOk;
+    std::string line = StatusMessage(status, lang, device.toStdString());
     if (status == Status::RefusedByRadio) {
-        // The refusal is a communication error like any other; say what happened too.
-        std::fprintf(stderr, "talvo-cli: %s\n", StatusMessage(Status::TimedOut, lang).c_str());
+        // A refusal is a communication error like any other; the line says both.
+        line = StatusMessage(Status::TimedOut, lang) + (lang == kChinese ? "" : " ") + line;
     }
-    std::fprintf(stderr, "talvo-cli: %s\n", StatusMessage(status, lang, subject).c_str());
+    std::fprintf(stderr, "talvo-cli: %s\n", line.c_str());
+    return ExitCommunication;
 }
 
 }  // namespace talvo::cli

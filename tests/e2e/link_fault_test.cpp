@@ -46,7 +46,11 @@ TEST(LinkFaultE2E, EveryFaultEndsInTheCommunicationErrorWithAnEndByteAndNoFile) 
                     : RunCli({"read", "--device", sim.device(), "--out", out});
         ASSERT_TRUE(sim.stop());
         EXPECT_EQ(run.exitCode, 4) << run.err;
+        EXPECT_EQ(Lines(run.err).size(), 1u) << run.err;
         EXPECT_NE(run.err.find("Communication error"), std::string::npos) << run.err;
+        if (f.refusedAtOnce) {
+            EXPECT_NE(run.err.find("refused"), std::string::npos) << run.err;
+        }
         EXPECT_FALSE(std::filesystem::exists(out));
 
         const auto transcript = ReadTranscript((dir / "t.txt").string());
