@@ -1,17 +1,14 @@
 #include "print/print_pdf.h"
 
-#include <QMarginsF>
-#include <QPageLayout>
-#include <QPageSize>
 #include <QPdfWriter>
 #include <QSaveFile>
 
 #include "print/print_content.h"
+#include "print/print_renderer.h"
 
 namespace talvo {
 namespace {
 constexpr int kPdfResolution = 300;
-constexpr qreal kMarginMillimetres = 15;
 }  // namespace
 
 int WritePrintoutPdf(const ProgramState& state, const QString& path) {
@@ -21,10 +18,7 @@ int WritePrintoutPdf(const ProgramState& state, const QString& path) {
     {
         QPdfWriter writer(&file);
         writer.setResolution(kPdfResolution);
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                         QMarginsF(kMarginMillimetres, kMarginMillimetres,
-                                                   kMarginMillimetres, kMarginMillimetres),
-                                         QPageLayout::Millimeter));
+        writer.setPageLayout(PrintoutPageLayout());
         writer.setCreator(QStringLiteral("talvo"));
         writer.setTitle(state.LanguageFlag == kChinese ? QStringLiteral("编程数据打印")
                                                        : QStringLiteral("Programming data"));

@@ -1,6 +1,8 @@
 #include "print/print_renderer.h"
 
 #include <QFontMetricsF>
+#include <QMarginsF>
+#include <QPageSize>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <algorithm>
@@ -14,6 +16,7 @@ constexpr qreal kHeadingPoints = 12;
 constexpr qreal kBodyPoints = 10;
 constexpr qreal kGridPoints = 8;
 constexpr qreal kTwipsPerInch = 1440;
+constexpr qreal kMarginMillimetres = 15;
 const QColor kEvenRowColour(192, 192, 255);
 const QColor kGridHeaderColour(225, 225, 225);
 
@@ -190,6 +193,13 @@ class PageLayout {
 };
 
 }  // namespace
+
+QPageLayout PrintoutPageLayout() {
+    const QMarginsF margins(kMarginMillimetres, kMarginMillimetres, kMarginMillimetres,
+                            kMarginMillimetres);
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, margins,
+                       QPageLayout::Millimeter);
+}
 
 QFont PrintFont(qreal pointSize, bool bold) {
     QFont font;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <QPageLayout>
 #include <vector>
 
 #include "print/print_document.h"
@@ -14,6 +15,10 @@ namespace talvo {
 // repeated on every page they run onto. Returns the number of pages, 0 when the device cannot
 // be painted on.
 int RenderDocument(const std::vector<PrintElement>& elements, QPagedPaintDevice* device);
+
+// The printout's paper, the same on the preview, the printer and a PDF: A4 portrait with
+// margins of 15 mm.
+QPageLayout PrintoutPageLayout();
 
 // The printout's font: a CJK family first, so Chinese renders wherever such a font is
 // installed, then common Latin families.

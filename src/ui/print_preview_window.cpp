@@ -1,9 +1,6 @@
 #include "ui/print_preview_window.h"
 
 #include <QAction>
-#include <QMarginsF>
-#include <QPageLayout>
-#include <QPageSize>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -12,11 +9,10 @@
 
 #include "app/local_msgbox.h"
 #include "print/print_content.h"
+#include "print/print_renderer.h"
 
 namespace talvo {
 namespace {
-
-constexpr qreal kMarginMillimetres = 15;
 
 struct Texts {
     Bilingual title{"打印预览", "Print preview"};
@@ -27,13 +23,6 @@ struct Texts {
     Bilingual close{"关闭", "Close"};
 };
 
-void SetPaper(QPrinter& printer) {
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setPageMargins(
-        QMarginsF(kMarginMillimetres, kMarginMillimetres, kMarginMillimetres, kMarginMillimetres),
-        QPageLayout::Millimeter);
-}
-
 }  // namespace
 
 PrintPreviewWindow::PrintPreviewWindow(const ProgramState& state, QWidget* parent)
@@ -43,7 +32,7 @@ PrintPreviewWindow::PrintPreviewWindow(const ProgramState& state, QWidget* paren
     const LanguageFlagValue lang = state_.LanguageFlag;
     auto text = [lang](const Bilingual& b) { return QString::fromStdString(b.pick(lang)); };
     setWindowTitle(text(texts.title));
-    SetPaper(*previewPrinter_);
+    previewPrinter_->setPageLayout(PrintoutPageLayout());
 
     preview_ = new QPrintPreviewWidget(previewPrinter_, this);
     preview_->setObjectName(QStringLiteral("Picture1"));
@@ -95,7 +84,7 @@ bool PrintPreviewWindow::printToDefaultPrinter() {
         return false;
     }
     QPrinter printer(info, QPrinter::HighResolution);
-    SetPaper(printer);
+    printer.setPageLayout(PrintoutPageLayout());
     PrintDocument document;
     if (PrintContent(state_, document, &printer) <= 0 ||
         printer.printerState() == QPrinter::Error) {
