@@ -59,11 +59,20 @@ void TransferSession::feed(std::span<const std::uint8_t> bytes) {
     if (!active_ || bytes.empty()) return;
     reply_.append(bytes);
     event_({TransferEvent::Kind::Progress, step_});
-    if (direction_ == Direction::Write) {
+    if (step_ == kFirstStep) {
+        stepWakeUp();
+    } else if (direction_ == Direction::Write) {
         stepWrite();
     } else {
         stepRead();
     }
+}
+
+void TransferSession::stepWakeUp() {
+    if (!reply_.hasAck()) return;
+    accept();
+    step_ = 2;
+    sendByte(kIdentifyRequest);
 }
 
 void TransferSession::accept() {
@@ -71,71 +80,49 @@ void TransferSession::accept() {
     idleTicks_ = 0;
 }
 
+void TransferSession::requestBlock(std::uint16_t address) {
+    threshold_ = kBlockThreshold;
+    awaitingBlock_ = true;
+    send(ReadRequest(address));
+}
+
 void TransferSession::stepRead() {
-    if (step_ == 1) {
-        if (!reply_.hasAck()) return;
+    if (step_ == 2 && reply_.isIdentification()) {
         accept();
-        step_ = 2;
-        sendByte(kIdentifyRequest);
+        sendByte(kAck);
         return;
     }
-    if (step_ == 2) {
-        if (reply_.isIdentification()) {
-            accept();
-            sendByte(kAck);
-        } else if (reply_.isExactAck()) {
-            accept();
-            step_ = 3;
-            threshold_ = kBlockThreshold;
-            awaitingBlock_ = true;
-            send(ReadRequest(ReadRequestAddress(2)));
+    if (awaitingBlock_) {
+        // Only a reply that echoes the requested address and length is stored.
+        const std::uint16_t address = ReadReplyAddress(step_);
+        if (!reply_.isBlockReplyFor(address)) return;
+        const auto data = reply_.blockData();
+        for (std::size_t k = 0; k < data.size() && address + k < scratch_.size(); ++k) {
+            scratch_[address + k] = data[k];
         }
+        ++blocksDone_;
+        accept();
+        awaitingBlock_ = false;
+        threshold_ = 1;
+        sendByte(kAck);
         return;
     }
-    if (step_ <= 195) {
-        if (awaitingBlock_) {
-            // Only a reply that echoes the requested address and length is stored.
-            const std::uint16_t address = ReadReplyAddress(step_);
-            if (!reply_.isBlockReplyFor(address)) return;
-            const auto data = reply_.blockData();
-            for (std::size_t k = 0; k < data.size() && address + k < scratch_.size(); ++k) {
-                scratch_[address + k] = data[k];
-            }
-            ++blocksDone_;
-            accept();
-            awaitingBlock_ = false;
-            threshold_ = 1;
-            sendByte(kAck);
-            return;
-        }
-        if (!reply_.isExactAck()) return;
-        accept();
-        if (step_ < 195) {
-            const std::uint16_t next = ReadRequestAddress(step_);
-            ++step_;
-            threshold_ = kBlockThreshold;
-            awaitingBlock_ = true;
-            send(ReadRequest(next));
-        } else {
-            step_ = 196;
-            sendByte(kEnd);
-        }
-        return;
-    }
-    if (reply_.isExactAck()) {
-        accept();
+    // Steps 2..196 move on with an exact acknowledge: the next block request, then "E" twice.
+    if (!reply_.isExactAck()) return;
+    accept();
+    if (step_ < 195) {
+        const std::uint16_t next = ReadRequestAddress(step_);
+        ++step_;
+        requestBlock(next);
+    } else if (step_ == 195) {
+        step_ = 196;
+        sendByte(kEnd);
+    } else {
         finish();
     }
 }
 
 void TransferSession::stepWrite() {
-    if (step_ == 1) {
-        if (!reply_.hasAck()) return;
-        accept();
-        step_ = 2;
-        sendByte(kIdentifyRequest);
-        return;
-    }
     if (step_ == 2) {
         if (!reply_.isIdentification()) return;
         accept();
@@ -143,27 +130,24 @@ void TransferSession::stepWrite() {
         sendByte(kAck);
         return;
     }
-    if (step_ <= 195) {
-        if (!reply_.hasAck()) {
-            // From the first name block on, anything but an acknowledge means the radio
-            // refused what it got; earlier replies are left to the time-out.
-            if (step_ >= 129) fail(Status::RefusedByRadio);
-            return;
-        }
-        accept();
-        const WritePlace place = WritePlaceForStep(step_, debugMode_);
-        ++step_;
-        if (place.block) {
-            ++blocksDone_;
-            send(WriteBlock(*place.block, scratch_));
-        } else {
-            sendByte(kAck);
-        }
+    if (!reply_.hasAck()) {
+        // From the first name block on, anything but an acknowledge means the radio refused
+        // what it got; earlier replies are left to the time-out.
+        if (step_ >= 129 && step_ <= 195) fail(Status::RefusedByRadio);
         return;
     }
-    if (reply_.hasAck()) {
-        accept();
+    accept();
+    if (step_ == kLastStep) {
         finish();
+        return;
+    }
+    const WritePlace place = WritePlaceForStep(step_, debugMode_);
+    ++step_;
+    if (place.block) {
+        ++blocksDone_;
+        send(WriteBlock(*place.block, scratch_));
+    } else {
+        sendByte(kAck);
     }
 }
 

@@ -74,7 +74,9 @@ class TransferSession {
   private:
     void begin(Direction direction);
     void accept();
+    void stepWakeUp();  // step 1 of both directions
     void stepRead();
+    void requestBlock(std::uint16_t address);  // read: the request, then wait for 20 bytes
     void stepWrite();
     void finish();
     void fail(Status reason);
