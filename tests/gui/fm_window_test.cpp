@@ -4,6 +4,8 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
@@ -246,6 +248,18 @@ class FmWindowTest : public QObject {
         QVERIFY(window_->isVisible());
         QCOMPARE(state_.fm.PresentChannel, std::int16_t{5});
         QCOMPARE(state_.fm.DisplayMode, 0);
+    }
+
+    void aFrameSizedToTheWindowKeepsItsSize() {
+        QMdiArea area;
+        area.resize(1000, 800);
+        auto* fm = new FmWindow(state_);
+        QMdiSubWindow* frame = area.addSubWindow(fm);
+        area.show();
+        frame->show();
+        frame->adjustSize();
+        QCOMPARE(fm->size(), QSize(547, 320));
+        QVERIFY(fm->rect().contains(fm->cancelButton()->geometry()));
     }
 
     void cancelAndCloseKeepEditsButNotTheRecord() {

@@ -44,7 +44,11 @@ FmWindow::FmWindow(ProgramState& state, QWidget* parent) : EditorWindow(state, p
     createGrid();
     createFields();
     loadFromModel();
-    resize(Twips(8205), Twips(4800));
+    resize(sizeHint());
+}
+
+QSize FmWindow::sizeHint() const {
+    return {Twips(8205), Twips(4800)};
 }
 
 void FmWindow::createGrid() {

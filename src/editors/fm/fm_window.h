@@ -40,6 +40,9 @@ class FmWindow : public EditorWindow {
     QPushButton* okButton() const { return ok_; }
     QPushButton* cancelButton() const { return cancel_; }
 
+    // The dialog's fixed size, also for a frame that sizes itself to its contents.
+    QSize sizeHint() const override;
+
   protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
