@@ -100,6 +100,11 @@ void OptionsWindow::layoutWindow() {
     functionGrid->addWidget(pronunciationCaption_, 13, 0);
     functionGrid->setColumnMinimumWidth(1, 120);
     functionGrid->setColumnMinimumWidth(3, 120);
+    // Room the window has to spare goes to both field columns alike.
+    functionGrid->setColumnStretch(1, 1);
+    functionGrid->setColumnStretch(3, 1);
+    // Thirteen rows: a tight row spacing keeps the window inside the main window's client area.
+    functionGrid->setVerticalSpacing(3);
 
     vfoAFrame_ = new QGroupBox(Pick(c.frameVfoA, lang), this);
     auto* vfoAGrid = new QGridLayout(vfoAFrame_);
@@ -133,7 +138,7 @@ void OptionsWindow::layoutWindow() {
     main->addWidget(functionFrame_);
     main->addLayout(vfoRow);
     main->addStretch(1);
-    resize(Twips(9600), Twips(7800));
+    resize(Twips(9600), Twips(7350));
 }
 
 }  // namespace talvo
