@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <numeric>
 
+#include "editors/channels/cell_text.h"
+
 namespace talvo {
 namespace {
 
@@ -17,7 +19,6 @@ constexpr qreal kBodyPoints = 10;
 constexpr qreal kGridPoints = 8;
 constexpr qreal kTwipsPerInch = 1440;
 constexpr qreal kMarginMillimetres = 15;
-const QColor kEvenRowColour(192, 192, 255);
 const QColor kGridHeaderColour(225, 225, 225);
 
 Qt::Alignment AlignmentOf(int code) {
@@ -165,7 +166,7 @@ class PageLayout {
             }
             // Rows keep the shading of the grid on screen: even channel numbers.
             const bool even = !row.isEmpty() && row.first().toInt() % 2 == 0;
-            drawRow(row, even ? kEvenRowColour : QColor());
+            drawRow(row, even ? kChannelEvenRowColour : QColor());
         }
     }
 

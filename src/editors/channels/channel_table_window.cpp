@@ -36,7 +36,6 @@ constexpr int kRowHeight = 270;
 constexpr int kPanelMarginPixels = 2;
 constexpr int kVerticalSmallChangePixels = 2;
 
-const QColor kEvenRowColour(192, 192, 255);
 const Bilingual kTitle{"信道编辑", "Channel Edit"};
 
 QString Text(const std::string& utf8) {
@@ -100,7 +99,7 @@ void ChannelTableWindow::buildGrid() {
         item->setFlags(Qt::NoItemFlags);
         item->setForeground(numberColour);
     }
-    ShadeEvenRows(grid_, kEvenRowColour);
+    ShadeEvenRows(grid_, kChannelEvenRowColour);
 
     grid_->setSelectionMode(QAbstractItemView::SingleSelection);
     grid_->setSelectionBehavior(QAbstractItemView::SelectItems);
