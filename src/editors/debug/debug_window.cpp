@@ -15,8 +15,7 @@ namespace talvo {
 
 DebugWindow::DebugWindow(ProgramState& state, QWidget* parent) : EditorWindow(state, parent) {
     setObjectName("Form4");
-    const LanguageFlagValue lang =
-        IsKnownLanguage(state_.LanguageFlag) ? state_.LanguageFlag : kChinese;
+    const LanguageFlagValue lang = CreationLanguage(state_.LanguageFlag);
     const DebugWindowTexts& t = DebugTexts();
     setWindowTitle(Pick(t.title, lang));
     tabs_ = new QTabWidget(this);

@@ -30,8 +30,7 @@ void AddRow(QGridLayout* grid, QLabel* caption, QWidget* field) {
 
 DtmfWindow::DtmfWindow(ProgramState& state, QWidget* parent) : EditorWindow(state, parent) {
     setObjectName("Form2");
-    const LanguageFlagValue lang =
-        IsKnownLanguage(state_.LanguageFlag) ? state_.LanguageFlag : kChinese;
+    const LanguageFlagValue lang = CreationLanguage(state_.LanguageFlag);
     const DtmfWindowTexts& t = DtmfTexts();
     DtmfSettings& d = state_.dtmf;
     setWindowTitle(QString::fromUtf8(t.title));
@@ -170,18 +169,9 @@ void DtmfWindow::applyLanguage() {
     const LanguageFlagValue lang = state_.LanguageFlag;
     if (!IsKnownLanguage(lang)) return;
     const DtmfWindowTexts& t = DtmfTexts();
-    {
-        const QSignalBlocker block(delay_);
-        // In place; the first call appends the two entries the created list lacks.
-        for (int i = 0; i < kFirstDigitDelayCount; ++i) {
-            const QString text = QString::fromStdString(FirstDigitDelayEntry(i, lang));
-            if (i < delay_->count()) {
-                delay_->setItemText(i, text);
-            } else {
-                delay_->addItem(text);
-            }
-        }
-    }
+    // The first call appends the two entries the created list lacks.
+    RelabelEntries(delay_, kFirstDigitDelayCount,
+                   [lang](int i) { return QString::fromStdString(FirstDigitDelayEntry(i, lang)); });
     pageAutodial_->setText(Pick(t.pageAutodial, lang));
     pageOther_->setText(Pick(t.pageOther, lang));
     for (std::size_t i = 0; i < autodialCaptions_.size(); ++i) {
@@ -193,16 +183,14 @@ void DtmfWindow::applyLanguage() {
     rateCaption_->setText(Pick(t.dtmfRate, lang));
     delayCaption_->setText(Pick(t.firstDigitalDelay, lang));
     groupCallCaption_->setText(Pick(t.groupCallCode, lang));
-    const QSignalBlocker blockModes(aniMode_);
-    for (std::size_t i = 0; i < t.aniModes.size(); ++i) {
-        aniMode_->setItemText(static_cast<int>(i), Pick(t.aniModes[i], lang));
-    }
-    const QSignalBlocker blockRates(rate_);
-    for (std::size_t i = 0; i < t.dtmfRates.size(); ++i) {
-        rate_->setItemText(static_cast<int>(i), Pick(t.dtmfRates[i], lang));
-    }
-    const QSignalBlocker blockGroup(groupCall_);
-    groupCall_->setItemText(0, Pick(t.groupCallEmpty, lang));
+    RelabelEntries(aniMode_, static_cast<int>(t.aniModes.size()), [&t, lang](int i) {
+        return Pick(t.aniModes[static_cast<std::size_t>(i)], lang);
+    });
+    RelabelEntries(rate_, static_cast<int>(t.dtmfRates.size()), [&t, lang](int i) {
+        return Pick(t.dtmfRates[static_cast<std::size_t>(i)], lang);
+    });
+    // Only entry 0 of the group call list differs between the languages.
+    RelabelEntries(groupCall_, 1, [&t, lang](int) { return Pick(t.groupCallEmpty, lang); });
 }
 
 void DtmfWindow::closeEvent(QCloseEvent* event) {

@@ -24,10 +24,6 @@ constexpr int kCellMessageLeft = Twips(3615);
 constexpr int kVfoMessageLeft = Twips(5600);
 constexpr int kVfoMessageTop = Twips(100);
 
-LanguageFlagValue CreationLanguage(LanguageFlagValue lang) {
-    return IsKnownLanguage(lang) ? lang : kChinese;
-}
-
 QTableWidgetItem* CentredItem(const QString& text) {
     auto* item = new QTableWidgetItem(text);
     item->setTextAlignment(Qt::AlignCenter);
@@ -324,13 +320,9 @@ void FmWindow::applyLanguage() {
     vfoCaption_->setText(Pick(t.vfoCaption, lang));
     presentChannelCaption_->setText(Pick(t.presentChannelCaption, lang));
     displayModeCaption_->setText(Pick(t.displayModeCaption, lang));
-    {
-        const QSignalBlocker block(displayMode_);
-        for (int i = 0; i < 2; ++i) {
-            displayMode_->setItemText(i,
-                                      Pick(FmDisplayModeList()[static_cast<std::size_t>(i)], lang));
-        }
-    }
+    RelabelEntries(displayMode_, 2, [lang](int i) {
+        return Pick(FmDisplayModeList()[static_cast<std::size_t>(i)], lang);
+    });
     grid_->horizontalHeaderItem(0)->setText(Pick(t.headerChannel, lang));
     grid_->horizontalHeaderItem(1)->setText(Pick(t.headerFrequency, lang));
     ok_->setText(Pick(t.ok, lang));

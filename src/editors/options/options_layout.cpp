@@ -62,8 +62,7 @@ std::vector<Field> VfoRows(int group) {
 
 void OptionsWindow::layoutWindow() {
     const OptionsCaptions& c = OptionsWindowCaptions();
-    const LanguageFlagValue lang =
-        IsKnownLanguage(state_.LanguageFlag) ? state_.LanguageFlag : kChinese;
+    const LanguageFlagValue lang = CreationLanguage(state_.LanguageFlag);
 
     // Puts caption and field of each row into two columns of `grid` starting at `column`.
     auto place = [this](QGridLayout* grid, const std::vector<Field>& rows, int column) {

@@ -25,12 +25,6 @@ long SystemClock() {
     return WholeSecondsSinceMidnight(QTime::currentTime().msecsSinceStartOfDay());
 }
 
-// Captions are first written in Chinese, as the window carries them from its creation; the
-// language procedure then writes the current language. Other flag values keep Chinese.
-LanguageFlagValue CreationLanguage(LanguageFlagValue lang) {
-    return IsKnownLanguage(lang) ? lang : kChinese;
-}
-
 }  // namespace
 
 OptionsWindow::OptionsWindow(ProgramState& state, QWidget* parent)
@@ -184,13 +178,10 @@ void OptionsWindow::loadFromModel() {
 }
 
 void OptionsWindow::relabelList(ListId id, LanguageFlagValue lang) {
-    QComboBox* box = lists_[At(id)];
-    const QSignalBlocker block(box);
     // Only the entries that differ between the languages; the rest stay as they are.
     const int count = Info(id).toneList ? 1 : ListSize(id);
-    for (int i = 0; i < count && i < box->count(); ++i) {
-        box->setItemText(i, QString::fromStdString(ListEntry(id, i, lang)));
-    }
+    RelabelEntries(lists_[At(id)], count,
+                   [id, lang](int i) { return QString::fromStdString(ListEntry(id, i, lang)); });
 }
 
 void OptionsWindow::applyLanguage() {

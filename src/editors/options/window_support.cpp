@@ -1,5 +1,6 @@
 #include "editors/options/window_support.h"
 
+#include <QComboBox>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -56,6 +57,17 @@ class ClickFilter : public QObject {
 };
 
 }  // namespace
+
+void RelabelEntries(QComboBox* list, int count, const std::function<QString(int)>& entry) {
+    const QSignalBlocker block(list);
+    for (int i = 0; i < count; ++i) {
+        if (i < list->count()) {
+            list->setItemText(i, entry(i));
+        } else if (i == list->count()) {
+            list->addItem(entry(i));
+        }
+    }
+}
 
 void HideWindowHost(QWidget* window) {
     if (auto* frame = qobject_cast<QMdiSubWindow*>(window->parentWidget())) {

@@ -7,6 +7,7 @@
 
 #include "model/language.h"
 
+class QComboBox;
 class QLineEdit;
 class QWidget;
 
@@ -17,6 +18,16 @@ namespace talvo {
 inline QString Pick(const Bilingual& text, LanguageFlagValue lang) {
     return QString::fromStdString(text.pick(lang));
 }
+
+// The language a window writes its texts in when it is created: the current one, or Chinese
+// for a flag that is no language (the language procedure then leaves those texts alone).
+inline LanguageFlagValue CreationLanguage(LanguageFlagValue lang) {
+    return IsKnownLanguage(lang) ? lang : kChinese;
+}
+
+// Writes entries 0..count-1 of `list` in place, so its selected index and typed text stay;
+// an entry at the index just past the last one is appended. Emits no change signal.
+void RelabelEntries(QComboBox* list, int count, const std::function<QString(int)>& entry);
 
 // A window closed by the user is only hidden: its MDI frame when it sits in one, else itself.
 void HideWindowHost(QWidget* window);
