@@ -14,14 +14,16 @@
 namespace talvo::cli {
 namespace {
 
-// The PDF writer program for a tool started without a GUI application object.
-constexpr int kHelperTimeoutMs = 120000;
-
 int Usage(const QString& problem) {
     std::fprintf(stderr, "talvo-cli print: %s (see talvo-cli print --help)\n",
                  problem.toLocal8Bit().constData());
     return ExitUsage;
 }
+
+#ifdef TALVO_PRINT_PDF_PATH
+// The PDF writer program for a tool started without a GUI application object. Once the tool
+// starts with one, the build drops the program and this path with it.
+constexpr int kHelperTimeoutMs = 120000;
 
 QString HelperPath() {
     const QString beside = QCoreApplication::applicationDirPath() + "/talvo-print-pdf";
@@ -53,6 +55,7 @@ int RunHelper(const QString& dataFile, const QString& pdfFile, LanguageFlagValue
     }
     return helper.exitCode();
 }
+#endif
 
 int RunPrint(const QStringList& args) {
     // --pdf OUT (or --pdf=OUT) is taken out; the rest are the usual file arguments.
@@ -81,7 +84,12 @@ int RunPrint(const QStringList& args) {
         return FileFailure(s, parsed.lang, dataFile);
     }
     if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+#ifdef TALVO_PRINT_PDF_PATH
         return RunHelper(dataFile, pdf, parsed.lang);
+#else
+        std::fprintf(stderr, "talvo-cli print: drawing the printout needs a GUI application\n");
+        return ExitFile;
+#endif
     }
     if (WritePrintoutPdf(state, pdf) <= 0)
         return FileFailure(Status::CannotWrite, parsed.lang, pdf);
