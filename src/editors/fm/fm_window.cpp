@@ -24,6 +24,11 @@ constexpr int kCellMessageLeft = Twips(3615);
 constexpr int kVfoMessageLeft = Twips(5600);
 constexpr int kVfoMessageTop = Twips(100);
 
+// The tallest grid up to `room` pixels that shows its header and channel rows uncut.
+int WholeRowsHeight(int room, int frame) {
+    return (room - frame) / kRowHeight * kRowHeight + frame;
+}
+
 QTableWidgetItem* CentredItem(const QString& text) {
     auto* item = new QTableWidgetItem(text);
     item->setTextAlignment(Qt::AlignCenter);
@@ -71,7 +76,7 @@ void FmWindow::createGrid() {
     grid_->setGeometry(Twips(120), Twips(120),
                        kChannelColumnWidth + kFrequencyColumnWidth + frame +
                            grid_->verticalScrollBar()->sizeHint().width(),
-                       Twips(4800) - Twips(240) - Twips(120));
+                       WholeRowsHeight(Twips(4800) - Twips(240), frame));
     connect(grid_, &QTableWidget::cellClicked, this,
             [this](int row, int) { editChannel(row + 1); });
     grid_->installEventFilter(this);
@@ -165,7 +170,8 @@ void FmWindow::createFields() {
 
     ok_ = new QPushButton(Pick(t.ok, lang), this);
     cancel_ = new QPushButton(Pick(t.cancel, lang), this);
-    const int buttonTop = Twips(4800) - Twips(120) - Twips(600);
+    // The buttons' lower edge lines up with the grid's.
+    const int buttonTop = grid_->geometry().bottom() + 1 - Twips(400);
     cancel_->setGeometry(Twips(8205) - Twips(180) - Twips(1200), buttonTop, Twips(1200),
                          Twips(400));
     ok_->setGeometry(cancel_->x() - Twips(120) - Twips(1200), buttonTop, Twips(1200), Twips(400));
