@@ -80,7 +80,7 @@ void ExpectDecodeShape(const JsonValue& j) {
 TEST(CliUsage, HelpAndUsageErrors) {
     const ProcessResult help = Cli({"--help"});
     EXPECT_EQ(help.exitCode, 0);
-    for (const char* command : {"decode", "resave", "new"}) {
+    for (const char* command : {"decode", "resave", "new", "read", "write"}) {
         EXPECT_NE(help.out.find(std::string("  ") + command), std::string::npos) << command;
         const ProcessResult commandHelp = Cli({command, "--help"});
         EXPECT_EQ(commandHelp.exitCode, 0);
