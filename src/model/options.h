@@ -92,12 +92,15 @@ struct ListInfo {
     const char* control;  // the window control that holds it ("Combo1")
     Bilingual caption;
     OptionsArea area;
-    bool toneList;                 // entries are the shared tone list
+    bool toneList;                   // entries are the shared tone list
     std::vector<Bilingual> entries;  // empty when toneList
-    int defaultIndex;              // set when the window is first loaded
-    bool editable;                 // accepts typed text (index -1)
-    bool shown;                    // false for the three hidden A group fields
+    int defaultIndex;                // set when the window is first loaded
+    bool editable;                   // accepts typed text (index -1)
+    bool shown;                      // false for the three hidden A group fields
 };
+
+// A text field's largest length when typing sets no limit of its own.
+inline constexpr int kNoLengthLimit = 32767;
 
 struct TextInfo {
     const char* name;
@@ -105,7 +108,7 @@ struct TextInfo {
     Bilingual caption;
     OptionsArea area;
     const char* defaultText;
-    int maxLength;
+    int maxLength;  // the most characters typing may produce
 };
 
 struct CheckInfo {

@@ -86,6 +86,8 @@ class OptionsWindowTest : public QObject {
         retype(a, "007", Qt::Key_Return);  // Enter runs the check too
         QCOMPARE(a->text(), QString("7"));
         QCOMPARE(state_.options[TextId::AChannelNumber], std::string("7"));
+        retype(a, "0050", Qt::Key_Tab);  // leading zeros do not use up the field
+        QCOMPARE(a->text(), QString("50"));
 
         // The clamp also applies to a text set from outside.
         state_.options[TextId::BChannelNumber] = "300";
