@@ -12,6 +12,7 @@
 #include <QTime>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/about_window.h"
 #include "app/app_icons.h"
@@ -258,6 +259,12 @@ void MainWindow::showEditor(EditorWindow* editor) {
     HidingSubWindow* frame = frameOf(editor);
     if (!frame) return;
     frame->showEditor();
+    // A window opened low in the cascade is pulled back inside the area so none of it is cut off.
+    const QSize area = mdi_->viewport()->size();
+    QPoint pos = frame->pos();
+    pos.setX(std::max(0, std::min(pos.x(), area.width() - frame->width())));
+    pos.setY(std::max(0, std::min(pos.y(), area.height() - frame->height())));
+    frame->move(pos);
     frame->raise();
     mdi_->setActiveSubWindow(frame);
 }

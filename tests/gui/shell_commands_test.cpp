@@ -21,6 +21,7 @@
 #include "editors/channels/channel_table_window.h"
 #include "editors/debug/debug_window.h"
 #include "editors/dtmf/dtmf_window.h"
+#include "editors/fm/fm_window.h"
 #include "editors/options/options_window.h"
 #include "support/fake_serial_link.h"
 #include "support/modal_answerer.h"
@@ -139,6 +140,7 @@ class ShellCommandsTest : public QObject {
     void aboutClosesOnAClick();
     void helpOpensTheLanguagesFileWhenPresent();
     void printShowsThePrintoutInAPreview();
+    void editorsOpenInsideTheWindowArea();
 };
 
 void ShellCommandsTest::bandChangeCancelRestoresAndOkClears() {
@@ -457,6 +459,34 @@ void ShellCommandsTest::printShowsThePrintoutInAPreview() {
     });
     w().printData();
     QVERIFY(preview);
+}
+
+}  // namespace talvo
+
+namespace talvo {
+
+void ShellCommandsTest::editorsOpenInsideTheWindowArea() {
+    start();
+    // A window placed low and to the right while the main window was large, then shown again
+    // from the menu after the main window was made smaller, must come back wholly inside.
+    for (EditorWindow* editor :
+         {static_cast<EditorWindow*>(w().debugWindow()), static_cast<EditorWindow*>(w().fmWindow()),
+          static_cast<EditorWindow*>(w().optionsWindow())}) {
+        w().resize(1400, 1000);
+        QCoreApplication::processEvents();
+        w().showEditor(editor);
+        HidingSubWindow* frame = w().frameOf(editor);
+        frame->move(w().mdiArea()->viewport()->width() - frame->width(),
+                    w().mdiArea()->viewport()->height() - frame->height());
+        frame->close();  // only hides
+        w().resize(900, 660);
+        QCoreApplication::processEvents();
+        w().showEditor(editor);
+        const QRect area = w().mdiArea()->viewport()->rect();
+        QVERIFY(frame->isVisible());
+        QVERIFY(frame->width() <= area.width() && frame->height() <= area.height());
+        QVERIFY2(area.contains(frame->geometry()), qPrintable(editor->windowTitle()));
+    }
 }
 
 }  // namespace talvo
