@@ -1,8 +1,5 @@
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QGuiApplication>
-#include <QProcess>
-#include <QProcessEnvironment>
 #include <cstdio>
 
 #include "cli/command.h"
@@ -19,43 +16,6 @@ int Usage(const QString& problem) {
                  problem.toLocal8Bit().constData());
     return ExitUsage;
 }
-
-#ifdef TALVO_PRINT_PDF_PATH
-// The PDF writer program for a tool started without a GUI application object. Once the tool
-// starts with one, the build drops the program and this path with it.
-constexpr int kHelperTimeoutMs = 120000;
-
-QString HelperPath() {
-    const QString beside = QCoreApplication::applicationDirPath() + "/talvo-print-pdf";
-    if (QFileInfo(beside).isExecutable()) return beside;
-    return QStringLiteral(TALVO_PRINT_PDF_PATH);
-}
-
-int RunHelper(const QString& dataFile, const QString& pdfFile, LanguageFlagValue lang) {
-    QProcess helper;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    if (!env.contains("QT_QPA_PLATFORM")) env.insert("QT_QPA_PLATFORM", "offscreen");
-    helper.setProcessEnvironment(env);
-    helper.setProcessChannelMode(QProcess::ForwardedChannels);
-    helper.start(HelperPath(), {dataFile, pdfFile, lang == kChinese ? "zh" : "en"});
-    if (!helper.waitForStarted()) {
-        std::fprintf(stderr, "talvo-cli print: the PDF writer %s cannot be started\n",
-                     HelperPath().toLocal8Bit().constData());
-        return ExitFile;
-    }
-    if (!helper.waitForFinished(kHelperTimeoutMs)) {
-        helper.kill();
-        helper.waitForFinished();
-        std::fprintf(stderr, "talvo-cli print: the PDF writer did not finish\n");
-        return ExitFile;
-    }
-    if (helper.exitStatus() != QProcess::NormalExit) {
-        std::fprintf(stderr, "talvo-cli print: the PDF writer stopped unexpectedly\n");
-        return ExitFile;
-    }
-    return helper.exitCode();
-}
-#endif
 
 int RunPrint(const QStringList& args) {
     // --pdf OUT (or --pdf=OUT) is taken out; the rest are the usual file arguments.
@@ -84,12 +44,8 @@ int RunPrint(const QStringList& args) {
         return FileFailure(s, parsed.lang, dataFile);
     }
     if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
-#ifdef TALVO_PRINT_PDF_PATH
-        return RunHelper(dataFile, pdf, parsed.lang);
-#else
         std::fprintf(stderr, "talvo-cli print: drawing the printout needs a GUI application\n");
         return ExitFile;
-#endif
     }
     if (WritePrintoutPdf(state, pdf) <= 0)
         return FileFailure(Status::CannotWrite, parsed.lang, pdf);

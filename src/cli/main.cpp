@@ -1,6 +1,9 @@
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QStringList>
 #include <cstdio>
+#include <cstring>
+#include <memory>
 
 #include "cli/command.h"
 #include "cli/command_help.h"
@@ -30,6 +33,25 @@ void PrintCommandHelp(const std::string& name) {
     }
 }
 
+// The tool reports in its own words on stderr; Qt's notes about the environment (a missing
+// runtime folder and the like) are not failures of a command.
+void QuietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) {
+        std::fprintf(stderr, "talvo-cli: %s\n", message.toLocal8Bit().constData());
+    }
+}
+
+// Drawing the printout needs fonts, which only a GUI application object provides; it runs on
+// the offscreen platform so the tool works on a machine without a display.
+std::unique_ptr<QCoreApplication> MakeApplication(int& argc, char* argv[]) {
+    if (argc > 1 && std::strcmp(argv[1], "print") == 0) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        qInstallMessageHandler(QuietQtMessages);
+        return std::make_unique<QGuiApplication>(argc, argv);
+    }
+    return std::make_unique<QCoreApplication>(argc, argv);
+}
+
 bool AsksForHelp(const QStringList& args) {
     for (const QString& a : args) {
         if (a == "--") return false;
@@ -41,7 +63,7 @@ bool AsksForHelp(const QStringList& args) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    QCoreApplication app(argc, argv);
+    const std::unique_ptr<QCoreApplication> app = MakeApplication(argc, argv);
     QCoreApplication::setApplicationName("talvo-cli");
     QStringList args = QCoreApplication::arguments();
     args.removeFirst();
