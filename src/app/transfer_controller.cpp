@@ -80,6 +80,7 @@ void TransferController::start(link::Direction direction) {
     failure_ = Status::Ok;
     abortedByUser_ = false;
     port_.setReceiveThreshold(1);
+    port_.takeAll();  // bytes left from an earlier transfer must not answer this one
     const bool started =
         read ? session_.startRead(state.RadioImage)
              : session_.startWrite(state.hidden.DebugMode(), [&state]() -> const ImageBytes& {
@@ -153,11 +154,13 @@ void TransferController::showOutcome(link::Direction direction) {
         return;
     }
     if (!abortedByUser_) {
-        const QString text =
-            failure_ == Status::TimedOut || failure_ == Status::Ok
-                ? Pick(lang, "通信出错，请检查对讲机，连线及串口选择！",
-                       "Communication error, check the line and the serial connection selection!")
-                : QString::fromStdString(StatusMessage(failure_, lang));
+        // Every failure is the communication error; a refusal by the radio also says so.
+        QString text =
+            Pick(lang, "通信出错，请检查对讲机，连线及串口选择！",
+                 "Communication error, check the line and the serial connection selection!");
+        if (failure_ != Status::TimedOut && failure_ != Status::Ok) {
+            text += "\r\n" + QString::fromStdString(StatusMessage(failure_, lang));
+        }
         LocalMsgBox(lang, text, StyleIconError, Pick(lang, "错误", "Mistake"),
                     window_.channelWindow());
     }

@@ -122,6 +122,7 @@ class TransferWindowTest : public QObject {
     void writeInDebugModeSendsTheCalibrationBlocks();
     void silentRadioTimesOutAndEditorsKeepTheirData();
     void radioThatStopsMidwayTimesOut();
+    void writeRefusedByTheRadioIsAFailure();
     void portThatCannotOpen();
     void closingTheProgressWindowAbortsCleanly();
 };
@@ -240,6 +241,19 @@ void TransferWindowTest::radioThatStopsMidwayTimesOut() {
     QCOMPARE(answerer().last().title, QStringLiteral("Mistake"));
     QCOMPARE(gridCell(1, 1), QString());  // the partial read is not decoded
     QVERIFY(commandsEnabled());
+}
+
+void TransferWindowTest::writeRefusedByTheRadioIsAFailure() {
+    // Block 130 lies in the name area, where the radio's answer decides at once.
+    start({"--nak-block", "130"});
+    answerer().answerId(1);
+    w().startWrite();
+    QCOMPARE(answerer().seen().size(), 1);
+    QCOMPARE(answerer().last().title, QStringLiteral("Mistake"));
+    QVERIFY(answerer().last().text.startsWith(QStringLiteral("Communication error")));
+    QVERIFY(answerer().last().text.contains(QStringLiteral("refused")));
+    QVERIFY(!w().transfer().active());
+    QVERIFY(commandsEnabled());  // at once, no cool-down after a failure
 }
 
 void TransferWindowTest::portThatCannotOpen() {
