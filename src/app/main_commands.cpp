@@ -90,37 +90,30 @@ void MainWindow::openDataFile() {
     const QString path = chooseFile(false);
     if (path.isEmpty()) return;
     const Status status = OpenDataFile(state_, QFile::encodeName(path).toStdString());
-    if (status == Status::WrongFileType) {
-        LocalMsgBox(state_.LanguageFlag, "文件类型不正确！", "File type is incorrect!",
-                    StyleIconError, "错误", "Mistake", channel_);
-        return;
-    }
     if (status != Status::Ok) {
-        // Every other failure is reported too (a missing, unreadable or short file).
-        const std::string text = StatusMessage(status, state_.LanguageFlag,
-                                               QDir::toNativeSeparators(path).toStdString());
-        LocalMsgBox(
-            state_.LanguageFlag, QString::fromStdString(text), StyleIconError,
-            state_.LanguageFlag == kChinese ? QStringLiteral("错误") : QStringLiteral("Mistake"),
-            channel_);
+        reportFileFailure(status, path);
         return;
     }
     showDecodedModel();
     showEditor(channel_);
 }
 
+void MainWindow::reportFileFailure(Status status, const QString& path) {
+    // The wrong file type has its own fixed text; every other failure (a missing, unreadable or
+    // short file, a failed write) is reported too, never passed over.
+    const std::string text =
+        StatusMessage(status, state_.LanguageFlag, QDir::toNativeSeparators(path).toStdString());
+    LocalMsgBox(
+        state_.LanguageFlag, QString::fromStdString(text), StyleIconError,
+        state_.LanguageFlag == kChinese ? QStringLiteral("错误") : QStringLiteral("Mistake"),
+        channel_);
+}
+
 void MainWindow::saveDataFile() {
     const QString path = chooseFile(true);
     if (path.isEmpty()) return;
     const Status status = SaveDataFile(state_, QFile::encodeName(path).toStdString());
-    if (status != Status::Ok) {
-        const std::string text = StatusMessage(status, state_.LanguageFlag,
-                                               QDir::toNativeSeparators(path).toStdString());
-        LocalMsgBox(
-            state_.LanguageFlag, QString::fromStdString(text), StyleIconError,
-            state_.LanguageFlag == kChinese ? QStringLiteral("错误") : QStringLiteral("Mistake"),
-            channel_);
-    }
+    if (status != Status::Ok) reportFileFailure(status, path);
 }
 
 void MainWindow::showPortList() {

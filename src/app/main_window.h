@@ -9,6 +9,7 @@
 
 #include "app/relock_clicks.h"
 #include "model/program_state.h"
+#include "model/status.h"
 
 class QAction;
 class QComboBox;
@@ -111,6 +112,7 @@ class MainWindow : public QMainWindow {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    void reportFileFailure(Status status, const QString& path);
     void buildMenus();
     void buildToolBar();
     void buildListBar();
