@@ -1,6 +1,9 @@
 #include "app/hiding_sub_window.h"
 
+#include <QAction>
 #include <QCloseEvent>
+#include <QKeySequence>
+#include <QMenu>
 
 namespace talvo {
 
@@ -10,6 +13,14 @@ HidingSubWindow::HidingSubWindow(QWidget* editor, QWidget* parent)
     setWidget(editor);
     setWindowIcon(editor->windowIcon());
     editor->installEventFilter(this);
+    // The frame's own Close entry would also claim Ctrl+W (the platform's close key here),
+    // which belongs to the write command of the main window; Ctrl+F4 still closes the frame.
+    if (QMenu* menu = systemMenu()) {
+        for (QAction* a : menu->actions()) {
+            QList<QKeySequence> keys = a->shortcuts();
+            if (keys.removeAll(QKeySequence(Qt::CTRL | Qt::Key_W)) > 0) a->setShortcuts(keys);
+        }
+    }
 }
 
 void HidingSubWindow::showEditor() {

@@ -141,6 +141,7 @@ class ShellCommandsTest : public QObject {
     void helpOpensTheLanguagesFileWhenPresent();
     void printShowsThePrintoutInAPreview();
     void editorsOpenInsideTheWindowArea();
+    void everyShortcutReachesItsCommandFromAnEditor();
 };
 
 void ShellCommandsTest::bandChangeCancelRestoresAndOkClears() {
@@ -487,6 +488,63 @@ void ShellCommandsTest::editorsOpenInsideTheWindowArea() {
         QVERIFY(frame->width() <= area.width() && frame->height() <= area.height());
         QVERIFY2(area.contains(frame->geometry()), qPrintable(editor->windowTitle()));
     }
+}
+
+// The keys are pressed where a user's keyboard focus is: in the channel grid of the active
+// child window, whose own frame must not take any of them.
+void ShellCommandsTest::everyShortcutReachesItsCommandFromAnEditor() {
+    start();
+    QWidget* grid = w().channelWindow()->grid();
+    auto press = [&](Qt::Key key) {
+        w().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w()));
+        w().showEditor(w().channelWindow());
+        grid->setFocus();
+        QTest::keyClick(grid, key, Qt::ControlModifier);
+    };
+    const struct {
+        Qt::Key key;
+        const char* title;  // the message box the command shows
+        int answer;
+    } questions[] = {{Qt::Key_N, "Attention", 2},
+                     {Qt::Key_R, "TALVO Radio Programming Software V1.50", 1},
+                     {Qt::Key_W, "TALVO Radio Programming Software V1.50", 1}};
+    for (const auto& q : questions) {
+        answerer().answerId(q.answer);
+        const auto before = answerer().seen().size();
+        press(q.key);
+        QCOMPARE(answerer().seen().size(), before + 1);
+        QCOMPARE(answerer().last().title, QString::fromUtf8(q.title));
+    }
+    QCOMPARE(answerer().last().text, QStringLiteral("The serial port is invalid"));
+
+    press(Qt::Key_O);
+    press(Qt::Key_S);
+    QCOMPARE(dialogs_, (QList<bool>{false, true}));
+
+    const struct {
+        Qt::Key key;
+        QWidget* editor;
+    } windows[] = {{Qt::Key_P, w().optionsWindow()},
+                   {Qt::Key_B, w().debugWindow()},
+                   {Qt::Key_F, w().fmWindow()}};
+    for (const auto& e : windows) {
+        press(e.key);
+        QVERIFY(w().frameOf(e.editor)->isVisible());
+        QCOMPARE(w().mdiArea()->activeSubWindow(), w().frameOf(e.editor));
+    }
+    w().showEditor(w().fmWindow());
+    QTest::keyClick(w().fmWindow(), Qt::Key_M, Qt::ControlModifier);
+    QCOMPARE(w().mdiArea()->activeSubWindow(), w().frameOf(w().channelWindow()));
+
+    bool about = false;
+    answerer().handleNextModal([&](QWidget* modal) {
+        about = modal == w().aboutWindow();
+        QTest::mouseClick(modal, Qt::LeftButton);
+    });
+    press(Qt::Key_A);
+    QVERIFY(about);
+    QVERIFY(w().frameOf(w().channelWindow())->isVisible());
 }
 
 }  // namespace talvo
