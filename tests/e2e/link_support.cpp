@@ -104,12 +104,27 @@ ProcessResult RunCli(const std::vector<std::string>& args,
 }
 
 ProcessResult RunCliAsNobody(const std::vector<std::string>& args) {
+    // The build tree may lie below a folder only its owner can enter (a home folder), so the
+    // unprivileged user runs a copy of the tool from a folder anyone can reach.
+    namespace fs = std::filesystem;
+    const fs::path folder =
+        fs::temp_directory_path() / ("talvo-nobody-" + std::to_string(::getpid()));
+    fs::create_directories(folder);
+    fs::permissions(folder, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+                                fs::perms::others_read | fs::perms::others_exec);
+    const fs::path tool = folder / "talvo-cli";
+    fs::copy_file(TALVO_CLI_PATH, tool, fs::copy_options::overwrite_existing);
+    fs::permissions(tool, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+                              fs::perms::others_read | fs::perms::others_exec);
     std::vector<std::string> full = {"--reuid=65534", "--regid=65534", "--clear-groups",
-                                     TALVO_CLI_PATH};
+                                     tool.string()};
     full.insert(full.end(), args.begin(), args.end());
     ProcessOptions options;
     options.timeout = std::chrono::seconds(30);
-    return RunProcess("/usr/bin/setpriv", full, options);
+    ProcessResult result = RunProcess("/usr/bin/setpriv", full, options);
+    std::error_code ignored;
+    fs::remove_all(folder, ignored);
+    return result;
 }
 
 std::vector<TranscriptChunk> ReadTranscript(const std::string& path) {
