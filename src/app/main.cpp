@@ -3,7 +3,7 @@
 #include <optional>
 
 #include "app/demo_radio.h"
-#include "app/local_msgbox.h"
+#include "ui/local_msgbox.h"
 #include "app/serial_link.h"
 #include "app/startup.h"
 

@@ -3,7 +3,7 @@
 #include <QLabel>
 #include <QProgressBar>
 
-#include "app/local_msgbox.h"
+#include "ui/local_msgbox.h"
 #include "app/main_window.h"
 #include "app/serial_link.h"
 #include "app/writing_window.h"

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "editors/channels/cell_text.h"
+#include "print/cell_text.h"
 #include "model/channel_lists.h"
 #include "model/options.h"
 #include "model/power.h"

@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <numeric>
 
-#include "editors/channels/cell_text.h"
+#include "print/cell_text.h"
 
 namespace talvo {
 namespace {

@@ -6,7 +6,7 @@
 #include <QTest>
 #include <vector>
 
-#include "app/local_msgbox.h"
+#include "ui/local_msgbox.h"
 #include "channel_table_fixture.h"
 #include "support/modal_answerer.h"
 

@@ -10,7 +10,7 @@
 #include <QTableWidget>
 #include <QTest>
 
-#include "app/local_msgbox.h"
+#include "ui/local_msgbox.h"
 #include "support/modal_answerer.h"
 
 namespace talvo {

@@ -5,11 +5,11 @@
 #include <QPrinterInfo>
 #include <QTest>
 
-#include "app/local_msgbox.h"
+#include "ui/local_msgbox.h"
 #include "editors/logic/channel_table.h"
 #include "model/program_state.h"
 #include "support/modal_answerer.h"
-#include "ui/print_preview_window.h"
+#include "app/print_preview_window.h"
 
 namespace talvo {
 

@@ -26,7 +26,7 @@
 #include "support/fake_serial_link.h"
 #include "support/modal_answerer.h"
 #include "support/shell_env.h"
-#include "ui/print_preview_window.h"
+#include "app/print_preview_window.h"
 
 namespace talvo {
 

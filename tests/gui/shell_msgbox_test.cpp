@@ -2,7 +2,7 @@
 // identifiers it returns.
 #include <QTest>
 
-#include "app/local_msgbox.h"
+#include "ui/local_msgbox.h"
 #include "support/modal_answerer.h"
 
 namespace talvo {

@@ -12,8 +12,8 @@
 #include <QWheelEvent>
 #include <algorithm>
 
-#include "app/local_msgbox.h"
-#include "editors/channels/cell_text.h"
+#include "ui/local_msgbox.h"
+#include "print/cell_text.h"
 #include "editors/channels/drop_down_list.h"
 #include "editors/logic/channel_table.h"
 #include "model/channel_lists.h"

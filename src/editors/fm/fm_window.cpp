@@ -9,7 +9,7 @@
 #include <QScrollBar>
 #include <QTableWidget>
 
-#include "app/local_msgbox.h"
+#include "ui/local_msgbox.h"
 #include "editors/fm/fm_texts.h"
 #include "editors/logic/fm_checks.h"
 #include "editors/options/window_support.h"

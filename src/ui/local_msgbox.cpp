@@ -1,4 +1,4 @@
-#include "app/local_msgbox.h"
+#include "ui/local_msgbox.h"
 
 #include <QAbstractButton>
 #include <QMessageBox>

@@ -1,4 +1,4 @@
-#include "ui/print_preview_window.h"
+#include "app/print_preview_window.h"
 
 #include <QAction>
 #include <QPrintPreviewWidget>
@@ -7,7 +7,7 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
-#include "app/local_msgbox.h"
+#include "ui/local_msgbox.h"
 #include "print/print_content.h"
 #include "print/print_renderer.h"
 
