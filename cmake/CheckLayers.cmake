@@ -1,5 +1,7 @@
 # Refuses an include that runs against the layers: run with
 #   cmake -DSRC=<project>/src -DSTAMP=<file> -P CheckLayers.cmake
+# Layers: the Qt-free core (model, image, link/protocol, editors/logic, exchange, compare),
+# then link/port, print, ui, document, editors, app; cli beside the windows.
 # Each folder under src/ may include only the folders listed for it (and itself). A folder
 # that is not listed fails too, so a new folder must be given its place here.
 set(core_model model)
@@ -18,10 +20,11 @@ set(layer_compare model image editors/logic exchange compare)
 set(layer_link/port ${core} link/port)
 set(layer_print ${core} print)
 set(layer_ui ${core} ui)
-set(layer_editors ${core} ui print editors)
-set(layer_app ${core} link/port ui print editors app)
+set(layer_document ${core} document)
+set(layer_editors ${core} ui print document editors)
+set(layer_app ${core} link/port ui print document editors app)
 set(layer_cli ${core} link/port print cli)
-set(layers model image link/protocol editors/logic exchange compare link/port print ui editors app cli)
+set(layers model image link/protocol editors/logic exchange compare link/port print ui document editors app cli)
 
 file(GLOB_RECURSE files RELATIVE ${SRC} ${SRC}/*.h ${SRC}/*.cpp)
 set(errors "")
