@@ -62,7 +62,8 @@ class ShellCommandsTest : public QObject {
             [this](QWidget*, bool save, const QString& folder, const QString& filter) {
                 dialogs_ << save;
                 [&] {
-                    QCOMPARE(folder, env_->programDir());
+                    // Where it starts is the file dialog test's concern; never the program's.
+                    QVERIFY(folder != env_->programDir());
                     QCOMPARE(filter.section(";;", 0, 0), QStringLiteral("DAT文件(*.dat)"));
                 }();
                 return nextPath_;
