@@ -41,6 +41,7 @@ void MainWindow::applyMainTexts(LanguageFlagValue lang) {
                 break;
         }
     }
+    applyExchangeTexts(lang);
     placeLists(lang);
 }
 
