@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QStandardPaths>
 
 #include "app/settings_store.h"
@@ -16,6 +17,14 @@ QString DocumentsFolder() {
     return QDir::homePath();
 }
 
+// The suffix a name gets under `filter` ("DAT文件(*.dat)" gives "dat"); none for a filter of
+// several patterns or of all files.
+QString SuffixOf(const QString& filter) {
+    static const QRegularExpression single(QStringLiteral("\\(\\*\\.([A-Za-z0-9]+)\\)$"));
+    const QRegularExpressionMatch match = single.match(filter);
+    return match.hasMatch() ? match.captured(1) : QString();
+}
+
 }  // namespace
 
 QString ChooseDataFile(QWidget* parent, bool save, const QString& folder, const QString& filter) {
@@ -25,17 +34,15 @@ QString ChooseDataFile(QWidget* parent, bool save, const QString& folder, const 
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    const QString dataFilter = filter.section(QStringLiteral(";;"), 0, 0);
-    dialog.selectNameFilter(dataFilter);
+    const QString firstFilter = filter.section(QStringLiteral(";;"), 0, 0);
+    dialog.selectNameFilter(firstFilter);
     if (save) {
-        // A name without a suffix saved under the data file filter would be hidden from the
-        // Open dialog, whose first filter shows only "*.dat".
-        dialog.setDefaultSuffix(QStringLiteral("dat"));
+        // A name saved without the suffix of the selected filter would be hidden from the
+        // Open dialog, which shows only files of that suffix at first.
+        dialog.setDefaultSuffix(SuffixOf(firstFilter));
         QObject::connect(
             &dialog, &QFileDialog::filterSelected, &dialog,
-            [&dialog, dataFilter](const QString& chosen) {
-                dialog.setDefaultSuffix(chosen == dataFilter ? QStringLiteral("dat") : QString());
-            });
+            [&dialog](const QString& chosen) { dialog.setDefaultSuffix(SuffixOf(chosen)); });
     }
     dialog.selectFile(QString());
     if (dialog.exec() != QDialog::Accepted) return {};

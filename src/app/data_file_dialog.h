@@ -8,10 +8,11 @@ namespace talvo {
 
 // The Open and Save dialog of data files.
 
-// Runs the dialog in `folder` with `filter` (the toolkit's form, the data file filter first)
-// and returns the chosen path, or an empty text when the user cancels. On Save, a name without
-// a suffix gets ".dat" while the data file filter is selected, before the dialog asks whether
-// to replace an existing file, so the question concerns the file that will be written.
+// Runs the dialog in `folder` with `filter` (the toolkit's form, the file type's own filter
+// first, e.g. "DAT文件(*.dat)") and returns the chosen path, or an empty text when the user
+// cancels. On Save, a name without a suffix gets the suffix of the selected filter (".dat"
+// under the data file filter, none under all files) before the dialog asks whether to replace
+// an existing file, so the question concerns the file that will be written.
 QString ChooseDataFile(QWidget* parent, bool save, const QString& folder, const QString& filter);
 
 // Where the dialogs start: the folder of the last data file chosen for Open or Save (kept
