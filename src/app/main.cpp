@@ -3,9 +3,9 @@
 #include <optional>
 
 #include "app/demo_radio.h"
-#include "ui/local_msgbox.h"
 #include "app/serial_link.h"
 #include "app/startup.h"
+#include "ui/local_msgbox.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -20,6 +20,9 @@ int main(int argc, char** argv) {
         QStringLiteral("demo"),
         QStringLiteral("Attach a virtual radio with a sample configuration as port 1."));
     parser.addOption(demo);
+    parser.addPositionalArgument(QStringLiteral("file"),
+                                 QStringLiteral("A data file (.dat) to open at start."),
+                                 QStringLiteral("[file]"));
     parser.process(app);
 
     // The virtual radio is started first: port 1 names it before the window looks up a port.
@@ -38,6 +41,9 @@ int main(int argc, char** argv) {
     talvo::Program program = talvo::StartProgram(talvo::CreateSystemSerialLink());
     if (radio) program.window->attachDemoRadio(1);
     program.window->show();
+    if (!parser.positionalArguments().isEmpty()) {
+        program.window->openPath(parser.positionalArguments().first());
+    }
     const int status = QApplication::exec();
     program = {};
     return status;
