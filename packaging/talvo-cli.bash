@@ -31,7 +31,7 @@ _talvo_cli() {
             _filedir pdf
             return
             ;;
-        --out | --backup)
+        --out | --backup | --into)
             _filedir dat
             return
             ;;
