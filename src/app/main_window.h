@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "app/relock_clicks.h"
+#include "link/port/port_diagnosis.h"
+#include "link/port/port_survey.h"
 #include "model/program_state.h"
 #include "model/status.h"
 
@@ -110,6 +112,14 @@ class MainWindow : public QMainWindow {
     // Attaches the built-in virtual radio as port `portNumber` for this run; the port number
     // remembered for the next run stays the one it was.
     void attachDemoRadio(int portNumber);
+    // Where the port list looks for devices, processes and rules (tests use a temporary folder).
+    void setPortSystem(const link::SystemRoots& roots) { portRoots_ = roots; }
+    // What each port number reaches now, as the port list last showed it.
+    const std::vector<link::PortEntry>& portSurvey() const { return portSurvey_; }
+    void refreshPortList();
+    // Why port `number` could not be opened (`status`) and how to fix it, in the program's
+    // language; empty for a number outside 1..16.
+    QString portFailureText(int number, Status status);
     // The path of the help file of the current language ("HB27.CHM" / "HB27E.CHM").
     QString helpFilePath() const;
 
@@ -132,6 +142,10 @@ class MainWindow : public QMainWindow {
     void onBandPopupOpening();
     void onBandSelected(int index);
     void onPortListChosen(int index);
+    // After a failed choice of `number`: the cause and its fix; offers the one USB cable when
+    // the number reaches nothing. Returns the number to open instead, or 0.
+    int explainPortFailure(int number, Status status);
+    link::PortDiagnosis diagnosePort(int number, Status status);
     void placeLists(LanguageFlagValue lang);
     void applyMainTexts(LanguageFlagValue lang);
     QString chooseFile(bool save);
@@ -158,6 +172,9 @@ class MainWindow : public QMainWindow {
     QHash<QString, QAction*> actions_;
     TransferController* transfer_ = nullptr;
     std::optional<int> portToStore_;
+    link::SystemRoots portRoots_;
+    std::vector<link::PortEntry> portSurvey_;
+    int portIndexShown_ = -1;  // the list's entry before it was dropped open
     FileChooser fileChooser_;
     Clock clock_;
 };
