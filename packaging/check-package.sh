@@ -26,7 +26,8 @@ appstreamcli validate --no-net packaging/org.talvo.talvo.metainfo.xml
 
 echo "== install"
 export DEBIAN_FRONTEND=noninteractive
-$SUDO apt-get -o DPkg::Lock::Timeout=600 install -y --no-install-recommends "$root/$deb" >/dev/null
+(cd build/package &&
+  $SUDO apt-get -o DPkg::Lock::Timeout=600 install -y --no-install-recommends ./talvo_*.deb >/dev/null)
 work=$(mktemp -d)
 cleanup() {
   rm -rf "$work"

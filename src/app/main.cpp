@@ -47,6 +47,8 @@ int main(int argc, char** argv) {
         return 0;
     }
     QApplication app(argc, argv);
+    // The desktop entry the window belongs to (its name and icon in the task switcher).
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.talvo.talvo"));
     QCommandLineParser parser;
     Describe(parser);
     parser.process(app);
