@@ -63,19 +63,17 @@ template <typename Start>
 std::optional<double> Transfer(talvo::link::TransferDriver& driver, Start start) {
     QEventLoop loop;
     bool ok = false;
-    const auto done = QObject::connect(&driver, &talvo::link::TransferDriver::finished, &loop, [&] {
-        ok = true;
-        loop.quit();
-    });
-    const auto failed = QObject::connect(&driver, &talvo::link::TransferDriver::failed, &loop,
-                                         [&] { loop.quit(); });
+    const auto done = QObject::connect(&driver, &talvo::link::TransferDriver::ended, &loop,
+                                       [&](const talvo::link::TransferOutcome& outcome) {
+                                           ok = outcome.ok();
+                                           loop.quit();
+                                       });
     const auto t0 = Clock::now();
     if (!start()) return std::nullopt;
     loop.exec();
     // The closing "E" has just been handed to the line; count its own time on the wire.
     const double elapsed = std::chrono::duration<double>(Clock::now() - t0).count() + kByteSeconds;
     QObject::disconnect(done);
-    QObject::disconnect(failed);
     if (!ok) return std::nullopt;
     return elapsed;
 }

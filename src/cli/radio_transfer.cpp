@@ -10,6 +10,7 @@
 
 #include "cli/command.h"
 #include "link/port/port_lookup.h"
+#include "link/port/read_backups.h"
 #include "link/port/serial_line.h"
 #include "link/port/transfer_driver.h"
 #include "link/protocol/port_names.h"
@@ -52,33 +53,59 @@ class ProgressBar {
     int last_ = -1;
 };
 
-using Starter = std::function<bool(link::TransferDriver&)>;
+}  // namespace
 
-Status RunTransfer(const QString& device, const char* label, const Starter& start) {
-    const auto app = EnsureApplication();
+struct Radio::Parts {
+    std::unique_ptr<QCoreApplication> app = EnsureApplication();
     link::SerialLine line;
-    if (const Status opened = line.open(device); opened != Status::Ok) return opened;
-    link::TransferDriver driver(line);
-    QEventLoop loop;
-    std::optional<Status> outcome;
-    ProgressBar bar(label);
-    QObject::connect(&driver, &link::TransferDriver::progress, &loop,
-                     [&bar](int, int done, int total) { bar.show(done, total); });
-    QObject::connect(&driver, &link::TransferDriver::finished, &loop, [&] {
-        bar.show(driver.session().blocksDone(), driver.session().blocksTotal());
-        outcome = Status::Ok;
-        loop.quit();
-    });
-    QObject::connect(&driver, &link::TransferDriver::failed, &loop, [&](Status reason) {
-        outcome = reason;
-        loop.quit();
-    });
-    if (!start(driver)) return Status::PortCannotOpen;
-    if (!outcome) loop.exec();
-    return outcome.value_or(Status::TimedOut);
+    link::TransferDriver driver{line};
+    std::optional<link::TransferOutcome> openFailure;
+};
+
+Radio::Radio(const QString& device) : parts_(std::make_unique<Parts>()) {
+    if (const Status opened = parts_->line.open(device); opened != Status::Ok)
+        parts_->openFailure =
+            link::TransferOutcome::PortError(opened, parts_->line.openError().toStdString());
 }
 
-}  // namespace
+Radio::~Radio() = default;
+
+link::TransferOutcome Radio::run(const char* label,
+                                 const std::function<bool(link::TransferDriver&)>& start) {
+    if (parts_->openFailure) return *parts_->openFailure;
+    link::TransferDriver& driver = parts_->driver;
+    QEventLoop loop;
+    std::optional<link::TransferOutcome> outcome;
+    ProgressBar bar(label);
+    const auto progress =
+        QObject::connect(&driver, &link::TransferDriver::progress, &loop,
+                         [&bar](int, int done, int total) { bar.show(done, total); });
+    const auto ended = QObject::connect(
+        &driver, &link::TransferDriver::ended, &loop, [&](const link::TransferOutcome& end) {
+            if (end.ok()) bar.show(driver.session().blocksDone(), driver.session().blocksTotal());
+            outcome = end;
+            loop.quit();
+        });
+    if (start(driver) && !outcome) loop.exec();
+    QObject::disconnect(progress);
+    QObject::disconnect(ended);
+    return outcome.value_or(link::TransferOutcome::PortError(Status::PortCannotOpen));
+}
+
+link::TransferOutcome Radio::read(ImageBytes& image, const char* label) {
+    ImageBytes scratch = image;
+    const link::TransferOutcome outcome =
+        run(label, [&scratch](link::TransferDriver& driver) { return driver.startRead(scratch); });
+    if (outcome.ok()) image = scratch;
+    return outcome;
+}
+
+link::TransferOutcome Radio::write(bool debugMode,
+                                   const std::function<const ImageBytes&()>& encodeAfterWakeUp) {
+    return run("Writing", [&](link::TransferDriver& driver) {
+        return driver.startWrite(debugMode, encodeAfterWakeUp);
+    });
+}
 
 std::optional<int> ParseRadioArguments(const char* command, const QStringList& args, int fileCount,
                                        const CommandOptions& extra, RadioArguments& out) {
@@ -113,28 +140,43 @@ std::optional<int> ParseRadioArguments(const char* command, const QStringList& a
     return std::nullopt;
 }
 
-Status ReadRadio(const QString& device, ImageBytes& image) {
-    ImageBytes scratch = image;
-    const Status status = RunTransfer(device, "Reading", [&scratch](link::TransferDriver& driver) {
-        return driver.startRead(scratch);
-    });
-    if (status == Status::Ok) image = scratch;
-    return status;
+link::TransferOutcome ReadRadio(const QString& device, ImageBytes& image) {
+    Radio radio(device);
+    return radio.read(image);
 }
 
-Status WriteRadio(const QString& device, bool debugMode,
-                  const std::function<const ImageBytes&()>& encodeAfterWakeUp) {
-    return RunTransfer(device, "Writing", [&](link::TransferDriver& driver) {
-        return driver.startWrite(debugMode, encodeAfterWakeUp);
-    });
+void KeepBackup(const ImageBytes& image, LanguageFlagValue lang) {
+    const auto app = EnsureApplication();
+    link::PruneBackups();
+    const link::SavedBackup saved = link::SaveBackup(image);
+    if (saved.status == Status::Ok) return;
+    std::fprintf(stderr, "talvo-cli: %s %s\n",
+                 lang == kChinese ? "警告：备份未保存。" : "warning: no backup was kept.",
+                 StatusMessage(saved.status, lang, saved.path.toStdString()).c_str());
 }
 
-int TransferExit(Status status, const QString& device, LanguageFlagValue lang) {
-    if (status == Status::Ok) return ExitOk;
-    std::string line = StatusMessage(status, lang, device.toStdString());
-    if (status == Status::RefusedByRadio) {
-        // A refusal is a communication error like any other; the line says both.
-        line = StatusMessage(Status::TimedOut, lang) + (lang == kChinese ? "" : " ") + line;
+int TransferExit(const link::TransferOutcome& outcome, const QString& device,
+                 LanguageFlagValue lang) {
+    using Kind = link::TransferOutcome::Kind;
+    std::string line;
+    switch (outcome.kind) {
+        case Kind::Success:
+            return ExitOk;
+        case Kind::TimedOut:
+            line = StatusMessage(Status::TimedOut, lang);
+            break;
+        case Kind::Refused:
+            // A refusal is a communication error like any other; the line says both.
+            line = StatusMessage(Status::TimedOut, lang) + (lang == kChinese ? "" : " ") +
+                   StatusMessage(Status::RefusedByRadio, lang);
+            break;
+        case Kind::Cancelled:
+            line = lang == kChinese ? "传输已取消。" : "The transfer was cancelled.";
+            break;
+        case Kind::PortError:
+            line = StatusMessage(outcome.reason, lang, device.toStdString());
+            if (!outcome.detail.empty()) line += " (" + outcome.detail + ")";
+            break;
     }
     std::fprintf(stderr, "talvo-cli: %s\n", line.c_str());
     return ExitCommunication;

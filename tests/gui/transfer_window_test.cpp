@@ -226,6 +226,8 @@ void TransferWindowTest::silentRadioTimesOutAndEditorsKeepTheirData() {
         QStringLiteral("Communication error, check the line and the serial connection selection!"));
     QCOMPARE(answerer().last().title, QStringLiteral("Mistake"));
     QCOMPARE(answerer().last().icon, QMessageBox::Critical);
+    QCOMPARE(w().transfer().lastOutcome().kind, link::TransferOutcome::Kind::TimedOut);
+    QCOMPARE(w().transfer().lastOutcome().step, 1);  // no answer to the wake-up
     // Twelve ticks of 50 ms without an answer.
     const qint64 waited = answerer().last().seenAtMs - progress.shownAtMs;
     QVERIFY2(waited >= 500 && waited < 3000, qPrintable(QString::number(waited)));
@@ -278,6 +280,7 @@ void TransferWindowTest::closingTheProgressWindowAbortsCleanly() {
     w().startRead();
     QCOMPARE(answerer().seen().size(), 2);  // the two questions, no error message
     QCOMPARE(answerer().last().title, QStringLiteral("Attention"));
+    QCOMPARE(w().transfer().lastOutcome().kind, link::TransferOutcome::Kind::Cancelled);
     QVERIFY(!w().transfer().active());
     QVERIFY(!w().writingWindow()->isVisible());
     QVERIFY(commandsEnabled());
