@@ -116,6 +116,9 @@ MainWindow::MainWindow(ProgramState& state, std::unique_ptr<SerialLink> port, QW
     connect(portList_, &QComboBox::activated, this, &MainWindow::onPortListChosen);
 
     transfer_ = new TransferController(*this, *port_);
+    action("MNCheckedWrite")->setChecked(transfer_->checkedWrite());
+    connect(action("MNCheckedWrite"), &QAction::toggled, transfer_,
+            &TransferController::setCheckedWrite);
 
     state_.PortNumber = LoadPortNumber();
     panel1_->setText(QStringLiteral("COM: %1").arg(state_.PortNumber));
@@ -180,6 +183,8 @@ void MainWindow::buildMenus() {
     addCommand(file, "MNPrint", {}, &MainWindow::printData)->setEnabled(false);
     file->addSeparator()->setObjectName("MNLine1");
     connect(addCommand(file, "MNQuit", {}, nullptr), &QAction::triggered, this, &QWidget::close);
+    file->addSeparator()->setObjectName("MNLineBackups");
+    addCommand(file, "MNBackups", {}, &MainWindow::showBackups);
 
     QMenu* edit = menu("MNEdit");
     connect(addCommand(edit, "MNModel", QKeySequence(Qt::CTRL | Qt::Key_M), nullptr),
@@ -199,6 +204,9 @@ void MainWindow::buildMenus() {
     addCommand(program, "MNRead", QKeySequence(Qt::CTRL | Qt::Key_R), &MainWindow::startRead);
     addCommand(program, "MNWrite", QKeySequence(Qt::CTRL | Qt::Key_W), &MainWindow::startWrite);
     addCommand(program, "MNCommPort", {}, &MainWindow::showPortList);
+    program->addSeparator()->setObjectName("MNLineChecked");
+    QAction* checked = addCommand(program, "MNCheckedWrite", {}, nullptr);
+    checked->setCheckable(true);
 
     QMenu* language = menu("MNLanguage");
     connect(addCommand(language, "MNChinese", {}, nullptr), &QAction::triggered, this,

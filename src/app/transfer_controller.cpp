@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QProgressBar>
 
+#include "app/checked_write_setting.h"
 #include "app/main_window.h"
 #include "app/serial_link.h"
 #include "app/writing_window.h"
@@ -15,11 +16,6 @@
 namespace talvo {
 namespace {
 
-constexpr TransferController::ProgressTexts kReading{
-    "正在读取……", "Reading……", "正在读频，请稍候。", "Data is reading, please wait a moment."};
-constexpr TransferController::ProgressTexts kWriting{
-    "正在写入……", "Writing……", "正在写频，请稍候。", "Data is writing, please wait a moment."};
-
 QString Pick(LanguageFlagValue lang, const char* zh, const char* en) {
     return QString::fromUtf8(lang == kChinese ? zh : en);
 }
@@ -27,7 +23,11 @@ QString Pick(LanguageFlagValue lang, const char* zh, const char* en) {
 }  // namespace
 
 TransferController::TransferController(MainWindow& window, SerialLink& port)
-    : QObject(&window), window_(window), port_(port), driver_(port) {
+    : QObject(&window),
+      window_(window),
+      port_(port),
+      driver_(port),
+      checkedWrite_(LoadCheckedWrite()) {
     timer1_.setInterval(link::Cooldown::kTickMs);
     connect(&timer1_, &QTimer::timeout, this, &TransferController::OnCooldownTick);
     connect(&driver_, &link::TransferDriver::progress, this, [this](int step, int, int) {
@@ -90,7 +90,7 @@ void TransferController::StartRead() {
     if (!preparePort()) return;
     ImageBytes image = state.RadioImage;
     const link::TransferOutcome outcome =
-        run(kReading, [&image](link::TransferDriver& d) { return d.startRead(image); });
+        run(kReadingTexts, [&image](link::TransferDriver& d) { return d.startRead(image); });
     if (!outcome.ok()) {
         reportFailure(outcome);
         return;
@@ -104,13 +104,17 @@ void TransferController::StartRead() {
 
 void TransferController::StartWrite() {
     if (active() || running_) return;
-    plainWrite();
+    if (checkedWrite_) {
+        checkedWriteFlow();
+    } else {
+        plainWrite();
+    }
 }
 
 void TransferController::plainWrite() {
     ProgramState& state = window_.state();
     if (!preparePort()) return;
-    const link::TransferOutcome outcome = run(kWriting, [&state](link::TransferDriver& d) {
+    const link::TransferOutcome outcome = run(kWritingTexts, [&state](link::TransferDriver& d) {
         return d.startWrite(state.hidden.DebugMode(), [&state]() -> const ImageBytes& {
             EncodeImage(state);
             return state.EncodedImage;
@@ -178,6 +182,11 @@ void TransferController::onProgressCloseRequested() {
                                    "The transfer with the radio is running. Stop it?",
                                    kStyleQuestion, "注意", "Attention", window_.writingWindow());
     if (answer == IdOk) abortByUser();
+}
+
+void TransferController::setCheckedWrite(bool on) {
+    checkedWrite_ = on;
+    SaveCheckedWrite(on);
 }
 
 void TransferController::abortByUser() {

@@ -37,8 +37,9 @@ class TransferController : public QObject {
     void abortByUser();
 
     // Write reads the radio first, shows the changes, writes, reads back and compares.
+    // The choice is remembered for the next run.
     bool checkedWrite() const { return checkedWrite_; }
-    void setCheckedWrite(bool on) { checkedWrite_ = on; }
+    void setCheckedWrite(bool on);
 
     // The texts of the progress window for one transfer.
     struct ProgressTexts {
@@ -48,9 +49,17 @@ class TransferController : public QObject {
         const char* enLabel;
     };
     using Starter = std::function<bool(link::TransferDriver&)>;
+    static constexpr ProgressTexts kReadingTexts{"正在读取……", "Reading……", "正在读频，请稍候。",
+                                                 "Data is reading, please wait a moment."};
+    static constexpr ProgressTexts kWritingTexts{"正在写入……", "Writing……", "正在写频，请稍候。",
+                                                 "Data is writing, please wait a moment."};
 
   private:
     void plainWrite();
+    // checked_write.cpp: read and back up, show the changes, write, read back and compare.
+    void checkedWriteFlow();
+    // Writes the backup's bytes as they are, reads back and compares; asks again on failure.
+    void offerRestore(const QString& backup, bool debugMode, const QString& problem);
     // Opens the port when needed; false (after the message) when it cannot be opened.
     bool preparePort();
     // Runs one transfer with the progress window shown; returns how it ended.

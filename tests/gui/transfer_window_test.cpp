@@ -173,6 +173,7 @@ void TransferWindowTest::readInChinese() {
 
 void TransferWindowTest::writeLeavesTheEncodedImageInTheRadio() {
     start({"--save-raw", path("raw.bin")});
+    w().action("MNCheckedWrite")->setChecked(false);  // the plain write
     state().channels.FreqText[0][4] = state().channels.FreqText[1][4] = "438.50000";
     state().powerGrades = {9, 9, 9, 9, 9, 9};
     ProgressSeen progress;
@@ -198,6 +199,7 @@ void TransferWindowTest::writeLeavesTheEncodedImageInTheRadio() {
 
 void TransferWindowTest::writeInDebugModeSendsTheCalibrationBlocks() {
     start({"--save-raw", path("raw.bin")});
+    w().action("MNCheckedWrite")->setChecked(false);  // the plain write
     state().hidden.debug.unlocked = true;
     state().powerGrades = {11, 22, 33, 44, 55, 66};
     answerer().answerId(1);
@@ -248,6 +250,7 @@ void TransferWindowTest::radioThatStopsMidwayTimesOut() {
 void TransferWindowTest::writeRefusedByTheRadioIsAFailure() {
     // Block 130 lies in the name area, where the radio's answer decides at once.
     start({"--nak-block", "130"});
+    w().action("MNCheckedWrite")->setChecked(false);  // the plain write
     answerer().answerId(1);
     w().startWrite();
     QCOMPARE(answerer().seen().size(), 1);
