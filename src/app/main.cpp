@@ -3,9 +3,9 @@
 #include <optional>
 
 #include "app/demo_radio.h"
+#include "ui/local_msgbox.h"
 #include "app/serial_link.h"
 #include "app/startup.h"
-#include "ui/local_msgbox.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

@@ -15,8 +15,8 @@
 #include "app/about_window.h"
 #include "app/app_paths.h"
 #include "app/band_combo.h"
+#include "ui/local_msgbox.h"
 #include "app/main_window.h"
-#include "app/print_preview_window.h"
 #include "app/serial_link.h"
 #include "app/settings_store.h"
 #include "app/transfer_controller.h"
@@ -27,7 +27,7 @@
 #include "editors/options/options_window.h"
 #include "image/data_file.h"
 #include "model/status.h"
-#include "ui/local_msgbox.h"
+#include "app/print_preview_window.h"
 
 namespace talvo {
 

@@ -7,9 +7,9 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include "ui/local_msgbox.h"
 #include "print/print_content.h"
 #include "print/print_renderer.h"
-#include "ui/local_msgbox.h"
 
 namespace talvo {
 namespace {
