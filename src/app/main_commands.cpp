@@ -2,6 +2,7 @@
 // help, About, the hidden modes' relock and the close question.
 #include <QAbstractItemView>
 #include <QAction>
+#include <QCoreApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDesktopServices>
@@ -10,6 +11,7 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QTimer>
 #include <QUrl>
 
 #include "app/about_window.h"
@@ -17,6 +19,7 @@
 #include "app/band_combo.h"
 #include "ui/local_msgbox.h"
 #include "app/main_window.h"
+#include "app/port_list.h"
 #include "app/serial_link.h"
 #include "app/settings_store.h"
 #include "app/transfer_controller.h"
@@ -26,6 +29,7 @@
 #include "editors/fm/fm_window.h"
 #include "editors/options/options_window.h"
 #include "image/data_file.h"
+#include "link/port/port_diagnosis.h"
 #include "model/status.h"
 #include "app/print_preview_window.h"
 
@@ -116,40 +120,91 @@ void MainWindow::saveDataFile() {
     if (status != Status::Ok) reportFileFailure(status, path);
 }
 
+void MainWindow::refreshPortList() {
+    const auto env = [](const std::string& name) {
+        const QByteArray value = qgetenv(name.c_str());
+        return value.isEmpty() ? std::nullopt : std::optional<std::string>(value.toStdString());
+    };
+    portSurvey_ = link::SurveyPorts(portRoots_, link::CurrentUser(), env,
+                                    static_cast<int>(QCoreApplication::applicationPid()));
+    ShowPortSurvey(portList_, portSurvey_, state_.LanguageFlag);
+}
+
 void MainWindow::showPortList() {
+    refreshPortList();
+    portIndexShown_ = portList_->currentIndex();
     portList_->show();
     portList_->raise();
     portList_->setFocus(Qt::OtherFocusReason);
     portList_->showPopup();
 }
 
+link::PortDiagnosis MainWindow::diagnosePort(int number, Status status) {
+    refreshPortList();
+    return link::DiagnosePort(portSurvey_.at(static_cast<std::size_t>(number - 1)), status,
+                              portRoots_, link::CurrentUser(),
+                              static_cast<int>(QCoreApplication::applicationPid()));
+}
+
+QString MainWindow::portFailureText(int number, Status status) {
+    if (number < 1 || number > 16) return {};
+    return QString::fromStdString(link::DiagnosisText(diagnosePort(number, status),
+                                                      state_.LanguageFlag));
+}
+
+int MainWindow::explainPortFailure(int number, Status status) {
+    const LanguageFlagValue lang = state_.LanguageFlag;
+    const QString entry = QString::number(number);
+    QString text = lang == kChinese
+                       ? QStringLiteral("串行端口") + entry +
+                             QStringLiteral("无效或已被其它程序使用，请选择其他串口或关闭其程序.")
+                       : QStringLiteral("Serial port") + entry +
+                             QStringLiteral(
+                                 "Invalid or has already been used by other "
+                                 "procedures, please choose other bunches of "
+                                 "mouths or close its procedure.");
+    const link::PortDiagnosis diagnosis = diagnosePort(number, status);
+    text += QStringLiteral("\n\n") + QString::fromStdString(link::DiagnosisText(diagnosis, lang));
+    if (status == Status::PermissionDenied && diagnosis.port.access != link::PortAccess::NoPermission) {
+        // Say how to get the permission the system refused.
+        text += QStringLiteral("\n") +
+                QString::fromStdString(StatusMessage(status, lang, entry.toStdString()));
+    }
+    const QString title = lang == kChinese ? QStringLiteral("错误") : QStringLiteral("Mistake");
+    if (diagnosis.cable && diagnosis.cable->number != number) {
+        const QString cable = QString::number(diagnosis.cable->number);
+        text += lang == kChinese ? QStringLiteral("\n\n改用端口%1吗？").arg(cable)
+                                 : QStringLiteral("\n\nUse port %1 instead?").arg(cable);
+        if (LocalMsgBox(lang, text, StyleYesNo | StyleIconQuestion, title, channel_) == IdYes)
+            return diagnosis.cable->number;
+        return 0;
+    }
+    LocalMsgBox(lang, text, StyleIconWarning, title, channel_);
+    return 0;
+}
+
 void MainWindow::onPortListChosen(int index) {
-    if (index >= 0) {
-        const QString entry = portList_->itemText(index);
-        const int number = entry.toInt();
-        const Status status = port_->open(number);
+    if (index == kPortRefreshItem) {
+        // Refresh: look again and drop the list open once more, the entry as it was.
+        portList_->setCurrentIndex(portIndexShown_);
+        QTimer::singleShot(0, this, [this] {
+            if (portList_->isVisible()) showPortList();
+        });
+        return;
+    }
+    if (index >= 0 && index < 16) {
+        int number = index + 1;
+        Status status = port_->open(number);
+        if (!port_->isOpen()) {
+            if (const int instead = explainPortFailure(number, status); instead > 0) {
+                number = instead;
+                status = port_->open(number);
+            }
+        }
         if (port_->isOpen()) {
             state_.PortNumber = number;
+            portList_->setCurrentIndex(number - 1);
         } else {
-            QString text =
-                state_.LanguageFlag == kChinese
-                    ? QStringLiteral("串行端口") + entry +
-                          QStringLiteral("无效或已被其它程序使用，请选择其他串口或关闭其程序.")
-                    : QStringLiteral("Serial port") + entry +
-                          QStringLiteral(
-                              "Invalid or has already been used by other "
-                              "procedures, please choose other bunches of "
-                              "mouths or close its procedure.");
-            if (status == Status::PermissionDenied) {
-                // Say how to get the permission the system refused.
-                text +=
-                    QStringLiteral("\n\n") + QString::fromStdString(StatusMessage(
-                                                 status, state_.LanguageFlag, entry.toStdString()));
-            }
-            LocalMsgBox(state_.LanguageFlag, text, StyleIconWarning,
-                        state_.LanguageFlag == kChinese ? QStringLiteral("错误")
-                                                        : QStringLiteral("Mistake"),
-                        channel_);
             portList_->setCurrentIndex(-1);
         }
     }

@@ -21,6 +21,7 @@
 #include "app/file_filter.h"
 #include "app/hiding_sub_window.h"
 #include "app/main_texts.h"
+#include "app/port_list.h"
 #include "app/serial_link.h"
 #include "app/settings_store.h"
 #include "app/transfer_controller.h"
@@ -111,8 +112,7 @@ MainWindow::MainWindow(ProgramState& state, std::unique_ptr<SerialLink> port, QW
     about_->setWindowIcon(channel_->windowIcon());
     connect(options_, &OptionsWindow::hiddenModeEffect, this, &MainWindow::applyHiddenModeEffect);
 
-    for (int n = 1; n <= 16; ++n) portList_->addItem(QString::number(n));
-    portList_->setCurrentIndex(-1);
+    SetUpPortList(portList_);
     connect(portList_, &QComboBox::activated, this, &MainWindow::onPortListChosen);
 
     transfer_ = new TransferController(*this, *port_);
@@ -183,6 +183,7 @@ void MainWindow::buildMenus() {
     addCommand(file, "MNPrint", {}, &MainWindow::printData)->setEnabled(false);
     file->addSeparator()->setObjectName("MNLine1");
     connect(addCommand(file, "MNQuit", {}, nullptr), &QAction::triggered, this, &QWidget::close);
+    addExchangeCommands(file);
     file->addSeparator()->setObjectName("MNLineBackups");
     addCommand(file, "MNBackups", {}, &MainWindow::showBackups);
 

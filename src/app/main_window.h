@@ -6,14 +6,18 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "app/relock_clicks.h"
+#include "link/port/port_diagnosis.h"
+#include "link/port/port_survey.h"
 #include "model/program_state.h"
 #include "model/status.h"
 
 class QAction;
 class QComboBox;
 class QLabel;
+class QMenu;
 class QMdiArea;
 class QToolBar;
 
@@ -89,6 +93,10 @@ class MainWindow : public QMainWindow {
     void showAbout();
     // The printout in a modal print-preview window; printing on paper starts from there.
     void printData();
+    // Channel CSV import (with its preview) and export, and the printout as a PDF file.
+    void importChannelsCsv();
+    void exportChannelsCsv();
+    void exportPrintoutPdf();
     void showHelp();
     void startRead();
     void startWrite();
@@ -106,6 +114,14 @@ class MainWindow : public QMainWindow {
     // Attaches the built-in virtual radio as port `portNumber` for this run; the port number
     // remembered for the next run stays the one it was.
     void attachDemoRadio(int portNumber);
+    // Where the port list looks for devices, processes and rules (tests use a temporary folder).
+    void setPortSystem(const link::SystemRoots& roots) { portRoots_ = roots; }
+    // What each port number reaches now, as the port list last showed it.
+    const std::vector<link::PortEntry>& portSurvey() const { return portSurvey_; }
+    void refreshPortList();
+    // Why port `number` could not be opened (`status`) and how to fix it, in the program's
+    // language; empty for a number outside 1..16.
+    QString portFailureText(int number, Status status);
     // The path of the help file of the current language ("HB27.CHM" / "HB27E.CHM").
     QString helpFilePath() const;
 
@@ -116,6 +132,10 @@ class MainWindow : public QMainWindow {
   private:
     void reportFileFailure(Status status, const QString& path);
     void buildMenus();
+    void addExchangeCommands(QMenu* file);
+    void applyExchangeTexts(LanguageFlagValue lang);
+    // Puts `channels` of `result` into the program's channels and shows them.
+    void storeImportedChannels(const ChannelStores& result, const std::vector<int>& channels);
     void buildToolBar();
     void buildListBar();
     QAction* addCommand(QMenu* menu, const char* name, const QKeySequence& key,
@@ -124,6 +144,10 @@ class MainWindow : public QMainWindow {
     void onBandPopupOpening();
     void onBandSelected(int index);
     void onPortListChosen(int index);
+    // After a failed choice of `number`: the cause and its fix; offers the one USB cable when
+    // the number reaches nothing. Returns the number to open instead, or 0.
+    int explainPortFailure(int number, Status status);
+    link::PortDiagnosis diagnosePort(int number, Status status);
     void placeLists(LanguageFlagValue lang);
     void applyMainTexts(LanguageFlagValue lang);
     QString chooseFile(bool save);
@@ -150,6 +174,9 @@ class MainWindow : public QMainWindow {
     QHash<QString, QAction*> actions_;
     TransferController* transfer_ = nullptr;
     std::optional<int> portToStore_;
+    link::SystemRoots portRoots_;
+    std::vector<link::PortEntry> portSurvey_;
+    int portIndexShown_ = -1;  // the list's entry before it was dropped open
     FileChooser fileChooser_;
     Clock clock_;
 };

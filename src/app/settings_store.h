@@ -25,8 +25,8 @@ LanguageFlagValue LanguageFlagFromText(const QString& text);
 
 // The per-user store file of the language value.
 QString LanguageStorePath();
-// The parameter file: beside the program when that folder can be written, else in the user's
-// configuration folder.
+// The parameter file: beside the program when that folder can be written and is not a system
+// folder (an installed program in /usr/bin), else in the user's configuration folder.
 QString ParameterFilePath();
 
 // Byte 0 of the parameter file (0 for an empty, new or unreadable file). A missing file is

@@ -45,13 +45,18 @@ TransferController::TransferController(MainWindow& window, SerialLink& port)
 
 bool TransferController::preparePort() {
     ProgramState& state = window_.state();
+    Status opened = Status::Ok;
     if (!port_.isOpen()) {
         port_.close();
-        port_.open(state.PortNumber);
+        opened = port_.open(state.PortNumber);
     }
     if (!port_.isOpen()) {
-        LocalMsgBox(state.LanguageFlag, "串行端口无效", "The serial port is invalid", StyleOk, "",
-                    "", window_.channelWindow());
+        // The fixed message, then why the port cannot be used and how to fix it.
+        const QString why = window_.portFailureText(state.PortNumber, opened);
+        LocalMsgBox(state.LanguageFlag,
+                    Pick(state.LanguageFlag, "串行端口无效", "The serial port is invalid") +
+                        (why.isEmpty() ? QString() : QStringLiteral("\n\n") + why),
+                    StyleOk, QString(), window_.channelWindow());
         return false;
     }
     if (window_.channelWindow()->frequencyEditorVisible()) {
