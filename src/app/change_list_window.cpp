@@ -42,7 +42,7 @@ ChangeListWindow::ChangeListWindow(LanguageFlagValue lang,
         list_->addItem(QString::fromStdString(line));
 
     auto* buttons = new QDialogButtonBox(this);
-    write_ = buttons->addButton(Pick(lang, "写频", "Write"), QDialogButtonBox::AcceptRole);
+    write_ = buttons->addButton(Pick(lang, "写频(&W)", "&Write"), QDialogButtonBox::AcceptRole);
     write_->setObjectName(QStringLiteral("WriteButton"));
     cancel_ = buttons->addButton(Pick(lang, "取消", "Cancel"), QDialogButtonBox::RejectRole);
     cancel_->setObjectName(QStringLiteral("CancelButton"));
