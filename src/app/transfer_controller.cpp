@@ -8,7 +8,6 @@
 #include "app/serial_link.h"
 #include "app/writing_window.h"
 #include "editors/channels/channel_table_window.h"
-#include "image/decode.h"
 #include "image/encode.h"
 #include "link/port/read_backups.h"
 #include "ui/local_msgbox.h"
@@ -100,9 +99,9 @@ void TransferController::StartRead() {
         reportFailure(outcome);
         return;
     }
+    // The read becomes one undoable step of the document.
     state.RadioImage = image;
-    DecodeImage(state);
-    window_.showDecodedModel();
+    window_.loadReadResult();
     storeBackup(image);
     reportSuccess(Pick(state.LanguageFlag, "读频成功！", "Reading Frequency Successful!"));
 }
@@ -129,6 +128,7 @@ void TransferController::plainWrite() {
         reportFailure(outcome);
         return;
     }
+    window_.markWritten();  // the radio holds what the document holds
     reportSuccess(Pick(state.LanguageFlag, "写频成功！", "Writing Frequency Successful!"));
 }
 
