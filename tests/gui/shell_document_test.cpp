@@ -135,8 +135,12 @@ class ShellDocumentTest : public QObject {
         w().showEditor(w().optionsWindow());
         QLineEdit* display = w().optionsWindow()->text(TextId::DisplayCharacter);
         display->setFocus();
+        const int stepsBeforeTyping = w().document().undoStack().count();
         QTest::keyClicks(display, "HELLO");
         QTest::keyClick(display, Qt::Key_Tab);
+        // The keys typed into one field are one step.
+        QCOMPARE(w().document().undoStack().count(), stepsBeforeTyping + 1);
+        QVERIFY(w().action("MNUndo")->text().startsWith("Undo Optional features: "));
         w().optionsWindow()->list(ListId::Beep)->setCurrentIndex(0);
 
         // One drag of a slider, many moves: one step.
