@@ -342,6 +342,7 @@ void TransferWindowTest::readOverUnsavedEditsIsOneUndoableStep() {
     QTRY_VERIFY_WITH_TIMEOUT(commandsEnabled(), 5000);
     doc.changeChannels(ChannelEditLabel(2, kColName), {2},
                        [](ChannelStores& s) { CommitName(s, 2, "AGAIN"); });
+    w().action("MNCheckedWrite")->setChecked(false);  // the plain write
     answerer().answerId(IdOk);
     w().action("MNWrite")->trigger();
     QVERIFY(answerer().waitAllAnswered());
