@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QMdiArea>
+#include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QStyle>
@@ -101,6 +102,13 @@ MainWindow::MainWindow(ProgramState& state, std::unique_ptr<SerialLink> port, QW
 
     channel_ = new ChannelTableWindow(state_);
     addEditor(channel_)->showEditor();
+    // The channel operations follow the Edit menu's own entries.
+    if (auto* edit = findChild<QMenu*>(QStringLiteral("MNEdit"))) {
+        edit->addSeparator()->setObjectName(QStringLiteral("MNChannelLine"));
+        channel_->channelActions().addTo(edit);
+    }
+    // The keyboard starts in the channel grid.
+    channel_->setFocus(Qt::OtherFocusReason);
     dtmf_ = new DtmfWindow(state_);
     options_ = new OptionsWindow(state_);
     debug_ = new DebugWindow(state_);
@@ -267,6 +275,10 @@ void MainWindow::showEditor(EditorWindow* editor) {
     frame->move(pos);
     frame->raise();
     mdi_->setActiveSubWindow(frame);
+    // A window that names where its keyboard goes (the channel grid) gets it when shown.
+    if (editor->focusProxy() && !editor->isAncestorOf(QApplication::focusWidget())) {
+        editor->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 void MainWindow::setTransferCommandsEnabled(bool enabled) {

@@ -93,29 +93,32 @@ void CommitName(ChannelStores& stores, int channel, std::string_view text) {
 }
 
 void RefreshChannelGrid(ChannelStores& stores, LanguageFlagValue lang) {
-    for (int ch = 1; ch <= kChannelCount; ++ch) {
-        const std::size_t i = Slot(ch);
-        if (stores.isFree(ch)) {
-            // A free channel can still carry a name read from the radio; a language switch
-            // must not drop it from what the next save or write sends.
-            std::string name = stores.ChannelName[i];
-            std::string nameCell = stores.cell(ch, kColName);
-            ClearNO(stores, ch);
-            stores.ChannelName[i] = std::move(name);
-            stores.cell(ch, kColName) = std::move(nameCell);
-            continue;
+    for (int ch = 1; ch <= kChannelCount; ++ch) RefreshChannelRow(stores, ch, lang);
+}
+
+void RefreshChannelRow(ChannelStores& stores, int ch, LanguageFlagValue lang) {
+    if (!ValidChannel(ch)) return;
+    const std::size_t i = Slot(ch);
+    if (stores.isFree(ch)) {
+        // A free channel can still carry a name read from the radio; a language switch
+        // must not drop it from what the next save or write sends.
+        std::string name = stores.ChannelName[i];
+        std::string nameCell = stores.cell(ch, kColName);
+        ClearNO(stores, ch);
+        stores.ChannelName[i] = std::move(name);
+        stores.cell(ch, kColName) = std::move(nameCell);
+        return;
+    }
+    stores.cell(ch, kColRxFreq) = stores.FreqText[0][i];
+    stores.cell(ch, kColTxFreq) = stores.FreqText[1][i];
+    for (int col : {kColQtDqtDec, kColQtDqtEnc}) {
+        if (stores.OptionIndex[static_cast<std::size_t>(col - kColQtDqtDec)][i] == 0) {
+            stores.cell(ch, col) = ToneOffText().pick(lang);
         }
-        stores.cell(ch, kColRxFreq) = stores.FreqText[0][i];
-        stores.cell(ch, kColTxFreq) = stores.FreqText[1][i];
-        for (int col : {kColQtDqtDec, kColQtDqtEnc}) {
-            if (stores.OptionIndex[static_cast<std::size_t>(col - kColQtDqtDec)][i] == 0) {
-                stores.cell(ch, col) = ToneOffText().pick(lang);
-            }
-        }
-        for (int col = kColPower; col <= kColTxProhibit; ++col) {
-            const int index = stores.OptionIndex[static_cast<std::size_t>(col - kColQtDqtDec)][i];
-            stores.cell(ch, col) = ChannelColumnEntry(col, index, lang);
-        }
+    }
+    for (int col = kColPower; col <= kColTxProhibit; ++col) {
+        const int index = stores.OptionIndex[static_cast<std::size_t>(col - kColQtDqtDec)][i];
+        stores.cell(ch, col) = ChannelColumnEntry(col, index, lang);
     }
 }
 

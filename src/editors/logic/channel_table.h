@@ -48,6 +48,8 @@ void CommitName(ChannelStores& stores, int channel, std::string_view text);
 // Re-renders every row from the stores in `lang`: words of the list columns follow the
 // language, tone names, frequencies and names stay.
 void RefreshChannelGrid(ChannelStores& stores, LanguageFlagValue lang);
+// The same for one channel (1..128).
+void RefreshChannelRow(ChannelStores& stores, int channel, LanguageFlagValue lang);
 
 // New: every channel emptied.
 void StartForm(ChannelStores& stores);
