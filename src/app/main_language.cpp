@@ -40,6 +40,7 @@ void MainWindow::applyMainTexts(LanguageFlagValue lang) {
                 break;
         }
     }
+    applyExchangeTexts(lang);
     placeLists(lang);
 }
 

@@ -188,6 +188,7 @@ void MainWindow::buildMenus() {
     addCommand(file, "MNPrint", {}, &MainWindow::printData)->setEnabled(false);
     file->addSeparator()->setObjectName("MNLine1");
     connect(addCommand(file, "MNQuit", {}, nullptr), &QAction::triggered, this, &QWidget::close);
+    addExchangeCommands(file);
 
     QMenu* edit = menu("MNEdit");
     connect(addCommand(edit, "MNModel", QKeySequence(Qt::CTRL | Qt::Key_M), nullptr),

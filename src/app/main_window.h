@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "app/relock_clicks.h"
 #include "model/program_state.h"
@@ -14,6 +15,7 @@
 class QAction;
 class QComboBox;
 class QLabel;
+class QMenu;
 class QMdiArea;
 class QToolBar;
 
@@ -89,6 +91,10 @@ class MainWindow : public QMainWindow {
     void showAbout();
     // The printout in a modal print-preview window; printing on paper starts from there.
     void printData();
+    // Channel CSV import (with its preview) and export, and the printout as a PDF file.
+    void importChannelsCsv();
+    void exportChannelsCsv();
+    void exportPrintoutPdf();
     void showHelp();
     void startRead();
     void startWrite();
@@ -114,6 +120,10 @@ class MainWindow : public QMainWindow {
   private:
     void reportFileFailure(Status status, const QString& path);
     void buildMenus();
+    void addExchangeCommands(QMenu* file);
+    void applyExchangeTexts(LanguageFlagValue lang);
+    // Puts `channels` of `result` into the program's channels and shows them.
+    void storeImportedChannels(const ChannelStores& result, const std::vector<int>& channels);
     void buildToolBar();
     void buildListBar();
     QAction* addCommand(QMenu* menu, const char* name, const QKeySequence& key,

@@ -15,6 +15,8 @@ struct DtmfSettings {
     int DtmfRate = 0;
     int FirstDigitalDelay = 6;
     int GroupCallCode = 0;
+
+    bool operator==(const DtmfSettings&) const = default;
 };
 
 // Puts the DTMF defaults back; AniEndCode keeps its text.

@@ -17,6 +17,8 @@ struct FmChannels {
     std::int16_t PresentChannel = 0;
     int DisplayMode = 0;  // index in the display-mode list
     int StepFrequency = 0;  // index in the step list
+
+    bool operator==(const FmChannels&) const = default;
 };
 
 // The FM window's working copy. The encoder looks at `gridCell` only to decide whether a
@@ -27,6 +29,8 @@ struct FmWindowFields {
     std::string presentChannelText = "0";
     int displayMode = 0;
     int stepFrequency = 0;
+
+    bool operator==(const FmWindowFields&) const = default;
 };
 
 // List texts of the FM window.

@@ -141,6 +141,8 @@ struct OptionalFeatures {
     bool& operator[](CheckId id) { return check[static_cast<std::size_t>(id)]; }
     bool operator[](CheckId id) const { return check[static_cast<std::size_t>(id)]; }
 
+    bool operator==(const OptionalFeatures&) const = default;
+
     // The text the field displays in `lang`: the entry text, or the typed text at index -1.
     std::string displayed(ListId id, LanguageFlagValue lang) const;
 };

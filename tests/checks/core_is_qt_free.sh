@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
-# The core (model, image, protocol, editor rules) must build without Qt: no Qt header may be
+# The core (model, image, protocol, editor rules, channel exchange) must build without Qt: no Qt header may be
 # included there.
 set -euo pipefail
 root="$1"
 hits=$(grep -rn -E '#include\s*[<"]Q' "$root/src/model" "$root/src/image" \
-       "$root/src/link/protocol" "$root/src/editors/logic" || true)
+       "$root/src/link/protocol" "$root/src/editors/logic" "$root/src/exchange" || true)
 if [ -n "$hits" ]; then
   echo "Qt headers included in the Qt-free core:"
   echo "$hits"

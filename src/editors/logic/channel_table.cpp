@@ -92,10 +92,6 @@ void CommitName(ChannelStores& stores, int channel, std::string_view text) {
     stores.cell(channel, kColName) = stores.ChannelName[Slot(channel)];
 }
 
-void RefreshChannelGrid(ChannelStores& stores, LanguageFlagValue lang) {
-    for (int ch = 1; ch <= kChannelCount; ++ch) RefreshChannelRow(stores, ch, lang);
-}
-
 void RefreshChannelRow(ChannelStores& stores, int ch, LanguageFlagValue lang) {
     if (!ValidChannel(ch)) return;
     const std::size_t i = Slot(ch);
@@ -120,6 +116,10 @@ void RefreshChannelRow(ChannelStores& stores, int ch, LanguageFlagValue lang) {
         const int index = stores.OptionIndex[static_cast<std::size_t>(col - kColQtDqtDec)][i];
         stores.cell(ch, col) = ChannelColumnEntry(col, index, lang);
     }
+}
+
+void RefreshChannelGrid(ChannelStores& stores, LanguageFlagValue lang) {
+    for (int ch = 1; ch <= kChannelCount; ++ch) RefreshChannelRow(stores, ch, lang);
 }
 
 void StartForm(ChannelStores& stores) {

@@ -1,0 +1,188 @@
+#include "app/csv_import_dialog.h"
+
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "exchange/decimal_text.h"
+
+namespace talvo {
+namespace {
+
+struct Text {
+    const char* zh;
+    const char* en;
+};
+constexpr Text kTitle{"导入频道（CSV）", "Import Channels (CSV)"};
+constexpr Text kPlacement{"放置方式", "Placement"};
+constexpr Text kByLocation{"按 Location 列放入同号频道", "By Location: row n becomes channel n"};
+constexpr Text kIntoFree{"按文件顺序放入空闲频道，起始频道：",
+                         "In file order into the free channels from channel:"};
+constexpr Text kImport{"导入", "Import"};
+constexpr Text kCancel{"取消", "Cancel"};
+constexpr Text kColumns[] = {{"行", "Line"},         {"结果", "Result"}, {"频道", "Channel"},
+                             {"接收频率", "RX MHz"}, {"名称", "Name"},   {"将覆盖", "Replaces"},
+                             {"说明", "Details"}};
+constexpr Text kFates[] = {
+    {"导入", "imported"}, {"调整后导入", "adjusted"}, {"拒绝", "refused"}, {"跳过", "skipped"}};
+
+QString Pick(const Text& t, LanguageFlagValue lang) {
+    return QString::fromUtf8(lang == kChinese ? t.zh : t.en);
+}
+
+QString FromName(const std::string& name) {
+    // One byte per character, as the radio holds it.
+    return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+}  // namespace
+
+CsvImportDialog::CsvImportDialog(ChannelTable table, const ChannelStores& target,
+                                 const BandState& band, LanguageFlagValue lang,
+                                 const QString& fileName, QWidget* parent)
+    : QDialog(parent),
+      table_(std::move(table)),
+      target_(target),
+      band_(band),
+      lang_(lang),
+      fileName_(fileName) {
+    setObjectName("CsvImportDialog");
+    setWindowTitle(Pick(kTitle, lang));
+    auto* layout = new QVBoxLayout(this);
+
+    auto* placement = new QHBoxLayout;
+    placement->addWidget(new QLabel(Pick(kPlacement, lang) + QStringLiteral(":"), this));
+    byLocation_ = new QRadioButton(Pick(kByLocation, lang), this);
+    byLocation_->setObjectName("placeByLocation");
+    byLocation_->setChecked(true);
+    intoFree_ = new QRadioButton(Pick(kIntoFree, lang), this);
+    intoFree_->setObjectName("placeIntoFree");
+    firstChannel_ = new QSpinBox(this);
+    firstChannel_->setObjectName("firstChannel");
+    firstChannel_->setRange(1, kChannelCount);
+    firstChannel_->setEnabled(false);
+    placement->addWidget(byLocation_);
+    placement->addSpacing(12);
+    placement->addWidget(intoFree_);
+    placement->addWidget(firstChannel_);
+    placement->addStretch(1);
+    layout->addLayout(placement);
+
+    summary_ = new QLabel(this);
+    summary_->setObjectName("summary");
+    summary_->setWordWrap(true);
+    layout->addWidget(summary_);
+
+    rows_ = new QTableWidget(this);
+    rows_->setObjectName("rows");
+    rows_->setColumnCount(static_cast<int>(std::size(kColumns)));
+    QStringList headers;
+    for (const Text& t : kColumns) headers << Pick(t, lang);
+    rows_->setHorizontalHeaderLabels(headers);
+    rows_->verticalHeader()->hide();
+    rows_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    rows_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    rows_->horizontalHeader()->setStretchLastSection(true);
+    layout->addWidget(rows_, 1);
+
+    auto* buttons = new QDialogButtonBox(this);
+    import_ = buttons->addButton(Pick(kImport, lang), QDialogButtonBox::AcceptRole);
+    import_->setObjectName("importButton");
+    QPushButton* cancel = buttons->addButton(Pick(kCancel, lang), QDialogButtonBox::RejectRole);
+    cancel->setObjectName("cancelButton");
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(buttons);
+
+    connect(intoFree_, &QRadioButton::toggled, this, [this](bool on) {
+        firstChannel_->setEnabled(on);
+        replan();
+    });
+    connect(firstChannel_, &QSpinBox::valueChanged, this, [this] { replan(); });
+    resize(900, 520);
+    replan();
+}
+
+void CsvImportDialog::replan() {
+    ImportRequest request;
+    request.lang = lang_;
+    if (intoFree_->isChecked()) {
+        request.placement = Placement::FreeFrom;
+        request.firstChannel = firstChannel_->value();
+    }
+    plan_ = PlanImport(table_, target_, band_, request);
+    fillRows();
+}
+
+void CsvImportDialog::fillRows() {
+    const bool zh = lang_ == kChinese;
+    int overwritten = 0;
+    for (const ImportRow& row : plan_.rows) overwritten += row.overwrites;
+
+    QStringList lines;
+    lines << (zh ? QStringLiteral(
+                       "%1：%2 行，导入 %3 行（其中调整 %4 行），拒绝 %5 行，跳过 %6 行；"
+                       "将覆盖 %7 个已有频道。")
+                 : QStringLiteral("%1: %2 rows, %3 imported (%4 of them adjusted), %5 refused, "
+                                  "%6 skipped; %7 programmed channels will be replaced."))
+                 .arg(fileName_)
+                 .arg(plan_.rows.size())
+                 .arg(plan_.taken())
+                 .arg(plan_.adjusted)
+                 .arg(plan_.refused)
+                 .arg(plan_.skipped)
+                 .arg(overwritten);
+    for (const ExchangeNote& note : plan_.fileNotes) {
+        lines << QString::fromStdString(NoteText(note, lang_));
+    }
+    summary_->setText(lines.join(QLatin1Char('\n')));
+    import_->setEnabled(plan_.taken() > 0);
+
+    rows_->setRowCount(static_cast<int>(plan_.rows.size()));
+    for (int r = 0; r < rows_->rowCount(); ++r) {
+        const ImportRow& row = plan_.rows[static_cast<std::size_t>(r)];
+        const bool taken = row.channel > 0;
+        QString replaces;
+        if (row.overwrites) {
+            const auto i = static_cast<std::size_t>(row.channel - 1);
+            replaces = QString::fromStdString(target_.FreqText[0][i]);
+            if (!target_.ChannelName[i].empty()) {
+                replaces += QStringLiteral(" ") + FromName(target_.ChannelName[i]);
+            }
+        }
+        QStringList details;
+        for (const ExchangeNote& note : row.notes) {
+            details << QString::fromStdString(NoteText(note, lang_));
+        }
+        const QString cells[] = {
+            QString::number(row.line),
+            Pick(kFates[static_cast<int>(row.fate)], lang_),
+            taken ? QString::number(row.channel) : QString(),
+            taken ? QString::fromStdString(MegahertzText(row.values.rxHz)) : QString(),
+            taken ? FromName(row.values.name) : QString(),
+            replaces,
+            details.join(zh ? QStringLiteral("；") : QStringLiteral("; ")),
+        };
+        const QColor shade = row.fate == RowFate::Refused    ? QColor(255, 214, 214)
+                             : row.fate == RowFate::Adjusted ? QColor(255, 244, 200)
+                             : row.fate == RowFate::Skipped  ? QColor(230, 230, 230)
+                                                             : QColor();
+        for (int c = 0; c < rows_->columnCount(); ++c) {
+            auto* item = new QTableWidgetItem(cells[c]);
+            if (shade.isValid()) item->setBackground(shade);
+            if (c == rows_->columnCount() - 1) item->setToolTip(cells[c]);
+            rows_->setItem(r, c, item);
+        }
+    }
+    // Every column as wide as its content; the details take the rest of the width.
+    rows_->resizeColumnsToContents();
+    rows_->horizontalHeader()->setSectionResizeMode(rows_->columnCount() - 1, QHeaderView::Stretch);
+}
+
+}  // namespace talvo

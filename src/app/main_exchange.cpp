@@ -1,0 +1,165 @@
+// The main window's exchange commands: channels imported from and exported to the channel CSV
+// layout, and the printout written as a PDF file.
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMenu>
+#include <span>
+
+#include "app/app_paths.h"
+#include "app/csv_import_dialog.h"
+#include "app/file_filter.h"
+#include "app/main_window.h"
+#include "editors/channels/channel_table_window.h"
+#include "exchange/channel_export.h"
+#include "exchange/channel_import.h"
+#include "exchange/channel_values.h"
+#include "image/file_io.h"
+#include "print/print_pdf.h"
+#include "ui/local_msgbox.h"
+
+namespace talvo {
+namespace {
+
+struct ExchangeText {
+    const char* object;
+    const char* zh;
+    const char* en;
+};
+constexpr ExchangeText kMenuTexts[] = {
+    {"MNImportCsv", "导入频道（CSV）…", "Import Channels (CSV)…"},
+    {"MNExportCsv", "导出频道（CSV）…", "Export Channels (CSV)…"},
+    {"MNExportPdf", "导出打印稿（PDF）…", "Export Printout (PDF)…"},
+};
+
+// File dialog filters, "description|pattern|" pairs.
+constexpr const char* kCsvFilterZh = "CSV文件(*.csv)|*.csv|所有文件(*.*)|*.*|";
+constexpr const char* kCsvFilterEn = "CSV files(*.csv)|*.csv|All files(*.*)|*.*|";
+constexpr const char* kPdfFilterZh = "PDF文件(*.pdf)|*.pdf|所有文件(*.*)|*.*|";
+constexpr const char* kPdfFilterEn = "PDF files(*.pdf)|*.pdf|All files(*.*)|*.*|";
+// A channel list is a few kilobytes; anything far larger is no channel list.
+constexpr std::size_t kMaxCsvBytes = 16u << 20;
+
+QString Pick(LanguageFlagValue lang, const char* zh, const char* en) {
+    return QString::fromUtf8(lang == kChinese ? zh : en);
+}
+
+// A name typed without an extension gets the one of the chosen kind.
+QString WithSuffix(const QString& path, const char* suffix) {
+    return QFileInfo(path).suffix().isEmpty() ? path + QLatin1Char('.') + suffix : path;
+}
+
+}  // namespace
+
+void MainWindow::addExchangeCommands(QMenu* file) {
+    file->addSeparator()->setObjectName("MNLineExchange");
+    addCommand(file, "MNImportCsv", {}, &MainWindow::importChannelsCsv);
+    addCommand(file, "MNExportCsv", {}, &MainWindow::exportChannelsCsv);
+    addCommand(file, "MNExportPdf", {}, &MainWindow::exportPrintoutPdf);
+}
+
+void MainWindow::applyExchangeTexts(LanguageFlagValue lang) {
+    for (const ExchangeText& t : kMenuTexts) {
+        if (QAction* a = action(t.object)) a->setText(Pick(lang, t.zh, t.en));
+    }
+}
+
+void MainWindow::importChannelsCsv() {
+    const LanguageFlagValue lang = state_.LanguageFlag;
+    const QString path = fileChooser_(this, false, ProgramFolder(),
+                                      ToQtFilter(Pick(lang, kCsvFilterZh, kCsvFilterEn)));
+    if (path.isEmpty()) return;
+    std::vector<std::uint8_t> bytes;
+    if (const Status s =
+            ReadFileBytes(QFile::encodeName(path).toStdString(), bytes, kMaxCsvBytes + 1);
+        s != Status::Ok) {
+        reportFileFailure(s, path);
+        return;
+    }
+    const QString name = QDir::toNativeSeparators(path);
+    ChannelTable table;
+    if (bytes.size() > kMaxCsvBytes) {
+        table.fileNotes.push_back({NoteKind::FileTooLarge, {std::to_string(kMaxCsvBytes >> 20)}});
+    } else {
+        table = ReadChannelTable(
+            std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+    }
+    if (!table.readable) {
+        QStringList lines;
+        lines << Pick(lang, "无法读取频道表：", "This file holds no channel list:") +
+                     QLatin1Char(' ') + name;
+        for (const ExchangeNote& note : table.fileNotes) {
+            lines << QString::fromStdString(NoteText(note, lang));
+        }
+        LocalMsgBox(lang, lines.join(QLatin1Char('\n')), StyleIconError,
+                    Pick(lang, "错误", "Mistake"), channel_);
+        return;
+    }
+
+    CsvImportDialog preview(std::move(table), state_.channels, state_.band, lang,
+                            QFileInfo(path).fileName(), this);
+    if (preview.exec() != QDialog::Accepted) return;
+    const ImportPlan& plan = preview.plan();
+    if (plan.taken() == 0) return;
+    std::vector<int> placed;
+    for (const ImportRow& row : plan.rows) {
+        if (row.channel > 0) placed.push_back(row.channel);
+    }
+    storeImportedChannels(plan.result, placed);
+    showEditor(channel_);
+}
+
+void MainWindow::storeImportedChannels(const ChannelStores& result,
+                                       const std::vector<int>& channels) {
+    for (int ch : channels) CopyChannel(result, state_.channels, ch);
+    channel_->loadFromModel();
+}
+
+void MainWindow::exportChannelsCsv() {
+    const LanguageFlagValue lang = state_.LanguageFlag;
+    QString path = fileChooser_(this, true, ProgramFolder(),
+                                ToQtFilter(Pick(lang, kCsvFilterZh, kCsvFilterEn)));
+    if (path.isEmpty()) return;
+    path = WithSuffix(path, "csv");
+    const CsvExport csv = ExportChannelsCsv(state_.channels, state_.band);
+    const auto* data = reinterpret_cast<const std::uint8_t*>(csv.text.data());
+    if (const Status s = WriteFileAtomically(QFile::encodeName(path).toStdString(),
+                                             std::span(data, csv.text.size()));
+        s != Status::Ok) {
+        reportFileFailure(s, path);
+        return;
+    }
+    QStringList lines;
+    const QString done = lang == kChinese    ? QStringLiteral("已将 %1 个频道导出到：\n%2")
+                         : csv.channels == 1 ? QStringLiteral("%1 channel was exported to:\n%2")
+                                             : QStringLiteral("%1 channels were exported to:\n%2");
+    lines << done.arg(csv.channels).arg(QDir::toNativeSeparators(path));
+    for (const ExchangeNote& note : csv.notes) {
+        lines << QString::fromStdString(NoteText(note, lang));
+    }
+    LocalMsgBox(lang, lines.join(QLatin1Char('\n')),
+                csv.notes.empty() ? StyleIconInformation : StyleIconWarning,
+                Pick(lang, "导出频道", "Export Channels"), channel_);
+}
+
+void MainWindow::exportPrintoutPdf() {
+    const LanguageFlagValue lang = state_.LanguageFlag;
+    QString path = fileChooser_(this, true, ProgramFolder(),
+                                ToQtFilter(Pick(lang, kPdfFilterZh, kPdfFilterEn)));
+    if (path.isEmpty()) return;
+    path = WithSuffix(path, "pdf");
+    const int pages = WritePrintoutPdf(state_, path);
+    if (pages <= 0) {
+        reportFileFailure(Status::CannotWrite, path);
+        return;
+    }
+    LocalMsgBox(lang,
+                (lang == kChinese ? QStringLiteral("打印稿（%1 页）已写入：\n%2")
+                                  : QStringLiteral("The printout (%1 pages) was written to:\n%2"))
+                    .arg(pages)
+                    .arg(QDir::toNativeSeparators(path)),
+                StyleIconInformation, Pick(lang, "导出打印稿", "Export Printout"), channel_);
+}
+
+}  // namespace talvo

@@ -1,0 +1,121 @@
+#include <cstdio>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "cli/command.h"
+#include "cli/command_help.h"
+#include "cli/file_arguments.h"
+#include "exchange/channel_import.h"
+#include "image/data_file.h"
+#include "image/file_io.h"
+
+namespace talvo::cli {
+namespace {
+
+// A channel list is a few kilobytes; anything far larger is no channel list.
+constexpr std::size_t kMaxCsvBytes = 16u << 20;
+
+void Report(const char* line) {
+    std::fprintf(stderr, "talvo-cli import-csv: %s\n", line);
+}
+
+int RunImportCsv(const QStringList& args) {
+    FileArguments parsed;
+    if (const auto usage =
+            ParseArguments("import-csv", args, 2, {{"--into", "--append-from"}, {}}, parsed)) {
+        return *usage;
+    }
+    const QString& in = parsed.files[0];
+    const QString& out = parsed.files[1];
+    const LanguageFlagValue lang = parsed.lang;
+
+    ImportRequest request;
+    request.lang = lang;
+    if (parsed.has("--append-from")) {
+        bool ok = false;
+        const int first = parsed.values["--append-from"].toInt(&ok);
+        if (!ok || first < 1 || first > kChannelCount) {
+            return UsageError("import-csv", "--append-from needs a channel number 1..128");
+        }
+        request.placement = Placement::FreeFrom;
+        request.firstChannel = first;
+    }
+
+    ProgramState state = StartupState(lang);
+    if (parsed.has("--into")) {
+        const QString& base = parsed.values["--into"];
+        if (const Status s = OpenDataFile(state, LocalPath(base)); s != Status::Ok) {
+            return FileFailure(s, lang, base);
+        }
+    }
+
+    std::vector<std::uint8_t> bytes;
+    if (const Status s = ReadFileBytes(LocalPath(in), bytes, kMaxCsvBytes + 1); s != Status::Ok) {
+        return FileFailure(s, lang, in);
+    }
+    if (bytes.size() > kMaxCsvBytes) {
+        Report(
+            NoteText({NoteKind::FileTooLarge, {std::to_string(kMaxCsvBytes >> 20)}}, lang).c_str());
+        return ExitFile;
+    }
+    const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    const ImportPlan plan = PlanImport(ReadChannelTable(text), state.channels, state.band, request);
+
+    for (const ExchangeNote& note : plan.fileNotes) Report(NoteText(note, lang).c_str());
+    for (const ImportRow& row : plan.rows) {
+        if (row.fate != RowFate::Imported) Report(ImportRowReport(row, lang).c_str());
+    }
+    if (!plan.readable) return ExitFile;
+    if (plan.taken() == 0) {
+        Report(lang == kChinese ? "没有可导入的行，未写入文件"
+                                : "no row could be imported; nothing was written");
+        return ExitFile;
+    }
+    state.channels = plan.result;
+    if (const Status s = SaveDataFile(state, LocalPath(out)); s != Status::Ok) {
+        return FileFailure(s, lang, out);
+    }
+    if (lang == kChinese) {
+        std::printf("已导入 %d 行（其中 %d 行有调整），拒绝 %d 行，跳过 %d 行\n", plan.taken(),
+                    plan.adjusted, plan.refused, plan.skipped);
+    } else {
+        std::printf("%d rows imported (%d adjusted), %d refused, %d skipped\n", plan.taken(),
+                    plan.adjusted, plan.refused, plan.skipped);
+    }
+    return plan.refused > 0 ? 1 : ExitOk;
+}
+
+const CommandRegistration kImportCsv(
+    "import-csv", {"read a channel CSV file into a .dat file (IN.csv OUT.dat [--into BASE.dat] "
+                   "[--append-from N] [--lang en|zh])",
+                   RunImportCsv});
+const HelpRegistration kImportCsvHelp(
+    "import-csv",
+    "usage: talvo-cli import-csv IN.csv OUT.dat [--into BASE.dat] [--append-from N]\n"
+    "                            [--lang en|zh]\n\n"
+    "Reads the channel CSV file IN.csv (the generic layout: UTF-8 with or without byte-order\n"
+    "mark, CRLF or LF, '#' comment lines, 17 or 21 columns, ';'-separated files with decimal\n"
+    "commas) and saves OUT.dat with its rows as channels. Without --into the channels go into\n"
+    "a freshly started program (band A:136-174.995MHz B:400-470.995MHz); with --into they go\n"
+    "into the configuration of BASE.dat, whose band and other settings are kept.\n\n"
+    "Placement: by default row Location n becomes channel n (overwriting it). With\n"
+    "--append-from N the rows fill, in file order, the channels that are free from channel N\n"
+    "on, and Location is not used.\n\n"
+    "Each row is imported as it is, adjusted (frequency moved onto the 5 kHz / 6.25 kHz\n"
+    "raster, name changed to what the channel grid accepts: at most 5 characters from # to z\n"
+    "in capitals, power taken as the nearest of Low 1.0W, Middle 2.5W, High 5.0W, priority\n"
+    "scan P taken as scanned), skipped (no frequency) or refused with its reason: a frequency\n"
+    "outside both ranges of the band (the band that would take it is named), a mode other than\n"
+    "FM or NFM, reverse squelch (TSQL-R, DTCS-R), a CTCSS tone or DCS code the radio cannot\n"
+    "send, a Location outside 1..128 or given twice, no free channel left, an invalid cell, a\n"
+    "row shorter than the header. Busy lock, which the layout lacks, gets the new-channel\n"
+    "default (Off). stderr has one line for each row that was not imported as it is, and for\n"
+    "unknown columns; stdout has the counts.\n\n"
+    "exit status: 0 every row imported (adjusted rows count as imported, rows without a\n"
+    "frequency are skipped), 1 some rows refused and the rest written, 2 usage error, 3 the CSV\n"
+    "file cannot be read or no row could be imported (OUT.dat is not written), BASE.dat cannot\n"
+    "be read, or OUT.dat cannot be written\n");
+
+}  // namespace
+}  // namespace talvo::cli

@@ -1,0 +1,130 @@
+#include "document/document.h"
+
+#include "document/state_command.h"
+#include "editors/logic/channel_table.h"
+#include "image/encode.h"
+
+namespace talvo {
+
+Document::Document(ProgramState initial, QObject* parent)
+    : QObject(parent), state_(std::move(initial)) {
+    stack_.setUndoLimit(kUndoLimit);
+    connect(&stack_, &QUndoStack::cleanChanged, this,
+            [this](bool clean) { emit modifiedChanged(!clean); });
+}
+
+Document::~Document() {
+    // The commands refer to the document: they go first.
+    stack_.clear();
+}
+
+QString Document::labelText(const Bilingual& label) const {
+    return QString::fromStdString(label.pick(state_.LanguageFlag));
+}
+
+std::shared_ptr<const ImageBytes> Document::encodedSnapshot() {
+    if (!encoded_ || *encoded_ != state_.EncodedImage) {
+        encoded_ = std::make_shared<const ImageBytes>(state_.EncodedImage);
+    }
+    return encoded_;
+}
+
+bool Document::change(const Bilingual& label, const std::vector<int>& channels, unsigned parts,
+                      const StateMutator& mutate, MergeKey merge) {
+    StateSlice before = TakeSlice(state_, channels, parts);
+    mutate(state_);
+    StateSlice after = TakeSlice(state_, channels, parts);
+    if (after == before) return false;
+    stack_.push(new StateCommand(*this, label, std::move(before), after, merge));
+    announce(after);
+    return true;
+}
+
+bool Document::changeChannels(const Bilingual& label, const std::vector<int>& channels,
+                              const ChannelMutator& mutate, MergeKey merge) {
+    return change(
+        label, channels, 0, [&mutate](ProgramState& s) { mutate(s.channels); }, merge);
+}
+
+bool Document::replaceChannels(const Bilingual& label,
+                               const std::vector<std::pair<int, ChannelRecord>>& records) {
+    std::vector<int> channels;
+    channels.reserve(records.size());
+    for (const auto& r : records) channels.push_back(r.first);
+    return changeChannels(label, channels, [&records](ChannelStores& stores) {
+        for (const auto& [ch, record] : records) PutChannel(stores, ch, record);
+    });
+}
+
+void Document::loadState(const Bilingual& label, const ProgramState& after) {
+    auto before = std::make_unique<ProgramState>(state_);
+    PutLoadedState(state_, after);
+    stack_.push(
+        new StateCommand(*this, label, std::move(before), std::make_unique<ProgramState>(state_)));
+    emit stateReplaced();
+}
+
+void Document::apply(StateCommand& command, bool after) {
+    replaying_ = true;
+    // The encoder's image goes back to what it held on the other side of the step.
+    std::shared_ptr<const ImageBytes> current = encodedSnapshot();
+    state_.EncodedImage = *command.encoded_;
+    encoded_ = command.encoded_;
+    command.encoded_ = std::move(current);
+
+    const LanguageFlagValue lang = state_.LanguageFlag;
+    if (command.isLoad()) {
+        PutLoadedState(state_, after ? *command.wholeAfter_ : *command.wholeBefore_);
+        if (lang != command.language_) RefreshChannelGrid(state_.channels, lang);
+        replaying_ = false;
+        emit stateReplaced();
+        return;
+    }
+    const StateSlice& slice = after ? command.after_ : command.before_;
+    PutSlice(state_, slice);
+    // The kept cell texts were written in the language of that moment.
+    if (lang != command.language_) {
+        for (const auto& kept : slice.channels)
+            RefreshChannelRow(state_.channels, kept.first, lang);
+    }
+    announce(slice);
+    replaying_ = false;
+}
+
+void Document::announce(const StateSlice& slice) {
+    if (!slice.channels.empty()) {
+        QList<int> channels;
+        channels.reserve(static_cast<qsizetype>(slice.channels.size()));
+        for (const auto& kept : slice.channels) channels.append(kept.first);
+        emit channelsChanged(channels);
+    }
+    unsigned parts = 0;
+    if (slice.band) parts |= kPartBand;
+    if (slice.options) parts |= kPartOptions;
+    if (slice.fm || slice.fmWindow) parts |= kPartFm;
+    if (slice.power) parts |= kPartPower;
+    if (slice.dtmf) parts |= kPartDtmf;
+    if (parts) emit partsChanged(parts);
+}
+
+void Document::setLanguage(LanguageFlagValue lang) {
+    state_.LanguageFlag = lang;
+    for (int i = 0; i < stack_.count(); ++i) {
+        auto* command = dynamic_cast<StateCommand*>(const_cast<QUndoCommand*>(stack_.command(i)));
+        if (command) command->setText(labelText(command->label()));
+    }
+}
+
+void Document::relabelChannelGrid() {
+    RefreshChannelGrid(state_.channels, state_.LanguageFlag);
+    QList<int> all;
+    for (int ch = 1; ch <= kChannelCount; ++ch) all.append(ch);
+    emit channelsChanged(all);
+}
+
+const ImageBytes& Document::encode() {
+    EncodeImage(state_);
+    return state_.EncodedImage;
+}
+
+}  // namespace talvo

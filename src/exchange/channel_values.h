@@ -1,0 +1,53 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "model/channels.h"
+#include "model/language.h"
+
+namespace talvo {
+
+// One programmed channel as plain values, the form the exchange maps to and from a row of
+// cells. Indexes are those of the grid's lists (model/channel_lists.h, model/tone_list.h).
+struct ChannelValues {
+    std::int64_t rxHz = 0;
+    std::optional<std::int64_t> txHz;  // nullopt: the channel holds no transmit frequency
+    int rxTone = 0;                    // tone list index, 0 "Off"
+    int txTone = 0;
+    int power = 1;       // 0 Low, 1 High, 2 Middle (3: a radio value without a list entry)
+    int busyLock = 1;    // 0 Carry, 1 Off
+    int addScan = 1;     // 0 Off (skipped in scan), 1 On
+    int wide = 1;        // 0 narrow, 1 wide
+    int txProhibit = 1;  // 0 On (transmit prohibited), 1 Off
+    std::string name;    // one byte per character, as the stores hold it
+
+    bool operator==(const ChannelValues&) const = default;
+};
+
+// What the stores hold for a channel.
+struct ChannelReading {
+    enum class Kind {
+        Free,        // no receive frequency
+        Programmed,  // `values` holds the channel
+        NotANumber,  // a frequency text is no decimal number (a damaged image)
+    } kind = Kind::Free;
+    ChannelValues values;
+};
+ChannelReading ReadChannel(const ChannelStores& stores, int channel);
+
+// Programs `channel` (1..128) with `values`: frequency texts with five decimals, option indexes
+// and texts, the name, and the grid cells as the grid shows them in `lang`. Frequencies must
+// be whole multiples of 10 Hz (the radio's resolution).
+void StoreChannel(ChannelStores& stores, int channel, const ChannelValues& values,
+                  LanguageFlagValue lang);
+
+// Copies everything `from` holds for `channel` (1..128) into `to`: stores, name and grid cells.
+void CopyChannel(const ChannelStores& from, ChannelStores& to, int channel);
+
+// The stores' frequency text for `hz` ("145.12500"), and back (nullopt when not a number).
+std::string StoredFrequencyText(std::int64_t hz);
+std::optional<std::int64_t> StoredFrequencyHz(const std::string& text);
+
+}  // namespace talvo

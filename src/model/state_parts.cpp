@@ -1,0 +1,94 @@
+#include "model/state_parts.h"
+
+#include <algorithm>
+
+namespace talvo {
+namespace {
+
+bool ValidChannel(int channel) {
+    return channel >= 1 && channel <= kChannelCount;
+}
+
+BandChoice ChoiceOf(const BandState& band) {
+    return {band.index, band.BandALow, band.BandAHigh, band.BandBLow, band.BandBHigh};
+}
+
+void PutChoice(BandState& band, const BandChoice& choice) {
+    band.index = choice.index;
+    band.BandALow = choice.aLow;
+    band.BandAHigh = choice.aHigh;
+    band.BandBLow = choice.bLow;
+    band.BandBHigh = choice.bHigh;
+}
+
+}  // namespace
+
+ChannelRecord TakeChannel(const ChannelStores& stores, int channel) {
+    ChannelRecord r;
+    if (!ValidChannel(channel)) return r;
+    const auto i = static_cast<std::size_t>(channel - 1);
+    r.freqText = {stores.FreqText[0][i], stores.FreqText[1][i]};
+    for (std::size_t k = 0; k < r.optionIndex.size(); ++k) {
+        r.optionIndex[k] = stores.OptionIndex[k][i];
+        r.optionText[k] = stores.OptionText[k][i];
+    }
+    r.name = stores.ChannelName[i];
+    r.cells = stores.Cell[i];
+    return r;
+}
+
+void PutChannel(ChannelStores& stores, int channel, const ChannelRecord& record) {
+    if (!ValidChannel(channel)) return;
+    const auto i = static_cast<std::size_t>(channel - 1);
+    stores.FreqText[0][i] = record.freqText[0];
+    stores.FreqText[1][i] = record.freqText[1];
+    for (std::size_t k = 0; k < record.optionIndex.size(); ++k) {
+        stores.OptionIndex[k][i] = record.optionIndex[k];
+        stores.OptionText[k][i] = record.optionText[k];
+    }
+    stores.ChannelName[i] = record.name;
+    stores.Cell[i] = record.cells;
+}
+
+StateSlice TakeSlice(const ProgramState& state, const std::vector<int>& channels, unsigned parts) {
+    StateSlice s;
+    for (int ch : channels) {
+        if (!ValidChannel(ch)) continue;
+        const bool seen = std::any_of(s.channels.begin(), s.channels.end(),
+                                      [ch](const auto& kept) { return kept.first == ch; });
+        if (!seen) s.channels.emplace_back(ch, TakeChannel(state.channels, ch));
+    }
+    if (parts & kPartBand) s.band = ChoiceOf(state.band);
+    if (parts & kPartOptions) s.options = state.options;
+    if (parts & kPartFm) {
+        s.fm = state.fm;
+        s.fmWindow = state.fmWindow;
+    }
+    if (parts & kPartPower) s.power = state.powerGrades;
+    if (parts & kPartDtmf) s.dtmf = state.dtmf;
+    return s;
+}
+
+void PutSlice(ProgramState& state, const StateSlice& slice) {
+    for (const auto& [ch, record] : slice.channels) PutChannel(state.channels, ch, record);
+    if (slice.band) PutChoice(state.band, *slice.band);
+    if (slice.options) state.options = *slice.options;
+    if (slice.fm) state.fm = *slice.fm;
+    if (slice.fmWindow) state.fmWindow = *slice.fmWindow;
+    if (slice.power) state.powerGrades = *slice.power;
+    if (slice.dtmf) state.dtmf = *slice.dtmf;
+}
+
+void PutLoadedState(ProgramState& into, const ProgramState& from) {
+    if (&into == &from) return;
+    into.channels = from.channels;
+    PutChoice(into.band, ChoiceOf(from.band));
+    into.options = from.options;
+    into.fm = from.fm;
+    into.fmWindow = from.fmWindow;
+    into.powerGrades = from.powerGrades;
+    into.dtmf = from.dtmf;
+    into.RadioImage = from.RadioImage;
+}
+
+}  // namespace talvo

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "model/program_state.h"
+
+namespace talvo {
+
+// Everything the channel stores hold for one channel: both frequencies, the option indexes
+// and texts, the name and the ten grid cell texts. The stores keep one array per field; a
+// record gathers one channel's slot of each, so a channel can be kept, moved or put back whole.
+struct ChannelRecord {
+    std::array<std::string, 2> freqText;
+    std::array<std::int16_t, 8> optionIndex{};
+    std::array<std::string, 8> optionText;
+    std::string name;
+    std::array<std::string, kGridColumns - 1> cells;
+
+    bool operator==(const ChannelRecord&) const = default;
+};
+
+// Channel `channel` (1..128) as a record; an out-of-range number gives an empty record.
+ChannelRecord TakeChannel(const ChannelStores& stores, int channel);
+// Writes `record` into channel `channel`; an out-of-range number changes nothing.
+void PutChannel(ChannelStores& stores, int channel, const ChannelRecord& record);
+
+// The radio-wide parts of the state a change can touch, as flags.
+enum StatePart : unsigned {
+    kPartBand = 1u << 0,     // the band's index and limits (not its question flags)
+    kPartOptions = 1u << 1,  // the optional features
+    kPartFm = 1u << 2,       // the FM record and the FM window's fields
+    kPartPower = 1u << 3,    // the power grades
+    kPartDtmf = 1u << 4,     // the DTMF values
+    kAllStateParts = (1u << 5) - 1,
+};
+
+// The selected index of the band and its limits: what a band change changes. The question
+// flags (BandPromptSuppressed, PreviousBandIndex) belong to the band list's current use.
+struct BandChoice {
+    int index = 0;
+    double aLow = 0, aHigh = 0, bLow = 0, bHigh = 0;
+    bool operator==(const BandChoice&) const = default;
+};
+
+// A copy of some channels and some radio-wide parts of a state: what one edit changes.
+struct StateSlice {
+    std::vector<std::pair<int, ChannelRecord>> channels;  // by channel number, as asked for
+    std::optional<BandChoice> band;
+    std::optional<OptionalFeatures> options;
+    std::optional<FmChannels> fm;
+    std::optional<FmWindowFields> fmWindow;
+    std::optional<PowerGrades> power;
+    std::optional<DtmfSettings> dtmf;
+
+    bool operator==(const StateSlice&) const = default;
+};
+
+// Copies `channels` (numbers outside 1..128 and repeats are left out) and the `parts` of `state`.
+StateSlice TakeSlice(const ProgramState& state, const std::vector<int>& channels, unsigned parts);
+// Writes everything `slice` holds back into `state`; the rest of `state` stays.
+void PutSlice(ProgramState& state, const StateSlice& slice);
+
+// Replaces what a file or a radio read fills (channels, band choice, optional features, FM,
+// power grades, DTMF, RadioImage) with `from`'s. What belongs to the running program stays:
+// LanguageFlag, PortNumber, the hidden modes, the band question flags, and EncodedImage, which
+// only the encoder writes.
+void PutLoadedState(ProgramState& into, const ProgramState& from);
+
+}  // namespace talvo

@@ -1,0 +1,225 @@
+// The File menu's channel CSV import (with its preview), CSV export and PDF printout, driven
+// as a user would, in both languages.
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QTest>
+
+#include "app/csv_import_dialog.h"
+#include "app/main_window.h"
+#include "app/startup.h"
+#include "editors/channels/channel_table_window.h"
+#include "editors/logic/channel_table.h"
+#include "support/fake_serial_link.h"
+#include "support/modal_answerer.h"
+#include "support/shell_env.h"
+#include "ui/local_msgbox.h"
+
+namespace talvo {
+
+class CsvExchangeWindowTest : public QObject {
+    Q_OBJECT
+  private:
+    std::unique_ptr<testing::ScopedShellEnvironment> env_;
+    Program program_;
+    std::unique_ptr<testing::ModalAnswerer> answerer_;
+    QString nextPath_;
+    QStringList filters_;  // filter of every file dialog shown
+
+    MainWindow& w() { return *program_.window; }
+    ProgramState& state() { return w().state(); }
+    testing::ModalAnswerer& answerer() { return *answerer_; }
+
+    void start(LanguageFlagValue lang) {
+        program_ = StartProgram(std::make_unique<testing::FakeSerialLink>());
+        w().switchLanguage(lang);
+        w().setFileChooser([this](QWidget*, bool, const QString&, const QString& filter) {
+            filters_ << filter;
+            return nextPath_;
+        });
+        w().show();
+        QVERIFY(QTest::qWaitForWindowActive(&w()));
+    }
+    QString path(const QString& name) const { return QDir(env_->programDir()).filePath(name); }
+    void putFile(const QString& name, const QByteArray& bytes) {
+        QFile f(path(name));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+    QString gridCell(int ch, int col) {
+        return w().channelWindow()->grid()->item(ch - 1, col)->text();
+    }
+    // Clicks a button of the preview: press and release, as the window system sends them.
+    static void click(QAbstractButton* button) {
+        QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
+    }
+
+  private slots:
+    void init() {
+        env_ = std::make_unique<testing::ScopedShellEnvironment>();
+        answerer_ = std::make_unique<testing::ModalAnswerer>();
+        filters_.clear();
+    }
+    void cleanup() {
+        QCOMPARE(answerer().unexpected(), 0);
+        QCOMPARE(answerer().pending(), 0);
+        program_ = {};
+        answerer_.reset();
+        env_.reset();
+    }
+    void previewListsEveryRowThenImportStoresTheTakenOnes();
+    void placementIntoFreeChannelsAndCancel();
+    void unreadableFileIsToldAndChangesNothing();
+    void exportsSayWhereTheyWroteInBothLanguages();
+};
+
+void CsvExchangeWindowTest::previewListsEveryRowThenImportStoresTheTakenOnes() {
+    start(kEnglish);
+    CommitFrequency(state().channels, state().band, kEnglish, 2, kColRxFreq, "145.5");
+    CommitName(state().channels, 2, "OLD");
+    w().channelWindow()->loadFromModel();
+    putFile("list.csv",
+            "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,Mode\r\n"
+            "1,call,146.52,,,,,FM\r\n"
+            "2,RPT,145.6,-,0.6,Tone,100.0,NFM\r\n"
+            "3,AIR,121.5,,,,,AM\r\n"
+            "4,,,,,,,\r\n");
+    nextPath_ = path("list.csv");
+
+    QStringList fates, replaces, details;
+    answerer().handleNextModal([&](QWidget* modal) {
+        auto* dialog = qobject_cast<CsvImportDialog*>(modal);
+        QVERIFY(dialog);
+        QTableWidget* rows = dialog->rowsTable();
+        QCOMPARE(rows->rowCount(), 4);
+        for (int r = 0; r < rows->rowCount(); ++r) {
+            fates << rows->item(r, 1)->text();
+            replaces << rows->item(r, 5)->text();
+            details << rows->item(r, 6)->text();
+        }
+        click(dialog->importButton());
+    });
+    w().action("MNImportCsv")->trigger();
+    QVERIFY(answerer().waitAllAnswered());
+
+    QCOMPARE(fates, (QStringList{"adjusted", "imported", "refused", "skipped"}));
+    QCOMPARE(replaces, (QStringList{"", "145.50000 OLD", "", ""}));
+    QCOMPARE(details[0], QString("name \"call\" stored as \"CALL\" (at most 5 characters, # to z, "
+                                 "capitals)"));
+    QCOMPARE(details[2], QString("the radio has no AM mode"));
+    QCOMPARE(gridCell(1, 1), QString("146.52000"));
+    QCOMPARE(gridCell(1, 10), QString("CALL"));
+    QCOMPARE(gridCell(2, 2), QString("145.00000"));
+    QCOMPARE(gridCell(2, 4), QString("100.0"));
+    QCOMPARE(gridCell(2, 8), QString("Narror"));
+    QCOMPARE(gridCell(2, 10), QString("RPT"));
+    QVERIFY(state().channels.isFree(3));
+    QCOMPARE(filters_.value(0).section(";;", 0, 0), QString("CSV files(*.csv)"));
+}
+
+void CsvExchangeWindowTest::placementIntoFreeChannelsAndCancel() {
+    start(kChinese);
+    CommitFrequency(state().channels, state().band, kChinese, 1, kColRxFreq, "145.5");
+    w().channelWindow()->loadFromModel();
+    putFile("list.csv", "Location,Frequency\n1,146.52\n1,146.54\n");
+    nextPath_ = path("list.csv");
+    const ChannelStores before = state().channels;
+
+    QStringList channels;
+    QString title, summary;
+    answerer().handleNextModal([&](QWidget* modal) {
+        auto* dialog = qobject_cast<CsvImportDialog*>(modal);
+        QVERIFY(dialog);
+        title = dialog->windowTitle();
+        // By Location the second row repeats channel 1.
+        QCOMPARE(dialog->rowsTable()->item(1, 1)->text(), QString("拒绝"));
+        click(dialog->intoFreeButton());
+        dialog->firstChannelBox()->setValue(5);
+        for (int r = 0; r < dialog->rowsTable()->rowCount(); ++r) {
+            channels << dialog->rowsTable()->item(r, 2)->text();
+        }
+        summary = dialog->summaryLabel()->text();
+        dialog->findChild<QPushButton*>("cancelButton")->click();
+    });
+    w().action("MNImportCsv")->trigger();
+    QVERIFY(answerer().waitAllAnswered());
+    QCOMPARE(title, QString("导入频道（CSV）"));
+    QCOMPARE(channels, (QStringList{"5", "6"}));
+    QVERIFY(summary.contains("导入 2 行"));
+    QCOMPARE(state().channels.FreqText, before.FreqText);
+    QCOMPARE(state().channels.Cell, before.Cell);
+}
+
+void CsvExchangeWindowTest::unreadableFileIsToldAndChangesNothing() {
+    start(kEnglish);
+    putFile("names.csv", "Name,Frequency\nA,146.52\n");
+    nextPath_ = path("names.csv");
+    answerer().answerId(IdOk);
+    w().action("MNImportCsv")->trigger();
+    QVERIFY(answerer().waitAllAnswered());
+    QVERIFY(answerer().last().text.contains("the header has no Location column"));
+    QCOMPARE(answerer().last().icon, QMessageBox::Critical);
+
+    nextPath_ = path("missing.csv");
+    answerer().answerId(IdOk);
+    w().action("MNImportCsv")->trigger();
+    QVERIFY(answerer().waitAllAnswered());
+    QVERIFY(answerer().last().text.contains("does not exist"));
+    QVERIFY(state().channels.isFree(1));
+}
+
+void CsvExchangeWindowTest::exportsSayWhereTheyWroteInBothLanguages() {
+    for (const LanguageFlagValue lang : {kEnglish, kChinese}) {
+        start(lang);
+        CommitFrequency(state().channels, state().band, lang, 7, kColRxFreq, "146.52");
+        w().channelWindow()->loadFromModel();
+        const QString menuTexts = w().action("MNImportCsv")->text() + "|" +
+                                  w().action("MNExportCsv")->text() + "|" +
+                                  w().action("MNExportPdf")->text();
+        QCOMPARE(menuTexts, lang == kChinese
+                                ? QString("导入频道（CSV）…|导出频道（CSV）…|导出打印稿（PDF）…")
+                                : QString("Import Channels (CSV)…|Export Channels (CSV)…|Export "
+                                          "Printout (PDF)…"));
+
+        nextPath_ = path("channels");  // no extension: ".csv" is added
+        answerer().answerId(IdOk);
+        w().action("MNExportCsv")->trigger();
+        QVERIFY(answerer().waitAllAnswered());
+        QFile csv(path("channels.csv"));
+        QVERIFY(csv.open(QIODevice::ReadOnly));
+        const QList<QByteArray> lines = csv.readAll().split('\n');
+        QCOMPARE(lines.size(), 3);  // header, channel 7, nothing after the last line end
+        QVERIFY(lines[1].startsWith("7,,146.520000,,0.000000,"));
+        QVERIFY(answerer().last().text.contains(QDir::toNativeSeparators(path("channels.csv"))));
+        QVERIFY(answerer().last().text.contains(lang == kChinese ? "已将 1 个频道导出到"
+                                                                 : "1 channel was exported to"));
+
+        nextPath_ = path("printout.pdf");
+        answerer().answerId(IdOk);
+        w().action("MNExportPdf")->trigger();
+        QVERIFY(answerer().waitAllAnswered());
+        QFile pdf(nextPath_);
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        QVERIFY(pdf.readAll().startsWith("%PDF"));
+        QVERIFY(answerer().last().text.contains(QDir::toNativeSeparators(nextPath_)));
+        QVERIFY(!w().action("MNPrint")->isEnabled());
+
+        // A folder that cannot be written: told, nothing claimed.
+        nextPath_ = path("no/such/folder/out.csv");
+        answerer().answerId(IdOk);
+        w().action("MNExportCsv")->trigger();
+        QVERIFY(answerer().waitAllAnswered());
+        QCOMPARE(answerer().last().icon, QMessageBox::Critical);
+        program_ = {};
+    }
+}
+
+}  // namespace talvo
+
+QTEST_MAIN(talvo::CsvExchangeWindowTest)
+#include "csv_exchange_window_test.moc"
