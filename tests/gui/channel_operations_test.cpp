@@ -7,11 +7,14 @@
 #include <QMimeData>
 #include <QTableWidget>
 #include <QTest>
+#include <random>
 
 #include "channel_table_fixture.h"
 #include "editors/channels/channel_clipboard.h"
 #include "editors/logic/channel_ops.h"
 #include "editors/logic/channel_table.h"
+#include "exchange/channel_values.h"
+#include "model/tone_list.h"
 #include "support/modal_answerer.h"
 #include "support/pointer.h"
 #include "ui/local_msgbox.h"
@@ -48,7 +51,7 @@ class ChannelOperationsTest : public testing::ChannelTableFixture {
     std::vector<ChannelRecord> records() const {
         std::vector<ChannelRecord> out;
         for (int ch = 1; ch <= kChannelCount; ++ch)
-            out.push_back(ExtractChannel(state_->channels, ch));
+            out.push_back(TakeChannel(state_->channels, ch));
         return out;
     }
     void key(int key, Qt::KeyboardModifiers mods = {}) {
@@ -149,6 +152,88 @@ class ChannelOperationsTest : public testing::ChannelTableFixture {
         QTest::keyClick(window_->openEditor(), Qt::Key_Escape);
     }
 
+    // The text form, as a spreadsheet hands it back: random channels copied as text and pasted
+    // from the text alone arrive with every value the layout carries (busy lock, which it has
+    // no column for, takes its default; a prohibited transmit carries no transmit frequency).
+    // Out-of-band rows are refused with the band message and keep their place.
+    void textFormRoundTripsThroughASpreadsheet() {
+        open(kEnglish);
+        std::mt19937 rng(5);
+        auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
+        ChannelStores& s = state_->channels;
+        for (int ch = 1; ch <= 40; ++ch) {
+            ChannelValues v;
+            v.rxHz = (pick(0, 1) ? 136'000'000 : 400'000'000) + std::int64_t{pick(0, 6000)} * 6250;
+            // The grid gives every channel a transmit frequency (only a radio's image can lack
+            // one).
+            v.txHz = v.rxHz + std::int64_t{pick(-80, 80)} * 6250;
+            v.rxTone = pick(0, kToneCount - 1);
+            v.txTone = pick(0, kToneCount - 1);
+            v.power = pick(0, 2);
+            v.addScan = pick(0, 1);
+            v.wide = pick(0, 1);
+            v.txProhibit = pick(0, 1);
+            v.name = std::string(1, char('A' + ch % 26)) + std::to_string(ch % 100);
+            StoreChannel(s, ch, v, kEnglish);
+        }
+        window_->loadFromModel();
+        QVERIFY(PointerClick(at(1, 0)));
+        QVERIFY(PointerClick(at(40, 0), Qt::ShiftModifier));
+        key(Qt::Key_C, Qt::ControlModifier);
+        const QString text = QGuiApplication::clipboard()->text();
+        QVERIFY(text.startsWith("Location\tName\tFrequency\tDuplex\tOffset\tTone\t"));
+        QCOMPARE(text.count('\n'), 41);
+
+        QGuiApplication::clipboard()->setText(text);  // the spreadsheet's copy: text only
+        QVERIFY(PointerClick(at(61, 0)));
+        key(Qt::Key_V, Qt::ControlModifier);
+        for (int ch = 1; ch <= 40; ++ch) {
+            ChannelValues sent = ReadChannel(s, ch).values;
+            const ChannelReading back = ReadChannel(s, 60 + ch);
+            QCOMPARE(int(back.kind), int(ChannelReading::Kind::Programmed));
+            sent.busyLock = back.values.busyLock;
+            // Duplex "off" stands for a prohibited transmit: the layout has no place for
+            // the transmit frequency of such a channel.
+            if (sent.txProhibit == 0) sent.txHz = back.values.txHz;
+            auto show = [](const ChannelValues& v) {
+                return QStringLiteral("rx %1 tx %2 tones %3 %4 p%5 s%6 w%7 t%8 %9")
+                    .arg(v.rxHz)
+                    .arg(v.txHz.value_or(-1))
+                    .arg(v.rxTone)
+                    .arg(v.txTone)
+                    .arg(v.power)
+                    .arg(v.addScan)
+                    .arg(v.wide)
+                    .arg(v.txProhibit)
+                    .arg(QString::fromStdString(v.name));
+            };
+            QVERIFY2(back.values == sent, qPrintable(QString::number(ch) + ": " + show(sent) +
+                                                     " / " + show(back.values)));
+            for (int col = kColRxFreq; col <= kColName; ++col) {
+                if (col == kColBusyLock || (col == kColTxFreq && sent.txProhibit == 0)) continue;
+                QCOMPARE(cell(60 + ch, col), cell(ch, col));
+            }
+        }
+
+        // A row outside the band keeps its place: the next row lands below it.
+        const QStringList lines = text.split('\n');
+        QStringList second = lines[2].split('\t');
+        second[2] = "300.000000";  // Frequency
+        QGuiApplication::clipboard()->setText(lines[0] + '\n' + lines[1] + '\n' +
+                                              second.join('\t') + '\n' + lines[3] + '\n');
+        const auto before = records();
+        QVERIFY(PointerClick(at(110, 0)));
+        testing::ModalAnswerer answerer;
+        answerer.answerId(IdOk);
+        key(Qt::Key_V, Qt::ControlModifier);
+        QVERIFY(answerer.waitAllAnswered());
+        QCOMPARE(answerer.last().text,
+                 QString("Beyond the scope of frequency band\nChannels not pasted: 111"));
+        QCOMPARE(ReadChannel(s, 110).values.rxHz, ReadChannel(s, 1).values.rxHz);
+        QCOMPARE(records()[110], before[110]);
+        QCOMPARE(ReadChannel(s, 112).values.rxHz, ReadChannel(s, 3).values.rxHz);
+    }
+
     // Insert, delete and move up, move up and down at the edges of the table.
     void insertDeleteAndMoveAtTheEdges() {
         open(kEnglish);
@@ -183,7 +268,7 @@ class ChannelOperationsTest : public testing::ChannelTableFixture {
         QCOMPARE(records()[2], before[2]);
 
         // Channel 128 in use: Insert is refused with a message, and nothing changes.
-        PlaceChannel(state_->channels, 128, before[0]);
+        PutChannel(state_->channels, 128, before[0]);
         window_->loadFromModel();
         const auto full = records();
         QVERIFY(PointerClick(at(128, 0)));
@@ -221,7 +306,7 @@ class ChannelOperationsTest : public testing::ChannelTableFixture {
         QVERIFY(answerer.waitAllAnswered());
         QCOMPARE(answerer.last().text,
                  QString("Beyond the scope of frequency band\nChannels not pasted: 11, 12"));
-        QCOMPARE(ExtractChannel(s, 10), ExtractChannel(s, 1));
+        QCOMPARE(TakeChannel(s, 10), TakeChannel(s, 1));
         for (int ch = 1; ch <= kChannelCount; ++ch) {
             if (ch != 10) QCOMPARE(records()[ch - 1], before[ch - 1]);
         }

@@ -20,7 +20,7 @@ ChannelRecord Tagged(int id) {
     ChannelRecord r;
     char freq[16];
     std::snprintf(freq, sizeof freq, "%03d.%05d", 136 + id % 38, id * 5);
-    r.freq = {freq, std::string(freq) + "T"};
+    r.freqText = {freq, std::string(freq) + "T"};
     for (std::size_t k = 0; k < r.optionIndex.size(); ++k) {
         r.optionIndex[k] = static_cast<std::int16_t>(k < 2 ? id % 265 : k < 7 ? id % 2 : 0);
         r.optionText[k] = "o" + std::to_string(k) + "-" + std::to_string(id);
@@ -38,7 +38,7 @@ using Ids = std::vector<int>;
 ChannelStores Make(const Ids& ids) {
     ChannelStores stores;
     for (int ch = 1; ch <= kChannelCount; ++ch) {
-        if (ids[ch - 1] != 0) PlaceChannel(stores, ch, Tagged(ids[ch - 1]));
+        if (ids[ch - 1] != 0) PutChannel(stores, ch, Tagged(ids[ch - 1]));
     }
     return stores;
 }
@@ -47,7 +47,7 @@ ChannelStores Make(const Ids& ids) {
 Ids Read(const ChannelStores& stores) {
     Ids ids;
     for (int ch = 1; ch <= kChannelCount; ++ch) {
-        const ChannelRecord r = ExtractChannel(stores, ch);
+        const ChannelRecord r = TakeChannel(stores, ch);
         if (r == ChannelRecord{}) {
             ids.push_back(0);
             continue;
@@ -202,12 +202,12 @@ BandState Band(int index) {
 
 TEST(ChannelOps, PasteRefusesChannelsOutsideTheBandOneByOne) {
     ChannelStores stores = Make(Full());
-    ChannelRecord vhf = ExtractChannel(stores, 1);
-    vhf.freq = {"145.00000", "144.00000"};
+    ChannelRecord vhf = TakeChannel(stores, 1);
+    vhf.freqText = {"145.00000", "144.00000"};
     ChannelRecord uhf = vhf;
-    uhf.freq = {"440.00000", "440.00000"};  // upper limits are exclusive
-    ChannelRecord splitOut = vhf;           // receive in band, transmit outside it
-    splitOut.freq[1] = "150.00000";
+    uhf.freqText = {"440.00000", "440.00000"};  // upper limits are exclusive
+    ChannelRecord splitOut = vhf;               // receive in band, transmit outside it
+    splitOut.freqText[1] = "150.00000";
     const std::vector<PasteItem> items = {{0, vhf}, {1, uhf}, {2, splitOut}, {4, ChannelRecord{}}};
 
     // Band 1 (144-146 and 430-440 MHz): 440 and the 150 MHz transmit frequency do not fit.
@@ -216,7 +216,7 @@ TEST(ChannelOps, PasteRefusesChannelsOutsideTheBandOneByOne) {
     EXPECT_EQ(result.pasted, (ChannelList{10, 14}));
     EXPECT_EQ(result.refused, (ChannelList{11, 12}));
     Ids ids = Read(stores);
-    EXPECT_EQ(ExtractChannel(stores, 10), vhf);
+    EXPECT_EQ(TakeChannel(stores, 10), vhf);
     EXPECT_EQ(ids[10], 11);
     EXPECT_EQ(ids[11], 12);
     EXPECT_EQ(ids[12], 13);  // between pasted places: untouched
@@ -243,7 +243,7 @@ TEST(ChannelOps, PasteFromTheOtherLanguageRendersItsWords) {
     // In the same language the copy arrives exactly as it was (the "Wide" of a new channel too).
     ProgramState zh2 = StartupState(kChinese);
     PasteChannels(zh2.channels, zh2.band, kChinese, 7, copied.items, copied.lang);
-    EXPECT_EQ(ExtractChannel(zh2.channels, 7), ExtractChannel(zh.channels, 3));
+    EXPECT_EQ(TakeChannel(zh2.channels, 7), TakeChannel(zh.channels, 3));
 }
 
 // The private clipboard form gives back every byte of every field, keeps the places, and

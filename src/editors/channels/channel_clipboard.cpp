@@ -6,8 +6,9 @@
 
 namespace talvo {
 
-QMimeData* ChannelsToMime(const CopiedChannels& copied) {
+QMimeData* ChannelsToMime(const CopiedChannels& copied, const std::string& text) {
     auto* mime = new QMimeData;
+    mime->setText(QString::fromStdString(text));
     const std::string bytes = EncodeCopiedChannels(copied);
     mime->setData(QString::fromLatin1(kChannelMimeType),
                   QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));

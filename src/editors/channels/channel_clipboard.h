@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <optional>
+#include <string>
 
 #include "editors/logic/channel_clip_form.h"
 
@@ -12,10 +13,11 @@ namespace talvo {
 // The MIME type of the program's own, lossless clipboard form of channels.
 inline constexpr const char* kChannelMimeType = "application/x-talvo-channels";
 
-// Clipboard data for copied channels.
-QMimeData* ChannelsToMime(const CopiedChannels& copied);
+// Clipboard data for copied channels: the program's own form, and `text` (the tab-separated
+// form) for other programs.
+QMimeData* ChannelsToMime(const CopiedChannels& copied, const std::string& text);
 
-// What the clipboard offers as channels: the program's own form when present.
+// The program's own form on the clipboard, when present and sound.
 std::optional<CopiedChannels> ChannelsFromMime(const QMimeData* mime);
 
 }  // namespace talvo

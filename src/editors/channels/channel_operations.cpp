@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QStringList>
 #include <QTableWidget>
@@ -13,6 +14,7 @@
 
 #include "editors/channels/channel_clipboard.h"
 #include "editors/channels/channel_table_window.h"
+#include "editors/channels/channel_text_form.h"
 #include "editors/logic/channel_ops.h"
 #include "ui/local_msgbox.h"
 
@@ -91,42 +93,68 @@ void ChannelTableWindow::runChannelOp(ChannelOp op) {
 }
 
 void ChannelTableWindow::copyChannels() {
-    const CopiedChannels copied =
-        CopyChannels(state_.channels, operationChannels(), state_.LanguageFlag);
-    QGuiApplication::clipboard()->setMimeData(ChannelsToMime(copied));
+    const ChannelList channels = operationChannels();
+    const CopiedChannels copied = CopyChannels(state_.channels, channels, state_.LanguageFlag);
+    const std::string text = ChannelsAsText(state_.channels, state_.band, channels);
+    QGuiApplication::clipboard()->setMimeData(ChannelsToMime(copied, text));
 }
 
 void ChannelTableWindow::pasteChannels() {
     const LanguageFlagValue lang = state_.LanguageFlag;
-    const auto copied = ChannelsFromMime(QGuiApplication::clipboard()->mimeData());
-    if (!copied || copied->items.empty()) {
+    const QMimeData* mime = QGuiApplication::clipboard()->mimeData();
+    // The program's own form when it is there; else text, as a spreadsheet gives it.
+    const int at = operationChannels().front();
+    std::vector<PasteItem> items;
+    LanguageFlagValue itemsLang = lang;
+    ChannelList refused;  // by offset until the place is known
+    QStringList reports;
+    int places = 0;
+    if (const auto copied = ChannelsFromMime(mime)) {
+        items = copied->items;
+        itemsLang = copied->lang;
+        for (const PasteItem& item : items) places = std::max(places, item.offset + 1);
+    } else if (mime && mime->hasText()) {
+        const TextChannels text =
+            ChannelsFromText(mime->text().toStdString(), state_.band, lang, at);
+        if (text.readable) {
+            items = text.items;
+            refused = text.bandRefused;
+            for (const std::string& line : text.reports) reports << QString::fromStdString(line);
+            places = text.rows;
+        }
+    }
+    if (places == 0) {
         LocalMsgBox(lang, "剪贴板中没有信道", "The clipboard holds no channels", StyleOk, "", "",
                     this);
         return;
     }
-    const int at = operationChannels().front();
-    ChannelStores after = state_.channels;
-    const PasteResult result =
-        PasteChannels(after, state_.band, lang, at, copied->items, copied->lang);
-    if (result.outOfRoom) {
+    if (at + places - 1 > kChannelCount) {
         LocalMsgBox(lang, "粘贴的信道超出信道128，未粘贴任何信道",
                     "The channels do not fit below channel 128: nothing was pasted", StyleOk, "",
                     "", this);
         return;
     }
+    ChannelStores after = state_.channels;
+    const PasteResult result = PasteChannels(after, state_.band, lang, at, items, itemsLang);
+    for (int& offset : refused) offset += at;
+    refused.insert(refused.end(), result.refused.begin(), result.refused.end());
+    refused = NormalizedChannels(refused);
     if (!result.pasted.empty()) {
         commitChannels(kPasteStep, std::move(after));
         selection_.set(result.pasted);
     }
-    if (!result.refused.empty()) {
+    QStringList message;
+    if (!refused.empty()) {
         // The band message of typing, with the channels it kept out.
-        const QString numbers = ChannelNumbers(result.refused);
-        LocalMsgBox(lang,
-                    lang == kChinese ? QStringLiteral("超出频段范围\n未粘贴的信道：%1").arg(numbers)
-                                     : QStringLiteral("Beyond the scope of frequency band\n"
-                                                      "Channels not pasted: %1")
-                                           .arg(numbers),
-                    StyleOk, QString(), this);
+        message << (lang == kChinese ? QStringLiteral("超出频段范围")
+                                     : QStringLiteral("Beyond the scope of frequency band"))
+                << (lang == kChinese ? QStringLiteral("未粘贴的信道：%1")
+                                     : QStringLiteral("Channels not pasted: %1"))
+                       .arg(ChannelNumbers(refused));
+    }
+    message << reports;
+    if (!message.isEmpty()) {
+        LocalMsgBox(lang, message.join(QLatin1Char('\n')), StyleOk, QString(), this);
     }
 }
 

@@ -86,7 +86,7 @@ CopiedChannels CopyChannels(const ChannelStores& stores, const ChannelList& chan
     CopiedChannels out;
     out.lang = lang;
     const ChannelList set = NormalizedChannels(channels);
-    for (int ch : set) out.items.push_back({ch - set.front(), ExtractChannel(stores, ch)});
+    for (int ch : set) out.items.push_back({ch - set.front(), TakeChannel(stores, ch)});
     return out;
 }
 
@@ -99,7 +99,7 @@ std::string EncodeCopiedChannels(const CopiedChannels& copied) {
         const ChannelRecord& r = item.record;
         w.byte(item.offset);
         for (std::int16_t index : r.optionIndex) w.u16(index);
-        for (const std::string& s : r.freq) w.text(s);
+        for (const std::string& s : r.freqText) w.text(s);
         for (const std::string& s : r.optionText) w.text(s);
         w.text(r.name);
         for (const std::string& s : r.cells) w.text(s);
@@ -123,7 +123,7 @@ std::optional<CopiedChannels> DecodeCopiedChannels(std::string_view bytes) {
         lastOffset = item.offset;
         ChannelRecord& r = item.record;
         for (std::int16_t& index : r.optionIndex) index = static_cast<std::int16_t>(in.u16());
-        for (std::string& s : r.freq) s = in.text();
+        for (std::string& s : r.freqText) s = in.text();
         for (std::string& s : r.optionText) s = in.text();
         r.name = in.text();
         for (std::string& s : r.cells) s = in.text();

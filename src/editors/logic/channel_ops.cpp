@@ -21,7 +21,7 @@ using Table = std::vector<ChannelRecord>;  // [channel - 1]
 Table ExtractAll(const ChannelStores& stores) {
     Table table;
     table.reserve(kChannelCount);
-    for (int ch = 1; ch <= kChannelCount; ++ch) table.push_back(ExtractChannel(stores, ch));
+    for (int ch = 1; ch <= kChannelCount; ++ch) table.push_back(TakeChannel(stores, ch));
     return table;
 }
 
@@ -29,7 +29,7 @@ Table ExtractAll(const ChannelStores& stores) {
 void PlaceAll(ChannelStores& stores, const Table& table) {
     for (int ch = 1; ch <= kChannelCount; ++ch) {
         const ChannelRecord& record = table[Slot(ch)];
-        if (!(ExtractChannel(stores, ch) == record)) PlaceChannel(stores, ch, record);
+        if (!(TakeChannel(stores, ch) == record)) PutChannel(stores, ch, record);
     }
 }
 
@@ -40,32 +40,6 @@ ChannelList NormalizedChannels(ChannelList channels) {
     std::sort(channels.begin(), channels.end());
     channels.erase(std::unique(channels.begin(), channels.end()), channels.end());
     return channels;
-}
-
-ChannelRecord ExtractChannel(const ChannelStores& stores, int channel) {
-    ChannelRecord r;
-    if (!ValidChannel(channel)) return r;
-    const std::size_t i = Slot(channel);
-    for (std::size_t k = 0; k < 2; ++k) r.freq[k] = stores.FreqText[k][i];
-    for (std::size_t k = 0; k < r.optionIndex.size(); ++k) {
-        r.optionIndex[k] = stores.OptionIndex[k][i];
-        r.optionText[k] = stores.OptionText[k][i];
-    }
-    r.name = stores.ChannelName[i];
-    r.cells = stores.Cell[i];
-    return r;
-}
-
-void PlaceChannel(ChannelStores& stores, int channel, const ChannelRecord& r) {
-    if (!ValidChannel(channel)) return;
-    const std::size_t i = Slot(channel);
-    for (std::size_t k = 0; k < 2; ++k) stores.FreqText[k][i] = r.freq[k];
-    for (std::size_t k = 0; k < r.optionIndex.size(); ++k) {
-        stores.OptionIndex[k][i] = r.optionIndex[k];
-        stores.OptionText[k][i] = r.optionText[k];
-    }
-    stores.ChannelName[i] = r.name;
-    stores.Cell[i] = r.cells;
 }
 
 void ClearChannels(ChannelStores& stores, const ChannelList& channels) {
@@ -88,7 +62,7 @@ void DeleteAndMoveUp(ChannelStores& stores, const ChannelList& channels) {
     kept.reserve(kChannelCount);
     for (int ch = 1; ch <= kChannelCount; ++ch) {
         if (!std::binary_search(removed.begin(), removed.end(), ch)) {
-            kept.push_back(ExtractChannel(stores, ch));
+            kept.push_back(TakeChannel(stores, ch));
         }
     }
     kept.resize(kChannelCount);
@@ -127,8 +101,8 @@ bool MoveChannelsDown(ChannelStores& stores, ChannelList& channels) {
 }
 
 bool FitsBand(const BandState& band, const ChannelRecord& record) {
-    if (record.isFree()) return true;
-    for (const std::string& f : record.freq) {
+    if (IsFreeRecord(record)) return true;
+    for (const std::string& f : record.freqText) {
         if (f.empty()) continue;
         if (!IsNumeric(f) || !band.contains(NumberValue(f))) return false;
     }
@@ -155,7 +129,7 @@ PasteResult PasteChannels(ChannelStores& stores, const BandState& band, Language
             result.refused.push_back(ch);
             continue;
         }
-        PlaceChannel(stores, ch, item.record);
+        PutChannel(stores, ch, item.record);
         if (itemsLang != lang) RefreshChannelRow(stores, ch, lang);
         result.pasted.push_back(ch);
     }

@@ -8,35 +8,24 @@
 #include "model/band.h"
 #include "model/channel_lists.h"
 #include "model/channels.h"
+#include "model/state_parts.h"
 
 namespace talvo {
 
 // Whole-channel operations of the channel grid (copy, paste, insert, delete, move). A channel
-// always moves with all of its data: both frequencies, every option index and text, the name
-// and the texts its grid row shows.
+// always moves with all of its data (a ChannelRecord): both frequencies, every option index and
+// text, the name and the texts its grid row shows.
 
-// Everything one channel holds.
-struct ChannelRecord {
-    std::array<std::string, 2> freq;  // receive, transmit
-    std::array<std::int16_t, 8> optionIndex{};
-    std::array<std::string, 8> optionText;
-    std::string name;
-    std::array<std::string, kGridColumns - 1> cells;  // grid columns 1..10
-
-    bool isFree() const { return freq[0].empty(); }
-    bool operator==(const ChannelRecord&) const = default;
-};
+// Whether a record holds no channel (its receive frequency is empty).
+inline bool IsFreeRecord(const ChannelRecord& record) {
+    return record.freqText[0].empty();
+}
 
 // A set of channel numbers, ascending, each 1..128 and listed once.
 using ChannelList = std::vector<int>;
 
 // `channels` with numbers outside 1..128 and repeats dropped, in ascending order.
 ChannelList NormalizedChannels(ChannelList channels);
-
-// Channel `channel` (1..128) as a record; an empty record for any other number.
-ChannelRecord ExtractChannel(const ChannelStores& stores, int channel);
-// Channel `channel` takes every field of `record`. Out-of-range numbers change nothing.
-void PlaceChannel(ChannelStores& stores, int channel, const ChannelRecord& record);
 
 // Empties every channel of `channels`.
 void ClearChannels(ChannelStores& stores, const ChannelList& channels);
