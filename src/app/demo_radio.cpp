@@ -11,7 +11,9 @@ QString DemoRadio::programPath() {
     const QString over = qEnvironmentVariable("TALVO_SIM_PATH");
     if (!over.isEmpty()) return over;
     const QDir here(QCoreApplication::applicationDirPath());
+    // Beside the program (a build), in the package's helper folder, in the build tree.
     for (const QString& candidate : {here.filePath("talvo-radio-sim"),
+                                     here.filePath("../libexec/talvo/talvo-radio-sim"),
                                      here.filePath("../../tools/radio-sim/talvo-radio-sim")}) {
         if (QFileInfo(candidate).isExecutable()) return QDir::cleanPath(candidate);
     }

@@ -1,26 +1,58 @@
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <optional>
 
 #include "app/demo_radio.h"
-#include "ui/local_msgbox.h"
 #include "app/serial_link.h"
 #include "app/startup.h"
+#include "ui/local_msgbox.h"
 
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("talvo"));
-    QApplication::setApplicationVersion(QStringLiteral("1.50"));
+namespace {
 
-    QCommandLineParser parser;
+const QCommandLineOption kDemo(
+    QStringLiteral("demo"),
+    QStringLiteral("Attach a virtual radio with a sample configuration as port 1."));
+
+void Describe(QCommandLineParser& parser) {
+    QCoreApplication::setApplicationName(QStringLiteral("talvo"));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(TALVO_VERSION));
     parser.setApplicationDescription(QStringLiteral("Programming software for the TALVO radio."));
     parser.addHelpOption();
     parser.addVersionOption();
-    const QCommandLineOption demo(
-        QStringLiteral("demo"),
-        QStringLiteral("Attach a virtual radio with a sample configuration as port 1."));
-    parser.addOption(demo);
+    parser.addOption(kDemo);
+    parser.addPositionalArgument(QStringLiteral("file"),
+                                 QStringLiteral("A data file (.dat) to open at start."),
+                                 QStringLiteral("[file]"));
+}
+
+// --help and --version answer without a display: a terminal, a package check, a man page tool.
+bool AsksForHelpOrVersion(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray a(argv[i]);
+        if (a == "--help" || a == "-h" || a == "--help-all" || a == "--version" || a == "-v")
+            return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (AsksForHelpOrVersion(argc, argv)) {
+        QCoreApplication app(argc, argv);
+        QCommandLineParser parser;
+        Describe(parser);
+        parser.process(app);  // prints and exits
+        return 0;
+    }
+    QApplication app(argc, argv);
+    // The desktop entry the window belongs to (its name and icon in the task switcher).
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.talvo.talvo"));
+    QCommandLineParser parser;
+    Describe(parser);
     parser.process(app);
+    const QCommandLineOption& demo = kDemo;
 
     // The virtual radio is started first: port 1 names it before the window looks up a port.
     std::optional<talvo::DemoRadio> radio;
@@ -38,6 +70,9 @@ int main(int argc, char** argv) {
     talvo::Program program = talvo::StartProgram(talvo::CreateSystemSerialLink());
     if (radio) program.window->attachDemoRadio(1);
     program.window->show();
+    if (!parser.positionalArguments().isEmpty()) {
+        program.window->openPath(parser.positionalArguments().first());
+    }
     const int status = QApplication::exec();
     program = {};
     return status;

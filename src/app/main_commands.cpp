@@ -2,6 +2,7 @@
 // help, About, the hidden modes' relock and the close question.
 #include <QAbstractItemView>
 #include <QAction>
+#include <QCoreApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDesktopServices>
@@ -10,24 +11,30 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QTimer>
 #include <QUrl>
 
 #include "app/about_window.h"
 #include "app/app_paths.h"
 #include "app/band_combo.h"
-#include "ui/local_msgbox.h"
 #include "app/main_window.h"
+#include "app/port_list.h"
+#include "app/print_preview_window.h"
 #include "app/serial_link.h"
 #include "app/settings_store.h"
 #include "app/transfer_controller.h"
+#include "document/document.h"
+#include "document/edit_labels.h"
 #include "editors/channels/channel_table_window.h"
 #include "editors/debug/debug_window.h"
 #include "editors/dtmf/dtmf_window.h"
 #include "editors/fm/fm_window.h"
+#include "editors/logic/channel_table.h"
 #include "editors/options/options_window.h"
 #include "image/data_file.h"
+#include "link/port/port_diagnosis.h"
 #include "model/status.h"
-#include "app/print_preview_window.h"
+#include "ui/local_msgbox.h"
 
 namespace talvo {
 
@@ -38,16 +45,27 @@ void MainWindow::onBandPopupOpening() {
 
 void MainWindow::onBandSelected(int index) {
     BandState& band = state_.band;
-    band.select(index);  // an index outside the table changes no limit
-    if (band.BandPromptSuppressed) return;
-    if (index != band.PreviousBandIndex) {
+    // An index outside the table changes no limit.
+    const auto select = [index](ProgramState& s) { s.band.select(index); };
+    if (band.BandPromptSuppressed) {
+        document_.change(BandLabel(index), {}, kPartBand, select);
+        return;
+    }
+    if (index == band.PreviousBandIndex) {
+        document_.change(BandLabel(index), {}, kPartBand, select);
+    } else {
         const int answer =
             LocalMsgBox(state_.LanguageFlag, "改变频段将清除频道列表，确定吗？",
                         "Changing the frequency band will remove the channel tabulation, confirm?",
                         kStyleQuestion, "注意！", "Be careful!", channel_);
         if (answer == IdOk) {
-            ClearGrid(state_.channels);
-            if (channel_) channel_->loadFromModel();
+            // The new band and the emptied table are one step; the grid follows the document.
+            std::vector<int> all;
+            for (int ch = 1; ch <= kChannelCount; ++ch) all.push_back(ch);
+            document_.change(BandLabel(index), all, kPartBand, [index](ProgramState& s) {
+                s.band.select(index);
+                ClearGrid(s.channels);
+            });
         } else {
             // Put the previous band back; the nested change only restores its limits.
             band.BandPromptSuppressed = true;
@@ -58,20 +76,25 @@ void MainWindow::onBandSelected(int index) {
 }
 
 void MainWindow::newData() {
-    if (LocalMsgBox(state_.LanguageFlag, "未保存的数据将会丢失，确定吗？",
-                    "Unsaved data will be lost, sure?", kStyleQuestion, "注意", "Attention",
-                    channel_) != IdOk) {
+    // Unsaved changes get their own question (Save, Discard, Cancel) instead of this one.
+    bool asked = false;
+    if (!settleUnsavedChanges(&asked)) return;
+    if (!asked && LocalMsgBox(state_.LanguageFlag, "未保存的数据将会丢失，确定吗？",
+                              "Unsaved data will be lost, sure?", kStyleQuestion, "注意",
+                              "Attention", channel_) != IdOk) {
         return;
     }
+    // Band 0 without the question, every channel emptied, the DTMF defaults: one step.
+    ProgramState after = document_.state();
+    after.band.select(0);
+    StartForm(after.channels);
+    StartForm(after.dtmf);
     state_.band.BandPromptSuppressed = true;
     state_.band.PreviousBandIndex = 0;
-    if (bandList_->currentIndex() == 0) {
-        onBandSelected(0);
-    } else {
-        bandList_->setCurrentIndex(0);
-    }
+    document_.loadState(NewLabel(), after);
+    document_.markSaved();
+    setCurrentFile({});
     channel_->StartForm();
-    dtmf_->StartForm();
 }
 
 void MainWindow::showDecodedModel() {
@@ -87,15 +110,28 @@ void MainWindow::showDecodedModel() {
 
 void MainWindow::openDataFile() {
     state_.band.BandPromptSuppressed = true;
+    if (!settleUnsavedChanges()) return;
     const QString path = chooseFile(false);
     if (path.isEmpty()) return;
-    const Status status = OpenDataFile(state_, QFile::encodeName(path).toStdString());
+    loadFile(path);
+}
+
+bool MainWindow::loadFile(const QString& path) {
+    // Read into a copy: a failure leaves the document as it was.
+    ProgramState after = document_.state();
+    const Status status = OpenDataFile(after, QFile::encodeName(path).toStdString());
     if (status != Status::Ok) {
         reportFileFailure(status, path);
-        return;
+        return false;
     }
+    state_.band.BandPromptSuppressed = true;
+    document_.loadState(OpenFileLabel(QFileInfo(path).fileName().toStdString()), after);
+    document_.markSaved();
+    setCurrentFile(path);
+    rememberRecentFile(path);
     showDecodedModel();
     showEditor(channel_);
+    return true;
 }
 
 void MainWindow::reportFileFailure(Status status, const QString& path) {
@@ -112,44 +148,106 @@ void MainWindow::reportFileFailure(Status status, const QString& path) {
 void MainWindow::saveDataFile() {
     const QString path = chooseFile(true);
     if (path.isEmpty()) return;
+    saveTo(path);
+}
+
+bool MainWindow::saveTo(const QString& path) {
     const Status status = SaveDataFile(state_, QFile::encodeName(path).toStdString());
-    if (status != Status::Ok) reportFileFailure(status, path);
+    if (status != Status::Ok) {
+        reportFileFailure(status, path);
+        return false;
+    }
+    document_.markSaved();
+    setCurrentFile(path);
+    rememberRecentFile(path);
+    return true;
+}
+
+void MainWindow::refreshPortList() {
+    const auto env = [](const std::string& name) {
+        const QByteArray value = qgetenv(name.c_str());
+        return value.isEmpty() ? std::nullopt : std::optional<std::string>(value.toStdString());
+    };
+    portSurvey_ = link::SurveyPorts(portRoots_, link::CurrentUser(), env,
+                                    static_cast<int>(QCoreApplication::applicationPid()));
+    ShowPortSurvey(portList_, portSurvey_, state_.LanguageFlag);
 }
 
 void MainWindow::showPortList() {
+    refreshPortList();
+    portIndexShown_ = portList_->currentIndex();
     portList_->show();
     portList_->raise();
     portList_->setFocus(Qt::OtherFocusReason);
     portList_->showPopup();
 }
 
+link::PortDiagnosis MainWindow::diagnosePort(int number, Status status) {
+    refreshPortList();
+    return link::DiagnosePort(portSurvey_.at(static_cast<std::size_t>(number - 1)), status,
+                              portRoots_, link::CurrentUser(),
+                              static_cast<int>(QCoreApplication::applicationPid()));
+}
+
+QString MainWindow::portFailureText(int number, Status status) {
+    if (number < 1 || number > 16) return {};
+    return QString::fromStdString(link::DiagnosisText(diagnosePort(number, status),
+                                                      state_.LanguageFlag));
+}
+
+int MainWindow::explainPortFailure(int number, Status status) {
+    const LanguageFlagValue lang = state_.LanguageFlag;
+    const QString entry = QString::number(number);
+    QString text = lang == kChinese
+                       ? QStringLiteral("串行端口") + entry +
+                             QStringLiteral("无效或已被其它程序使用，请选择其他串口或关闭其程序.")
+                       : QStringLiteral("Serial port") + entry +
+                             QStringLiteral(
+                                 "Invalid or has already been used by other "
+                                 "procedures, please choose other bunches of "
+                                 "mouths or close its procedure.");
+    const link::PortDiagnosis diagnosis = diagnosePort(number, status);
+    text += QStringLiteral("\n\n") + QString::fromStdString(link::DiagnosisText(diagnosis, lang));
+    if (status == Status::PermissionDenied && diagnosis.port.access != link::PortAccess::NoPermission) {
+        // Say how to get the permission the system refused.
+        text += QStringLiteral("\n") +
+                QString::fromStdString(StatusMessage(status, lang, entry.toStdString()));
+    }
+    const QString title = lang == kChinese ? QStringLiteral("错误") : QStringLiteral("Mistake");
+    if (diagnosis.cable && diagnosis.cable->number != number) {
+        const QString cable = QString::number(diagnosis.cable->number);
+        text += lang == kChinese ? QStringLiteral("\n\n改用端口%1吗？").arg(cable)
+                                 : QStringLiteral("\n\nUse port %1 instead?").arg(cable);
+        if (LocalMsgBox(lang, text, StyleYesNo | StyleIconQuestion, title, channel_) == IdYes)
+            return diagnosis.cable->number;
+        return 0;
+    }
+    LocalMsgBox(lang, text, StyleIconWarning, title, channel_);
+    return 0;
+}
+
 void MainWindow::onPortListChosen(int index) {
-    if (index >= 0) {
-        const QString entry = portList_->itemText(index);
-        const int number = entry.toInt();
-        const Status status = port_->open(number);
+    if (index == kPortRefreshItem) {
+        // Refresh: look again and drop the list open once more, the entry as it was.
+        portList_->setCurrentIndex(portIndexShown_);
+        QTimer::singleShot(0, this, [this] {
+            if (portList_->isVisible()) showPortList();
+        });
+        return;
+    }
+    if (index >= 0 && index < 16) {
+        int number = index + 1;
+        Status status = port_->open(number);
+        if (!port_->isOpen()) {
+            if (const int instead = explainPortFailure(number, status); instead > 0) {
+                number = instead;
+                status = port_->open(number);
+            }
+        }
         if (port_->isOpen()) {
             state_.PortNumber = number;
+            portList_->setCurrentIndex(number - 1);
         } else {
-            QString text =
-                state_.LanguageFlag == kChinese
-                    ? QStringLiteral("串行端口") + entry +
-                          QStringLiteral("无效或已被其它程序使用，请选择其他串口或关闭其程序.")
-                    : QStringLiteral("Serial port") + entry +
-                          QStringLiteral(
-                              "Invalid or has already been used by other "
-                              "procedures, please choose other bunches of "
-                              "mouths or close its procedure.");
-            if (status == Status::PermissionDenied) {
-                // Say how to get the permission the system refused.
-                text +=
-                    QStringLiteral("\n\n") + QString::fromStdString(StatusMessage(
-                                                 status, state_.LanguageFlag, entry.toStdString()));
-            }
-            LocalMsgBox(state_.LanguageFlag, text, StyleIconWarning,
-                        state_.LanguageFlag == kChinese ? QStringLiteral("错误")
-                                                        : QStringLiteral("Mistake"),
-                        channel_);
             portList_->setCurrentIndex(-1);
         }
     }
@@ -173,7 +271,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void MainWindow::switchLanguage(LanguageFlagValue lang) {
-    state_.LanguageFlag = lang;
+    document_.setLanguage(lang);
     ApplyLanguage();
     channel_->RefreshChannelGrid();
 }
@@ -228,10 +326,18 @@ void MainWindow::attachDemoRadio(int portNumber) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    // Unsaved changes get their own question (Save, Discard, Cancel) instead of this one.
+    bool asked = false;
+    if (!settleUnsavedChanges(&asked)) {
+        event->ignore();
+        return;
+    }
     const int answer =
-        LocalMsgBox(state_.LanguageFlag, "确定退出本程序？\n未保存的更改将全部丢失！",
-                    "Confirm that withdraws from a procedure?\nLose all in change not kept!",
-                    kStyleQuestion, "注意", "Be careful", channel_);
+        asked
+            ? IdOk
+            : LocalMsgBox(state_.LanguageFlag, "确定退出本程序？\n未保存的更改将全部丢失！",
+                          "Confirm that withdraws from a procedure?\nLose all in change not kept!",
+                          kStyleQuestion, "注意", "Be careful", channel_);
     if (answer != IdOk) {
         event->ignore();
         return;

@@ -14,8 +14,8 @@
 #include "editors/channels/channel_table_window.h"
 #include "exchange/channel_export.h"
 #include "exchange/channel_import.h"
-#include "exchange/channel_values.h"
 #include "image/file_io.h"
+#include "model/state_parts.h"
 #include "print/print_pdf.h"
 #include "ui/local_msgbox.h"
 
@@ -112,7 +112,7 @@ void MainWindow::importChannelsCsv() {
 
 void MainWindow::storeImportedChannels(const ChannelStores& result,
                                        const std::vector<int>& channels) {
-    for (int ch : channels) CopyChannel(result, state_.channels, ch);
+    for (int ch : channels) PutChannel(state_.channels, ch, TakeChannel(result, ch));
     channel_->loadFromModel();
 }
 

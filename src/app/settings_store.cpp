@@ -22,10 +22,23 @@ QString LanguageStorePath() {
     return QDir(ConfigFolder()).filePath("talvo.ini");
 }
 
+namespace {
+
+// A folder the system's packages own (/usr/bin, /bin, ...): even a user who may write there
+// (root) must not leave files in it that no package knows.
+bool SystemProgramFolder(const QString& folder) {
+    const QString path = QFileInfo(folder).canonicalFilePath();
+    return path.startsWith(QStringLiteral("/usr/")) || path == QStringLiteral("/bin") ||
+           path == QStringLiteral("/sbin");
+}
+
+}  // namespace
+
 QString ParameterFilePath() {
     const QString program = ProgramFolder();
     const QFileInfo folder(program);
-    if (folder.isDir() && folder.isWritable()) return QDir(program).filePath("parameter");
+    if (folder.isDir() && folder.isWritable() && !SystemProgramFolder(program))
+        return QDir(program).filePath("parameter");
     return QDir(ConfigFolder()).filePath("parameter");
 }
 
@@ -103,6 +116,17 @@ void SavePortNumber(int portNumber) {
     const char byte = static_cast<char>(static_cast<std::uint8_t>(portNumber));
     file.seek(0);
     file.write(&byte, 1);
+}
+
+QStringList LoadRecentFiles() {
+    const QString path = QDir(ConfigFolder()).filePath("recent.ini");
+    if (!QFileInfo::exists(path)) return {};
+    return QSettings(path, QSettings::IniFormat).value("RecentFiles").toStringList();
+}
+
+void SaveRecentFiles(const QStringList& paths) {
+    QSettings store(QDir(ConfigFolder()).filePath("recent.ini"), QSettings::IniFormat);
+    store.setValue("RecentFiles", paths);
 }
 
 }  // namespace talvo

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include "model/language.h"
 
@@ -25,8 +26,8 @@ LanguageFlagValue LanguageFlagFromText(const QString& text);
 
 // The per-user store file of the language value.
 QString LanguageStorePath();
-// The parameter file: beside the program when that folder can be written, else in the user's
-// configuration folder.
+// The parameter file: beside the program when that folder can be written and is not a system
+// folder (an installed program in /usr/bin), else in the user's configuration folder.
 QString ParameterFilePath();
 
 // Byte 0 of the parameter file (0 for an empty, new or unreadable file). A missing file is
@@ -34,5 +35,10 @@ QString ParameterFilePath();
 int LoadPortNumber();
 // Writes the number as byte 0; every further byte of the file is kept.
 void SavePortNumber(int portNumber);
+
+// The recently opened or saved data files, newest first, in their own file of the user's
+// configuration folder (written whenever the list changes). Empty when there is none.
+QStringList LoadRecentFiles();
+void SaveRecentFiles(const QStringList& paths);
 
 }  // namespace talvo

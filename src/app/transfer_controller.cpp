@@ -62,14 +62,19 @@ void TransferController::start(link::Direction direction) {
     if (session_.active()) return;
     ProgramState& state = window_.state();
     const bool read = direction == link::Direction::Read;
+    Status opened = Status::Ok;
     if (!port_.isOpen()) {
         port_.close();
-        port_.open(state.PortNumber);
+        opened = port_.open(state.PortNumber);
     }
     if (read) state.band.BandPromptSuppressed = true;
     if (!port_.isOpen()) {
-        LocalMsgBox(state.LanguageFlag, "串行端口无效", "The serial port is invalid", StyleOk, "",
-                    "", window_.channelWindow());
+        // The fixed message, then why the port cannot be used and how to fix it.
+        const QString why = window_.portFailureText(state.PortNumber, opened);
+        LocalMsgBox(state.LanguageFlag,
+                    Pick(state.LanguageFlag, "串行端口无效", "The serial port is invalid") +
+                        (why.isEmpty() ? QString() : QStringLiteral("\n\n") + why),
+                    StyleOk, QString(), window_.channelWindow());
         return;
     }
     if (window_.channelWindow()->frequencyEditorVisible()) {
@@ -136,9 +141,11 @@ void TransferController::showOutcome(link::Direction direction) {
     ProgramState& state = window_.state();
     const LanguageFlagValue lang = state.LanguageFlag;
     if (outcome_ == link::TransferEvent::Kind::Finished) {
+        // The read becomes one undoable step of the document; a write leaves nothing unsaved.
         if (direction == link::Direction::Read) {
-            DecodeImage(state);
-            window_.showDecodedModel();
+            window_.loadReadResult();
+        } else {
+            window_.markWritten();
         }
         const bool read = direction == link::Direction::Read;
         const int answer =

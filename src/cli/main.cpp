@@ -16,7 +16,8 @@ void PrintToolHelp() {
     std::printf(
         "talvo-cli: programming data of the TALVO dual-band radio, without the window\n\n"
         "usage: talvo-cli COMMAND [ARGUMENTS]\n"
-        "       talvo-cli COMMAND --help\n\n"
+        "       talvo-cli COMMAND --help\n"
+        "       talvo-cli --version\n\n"
         "commands:\n");
     for (const auto& [name, command] : Commands()) {
         std::printf("  %-8s %s\n", name.c_str(), command.summary.c_str());
@@ -73,6 +74,10 @@ int main(int argc, char* argv[]) {
         return talvo::cli::ExitUsage;
     }
     const QString first = args.takeFirst();
+    if (first == "--version") {
+        std::printf("talvo-cli %s\n", TALVO_VERSION);
+        return talvo::cli::ExitOk;
+    }
     if (first == "--help" || first == "-h" || first == "help") {
         PrintToolHelp();
         return talvo::cli::ExitOk;

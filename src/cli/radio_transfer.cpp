@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "cli/command.h"
+#include "link/port/port_diagnosis.h"
 #include "link/port/port_lookup.h"
 #include "link/port/serial_line.h"
 #include "link/port/transfer_driver.h"
@@ -51,6 +52,33 @@ class ProgressBar {
     bool drawn_ = false;
     int last_ = -1;
 };
+
+// The diagnosis of a port that cannot be used, on the one error line: its paragraphs one after
+// the other, a list's items ("  /dev/ttyS0  built-in serial port") separated by semicolons.
+std::string DiagnosisLine(int number, const QString& device, Status failure,
+                          LanguageFlagValue lang) {
+    const bool zh = lang == kChinese;
+    const std::string text = link::ExplainPortFailure(number, device.toStdString(), failure, lang);
+    std::string line;
+    bool inList = false;
+    std::size_t from = 0;
+    while (from < text.size()) {
+        std::size_t end = text.find('\n', from);
+        if (end == std::string::npos) end = text.size();
+        const std::string part = text.substr(from, end - from);
+        from = end + 1;
+        const bool item = part.starts_with("  ");
+        if (item) {
+            line += (inList ? "; " : " ") + part.substr(2);
+        } else {
+            if (inList) line += zh ? "。" : ".";
+            line += (zh ? "" : " ") + part;
+        }
+        inList = item;
+    }
+    if (inList) line += zh ? "。" : ".";
+    return line;
+}
 
 using Starter = std::function<bool(link::TransferDriver&)>;
 
@@ -103,10 +131,14 @@ std::optional<int> ParseRadioArguments(const char* command, const QStringList& a
         // A valid number that names nothing here: the port cannot be opened.
         std::fprintf(
             stderr,
-            "talvo-cli: %s No serial device is port %d on this computer; set "
-            "TALVO_PORT_%d=/dev/... to choose one.\n",
+            "talvo-cli: %s%s %s\n",
             StatusMessage(Status::PortCannotOpen, out.args.lang, std::to_string(number)).c_str(),
-            number, number);
+            DiagnosisLine(number, {}, Status::PortCannotOpen, out.args.lang).c_str(),
+            (out.args.lang == kChinese ? "可设置TALVO_PORT_" + std::to_string(number) +
+                                             "=/dev/...选择设备。"
+                                       : "Set TALVO_PORT_" + std::to_string(number) +
+                                             "=/dev/... to choose one.")
+                .c_str());
         return ExitCommunication;
     }
     out.device = *found;
@@ -135,6 +167,12 @@ int TransferExit(Status status, const QString& device, LanguageFlagValue lang) {
     if (status == Status::RefusedByRadio) {
         // A refusal is a communication error like any other; the line says both.
         line = StatusMessage(Status::TimedOut, lang) + (lang == kChinese ? "" : " ") + line;
+    }
+    if (status == Status::PortCannotOpen || status == Status::PermissionDenied) {
+        // The port cannot be opened: the diagnosis says why (the permission case with its
+        // group and command) and how to fix it.
+        const std::string why = DiagnosisLine(0, device, status, lang);
+        if (!why.empty()) line = StatusMessage(Status::PortCannotOpen, lang, device.toStdString()) + why;
     }
     std::fprintf(stderr, "talvo-cli: %s\n", line.c_str());
     return ExitCommunication;

@@ -78,16 +78,4 @@ void StoreChannel(ChannelStores& stores, int channel, const ChannelValues& value
     stores.cell(channel, kColName) = values.name;
 }
 
-void CopyChannel(const ChannelStores& from, ChannelStores& to, int channel) {
-    if (channel < 1 || channel > kChannelCount) return;
-    const std::size_t i = Slot(channel);
-    for (std::size_t k = 0; k < 2; ++k) to.FreqText[k][i] = from.FreqText[k][i];
-    for (std::size_t k = 0; k < to.OptionIndex.size(); ++k) {
-        to.OptionIndex[k][i] = from.OptionIndex[k][i];
-        to.OptionText[k][i] = from.OptionText[k][i];
-    }
-    to.ChannelName[i] = from.ChannelName[i];
-    to.Cell[i] = from.Cell[i];
-}
-
 }  // namespace talvo

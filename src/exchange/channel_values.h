@@ -43,9 +43,6 @@ ChannelReading ReadChannel(const ChannelStores& stores, int channel);
 void StoreChannel(ChannelStores& stores, int channel, const ChannelValues& values,
                   LanguageFlagValue lang);
 
-// Copies everything `from` holds for `channel` (1..128) into `to`: stores, name and grid cells.
-void CopyChannel(const ChannelStores& from, ChannelStores& to, int channel);
-
 // The stores' frequency text for `hz` ("145.12500"), and back (nullopt when not a number).
 std::string StoredFrequencyText(std::int64_t hz);
 std::optional<std::int64_t> StoredFrequencyHz(const std::string& text);

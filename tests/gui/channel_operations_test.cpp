@@ -7,6 +7,7 @@
 #include <QMimeData>
 #include <QTableWidget>
 #include <QTest>
+#include <QUndoStack>
 #include <random>
 
 #include "channel_table_fixture.h"
@@ -232,6 +233,51 @@ class ChannelOperationsTest : public testing::ChannelTableFixture {
         QCOMPARE(ReadChannel(s, 110).values.rxHz, ReadChannel(s, 1).values.rxHz);
         QCOMPARE(records()[110], before[110]);
         QCOMPARE(ReadChannel(s, 112).values.rxHz, ReadChannel(s, 3).values.rxHz);
+    }
+
+    // Every operation is one step of the document: random operations by keys on random
+    // choices each add one step when they change something (none when refused), undoing them
+    // all gives the table before, redoing them all the table after.
+    void everyOperationIsOneUndoableStep() {
+        open(kEnglish);
+        program(20);
+        PutChannel(state_->channels, 128, TakeChannel(state_->channels, 1));
+        window_->loadFromModel();
+        QUndoStack& history = document_->undoStack();
+        history.clear();
+        const auto first = records();
+        std::mt19937 rng(3);
+        auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
+        const std::vector<std::pair<int, Qt::KeyboardModifiers>> keys = {
+            {Qt::Key_X, Qt::ControlModifier},
+            {Qt::Key_V, Qt::ControlModifier},
+            {Qt::Key_Delete, {}},
+            {Qt::Key_Delete, Qt::ControlModifier},
+            {Qt::Key_Up, Qt::AltModifier},
+            {Qt::Key_Down, Qt::AltModifier},
+            {Qt::Key_C, Qt::ControlModifier}};
+        QVERIFY(PointerClick(at(1, 0)));
+        key(Qt::Key_C, Qt::ControlModifier);
+        for (int step = 0; step < 60; ++step) {
+            const int from = pick(0, 3) == 0 ? pick(120, 128) : pick(1, 24);
+            QVERIFY(PointerClick(at(from, 0)));
+            if (pick(0, 1))
+                QVERIFY(PointerClick(at(std::min(128, from + pick(1, 3)), 0), Qt::ShiftModifier));
+            const auto before = records();
+            const int steps = history.count();
+            const auto& [k, mods] = keys[static_cast<std::size_t>(pick(0, int(keys.size()) - 1))];
+            testing::ModalAnswerer answerer;  // a paste past channel 128 is refused with a message
+            key(k, mods);
+            QCOMPARE(history.count(), steps + (records() == before ? 0 : 1));
+            answerer.clear();
+        }
+        const auto last = records();
+        QVERIFY(history.count() > 20);
+        while (history.canUndo()) history.undo();
+        QVERIFY(records() == first);
+        while (history.canRedo()) history.redo();
+        QVERIFY(records() == last);
+        QCOMPARE(cell(5, kColName), QString::fromStdString(last[4].name));
     }
 
     // Insert, delete and move up, move up and down at the edges of the table.

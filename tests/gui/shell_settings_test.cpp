@@ -113,6 +113,10 @@ void ShellSettingsTest::parameterFileMovesToConfigFolderWhenProgramFolderIsReadO
     QCOMPARE(ParameterFilePath(), QDir(env.configDir()).filePath("parameter"));
     SavePortNumber(5);
     QCOMPARE(LoadPortNumber(), 5);
+    // Installed in a system folder: never beside the program, even for a user who may write
+    // there (root), where no package would know the file.
+    qputenv("TALVO_PROGRAM_DIR", "/usr/bin");
+    QCOMPARE(ParameterFilePath(), QDir(env.configDir()).filePath("parameter"));
 }
 
 void ShellSettingsTest::dataFileFilterInToolkitForm() {

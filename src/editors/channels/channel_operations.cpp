@@ -174,9 +174,15 @@ void ChannelTableWindow::insertChannel() {
 }
 
 void ChannelTableWindow::commitChannels(const Bilingual& label, ChannelStores after) {
-    (void)label;
-    state_.channels = std::move(after);
-    showAllRows();
+    // One step of the document with the whole records of the channels that changed; the
+    // document then has their rows shown again.
+    std::vector<std::pair<int, ChannelRecord>> records;
+    for (int ch = 1; ch <= kChannelCount; ++ch) {
+        ChannelRecord record = TakeChannel(after, ch);
+        if (!(record == TakeChannel(state_.channels, ch)))
+            records.emplace_back(ch, std::move(record));
+    }
+    if (!records.empty()) document_.replaceChannels(label, records);
 }
 
 void ChannelTableWindow::setCurrentChannel(int channel) {

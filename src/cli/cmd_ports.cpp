@@ -1,0 +1,44 @@
+// talvo-cli ports [--lang en|zh]
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "cli/command.h"
+#include "cli/command_help.h"
+#include "cli/file_arguments.h"
+#include "link/port/port_survey.h"
+
+namespace talvo::cli {
+namespace {
+
+int RunPorts(const QStringList& arguments) {
+    FileArguments args;
+    if (const auto usage = ParseFileArguments("ports", arguments, 0, args)) return *usage;
+    const auto env = [](const std::string& name) {
+        const char* value = std::getenv(name.c_str());
+        return value && *value ? std::optional<std::string>(value) : std::nullopt;
+    };
+    const auto ports = link::SurveyPorts(link::SystemRoots{}, link::CurrentUser(), env,
+                                         static_cast<int>(::getpid()));
+    std::fputs(link::FormatPortTable(ports, args.lang).c_str(), stdout);
+    return ExitOk;
+}
+
+const CommandRegistration kPorts("ports", {"list port numbers 1..16, the device each reaches "
+                                           "and whether it can be opened now ([--lang en|zh])",
+                                           RunPorts});
+
+const HelpRegistration kPortsHelp(
+    "ports",
+    "usage: talvo-cli ports [--lang en|zh]\n\n"
+    "Lists the port numbers 1..16 as --port takes them: the device each number reaches now\n"
+    "(TALVO_PORT_<N> first, then the serial devices present; see docs/serial-ports.md), what\n"
+    "the device is (USB serial with its chip, built-in port, pseudo-terminal) and whether it\n"
+    "can be opened now (yes, or why not: no permission, in use by a program, no hardware).\n"
+    "  --lang en|zh   the language of the table\n\n"
+    "exit status: 0 success, 2 usage error\n");
+
+}  // namespace
+}  // namespace talvo::cli
