@@ -152,9 +152,13 @@ class ChannelGridFocusTest : public QObject {
         auto* edit = w().findChild<QMenu*>("MNEdit");
         QVERIFY(edit);
         const QList<QAction*> entries = edit->actions();
-        const auto fm = entries.indexOf(w().action("MNFMset"));
-        QVERIFY(fm >= 0);
-        QVERIFY(entries.at(fm + 1)->isSeparator());
+        qsizetype line = -1;
+        for (qsizetype i = 0; i < entries.size(); ++i) {
+            if (entries[i]->objectName() == "MNChannelLine") line = i;
+        }
+        QVERIFY(line > entries.indexOf(w().action("MNFMset")));
+        QVERIFY(entries.at(line)->isSeparator());
+        const qsizetype fm = line - 1;
         QCOMPARE(entries.at(fm + 2)->text(), QStringLiteral("剪切信道(&T)"));
         QCOMPARE(entries.last()->objectName(), QStringLiteral("MNChMoveDown"));
         w().switchLanguage(kEnglish);
