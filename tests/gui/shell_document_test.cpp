@@ -287,6 +287,28 @@ class ShellDocumentTest : public QObject {
         QCOMPARE(w().recentFiles().first(), expected[1]);
     }
 
+    // A load while a channel's name is being typed shows the loaded name: the open editor
+    // ends without putting its earlier name back over the data just loaded.
+    void loadDuringANameEditKeepsTheLoadedName() {
+        start();
+        typeFrequency(5, "145");
+        clickCell(5, kColName);
+        auto* editor = qobject_cast<QLineEdit*>(w().channelWindow()->openEditor());
+        QVERIFY(editor);
+        QTest::keyClicks(editor, "AB");
+        QCOMPARE(w().state().channels.ChannelName[4], std::string("AB"));
+
+        ProgramState s = StartupState(kEnglish);
+        s.channels.FreqText[0][4] = s.channels.FreqText[1][4] = "146.00000";
+        s.channels.ChannelName[4] = "XYZ";
+        QCOMPARE(SaveDataFile(s, path("named.dat").toStdString()), Status::Ok);
+        answerer().answerId(IdDiscard);
+        QVERIFY(w().openPath(path("named.dat")));
+        QCOMPARE(w().channelWindow()->openEditor(), nullptr);
+        QCOMPARE(w().state().channels.ChannelName[4], std::string("XYZ"));
+        QCOMPARE(grid()->item(4, kColName)->text(), QString("XYZ"));
+    }
+
     // `talvo FILE.dat` and a dropped file open as Open does; a drop asks first about unsaved
     // changes and takes nothing but .dat files.
     void openAtStartAndDroppedFile() {
