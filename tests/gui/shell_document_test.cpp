@@ -200,6 +200,8 @@ class ShellDocumentTest : public QObject {
         answerer().answerId(IdDiscard);
         nextPaths_ << file;
         w().openDataFile();
+        QCOMPARE(answerer().last().text, QString("数据有未保存的更改，是否先保存？"));
+        QCOMPARE(answerer().last().buttons, (QStringList{"取消", "保存", "不保存"}));
         QCOMPARE(w().action("MNUndo")->text(), QString("撤销 打开 a.dat"));
         QCOMPARE(grid()->item(4, kColRxFreq)->text(), QString("147.00000"));
         QVERIFY(!modifiedMark());
