@@ -80,9 +80,12 @@ std::string NoPermission(const PortDiagnosis& d, LanguageFlagValue lang) {
                          ", but this login started before you were added: log out and log in "
                          "again.";
     } else {
-        text += zh ? "\n或者将您加入" + group + "组：sudo usermod -aG " + group +
+        const std::string which = serialGroup ? (zh ? group + "组" : "the group " + group)
+                                              : (zh ? "串行设备的" + group + "组"
+                                                    : group + ", the group of serial devices");
+        text += zh ? "\n或者将您加入" + which + "：sudo usermod -aG " + group +
                          " $USER ，然后注销并重新登录（需要新的登录才生效）。"
-                   : "\nOr add yourself to the group: sudo usermod -aG " + group +
+                   : "\nOr add yourself to " + which + ": sudo usermod -aG " + group +
                          " $USER — then log out and log in again (a new login is needed).";
     }
     return text;
