@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QMdiArea>
+#include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QStyle>
@@ -93,6 +94,13 @@ MainWindow::MainWindow(Document& document, std::unique_ptr<SerialLink> port, QWi
 
     channel_ = new ChannelTableWindow(document_);
     addEditor(channel_)->showEditor();
+    // The channel operations follow the Edit menu's own entries.
+    if (auto* edit = findChild<QMenu*>(QStringLiteral("MNEdit"))) {
+        edit->addSeparator()->setObjectName(QStringLiteral("MNChannelLine"));
+        channel_->channelActions().addTo(edit);
+    }
+    // The keyboard starts in the channel grid.
+    channel_->setFocus(Qt::OtherFocusReason);
     dtmf_ = new DtmfWindow(document_);
     options_ = new OptionsWindow(document_);
     debug_ = new DebugWindow(document_);
@@ -282,6 +290,10 @@ void MainWindow::showEditor(EditorWindow* editor) {
     frame->move(pos);
     frame->raise();
     mdi_->setActiveSubWindow(frame);
+    // A window that names where its keyboard goes (the channel grid) gets it when shown.
+    if (editor->focusProxy() && !editor->isAncestorOf(QApplication::focusWidget())) {
+        editor->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 void MainWindow::setTransferCommandsEnabled(bool enabled) {

@@ -70,7 +70,7 @@ std::string DiagnosisLine(int number, const QString& device, Status failure,
         from = end + 1;
         const bool item = part.starts_with("  ");
         if (item) {
-            line += (inList ? "; " : " ") + part.substr(2);
+            line += (inList ? "; " : zh ? "" : " ") + part.substr(2);
         } else {
             if (inList) line += zh ? "。" : ".";
             line += (zh ? "" : " ") + part;
@@ -157,9 +157,10 @@ std::optional<int> ParseRadioArguments(const char* command, const QStringList& a
     if (!found) {
         // A valid number that names nothing here: the port cannot be opened.
         std::fprintf(
-            stderr, "talvo-cli: %s%s %s\n",
+            stderr, "talvo-cli: %s%s%s%s\n",
             StatusMessage(Status::PortCannotOpen, out.args.lang, std::to_string(number)).c_str(),
             DiagnosisLine(number, {}, Status::PortCannotOpen, out.args.lang).c_str(),
+            out.args.lang == kChinese ? "" : " ",
             (out.args.lang == kChinese
                  ? "可设置TALVO_PORT_" + std::to_string(number) + "=/dev/...选择设备。"
                  : "Set TALVO_PORT_" + std::to_string(number) + "=/dev/... to choose one.")
