@@ -54,6 +54,7 @@ void BM_WindowReadPaced(benchmark::State& bench) {
     QTemporaryDir config;
     qputenv("TALVO_CONFIG_DIR", config.path().toLocal8Bit());
     qputenv("TALVO_PROGRAM_DIR", config.path().toLocal8Bit());
+    qputenv("XDG_DATA_HOME", config.path().toLocal8Bit());  // the read's backups
     talvo::DemoRadio radio;
     QString error;
     if (!radio.start({QStringLiteral("--baud-pacing")}, &error)) {

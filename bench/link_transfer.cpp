@@ -1,6 +1,8 @@
 // Full read and full write against the virtual radio paced at 9600 baud. The figure that
 // matters is `ratio`: elapsed time over the wire-time lower bound (every byte of the exchange
-// at 1/960 s: 5,040 bytes for a read, 4,035 for a write without debug mode).
+// at 1/960 s: 5,040 bytes for a read, 4,035 for a write without debug mode). The checked write
+// is its three exchanges in a row (read and back up, write, read back) with the comparisons
+// between them: 5,040 + 4,035 + 5,040 bytes.
 
 #include <benchmark/benchmark.h>
 #include <poll.h>
@@ -9,15 +11,21 @@
 
 #include <QCoreApplication>
 #include <QEventLoop>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <optional>
 #include <string>
 
+#include "compare/byte_compare.h"
+#include "compare/change_list.h"
+#include "link/port/read_backups.h"
 #include "link/port/serial_line.h"
 #include "link/port/transfer_driver.h"
+#include "link/protocol/block_plan.h"
 
 namespace {
 
@@ -63,19 +71,17 @@ template <typename Start>
 std::optional<double> Transfer(talvo::link::TransferDriver& driver, Start start) {
     QEventLoop loop;
     bool ok = false;
-    const auto done = QObject::connect(&driver, &talvo::link::TransferDriver::finished, &loop, [&] {
-        ok = true;
-        loop.quit();
-    });
-    const auto failed = QObject::connect(&driver, &talvo::link::TransferDriver::failed, &loop,
-                                         [&] { loop.quit(); });
+    const auto done = QObject::connect(&driver, &talvo::link::TransferDriver::ended, &loop,
+                                       [&](const talvo::link::TransferOutcome& outcome) {
+                                           ok = outcome.ok();
+                                           loop.quit();
+                                       });
     const auto t0 = Clock::now();
     if (!start()) return std::nullopt;
     loop.exec();
     // The closing "E" has just been handed to the line; count its own time on the wire.
     const double elapsed = std::chrono::duration<double>(Clock::now() - t0).count() + kByteSeconds;
     QObject::disconnect(done);
-    QObject::disconnect(failed);
     if (!ok) return std::nullopt;
     return elapsed;
 }
@@ -130,8 +136,76 @@ void BM_PacedWrite(benchmark::State& state) {
     });
 }
 
+// Runs one transfer to its end; false when it failed.
+bool RunOne(talvo::link::TransferDriver& driver, const std::function<bool()>& start) {
+    QEventLoop loop;
+    bool ok = false;
+    const auto c = QObject::connect(&driver, &talvo::link::TransferDriver::ended, &loop,
+                                    [&](const talvo::link::TransferOutcome& o) {
+                                        ok = o.ok();
+                                        loop.quit();
+                                    });
+    if (start() && driver.active()) loop.exec();
+    QObject::disconnect(c);
+    return ok;
+}
+
+// Read and keep the backup, list the changes, write, read back and compare, as the window's
+// checked write does (without its question in between).
+void BM_PacedCheckedWrite(benchmark::State& state) {
+    QTemporaryDir data;
+    qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
+    PacedSim sim;
+    talvo::link::SerialLine line;
+    if (line.open(QString::fromStdString(sim.device())) != talvo::Status::Ok) {
+        state.SkipWithError("cannot open the virtual radio");
+        return;
+    }
+    talvo::link::TransferDriver d(line);
+    const auto blocks = talvo::link::WriteBlockSequence(false);
+    const double wire = (5040 + 4035 + 5040) * kByteSeconds;
+    double total = 0, worst = 0;
+    std::uint8_t seed = 0;
+    for (auto _ : state) {
+        Settle(line);
+        talvo::ImageBytes image{};
+        ++seed;
+        for (std::size_t i = 0; i < image.size(); ++i)
+            image[i] = static_cast<std::uint8_t>(i * 3 + seed);
+        const auto t0 = Clock::now();
+        talvo::ImageBytes held{}, back{};
+        const bool ok =
+            RunOne(d, [&] { return d.startRead(held); }) &&
+            talvo::link::SaveBackup(held).status == talvo::Status::Ok &&
+            !talvo::compare::CompareImages(held, talvo::compare::OverlayBlocks(held, image, blocks),
+                                           talvo::kEnglish)
+                 .empty() &&
+            RunOne(d,
+                   [&] {
+                       return d.startWrite(false,
+                                           [&]() -> const talvo::ImageBytes& { return image; });
+                   }) &&
+            RunOne(d, [&] { return d.startRead(back); }) &&
+            talvo::compare::CompareBlocks(image, back, blocks).same();
+        const double elapsed =
+            std::chrono::duration<double>(Clock::now() - t0).count() + kByteSeconds;
+        if (!ok) {
+            state.SkipWithError("checked write failed");
+            break;
+        }
+        state.SetIterationTime(elapsed);
+        total += elapsed;
+        worst = std::max(worst, elapsed / wire);
+    }
+    state.counters["wire_s"] = wire;
+    state.counters["ratio"] = total / static_cast<double>(state.iterations()) / wire;
+    state.counters["ratio_worst"] = worst;
+    qunsetenv("XDG_DATA_HOME");
+}
+
 BENCHMARK(BM_PacedRead)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PacedWrite)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PacedCheckedWrite)->UseManualTime()->Iterations(2)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -6,7 +6,7 @@ namespace talvo {
 
 std::span<const MainText> MainWindowTexts() {
     using T = MainTextTarget;
-    static constexpr std::array<MainText, 30> texts = {{
+    static constexpr std::array<MainText, 32> texts = {{
         {"MDIForm1", T::WindowTitle, "TALVO 对讲机编程软件V1.50",
          "TALVO Radio Programming Software V1.50"},
         {"StatusBar1", T::StatusPanel2, kCompanyName, ""},
@@ -16,6 +16,7 @@ std::span<const MainText> MainWindowTexts() {
         {"MNSave", T::MenuText, "保存(&S)", "Save(&S)"},
         {"MNPrint", T::MenuText, "打印(&P)", "Print(&P)"},
         {"MNQuit", T::MenuText, "退出(&Q)", "Quit(&Q)"},
+        {"MNBackups", T::MenuText, "备份(&K)…", "Backups(&K)…"},
         {"MNEdit", T::MenuText, "编辑(&E)", "Edit(&E)"},
         {"MNModel", T::MenuText, "信道编辑(&M)", "Channel Edit(&M)"},
         {"MNDTMF", T::MenuText, "DTMF信令(&D)", "DTMF(&D)"},
@@ -26,6 +27,8 @@ std::span<const MainText> MainWindowTexts() {
         {"MNRead", T::MenuText, "读频(&R)", "Read Data from the Transceive(&R)"},
         {"MNWrite", T::MenuText, "写频(&W)", "Write Data in the Transceive(&W)"},
         {"MNCommPort", T::MenuText, "通信端口(&C)", "Communication Port(&C)"},
+        {"MNCheckedWrite", T::MenuText, "写频前备份并校验(&V)",
+         "Checked Write: Back Up, Show Changes, Verify(&V)"},
         {"MNLanguage", T::MenuText, "语言选择(&L)", "Language Select(&L)"},
         {"MNChinese", T::MenuText, "中文(&C)", "Chinese(&C)"},
         {"MNEnglish", T::MenuText, "英文(&E)", "English(&E)"},

@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QMdiArea>
+#include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QStyle>
@@ -93,6 +94,13 @@ MainWindow::MainWindow(Document& document, std::unique_ptr<SerialLink> port, QWi
 
     channel_ = new ChannelTableWindow(document_);
     addEditor(channel_)->showEditor();
+    // The channel operations follow the Edit menu's own entries.
+    if (auto* edit = findChild<QMenu*>(QStringLiteral("MNEdit"))) {
+        edit->addSeparator()->setObjectName(QStringLiteral("MNChannelLine"));
+        channel_->channelActions().addTo(edit);
+    }
+    // The keyboard starts in the channel grid.
+    channel_->setFocus(Qt::OtherFocusReason);
     dtmf_ = new DtmfWindow(document_);
     options_ = new OptionsWindow(document_);
     debug_ = new DebugWindow(document_);
@@ -107,6 +115,9 @@ MainWindow::MainWindow(Document& document, std::unique_ptr<SerialLink> port, QWi
     connect(portList_, &QComboBox::activated, this, &MainWindow::onPortListChosen);
 
     transfer_ = new TransferController(*this, *port_);
+    action("MNCheckedWrite")->setChecked(transfer_->checkedWrite());
+    connect(action("MNCheckedWrite"), &QAction::toggled, transfer_,
+            &TransferController::setCheckedWrite);
 
     state_.PortNumber = LoadPortNumber();
     panel1_->setText(QStringLiteral("COM: %1").arg(state_.PortNumber));
@@ -118,6 +129,7 @@ MainWindow::MainWindow(Document& document, std::unique_ptr<SerialLink> port, QWi
     });
     connect(&document_, &Document::modifiedChanged, this, &MainWindow::updateTitle);
     setAcceptDrops(true);
+    qApp->installEventFilter(this);
     rebuildRecentMenu();
     updateTitle();
 
@@ -183,6 +195,8 @@ void MainWindow::buildMenus() {
     file->addSeparator()->setObjectName("MNLine1");
     connect(addCommand(file, "MNQuit", {}, nullptr), &QAction::triggered, this, &QWidget::close);
     addExchangeCommands(file);
+    file->addSeparator()->setObjectName("MNLineBackups");
+    addCommand(file, "MNBackups", {}, &MainWindow::showBackups);
 
     QMenu* edit = menu("MNEdit");
     connect(addCommand(edit, "MNModel", QKeySequence(Qt::CTRL | Qt::Key_M), nullptr),
@@ -203,6 +217,9 @@ void MainWindow::buildMenus() {
     addCommand(program, "MNRead", QKeySequence(Qt::CTRL | Qt::Key_R), &MainWindow::startRead);
     addCommand(program, "MNWrite", QKeySequence(Qt::CTRL | Qt::Key_W), &MainWindow::startWrite);
     addCommand(program, "MNCommPort", {}, &MainWindow::showPortList);
+    program->addSeparator()->setObjectName("MNLineChecked");
+    QAction* checked = addCommand(program, "MNCheckedWrite", {}, nullptr);
+    checked->setCheckable(true);
 
     QMenu* language = menu("MNLanguage");
     connect(addCommand(language, "MNChinese", {}, nullptr), &QAction::triggered, this,
@@ -273,6 +290,10 @@ void MainWindow::showEditor(EditorWindow* editor) {
     frame->move(pos);
     frame->raise();
     mdi_->setActiveSubWindow(frame);
+    // A window that names where its keyboard goes (the channel grid) gets it when shown.
+    if (editor->focusProxy() && !editor->isAncestorOf(QApplication::focusWidget())) {
+        editor->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 void MainWindow::setTransferCommandsEnabled(bool enabled) {

@@ -115,6 +115,8 @@ class MainWindow : public QMainWindow {
     void showHelp();
     void startRead();
     void startWrite();
+    // File → Backups…: opens a chosen read backup (main_safety.cpp).
+    void showBackups();
     // Toolbar buttons 7, 8, 9 (0 AnMaMode, 1 DebugMode, 2 FMMaMode).
     void relockClick(int mode);
     // A hidden mode was unlocked (again) in the optional-features window.
@@ -179,6 +181,9 @@ class MainWindow : public QMainWindow {
     void rememberRecentFile(const QString& path);
     void rebuildRecentMenu();
     void syncBandList();
+    // Ctrl+Z and the Redo keys in a text field with nothing of its own to take back reach the
+    // document's Undo and Redo instead of vanishing in the field.
+    bool historyKeyPassesTextField(QObject* watched, QEvent* event);
     // Save to `path`; reports a failure. True when saved.
     bool saveTo(const QString& path);
     // Opens `path` with no question; reports a failure. True when opened.

@@ -5,15 +5,12 @@
 namespace talvo {
 namespace {
 
-// The computer's serial port behind a port number (see link/port/port_lookup.h). Bytes below
-// the receive threshold wait until enough have arrived; then they are all handed over at once.
+// The computer's serial port behind a port number (see link/port/port_lookup.h).
 class SystemSerialLink : public SerialLink {
   public:
     SystemSerialLink() {
-        connect(&line_, &link::SerialLine::bytesArrived, this, [this] {
-            pending_ += line_.takeAll();
-            if (pending_.size() >= threshold_) emit dataReceived();
-        });
+        connect(&line_, &link::SerialLine::bytesArrived, this, &SerialLink::bytesArrived);
+        connect(&line_, &link::SerialLine::lineFailed, this, &SerialLink::lineFailed);
     }
 
     Status open(int portNumber) override {
@@ -22,26 +19,14 @@ class SystemSerialLink : public SerialLink {
         if (!device) return Status::PortCannotOpen;
         return line_.open(*device);
     }
-    void close() override {
-        line_.close();
-        pending_.clear();
-    }
+    void close() override { line_.close(); }
     bool isOpen() const override { return line_.isOpen(); }
-    void write(const QByteArray& frame) override {
-        line_.write(
-            std::span<const std::uint8_t>(reinterpret_cast<const std::uint8_t*>(frame.constData()),
-                                          static_cast<std::size_t>(frame.size())));
-    }
-    QByteArray takeAll() override {
-        pending_ += line_.takeAll();
-        return std::exchange(pending_, {});
-    }
-    void setReceiveThreshold(int bytes) override { threshold_ = bytes < 1 ? 1 : bytes; }
+    void write(std::span<const std::uint8_t> frame) override { line_.write(frame); }
+    QByteArray takeAll() override { return line_.takeAll(); }
+    void discardInput() override { line_.discardInput(); }
 
   private:
     link::SerialLine line_;
-    QByteArray pending_;
-    qsizetype threshold_ = 1;
 };
 
 }  // namespace

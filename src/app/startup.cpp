@@ -2,6 +2,7 @@
 
 #include "app/serial_link.h"
 #include "app/settings_store.h"
+#include "link/port/read_backups.h"
 
 namespace talvo {
 
@@ -12,6 +13,8 @@ LanguageFlagValue StartupLanguage() {
 
 Program StartProgram(std::unique_ptr<SerialLink> port) {
     Program p;
+    // Backups older than a year go at start (never the newest ten).
+    link::PruneBackups();
     p.document = std::make_unique<Document>(StartupState(StartupLanguage()));
     p.window = std::make_unique<MainWindow>(*p.document, std::move(port));
     p.window->ApplyLanguage();

@@ -1,20 +1,24 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 #include <QTimer>
+#include <functional>
 
+#include "link/port/transfer_driver.h"
 #include "link/protocol/cooldown.h"
-#include "link/protocol/transfer_session.h"
+#include "link/protocol/transfer_outcome.h"
 
 namespace talvo {
 
 class MainWindow;
 class SerialLink;
 
-// Read and write from the main window: the progress window, the port's data events and the
-// two timers (TimerW, 50 ms, the transfer time-out; Timer1, 100 ms, the cool-down after a
-// successful transfer) drive the transfer session; the outcome is shown with the messages of
-// the program and the editors are loaded after a read.
+// Read and write from the main window: the progress window and the transfer driver (the port's
+// data events and the 50 ms TimerW time-out) run the transfer; Timer1 (100 ms) runs the
+// cool-down after a successful transfer. The outcome is shown with the messages of the
+// program and the editors are loaded after a read. Write is the checked write when that is
+// switched on (see checked_write.cpp).
 class TransferController : public QObject {
     Q_OBJECT
   public:
@@ -23,33 +27,60 @@ class TransferController : public QObject {
     void StartRead();
     void StartWrite();
 
-    const link::TransferSession& session() const { return session_; }
-    bool active() const { return session_.active(); }
+    const link::TransferDriver& driver() const { return driver_; }
+    bool active() const { return driver_.active(); }
     bool coolingDown() const { return cooldown_.running(); }
-    // The user closed the progress window and confirmed: the transfer ends at once, as a
-    // time-out does ("E" is sent), but without the communication-error message.
+    // How the last transfer ended.
+    const link::TransferOutcome& lastOutcome() const { return lastOutcome_; }
+    // The user closed the progress window and confirmed: "E" goes out and the transfer ends as
+    // cancelled, without the communication-error message.
     void abortByUser();
 
+    // Write reads the radio first, shows the changes, writes, reads back and compares.
+    // The choice is remembered for the next run.
+    bool checkedWrite() const { return checkedWrite_; }
+    void setCheckedWrite(bool on);
+
+    // The texts of the progress window for one transfer.
+    struct ProgressTexts {
+        const char* zhTitle;
+        const char* enTitle;
+        const char* zhLabel;
+        const char* enLabel;
+    };
+    using Starter = std::function<bool(link::TransferDriver&)>;
+    static constexpr ProgressTexts kReadingTexts{"正在读取……", "Reading……", "正在读频，请稍候。",
+                                                 "Data is reading, please wait a moment."};
+    static constexpr ProgressTexts kWritingTexts{"正在写入……", "Writing……", "正在写频，请稍候。",
+                                                 "Data is writing, please wait a moment."};
+
   private:
-    void start(link::Direction direction);
-    void OnReceive();
-    void OnTransferTick();
+    void plainWrite();
+    // checked_write.cpp: read and back up, show the changes, write, read back and compare.
+    void checkedWriteFlow();
+    // Writes the backup's bytes as they are, reads back and compares; asks again on failure.
+    void offerRestore(const QString& backup, bool debugMode, const QString& problem);
+    // Opens the port when needed; false (after the message) when it cannot be opened.
+    bool preparePort();
+    // Runs one transfer with the progress window shown; returns how it ended.
+    link::TransferOutcome run(const ProgressTexts& texts, const Starter& starter);
+    // After a read: the backup file; an empty name (after a message) when it could not be saved.
+    QString storeBackup(const ImageBytes& image);
+    // The communication-error message for a failed transfer (nothing for a cancelled one).
+    void reportFailure(const link::TransferOutcome& outcome);
+    // A success message; OK starts the cool-down.
+    void reportSuccess(const QString& text);
     void OnCooldownTick();
-    void onEvent(const link::TransferEvent& event);
     void onProgressCloseRequested();
-    void showOutcome(link::Direction direction);
 
     MainWindow& window_;
     SerialLink& port_;
-    link::TransferSession session_;
-    QTimer timerW_;
+    link::TransferDriver driver_;
     QTimer timer1_;
     link::Cooldown cooldown_;
-    // The last transfer's end, recorded by the session's event and acted on when the
-    // progress window has closed.
-    link::TransferEvent::Kind outcome_ = link::TransferEvent::Kind::Progress;
-    Status failure_ = Status::Ok;
-    bool abortedByUser_ = false;
+    link::TransferOutcome lastOutcome_;
+    bool running_ = false;
+    bool checkedWrite_ = true;
 };
 
 }  // namespace talvo

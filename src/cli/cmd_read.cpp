@@ -29,8 +29,9 @@ int RunRead(const QStringList& arguments) {
         return FileFailure(Status::CannotWrite, args.lang, out);
 
     ImageBytes image{};
-    if (const Status status = ReadRadio(radio.device, image); status != Status::Ok)
-        return TransferExit(status, radio.device, args.lang);
+    if (const auto outcome = ReadRadio(radio.device, image); !outcome.ok())
+        return TransferExit(outcome, radio.device, args.lang);
+    KeepBackup(image, args.lang);
     // The file appears only now, complete, or not at all.
     if (const Status saved = WriteFileAtomically(LocalPath(out), SerializeDataFile(image));
         saved != Status::Ok) {
@@ -48,6 +49,7 @@ const HelpRegistration kReadHelp(
                 "\nReads the radio's memory over the serial line and stores it as a .dat file.\n" +
                 kRadioOptionsHelp +
                 "  --out FILE     the data file; it is written only when the whole read succeeded\n"
+                "A copy is also kept in the backups folder ($XDG_DATA_HOME/talvo/backups).\n"
                 "A progress bar is shown on stderr when it is a terminal.\n"
                 "exit status: 0 read and saved, 2 usage, 3 file cannot be written, 4 communication "
                 "error\n");

@@ -1,21 +1,32 @@
-// talvo-cli write (--port N | --device PATH) FILE.dat [--debug-mode] [--lang en|zh]
+// talvo-cli write (--port N | --device PATH) FILE.dat [--debug-mode] [--verify] [--backup FILE]
+//                [--lang en|zh]
+
+#include <QDir>
+#include <QFileInfo>
+#include <cstdio>
 
 #include "cli/command.h"
 #include "cli/command_help.h"
+#include "cli/difference_text.h"
 #include "cli/radio_transfer.h"
+#include "compare/byte_compare.h"
 #include "image/data_file.h"
 #include "image/encode.h"
+#include "image/file_io.h"
+#include "link/protocol/block_plan.h"
 
 namespace talvo::cli {
 
 namespace {
 
 constexpr char kUsage[] =
-    "usage: talvo-cli write (--port N | --device PATH) FILE.dat [--debug-mode] [--lang en|zh]\n";
+    "usage: talvo-cli write (--port N | --device PATH) FILE.dat [--debug-mode] [--verify]\n"
+    "                 [--backup FILE] [--lang en|zh]\n";
 
 int RunWrite(const QStringList& arguments) {
     RadioArguments radio;
-    if (const auto exit = ParseRadioArguments("write", arguments, 1, {{}, {"--debug-mode"}}, radio))
+    if (const auto exit = ParseRadioArguments("write", arguments, 1,
+                                              {{"--backup"}, {"--debug-mode", "--verify"}}, radio))
         return *exit;
     const FileArguments& args = radio.args;
     const QString& file = args.files[0];
@@ -25,17 +36,49 @@ int RunWrite(const QStringList& arguments) {
     if (const Status opened = OpenDataFile(state, LocalPath(file)); opened != Status::Ok)
         return FileFailure(opened, args.lang, file);
     state.hidden.debug.unlocked = args.flags.contains("--debug-mode");
+    const bool debug = state.hidden.DebugMode();
 
-    const Status status =
-        WriteRadio(radio.device, state.hidden.DebugMode(), [&state]() -> const ImageBytes& {
-            EncodeImage(state);
-            return state.EncodedImage;
-        });
-    return TransferExit(status, radio.device, args.lang);
+    const QString backup = args.has("--backup") ? args.values.at("--backup") : QString();
+    if (!backup.isEmpty()) {
+        // Fail before talking to the radio when the backup could never be written.
+        const QFileInfo target(backup);
+        if (!target.absoluteDir().exists() || target.isDir())
+            return FileFailure(Status::CannotWrite, args.lang, backup);
+    }
+
+    Radio link(radio.device);
+    if (!backup.isEmpty()) {
+        // What the radio holds now, safe on disk before anything is written.
+        ImageBytes before{};
+        if (const auto read = link.read(before, "Backing up"); !read.ok())
+            return TransferExit(read, radio.device, args.lang);
+        KeepBackup(before, args.lang);
+        if (const Status saved = WriteFileAtomically(LocalPath(backup), SerializeDataFile(before));
+            saved != Status::Ok)
+            return FileFailure(saved, args.lang, backup);
+    }
+
+    const auto written = link.write(debug, [&state]() -> const ImageBytes& {
+        EncodeImage(state);
+        return state.EncodedImage;
+    });
+    if (!written.ok()) return TransferExit(written, radio.device, args.lang);
+    if (!args.flags.contains("--verify")) return ExitOk;
+
+    ImageBytes back{};
+    if (const auto read = link.read(back, "Verifying"); !read.ok())
+        return TransferExit(read, radio.device, args.lang);
+    const auto blocks = link::WriteBlockSequence(debug);
+    const compare::ByteDifference difference =
+        compare::CompareBlocks(state.EncodedImage, back, blocks);
+    if (difference.same()) return ExitOk;
+    std::fprintf(stderr, "talvo-cli: %s\n", ByteDifferenceText(difference, args.lang).c_str());
+    return ExitCommunication;
 }
 
 const CommandRegistration kWrite("write", {"write a data file to the radio "
-                                           "((--port N | --device PATH) FILE.dat [--debug-mode])",
+                                           "((--port N | --device PATH) FILE.dat [--debug-mode] "
+                                           "[--verify] [--backup FILE])",
                                            RunWrite});
 
 const HelpRegistration kWriteHelp(
@@ -44,8 +87,13 @@ const HelpRegistration kWriteHelp(
         "\nOpens FILE.dat as the program's Open command does and writes it to the radio.\n" +
         kRadioOptionsHelp +
         "  --debug-mode   also write the power calibration blocks 0x7E0 and 0x7F0\n"
+        "  --verify       afterwards read the radio back and compare every written byte\n"
+        "  --backup FILE  first read the radio and save what it holds to FILE (nothing is\n"
+        "                 written when that fails); a copy also goes to the backups folder\n"
         "A progress bar is shown on stderr when it is a terminal.\n"
-        "exit status: 0 written, 2 usage, 3 file cannot be opened, 4 communication error\n");
+        "exit status: 0 written (and verified), 2 usage, 3 file cannot be opened or the backup\n"
+        "cannot be saved, 4 communication error or the radio does not hold what was written\n"
+        "(the first differing address is named)\n");
 
 }  // namespace
 

@@ -11,6 +11,7 @@
 #include "cli/command.h"
 #include "link/port/port_diagnosis.h"
 #include "link/port/port_lookup.h"
+#include "link/port/read_backups.h"
 #include "link/port/serial_line.h"
 #include "link/port/transfer_driver.h"
 #include "link/protocol/port_names.h"
@@ -69,7 +70,7 @@ std::string DiagnosisLine(int number, const QString& device, Status failure,
         from = end + 1;
         const bool item = part.starts_with("  ");
         if (item) {
-            line += (inList ? "; " : " ") + part.substr(2);
+            line += (inList ? "; " : zh ? "" : " ") + part.substr(2);
         } else {
             if (inList) line += zh ? "。" : ".";
             line += (zh ? "" : " ") + part;
@@ -80,33 +81,59 @@ std::string DiagnosisLine(int number, const QString& device, Status failure,
     return line;
 }
 
-using Starter = std::function<bool(link::TransferDriver&)>;
+}  // namespace
 
-Status RunTransfer(const QString& device, const char* label, const Starter& start) {
-    const auto app = EnsureApplication();
+struct Radio::Parts {
+    std::unique_ptr<QCoreApplication> app = EnsureApplication();
     link::SerialLine line;
-    if (const Status opened = line.open(device); opened != Status::Ok) return opened;
-    link::TransferDriver driver(line);
-    QEventLoop loop;
-    std::optional<Status> outcome;
-    ProgressBar bar(label);
-    QObject::connect(&driver, &link::TransferDriver::progress, &loop,
-                     [&bar](int, int done, int total) { bar.show(done, total); });
-    QObject::connect(&driver, &link::TransferDriver::finished, &loop, [&] {
-        bar.show(driver.session().blocksDone(), driver.session().blocksTotal());
-        outcome = Status::Ok;
-        loop.quit();
-    });
-    QObject::connect(&driver, &link::TransferDriver::failed, &loop, [&](Status reason) {
-        outcome = reason;
-        loop.quit();
-    });
-    if (!start(driver)) return Status::PortCannotOpen;
-    if (!outcome) loop.exec();
-    return outcome.value_or(Status::TimedOut);
+    link::TransferDriver driver{line};
+    std::optional<link::TransferOutcome> openFailure;
+};
+
+Radio::Radio(const QString& device) : parts_(std::make_unique<Parts>()) {
+    if (const Status opened = parts_->line.open(device); opened != Status::Ok)
+        parts_->openFailure =
+            link::TransferOutcome::PortError(opened, parts_->line.openError().toStdString());
 }
 
-}  // namespace
+Radio::~Radio() = default;
+
+link::TransferOutcome Radio::run(const char* label,
+                                 const std::function<bool(link::TransferDriver&)>& start) {
+    if (parts_->openFailure) return *parts_->openFailure;
+    link::TransferDriver& driver = parts_->driver;
+    QEventLoop loop;
+    std::optional<link::TransferOutcome> outcome;
+    ProgressBar bar(label);
+    const auto progress =
+        QObject::connect(&driver, &link::TransferDriver::progress, &loop,
+                         [&bar](int, int done, int total) { bar.show(done, total); });
+    const auto ended = QObject::connect(
+        &driver, &link::TransferDriver::ended, &loop, [&](const link::TransferOutcome& end) {
+            if (end.ok()) bar.show(driver.session().blocksDone(), driver.session().blocksTotal());
+            outcome = end;
+            loop.quit();
+        });
+    if (start(driver) && !outcome) loop.exec();
+    QObject::disconnect(progress);
+    QObject::disconnect(ended);
+    return outcome.value_or(link::TransferOutcome::PortError(Status::PortCannotOpen));
+}
+
+link::TransferOutcome Radio::read(ImageBytes& image, const char* label) {
+    ImageBytes scratch = image;
+    const link::TransferOutcome outcome =
+        run(label, [&scratch](link::TransferDriver& driver) { return driver.startRead(scratch); });
+    if (outcome.ok()) image = scratch;
+    return outcome;
+}
+
+link::TransferOutcome Radio::write(bool debugMode,
+                                   const std::function<const ImageBytes&()>& encodeAfterWakeUp) {
+    return run("Writing", [&](link::TransferDriver& driver) {
+        return driver.startWrite(debugMode, encodeAfterWakeUp);
+    });
+}
 
 std::optional<int> ParseRadioArguments(const char* command, const QStringList& args, int fileCount,
                                        const CommandOptions& extra, RadioArguments& out) {
@@ -130,14 +157,13 @@ std::optional<int> ParseRadioArguments(const char* command, const QStringList& a
     if (!found) {
         // A valid number that names nothing here: the port cannot be opened.
         std::fprintf(
-            stderr,
-            "talvo-cli: %s%s %s\n",
+            stderr, "talvo-cli: %s%s%s%s\n",
             StatusMessage(Status::PortCannotOpen, out.args.lang, std::to_string(number)).c_str(),
             DiagnosisLine(number, {}, Status::PortCannotOpen, out.args.lang).c_str(),
-            (out.args.lang == kChinese ? "可设置TALVO_PORT_" + std::to_string(number) +
-                                             "=/dev/...选择设备。"
-                                       : "Set TALVO_PORT_" + std::to_string(number) +
-                                             "=/dev/... to choose one.")
+            out.args.lang == kChinese ? "" : " ",
+            (out.args.lang == kChinese
+                 ? "可设置TALVO_PORT_" + std::to_string(number) + "=/dev/...选择设备。"
+                 : "Set TALVO_PORT_" + std::to_string(number) + "=/dev/... to choose one.")
                 .c_str());
         return ExitCommunication;
     }
@@ -145,34 +171,51 @@ std::optional<int> ParseRadioArguments(const char* command, const QStringList& a
     return std::nullopt;
 }
 
-Status ReadRadio(const QString& device, ImageBytes& image) {
-    ImageBytes scratch = image;
-    const Status status = RunTransfer(device, "Reading", [&scratch](link::TransferDriver& driver) {
-        return driver.startRead(scratch);
-    });
-    if (status == Status::Ok) image = scratch;
-    return status;
+link::TransferOutcome ReadRadio(const QString& device, ImageBytes& image) {
+    Radio radio(device);
+    return radio.read(image);
 }
 
-Status WriteRadio(const QString& device, bool debugMode,
-                  const std::function<const ImageBytes&()>& encodeAfterWakeUp) {
-    return RunTransfer(device, "Writing", [&](link::TransferDriver& driver) {
-        return driver.startWrite(debugMode, encodeAfterWakeUp);
-    });
+void KeepBackup(const ImageBytes& image, LanguageFlagValue lang) {
+    const auto app = EnsureApplication();
+    link::PruneBackups();
+    const link::SavedBackup saved = link::SaveBackup(image);
+    if (saved.status == Status::Ok) return;
+    std::fprintf(stderr, "talvo-cli: %s %s\n",
+                 lang == kChinese ? "警告：备份未保存。" : "warning: no backup was kept.",
+                 StatusMessage(saved.status, lang, saved.path.toStdString()).c_str());
 }
 
-int TransferExit(Status status, const QString& device, LanguageFlagValue lang) {
-    if (status == Status::Ok) return ExitOk;
-    std::string line = StatusMessage(status, lang, device.toStdString());
-    if (status == Status::RefusedByRadio) {
-        // A refusal is a communication error like any other; the line says both.
-        line = StatusMessage(Status::TimedOut, lang) + (lang == kChinese ? "" : " ") + line;
-    }
-    if (status == Status::PortCannotOpen || status == Status::PermissionDenied) {
-        // The port cannot be opened: the diagnosis says why (the permission case with its
-        // group and command) and how to fix it.
-        const std::string why = DiagnosisLine(0, device, status, lang);
-        if (!why.empty()) line = StatusMessage(Status::PortCannotOpen, lang, device.toStdString()) + why;
+int TransferExit(const link::TransferOutcome& outcome, const QString& device,
+                 LanguageFlagValue lang) {
+    using Kind = link::TransferOutcome::Kind;
+    std::string line;
+    switch (outcome.kind) {
+        case Kind::Success:
+            return ExitOk;
+        case Kind::TimedOut:
+            line = StatusMessage(Status::TimedOut, lang);
+            break;
+        case Kind::Refused:
+            // A refusal is a communication error like any other; the line says both.
+            line = StatusMessage(Status::TimedOut, lang) + (lang == kChinese ? "" : " ") +
+                   StatusMessage(Status::RefusedByRadio, lang);
+            break;
+        case Kind::Cancelled:
+            line = lang == kChinese ? "传输已取消。" : "The transfer was cancelled.";
+            break;
+        case Kind::PortError: {
+            line = StatusMessage(outcome.reason, lang, device.toStdString());
+            // The port cannot be used: the diagnosis says why (the permission case with its
+            // group and command) and how to fix it; else the port's own words.
+            const std::string why = DiagnosisLine(0, device, outcome.reason, lang);
+            if (!why.empty()) {
+                line = StatusMessage(Status::PortCannotOpen, lang, device.toStdString()) + why;
+            } else if (!outcome.detail.empty()) {
+                line += " (" + outcome.detail + ")";
+            }
+            break;
+        }
     }
     std::fprintf(stderr, "talvo-cli: %s\n", line.c_str());
     return ExitCommunication;

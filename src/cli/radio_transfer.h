@@ -3,11 +3,18 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <memory>
 #include <optional>
 
 #include "cli/file_arguments.h"
+#include "link/protocol/transfer_outcome.h"
 #include "model/program_state.h"
 #include "model/status.h"
+
+namespace talvo::link {
+class SerialLine;
+class TransferDriver;
+}  // namespace talvo::link
 
 namespace talvo::cli {
 
@@ -31,18 +38,39 @@ struct RadioArguments {
 std::optional<int> ParseRadioArguments(const char* command, const QStringList& args, int fileCount,
                                        const CommandOptions& extra, RadioArguments& out);
 
-// Opens `device` and reads the radio's memory into `image`, running an event loop until the
-// transfer ends. `image` changes only when the read succeeds. Shows a progress bar on stderr
-// when it is a terminal.
-Status ReadRadio(const QString& device, ImageBytes& image);
+// The radio behind one serial device, for one or more transfers in a row. Each transfer runs
+// an event loop until it ends and shows a progress bar on stderr when that is a terminal.
+class Radio {
+  public:
+    explicit Radio(const QString& device);
+    ~Radio();
+    Radio(const Radio&) = delete;
+    Radio& operator=(const Radio&) = delete;
 
-// Opens `device` and writes to the radio; `encodeAfterWakeUp` builds the image to send right
-// after the wake-up has gone out.
-Status WriteRadio(const QString& device, bool debugMode,
-                  const std::function<const ImageBytes&()>& encodeAfterWakeUp);
+    // Reads the radio's memory into `image`, which changes only when the read succeeds.
+    link::TransferOutcome read(ImageBytes& image, const char* label = "Reading");
+    // Writes; `encodeAfterWakeUp` builds the image to send right after the wake-up went out.
+    link::TransferOutcome write(bool debugMode,
+                                const std::function<const ImageBytes&()>& encodeAfterWakeUp);
+
+  private:
+    link::TransferOutcome run(const char* label,
+                              const std::function<bool(link::TransferDriver&)>& start);
+
+    struct Parts;
+    std::unique_ptr<Parts> parts_;
+};
+
+// Reads as Radio::read does on a line opened for it.
+link::TransferOutcome ReadRadio(const QString& device, ImageBytes& image);
+
+// Keeps a successful read as a backup (see link/port/read_backups.h), pruning old ones first;
+// a backup that cannot be written only gets a warning on stderr.
+void KeepBackup(const ImageBytes& image, LanguageFlagValue lang);
 
 // ExitOk for a transfer that succeeded; otherwise prints its one stderr line and returns
 // ExitCommunication.
-int TransferExit(Status status, const QString& device, LanguageFlagValue lang);
+int TransferExit(const link::TransferOutcome& outcome, const QString& device,
+                 LanguageFlagValue lang);
 
 }  // namespace talvo::cli

@@ -52,7 +52,15 @@ ProcessResult RunProcess(const std::string& program, const std::vector<std::stri
     for (auto& a : argStore) argv.push_back(a.data());
     argv.push_back(nullptr);
     std::vector<std::string> envStore;
-    for (char** e = environ; *e != nullptr; ++e) envStore.emplace_back(*e);
+    // An entry given in the options replaces the inherited one of the same name.
+    const auto overridden = [&options](const std::string& entry) {
+        const std::string name = entry.substr(0, entry.find('=') + 1);
+        for (const std::string& own : options.environment)
+            if (own.rfind(name, 0) == 0) return true;
+        return false;
+    };
+    for (char** e = environ; *e != nullptr; ++e)
+        if (!overridden(*e)) envStore.emplace_back(*e);
     envStore.insert(envStore.end(), options.environment.begin(), options.environment.end());
     std::vector<char*> envp;
     for (auto& e : envStore) envp.push_back(e.data());

@@ -7,6 +7,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -99,6 +100,14 @@ ProcessResult RunCli(const std::vector<std::string>& args,
                      const std::vector<std::string>& environment) {
     ProcessOptions options;
     options.environment = environment;
+    // A read keeps a backup in the user's data folder: never the real user's.
+    const bool ownData = std::any_of(environment.begin(), environment.end(), [](const auto& e) {
+        return e.rfind("XDG_DATA_HOME=", 0) == 0;
+    });
+    if (!ownData) {
+        static const TempFolder data;
+        options.environment.push_back("XDG_DATA_HOME=" + data.path().string());
+    }
     options.timeout = std::chrono::seconds(30);
     return RunProcess(TALVO_CLI_PATH, args, options);
 }

@@ -1,5 +1,6 @@
 // Editing the channel grid with mouse and keyboard: frequencies, names, drop-down lists.
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTableWidget>
@@ -8,7 +9,9 @@
 
 #include "ui/local_msgbox.h"
 #include "channel_table_fixture.h"
+#include "editors/logic/channel_table.h"
 #include "support/modal_answerer.h"
+#include "support/pointer.h"
 
 namespace talvo {
 
@@ -20,11 +23,13 @@ class ChannelTableEditingTest : public testing::ChannelTableFixture {
     QLineEdit* text2() const { return window_->findChild<QLineEdit*>("Text2"); }
     QComboBox* list(const char* name) const { return window_->findChild<QComboBox*>(name); }
 
+    // A click as the window system makes it: the press, then the release to whatever is
+    // under the pointer after the press.
     void clickCell(int ch, int col) {
         QTableWidgetItem* item = grid_->item(ch - 1, col);
         grid_->scrollToItem(item);
-        QTest::mouseClick(grid_->viewport(), Qt::LeftButton, {},
-                          grid_->visualItemRect(item).center());
+        QVERIFY(testing::PointerClick(
+            grid_->viewport()->mapToGlobal(grid_->visualItemRect(item).center())));
     }
     // Types into the frequency editor of (ch, col) and presses Enter.
     void enterFrequency(int ch, int col, const QString& text) {
@@ -46,7 +51,7 @@ class ChannelTableEditingTest : public testing::ChannelTableFixture {
         view->scrollTo(item);
         // Item rectangles can be wider than a narrow list's viewport: click inside both.
         const QPoint at(view->viewport()->width() / 2, view->visualRect(item).center().y());
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
+        QVERIFY(testing::PointerClick(view->viewport()->mapToGlobal(at)));
         QTRY_VERIFY(!combo->isVisible());
     }
 
@@ -238,6 +243,40 @@ class ChannelTableEditingTest : public testing::ChannelTableFixture {
         QCOMPARE(state_->channels.ChannelName[0], std::string("A B\xe9"
                                                               "CDEF"));
         QCOMPARE(cell(1, 10), QString("A B\u00e9CDEF"));
+    }
+
+    // A plain click on a list cell leaves the list open: its release, which goes to the list
+    // that the press opened, picks nothing and closes nothing. A second click takes an entry.
+    void clickOnAListCellLeavesTheListOpen_data() {
+        QTest::addColumn<int>("lang");
+        for (LanguageFlagValue lang : {kChinese, kEnglish}) {
+            QTest::newRow(lang == kChinese ? "zh" : "en") << int(lang);
+        }
+    }
+    void clickOnAListCellLeavesTheListOpen() {
+        QFETCH(int, lang);
+        open(static_cast<LanguageFlagValue>(lang));
+        enterFrequency(2, 1, "145");
+        for (int col = kColQtDqtDec; col <= kColTxProhibit; ++col) {
+            const ChannelStores before = state_->channels;
+            clickCell(2, col);
+            auto* combo = qobject_cast<QComboBox*>(window_->openEditor());
+            QVERIFY2(combo, qPrintable(QString::number(col)));
+            QCoreApplication::processEvents();
+            QVERIFY2(combo->view()->isVisible(), qPrintable(QString::number(col)));
+            QCOMPARE(window_->openEditor(), combo);
+            QCOMPARE(state_->channels.Cell, before.Cell);
+
+            const int entry = combo->currentIndex() == 0 ? 1 : 0;
+            QAbstractItemView* view = combo->view();
+            const QModelIndex item = view->model()->index(entry, 0);
+            const QPoint at(view->viewport()->width() / 2, view->visualRect(item).center().y());
+            QVERIFY(testing::PointerClick(view->viewport()->mapToGlobal(at)));
+            QTRY_VERIFY(!combo->isVisible());
+            QCOMPARE(int(state_->channels.OptionIndex[std::size_t(col - 3)][1]), entry);
+            QCOMPARE(cell(2, col), combo->itemText(entry));
+            QCOMPARE(QApplication::focusWidget(), grid_);
+        }
     }
 
     void listLeftWithoutPickChangesNothing() {

@@ -17,13 +17,17 @@
 #include "app/startup.h"
 #include "app/transfer_controller.h"
 #include "app/writing_window.h"
+#include "document/document.h"
+#include "document/edit_labels.h"
 #include "editors/channels/channel_table_window.h"
 #include "editors/debug/debug_window.h"
+#include "editors/logic/channel_table.h"
 #include "image/data_file.h"
 #include "image/encode.h"
 #include "support/modal_answerer.h"
 #include "support/shell_env.h"
 #include "support/skip_report.h"
+#include "ui/local_msgbox.h"
 
 namespace talvo {
 
@@ -126,6 +130,7 @@ class TransferWindowTest : public QObject {
     void writeRefusedByTheRadioIsAFailure();
     void portThatCannotOpen();
     void closingTheProgressWindowAbortsCleanly();
+    void readOverUnsavedEditsIsOneUndoableStep();
 };
 
 void TransferWindowTest::readFillsEveryEditorAndCoolsDown() {
@@ -174,6 +179,7 @@ void TransferWindowTest::readInChinese() {
 
 void TransferWindowTest::writeLeavesTheEncodedImageInTheRadio() {
     start({"--save-raw", path("raw.bin")});
+    w().action("MNCheckedWrite")->setChecked(false);  // the plain write
     state().channels.FreqText[0][4] = state().channels.FreqText[1][4] = "438.50000";
     state().powerGrades = {9, 9, 9, 9, 9, 9};
     ProgressSeen progress;
@@ -199,6 +205,7 @@ void TransferWindowTest::writeLeavesTheEncodedImageInTheRadio() {
 
 void TransferWindowTest::writeInDebugModeSendsTheCalibrationBlocks() {
     start({"--save-raw", path("raw.bin")});
+    w().action("MNCheckedWrite")->setChecked(false);  // the plain write
     state().hidden.debug.unlocked = true;
     state().powerGrades = {11, 22, 33, 44, 55, 66};
     answerer().answerId(1);
@@ -227,6 +234,8 @@ void TransferWindowTest::silentRadioTimesOutAndEditorsKeepTheirData() {
         QStringLiteral("Communication error, check the line and the serial connection selection!"));
     QCOMPARE(answerer().last().title, QStringLiteral("Mistake"));
     QCOMPARE(answerer().last().icon, QMessageBox::Critical);
+    QCOMPARE(w().transfer().lastOutcome().kind, link::TransferOutcome::Kind::TimedOut);
+    QCOMPARE(w().transfer().lastOutcome().step, 1);  // no answer to the wake-up
     // Twelve ticks of 50 ms without an answer.
     const qint64 waited = answerer().last().seenAtMs - progress.shownAtMs;
     QVERIFY2(waited >= 500 && waited < 3000, qPrintable(QString::number(waited)));
@@ -247,6 +256,7 @@ void TransferWindowTest::radioThatStopsMidwayTimesOut() {
 void TransferWindowTest::writeRefusedByTheRadioIsAFailure() {
     // Block 130 lies in the name area, where the radio's answer decides at once.
     start({"--nak-block", "130"});
+    w().action("MNCheckedWrite")->setChecked(false);  // the plain write
     answerer().answerId(1);
     w().startWrite();
     QCOMPARE(answerer().seen().size(), 1);
@@ -282,6 +292,7 @@ void TransferWindowTest::closingTheProgressWindowAbortsCleanly() {
     w().startRead();
     QCOMPARE(answerer().seen().size(), 2);  // the two questions, no error message
     QCOMPARE(answerer().last().title, QStringLiteral("Attention"));
+    QCOMPARE(w().transfer().lastOutcome().kind, link::TransferOutcome::Kind::Cancelled);
     QVERIFY(!w().transfer().active());
     QVERIFY(!w().writingWindow()->isVisible());
     QVERIFY(commandsEnabled());
@@ -294,6 +305,49 @@ void TransferWindowTest::closingTheProgressWindowAbortsCleanly() {
         if (parts.size() >= 3 && parts[1] == "P") lastFromProgram = parts[2];
     }
     QCOMPARE(lastFromProgram.toUpper(), QByteArray("45"));  // "E" ends the exchange
+}
+
+// A Read over unsaved edits asks first; the read is one step that takes them back, and both
+// a read and a write leave nothing unsaved.
+void TransferWindowTest::readOverUnsavedEditsIsOneUndoableStep() {
+    start({"--load", sampleFile()});
+    Document& doc = w().document();
+    const ImageBytes imageBefore = state().RadioImage;
+    doc.changeChannels(ChannelEditLabel(2, kColName), {2},
+                       [](ChannelStores& s) { CommitName(s, 2, "EDIT"); });
+    QVERIFY(doc.isModified());
+
+    answerer().answerId(IdDiscard);
+    answerer().answerId(IdOk);
+    QTest::keyClick(&w(), Qt::Key_R, Qt::ControlModifier);
+    QVERIFY(answerer().waitAllAnswered());
+    QCOMPARE(answerer().last().text, QStringLiteral("Reading Frequency Successful!"));
+    QCOMPARE(gridCell(1, 1), QStringLiteral("145.50000"));
+    QVERIFY(!doc.isModified());
+    QCOMPARE(doc.undoStack().undoText(), QStringLiteral("Read from radio"));
+    const ImageBytes imageRead = state().RadioImage;
+
+    doc.undo();
+    QCOMPARE(gridCell(1, 1), QString());
+    QCOMPARE(gridCell(2, 10), QStringLiteral("EDIT"));
+    QCOMPARE(w().bandList()->currentIndex(), 0);
+    QVERIFY(state().RadioImage == imageBefore);
+    QVERIFY(doc.isModified());
+    doc.redo();
+    QCOMPARE(gridCell(1, 1), QStringLiteral("145.50000"));
+    QCOMPARE(w().bandList()->currentIndex(), 2);
+    QVERIFY(state().RadioImage == imageRead);
+    QVERIFY(!doc.isModified());
+
+    QTRY_VERIFY_WITH_TIMEOUT(commandsEnabled(), 5000);
+    doc.changeChannels(ChannelEditLabel(2, kColName), {2},
+                       [](ChannelStores& s) { CommitName(s, 2, "AGAIN"); });
+    w().action("MNCheckedWrite")->setChecked(false);  // the plain write
+    answerer().answerId(IdOk);
+    w().action("MNWrite")->trigger();
+    QVERIFY(answerer().waitAllAnswered());
+    QCOMPARE(answerer().last().text, QStringLiteral("Writing Frequency Successful!"));
+    QVERIFY(!doc.isModified());
 }
 
 }  // namespace talvo

@@ -113,9 +113,16 @@ std::vector<std::uint8_t> RadioResponder::writeBlock() {
     ++writtenBlocks_;
     const std::size_t address = std::size_t{pending_[1]} << 8 | pending_[2];
     if (writtenBlocks_ == faults_.nakWrittenBlock) return {kNak};
+    if (writtenBlocks_ == faults_.cutWrittenBlock) {
+        // Nothing is stored or answered; only a new wake-up is listened for.
+        programming_ = false;
+        return {};
+    }
     if (pending_[3] != 0x10 || address + 16 > memory_.size()) return {kNak};
+    if (writtenBlocks_ == faults_.dropWrittenBlock) return ack();
     std::copy(pending_.begin() + 4, pending_.end(),
               memory_.begin() + static_cast<std::ptrdiff_t>(address));
+    if (writtenBlocks_ == faults_.corruptWrittenBlock) memory_[address + 7] ^= 0xFF;
     return ack();
 }
 

@@ -18,6 +18,10 @@ struct Faults {
     int wrongAddressReadBlock = 0;  // echo the next block's address in the N-th block reply
     int shortReadBlock = 0;         // cut the N-th block reply to 19 bytes
     int strayBeforeAck = 0;         // send 0x55 just before the N-th acknowledge
+    int corruptWrittenBlock = 0;    // store the N-th written block with its 8th byte inverted
+    int dropWrittenBlock = 0;       // acknowledge the N-th written block but do not store it
+    int cutWrittenBlock = 0;        // at the N-th written block the line goes dead until the
+                                    // next "PROGRAM"
 };
 
 // The radio's side of the programming exchange, one received byte at a time:

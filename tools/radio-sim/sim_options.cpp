@@ -25,7 +25,12 @@ const char* UsageText() {
            "  --nak-block N            answer the N-th written block with 0x15\n"
            "  --wrong-address-block N  echo a wrong address in the N-th read block\n"
            "  --short-block N          send the N-th read block one byte short\n"
-           "  --stray-before-ack N     send a stray 0x55 before the N-th acknowledge\n";
+           "  --stray-before-ack N     send a stray 0x55 before the N-th acknowledge\n"
+           "  --corrupt-block N        store the N-th written block with its 8th byte inverted\n"
+           "  --drop-block N           acknowledge the N-th written block but do not store it\n"
+           "  --cut-write-block N      go silent at the N-th written block until the next\n"
+           "                           \"PROGRAM\" (a cable pulled in the middle of a write)\n"
+           "Written blocks are counted over the whole run, so a later write is not affected.\n";
 }
 
 namespace {
@@ -57,6 +62,9 @@ std::string ParseOptions(int argc, char** argv, Options& o, bool& help) {
         {"--wrong-address-block", &o.faults.wrongAddressReadBlock, 1, 1000},
         {"--short-block", &o.faults.shortReadBlock, 1, 1000},
         {"--stray-before-ack", &o.faults.strayBeforeAck, 1, 1000},
+        {"--corrupt-block", &o.faults.corruptWrittenBlock, 1, 1000},
+        {"--drop-block", &o.faults.dropWrittenBlock, 1, 1000},
+        {"--cut-write-block", &o.faults.cutWrittenBlock, 1, 1000},
     };
     struct Path {
         const char* name;

@@ -1,10 +1,13 @@
 #include "editors/channels/channel_table_window.h"
 
 #include <QAbstractItemView>
+#include <QAction>
+#include <QContextMenuEvent>
 #include <QFocusEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QScrollArea>
 #include <QTableWidget>
@@ -13,6 +16,7 @@
 #include <algorithm>
 
 #include "document/edit_labels.h"
+#include "editors/channels/channel_grid_delegate.h"
 #include "editors/channels/drop_down_list.h"
 #include "editors/logic/channel_table.h"
 #include "model/channel_lists.h"
@@ -56,11 +60,22 @@ ChannelTableWindow::ChannelTableWindow(Document& document, QWidget* parent)
     buildGrid();
     buildEditors();
 
+    actions_ = std::make_unique<ChannelActions>(grid_);
+    for (int i = 0; i < kChannelOpCount; ++i) {
+        const auto op = static_cast<ChannelOp>(i);
+        connect(actions_->action(op), &QAction::triggered, this, [this, op] { runChannelOp(op); });
+    }
+    contextMenu_ = new QMenu(this);
+    contextMenu_->setObjectName(QStringLiteral("ChannelMenu"));
+    actions_->addTo(contextMenu_);
+
     auto* wheel = new GridWheelFilter(grid_);
     connect(wheel, &GridWheelFilter::turned, this,
             [this](int rotation) { ScrollOneRow(grid_, rotation); });
 
     scrollArea_ = WrapInScrollingPanel(this, picClient_, kVerticalSmallChangePixels);
+    // The panel only scrolls; the keyboard belongs to the grid inside it.
+    scrollArea_->setFocusPolicy(Qt::NoFocus);
     const QRect g = grid_->geometry();
     picClient_->setFixedSize(g.right() + 1 + kPanelMarginPixels,
                              g.bottom() + 1 + kPanelMarginPixels);
@@ -137,6 +152,11 @@ void ChannelTableWindow::buildGrid() {
     grid_->setGeometry(TwipsToPixels(kGridLeft), TwipsToPixels(kGridTop), TwipsToPixels(kGridWidth),
                        TwipsToPixels(kGridHeight));
     grid_->setCurrentCell(0, kColRxFreq);
+    grid_->setItemDelegate(new ChannelGridDelegate(
+        grid_, [this](int channel) { return selection_.contains(channel); }));
+    // The window hands the keyboard to its grid: whoever focuses the window focuses the grid.
+    setFocusProxy(grid_);
+    setFocusPolicy(Qt::StrongFocus);
     grid_->installEventFilter(this);
     grid_->viewport()->installEventFilter(this);
 }
@@ -192,6 +212,7 @@ void ChannelTableWindow::applyLanguage() {
     const LanguageFlagValue lang = state_.LanguageFlag;
     if (!IsKnownLanguage(lang)) return;
     setWindowTitle(Text(kTitle.pick(lang)));
+    actions_->applyLanguage(lang);
     for (int c = 0; c < kGridColumns; ++c) {
         if (QTableWidgetItem* h = grid_->horizontalHeaderItem(c)) {
             h->setText(Text(ChannelGridHeaders()[static_cast<std::size_t>(c)].pick(lang)));
@@ -209,6 +230,8 @@ void ChannelTableWindow::applyLanguage() {
 
 void ChannelTableWindow::loadFromModel() {
     abandonEditor();
+    selection_.clear();
+    selectionChanged();
     showAllRows();
 }
 
@@ -227,8 +250,11 @@ void ChannelTableWindow::StartForm() {
     std::vector<int> all;
     for (int ch = 1; ch <= kChannelCount; ++ch) all.push_back(ch);
     selfEdit_ = true;
-    document_.changeChannels(NewLabel(), all, [](ChannelStores& stores) { talvo::StartForm(stores); });
+    document_.changeChannels(NewLabel(), all,
+                             [](ChannelStores& stores) { talvo::StartForm(stores); });
     selfEdit_ = false;
+    selection_.clear();
+    selectionChanged();
     showAllRows();
 }
 
@@ -258,7 +284,7 @@ void ChannelTableWindow::showAllRows() {
     for (int ch = 1; ch <= kChannelCount; ++ch) showRow(ch);
 }
 
-void ChannelTableWindow::openEditorOnCurrentCell() {
+void ChannelTableWindow::openEditorOnCurrentCell(bool byPress) {
     if (!gridClickArmed_) return;
     gridClickArmed_ = false;
     closeEditor(true);
@@ -290,7 +316,7 @@ void ChannelTableWindow::openEditorOnCurrentCell() {
             openTextEditor(text2_, EditorKind::Name, channel, column);
             break;
         default:
-            openList(listFor(column), channel, column);
+            openList(listFor(column), channel, column, byPress);
             break;
     }
 }
@@ -318,7 +344,7 @@ void ChannelTableWindow::openTextEditor(QLineEdit* editor, EditorKind kind, int 
     editor->setFocus(Qt::OtherFocusReason);
 }
 
-void ChannelTableWindow::openList(DropDownList* list, int channel, int column) {
+void ChannelTableWindow::openList(DropDownList* list, int channel, int column, bool byPress) {
     session_ = {EditorKind::List, channel, column, list, {}, nextSerial_++};
     placeOverCell(list, channel, column, true);
     const auto slot = static_cast<std::size_t>(column - kColQtDqtDec);
@@ -326,7 +352,11 @@ void ChannelTableWindow::openList(DropDownList* list, int channel, int column) {
     list->show();
     list->raise();
     list->setFocus(Qt::OtherFocusReason);
-    list->showPopup();
+    if (byPress) {
+        list->showPopupForPress();
+    } else {
+        list->showPopup();
+    }
 }
 
 ChannelTableWindow::EditSession ChannelTableWindow::endSession() {
@@ -443,6 +473,12 @@ bool ChannelTableWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool ChannelTableWindow::gridMouseEvent(QEvent* event) {
+    if (event->type() == QEvent::ContextMenu) {
+        const auto* menu = static_cast<QContextMenuEvent*>(event);
+        showContextMenu(menu->pos(), menu->reason() == QContextMenuEvent::Mouse);
+        return true;
+    }
+    if (numberColumnMouse(event)) return true;
     switch (event->type()) {
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick: {
@@ -453,9 +489,15 @@ bool ChannelTableWindow::gridMouseEvent(QEvent* event) {
             if (mouse->button() != Qt::LeftButton) return true;
             const QModelIndex index = grid_->indexAt(mouse->position().toPoint());
             if (!index.isValid() || index.column() < kColRxFreq) return true;
+            // A click into the data ends a choice of channels: the clicked channel is the one
+            // the operations act on.
+            if (!selection_.empty()) {
+                selection_.clear();
+                selectionChanged();
+            }
             grid_->setCurrentCell(index.row(), index.column());
             gridClickArmed_ = true;
-            openEditorOnCurrentCell();
+            openEditorOnCurrentCell(true);
             return true;
         }
         case QEvent::MouseMove:
@@ -468,11 +510,16 @@ bool ChannelTableWindow::gridMouseEvent(QEvent* event) {
 }
 
 bool ChannelTableWindow::gridKeyEvent(QEvent* event) {
+    if (event->type() == QEvent::ContextMenu) {
+        showContextMenu({}, false);
+        return true;
+    }
     if (event->type() != QEvent::KeyPress) return false;
     // Keys an open editor did not use must not move the grid under it.
     if (session_.widget && session_.widget->hasFocus()) return true;
     const auto* keyEvent = static_cast<QKeyEvent*>(event);
     const int key = keyEvent->key();
+    if (channelSelectionKey(keyEvent)) return true;
     if (key != Qt::Key_Return && key != Qt::Key_Enter) {
         // No cell is typed into directly, and typing must not jump the current cell to a
         // row whose text starts with the keys (the grid's own search): Enter would then
@@ -482,7 +529,7 @@ bool ChannelTableWindow::gridKeyEvent(QEvent* event) {
         return !command && !text.isEmpty() && text.front().isPrint();
     }
     gridClickArmed_ = true;
-    openEditorOnCurrentCell();
+    openEditorOnCurrentCell(false);
     return true;
 }
 

@@ -1,12 +1,18 @@
 #pragma once
 
 #include <array>
+#include <memory>
 #include <string>
 
+#include "editors/channels/channel_actions.h"
 #include "editors/editor_window.h"
+#include "editors/logic/channel_selection.h"
 
 class QComboBox;
 class QLineEdit;
+class QKeyEvent;
+class QMenu;
+class QMouseEvent;
 class QScrollArea;
 class QTableWidget;
 
@@ -40,6 +46,16 @@ class ChannelTableWindow : public EditorWindow {
     // The editor shown over a cell, or nullptr.
     QWidget* openEditor() const;
 
+    // The operations on whole channels: keys on the grid, the grid's context menu, and the
+    // Edit menu (which adds them with `channelActions().addTo`).
+    const ChannelActions& channelActions() const { return *actions_; }
+    QMenu* contextMenu() const { return contextMenu_; }
+    const ChannelSelection& selection() const { return selection_; }
+    // The channels an operation acts on: the chosen ones, else the current cell's channel.
+    ChannelList operationChannels() const;
+    // Runs one operation as one step: an open edit ends first, refusals are told.
+    void runChannelOp(ChannelOp op);
+
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -62,10 +78,11 @@ class ChannelTableWindow : public EditorWindow {
     void showRow(int channel);
     void showAllRows();
 
-    // The click handling of the grid: runs only when a press or Enter armed it.
-    void openEditorOnCurrentCell();
+    // The click handling of the grid: runs only when a press or Enter armed it. `byPress`
+    // tells a mouse press from Enter: a list opened by a press stays open on its release.
+    void openEditorOnCurrentCell(bool byPress);
     void openTextEditor(QLineEdit* editor, EditorKind kind, int channel, int column);
-    void openList(DropDownList* list, int channel, int column);
+    void openList(DropDownList* list, int channel, int column, bool byPress);
     void placeOverCell(QWidget* editor, int channel, int column, bool keepOwnHeight);
     // Ends the open edit: text editors store when `commit` is set, lists never store here.
     void closeEditor(bool commit);
@@ -82,6 +99,21 @@ class ChannelTableWindow : public EditorWindow {
     // Tab after a commit: the next (or previous) data cell, wrapping over rows.
     void moveCurrentCell(bool forward);
 
+    // Channel operations (channel_operations.cpp).
+    void copyChannels();
+    void pasteChannels();
+    void insertChannel();
+    // Stores `after` as the channel table after one operation of the user, then shows it.
+    void commitChannels(const Bilingual& label, ChannelStores after);
+    // Puts the current cell on `channel`, keeping the column when it is a data column.
+    void setCurrentChannel(int channel);
+    void selectionChanged();
+    bool numberColumnMouse(QEvent* event);
+    // Shift with Up or Down chooses channels from the keyboard; other moves end the choice.
+    // True when the key was used.
+    bool channelSelectionKey(const QKeyEvent* event);
+    void showContextMenu(QPoint viewportPos, bool byMouse);
+
     bool gridMouseEvent(QEvent* event);
     bool gridKeyEvent(QEvent* event);
     bool editorEvent(QWidget* editor, QEvent* event);
@@ -95,6 +127,11 @@ class ChannelTableWindow : public EditorWindow {
     std::array<DropDownList*, 5> lists_{};  // columns 5..9
     QString text1Before_;
     QString text2Before_;
+
+    std::unique_ptr<ChannelActions> actions_;
+    QMenu* contextMenu_ = nullptr;
+    ChannelSelection selection_;
+    bool numberDrag_ = false;  // a press on the number column, button still held
 
     EditSession session_;
     unsigned nextSerial_ = 1;

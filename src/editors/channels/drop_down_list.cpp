@@ -15,6 +15,12 @@ DropDownList::DropDownList(QWidget* parent) : QComboBox(parent) {
     // so its hiding is watched directly.
     popup_ = view()->parentWidget();
     if (popup_) popup_->installEventFilter(this);
+    view()->viewport()->installEventFilter(this);
+}
+
+void DropDownList::showPopupForPress() {
+    showPopup();
+    keepOpenOnRelease_ = view()->isVisible();
 }
 
 void DropDownList::showPopup() {
@@ -27,7 +33,31 @@ void DropDownList::showPopup() {
 }
 
 bool DropDownList::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == popup_ && event->type() == QEvent::Hide) emit popupClosed();
+    if (watched == popup_) {
+        switch (event->type()) {
+            case QEvent::Hide:
+                keepOpenOnRelease_ = false;
+                emit popupClosed();
+                break;
+            case QEvent::MouseButtonPress:
+                keepOpenOnRelease_ = false;
+                break;
+            case QEvent::MouseButtonRelease:
+                // While the list is open the pointer belongs to it: the release of the press
+                // that opened it arrives here, outside the entries, and would close it again.
+                if (keepOpenOnRelease_) {
+                    keepOpenOnRelease_ = false;
+                    return true;
+                }
+                break;
+            default:
+                break;
+        }
+    } else if (watched == view()->viewport() && (event->type() == QEvent::MouseButtonPress ||
+                                                 event->type() == QEvent::MouseButtonRelease)) {
+        // The opening press ended over the entries: the list handles it as its own.
+        keepOpenOnRelease_ = false;
+    }
     return QComboBox::eventFilter(watched, event);
 }
 

@@ -13,6 +13,11 @@ class DropDownList : public QComboBox {
 
     // Drops the list open at least as wide as its longest entry.
     void showPopup() override;
+    // Drops the list open for a mouse press that was made on the cell under the box. The
+    // release of that press then leaves the list open, as the release of a press on the box
+    // itself would: a click opens the list and a second click picks. A press dragged into the
+    // list and released on an entry still picks it.
+    void showPopupForPress();
 
   signals:
     void popupClosed();
@@ -22,6 +27,7 @@ class DropDownList : public QComboBox {
 
   private:
     QWidget* popup_ = nullptr;
+    bool keepOpenOnRelease_ = false;
 };
 
 }  // namespace talvo

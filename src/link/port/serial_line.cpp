@@ -25,8 +25,19 @@ bool UserMayNotOpen(const QString& device) {
 
 }  // namespace
 
-SerialLine::SerialLine(QObject* parent) : QObject(parent) {
+SerialLine::SerialLine(QObject* parent) : ByteLine(parent) {
     connect(&port_, &QSerialPort::readyRead, this, &SerialLine::bytesArrived);
+    // A device that disappears while open (the adapter pulled out) ends the transfer at once
+    // instead of waiting for the time-out.
+    connect(&port_, &QSerialPort::errorOccurred, this, [this](QSerialPort::SerialPortError error) {
+        if (error != QSerialPort::ResourceError && error != QSerialPort::WriteError &&
+            error != QSerialPort::ReadError)
+            return;
+        if (!port_.isOpen()) return;
+        const QString reason = port_.errorString();
+        port_.clearError();
+        emit lineFailed(reason);
+    });
 }
 
 Status SerialLine::open(const QString& device) {
@@ -37,8 +48,10 @@ Status SerialLine::open(const QString& device) {
     port_.setParity(QSerialPort::NoParity);
     port_.setStopBits(QSerialPort::OneStop);
     port_.setFlowControl(QSerialPort::NoFlowControl);
+    openError_.clear();
     if (port_.open(QIODevice::ReadWrite)) return Status::Ok;
     const QSerialPort::SerialPortError error = port_.error();
+    openError_ = port_.errorString();
     port_.clearError();
     if (error == QSerialPort::PermissionError && UserMayNotOpen(device))
         return Status::PermissionDenied;

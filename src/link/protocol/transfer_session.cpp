@@ -161,13 +161,21 @@ void TransferSession::finish() {
 }
 
 void TransferSession::fail(Status reason) {
+    end({TransferEvent::Kind::Failed, step_, reason});
+}
+
+void TransferSession::cancel() {
+    if (active_) end({TransferEvent::Kind::Cancelled, step_, Status::Ok});
+}
+
+void TransferSession::end(TransferEvent event) {
     active_ = false;
     idleTicks_ = 0;
     threshold_ = 1;
     awaitingBlock_ = false;
     destination_ = nullptr;
     sendByte(kEnd);
-    event_({TransferEvent::Kind::Failed, step_, reason});
+    event_(event);
 }
 
 void TransferSession::tick() {

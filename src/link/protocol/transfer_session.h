@@ -16,9 +16,10 @@ enum class Direction { Read, Write };
 
 struct TransferEvent {
     enum class Kind {
-        Progress,  // a receive event during a transfer; `step` is the step before it advances
-        Finished,  // the closing "E" went out; a read has committed its image
-        Failed,    // "E" went out, the transfer is over; `reason` says why
+        Progress,   // a receive event during a transfer; `step` is the step before it advances
+        Finished,   // the closing "E" went out; a read has committed its image
+        Failed,     // "E" went out, the transfer is over; `reason` says why
+        Cancelled,  // the user stopped it; "E" went out
     };
     Kind kind;
     int step = 0;
@@ -59,6 +60,10 @@ class TransferSession {
     // One tick of the 50 ms transfer timer.
     void tick();
 
+    // The user stops the transfer: "E" goes out and it ends as cancelled. Nothing happens
+    // while no transfer runs.
+    void cancel();
+
     bool active() const { return active_; }
     Direction direction() const { return direction_; }
     int step() const { return step_; }
@@ -80,6 +85,7 @@ class TransferSession {
     void stepWrite();
     void finish();
     void fail(Status reason);
+    void end(TransferEvent event);
     void send(std::span<const std::uint8_t> bytes) { send_(bytes); }
     void sendByte(std::uint8_t byte) { send_(std::span<const std::uint8_t>(&byte, 1)); }
 

@@ -20,7 +20,7 @@ QByteArray FakeSerialLink::takeAll() {
 
 void FakeSerialLink::receive(const QByteArray& bytes) {
     incoming_ += bytes;
-    if (incoming_.size() >= threshold) emit dataReceived();
+    emit bytesArrived();
 }
 
 }  // namespace talvo::testing

@@ -17,16 +17,17 @@ class FakeSerialLink : public SerialLink {
     std::set<int> permissionDenied;  // port numbers that exist but may not be opened
     QList<int> openAttempts;
     QByteArray written;
-    int threshold = 1;
 
     Status open(int portNumber) override;
     void close() override { open_ = false; }
     bool isOpen() const override { return open_; }
-    void write(const QByteArray& frame) override { written += frame; }
+    void write(std::span<const std::uint8_t> frame) override {
+        written.append(reinterpret_cast<const char*>(frame.data()),
+                       static_cast<qsizetype>(frame.size()));
+    }
     QByteArray takeAll() override;
-    void setReceiveThreshold(int bytes) override { threshold = bytes; }
 
-    // Bytes from the radio: the data signal follows once the threshold is reached.
+    // Bytes from the radio; the data signal follows.
     void receive(const QByteArray& bytes);
 
   private:

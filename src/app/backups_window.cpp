@@ -1,0 +1,125 @@
+#include "app/backups_window.h"
+
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "compare/change_list.h"
+#include "image/data_file.h"
+#include "image/file_io.h"
+#include "link/port/read_backups.h"
+
+namespace talvo {
+
+namespace {
+
+constexpr int kNamesShown = 4;
+
+QString Pick(LanguageFlagValue lang, const char* zh, const char* en) {
+    return QString::fromUtf8(lang == kChinese ? zh : en);
+}
+
+struct Summary {
+    bool readable = false;
+    int used = 0;
+    QString names;
+};
+
+Summary Summarise(const QString& path, LanguageFlagValue lang) {
+    Summary summary;
+    std::vector<std::uint8_t> bytes;
+    ImageBytes image{};
+    if (ReadFileBytes(QFile::encodeName(path).toStdString(), bytes, kDataFileSize + 1) !=
+            Status::Ok ||
+        ParseDataFile(bytes, image) != Status::Ok)
+        return summary;
+    summary.readable = true;
+    const ProgramState state = compare::DecodedState(image, lang);
+    QStringList names;
+    for (int ch = 1; ch <= kChannelCount; ++ch) {
+        if (state.channels.isFree(ch)) continue;
+        ++summary.used;
+        const std::string& name = state.channels.cell(ch, kColName);
+        if (!name.empty() && names.size() < kNamesShown) names << QString::fromStdString(name);
+    }
+    summary.names = names.join(QStringLiteral(", "));
+    return summary;
+}
+
+}  // namespace
+
+BackupsWindow::BackupsWindow(LanguageFlagValue lang, QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("FrmBackups"));
+    setModal(true);
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    setWindowTitle(Pick(lang, "备份", "Backups"));
+
+    auto* intro = new QLabel(this);
+    intro->setWordWrap(true);
+    intro->setText(Pick(lang, "每次读频都会把对讲机中的数据备份在：\n%1",
+                        "Every read keeps what the radio held in:\n%1")
+                       .arg(link::BackupFolder()));
+
+    table_ = new QTableWidget(0, 3, this);
+    table_->setObjectName(QStringLiteral("BackupList"));
+    table_->setHorizontalHeaderLabels({Pick(lang, "日期和时间", "Date and time"),
+                                       Pick(lang, "已用频道", "Channels used"),
+                                       Pick(lang, "频道名称", "First channel names")});
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->setSelectionMode(QAbstractItemView::SingleSelection);
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->verticalHeader()->hide();
+    table_->horizontalHeader()->setStretchLastSection(true);
+
+    auto* buttons = new QDialogButtonBox(this);
+    open_ = buttons->addButton(Pick(lang, "打开", "Open"), QDialogButtonBox::AcceptRole);
+    open_->setObjectName(QStringLiteral("OpenButton"));
+    buttons->addButton(Pick(lang, "取消", "Cancel"), QDialogButtonBox::RejectRole)
+        ->setObjectName(QStringLiteral("CancelButton"));
+    connect(buttons, &QDialogButtonBox::accepted, this, [this] {
+        const int row = table_->currentRow();
+        if (row < 0) return;
+        chosen_ = table_->item(row, 0)->data(Qt::UserRole).toString();
+        accept();
+    });
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(table_, &QTableWidget::cellDoubleClicked, this, [this](int row) {
+        chosen_ = table_->item(row, 0)->data(Qt::UserRole).toString();
+        accept();
+    });
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(intro);
+    layout->addWidget(table_, 1);
+    layout->addWidget(buttons);
+    fill(lang);
+    resize(640, 400);
+}
+
+void BackupsWindow::fill(LanguageFlagValue lang) {
+    const auto backups = link::ListBackups();
+    table_->setRowCount(static_cast<int>(backups.size()));
+    for (int row = 0; row < static_cast<int>(backups.size()); ++row) {
+        const link::BackupFile& backup = backups[static_cast<std::size_t>(row)];
+        const Summary summary = Summarise(backup.path, lang);
+        auto* when =
+            new QTableWidgetItem(backup.time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
+        when->setData(Qt::UserRole, backup.path);
+        when->setToolTip(backup.path);
+        table_->setItem(row, 0, when);
+        table_->setItem(
+            row, 1,
+            new QTableWidgetItem(summary.readable ? QString::number(summary.used)
+                                                  : Pick(lang, "无法读取", "cannot be read")));
+        table_->setItem(row, 2, new QTableWidgetItem(summary.names));
+    }
+    table_->resizeColumnsToContents();
+    if (!backups.empty()) table_->selectRow(0);
+    open_->setEnabled(!backups.empty());
+}
+
+}  // namespace talvo

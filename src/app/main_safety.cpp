@@ -1,0 +1,34 @@
+// File → Backups… of the main window.
+#include <QFile>
+#include <QFileInfo>
+
+#include "app/backups_window.h"
+#include "app/main_window.h"
+#include "document/document.h"
+#include "editors/channels/channel_table_window.h"
+#include "image/data_file.h"
+
+namespace talvo {
+
+void MainWindow::showBackups() {
+    BackupsWindow window(state_.LanguageFlag, channel_);
+    if (window.exec() != QDialog::Accepted || window.chosen().isEmpty()) return;
+    if (!settleUnsavedChanges()) return;
+    const QString path = window.chosen();
+    // Read into a copy: a failure leaves the document as it was.
+    ProgramState after = document_.state();
+    const Status status = OpenDataFile(after, QFile::encodeName(path).toStdString());
+    if (status != Status::Ok) {
+        reportFileFailure(status, path);
+        return;
+    }
+    state_.band.BandPromptSuppressed = true;
+    const std::string name = QFileInfo(path).fileName().toStdString();
+    document_.loadState(Bilingual{"打开备份 " + name, "Open backup " + name}, after);
+    // A backup is never saved over: the document belongs to no file until Save names one.
+    setCurrentFile({});
+    showDecodedModel();
+    showEditor(channel_);
+}
+
+}  // namespace talvo

@@ -1,0 +1,133 @@
+// talvo-cli diff A.dat B.dat [--json] [--lang en|zh]
+
+#include <cstdio>
+#include <string>
+
+#include "cli/command.h"
+#include "cli/command_help.h"
+#include "cli/file_arguments.h"
+#include "cli/json_text.h"
+#include "compare/byte_compare.h"
+#include "compare/change_list.h"
+#include "image/data_file.h"
+#include "image/file_io.h"
+
+namespace talvo::cli {
+
+namespace {
+
+constexpr int kDifferent = 1;
+
+Status LoadImage(const QString& file, ImageBytes& image) {
+    std::vector<std::uint8_t> bytes;
+    if (const Status read = ReadFileBytes(LocalPath(file), bytes, kDataFileSize + 1);
+        read != Status::Ok)
+        return read;
+    return ParseDataFile(bytes, image);
+}
+
+const char* AreaKey(compare::Change::Area area) {
+    switch (area) {
+        case compare::Change::Area::Channel:
+            return "channel";
+        case compare::Change::Area::Setting:
+            return "setting";
+        case compare::Change::Area::Fm:
+            return "fm";
+        case compare::Change::Area::Power:
+            return "power";
+    }
+    return "";
+}
+
+const char* KindKey(compare::Change::Kind kind) {
+    switch (kind) {
+        case compare::Change::Kind::Added:
+            return "added";
+        case compare::Change::Kind::Removed:
+            return "removed";
+        case compare::Change::Kind::Changed:
+            return "changed";
+    }
+    return "";
+}
+
+std::string Json(const std::vector<compare::Change>& changes,
+                 const compare::ByteDifference& bytes) {
+    std::string out = "{\"same\":";
+    out += changes.empty() && bytes.same() ? "true" : "false";
+    out += ",\"differing_bytes\":" + std::to_string(bytes.count);
+    if (!bytes.same()) {
+        char address[16];
+        std::snprintf(address, sizeof address, "0x%03zX", bytes.firstAddress);
+        out += ",\"first_difference\":\"" + std::string(address) + "\"";
+    }
+    out += ",\"changes\":[";
+    for (std::size_t i = 0; i < changes.size(); ++i) {
+        const compare::Change& c = changes[i];
+        if (i > 0) out += ",";
+        out += "{\"area\":\"" + std::string(AreaKey(c.area)) + "\",\"change\":\"" +
+               KindKey(c.kind) + "\"";
+        if (c.channel > 0) out += ",\"channel\":" + std::to_string(c.channel);
+        out += ",\"field\":" + JsonFromUtf8(c.field) + ",\"before\":" + JsonFromUtf8(c.before) +
+               ",\"after\":" + JsonFromUtf8(c.after) + "}";
+    }
+    out += "]}\n";
+    return out;
+}
+
+int RunDiff(const QStringList& arguments) {
+    FileArguments args;
+    if (const auto usage = ParseArguments("diff", arguments, 2, {{}, {"--json"}}, args))
+        return *usage;
+    ImageBytes a{}, b{};
+    for (const auto& [file, image] : {std::pair{args.files[0], &a}, std::pair{args.files[1], &b}}) {
+        if (const Status loaded = LoadImage(file, *image); loaded != Status::Ok)
+            return FileFailure(loaded, args.lang, file);
+    }
+    const std::vector<compare::Change> changes = compare::CompareImages(a, b, args.lang);
+    std::vector<std::uint16_t> all;
+    for (std::size_t address = 0; address < kConfigSize; address += 16)
+        all.push_back(static_cast<std::uint16_t>(address));
+    const compare::ByteDifference bytes = compare::CompareBlocks(a, b, all);
+
+    std::string out;
+    if (args.flags.contains("--json")) {
+        out = Json(changes, bytes);
+    } else {
+        for (const std::string& line : compare::ChangeLines(changes, args.lang)) out += line + "\n";
+        if (changes.empty() && !bytes.same()) {
+            // Bytes no window shows still differ: the files are not the same.
+            char address[16];
+            std::snprintf(address, sizeof address, "0x%03zX", bytes.firstAddress);
+            out += args.lang == kChinese
+                       ? "未显示的字节不同：第一个在地址 " + std::string(address) + "，共 " +
+                             std::to_string(bytes.count) + " 个字节\n"
+                       : "Bytes outside the named values differ: first at " + std::string(address) +
+                             ", " + std::to_string(bytes.count) + " in all\n";
+        }
+    }
+    if (std::fwrite(out.data(), 1, out.size(), stdout) != out.size() || std::fflush(stdout) != 0) {
+        std::fprintf(stderr, "talvo-cli: the output cannot be written\n");
+        return ExitFile;
+    }
+    return changes.empty() && bytes.same() ? ExitOk : kDifferent;
+}
+
+const CommandRegistration kDiff("diff", {"list the differences between two data files by name "
+                                         "(A.dat B.dat [--json])",
+                                         RunDiff});
+
+const HelpRegistration kDiffHelp(
+    "diff",
+    "usage: talvo-cli diff A.dat B.dat [--json] [--lang en|zh]\n\n"
+    "Compares the two files as the program would load them and lists every difference from A\n"
+    "to B by name: channels added, removed and changed (old → new per column), settings, FM\n"
+    "and power values. Bytes that no window shows are compared too. --json prints one object:\n"
+    "same, differing_bytes, first_difference, changes [{area, change, channel, field, before,\n"
+    "after}].\n\n"
+    "exit status: 0 the same, 1 different, 2 usage, 3 a file cannot be read or is no data file\n");
+
+}  // namespace
+
+}  // namespace talvo::cli

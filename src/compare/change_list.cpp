@@ -1,0 +1,230 @@
+#include "compare/change_list.h"
+
+#include <cstdio>
+
+#include "image/decode.h"
+#include "model/band.h"
+#include "model/channel_lists.h"
+#include "model/options.h"
+#include "model/power.h"
+
+namespace talvo::compare {
+
+namespace {
+
+const std::string& Pick(LanguageFlagValue lang, const std::string& zh, const std::string& en) {
+    return lang == kChinese ? zh : en;
+}
+
+// A caption without its closing colon ("Beep:" -> "Beep").
+std::string Name(const Bilingual& caption, LanguageFlagValue lang) {
+    std::string text = caption.pick(lang);
+    for (const std::string colon : {":", "："}) {
+        if (text.size() >= colon.size() &&
+            text.compare(text.size() - colon.size(), colon.size(), colon) == 0) {
+            text.resize(text.size() - colon.size());
+        }
+    }
+    while (!text.empty() && text.back() == ' ') text.pop_back();
+    return text;
+}
+
+// The frame a setting sits in, for the settings whose captions repeat across frames.
+std::string AreaPrefix(OptionsArea area, LanguageFlagValue lang) {
+    const OptionsCaptions& c = OptionsWindowCaptions();
+    switch (area) {
+        case OptionsArea::VfoA:
+        case OptionsArea::HiddenA:
+            return c.frameVfoA.pick(lang) + " / ";
+        case OptionsArea::VfoB:
+            return c.frameVfoB.pick(lang) + " / ";
+        case OptionsArea::Vox:
+            return c.frameVox.pick(lang) + " / ";
+        default:
+            return {};
+    }
+}
+
+class Collector {
+  public:
+    explicit Collector(std::vector<Change>& out) : out_(out) {}
+    void add(Change::Area area, Change::Kind kind, int channel, std::string field,
+             const std::string& before, const std::string& after) {
+        if (kind == Change::Kind::Changed && before == after) return;
+        out_.push_back({area, kind, channel, std::move(field), before, after});
+    }
+
+  private:
+    std::vector<Change>& out_;
+};
+
+void CompareChannels(const ProgramState& a, const ProgramState& b, LanguageFlagValue lang,
+                     Collector& out) {
+    const auto& headers = ChannelGridHeaders();
+    for (int ch = 1; ch <= kChannelCount; ++ch) {
+        const bool was = !a.channels.isFree(ch);
+        const bool is = !b.channels.isFree(ch);
+        if (!was && !is) continue;
+        const Change::Kind kind =
+            was && is ? Change::Kind::Changed : (is ? Change::Kind::Added : Change::Kind::Removed);
+        for (int col = 1; col < kGridColumns; ++col) {
+            const std::string& before = was ? a.channels.cell(ch, col) : std::string();
+            const std::string& after = is ? b.channels.cell(ch, col) : std::string();
+            if (kind != Change::Kind::Changed && before.empty() && after.empty()) continue;
+            out.add(Change::Area::Channel, kind, ch,
+                    headers[static_cast<std::size_t>(col)].pick(lang), before, after);
+        }
+    }
+}
+
+void CompareSettings(const ProgramState& a, const ProgramState& b, LanguageFlagValue lang,
+                     Collector& out) {
+    for (std::size_t i = 0; i < kListCount; ++i) {
+        const auto id = static_cast<ListId>(i);
+        const ListInfo& info = Info(id);
+        out.add(Change::Area::Setting, Change::Kind::Changed, 0,
+                AreaPrefix(info.area, lang) + Name(info.caption, lang),
+                a.options.displayed(id, lang), b.options.displayed(id, lang));
+    }
+    for (std::size_t i = 0; i < kTextCount; ++i) {
+        const auto id = static_cast<TextId>(i);
+        const TextInfo& info = Info(id);
+        out.add(Change::Area::Setting, Change::Kind::Changed, 0,
+                AreaPrefix(info.area, lang) + Name(info.caption, lang), a.options[id],
+                b.options[id]);
+    }
+    const std::string on = Pick(lang, "是", "on");
+    const std::string off = Pick(lang, "否", "off");
+    for (std::size_t i = 0; i < kCheckCount; ++i) {
+        const auto id = static_cast<CheckId>(i);
+        out.add(Change::Area::Setting, Change::Kind::Changed, 0, Name(Info(id).caption, lang),
+                a.options[id] ? on : off, b.options[id] ? on : off);
+    }
+    const auto bandText = [](const BandState& band) -> std::string {
+        const auto& table = BandTable();
+        if (band.index < 0 || band.index >= static_cast<int>(table.size())) return {};
+        return table[static_cast<std::size_t>(band.index)].text;
+    };
+    out.add(Change::Area::Setting, Change::Kind::Changed, 0, Pick(lang, "频段", "Band"),
+            bandText(a.band), bandText(b.band));
+}
+
+void CompareFm(const ProgramState& a, const ProgramState& b, LanguageFlagValue lang,
+               Collector& out) {
+    for (int n = 1; n <= kFmChannelCount; ++n) {
+        const auto slot = static_cast<std::size_t>(n - 1);
+        out.add(Change::Area::Fm, Change::Kind::Changed, n,
+                Pick(lang, "收音机频道 ", "FM channel ") + std::to_string(n),
+                a.fm.FmChannelText[slot], b.fm.FmChannelText[slot]);
+    }
+    out.add(Change::Area::Fm, Change::Kind::Changed, 0, Pick(lang, "收音机频率", "FM VFO"),
+            a.fm.Vfo, b.fm.Vfo);
+    out.add(Change::Area::Fm, Change::Kind::Changed, 0,
+            Pick(lang, "收音机当前频道", "FM present channel"), std::to_string(a.fm.PresentChannel),
+            std::to_string(b.fm.PresentChannel));
+    const auto modeText = [lang](int index) -> std::string {
+        const auto& list = FmDisplayModeList();
+        if (index < 0 || index >= static_cast<int>(list.size())) return std::to_string(index);
+        return list[static_cast<std::size_t>(index)].pick(lang);
+    };
+    out.add(Change::Area::Fm, Change::Kind::Changed, 0,
+            Pick(lang, "收音机显示模式", "FM display mode"), modeText(a.fm.DisplayMode),
+            modeText(b.fm.DisplayMode));
+    const auto stepText = [](int index) -> std::string {
+        const auto& list = FmStepList();
+        if (index < 0 || index >= static_cast<int>(list.size())) return std::to_string(index);
+        return list[static_cast<std::size_t>(index)];
+    };
+    out.add(Change::Area::Fm, Change::Kind::Changed, 0, Pick(lang, "收音机步进", "FM step"),
+            stepText(a.fm.StepFrequency), stepText(b.fm.StepFrequency));
+}
+
+void ComparePower(const ProgramState& a, const ProgramState& b, LanguageFlagValue lang,
+                  Collector& out) {
+    for (int slider = 0; slider < 6; ++slider) {
+        const std::string group =
+            slider < 3 ? Pick(lang, "A段 ", "A band ") : Pick(lang, "B段 ", "B band ");
+        const auto i = static_cast<std::size_t>(slider);
+        out.add(Change::Area::Power, Change::Kind::Changed, 0,
+                group + PowerFrameCaption(slider).pick(lang), std::to_string(a.powerGrades[i]),
+                std::to_string(b.powerGrades[i]));
+    }
+}
+
+std::string Shown(const std::string& value, LanguageFlagValue lang) {
+    return value.empty() ? Pick(lang, "（空）", "(empty)") : value;
+}
+
+}  // namespace
+
+ProgramState DecodedState(const ImageBytes& image, LanguageFlagValue lang) {
+    ProgramState state = StartupState(lang);
+    state.RadioImage = image;
+    DecodeImage(state);
+    return state;
+}
+
+std::vector<Change> CompareStates(const ProgramState& before, const ProgramState& after,
+                                  LanguageFlagValue lang) {
+    std::vector<Change> changes;
+    Collector out(changes);
+    CompareChannels(before, after, lang, out);
+    CompareSettings(before, after, lang, out);
+    CompareFm(before, after, lang, out);
+    ComparePower(before, after, lang, out);
+    return changes;
+}
+
+std::vector<Change> CompareImages(const ImageBytes& before, const ImageBytes& after,
+                                  LanguageFlagValue lang) {
+    return CompareStates(DecodedState(before, lang), DecodedState(after, lang), lang);
+}
+
+std::vector<std::string> ChangeLines(const std::vector<Change>& changes, LanguageFlagValue lang) {
+    if (changes.empty()) return {Pick(lang, "无变化", "No change")};
+    const std::string arrow = " → ";
+    const std::string sep = Pick(lang, "；", "; ");
+    std::vector<std::string> lines;
+    // Entries of one channel come one after another: they share a line.
+    for (std::size_t i = 0; i < changes.size();) {
+        const Change& c = changes[i];
+        if (c.area != Change::Area::Channel) {
+            lines.push_back(c.field + ": " + Shown(c.before, lang) + arrow + Shown(c.after, lang));
+            ++i;
+            continue;
+        }
+        std::string line = Pick(lang, "频道 ", "Channel ") + std::to_string(c.channel);
+        switch (c.kind) {
+            case Change::Kind::Added:
+                line += Pick(lang, " 新增: ", " added: ");
+                break;
+            case Change::Kind::Removed:
+                line += Pick(lang, " 删除（原为: ", " removed (was: ");
+                break;
+            case Change::Kind::Changed:
+                line += ": ";
+                break;
+        }
+        bool first = true;
+        for (; i < changes.size() && changes[i].area == Change::Area::Channel &&
+               changes[i].channel == c.channel;
+             ++i) {
+            const Change& e = changes[i];
+            if (!first) line += sep;
+            first = false;
+            line += e.field + " ";
+            if (e.kind == Change::Kind::Added) {
+                line += e.after;
+            } else if (e.kind == Change::Kind::Removed) {
+                line += e.before;
+            } else {
+                line += Shown(e.before, lang) + arrow + Shown(e.after, lang);
+            }
+        }
+        if (c.kind == Change::Kind::Removed) line += Pick(lang, "）", ")");
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+}  // namespace talvo::compare

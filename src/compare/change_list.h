@@ -1,0 +1,42 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "model/language.h"
+#include "model/program_state.h"
+
+namespace talvo::compare {
+
+// One difference between two decoded states, named as the windows name it.
+struct Change {
+    enum class Area { Channel, Setting, Fm, Power };
+    enum class Kind { Added, Removed, Changed };  // Added and Removed: channels only
+
+    Area area = Area::Setting;
+    Kind kind = Kind::Changed;
+    int channel = 0;     // the channel (1..128) or FM channel (1..25); 0 for none
+    std::string field;   // the column, setting or value name in the language of the comparison
+    std::string before;  // empty: no value
+    std::string after;
+};
+
+// The state an image decodes to, its texts in `lang`.
+ProgramState DecodedState(const ImageBytes& image, LanguageFlagValue lang);
+
+// Every difference from `before` to `after` (both decoded in `lang`): channels added, removed
+// and changed (one entry per column that differs, or per column that has a value for an added
+// or removed channel), then the settings of the optional-features window and the band, the
+// FM record, the power grades.
+std::vector<Change> CompareStates(const ProgramState& before, const ProgramState& after,
+                                  LanguageFlagValue lang);
+
+// The two images decoded and compared.
+std::vector<Change> CompareImages(const ImageBytes& before, const ImageBytes& after,
+                                  LanguageFlagValue lang);
+
+// The change list as lines for people, in `lang`: one line per channel, setting or value,
+// "old → new"; the single line "No change" when the list is empty.
+std::vector<std::string> ChangeLines(const std::vector<Change>& changes, LanguageFlagValue lang);
+
+}  // namespace talvo::compare

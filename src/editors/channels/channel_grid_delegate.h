@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QStyledItemDelegate>
+#include <functional>
+
+class QTableWidget;
+
+namespace talvo {
+
+// Draws the channel grid's cells with two marks of its own: the channels chosen for the
+// channel operations (the number cell filled, the row tinted) and a frame around the current
+// cell, so the keyboard's place is visible whatever the style does with focus.
+class ChannelGridDelegate : public QStyledItemDelegate {
+    Q_OBJECT
+  public:
+    using ChosenTest = std::function<bool(int channel)>;
+    ChannelGridDelegate(QTableWidget* grid, ChosenTest chosen);
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override;
+
+  private:
+    QTableWidget* grid_;
+    ChosenTest chosen_;
+};
+
+}  // namespace talvo

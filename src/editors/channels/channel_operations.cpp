@@ -1,0 +1,288 @@
+// The channel grid's operations on whole channels: copy, cut, paste, delete, insert, delete
+// and move up, move up and down, and the choosing of channels on the number column.
+#include <QAction>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QStringList>
+#include <QTableWidget>
+#include <algorithm>
+
+#include "editors/channels/channel_clipboard.h"
+#include "editors/channels/channel_table_window.h"
+#include "editors/channels/channel_text_form.h"
+#include "editors/logic/channel_ops.h"
+#include "ui/local_msgbox.h"
+
+namespace talvo {
+namespace {
+
+// Names of the steps the operations make.
+const Bilingual kCutStep{"剪切信道", "Cut channels"};
+const Bilingual kPasteStep{"粘贴信道", "Paste channels"};
+const Bilingual kDeleteStep{"删除信道", "Delete channels"};
+const Bilingual kInsertStep{"插入空信道", "Insert free channel"};
+const Bilingual kDeleteUpStep{"删除并上移", "Delete and move up"};
+const Bilingual kMoveUpStep{"上移信道", "Move channels up"};
+const Bilingual kMoveDownStep{"下移信道", "Move channels down"};
+
+QString ChannelNumbers(const ChannelList& channels) {
+    QStringList numbers;
+    for (int ch : channels) numbers << QString::number(ch);
+    return numbers.join(QStringLiteral(", "));
+}
+
+}  // namespace
+
+ChannelList ChannelTableWindow::operationChannels() const {
+    if (!selection_.empty()) return selection_.channels();
+    const int row = grid_->currentRow();
+    if (row < 0) return {};
+    return {row + 1};
+}
+
+void ChannelTableWindow::runChannelOp(ChannelOp op) {
+    // An open edit ends first, as a click elsewhere would end it.
+    closeEditor(true);
+    const ChannelList channels = operationChannels();
+    if (channels.empty()) return;
+    ChannelStores after = state_.channels;
+    switch (op) {
+        case ChannelOp::Copy:
+            copyChannels();
+            break;
+        case ChannelOp::Cut:
+            copyChannels();
+            ClearChannels(after, channels);
+            commitChannels(kCutStep, std::move(after));
+            break;
+        case ChannelOp::Delete:
+            ClearChannels(after, channels);
+            commitChannels(kDeleteStep, std::move(after));
+            break;
+        case ChannelOp::Paste:
+            pasteChannels();
+            break;
+        case ChannelOp::Insert:
+            insertChannel();
+            break;
+        case ChannelOp::DeleteMoveUp:
+            DeleteAndMoveUp(after, channels);
+            commitChannels(kDeleteUpStep, std::move(after));
+            selection_.clear();
+            setCurrentChannel(channels.front());
+            break;
+        case ChannelOp::MoveUp:
+        case ChannelOp::MoveDown: {
+            const bool up = op == ChannelOp::MoveUp;
+            ChannelList moved = channels;
+            if (!(up ? MoveChannelsUp(after, moved) : MoveChannelsDown(after, moved))) break;
+            commitChannels(up ? kMoveUpStep : kMoveDownStep, std::move(after));
+            // The chosen channels, and the current cell, go with the channels they were on.
+            if (!selection_.empty()) selection_.set(moved);
+            setCurrentChannel(grid_->currentRow() + 1 + (up ? -1 : 1));
+            break;
+        }
+    }
+    selectionChanged();
+    grid_->setFocus(Qt::OtherFocusReason);
+}
+
+void ChannelTableWindow::copyChannels() {
+    const ChannelList channels = operationChannels();
+    const CopiedChannels copied = CopyChannels(state_.channels, channels, state_.LanguageFlag);
+    const std::string text = ChannelsAsText(state_.channels, state_.band, channels);
+    QGuiApplication::clipboard()->setMimeData(ChannelsToMime(copied, text));
+}
+
+void ChannelTableWindow::pasteChannels() {
+    const LanguageFlagValue lang = state_.LanguageFlag;
+    const QMimeData* mime = QGuiApplication::clipboard()->mimeData();
+    // The program's own form when it is there; else text, as a spreadsheet gives it.
+    const int at = operationChannels().front();
+    std::vector<PasteItem> items;
+    LanguageFlagValue itemsLang = lang;
+    ChannelList refused;  // by offset until the place is known
+    QStringList reports;
+    int places = 0;
+    if (const auto copied = ChannelsFromMime(mime)) {
+        items = copied->items;
+        itemsLang = copied->lang;
+        for (const PasteItem& item : items) places = std::max(places, item.offset + 1);
+    } else if (mime && mime->hasText()) {
+        const TextChannels text =
+            ChannelsFromText(mime->text().toStdString(), state_.band, lang, at);
+        if (text.readable) {
+            items = text.items;
+            refused = text.bandRefused;
+            for (const std::string& line : text.reports) reports << QString::fromStdString(line);
+            places = text.rows;
+        }
+    }
+    if (places == 0) {
+        LocalMsgBox(lang, "剪贴板中没有信道", "The clipboard holds no channels", StyleOk, "", "",
+                    this);
+        return;
+    }
+    if (at + places - 1 > kChannelCount) {
+        LocalMsgBox(lang, "粘贴的信道超出信道128，未粘贴任何信道",
+                    "The channels do not fit below channel 128: nothing was pasted", StyleOk, "",
+                    "", this);
+        return;
+    }
+    ChannelStores after = state_.channels;
+    const PasteResult result = PasteChannels(after, state_.band, lang, at, items, itemsLang);
+    for (int& offset : refused) offset += at;
+    refused.insert(refused.end(), result.refused.begin(), result.refused.end());
+    refused = NormalizedChannels(refused);
+    if (!result.pasted.empty()) {
+        commitChannels(kPasteStep, std::move(after));
+        selection_.set(result.pasted);
+    }
+    QStringList message;
+    if (!refused.empty()) {
+        // The band message of typing, with the channels it kept out.
+        message << (lang == kChinese ? QStringLiteral("超出频段范围")
+                                     : QStringLiteral("Beyond the scope of frequency band"))
+                << (lang == kChinese ? QStringLiteral("未粘贴的信道：%1")
+                                     : QStringLiteral("Channels not pasted: %1"))
+                       .arg(ChannelNumbers(refused));
+    }
+    message << reports;
+    if (!message.isEmpty()) {
+        LocalMsgBox(lang, message.join(QLatin1Char('\n')), StyleOk, QString(), this);
+    }
+}
+
+void ChannelTableWindow::insertChannel() {
+    const int at = operationChannels().front();
+    ChannelStores after = state_.channels;
+    if (!InsertFreeChannelBefore(after, at)) {
+        LocalMsgBox(state_.LanguageFlag, "信道128已被使用，不能插入空信道",
+                    "Channel 128 is in use: no free channel can be inserted", StyleOk, "", "",
+                    this);
+        return;
+    }
+    commitChannels(kInsertStep, std::move(after));
+    // The new free channel is chosen and current, ready for its frequency (or another Insert).
+    selection_.set({at});
+    grid_->setCurrentCell(at - 1, kColRxFreq);
+}
+
+void ChannelTableWindow::commitChannels(const Bilingual& label, ChannelStores after) {
+    // One step of the document with the whole records of the channels that changed; the
+    // document then has their rows shown again.
+    std::vector<std::pair<int, ChannelRecord>> records;
+    for (int ch = 1; ch <= kChannelCount; ++ch) {
+        ChannelRecord record = TakeChannel(after, ch);
+        if (!(record == TakeChannel(state_.channels, ch)))
+            records.emplace_back(ch, std::move(record));
+    }
+    if (!records.empty()) document_.replaceChannels(label, records);
+}
+
+void ChannelTableWindow::setCurrentChannel(int channel) {
+    channel = std::clamp(channel, 1, kChannelCount);
+    const int column = std::max(grid_->currentColumn(), static_cast<int>(kColRxFreq));
+    grid_->setCurrentCell(channel - 1, column);
+    grid_->scrollTo(grid_->model()->index(channel - 1, column));
+}
+
+void ChannelTableWindow::selectionChanged() {
+    grid_->viewport()->update();
+}
+
+bool ChannelTableWindow::numberColumnMouse(QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick &&
+        type != QEvent::MouseMove && type != QEvent::MouseButtonRelease) {
+        return false;
+    }
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    const QPoint at = mouse->position().toPoint();
+    switch (type) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick: {
+            if (mouse->button() != Qt::LeftButton) return false;
+            const QModelIndex index = grid_->indexAt(at);
+            if (!index.isValid() || index.column() != 0) return false;
+            closeEditor(true);
+            grid_->setFocus(Qt::MouseFocusReason);
+            const Qt::KeyboardModifiers mods = mouse->modifiers();
+            selection_.press(index.row() + 1, mods & Qt::ShiftModifier, mods & Qt::ControlModifier);
+            numberDrag_ = true;
+            setCurrentChannel(index.row() + 1);
+            selectionChanged();
+            return true;
+        }
+        case QEvent::MouseMove: {
+            if (!numberDrag_) return false;
+            // Above or below the grid, the drag reaches the row at that edge.
+            const int y = std::clamp(at.y(), 0, grid_->viewport()->height() - 1);
+            const int row = grid_->rowAt(y);
+            if (row >= 0) {
+                selection_.dragTo(row + 1);
+                setCurrentChannel(row + 1);
+                selectionChanged();
+            }
+            return true;
+        }
+        case QEvent::MouseButtonRelease:
+            if (!numberDrag_) return false;
+            numberDrag_ = false;
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool ChannelTableWindow::channelSelectionKey(const QKeyEvent* event) {
+    const int key = event->key();
+    const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
+    const bool vertical = key == Qt::Key_Up || key == Qt::Key_Down;
+    if (vertical && mods == Qt::ShiftModifier) {
+        const int from = grid_->currentRow() + 1;
+        const int to = std::clamp(from + (key == Qt::Key_Up ? -1 : 1), 1, kChannelCount);
+        selection_.extend(from, to);
+        setCurrentChannel(to);
+        selectionChanged();
+        return true;
+    }
+    const bool moves = vertical || key == Qt::Key_Left || key == Qt::Key_Right ||
+                       key == Qt::Key_PageUp || key == Qt::Key_PageDown || key == Qt::Key_Home ||
+                       key == Qt::Key_End || key == Qt::Key_Tab || key == Qt::Key_Backtab;
+    if (moves && !selection_.empty()) {
+        selection_.clear();
+        selectionChanged();
+    }
+    return false;
+}
+
+void ChannelTableWindow::showContextMenu(QPoint viewportPos, bool byMouse) {
+    closeEditor(true);
+    grid_->setFocus(Qt::OtherFocusReason);
+    if (byMouse) {
+        // A right click outside the channels the operations act on moves them to its channel.
+        const QModelIndex index = grid_->indexAt(viewportPos);
+        if (index.isValid()) {
+            const ChannelList acted = operationChannels();
+            const int channel = index.row() + 1;
+            if (std::find(acted.begin(), acted.end(), channel) == acted.end()) {
+                selection_.clear();
+                if (index.column() == 0) selection_.press(channel, false, false);
+                setCurrentChannel(channel);
+                if (index.column() > 0) grid_->setCurrentCell(index.row(), index.column());
+                selectionChanged();
+            }
+        }
+    } else {
+        viewportPos = grid_->visualRect(grid_->currentIndex()).center();
+    }
+    contextMenu_->popup(grid_->viewport()->mapToGlobal(viewportPos));
+}
+
+}  // namespace talvo

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "model/band.h"
+#include "model/channel_lists.h"
+#include "model/channels.h"
+#include "model/state_parts.h"
+
+namespace talvo {
+
+// Whole-channel operations of the channel grid (copy, paste, insert, delete, move). A channel
+// always moves with all of its data (a ChannelRecord): both frequencies, every option index and
+// text, the name and the texts its grid row shows.
+
+// Whether a record holds no channel (its receive frequency is empty).
+inline bool IsFreeRecord(const ChannelRecord& record) {
+    return record.freqText[0].empty();
+}
+
+// A set of channel numbers, ascending, each 1..128 and listed once.
+using ChannelList = std::vector<int>;
+
+// `channels` with numbers outside 1..128 and repeats dropped, in ascending order.
+ChannelList NormalizedChannels(ChannelList channels);
+
+// Empties every channel of `channels`.
+void ClearChannels(ChannelStores& stores, const ChannelList& channels);
+
+// A free channel at `channel`; channels `channel`..127 move down by one. Refused (false, nothing
+// changes) when channel 128 is in use, since it would be pushed off the table.
+bool InsertFreeChannelBefore(ChannelStores& stores, int channel);
+
+// Removes `channels`; the channels after each removed one move up to close the gap and free
+// channels fill the end of the table.
+void DeleteAndMoveUp(ChannelStores& stores, const ChannelList& channels);
+
+// Each channel of `channels` changes place with its neighbour above (or below); the neighbours
+// that are not in the set move the other way. Refused (false, nothing changes) when the set is
+// empty or already holds channel 1 (or 128). On success `channels` holds the new places.
+bool MoveChannelsUp(ChannelStores& stores, ChannelList& channels);
+bool MoveChannelsDown(ChannelStores& stores, ChannelList& channels);
+
+// A record fits the band when it is free or each of its frequencies lies in one of the band's
+// segments (the limits that typing uses).
+bool FitsBand(const BandState& band, const ChannelRecord& record);
+
+// Channels to paste: each record with its place relative to the first pasted channel.
+struct PasteItem {
+    int offset = 0;  // 0 for the first channel, >= 0
+    ChannelRecord record;
+};
+
+struct PasteResult {
+    ChannelList pasted;      // channels that took a record
+    ChannelList refused;     // channels left alone because their record does not fit the band
+    bool outOfRoom = false;  // the items reach past channel 128: nothing was pasted
+};
+
+// Pastes `items` with their first at channel `at`. Records that do not fit `band` are refused one
+// by one and their target channels keep what they held. Records written in another language
+// than `lang` have their words re-rendered.
+PasteResult PasteChannels(ChannelStores& stores, const BandState& band, LanguageFlagValue lang,
+                          int at, const std::vector<PasteItem>& items, LanguageFlagValue itemsLang);
+
+}  // namespace talvo

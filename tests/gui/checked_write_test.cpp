@@ -1,0 +1,310 @@
+// The checked write from the main window against the virtual radio: back up, show the changes,
+// write, read back and compare; every write fault of the radio ends in the clear failure and
+// the backup goes back byte for byte. File → Backups… lists and opens the reads' backups.
+#include <QAction>
+#include <QApplication>
+#include <QTimer>
+#include <QDir>
+#include <QFile>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+
+#include "app/backups_window.h"
+#include "app/change_list_window.h"
+#include "app/demo_radio.h"
+#include "app/main_window.h"
+#include "app/serial_link.h"
+#include "app/startup.h"
+#include "app/transfer_controller.h"
+#include "app/writing_window.h"
+#include "editors/channels/channel_table_window.h"
+#include "image/data_file.h"
+#include "image/encode.h"
+#include "link/port/read_backups.h"
+#include "support/modal_answerer.h"
+#include "support/shell_env.h"
+#include "ui/local_msgbox.h"
+
+namespace talvo {
+
+class CheckedWriteTest : public QObject {
+    Q_OBJECT
+  private:
+    std::unique_ptr<testing::ScopedShellEnvironment> env_;
+    std::unique_ptr<DemoRadio> radio_;
+    Program program_;
+    std::unique_ptr<testing::ModalAnswerer> answerer_;
+
+    MainWindow& w() { return *program_.window; }
+    ProgramState& state() { return w().state(); }
+    testing::ModalAnswerer& answerer() { return *answerer_; }
+    QString path(const char* name) const { return QDir(env_->programDir()).filePath(name); }
+
+    void start(const QStringList& radioArgs, LanguageFlagValue lang = kEnglish) {
+        radio_ = std::make_unique<DemoRadio>();
+        QString error;
+        QVERIFY2(radio_->start(radioArgs, &error), qPrintable(error));
+        qputenv("TALVO_PORT_1", radio_->device().toLocal8Bit());
+        program_ = StartProgram(CreateSystemSerialLink());
+        state().PortNumber = 1;
+        if (lang != kEnglish) w().switchLanguage(lang);
+        w().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w()));
+    }
+    // The edits the write will carry: channel 5 (439.9875 MHz "RX ONLY" in the virtual radio)
+    // on 438.5 MHz named "HOME"; every other channel of the radio is left out.
+    void edit() {
+        state().channels.FreqText[0][4] = state().channels.FreqText[1][4] = "438.50000";
+        state().channels.ChannelName[4] = "HOME";
+    }
+    QByteArray rawMemory() {
+        radio_->stop();
+        QFile raw(path("raw.bin"));
+        [&] { QVERIFY(raw.open(QIODevice::ReadOnly)); }();
+        return raw.readAll().left(0xC00);
+    }
+    QByteArray backupBytes(int index) {
+        const auto backups = link::ListBackups();
+        [&] { QVERIFY(index < static_cast<int>(backups.size())); }();
+        if (index >= static_cast<int>(backups.size())) return {};
+        QFile file(backups[static_cast<std::size_t>(index)].path);
+        [&] { QVERIFY(file.open(QIODevice::ReadOnly)); }();
+        return file.readAll().mid(kDataFileHeaderSize);
+    }
+    // Notes the progress windows' titles; presses a button of the change list.
+    QStringList titles_;
+    QStringList changeLines_;
+    // The progress window is one window shown again for every transfer: its title at each show.
+    void watchProgress() { w().writingWindow()->installEventFilter(this); }
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show && watched == w().writingWindow())
+            titles_ << w().writingWindow()->windowTitle();
+        return false;
+    }
+    // Presses Write or Cancel in the change list when it shows (the progress windows come and
+    // go before and after it).
+    QTimer changeWatch_;
+    void answerChangeList(bool write) {
+        changeWatch_.disconnect();
+        changeWatch_.setInterval(10);
+        connect(&changeWatch_, &QTimer::timeout, this, [this, write] {
+            auto* changes = qobject_cast<ChangeListWindow*>(QApplication::activeModalWidget());
+            if (!changes || !changes->isVisible()) return;
+            changeWatch_.stop();
+            for (int i = 0; i < changes->list()->count(); ++i)
+                changeLines_ << changes->list()->item(i)->text();
+            QTest::mouseClick(write ? changes->writeButton() : changes->cancelButton(),
+                              Qt::LeftButton);
+        });
+        changeWatch_.start();
+    }
+
+  private slots:
+    void initTestCase() {
+#ifdef TALVO_SIM_PATH
+        qputenv("TALVO_SIM_PATH", TALVO_SIM_PATH);
+#endif
+        if (DemoRadio::programPath().isEmpty()) QSKIP("talvo-radio-sim is not built");
+    }
+    void init() {
+        env_ = std::make_unique<testing::ScopedShellEnvironment>();
+        answerer_ = std::make_unique<testing::ModalAnswerer>();
+        titles_.clear();
+        changeLines_.clear();
+    }
+    void cleanup() {
+        QCOMPARE(answerer().unexpected(), 0);
+        program_ = {};
+        radio_.reset();
+        answerer_.reset();
+        env_.reset();
+        qunsetenv("TALVO_PORT_1");
+    }
+    void writeBacksUpShowsTheChangesAndVerifies();
+    void everyWriteFaultIsCaughtAndTheBackupGoesBack_data();
+    void everyWriteFaultIsCaughtAndTheBackupGoesBack();
+    void nothingToChangeAndCancelWritesNothing();
+    void inChinese();
+    void theSwitchIsOnByDefaultAndRemembered();
+    void backupsAreListedOpenedAndPrunedAtStart();
+};
+
+void CheckedWriteTest::writeBacksUpShowsTheChangesAndVerifies() {
+    start({"--save-raw", path("raw.bin")});
+    watchProgress();
+    QVERIFY(w().action("MNCheckedWrite")->isChecked());
+    edit();
+    answerChangeList(true);
+    answerer().answerId(IdOk);
+    w().action("MNWrite")->trigger();
+    QCOMPARE(titles_, (QStringList{"Reading before writing……", "Writing……", "Verifying……"}));
+    QCOMPARE(answerer().last().text, QStringLiteral("Written and verified!"));
+    QCOMPARE(w().transfer().lastOutcome().kind, link::TransferOutcome::Kind::Success);
+    QVERIFY(w().transfer().coolingDown());
+    const QString line5 = changeLines_.filter(QStringLiteral("Channel 5: ")).value(0);
+    QVERIFY2(line5.contains("439.98750 → 438.50000") && line5.contains("RX ONLY → HOME"),
+             qPrintable(changeLines_.join('\n')));
+    // The radio's former channel 1 is gone from what will be written.
+    QVERIFY2(!changeLines_.filter(QStringLiteral("Channel 1 removed")).isEmpty(),
+             qPrintable(changeLines_.join('\n')));
+
+    const QByteArray before = backupBytes(0);
+    const QByteArray after = rawMemory();
+    const auto& sent = state().EncodedImage;
+    QCOMPARE(after.left(0x7C0), QByteArray(reinterpret_cast<const char*>(sent.data()), 0x7C0));
+    QVERIFY(before != after);
+}
+
+void CheckedWriteTest::everyWriteFaultIsCaughtAndTheBackupGoesBack_data() {
+    QTest::addColumn<QStringList>("fault");
+    QTest::addColumn<QString>("expected");
+    // The 10th written block is 0x090, stored with its 8th byte inverted.
+    QTest::newRow("byte changed") << QStringList{"--corrupt-block", "10"}
+                                  << "First difference at address 0x097; 1 byte differs.";
+    // The 4th written block (0x030, channel 5's record) is acknowledged but never stored: the
+    // first byte of it that the write changes is named (worked out below).
+    QTest::newRow("block not stored") << QStringList{"--drop-block", "4"} << QString();
+    // Block 60 is 0x3B0; the radio stops there, the program waits out the time-out.
+    QTest::newRow("line cut mid-write") << QStringList{"--cut-write-block", "60"}
+                                        << "The write stopped at the block at address 0x3B0";
+}
+
+void CheckedWriteTest::everyWriteFaultIsCaughtAndTheBackupGoesBack() {
+    QFETCH(QStringList, fault);
+    QFETCH(QString, expected);
+    start(QStringList{"--save-raw", path("raw.bin")} + fault);
+    edit();
+    answerChangeList(true);
+    answerer().answerId(IdYes);  // write the backup back
+    answerer().answerId(IdOk);   // restored and verified
+    w().startWrite();
+    QVERIFY(answerer().waitAllAnswered());
+    QCOMPARE(answerer().seen().size(), 2);
+    const testing::SeenBox failure = answerer().seen()[0];
+    if (expected.isEmpty()) {
+        const QByteArray held = backupBytes(0);
+        const auto& sent = state().EncodedImage;
+        int first = 0x030;
+        while (first < 0x040 &&
+               static_cast<std::uint8_t>(held[first]) == sent[static_cast<std::size_t>(first)])
+            ++first;
+        QVERIFY(first < 0x040);
+        expected =
+            QStringLiteral("First difference at address 0x%1;")
+                .arg(QString::number(first, 16).toUpper().rightJustified(3, QLatin1Char('0')));
+    }
+    QVERIFY2(failure.text.contains(expected), qPrintable(failure.text));
+    QVERIFY(!failure.text.contains(QStringLiteral("verified")));
+    QCOMPARE(failure.icon, QMessageBox::Critical);
+    const auto backups = link::ListBackups();
+    QCOMPARE(backups.size(), std::size_t{1});
+    QVERIFY2(failure.text.contains(backups[0].path), qPrintable(failure.text));
+    QCOMPARE(answerer().last().text,
+             QStringLiteral("The backup was written back to the radio and verified."));
+    // The radio holds the backup byte for byte (the calibration and never-written blocks were
+    // never touched).
+    QCOMPARE(rawMemory(), backupBytes(0));
+}
+
+void CheckedWriteTest::nothingToChangeAndCancelWritesNothing() {
+    start({"--save-raw", path("raw.bin"), "--transcript", path("t.txt")});
+    answerer().answerId(IdOk);
+    w().startRead();
+    QCOMPARE(answerer().last().text, QStringLiteral("Reading Frequency Successful!"));
+    QTRY_VERIFY_WITH_TIMEOUT(w().action("MNWrite")->isEnabled(), 5000);
+    answerChangeList(false);
+    w().startWrite();
+    QCOMPARE(changeLines_, QStringList{"No change"});
+    QCOMPARE(answerer().seen().size(), 1);  // no message after Cancel
+    QVERIFY(w().action("MNWrite")->isEnabled());
+    // Two reads and their backups; not one block written.
+    QCOMPARE(link::ListBackups().size(), std::size_t{2});
+    radio_->stop();
+    QFile transcript(path("t.txt"));
+    QVERIFY(transcript.open(QIODevice::ReadOnly));
+    const QByteArray text = transcript.readAll();
+    QVERIFY(!text.contains(" P 57"));  // no "W" frame from the program
+}
+
+void CheckedWriteTest::inChinese() {
+    start({}, kChinese);
+    watchProgress();
+    edit();
+    answerChangeList(true);
+    answerer().answerId(IdOk);
+    w().startWrite();
+    QCOMPARE(titles_, (QStringList{"写频前读取……", "正在写入……", "正在校验……"}));
+    QVERIFY2(!changeLines_.filter(QStringLiteral("频道 5: 接收频率 439.98750 → 438.50000")).isEmpty(),
+             qPrintable(changeLines_.join('\n')));
+    QCOMPARE(answerer().last().text, QStringLiteral("写频成功，已校验！"));
+    QCOMPARE(w().action("MNCheckedWrite")->text(), QStringLiteral("写频前备份并校验(&V)"));
+}
+
+void CheckedWriteTest::theSwitchIsOnByDefaultAndRemembered() {
+    start({});
+    QVERIFY(w().transfer().checkedWrite());
+    w().action("MNCheckedWrite")->trigger();
+    QVERIFY(!w().transfer().checkedWrite());
+    program_ = {};
+    program_ = StartProgram(CreateSystemSerialLink());
+    QVERIFY(!w().action("MNCheckedWrite")->isChecked());
+    QVERIFY(!w().transfer().checkedWrite());
+    // Switched off, Write is the plain write: one progress window, the plain message.
+    state().PortNumber = 1;
+    watchProgress();
+    answerer().answerId(IdOk);
+    w().startWrite();
+    QCOMPARE(titles_, QStringList{"Writing……"});
+    QCOMPARE(answerer().last().text, QStringLiteral("Writing Frequency Successful!"));
+}
+
+void CheckedWriteTest::backupsAreListedOpenedAndPrunedAtStart() {
+    // Twelve backups from long ago, and one that is not a backup.
+    const QString folder = link::BackupFolder();
+    QVERIFY(QDir().mkpath(folder));
+    ProgramState old = StartupState();
+    old.channels.FreqText[0][0] = old.channels.FreqText[1][0] = "146.00000";
+    old.channels.ChannelName[0] = "OLD";
+    EncodeImage(old);
+    const auto bytes = SerializeDataFile(old.EncodedImage);
+    for (int day = 1; day <= 12; ++day) {
+        QFile f(QDir(folder).filePath(
+            QStringLiteral("2020-01-%1_08-00-00.dat").arg(day, 2, 10, QLatin1Char('0'))));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
+    }
+    QFile mine(QDir(folder).filePath("notes.dat"));
+    QVERIFY(mine.open(QIODevice::WriteOnly));
+    mine.close();
+
+    start({});
+    QCOMPARE(link::ListBackups().size(), std::size_t{10});
+    QVERIFY(QFile::exists(mine.fileName()));
+    answerer().answerId(IdOk);
+    w().startRead();
+    QCOMPARE(link::ListBackups().size(), std::size_t{11});
+
+    // The list: newest first, with its channel count and names; Open loads the chosen one.
+    answerer().handleNextModal([](QWidget* modal) {
+        auto* window = qobject_cast<BackupsWindow*>(modal);
+        QVERIFY(window);
+        QTableWidget* table = window->table();
+        QCOMPARE(table->rowCount(), 11);
+        QCOMPARE(table->item(10, 0)->text(), QStringLiteral("2020-01-03 08:00:00"));
+        QCOMPARE(table->item(10, 1)->text(), QStringLiteral("1"));
+        QCOMPARE(table->item(10, 2)->text(), QStringLiteral("OLD"));
+        QVERIFY(table->item(0, 1)->text().toInt() > 1);  // the sample radio's channels
+        table->selectRow(10);
+        QTest::mouseClick(window->openButton(), Qt::LeftButton);
+    });
+    w().action("MNBackups")->trigger();
+    QCOMPARE(state().channels.FreqText[0][0], std::string("146.00000"));
+    QCOMPARE(state().channels.ChannelName[0], std::string("OLD"));
+}
+
+}  // namespace talvo
+
+QTEST_MAIN(talvo::CheckedWriteTest)
+#include "checked_write_test.moc"

@@ -1,0 +1,293 @@
+#include "editors/logic/channel_ops.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "editors/logic/channel_clip_form.h"
+#include "editors/logic/channel_table.h"
+#include "model/program_state.h"
+
+namespace talvo {
+namespace {
+
+// A used channel whose every field says which channel it was made as, so a field left behind
+// by an operation (or taken from a neighbour) shows up as a record made of two ids.
+ChannelRecord Tagged(int id) {
+    ChannelRecord r;
+    char freq[16];
+    std::snprintf(freq, sizeof freq, "%03d.%05d", 136 + id % 38, id * 5);
+    r.freqText = {freq, std::string(freq) + "T"};
+    for (std::size_t k = 0; k < r.optionIndex.size(); ++k) {
+        r.optionIndex[k] = static_cast<std::int16_t>(k < 2 ? id % 265 : k < 7 ? id % 2 : 0);
+        r.optionText[k] = "o" + std::to_string(k) + "-" + std::to_string(id);
+    }
+    r.name = "N" + std::to_string(id) + std::string(1, '\xFF');
+    for (std::size_t c = 0; c < r.cells.size(); ++c) {
+        r.cells[c] = "c" + std::to_string(c) + "-" + std::to_string(id);
+    }
+    return r;
+}
+
+// ids[ch - 1]: 0 for a free channel, else the id its tagged record was made with.
+using Ids = std::vector<int>;
+
+ChannelStores Make(const Ids& ids) {
+    ChannelStores stores;
+    for (int ch = 1; ch <= kChannelCount; ++ch) {
+        if (ids[ch - 1] != 0) PutChannel(stores, ch, Tagged(ids[ch - 1]));
+    }
+    return stores;
+}
+
+// The ids the stores hold; -1 where a channel is neither free and empty nor one whole record.
+Ids Read(const ChannelStores& stores) {
+    Ids ids;
+    for (int ch = 1; ch <= kChannelCount; ++ch) {
+        const ChannelRecord r = TakeChannel(stores, ch);
+        if (r == ChannelRecord{}) {
+            ids.push_back(0);
+            continue;
+        }
+        const int id = std::stoi(r.name.substr(1));
+        ids.push_back(r == Tagged(id) ? id : -1);
+    }
+    return ids;
+}
+
+Ids Full() {
+    Ids ids(kChannelCount);
+    for (int i = 0; i < kChannelCount; ++i) ids[static_cast<std::size_t>(i)] = i + 1;
+    return ids;
+}
+
+// The same operations on plain id lists, written the simple way.
+namespace ref {
+bool Insert(Ids& ids, int ch) {
+    if (ids.back() != 0) return false;
+    ids.pop_back();
+    ids.insert(ids.begin() + (ch - 1), 0);
+    return true;
+}
+void DeleteUp(Ids& ids, const ChannelList& set) {
+    Ids kept;
+    for (int ch = 1; ch <= kChannelCount; ++ch) {
+        if (std::find(set.begin(), set.end(), ch) == set.end()) kept.push_back(ids[ch - 1]);
+    }
+    kept.resize(kChannelCount, 0);
+    ids = kept;
+}
+bool Move(Ids& ids, ChannelList& set, int step) {
+    for (int ch : set) {
+        if (ch + step < 1 || ch + step > kChannelCount) return false;
+    }
+    // The members in their new order, then the others filling the remaining places.
+    Ids out(kChannelCount, -2);
+    std::vector<bool> taken(kChannelCount, false);
+    for (int ch : set) {
+        out[ch - 1 + step] = ids[ch - 1];
+        taken[ch - 1] = true;
+    }
+    std::size_t next = 0;
+    for (std::size_t i = 0; i < out.size(); ++i) {
+        if (out[i] != -2) continue;
+        while (taken[next]) ++next;
+        out[i] = ids[next++];
+    }
+    ids = out;
+    for (int& ch : set) ch += step;
+    return true;
+}
+}  // namespace ref
+
+// Random operations on random tables match the simple versions, and every channel stays one
+// whole record (no field left behind or mixed with a neighbour's).
+TEST(ChannelOps, RandomOperationsMatchTheSimpleModelAndKeepChannelsWhole) {
+    std::mt19937 rng(12);
+    auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
+    for (int round = 0; round < 300; ++round) {
+        Ids ids(kChannelCount, 0);
+        const int density = pick(0, 4);  // 4: every channel used
+        for (int i = 0; i < kChannelCount; ++i) {
+            if (pick(0, 3) < density) ids[static_cast<std::size_t>(i)] = i + 1 + 1000 * round;
+        }
+        ChannelStores stores = Make(ids);
+        for (int step = 0; step < 6; ++step) {
+            ChannelList set;
+            const int first = pick(0, 1) ? pick(1, 3) : pick(kChannelCount - 3, kChannelCount);
+            for (int n = pick(1, 4); n > 0; --n)
+                set.push_back(std::clamp(first + pick(-2, 6), 1, 128));
+            set = NormalizedChannels(set);
+            ChannelList moved = set;
+            ChannelList expectedMoved = set;
+            switch (pick(0, 4)) {
+                case 0:
+                    EXPECT_EQ(InsertFreeChannelBefore(stores, set.front()),
+                              ref::Insert(ids, set.front()));
+                    break;
+                case 1:
+                    DeleteAndMoveUp(stores, set);
+                    ref::DeleteUp(ids, set);
+                    break;
+                case 2:
+                    EXPECT_EQ(MoveChannelsUp(stores, moved), ref::Move(ids, expectedMoved, -1));
+                    break;
+                case 3:
+                    EXPECT_EQ(MoveChannelsDown(stores, moved), ref::Move(ids, expectedMoved, +1));
+                    break;
+                default:
+                    ClearChannels(stores, set);
+                    for (int ch : set) ids[static_cast<std::size_t>(ch - 1)] = 0;
+            }
+            ASSERT_EQ(Read(stores), ids) << "round " << round << " step " << step;
+            ASSERT_EQ(moved, expectedMoved);
+        }
+    }
+}
+
+TEST(ChannelOps, EdgesOfTheTable) {
+    // Insert at the last free place of an otherwise full table, then the table is full.
+    Ids ids = Full();
+    ids[127] = 0;
+    ChannelStores stores = Make(ids);
+    ASSERT_TRUE(InsertFreeChannelBefore(stores, 1));
+    EXPECT_EQ(Read(stores)[0], 0);
+    EXPECT_EQ(Read(stores)[1], 1);
+    EXPECT_EQ(Read(stores)[127], 127);
+
+    // Channel 128 in use: Insert is refused anywhere and changes nothing.
+    const ChannelStores full = Make(Full());
+    for (int at : {1, 64, 128}) {
+        ChannelStores s = full;
+        EXPECT_FALSE(InsertFreeChannelBefore(s, at));
+        EXPECT_EQ(Read(s), Full());
+    }
+    // Channels out of range are refused.
+    ChannelStores s = Make(Ids(kChannelCount, 0));
+    EXPECT_FALSE(InsertFreeChannelBefore(s, 0));
+    EXPECT_FALSE(InsertFreeChannelBefore(s, 129));
+
+    // Move up with channel 1 in the set, move down with 128: refused, nothing moves.
+    for (const ChannelList& set : {ChannelList{1, 5}, ChannelList{127, 128}}) {
+        ChannelStores t = full;
+        ChannelList up = set;
+        ChannelList down = set;
+        if (set.front() == 1) {
+            EXPECT_FALSE(MoveChannelsUp(t, up));
+        } else {
+            EXPECT_FALSE(MoveChannelsDown(t, down));
+        }
+        EXPECT_EQ(Read(t), Full());
+        EXPECT_EQ(up, set);
+        EXPECT_EQ(down, set);
+    }
+
+    // Delete and move up of channel 1 and 128 on a full table frees the last two.
+    ChannelStores d = full;
+    DeleteAndMoveUp(d, {128, 1});
+    const Ids all = Full();
+    Ids expected(all.begin() + 1, all.end() - 1);
+    expected.resize(kChannelCount, 0);
+    EXPECT_EQ(Read(d), expected);
+}
+
+BandState Band(int index) {
+    BandState band;
+    band.select(index);
+    return band;
+}
+
+TEST(ChannelOps, PasteRefusesChannelsOutsideTheBandOneByOne) {
+    ChannelStores stores = Make(Full());
+    ChannelRecord vhf = TakeChannel(stores, 1);
+    vhf.freqText = {"145.00000", "144.00000"};
+    ChannelRecord uhf = vhf;
+    uhf.freqText = {"440.00000", "440.00000"};  // upper limits are exclusive
+    ChannelRecord splitOut = vhf;               // receive in band, transmit outside it
+    splitOut.freqText[1] = "150.00000";
+    const std::vector<PasteItem> items = {{0, vhf}, {1, uhf}, {2, splitOut}, {4, ChannelRecord{}}};
+
+    // Band 1 (144-146 and 430-440 MHz): 440 and the 150 MHz transmit frequency do not fit.
+    const PasteResult result = PasteChannels(stores, Band(1), kEnglish, 10, items, kEnglish);
+    EXPECT_FALSE(result.outOfRoom);
+    EXPECT_EQ(result.pasted, (ChannelList{10, 14}));
+    EXPECT_EQ(result.refused, (ChannelList{11, 12}));
+    Ids ids = Read(stores);
+    EXPECT_EQ(TakeChannel(stores, 10), vhf);
+    EXPECT_EQ(ids[10], 11);
+    EXPECT_EQ(ids[11], 12);
+    EXPECT_EQ(ids[12], 13);  // between pasted places: untouched
+    EXPECT_EQ(ids[13], 0);   // a free channel pasted frees its place
+
+    // Items reaching past 128 paste nothing.
+    const ChannelStores before = stores;
+    EXPECT_TRUE(PasteChannels(stores, Band(0), kEnglish, 125, items, kEnglish).outOfRoom);
+    EXPECT_EQ(Read(stores), Read(before));
+}
+
+TEST(ChannelOps, PasteFromTheOtherLanguageRendersItsWords) {
+    ProgramState zh = StartupState(kChinese);
+    CommitFrequency(zh.channels, zh.band, kChinese, 3, kColRxFreq, "145.5");
+    CommitOption(zh.channels, 3, kColPower, 2, "中");
+    const CopiedChannels copied = CopyChannels(zh.channels, {3}, kChinese);
+
+    ProgramState en = StartupState(kEnglish);
+    PasteChannels(en.channels, en.band, kEnglish, 7, copied.items, copied.lang);
+    EXPECT_EQ(en.channels.cell(7, kColPower), "Middle");
+    EXPECT_EQ(en.channels.cell(7, kColQtDqtDec), "Off");
+    EXPECT_EQ(en.channels.FreqText[0][6], "145.50000");
+
+    // In the same language the copy arrives exactly as it was (the "Wide" of a new channel too).
+    ProgramState zh2 = StartupState(kChinese);
+    PasteChannels(zh2.channels, zh2.band, kChinese, 7, copied.items, copied.lang);
+    EXPECT_EQ(TakeChannel(zh2.channels, 7), TakeChannel(zh.channels, 3));
+}
+
+// The private clipboard form gives back every byte of every field, keeps the places, and
+// refuses anything cut off, extended or altered into values no channel can hold.
+TEST(ChannelClipForm, RoundTripsEveryByteAndRefusesDamagedCopies) {
+    std::mt19937 rng(7);
+    Ids ids(kChannelCount, 0);
+    for (int ch : {1, 2, 5, 128}) ids[static_cast<std::size_t>(ch - 1)] = ch;
+    ChannelStores stores = Make(ids);
+    std::string allBytes;
+    for (int b = 0; b < 256; ++b) allBytes.push_back(static_cast<char>(b));
+    stores.ChannelName[4] = allBytes;   // a name decoded from the radio may hold any byte
+    stores.cell(3, kColName) = "FREE";  // a free channel with a name keeps it
+
+    const CopiedChannels copied = CopyChannels(stores, {128, 1, 2, 3, 5}, kChinese);
+    ASSERT_EQ(copied.items.size(), 5U);
+    EXPECT_EQ(copied.items.back().offset, 127);
+    const std::string bytes = EncodeCopiedChannels(copied);
+    const auto back = DecodeCopiedChannels(bytes);
+    ASSERT_TRUE(back.has_value());
+    EXPECT_EQ(back->lang, kChinese);
+    ASSERT_EQ(back->items.size(), copied.items.size());
+    for (std::size_t i = 0; i < copied.items.size(); ++i) {
+        EXPECT_EQ(back->items[i].offset, copied.items[i].offset);
+        EXPECT_EQ(back->items[i].record, copied.items[i].record);
+    }
+
+    for (std::size_t cut = 0; cut < bytes.size(); ++cut) {
+        EXPECT_FALSE(DecodeCopiedChannels(bytes.substr(0, cut))) << cut;
+    }
+    EXPECT_FALSE(DecodeCopiedChannels(bytes + "x"));
+    EXPECT_FALSE(DecodeCopiedChannels("Location\tName\tFrequency\r\n1\tA\t146.52\r\n"));
+    for (int n = 0; n < 2000; ++n) {
+        std::string damaged = bytes;
+        damaged[std::uniform_int_distribution<std::size_t>(0, bytes.size() - 1)(rng)] =
+            static_cast<char>(rng());
+        if (const auto d = DecodeCopiedChannels(damaged)) {
+            for (const PasteItem& item : d->items) {
+                EXPECT_LT(item.offset, kChannelCount);
+                EXPECT_GE(item.record.optionIndex[0], 0);
+            }
+        }
+    }
+}
+
+}  // namespace
+}  // namespace talvo

@@ -1,0 +1,180 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <random>
+
+#include "compare/byte_compare.h"
+#include "compare/change_list.h"
+#include "image/encode.h"
+#include "image_samples.h"
+#include "model/channel_lists.h"
+
+namespace talvo::compare {
+namespace {
+
+// `base` decoded, changed by `edit`, encoded over a copy of `base`.
+ImageBytes Edited(const ImageBytes& base, const std::function<void(ProgramState&)>& edit) {
+    ProgramState state = DecodedState(base, kEnglish);
+    edit(state);
+    state.EncodedImage = base;
+    EncodeImage(state);
+    return state.EncodedImage;
+}
+
+int FirstChannel(const ProgramState& state, bool used) {
+    for (int ch = 1; ch <= kChannelCount; ++ch)
+        if (state.channels.isFree(ch) != used) return ch;
+    return 0;
+}
+
+struct OneField {
+    const char* what;
+    std::function<void(ProgramState&)> edit;
+    Change::Area area;
+    std::string field;
+    std::string before, after;  // empty: not checked
+};
+
+// One field of each kind changed: exactly one change, named, old and new as the windows
+// show them; in both languages one line.
+TEST(ChangeList, ImagesThatDifferInOneFieldOfEachKind) {
+    for (const unsigned seed : {1u, 7u, 42u}) {
+        const ImageBytes base = samples::ValidImageMaker(seed).make();
+        const ProgramState before = DecodedState(base, kEnglish);
+        const int used = FirstChannel(before, true);
+        ASSERT_GT(used, 0);
+        const auto u = static_cast<std::size_t>(used - 1);
+        const int oldPower = before.channels.OptionIndex[2][u];
+        const int newPower = (oldPower + 1) % 3;
+        const int oldBeep = before.options[ListId::Beep];
+        const int oldGrade = before.powerGrades[4];
+        const std::vector<OneField> cases = {
+            {"channel column",
+             [&](ProgramState& s) {
+                 s.channels.OptionIndex[2][u] = static_cast<std::int16_t>(newPower);
+             },
+             Change::Area::Channel, "Power", ChannelColumnEntry(kColPower, oldPower, kEnglish),
+             ChannelColumnEntry(kColPower, newPower, kEnglish)},
+            {"channel name", [&](ProgramState& s) { s.channels.ChannelName[u] = "ZQX9"; },
+             Change::Area::Channel, "Channel Name", "", "ZQX9"},
+            {"setting", [&](ProgramState& s) { s.options[ListId::Beep] = 1 - oldBeep; },
+             Change::Area::Setting, "Beep", ListEntry(ListId::Beep, oldBeep, kEnglish),
+             ListEntry(ListId::Beep, 1 - oldBeep, kEnglish)},
+            {"FM channel",
+             [&](ProgramState& s) {
+                 s.fm.FmChannelText[2] =
+                     before.fm.FmChannelText[2] == "101.10" ? "99.90" : "101.10";
+                 s.fmWindow.gridCell[2] = s.fm.FmChannelText[2];
+             },
+             Change::Area::Fm, "FM channel 3", "", ""},
+            {"power grade", [&](ProgramState& s) { s.powerGrades[4] = (oldGrade + 9) % 256; },
+             Change::Area::Power, "B band Middle Power Grades", std::to_string(oldGrade),
+             std::to_string((oldGrade + 9) % 256)},
+        };
+        for (const OneField& c : cases) {
+            SCOPED_TRACE(std::string(c.what) + " seed " + std::to_string(seed));
+            const ImageBytes after = Edited(base, c.edit);
+            const auto changes = CompareImages(base, after, kEnglish);
+            ASSERT_EQ(changes.size(), 1u) << ChangeLines(changes, kEnglish)[0];
+            EXPECT_EQ(changes[0].area, c.area);
+            EXPECT_EQ(changes[0].kind, Change::Kind::Changed);
+            EXPECT_EQ(changes[0].field, c.field);
+            if (!c.before.empty()) {
+                EXPECT_EQ(changes[0].before, c.before);
+            }
+            if (!c.after.empty()) {
+                EXPECT_EQ(changes[0].after, c.after);
+            }
+            EXPECT_NE(changes[0].before, changes[0].after);
+            if (c.area == Change::Area::Channel) {
+                EXPECT_EQ(changes[0].channel, used);
+            }
+            for (const LanguageFlagValue lang : {kEnglish, kChinese}) {
+                const auto lines = ChangeLines(CompareImages(base, after, lang), lang);
+                ASSERT_EQ(lines.size(), 1u);
+                EXPECT_NE(lines[0].find("→"), std::string::npos) << lines[0];
+            }
+        }
+        EXPECT_TRUE(CompareImages(base, base, kEnglish).empty());
+        EXPECT_EQ(ChangeLines({}, kEnglish), std::vector<std::string>{"No change"});
+        EXPECT_EQ(ChangeLines({}, kChinese), std::vector<std::string>{"无变化"});
+    }
+}
+
+// A channel that appears or disappears is one line naming only that channel, with its values.
+TEST(ChangeList, ChannelsAddedAndRemoved) {
+    const ImageBytes base = samples::ValidImageMaker(5).make();
+    const ProgramState before = DecodedState(base, kEnglish);
+    const int freeChannel = FirstChannel(before, false);
+    const int usedChannel = FirstChannel(before, true);
+    ASSERT_GT(freeChannel, 0);
+    const ImageBytes added = Edited(base, [&](ProgramState& s) {
+        const auto f = static_cast<std::size_t>(freeChannel - 1);
+        s.channels.FreqText[0][f] = s.channels.FreqText[1][f] = "145.52500";
+    });
+    const ImageBytes removed = Edited(base, [&](ProgramState& s) {
+        s.channels.FreqText[0][static_cast<std::size_t>(usedChannel - 1)].clear();
+    });
+    struct Case {
+        const ImageBytes* after;
+        int channel;
+        Change::Kind kind;
+    };
+    for (const Case& c : {Case{&added, freeChannel, Change::Kind::Added},
+                          Case{&removed, usedChannel, Change::Kind::Removed}}) {
+        const auto changes = CompareImages(base, *c.after, kEnglish);
+        ASSERT_FALSE(changes.empty());
+        for (const Change& change : changes) {
+            EXPECT_EQ(change.channel, c.channel);
+            EXPECT_EQ(change.kind, c.kind);
+        }
+        const auto lines = ChangeLines(changes, kEnglish);
+        ASSERT_EQ(lines.size(), 1u);
+        EXPECT_EQ(lines[0].rfind("Channel " + std::to_string(c.channel) +
+                                     (c.kind == Change::Kind::Added ? " added" : " removed"),
+                                 0),
+                  0u)
+            << lines[0];
+    }
+    EXPECT_NE(ChangeLines(CompareImages(base, added, kEnglish), kEnglish)[0].find("145.52500"),
+              std::string::npos);
+}
+
+// Any set of flipped bytes: the first flipped address inside the blocks and their number;
+// bytes outside the blocks and above the configuration memory never count; an overlay of the
+// blocks leaves nothing to find.
+TEST(ByteCompare, FindsTheFirstDifferenceAndCountsThemInsideTheBlocksOnly) {
+    std::mt19937 rng(11);
+    std::vector<std::uint16_t> blocks;
+    for (std::uint16_t a = 0; a < 0xC30; a += 16)
+        if (a != 0x7C0 && a != 0x7D0) blocks.push_back(a);
+    for (int round = 0; round < 200; ++round) {
+        ImageBytes expected{};
+        for (auto& b : expected) b = static_cast<std::uint8_t>(rng());
+        ImageBytes actual = expected;
+        std::size_t first = kImageSize, count = 0;
+        const int flips = static_cast<int>(rng() % 6);
+        std::vector<bool> flipped(kImageSize, false);
+        for (int k = 0; k < flips; ++k) {
+            const std::size_t at = rng() % kImageSize;
+            if (flipped[at]) continue;
+            flipped[at] = true;
+            actual[at] ^= static_cast<std::uint8_t>(1 + rng() % 255);
+            const bool counted = at < kConfigSize && (at < 0x7C0 || at >= 0x7E0);
+            if (!counted) continue;
+            ++count;
+            first = std::min(first, at);
+        }
+        const ByteDifference d = CompareBlocks(expected, actual, blocks);
+        ASSERT_EQ(d.count, count);
+        if (count > 0) {
+            ASSERT_EQ(d.firstAddress, first);
+        }
+        const ImageBytes overlaid = OverlayBlocks(actual, expected, blocks);
+        ASSERT_TRUE(CompareBlocks(expected, overlaid, blocks).same());
+        for (std::size_t a = 0x7C0; a < 0x7E0; ++a) ASSERT_EQ(overlaid[a], actual[a]);
+    }
+}
+
+}  // namespace
+}  // namespace talvo::compare
