@@ -6,6 +6,7 @@
 #include <QTableWidget>
 #include <string>
 
+#include "document/document.h"
 #include "editors/channels/channel_table_window.h"
 #include "editors/logic/channel_table.h"
 #include "model/program_state.h"
@@ -28,12 +29,13 @@ void FillAllChannels(ProgramState& state) {
 
 // Language switch: every word of the list columns changes, all rows are re-rendered.
 void BM_RefreshAfterLanguageSwitch(benchmark::State& bench) {
-    ProgramState state = StartupState(kEnglish);
-    ChannelTableWindow window(state);
+    Document document(StartupState(kEnglish));
+    ProgramState& state = document.sessionState();
+    ChannelTableWindow window(document);
     FillAllChannels(state);
     window.loadFromModel();
     for (auto _ : bench) {
-        state.LanguageFlag = state.LanguageFlag == kEnglish ? kChinese : kEnglish;
+        document.setLanguage(state.LanguageFlag == kEnglish ? kChinese : kEnglish);
         window.RefreshChannelGrid();
     }
 }
@@ -41,11 +43,12 @@ BENCHMARK(BM_RefreshAfterLanguageSwitch)->Unit(benchmark::kMillisecond);
 
 // Decode: the model alternates between a full table and an empty one, so every cell changes.
 void BM_LoadFromModelAfterDecode(benchmark::State& bench) {
-    ProgramState state = StartupState(kEnglish);
+    Document document(StartupState(kEnglish));
+    ProgramState& state = document.sessionState();
     ProgramState full = state;
     FillAllChannels(full);
     const ChannelStores empty = state.channels;
-    ChannelTableWindow window(state);
+    ChannelTableWindow window(document);
     bool fill = true;
     for (auto _ : bench) {
         state.channels = fill ? full.channels : empty;

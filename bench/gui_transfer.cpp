@@ -62,7 +62,7 @@ void BM_WindowReadPaced(benchmark::State& bench) {
     }
     qputenv("TALVO_PORT_1", radio.device().toLocal8Bit());
     talvo::Program program = talvo::StartProgram(talvo::CreateSystemSerialLink());
-    program.state->PortNumber = 1;
+    program.window->state().PortNumber = 1;
     program.window->show();
 
     // Answers the success message as soon as it shows, and notes when it did.

@@ -3,6 +3,11 @@
 # nothing from the build or source tree at run time.
 set(talvo_packaging ${PROJECT_SOURCE_DIR}/packaging)
 
+# Installed programs resolve every library symbol at start and keep the relocation table
+# read-only (Debian's hardening for programs).
+foreach(program talvo talvo-cli talvo-radio-sim)
+  target_link_options(${program} PRIVATE -Wl,-z,relro -Wl,-z,now)
+endforeach()
 install(TARGETS talvo talvo-cli RUNTIME DESTINATION bin)
 # The virtual radio of `talvo --demo`, a helper of the program rather than a user command.
 install(TARGETS talvo-radio-sim RUNTIME DESTINATION libexec/talvo)

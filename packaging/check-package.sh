@@ -13,7 +13,10 @@ rm -rf build/package
 (cd build && cpack -G DEB >/dev/null)
 deb=$(ls build/package/talvo_*.deb)
 echo "== package: $deb ($(du -k "$deb" | cut -f1) KiB, installed $(dpkg-deb -f "$deb" Installed-Size) KiB)"
-echo "   Depends: $(dpkg-deb -f "$deb" Depends)"
+depends=$(dpkg-deb -f "$deb" Depends)
+echo "   Depends: $depends"
+# The Qt libraries come from the automatic shared-library dependencies (dpkg-shlibdeps).
+case $depends in *libqt6widgets6*) ;; *) echo "the package does not depend on Qt"; exit 1 ;; esac
 echo "   Recommends: $(dpkg-deb -f "$deb" Recommends)"
 
 echo "== lintian"
@@ -26,7 +29,8 @@ appstreamcli validate --no-net packaging/org.talvo.talvo.metainfo.xml
 
 echo "== install"
 export DEBIAN_FRONTEND=noninteractive
-$SUDO apt-get -o DPkg::Lock::Timeout=600 install -y --no-install-recommends "$root/$deb" >/dev/null
+(cd build/package &&
+  $SUDO apt-get -o DPkg::Lock::Timeout=600 install -y --no-install-recommends ./talvo_*.deb >/dev/null)
 work=$(mktemp -d)
 cleanup() {
   rm -rf "$work"

@@ -4,9 +4,9 @@
 #include <optional>
 
 #include "app/demo_radio.h"
-#include "ui/local_msgbox.h"
 #include "app/serial_link.h"
 #include "app/startup.h"
+#include "ui/local_msgbox.h"
 
 namespace {
 
@@ -21,6 +21,9 @@ void Describe(QCommandLineParser& parser) {
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOption(kDemo);
+    parser.addPositionalArgument(QStringLiteral("file"),
+                                 QStringLiteral("A data file (.dat) to open at start."),
+                                 QStringLiteral("[file]"));
 }
 
 // --help and --version answer without a display: a terminal, a package check, a man page tool.
@@ -44,6 +47,8 @@ int main(int argc, char** argv) {
         return 0;
     }
     QApplication app(argc, argv);
+    // The desktop entry the window belongs to (its name and icon in the task switcher).
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.talvo.talvo"));
     QCommandLineParser parser;
     Describe(parser);
     parser.process(app);
@@ -65,6 +70,9 @@ int main(int argc, char** argv) {
     talvo::Program program = talvo::StartProgram(talvo::CreateSystemSerialLink());
     if (radio) program.window->attachDemoRadio(1);
     program.window->show();
+    if (!parser.positionalArguments().isEmpty()) {
+        program.window->openPath(parser.positionalArguments().first());
+    }
     const int status = QApplication::exec();
     program = {};
     return status;

@@ -17,21 +17,24 @@
 #include "app/about_window.h"
 #include "app/app_paths.h"
 #include "app/band_combo.h"
-#include "ui/local_msgbox.h"
 #include "app/main_window.h"
 #include "app/port_list.h"
+#include "app/print_preview_window.h"
 #include "app/serial_link.h"
 #include "app/settings_store.h"
 #include "app/transfer_controller.h"
+#include "document/document.h"
+#include "document/edit_labels.h"
 #include "editors/channels/channel_table_window.h"
 #include "editors/debug/debug_window.h"
 #include "editors/dtmf/dtmf_window.h"
 #include "editors/fm/fm_window.h"
+#include "editors/logic/channel_table.h"
 #include "editors/options/options_window.h"
 #include "image/data_file.h"
 #include "link/port/port_diagnosis.h"
 #include "model/status.h"
-#include "app/print_preview_window.h"
+#include "ui/local_msgbox.h"
 
 namespace talvo {
 
@@ -42,16 +45,27 @@ void MainWindow::onBandPopupOpening() {
 
 void MainWindow::onBandSelected(int index) {
     BandState& band = state_.band;
-    band.select(index);  // an index outside the table changes no limit
-    if (band.BandPromptSuppressed) return;
-    if (index != band.PreviousBandIndex) {
+    // An index outside the table changes no limit.
+    const auto select = [index](ProgramState& s) { s.band.select(index); };
+    if (band.BandPromptSuppressed) {
+        document_.change(BandLabel(index), {}, kPartBand, select);
+        return;
+    }
+    if (index == band.PreviousBandIndex) {
+        document_.change(BandLabel(index), {}, kPartBand, select);
+    } else {
         const int answer =
             LocalMsgBox(state_.LanguageFlag, "改变频段将清除频道列表，确定吗？",
                         "Changing the frequency band will remove the channel tabulation, confirm?",
                         kStyleQuestion, "注意！", "Be careful!", channel_);
         if (answer == IdOk) {
-            ClearGrid(state_.channels);
-            if (channel_) channel_->loadFromModel();
+            // The new band and the emptied table are one step; the grid follows the document.
+            std::vector<int> all;
+            for (int ch = 1; ch <= kChannelCount; ++ch) all.push_back(ch);
+            document_.change(BandLabel(index), all, kPartBand, [index](ProgramState& s) {
+                s.band.select(index);
+                ClearGrid(s.channels);
+            });
         } else {
             // Put the previous band back; the nested change only restores its limits.
             band.BandPromptSuppressed = true;
@@ -62,20 +76,25 @@ void MainWindow::onBandSelected(int index) {
 }
 
 void MainWindow::newData() {
-    if (LocalMsgBox(state_.LanguageFlag, "未保存的数据将会丢失，确定吗？",
-                    "Unsaved data will be lost, sure?", kStyleQuestion, "注意", "Attention",
-                    channel_) != IdOk) {
+    // Unsaved changes get their own question (Save, Discard, Cancel) instead of this one.
+    bool asked = false;
+    if (!settleUnsavedChanges(&asked)) return;
+    if (!asked && LocalMsgBox(state_.LanguageFlag, "未保存的数据将会丢失，确定吗？",
+                              "Unsaved data will be lost, sure?", kStyleQuestion, "注意",
+                              "Attention", channel_) != IdOk) {
         return;
     }
+    // Band 0 without the question, every channel emptied, the DTMF defaults: one step.
+    ProgramState after = document_.state();
+    after.band.select(0);
+    StartForm(after.channels);
+    StartForm(after.dtmf);
     state_.band.BandPromptSuppressed = true;
     state_.band.PreviousBandIndex = 0;
-    if (bandList_->currentIndex() == 0) {
-        onBandSelected(0);
-    } else {
-        bandList_->setCurrentIndex(0);
-    }
+    document_.loadState(NewLabel(), after);
+    document_.markSaved();
+    setCurrentFile({});
     channel_->StartForm();
-    dtmf_->StartForm();
 }
 
 void MainWindow::showDecodedModel() {
@@ -91,15 +110,28 @@ void MainWindow::showDecodedModel() {
 
 void MainWindow::openDataFile() {
     state_.band.BandPromptSuppressed = true;
+    if (!settleUnsavedChanges()) return;
     const QString path = chooseFile(false);
     if (path.isEmpty()) return;
-    const Status status = OpenDataFile(state_, QFile::encodeName(path).toStdString());
+    loadFile(path);
+}
+
+bool MainWindow::loadFile(const QString& path) {
+    // Read into a copy: a failure leaves the document as it was.
+    ProgramState after = document_.state();
+    const Status status = OpenDataFile(after, QFile::encodeName(path).toStdString());
     if (status != Status::Ok) {
         reportFileFailure(status, path);
-        return;
+        return false;
     }
+    state_.band.BandPromptSuppressed = true;
+    document_.loadState(OpenFileLabel(QFileInfo(path).fileName().toStdString()), after);
+    document_.markSaved();
+    setCurrentFile(path);
+    rememberRecentFile(path);
     showDecodedModel();
     showEditor(channel_);
+    return true;
 }
 
 void MainWindow::reportFileFailure(Status status, const QString& path) {
@@ -116,8 +148,19 @@ void MainWindow::reportFileFailure(Status status, const QString& path) {
 void MainWindow::saveDataFile() {
     const QString path = chooseFile(true);
     if (path.isEmpty()) return;
+    saveTo(path);
+}
+
+bool MainWindow::saveTo(const QString& path) {
     const Status status = SaveDataFile(state_, QFile::encodeName(path).toStdString());
-    if (status != Status::Ok) reportFileFailure(status, path);
+    if (status != Status::Ok) {
+        reportFileFailure(status, path);
+        return false;
+    }
+    document_.markSaved();
+    setCurrentFile(path);
+    rememberRecentFile(path);
+    return true;
 }
 
 void MainWindow::refreshPortList() {
@@ -228,7 +271,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void MainWindow::switchLanguage(LanguageFlagValue lang) {
-    state_.LanguageFlag = lang;
+    document_.setLanguage(lang);
     ApplyLanguage();
     channel_->RefreshChannelGrid();
 }
@@ -283,10 +326,18 @@ void MainWindow::attachDemoRadio(int portNumber) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    // Unsaved changes get their own question (Save, Discard, Cancel) instead of this one.
+    bool asked = false;
+    if (!settleUnsavedChanges(&asked)) {
+        event->ignore();
+        return;
+    }
     const int answer =
-        LocalMsgBox(state_.LanguageFlag, "确定退出本程序？\n未保存的更改将全部丢失！",
-                    "Confirm that withdraws from a procedure?\nLose all in change not kept!",
-                    kStyleQuestion, "注意", "Be careful", channel_);
+        asked
+            ? IdOk
+            : LocalMsgBox(state_.LanguageFlag, "确定退出本程序？\n未保存的更改将全部丢失！",
+                          "Confirm that withdraws from a procedure?\nLose all in change not kept!",
+                          kStyleQuestion, "注意", "Be careful", channel_);
     if (answer != IdOk) {
         event->ignore();
         return;

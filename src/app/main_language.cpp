@@ -24,7 +24,7 @@ void MainWindow::applyMainTexts(LanguageFlagValue lang) {
         const QString text = QString::fromUtf8(lang == kChinese ? t.zh : t.en);
         switch (t.target) {
             case MainTextTarget::WindowTitle:
-                setWindowTitle(text);
+                baseTitle_ = text;
                 break;
             case MainTextTarget::StatusPanel2:
                 panel2_->setText(text);
@@ -42,6 +42,9 @@ void MainWindow::applyMainTexts(LanguageFlagValue lang) {
     }
     applyExchangeTexts(lang);
     placeLists(lang);
+    titleLanguage_ = lang;
+    updateTitle();
+    applyHistoryTexts();
 }
 
 void MainWindow::placeLists(LanguageFlagValue lang) {

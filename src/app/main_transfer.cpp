@@ -5,6 +5,9 @@
 namespace talvo {
 
 void MainWindow::startRead() {
+    // A read replaces the document: unsaved changes are settled first.
+    if (!settleUnsavedChanges()) return;
+    radioImageBeforeRead_ = state_.RadioImage;
     transfer_->StartRead();
 }
 void MainWindow::startWrite() {

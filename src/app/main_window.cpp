@@ -26,6 +26,7 @@
 #include "app/settings_store.h"
 #include "app/transfer_controller.h"
 #include "app/writing_window.h"
+#include "document/document.h"
 #include "editors/channels/channel_table_window.h"
 #include "editors/debug/debug_window.h"
 #include "editors/dtmf/dtmf_window.h"
@@ -52,9 +53,10 @@ double SecondsSinceMidnight() {
 
 }  // namespace
 
-MainWindow::MainWindow(ProgramState& state, std::unique_ptr<SerialLink> port, QWidget* parent)
+MainWindow::MainWindow(Document& document, std::unique_ptr<SerialLink> port, QWidget* parent)
     : QMainWindow(parent),
-      state_(state),
+      document_(document),
+      state_(document.sessionState()),
       port_(std::move(port)),
       fileChooser_(DefaultChooseFile),
       clock_(SecondsSinceMidnight) {
@@ -100,12 +102,12 @@ MainWindow::MainWindow(ProgramState& state, std::unique_ptr<SerialLink> port, QW
     connect(bandList_, &QComboBox::activated, this, &MainWindow::onBandSelected);
     connect(bandList_, &BandCombo::popupOpening, this, &MainWindow::onBandPopupOpening);
 
-    channel_ = new ChannelTableWindow(state_);
+    channel_ = new ChannelTableWindow(document_);
     addEditor(channel_)->showEditor();
-    dtmf_ = new DtmfWindow(state_);
-    options_ = new OptionsWindow(state_);
-    debug_ = new DebugWindow(state_);
-    fm_ = new FmWindow(state_);
+    dtmf_ = new DtmfWindow(document_);
+    options_ = new OptionsWindow(document_);
+    debug_ = new DebugWindow(document_);
+    fm_ = new FmWindow(document_);
     for (EditorWindow* w : std::initializer_list<EditorWindow*>{dtmf_, options_, debug_, fm_}) {
         addEditor(w)->hide();
     }
@@ -119,6 +121,16 @@ MainWindow::MainWindow(ProgramState& state, std::unique_ptr<SerialLink> port, QW
 
     state_.PortNumber = LoadPortNumber();
     panel1_->setText(QStringLiteral("COM: %1").arg(state_.PortNumber));
+
+    // The band list follows the document (an undo of a band change, a load).
+    connect(&document_, &Document::stateReplaced, this, &MainWindow::syncBandList);
+    connect(&document_, &Document::partsChanged, this, [this](unsigned parts) {
+        if (parts & kPartBand) syncBandList();
+    });
+    connect(&document_, &Document::modifiedChanged, this, &MainWindow::updateTitle);
+    setAcceptDrops(true);
+    rebuildRecentMenu();
+    updateTitle();
 
     resize(900, 660);
 }
@@ -173,6 +185,7 @@ void MainWindow::buildMenus() {
         return m;
     };
     QMenu* file = menu("MNFile");
+    fileMenu_ = file;
     addCommand(file, "MNNew", QKeySequence(Qt::CTRL | Qt::Key_N), &MainWindow::newData);
     addCommand(file, "MNOpen", QKeySequence(Qt::CTRL | Qt::Key_O), &MainWindow::openDataFile);
     addCommand(file, "MNSave", QKeySequence(Qt::CTRL | Qt::Key_S), &MainWindow::saveDataFile);
@@ -195,6 +208,7 @@ void MainWindow::buildMenus() {
             &QAction::triggered, this, [this] { showEditor(debug_); });
     connect(addCommand(edit, "MNFMset", QKeySequence(Qt::CTRL | Qt::Key_F), nullptr),
             &QAction::triggered, this, [this] { showEditor(fm_); });
+    buildHistoryCommands(edit);
 
     QMenu* program = menu("MNProgram");
     addCommand(program, "MNRead", QKeySequence(Qt::CTRL | Qt::Key_R), &MainWindow::startRead);
@@ -234,6 +248,8 @@ void MainWindow::buildToolBar() {
     button("TAnMa", MakeIcon(AppIcon::AnMa), [this] { relockClick(0); })->setVisible(false);
     button("TDebug", MakeIcon(AppIcon::Debug), [this] { relockClick(1); })->setVisible(false);
     button("TFMMa", MakeIcon(AppIcon::FmMa), [this] { relockClick(2); })->setVisible(false);
+    button("TUndo", s->standardIcon(QStyle::SP_ArrowBack), [this] { document_.undo(); });
+    button("TRedo", s->standardIcon(QStyle::SP_ArrowForward), [this] { document_.redo(); });
 }
 
 HidingSubWindow* MainWindow::addEditor(EditorWindow* editor) {

@@ -24,6 +24,7 @@ class QToolBar;
 namespace talvo {
 
 class AboutWindow;
+class Document;
 class BandCombo;
 class ChannelTableWindow;
 class DebugWindow;
@@ -51,7 +52,7 @@ class MainWindow : public QMainWindow {
 
     // The main window's load: band 0, the channel table shown, the other editor windows
     // created hidden, the port list filled, the port number read and shown.
-    MainWindow(ProgramState& state, std::unique_ptr<SerialLink> port, QWidget* parent = nullptr);
+    MainWindow(Document& document, std::unique_ptr<SerialLink> port, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // Writes the texts of state().LanguageFlag into every window, in the order main window,
@@ -62,7 +63,9 @@ class MainWindow : public QMainWindow {
     void setFileChooser(FileChooser chooser) { fileChooser_ = std::move(chooser); }
     void setClock(Clock clock) { clock_ = std::move(clock); }
 
+    // The state's fields outside the document's history (see Document::sessionState).
     ProgramState& state() { return state_; }
+    Document& document() { return document_; }
     SerialLink& port() { return *port_; }
     ChannelTableWindow* channelWindow() const { return channel_; }
     DtmfWindow* dtmfWindow() const { return dtmf_; }
@@ -87,6 +90,18 @@ class MainWindow : public QMainWindow {
     void newData();
     void openDataFile();
     void saveDataFile();
+    // Opens `path` as Open does after its file dialog (recent files, the command line, a drop),
+    // asking first about unsaved changes. False when nothing was opened.
+    bool openPath(const QString& path);
+    // The last files opened or saved, newest first (at most kRecentFileCount).
+    QStringList recentFiles() const { return recentFiles_; }
+    static constexpr int kRecentFileCount = 6;
+    // The file the document was last opened from or saved to; empty for none.
+    QString currentFile() const { return currentFile_; }
+    // A Read finished: its image becomes the document's state as one undoable step.
+    void loadReadResult();
+    // A Write finished: the radio holds what the document holds.
+    void markWritten();
     void showEditor(EditorWindow* editor);
     void showPortList();
     void switchLanguage(LanguageFlagValue lang);
@@ -125,6 +140,8 @@ class MainWindow : public QMainWindow {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
@@ -151,7 +168,23 @@ class MainWindow : public QMainWindow {
     QString chooseFile(bool save);
     void runExitSequence();
     double now() const;
+    // Undo, Redo, the title, recent files (main_document.cpp).
+    void buildHistoryCommands(QMenu* edit);
+    void applyHistoryTexts();
+    void updateTitle();
+    // Unsaved changes: Save, Discard or Cancel. True when the caller may go on (saved or
+    // discarded, or nothing to lose); `asked` tells whether the question was shown.
+    bool settleUnsavedChanges(bool* asked = nullptr);
+    void setCurrentFile(const QString& path);
+    void rememberRecentFile(const QString& path);
+    void rebuildRecentMenu();
+    void syncBandList();
+    // Save to `path`; reports a failure. True when saved.
+    bool saveTo(const QString& path);
+    // Opens `path` with no question; reports a failure. True when opened.
+    bool loadFile(const QString& path);
 
+    Document& document_;
     ProgramState& state_;
     std::unique_ptr<SerialLink> port_;
     QMdiArea* mdi_ = nullptr;
@@ -177,6 +210,15 @@ class MainWindow : public QMainWindow {
     int portIndexShown_ = -1;  // the list's entry before it was dropped open
     FileChooser fileChooser_;
     Clock clock_;
+    QMenu* fileMenu_ = nullptr;
+    QAction* recentSeparator_ = nullptr;
+    QList<QAction*> recentActions_;
+    QStringList recentFiles_;
+    QString currentFile_;
+    QString baseTitle_;
+    LanguageFlagValue titleLanguage_ = kChinese;
+    // The image a read replaces, kept for the undo of the read.
+    std::optional<ImageBytes> radioImageBeforeRead_;
 };
 
 }  // namespace talvo

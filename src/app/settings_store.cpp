@@ -118,4 +118,15 @@ void SavePortNumber(int portNumber) {
     file.write(&byte, 1);
 }
 
+QStringList LoadRecentFiles() {
+    const QString path = QDir(ConfigFolder()).filePath("recent.ini");
+    if (!QFileInfo::exists(path)) return {};
+    return QSettings(path, QSettings::IniFormat).value("RecentFiles").toStringList();
+}
+
+void SaveRecentFiles(const QStringList& paths) {
+    QSettings store(QDir(ConfigFolder()).filePath("recent.ini"), QSettings::IniFormat);
+    store.setValue("RecentFiles", paths);
+}
+
 }  // namespace talvo

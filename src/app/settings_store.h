@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include "model/language.h"
 
@@ -34,5 +35,10 @@ QString ParameterFilePath();
 int LoadPortNumber();
 // Writes the number as byte 0; every further byte of the file is kept.
 void SavePortNumber(int portNumber);
+
+// The recently opened or saved data files, newest first, in their own file of the user's
+// configuration folder (written whenever the list changes). Empty when there is none.
+QStringList LoadRecentFiles();
+void SaveRecentFiles(const QStringList& paths);
 
 }  // namespace talvo

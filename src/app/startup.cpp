@@ -12,8 +12,8 @@ LanguageFlagValue StartupLanguage() {
 
 Program StartProgram(std::unique_ptr<SerialLink> port) {
     Program p;
-    p.state = std::make_unique<ProgramState>(StartupState(StartupLanguage()));
-    p.window = std::make_unique<MainWindow>(*p.state, std::move(port));
+    p.document = std::make_unique<Document>(StartupState(StartupLanguage()));
+    p.window = std::make_unique<MainWindow>(*p.document, std::move(port));
     p.window->ApplyLanguage();
     return p;
 }

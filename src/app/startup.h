@@ -3,15 +3,16 @@
 #include <memory>
 
 #include "app/main_window.h"
+#include "document/document.h"
 #include "model/program_state.h"
 
 namespace talvo {
 
 class SerialLink;
 
-// A running program: its state and its main window.
+// A running program: its document (which owns the state) and its main window.
 struct Program {
-    std::unique_ptr<ProgramState> state;
+    std::unique_ptr<Document> document;
     std::unique_ptr<MainWindow> window;
 };
 

@@ -141,9 +141,11 @@ void TransferController::showOutcome(link::Direction direction) {
     ProgramState& state = window_.state();
     const LanguageFlagValue lang = state.LanguageFlag;
     if (outcome_ == link::TransferEvent::Kind::Finished) {
+        // The read becomes one undoable step of the document; a write leaves nothing unsaved.
         if (direction == link::Direction::Read) {
-            DecodeImage(state);
-            window_.showDecodedModel();
+            window_.loadReadResult();
+        } else {
+            window_.markWritten();
         }
         const bool read = direction == link::Direction::Read;
         const int answer =

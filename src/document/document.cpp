@@ -31,6 +31,8 @@ std::shared_ptr<const ImageBytes> Document::encodedSnapshot() {
 
 bool Document::change(const Bilingual& label, const std::vector<int>& channels, unsigned parts,
                       const StateMutator& mutate, MergeKey merge) {
+    // A window answering an undo or a redo must not start a step in the middle of it.
+    if (replaying_) return false;
     StateSlice before = TakeSlice(state_, channels, parts);
     mutate(state_);
     StateSlice after = TakeSlice(state_, channels, parts);
@@ -57,6 +59,7 @@ bool Document::replaceChannels(const Bilingual& label,
 }
 
 void Document::loadState(const Bilingual& label, const ProgramState& after) {
+    if (replaying_) return;
     auto before = std::make_unique<ProgramState>(state_);
     PutLoadedState(state_, after);
     stack_.push(

@@ -51,7 +51,7 @@ class Document : public QObject {
 
     // One change of `channels` and of the radio-wide `parts` (StatePart flags): `mutate` runs
     // once on the state and may change only what the scope names. Returns false, and records
-    // nothing, when it changed nothing.
+    // nothing, when it changed nothing. Refused (nothing runs) while an undo or redo is put back.
     bool change(const Bilingual& label, const std::vector<int>& channels, unsigned parts,
                 const StateMutator& mutate, MergeKey merge = 0);
     // The same for channels only.

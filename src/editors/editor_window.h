@@ -3,16 +3,20 @@
 #include <QCloseEvent>
 #include <QWidget>
 
+#include "document/document.h"
 #include "model/program_state.h"
 
 namespace talvo {
 
-// An editor window: a view over the program state, shown as a child of the main window.
-// It is created once at start-up and lives for the run; the user's close only hides it.
+// An editor window: a view over the document, shown as a child of the main window. It reads
+// the state through state() and changes it only through the document, which tells every window
+// what changed. It is created once at start-up and lives for the run; the user's close only
+// hides it.
 class EditorWindow : public QWidget {
     Q_OBJECT
-public:
-    EditorWindow(ProgramState& state, QWidget* parent) : QWidget(parent), state_(state) {}
+  public:
+    EditorWindow(Document& document, QWidget* parent)
+        : QWidget(parent), document_(document), state_(document.state()) {}
 
     // Writes the texts of state().LanguageFlag into every caption and list entry. Lists are
     // rewritten in place so their selected indexes survive. Other flag values change nothing.
@@ -20,11 +24,12 @@ public:
     // Shows what the model holds (after a decode, New, or any change made outside the window).
     virtual void loadFromModel() = 0;
 
-    ProgramState& state() { return state_; }
     const ProgramState& state() const { return state_; }
+    Document& document() { return document_; }
 
-protected:
-    ProgramState& state_;
+  protected:
+    Document& document_;
+    const ProgramState& state_;
 };
 
 }  // namespace talvo

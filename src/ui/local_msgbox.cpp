@@ -18,14 +18,16 @@ struct ButtonSpec {
     const char* en;
 };
 
-// Identifiers 1..7 in order.
-constexpr std::array<ButtonSpec, 7> kButtons = {{{QMessageBox::Ok, "确定", "OK"},
+// Identifiers 1..9 in order.
+constexpr std::array<ButtonSpec, 9> kButtons = {{{QMessageBox::Ok, "确定", "OK"},
                                                  {QMessageBox::Cancel, "取消", "Cancel"},
                                                  {QMessageBox::Abort, "放弃", "Abort"},
                                                  {QMessageBox::Retry, "重试", "Retry"},
                                                  {QMessageBox::Ignore, "忽略", "Ignore"},
                                                  {QMessageBox::Yes, "是", "Yes"},
-                                                 {QMessageBox::No, "否", "No"}}};
+                                                 {QMessageBox::No, "否", "No"},
+                                                 {QMessageBox::Save, "保存", "Save"},
+                                                 {QMessageBox::Discard, "不保存", "Discard"}}};
 
 // The buttons of a set in their order on the box (the order the default-button flag counts in).
 std::vector<int> ButtonSet(int style) {
@@ -40,6 +42,8 @@ std::vector<int> ButtonSet(int style) {
             return {IdYes, IdNo};
         case StyleRetryCancel:
             return {IdRetry, IdCancel};
+        case StyleSaveDiscardCancel:
+            return {IdSave, IdDiscard, IdCancel};
         default:
             return {IdOk};
     }
@@ -68,7 +72,7 @@ QString ApplicationTitle(LanguageFlagValue lang) {
 }
 
 QString MsgBoxButtonLabel(int id, LanguageFlagValue lang) {
-    if (id < IdOk || id > IdNo || !IsKnownLanguage(lang)) return {};
+    if (id < IdOk || id > IdDiscard || !IsKnownLanguage(lang)) return {};
     const ButtonSpec& b = kButtons[static_cast<std::size_t>(id - 1)];
     return QString::fromUtf8(lang == kChinese ? b.zh : b.en);
 }

@@ -16,7 +16,10 @@ enum MsgBoxButton {
     IdRetry = 4,
     IdIgnore = 5,
     IdYes = 6,
-    IdNo = 7
+    IdNo = 7,
+    // The unsaved-changes question's own buttons.
+    IdSave = 8,
+    IdDiscard = 9
 };
 
 // Style flags, passed through as given: button set (low 4 bits), icon, default button, modality.
@@ -27,6 +30,7 @@ enum MsgBoxStyle {
     StyleYesNoCancel = 3,
     StyleYesNo = 4,
     StyleRetryCancel = 5,
+    StyleSaveDiscardCancel = 6,  // Save, Discard, Cancel: the unsaved-changes question
     StyleIconError = 16,
     StyleIconQuestion = 32,
     StyleIconWarning = 48,
@@ -47,7 +51,7 @@ inline constexpr const char* kMsgBoxIdProperty = "talvoButtonId";
 // The application title shown when a box is given an empty title.
 QString ApplicationTitle(LanguageFlagValue lang);
 
-// Label of button `id` (1..7) in `lang`; empty for an unknown identifier or language.
+// Label of button `id` (1..9) in `lang`; empty for an unknown identifier or language.
 QString MsgBoxButtonLabel(int id, LanguageFlagValue lang);
 
 // The one message box of the program: a modal box whose buttons are labelled in `lang`

@@ -12,6 +12,7 @@
 
 #include <chrono>
 #include <filesystem>
+#include <fstream>
 #include <thread>
 
 #include "link_support.h"
@@ -43,7 +44,11 @@ std::string RowOf(const std::string& table, int number) {
     return {};
 }
 
+// Whether `pid` runs `sleep` with `device` open.
 bool Holds(pid_t pid, const std::string& device) {
+    std::ifstream comm("/proc/" + std::to_string(pid) + "/comm");
+    std::string name;
+    if (!std::getline(comm, name) || name != "sleep") return false;
     std::error_code ec;
     for (std::filesystem::directory_iterator it("/proc/" + std::to_string(pid) + "/fd", ec), end;
          !ec && it != end; it.increment(ec)) {

@@ -13,15 +13,18 @@ namespace talvo::testing {
 
 class ChannelTableFixture : public QObject {
   protected:
-    std::unique_ptr<ProgramState> state_;
+    std::unique_ptr<Document> document_;
+    // The document's state, for what the tests set up directly.
+    ProgramState* state_ = nullptr;
     std::unique_ptr<ChannelTableWindow> window_;
     QTableWidget* grid_ = nullptr;
 
     // A new window over the start-up state in `lang`, captioned, shown and active.
     void open(LanguageFlagValue lang) {
         window_.reset();
-        state_ = std::make_unique<ProgramState>(StartupState(lang));
-        window_ = std::make_unique<ChannelTableWindow>(*state_);
+        document_ = std::make_unique<Document>(StartupState(lang));
+        state_ = &document_->sessionState();
+        window_ = std::make_unique<ChannelTableWindow>(*document_);
         window_->applyLanguage();
         window_->show();
         QVERIFY(QTest::qWaitForWindowActive(window_.get()));

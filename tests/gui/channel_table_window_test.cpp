@@ -150,9 +150,9 @@ class ChannelTableWindowTest : public testing::ChannelTableFixture {
         const std::string path = dir.filePath("saved.dat").toStdString();
         QCOMPARE(SaveDataFile(*state_, path), Status::Ok);
 
-        ProgramState reopened = StartupState(kChinese);
+        Document reopened(StartupState(kChinese));
         ChannelTableWindow second(reopened);
-        QCOMPARE(OpenDataFile(reopened, path), Status::Ok);
+        QCOMPARE(OpenDataFile(reopened.sessionState(), path), Status::Ok);
         second.loadFromModel();
         for (int row = 0; row < 128; ++row) {
             for (int col = 1; col <= 10; ++col) {

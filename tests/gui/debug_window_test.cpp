@@ -12,13 +12,16 @@ class DebugWindowTest : public QObject {
     Q_OBJECT
 
   private:
-    ProgramState state_;
+    Document document_;
+    // The fields the tests set up directly, outside the history.
+    ProgramState& state_ = document_.sessionState();
     std::unique_ptr<DebugWindow> window_;
 
   private slots:
     void init() {
+        document_.undoStack().clear();
         state_ = StartupState(kEnglish);
-        window_ = std::make_unique<DebugWindow>(state_);
+        window_ = std::make_unique<DebugWindow>(document_);
         window_->applyLanguage();
         window_->show();
         QVERIFY(QTest::qWaitForWindowExposed(window_.get()));

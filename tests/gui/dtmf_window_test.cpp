@@ -11,7 +11,9 @@ class DtmfWindowTest : public QObject {
     Q_OBJECT
 
   private:
-    ProgramState state_;
+    Document document_;
+    // The fields the tests set up directly, outside the history.
+    ProgramState& state_ = document_.sessionState();
     std::unique_ptr<DtmfWindow> window_;
 
     void type(QLineEdit* edit, const QString& typed) {
@@ -21,8 +23,9 @@ class DtmfWindowTest : public QObject {
 
   private slots:
     void init() {
+        document_.undoStack().clear();
         state_ = StartupState(kChinese);
-        window_ = std::make_unique<DtmfWindow>(state_);
+        window_ = std::make_unique<DtmfWindow>(document_);
         window_->show();
         QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
         QApplication::setActiveWindow(window_.get());

@@ -19,7 +19,9 @@ class FmWindowTest : public QObject {
     Q_OBJECT
 
   private:
-    ProgramState state_;
+    Document document_;
+    // The fields the tests set up directly, outside the history.
+    ProgramState& state_ = document_.sessionState();
     std::unique_ptr<FmWindow> window_;
 
     QString cell(int channel) const { return window_->grid()->item(channel - 1, 1)->text(); }
@@ -47,8 +49,9 @@ class FmWindowTest : public QObject {
 
   private slots:
     void init() {
+        document_.undoStack().clear();
         state_ = StartupState(kEnglish);
-        window_ = std::make_unique<FmWindow>(state_);
+        window_ = std::make_unique<FmWindow>(document_);
         window_->applyLanguage();
         window_->show();
         QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
@@ -253,7 +256,7 @@ class FmWindowTest : public QObject {
     void aFrameSizedToTheWindowKeepsItsSize() {
         QMdiArea area;
         area.resize(1000, 800);
-        auto* fm = new FmWindow(state_);
+        auto* fm = new FmWindow(document_);
         QMdiSubWindow* frame = area.addSubWindow(fm);
         area.show();
         frame->show();

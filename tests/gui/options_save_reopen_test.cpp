@@ -33,10 +33,11 @@ class SettingsSaveReopenTest : public QObject {
         const std::string path = dir.filePath("edited.dat").toStdString();
 
         {
-            ProgramState state = StartupState(kEnglish);
-            OptionsWindow options(state);
-            FmWindow fm(state);
-            DebugWindow debug(state);
+            Document document(StartupState(kEnglish));
+            ProgramState& state = document.sessionState();
+            OptionsWindow options(document);
+            FmWindow fm(document);
+            DebugWindow debug(document);
             for (EditorWindow* w : std::initializer_list<EditorWindow*>{&options, &fm, &debug}) {
                 w->applyLanguage();
                 w->show();
@@ -72,8 +73,8 @@ class SettingsSaveReopenTest : public QObject {
             QCOMPARE(SaveDataFile(state, path), Status::Ok);
         }
 
-        ProgramState reopened = StartupState(kEnglish);
-        QCOMPARE(OpenDataFile(reopened, path), Status::Ok);
+        Document reopened(StartupState(kEnglish));
+        QCOMPARE(OpenDataFile(reopened.sessionState(), path), Status::Ok);
         OptionsWindow options(reopened);
         FmWindow fm(reopened);
         DebugWindow debug(reopened);

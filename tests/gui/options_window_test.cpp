@@ -19,7 +19,9 @@ class OptionsWindowTest : public QObject {
     Q_OBJECT
 
   private:
-    ProgramState state_;
+    Document document_;
+    // The fields the tests set up directly, outside the history.
+    ProgramState& state_ = document_.sessionState();
     std::unique_ptr<OptionsWindow> window_;
     long now_ = 0;
 
@@ -35,8 +37,9 @@ class OptionsWindowTest : public QObject {
 
   private slots:
     void init() {
+        document_.undoStack().clear();
         state_ = StartupState(kEnglish);
-        window_ = std::make_unique<OptionsWindow>(state_);
+        window_ = std::make_unique<OptionsWindow>(document_);
         window_->applyLanguage();
         window_->setClock([this] { return now_; });
         window_->show();
@@ -281,7 +284,7 @@ class OptionsWindowTest : public QObject {
 
     void closingInAFrameOnlyHidesIt() {
         QMdiArea area;
-        OptionsWindow* window = new OptionsWindow(state_);
+        OptionsWindow* window = new OptionsWindow(document_);
         QMdiSubWindow* frame = area.addSubWindow(window);
         area.show();
         frame->show();

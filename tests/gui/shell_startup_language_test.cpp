@@ -115,7 +115,10 @@ class ShellStartupLanguageTest : public QObject {
 void ShellStartupLanguageTest::firstStartIsEnglishWithPortZero() {
     start();
     QCOMPARE(w().state().LanguageFlag, kEnglish);
-    QCOMPARE(w().windowTitle(), QStringLiteral("TALVO Radio Programming Software V1.50"));
+    // The program's title, then the file's name and the mark shown while changes are unsaved.
+    QCOMPARE(w().windowTitle(),
+             QStringLiteral("TALVO Radio Programming Software V1.50 - Untitled[*]"));
+    QVERIFY(!w().isWindowModified());
     QCOMPARE(w().statusText(1), QStringLiteral("COM: 0"));
     QCOMPARE(w().statusText(2), QString());
     QCOMPARE(w().bandList()->currentIndex(), 0);
@@ -147,7 +150,7 @@ void ShellStartupLanguageTest::startsInTheStoredLanguageAndPort() {
     SavePortNumber(7);
     start();
     QCOMPARE(w().state().LanguageFlag, kChinese);
-    QCOMPARE(w().windowTitle(), QStringLiteral("TALVO 对讲机编程软件V1.50"));
+    QCOMPARE(w().windowTitle(), QStringLiteral("TALVO 对讲机编程软件V1.50 - 未命名[*]"));
     QCOMPARE(w().statusText(1), QStringLiteral("COM: 7"));
     QVERIFY(!w().statusText(2).isEmpty());
     QCOMPARE(w().state().PortNumber, 7);
@@ -190,7 +193,7 @@ void ShellStartupLanguageTest::menuAndToolbarAsBuilt() {
                                    : a->objectName() + (a->isVisible() ? "" : "(hidden)"));
     }
     QCOMPARE(order, (QStringList{"TNew", "TOpen", "TSave", "|", "TRead", "TWrite", "TAnMa(hidden)",
-                                 "TDebug(hidden)", "TFMMa(hidden)"}));
+                                 "TDebug(hidden)", "TFMMa(hidden)", "TUndo", "TRedo"}));
     QCOMPARE(action("TRead")->toolTip(), QStringLiteral("Read Data from the Transceive"));
     QStringList menus;
     for (QAction* m : w().menuBar()->actions()) menus << m->text();

@@ -77,10 +77,12 @@ TEST(PortDiagnosis, InUseNamesTheProcessHoldingThePort) {
     Pty pty;
     const Holder holder(pty.path());
     const SystemRoots real;
+    // Until the helper has the terminal open and has become `sleep`.
     std::vector<link::Holder> seen;
-    for (int i = 0; i < 200 && seen.empty(); ++i) {
+    const auto ready = [&] { return seen.size() == 1 && seen[0].name == "sleep"; };
+    for (int i = 0; i < 200 && !ready(); ++i) {
         seen = ProcessesHolding(pty.path(), real, static_cast<int>(::getpid()));
-        if (seen.empty()) std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        if (!ready()) std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }
     ASSERT_EQ(seen.size(), 1u);
     EXPECT_EQ(seen[0].pid, holder.pid());

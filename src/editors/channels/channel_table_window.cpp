@@ -12,14 +12,15 @@
 #include <QWheelEvent>
 #include <algorithm>
 
-#include "ui/local_msgbox.h"
-#include "print/cell_text.h"
+#include "document/edit_labels.h"
 #include "editors/channels/drop_down_list.h"
 #include "editors/logic/channel_table.h"
 #include "model/channel_lists.h"
 #include "model/tone_list.h"
+#include "print/cell_text.h"
 #include "ui/grid_helpers.h"
 #include "ui/grid_wheel_filter.h"
+#include "ui/local_msgbox.h"
 #include "ui/scrolling_panel.h"
 
 namespace talvo {
@@ -44,8 +45,8 @@ QString Text(const std::string& utf8) {
 
 }  // namespace
 
-ChannelTableWindow::ChannelTableWindow(ProgramState& state, QWidget* parent)
-    : EditorWindow(state, parent) {
+ChannelTableWindow::ChannelTableWindow(Document& document, QWidget* parent)
+    : EditorWindow(document, parent) {
     setObjectName(QStringLiteral("Form1"));
     // Every window carries its Chinese texts until the first language pass.
     setWindowTitle(Text(kTitle.zh));
@@ -65,6 +66,29 @@ ChannelTableWindow::ChannelTableWindow(ProgramState& state, QWidget* parent)
                              g.bottom() + 1 + kPanelMarginPixels);
     resize(TwipsToPixels(kWindowWidth), TwipsToPixels(kWindowHeight));
     showAllRows();
+
+    connect(&document_, &Document::channelsChanged, this, &ChannelTableWindow::onChannelsChanged);
+    connect(&document_, &Document::stateReplaced, this, &ChannelTableWindow::loadFromModel);
+}
+
+bool ChannelTableWindow::changeChannel(int channel, int column,
+                                       const Document::ChannelMutator& mutate,
+                                       Document::MergeKey merge) {
+    selfEdit_ = true;
+    const bool changed =
+        document_.changeChannels(ChannelEditLabel(channel, column), {channel}, mutate, merge);
+    selfEdit_ = false;
+    return changed;
+}
+
+void ChannelTableWindow::onChannelsChanged(const QList<int>& channels) {
+    // A change from elsewhere (an undo, a paste) under the open editor ends the edit unstored.
+    if (!selfEdit_ && session_.kind != EditorKind::None && channels.contains(session_.channel)) {
+        abandonEditor();
+    }
+    for (int ch : channels) {
+        if (ch >= 1 && ch <= kChannelCount) showRow(ch);
+    }
 }
 
 void ChannelTableWindow::buildGrid() {
@@ -184,21 +208,27 @@ void ChannelTableWindow::applyLanguage() {
 }
 
 void ChannelTableWindow::loadFromModel() {
-    closeEditor(false);
+    abandonEditor();
     showAllRows();
 }
 
 void ChannelTableWindow::RefreshChannelGrid() {
-    talvo::RefreshChannelGrid(state_.channels, state_.LanguageFlag);
-    showAllRows();
+    selfEdit_ = true;
+    document_.relabelChannelGrid();
+    selfEdit_ = false;
 }
 
 void ChannelTableWindow::StartForm() {
-    closeEditor(false);
+    abandonEditor();
     // Set while hidden: not a pick, nothing is stored.
     toneList_->setCurrentIndex(0);
     for (DropDownList* list : lists_) list->setCurrentIndex(1);
-    talvo::StartForm(state_.channels);
+    // Every channel emptied, one step (New has emptied them already in the state it loads).
+    std::vector<int> all;
+    for (int ch = 1; ch <= kChannelCount; ++ch) all.push_back(ch);
+    selfEdit_ = true;
+    document_.changeChannels(NewLabel(), all, [](ChannelStores& stores) { talvo::StartForm(stores); });
+    selfEdit_ = false;
     showAllRows();
 }
 
@@ -241,16 +271,22 @@ void ChannelTableWindow::openEditorOnCurrentCell() {
     if (column != grid_->currentColumn()) grid_->setCurrentCell(row, column);
     grid_->scrollTo(grid_->model()->index(row, column));
 
-    ChannelStores& stores = state_.channels;
+    // Opening a text editor takes the cell's text into its store (they agree but for data
+    // from outside, where the cell is what the user sees).
     switch (column) {
         case kColRxFreq:
         case kColTxFreq:
-            stores.FreqText[static_cast<std::size_t>(column - 1)][static_cast<std::size_t>(row)] =
-                stores.cell(channel, column);
+            changeChannel(channel, column, [channel, column, row](ChannelStores& stores) {
+                stores
+                    .FreqText[static_cast<std::size_t>(column - 1)][static_cast<std::size_t>(row)] =
+                    stores.cell(channel, column);
+            });
             openTextEditor(text1_, EditorKind::Frequency, channel, column);
             break;
         case kColName:
-            stores.ChannelName[static_cast<std::size_t>(row)] = stores.cell(channel, column);
+            changeChannel(channel, column, [channel, column, row](ChannelStores& stores) {
+                stores.ChannelName[static_cast<std::size_t>(row)] = stores.cell(channel, column);
+            });
             openTextEditor(text2_, EditorKind::Name, channel, column);
             break;
         default:
@@ -293,8 +329,7 @@ void ChannelTableWindow::openList(DropDownList* list, int channel, int column) {
     list->showPopup();
 }
 
-void ChannelTableWindow::closeEditor(bool commit) {
-    if (session_.kind == EditorKind::None) return;
+ChannelTableWindow::EditSession ChannelTableWindow::endSession() {
     // The session ends before anything else runs, so the focus changes and list closings
     // below cannot end it a second time.
     const EditSession s = session_;
@@ -304,22 +339,45 @@ void ChannelTableWindow::closeEditor(bool commit) {
         list->hidePopup();
     }
     s.widget->hide();
+    return s;
+}
+
+void ChannelTableWindow::abandonEditor() {
+    if (session_.kind == EditorKind::None) return;
+    showRow(endSession().channel);
+}
+
+void ChannelTableWindow::closeEditor(bool commit) {
+    if (session_.kind == EditorKind::None) return;
+    const EditSession s = endSession();
 
     const LanguageFlagValue lang = state_.LanguageFlag;
+    // Each name edit is one step with its keys, which merge by the session.
+    const Document::MergeKey nameKey = (Document::MergeKey{1} << 32) | s.serial;
     if (s.kind == EditorKind::Frequency && commit) {
-        const FrequencyCommit result = CommitFrequency(
-            state_.channels, state_.band, lang, s.channel, s.column, text1_->text().toStdString());
+        FrequencyCommit result = FrequencyCommit::Unchanged;
+        const BandState band = state_.band;
+        const std::string text = text1_->text().toStdString();
+        changeChannel(s.channel, s.column, [&](ChannelStores& stores) {
+            result = CommitFrequency(stores, band, lang, s.channel, s.column, text);
+        });
         if (result == FrequencyCommit::Refused) {
             LocalMsgBox(lang, "超出频段范围", "Beyond the scope of frequency band", StyleOk, "", "",
                         this);
             grid_->setFocus(Qt::OtherFocusReason);
         }
     } else if (s.kind == EditorKind::Name) {
-        if (commit) {
-            CommitName(state_.channels, s.channel, NameToBytes(text2_->text()));
-        } else {
-            state_.channels.ChannelName[static_cast<std::size_t>(s.channel - 1)] = s.nameBefore;
-        }
+        const std::string name = NameToBytes(text2_->text());
+        changeChannel(
+            s.channel, kColName,
+            [&](ChannelStores& stores) {
+                if (commit) {
+                    CommitName(stores, s.channel, name);
+                } else {
+                    stores.ChannelName[static_cast<std::size_t>(s.channel - 1)] = s.nameBefore;
+                }
+            },
+            nameKey);
     }
     showRow(s.channel);
 }
@@ -327,8 +385,12 @@ void ChannelTableWindow::closeEditor(bool commit) {
 void ChannelTableWindow::pickFromList(DropDownList* list, int index) {
     // Only a pick in the shown list counts; selections made by code while hidden do not.
     if (session_.kind != EditorKind::List || session_.widget != list || index < 0) return;
-    CommitOption(state_.channels, session_.channel, session_.column, index,
-                 list->itemText(index).toStdString());
+    const int channel = session_.channel;
+    const int column = session_.column;
+    const std::string text = list->itemText(index).toStdString();
+    changeChannel(channel, column, [&](ChannelStores& stores) {
+        CommitOption(stores, channel, column, index, text);
+    });
     closeEditor(false);
     grid_->setFocus(Qt::OtherFocusReason);
 }
@@ -355,7 +417,11 @@ void ChannelTableWindow::textEdited(QLineEdit* editor, const QString& text) {
     }
     before = result;
     if (!frequency && session_.kind == EditorKind::Name) {
-        StoreName(state_.channels, session_.channel, NameToBytes(result));
+        const int channel = session_.channel;
+        const std::string name = NameToBytes(result);
+        changeChannel(
+            channel, kColName, [&](ChannelStores& stores) { StoreName(stores, channel, name); },
+            (Document::MergeKey{1} << 32) | session_.serial);
     }
 }
 

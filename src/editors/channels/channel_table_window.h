@@ -22,7 +22,7 @@ class DropDownList;
 class ChannelTableWindow : public EditorWindow {
     Q_OBJECT
   public:
-    ChannelTableWindow(ProgramState& state, QWidget* parent = nullptr);
+    ChannelTableWindow(Document& document, QWidget* parent = nullptr);
 
     void applyLanguage() override;
     // Rebuilds every grid row from the model's cell texts (after a decode or New). An open
@@ -69,6 +69,13 @@ class ChannelTableWindow : public EditorWindow {
     void placeOverCell(QWidget* editor, int channel, int column, bool keepOwnHeight);
     // Ends the open edit: text editors store when `commit` is set, lists never store here.
     void closeEditor(bool commit);
+    // Ends the open edit storing nothing at all (the data under it was replaced).
+    void abandonEditor();
+    EditSession endSession();
+    // One change of one channel through the document, labelled by the cell's column.
+    bool changeChannel(int channel, int column, const Document::ChannelMutator& mutate,
+                       Document::MergeKey merge = 0);
+    void onChannelsChanged(const QList<int>& channels);
     void pickFromList(DropDownList* list, int index);
     void listClosedWithoutPick(DropDownList* list);
     void textEdited(QLineEdit* editor, const QString& text);
@@ -92,6 +99,8 @@ class ChannelTableWindow : public EditorWindow {
     EditSession session_;
     unsigned nextSerial_ = 1;
     bool gridClickArmed_ = false;
+    // Set while this window changes the document, so its own change does not end its edit.
+    bool selfEdit_ = false;
 };
 
 }  // namespace talvo

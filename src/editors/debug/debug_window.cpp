@@ -8,12 +8,13 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "document/edit_labels.h"
 #include "editors/debug/debug_texts.h"
 #include "editors/options/window_support.h"
 
 namespace talvo {
 
-DebugWindow::DebugWindow(ProgramState& state, QWidget* parent) : EditorWindow(state, parent) {
+DebugWindow::DebugWindow(Document& document, QWidget* parent) : EditorWindow(document, parent) {
     setObjectName("Form4");
     const LanguageFlagValue lang = CreationLanguage(state_.LanguageFlag);
     const DebugWindowTexts& t = DebugTexts();
@@ -44,10 +45,20 @@ DebugWindow::DebugWindow(ProgramState& state, QWidget* parent) : EditorWindow(st
             row->addWidget(value);
             column->addWidget(frame);
             // Follows every change, dragging, keyboard and wheel alike.
-            connect(slider, &QSlider::valueChanged, this, [this, at](int v) {
-                state_.powerGrades[at] = v;
+            connect(slider, &QSlider::valueChanged, this, [this, at, slider](int v) {
                 values_[at]->setText(QString::number(v));
+                if (loading_) return;
+                const Document::MergeKey key =
+                    (Document::MergeKey{4} << 32) |
+                    (slider->isSliderDown() && dragKey_ ? dragKey_ : nextKey_++);
+                selfEdit_ = true;
+                document_.change(
+                    WindowEditLabel(DebugTexts().title, PowerFrameCaption(int(at))), {}, kPartPower,
+                    [at, v](ProgramState& s) { s.powerGrades[at] = v; }, key);
+                selfEdit_ = false;
             });
+            connect(slider, &QSlider::sliderPressed, this, [this] { dragKey_ = nextKey_++; });
+            connect(slider, &QSlider::sliderReleased, this, [this] { dragKey_ = 0; });
             frames_[at] = frame;
             sliders_[at] = slider;
             values_[at] = value;
@@ -58,16 +69,28 @@ DebugWindow::DebugWindow(ProgramState& state, QWidget* parent) : EditorWindow(st
     layout->addWidget(tabs_);
     loadFromModel();
     resize(Twips(6000), Twips(4200));
+    connect(&document_, &Document::stateReplaced, this, &DebugWindow::loadFromModel);
+    connect(&document_, &Document::partsChanged, this, [this](unsigned parts) {
+        if ((parts & kPartPower) && !selfEdit_) loadFromModel();
+    });
 }
 
 void DebugWindow::loadFromModel() {
+    loading_ = true;
     for (std::size_t i = 0; i < sliders_.size(); ++i) {
-        const int value = state_.powerGrades[i];
-        sliders_[i]->setValue(value);
+        sliders_[i]->setValue(state_.powerGrades[i]);
         // The caption shows the model's value even when the slider had it already.
         values_[i]->setText(QString::number(sliders_[i]->value()));
-        state_.powerGrades[i] = sliders_[i]->value();
     }
+    loading_ = false;
+    // A value outside the sliders' range is taken as the slider shows it (not on an undo or a
+    // redo, which put back what was).
+    if (document_.replaying()) return;
+    document_.change(WindowEditLabel(DebugTexts().title, DebugTexts().title), {}, kPartPower,
+                     [this](ProgramState& s) {
+                         for (std::size_t i = 0; i < sliders_.size(); ++i)
+                             s.powerGrades[i] = sliders_[i]->value();
+                     });
 }
 
 void DebugWindow::applyLanguage() {

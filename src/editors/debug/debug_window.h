@@ -12,13 +12,13 @@ class QTabWidget;
 namespace talvo {
 
 // "Debugging" (Form4): six power calibration sliders, three on each group's tab. Every move
-// of a slider writes state().powerGrades at once.
+// of a slider writes state().powerGrades at once; one drag is one step of the history.
 class DebugWindow : public EditorWindow {
     Q_OBJECT
   public:
     static constexpr int kSliderCount = 6;
 
-    DebugWindow(ProgramState& state, QWidget* parent = nullptr);
+    DebugWindow(Document& document, QWidget* parent = nullptr);
     void applyLanguage() override;
     void loadFromModel() override;
     void setSlidersEnabled(bool enabled);
@@ -38,6 +38,11 @@ class DebugWindow : public EditorWindow {
     std::array<QLabel*, kSliderCount> lowEnds_{};
     std::array<QLabel*, kSliderCount> highEnds_{};
     std::array<QGroupBox*, kSliderCount> frames_{};
+    // The moves of one drag merge into one step; every other move is a step of its own.
+    Document::MergeKey dragKey_ = 0;
+    Document::MergeKey nextKey_ = 1;
+    bool loading_ = false;
+    bool selfEdit_ = false;
 };
 
 }  // namespace talvo

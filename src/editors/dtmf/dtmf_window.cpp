@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "document/edit_labels.h"
 #include "editors/dtmf/dtmf_texts.h"
 #include "editors/logic/dtmf_filter.h"
 #include "editors/options/window_support.h"
@@ -28,11 +29,10 @@ void AddRow(QGridLayout* grid, QLabel* caption, QWidget* field) {
 
 }  // namespace
 
-DtmfWindow::DtmfWindow(ProgramState& state, QWidget* parent) : EditorWindow(state, parent) {
+DtmfWindow::DtmfWindow(Document& document, QWidget* parent) : EditorWindow(document, parent) {
     setObjectName("Form2");
     const LanguageFlagValue lang = CreationLanguage(state_.LanguageFlag);
     const DtmfWindowTexts& t = DtmfTexts();
-    DtmfSettings& d = state_.dtmf;
     setWindowTitle(QString::fromUtf8(t.title));
 
     pageAutodial_ = new QRadioButton(Pick(t.pageAutodial, lang), this);
@@ -43,7 +43,7 @@ DtmfWindow::DtmfWindow(ProgramState& state, QWidget* parent) : EditorWindow(stat
     autodialFrame_ = new QGroupBox(this);
     auto* autodialGrid = new QGridLayout(autodialFrame_);
     for (std::size_t i = 0; i < autodial_.size(); ++i) {
-        autodial_[i] = createDtmfText(kDtmfTextLength, &d.AutodialMemory[i]);
+        autodial_[i] = createDtmfText(kDtmfTextLength, static_cast<int>(i), t.autodialCaptions[i]);
         autodial_[i]->setObjectName(QStringLiteral("Text1_%1").arg(i));
         autodialCaptions_[i] = new QLabel(Pick(t.autodialCaptions[i], lang), this);
         AddRow(autodialGrid, autodialCaptions_[i], autodial_[i]);
@@ -51,41 +51,41 @@ DtmfWindow::DtmfWindow(ProgramState& state, QWidget* parent) : EditorWindow(stat
 
     otherFrame_ = new QGroupBox(this);
     auto* otherGrid = new QGridLayout(otherFrame_);
-    rate_ = createList(&d.DtmfRate);
+    rate_ = createList(&DtmfSettings::DtmfRate, t.dtmfRate);
     rate_->setObjectName("Combo16");
     for (const Bilingual& e : t.dtmfRates) rate_->addItem(Pick(e, lang));
     rateCaption_ = new QLabel(Pick(t.dtmfRate, lang), this);
     AddRow(otherGrid, rateCaption_, rate_);
 
-    delay_ = createList(&d.FirstDigitalDelay);
+    delay_ = createList(&DtmfSettings::FirstDigitalDelay, t.firstDigitalDelay);
     delay_->setObjectName("Combo17");
     for (const char* e : t.delaysAtCreation) delay_->addItem(QString::fromUtf8(e));
     delayCaption_ = new QLabel(Pick(t.firstDigitalDelay, lang), this);
     AddRow(otherGrid, delayCaption_, delay_);
 
-    aniStart_ = createDtmfText(kDtmfTextLength, &d.AniStartCode);
+    aniStart_ = createDtmfText(kDtmfTextLength, &DtmfSettings::AniStartCode, t.aniStartCode);
     aniStart_->setObjectName("Text2");
     aniStartCaption_ = new QLabel(Pick(t.aniStartCode, lang), this);
     AddRow(otherGrid, aniStartCaption_, aniStart_);
 
-    aniEnd_ = createDtmfText(kDtmfTextLength, &d.AniEndCode);
+    aniEnd_ = createDtmfText(kDtmfTextLength, &DtmfSettings::AniEndCode, t.aniEndCode);
     aniEnd_->setObjectName("Text4");
     aniEndCaption_ = new QLabel(Pick(t.aniEndCode, lang), this);
     AddRow(otherGrid, aniEndCaption_, aniEnd_);
 
-    aniMode_ = createList(&d.AniMode);
+    aniMode_ = createList(&DtmfSettings::AniMode, {t.aniModeCaption, t.aniModeCaption});
     aniMode_->setObjectName("Combo1");
     for (const Bilingual& e : t.aniModes) aniMode_->addItem(Pick(e, lang));
     AddRow(otherGrid, new QLabel(QString::fromUtf8(t.aniModeCaption), this), aniMode_);
 
-    groupCall_ = createList(&d.GroupCallCode);
+    groupCall_ = createList(&DtmfSettings::GroupCallCode, t.groupCallCode);
     groupCall_->setObjectName("Combo18");
     groupCall_->addItem(Pick(t.groupCallEmpty, lang));
     for (const char* e : t.groupCallCodes) groupCall_->addItem(QString::fromUtf8(e));
     groupCallCaption_ = new QLabel(Pick(t.groupCallCode, lang), this);
     AddRow(otherGrid, groupCallCaption_, groupCall_);
 
-    ownCode_ = createDtmfText(kOwnCodeLength, &d.OwnCode);
+    ownCode_ = createDtmfText(kOwnCodeLength, &DtmfSettings::OwnCode, t.ownCode);
     ownCode_->setObjectName("Text3");
     ownCodeCaption_ = new QLabel(Pick(t.ownCode, lang), this);
     AddRow(otherGrid, ownCodeCaption_, ownCode_);
@@ -107,25 +107,67 @@ DtmfWindow::DtmfWindow(ProgramState& state, QWidget* parent) : EditorWindow(stat
     layout->addWidget(otherFrame_);
 
     resize(Twips(5750), Twips(3600));
-    StartForm();
+    loadFromModel();
     showOtherPage();
+    connect(&document_, &Document::stateReplaced, this, &DtmfWindow::loadFromModel);
+    connect(&document_, &Document::partsChanged, this, [this](unsigned parts) {
+        if ((parts & kPartDtmf) && !selfEdit_) loadFromModel();
+    });
 }
 
-QLineEdit* DtmfWindow::createDtmfText(int maxLength, std::string* value) {
+void DtmfWindow::changeDtmf(const Bilingual& caption,
+                            const std::function<void(DtmfSettings&)>& mutate,
+                            Document::MergeKey merge) {
+    const Bilingual window{DtmfTexts().title, DtmfTexts().title};
+    const Bilingual what{caption.zh.substr(0, caption.zh.rfind("：")),
+                         caption.en.substr(0, caption.en.rfind("："))};
+    selfEdit_ = true;
+    document_.change(
+        WindowEditLabel(window, what), {}, kPartDtmf,
+        [&mutate](ProgramState& s) { mutate(s.dtmf); }, merge);
+    selfEdit_ = false;
+}
+
+void DtmfWindow::connectText(QLineEdit* edit, const Bilingual& caption,
+                             std::function<void(DtmfSettings&, std::string)> store) {
+    // Keys typed into one field merge into one step.
+    const Document::MergeKey key = (Document::MergeKey{5} << 32) | nextField_++;
+    // The field's own text, not the signal's: a filtered edit reports its raw text last.
+    connect(edit, &QLineEdit::textChanged, this, [this, edit, caption, store, key] {
+        if (loading_) return;
+        const std::string text = edit->text().toStdString();
+        changeDtmf(
+            caption, [&](DtmfSettings& d) { store(d, text); }, key);
+    });
+}
+
+QLineEdit* DtmfWindow::createDtmfText(int maxLength, std::string DtmfSettings::*value,
+                                      const Bilingual& caption) {
     auto* edit = new QLineEdit(this);
     edit->setMaxLength(maxLength);
     InstallTextFilter(edit, FilterDtmfText);
-    // The field's own text, not the signal's: a filtered edit reports its raw text last.
-    connect(edit, &QLineEdit::textChanged, this, [this, edit, value] {
-        if (!loading_) *value = edit->text().toStdString();
+    connectText(edit, caption,
+                [value](DtmfSettings& d, std::string text) { d.*value = std::move(text); });
+    return edit;
+}
+
+QLineEdit* DtmfWindow::createDtmfText(int maxLength, int autodialSlot, const Bilingual& caption) {
+    auto* edit = new QLineEdit(this);
+    edit->setMaxLength(maxLength);
+    InstallTextFilter(edit, FilterDtmfText);
+    const auto slot = static_cast<std::size_t>(autodialSlot);
+    connectText(edit, caption, [slot](DtmfSettings& d, std::string text) {
+        d.AutodialMemory[slot] = std::move(text);
     });
     return edit;
 }
 
-QComboBox* DtmfWindow::createList(int* value) {
+QComboBox* DtmfWindow::createList(int DtmfSettings::*value, const Bilingual& caption) {
     auto* box = new QComboBox(this);
-    connect(box, &QComboBox::currentIndexChanged, this, [this, value](int index) {
-        if (!loading_) *value = index;
+    connect(box, &QComboBox::currentIndexChanged, this, [this, value, caption](int index) {
+        if (loading_) return;
+        changeDtmf(
+            caption, [value, index](DtmfSettings& d) { d.*value = index; }, 0);
     });
     return box;
 }
@@ -147,7 +189,8 @@ void DtmfWindow::loadFromModel() {
 }
 
 void DtmfWindow::StartForm() {
-    talvo::StartForm(state_.dtmf);
+    changeDtmf(
+        {DtmfTexts().title, DtmfTexts().title}, [](DtmfSettings& d) { talvo::StartForm(d); }, 0);
     loadFromModel();
 }
 

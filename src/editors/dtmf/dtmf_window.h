@@ -1,6 +1,8 @@
 #pragma once
 
 #include <array>
+#include <functional>
+#include <string>
 
 #include "editors/editor_window.h"
 
@@ -18,10 +20,11 @@ namespace talvo {
 class DtmfWindow : public EditorWindow {
     Q_OBJECT
   public:
-    DtmfWindow(ProgramState& state, QWidget* parent = nullptr);
+    DtmfWindow(Document& document, QWidget* parent = nullptr);
     void applyLanguage() override;
     void loadFromModel() override;
-    // New: puts the defaults back (AniEndCode keeps its text).
+    // Puts the defaults back (AniEndCode keeps its text) as one step. New does the same to the
+    // state it loads.
     void StartForm();
 
     // The two page operations.
@@ -43,8 +46,15 @@ class DtmfWindow : public EditorWindow {
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    QLineEdit* createDtmfText(int maxLength, std::string* value);
-    QComboBox* createList(int* value);
+    // `value` picks the field out of the DTMF values; `caption` names the step.
+    QLineEdit* createDtmfText(int maxLength, std::string DtmfSettings::*value,
+                              const Bilingual& caption);
+    QLineEdit* createDtmfText(int maxLength, int autodialSlot, const Bilingual& caption);
+    QComboBox* createList(int DtmfSettings::*value, const Bilingual& caption);
+    void changeDtmf(const Bilingual& caption, const std::function<void(DtmfSettings&)>& mutate,
+                    Document::MergeKey merge);
+    void connectText(QLineEdit* edit, const Bilingual& caption,
+                     std::function<void(DtmfSettings&, std::string)> store);
 
     std::array<QLineEdit*, 8> autodial_{};
     std::array<QLabel*, 8> autodialCaptions_{};
@@ -65,7 +75,11 @@ class DtmfWindow : public EditorWindow {
     QRadioButton* pageOther_ = nullptr;
     QGroupBox* autodialFrame_ = nullptr;
     QGroupBox* otherFrame_ = nullptr;
-    bool loading_ = false;
+    // Set until the window shows the model first, and while it copies the model into its
+    // fields: filling the lists changes nothing.
+    bool loading_ = true;
+    bool selfEdit_ = false;
+    unsigned nextField_ = 1;
 };
 
 }  // namespace talvo

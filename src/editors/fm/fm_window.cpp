@@ -9,10 +9,11 @@
 #include <QScrollBar>
 #include <QTableWidget>
 
-#include "ui/local_msgbox.h"
+#include "document/edit_labels.h"
 #include "editors/fm/fm_texts.h"
 #include "editors/logic/fm_checks.h"
 #include "editors/options/window_support.h"
+#include "ui/local_msgbox.h"
 
 namespace talvo {
 namespace {
@@ -36,9 +37,23 @@ QTableWidgetItem* CentredItem(const QString& text) {
     return item;
 }
 
+// A caption as a step's label names it: without its closing colon.
+Bilingual BareCaption(const Bilingual& caption) {
+    auto bare = [](std::string text) {
+        for (const std::string colon : {":", "："}) {
+            if (text.size() >= colon.size() &&
+                text.compare(text.size() - colon.size(), colon.size(), colon) == 0) {
+                text.resize(text.size() - colon.size());
+            }
+        }
+        return text;
+    };
+    return {bare(caption.zh), bare(caption.en)};
+}
+
 }  // namespace
 
-FmWindow::FmWindow(ProgramState& state, QWidget* parent) : EditorWindow(state, parent) {
+FmWindow::FmWindow(Document& document, QWidget* parent) : EditorWindow(document, parent) {
     setObjectName("Form5");
     const LanguageFlagValue lang = CreationLanguage(state_.LanguageFlag);
     setWindowTitle(Pick(FmTexts().title, lang));
@@ -46,6 +61,18 @@ FmWindow::FmWindow(ProgramState& state, QWidget* parent) : EditorWindow(state, p
     createFields();
     loadFromModel();
     resize(sizeHint());
+    connect(&document_, &Document::stateReplaced, this, &FmWindow::loadFromModel);
+    connect(&document_, &Document::partsChanged, this, [this](unsigned parts) {
+        if ((parts & kPartFm) && !selfEdit_) loadFromModel();
+    });
+}
+
+void FmWindow::changeFm(const Bilingual& what, const std::function<void(ProgramState&)>& mutate,
+                        int field) {
+    const Document::MergeKey key = field ? (Document::MergeKey{3} << 32) | unsigned(field) : 0;
+    selfEdit_ = true;
+    document_.change(WindowEditLabel(FmTexts().title, what), {}, kPartFm, mutate, key);
+    selfEdit_ = false;
 }
 
 QSize FmWindow::sizeHint() const {
@@ -132,7 +159,11 @@ void FmWindow::createFields() {
     InstallLeaveCheck(vfo_, EnterKey::RunsCheck, [this] { runVfoLeaveCheck(); });
     // The field's own text, not the signal's: a filtered edit reports its raw text last.
     connect(vfo_, &QLineEdit::textChanged, this, [this] {
-        if (!loading_) state_.fmWindow.vfoText = vfo_->text().toStdString();
+        if (loading_) return;
+        const std::string text = vfo_->text().toStdString();
+        changeFm(
+            BareCaption(FmTexts().vfoCaption),
+            [&text](ProgramState& s) { s.fmWindow.vfoText = text; }, 1);
     });
 
     presentChannelCaption_ = new QLabel(Pick(t.presentChannelCaption, lang), this);
@@ -144,7 +175,11 @@ void FmWindow::createFields() {
     for (int n = 1; n <= kFmChannelCount; ++n) presentChannel_->addItem(QString::number(n));
     placeRow(presentChannelCaption_, presentChannel_, kVfoMessageTop + rowStep);
     connect(presentChannel_, &QComboBox::editTextChanged, this, [this](const QString& text) {
-        if (!loading_) state_.fmWindow.presentChannelText = text.toStdString();
+        if (loading_) return;
+        const std::string value = text.toStdString();
+        changeFm(
+            BareCaption(FmTexts().presentChannelCaption),
+            [&value](ProgramState& s) { s.fmWindow.presentChannelText = value; }, 2);
     });
 
     displayModeCaption_ = new QLabel(Pick(t.displayModeCaption, lang), this);
@@ -154,7 +189,9 @@ void FmWindow::createFields() {
     displayMode_->addItem(Pick(t.displayModeFrequencyAtLoad, lang));
     placeRow(displayModeCaption_, displayMode_, kVfoMessageTop + 2 * rowStep);
     connect(displayMode_, &QComboBox::currentIndexChanged, this, [this](int index) {
-        if (!loading_) state_.fmWindow.displayMode = index;
+        if (loading_) return;
+        changeFm(BareCaption(FmTexts().displayModeCaption),
+                 [index](ProgramState& s) { s.fmWindow.displayMode = index; });
     });
 
     stepCaption_ = new QLabel(QString::fromUtf8(t.stepCaption), this);
@@ -165,7 +202,10 @@ void FmWindow::createFields() {
     stepCaption_->setVisible(false);
     step_->setVisible(false);
     connect(step_, &QComboBox::currentIndexChanged, this, [this](int index) {
-        if (!loading_) state_.fmWindow.stepFrequency = index;
+        if (loading_) return;
+        const std::string caption = FmTexts().stepCaption;
+        changeFm(BareCaption({caption, caption}),
+                 [index](ProgramState& s) { s.fmWindow.stepFrequency = index; });
     });
 
     ok_ = new QPushButton(Pick(t.ok, lang), this);
@@ -182,7 +222,10 @@ void FmWindow::createFields() {
 
 void FmWindow::setCell(int channel, const std::string& text) {
     grid_->item(channel - 1, 1)->setText(QString::fromStdString(text));
-    state_.fmWindow.gridCell[static_cast<std::size_t>(channel - 1)] = text;
+    const std::string n = std::to_string(channel);
+    changeFm({"频道 " + n, "Channel " + n}, [channel, &text](ProgramState& s) {
+        s.fmWindow.gridCell[static_cast<std::size_t>(channel - 1)] = text;
+    });
 }
 
 void FmWindow::editChannel(int channel) {
@@ -303,12 +346,17 @@ bool FmWindow::acceptChanges() {
         presentChannel_->setFocus(Qt::OtherFocusReason);
         return false;
     }
-    FmChannels& record = state_.fm;
-    record.PresentChannel = *present;
-    record.DisplayMode = f.displayMode;
-    record.StepFrequency = f.stepFrequency;
-    record.Vfo = f.vfoText;
-    for (std::size_t i = 0; i < f.gridCell.size(); ++i) record.FmChannelText[i] = f.gridCell[i];
+    const std::int16_t presentChannel = *present;
+    changeFm(FmTexts().ok, [presentChannel](ProgramState& s) {
+        const FmWindowFields& fields = s.fmWindow;
+        FmChannels& record = s.fm;
+        record.PresentChannel = presentChannel;
+        record.DisplayMode = fields.displayMode;
+        record.StepFrequency = fields.stepFrequency;
+        record.Vfo = fields.vfoText;
+        for (std::size_t i = 0; i < fields.gridCell.size(); ++i)
+            record.FmChannelText[i] = fields.gridCell[i];
+    });
     HideWindowHost(this);
     return true;
 }

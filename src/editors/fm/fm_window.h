@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include "editors/editor_window.h"
 
 class QComboBox;
@@ -17,7 +19,7 @@ namespace talvo {
 class FmWindow : public EditorWindow {
     Q_OBJECT
   public:
-    FmWindow(ProgramState& state, QWidget* parent = nullptr);
+    FmWindow(Document& document, QWidget* parent = nullptr);
     void applyLanguage() override;
     // Shows state().fmWindow (the window's fields), not the record.
     void loadFromModel() override;
@@ -55,6 +57,10 @@ class FmWindow : public EditorWindow {
     void showMessage(int left, int top);
     void dismissMessage();
     void setCell(int channel, const std::string& text);
+    // One change of the FM record or fields through the document, labelled with `what`;
+    // a non-zero `field` merges the keys typed into that field into one step.
+    void changeFm(const Bilingual& what, const std::function<void(ProgramState&)>& mutate,
+                  int field = 0);
 
     QTableWidget* grid_ = nullptr;
     QLineEdit* cellEditor_ = nullptr;
@@ -71,6 +77,7 @@ class FmWindow : public EditorWindow {
     QPushButton* cancel_ = nullptr;
     int editedChannel_ = 0;  // the channel under the in-place editor, 0 when none
     bool loading_ = false;
+    bool selfEdit_ = false;
 };
 
 }  // namespace talvo

@@ -8,6 +8,7 @@
 #include <QRadioButton>
 #include <QTime>
 
+#include "document/edit_labels.h"
 #include "editors/logic/options_checks.h"
 #include "editors/options/window_support.h"
 
@@ -27,8 +28,8 @@ long SystemClock() {
 
 }  // namespace
 
-OptionsWindow::OptionsWindow(ProgramState& state, QWidget* parent)
-    : EditorWindow(state, parent), clock_(SystemClock) {
+OptionsWindow::OptionsWindow(Document& document, QWidget* parent)
+    : EditorWindow(document, parent), clock_(SystemClock) {
     setObjectName("Form3");
     createFields();
     layoutWindow();
@@ -36,6 +37,25 @@ OptionsWindow::OptionsWindow(ProgramState& state, QWidget* parent)
     setWindowTitle(Pick(OptionsWindowCaptions().title, lang));
     loadFromModel();
     showFunctionPage();
+    connect(&document_, &Document::stateReplaced, this, &OptionsWindow::loadFromModel);
+    connect(&document_, &Document::partsChanged, this, [this](unsigned parts) {
+        if ((parts & kPartOptions) && !selfEdit_) loadFromModel();
+    });
+}
+
+template <typename Id>
+void OptionsWindow::changeOption(Id id, const std::function<void(OptionalFeatures&)>& mutate,
+                                 bool mergeTyping) {
+    // Typing keys merge per field: the key names the window and the field.
+    const Document::MergeKey key = mergeTyping ? (Document::MergeKey{2} << 32) |
+                                                     (std::is_same_v<Id, TextId> ? 0x100u : 0u) |
+                                                     static_cast<unsigned>(id)
+                                               : 0;
+    selfEdit_ = true;
+    document_.change(
+        OptionsEditLabel(id), {}, kPartOptions, [&mutate](ProgramState& s) { mutate(s.options); },
+        key);
+    selfEdit_ = false;
 }
 
 void OptionsWindow::createFields() {
@@ -60,8 +80,11 @@ void OptionsWindow::createFields() {
         auto* box = new QCheckBox(Pick(Info(id).caption, lang), this);
         box->setObjectName(Info(id).control);
         box->setVisible(false);
-        connect(box, &QCheckBox::toggled, this, [this, i](bool on) {
-            if (!loading_) state_.options.check[i] = on;
+        connect(box, &QCheckBox::toggled, this, [this, i, id](bool on) {
+            if (!loading_) {
+                changeOption(
+                    id, [i, on](OptionalFeatures& o) { o.check[i] = on; }, false);
+            }
         });
         checks_[i] = box;
     }
@@ -84,10 +107,15 @@ QComboBox* OptionsWindow::createList(ListId id) {
     connect(box, &QComboBox::currentIndexChanged, this, [this, id, box](int index) {
         if (loading_) return;
         // An editable list emptied by typing keeps its typed text as the value.
-        if (index < 0 && box->isEditable()) {
-            state_.options.typed[At(id)] = box->currentText().toStdString();
-        }
-        state_.options[id] = index;
+        const bool keepTyped = index < 0 && box->isEditable();
+        const std::string typed = box->currentText().toStdString();
+        changeOption(
+            id,
+            [&](OptionalFeatures& o) {
+                if (keepTyped) o.typed[At(id)] = typed;
+                o[id] = index;
+            },
+            false);
     });
     if (info.editable) {
         box->setEditable(true);
@@ -105,8 +133,14 @@ QComboBox* OptionsWindow::createList(ListId id) {
                 box->setEditText(t);
             }
             box->lineEdit()->setCursorPosition(cursor);
-            state_.options[id] = -1;
-            state_.options.typed[At(id)] = t.toStdString();
+            const std::string typed = t.toStdString();
+            changeOption(
+                id,
+                [&](OptionalFeatures& o) {
+                    o[id] = -1;
+                    o.typed[At(id)] = typed;
+                },
+                true);
         });
     }
     return box;
@@ -148,7 +182,10 @@ void OptionsWindow::onTextChanged(TextId id) {
             return;
         }
     }
-    if (!loading_) state_.options[id] = edit->text().toStdString();
+    if (loading_) return;
+    const std::string text = edit->text().toStdString();
+    changeOption(
+        id, [&](OptionalFeatures& o) { o[id] = text; }, true);
 }
 
 void OptionsWindow::runLeaveCheck(TextId id) {
@@ -171,9 +208,13 @@ void OptionsWindow::loadFromModel() {
         texts_[i]->setText(QString::fromStdString(o.text[i]));
     for (std::size_t i = 0; i < kCheckCount; ++i) checks_[i]->setChecked(o.check[i]);
     loading_ = false;
-    // The channel number clamp may have corrected a text the model held.
+    // The channel number clamp may have corrected a text the model held. An undo or a redo
+    // puts back what was, and is no place for a new step.
+    if (document_.replaying()) return;
     for (TextId id : {TextId::AChannelNumber, TextId::BChannelNumber}) {
-        state_.options[id] = texts_[At(id)]->text().toStdString();
+        const std::string text = texts_[At(id)]->text().toStdString();
+        changeOption(
+            id, [&](OptionalFeatures& o) { o[id] = text; }, false);
     }
 }
 
@@ -232,7 +273,8 @@ void OptionsWindow::setClock(Clock clock) {
 void OptionsWindow::onCaptionClicked(ListId id) {
     const auto slot = FindHiddenCaption(id);
     if (!slot) return;
-    HiddenModeSequence& sequence = SequenceState(state_.hidden, slot->sequence);
+    // The hidden modes belong to the running program, not to the document's history.
+    HiddenModeSequence& sequence = SequenceState(document_.sessionState().hidden, slot->sequence);
     if (RegisterHiddenClick(sequence, slot->slot, clock_())) {
         applyLocalEffect(slot->sequence);
         emit hiddenModeEffect(static_cast<int>(slot->sequence));

@@ -17,11 +17,11 @@ namespace talvo {
 
 // "Optional Features" (Form3): radio-wide settings, both VFO records, the hidden modes.
 // Every field is built from the descriptor table of the model and writes its value into
-// state().options as soon as the user changes it.
+// state().options, through the document, as soon as the user changes it.
 class OptionsWindow : public EditorWindow {
     Q_OBJECT
   public:
-    OptionsWindow(ProgramState& state, QWidget* parent = nullptr);
+    OptionsWindow(Document& document, QWidget* parent = nullptr);
     void applyLanguage() override;
     void loadFromModel() override;
 
@@ -63,6 +63,11 @@ class OptionsWindow : public EditorWindow {
     void runLeaveCheck(TextId id);
     void onCaptionClicked(ListId id);
     void applyLocalEffect(HiddenSequence sequence);
+    // One change of the optional features through the document; keys typed into one field
+    // merge into one step.
+    template <typename Id>
+    void changeOption(Id id, const std::function<void(OptionalFeatures&)>& mutate,
+                      bool mergeTyping);
 
     std::array<QComboBox*, kListCount> lists_{};
     std::array<QLabel*, kListCount> listCaptions_{};
@@ -79,6 +84,8 @@ class OptionsWindow : public EditorWindow {
     Clock clock_;
     // Set while the window copies the model into its fields, so that copy changes nothing.
     bool loading_ = false;
+    // Set while the window changes the document, so its own change is not shown again.
+    bool selfEdit_ = false;
 };
 
 }  // namespace talvo

@@ -35,6 +35,11 @@ std::string Pad(const std::string& text, std::size_t width) {
 
 PortEntry SurveyDevice(const std::string& device, const SystemRoots& roots,
                        const UserIdentity& user, int selfPid) {
+    return SurveyDevice(device, roots, user, OpenDevices(roots, selfPid));
+}
+
+PortEntry SurveyDevice(const std::string& device, const SystemRoots& roots,
+                       const UserIdentity& user, const OpenDevices& open) {
     PortEntry entry;
     entry.device = device;
     entry.info = DescribeDevice(device, roots);
@@ -44,7 +49,7 @@ PortEntry SurveyDevice(const std::string& device, const SystemRoots& roots,
     }
     // Who else has it open, whether or not that stops an open (it does not for a terminal
     // opened without exclusive use, but a transfer would share the line).
-    entry.holders = ProcessesHolding(device, roots, selfPid);
+    entry.holders = open.holding(device);
     const std::filesystem::path host = HostPath(device, roots);
     if (!MayOpen(host, user)) {
         entry.access = PortAccess::NoPermission;
@@ -91,10 +96,11 @@ std::vector<PortEntry> SurveyPorts(const SystemRoots& roots, const UserIdentity&
          it.increment(ec)) {
         names.push_back(it->path().filename().string());
     }
+    const OpenDevices open(roots, selfPid);
     std::vector<PortEntry> ports;
     for (int n = kLowestPortNumber; n <= kHighestPortNumber; ++n) {
         const auto device = DeviceForPortNumber(n, PortPlatform::Linux, names, env);
-        PortEntry entry = device ? SurveyDevice(*device, roots, user, selfPid) : PortEntry{};
+        PortEntry entry = device ? SurveyDevice(*device, roots, user, open) : PortEntry{};
         entry.number = n;
         ports.push_back(std::move(entry));
     }

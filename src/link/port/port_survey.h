@@ -29,6 +29,9 @@ using EnvLookup = std::function<std::optional<std::string>(const std::string&)>;
 // taking it as the controlling terminal) to learn what the system says.
 PortEntry SurveyDevice(const std::string& device, const SystemRoots& roots,
                        const UserIdentity& user, int selfPid);
+// The same with the processes' open devices looked up once for many devices.
+PortEntry SurveyDevice(const std::string& device, const SystemRoots& roots,
+                       const UserIdentity& user, const OpenDevices& open);
 
 // Port numbers 1..16 through the port-number rule (TALVO_PORT_<n> first), each surveyed.
 std::vector<PortEntry> SurveyPorts(const SystemRoots& roots, const UserIdentity& user,

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <fstream>
+#include <map>
 #include <sstream>
 #include <system_error>
 
@@ -181,58 +182,74 @@ std::vector<SerialDeviceInfo> PresentSerialDevices(const SystemRoots& roots) {
     return present;
 }
 
-std::vector<Holder> ProcessesHolding(const std::string& device, const SystemRoots& roots,
-                                     int selfPid) {
-    std::vector<Holder> holders;
-    struct stat target {};
-    if (::stat(HostPath(device, roots).c_str(), &target) != 0) return holders;
+OpenDevices::OpenDevices(const SystemRoots& roots, int selfPid) : roots_(roots), selfPid_(selfPid) {
     std::error_code ec;
     for (fs::directory_iterator it(roots.proc, ec), end; !ec && it != end; it.increment(ec)) {
         const std::string pidText = it->path().filename().string();
-        if (pidText.empty() || !std::all_of(pidText.begin(), pidText.end(), ::isdigit)) continue;
+        if (pidText.empty() || pidText.size() > 9 ||
+            !std::all_of(pidText.begin(), pidText.end(), ::isdigit))
+            continue;
         const int pid = std::stoi(pidText);
         if (pid == selfPid) continue;
+        std::vector<std::pair<dev_t, ino_t>> seen;
         std::error_code fdError;
         for (fs::directory_iterator fd(it->path() / "fd", fdError), fdEnd; !fdError && fd != fdEnd;
              fd.increment(fdError)) {
             struct stat open {};
-            if (::stat(fd->path().c_str(), &open) != 0) continue;
-            if (open.st_dev == target.st_dev && open.st_ino == target.st_ino) {
-                holders.push_back({pid, FirstLine(it->path() / "comm")});
-                break;
-            }
+            if (::stat(fd->path().c_str(), &open) != 0 || !S_ISCHR(open.st_mode)) continue;
+            const std::pair<dev_t, ino_t> key{open.st_dev, open.st_ino};
+            if (std::find(seen.begin(), seen.end(), key) != seen.end()) continue;
+            seen.push_back(key);
+            open_[key].push_back({pid, FirstLine(it->path() / "comm")});
         }
     }
-    // A program using the port library's lock file ("LCK..ttyUSB0": pid, program, host).
-    // Named as the device is under /dev: a link (/dev/serial/by-id/...) by what it points at.
+}
+
+std::vector<Holder> OpenDevices::holding(const std::string& device) const {
+    std::vector<Holder> holders;
+    const fs::path host = HostPath(device, roots_);
+    struct stat target {};
+    if (::stat(host.c_str(), &target) != 0) return holders;
+    if (const auto it = open_.find({target.st_dev, target.st_ino}); it != open_.end()) {
+        holders = it->second;
+    }
+    // A program using the port library's lock file ("LCK..ttyUSB0": pid, program, host),
+    // named as the device is under /dev; a link (/dev/serial/by-id/...) by what it points at.
     std::string lockName =
         StartsWith(device, "/dev/") ? device.substr(5) : fs::path(device).filename().string();
-    const fs::path real = fs::canonical(HostPath(device, roots), ec);
-    const fs::path devRoot = fs::canonical(roots.dev, ec);
-    if (!ec) {
+    std::error_code realError;
+    std::error_code rootError;
+    const fs::path real = fs::canonical(host, realError);
+    const fs::path devRoot = fs::canonical(roots_.dev, rootError);
+    if (!realError && !rootError) {
         const fs::path inDev = real.lexically_relative(devRoot);
         if (!inDev.empty() && *inDev.begin() != "..") lockName = inDev.string();
     }
     std::replace(lockName.begin(), lockName.end(), '/', '_');
     for (const char* dir : {"run/lock", "var/lock"}) {
         // The pid may be padded with spaces (the older lock file style).
-        std::string pidText = FirstLine(roots.root / dir / ("LCK.." + lockName));
-        pidText.erase(0, pidText.find_first_not_of(' ') == std::string::npos
-                             ? pidText.size()
-                             : pidText.find_first_not_of(' '));
+        const std::string line = FirstLine(roots_.root / dir / ("LCK.." + lockName));
+        const std::size_t start = line.find_first_not_of(' ');
+        const std::string pidText = start == std::string::npos ? "" : line.substr(start);
         if (pidText.empty() || pidText.size() > 9 ||
             !std::all_of(pidText.begin(), pidText.end(), ::isdigit))
             continue;
         const int pid = std::stoi(pidText);
         const bool known = std::any_of(holders.begin(), holders.end(),
                                        [pid](const Holder& h) { return h.pid == pid; });
-        if (pid != selfPid && !known && fs::exists(roots.proc / pidText, ec)) {
-            holders.push_back({pid, FirstLine(roots.proc / pidText / "comm")});
+        std::error_code ec;
+        if (pid != selfPid_ && !known && fs::exists(roots_.proc / pidText, ec)) {
+            holders.push_back({pid, FirstLine(roots_.proc / pidText / "comm")});
         }
     }
     std::sort(holders.begin(), holders.end(),
               [](const Holder& a, const Holder& b) { return a.pid < b.pid; });
     return holders;
+}
+
+std::vector<Holder> ProcessesHolding(const std::string& device, const SystemRoots& roots,
+                                     int selfPid) {
+    return OpenDevices(roots, selfPid).holding(device);
 }
 
 bool MayOpen(const fs::path& hostPath, const UserIdentity& user) {

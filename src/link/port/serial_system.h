@@ -4,8 +4,10 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <map>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace talvo::link {
@@ -56,7 +58,20 @@ struct Holder {
     int pid = 0;
     std::string name;
 };
-// The processes other than `selfPid` with the device open, as far as /proc lets this user see.
+// Which processes (other than `selfPid`) have which terminal devices open, from one look
+// through /proc (as far as it lets this user see), plus the port library's lock files.
+class OpenDevices {
+  public:
+    OpenDevices(const SystemRoots& roots, int selfPid);
+    std::vector<Holder> holding(const std::string& device) const;
+
+  private:
+    SystemRoots roots_;
+    int selfPid_;
+    std::map<std::pair<dev_t, ino_t>, std::vector<Holder>> open_;
+};
+
+// The processes other than `selfPid` with the device open.
 std::vector<Holder> ProcessesHolding(const std::string& device, const SystemRoots& roots,
                                      int selfPid);
 

@@ -1,0 +1,205 @@
+// The main window's side of the document: Undo and Redo, the title with the file name and the
+// unsaved-changes mark, the Save / Discard / Cancel question, recent files, dropped files and
+// the loads of a Read.
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMimeData>
+#include <QTimer>
+#include <QUndoStack>
+
+#include "app/band_combo.h"
+#include "app/main_window.h"
+#include "app/settings_store.h"
+#include "document/document.h"
+#include "document/edit_labels.h"
+#include "editors/channels/channel_table_window.h"
+#include "image/decode.h"
+#include "ui/local_msgbox.h"
+
+namespace talvo {
+namespace {
+
+QString Pick(LanguageFlagValue lang, const char* zh, const char* en) {
+    return QString::fromUtf8(lang == kChinese ? zh : en);
+}
+
+// A local file whose name ends in ".dat", from a drag; empty when there is none.
+QString DroppedDataFile(const QMimeData* data) {
+    if (!data || !data->hasUrls()) return {};
+    for (const QUrl& url : data->urls()) {
+        const QString path = url.toLocalFile();
+        if (!path.isEmpty() && path.endsWith(QStringLiteral(".dat"), Qt::CaseInsensitive)) {
+            return path;
+        }
+    }
+    return {};
+}
+
+}  // namespace
+
+void MainWindow::buildHistoryCommands(QMenu* edit) {
+    edit->addSeparator()->setObjectName("MNLineHistory");
+    QAction* undo = addCommand(edit, "MNUndo", QKeySequence(Qt::CTRL | Qt::Key_Z), nullptr);
+    QAction* redo = addCommand(edit, "MNRedo", QKeySequence(Qt::CTRL | Qt::Key_Y), nullptr);
+    redo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    connect(undo, &QAction::triggered, this, [this] { document_.undo(); });
+    connect(redo, &QAction::triggered, this, [this] { document_.redo(); });
+    QUndoStack& stack = document_.undoStack();
+    connect(&stack, &QUndoStack::undoTextChanged, this, &MainWindow::applyHistoryTexts);
+    connect(&stack, &QUndoStack::redoTextChanged, this, &MainWindow::applyHistoryTexts);
+    connect(&stack, &QUndoStack::canUndoChanged, this, &MainWindow::applyHistoryTexts);
+    connect(&stack, &QUndoStack::canRedoChanged, this, &MainWindow::applyHistoryTexts);
+}
+
+void MainWindow::applyHistoryTexts() {
+    const LanguageFlagValue lang = titleLanguage_;
+    const QUndoStack& stack = document_.undoStack();
+    // "Undo <step>": the entries name the step they take back or do again.
+    const auto text = [](const QString& base, const QString& step) {
+        return step.isEmpty() ? base : base + QLatin1Char(' ') + step;
+    };
+    const QString undo = text(Pick(lang, "撤销", "Undo"), stack.undoText());
+    const QString redo = text(Pick(lang, "重做", "Redo"), stack.redoText());
+    const auto show = [this](const char* entry, const char* button, bool enabled,
+                             const QString& text) {
+        if (QAction* a = action(entry)) {
+            a->setEnabled(enabled);
+            a->setText(text);
+        }
+        if (QAction* a = action(button)) {
+            a->setEnabled(enabled);
+            a->setToolTip(text);
+        }
+    };
+    show("MNUndo", "TUndo", stack.canUndo(), undo);
+    show("MNRedo", "TRedo", stack.canRedo(), redo);
+}
+
+void MainWindow::updateTitle() {
+    const QString name = currentFile_.isEmpty() ? Pick(titleLanguage_, "未命名", "Untitled")
+                                                : QFileInfo(currentFile_).fileName();
+    setWindowTitle(baseTitle_ + QStringLiteral(" - ") + name + QStringLiteral("[*]"));
+    setWindowModified(document_.isModified());
+}
+
+void MainWindow::setCurrentFile(const QString& path) {
+    currentFile_ = path;
+    updateTitle();
+}
+
+bool MainWindow::settleUnsavedChanges(bool* asked) {
+    if (asked) *asked = false;
+    if (!document_.isModified()) return true;
+    if (asked) *asked = true;
+    const LanguageFlagValue lang = state_.LanguageFlag;
+    const int answer = LocalMsgBox(lang,
+                                   Pick(lang, "数据有未保存的更改，是否先保存？",
+                                        "There are unsaved changes. Save them first?"),
+                                   StyleSaveDiscardCancel | StyleIconQuestion,
+                                   Pick(lang, "注意", "Attention"), channel_);
+    if (answer == IdDiscard) return true;
+    if (answer != IdSave) return false;
+    // Save asks for the file as Save always does; cancelling it keeps everything as it was.
+    const QString path = chooseFile(true);
+    return !path.isEmpty() && saveTo(path);
+}
+
+void MainWindow::rememberRecentFile(const QString& path) {
+    const QString full = QFileInfo(path).absoluteFilePath();
+    recentFiles_.removeAll(full);
+    recentFiles_.prepend(full);
+    while (recentFiles_.size() > kRecentFileCount) recentFiles_.removeLast();
+    SaveRecentFiles(recentFiles_);
+    rebuildRecentMenu();
+}
+
+void MainWindow::rebuildRecentMenu() {
+    if (recentActions_.isEmpty() && recentSeparator_ == nullptr) {
+        recentFiles_ = LoadRecentFiles().mid(0, kRecentFileCount);
+    }
+    for (QAction* a : recentActions_) {
+        actions_.remove(a->objectName());
+        delete a;
+    }
+    recentActions_.clear();
+    if (!recentSeparator_) {
+        recentSeparator_ = fileMenu_->addSeparator();
+        recentSeparator_->setObjectName("MNLineRecent");
+    }
+    recentSeparator_->setVisible(!recentFiles_.isEmpty());
+    for (int i = 0; i < recentFiles_.size(); ++i) {
+        const QString path = recentFiles_[i];
+        auto* a = new QAction(
+            QStringLiteral("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(path)), this);
+        a->setObjectName(QStringLiteral("MNRecent%1").arg(i + 1));
+        actions_.insert(a->objectName(), a);
+        connect(a, &QAction::triggered, this, [this, path] {
+            if (!QFileInfo::exists(path)) {
+                const LanguageFlagValue lang = state_.LanguageFlag;
+                LocalMsgBox(lang,
+                            Pick(lang, "文件不存在，已从最近的文件中删除：\n",
+                                 "The file no longer exists; it was removed from the recent "
+                                 "files:\n") +
+                                QDir::toNativeSeparators(path),
+                            StyleIconWarning, Pick(lang, "错误", "Mistake"), channel_);
+                recentFiles_.removeAll(path);
+                SaveRecentFiles(recentFiles_);
+                // Not from inside this entry's own signal: the entry goes with the rebuild.
+                QTimer::singleShot(0, this, &MainWindow::rebuildRecentMenu);
+                return;
+            }
+            openPath(path);
+        });
+        fileMenu_->addAction(a);
+        recentActions_.append(a);
+    }
+}
+
+bool MainWindow::openPath(const QString& path) {
+    state_.band.BandPromptSuppressed = true;
+    if (!settleUnsavedChanges()) return false;
+    return loadFile(path);
+}
+
+void MainWindow::syncBandList() {
+    if (bandList_->currentIndex() == state_.band.index) return;
+    state_.band.BandPromptSuppressed = true;
+    bandList_->setCurrentIndex(state_.band.index);
+}
+
+void MainWindow::loadReadResult() {
+    ProgramState after = document_.state();  // its RadioImage holds what was read
+    DecodeImage(after);
+    // The step's earlier side keeps the image that was there before the read.
+    if (radioImageBeforeRead_) state_.RadioImage = *radioImageBeforeRead_;
+    radioImageBeforeRead_.reset();
+    state_.band.BandPromptSuppressed = true;
+    document_.loadState(ReadLabel(), after);
+    document_.markSaved();
+    setCurrentFile({});
+    showDecodedModel();
+}
+
+void MainWindow::markWritten() {
+    document_.markSaved();
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (!DroppedDataFile(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    const QString path = DroppedDataFile(event->mimeData());
+    if (path.isEmpty()) return;
+    event->acceptProposedAction();
+    // The question and the open run after the drop has ended, not inside it.
+    QTimer::singleShot(0, this, [this, path] { openPath(path); });
+}
+
+}  // namespace talvo
