@@ -4,7 +4,7 @@
 
 namespace talvo {
 
-// The folder that holds the program (help files, the parameter file, the file dialogs' start).
+// The folder that holds the program (help files, the parameter file).
 // TALVO_PROGRAM_DIR replaces it, so tests and portable installs can point elsewhere.
 QString ProgramFolder();
 

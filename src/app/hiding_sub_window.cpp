@@ -2,10 +2,20 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QKeySequence>
 #include <QMenu>
 
 namespace talvo {
+namespace {
+
+// The toolkit's entries of a child window's system menu, as its catalogues know them.
+constexpr const char* kSystemMenuContext = "QMdiSubWindow";
+constexpr const char* kSystemMenuTexts[] = {"&Restore",  "&Move",        "&Size", "Mi&nimize",
+                                            "Ma&ximize", "Stay on &Top", "&Close"};
+constexpr const char* kSourceTextProperty = "talvoSourceText";
+
+}  // namespace
 
 HidingSubWindow::HidingSubWindow(QWidget* editor, QWidget* parent)
     : QMdiSubWindow(parent), editor_(editor) {
@@ -19,8 +29,28 @@ HidingSubWindow::HidingSubWindow(QWidget* editor, QWidget* parent)
         for (QAction* a : menu->actions()) {
             QList<QKeySequence> keys = a->shortcuts();
             if (keys.removeAll(QKeySequence(Qt::CTRL | Qt::Key_W)) > 0) a->setShortcuts(keys);
+            for (const char* source : kSystemMenuTexts) {
+                if (a->text() == QLatin1String(source) ||
+                    a->text() == QCoreApplication::translate(kSystemMenuContext, source)) {
+                    a->setProperty(kSourceTextProperty, QByteArray(source));
+                }
+            }
         }
     }
+}
+
+void HidingSubWindow::retranslateSystemMenu() {
+    QMenu* menu = systemMenu();
+    if (!menu) return;
+    for (QAction* a : menu->actions()) {
+        const QByteArray source = a->property(kSourceTextProperty).toByteArray();
+        if (!source.isEmpty()) a->setText(QCoreApplication::translate(kSystemMenuContext, source));
+    }
+}
+
+void HidingSubWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) retranslateSystemMenu();
+    QMdiSubWindow::changeEvent(event);
 }
 
 void HidingSubWindow::showEditor() {

@@ -15,10 +15,14 @@ class HidingSubWindow : public QMdiSubWindow {
     void showEditor();
 
   protected:
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // The toolkit writes its system menu once; a language change writes it again.
+    void retranslateSystemMenu();
+
     QWidget* editor_;
 };
 

@@ -7,8 +7,8 @@
 #include <QMenu>
 #include <span>
 
-#include "app/app_paths.h"
 #include "app/csv_import_dialog.h"
+#include "app/data_file_dialog.h"
 #include "app/file_filter.h"
 #include "app/main_window.h"
 #include "document/document.h"
@@ -68,7 +68,7 @@ void MainWindow::applyExchangeTexts(LanguageFlagValue lang) {
 
 void MainWindow::importChannelsCsv() {
     const LanguageFlagValue lang = state_.LanguageFlag;
-    const QString path = fileChooser_(this, false, ProgramFolder(),
+    const QString path = fileChooser_(this, false, DataFileStartFolder(),
                                       ToQtFilter(Pick(lang, kCsvFilterZh, kCsvFilterEn)));
     if (path.isEmpty()) return;
     std::vector<std::uint8_t> bytes;
@@ -123,7 +123,7 @@ void MainWindow::storeImportedChannels(const ChannelStores& result,
 
 void MainWindow::exportChannelsCsv() {
     const LanguageFlagValue lang = state_.LanguageFlag;
-    QString path = fileChooser_(this, true, ProgramFolder(),
+    QString path = fileChooser_(this, true, DataFileStartFolder(),
                                 ToQtFilter(Pick(lang, kCsvFilterZh, kCsvFilterEn)));
     if (path.isEmpty()) return;
     path = WithSuffix(path, "csv");
@@ -150,7 +150,7 @@ void MainWindow::exportChannelsCsv() {
 
 void MainWindow::exportPrintoutPdf() {
     const LanguageFlagValue lang = state_.LanguageFlag;
-    QString path = fileChooser_(this, true, ProgramFolder(),
+    QString path = fileChooser_(this, true, DataFileStartFolder(),
                                 ToQtFilter(Pick(lang, kPdfFilterZh, kPdfFilterEn)));
     if (path.isEmpty()) return;
     path = WithSuffix(path, "pdf");

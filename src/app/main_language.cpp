@@ -9,6 +9,7 @@
 #include "app/band_combo.h"
 #include "app/main_texts.h"
 #include "app/main_window.h"
+#include "app/toolkit_translations.h"
 #include "app/writing_window.h"
 #include "editors/channels/channel_table_window.h"
 #include "editors/debug/debug_window.h"
@@ -69,6 +70,7 @@ void MainWindow::placeLists(LanguageFlagValue lang) {
 void MainWindow::ApplyLanguage() {
     const LanguageFlagValue lang = state_.LanguageFlag;
     if (!IsKnownLanguage(lang)) return;
+    UseToolkitLanguage(lang);
     applyMainTexts(lang);
     channel_->applyLanguage();
     dtmf_->applyLanguage();

@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
-#include <QFileDialog>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenuBar>
@@ -18,6 +17,7 @@
 #include "app/app_icons.h"
 #include "app/app_paths.h"
 #include "app/band_combo.h"
+#include "app/data_file_dialog.h"
 #include "app/file_filter.h"
 #include "app/hiding_sub_window.h"
 #include "app/main_texts.h"
@@ -36,17 +36,6 @@
 namespace talvo {
 namespace {
 
-QString DefaultChooseFile(QWidget* parent, bool save, const QString& folder,
-                          const QString& filter) {
-    QFileDialog dialog(parent, QString(), folder, filter);
-    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    dialog.selectNameFilter(filter.section(QStringLiteral(";;"), 0, 0));
-    dialog.selectFile(QString());
-    if (dialog.exec() != QDialog::Accepted) return {};
-    return dialog.selectedFiles().value(0);
-}
-
 double SecondsSinceMidnight() {
     return QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
 }
@@ -58,7 +47,7 @@ MainWindow::MainWindow(Document& document, std::unique_ptr<SerialLink> port, QWi
       document_(document),
       state_(document.sessionState()),
       port_(std::move(port)),
-      fileChooser_(DefaultChooseFile),
+      fileChooser_(ChooseDataFile),
       clock_(SecondsSinceMidnight) {
     setObjectName("MDIForm1");
     // One icon for the program: every window without its own takes it.
@@ -293,7 +282,9 @@ void MainWindow::setTransferCommandsEnabled(bool enabled) {
 }
 
 QString MainWindow::chooseFile(bool save) {
-    return fileChooser_(this, save, ProgramFolder(), DataFileFilter());
+    const QString path = fileChooser_(this, save, DataFileStartFolder(), DataFileFilter());
+    if (!path.isEmpty()) RememberDataFileFolder(path);
+    return path;
 }
 
 }  // namespace talvo

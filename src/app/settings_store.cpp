@@ -15,6 +15,7 @@ namespace talvo {
 namespace {
 
 constexpr const char* kLanguageKey = "RQZ-DW/BinaryValue";
+constexpr const char* kLastFolderKey = "Files/LastFolder";
 
 }  // namespace
 
@@ -70,6 +71,19 @@ void SaveLanguage(LanguageFlagValue flag) {
     QByteArray bytes(4, '\0');
     bytes[0] = static_cast<char>(flag & 0xFF);
     store.setValue(kLanguageKey, bytes);
+    store.sync();
+}
+
+QString LoadLastFolder() {
+    if (!QFileInfo::exists(LanguageStorePath())) return {};
+    QSettings store(LanguageStorePath(), QSettings::IniFormat);
+    return store.value(kLastFolderKey).toString();
+}
+
+void SaveLastFolder(const QString& folder) {
+    QDir().mkpath(ConfigFolder());
+    QSettings store(LanguageStorePath(), QSettings::IniFormat);
+    store.setValue(kLastFolderKey, folder);
     store.sync();
 }
 

@@ -9,14 +9,19 @@ namespace talvo {
 
 // The two settings remembered between runs: the language (a 4-byte value "BinaryValue" under
 // the key "RQZ-DW" of the per-user store) and the serial port number (byte 0 of the file
-// "parameter"). Nothing is written while the program runs; failures are silent and give the
-// defaults.
+// "parameter"). Nothing of those two is written while the program runs; failures are silent
+// and give the defaults. Beside them the store keeps the data file dialogs' folder.
 
 // The stored language as text: a text value up to its first NUL, a binary value's first two
 // bytes as a signed little-endian number in decimal; empty when missing or unreadable.
 QString LoadLanguage();
 // Stores the flag as 4 binary bytes: the flag, then three zero bytes.
 void SaveLanguage(LanguageFlagValue flag);
+
+// The folder of the last data file chosen for Open or Save; empty when none is stored.
+QString LoadLastFolder();
+// Stores it at once, so the next run starts there even after a crash.
+void SaveLastFolder(const QString& folder);
 
 // Turns the stored text into a language flag: empty gives English (1); otherwise the last
 // hexadecimal digit of the number the text holds ("17" = 0x11 gives 1); a text that is not a

@@ -58,10 +58,9 @@ bool StateCommand::mergeWith(const QUndoCommand* other) {
         for (std::size_t i = 0; i < a.channels.size(); ++i) {
             if (a.channels[i].first != b.channels[i].first) return false;
         }
-        return a.band.has_value() == b.band.has_value() &&
-               a.options.has_value() == b.options.has_value() &&
-               a.fm.has_value() == b.fm.has_value() && a.power.has_value() == b.power.has_value() &&
-               a.dtmf.has_value() == b.dtmf.has_value();
+        return a.band.has_value() == b.band.has_value() && bool(a.options) == bool(b.options) &&
+               bool(a.fm) == bool(b.fm) && a.power.has_value() == b.power.has_value() &&
+               bool(a.dtmf) == bool(b.dtmf);
     };
     if (!sameScope(after_, next->after_) || next->encoded_ != encoded_ ||
         next->language_ != language_) {

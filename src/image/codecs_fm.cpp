@@ -34,9 +34,12 @@ std::string DecodeFmFrequency(std::uint8_t first, std::uint8_t second) {
     // Whole tenths of a MHz: exact, no floating-point residue in the text.
     const unsigned tenths = 870 + 256u * first + second;
     if (tenths > 1080) return {};
-    std::string shortest = std::to_string(tenths / 10);
-    if (tenths % 10 != 0) shortest += "." + std::to_string(tenths % 10);
-    return RoundTwoDecimals(shortest);
+    // Two decimals, the second always 0: appended one character at a time.
+    std::string text = std::to_string(tenths / 10);
+    text += '.';
+    text += static_cast<char>('0' + tenths % 10);
+    text += '0';
+    return text;
 }
 
 std::string RoundTwoDecimals(std::string_view text) {

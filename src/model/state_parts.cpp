@@ -21,7 +21,19 @@ void PutChoice(BandState& band, const BandChoice& choice) {
     band.BandBHigh = choice.bHigh;
 }
 
+template <typename T>
+bool SamePart(const std::shared_ptr<const T>& a, const std::shared_ptr<const T>& b) {
+    if (!a || !b) return !a && !b;
+    return a == b || *a == *b;
+}
+
 }  // namespace
+
+bool StateSlice::operator==(const StateSlice& other) const {
+    return channels == other.channels && band == other.band && power == other.power &&
+           SamePart(options, other.options) && SamePart(fm, other.fm) &&
+           SamePart(fmWindow, other.fmWindow) && SamePart(dtmf, other.dtmf);
+}
 
 ChannelRecord TakeChannel(const ChannelStores& stores, int channel) {
     ChannelRecord r;
@@ -59,13 +71,13 @@ StateSlice TakeSlice(const ProgramState& state, const std::vector<int>& channels
         if (!seen) s.channels.emplace_back(ch, TakeChannel(state.channels, ch));
     }
     if (parts & kPartBand) s.band = ChoiceOf(state.band);
-    if (parts & kPartOptions) s.options = state.options;
+    if (parts & kPartOptions) s.options = std::make_shared<const OptionalFeatures>(state.options);
     if (parts & kPartFm) {
-        s.fm = state.fm;
-        s.fmWindow = state.fmWindow;
+        s.fm = std::make_shared<const FmChannels>(state.fm);
+        s.fmWindow = std::make_shared<const FmWindowFields>(state.fmWindow);
     }
     if (parts & kPartPower) s.power = state.powerGrades;
-    if (parts & kPartDtmf) s.dtmf = state.dtmf;
+    if (parts & kPartDtmf) s.dtmf = std::make_shared<const DtmfSettings>(state.dtmf);
     return s;
 }
 

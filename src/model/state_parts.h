@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
@@ -47,17 +48,20 @@ struct BandChoice {
     bool operator==(const BandChoice&) const = default;
 };
 
-// A copy of some channels and some radio-wide parts of a state: what one edit changes.
+// A copy of some channels and some radio-wide parts of a state: what one edit changes. The
+// larger parts are held on the heap only when taken (a channel edit carries none of them) and
+// are never changed once taken, so copies of a slice share them.
 struct StateSlice {
     std::vector<std::pair<int, ChannelRecord>> channels;  // by channel number, as asked for
     std::optional<BandChoice> band;
-    std::optional<OptionalFeatures> options;
-    std::optional<FmChannels> fm;
-    std::optional<FmWindowFields> fmWindow;
+    std::shared_ptr<const OptionalFeatures> options;
+    std::shared_ptr<const FmChannels> fm;
+    std::shared_ptr<const FmWindowFields> fmWindow;
     std::optional<PowerGrades> power;
-    std::optional<DtmfSettings> dtmf;
+    std::shared_ptr<const DtmfSettings> dtmf;
 
-    bool operator==(const StateSlice&) const = default;
+    // Equal when the same parts are held with equal contents.
+    bool operator==(const StateSlice& other) const;
 };
 
 // Copies `channels` (numbers outside 1..128 and repeats are left out) and the `parts` of `state`.

@@ -1,8 +1,13 @@
 #include "ui/local_msgbox.h"
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+#include <QSpacerItem>
 #include <array>
 #include <utility>
 #include <vector>
@@ -64,6 +69,33 @@ QMessageBox::Icon IconOf(int style) {
     }
 }
 
+// The width a title bar needs to show `title` whole: the text in a bold title font (window
+// managers draw titles bold and often larger than the dialog text), plus the frame's icon,
+// its buttons (close, and on some desktops minimise and maximise) and margins.
+int TitleBarWidth(const QString& title) {
+    QFont font = QApplication::font("QMdiSubWindowTitleBar");
+    font.setBold(true);
+    font.setPointSizeF(font.pointSizeF() * 1.2);
+    const QFontMetrics fm(font);
+    return fm.horizontalAdvance(title) + 8 * fm.height();
+}
+
+// A short message gives a narrow box whose frame cuts the title (or drops it): a spacer
+// across the box's layout keeps it at least as wide as the title bar needs. The toolkit fixes
+// the box's size from its layout on every show, so a plain minimum width would not hold.
+void ReserveTitleWidth(QMessageBox& box) {
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (!grid) return;
+    int width = TitleBarWidth(box.windowTitle());
+    if (const QScreen* screen = box.screen()) {
+        width = qMin(width, screen->availableGeometry().width() * 9 / 10);
+    }
+    const QMargins margins = grid->contentsMargins();
+    width -= margins.left() + margins.right();
+    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Fixed, QSizePolicy::Minimum),
+                  grid->rowCount(), 0, 1, grid->columnCount());
+}
+
 }  // namespace
 
 QString ApplicationTitle(LanguageFlagValue lang) {
@@ -109,6 +141,7 @@ int LocalMsgBox(LanguageFlagValue lang, const QString& text, int style, const QS
         if (id == IdCancel) box.setEscapeButton(b);
     }
 
+    ReserveTitleWidth(box);
     box.exec();
     QAbstractButton* clicked = box.clickedButton();
     for (auto& [b, id] : buttons) {

@@ -151,9 +151,10 @@ TEST(LinkCliE2E, BadArgumentsAndMissingDevicesGiveOneLine) {
 
 TEST(LinkCliE2E, DeviceWithoutPermissionNamesTheDialoutGroup) {
     TempFolder dir;
-    // Somewhere the unprivileged user could write, so only the device can stop it.
-    const std::string out = "/tmp/talvo-link-permission-test.dat";
-    std::filesystem::remove(out);
+    // A folder of its own that the unprivileged user could write to, so only the device can
+    // stop the read.
+    std::filesystem::permissions(dir.path(), std::filesystem::perms::all);
+    const std::string out = (dir / "permission-test.dat").string();
     const std::vector<std::string> args = {"read", "--device", "", "--out", out};
     ProcessResult run;
     if (::geteuid() == 0) {

@@ -10,8 +10,9 @@
 #include <QTableWidget>
 #include <QTest>
 
-#include "ui/local_msgbox.h"
 #include "support/modal_answerer.h"
+#include "support/user_input.h"
+#include "ui/local_msgbox.h"
 
 namespace talvo {
 
@@ -80,35 +81,38 @@ class FmWindowTest : public QObject {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("cell");
         QTest::addColumn<bool>("message");
+        QTest::addColumn<bool>("goesOn");  // Enter opened the next channel's cell
         QTest::newRow("107.9 accepted") << "107.9"
-                                        << "107.90" << false;
+                                        << "107.90" << false << true;
         QTest::newRow("87 accepted") << "87"
-                                     << "87.00" << false;
+                                     << "87.00" << false << true;
         QTest::newRow("88.56 rounds down to 88.55") << "88.56"
-                                                    << "88.55" << false;
+                                                    << "88.55" << false << true;
         QTest::newRow("88.54 rounds down to 88.50") << "88.54"
-                                                    << "88.50" << false;
+                                                    << "88.50" << false << true;
         QTest::newRow("108 refused") << "108"
-                                     << "98.50" << true;
+                                     << "98.50" << true << false;
         QTest::newRow("86.9 refused") << "86.9"
-                                      << "98.50" << true;
+                                      << "98.50" << true << false;
         QTest::newRow("not a number keeps") << "9.8.5"
-                                            << "98.50" << false;
+                                            << "98.50" << false << false;
         QTest::newRow("letters dropped") << "9a9.5"
-                                         << "99.50" << false;
+                                         << "99.50" << false << true;
         QTest::newRow("empty clears") << ""
-                                      << "" << false;
+                                      << "" << false << true;
     }
     void cellEntryIsRangeCheckedAndRounded() {
         QFETCH(QString, typed);
         QFETCH(QString, cell);
         QFETCH(bool, message);
+        QFETCH(bool, goesOn);
         state_.fmWindow.gridCell[3] = "98.50";
         window_->loadFromModel();
         typeIntoCell(4, typed);
         QCOMPARE(this->cell(4), cell);
         QCOMPARE(QString::fromStdString(state_.fmWindow.gridCell[3]), cell);
-        QVERIFY(window_->cellEditor()->isHidden());
+        QCOMPARE(window_->cellEditor()->isVisible(), goesOn);
+        QCOMPARE(window_->grid()->currentRow(), goesOn ? 4 : 3);
         QCOMPARE(window_->messageLine()->isVisible(), message);
         if (message) {
             QCOMPARE(window_->messageLine()->text(),
@@ -133,6 +137,49 @@ class FmWindowTest : public QObject {
         QVERIFY(line->isVisible());
         QTest::mouseClick(line, Qt::LeftButton);
         QVERIFY(line->isHidden());
+    }
+
+    // Presets typed one after another, each ended by Enter, fill channel after channel; a
+    // refused one is typed again on its own row; the keyboard never reaches the VFO field.
+    void enterGoesOnToTheNextChannel() {
+        state_.fmWindow.vfoText = "100.00";
+        QLineEdit* vfo = window_->vfoField();
+        int vfoFocused = 0;
+        connect(qApp, &QApplication::focusChanged, this,
+                [&](QWidget*, QWidget* now) { vfoFocused += now == vfo ? 1 : 0; });
+        state_.fmWindow.gridCell[23] = "99.00";
+        window_->loadFromModel();
+        window_->grid()->scrollToBottom();
+        testing::UserClick(window_->grid()->viewport(), cellCentre(22));
+        QVERIFY(window_->cellEditor()->hasFocus());
+        struct Step {
+            const char* typed;
+            int editedAfter;  // the channel whose cell is open after Enter, 0 for none
+        };
+        for (const Step& step :
+             {Step{"88.5", 23}, Step{"120", 0}, Step{"90.1", 24}, Step{"", 25}, Step{"107.9", 0}}) {
+            testing::UserKey(Qt::Key_A, Qt::ControlModifier);
+            testing::UserKey(Qt::Key_Backspace);
+            testing::UserType(step.typed);
+            QVERIFY(testing::UserKey(Qt::Key_Return));
+            QCOMPARE(window_->cellEditor()->hasFocus(), step.editedAfter != 0);
+            if (step.editedAfter == 0 && std::string(step.typed) == "120") {
+                QVERIFY(window_->grid()->hasFocus());
+                QCOMPARE(window_->grid()->currentRow(), 22);
+                QVERIFY(testing::UserKey(Qt::Key_Return));  // Enter on the grid reopens it
+            }
+        }
+        QCOMPARE(cell(22), QString("88.50"));
+        QCOMPARE(cell(23), QString("90.10"));  // the refused 120 typed again
+        QCOMPARE(cell(24), QString());         // an empty Enter clears the channel
+        QCOMPARE(cell(25), QString("107.90"));
+        // Enter in the last channel leaves the keyboard on the grid's last row.
+        QVERIFY(window_->cellEditor()->isHidden());
+        QVERIFY(window_->grid()->hasFocus());
+        QCOMPARE(window_->grid()->currentRow(), 24);
+        QCOMPARE(vfoFocused, 0);
+        QCOMPARE(vfo->text(), QString("100.00"));
+        QCOMPARE(state_.fmWindow.vfoText, std::string("100.00"));
     }
 
     void channelNumberColumnIsNeverEdited() {

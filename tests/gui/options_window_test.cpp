@@ -10,8 +10,10 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <algorithm>
 
 #include "editors/logic/hidden_sequence.h"
+#include "support/user_input.h"
 
 namespace talvo {
 
@@ -32,6 +34,36 @@ class OptionsWindowTest : public QObject {
         QTest::keyClick(edit, Qt::Key_Backspace);
         QTest::keyClicks(edit, typed);
         QTest::keyClick(edit, finish);
+    }
+    // A field as its own frame holds it (an editable list's text box belongs to the list).
+    QWidget* focusedFieldOf(QWidget* w) const {
+        while (w && w->parentWidget() && w->parentWidget() != window_.get() &&
+               !qobject_cast<QGroupBox*>(w->parentWidget())) {
+            w = w->parentWidget();
+        }
+        return w;
+    }
+    // Reading order of two fields: by frame (a page choice outside the frames is its own),
+    // frames top to bottom and side by side left to right; within a frame by row (fields whose
+    // middles lie within half a field's height share one), then left to right.
+    bool before(QWidget* a, QWidget* b) const {
+        auto frameOf = [](QWidget* w) {
+            return qobject_cast<QGroupBox*>(w->parentWidget()) ? w->parentWidget() : w;
+        };
+        auto at = [this](QWidget* w) {
+            return QRect(w->mapTo(window_.get(), QPoint()), w->size());
+        };
+        const QRect fa = at(frameOf(a));
+        const QRect fb = at(frameOf(b));
+        if (frameOf(a) != frameOf(b)) {
+            return fa.top() != fb.top() ? fa.top() < fb.top() : fa.left() < fb.left();
+        }
+        const QRect ra = at(a);
+        const QRect rb = at(b);
+        if (qAbs(ra.center().y() - rb.center().y()) <= qMin(ra.height(), rb.height()) / 2) {
+            return ra.left() < rb.left();
+        }
+        return ra.center().y() < rb.center().y();
     }
     void clickCaption(ListId id) { QTest::mouseClick(window_->caption(id), Qt::LeftButton); }
 
@@ -72,6 +104,59 @@ class OptionsWindowTest : public QObject {
         QTest::mouseClick(window_->functionPageOption(), Qt::LeftButton);
         QVERIFY(window_->functionFrame()->isVisible());
         QVERIFY(!window_->vfoFrame(1)->isVisible());
+    }
+
+    // Tab visits every field on screen once per round, frame after frame from the top, and
+    // within a frame row by row, left to right.
+    void tabFollowsTheScreen_data() {
+        QTest::addColumn<bool>("vfoPage");
+        QTest::addColumn<int>("lang");
+        QTest::newRow("function page, English") << false << int(kEnglish);
+        QTest::newRow("function page, Chinese") << false << int(kChinese);
+        QTest::newRow("VFO page, English") << true << int(kEnglish);
+        QTest::newRow("VFO page, Chinese") << true << int(kChinese);
+    }
+    void tabFollowsTheScreen() {
+        QFETCH(bool, vfoPage);
+        QFETCH(int, lang);
+        state_.LanguageFlag = static_cast<LanguageFlagValue>(lang);
+        window_->applyLanguage();
+        testing::UserClick(vfoPage ? window_->vfoPageOption() : window_->functionPageOption());
+        QTRY_VERIFY(window_->isActiveWindow());
+        // The field (list, text box, page choice) that holds the keyboard.
+        auto focusedField = [this] { return focusedFieldOf(QApplication::focusWidget()); };
+        QList<QWidget*> round;
+        QWidget* first = focusedField();
+        QVERIFY(first);
+        for (QWidget* w = first; round.size() < 200;) {
+            round << w;
+            QVERIFY(testing::UserKey(Qt::Key_Tab));
+            w = focusedField();
+            QVERIFY(w);
+            if (w == first) break;
+        }
+        // Every field the user can reach with the mouse is in the round, once.
+        QList<QWidget*> reachable;
+        for (QWidget* w : window_->findChildren<QWidget*>()) {
+            const bool field = qobject_cast<QComboBox*>(w) || qobject_cast<QLineEdit*>(w) ||
+                               qobject_cast<QRadioButton*>(w) || qobject_cast<QCheckBox*>(w);
+            if (!field || !w->isVisible() || !w->isEnabled() || focusedFieldOf(w) != w) continue;
+            // Of the two page choices the keyboard reaches the chosen one.
+            if (qobject_cast<QRadioButton*>(w) && !static_cast<QRadioButton*>(w)->isChecked())
+                continue;
+            reachable << w;
+        }
+        QCOMPARE(round.size(), reachable.size());
+        for (QWidget* w : reachable) QCOMPARE(round.count(w), 1);
+        // Start the round at the top left and check the order of the screen.
+        const auto top = std::min_element(round.begin(), round.end(),
+                                          [this](QWidget* a, QWidget* b) { return before(a, b); });
+        std::rotate(round.begin(), top, round.end());
+        for (qsizetype i = 0; i + 1 < round.size(); ++i) {
+            QVERIFY2(before(round[i], round[i + 1]),
+                     qPrintable(QString("%1 before %2")
+                                    .arg(round[i]->objectName(), round[i + 1]->objectName())));
+        }
     }
 
     void channelNumberClampsWhileTypingAndNormalisesOnLeaving() {

@@ -3,12 +3,18 @@
 
 #include <QBuffer>
 #include <QPdfWriter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 #include <vector>
 
 #include "editors/logic/channel_table.h"
 #include "model/program_state.h"
+#include "print/print_pdf.h"
 #include "print/print_renderer.h"
+#include "support/skip_report.h"
 
 namespace talvo {
 
@@ -264,9 +270,49 @@ class PrintContentTest : public QObject {
         QPdfWriter writer(&buffer);
         QCOMPARE(RenderDocument({}, &writer), 1);
     }
+
+    // Text taken out of a Chinese PDF holds every fixed text of the printout as printed:
+    // the ideographs themselves, not the radicals that share their glyphs (⾼ for 高).
+    void chinesePdfTextHoldsEveryFixedText() {
+        const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
+        if (pdftotext.isEmpty()) TALVO_SKIP("pdftotext (poppler-utils) is not installed");
+        const ProgramState s = KnownState(kChinese);
+        PrintDocument doc;
+        PrintContent(s, doc);
+        const QRegularExpression cjk(QStringLiteral("[\\x{2E80}-\\x{9FFF}]"));
+        QStringList fixed;
+        auto keep = [&](const QString& text) {
+            if (text.contains(cjk) && !fixed.contains(text)) fixed << text;
+        };
+        for (const PrintElement& e : doc.elements()) {
+            keep(e.text);
+            for (const QString& h : e.grid.header) keep(h);
+            for (const QStringList& row : e.grid.rows) {
+                for (const QString& cell : row) keep(cell);
+            }
+        }
+        QVERIFY(fixed.size() > 50);
+        QVERIFY(fixed.contains(QStringLiteral("高功率等级")));
+
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath("zh.pdf");
+        QVERIFY(WritePrintoutPdf(s, pdf) > 0);
+        QProcess run;
+        run.start(pdftotext, {pdf, "-"});
+        QVERIFY(run.waitForFinished(60000));
+        QCOMPARE(run.exitCode(), 0);
+        // Lines and cells are laid out by the reader: compare without any white space.
+        const QRegularExpression space(QStringLiteral("\\s+"));
+        const QString text = QString::fromUtf8(run.readAllStandardOutput()).remove(space);
+        QStringList missing;
+        for (const QString& t : fixed) {
+            if (!text.contains(QString(t).remove(space))) missing << t;
+        }
+        QVERIFY2(missing.isEmpty(), qPrintable(missing.join(" | ")));
+    }
 };
 
 }  // namespace talvo
 
-QTEST_MAIN(talvo::PrintContentTest)
+TALVO_QTEST_MAIN(talvo::PrintContentTest)
 #include "print_content_test.moc"

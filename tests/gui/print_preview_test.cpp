@@ -5,11 +5,12 @@
 #include <QPrinterInfo>
 #include <QTest>
 
-#include "ui/local_msgbox.h"
+#include "app/print_preview_window.h"
 #include "editors/logic/channel_table.h"
 #include "model/program_state.h"
 #include "support/modal_answerer.h"
-#include "app/print_preview_window.h"
+#include "support/skip_report.h"
+#include "ui/local_msgbox.h"
 
 namespace talvo {
 
@@ -42,7 +43,8 @@ class PrintPreviewTest : public QObject {
     }
 
     void printWithoutDefaultPrinterTellsTheUser() {
-        if (!QPrinterInfo::defaultPrinter().isNull()) QSKIP("this machine has a default printer");
+        if (!QPrinterInfo::defaultPrinter().isNull())
+            TALVO_SKIP("this machine has a default printer");
         ProgramState state = StartupState(kEnglish);
         PrintPreviewWindow window(state);
         window.show();
@@ -72,5 +74,5 @@ class PrintPreviewTest : public QObject {
 
 }  // namespace talvo
 
-QTEST_MAIN(talvo::PrintPreviewTest)
+TALVO_QTEST_MAIN(talvo::PrintPreviewTest)
 #include "print_preview_test.moc"

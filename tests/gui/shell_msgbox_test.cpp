@@ -1,9 +1,11 @@
 // The one message box: button labels by the program's language, style flags, titles and the
 // identifiers it returns.
+#include <QApplication>
+#include <QFontMetrics>
 #include <QTest>
 
-#include "ui/local_msgbox.h"
 #include "support/modal_answerer.h"
+#include "ui/local_msgbox.h"
 
 namespace talvo {
 
@@ -20,6 +22,7 @@ class ShellMsgBoxTest : public QObject {
     void emptyTitleBecomesTheApplicationTitle();
     void twoBoxesInARowAreBothRelabelled();
     void unknownLanguageKeepsToolkitLabels();
+    void shortMessagesLeaveRoomForTheWholeTitle();
 };
 
 void ShellMsgBoxTest::buttonSetsAreLabelledInTheProgramsLanguage_data() {
@@ -132,6 +135,38 @@ void ShellMsgBoxTest::unknownLanguageKeepsToolkitLabels() {
              static_cast<int>(IdCancel));
     QVERIFY(!answerer.last().buttons.contains(QStringLiteral("确定")));
     QCOMPARE(answerer.last().buttons.size(), 2);
+}
+
+// A title bar shows the title in a bold font beside the frame's icon and buttons: a box at
+// least as wide as the bold title plus 100 pixels for those shows it uncut, whatever the text.
+void ShellMsgBoxTest::shortMessagesLeaveRoomForTheWholeTitle() {
+    const struct {
+        LanguageFlagValue lang;
+        const char* title;  // empty: the application title of the language
+    } rows[] = {{kEnglish, ""},          {kChinese, ""},       {kChinese, "提示"},
+                {kEnglish, "Attention"}, {kChinese, "注意！"}, {kEnglish, "Mistake"}};
+    QFont bold = QApplication::font("QMdiSubWindowTitleBar");
+    bold.setBold(true);
+    const QFontMetrics fm(bold);
+    for (const auto& row : rows) {
+        for (int style : {0, int(StyleIconInformation), kStyleQuestion}) {
+            ModalAnswerer answerer;
+            int width = 0;
+            QString shownTitle;
+            answerer.handleNextModal([&](QWidget* box) {
+                width = box->width();
+                shownTitle = box->windowTitle();
+                QTest::keyClick(box, Qt::Key_Escape);
+            });
+            LocalMsgBox(row.lang, QStringLiteral("OK"), style, QString::fromUtf8(row.title));
+            QVERIFY(!shownTitle.isEmpty());
+            const int needed = fm.horizontalAdvance(shownTitle) + 100;
+            QVERIFY2(width >= needed, qPrintable(QStringLiteral("%1: %2 px wide, %3 px needed")
+                                                     .arg(shownTitle)
+                                                     .arg(width)
+                                                     .arg(needed)));
+        }
+    }
 }
 
 }  // namespace talvo

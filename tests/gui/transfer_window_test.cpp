@@ -23,6 +23,7 @@
 #include "image/encode.h"
 #include "support/modal_answerer.h"
 #include "support/shell_env.h"
+#include "support/skip_report.h"
 
 namespace talvo {
 
@@ -102,7 +103,7 @@ class TransferWindowTest : public QObject {
 #ifdef TALVO_SIM_PATH
         qputenv("TALVO_SIM_PATH", TALVO_SIM_PATH);
 #endif
-        if (DemoRadio::programPath().isEmpty()) QSKIP("talvo-radio-sim is not built");
+        if (DemoRadio::programPath().isEmpty()) TALVO_SKIP("talvo-radio-sim is not built");
     }
     void init() {
         env_ = std::make_unique<testing::ScopedShellEnvironment>();
@@ -297,5 +298,5 @@ void TransferWindowTest::closingTheProgressWindowAbortsCleanly() {
 
 }  // namespace talvo
 
-QTEST_MAIN(talvo::TransferWindowTest)
+TALVO_QTEST_MAIN(talvo::TransferWindowTest)
 #include "transfer_window_test.moc"

@@ -336,7 +336,12 @@ TEST(SetGrid, RendersFilledChannelsAndClearsFreeOnes) {
     ProgramState state = StartupState(kEnglish);
     state.channels.FreqText[0][0] = "145.00000";
     state.channels.FreqText[1][0] = "146.00000";
-    for (std::size_t s = 0; s < 7; ++s) state.channels.OptionText[s][0] = "t" + std::to_string(s);
+    for (std::size_t s = 0; s < 7; ++s) {
+        // Appended, not "t" + text: GCC 12 warns wrongly (-Wrestrict) on that form at -O3.
+        std::string text = "t";
+        text += std::to_string(s);
+        state.channels.OptionText[s][0] = text;
+    }
     state.channels.ChannelName[0] = "KEEP";
     state.channels.cell(1, kColName) = "KEEP";
     state.channels.cell(2, kColRxFreq) = "stale";

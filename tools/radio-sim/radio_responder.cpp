@@ -1,6 +1,7 @@
 #include "radio_responder.h"
 
 #include <algorithm>
+#include <array>
 
 namespace talvo::radiosim {
 
@@ -83,10 +84,13 @@ std::vector<std::uint8_t> RadioResponder::ack() {
 }
 
 std::vector<std::uint8_t> RadioResponder::identification() const {
-    std::vector<std::uint8_t> id = {'R', 'Q', 'Z', '-', 'D', 'W', 0x01, 0x50};
+    // The eight bytes of the identification, zero-padded to the longest reply a fault may ask
+    // for; the reply is the first identificationLength bytes.
+    std::array<std::uint8_t, 16> id = {'R', 'Q', 'Z', '-', 'D', 'W', 0x01, 0x50};
     if (faults_.wrongIdentification) id[5] = 'X';
-    id.resize(static_cast<std::size_t>(std::clamp(faults_.identificationLength, 0, 16)), 0x00);
-    return id;
+    const auto length = static_cast<std::size_t>(
+        std::clamp(faults_.identificationLength, 0, static_cast<int>(id.size())));
+    return {id.begin(), id.begin() + static_cast<std::ptrdiff_t>(length)};
 }
 
 std::vector<std::uint8_t> RadioResponder::readBlock() {

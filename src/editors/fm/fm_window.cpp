@@ -119,6 +119,8 @@ void FmWindow::createGrid() {
     cellEditor_->setVisible(false);
     InstallTextFilter(cellEditor_, FilterFmText);
     InstallLeaveCheck(cellEditor_, EnterKey::RunsCheck, [this] { commitCellEditor(); });
+    // Installed last, so it sees Enter before the leave check does.
+    cellEditor_->installEventFilter(this);
 
     messageLine_ = new QLabel(this);
     messageLine_->setObjectName("Label2");
@@ -302,12 +304,33 @@ void FmWindow::dismissMessage() {
     cellEditor_->clear();
 }
 
+void FmWindow::enterInCellEditor() {
+    const int channel = editedChannel_;
+    if (channel == 0) return;
+    const FmEntry outcome = CheckFmEntry(cellEditor_->text().toStdString()).outcome;
+    // The grid takes the focus before the editor hides: a hidden focus widget would hand the
+    // focus on to the next field, the VFO, and the next preset typed would land there.
+    grid_->setFocus(Qt::OtherFocusReason);
+    commitCellEditor();
+    if ((outcome == FmEntry::Accepted || outcome == FmEntry::Empty) && channel < kFmChannelCount) {
+        editChannel(channel + 1);  // ready for the next preset
+    } else {
+        grid_->setCurrentCell(channel - 1, 1);  // a refused entry is typed again on its row
+    }
+}
+
 bool FmWindow::eventFilter(QObject* watched, QEvent* event) {
-    // Enter on the grid opens the editor of the current row, as a click does.
-    if (watched == grid_ && event->type() == QEvent::KeyPress) {
+    if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
-        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && grid_->currentRow() >= 0) {
+        const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+        // Enter on the grid opens the editor of the current row, as a click does.
+        if (enter && watched == grid_ && grid_->currentRow() >= 0) {
             editChannel(grid_->currentRow() + 1);
+            return true;
+        }
+        // Enter in a channel cell commits it and goes on to the next channel.
+        if (enter && watched == cellEditor_) {
+            enterInCellEditor();
             return true;
         }
     }

@@ -53,6 +53,7 @@ class FmWindow : public EditorWindow {
     void createGrid();
     void createFields();
     void commitCellEditor();
+    void enterInCellEditor();
     void runVfoLeaveCheck();
     void showMessage(int left, int top);
     void dismissMessage();

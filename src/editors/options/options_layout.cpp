@@ -7,6 +7,8 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <tuple>
 #include <variant>
 #include <vector>
 
@@ -56,6 +58,25 @@ std::vector<Field> VfoRows(int group) {
         rows.push_back(f);
     }
     return rows;
+}
+
+// The fields of `grid` that take the keyboard, as the screen shows them: row by row, and left
+// to right within a row.
+std::vector<QWidget*> ScreenOrder(const QGridLayout* grid) {
+    std::vector<std::tuple<int, int, QWidget*>> cells;
+    for (int i = 0; i < grid->count(); ++i) {
+        QWidget* widget = grid->itemAt(i)->widget();
+        if (!widget || widget->focusPolicy() == Qt::NoFocus) continue;
+        int row = 0, column = 0, rowSpan = 0, columnSpan = 0;
+        grid->getItemPosition(i, &row, &column, &rowSpan, &columnSpan);
+        cells.emplace_back(row, column, widget);
+    }
+    std::sort(cells.begin(), cells.end(), [](const auto& a, const auto& b) {
+        return std::tie(std::get<0>(a), std::get<1>(a)) < std::tie(std::get<0>(b), std::get<1>(b));
+    });
+    std::vector<QWidget*> order;
+    for (const auto& cell : cells) order.push_back(std::get<2>(cell));
+    return order;
 }
 
 }  // namespace
@@ -138,6 +159,17 @@ void OptionsWindow::layoutWindow() {
     main->addLayout(vfoRow);
     main->addStretch(1);
     resize(Twips(9600), Twips(7350));
+
+    // Tab follows the screen, not the order the fields were made in: the VOX frame, the page
+    // choice, then the frames of the page shown (hidden fields are passed over).
+    std::vector<QWidget*> chain = ScreenOrder(voxGrid);
+    chain.push_back(pageFunction_);
+    chain.push_back(pageVfo_);
+    for (const QGridLayout* grid : {functionGrid, vfoAGrid, vfoBGrid}) {
+        const std::vector<QWidget*> fields = ScreenOrder(grid);
+        chain.insert(chain.end(), fields.begin(), fields.end());
+    }
+    for (std::size_t i = 0; i + 1 < chain.size(); ++i) setTabOrder(chain[i], chain[i + 1]);
 }
 
 }  // namespace talvo
