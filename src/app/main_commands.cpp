@@ -259,6 +259,7 @@ void MainWindow::onPortListChosen(int index) {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (historyKeyPassesTextField(watched, event)) return true;
     // The port list disappears when the keyboard focus leaves it; its own dropped-open list
     // takes the focus only for a while.
     if (watched == portList_ && event->type() == QEvent::FocusOut) {

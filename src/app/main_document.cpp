@@ -7,6 +7,8 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
 #include <QTimer>
@@ -165,6 +167,19 @@ bool MainWindow::openPath(const QString& path) {
     state_.band.BandPromptSuppressed = true;
     if (!settleUnsavedChanges()) return false;
     return loadFile(path);
+}
+
+bool MainWindow::historyKeyPassesTextField(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::ShortcutOverride) return false;
+    auto* field = qobject_cast<QLineEdit*>(watched);
+    if (!field || !isAncestorOf(field)) return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const QKeyCombination pressed = key->keyCombination();
+    const bool undo = pressed == QKeyCombination(Qt::CTRL | Qt::Key_Z);
+    const bool redo = pressed == QKeyCombination(Qt::CTRL | Qt::Key_Y) ||
+                      pressed == QKeyCombination(Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
+    // Left unanswered, the key goes on to the menu's shortcut.
+    return (undo && !field->isUndoAvailable()) || (redo && !field->isRedoAvailable());
 }
 
 void MainWindow::syncBandList() {

@@ -118,6 +118,7 @@ MainWindow::MainWindow(Document& document, std::unique_ptr<SerialLink> port, QWi
     });
     connect(&document_, &Document::modifiedChanged, this, &MainWindow::updateTitle);
     setAcceptDrops(true);
+    qApp->installEventFilter(this);
     rebuildRecentMenu();
     updateTitle();
 

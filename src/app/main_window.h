@@ -180,6 +180,9 @@ class MainWindow : public QMainWindow {
     void rememberRecentFile(const QString& path);
     void rebuildRecentMenu();
     void syncBandList();
+    // Ctrl+Z and the Redo keys in a text field with nothing of its own to take back reach the
+    // document's Undo and Redo instead of vanishing in the field.
+    bool historyKeyPassesTextField(QObject* watched, QEvent* event);
     // Save to `path`; reports a failure. True when saved.
     bool saveTo(const QString& path);
     // Opens `path` with no question; reports a failure. True when opened.

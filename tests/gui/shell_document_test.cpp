@@ -135,8 +135,20 @@ class ShellDocumentTest : public QObject {
         w().showEditor(w().optionsWindow());
         QLineEdit* display = w().optionsWindow()->text(TextId::DisplayCharacter);
         display->setFocus();
+        const int stepsBeforeTyping = w().document().undoStack().count();
         QTest::keyClicks(display, "HELLO");
         QTest::keyClick(display, Qt::Key_Tab);
+        // The keys typed into one field are one step.
+        QCOMPARE(w().document().undoStack().count(), stepsBeforeTyping + 1);
+        QVERIFY(w().action("MNUndo")->text().startsWith("Undo Optional features: "));
+        // Ctrl+Z in a field with nothing of its own to undo takes back the last step; the field
+        // keeps its own undo while it has one.
+        QLineEdit* other = w().optionsWindow()->text(TextId::PowerOnPasswordDigits);
+        other->setFocus();
+        QTest::keyClick(other, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(display->text(), QString());
+        QTest::keyClick(other, Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(display->text(), QString("HELLO"));
         w().optionsWindow()->list(ListId::Beep)->setCurrentIndex(0);
 
         // One drag of a slider, many moves: one step.

@@ -46,11 +46,12 @@ OptionsWindow::OptionsWindow(Document& document, QWidget* parent)
 template <typename Id>
 void OptionsWindow::changeOption(Id id, const std::function<void(OptionalFeatures&)>& mutate,
                                  bool mergeTyping) {
-    // Typing keys merge per field: the key names the window and the field.
-    const Document::MergeKey key = mergeTyping ? (Document::MergeKey{2} << 32) |
-                                                     (std::is_same_v<Id, TextId> ? 0x100u : 0u) |
-                                                     static_cast<unsigned>(id)
-                                               : 0;
+    // The keys typed into a field until it is left merge: the key names the window, the
+    // typing session and the field.
+    const Document::MergeKey key =
+        mergeTyping ? (Document::MergeKey{2} << 56) | (Document::MergeKey{typingSession_} << 16) |
+                          (std::is_same_v<Id, TextId> ? 0x100u : 0u) | static_cast<unsigned>(id)
+                    : 0;
     selfEdit_ = true;
     document_.change(
         OptionsEditLabel(id), {}, kPartOptions, [&mutate](ProgramState& s) { mutate(s.options); },
@@ -124,6 +125,7 @@ QComboBox* OptionsWindow::createList(ListId id) {
         // Enter would pick the entry whose text was typed; only a choice from the list does.
         // The box has the focus and hands keys on to its line edit, so it drops Enter itself.
         DropEnterKey(box);
+        connect(box->lineEdit(), &QLineEdit::editingFinished, this, [this] { ++typingSession_; });
         // Typing leaves the list without a selected entry until one is chosen again.
         connect(box->lineEdit(), &QLineEdit::textEdited, this, [this, id, box](const QString& t) {
             const int cursor = box->lineEdit()->cursorPosition();
@@ -163,6 +165,7 @@ QLineEdit* OptionsWindow::createText(TextId id) {
     texts_[At(id)] = edit;
     InstallTextFilter(edit, [id](std::string_view t) { return FilterOptionsText(id, t); });
     connect(edit, &QLineEdit::textChanged, this, [this, id] { onTextChanged(id); });
+    connect(edit, &QLineEdit::editingFinished, this, [this] { ++typingSession_; });
     if (EnterRunsLeaveCheck(id)) {
         InstallLeaveCheck(edit, EnterKey::RunsCheck, [this, id] { runLeaveCheck(id); });
     } else {

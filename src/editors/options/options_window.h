@@ -86,6 +86,8 @@ class OptionsWindow : public EditorWindow {
     bool loading_ = false;
     // Set while the window changes the document, so its own change is not shown again.
     bool selfEdit_ = false;
+    // Counts the fields left after typing, so a later return to a field is a step of its own.
+    unsigned typingSession_ = 0;
 };
 
 }  // namespace talvo
