@@ -200,6 +200,8 @@ class ShellDocumentTest : public QObject {
         answerer().answerId(IdDiscard);
         nextPaths_ << file;
         w().openDataFile();
+        QCOMPARE(answerer().last().text, QString("数据有未保存的更改，是否先保存？"));
+        QCOMPARE(answerer().last().buttons, (QStringList{"取消", "保存", "不保存"}));
         QCOMPARE(w().action("MNUndo")->text(), QString("撤销 打开 a.dat"));
         QCOMPARE(grid()->item(4, kColRxFreq)->text(), QString("147.00000"));
         QVERIFY(!modifiedMark());
@@ -285,6 +287,28 @@ class ShellDocumentTest : public QObject {
         w().action("MNRecent2")->trigger();
         QVERIFY(w().windowTitle().contains("f6.dat"));
         QCOMPARE(w().recentFiles().first(), expected[1]);
+    }
+
+    // A load while a channel's name is being typed shows the loaded name: the open editor
+    // ends without putting its earlier name back over the data just loaded.
+    void loadDuringANameEditKeepsTheLoadedName() {
+        start();
+        typeFrequency(5, "145");
+        clickCell(5, kColName);
+        auto* editor = qobject_cast<QLineEdit*>(w().channelWindow()->openEditor());
+        QVERIFY(editor);
+        QTest::keyClicks(editor, "AB");
+        QCOMPARE(w().state().channels.ChannelName[4], std::string("AB"));
+
+        ProgramState s = StartupState(kEnglish);
+        s.channels.FreqText[0][4] = s.channels.FreqText[1][4] = "146.00000";
+        s.channels.ChannelName[4] = "XYZ";
+        QCOMPARE(SaveDataFile(s, path("named.dat").toStdString()), Status::Ok);
+        answerer().answerId(IdDiscard);
+        QVERIFY(w().openPath(path("named.dat")));
+        QCOMPARE(w().channelWindow()->openEditor(), nullptr);
+        QCOMPARE(w().state().channels.ChannelName[4], std::string("XYZ"));
+        QCOMPARE(grid()->item(4, kColName)->text(), QString("XYZ"));
     }
 
     // `talvo FILE.dat` and a dropped file open as Open does; a drop asks first about unsaved

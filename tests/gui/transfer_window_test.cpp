@@ -17,13 +17,17 @@
 #include "app/startup.h"
 #include "app/transfer_controller.h"
 #include "app/writing_window.h"
+#include "document/document.h"
+#include "document/edit_labels.h"
 #include "editors/channels/channel_table_window.h"
 #include "editors/debug/debug_window.h"
+#include "editors/logic/channel_table.h"
 #include "image/data_file.h"
 #include "image/encode.h"
 #include "support/modal_answerer.h"
 #include "support/shell_env.h"
 #include "support/skip_report.h"
+#include "ui/local_msgbox.h"
 
 namespace talvo {
 
@@ -126,6 +130,7 @@ class TransferWindowTest : public QObject {
     void writeRefusedByTheRadioIsAFailure();
     void portThatCannotOpen();
     void closingTheProgressWindowAbortsCleanly();
+    void readOverUnsavedEditsIsOneUndoableStep();
 };
 
 void TransferWindowTest::readFillsEveryEditorAndCoolsDown() {
@@ -294,6 +299,48 @@ void TransferWindowTest::closingTheProgressWindowAbortsCleanly() {
         if (parts.size() >= 3 && parts[1] == "P") lastFromProgram = parts[2];
     }
     QCOMPARE(lastFromProgram.toUpper(), QByteArray("45"));  // "E" ends the exchange
+}
+
+// A Read over unsaved edits asks first; the read is one step that takes them back, and both
+// a read and a write leave nothing unsaved.
+void TransferWindowTest::readOverUnsavedEditsIsOneUndoableStep() {
+    start({"--load", sampleFile()});
+    Document& doc = w().document();
+    const ImageBytes imageBefore = state().RadioImage;
+    doc.changeChannels(ChannelEditLabel(2, kColName), {2},
+                       [](ChannelStores& s) { CommitName(s, 2, "EDIT"); });
+    QVERIFY(doc.isModified());
+
+    answerer().answerId(IdDiscard);
+    answerer().answerId(IdOk);
+    QTest::keyClick(&w(), Qt::Key_R, Qt::ControlModifier);
+    QVERIFY(answerer().waitAllAnswered());
+    QCOMPARE(answerer().last().text, QStringLiteral("Reading Frequency Successful!"));
+    QCOMPARE(gridCell(1, 1), QStringLiteral("145.50000"));
+    QVERIFY(!doc.isModified());
+    QCOMPARE(doc.undoStack().undoText(), QStringLiteral("Read from radio"));
+    const ImageBytes imageRead = state().RadioImage;
+
+    doc.undo();
+    QCOMPARE(gridCell(1, 1), QString());
+    QCOMPARE(gridCell(2, 10), QStringLiteral("EDIT"));
+    QCOMPARE(w().bandList()->currentIndex(), 0);
+    QVERIFY(state().RadioImage == imageBefore);
+    QVERIFY(doc.isModified());
+    doc.redo();
+    QCOMPARE(gridCell(1, 1), QStringLiteral("145.50000"));
+    QCOMPARE(w().bandList()->currentIndex(), 2);
+    QVERIFY(state().RadioImage == imageRead);
+    QVERIFY(!doc.isModified());
+
+    QTRY_VERIFY_WITH_TIMEOUT(commandsEnabled(), 5000);
+    doc.changeChannels(ChannelEditLabel(2, kColName), {2},
+                       [](ChannelStores& s) { CommitName(s, 2, "AGAIN"); });
+    answerer().answerId(IdOk);
+    w().action("MNWrite")->trigger();
+    QVERIFY(answerer().waitAllAnswered());
+    QCOMPARE(answerer().last().text, QStringLiteral("Writing Frequency Successful!"));
+    QVERIFY(!doc.isModified());
 }
 
 }  // namespace talvo
