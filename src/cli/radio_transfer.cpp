@@ -69,7 +69,7 @@ std::string DiagnosisLine(int number, const QString& device, Status failure,
         from = end + 1;
         const bool item = part.starts_with("  ");
         if (item) {
-            line += (inList ? "; " : " ") + part.substr(2);
+            line += (inList ? "; " : zh ? "" : " ") + part.substr(2);
         } else {
             if (inList) line += zh ? "。" : ".";
             line += (zh ? "" : " ") + part;
@@ -130,14 +130,13 @@ std::optional<int> ParseRadioArguments(const char* command, const QStringList& a
     if (!found) {
         // A valid number that names nothing here: the port cannot be opened.
         std::fprintf(
-            stderr,
-            "talvo-cli: %s%s %s\n",
+            stderr, "talvo-cli: %s%s%s%s\n",
             StatusMessage(Status::PortCannotOpen, out.args.lang, std::to_string(number)).c_str(),
             DiagnosisLine(number, {}, Status::PortCannotOpen, out.args.lang).c_str(),
-            (out.args.lang == kChinese ? "可设置TALVO_PORT_" + std::to_string(number) +
-                                             "=/dev/...选择设备。"
-                                       : "Set TALVO_PORT_" + std::to_string(number) +
-                                             "=/dev/... to choose one.")
+            out.args.lang == kChinese ? "" : " ",
+            (out.args.lang == kChinese
+                 ? "可设置TALVO_PORT_" + std::to_string(number) + "=/dev/...选择设备。"
+                 : "Set TALVO_PORT_" + std::to_string(number) + "=/dev/... to choose one.")
                 .c_str());
         return ExitCommunication;
     }
@@ -172,7 +171,8 @@ int TransferExit(Status status, const QString& device, LanguageFlagValue lang) {
         // The port cannot be opened: the diagnosis says why (the permission case with its
         // group and command) and how to fix it.
         const std::string why = DiagnosisLine(0, device, status, lang);
-        if (!why.empty()) line = StatusMessage(Status::PortCannotOpen, lang, device.toStdString()) + why;
+        if (!why.empty())
+            line = StatusMessage(Status::PortCannotOpen, lang, device.toStdString()) + why;
     }
     std::fprintf(stderr, "talvo-cli: %s\n", line.c_str());
     return ExitCommunication;

@@ -167,5 +167,24 @@ TEST(PortDiagnosis, BrlttyTakingTheCh340IsExplained) {
     check(false);
 }
 
+// A USB cable in use by a program /proc does not name, with ModemManager running and the rule
+// not installed: the diagnosis says ModemManager probes it, and not once the rule is there.
+TEST(PortDiagnosis, ModemManagerProbingIsNamedWhenNothingElseIs) {
+    FakeSystem sys;
+    sys.plugUsb("ttyUSB0", "1-1", 0x1a86, 0x7523);
+    sys.roots.proc = sys.path("proc");
+    FakeSystem::Put(sys.roots.proc / "812/comm", "ModemManager\n");
+    PortEntry busy = SurveyDevice("/dev/ttyUSB0", sys.roots, CurrentUser(), 0);
+    busy.access = PortAccess::InUse;  // as an open refused with EBUSY leaves it
+    PortDiagnosis d = DiagnosePort(busy, Status::PortCannotOpen, sys.roots, CurrentUser(), 0);
+    EXPECT_TRUE(d.modemManagerProbes);
+    EXPECT_TRUE(Has(DiagnosisText(d, kEnglish), "ModemManager is running"))
+        << DiagnosisText(d, kEnglish);
+    EXPECT_TRUE(Has(DiagnosisText(d, kChinese), "ModemManager正在运行"));
+    FakeSystem::Put(sys.roots.root / "etc/udev/rules.d/70-talvo.rules", "");
+    d = DiagnosePort(busy, Status::PortCannotOpen, sys.roots, CurrentUser(), 0);
+    EXPECT_FALSE(d.modemManagerProbes);
+}
+
 }  // namespace
 }  // namespace talvo::link

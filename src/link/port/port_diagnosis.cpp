@@ -80,9 +80,12 @@ std::string NoPermission(const PortDiagnosis& d, LanguageFlagValue lang) {
                          ", but this login started before you were added: log out and log in "
                          "again.";
     } else {
-        text += zh ? "\n或者将您加入" + group + "组：sudo usermod -aG " + group +
+        const std::string which = serialGroup ? (zh ? group + "组" : "the group " + group)
+                                              : (zh ? "串行设备的" + group + "组"
+                                                    : group + ", the group of serial devices");
+        text += zh ? "\n或者将您加入" + which + "：sudo usermod -aG " + group +
                          " $USER ，然后注销并重新登录（需要新的登录才生效）。"
-                   : "\nOr add yourself to the group: sudo usermod -aG " + group +
+                   : "\nOr add yourself to " + which + ": sudo usermod -aG " + group +
                          " $USER — then log out and log in again (a new login is needed).";
     }
     return text;
@@ -168,6 +171,12 @@ PortDiagnosis DiagnosePort(const PortEntry& port, Status failure, const SystemRo
     bool ch340Tty = false;
     for (const SerialDeviceInfo& info : d.present) ch340Tty = ch340Tty || info.chip == "CH340";
     d.brlttyHoldsCh340 = !ch340Tty && BrlttyInstalled(roots) && Ch340OnUsb(roots);
+    const bool usb = d.port.info && (d.port.info->kind == SerialDeviceInfo::Kind::UsbSerial ||
+                                     d.port.info->kind == SerialDeviceInfo::Kind::UsbModem);
+    d.modemManagerProbes =
+        usb && d.port.holders.empty() &&
+        (d.port.access == PortAccess::InUse || d.port.access == PortAccess::Fails) &&
+        !UdevRuleInstalled(roots) && ProcessRunning("ModemManager", roots);
     return d;
 }
 
@@ -199,6 +208,14 @@ std::string DiagnosisText(const PortDiagnosis& d, LanguageFlagValue lang) {
         text +=
             zh ? "\nUSB串口电缆" + d.cable->device.value_or("") + "是端口" + n + "。"
                : "\nThe USB serial cable " + d.cable->device.value_or("") + " is port " + n + ".";
+    }
+    if (d.modemManagerProbes) {
+        text += zh ? "\nModemManager正在运行，它会探测新插入的USB串口并短时占用。请稍候再试；安装本"
+                     "程序的udev规则"
+                     "（70-talvo.rules）后它将不再探测编程电缆。"
+                   : "\nModemManager is running; it probes a newly plugged USB serial device and "
+                     "holds it for a while. Try again in a moment; with the program's udev rule "
+                     "(70-talvo.rules) installed it leaves the cable alone.";
     }
     if (d.brlttyHoldsCh340) text += "\n" + Brltty(lang);
     return text;

@@ -27,6 +27,9 @@ struct PortDiagnosis {
     std::optional<PortEntry> cable;
     // brltty is installed and a CH340 is on the bus without a serial device of its own.
     bool brlttyHoldsCh340 = false;
+    // In use by a program the system does not name, a USB device, ModemManager running and
+    // this program's udev rule (which keeps it away) not installed: ModemManager probes it.
+    bool modemManagerProbes = false;
 };
 
 // Looks at the system after opening `port` failed with `failure` (PermissionDenied or

@@ -302,6 +302,16 @@ bool BrlttyInstalled(const SystemRoots& roots) {
     return false;
 }
 
+bool ProcessRunning(const std::string& name, const SystemRoots& roots) {
+    std::error_code ec;
+    for (fs::directory_iterator it(roots.proc, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string pid = it->path().filename().string();
+        if (pid.empty() || !std::all_of(pid.begin(), pid.end(), ::isdigit)) continue;
+        if (FirstLine(it->path() / "comm") == name) return true;
+    }
+    return false;
+}
+
 bool Ch340OnUsb(const SystemRoots& roots) {
     std::error_code ec;
     for (fs::directory_iterator it(roots.sys / "bus/usb/devices", ec), end; !ec && it != end;

@@ -86,6 +86,8 @@ bool ListedInGroup(const std::string& group, const UserIdentity& user, const Sys
 bool UdevRuleInstalled(const SystemRoots& roots);
 // The Braille display service, which claims CH340 chips as Braille displays.
 bool BrlttyInstalled(const SystemRoots& roots);
+// A process of this name is running (its /proc/<pid>/comm), such as ModemManager.
+bool ProcessRunning(const std::string& name, const SystemRoots& roots);
 // A CH340 chip (1a86:7523) on the USB bus, whether or not a ttyUSB device shows it.
 bool Ch340OnUsb(const SystemRoots& roots);
 
