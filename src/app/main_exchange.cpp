@@ -11,6 +11,7 @@
 #include "app/data_file_dialog.h"
 #include "app/file_filter.h"
 #include "app/main_window.h"
+#include "document/document.h"
 #include "editors/channels/channel_table_window.h"
 #include "exchange/channel_export.h"
 #include "exchange/channel_import.h"
@@ -106,14 +107,18 @@ void MainWindow::importChannelsCsv() {
     for (const ImportRow& row : plan.rows) {
         if (row.channel > 0) placed.push_back(row.channel);
     }
-    storeImportedChannels(plan.result, placed);
+    storeImportedChannels(plan.result, placed, QFileInfo(path).fileName());
     showEditor(channel_);
 }
 
 void MainWindow::storeImportedChannels(const ChannelStores& result,
-                                       const std::vector<int>& channels) {
-    for (int ch : channels) PutChannel(state_.channels, ch, TakeChannel(result, ch));
-    channel_->loadFromModel();
+                                       const std::vector<int>& channels, const QString& fileName) {
+    // One step of the history, however many channels the file filled.
+    std::vector<std::pair<int, ChannelRecord>> records;
+    records.reserve(channels.size());
+    for (int ch : channels) records.emplace_back(ch, TakeChannel(result, ch));
+    const std::string name = fileName.toStdString();
+    document_.replaceChannels({"导入 " + name, "Import " + name}, records);
 }
 
 void MainWindow::exportChannelsCsv() {

@@ -151,8 +151,9 @@ class MainWindow : public QMainWindow {
     void buildMenus();
     void addExchangeCommands(QMenu* file);
     void applyExchangeTexts(LanguageFlagValue lang);
-    // Puts `channels` of `result` into the program's channels and shows them.
-    void storeImportedChannels(const ChannelStores& result, const std::vector<int>& channels);
+    // Puts `channels` of `result` into the document's channels as one undoable step.
+    void storeImportedChannels(const ChannelStores& result, const std::vector<int>& channels,
+                               const QString& fileName);
     void buildToolBar();
     void buildListBar();
     QAction* addCommand(QMenu* menu, const char* name, const QKeySequence& key,

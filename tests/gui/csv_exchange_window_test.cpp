@@ -120,6 +120,17 @@ void CsvExchangeWindowTest::previewListsEveryRowThenImportStoresTheTakenOnes() {
     QCOMPARE(gridCell(2, 10), QString("RPT"));
     QVERIFY(state().channels.isFree(3));
     QCOMPARE(filters_.value(0).section(";;", 0, 0), QString("CSV files(*.csv)"));
+
+    // The whole import is one step of the history.
+    QCOMPARE(w().action("MNUndo")->text(), QString("Undo Import list.csv"));
+    w().action("MNUndo")->trigger();
+    QVERIFY(state().channels.isFree(1));
+    QCOMPARE(gridCell(1, 1), QString());
+    QCOMPARE(gridCell(2, 1), QString("145.50000"));
+    QCOMPARE(gridCell(2, 10), QString("OLD"));
+    w().action("MNRedo")->trigger();
+    QCOMPARE(gridCell(1, 10), QString("CALL"));
+    QCOMPARE(gridCell(2, 10), QString("RPT"));
 }
 
 void CsvExchangeWindowTest::placementIntoFreeChannelsAndCancel() {

@@ -12,6 +12,7 @@
 #include "exchange/channel_import.h"
 #include "exchange/channel_values.h"
 #include "image/decode.h"
+#include "image/encode.h"
 #include "image_samples.h"
 #include "model/band.h"
 
@@ -102,7 +103,13 @@ ProgramState RandomGridState(std::mt19937& rng) {
 TEST(ExchangeRoundTrip, GridChannelsComeBackFieldForFieldWithoutANote) {
     std::mt19937 rng(20261207);
     for (int image = 0; image < 40; ++image) {
-        const ProgramState source = RandomGridState(rng);
+        // Typed into the grid, saved as an image and loaded again, as a file would be.
+        ProgramState typed = RandomGridState(rng);
+        EncodeImage(typed);
+        ProgramState source = StartupState(typed.LanguageFlag);
+        source.RadioImage = typed.EncodedImage;
+        DecodeImage(source);
+        ASSERT_EQ(source.band.index, typed.band.index);
         const RoundTrip trip = ExportThenImport(source);
         EXPECT_TRUE(trip.exported.notes.empty());
         EXPECT_EQ(trip.plan.refused + trip.plan.adjusted + trip.plan.skipped, 0);
