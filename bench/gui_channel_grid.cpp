@@ -8,8 +8,8 @@
 
 #include "document/document.h"
 #include "editors/channels/channel_table_window.h"
-#include "editors/logic/channel_table.h"
 #include "model/program_state.h"
+#include "rules/channel_table.h"
 
 namespace talvo {
 namespace {

@@ -13,9 +13,9 @@
 #include "editors/debug/debug_window.h"
 #include "editors/dtmf/dtmf_window.h"
 #include "editors/fm/fm_window.h"
-#include "editors/logic/channel_table.h"
 #include "editors/options/options_window.h"
 #include "image/decode.h"
+#include "rules/channel_table.h"
 
 namespace talvo {
 namespace {

@@ -1,30 +1,31 @@
 # Refuses an include that runs against the layers: run with
 #   cmake -DSRC=<project>/src -DSTAMP=<file> -P CheckLayers.cmake
-# Layers: the Qt-free core (model, image, link/protocol, editors/logic, exchange, compare),
+# Layers: the Qt-free core (model, image, link/protocol, rules, exchange, compare, then jobs),
 # then link/port, print, ui, document, editors, app; cli beside the windows.
 # Each folder under src/ may include only the folders listed for it (and itself). A folder
 # that is not listed fails too, so a new folder must be given its place here.
 set(core_model model)
 set(core_image model image)
 set(core_protocol model image link/protocol)
-set(core_logic model image editors/logic)
-set(core model image link/protocol editors/logic exchange compare)
+set(core_logic model image rules)
+set(core model image link/protocol rules exchange compare)
 
 # folder -> allowed include prefixes
 set(layer_model ${core_model})
 set(layer_image ${core_image})
 set(layer_link/protocol ${core_protocol})
-set(layer_editors/logic ${core_logic})
-set(layer_exchange model image editors/logic exchange)
-set(layer_compare model image editors/logic exchange compare)
+set(layer_rules ${core_logic})
+set(layer_exchange model image rules exchange)
+set(layer_compare model image rules exchange compare)
+set(layer_jobs ${core} jobs)
 set(layer_link/port ${core} link/port)
 set(layer_print ${core} print)
 set(layer_ui ${core} ui)
 set(layer_document ${core} document)
 set(layer_editors ${core} ui print document editors)
-set(layer_app ${core} link/port ui print document editors app)
-set(layer_cli ${core} link/port print cli)
-set(layers model image link/protocol editors/logic exchange compare link/port print ui document editors app cli)
+set(layer_app ${core} jobs link/port ui print document editors app)
+set(layer_cli ${core} jobs link/port print cli)
+set(layers model image link/protocol rules exchange compare jobs link/port print ui document editors app cli)
 
 file(GLOB_RECURSE files RELATIVE ${SRC} ${SRC}/*.h ${SRC}/*.cpp)
 set(errors "")
@@ -45,9 +46,18 @@ foreach(file ${files})
     string(APPEND errors "  ${file}: its folder has no place in cmake/CheckLayers.cmake\n")
     continue()
   endif()
-  file(STRINGS ${SRC}/${file} lines REGEX "^[ \t]*#[ \t]*include[ \t]*\"")
+  file(STRINGS ${SRC}/${file} lines REGEX "^[ \t]*#[ \t]*include[ \t]*[\"<]")
   foreach(line ${lines})
-    string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*\"([^\"]*)\".*" "\\1" header "${line}")
+    if(line MATCHES "^[ \t]*#[ \t]*include[ \t]*<")
+      # An angle include names one of ours when the header is found under src/: it is held to
+      # the same layers as a quoted one.
+      string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*<([^>]*)>.*" "\\1" header "${line}")
+      if(NOT EXISTS "${SRC}/${header}" OR IS_DIRECTORY "${SRC}/${header}")
+        continue()
+      endif()
+    else()
+      string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*\"([^\"]*)\".*" "\\1" header "${line}")
+    endif()
     if(NOT header MATCHES "/")
       continue()  # a header beside the file
     endif()

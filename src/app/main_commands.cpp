@@ -2,9 +2,9 @@
 // help, About, the hidden modes' relock and the close question.
 #include <QAbstractItemView>
 #include <QAction>
-#include <QCoreApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
@@ -29,11 +29,11 @@
 #include "editors/debug/debug_window.h"
 #include "editors/dtmf/dtmf_window.h"
 #include "editors/fm/fm_window.h"
-#include "editors/logic/channel_table.h"
 #include "editors/options/options_window.h"
 #include "image/data_file.h"
 #include "link/port/port_diagnosis.h"
 #include "model/status.h"
+#include "rules/channel_table.h"
 #include "ui/local_msgbox.h"
 
 namespace talvo {
@@ -191,8 +191,8 @@ link::PortDiagnosis MainWindow::diagnosePort(int number, Status status) {
 
 QString MainWindow::portFailureText(int number, Status status) {
     if (number < 1 || number > 16) return {};
-    return QString::fromStdString(link::DiagnosisText(diagnosePort(number, status),
-                                                      state_.LanguageFlag));
+    return QString::fromStdString(
+        link::DiagnosisText(diagnosePort(number, status), state_.LanguageFlag));
 }
 
 int MainWindow::explainPortFailure(int number, Status status) {
@@ -208,7 +208,8 @@ int MainWindow::explainPortFailure(int number, Status status) {
                                  "mouths or close its procedure.");
     const link::PortDiagnosis diagnosis = diagnosePort(number, status);
     text += QStringLiteral("\n\n") + QString::fromStdString(link::DiagnosisText(diagnosis, lang));
-    if (status == Status::PermissionDenied && diagnosis.port.access != link::PortAccess::NoPermission) {
+    if (status == Status::PermissionDenied &&
+        diagnosis.port.access != link::PortAccess::NoPermission) {
         // Say how to get the permission the system refused.
         text += QStringLiteral("\n") +
                 QString::fromStdString(StatusMessage(status, lang, entry.toStdString()));

@@ -2,12 +2,12 @@
 
 #include <string_view>
 
-#include "editors/logic/channel_table.h"
 #include "exchange/decimal_text.h"
 #include "exchange/power_watts.h"
 #include "exchange/tone_columns.h"
 #include "image/codecs.h"
 #include "model/channel_lists.h"
+#include "rules/channel_table.h"
 
 namespace talvo {
 namespace {

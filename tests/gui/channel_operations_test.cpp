@@ -12,10 +12,10 @@
 
 #include "channel_table_fixture.h"
 #include "editors/channels/channel_clipboard.h"
-#include "editors/logic/channel_ops.h"
-#include "editors/logic/channel_table.h"
 #include "exchange/channel_values.h"
 #include "model/tone_list.h"
+#include "rules/channel_ops.h"
+#include "rules/channel_table.h"
 #include "support/modal_answerer.h"
 #include "support/pointer.h"
 #include "ui/local_msgbox.h"

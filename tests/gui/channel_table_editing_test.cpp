@@ -7,11 +7,11 @@
 #include <QTest>
 #include <vector>
 
-#include "ui/local_msgbox.h"
 #include "channel_table_fixture.h"
-#include "editors/logic/channel_table.h"
+#include "rules/channel_table.h"
 #include "support/modal_answerer.h"
 #include "support/pointer.h"
+#include "ui/local_msgbox.h"
 
 namespace talvo {
 

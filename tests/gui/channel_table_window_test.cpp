@@ -10,8 +10,8 @@
 #include <QWheelEvent>
 
 #include "channel_table_fixture.h"
-#include "editors/logic/channel_table.h"
 #include "image/data_file.h"
+#include "rules/channel_table.h"
 
 namespace talvo {
 

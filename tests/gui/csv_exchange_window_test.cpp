@@ -14,7 +14,7 @@
 #include "app/main_window.h"
 #include "app/startup.h"
 #include "editors/channels/channel_table_window.h"
-#include "editors/logic/channel_table.h"
+#include "rules/channel_table.h"
 #include "support/fake_serial_link.h"
 #include "support/modal_answerer.h"
 #include "support/shell_env.h"

@@ -6,10 +6,10 @@
 
 #include "document/document.h"
 #include "document/edit_labels.h"
-#include "editors/logic/channel_table.h"
 #include "image/decode.h"
 #include "image/encode.h"
 #include "model/tone_list.h"
+#include "rules/channel_table.h"
 
 namespace talvo {
 namespace {

@@ -12,7 +12,7 @@
 #include <QTest>
 #include <algorithm>
 
-#include "editors/logic/hidden_sequence.h"
+#include "rules/hidden_sequence.h"
 #include "support/user_input.h"
 
 namespace talvo {

@@ -10,10 +10,10 @@
 #include <QTest>
 #include <vector>
 
-#include "editors/logic/channel_table.h"
 #include "model/program_state.h"
 #include "print/print_pdf.h"
 #include "print/print_renderer.h"
+#include "rules/channel_table.h"
 #include "support/skip_report.h"
 
 namespace talvo {

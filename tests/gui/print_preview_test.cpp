@@ -6,8 +6,8 @@
 #include <QTest>
 
 #include "app/print_preview_window.h"
-#include "editors/logic/channel_table.h"
 #include "model/program_state.h"
+#include "rules/channel_table.h"
 #include "support/modal_answerer.h"
 #include "support/skip_report.h"
 #include "ui/local_msgbox.h"

@@ -1,4 +1,4 @@
-#include "editors/logic/channel_ops.h"
+#include "rules/channel_ops.h"
 
 #include <gtest/gtest.h>
 
@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "editors/logic/channel_clip_form.h"
-#include "editors/logic/channel_table.h"
 #include "model/program_state.h"
+#include "rules/channel_clip_form.h"
+#include "rules/channel_table.h"
 
 namespace talvo {
 namespace {

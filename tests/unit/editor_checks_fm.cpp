@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "editors/logic/fm_checks.h"
+#include "rules/fm_checks.h"
 
 namespace talvo {
 namespace {

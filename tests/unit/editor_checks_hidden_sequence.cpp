@@ -2,7 +2,7 @@
 
 #include <set>
 
-#include "editors/logic/hidden_sequence.h"
+#include "rules/hidden_sequence.h"
 
 namespace talvo {
 namespace {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "editors/logic/options_checks.h"
+#include "rules/options_checks.h"
 
 namespace talvo {
 namespace {

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "editors/logic/channel_clip_form.h"
+#include "rules/channel_clip_form.h"
 
 class QMimeData;
 

@@ -15,7 +15,7 @@
 #include "editors/channels/channel_clipboard.h"
 #include "editors/channels/channel_table_window.h"
 #include "editors/channels/channel_text_form.h"
-#include "editors/logic/channel_ops.h"
+#include "rules/channel_ops.h"
 #include "ui/local_msgbox.h"
 
 namespace talvo {

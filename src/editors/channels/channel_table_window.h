@@ -6,7 +6,7 @@
 
 #include "editors/channels/channel_actions.h"
 #include "editors/editor_window.h"
-#include "editors/logic/channel_selection.h"
+#include "rules/channel_selection.h"
 
 class QComboBox;
 class QLineEdit;

@@ -4,9 +4,9 @@
 #include <string_view>
 #include <vector>
 
-#include "editors/logic/channel_ops.h"
 #include "model/band.h"
 #include "model/language.h"
+#include "rules/channel_ops.h"
 
 namespace talvo {
 

@@ -12,8 +12,8 @@
 
 #include "document/edit_labels.h"
 #include "editors/dtmf/dtmf_texts.h"
-#include "editors/logic/dtmf_filter.h"
 #include "editors/options/window_support.h"
+#include "rules/dtmf_filter.h"
 
 namespace talvo {
 namespace {

@@ -11,8 +11,8 @@
 
 #include "document/edit_labels.h"
 #include "editors/fm/fm_texts.h"
-#include "editors/logic/fm_checks.h"
 #include "editors/options/window_support.h"
+#include "rules/fm_checks.h"
 #include "ui/local_msgbox.h"
 
 namespace talvo {

@@ -9,8 +9,8 @@
 #include <QTime>
 
 #include "document/edit_labels.h"
-#include "editors/logic/options_checks.h"
 #include "editors/options/window_support.h"
+#include "rules/options_checks.h"
 
 namespace talvo {
 namespace {

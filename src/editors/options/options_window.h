@@ -4,7 +4,7 @@
 #include <functional>
 
 #include "editors/editor_window.h"
-#include "editors/logic/hidden_sequence.h"
+#include "rules/hidden_sequence.h"
 
 class QCheckBox;
 class QComboBox;

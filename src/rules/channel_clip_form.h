@@ -5,8 +5,8 @@
 #include <string_view>
 #include <vector>
 
-#include "editors/logic/channel_ops.h"
 #include "model/language.h"
+#include "rules/channel_ops.h"
 
 namespace talvo {
 

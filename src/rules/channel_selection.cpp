@@ -1,4 +1,4 @@
-#include "editors/logic/channel_selection.h"
+#include "rules/channel_selection.h"
 
 #include <algorithm>
 

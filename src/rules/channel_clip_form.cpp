@@ -1,4 +1,4 @@
-#include "editors/logic/channel_clip_form.h"
+#include "rules/channel_clip_form.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,9 +1,9 @@
-#include "editors/logic/fm_checks.h"
+#include "rules/fm_checks.h"
 
 #include <algorithm>
 
-#include "editors/logic/options_checks.h"
 #include "image/codecs.h"
+#include "rules/options_checks.h"
 
 namespace talvo {
 namespace {

@@ -1,4 +1,4 @@
-#include "editors/logic/options_checks.h"
+#include "rules/options_checks.h"
 
 #include "image/codecs.h"
 

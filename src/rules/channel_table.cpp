@@ -1,4 +1,4 @@
-#include "editors/logic/channel_table.h"
+#include "rules/channel_table.h"
 
 #include <algorithm>
 

@@ -1,9 +1,9 @@
-#include "editors/logic/channel_ops.h"
+#include "rules/channel_ops.h"
 
 #include <algorithm>
 
-#include "editors/logic/channel_table.h"
 #include "image/codecs.h"
+#include "rules/channel_table.h"
 
 namespace talvo {
 namespace {

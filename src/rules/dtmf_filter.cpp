@@ -1,4 +1,4 @@
-#include "editors/logic/dtmf_filter.h"
+#include "rules/dtmf_filter.h"
 
 namespace talvo {
 

@@ -1,4 +1,4 @@
-#include "editors/logic/hidden_sequence.h"
+#include "rules/hidden_sequence.h"
 
 #include <algorithm>
 

@@ -2,7 +2,7 @@
 
 #include <bitset>
 
-#include "editors/logic/channel_ops.h"
+#include "rules/channel_ops.h"
 
 namespace talvo {
 
