@@ -17,15 +17,16 @@
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
-#include "compare/byte_compare.h"
 #include "compare/change_list.h"
+#include "jobs/checked_write_job.h"
+#include "jobs/transfer_jobs.h"
+#include "link/port/job_runner.h"
 #include "link/port/read_backups.h"
 #include "link/port/serial_line.h"
-#include "link/port/transfer_driver.h"
-#include "link/protocol/block_plan.h"
 
 namespace {
 
@@ -66,22 +67,26 @@ class PacedSim {
     std::string device_;
 };
 
-// Runs one transfer to its end; returns the elapsed seconds, or nothing when it failed.
-template <typename Start>
-std::optional<double> Transfer(talvo::link::TransferDriver& driver, Start start) {
+// Runs one job to its end; returns the elapsed seconds, or nothing when it failed.
+std::optional<double> Run(talvo::link::JobRunner& runner, talvo::jobs::Job& job,
+                          const std::function<void()>& decide = {}) {
     QEventLoop loop;
     bool ok = false;
-    const auto done = QObject::connect(&driver, &talvo::link::TransferDriver::ended, &loop,
-                                       [&](const talvo::link::TransferOutcome& outcome) {
+    const auto done = QObject::connect(&runner, &talvo::link::JobRunner::finished, &loop,
+                                       [&](const talvo::jobs::Outcome& outcome) {
                                            ok = outcome.ok();
                                            loop.quit();
                                        });
+    const auto decision =
+        QObject::connect(&runner, &talvo::link::JobRunner::awaitingDecision, &loop, [&] {
+            if (decide) decide();
+        });
     const auto t0 = Clock::now();
-    if (!start()) return std::nullopt;
-    loop.exec();
+    if (runner.start(job) && !job.finished()) loop.exec();
     // The closing "E" has just been handed to the line; count its own time on the wire.
     const double elapsed = std::chrono::duration<double>(Clock::now() - t0).count() + kByteSeconds;
     QObject::disconnect(done);
+    QObject::disconnect(decision);
     if (!ok) return std::nullopt;
     return elapsed;
 }
@@ -93,22 +98,23 @@ void Settle(talvo::link::SerialLine& line) {
     line.takeAll();
 }
 
-template <typename Start>
-void RunPaced(benchmark::State& state, double wireBytes, Start start) {
+template <typename MakeJob>
+void RunPaced(benchmark::State& state, double wireBytes, MakeJob makeJob) {
     PacedSim sim;
     talvo::link::SerialLine line;
     if (line.open(QString::fromStdString(sim.device())) != talvo::Status::Ok) {
         state.SkipWithError("cannot open the virtual radio");
         return;
     }
-    talvo::link::TransferDriver driver(line);
+    talvo::link::JobRunner runner(line);
     double worst = 0;
     double total = 0;
     for (auto _ : state) {
         // The radio's answer to the closing "E" may still be on its way; let it land first,
         // as the cool-down does in the window.
         Settle(line);
-        const auto elapsed = Transfer(driver, [&] { return start(driver); });
+        const auto job = makeJob();
+        const auto elapsed = Run(runner, *job);
         if (!elapsed) {
             state.SkipWithError("transfer failed");
             return;
@@ -123,35 +129,27 @@ void RunPaced(benchmark::State& state, double wireBytes, Start start) {
     state.counters["ratio_worst"] = worst;
 }
 
-void BM_PacedRead(benchmark::State& state) {
+talvo::ImageBytes Pattern(std::uint8_t seed) {
     talvo::ImageBytes image{};
-    RunPaced(state, 5040, [&](talvo::link::TransferDriver& d) { return d.startRead(image); });
+    for (std::size_t i = 0; i < image.size(); ++i)
+        image[i] = static_cast<std::uint8_t>(i * 3 + seed);
+    return image;
+}
+
+void BM_PacedRead(benchmark::State& state) {
+    RunPaced(state, 5040, [] { return std::make_unique<talvo::jobs::ReadJob>(); });
 }
 
 void BM_PacedWrite(benchmark::State& state) {
-    talvo::ImageBytes image{};
-    for (std::size_t i = 0; i < image.size(); ++i) image[i] = static_cast<std::uint8_t>(i);
-    RunPaced(state, 4035, [&](talvo::link::TransferDriver& d) {
-        return d.startWrite(false, [&]() -> const talvo::ImageBytes& { return image; });
+    const talvo::ImageBytes image = Pattern(0);
+    RunPaced(state, 4035, [&] {
+        return std::make_unique<talvo::jobs::WriteJob>(
+            talvo::jobs::WriteOptions{}, [&]() -> const talvo::ImageBytes& { return image; });
     });
 }
 
-// Runs one transfer to its end; false when it failed.
-bool RunOne(talvo::link::TransferDriver& driver, const std::function<bool()>& start) {
-    QEventLoop loop;
-    bool ok = false;
-    const auto c = QObject::connect(&driver, &talvo::link::TransferDriver::ended, &loop,
-                                    [&](const talvo::link::TransferOutcome& o) {
-                                        ok = o.ok();
-                                        loop.quit();
-                                    });
-    if (start() && driver.active()) loop.exec();
-    QObject::disconnect(c);
-    return ok;
-}
-
-// Read and keep the backup, list the changes, write, read back and compare, as the window's
-// checked write does (without its question in between).
+// The checked write job: read and keep the backup, list the changes, write, read back and
+// compare, as the window's checked write does (without its question in between).
 void BM_PacedCheckedWrite(benchmark::State& state) {
     QTemporaryDir data;
     qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
@@ -161,41 +159,27 @@ void BM_PacedCheckedWrite(benchmark::State& state) {
         state.SkipWithError("cannot open the virtual radio");
         return;
     }
-    talvo::link::TransferDriver d(line);
-    const auto blocks = talvo::link::WriteBlockSequence(false);
+    talvo::link::JobRunner runner(line);
     const double wire = (5040 + 4035 + 5040) * kByteSeconds;
     double total = 0, worst = 0;
     std::uint8_t seed = 0;
     for (auto _ : state) {
         Settle(line);
-        talvo::ImageBytes image{};
-        ++seed;
-        for (std::size_t i = 0; i < image.size(); ++i)
-            image[i] = static_cast<std::uint8_t>(i * 3 + seed);
-        const auto t0 = Clock::now();
-        talvo::ImageBytes held{}, back{};
-        const bool ok =
-            RunOne(d, [&] { return d.startRead(held); }) &&
-            talvo::link::SaveBackup(held).status == talvo::Status::Ok &&
-            !talvo::compare::CompareImages(held, talvo::compare::OverlayBlocks(held, image, blocks),
-                                           talvo::kEnglish)
-                 .empty() &&
-            RunOne(d,
-                   [&] {
-                       return d.startWrite(false,
-                                           [&]() -> const talvo::ImageBytes& { return image; });
-                   }) &&
-            RunOne(d, [&] { return d.startRead(back); }) &&
-            talvo::compare::CompareBlocks(image, back, blocks).same();
-        const double elapsed =
-            std::chrono::duration<double>(Clock::now() - t0).count() + kByteSeconds;
-        if (!ok) {
+        talvo::jobs::CheckedWriteJob job(Pattern(++seed), {});
+        const auto elapsed = Run(runner, job, [&] {
+            const bool kept =
+                talvo::link::SaveBackup(job.backup()).status == talvo::Status::Ok &&
+                !talvo::compare::CompareImages(job.backup(), job.expectedAfter(), talvo::kEnglish)
+                     .empty();
+            kept ? job.proceed() : job.decline();
+        });
+        if (!elapsed) {
             state.SkipWithError("checked write failed");
             break;
         }
-        state.SetIterationTime(elapsed);
-        total += elapsed;
-        worst = std::max(worst, elapsed / wire);
+        state.SetIterationTime(*elapsed);
+        total += *elapsed;
+        worst = std::max(worst, *elapsed / wire);
     }
     state.counters["wire_s"] = wire;
     state.counters["ratio"] = total / static_cast<double>(state.iterations()) / wire;

@@ -7,13 +7,13 @@
 #include "app/change_list_window.h"
 #include "app/main_window.h"
 #include "app/transfer_controller.h"
-#include "compare/byte_compare.h"
 #include "compare/change_list.h"
 #include "editors/channels/channel_table_window.h"
 #include "image/data_file.h"
 #include "image/encode.h"
 #include "image/file_io.h"
-#include "link/protocol/block_plan.h"
+#include "jobs/checked_write_job.h"
+#include "jobs/outcome_words.h"
 #include "ui/local_msgbox.h"
 
 namespace talvo {
@@ -34,60 +34,27 @@ QString Pick(LanguageFlagValue lang, const char* zh, const char* en) {
     return QString::fromUtf8(lang == kChinese ? zh : en);
 }
 
-QString Hex(std::size_t address) {
-    return QStringLiteral("0x") +
-           QString::number(address, 16).toUpper().rightJustified(3, QLatin1Char('0'));
+QString Sentence(const jobs::Outcome& outcome, LanguageFlagValue lang) {
+    return QString::fromStdString(jobs::OutcomeSentence(outcome, lang));
 }
 
-// "First difference at address 0x097; 1 byte differs."
-QString DifferenceText(const compare::ByteDifference& d, LanguageFlagValue lang) {
-    if (lang == kChinese)
-        return QStringLiteral("第一个不同之处在地址 %1，共 %2 个字节不同。")
-            .arg(Hex(d.firstAddress))
-            .arg(d.count);
-    return QStringLiteral("First difference at address %1; %2 %3.")
-        .arg(Hex(d.firstAddress))
-        .arg(d.count)
-        .arg(d.count == 1 ? QStringLiteral("byte differs") : QStringLiteral("bytes differ"));
+QString StoppedAt(const jobs::Outcome& outcome, LanguageFlagValue lang) {
+    return QString::fromStdString(jobs::StoppedAtSentence(outcome, lang));
 }
 
-// Why a transfer did not end well, in one sentence.
-QString OutcomeText(const link::TransferOutcome& outcome, LanguageFlagValue lang) {
-    using Kind = link::TransferOutcome::Kind;
-    switch (outcome.kind) {
-        case Kind::Success:
-            return {};
-        case Kind::TimedOut:
-            return Pick(lang, "对讲机在第 %1 步停止应答。",
-                        "The radio stopped answering at step %1.")
-                .arg(outcome.step);
-        case Kind::Refused:
-            return Pick(lang, "对讲机在第 %1 步拒绝了写入的数据。",
-                        "The radio refused the written data at step %1.")
-                .arg(outcome.step);
-        case Kind::Cancelled:
-            return Pick(lang, "传输已被中止。", "The transfer was stopped.");
-        case Kind::PortError: {
-            QString text = QString::fromStdString(StatusMessage(outcome.reason, lang));
-            if (!outcome.detail.empty()) text += " " + QString::fromStdString(outcome.detail);
-            return text;
-        }
+const TransferController::ProgressTexts& CheckedWriteTexts(jobs::Stage stage) {
+    switch (stage) {
+        case jobs::Stage::Write:
+            return TransferController::kWritingTexts;
+        case jobs::Stage::ReadBack:
+            return kReadingBack;
+        default:
+            return kReadingFirst;
     }
-    return {};
 }
 
-// The block a write stood at when it stopped: the one sent last before `step`.
-QString StoppedAtText(const link::TransferOutcome& outcome, bool debugMode,
-                      LanguageFlagValue lang) {
-    for (int step = outcome.step - 1; step >= 3; --step) {
-        if (const auto place = link::WritePlaceForStep(step, debugMode); place.block)
-            return Pick(lang, "写频停在地址 %1 的数据块，对讲机中的数据可能只写入了一部分。",
-                        "The write stopped at the block at address %1; the radio may hold a "
-                        "partly written configuration.")
-                .arg(Hex(*place.block));
-    }
-    return Pick(lang, "写频在发送数据之前就已停止。",
-                "The write stopped before any data was sent.");
+const TransferController::ProgressTexts& RestoreTexts(jobs::Stage stage) {
+    return stage == jobs::Stage::ReadBack ? kReadingBack : kRestoring;
 }
 
 }  // namespace
@@ -97,75 +64,59 @@ void TransferController::checkedWriteFlow() {
     const LanguageFlagValue lang = state.LanguageFlag;
     if (!preparePort()) return;
 
-    // (a) What the radio holds now, kept before anything is written.
-    ImageBytes held = state.RadioImage;
-    link::TransferOutcome outcome =
-        run(kReadingFirst, [&held](link::TransferDriver& d) { return d.startRead(held); });
-    if (!outcome.ok()) {
-        reportFailure(outcome);
-        return;
-    }
-    const QString backup = storeBackup(held);
-    if (backup.isEmpty()) {
-        // No write without a way back.
-        window_.setTransferCommandsEnabled(true);
-        return;
-    }
-    const QString backupName = QFileInfo(backup).fileName();
-
-    // (b) What the write will change, as the windows name it.
+    // The image the write sends, and is shown as changes before it is sent.
     const bool debug = state.hidden.DebugMode();
     EncodeImage(state);
-    const ImageBytes toWrite = state.EncodedImage;
-    const auto blocks = link::WriteBlockSequence(debug);
-    const auto changes =
-        compare::CompareImages(held, compare::OverlayBlocks(held, toWrite, blocks), lang);
-    ChangeListWindow question(lang, changes, backupName, window_.channelWindow());
-    if (question.exec() != QDialog::Accepted) {
-        window_.setTransferCommandsEnabled(true);
-        return;
-    }
-
-    // (c) The write, exactly the image shown.
-    outcome = run(kWritingTexts, [&](link::TransferDriver& d) {
-        return d.startWrite(debug, [&toWrite]() -> const ImageBytes& { return toWrite; });
+    jobs::CheckedWriteJob job(state.EncodedImage, {.write = {.debugMode = debug}});
+    QString backup;
+    const jobs::Outcome outcome = run(job, CheckedWriteTexts, [&] {
+        // What the radio holds now is kept before anything is written: no write without a way
+        // back.
+        backup = storeBackup(job.backup());
+        if (backup.isEmpty()) return;
+        const auto changes = compare::CompareImages(job.backup(), job.expectedAfter(), lang);
+        ChangeListWindow question(lang, changes, QFileInfo(backup).fileName(),
+                                  window_.channelWindow());
+        if (question.exec() == QDialog::Accepted) job.proceed();
     });
-    if (!outcome.ok()) {
-        if (outcome.kind == link::TransferOutcome::Kind::Cancelled) {
-            offerRestore(backup, debug,
-                         Pick(lang, "写频已被中止。", "The write was stopped.") + "\n" +
-                             StoppedAtText(outcome, debug, lang));
-            return;
-        }
-        offerRestore(backup, debug,
-                     Pick(lang, "写频失败：", "The write failed: ") + OutcomeText(outcome, lang) +
-                         "\n" + StoppedAtText(outcome, debug, lang));
-        return;
-    }
-
-    // (d) Every written block read back and compared.
-    ImageBytes back{};
-    outcome = run(kReadingBack, [&back](link::TransferDriver& d) { return d.startRead(back); });
-    if (!outcome.ok()) {
-        offerRestore(backup, debug,
-                     Pick(lang, "数据已写入，但无法读回校验：",
-                          "The data was written but could not "
-                          "be read back to check it: ") +
-                         OutcomeText(outcome, lang));
-        return;
-    }
-    const compare::ByteDifference difference = compare::CompareBlocks(toWrite, back, blocks);
-    if (difference.same()) {
+    if (outcome.ok()) {
         window_.markWritten();
         reportSuccess(Pick(lang, "写频成功，已校验！", "Written and verified!"));
         return;
     }
-    // (e) The radio does not hold what was sent.
-    offerRestore(backup, debug,
-                 Pick(lang, "对讲机中的数据与写入的不一致！",
-                      "The radio does not hold what was "
-                      "written!") +
-                     "\n" + DifferenceText(difference, lang));
+    switch (outcome.stage) {
+        case jobs::Stage::Decision:
+            window_.setTransferCommandsEnabled(true);
+            return;
+        case jobs::Stage::Write:
+            if (outcome.kind == jobs::Outcome::Kind::Cancelled) {
+                offerRestore(backup, debug,
+                             Pick(lang, "写频已被中止。", "The write was stopped.") + "\n" +
+                                 StoppedAt(outcome, lang));
+            } else {
+                offerRestore(backup, debug,
+                             Pick(lang, "写频失败：", "The write failed: ") +
+                                 Sentence(outcome, lang) + "\n" + StoppedAt(outcome, lang));
+            }
+            return;
+        case jobs::Stage::ReadBack:
+            if (outcome.kind == jobs::Outcome::Kind::VerifyMismatch) {
+                // The radio does not hold what was sent.
+                offerRestore(backup, debug,
+                             Pick(lang, "对讲机中的数据与写入的不一致！",
+                                  "The radio does not hold what was written!") +
+                                 "\n" + Sentence(outcome, lang));
+            } else {
+                offerRestore(backup, debug,
+                             Pick(lang, "数据已写入，但无法读回校验：",
+                                  "The data was written but could not be read back to check it: ") +
+                                 Sentence(outcome, lang));
+            }
+            return;
+        default:
+            reportFailure(outcome);  // nothing was written
+            return;
+    }
 }
 
 void TransferController::offerRestore(const QString& backup, bool debugMode,
@@ -193,32 +144,25 @@ void TransferController::offerRestore(const QString& backup, bool debugMode,
             break;
         }
         // The backup's bytes as they were read: nothing is decoded or encoded again.
-        link::TransferOutcome outcome = run(kRestoring, [&](link::TransferDriver& d) {
-            return d.startWrite(debugMode, [&image]() -> const ImageBytes& { return image; });
-        });
-        if (!outcome.ok()) {
-            text = Pick(lang, "恢复备份失败：", "Restoring the backup failed: ") +
-                   OutcomeText(outcome, lang);
-            continue;
-        }
-        ImageBytes back{};
-        outcome = run(kReadingBack, [&back](link::TransferDriver& d) { return d.startRead(back); });
-        if (!outcome.ok()) {
-            text = Pick(lang, "备份已写回，但无法读回校验：",
-                        "The backup was written back but could not be read back to check it: ") +
-                   OutcomeText(outcome, lang);
-            continue;
-        }
-        const compare::ByteDifference difference =
-            compare::CompareBlocks(image, back, link::WriteBlockSequence(debugMode));
-        if (difference.same()) {
+        jobs::RestoreJob job(image, {.debugMode = debugMode});
+        const jobs::Outcome outcome = run(job, RestoreTexts);
+        if (outcome.ok()) {
             reportSuccess(Pick(lang, "备份已写回对讲机，已校验。",
                                "The backup was written back to the radio and verified."));
             return;
         }
-        text = Pick(lang, "写回备份后，对讲机中的数据仍与备份不一致！",
-                    "After writing the backup back the radio still does not hold it!") +
-               "\n" + DifferenceText(difference, lang);
+        if (outcome.stage == jobs::Stage::Write) {
+            text = Pick(lang, "恢复备份失败：", "Restoring the backup failed: ") +
+                   Sentence(outcome, lang);
+        } else if (outcome.kind == jobs::Outcome::Kind::VerifyMismatch) {
+            text = Pick(lang, "写回备份后，对讲机中的数据仍与备份不一致！",
+                        "After writing the backup back the radio still does not hold it!") +
+                   "\n" + Sentence(outcome, lang);
+        } else {
+            text = Pick(lang, "备份已写回，但无法读回校验：",
+                        "The backup was written back but could not be read back to check it: ") +
+                   Sentence(outcome, lang);
+        }
     }
     window_.setTransferCommandsEnabled(true);
 }

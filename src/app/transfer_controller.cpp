@@ -9,6 +9,8 @@
 #include "app/writing_window.h"
 #include "editors/channels/channel_table_window.h"
 #include "image/encode.h"
+#include "jobs/outcome_words.h"
+#include "jobs/transfer_jobs.h"
 #include "link/port/read_backups.h"
 #include "ui/local_msgbox.h"
 
@@ -25,18 +27,27 @@ TransferController::TransferController(MainWindow& window, SerialLink& port)
     : QObject(&window),
       window_(window),
       port_(port),
-      driver_(port),
+      runner_(port),
       checkedWrite_(LoadCheckedWrite()) {
     timer1_.setInterval(link::Cooldown::kTickMs);
     connect(&timer1_, &QTimer::timeout, this, &TransferController::OnCooldownTick);
-    connect(&driver_, &link::TransferDriver::progress, this, [this](int step, int, int) {
-        window_.writingWindow()->progressBar()->setValue(std::clamp(step, 1, 196));
+    // The bar keeps its 1..196 range; it moves with the blocks of the running transfer.
+    connect(&runner_, &link::JobRunner::progress, this, [this](const jobs::Progress& p) {
+        const int value =
+            p.stageBlocksTotal > 0 ? 1 + p.stageBlocksDone * 195 / p.stageBlocksTotal : 1;
+        window_.writingWindow()->progressBar()->setValue(value);
     });
-    connect(&driver_, &link::TransferDriver::ended, this,
-            [this](const link::TransferOutcome& outcome) {
+    // A new stage, the decision and the end close the progress window; run() shows it again
+    // when the job goes on.
+    const auto closeProgress = [this] {
+        if (window_.writingWindow()->isVisible()) window_.writingWindow()->done(QDialog::Accepted);
+    };
+    connect(&runner_, &link::JobRunner::stageStarted, this, closeProgress);
+    connect(&runner_, &link::JobRunner::awaitingDecision, this, closeProgress);
+    connect(&runner_, &link::JobRunner::finished, this,
+            [this, closeProgress](const jobs::Outcome& outcome) {
                 lastOutcome_ = outcome;
-                if (window_.writingWindow()->isVisible())
-                    window_.writingWindow()->done(QDialog::Accepted);
+                closeProgress();
             });
     connect(window_.writingWindow(), &WritingWindow::closeRequested, this,
             &TransferController::onProgressCloseRequested);
@@ -64,26 +75,31 @@ bool TransferController::preparePort() {
     return true;
 }
 
-link::TransferOutcome TransferController::run(const ProgressTexts& t, const Starter& starter) {
+jobs::Outcome TransferController::run(jobs::Job& job, const StageTexts& texts,
+                                      const std::function<void()>& decide) {
     const LanguageFlagValue lang = window_.state().LanguageFlag;
-    lastOutcome_ = link::TransferOutcome::PortError(Status::PortCannotOpen);
-    bool ended = false;
-    const auto watch =
-        connect(&driver_, &link::TransferDriver::ended, this, [&ended] { ended = true; });
-    const bool started = starter(driver_);
-    disconnect(watch);
-    if (!started) return lastOutcome_;
-
     WritingWindow* progress = window_.writingWindow();
     progress->progressBar()->setRange(1, 196);
     progress->progressBar()->setValue(1);
-    progress->label()->setText(Pick(lang, t.zhLabel, t.enLabel));
-    progress->setWindowTitle(Pick(lang, t.zhTitle, t.enTitle));
     window_.setTransferCommandsEnabled(false);
-    // The transfer runs in the event handlers while the window is shown; its end closes it.
     running_ = true;
-    if (!ended && driver_.active()) progress->exec();
+    // The job runs in the event handlers while the window is shown.
+    if (runner_.start(job)) {
+        while (!job.finished()) {
+            if (job.awaitingDecision()) {
+                if (decide) decide();
+                if (job.awaitingDecision()) job.decline();
+                continue;
+            }
+            const ProgressTexts& t = texts(job.stage());
+            progress->label()->setText(Pick(lang, t.zhLabel, t.enLabel));
+            progress->setWindowTitle(Pick(lang, t.zhTitle, t.enTitle));
+            progress->progressBar()->setValue(1);
+            progress->exec();
+        }
+    }
     running_ = false;
+    lastOutcome_ = job.outcome();
     return lastOutcome_;
 }
 
@@ -92,13 +108,14 @@ void TransferController::StartRead() {
     ProgramState& state = window_.state();
     state.band.BandPromptSuppressed = true;
     if (!preparePort()) return;
-    ImageBytes image = state.RadioImage;
-    const link::TransferOutcome outcome =
-        run(kReadingTexts, [&image](link::TransferDriver& d) { return d.startRead(image); });
+    jobs::ReadJob job;
+    const jobs::Outcome outcome =
+        run(job, [](jobs::Stage) -> const ProgressTexts& { return kReadingTexts; });
     if (!outcome.ok()) {
         reportFailure(outcome);
         return;
     }
+    const ImageBytes& image = job.image();
     // The read becomes one undoable step of the document.
     state.RadioImage = image;
     window_.loadReadResult();
@@ -118,12 +135,12 @@ void TransferController::StartWrite() {
 void TransferController::plainWrite() {
     ProgramState& state = window_.state();
     if (!preparePort()) return;
-    const link::TransferOutcome outcome = run(kWritingTexts, [&state](link::TransferDriver& d) {
-        return d.startWrite(state.hidden.DebugMode(), [&state]() -> const ImageBytes& {
-            EncodeImage(state);
-            return state.EncodedImage;
-        });
+    jobs::WriteJob job({.debugMode = state.hidden.DebugMode()}, [&state]() -> const ImageBytes& {
+        EncodeImage(state);
+        return state.EncodedImage;
     });
+    const jobs::Outcome outcome =
+        run(job, [](jobs::Stage) -> const ProgressTexts& { return kWritingTexts; });
     if (!outcome.ok()) {
         reportFailure(outcome);
         return;
@@ -156,9 +173,9 @@ void TransferController::reportSuccess(const QString& text) {
     }
 }
 
-void TransferController::reportFailure(const link::TransferOutcome& outcome) {
+void TransferController::reportFailure(const jobs::Outcome& outcome) {
     const LanguageFlagValue lang = window_.state().LanguageFlag;
-    if (outcome.kind != link::TransferOutcome::Kind::Cancelled) {
+    if (outcome.kind != jobs::Outcome::Kind::Cancelled) {
         // Every failure is the communication error; a refusal or a port failure also says why.
         QString text =
             Pick(lang, "通信出错，请检查对讲机，连线及串口选择！",
@@ -167,6 +184,8 @@ void TransferController::reportFailure(const link::TransferOutcome& outcome) {
             text += "\r\n" + QString::fromStdString(StatusMessage(outcome.reason, lang));
         }
         if (!outcome.detail.empty()) text += "\r\n" + QString::fromStdString(outcome.detail);
+        if (outcome.kind == jobs::Outcome::Kind::ProtocolFault)
+            text += "\r\n" + QString::fromStdString(jobs::OutcomeSentence(outcome, lang));
         LocalMsgBox(lang, text, StyleIconError, Pick(lang, "错误", "Mistake"),
                     window_.channelWindow());
     }
@@ -181,7 +200,7 @@ void TransferController::OnCooldownTick() {
 }
 
 void TransferController::onProgressCloseRequested() {
-    if (!driver_.active()) return;
+    if (!runner_.active()) return;
     const LanguageFlagValue lang = window_.state().LanguageFlag;
     const int answer = LocalMsgBox(lang, "正在与对讲机通信，确定要中止吗？",
                                    "The transfer with the radio is running. Stop it?",
@@ -195,7 +214,7 @@ void TransferController::setCheckedWrite(bool on) {
 }
 
 void TransferController::abortByUser() {
-    driver_.cancel();
+    runner_.cancel();
 }
 
 }  // namespace talvo

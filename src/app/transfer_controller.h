@@ -5,18 +5,18 @@
 #include <QTimer>
 #include <functional>
 
-#include "link/port/transfer_driver.h"
+#include "jobs/job.h"
+#include "link/port/job_runner.h"
 #include "link/protocol/cooldown.h"
-#include "link/protocol/transfer_outcome.h"
 
 namespace talvo {
 
 class MainWindow;
 class SerialLink;
 
-// Read and write from the main window: the progress window and the transfer driver (the port's
-// data events and the 50 ms TimerW time-out) run the transfer; Timer1 (100 ms) runs the
-// cool-down after a successful transfer. The outcome is shown with the messages of the
+// Read and write from the main window: every transfer is a job run by the job runner (the
+// port's data events and the 50 ms TimerW ticks) while the progress window shows; Timer1 (100 ms)
+// runs the cool-down after a successful transfer. The outcome is shown with the messages of the
 // program and the editors are loaded after a read. Write is the checked write when that is
 // switched on (see checked_write.cpp).
 class TransferController : public QObject {
@@ -27,11 +27,10 @@ class TransferController : public QObject {
     void StartRead();
     void StartWrite();
 
-    const link::TransferDriver& driver() const { return driver_; }
-    bool active() const { return driver_.active(); }
+    bool active() const { return runner_.active(); }
     bool coolingDown() const { return cooldown_.running(); }
-    // How the last transfer ended.
-    const link::TransferOutcome& lastOutcome() const { return lastOutcome_; }
+    // How the last job ended.
+    const jobs::Outcome& lastOutcome() const { return lastOutcome_; }
     // The user closed the progress window and confirmed: "E" goes out and the transfer ends as
     // cancelled, without the communication-error message.
     void abortByUser();
@@ -48,7 +47,8 @@ class TransferController : public QObject {
         const char* zhLabel;
         const char* enLabel;
     };
-    using Starter = std::function<bool(link::TransferDriver&)>;
+    // The progress window's texts for each stage of a job.
+    using StageTexts = std::function<const ProgressTexts&(jobs::Stage)>;
     static constexpr ProgressTexts kReadingTexts{"正在读取……", "Reading……", "正在读频，请稍候。",
                                                  "Data is reading, please wait a moment."};
     static constexpr ProgressTexts kWritingTexts{"正在写入……", "Writing……", "正在写频，请稍候。",
@@ -62,12 +62,14 @@ class TransferController : public QObject {
     void offerRestore(const QString& backup, bool debugMode, const QString& problem);
     // Opens the port when needed; false (after the message) when it cannot be opened.
     bool preparePort();
-    // Runs one transfer with the progress window shown; returns how it ended.
-    link::TransferOutcome run(const ProgressTexts& texts, const Starter& starter);
+    // Runs `job` with the progress window shown for each of its stages (closed while a checked
+    // write waits for `decide`, which must proceed or decline); returns how it ended.
+    jobs::Outcome run(jobs::Job& job, const StageTexts& texts,
+                      const std::function<void()>& decide = {});
     // After a read: the backup file; an empty name (after a message) when it could not be saved.
     QString storeBackup(const ImageBytes& image);
     // The communication-error message for a failed transfer (nothing for a cancelled one).
-    void reportFailure(const link::TransferOutcome& outcome);
+    void reportFailure(const jobs::Outcome& outcome);
     // A success message; OK starts the cool-down.
     void reportSuccess(const QString& text);
     void OnCooldownTick();
@@ -75,10 +77,10 @@ class TransferController : public QObject {
 
     MainWindow& window_;
     SerialLink& port_;
-    link::TransferDriver driver_;
+    link::JobRunner runner_;
     QTimer timer1_;
     link::Cooldown cooldown_;
-    link::TransferOutcome lastOutcome_;
+    jobs::Outcome lastOutcome_;
     bool running_ = false;
     bool checkedWrite_ = true;
 };

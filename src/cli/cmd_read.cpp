@@ -29,7 +29,7 @@ int RunRead(const QStringList& arguments) {
         return FileFailure(Status::CannotWrite, args.lang, out);
 
     ImageBytes image{};
-    if (const auto outcome = ReadRadio(radio.device, image); !outcome.ok())
+    if (const auto outcome = ReadRadio(radio.device, image, args.lang); !outcome.ok())
         return TransferExit(outcome, radio.device, args.lang);
     KeepBackup(image, args.lang);
     // The file appears only now, complete, or not at all.
@@ -52,7 +52,7 @@ const HelpRegistration kReadHelp(
                 "A copy is also kept in the backups folder ($XDG_DATA_HOME/talvo/backups).\n"
                 "A progress bar is shown on stderr when it is a terminal.\n"
                 "exit status: 0 read and saved, 2 usage, 3 file cannot be written, 4 communication "
-                "error\n");
+                "error, 130 stopped by Ctrl+C (nothing is saved)\n");
 
 }  // namespace
 

@@ -1,15 +1,11 @@
 // talvo-cli restore (--port N | --device PATH) BACKUP.dat [--debug-mode] [--lang en|zh]
 
-#include <cstdio>
-
 #include "cli/command.h"
 #include "cli/command_help.h"
-#include "cli/difference_text.h"
 #include "cli/radio_transfer.h"
-#include "compare/byte_compare.h"
 #include "image/data_file.h"
 #include "image/file_io.h"
-#include "link/protocol/block_plan.h"
+#include "jobs/transfer_jobs.h"
 
 namespace talvo::cli {
 
@@ -35,17 +31,9 @@ int RunRestore(const QStringList& arguments) {
     if (loaded != Status::Ok) return FileFailure(loaded, args.lang, file);
     const bool debug = args.flags.contains("--debug-mode");
 
-    Radio link(radio.device);
-    const auto written = link.write(debug, [&image]() -> const ImageBytes& { return image; });
-    if (!written.ok()) return TransferExit(written, radio.device, args.lang);
-    ImageBytes back{};
-    if (const auto read = link.read(back, "Verifying"); !read.ok())
-        return TransferExit(read, radio.device, args.lang);
-    const auto blocks = link::WriteBlockSequence(debug);
-    const compare::ByteDifference difference = compare::CompareBlocks(image, back, blocks);
-    if (difference.same()) return ExitOk;
-    std::fprintf(stderr, "talvo-cli: %s\n", ByteDifferenceText(difference, args.lang).c_str());
-    return ExitCommunication;
+    Radio link(radio.device, args.lang);
+    jobs::RestoreJob job(image, {.debugMode = debug});
+    return TransferExit(link.run(job), radio.device, args.lang);
 }
 
 const CommandRegistration kRestore("restore", {"write a backup back to the radio byte for byte "
@@ -64,7 +52,7 @@ const HelpRegistration kRestoreHelp(
         "  --debug-mode   also write the power calibration blocks 0x7E0 and 0x7F0\n"
         "exit status: 0 restored and verified, 2 usage, 3 file cannot be opened, 4 communication\n"
         "error or the radio does not hold what was written (the first differing address is\n"
-        "named)\n");
+        "named), 130 stopped by Ctrl+C\n");
 
 }  // namespace
 

@@ -4,13 +4,13 @@
 
 #include "cli/command.h"
 #include "cli/command_help.h"
-#include "cli/difference_text.h"
 #include "cli/radio_transfer.h"
 #include "compare/byte_compare.h"
 #include "compare/change_list.h"
 #include "image/data_file.h"
 #include "image/encode.h"
-#include "link/protocol/block_plan.h"
+#include "jobs/outcome_words.h"
+#include "jobs/transfer_jobs.h"
 
 namespace talvo::cli {
 
@@ -29,31 +29,32 @@ int RunVerify(const QStringList& arguments) {
     const FileArguments& args = radio.args;
     const QString& file = args.files[0];
 
-    // The image a write of FILE would send.
+    // The file's own bytes, and the image a write of FILE would send.
     ProgramState state = StartupState(args.lang);
     if (const Status opened = OpenDataFile(state, LocalPath(file)); opened != Status::Ok)
         return FileFailure(opened, args.lang, file);
     state.hidden.debug.unlocked = args.flags.contains("--debug-mode");
-    const bool debug = state.hidden.DebugMode();
+    const jobs::WriteOptions options{.debugMode = state.hidden.DebugMode()};
     EncodeImage(state);
 
-    ImageBytes held{};
-    if (const auto read = ReadRadio(radio.device, held); !read.ok())
-        return TransferExit(read, radio.device, args.lang);
-    KeepBackup(held, args.lang);
-
-    const auto blocks = link::WriteBlockSequence(debug);
-    const compare::ByteDifference difference =
-        compare::CompareBlocks(state.EncodedImage, held, blocks);
-    if (difference.same()) return ExitOk;
+    jobs::VerifyJob job(state.RadioImage, state.EncodedImage, options);
+    const jobs::Outcome outcome = Radio(radio.device, args.lang).run(job);
+    if (!outcome.ok() && outcome.kind != jobs::Outcome::Kind::VerifyMismatch)
+        return TransferExit(outcome, radio.device, args.lang);
+    KeepBackup(job.held(), args.lang);
+    if (outcome.ok()) {
+        std::printf("%s\n", jobs::MatchSentence(job.match(), args.lang).c_str());
+        return ExitOk;
+    }
 
     // By name: from what the radio holds to what the write would leave there.
-    const ImageBytes wanted = compare::OverlayBlocks(held, state.EncodedImage, blocks);
+    const auto blocks = options.blocks();
+    const ImageBytes wanted = compare::OverlayBlocks(job.held(), state.EncodedImage, blocks);
     for (const std::string& line :
-         compare::ChangeLines(compare::CompareImages(held, wanted, args.lang), args.lang))
+         compare::ChangeLines(compare::CompareImages(job.held(), wanted, args.lang), args.lang))
         std::printf("%s\n", line.c_str());
     std::fflush(stdout);
-    std::fprintf(stderr, "talvo-cli: %s\n", ByteDifferenceText(difference, args.lang).c_str());
+    std::fprintf(stderr, "talvo-cli: %s\n", jobs::OutcomeLine(outcome, args.lang).c_str());
     return kDifferent;
 }
 
@@ -64,14 +65,15 @@ const CommandRegistration kVerify("verify", {"compare the radio with a data file
 const HelpRegistration kVerifyHelp(
     "verify",
     std::string(kUsage) +
-        "\nReads the radio and compares it with what a write of FILE.dat would send, byte for\n"
-        "byte over the blocks a write sends. When they differ, prints the differences by name\n"
-        "(radio → file) on stdout and the first differing address on stderr.\n" +
+        "\nReads the radio and compares it, byte for byte over the blocks a write stores, with\n"
+        "the bytes of FILE.dat and with what a write of FILE.dat would send. When it holds\n"
+        "either, says which on stdout; otherwise prints the differences by name (radio →\n"
+        "file) on stdout and the first differing address on stderr.\n" +
         kRadioOptionsHelp +
         "  --debug-mode   also compare the power calibration blocks 0x7E0 and 0x7F0\n"
         "The read is also kept in the backups folder ($XDG_DATA_HOME/talvo/backups).\n"
         "exit status: 0 the radio holds the file, 1 it differs, 2 usage, 3 file cannot be\n"
-        "opened, 4 communication error\n");
+        "opened, 4 communication error, 130 stopped by Ctrl+C\n");
 
 }  // namespace
 

@@ -7,13 +7,11 @@
 
 #include "cli/command.h"
 #include "cli/command_help.h"
-#include "cli/difference_text.h"
 #include "cli/radio_transfer.h"
-#include "compare/byte_compare.h"
 #include "image/data_file.h"
 #include "image/encode.h"
 #include "image/file_io.h"
-#include "link/protocol/block_plan.h"
+#include "jobs/checked_write_job.h"
 
 namespace talvo::cli {
 
@@ -46,34 +44,38 @@ int RunWrite(const QStringList& arguments) {
             return FileFailure(Status::CannotWrite, args.lang, backup);
     }
 
-    Radio link(radio.device);
-    if (!backup.isEmpty()) {
-        // What the radio holds now, safe on disk before anything is written.
-        ImageBytes before{};
-        if (const auto read = link.read(before, "Backing up"); !read.ok())
-            return TransferExit(read, radio.device, args.lang);
-        KeepBackup(before, args.lang);
-        if (const Status saved = WriteFileAtomically(LocalPath(backup), SerializeDataFile(before));
-            saved != Status::Ok)
-            return FileFailure(saved, args.lang, backup);
+    Radio link(radio.device, args.lang);
+    const bool verify = args.flags.contains("--verify");
+    if (backup.isEmpty() && !verify) {
+        // The plain write: the image is built right after the wake-up, as the program does.
+        jobs::WriteJob job({.debugMode = debug}, [&state]() -> const ImageBytes& {
+            EncodeImage(state);
+            return state.EncodedImage;
+        });
+        return TransferExit(link.run(job), radio.device, args.lang);
     }
 
-    const auto written = link.write(debug, [&state]() -> const ImageBytes& {
-        EncodeImage(state);
-        return state.EncodedImage;
+    EncodeImage(state);
+    jobs::CheckedWriteOptions options;
+    options.write.debugMode = debug;
+    options.backupFirst = !backup.isEmpty();
+    options.readBack = verify;
+    jobs::CheckedWriteJob job(state.EncodedImage, options);
+    int saveFailure = ExitOk;
+    const jobs::Outcome outcome = link.run(job, [&] {
+        // What the radio holds now, safe on disk before anything is written.
+        KeepBackup(job.backup(), args.lang);
+        if (const Status saved =
+                WriteFileAtomically(LocalPath(backup), SerializeDataFile(job.backup()));
+            saved != Status::Ok) {
+            saveFailure = FileFailure(saved, args.lang, backup);
+            job.decline();
+            return;
+        }
+        job.proceed();
     });
-    if (!written.ok()) return TransferExit(written, radio.device, args.lang);
-    if (!args.flags.contains("--verify")) return ExitOk;
-
-    ImageBytes back{};
-    if (const auto read = link.read(back, "Verifying"); !read.ok())
-        return TransferExit(read, radio.device, args.lang);
-    const auto blocks = link::WriteBlockSequence(debug);
-    const compare::ByteDifference difference =
-        compare::CompareBlocks(state.EncodedImage, back, blocks);
-    if (difference.same()) return ExitOk;
-    std::fprintf(stderr, "talvo-cli: %s\n", ByteDifferenceText(difference, args.lang).c_str());
-    return ExitCommunication;
+    if (saveFailure != ExitOk) return saveFailure;
+    return TransferExit(outcome, radio.device, args.lang);
 }
 
 const CommandRegistration kWrite("write", {"write a data file to the radio "
@@ -93,7 +95,7 @@ const HelpRegistration kWriteHelp(
         "A progress bar is shown on stderr when it is a terminal.\n"
         "exit status: 0 written (and verified), 2 usage, 3 file cannot be opened or the backup\n"
         "cannot be saved, 4 communication error or the radio does not hold what was written\n"
-        "(the first differing address is named)\n");
+        "(the first differing address is named), 130 stopped by Ctrl+C\n");
 
 }  // namespace
 

@@ -8,7 +8,14 @@
 namespace talvo::cli {
 
 // Exit statuses of talvo-cli; other tools rely on them.
-enum ExitStatus { ExitOk = 0, ExitUsage = 2, ExitFile = 3, ExitCommunication = 4 };
+// ExitInterrupted: Ctrl+C stopped the command, as a shell reports a program ended by SIGINT.
+enum ExitStatus {
+    ExitOk = 0,
+    ExitUsage = 2,
+    ExitFile = 3,
+    ExitCommunication = 4,
+    ExitInterrupted = 130
+};
 
 // One subcommand: `run` gets the arguments after the command name and returns an exit status.
 struct Command {

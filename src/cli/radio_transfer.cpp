@@ -9,11 +9,14 @@
 #include <optional>
 
 #include "cli/command.h"
+#include "cli/interrupt_watch.h"
+#include "jobs/outcome_words.h"
+#include "jobs/transfer_jobs.h"
+#include "link/port/job_runner.h"
 #include "link/port/port_diagnosis.h"
 #include "link/port/port_lookup.h"
 #include "link/port/read_backups.h"
 #include "link/port/serial_line.h"
-#include "link/port/transfer_driver.h"
 #include "link/protocol/port_names.h"
 
 namespace talvo::cli {
@@ -32,7 +35,8 @@ std::unique_ptr<QCoreApplication> EnsureApplication() {
 // "\rReading [#####-----]  57/193 blocks" on a terminal; nothing otherwise.
 class ProgressBar {
   public:
-    explicit ProgressBar(const char* label) : label_(label), shown_(::isatty(STDERR_FILENO) == 1) {}
+    explicit ProgressBar(std::string label)
+        : label_(std::move(label)), shown_(::isatty(STDERR_FILENO) == 1) {}
     ~ProgressBar() {
         if (drawn_) std::fputc('\n', stderr);
     }
@@ -41,14 +45,15 @@ class ProgressBar {
         last_ = done;
         constexpr int kWidth = 30;
         const int filled = done * kWidth / total;
-        std::fprintf(stderr, "\r%s [%s%s] %3d/%d blocks", label_, std::string(filled, '#').c_str(),
-                     std::string(kWidth - filled, '-').c_str(), done, total);
+        std::fprintf(stderr, "\r%s [%s%s] %3d/%d blocks", label_.c_str(),
+                     std::string(filled, '#').c_str(), std::string(kWidth - filled, '-').c_str(),
+                     done, total);
         std::fflush(stderr);
         drawn_ = true;
     }
 
   private:
-    const char* label_;
+    std::string label_;
     bool shown_;
     bool drawn_ = false;
     int last_ = -1;
@@ -86,53 +91,61 @@ std::string DiagnosisLine(int number, const QString& device, Status failure,
 struct Radio::Parts {
     std::unique_ptr<QCoreApplication> app = EnsureApplication();
     link::SerialLine line;
-    link::TransferDriver driver{line};
-    std::optional<link::TransferOutcome> openFailure;
+    link::JobRunner runner{line};
+    InterruptWatch interrupts;
+    LanguageFlagValue lang = kEnglish;
+    std::optional<jobs::Outcome> openFailure;
 };
 
-Radio::Radio(const QString& device) : parts_(std::make_unique<Parts>()) {
-    if (const Status opened = parts_->line.open(device); opened != Status::Ok)
-        parts_->openFailure =
-            link::TransferOutcome::PortError(opened, parts_->line.openError().toStdString());
+Radio::Radio(const QString& device, LanguageFlagValue lang) : parts_(std::make_unique<Parts>()) {
+    parts_->lang = lang;
+    if (const Status opened = parts_->line.open(device); opened != Status::Ok) {
+        jobs::Outcome failure;
+        failure.kind = jobs::Outcome::Kind::PortError;
+        failure.reason = opened;
+        failure.detail = parts_->line.openError().toStdString();
+        parts_->openFailure = failure;
+    }
 }
 
 Radio::~Radio() = default;
 
-link::TransferOutcome Radio::run(const char* label,
-                                 const std::function<bool(link::TransferDriver&)>& start) {
+jobs::Outcome Radio::run(jobs::Job& job, const std::function<void()>& decide) {
     if (parts_->openFailure) return *parts_->openFailure;
-    link::TransferDriver& driver = parts_->driver;
+    link::JobRunner& runner = parts_->runner;
     QEventLoop loop;
-    std::optional<link::TransferOutcome> outcome;
-    ProgressBar bar(label);
-    const auto progress =
-        QObject::connect(&driver, &link::TransferDriver::progress, &loop,
-                         [&bar](int, int done, int total) { bar.show(done, total); });
-    const auto ended = QObject::connect(
-        &driver, &link::TransferDriver::ended, &loop, [&](const link::TransferOutcome& end) {
-            if (end.ok()) bar.show(driver.session().blocksDone(), driver.session().blocksTotal());
-            outcome = end;
-            loop.quit();
-        });
-    if (start(driver) && !outcome) loop.exec();
-    QObject::disconnect(progress);
-    QObject::disconnect(ended);
-    return outcome.value_or(link::TransferOutcome::PortError(Status::PortCannotOpen));
-}
-
-link::TransferOutcome Radio::read(ImageBytes& image, const char* label) {
-    ImageBytes scratch = image;
-    const link::TransferOutcome outcome =
-        run(label, [&scratch](link::TransferDriver& driver) { return driver.startRead(scratch); });
-    if (outcome.ok()) image = scratch;
-    return outcome;
-}
-
-link::TransferOutcome Radio::write(bool debugMode,
-                                   const std::function<const ImageBytes&()>& encodeAfterWakeUp) {
-    return run("Writing", [&](link::TransferDriver& driver) {
-        return driver.startWrite(debugMode, encodeAfterWakeUp);
-    });
+    std::optional<jobs::Outcome> outcome;
+    std::optional<ProgressBar> bar;
+    const auto connections = {
+        QObject::connect(&runner, &link::JobRunner::stageStarted, &loop,
+                         [&](jobs::Stage stage) {
+                             bar.reset();
+                             bar.emplace(jobs::StageName(stage, parts_->lang));
+                         }),
+        QObject::connect(&runner, &link::JobRunner::progress, &loop,
+                         [&](const jobs::Progress& p) {
+                             if (bar) bar->show(p.stageBlocksDone, p.stageBlocksTotal);
+                         }),
+        QObject::connect(&runner, &link::JobRunner::awaitingDecision, &loop,
+                         [&] {
+                             bar.reset();
+                             if (decide) decide();
+                         }),
+        QObject::connect(&runner, &link::JobRunner::finished, &loop,
+                         [&](const jobs::Outcome& end) {
+                             outcome = end;
+                             loop.quit();
+                         }),
+        QObject::connect(&parts_->interrupts, &InterruptWatch::interrupted, &runner,
+                         &link::JobRunner::cancel),
+    };
+    if (parts_->interrupts.seen()) {
+        job.cancel();
+    } else if (runner.start(job) && !outcome) {
+        loop.exec();
+    }
+    for (const auto& connection : connections) QObject::disconnect(connection);
+    return job.finished() ? job.outcome() : outcome.value_or(jobs::Outcome{});
 }
 
 std::optional<int> ParseRadioArguments(const char* command, const QStringList& args, int fileCount,
@@ -171,9 +184,12 @@ std::optional<int> ParseRadioArguments(const char* command, const QStringList& a
     return std::nullopt;
 }
 
-link::TransferOutcome ReadRadio(const QString& device, ImageBytes& image) {
-    Radio radio(device);
-    return radio.read(image);
+jobs::Outcome ReadRadio(const QString& device, ImageBytes& image, LanguageFlagValue lang) {
+    Radio radio(device, lang);
+    jobs::ReadJob job;
+    const jobs::Outcome outcome = radio.run(job);
+    if (outcome.ok()) image = job.image();
+    return outcome;
 }
 
 void KeepBackup(const ImageBytes& image, LanguageFlagValue lang) {
@@ -186,39 +202,23 @@ void KeepBackup(const ImageBytes& image, LanguageFlagValue lang) {
                  StatusMessage(saved.status, lang, saved.path.toStdString()).c_str());
 }
 
-int TransferExit(const link::TransferOutcome& outcome, const QString& device,
-                 LanguageFlagValue lang) {
-    using Kind = link::TransferOutcome::Kind;
-    std::string line;
-    switch (outcome.kind) {
-        case Kind::Success:
-            return ExitOk;
-        case Kind::TimedOut:
-            line = StatusMessage(Status::TimedOut, lang);
-            break;
-        case Kind::Refused:
-            // A refusal is a communication error like any other; the line says both.
-            line = StatusMessage(Status::TimedOut, lang) + (lang == kChinese ? "" : " ") +
-                   StatusMessage(Status::RefusedByRadio, lang);
-            break;
-        case Kind::Cancelled:
-            line = lang == kChinese ? "传输已取消。" : "The transfer was cancelled.";
-            break;
-        case Kind::PortError: {
-            line = StatusMessage(outcome.reason, lang, device.toStdString());
-            // The port cannot be used: the diagnosis says why (the permission case with its
-            // group and command) and how to fix it; else the port's own words.
-            const std::string why = DiagnosisLine(0, device, outcome.reason, lang);
-            if (!why.empty()) {
-                line = StatusMessage(Status::PortCannotOpen, lang, device.toStdString()) + why;
-            } else if (!outcome.detail.empty()) {
-                line += " (" + outcome.detail + ")";
-            }
-            break;
+int TransferExit(const jobs::Outcome& outcome, const QString& device, LanguageFlagValue lang) {
+    using Kind = jobs::Outcome::Kind;
+    if (outcome.ok()) return ExitOk;
+    std::string line = jobs::OutcomeLine(outcome, lang);
+    if (outcome.kind == Kind::PortError) {
+        line = StatusMessage(outcome.reason, lang, device.toStdString());
+        // The port cannot be used: the diagnosis says why (the permission case with its
+        // group and command) and how to fix it; else the port's own words.
+        const std::string why = DiagnosisLine(0, device, outcome.reason, lang);
+        if (!why.empty()) {
+            line = StatusMessage(Status::PortCannotOpen, lang, device.toStdString()) + why;
+        } else if (!outcome.detail.empty()) {
+            line += " (" + outcome.detail + ")";
         }
     }
     std::fprintf(stderr, "talvo-cli: %s\n", line.c_str());
-    return ExitCommunication;
+    return outcome.kind == Kind::Cancelled ? ExitInterrupted : ExitCommunication;
 }
 
 }  // namespace talvo::cli

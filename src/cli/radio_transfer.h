@@ -7,14 +7,9 @@
 #include <optional>
 
 #include "cli/file_arguments.h"
-#include "link/protocol/transfer_outcome.h"
+#include "jobs/job.h"
 #include "model/program_state.h"
 #include "model/status.h"
-
-namespace talvo::link {
-class SerialLine;
-class TransferDriver;
-}  // namespace talvo::link
 
 namespace talvo::cli {
 
@@ -38,39 +33,34 @@ struct RadioArguments {
 std::optional<int> ParseRadioArguments(const char* command, const QStringList& args, int fileCount,
                                        const CommandOptions& extra, RadioArguments& out);
 
-// The radio behind one serial device, for one or more transfers in a row. Each transfer runs
-// an event loop until it ends and shows a progress bar on stderr when that is a terminal.
+// The radio behind one serial device, for one or more jobs in a row. Each job runs an event
+// loop until it ends and shows a progress bar per stage on stderr when that is a terminal.
+// While the radio is in use, Ctrl+C cancels the running job (the radio gets the closing "E")
+// instead of killing the program.
 class Radio {
   public:
-    explicit Radio(const QString& device);
+    explicit Radio(const QString& device, LanguageFlagValue lang = kEnglish);
     ~Radio();
     Radio(const Radio&) = delete;
     Radio& operator=(const Radio&) = delete;
 
-    // Reads the radio's memory into `image`, which changes only when the read succeeds.
-    link::TransferOutcome read(ImageBytes& image, const char* label = "Reading");
-    // Writes; `encodeAfterWakeUp` builds the image to send right after the wake-up went out.
-    link::TransferOutcome write(bool debugMode,
-                                const std::function<const ImageBytes&()>& encodeAfterWakeUp);
+    // Runs `job` to its end. `decide` is called when a checked write waits for the go-ahead.
+    jobs::Outcome run(jobs::Job& job, const std::function<void()>& decide = {});
 
   private:
-    link::TransferOutcome run(const char* label,
-                              const std::function<bool(link::TransferDriver&)>& start);
-
     struct Parts;
     std::unique_ptr<Parts> parts_;
 };
 
-// Reads as Radio::read does on a line opened for it.
-link::TransferOutcome ReadRadio(const QString& device, ImageBytes& image);
+// Runs a read of the radio behind `device`; `image` changes only when it succeeds.
+jobs::Outcome ReadRadio(const QString& device, ImageBytes& image, LanguageFlagValue lang);
 
 // Keeps a successful read as a backup (see link/port/read_backups.h), pruning old ones first;
 // a backup that cannot be written only gets a warning on stderr.
 void KeepBackup(const ImageBytes& image, LanguageFlagValue lang);
 
-// ExitOk for a transfer that succeeded; otherwise prints its one stderr line and returns
-// ExitCommunication.
-int TransferExit(const link::TransferOutcome& outcome, const QString& device,
-                 LanguageFlagValue lang);
+// ExitOk for a job that succeeded; otherwise prints its one stderr line and returns
+// ExitInterrupted for a cancelled job (Ctrl+C) and ExitCommunication for every other ending.
+int TransferExit(const jobs::Outcome& outcome, const QString& device, LanguageFlagValue lang);
 
 }  // namespace talvo::cli

@@ -112,6 +112,58 @@ ProcessResult RunCli(const std::vector<std::string>& args,
     return RunProcess(TALVO_CLI_PATH, args, options);
 }
 
+BackgroundCli::BackgroundCli(const std::vector<std::string>& args) {
+    static const TempFolder data;
+    const std::string xdg = "XDG_DATA_HOME=" + data.path().string();
+    std::vector<std::string> storage;
+    const std::vector<char*> argv = Argv(TALVO_CLI_PATH, args, storage);
+    const std::string out = (output_ / "out").string(), err = (output_ / "err").string();
+    pid_ = ::fork();
+    if (pid_ == 0) {
+        const int o = ::open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        const int e = ::open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        ::dup2(o, STDOUT_FILENO);
+        ::dup2(e, STDERR_FILENO);
+        ::putenv(const_cast<char*>(xdg.c_str()));
+        ::execv(argv[0], argv.data());
+        std::_Exit(127);
+    }
+}
+
+BackgroundCli::~BackgroundCli() {
+    if (pid_ >= 0) finish();
+}
+
+void BackgroundCli::signal(int number) {
+    if (pid_ >= 0) ::kill(pid_, number);
+}
+
+ProcessResult BackgroundCli::finish() {
+    ProcessResult result;
+    result.exitCode = Reap(pid_, std::chrono::seconds(30));
+    pid_ = -1;
+    const auto text = [](const std::filesystem::path& file) {
+        const Bytes bytes = FileBytes(file);
+        return std::string(bytes.begin(), bytes.end());
+    };
+    result.out = text(output_ / "out");
+    result.err = text(output_ / "err");
+    return result;
+}
+
+bool WaitForProgramFrames(const std::string& transcript, std::uint8_t mark, std::size_t count,
+                          int seconds) {
+    const auto deadline = Clock::now() + std::chrono::seconds(seconds);
+    while (Clock::now() < deadline) {
+        std::size_t seen = 0;
+        for (const TranscriptChunk& chunk : ReadTranscript(transcript))
+            seen += chunk.from == 'P' && !chunk.bytes.empty() && chunk.bytes[0] == mark ? 1 : 0;
+        if (seen >= count) return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return false;
+}
+
 ProcessResult RunCliAsNobody(const std::vector<std::string>& args) {
     // The build tree may lie below a folder only its owner can enter (a home folder), so the
     // unprivileged user runs a copy of the tool from a folder anyone can reach.

@@ -34,6 +34,28 @@ class RadioSim {
 // Runs talvo-cli with `args` and extra "NAME=value" environment entries.
 ProcessResult RunCli(const std::vector<std::string>& args,
                      const std::vector<std::string>& environment = {});
+// talvo-cli running in the background, to be interrupted as a user's Ctrl+C does.
+class BackgroundCli {
+  public:
+    explicit BackgroundCli(const std::vector<std::string>& args);
+    ~BackgroundCli();
+    BackgroundCli(const BackgroundCli&) = delete;
+    BackgroundCli& operator=(const BackgroundCli&) = delete;
+
+    void signal(int number);
+    // Waits for the end (killing it after 30 s) and collects its output.
+    ProcessResult finish();
+
+  private:
+    pid_t pid_ = -1;
+    TempFolder output_;
+};
+
+// Waits up to `seconds` until the sim's transcript shows `count` frames the program sent that
+// begin with `mark`.
+bool WaitForProgramFrames(const std::string& transcript, std::uint8_t mark, std::size_t count,
+                          int seconds = 20);
+
 // The same as the unprivileged user "nobody" (for a process started as root).
 ProcessResult RunCliAsNobody(const std::vector<std::string>& args);
 

@@ -3,13 +3,13 @@
 // the backup goes back byte for byte. File → Backups… lists and opens the reads' backups.
 #include <QAction>
 #include <QApplication>
-#include <QTimer>
 #include <QDir>
 #include <QFile>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
+#include <QTimer>
 
 #include "app/backups_window.h"
 #include "app/change_list_window.h"
@@ -141,7 +141,7 @@ void CheckedWriteTest::writeBacksUpShowsTheChangesAndVerifies() {
     w().action("MNWrite")->trigger();
     QCOMPARE(titles_, (QStringList{"Reading before writing……", "Writing……", "Verifying……"}));
     QCOMPARE(answerer().last().text, QStringLiteral("Written and verified!"));
-    QCOMPARE(w().transfer().lastOutcome().kind, link::TransferOutcome::Kind::Success);
+    QCOMPARE(w().transfer().lastOutcome().kind, jobs::Outcome::Kind::Success);
     QVERIFY(w().transfer().coolingDown());
     const QString line5 = changeLines_.filter(QStringLiteral("Channel 5: ")).value(0);
     QVERIFY2(line5.contains("439.98750 → 438.50000") && line5.contains("RX ONLY → HOME"),
@@ -236,8 +236,9 @@ void CheckedWriteTest::inChinese() {
     answerer().answerId(IdOk);
     w().startWrite();
     QCOMPARE(titles_, (QStringList{"写频前读取……", "正在写入……", "正在校验……"}));
-    QVERIFY2(!changeLines_.filter(QStringLiteral("频道 5: 接收频率 439.98750 → 438.50000")).isEmpty(),
-             qPrintable(changeLines_.join('\n')));
+    QVERIFY2(
+        !changeLines_.filter(QStringLiteral("频道 5: 接收频率 439.98750 → 438.50000")).isEmpty(),
+        qPrintable(changeLines_.join('\n')));
     QCOMPARE(answerer().last().text, QStringLiteral("写频成功，已校验！"));
     QCOMPARE(w().action("MNCheckedWrite")->text(), QStringLiteral("写频前备份并校验(&V)"));
 }

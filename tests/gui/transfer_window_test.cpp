@@ -234,7 +234,7 @@ void TransferWindowTest::silentRadioTimesOutAndEditorsKeepTheirData() {
         QStringLiteral("Communication error, check the line and the serial connection selection!"));
     QCOMPARE(answerer().last().title, QStringLiteral("Mistake"));
     QCOMPARE(answerer().last().icon, QMessageBox::Critical);
-    QCOMPARE(w().transfer().lastOutcome().kind, link::TransferOutcome::Kind::TimedOut);
+    QCOMPARE(w().transfer().lastOutcome().kind, jobs::Outcome::Kind::TimedOut);
     QCOMPARE(w().transfer().lastOutcome().step, 1);  // no answer to the wake-up
     // Twelve ticks of 50 ms without an answer.
     const qint64 waited = answerer().last().seenAtMs - progress.shownAtMs;
@@ -292,7 +292,7 @@ void TransferWindowTest::closingTheProgressWindowAbortsCleanly() {
     w().startRead();
     QCOMPARE(answerer().seen().size(), 2);  // the two questions, no error message
     QCOMPARE(answerer().last().title, QStringLiteral("Attention"));
-    QCOMPARE(w().transfer().lastOutcome().kind, link::TransferOutcome::Kind::Cancelled);
+    QCOMPARE(w().transfer().lastOutcome().kind, jobs::Outcome::Kind::Cancelled);
     QVERIFY(!w().transfer().active());
     QVERIFY(!w().writingWindow()->isVisible());
     QVERIFY(commandsEnabled());

@@ -1,5 +1,7 @@
 #include "link/protocol/transfer_session.h"
 
+#include <algorithm>
+
 #include "link/protocol/frames.h"
 
 namespace talvo::link {
@@ -17,6 +19,7 @@ TransferSession::TransferSession(SendFn send, EventFn event)
     : send_(std::move(send)), event_(std::move(event)) {}
 
 int TransferSession::blocksTotal() const {
+    if (direction_ == Direction::Identify) return 0;
     if (direction_ == Direction::Read) return kReadBlocks;
     return debugMode_ ? kWriteBlocksDebug : kWriteBlocks;
 }
@@ -29,6 +32,8 @@ void TransferSession::begin(Direction direction) {
     threshold_ = 1;
     awaitingBlock_ = false;
     blocksDone_ = 0;
+    wokeUp_ = false;
+    identification_.reset();
     // Bytes left over from an earlier, failed transfer must not answer this one.
     reply_.clear();
 }
@@ -55,12 +60,26 @@ bool TransferSession::startWrite(bool debugMode,
     return true;
 }
 
+bool TransferSession::startIdentify() {
+    if (active_) return false;
+    begin(Direction::Identify);
+    debugMode_ = false;
+    destination_ = nullptr;
+    send(kWakeUp);
+    return true;
+}
+
 void TransferSession::feed(std::span<const std::uint8_t> bytes) {
     if (!active_ || bytes.empty()) return;
     reply_.append(bytes);
     event_({TransferEvent::Kind::Progress, step_});
     if (step_ == kFirstStep) {
         stepWakeUp();
+    } else if (direction_ == Direction::Identify) {
+        if (!reply_.isIdentification()) return;
+        keepIdentification();
+        accept();
+        finish();
     } else if (direction_ == Direction::Write) {
         stepWrite();
     } else {
@@ -71,6 +90,7 @@ void TransferSession::feed(std::span<const std::uint8_t> bytes) {
 void TransferSession::stepWakeUp() {
     if (!reply_.hasAck()) return;
     accept();
+    wokeUp_ = true;
     step_ = 2;
     sendByte(kIdentifyRequest);
 }
@@ -78,6 +98,12 @@ void TransferSession::stepWakeUp() {
 void TransferSession::accept() {
     reply_.clear();
     idleTicks_ = 0;
+}
+
+void TransferSession::keepIdentification() {
+    Identification id{};
+    std::copy_n(reply_.bytes().begin(), id.size(), id.begin());
+    identification_ = id;
 }
 
 void TransferSession::requestBlock(std::uint16_t address) {
@@ -88,6 +114,7 @@ void TransferSession::requestBlock(std::uint16_t address) {
 
 void TransferSession::stepRead() {
     if (step_ == 2 && reply_.isIdentification()) {
+        keepIdentification();
         accept();
         sendByte(kAck);
         return;
@@ -125,6 +152,7 @@ void TransferSession::stepRead() {
 void TransferSession::stepWrite() {
     if (step_ == 2) {
         if (!reply_.isIdentification()) return;
+        keepIdentification();
         accept();
         step_ = 3;
         sendByte(kAck);

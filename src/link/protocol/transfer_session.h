@@ -1,18 +1,25 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <span>
 #include <string>
 
 #include "link/protocol/block_plan.h"
+#include "link/protocol/frames.h"
 #include "link/protocol/reply_buffer.h"
 #include "model/program_state.h"
 #include "model/status.h"
 
 namespace talvo::link {
 
-enum class Direction { Read, Write };
+// Identify: the wake-up and the identification only, then "E", as a transfer that is broken off
+// ends; nothing of the memory moves.
+enum class Direction { Read, Write, Identify };
+
+using Identification = std::array<std::uint8_t, kIdentificationSize>;
 
 struct TransferEvent {
     enum class Kind {
@@ -54,6 +61,10 @@ class TransferSession {
     // to send) before any reply is looked at. False (nothing sent) while a transfer runs.
     bool startWrite(bool debugMode, const std::function<const ImageBytes&()>& encodeAfterWakeUp);
 
+    // Sends the wake-up; finishes once the radio has sent this radio's identification. False
+    // (nothing sent) while a transfer runs.
+    bool startIdentify();
+
     // Bytes the port delivered. Ignored while no transfer runs.
     void feed(std::span<const std::uint8_t> bytes);
 
@@ -70,6 +81,12 @@ class TransferSession {
     int idleTicks() const { return idleTicks_; }
     std::size_t receiveThreshold() const { return threshold_; }
     std::string replyText() const { return reply_.hexText(); }
+    // What arrived since the last accepted reply (kept after a transfer ended).
+    std::span<const std::uint8_t> replyBytes() const { return reply_.bytes(); }
+    // The radio answered the wake-up in this transfer (or the last one).
+    bool wokeUp() const { return wokeUp_; }
+    // The identification the radio sent in this transfer (or the last one); empty until then.
+    const std::optional<Identification>& identification() const { return identification_; }
     bool debugMode() const { return debugMode_; }
 
     // Blocks received (read) or sent (write) so far, and how many the transfer moves.
@@ -79,7 +96,8 @@ class TransferSession {
   private:
     void begin(Direction direction);
     void accept();
-    void stepWakeUp();  // step 1 of both directions
+    void stepWakeUp();  // step 1 of every direction
+    void keepIdentification();
     void stepRead();
     void requestBlock(std::uint16_t address);  // read: the request, then wait for 20 bytes
     void stepWrite();
@@ -98,6 +116,8 @@ class TransferSession {
     int idleTicks_ = 0;
     std::size_t threshold_ = 1;
     bool debugMode_ = false;
+    bool wokeUp_ = false;
+    std::optional<Identification> identification_;
     // Read: a block request is out and its reply has not been accepted yet.
     bool awaitingBlock_ = false;
     int blocksDone_ = 0;

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <string>
+
+#include "jobs/outcome.h"
+#include "jobs/transfer_jobs.h"
+#include "model/language.h"
+
+namespace talvo::jobs {
+
+// The words of the jobs: one table, keyed, in both languages. Placeholders %1, %2 take the
+// arguments in order.
+enum class Words {
+    TimedOutAtStep,  // %1 step
+    RefusedAtStep,   // %1 step
+    WrongIdentification,
+    UnexpectedReplyAtStep,  // %1 step
+    TransferStopped,        // the window's sentence for a cancelled transfer
+    TransferCancelled,      // talvo-cli's line
+    Difference,             // %1 address, %2 count; the window's sentence, one byte
+    DifferencePlural,       // %1 address, %2 count
+    DifferenceLine,         // talvo-cli's line, one byte
+    DifferenceLinePlural,
+    StoppedAtBlock,  // %1 address
+    StoppedBeforeData,
+    HoldsFileBytes,
+    HoldsWriteImage,
+    StageIdentify,  // the stages, as a progress bar names them
+    StageRead,
+    StageBackup,
+    StageWrite,
+    StageReadBack,
+};
+
+std::string Text(Words key, LanguageFlagValue lang);
+std::string Text(Words key, LanguageFlagValue lang, const std::string& a1,
+                 const std::string& a2 = {});
+
+// "0x097".
+std::string AddressText(std::size_t address);
+
+// Why a job did not end well, as one sentence for a message box (empty for success). A port
+// error gives the port's reason and its own words.
+std::string OutcomeSentence(const Outcome& outcome, LanguageFlagValue lang);
+// The same as one line for talvo-cli: a failed exchange is the communication error, followed
+// by what was particular about it.
+std::string OutcomeLine(const Outcome& outcome, LanguageFlagValue lang);
+// Where a write that stopped stood (the block sent last).
+std::string StoppedAtSentence(const Outcome& outcome, LanguageFlagValue lang);
+// Which image a verify found in the radio.
+std::string MatchSentence(VerifyMatch match, LanguageFlagValue lang);
+std::string StageName(Stage stage, LanguageFlagValue lang);
+
+}  // namespace talvo::jobs
