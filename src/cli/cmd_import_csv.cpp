@@ -101,13 +101,18 @@ int RunImportCsv(const QStringList& args) {
     if (const Status s = SaveDataFile(state, LocalPath(out)); s != Status::Ok) {
         return FileFailure(s, lang, out);
     }
+    int unchanged = 0;
+    for (const ImportRow& row : plan.rows) unchanged += row.unchanged;
     if (lang == kChinese) {
-        std::printf("已导入 %d 行（其中 %d 行有调整），拒绝 %d 行，跳过 %d 行\n", plan.taken(),
+        std::printf("已导入 %d 行（其中 %d 行有调整），拒绝 %d 行，跳过 %d 行", plan.taken(),
                     plan.adjusted, plan.refused, plan.skipped);
+        if (unchanged > 0) std::printf("；%d 行与其频道现有内容相同", unchanged);
     } else {
-        std::printf("%d rows imported (%d adjusted), %d refused, %d skipped\n", plan.taken(),
+        std::printf("%d rows imported (%d adjusted), %d refused, %d skipped", plan.taken(),
                     plan.adjusted, plan.refused, plan.skipped);
+        if (unchanged > 0) std::printf("; %d left their channel as it was", unchanged);
     }
+    std::printf("\n");
     return plan.refused > 0 ? 1 : ExitOk;
 }
 

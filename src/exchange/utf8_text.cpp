@@ -25,6 +25,13 @@ Utf8Char NextUtf8(std::string_view text, std::size_t at) {
         }
         cp = (cp << 6) | (static_cast<unsigned char>(text[i]) & 0x3F);
     }
+    // Overlong forms, surrogates and code points past U+10FFFF are no UTF-8 either.
+    static constexpr char32_t kLeast[] = {0, 0x80, 0x800, 0x10000};
+    if (cp < kLeast[extra] || (cp >= 0xD800 && cp <= 0xDFFF) || cp > 0x10FFFF) {
+        out.code = b;
+        out.valid = false;
+        return out;
+    }
     out.code = cp;
     out.size = 1 + static_cast<std::size_t>(extra);
     return out;

@@ -88,6 +88,7 @@ TEST(CliChannelCsv, ExportImportedBackIntoTheSameFileGivesTheSameFile) {
              (dir / "radio.dat").string()});
     EXPECT_EQ(r.exitCode, 0) << r.err;
     EXPECT_EQ(r.err, "");
+    EXPECT_NE(r.out.find("left their channel as it was"), std::string::npos) << r.out;
     EXPECT_EQ(FileBytes(dir / "back.dat"), FileBytes(dir / "radio.dat"));
 }
 

@@ -341,9 +341,13 @@ TEST(ExchangeNames, AFileNameKeepsWhatTheNameAreaHolds) {
         {"Z\xC3\xBCrich", "Z\xFCrich", {}},  // U+00FC is one byte of the name area
         {"CALLING 1", "CALLING", NoteKind::NameTooLong},
         {"A\tB", "AB", NoteKind::NameUnstorable},
-        {"\xC3\xBF" "A", "A", NoteKind::NameUnstorable},  // U+00FF is the erased byte
+        {"\xC3\xBF"
+         "A",
+         "A", NoteKind::NameUnstorable},  // U+00FF is the erased byte
         {"\xE4\xB8\xAD\xE6\x96\x87", "", NoteKind::NameUnstorable},
-        {"\xFF\xFE" "1", "1", NoteKind::NameUnstorable},  // no UTF-8
+        {"\xFF\xFE"
+         "1",
+         "1", NoteKind::NameUnstorable},  // no UTF-8
         {"\x01"
          "123456789",
          "12345678", NoteKind::NameUnstorable},
@@ -438,6 +442,7 @@ TEST(ExchangeNotes, FileBytesAreShownWholeOnOneLine) {
             if (c == '\\') c = '/';
         }
         if (round % 3 == 0) text += "\xE4\xB8\xAD\xC3\xA9";  // valid UTF-8 stays as it is
+        if (round % 5 == 0) text += "\xED\xA0\x80\xC0\xAF";  // a surrogate, an overlong "/"
         const std::string shown = VisibleText(text);
         EXPECT_EQ(Unescaped(shown), text);
         for (std::size_t i = 0; i < shown.size();) {
