@@ -1,5 +1,6 @@
 // Any bytes as a channel CSV file: reading and placing never crash, every count adds up, and
-// the channels taken survive an export and a second import unchanged.
+// the channels taken survive an export and a second import unchanged, into a fresh program
+// and back into themselves.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -37,11 +38,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const ImportPlan again =
             PlanImport(ReadChannelTable(csv.text), fresh.channels, fresh.band, {});
         Check(again.imported == plan.taken());
+        // Back into the very channels it came from, it changes none of them.
+        const ImportPlan same = PlanImport(ReadChannelTable(csv.text), plan.result, fresh.band, {});
+        Check(same.taken() == plan.taken());
+        for (const ImportRow& row : same.rows) Check(row.unchanged && !row.overwrites);
         for (int ch = 1; ch <= kChannelCount; ++ch) {
             const ChannelReading a = ReadChannel(plan.result, ch);
             const ChannelReading b = ReadChannel(again.result, ch);
             Check(a.kind == b.kind && a.values == b.values);
         }
+        Check(same.result.ChannelName == plan.result.ChannelName);
+        Check(same.result.OptionIndex == plan.result.OptionIndex);
+        Check(same.result.FreqText == plan.result.FreqText);
     }
     return 0;
 }

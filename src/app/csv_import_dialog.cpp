@@ -31,6 +31,8 @@ constexpr Text kColumns[] = {{"行", "Line"},         {"结果", "Result"}, {"�
                              {"说明", "Details"}};
 constexpr Text kFates[] = {
     {"导入", "imported"}, {"调整后导入", "adjusted"}, {"拒绝", "refused"}, {"跳过", "skipped"}};
+// A row that gives its channel what the channel already holds.
+constexpr Text kUnchanged{"不变", "unchanged"};
 
 QString Pick(const Text& t, LanguageFlagValue lang) {
     return QString::fromUtf8(lang == kChinese ? t.zh : t.en);
@@ -122,8 +124,11 @@ void CsvImportDialog::replan() {
 
 void CsvImportDialog::fillRows() {
     const bool zh = lang_ == kChinese;
-    int overwritten = 0;
-    for (const ImportRow& row : plan_.rows) overwritten += row.overwrites;
+    int overwritten = 0, unchanged = 0;
+    for (const ImportRow& row : plan_.rows) {
+        overwritten += row.overwrites;
+        unchanged += row.unchanged;
+    }
 
     QStringList lines;
     lines << (zh ? QStringLiteral(
@@ -138,6 +143,12 @@ void CsvImportDialog::fillRows() {
                  .arg(plan_.refused)
                  .arg(plan_.skipped)
                  .arg(overwritten);
+    if (unchanged > 0) {
+        lines << (zh ? QStringLiteral("其中 %1 行与其频道现有内容相同，不改变该频道。")
+                     : QStringLiteral("%1 rows give their channel what it already holds and "
+                                      "leave it unchanged."))
+                     .arg(unchanged);
+    }
     for (const ExchangeNote& note : plan_.fileNotes) {
         lines << QString::fromStdString(NoteText(note, lang_));
     }
@@ -162,7 +173,7 @@ void CsvImportDialog::fillRows() {
         }
         const QString cells[] = {
             QString::number(row.line),
-            Pick(kFates[static_cast<int>(row.fate)], lang_),
+            Pick(row.unchanged ? kUnchanged : kFates[static_cast<int>(row.fate)], lang_),
             taken ? QString::number(row.channel) : QString(),
             taken ? QString::fromStdString(MegahertzText(row.values.rxHz)) : QString(),
             taken ? FromName(row.values.name) : QString(),

@@ -20,6 +20,28 @@ void Report(const char* line) {
     std::fprintf(stderr, "talvo-cli import-csv: %s\n", line);
 }
 
+// Why a file is no channel list, as the one line of the failure: the missing parts first,
+// then the first few column names it does not know (a binary file has hundreds).
+std::string UnreadableReason(const std::vector<ExchangeNote>& notes, LanguageFlagValue lang) {
+    constexpr std::size_t kShownUnknown = 4;
+    std::string line;
+    std::size_t unknown = 0;
+    for (const bool missing : {true, false}) {
+        for (const ExchangeNote& note : notes) {
+            if ((note.kind != NoteKind::UnknownHeader) != missing) continue;
+            if (!missing && ++unknown > kShownUnknown) continue;
+            if (!line.empty()) line += lang == kChinese ? "；" : "; ";
+            line += NoteText(note, lang);
+        }
+    }
+    if (unknown > kShownUnknown) {
+        const std::string more = std::to_string(unknown - kShownUnknown);
+        line += lang == kChinese ? "；另有 " + more + " 个不认识的列"
+                                 : "; " + more + " more unknown columns";
+    }
+    return line;
+}
+
 int RunImportCsv(const QStringList& args) {
     FileArguments parsed;
     if (const auto usage =
@@ -62,11 +84,14 @@ int RunImportCsv(const QStringList& args) {
     const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
     const ImportPlan plan = PlanImport(ReadChannelTable(text), state.channels, state.band, request);
 
+    if (!plan.readable) {
+        Report(UnreadableReason(plan.fileNotes, lang).c_str());
+        return ExitFile;
+    }
     for (const ExchangeNote& note : plan.fileNotes) Report(NoteText(note, lang).c_str());
     for (const ImportRow& row : plan.rows) {
         if (row.fate != RowFate::Imported) Report(ImportRowReport(row, lang).c_str());
     }
-    if (!plan.readable) return ExitFile;
     if (plan.taken() == 0) {
         Report(lang == kChinese ? "没有可导入的行，未写入文件"
                                 : "no row could be imported; nothing was written");
@@ -76,13 +101,18 @@ int RunImportCsv(const QStringList& args) {
     if (const Status s = SaveDataFile(state, LocalPath(out)); s != Status::Ok) {
         return FileFailure(s, lang, out);
     }
+    int unchanged = 0;
+    for (const ImportRow& row : plan.rows) unchanged += row.unchanged;
     if (lang == kChinese) {
-        std::printf("已导入 %d 行（其中 %d 行有调整），拒绝 %d 行，跳过 %d 行\n", plan.taken(),
+        std::printf("已导入 %d 行（其中 %d 行有调整），拒绝 %d 行，跳过 %d 行", plan.taken(),
                     plan.adjusted, plan.refused, plan.skipped);
+        if (unchanged > 0) std::printf("；%d 行与其频道现有内容相同", unchanged);
     } else {
-        std::printf("%d rows imported (%d adjusted), %d refused, %d skipped\n", plan.taken(),
+        std::printf("%d rows imported (%d adjusted), %d refused, %d skipped", plan.taken(),
                     plan.adjusted, plan.refused, plan.skipped);
+        if (unchanged > 0) std::printf("; %d left their channel as it was", unchanged);
     }
+    std::printf("\n");
     return plan.refused > 0 ? 1 : ExitOk;
 }
 
@@ -99,19 +129,23 @@ const HelpRegistration kImportCsvHelp(
     "commas) and saves OUT.dat with its rows as channels. Without --into the channels go into\n"
     "a freshly started program (band A:136-174.995MHz B:400-470.995MHz); with --into they go\n"
     "into the configuration of BASE.dat, whose band and other settings are kept.\n\n"
-    "Placement: by default row Location n becomes channel n (overwriting it). With\n"
-    "--append-from N the rows fill, in file order, the channels that are free from channel N\n"
-    "on, and Location is not used.\n\n"
+    "Placement: by default row Location n becomes channel n. A row going into a channel in\n"
+    "use changes only what it says: busy lock (which the layout lacks), columns the file does\n"
+    "not have, an empty Mode or Power, and values given as the channel holds them keep the\n"
+    "channel's own (a transmit frequency kept under Duplex off, a receive-only channel, a\n"
+    "frequency off the raster), so a file exported from BASE.dat and imported back --into it\n"
+    "gives the same channels. With --append-from N the rows fill, in file order, the channels\n"
+    "that are free from channel N on, and Location is not used.\n\n"
     "Each row is imported as it is, adjusted (frequency moved onto the 5 kHz / 6.25 kHz\n"
-    "raster, name changed to what the channel grid accepts: at most 5 characters from # to z\n"
-    "in capitals, power taken as the nearest of Low 1.0W, Middle 2.5W, High 5.0W, priority\n"
-    "scan P taken as scanned), skipped (no frequency) or refused with its reason: a frequency\n"
+    "raster, name kept to the 8 characters the radio stores, characters it cannot store left\n"
+    "out, power taken as the nearest of Low 1.0W, Middle 2.5W, High 5.0W, priority scan P\n"
+    "taken as scanned), skipped (no frequency) or refused with its reason: a frequency\n"
     "outside both ranges of the band (the band that would take it is named), a mode other than\n"
     "FM or NFM, reverse squelch (TSQL-R, DTCS-R), a CTCSS tone or DCS code the radio cannot\n"
     "send, a Location outside 1..128 or given twice, no free channel left, an invalid cell, a\n"
-    "row shorter than the header. Busy lock, which the layout lacks, gets the new-channel\n"
-    "default (Off). stderr has one line for each row that was not imported as it is, and for\n"
-    "unknown columns; stdout has the counts.\n\n"
+    "row shorter than the header. A new channel gets busy lock Off (the new-channel default).\n"
+    "stderr has one line for each row that was not imported as it is, and for unknown\n"
+    "columns; stdout has the counts.\n\n"
     "exit status: 0 every row imported (adjusted rows count as imported, rows without a\n"
     "frequency are skipped), 1 some rows refused and the rest written, 2 usage error, 3 the CSV\n"
     "file cannot be read or no row could be imported (OUT.dat is not written), BASE.dat cannot\n"

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "cli/command.h"
+#include "exchange/utf8_text.h"
 
 namespace talvo::cli {
 namespace {
@@ -18,7 +19,7 @@ std::optional<LanguageFlagValue> LanguageNamed(const QString& name) {
 
 int UsageError(const char* command, const QString& problem) {
     std::fprintf(stderr, "talvo-cli %s: %s (see talvo-cli %s --help)\n", command,
-                 problem.toLocal8Bit().constData(), command);
+                 VisibleText(problem.toLocal8Bit().toStdString()).c_str(), command);
     return ExitUsage;
 }
 
@@ -91,8 +92,9 @@ std::string LocalPath(const QString& file) {
 }
 
 int FileFailure(Status status, LanguageFlagValue lang, const QString& file) {
+    // A file name may hold any byte but "/" and NUL: shown whole, control bytes escaped.
     std::fprintf(stderr, "talvo-cli: %s\n",
-                 StatusMessage(status, lang, file.toStdString()).c_str());
+                 StatusMessage(status, lang, VisibleText(LocalPath(file))).c_str());
     return ExitFile;
 }
 

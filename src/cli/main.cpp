@@ -19,9 +19,7 @@ void PrintToolHelp() {
         "       talvo-cli COMMAND --help\n"
         "       talvo-cli --version\n\n"
         "commands:\n");
-    for (const auto& [name, command] : Commands()) {
-        std::printf("  %-8s %s\n", name.c_str(), command.summary.c_str());
-    }
+    std::printf("%s", talvo::cli::CommandTable(Commands(), 79).c_str());
     std::printf("\nexit status: 0 success, 2 usage error, 3 file error, 4 communication error\n");
 }
 

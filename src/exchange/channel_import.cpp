@@ -70,6 +70,7 @@ ImportPlan PlanImport(const ChannelTable& table, const ChannelStores& target, co
     settings.band = band;
     settings.commaPoint = table.commaPoint;
     settings.needLocation = request.placement == Placement::ByLocation;
+    if (settings.needLocation) settings.into = &target;
 
     std::array<int, kChannelCount + 1> takenBy{};  // line that took each channel
     const int first = std::max(1, request.firstChannel);
@@ -137,9 +138,13 @@ ImportPlan PlanImport(const ChannelTable& table, const ChannelStores& target, co
                 row.notes.assign(1, refusal);
             } else {
                 row.channel = channel;
-                row.overwrites = !target.isFree(channel);
                 takenBy[static_cast<std::size_t>(channel)] = row.line;
-                StoreChannel(plan.result, channel, row.values, request.lang);
+                const ChannelReading before = ReadChannel(target, channel);
+                row.unchanged =
+                    before.kind == ChannelReading::Kind::Programmed && before.values == row.values;
+                row.overwrites = !target.isFree(channel) && !row.unchanged;
+                // An unchanged channel keeps its stores as they are, grid texts included.
+                if (!row.unchanged) StoreChannel(plan.result, channel, row.values, request.lang);
             }
         }
         switch (row.fate) {

@@ -42,7 +42,8 @@ struct ImportRow {
     int line = 0;
     RowFate fate = RowFate::Imported;
     int channel = 0;          // where it goes; 0 when refused or skipped
-    bool overwrites = false;  // the channel held a programmed channel before
+    bool overwrites = false;  // the channel held a programmed channel that this row changes
+    bool unchanged = false;   // the channel holds these very values already
     ChannelValues values;
     std::vector<ExchangeNote> notes;
 };

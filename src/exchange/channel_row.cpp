@@ -5,7 +5,9 @@
 #include "exchange/decimal_text.h"
 #include "exchange/power_watts.h"
 #include "exchange/tone_columns.h"
+#include "exchange/utf8_text.h"
 #include "image/codecs.h"
+#include "image/layout.h"
 #include "model/channel_lists.h"
 #include "rules/channel_table.h"
 
@@ -88,44 +90,33 @@ ExchangeNote OutOfBand(NoteKind kind, std::int64_t hz, const BandState& band,
 std::u32string CodePoints(std::string_view text) {
     std::u32string out;
     for (std::size_t i = 0; i < text.size();) {
-        const auto b = static_cast<unsigned char>(text[i]);
-        const int extra = b < 0x80           ? 0
-                          : (b >> 5) == 0x6  ? 1
-                          : (b >> 4) == 0xE  ? 2
-                          : (b >> 3) == 0x1E ? 3
-                                             : -1;
-        char32_t cp = extra == 0 ? b : extra == 1 ? b & 0x1F : extra == 2 ? b & 0x0F : b & 0x07;
-        bool ok = extra >= 0;
-        for (int k = 1; ok && k <= extra; ++k) {
-            if (i + static_cast<std::size_t>(k) >= text.size()) {
-                ok = false;
-                break;
-            }
-            const auto c = static_cast<unsigned char>(text[i + static_cast<std::size_t>(k)]);
-            if ((c >> 6) != 2) ok = false;
-            cp = (cp << 6) | (c & 0x3F);
-        }
-        if (!ok) {
-            out.push_back(0xFFFD);
-            ++i;
-            continue;
-        }
-        out.push_back(cp);
-        i += 1 + static_cast<std::size_t>(extra);
+        const Utf8Char c = NextUtf8(text, i);
+        out.push_back(c.valid ? c.code : char32_t{0xFFFD});
+        i += c.size;
     }
     return out;
 }
 
 }  // namespace
 
-std::string NameAsTyped(std::string_view text) {
-    std::string out;
+NameReading NameFromText(std::string_view text) {
+    NameReading out;
     for (char32_t c : CodePoints(text)) {
-        if (c >= U'a' && c <= U'z') c = c - U'a' + U'A';
-        if (c < 35 || c > 122) continue;
-        if (out.size() == kNameEntryLength) break;
-        out.push_back(static_cast<char>(c));
+        // Control characters, U+00FF (the radio's erased byte) and anything beyond one byte
+        // have no byte of their own in the name area.
+        const bool storable = (c >= 0x20 && c <= 0x7E) || (c >= 0xA0 && c <= 0xFE);
+        if (!storable) {
+            out.dropped = true;
+            continue;
+        }
+        if (out.stored.size() == layout::kNameSize) {
+            out.cut = true;
+            break;
+        }
+        out.stored.push_back(static_cast<char>(static_cast<unsigned char>(c)));
     }
+    // A cut inside "CALLING 1" leaves no trailing blank the layout would not write back.
+    while (!out.stored.empty() && out.stored.back() == ' ') out.stored.pop_back();
     return out;
 }
 
@@ -206,6 +197,7 @@ RowReading ChannelFromRow(const ChannelRowRead& cells, const RowReadSettings& se
         out.notes.assign(1, std::move(note));
         return out;
     };
+    auto absent = [&](C c) { return !At(cells, c).has_value(); };
 
     // Location: a channel number.
     const std::string_view location = TrimBlanks(CellOr(cells, C::Location, ""));
@@ -217,6 +209,12 @@ RowReading ChannelFromRow(const ChannelRowRead& cells, const RowReadSettings& se
         if (out.location < 1 || out.location > kChannelCount) {
             return refuse({NoteKind::LocationOutOfRange, {std::string(location)}});
         }
+    }
+    // The channel in use that the row goes into, whose values stand where the row is silent.
+    std::optional<ChannelValues> kept;
+    if (settings.into && settings.needLocation) {
+        ChannelReading current = ReadChannel(*settings.into, out.location);
+        if (current.kind == ChannelReading::Kind::Programmed) kept = std::move(current.values);
     }
 
     // Frequency: empty or 0 means no channel.
@@ -245,7 +243,7 @@ RowReading ChannelFromRow(const ChannelRowRead& cells, const RowReadSettings& se
 
     const std::string_view mode = CellOr(cells, C::Mode, "");
     if (mode == "FM" || mode.empty()) {
-        out.values.wide = 1;
+        out.values.wide = mode.empty() && kept ? kept->wide : 1;
     } else if (mode == "NFM") {
         out.values.wide = 0;
     } else {
@@ -256,14 +254,22 @@ RowReading ChannelFromRow(const ChannelRowRead& cells, const RowReadSettings& se
     }
 
     ToneCellsRead toneCells;
+    bool tonesAsKept = kept.has_value();
+    const ToneCells keptTones = kept ? ToneCellsFor(kept->txTone, kept->rxTone) : ToneCells{};
     for (std::size_t k = 0; k < toneCells.size(); ++k) {
         toneCells[k] = cells[ColumnSlot(C::Tone) + k];
+        tonesAsKept = tonesAsKept && (!toneCells[k] || *toneCells[k] == keptTones[k]);
     }
-    TonesRead tones = TonesFromCells(toneCells, comma);
-    if (tones.refusal) return refuse(*tones.refusal);
-    out.values.txTone = tones.txTone;
-    out.values.rxTone = tones.rxTone;
-    for (auto& w : tones.warnings) out.notes.push_back(std::move(w));
+    if (tonesAsKept) {
+        out.values.txTone = kept->txTone;
+        out.values.rxTone = kept->rxTone;
+    } else {
+        TonesRead tones = TonesFromCells(toneCells, comma);
+        if (tones.refusal) return refuse(*tones.refusal);
+        out.values.txTone = tones.txTone;
+        out.values.rxTone = tones.rxTone;
+        for (auto& w : tones.warnings) out.notes.push_back(std::move(w));
+    }
 
     const std::string_view step = CellOr(cells, C::TStep, "");
     if (!TrimBlanks(step).empty() && !ReadDecimal(step, 3, comma)) {
@@ -271,7 +277,9 @@ RowReading ChannelFromRow(const ChannelRowRead& cells, const RowReadSettings& se
     }
 
     const std::string_view skip = CellOr(cells, C::Skip, "");
-    if (skip.empty()) {
+    if (absent(C::Skip) && kept) {
+        out.values.addScan = kept->addScan;
+    } else if (skip.empty()) {
         out.values.addScan = 1;
     } else if (skip == "S") {
         out.values.addScan = 0;
@@ -283,8 +291,8 @@ RowReading ChannelFromRow(const ChannelRowRead& cells, const RowReadSettings& se
     }
 
     const std::string_view power = TrimBlanks(CellOr(cells, C::Power, ""));
-    out.values.power = 1;  // the new-channel default, High
-    if (!power.empty()) {
+    out.values.power = kept ? kept->power : 1;  // the new-channel default, High
+    if (!power.empty() && !(kept && power == PowerCellText(kept->power))) {
         const auto hundredths = ReadWattsHundredths(power, comma);
         if (!hundredths) return refuse(Invalid(C::Power, power));
         out.values.power = NearestPowerLevel(*hundredths);
@@ -295,8 +303,11 @@ RowReading ChannelFromRow(const ChannelRowRead& cells, const RowReadSettings& se
         }
     }
 
-    // Frequencies last: the band check names the band that would take the whole row.
-    const StoredFrequency rxStored = StoreFrequency(settings.band, rx->units);
+    // Frequencies last: the band check names the band that would take the whole row. A
+    // frequency the channel already holds is kept as it stands.
+    const bool rxKept = kept && rx->units == kept->rxHz;
+    const StoredFrequency rxStored =
+        rxKept ? StoredFrequency{kept->rxHz, kept->rxHz} : StoreFrequency(settings.band, rx->units);
     std::int64_t txWanted = rx->units;
     if (duplex == "split") txWanted = offsetHz;
     const std::int64_t rxBase = rxStored.hz.value_or(rxStored.snappedHz);
@@ -313,7 +324,10 @@ RowReading ChannelFromRow(const ChannelRowRead& cells, const RowReadSettings& se
                              {std::string(TrimBlanks(freqCell)), MegahertzText(out.values.rxHz)}});
     }
     out.values.txHz = out.values.rxHz;
-    if (ownTx) {
+    out.values.txProhibit = duplex == "off" ? 0 : 1;
+    if (ownTx && kept && kept->txHz == txWanted) {
+        out.values.txHz = kept->txHz;
+    } else if (ownTx) {
         const StoredFrequency txStored = StoreFrequency(settings.band, txWanted);
         if (!txStored.hz) {
             return refuse(OutOfBand(NoteKind::TxOutOfBand, txWanted, settings.band, all));
@@ -323,15 +337,29 @@ RowReading ChannelFromRow(const ChannelRowRead& cells, const RowReadSettings& se
             out.notes.push_back(
                 {NoteKind::TxSnapped, {MegahertzText(txWanted), MegahertzText(*txStored.hz)}});
         }
+    } else if (kept && (duplex == "off" || absent(C::Duplex))) {
+        // The row gives no transmit frequency: the channel's stays, or follows the receive
+        // frequency where it was the same. "off" is already true of a channel without one.
+        if (kept->txHz != kept->rxHz) out.values.txHz = kept->txHz;
+        if (absent(C::Duplex) || !kept->txHz) out.values.txProhibit = kept->txProhibit;
     }
-    out.values.txProhibit = duplex == "off" ? 0 : 1;
-    out.values.busyLock = NewChannelDefaults()[3].index;
+    out.values.busyLock = kept ? kept->busyLock : NewChannelDefaults()[3].index;
 
     std::string given(CellOr(cells, C::Name, ""));
     while (!given.empty() && given.back() == ' ') given.pop_back();
-    out.values.name = NameAsTyped(given);
-    if (out.values.name != given)
-        out.notes.push_back({NoteKind::NameChanged, {given, out.values.name}});
+    std::string keptName = kept ? NameAsUtf8(kept->name) : std::string();
+    while (!keptName.empty() && keptName.back() == ' ') keptName.pop_back();
+    if (kept && (absent(C::Name) || given == keptName)) {
+        out.values.name = kept->name;
+    } else {
+        const NameReading name = NameFromText(given);
+        out.values.name = name.stored;
+        if (name.dropped) {
+            out.notes.push_back({NoteKind::NameUnstorable, {given, NameAsUtf8(name.stored)}});
+        } else if (name.cut) {
+            out.notes.push_back({NoteKind::NameTooLong, {given, NameAsUtf8(name.stored)}});
+        }
+    }
 
     out.fate = out.notes.empty() ? RowFate::Imported : RowFate::Adjusted;
     return out;

@@ -3,6 +3,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "exchange/channel_values.h"
@@ -31,6 +32,9 @@ struct RowReadSettings {
     BandState band;            // the frequencies must lie in it
     bool commaPoint = false;   // numbers may use a decimal comma (";"-separated files)
     bool needLocation = true;  // Location must be a channel number 1..128
+    // The file the row goes into by its Location. When that channel is in use, what the row
+    // does not say keeps the channel's value (see ChannelFromRow).
+    const ChannelStores* into = nullptr;
 };
 
 enum class RowFate {
@@ -47,14 +51,27 @@ struct RowReading {
     std::vector<ExchangeNote> notes;
 };
 
-// A row as a channel: every reading rule of the layout, the band, the tone list, the grid's
-// name rules (at most 5 characters from "#" to "z", letters in capitals) and the power table.
-// Busy lock, which the layout lacks, gets the new-channel default.
+// A row as a channel: every reading rule of the layout, the band, the tone list, the name area
+// (NameFromText) and the power table.
+// Into a channel in use (settings.into), the row changes only what it says: busy lock (which
+// the layout lacks), columns the file does not have, an empty Mode or Power, and every value
+// the row gives as the channel already holds it (a frequency off the raster or outside the
+// band, tones or a name the layout writes the same way) keep the channel's own. With Duplex
+// `off` or absent the transmit frequency is not said: it keeps the channel's (none on a
+// receive-only channel), following the receive frequency where the channel's did.
+// Elsewhere busy lock gets the new-channel default and absent columns the layout's defaults.
 RowReading ChannelFromRow(const ChannelRowRead& cells, const RowReadSettings& settings);
 
-// A name as the grid lets a user type it: characters "#" (35) to "z" (122), letters in capitals,
-// at most 5 characters; `text` is UTF-8 (other characters are dropped).
-std::string NameAsTyped(std::string_view text);
+// A name as the data file stores it: one byte per character, U+0020 to U+007E and U+00A0 to
+// U+00FE as their own byte (the writer's NameAsUtf8 the other way), at most 8 of them; `text`
+// is UTF-8 with trailing blanks removed. Other characters (control characters, U+00FF, which
+// is the radio's erased byte, and everything beyond) are left out.
+struct NameReading {
+    std::string stored;
+    bool dropped = false;  // characters left out
+    bool cut = false;      // longer than 8 characters
+};
+NameReading NameFromText(std::string_view text);
 
 // A name's bytes (one byte per character) as UTF-8 text, each byte its own code point.
 std::string NameAsUtf8(const std::string& name);

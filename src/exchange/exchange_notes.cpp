@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <map>
 
+#include "exchange/utf8_text.h"
 #include "model/channel_lists.h"
 
 namespace talvo {
@@ -45,9 +46,13 @@ const std::map<NoteKind, Bilingual>& Templates() {
         {NoteKind::TxSnapped,
          {"发射频率 {0} MHz 按频道步进存为 {1}",
           "transmit frequency {0} MHz stored as {1} (channel raster)"}},
-        {NoteKind::NameChanged,
-         {"名称“{0}”存为“{1}”（最多 5 个字符，# 到 z，字母大写）",
-          "name \"{0}\" stored as \"{1}\" (at most 5 characters, # to z, capitals)"}},
+        {NoteKind::NameTooLong,
+         {"名称“{0}”存为“{1}”（本机的名称最多 8 个字符）",
+          "name \"{0}\" stored as \"{1}\" (the radio keeps at most 8 characters)"}},
+        {NoteKind::NameUnstorable,
+         {"名称“{0}”存为“{1}”（去掉本机无法存储的字符，最多 8 个字符）",
+          "name \"{0}\" stored as \"{1}\" (characters the radio cannot store left out, at "
+          "most 8 kept)"}},
         {NoteKind::PriorityScan,
          {"本机没有优先扫描（P）：按扫描添加导入",
           "the radio has no priority scan (P): imported as scanned"}},
@@ -100,7 +105,8 @@ std::string NoteText(const ExchangeNote& note, LanguageFlagValue lang) {
         if (pattern[i] == '{' && i + 2 < pattern.size() && pattern[i + 2] == '}' &&
             pattern[i + 1] >= '0' && pattern[i + 1] <= '9') {
             const auto k = static_cast<std::size_t>(pattern[i + 1] - '0');
-            if (k < args.size()) out += args[k];
+            // Values come from files: shown whole, control bytes escaped.
+            if (k < args.size()) out += VisibleText(args[k]);
             i += 2;
             continue;
         }

@@ -26,12 +26,13 @@ enum class NoteKind {
     NoFreeChannel,       // {first channel}
     NoChannelLeft,       // {first channel}
     // A row is imported with a change.
-    RxSnapped,      // {MHz given, MHz stored}
-    TxSnapped,      // {MHz given, MHz stored}
-    NameChanged,    // {name given, name stored}
-    PriorityScan,   // {}
-    PowerNearest,   // {cell, power list index, nominal watts}
-    RxDtcsDiffers,  // {RxDtcsCode, DtcsCode}
+    RxSnapped,       // {MHz given, MHz stored}
+    TxSnapped,       // {MHz given, MHz stored}
+    NameTooLong,     // {name given, name stored}
+    NameUnstorable,  // {name given, name stored}
+    PriorityScan,    // {}
+    PowerNearest,    // {cell, power list index, nominal watts}
+    RxDtcsDiffers,   // {RxDtcsCode, DtcsCode}
     // A row is skipped.
     NoFrequency,  // {}
     // The file as a whole.

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 
 #include "../unit/image_samples.h"
@@ -100,6 +101,51 @@ TEST(CliUsage, HelpAndUsageErrors) {
     ExpectFailure(Cli({"new"}), 2);
     ExpectFailure(Cli({"new", ""}), 2, "empty");
     EXPECT_FALSE(std::filesystem::exists(dir / "x.dat"));
+}
+
+TEST(CliUsage, HelpTableAlignsEveryCommand) {
+    const ProcessResult help = Cli({"--help"});
+    const auto lines = Lines(help.out);
+    const auto start = std::find(lines.begin(), lines.end(), "commands:");
+    ASSERT_NE(start, lines.end()) << help.out;
+    std::size_t column = 0;
+    int commands = 0;
+    for (auto it = start + 1; it != lines.end() && !it->empty(); ++it) {
+        EXPECT_LE(it->size(), 79u) << *it;
+        // "  name   summary" or, wrapped, "           more of the summary".
+        const bool named = it->size() > 2 && (*it)[2] != ' ';
+        const std::size_t text = it->find_first_not_of(' ', named ? it->find(' ', 2) : 0);
+        ASSERT_NE(text, std::string::npos) << *it;
+        if (column == 0) column = text;
+        EXPECT_EQ(text, column) << "summary out of line: " << *it;
+        commands += named;
+    }
+    EXPECT_GE(commands, 10) << help.out;
+}
+
+TEST(CliUsage, ControlBytesAreShownEscapedAndWhole) {
+    TempFolder dir;
+    const auto in = dir / "in.csv";
+    const std::string out = (dir / "out.dat").string();
+    // A NUL and a bell inside cells: the report shows them and what follows them.
+    const std::string rows =
+        std::string("Location,Name,Frequency\n1,A\aB,146.52\n2,X,14") + '\0' + "6.5 tail\n";
+    PutFileBytes(in, std::vector<std::uint8_t>(rows.begin(), rows.end()));
+    ProcessResult r = Cli({"import-csv", in.string(), out});
+    EXPECT_EQ(r.exitCode, 1) << r.err;
+    auto lines = Lines(r.err);
+    ASSERT_EQ(lines.size(), 2u) << r.err;
+    EXPECT_NE(lines[0].find("name \"A\\x07B\" stored as \"AB\""), std::string::npos) << lines[0];
+    EXPECT_NE(lines[1].find("invalid Frequency \"14\\x006.5 tail\""), std::string::npos)
+        << lines[1];
+    // No channel list at all (a binary file): one line, with the bytes of its "header".
+    const std::string binary = std::string("\x01\x02,\x7F\n\r,\xFF\xFE") + '\0' + "end";
+    PutFileBytes(in, std::vector<std::uint8_t>(binary.begin(), binary.end()));
+    r = Cli({"import-csv", in.string(), out});
+    ExpectFailure(r, 3, "the header has no Location column");
+    EXPECT_NE(r.err.find("\\x01\\x02"), std::string::npos) << r.err;
+    // A file name with a line break is one line too.
+    ExpectFailure(Cli({"decode", (dir / "a\nb.dat").string()}), 3, "a\\nb.dat");
 }
 
 TEST(CliDecode, ErasedImage) {

@@ -14,6 +14,7 @@
 #include "app/main_window.h"
 #include "app/startup.h"
 #include "editors/channels/channel_table_window.h"
+#include "exchange/channel_values.h"
 #include "rules/channel_table.h"
 #include "support/fake_serial_link.h"
 #include "support/modal_answerer.h"
@@ -76,6 +77,7 @@ class CsvExchangeWindowTest : public QObject {
     void placementIntoFreeChannelsAndCancel();
     void unreadableFileIsToldAndChangesNothing();
     void exportsSayWhereTheyWroteInBothLanguages();
+    void ownExportImportedBackLeavesEveryChannelAsItWas();
 };
 
 void CsvExchangeWindowTest::previewListsEveryRowThenImportStoresTheTakenOnes() {
@@ -85,7 +87,7 @@ void CsvExchangeWindowTest::previewListsEveryRowThenImportStoresTheTakenOnes() {
     w().channelWindow()->loadFromModel();
     putFile("list.csv",
             "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,Mode\r\n"
-            "1,call,146.52,,,,,FM\r\n"
+            "1,calling channel,146.52,,,,,FM\r\n"
             "2,RPT,145.6,-,0.6,Tone,100.0,NFM\r\n"
             "3,AIR,121.5,,,,,AM\r\n"
             "4,,,,,,,\r\n");
@@ -109,11 +111,11 @@ void CsvExchangeWindowTest::previewListsEveryRowThenImportStoresTheTakenOnes() {
 
     QCOMPARE(fates, (QStringList{"adjusted", "imported", "refused", "skipped"}));
     QCOMPARE(replaces, (QStringList{"", "145.50000 OLD", "", ""}));
-    QCOMPARE(details[0], QString("name \"call\" stored as \"CALL\" (at most 5 characters, # to z, "
-                                 "capitals)"));
+    QCOMPARE(details[0], QString("name \"calling channel\" stored as \"calling\" (the radio keeps "
+                                 "at most 8 characters)"));
     QCOMPARE(details[2], QString("the radio has no AM mode"));
     QCOMPARE(gridCell(1, 1), QString("146.52000"));
-    QCOMPARE(gridCell(1, 10), QString("CALL"));
+    QCOMPARE(gridCell(1, 10), QString("calling"));
     QCOMPARE(gridCell(2, 2), QString("145.00000"));
     QCOMPARE(gridCell(2, 4), QString("100.0"));
     QCOMPARE(gridCell(2, 8), QString("Narror"));
@@ -129,7 +131,7 @@ void CsvExchangeWindowTest::previewListsEveryRowThenImportStoresTheTakenOnes() {
     QCOMPARE(gridCell(2, 1), QString("145.50000"));
     QCOMPARE(gridCell(2, 10), QString("OLD"));
     w().action("MNRedo")->trigger();
-    QCOMPARE(gridCell(1, 10), QString("CALL"));
+    QCOMPARE(gridCell(1, 10), QString("calling"));
     QCOMPARE(gridCell(2, 10), QString("RPT"));
 }
 
@@ -228,6 +230,59 @@ void CsvExchangeWindowTest::exportsSayWhereTheyWroteInBothLanguages() {
         QCOMPARE(answerer().last().icon, QMessageBox::Critical);
         program_ = {};
     }
+}
+
+// The commonest use of a CSV: export, (edit in a spreadsheet,) import back into the same file.
+// Names of 8 characters, a receive-only channel, busy lock and a prohibited transmit
+// frequency come back as they were; the preview says the rows change nothing.
+void CsvExchangeWindowTest::ownExportImportedBackLeavesEveryChannelAsItWas() {
+    start(kEnglish);
+    ChannelValues v;
+    v.rxHz = 156800000;
+    v.txHz = 156800000;
+    v.busyLock = 0;
+    v.name = "MARINE16";
+    StoreChannel(state().channels, 1, v, kEnglish);
+    v.rxHz = 439987500;
+    v.txHz.reset();
+    v.name = "RX ONLY";
+    StoreChannel(state().channels, 2, v, kEnglish);
+    v.rxHz = 145600000;
+    v.txHz = 145000000;
+    v.txProhibit = 0;
+    v.name = "Rpt low";
+    StoreChannel(state().channels, 3, v, kEnglish);
+    w().channelWindow()->loadFromModel();
+    const ChannelStores before = state().channels;
+
+    nextPath_ = path("same.csv");
+    answerer().answerId(IdOk);
+    w().action("MNExportCsv")->trigger();
+    QVERIFY(answerer().waitAllAnswered());
+
+    QStringList fates;
+    QString summary;
+    answerer().handleNextModal([&](QWidget* modal) {
+        auto* dialog = qobject_cast<CsvImportDialog*>(modal);
+        QVERIFY(dialog);
+        summary = dialog->summaryLabel()->text();
+        for (int r = 0; r < dialog->rowsTable()->rowCount(); ++r) {
+            fates << dialog->rowsTable()->item(r, 1)->text();
+        }
+        click(dialog->importButton());
+    });
+    w().action("MNImportCsv")->trigger();
+    QVERIFY(answerer().waitAllAnswered());
+    QCOMPARE(fates, (QStringList{"unchanged", "unchanged", "unchanged"}));
+    QVERIFY2(summary.contains("0 programmed channels will be replaced"), qPrintable(summary));
+    QVERIFY2(summary.contains("3 rows give their channel what it already holds"),
+             qPrintable(summary));
+    QCOMPARE(state().channels.ChannelName, before.ChannelName);
+    QCOMPARE(state().channels.FreqText, before.FreqText);
+    QCOMPARE(state().channels.OptionIndex, before.OptionIndex);
+    QCOMPARE(gridCell(1, 10), QString("MARINE16"));
+    QCOMPARE(gridCell(2, 10), QString("RX ONLY"));
+    QCOMPARE(gridCell(2, 2), QString());
 }
 
 }  // namespace talvo

@@ -1,6 +1,8 @@
 // The channel <-> row mapping, case tables: tones both ways, Duplex, power, raster, names.
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -8,6 +10,7 @@
 #include "exchange/decimal_text.h"
 #include "exchange/power_watts.h"
 #include "exchange/tone_columns.h"
+#include "exchange/utf8_text.h"
 #include "model/tone_list.h"
 
 namespace talvo {
@@ -323,26 +326,47 @@ TEST(ExchangeDecimal, WholeUnitsNeverFloatingPoint) {
     EXPECT_EQ(MegahertzText(5), "0.000005");
 }
 
-TEST(ExchangeNames, TheGridsTypingLimits) {
+TEST(ExchangeNames, AFileNameKeepsWhatTheNameAreaHolds) {
     struct Case {
         const char* given;
         const char* stored;
+        std::optional<NoteKind> note;
     };
     const std::vector<Case> cases = {
-        {"ABC", "ABC"}, {"abc", "ABC"},  {"CALLING", "CALLI"}, {"A B C", "ABC"},
-        {"A\"!{", "A"}, {"#z", "#Z"},    {"Zürich", "ZRICH"},  {"", ""},
-        {"中文", ""},   {"AB   ", "AB"},
+        {"RX ONLY", "RX ONLY", {}},
+        {"Marine16", "Marine16", {}},
+        {" lead", " lead", {}},
+        {"AB   ", "AB", {}},
+        {"", "", {}},
+        {"Z\xC3\xBCrich", "Z\xFCrich", {}},  // U+00FC is one byte of the name area
+        {"CALLING 1", "CALLING", NoteKind::NameTooLong},
+        {"A\tB", "AB", NoteKind::NameUnstorable},
+        {"\xC3\xBF"
+         "A",
+         "A", NoteKind::NameUnstorable},  // U+00FF is the erased byte
+        {"\xE4\xB8\xAD\xE6\x96\x87", "", NoteKind::NameUnstorable},
+        {"\xFF\xFE"
+         "1",
+         "1", NoteKind::NameUnstorable},  // no UTF-8
+        {"\x01"
+         "123456789",
+         "12345678", NoteKind::NameUnstorable},
     };
     for (const Case& c : cases) {
         const RowReading r = ChannelFromRow(
             Row({{C::Location, "1"}, {C::Frequency, "145.5"}, {C::Name, c.given}}), Band(0));
         EXPECT_EQ(r.values.name, c.stored) << c.given;
-        const bool same = std::string(c.given) == c.stored ||
-                          std::string(c.given) == std::string(c.stored) + "   ";
-        EXPECT_EQ(r.fate, same ? RowFate::Imported : RowFate::Adjusted) << c.given;
+        EXPECT_EQ(r.fate, c.note ? RowFate::Adjusted : RowFate::Imported) << c.given;
+        if (c.note) {
+            ASSERT_EQ(r.notes.size(), 1u) << c.given;
+            EXPECT_EQ(r.notes[0].kind, *c.note) << c.given;
+            // The report names the stored bytes as the export would write them.
+            EXPECT_EQ(r.notes[0].args[1], NameAsUtf8(c.stored)) << c.given;
+        }
     }
-    // A name byte of the radio above 127 travels as its own code point.
+    // A name byte of the radio above 127 travels as its own code point, and back.
     EXPECT_EQ(NameAsUtf8("A\xE9"), "A\xC3\xA9");
+    EXPECT_EQ(NameFromText(NameAsUtf8("A\xE9 b")).stored, "A\xE9 b");
 }
 
 TEST(ExchangeRow, OtherColumns) {
@@ -381,6 +405,57 @@ TEST(ExchangeRow, OtherColumns) {
     EXPECT_EQ(narrow.values.addScan, 0);
     EXPECT_EQ(narrow.values.busyLock, 1);
     EXPECT_EQ(narrow.values.power, 1);
+}
+
+}  // namespace
+}  // namespace talvo
+
+namespace talvo {
+namespace {
+
+// Undoes VisibleText's escapes (for texts without a backslash of their own).
+std::string Unescaped(const std::string& shown) {
+    std::string out;
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+        if (shown[i] != '\\') {
+            out.push_back(shown[i]);
+        } else if (shown[i + 1] == 'x') {
+            out.push_back(static_cast<char>(std::stoi(shown.substr(i + 2, 2), nullptr, 16)));
+            i += 3;
+        } else {
+            out.push_back(shown[i + 1] == 'n' ? '\n' : shown[i + 1] == 'r' ? '\r' : '\t');
+            ++i;
+        }
+    }
+    return out;
+}
+
+TEST(ExchangeNotes, FileBytesAreShownWholeOnOneLine) {
+    std::mt19937 rng(11);
+    for (int round = 0; round < 2000; ++round) {
+        std::string text(std::uniform_int_distribution<std::size_t>(0, 24)(rng), '\0');
+        for (char& c : text) {
+            // Mostly text, with control bytes, UTF-8 sequences and stray bytes among it.
+            const int kind = std::uniform_int_distribution<int>(0, 3)(rng);
+            const int b = std::uniform_int_distribution<int>(0, 255)(rng);
+            c = static_cast<char>(kind == 0 ? b : kind == 1 ? b % 32 : 'a' + b % 26);
+            if (c == '\\') c = '/';
+        }
+        if (round % 3 == 0) text += "\xE4\xB8\xAD\xC3\xA9";  // valid UTF-8 stays as it is
+        if (round % 5 == 0) text += "\xED\xA0\x80\xC0\xAF";  // a surrogate, an overlong "/"
+        const std::string shown = VisibleText(text);
+        EXPECT_EQ(Unescaped(shown), text);
+        for (std::size_t i = 0; i < shown.size();) {
+            const Utf8Char c = NextUtf8(shown, i);
+            ASSERT_TRUE(c.valid) << shown;
+            ASSERT_TRUE(c.code >= 0x20 && c.code != 0x7F && (c.code < 0x80 || c.code >= 0xA0))
+                << shown;
+            i += c.size;
+        }
+        // A note about such a cell keeps every byte after the bad one.
+        const std::string note = NoteText({NoteKind::InvalidCell, {"Frequency", text}}, kEnglish);
+        EXPECT_EQ(note, "invalid Frequency \"" + shown + "\"");
+    }
 }
 
 }  // namespace

@@ -70,7 +70,7 @@ TEST(ExchangeReader, EncodingLineEndsQuotesAndComments) {
             << c.what;
         EXPECT_EQ(Result(plan).FreqText[0][0], "146.52000") << c.what;
         EXPECT_EQ(Result(plan).FreqText[1][1], "145.00000") << c.what;
-        EXPECT_EQ(Result(plan).ChannelName[1], "R1,HO") << c.what;
+        EXPECT_EQ(Result(plan).ChannelName[1], "R1, \"hom") << c.what;  // 8 of 10
         EXPECT_EQ(plan.rows[1].line, plan.rows[0].line + 1) << c.what;
     }
 }
@@ -125,11 +125,11 @@ TEST(ExchangeReader, SemicolonsWithDecimalCommasAndUnknownHeaders) {
     EXPECT_EQ(NoteText(table.fileNotes[0], kEnglish), "unknown column \"Owner\" ignored");
     const ImportPlan plan = Import(text);
     ASSERT_EQ(plan.rows.size(), 2u);
-    EXPECT_EQ(plan.rows[0].fate, RowFate::Adjusted);  // name in capitals
+    EXPECT_EQ(plan.rows[0].fate, RowFate::Imported);
     EXPECT_EQ(Result(plan).FreqText[1][0], "145.00000");
     EXPECT_EQ(Result(plan).OptionIndex[2][0], 2);  // Middle
     EXPECT_EQ(Result(plan).FreqText[0][1], "162.55000");
-    EXPECT_EQ(Result(plan).ChannelName[1], "WX");
+    EXPECT_EQ(Result(plan).ChannelName[1], "Wx");
 }
 
 TEST(ExchangeReader, UnreadableFiles) {
