@@ -156,7 +156,6 @@ void TransferController::checkedWriteFlow() {
     }
     const compare::ByteDifference difference = compare::CompareBlocks(toWrite, back, blocks);
     if (difference.same()) {
-        window_.markWritten();
         reportSuccess(Pick(lang, "写频成功，已校验！", "Written and verified!"));
         return;
     }

@@ -89,6 +89,16 @@ CsvImportDialog::CsvImportDialog(ChannelTable table, const ChannelStores& target
     rows_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     rows_->setSelectionBehavior(QAbstractItemView::SelectRows);
     rows_->horizontalHeader()->setStretchLastSection(true);
+    // A long reason wraps onto as many lines as it needs, in every language and at every
+    // width of the dialog, instead of ending in "…".
+    rows_->setWordWrap(true);
+    // Queued: the header reports a stretched section before it holds the new width.
+    connect(
+        rows_->horizontalHeader(), &QHeaderView::sectionResized, this,
+        [this](int column) {
+            if (column == rows_->columnCount() - 1) rows_->resizeRowsToContents();
+        },
+        Qt::QueuedConnection);
     layout->addWidget(rows_, 1);
 
     auto* buttons = new QDialogButtonBox(this);
@@ -183,6 +193,7 @@ void CsvImportDialog::fillRows() {
     // Every column as wide as its content; the details take the rest of the width.
     rows_->resizeColumnsToContents();
     rows_->horizontalHeader()->setSectionResizeMode(rows_->columnCount() - 1, QHeaderView::Stretch);
+    rows_->resizeRowsToContents();
 }
 
 }  // namespace talvo

@@ -228,6 +228,7 @@ int MainWindow::explainPortFailure(int number, Status status) {
 }
 
 void MainWindow::onPortListChosen(int index) {
+    ++portPicks_;
     if (index == kPortRefreshItem) {
         // Refresh: look again and drop the list open once more, the entry as it was.
         portList_->setCurrentIndex(portIndexShown_);
@@ -252,8 +253,21 @@ void MainWindow::onPortListChosen(int index) {
             portList_->setCurrentIndex(-1);
         }
     }
-    portList_->hide();
     panel1_->setText(QStringLiteral("COM: ") + portList_->currentText());
+    leavePortList();
+}
+
+void MainWindow::onPortPopupClosed() {
+    // A pick closes the open list before it reports the entry: wait for it.
+    const unsigned picks = portPicks_;
+    QTimer::singleShot(0, this, [this, picks] {
+        if (picks == portPicks_ && portList_->isVisible() && !portList_->view()->isVisible())
+            leavePortList();
+    });
+}
+
+void MainWindow::leavePortList() {
+    portList_->hide();
     if (QMdiSubWindow* active = mdi_->activeSubWindow()) {
         if (active->widget()) active->widget()->setFocus(Qt::OtherFocusReason);
     }
@@ -261,6 +275,7 @@ void MainWindow::onPortListChosen(int index) {
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (historyKeyPassesTextField(watched, event)) return true;
+    if (watched == portPopup_ && event->type() == QEvent::Hide) onPortPopupClosed();
     // The port list disappears when the keyboard focus leaves it; its own dropped-open list
     // takes the focus only for a while.
     if (watched == portList_ && event->type() == QEvent::FocusOut) {
