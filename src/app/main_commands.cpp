@@ -268,7 +268,8 @@ void MainWindow::onPortPopupClosed() {
 
 void MainWindow::leavePortList() {
     portList_->hide();
-    if (QMdiSubWindow* active = mdi_->activeSubWindow()) {
+    // The current one even while the open list keeps the main window inactive.
+    if (QMdiSubWindow* active = mdi_->currentSubWindow()) {
         if (active->widget()) active->widget()->setFocus(Qt::OtherFocusReason);
     }
 }

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTest>
@@ -246,6 +247,8 @@ void CsvExchangeWindowTest::previewWrapsLongReasonsInBothLanguages() {
         answerer().handleNextModal([lang](QWidget* modal) {
             auto* dialog = qobject_cast<CsvImportDialog*>(modal);
             QVERIFY(dialog);
+            // Closed however the checks end.
+            const auto close = qScopeGuard([dialog] { dialog->reject(); });
             QTableWidget* rows = dialog->rowsTable();
             const int details = rows->columnCount() - 1;
             for (const int width : {0, 620, 480}) {
@@ -271,7 +274,6 @@ void CsvExchangeWindowTest::previewWrapsLongReasonsInBothLanguages() {
             }
             // The long reason did need more than one line.
             QVERIFY(rows->rowHeight(0) > 2 * QFontMetrics(rows->font()).height());
-            dialog->reject();
         });
         w().action("MNImportCsv")->trigger();
         QVERIFY(answerer().waitAllAnswered());

@@ -159,6 +159,7 @@ class ShellToolkitLanguageTest : public QObject {
         QByteArray bytes(1000, '\0');
         for (int i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<char>(i);
         file.write(bytes);
+        QVERIFY(file.flush());
         QVERIFY(file.setFileTime(QDateTime(QDate(2024, 3, 5), QTime(14, 7)),
                                  QFileDevice::FileModificationTime));
         file.close();

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QSlider>
 #include <QTableWidget>
 #include <QTest>
