@@ -80,7 +80,6 @@ void TransferController::checkedWriteFlow() {
         if (question.exec() == QDialog::Accepted) job.proceed();
     });
     if (outcome.ok()) {
-        window_.markWritten();
         reportSuccess(Pick(lang, "写频成功，已校验！", "Written and verified!"));
         return;
     }

@@ -1,6 +1,7 @@
 #include "app/csv_import_dialog.h"
 
 #include <QDialogButtonBox>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -9,6 +10,7 @@
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "exchange/decimal_text.h"
 
@@ -90,7 +92,10 @@ CsvImportDialog::CsvImportDialog(ChannelTable table, const ChannelStores& target
     rows_->verticalHeader()->hide();
     rows_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     rows_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    rows_->horizontalHeader()->setStretchLastSection(true);
+    // A long reason wraps onto as many lines as it needs, in every language and at every
+    // width of the dialog, instead of ending in "…".
+    rows_->setWordWrap(true);
+    rows_->viewport()->installEventFilter(this);
     layout->addWidget(rows_, 1);
 
     auto* buttons = new QDialogButtonBox(this);
@@ -193,7 +198,23 @@ void CsvImportDialog::fillRows() {
     }
     // Every column as wide as its content; the details take the rest of the width.
     rows_->resizeColumnsToContents();
-    rows_->horizontalHeader()->setSectionResizeMode(rows_->columnCount() - 1, QHeaderView::Stretch);
+    fitDetails();
+}
+
+void CsvImportDialog::fitDetails() {
+    const int details = rows_->columnCount() - 1;
+    int others = 0;
+    for (int c = 0; c < details; ++c) others += rows_->columnWidth(c);
+    const int least = rows_->fontMetrics().horizontalAdvance(QLatin1Char('M')) * 12;
+    rows_->setColumnWidth(details, std::max(rows_->viewport()->width() - others, least));
+    rows_->resizeRowsToContents();
+}
+
+bool CsvImportDialog::eventFilter(QObject* watched, QEvent* event) {
+    // Set here rather than by the header's stretch, which takes its width only later: the rows'
+    // heights follow the width at once.
+    if (watched == rows_->viewport() && event->type() == QEvent::Resize) fitDetails();
+    return QDialog::eventFilter(watched, event);
 }
 
 }  // namespace talvo

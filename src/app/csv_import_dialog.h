@@ -34,9 +34,14 @@ class CsvImportDialog : public QDialog {
     QSpinBox* firstChannelBox() const { return firstChannel_; }
     QLabel* summaryLabel() const { return summary_; }
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     void replan();
     void fillRows();
+    // The details column takes the width the other columns leave; rows as high as their text.
+    void fitDetails();
 
     ChannelTable table_;
     const ChannelStores& target_;

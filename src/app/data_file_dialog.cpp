@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFileSystemModel>
+#include <QIdentityProxyModel>
 #include <QRegularExpression>
 #include <QStandardPaths>
 
@@ -25,6 +27,31 @@ QString SuffixOf(const QString& filter) {
     return match.hasMatch() ? match.captured(1) : QString();
 }
 
+// The toolkit's file list writes sizes and dates in the system's locale; these columns are
+// written again in the program's (the default locale, which follows its language). The type
+// column already follows the default locale.
+class LocalizedFileColumns : public QIdentityProxyModel {
+  public:
+    using QIdentityProxyModel::QIdentityProxyModel;
+    static constexpr int kSizeColumn = 1;
+    static constexpr int kDateColumn = 3;
+
+    QVariant data(const QModelIndex& index, int role) const override {
+        auto* files = qobject_cast<QFileSystemModel*>(sourceModel());
+        if (role != Qt::DisplayRole || !files ||
+            (index.column() != kSizeColumn && index.column() != kDateColumn))
+            return QIdentityProxyModel::data(index, role);
+        const QModelIndex source = mapToSource(index);
+        const QLocale locale;
+        if (index.column() == kDateColumn) {
+            const QDateTime modified = files->lastModified(source);
+            return modified.isValid() ? locale.toString(modified, QLocale::ShortFormat) : QString();
+        }
+        if (files->isDir(source)) return QIdentityProxyModel::data(index, role);
+        return locale.formattedDataSize(files->size(source));
+    }
+};
+
 }  // namespace
 
 QString ChooseDataFile(QWidget* parent, bool save, const QString& folder, const QString& filter) {
@@ -32,6 +59,7 @@ QString ChooseDataFile(QWidget* parent, bool save, const QString& folder, const 
     // The toolkit's own dialog everywhere: a desktop's dialog may not add the suffix before
     // its replace question, and would then ask about another file than the one written.
     dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setProxyModel(new LocalizedFileColumns(&dialog));
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     const QString firstFilter = filter.section(QStringLiteral(";;"), 0, 0);

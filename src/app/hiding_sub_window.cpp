@@ -5,6 +5,8 @@
 #include <QCoreApplication>
 #include <QKeySequence>
 #include <QMenu>
+#include <QScrollArea>
+#include <algorithm>
 
 namespace talvo {
 namespace {
@@ -20,7 +22,16 @@ constexpr const char* kSourceTextProperty = "talvoSourceText";
 HidingSubWindow::HidingSubWindow(QWidget* editor, QWidget* parent)
     : QMdiSubWindow(parent), editor_(editor) {
     setAttribute(Qt::WA_DeleteOnClose, false);
-    setWidget(editor);
+    auto* scroll = new QScrollArea;
+    scroll->setObjectName(QStringLiteral("editorScroll"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(editor);
+    // The keyboard goes where the editor sends it; the scroll area is no stop of its own.
+    scroll->setFocusPolicy(Qt::NoFocus);
+    scroll->setFocusProxy(editor);
+    setWidget(scroll);
+    setWindowTitle(editor->windowTitle());
     setWindowIcon(editor->windowIcon());
     editor->installEventFilter(this);
     // The frame's own Close entry would also claim Ctrl+W (the platform's close key here),
@@ -53,9 +64,26 @@ void HidingSubWindow::changeEvent(QEvent* event) {
     QMdiSubWindow::changeEvent(event);
 }
 
+void HidingSubWindow::resizeForEditor(QSize editorSize) {
+    const QSize border = sizeHint() - widget()->sizeHint();
+    resize(editorSize.expandedTo(editor_->minimumSizeHint()) +
+           (border.isValid() ? border : QSize(8, 30)));
+}
+
 void HidingSubWindow::showEditor() {
     editor_->show();
     show();
+}
+
+void HidingSubWindow::fitInto(QSize area) {
+    if (size() != fitted_) beforeFit_ = QSize();  // the user resized it: that size holds
+    const QSize wanted = beforeFit_.isValid() ? beforeFit_ : size();
+    const QSize fit = wanted.boundedTo(area).expandedTo(minimumSize());
+    beforeFit_ = fit != wanted ? wanted : QSize();
+    fitted_ = fit;
+    resize(fit);
+    move(std::clamp(x(), 0, std::max(0, area.width() - width())),
+         std::clamp(y(), 0, std::max(0, area.height() - height())));
 }
 
 void HidingSubWindow::closeEvent(QCloseEvent* event) {

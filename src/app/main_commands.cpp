@@ -228,6 +228,7 @@ int MainWindow::explainPortFailure(int number, Status status) {
 }
 
 void MainWindow::onPortListChosen(int index) {
+    ++portPicks_;
     if (index == kPortRefreshItem) {
         // Refresh: look again and drop the list open once more, the entry as it was.
         portList_->setCurrentIndex(portIndexShown_);
@@ -252,15 +253,30 @@ void MainWindow::onPortListChosen(int index) {
             portList_->setCurrentIndex(-1);
         }
     }
-    portList_->hide();
     panel1_->setText(QStringLiteral("COM: ") + portList_->currentText());
-    if (QMdiSubWindow* active = mdi_->activeSubWindow()) {
+    leavePortList();
+}
+
+void MainWindow::onPortPopupClosed() {
+    // A pick closes the open list before it reports the entry: wait for it.
+    const unsigned picks = portPicks_;
+    QTimer::singleShot(0, this, [this, picks] {
+        if (picks == portPicks_ && portList_->isVisible() && !portList_->view()->isVisible())
+            leavePortList();
+    });
+}
+
+void MainWindow::leavePortList() {
+    portList_->hide();
+    // The current one even while the open list keeps the main window inactive.
+    if (QMdiSubWindow* active = mdi_->currentSubWindow()) {
         if (active->widget()) active->widget()->setFocus(Qt::OtherFocusReason);
     }
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (historyKeyPassesTextField(watched, event)) return true;
+    if (watched == portPopup_ && event->type() == QEvent::Hide) onPortPopupClosed();
     // The port list disappears when the keyboard focus leaves it; its own dropped-open list
     // takes the focus only for a while.
     if (watched == portList_ && event->type() == QEvent::FocusOut) {

@@ -201,10 +201,6 @@ void MainWindow::loadReadResult() {
     showDecodedModel();
 }
 
-void MainWindow::markWritten() {
-    document_.markSaved();
-}
-
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
     if (!DroppedDataFile(event->mimeData()).isEmpty()) event->acceptProposedAction();
 }

@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -12,7 +13,6 @@
 #include <QTime>
 #include <QToolBar>
 #include <QVBoxLayout>
-#include <algorithm>
 
 #include "app/about_window.h"
 #include "app/app_icons.h"
@@ -114,6 +114,7 @@ MainWindow::MainWindow(Document& document, std::unique_ptr<SerialLink> port, QWi
     connect(options_, &OptionsWindow::hiddenModeEffect, this, &MainWindow::applyHiddenModeEffect);
 
     SetUpPortList(portList_);
+    portPopup_ = portList_->view();
     connect(portList_, &QComboBox::activated, this, &MainWindow::onPortListChosen);
 
     transfer_ = new TransferController(*this, *port_);
@@ -265,17 +266,15 @@ HidingSubWindow* MainWindow::addEditor(EditorWindow* editor) {
         editor->testAttribute(Qt::WA_Resized) ? editor->size() : editor->sizeHint();
     auto* frame = new HidingSubWindow(editor);
     mdi_->addSubWindow(frame);
-    if (wanted.isValid()) {
-        // Size the frame so that the editor inside keeps the size it asked for.
-        const QSize border = frame->sizeHint() - editor->sizeHint();
-        frame->resize(wanted + (border.isValid() ? border : QSize(8, 30)));
-    }
+    // The editor inside keeps the size it asked for.
+    if (wanted.isValid()) frame->resizeForEditor(wanted);
     return frame;
 }
 
 HidingSubWindow* MainWindow::frameOf(QWidget* editor) const {
     for (QMdiSubWindow* sub : mdi_->subWindowList()) {
-        if (sub->widget() == editor) return static_cast<HidingSubWindow*>(sub);
+        auto* frame = qobject_cast<HidingSubWindow*>(sub);
+        if (frame && frame->editor() == editor) return frame;
     }
     return nullptr;
 }
@@ -284,12 +283,9 @@ void MainWindow::showEditor(EditorWindow* editor) {
     HidingSubWindow* frame = frameOf(editor);
     if (!frame) return;
     frame->showEditor();
-    // A window opened low in the cascade is pulled back inside the area so none of it is cut off.
-    const QSize area = mdi_->viewport()->size();
-    QPoint pos = frame->pos();
-    pos.setX(std::max(0, std::min(pos.x(), area.width() - frame->width())));
-    pos.setY(std::max(0, std::min(pos.y(), area.height() - frame->height())));
-    frame->move(pos);
+    // Nothing of a window is cut off: one opened low in the cascade comes back inside the area,
+    // one larger than the area shrinks to it and scrolls.
+    frame->fitInto(mdi_->viewport()->size());
     frame->raise();
     mdi_->setActiveSubWindow(frame);
     // A window that names where its keyboard goes (the channel grid) gets it when shown.

@@ -100,8 +100,6 @@ class MainWindow : public QMainWindow {
     QString currentFile() const { return currentFile_; }
     // A Read finished: its image becomes the document's state as one undoable step.
     void loadReadResult();
-    // A Write finished: the radio holds what the document holds.
-    void markWritten();
     void showEditor(EditorWindow* editor);
     void showPortList();
     void switchLanguage(LanguageFlagValue lang);
@@ -162,6 +160,11 @@ class MainWindow : public QMainWindow {
     void onBandPopupOpening();
     void onBandSelected(int index);
     void onPortListChosen(int index);
+    // The dropped-open list closed: without a pick (Escape, a click elsewhere) the choice is
+    // over and the port list goes away with it.
+    void onPortPopupClosed();
+    // Hides the port list and gives the keyboard back to the active editor window.
+    void leavePortList();
     // After a failed choice of `number`: the cause and its fix; offers the one USB cable when
     // the number reaches nothing. Returns the number to open instead, or 0.
     int explainPortFailure(int number, Status status);
@@ -197,6 +200,7 @@ class MainWindow : public QMainWindow {
     QToolBar* toolBar_ = nullptr;
     BandCombo* bandList_ = nullptr;
     QComboBox* portList_ = nullptr;
+    QWidget* portPopup_ = nullptr;  // the port list's dropped-open list
     QLabel* bandLabel_ = nullptr;
     QLabel* panel1_ = nullptr;
     QLabel* panel2_ = nullptr;
@@ -214,6 +218,7 @@ class MainWindow : public QMainWindow {
     link::SystemRoots portRoots_;
     std::vector<link::PortEntry> portSurvey_;
     int portIndexShown_ = -1;  // the list's entry before it was dropped open
+    unsigned portPicks_ = 0;   // entries picked so far (a pick closes the open list too)
     FileChooser fileChooser_;
     Clock clock_;
     QMenu* fileMenu_ = nullptr;

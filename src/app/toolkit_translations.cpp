@@ -26,8 +26,16 @@ Catalogue& ChineseCatalogue() {
 
 }  // namespace
 
+QLocale ToolkitLocale(LanguageFlagValue lang) {
+    if (lang == kChinese) return QLocale(QLocale::Chinese, QLocale::China);
+    const QLocale system = QLocale::system();
+    if (system.language() == QLocale::English || system.language() == QLocale::C) return system;
+    return QLocale(QLocale::English, QLocale::UnitedStates);
+}
+
 bool UseToolkitLanguage(LanguageFlagValue lang) {
     if (!QCoreApplication::instance()) return false;
+    if (IsKnownLanguage(lang)) QLocale::setDefault(ToolkitLocale(lang));
     Catalogue& zh = ChineseCatalogue();
     const bool wanted = lang == kChinese;
     if (wanted && zh.translator->isEmpty() &&

@@ -145,7 +145,6 @@ void TransferController::plainWrite() {
         reportFailure(outcome);
         return;
     }
-    window_.markWritten();  // the radio holds what the document holds
     reportSuccess(Pick(state.LanguageFlag, "写频成功！", "Writing Frequency Successful!"));
 }
 

@@ -68,9 +68,10 @@ class Document : public QObject {
     QUndoStack& undoStack() { return stack_; }
     void undo() { stack_.undo(); }
     void redo() { stack_.redo(); }
-    // Changes exist that were not saved or written since the last markSaved().
+    // The state differs from what the document's file holds (or, with no file, from what the
+    // last New or Read gave). A write to the radio changes nothing about that.
     bool isModified() const { return !stack_.isClean(); }
-    // After Open, Save, Read, Write (and New): the state as it is now counts as kept.
+    // After Open, Save, Read and New: the state as it is now counts as kept.
     void markSaved() { stack_.setClean(); }
     // True while an undo or a redo puts a step back (windows close open editors then).
     bool replaying() const { return replaying_; }

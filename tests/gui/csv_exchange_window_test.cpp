@@ -3,9 +3,12 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QFontMetrics>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTest>
@@ -78,6 +81,7 @@ class CsvExchangeWindowTest : public QObject {
     void unreadableFileIsToldAndChangesNothing();
     void exportsSayWhereTheyWroteInBothLanguages();
     void ownExportImportedBackLeavesEveryChannelAsItWas();
+    void previewWrapsLongReasonsInBothLanguages();
 };
 
 void CsvExchangeWindowTest::previewListsEveryRowThenImportStoresTheTakenOnes() {
@@ -283,6 +287,51 @@ void CsvExchangeWindowTest::ownExportImportedBackLeavesEveryChannelAsItWas() {
     QCOMPARE(gridCell(1, 10), QString("MARINE16"));
     QCOMPARE(gridCell(2, 10), QString("RX ONLY"));
     QCOMPARE(gridCell(2, 2), QString());
+// A reason longer than its cell is wrapped onto more lines, never cut, in both languages and
+// after the preview is made narrower.
+void CsvExchangeWindowTest::previewWrapsLongReasonsInBothLanguages() {
+    putFile("long.csv",
+            "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,Mode\r\n"
+            "1,A,999.1234,+,5,Tone,100.0,FM\r\n"
+            "2,B,146.52,,,,,AM\r\n");
+    for (LanguageFlagValue lang : {kEnglish, kChinese}) {
+        start(lang);
+        nextPath_ = path("long.csv");
+        answerer().handleNextModal([lang](QWidget* modal) {
+            auto* dialog = qobject_cast<CsvImportDialog*>(modal);
+            QVERIFY(dialog);
+            // Closed however the checks end.
+            const auto close = qScopeGuard([dialog] { dialog->reject(); });
+            QTableWidget* rows = dialog->rowsTable();
+            const int details = rows->columnCount() - 1;
+            for (const int width : {0, 620, 480}) {
+                if (width > 0) dialog->resize(width, dialog->height());
+                QCoreApplication::processEvents();
+                const QFontMetrics metrics(rows->font());
+                for (int r = 0; r < rows->rowCount(); ++r) {
+                    const QString text = rows->item(r, details)->text();
+                    // At least the lines the text needs at the cell's full width.
+                    const int needed =
+                        metrics
+                            .boundingRect(QRect(0, 0, rows->columnWidth(details), 1 << 20),
+                                          Qt::TextWordWrap, text)
+                            .height();
+                    QVERIFY2(rows->rowHeight(r) >= needed,
+                             qPrintable(QStringLiteral("%1 row %2 at width %3: %4 < %5")
+                                            .arg(lang)
+                                            .arg(r)
+                                            .arg(width)
+                                            .arg(rows->rowHeight(r))
+                                            .arg(needed)));
+                }
+            }
+            // The long reason did need more than one line.
+            QVERIFY(rows->rowHeight(0) > 2 * QFontMetrics(rows->font()).height());
+        });
+        w().action("MNImportCsv")->trigger();
+        QVERIFY(answerer().waitAllAnswered());
+        program_ = {};
+    }
 }
 
 }  // namespace talvo

@@ -5,14 +5,19 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QStatusBar>
 #include <QTest>
+#include <functional>
 
 #include "../port/fake_system.h"
 #include "app/main_window.h"
 #include "app/startup.h"
+#include "editors/channels/channel_table_window.h"
 #include "support/fake_serial_link.h"
 #include "support/modal_answerer.h"
+#include "support/pointer.h"
 #include "support/shell_env.h"
+#include "support/user_input.h"
 #include "ui/local_msgbox.h"
 
 namespace talvo {
@@ -88,6 +93,42 @@ class PortListTest : public QObject {
             QCOMPARE(w().statusText(1), QStringLiteral("COM: %1").arg(t.expected));
             QCOMPARE(port_->openAttempts.last(), t.expected);
         }
+        QCOMPARE(answerer().seen().size(), 0);
+    }
+
+    // Leaving the open list without a pick hides the port list completely, in both languages:
+    // nothing of it stays over the band selector, the chosen port and the status bar stay, and
+    // the keyboard goes back to the channel grid.
+    void leavingTheOpenListHidesIt() {
+        start();
+        port_->openable = {2};
+        QTest::keyClick(openList(), Qt::Key_2);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(w().statusText(1), QStringLiteral("COM: 2"));
+        const QPoint elsewhere = testing::ScreenPoint(w().statusBar(), QPoint(300, 5));
+        const struct {
+            const char* name;
+            std::function<bool()> leave;
+        } ways[] = {
+            {"Escape", [] { return testing::UserKey(Qt::Key_Escape); }},
+            {"click elsewhere", [&] { return testing::PointerClick(elsewhere); }},
+        };
+        for (LanguageFlagValue lang : {kEnglish, kChinese}) {
+            w().switchLanguage(lang);
+            for (const auto& way : ways) {
+                openList();
+                // Dropped open where its place is: over the band selector.
+                QVERIFY(list()->isVisible());
+                QVERIFY(list()->geometry().intersects(w().bandList()->geometry()));
+                QVERIFY2(way.leave(), way.name);
+                QTRY_VERIFY2(!list()->view()->isVisible(), way.name);
+                QTRY_VERIFY2(!list()->isVisible(), way.name);
+                QCOMPARE(w().statusText(1), QStringLiteral("COM: 2"));
+                QCOMPARE(w().state().PortNumber, 2);
+                QVERIFY2(w().channelWindow()->isAncestorOf(QApplication::focusWidget()), way.name);
+            }
+        }
+        QCOMPARE(port_->openAttempts, QList<int>{2});
         QCOMPARE(answerer().seen().size(), 0);
     }
 

@@ -10,6 +10,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSlider>
 #include <QTableWidget>
 #include <QTest>
@@ -18,6 +20,7 @@
 #include "app/about_window.h"
 #include "app/hiding_sub_window.h"
 #include "app/main_window.h"
+#include "app/print_preview_window.h"
 #include "app/startup.h"
 #include "editors/channels/channel_table_window.h"
 #include "editors/debug/debug_window.h"
@@ -27,7 +30,7 @@
 #include "support/fake_serial_link.h"
 #include "support/modal_answerer.h"
 #include "support/shell_env.h"
-#include "app/print_preview_window.h"
+#include "support/user_input.h"
 
 namespace talvo {
 
@@ -147,6 +150,7 @@ class ShellCommandsTest : public QObject {
     void helpOpensTheLanguagesFileWhenPresent();
     void printShowsThePrintoutInAPreview();
     void editorsOpenInsideTheWindowArea();
+    void editorsLargerThanTheAreaScrollInsideIt();
     void everyShortcutReachesItsCommandFromAnEditor();
 };
 
@@ -382,7 +386,8 @@ void ShellCommandsTest::readWithAPortThatWillNotOpen() {
     w().switchLanguage(kChinese);
     answerer().answerId(1);
     clickToolButton("TWrite");
-    QVERIFY(answerer().last().text.startsWith(QStringLiteral("串行端口无效\n\n本机没有串行设备对应端口9。")));
+    QVERIFY(answerer().last().text.startsWith(
+        QStringLiteral("串行端口无效\n\n本机没有串行设备对应端口9。")));
     QCOMPARE(port_->openAttempts, (QList<int>{9, 9}));
 }
 
@@ -499,6 +504,57 @@ void ShellCommandsTest::editorsOpenInsideTheWindowArea() {
         QVERIFY(frame->isVisible());
         QVERIFY(frame->width() <= area.width() && frame->height() <= area.height());
         QVERIFY2(area.contains(frame->geometry()), qPrintable(editor->windowTitle()));
+    }
+}
+
+// Every window opened from its menu keys, in both languages and in main windows smaller than
+// the window: wholly inside the work area, and never squeezed below what its controls need
+// (the frame scrolls instead); back to its own size when there is room again.
+void ShellCommandsTest::editorsLargerThanTheAreaScrollInsideIt() {
+    start();
+    const struct {
+        Qt::Key key;
+        EditorWindow* editor;
+    } windows[] = {{Qt::Key_P, w().optionsWindow()},
+                   {Qt::Key_B, w().debugWindow()},
+                   {Qt::Key_F, w().fmWindow()},
+                   {Qt::Key_M, w().channelWindow()}};
+    const QSize sizes[] = {{900, 660}, {620, 420}, {480, 360}, {1400, 1000}};
+    for (LanguageFlagValue lang : {kEnglish, kChinese}) {
+        w().switchLanguage(lang);
+        for (const QSize& size : sizes) {
+            w().resize(size);
+            QCoreApplication::processEvents();
+            for (const auto& win : windows) {
+                shortcut(win.key);
+                HidingSubWindow* frame = w().frameOf(win.editor);
+                QTRY_VERIFY(frame->isVisible());
+                QCoreApplication::processEvents();
+                const QRect area = w().mdiArea()->viewport()->rect();
+                const QString where = QStringLiteral("%1 in %2x%3 (%4)")
+                                          .arg(win.editor->windowTitle())
+                                          .arg(size.width())
+                                          .arg(size.height())
+                                          .arg(lang);
+                QVERIFY2(area.contains(frame->geometry()), qPrintable(where));
+                QVERIFY2(win.editor->width() >= win.editor->minimumSizeHint().width() &&
+                             win.editor->height() >= win.editor->minimumSizeHint().height(),
+                         qPrintable(where));
+                // Where the frame is smaller than the window, its scroll bars reach all of it.
+                auto* scroll = qobject_cast<QScrollArea*>(frame->widget());
+                QVERIFY2(scroll && scroll->widget() == win.editor, qPrintable(where));
+                frame->close();  // only hides
+            }
+        }
+    }
+    // With room again each window has its own size back: no scroll bar.
+    for (const auto& win : windows) {
+        shortcut(win.key);
+        auto* scroll = qobject_cast<QScrollArea*>(w().frameOf(win.editor)->widget());
+        QTRY_VERIFY(scroll->isVisible());
+        QVERIFY2(!scroll->verticalScrollBar()->isVisible() &&
+                     !scroll->horizontalScrollBar()->isVisible(),
+                 qPrintable(win.editor->windowTitle()));
     }
 }
 

@@ -3,6 +3,8 @@
 #include <QAction>
 #include <QContextMenuEvent>
 #include <QDialogButtonBox>
+#include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMdiSubWindow>
@@ -10,7 +12,9 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QTreeView>
 
+#include "app/data_file_dialog.h"
 #include "app/hiding_sub_window.h"
 #include "app/main_window.h"
 #include "app/settings_store.h"
@@ -62,6 +66,32 @@ class ShellToolkitLanguageTest : public QObject {
         testing::UserKey(Qt::Key_O, Qt::ControlModifier);
         [&] { QVERIFY(answerer_->waitAllAnswered()); }();
         return labels;
+    }
+    // Name, size, type and date of `name` as the Open dialog that Ctrl+O shows lists it.
+    QStringList openDialogRow(const QString& name) {
+        QStringList row;
+        answerer_->handleNextModal([&row, name](QWidget* modal) {
+            auto* view = modal->findChild<QTreeView*>(QStringLiteral("treeView"));
+            QVERIFY(view && view->model());
+            const auto find = [&] {
+                row.clear();
+                const QAbstractItemModel* model = view->model();
+                for (int r = 0; r < model->rowCount(view->rootIndex()); ++r) {
+                    if (model->index(r, 0, view->rootIndex()).data().toString() != name) continue;
+                    for (int c = 0; c < 4; ++c)
+                        row << model->index(r, c, view->rootIndex()).data().toString();
+                }
+                // The type comes from a look at the file that finishes a moment later.
+                return row.size() == 4 && !row[2].isEmpty();
+            };
+            QTRY_VERIFY(find());
+            QTimer::singleShot(0, modal, [modal] { static_cast<QDialog*>(modal)->reject(); });
+        });
+        w().activateWindow();
+        [&] { QVERIFY(QTest::qWaitForWindowActive(&w())); }();
+        testing::UserKey(Qt::Key_O, Qt::ControlModifier);
+        [&] { QVERIFY(answerer_->waitAllAnswered()); }();
+        return row;
     }
     void chooseLanguage(const char* menuEntry) {
         w().action(menuEntry)->trigger();
@@ -118,6 +148,32 @@ class ShellToolkitLanguageTest : public QObject {
         QCOMPARE(openDialogButtons(), englishButtons);
         QCOMPARE(systemMenu(), englishSystem);
         QCOMPARE(w().action("MNOpen")->text(), caption);
+    }
+
+    // The file list of the dialogs writes a file's size, type and date in the program's
+    // language, not only its buttons.
+    void fileListFollowsTheLanguage() {
+        QDir folder(env_->dataDir());
+        QFile file(folder.filePath(QStringLiteral("sample.dat")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QByteArray bytes(1000, '\0');
+        for (int i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<char>(i);
+        file.write(bytes);
+        QVERIFY(file.flush());
+        QVERIFY(file.setFileTime(QDateTime(QDate(2024, 3, 5), QTime(14, 7)),
+                                 QFileDevice::FileModificationTime));
+        file.close();
+        RememberDataFileFolder(file.fileName());
+
+        chooseLanguage("MNChinese");
+        QCOMPARE(openDialogRow("sample.dat"),
+                 (QStringList{"sample.dat", "1,000 字节", "未知", "2024/3/5 14:07"}));
+        chooseLanguage("MNEnglish");
+        const QStringList english = openDialogRow("sample.dat");
+        QCOMPARE(english.value(2), QStringLiteral("unknown"));
+        QVERIFY2(english.value(1).endsWith(QStringLiteral(" bytes")),
+                 qPrintable(english.join('|')));
+        QVERIFY2(english.value(3).contains(QStringLiteral("24")), qPrintable(english.join('|')));
     }
 
     void aStartInChineseHasChineseToolkitTexts() {

@@ -1,5 +1,6 @@
 // Read and write from the main window against the virtual radio on a pseudo-terminal.
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QDateTime>
 #include <QDir>
@@ -7,10 +8,13 @@
 #include <QFile>
 #include <QLabel>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QSlider>
 #include <QTableWidget>
 #include <QTest>
+#include <QTimer>
 
+#include "app/change_list_window.h"
 #include "app/demo_radio.h"
 #include "app/main_window.h"
 #include "app/serial_link.h"
@@ -25,8 +29,10 @@
 #include "image/encode.h"
 #include "rules/channel_table.h"
 #include "support/modal_answerer.h"
+#include "support/pointer.h"
 #include "support/shell_env.h"
 #include "support/skip_report.h"
+#include "support/user_input.h"
 #include "ui/local_msgbox.h"
 
 namespace talvo {
@@ -131,6 +137,8 @@ class TransferWindowTest : public QObject {
     void portThatCannotOpen();
     void closingTheProgressWindowAbortsCleanly();
     void readOverUnsavedEditsIsOneUndoableStep();
+    void writeKeepsTheUnsavedMark_data();
+    void writeKeepsTheUnsavedMark();
 };
 
 void TransferWindowTest::readFillsEveryEditorAndCoolsDown() {
@@ -307,8 +315,9 @@ void TransferWindowTest::closingTheProgressWindowAbortsCleanly() {
     QCOMPARE(lastFromProgram.toUpper(), QByteArray("45"));  // "E" ends the exchange
 }
 
-// A Read over unsaved edits asks first; the read is one step that takes them back, and both
-// a read and a write leave nothing unsaved.
+// A Read over unsaved edits asks first; the read is one step that takes them back and leaves
+// nothing unsaved (the document holds the radio's content and no file, as after New). A write
+// changes nothing about what is unsaved.
 void TransferWindowTest::readOverUnsavedEditsIsOneUndoableStep() {
     start({"--load", sampleFile()});
     Document& doc = w().document();
@@ -347,7 +356,56 @@ void TransferWindowTest::readOverUnsavedEditsIsOneUndoableStep() {
     w().action("MNWrite")->trigger();
     QVERIFY(answerer().waitAllAnswered());
     QCOMPARE(answerer().last().text, QStringLiteral("Writing Frequency Successful!"));
-    QVERIFY(!doc.isModified());
+    QVERIFY(doc.isModified());
+}
+
+void TransferWindowTest::writeKeepsTheUnsavedMark_data() {
+    QTest::addColumn<bool>("checked");
+    QTest::newRow("plain write") << false;
+    QTest::newRow("checked write") << true;
+}
+
+// Open a file, delete a channel, write to the radio: the file still holds the channel, so the
+// title keeps its mark and closing offers to save.
+void TransferWindowTest::writeKeepsTheUnsavedMark() {
+    QFETCH(bool, checked);
+    start({});
+    w().action("MNCheckedWrite")->setChecked(checked);
+    QVERIFY(w().openPath(sampleFile()));
+    QVERIFY(!w().isWindowModified());
+
+    QTableWidget* grid = w().channelWindow()->grid();
+    QTableWidgetItem* number = grid->item(0, 0);
+    grid->scrollToItem(number);
+    QVERIFY(testing::PointerClick(
+        grid->viewport()->mapToGlobal(grid->visualItemRect(number).center())));
+    QVERIFY(testing::UserKey(Qt::Key_Delete));
+    QCOMPARE(gridCell(1, 1), QString());
+    QVERIFY(w().isWindowModified());
+
+    // The checked write shows its change list between its transfers: Write there.
+    QTimer changes;
+    changes.setInterval(10);
+    connect(&changes, &QTimer::timeout, this, [&changes] {
+        auto* list = qobject_cast<ChangeListWindow*>(QApplication::activeModalWidget());
+        if (!list || !list->isVisible()) return;
+        changes.stop();
+        testing::UserClick(list->writeButton());
+    });
+    if (checked) changes.start();
+    answerer().answerId(IdOk);
+    QVERIFY(testing::UserKey(Qt::Key_W, Qt::ControlModifier));
+    QVERIFY(answerer().waitAllAnswered(60000));
+    QCOMPARE(answerer().last().text, checked ? QStringLiteral("Written and verified!")
+                                             : QStringLiteral("Writing Frequency Successful!"));
+    QVERIFY(w().isWindowModified());
+    QVERIFY(w().windowTitle().startsWith(QStringLiteral("TALVO")));
+
+    // Closing asks Save / Discard / Cancel, not only whether to quit.
+    answerer().answerId(IdCancel);
+    QVERIFY(!w().close());
+    QCOMPARE(answerer().last().text, QStringLiteral("There are unsaved changes. Save them first?"));
+    QVERIFY(w().isVisible());
 }
 
 }  // namespace talvo

@@ -69,15 +69,35 @@ std::optional<std::string> DeviceForPortNumber(
     int number, PortPlatform platform, std::span<const std::string> devNames,
     const std::function<std::optional<std::string>(const std::string&)>& env) {
     if (number < kLowestPortNumber || number > kHighestPortNumber) return std::nullopt;
-    if (env) {
-        if (auto device = env(PortOverrideVariable(number)); device && !device->empty()) {
-            return device;
+    std::array<std::optional<std::string>, kHighestPortNumber + 1> table;
+    for (int n = kLowestPortNumber; n <= kHighestPortNumber && env; ++n) {
+        if (auto device = env(PortOverrideVariable(n)); device && !device->empty()) {
+            table[static_cast<std::size_t>(n)] = std::move(device);
         }
     }
+    if (table[static_cast<std::size_t>(number)]) return table[static_cast<std::size_t>(number)];
     if (platform == PortPlatform::Windows) return "COM" + std::to_string(number);
+    const auto named = [&table](const std::string& device) {
+        return std::find(table.begin(), table.end(), device) != table.end();
+    };
+    // Devices keep the number of their place in the list; one whose place an override took
+    // moves to the first free number after the list instead of becoming unreachable.
     const std::vector<std::string> ordered = OrderPortCandidates(devNames, platform);
-    if (static_cast<std::size_t>(number) > ordered.size()) return std::nullopt;
-    return ordered[static_cast<std::size_t>(number - 1)];
+    std::vector<std::string> displaced;
+    for (std::size_t i = 0; i < ordered.size() && i + 1 < table.size(); ++i) {
+        auto& slot = table[i + 1];
+        if (!slot) {
+            slot = ordered[i];
+        } else if (!named(ordered[i])) {
+            displaced.push_back(ordered[i]);
+        }
+    }
+    auto next = displaced.begin();
+    for (int n = kLowestPortNumber; n <= kHighestPortNumber && next != displaced.end(); ++n) {
+        auto& slot = table[static_cast<std::size_t>(n)];
+        if (!slot) slot = *next++;
+    }
+    return table[static_cast<std::size_t>(number)];
 }
 
 }  // namespace talvo::link

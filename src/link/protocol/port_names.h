@@ -16,7 +16,9 @@ namespace talvo::link {
 //   each group in the numeric order of its suffix (ttyUSB2 before ttyUSB10); number n is the
 //   n-th entry. A USB programming cable therefore becomes port 1 and the built-in ports follow.
 // - macOS: the /dev/cu.* devices in name order; number n is the n-th entry.
-// A number outside 1..16, or beyond the end of the list, names no device.
+// - A listed device whose number an override took (and that no override names) gets the first
+//   number left free after the list, so every device keeps a number while numbers remain.
+// A number outside 1..16, or one that none of this gives a device, names no device.
 enum class PortPlatform { Linux, MacOS, Windows };
 
 inline constexpr int kLowestPortNumber = 1;
