@@ -72,7 +72,14 @@ QString ChooseDataFile(QWidget* parent, bool save, const QString& folder, const 
             &dialog, &QFileDialog::filterSelected, &dialog,
             [&dialog](const QString& chosen) { dialog.setDefaultSuffix(SuffixOf(chosen)); });
     }
-    dialog.selectFile(QString());
+    // A file given instead of a folder is proposed by name.
+    const QFileInfo proposed(folder);
+    if (save && !folder.isEmpty() && !proposed.isDir()) {
+        dialog.setDirectory(proposed.absolutePath());
+        dialog.selectFile(proposed.fileName());
+    } else {
+        dialog.selectFile(QString());
+    }
     if (dialog.exec() != QDialog::Accepted) return {};
     return dialog.selectedFiles().value(0);
 }

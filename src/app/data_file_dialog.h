@@ -12,7 +12,8 @@ namespace talvo {
 // first, e.g. "DAT文件(*.dat)") and returns the chosen path, or an empty text when the user
 // cancels. On Save, a name without a suffix gets the suffix of the selected filter (".dat"
 // under the data file filter, none under all files) before the dialog asks whether to replace
-// an existing file, so the question concerns the file that will be written.
+// an existing file, so the question concerns the file that will be written. A Save given a
+// file's path instead of a folder proposes that file.
 QString ChooseDataFile(QWidget* parent, bool save, const QString& folder, const QString& filter);
 
 // Where the dialogs start: the folder of the last data file chosen for Open or Save (kept

@@ -69,10 +69,7 @@ int main(int argc, char** argv) {
 
     talvo::Program program = talvo::StartProgram(talvo::CreateSystemSerialLink());
     if (radio) program.window->attachDemoRadio(1);
-    program.window->show();
-    if (!parser.positionalArguments().isEmpty()) {
-        program.window->openPath(parser.positionalArguments().first());
-    }
+    ShowProgram(program, parser.positionalArguments().value(0));
     const int status = QApplication::exec();
     program = {};
     return status;

@@ -86,12 +86,17 @@ void MainWindow::applyHistoryTexts() {
 void MainWindow::updateTitle() {
     const QString name = currentFile_.isEmpty() ? Pick(titleLanguage_, "未命名", "Untitled")
                                                 : QFileInfo(currentFile_).fileName();
-    setWindowTitle(baseTitle_ + QStringLiteral(" - ") + name + QStringLiteral("[*]"));
+    const QString recovered =
+        recovered_ && document_.isModified()
+            ? Pick(titleLanguage_, "（已恢复，未保存）", " (recovered, unsaved)")
+            : QString();
+    setWindowTitle(baseTitle_ + QStringLiteral(" - ") + name + recovered + QStringLiteral("[*]"));
     setWindowModified(document_.isModified());
 }
 
 void MainWindow::setCurrentFile(const QString& path) {
     currentFile_ = path;
+    recovered_ = false;
     updateTitle();
 }
 

@@ -301,7 +301,10 @@ void MainWindow::setTransferCommandsEnabled(bool enabled) {
 }
 
 QString MainWindow::chooseFile(bool save) {
-    const QString path = fileChooser_(this, save, DataFileStartFolder(), DataFileFilter());
+    // Recovered changes go back to their own file unless the user picks another.
+    const bool proposeFile = save && recovered_ && !currentFile_.isEmpty();
+    const QString path = fileChooser_(
+        this, save, proposeFile ? currentFile_ : DataFileStartFolder(), DataFileFilter());
     if (!path.isEmpty()) RememberDataFileFolder(path);
     return path;
 }

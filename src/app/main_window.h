@@ -100,6 +100,10 @@ class MainWindow : public QMainWindow {
     QString currentFile() const { return currentFile_; }
     // A Read finished: its image becomes the document's state as one undoable step.
     void loadReadResult();
+    // Unsaved changes a program left behind (a data file's image and the path of the file they
+    // belong to, empty for none) become the document as one undoable step; they stay unsaved,
+    // and Save proposes their file (main_recovery.cpp).
+    void restoreRecovered(const ImageBytes& image, const QString& sourceFile);
     void showEditor(EditorWindow* editor);
     void showPortList();
     void switchLanguage(LanguageFlagValue lang);
@@ -227,6 +231,8 @@ class MainWindow : public QMainWindow {
     QStringList recentFiles_;
     QString currentFile_;
     QString baseTitle_;
+    // The document holds changes taken back from a recovery copy and not saved since.
+    bool recovered_ = false;
     LanguageFlagValue titleLanguage_ = kChinese;
     // The image a read replaces, kept for the undo of the read.
     std::optional<ImageBytes> radioImageBeforeRead_;

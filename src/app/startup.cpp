@@ -1,5 +1,6 @@
 #include "app/startup.h"
 
+#include "app/recovery_prompts.h"
 #include "app/serial_link.h"
 #include "app/settings_store.h"
 #include "link/port/read_backups.h"
@@ -18,7 +19,16 @@ Program StartProgram(std::unique_ptr<SerialLink> port) {
     p.document = std::make_unique<Document>(StartupState(StartupLanguage()));
     p.window = std::make_unique<MainWindow>(*p.document, std::move(port));
     p.window->ApplyLanguage();
+    p.recovery = std::make_unique<RecoveryKeeper>(*p.document);
+    p.recovery->setSourceFile([window = p.window.get()] { return window->currentFile(); });
+    ReportRecoveryFailures(*p.window, *p.recovery);
     return p;
+}
+
+void ShowProgram(Program& program, const QString& file) {
+    program.window->show();
+    OfferRecoveredEdits(*program.window, *program.recovery);
+    if (!file.isEmpty()) program.window->openPath(file);
 }
 
 }  // namespace talvo

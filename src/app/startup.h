@@ -4,6 +4,7 @@
 
 #include "app/main_window.h"
 #include "document/document.h"
+#include "document/recovery_keeper.h"
 #include "model/program_state.h"
 
 namespace talvo {
@@ -12,6 +13,9 @@ class SerialLink;
 
 // A running program: its document (which owns the state) and its main window.
 struct Program {
+    // First, so that it goes first when a program is replaced: the copy of a normal end is
+    // removed before the document.
+    std::unique_ptr<RecoveryKeeper> recovery;
     std::unique_ptr<Document> document;
     std::unique_ptr<MainWindow> window;
 };
@@ -25,5 +29,9 @@ LanguageFlagValue StartupLanguage();
 // their start values, the language from the store, the main window's load, the captions of
 // the language.
 Program StartProgram(std::unique_ptr<SerialLink> port);
+
+// Shows the main window, offers the unsaved changes a program that ended without saving them
+// left behind, then opens `file` (none when empty).
+void ShowProgram(Program& program, const QString& file = {});
 
 }  // namespace talvo

@@ -104,6 +104,11 @@ const Bilingual& NewLabel() {
     return label;
 }
 
+const Bilingual& RecoveredLabel() {
+    static const Bilingual label{"恢复未保存的更改", "Restore unsaved changes"};
+    return label;
+}
+
 Bilingual BandLabel(int index) {
     const auto& table = BandTable();
     const std::string entry =

@@ -24,6 +24,8 @@ Bilingual OpenFileLabel(const std::string& fileName);
 // The loads without a file.
 const Bilingual& ReadLabel();
 const Bilingual& NewLabel();
+// Unsaved changes a program left behind, taken back at start.
+const Bilingual& RecoveredLabel();
 // A change of the band list ("Band: <entry>").
 Bilingual BandLabel(int index);
 
