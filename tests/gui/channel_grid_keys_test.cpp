@@ -112,6 +112,8 @@ class ChannelGridKeysTest : public testing::ChannelTableFixture {
             QTRY_COMPARE(window_->openEditor(), nullptr);
             QCOMPARE(cell(1, kColPower), pick("高", "High"));
         }
+        activate();
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(grid_));
         // A letter on a free channel's cell starts that channel's frequency, where letters
         // are not taken.
         grid_->setCurrentCell(4, kColName);
@@ -218,7 +220,7 @@ class ChannelGridKeysTest : public testing::ChannelTableFixture {
             auto* list = qobject_cast<QComboBox*>(window_->openEditor());
             QVERIFY(list);
             QTRY_VERIFY(list->view()->isVisible());
-            QCOMPARE(list->width(), grid_->columnWidth(col));
+            QCOMPARE(list->width(), grid_->visualItemRect(grid_->item(0, col)).width());
             const QAbstractItemView* view = list->view();
             QVERIFY2(view->viewport()->width() >= view->sizeHintForColumn(0),
                      qPrintable(QString("column %1: %2 < %3")

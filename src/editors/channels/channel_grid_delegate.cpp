@@ -65,8 +65,7 @@ bool ChannelGridDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view,
     initStyleOption(&opt, index);
     QStyle* style = opt.widget ? opt.widget->style() : grid_->style();
     // The room the style leaves for the text: its text rectangle less the margins it draws in.
-    const int margin =
-        style->pixelMetric(QStyle::PM_FocusFrameHFrameMargin, nullptr, opt.widget) + 1;
+    const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, opt.widget) + 1;
     const int room =
         style->subElementRect(QStyle::SE_ItemViewItemText, &opt, opt.widget).width() - 2 * margin;
     if (!opt.text.isEmpty() && opt.fontMetrics.horizontalAdvance(opt.text) > room) {

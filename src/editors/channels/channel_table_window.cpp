@@ -364,7 +364,9 @@ ChannelTableWindow::EditSession ChannelTableWindow::endSession() {
     // below cannot end it a second time.
     const EditSession s = session_;
     session_ = {};
-    if (s.widget->hasFocus()) grid_->setFocus(Qt::OtherFocusReason);
+    // The keyboard goes back to the grid, also when the window lost it for a moment (a closing
+    // list's popup may leave the window inactive until the window system activates it again).
+    if (s.widget->hasFocus() || focusWidget() == s.widget) grid_->setFocus(Qt::OtherFocusReason);
     if (auto* list = qobject_cast<DropDownList*>(s.widget); list && list->view()->isVisible()) {
         list->hidePopup();
     }
