@@ -1,10 +1,17 @@
 #include "app/change_list_window.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QDialogButtonBox>
+#include <QHeaderView>
 #include <QLabel>
-#include <QListWidget>
 #include <QPushButton>
+#include <QShortcut>
+#include <QTableWidget>
 #include <QVBoxLayout>
+#include <set>
+
+#include "compare/change_table.h"
 
 namespace talvo {
 
@@ -12,6 +19,46 @@ namespace {
 
 QString Pick(LanguageFlagValue lang, const char* zh, const char* en) {
     return QString::fromUtf8(lang == kChinese ? zh : en);
+}
+
+QString Text(const std::string& utf8) {
+    return QString::fromStdString(utf8);
+}
+
+// A cell of the table with its own order: places in the list's order (channels by number, then
+// settings, FM, power); values with the empty ones first, then numbers by value, then texts.
+class ChangeCell : public QTableWidgetItem {
+  public:
+    ChangeCell(const QString& text, int column, int placeOrder, bool empty)
+        : QTableWidgetItem(text), column_(column), placeOrder_(placeOrder) {
+        setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+        bool number = false;
+        value_ = text.toDouble(&number);
+        rank_ = empty ? 0 : number ? 1 : 2;
+    }
+    bool operator<(const QTableWidgetItem& item) const override {
+        const auto& other = static_cast<const ChangeCell&>(item);
+        if (column_ == 0) return placeOrder_ < other.placeOrder_;
+        if (rank_ != other.rank_) return rank_ < other.rank_;
+        if (rank_ == 1) return value_ < other.value_;
+        return text().localeAwareCompare(other.text()) < 0;
+    }
+
+  private:
+    int column_;
+    int placeOrder_;
+    int rank_ = 2;  // 0 empty, 1 number, 2 text
+    double value_ = 0;
+};
+
+// A tab or a line break inside a cell would split it on paste.
+QString OneCell(QString text) {
+    for (QChar& c : text) {
+        if (c == QLatin1Char('\t') || c == QLatin1Char('\n') || c == QLatin1Char('\r')) {
+            c = QLatin1Char(' ');
+        }
+    }
+    return text;
 }
 
 }  // namespace
@@ -29,19 +76,50 @@ ChangeListWindow::ChangeListWindow(LanguageFlagValue lang,
     intro_->setObjectName(QStringLiteral("Intro"));
     intro_->setWordWrap(true);
     intro_->setText(
-        Pick(lang, "对讲机中原有的数据已备份为 %1。\n写频将带来以下更改（原值 → 新值）：",
-             "What the radio held is kept in the backup %1.\nWriting will make these changes "
-             "(old → new):")
+        Pick(lang, "对讲机中原有的数据已备份为 %1。\n写频将带来以下更改：",
+             "What the radio held is kept in the backup %1.\nWriting will make these changes:")
             .arg(backupName));
 
-    list_ = new QListWidget(this);
-    list_->setObjectName(QStringLiteral("Changes"));
-    list_->setWordWrap(true);
-    list_->setSelectionMode(QAbstractItemView::NoSelection);
-    for (const std::string& line : compare::ChangeLines(changes, lang))
-        list_->addItem(QString::fromStdString(line));
+    noChange_ = new QLabel(Text(compare::NoChangeText(lang)), this);
+    noChange_->setObjectName(QStringLiteral("NoChange"));
+
+    const std::vector<compare::ChangeRow> rows = compare::ChangeRows(changes, lang);
+    table_ = new QTableWidget(static_cast<int>(rows.size()), compare::kChangeColumns, this);
+    table_->setObjectName(QStringLiteral("Changes"));
+    table_->setAccessibleName(Pick(lang, "更改", "Changes"));
+    QStringList titles;
+    for (const std::string& title : compare::ChangeTitles(lang)) titles << Text(title);
+    table_->setHorizontalHeaderLabels(titles);
+    for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
+        const auto& row = rows[static_cast<std::size_t>(r)];
+        const auto cells = compare::ChangeCells(row);
+        const auto& change = changes[static_cast<std::size_t>(r)];
+        for (int c = 0; c < static_cast<int>(cells.size()); ++c) {
+            const bool empty =
+                (c == 2 && change.before.empty()) || (c == 3 && change.after.empty());
+            table_->setItem(
+                r, c,
+                new ChangeCell(Text(cells[static_cast<std::size_t>(c)]), c, row.placeOrder, empty));
+        }
+    }
+    table_->verticalHeader()->hide();
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    table_->setWordWrap(false);
+    table_->resizeColumnsToContents();
+    table_->horizontalHeader()->setStretchLastSection(true);
+    // The rows come in the list's own order; a click on a title sorts by that column.
+    table_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    table_->setSortingEnabled(true);
+    table_->setVisible(!rows.empty());
+    noChange_->setVisible(rows.empty());
 
     auto* buttons = new QDialogButtonBox(this);
+    copy_ = buttons->addButton(Pick(lang, "复制(&C)", "&Copy"), QDialogButtonBox::ActionRole);
+    copy_->setObjectName(QStringLiteral("CopyButton"));
+    copy_->setAutoDefault(false);
+    copy_->setEnabled(!rows.empty());
     write_ = buttons->addButton(Pick(lang, "写频(&W)", "&Write"), QDialogButtonBox::AcceptRole);
     write_->setObjectName(QStringLiteral("WriteButton"));
     cancel_ = buttons->addButton(Pick(lang, "取消", "Cancel"), QDialogButtonBox::RejectRole);
@@ -51,12 +129,42 @@ ChangeListWindow::ChangeListWindow(LanguageFlagValue lang,
     cancel_->setFocus();
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(copy_, &QPushButton::clicked, this, &ChangeListWindow::copyRows);
+    auto* copyKey = new QShortcut(QKeySequence::Copy, this);
+    connect(copyKey, &QShortcut::activated, this, &ChangeListWindow::copyRows);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(intro_);
-    layout->addWidget(list_, 1);
+    layout->addWidget(noChange_);
+    layout->addWidget(table_, 1);
     layout->addWidget(buttons);
-    resize(640, 420);
+    resize(720, 420);
+}
+
+QString ChangeListWindow::copiedText() const {
+    std::set<int> chosen;
+    for (const QModelIndex& index : table_->selectionModel()->selectedRows()) {
+        chosen.insert(index.row());
+    }
+    QStringList lines;
+    QStringList cells;
+    for (int c = 0; c < table_->columnCount(); ++c) {
+        cells << OneCell(table_->horizontalHeaderItem(c)->text());
+    }
+    lines << cells.join(QLatin1Char('\t'));
+    for (int r = 0; r < table_->rowCount(); ++r) {
+        if (!chosen.empty() && !chosen.contains(r)) continue;
+        cells.clear();
+        for (int c = 0; c < table_->columnCount(); ++c)
+            cells << OneCell(table_->item(r, c)->text());
+        lines << cells.join(QLatin1Char('\t'));
+    }
+    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
+void ChangeListWindow::copyRows() const {
+    if (table_->rowCount() == 0) return;
+    QApplication::clipboard()->setText(copiedText());
 }
 
 }  // namespace talvo

@@ -122,8 +122,9 @@ const HelpRegistration kDiffHelp(
     "diff",
     "usage: talvo-cli diff A.dat B.dat [--json] [--lang en|zh]\n\n"
     "Compares the two files as the program would load them and lists every difference from A\n"
-    "to B by name: channels added, removed and changed (old → new per column), settings, FM\n"
-    "and power values. Bytes that no window shows are compared too. --json prints one object:\n"
+    "to B by name, one row per change in aligned columns under a title line: the channel (added,\n"
+    "removed or changed) or setting, the field, the old value → the new one; settings, FM and\n"
+    "power values too. Bytes that no window shows are compared too. --json prints one object:\n"
     "same, differing_bytes, first_difference, changes [{area, change, channel, field, before,\n"
     "after}].\n\n"
     "exit status: 0 the same, 1 different, 2 usage, 3 a file cannot be read or is no data file\n");

@@ -151,10 +151,6 @@ void ComparePower(const ProgramState& a, const ProgramState& b, LanguageFlagValu
     }
 }
 
-std::string Shown(const std::string& value, LanguageFlagValue lang) {
-    return value.empty() ? Pick(lang, "（空）", "(empty)") : value;
-}
-
 }  // namespace
 
 ProgramState DecodedState(const ImageBytes& image, LanguageFlagValue lang) {
@@ -178,53 +174,6 @@ std::vector<Change> CompareStates(const ProgramState& before, const ProgramState
 std::vector<Change> CompareImages(const ImageBytes& before, const ImageBytes& after,
                                   LanguageFlagValue lang) {
     return CompareStates(DecodedState(before, lang), DecodedState(after, lang), lang);
-}
-
-std::vector<std::string> ChangeLines(const std::vector<Change>& changes, LanguageFlagValue lang) {
-    if (changes.empty()) return {Pick(lang, "无变化", "No change")};
-    const std::string arrow = " → ";
-    const std::string sep = Pick(lang, "；", "; ");
-    std::vector<std::string> lines;
-    // Entries of one channel come one after another: they share a line.
-    for (std::size_t i = 0; i < changes.size();) {
-        const Change& c = changes[i];
-        if (c.area != Change::Area::Channel) {
-            lines.push_back(c.field + ": " + Shown(c.before, lang) + arrow + Shown(c.after, lang));
-            ++i;
-            continue;
-        }
-        std::string line = Pick(lang, "频道 ", "Channel ") + std::to_string(c.channel);
-        switch (c.kind) {
-            case Change::Kind::Added:
-                line += Pick(lang, " 新增: ", " added: ");
-                break;
-            case Change::Kind::Removed:
-                line += Pick(lang, " 删除（原为: ", " removed (was: ");
-                break;
-            case Change::Kind::Changed:
-                line += ": ";
-                break;
-        }
-        bool first = true;
-        for (; i < changes.size() && changes[i].area == Change::Area::Channel &&
-               changes[i].channel == c.channel;
-             ++i) {
-            const Change& e = changes[i];
-            if (!first) line += sep;
-            first = false;
-            line += e.field + " ";
-            if (e.kind == Change::Kind::Added) {
-                line += e.after;
-            } else if (e.kind == Change::Kind::Removed) {
-                line += e.before;
-            } else {
-                line += Shown(e.before, lang) + arrow + Shown(e.after, lang);
-            }
-        }
-        if (c.kind == Change::Kind::Removed) line += Pick(lang, "）", ")");
-        lines.push_back(line);
-    }
-    return lines;
 }
 
 }  // namespace talvo::compare

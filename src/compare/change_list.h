@@ -35,8 +35,9 @@ std::vector<Change> CompareStates(const ProgramState& before, const ProgramState
 std::vector<Change> CompareImages(const ImageBytes& before, const ImageBytes& after,
                                   LanguageFlagValue lang);
 
-// The change list as lines for people, in `lang`: one line per channel, setting or value,
-// "old → new"; the single line "No change" when the list is empty.
+// The change list as aligned text for a terminal (change_table.cpp): a title line, then one line
+// per change with its place, field, old and new value in columns; the single line "No change"
+// when the list is empty.
 std::vector<std::string> ChangeLines(const std::vector<Change>& changes, LanguageFlagValue lang);
 
 }  // namespace talvo::compare

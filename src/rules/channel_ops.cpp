@@ -47,9 +47,14 @@ void ClearChannels(ChannelStores& stores, const ChannelList& channels) {
 }
 
 bool InsertFreeChannelBefore(ChannelStores& stores, int channel) {
-    if (!ValidChannel(channel) || !stores.isFree(kChannelCount)) return false;
+    if (!ValidChannel(channel)) return false;
+    int free = channel;
+    while (free <= kChannelCount && !stores.isFree(free)) ++free;
+    if (free > kChannelCount) return false;
     Table table = ExtractAll(stores);
-    table.pop_back();
+    // The free channel's record leaves its place and a free one opens at `channel`; only the
+    // channels between the two move.
+    table.erase(table.begin() + static_cast<std::ptrdiff_t>(Slot(free)));
     table.insert(table.begin() + static_cast<std::ptrdiff_t>(Slot(channel)), ChannelRecord{});
     PlaceAll(stores, table);
     return true;

@@ -30,8 +30,10 @@ ChannelList NormalizedChannels(ChannelList channels);
 // Empties every channel of `channels`.
 void ClearChannels(ChannelStores& stores, const ChannelList& channels);
 
-// A free channel at `channel`; channels `channel`..127 move down by one. Refused (false, nothing
-// changes) when channel 128 is in use, since it would be pushed off the table.
+// A free channel at `channel`: the channels from `channel` down to the first free channel at or
+// after it move down by one into that free channel (nothing moves when `channel` is free).
+// Refused (false, nothing changes) when no channel from `channel` on is free, since a channel
+// would be pushed off the table.
 bool InsertFreeChannelBefore(ChannelStores& stores, int channel);
 
 // Removes `channels`; the channels after each removed one move up to close the gap and free

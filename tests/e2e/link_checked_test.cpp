@@ -158,9 +158,12 @@ TEST(CheckedWriteE2E, VerifyAndDiffExitCodes) {
     EXPECT_EQ(run.out, "No change\n");
     run = RunCli({"diff", f.source, other});
     EXPECT_EQ(run.exitCode, 1) << run.err;
-    EXPECT_EQ(Lines(run.out).size(), 1u) << run.out;
-    EXPECT_EQ(run.out.rfind("Channel 1: Channel Name ", 0), 0u) << run.out;
-    EXPECT_NE(run.out.find("→ QQQ1"), std::string::npos) << run.out;
+    // The titles, then one row: channel, field, old → new in aligned columns.
+    const auto rows = Lines(run.out);
+    ASSERT_EQ(rows.size(), 2u) << run.out;
+    EXPECT_EQ(rows[0].rfind("Channel or setting  Field         Old value", 0), 0u) << run.out;
+    EXPECT_EQ(rows[1].rfind("Channel 1           Channel Name  ", 0), 0u) << run.out;
+    EXPECT_NE(rows[1].find(" → QQQ1"), std::string::npos) << run.out;
     run = RunCli({"diff", f.source, other, "--json"});
     EXPECT_EQ(run.exitCode, 1);
     std::string error;

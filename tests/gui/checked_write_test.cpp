@@ -5,7 +5,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QListWidget>
+#include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
@@ -93,8 +93,12 @@ class CheckedWriteTest : public QObject {
             auto* changes = qobject_cast<ChangeListWindow*>(QApplication::activeModalWidget());
             if (!changes || !changes->isVisible()) return;
             changeWatch_.stop();
-            for (int i = 0; i < changes->list()->count(); ++i)
-                changeLines_ << changes->list()->item(i)->text();
+            // Each row as its cells joined by tabs, as Copy gives them.
+            QStringList copied = changes->copiedText().split('\n', Qt::SkipEmptyParts);
+            copied.removeFirst();  // the titles
+            changeLines_ = changes->table()->rowCount() > 0
+                               ? copied
+                               : QStringList{changes->noChangeNote()->text()};
             QTest::mouseClick(write ? changes->writeButton() : changes->cancelButton(),
                               Qt::LeftButton);
         });
@@ -143,11 +147,11 @@ void CheckedWriteTest::writeBacksUpShowsTheChangesAndVerifies() {
     QCOMPARE(answerer().last().text, QStringLiteral("Written and verified!"));
     QCOMPARE(w().transfer().lastOutcome().kind, jobs::Outcome::Kind::Success);
     QVERIFY(w().transfer().coolingDown());
-    const QString line5 = changeLines_.filter(QStringLiteral("Channel 5: ")).value(0);
-    QVERIFY2(line5.contains("439.98750 → 438.50000") && line5.contains("RX ONLY → HOME"),
+    QVERIFY2(changeLines_.contains("Channel 5\tRXFreq\t439.98750\t438.50000") &&
+                 changeLines_.contains("Channel 5\tChannel Name\tRX ONLY\tHOME"),
              qPrintable(changeLines_.join('\n')));
     // The radio's former channel 1 is gone from what will be written.
-    QVERIFY2(!changeLines_.filter(QStringLiteral("Channel 1 removed")).isEmpty(),
+    QVERIFY2(!changeLines_.filter(QStringLiteral("Channel 1 (removed)\t")).isEmpty(),
              qPrintable(changeLines_.join('\n')));
 
     const QByteArray before = backupBytes(0);
@@ -236,9 +240,8 @@ void CheckedWriteTest::inChinese() {
     answerer().answerId(IdOk);
     w().startWrite();
     QCOMPARE(titles_, (QStringList{"写频前读取……", "正在写入……", "正在校验……"}));
-    QVERIFY2(
-        !changeLines_.filter(QStringLiteral("频道 5: 接收频率 439.98750 → 438.50000")).isEmpty(),
-        qPrintable(changeLines_.join('\n')));
+    QVERIFY2(changeLines_.contains(QStringLiteral("频道 5\t接收频率\t439.98750\t438.50000")),
+             qPrintable(changeLines_.join('\n')));
     QCOMPARE(answerer().last().text, QStringLiteral("写频成功，已校验！"));
     QCOMPARE(w().action("MNCheckedWrite")->text(), QStringLiteral("写频前备份并校验(&V)"));
 }

@@ -67,8 +67,9 @@ Ids Full() {
 // The same operations on plain id lists, written the simple way.
 namespace ref {
 bool Insert(Ids& ids, int ch) {
-    if (ids.back() != 0) return false;
-    ids.pop_back();
+    const auto free = std::find(ids.begin() + (ch - 1), ids.end(), 0);
+    if (free == ids.end()) return false;
+    ids.erase(free);
     ids.insert(ids.begin() + (ch - 1), 0);
     return true;
 }
@@ -158,12 +159,27 @@ TEST(ChannelOps, EdgesOfTheTable) {
     EXPECT_EQ(Read(stores)[1], 1);
     EXPECT_EQ(Read(stores)[127], 127);
 
-    // Channel 128 in use: Insert is refused anywhere and changes nothing.
+    // Every channel in use: Insert is refused anywhere and changes nothing.
     const ChannelStores full = Make(Full());
     for (int at : {1, 64, 128}) {
         ChannelStores s = full;
         EXPECT_FALSE(InsertFreeChannelBefore(s, at));
         EXPECT_EQ(Read(s), Full());
+    }
+    // Channel 128 in use and channel 50 free: an Insert above 50 moves the channels down into
+    // it and leaves the rest in place; an Insert below it has no room.
+    Ids holed = Full();
+    holed[49] = 0;
+    for (const auto& [at, accepted] :
+         {std::pair{10, true}, {50, true}, {51, false}, {128, false}}) {
+        ChannelStores s = Make(holed);
+        EXPECT_EQ(InsertFreeChannelBefore(s, at), accepted) << at;
+        const Ids ids = Read(s);
+        for (int ch = 1; ch <= kChannelCount; ++ch) {
+            const bool moved = accepted && ch > at && ch <= 50;
+            const int expected = accepted && ch == at ? 0 : moved ? ch - 1 : holed[ch - 1];
+            EXPECT_EQ(ids[static_cast<std::size_t>(ch - 1)], expected) << at << " " << ch;
+        }
     }
     // Channels out of range are refused.
     ChannelStores s = Make(Ids(kChannelCount, 0));

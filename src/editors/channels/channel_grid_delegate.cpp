@@ -1,7 +1,9 @@
 #include "editors/channels/channel_grid_delegate.h"
 
+#include <QHelpEvent>
 #include <QPainter>
 #include <QTableWidget>
+#include <QToolTip>
 
 namespace talvo {
 namespace {
@@ -52,6 +54,26 @@ void ChannelGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& o
             QRectF(opt.rect).adjusted(width / 2.0, width / 2.0, -width / 2.0, -width / 2.0));
         painter->restore();
     }
+}
+
+bool ChannelGridDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view,
+                                    const QStyleOptionViewItem& option, const QModelIndex& index) {
+    if (event->type() != QEvent::ToolTip || !index.isValid()) {
+        return QStyledItemDelegate::helpEvent(event, view, option, index);
+    }
+    QStyleOptionViewItem opt = option;
+    initStyleOption(&opt, index);
+    QStyle* style = opt.widget ? opt.widget->style() : grid_->style();
+    // The room the style leaves for the text: its text rectangle less the margins it draws in.
+    const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, opt.widget) + 1;
+    const int room =
+        style->subElementRect(QStyle::SE_ItemViewItemText, &opt, opt.widget).width() - 2 * margin;
+    if (!opt.text.isEmpty() && opt.fontMetrics.horizontalAdvance(opt.text) > room) {
+        QToolTip::showText(event->globalPos(), opt.text, view->viewport(), option.rect);
+    } else {
+        QToolTip::hideText();
+    }
+    return true;
 }
 
 }  // namespace talvo

@@ -167,9 +167,20 @@ void ChannelTableWindow::insertChannel() {
     const int at = operationChannels().front();
     ChannelStores after = state_.channels;
     if (!InsertFreeChannelBefore(after, at)) {
-        LocalMsgBox(state_.LanguageFlag, "信道128已被使用，不能插入空信道",
-                    "Channel 128 is in use: no free channel can be inserted", StyleOk, "", "",
-                    this);
+        // No free channel from `at` on takes the one pushed down.
+        const LanguageFlagValue lang = state_.LanguageFlag;
+        if (at == kChannelCount) {
+            LocalMsgBox(lang, "信道128已被使用，不能插入空信道",
+                        "Channel 128 is in use: no free channel can be inserted", StyleOk, "", "",
+                        this);
+        } else {
+            const QString text =
+                lang == kChinese ? QStringLiteral("信道%1至128均已使用，不能插入空信道")
+                                 : QStringLiteral(
+                                       "Channels %1 to 128 are all in use: no free channel can be "
+                                       "inserted");
+            LocalMsgBox(lang, text.arg(at), StyleOk, QString(), this);
+        }
         return;
     }
     commitChannels(kInsertStep, std::move(after));

@@ -370,7 +370,9 @@ ChannelTableWindow::EditSession ChannelTableWindow::endSession() {
     // below cannot end it a second time.
     const EditSession s = session_;
     session_ = {};
-    if (s.widget->hasFocus()) grid_->setFocus(Qt::OtherFocusReason);
+    // The keyboard goes back to the grid, also when the window lost it for a moment (a closing
+    // list's popup may leave the window inactive until the window system activates it again).
+    if (s.widget->hasFocus() || focusWidget() == s.widget) grid_->setFocus(Qt::OtherFocusReason);
     if (auto* list = qobject_cast<DropDownList*>(s.widget); list && list->view()->isVisible()) {
         list->hidePopup();
     }
@@ -526,14 +528,8 @@ bool ChannelTableWindow::gridKeyEvent(QEvent* event) {
     const auto* keyEvent = static_cast<QKeyEvent*>(event);
     const int key = keyEvent->key();
     if (channelSelectionKey(keyEvent)) return true;
-    if (key != Qt::Key_Return && key != Qt::Key_Enter) {
-        // No cell is typed into directly, and typing must not jump the current cell to a
-        // row whose text starts with the keys (the grid's own search): Enter would then
-        // open the editor on another channel than the one the user chose.
-        const QString text = keyEvent->text();
-        const bool command = keyEvent->modifiers() & (Qt::ControlModifier | Qt::AltModifier);
-        return !command && !text.isEmpty() && text.front().isPrint();
-    }
+    if (cellKey(keyEvent)) return true;
+    if (key != Qt::Key_Return && key != Qt::Key_Enter) return false;
     gridClickArmed_ = true;
     openEditorOnCurrentCell(false);
     return true;

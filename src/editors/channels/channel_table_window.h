@@ -120,6 +120,8 @@ class ChannelTableWindow : public EditorWindow {
 
     bool gridMouseEvent(QEvent* event);
     bool gridKeyEvent(QEvent* event);
+    // F2 and typed characters on the current cell (channel_grid_keys.cpp). True when used.
+    bool cellKey(const QKeyEvent* event);
     bool editorEvent(QWidget* editor, QEvent* event);
 
     QWidget* picClient_ = nullptr;
