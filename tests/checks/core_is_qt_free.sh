@@ -3,7 +3,9 @@
 # included there.
 set -euo pipefail
 root="$1"
-hits=$(grep -rn -E '#include\s*[<"]Q' "$root/src/model" "$root/src/image" \
+# The fleet's records and decisions are core too.
+hits=$(grep -rn -E '#include\s*[<"]Q' "$root/src/fleet" || true)
+hits+=$(grep -rn -E '#include\s*[<"]Q' "$root/src/model" "$root/src/image" \
        "$root/src/link/protocol" "$root/src/rules" "$root/src/exchange" "$root/src/compare" || true)
 if [ -n "$hits" ]; then
   echo "Qt headers included in the Qt-free core:"
