@@ -174,12 +174,12 @@ TEST(SimOptions, PresenceOptionsParseAndContradictionsAreRefused) {
     EXPECT_EQ(o.presence.radios, 3);
     EXPECT_EQ(o.identificationTail[0], 0x0A);
     EXPECT_EQ(o.identificationTail[1], 0x1F);
-    for (const auto& bad :
-         std::vector<std::vector<std::string>>{{"--leave-after", "soon"},
-                                               {"--id-tail", "150"},
-                                               {"--id-tail", "01G0"},
-                                               {"--radios", "2"},
-                                               {"--next-radio-after-ms", "100"}}) {
+    for (const auto& bad : std::vector<std::vector<std::string>>{{"--leave-after", "soon"},
+                                                                 {"--id-tail", "150"},
+                                                                 {"--id-tail", "01G0"},
+                                                                 {"--radios", "2"},
+                                                                 {"--next-radio-after-ms", "100"},
+                                                                 {"--faults-on-radio", "2"}}) {
         Options fresh;
         EXPECT_NE(parse(bad, fresh), "") << bad[0] << " " << bad[1];
     }

@@ -96,7 +96,9 @@ int main(int argc, char** argv) {
     auto arrive = [&](Clock::time_point now) {
         if (presence.update(now) != RadioPresence::Change::Arrived) return;
         if (presence.radioNumber() > 1) memory = fresh;
-        radio.emplace(memory, options.faults);
+        const bool faulty =
+            options.faultyRadio == 0 || options.faultyRadio == presence.radioNumber();
+        radio.emplace(memory, faulty ? options.faults : Faults{});
         auto tail = options.identificationTail;
         tail[1] = static_cast<std::uint8_t>(tail[1] + presence.radioNumber() - 1);
         radio->setIdentificationTail(tail);

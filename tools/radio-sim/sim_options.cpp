@@ -28,6 +28,7 @@ const char* UsageText() {
            "  --radios N               with --next-radio-after-ms: N radios in all\n"
            "                           (default: no limit); --save FILE.dat then saves radio n\n"
            "                           as FILE-n.dat when it leaves or the sim ends\n"
+           "  --faults-on-radio N      only the N-th radio has the faults below (default: all)\n"
            "faults:\n"
            "  --silent                 never answer\n"
            "  --stop-after-frames N    answer N frames, then nothing\n"
@@ -96,6 +97,7 @@ std::string ParseOptions(int argc, char** argv, Options& o, bool& help) {
         {"--arrive-after-ms", &o.presence.arriveAfterMs, 0, 3600000},
         {"--next-radio-after-ms", &o.presence.nextAfterMs, 0, 3600000},
         {"--radios", &o.presence.radios, 1, 10000},
+        {"--faults-on-radio", &o.faultyRadio, 1, 10000},
     };
     struct Path {
         const char* name;
@@ -166,6 +168,8 @@ std::string ParseOptions(int argc, char** argv, Options& o, bool& help) {
         if (!known) return "unknown option " + std::string(arg);
     }
     if (o.presence.radios > 0 && !o.severalRadios()) return "--radios needs --next-radio-after-ms";
+    if (o.faultyRadio > 0 && !o.severalRadios())
+        return "--faults-on-radio needs --next-radio-after-ms";
     if (o.severalRadios() && o.presence.leave == PresenceOptions::Leave::Never)
         return "--next-radio-after-ms needs --leave-after";
     return {};

@@ -19,6 +19,7 @@ struct Options {
     int turnaroundMs = 0;
     Faults faults;
     PresenceOptions presence;
+    int faultyRadio = 0;  // with several radios: only this one has the faults (0: every one)
     std::array<std::uint8_t, 2> identificationTail = {0x01, 0x50};
 
     // More than one radio may come to the cable.
