@@ -16,6 +16,7 @@ namespace {
 
 constexpr const char* kLanguageKey = "RQZ-DW/BinaryValue";
 constexpr const char* kLastFolderKey = "Files/LastFolder";
+constexpr const char* kFleetSocketsKey = "Fleet/Sockets";
 
 }  // namespace
 
@@ -84,6 +85,19 @@ void SaveLastFolder(const QString& folder) {
     QDir().mkpath(ConfigFolder());
     QSettings store(LanguageStorePath(), QSettings::IniFormat);
     store.setValue(kLastFolderKey, folder);
+    store.sync();
+}
+
+QStringList LoadFleetSockets() {
+    if (!QFileInfo::exists(LanguageStorePath())) return {};
+    QSettings store(LanguageStorePath(), QSettings::IniFormat);
+    return store.value(kFleetSocketsKey).toStringList();
+}
+
+void SaveFleetSockets(const QStringList& sockets) {
+    QDir().mkpath(ConfigFolder());
+    QSettings store(LanguageStorePath(), QSettings::IniFormat);
+    store.setValue(kFleetSocketsKey, sockets);
     store.sync();
 }
 

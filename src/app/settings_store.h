@@ -46,4 +46,9 @@ void SavePortNumber(int portNumber);
 QStringList LoadRecentFiles();
 void SaveRecentFiles(const QStringList& paths);
 
+// The sockets (udev by-path names) of the ports the last fleet run used, so the same cables
+// are chosen again whatever numbers the plug order gave them.
+QStringList LoadFleetSockets();
+void SaveFleetSockets(const QStringList& sockets);
+
 }  // namespace talvo

@@ -4,7 +4,7 @@
 set -euo pipefail
 root="$1"
 hits=$(grep -rn -E '#include\s*[<"]Q' "$root/src/model" "$root/src/image" \
-       "$root/src/link/protocol" "$root/src/rules" "$root/src/exchange" "$root/src/compare" "$root/src/jobs" || true)
+       "$root/src/link/protocol" "$root/src/rules" "$root/src/exchange" "$root/src/compare" "$root/src/jobs" "$root/src/fleet" || true)
 if [ -n "$hits" ]; then
   echo "Qt headers included in the Qt-free core:"
   echo "$hits"

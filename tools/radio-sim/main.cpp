@@ -3,12 +3,15 @@
 #include <poll.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
+#include <optional>
 #include <thread>
 
 #include "pty_line.h"
 #include "radio_memory.h"
+#include "radio_presence.h"
 #include "radio_responder.h"
 #include "sim_options.h"
 
@@ -66,7 +69,42 @@ int main(int argc, char** argv) {
     std::printf("%s\n", line.devicePath().c_str());
     std::fflush(stdout);
 
-    RadioResponder radio(memory, options.faults);
+    // The memory every arriving radio starts with.
+    const Memory fresh = memory;
+    RadioPresence presence(options.presence, start);
+    std::optional<RadioResponder> radio;
+    int status = 0;
+    auto save = [&](int number) {
+        const auto pathFor = [&](const std::string& path) {
+            return options.severalRadios() ? NumberedPath(path, number) : path;
+        };
+        if (!options.savePath.empty()) {
+            if (const std::string error = SaveDatFile(pathFor(options.savePath), memory);
+                !error.empty()) {
+                std::fprintf(stderr, "talvo-radio-sim: %s\n", error.c_str());
+                status = 1;
+            }
+        }
+        if (!options.rawPath.empty()) {
+            if (const std::string error = SaveRawFile(pathFor(options.rawPath), memory);
+                !error.empty()) {
+                std::fprintf(stderr, "talvo-radio-sim: %s\n", error.c_str());
+                status = 1;
+            }
+        }
+    };
+    auto arrive = [&](Clock::time_point now) {
+        if (presence.update(now) != RadioPresence::Change::Arrived) return;
+        if (presence.radioNumber() > 1) memory = fresh;
+        const bool faulty =
+            options.faultyRadio == 0 || options.faultyRadio == presence.radioNumber();
+        radio.emplace(memory, faulty ? options.faults : Faults{});
+        auto tail = options.identificationTail;
+        tail[1] = static_cast<std::uint8_t>(tail[1] + presence.radioNumber() - 1);
+        radio->setIdentificationTail(tail);
+    };
+    arrive(Clock::now());
+
     std::uint8_t buffer[4096];
     // Handles everything waiting on the line; false when the line failed.
     auto serveWaiting = [&]() {
@@ -75,9 +113,20 @@ int main(int argc, char** argv) {
         const Clock::time_point readAt = Clock::now();
         transcript.record('P',
                           std::span<const std::uint8_t>(buffer, static_cast<std::size_t>(got)));
+        arrive(readAt);
         for (long i = 0; i < got; ++i) {
             line.awaitArrival(readAt);
-            const std::vector<std::uint8_t> reply = radio.take(buffer[i]);
+            if (!presence.attached()) continue;  // nobody there to hear it
+            const std::vector<std::uint8_t> reply = radio->take(buffer[i]);
+            if (const auto ended = radio->takeSessionEnd()) {
+                if (presence.sessionEnded(*ended, Clock::now()) == RadioPresence::Change::Left) {
+                    // Its last acknowledge still goes out as the cable is let go.
+                    if (!reply.empty()) line.send(reply);
+                    transcript.record('R', reply);
+                    if (options.severalRadios()) save(presence.radioNumber());
+                    continue;
+                }
+            }
             if (reply.empty()) continue;
             if (options.turnaroundMs > 0) {
                 std::this_thread::sleep_for(std::chrono::milliseconds(options.turnaroundMs));
@@ -88,9 +137,16 @@ int main(int argc, char** argv) {
         return true;
     };
     while (!g_stop) {
+        int waitMs = 500;
+        if (const auto next = presence.nextChange()) {
+            const auto left =
+                std::chrono::ceil<std::chrono::milliseconds>(*next - Clock::now()).count();
+            waitMs = static_cast<int>(std::clamp<long long>(left, 0, waitMs));
+        }
         pollfd fds[2] = {{line.fd(), POLLIN, 0}, {STDIN_FILENO, POLLIN, 0}};
-        if (::poll(fds, options.ignoreStdin ? 1 : 2, 500) < 0)
-            continue;  // a signal: the loop condition decides
+        const int ready = ::poll(fds, options.ignoreStdin ? 1 : 2, waitMs);
+        arrive(Clock::now());
+        if (ready < 0) continue;  // a signal: the loop condition decides
         if (fds[0].revents & POLLIN) {
             if (!serveWaiting()) std::this_thread::sleep_for(std::chrono::milliseconds(5));
             continue;
@@ -105,18 +161,11 @@ int main(int argc, char** argv) {
         if (!serveWaiting()) break;
     }
 
-    int status = 0;
-    if (!options.savePath.empty()) {
-        if (const std::string error = SaveDatFile(options.savePath, memory); !error.empty()) {
-            std::fprintf(stderr, "talvo-radio-sim: %s\n", error.c_str());
-            status = 1;
-        }
-    }
-    if (!options.rawPath.empty()) {
-        if (const std::string error = SaveRawFile(options.rawPath, memory); !error.empty()) {
-            std::fprintf(stderr, "talvo-radio-sim: %s\n", error.c_str());
-            status = 1;
-        }
+    // With several radios, the ones that left were saved as they went.
+    if (!options.severalRadios()) {
+        save(1);
+    } else if (presence.attached()) {
+        save(presence.radioNumber());
     }
     return status;
 }

@@ -38,6 +38,7 @@ std::vector<std::uint8_t> RadioResponder::take(std::uint8_t byte) {
         if (pending_.size() < kWake.size()) return {};
         pending_.clear();
         programming_ = true;
+        session_ = {};
         ++frames_;
         if (faults_.silent || (faults_.stopAfterFrames > 0 && frames_ > faults_.stopAfterFrames))
             return {};
@@ -70,6 +71,7 @@ std::vector<std::uint8_t> RadioResponder::answer() {
             return writeBlock();
         case 'E':
             programming_ = false;
+            ended_ = session_;
             return ack();
         default:
             --frames_;
@@ -86,7 +88,7 @@ std::vector<std::uint8_t> RadioResponder::ack() {
 std::vector<std::uint8_t> RadioResponder::identification() const {
     // The eight bytes of the identification, zero-padded to the longest reply a fault may ask
     // for; the reply is the first identificationLength bytes.
-    std::array<std::uint8_t, 16> id = {'R', 'Q', 'Z', '-', 'D', 'W', 0x01, 0x50};
+    std::array<std::uint8_t, 16> id = {'R', 'Q', 'Z', '-', 'D', 'W', tail_[0], tail_[1]};
     if (faults_.wrongIdentification) id[5] = 'X';
     const auto length = static_cast<std::size_t>(
         std::clamp(faults_.identificationLength, 0, static_cast<int>(id.size())));
@@ -106,6 +108,7 @@ std::vector<std::uint8_t> RadioResponder::readBlock() {
         reply[2] = static_cast<std::uint8_t>(address & 0xFF);
     }
     if (readBlocks_ == faults_.shortReadBlock) reply.pop_back();
+    if (address == kConfigSize) session_.readAll = true;
     return reply;
 }
 
@@ -123,6 +126,7 @@ std::vector<std::uint8_t> RadioResponder::writeBlock() {
     std::copy(pending_.begin() + 4, pending_.end(),
               memory_.begin() + static_cast<std::ptrdiff_t>(address));
     if (writtenBlocks_ == faults_.corruptWrittenBlock) memory_[address + 7] ^= 0xFF;
+    if (address + 16 == memory_.size()) session_.wroteAll = true;
     return ack();
 }
 

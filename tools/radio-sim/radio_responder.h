@@ -1,7 +1,10 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "radio_memory.h"
@@ -28,6 +31,12 @@ struct Faults {
 // "PROGRAM" -> 0x06; then 0x02 -> "RQZ-DW" + 2 bytes; 0x06 -> 0x06; "R" hi lo 0x10 ->
 // "W" hi lo 0x10 + 16 bytes; "W" hi lo 0x10 + 16 bytes -> stored, 0x06; "E" -> 0x06 and back
 // to waiting for "PROGRAM". Anything else is ignored.
+// What one programming session (from "PROGRAM" to "E") did, known when its "E" arrived.
+struct SessionEnd {
+    bool wroteAll = false;  // the last block a write sends (0xC20) was stored
+    bool readAll = false;   // the last block a read asks for (0xC00) was sent
+};
+
 class RadioResponder {
   public:
     RadioResponder(Memory& memory, const Faults& faults) : memory_(memory), faults_(faults) {}
@@ -36,6 +45,11 @@ class RadioResponder {
     std::vector<std::uint8_t> take(std::uint8_t byte);
 
     int framesSeen() const { return frames_; }
+
+    // The last two bytes of the identification (the first six name the model).
+    void setIdentificationTail(std::array<std::uint8_t, 2> tail) { tail_ = tail; }
+    // The session that ended with the last "E", once; empty when none ended since.
+    std::optional<SessionEnd> takeSessionEnd() { return std::exchange(ended_, std::nullopt); }
 
   private:
     std::vector<std::uint8_t> answer();  // a whole frame is in pending_
@@ -52,6 +66,9 @@ class RadioResponder {
     int readBlocks_ = 0;
     int writtenBlocks_ = 0;
     int acks_ = 0;
+    std::array<std::uint8_t, 2> tail_ = {0x01, 0x50};
+    SessionEnd session_;
+    std::optional<SessionEnd> ended_;
 };
 
 }  // namespace talvo::radiosim

@@ -17,6 +17,18 @@ const char* UsageText() {
            "  --ignore-stdin           serve until killed, whatever stdin does\n"
            "  --baud-pacing            every byte takes 1/960 s each way (9600 baud 8N1)\n"
            "  --turnaround-ms MS       wait this long before each answer\n"
+           "  --id-tail XXXX           the identification's last two bytes, in hex (0150)\n"
+           "arrival and departure (a radio that is not there answers nothing):\n"
+           "  --arrive-after-ms MS     the radio comes to the cable this long after the start\n"
+           "  --leave-after write|read-back\n"
+           "                           the radio goes after a complete write, or after the\n"
+           "                           first complete read that follows one\n"
+           "  --next-radio-after-ms MS after a radio left, the next one (fresh memory, the\n"
+           "                           identification's last byte one higher) arrives\n"
+           "  --radios N               with --next-radio-after-ms: N radios in all\n"
+           "                           (default: no limit); --save FILE.dat then saves radio n\n"
+           "                           as FILE-n.dat when it leaves or the sim ends\n"
+           "  --faults-on-radio N      only the N-th radio has the faults below (default: all)\n"
            "faults:\n"
            "  --silent                 never answer\n"
            "  --stop-after-frames N    answer N frames, then nothing\n"
@@ -35,6 +47,14 @@ const char* UsageText() {
 
 namespace {
 
+bool ToTail(std::string_view s, std::array<std::uint8_t, 2>& tail) {
+    unsigned value = 0;
+    const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value, 16);
+    if (s.size() != 4 || ec != std::errc() || end != s.data() + s.size()) return false;
+    tail = {static_cast<std::uint8_t>(value >> 8), static_cast<std::uint8_t>(value & 0xFF)};
+    return true;
+}
+
 bool ToInt(const char* text, int& out, int low, int high) {
     const std::string_view s(text);
     int value = 0;
@@ -46,6 +66,15 @@ bool ToInt(const char* text, int& out, int low, int high) {
 }
 
 }  // namespace
+
+std::string NumberedPath(const std::string& path, int radio) {
+    const std::size_t slash = path.find_last_of('/');
+    std::size_t dot = path.find_last_of('.');
+    if (dot == std::string::npos || (slash != std::string::npos && dot < slash) ||
+        dot == slash + 1 || dot == 0)
+        dot = path.size();
+    return path.substr(0, dot) + "-" + std::to_string(radio) + path.substr(dot);
+}
 
 std::string ParseOptions(int argc, char** argv, Options& o, bool& help) {
     help = false;
@@ -65,6 +94,10 @@ std::string ParseOptions(int argc, char** argv, Options& o, bool& help) {
         {"--corrupt-block", &o.faults.corruptWrittenBlock, 1, 1000},
         {"--drop-block", &o.faults.dropWrittenBlock, 1, 1000},
         {"--cut-write-block", &o.faults.cutWrittenBlock, 1, 1000},
+        {"--arrive-after-ms", &o.presence.arriveAfterMs, 0, 3600000},
+        {"--next-radio-after-ms", &o.presence.nextAfterMs, 0, 3600000},
+        {"--radios", &o.presence.radios, 1, 10000},
+        {"--faults-on-radio", &o.faultyRadio, 1, 10000},
     };
     struct Path {
         const char* name;
@@ -96,6 +129,24 @@ std::string ParseOptions(int argc, char** argv, Options& o, bool& help) {
             o.faults.wrongIdentification = true;
             continue;
         }
+        if (arg == "--leave-after") {
+            const std::string_view value = i + 1 < argc ? argv[i + 1] : "";
+            if (value == "write") {
+                o.presence.leave = PresenceOptions::Leave::AfterWrite;
+            } else if (value == "read-back") {
+                o.presence.leave = PresenceOptions::Leave::AfterReadBack;
+            } else {
+                return "--leave-after takes write or read-back";
+            }
+            ++i;
+            continue;
+        }
+        if (arg == "--id-tail") {
+            if (i + 1 >= argc || !ToTail(argv[i + 1], o.identificationTail))
+                return "--id-tail needs four hexadecimal digits";
+            ++i;
+            continue;
+        }
         bool known = false;
         for (const Counter& c : counters) {
             if (arg != c.name) continue;
@@ -116,6 +167,11 @@ std::string ParseOptions(int argc, char** argv, Options& o, bool& help) {
         }
         if (!known) return "unknown option " + std::string(arg);
     }
+    if (o.presence.radios > 0 && !o.severalRadios()) return "--radios needs --next-radio-after-ms";
+    if (o.faultyRadio > 0 && !o.severalRadios())
+        return "--faults-on-radio needs --next-radio-after-ms";
+    if (o.severalRadios() && o.presence.leave == PresenceOptions::Leave::Never)
+        return "--next-radio-after-ms needs --leave-after";
     return {};
 }
 

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <string>
 
+#include "radio_presence.h"
 #include "radio_responder.h"
 
 namespace talvo::radiosim {
@@ -15,7 +18,16 @@ struct Options {
     bool ignoreStdin = false;  // serve until killed, even with stdin closed or a terminal
     int turnaroundMs = 0;
     Faults faults;
+    PresenceOptions presence;
+    int faultyRadio = 0;  // with several radios: only this one has the faults (0: every one)
+    std::array<std::uint8_t, 2> identificationTail = {0x01, 0x50};
+
+    // More than one radio may come to the cable.
+    bool severalRadios() const { return presence.nextAfterMs >= 0; }
 };
+
+// With several radios, radio n's memory is saved as "name-n.ext".
+std::string NumberedPath(const std::string& path, int radio);
 
 // Parses the command line; returns an error text (empty on success). `help` is set for -h.
 std::string ParseOptions(int argc, char** argv, Options& options, bool& help);

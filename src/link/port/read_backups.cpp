@@ -36,25 +36,29 @@ QDateTime BackupTime(const QString& fileName) {
     return QDateTime::fromString(match.captured(1), QString::fromLatin1(kTimeFormat));
 }
 
-SavedBackup SaveBackup(const ImageBytes& image, const QDateTime& when) {
-    const QDir folder(BackupFolder());
+SavedBackup SaveUnderFreeName(const QString& folderPath, const QString& stem, const QString& suffix,
+                              std::span<const std::uint8_t> bytes) {
+    const QDir folder(folderPath);
     if (!QDir().mkpath(folder.path())) return {Status::CannotWrite, folder.path()};
-    const QString stem = when.toString(QString::fromLatin1(kTimeFormat));
-    const auto bytes = SerializeDataFile(image);
     // The file is written whole under a temporary name, then given a name no file has:
     // a rename that never replaces (QFile::rename refuses an existing target).
-    const QString temporary = folder.filePath(QStringLiteral(".incoming-") + stem + ".dat");
+    const QString temporary = folder.filePath(QStringLiteral(".incoming-") + stem + suffix);
     if (WriteFileAtomically(QFile::encodeName(temporary).toStdString(), bytes) != Status::Ok)
         return {Status::CannotWrite, temporary};
     for (int n = 1; n < 1000; ++n) {
-        const QString name =
-            n == 1 ? stem + QStringLiteral(".dat") : stem + QStringLiteral("_%1.dat").arg(n);
+        const QString name = n == 1 ? stem + suffix : stem + QStringLiteral("_%1").arg(n) + suffix;
         const QString target = folder.filePath(name);
         if (QFileInfo::exists(target)) continue;
         if (QFile::rename(temporary, target)) return {Status::Ok, target};
     }
     QFile::remove(temporary);
-    return {Status::CannotWrite, folder.filePath(stem + QStringLiteral(".dat"))};
+    return {Status::CannotWrite, folder.filePath(stem + suffix)};
+}
+
+SavedBackup SaveBackup(const ImageBytes& image, const QDateTime& when) {
+    const auto bytes = SerializeDataFile(image);
+    return SaveUnderFreeName(BackupFolder(), when.toString(QString::fromLatin1(kTimeFormat)),
+                             QStringLiteral(".dat"), bytes);
 }
 
 std::vector<BackupFile> ListBackups() {

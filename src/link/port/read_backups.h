@@ -2,6 +2,8 @@
 
 #include <QDateTime>
 #include <QString>
+#include <cstdint>
+#include <span>
 #include <vector>
 
 #include "model/program_state.h"
@@ -21,6 +23,11 @@ struct SavedBackup {
     Status status = Status::Ok;
     QString path;  // the file written, or the one that could not be
 };
+
+// Writes `bytes` into `folder` (made when missing) as "<stem><suffix>", or "<stem>_2<suffix>" and
+// so on when that name is taken: complete or not at all, and never over another file.
+SavedBackup SaveUnderFreeName(const QString& folder, const QString& stem, const QString& suffix,
+                              std::span<const std::uint8_t> bytes);
 
 // Writes the image as a data file, complete or not at all.
 SavedBackup SaveBackup(const ImageBytes& image,
