@@ -97,10 +97,12 @@ TEST(PortSurvey, TheOneUsbCableIsFoundWhereverItsNumberIs) {
     EXPECT_EQ(SingleUsbCable(ports), 1);
     EXPECT_EQ(ports[0].device, "/dev/ttyUSB4");
     EXPECT_EQ(ports[1].device, "/dev/ttyS0");
-    // With port 1 pointed elsewhere no number reaches the cable, so none can be offered.
+    // With port 1 pointed elsewhere (as --demo does) the cable moves to the first number after
+    // the list, where it is still found and offered.
     ports = SurveyPorts(sys.roots, CurrentUser(), Env({{"TALVO_PORT_1", "/dev/ttyS0"}}), 0);
     EXPECT_EQ(ports[0].device, "/dev/ttyS0");
-    EXPECT_EQ(SingleUsbCable(ports), std::nullopt);
+    EXPECT_EQ(ports[2].device, "/dev/ttyUSB4");
+    EXPECT_EQ(SingleUsbCable(ports), 3);
 }
 
 // The permission check follows owner, group and mode for another user, and the system's own

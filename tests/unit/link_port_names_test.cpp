@@ -128,7 +128,9 @@ TEST(LinkPortNames, EveryDeviceKeepsANumberUnderOverrides) {
         for (const std::string& device : listed) {
             if (overrideValues.count(device)) continue;
             EXPECT_LE(numbersOf[device].size(), 1u) << device;
-            if (numbersOf[device].empty()) EXPECT_EQ(used, 16) << device << " round " << round;
+            if (numbersOf[device].empty()) {
+                EXPECT_EQ(used, 16) << device << " round " << round;
+            }
         }
     }
 }
