@@ -29,6 +29,7 @@
 #include "app/writing_window.h"
 #include "document/document.h"
 #include "editors/channels/channel_table_window.h"
+#include "editors/channels/grid_tools.h"
 #include "editors/debug/debug_window.h"
 #include "editors/dtmf/dtmf_window.h"
 #include "editors/fm/fm_window.h"
@@ -98,6 +99,7 @@ MainWindow::MainWindow(Document& document, std::unique_ptr<SerialLink> port, QWi
     if (auto* edit = findChild<QMenu*>(QStringLiteral("MNEdit"))) {
         edit->addSeparator()->setObjectName(QStringLiteral("MNChannelLine"));
         channel_->channelActions().addTo(edit);
+        channel_->gridTools().addTo(edit);
     }
     // The keyboard starts in the channel grid.
     channel_->setFocus(Qt::OtherFocusReason);

@@ -381,6 +381,7 @@ class ChannelOperationsTest : public testing::ChannelTableFixture {
             QCOMPARE(window_->operationChannels(), (ChannelList{2}));
             QStringList texts;
             for (QAction* a : menu->actions()) {
+                if (a->objectName() == "MNChToolsLine") break;  // the many-channel tools follow
                 if (!a->isSeparator()) texts << a->text();
             }
             if (lang == kChinese) {

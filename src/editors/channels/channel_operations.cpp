@@ -39,9 +39,14 @@ QString ChannelNumbers(const ChannelList& channels) {
 }  // namespace
 
 ChannelList ChannelTableWindow::operationChannels() const {
-    if (!selection_.empty()) return selection_.channels();
+    // Rows the find box hides are not acted on.
+    if (!selection_.empty()) {
+        ChannelList shown = selection_.channels();
+        std::erase_if(shown, [this](int ch) { return grid_->isRowHidden(ch - 1); });
+        return shown;
+    }
     const int row = grid_->currentRow();
-    if (row < 0) return {};
+    if (row < 0 || grid_->isRowHidden(row)) return {};
     return {row + 1};
 }
 
@@ -257,7 +262,12 @@ bool ChannelTableWindow::channelSelectionKey(const QKeyEvent* event) {
     const bool vertical = key == Qt::Key_Up || key == Qt::Key_Down;
     if (vertical && mods == Qt::ShiftModifier) {
         const int from = grid_->currentRow() + 1;
-        const int to = std::clamp(from + (key == Qt::Key_Up ? -1 : 1), 1, kChannelCount);
+        int to = from;
+        // The next channel the find box shows.
+        do {
+            to += key == Qt::Key_Up ? -1 : 1;
+        } while (to >= 1 && to <= kChannelCount && grid_->isRowHidden(to - 1));
+        if (to < 1 || to > kChannelCount) to = from;
         selection_.extend(from, to);
         setCurrentChannel(to);
         selectionChanged();
@@ -288,6 +298,9 @@ void ChannelTableWindow::showContextMenu(QPoint viewportPos, bool byMouse) {
                 setCurrentChannel(channel);
                 if (index.column() > 0) grid_->setCurrentCell(index.row(), index.column());
                 selectionChanged();
+            } else if (index.column() > 0) {
+                // Inside the chosen channels the click picks the column a column edit sets.
+                grid_->setCurrentCell(index.row(), index.column());
             }
         }
     } else {

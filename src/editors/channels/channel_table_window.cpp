@@ -18,6 +18,7 @@
 #include "document/edit_labels.h"
 #include "editors/channels/channel_grid_delegate.h"
 #include "editors/channels/drop_down_list.h"
+#include "editors/channels/grid_tools.h"
 #include "model/channel_lists.h"
 #include "model/tone_list.h"
 #include "print/cell_text.h"
@@ -84,6 +85,8 @@ ChannelTableWindow::ChannelTableWindow(Document& document, QWidget* parent)
 
     connect(&document_, &Document::channelsChanged, this, &ChannelTableWindow::onChannelsChanged);
     connect(&document_, &Document::stateReplaced, this, &ChannelTableWindow::loadFromModel);
+    tools_ = new ChannelGridTools(*this);
+    tools_->addTo(contextMenu_);
 }
 
 bool ChannelTableWindow::changeChannel(int channel, int column,
@@ -213,6 +216,7 @@ void ChannelTableWindow::applyLanguage() {
     if (!IsKnownLanguage(lang)) return;
     setWindowTitle(Text(kTitle.pick(lang)));
     actions_->applyLanguage(lang);
+    tools_->applyLanguage(lang);
     for (int c = 0; c < kGridColumns; ++c) {
         if (QTableWidgetItem* h = grid_->horizontalHeaderItem(c)) {
             h->setText(Text(ChannelGridHeaders()[static_cast<std::size_t>(c)].pick(lang)));
@@ -233,6 +237,7 @@ void ChannelTableWindow::loadFromModel() {
     selection_.clear();
     selectionChanged();
     showAllRows();
+    tools_->refilter();
 }
 
 void ChannelTableWindow::RefreshChannelGrid() {
@@ -290,7 +295,8 @@ void ChannelTableWindow::openEditorOnCurrentCell(bool byPress) {
     closeEditor(true);
 
     const int row = grid_->currentRow();
-    if (row < 0) return;
+    // A row the find box hides has no cell to edit.
+    if (row < 0 || grid_->isRowHidden(row)) return;
     const int channel = row + 1;
     const int column = EditorColumn(state_.channels, channel, grid_->currentColumn());
     if (column == 0) return;

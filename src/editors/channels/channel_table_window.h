@@ -18,6 +18,7 @@ class QTableWidget;
 
 namespace talvo {
 
+class ChannelGridTools;
 class DropDownList;
 
 // "Channel Edit" (Form1): the 128-channel grid with its floating editors.
@@ -55,11 +56,14 @@ class ChannelTableWindow : public EditorWindow {
     ChannelList operationChannels() const;
     // Runs one operation as one step: an open edit ends first, refusals are told.
     void runChannelOp(ChannelOp op);
+    // Sort, find, column edit and fill (their entries follow the channel operations).
+    ChannelGridTools& gridTools() const { return *tools_; }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    friend class ChannelGridTools;
     enum class EditorKind { None, Frequency, Name, List };
     struct EditSession {
         EditorKind kind = EditorKind::None;
@@ -134,6 +138,7 @@ class ChannelTableWindow : public EditorWindow {
     QMenu* contextMenu_ = nullptr;
     ChannelSelection selection_;
     bool numberDrag_ = false;  // a press on the number column, button still held
+    ChannelGridTools* tools_ = nullptr;
 
     EditSession session_;
     unsigned nextSerial_ = 1;

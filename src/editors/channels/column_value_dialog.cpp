@@ -1,0 +1,82 @@
+#include "editors/channels/column_value_dialog.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "editors/channels/grid_tool_texts.h"
+#include "model/channel_lists.h"
+#include "model/tone_list.h"
+#include "print/cell_text.h"
+#include "ui/local_msgbox.h"
+
+namespace talvo {
+
+ColumnValueDialog::ColumnValueDialog(LanguageFlagValue lang, int channels, const ColumnValue& start,
+                                     QWidget* parent)
+    : QDialog(parent), value_(start) {
+    setObjectName(QStringLiteral("ColumnValueDialog"));
+    const int column = start.column;
+    const QString word = ColumnWord(column, lang);
+    setWindowTitle(lang == kChinese ? QStringLiteral("设置所选信道的%1").arg(word)
+                                    : QStringLiteral("Set %1 of Chosen Channels").arg(word));
+    auto* form = new QFormLayout(this);
+    auto* intro = new QLabel(
+        lang == kChinese ? QStringLiteral("%1 个信道的“%2”将设为：").arg(channels).arg(word)
+                         : QStringLiteral("%2 of %1 channels becomes:").arg(channels).arg(word),
+        this);
+    form->addRow(intro);
+    QWidget* field = nullptr;
+    if (column == kColRxFreq || column == kColTxFreq || column == kColName) {
+        text_ = new QLineEdit(this);
+        text_->setObjectName(QStringLiteral("ColumnValueText"));
+        text_->setText(CellToDisplay(column, start.text));
+        FilterTyping(text_, column == kColName ? EntryKind::Name : EntryKind::Frequency);
+        text_->selectAll();
+        connect(text_, &QLineEdit::textChanged, this, &ColumnValueDialog::updateOk);
+        field = text_;
+    } else {
+        list_ = new QComboBox(this);
+        list_->setObjectName(QStringLiteral("ColumnValueList"));
+        if (column == kColQtDqtDec || column == kColQtDqtEnc) {
+            for (int i = 0; i < kToneCount; ++i) {
+                list_->addItem(QString::fromStdString(ToneName(i, lang)));
+            }
+        } else {
+            for (const Bilingual& entry : ChannelColumnList(column))
+                list_->addItem(Words(entry, lang));
+        }
+        list_->setCurrentIndex(ListIndexValid(column, start.index) ? start.index : 0);
+        field = list_;
+    }
+    field->setAccessibleName(word);
+    form->addRow(word + QStringLiteral("："), field);
+    if (auto* label = qobject_cast<QLabel*>(form->labelForField(field))) label->setBuddy(field);
+
+    buttons_ = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons_->button(QDialogButtonBox::Ok)->setText(MsgBoxButtonLabel(IdOk, lang));
+    buttons_->button(QDialogButtonBox::Cancel)->setText(MsgBoxButtonLabel(IdCancel, lang));
+    connect(buttons_, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons_, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    form->addRow(buttons_);
+    field->setFocus();
+    updateOk();
+}
+
+ColumnValue ColumnValueDialog::value() const {
+    ColumnValue v = value_;
+    if (text_) v.text = NameToBytes(text_->text());
+    if (list_) v.index = list_->currentIndex();
+    return v;
+}
+
+void ColumnValueDialog::updateOk() {
+    // An empty frequency would delete channels or do nothing: Delete does the one.
+    const bool frequency = value_.column == kColRxFreq || value_.column == kColTxFreq;
+    buttons_->button(QDialogButtonBox::Ok)->setEnabled(!(frequency && text_->text().isEmpty()));
+}
+
+}  // namespace talvo

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+
+#include "model/language.h"
+#include "rules/channel_table.h"
+#include "rules/column_edit.h"
+
+class QLineEdit;
+
+namespace talvo {
+
+// Words shared by the many-channel tools of the channel grid (sort, find, column edit, fill).
+
+// Why a channel kept what it held.
+const Bilingual& RefusalText(EditRefusal reason);
+
+// `text` in `lang` as a QString.
+QString Words(const Bilingual& text, LanguageFlagValue lang);
+
+// The header word of grid column 1..10, without anything the header adds.
+QString ColumnWord(int column, LanguageFlagValue lang);
+
+// Keeps what is typed into `edit` to what the grid's frequency or name editor takes.
+void FilterTyping(QLineEdit* edit, EntryKind kind);
+
+}  // namespace talvo

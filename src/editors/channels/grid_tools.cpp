@@ -1,0 +1,320 @@
+#include "editors/channels/grid_tools.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QBoxLayout>
+#include <QKeySequence>
+#include <QMenu>
+#include <QStringList>
+#include <QTableWidget>
+#include <algorithm>
+#include <map>
+
+#include "editors/channels/channel_filter_bar.h"
+#include "editors/channels/channel_table_window.h"
+#include "editors/channels/column_value_dialog.h"
+#include "editors/channels/fill_series_dialog.h"
+#include "editors/channels/grid_tool_texts.h"
+#include "rules/channel_filter.h"
+#include "ui/local_msgbox.h"
+
+namespace talvo {
+namespace {
+
+struct ToolSpec {
+    const char* objectName;
+    const char* zh;
+    const char* en;
+    QKeySequence key;
+};
+
+// Ctrl+F and Ctrl+A belong to the FM window and About; the tools take keys of their own.
+const std::array<ToolSpec, ChannelGridTools::kToolCount>& Specs() {
+    static const std::array<ToolSpec, ChannelGridTools::kToolCount> specs = {{
+        {"MNChSortUp", "按本列升序排序(&A)", "Sort by This Column, Ascending(&A)",
+         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Up)},
+        {"MNChSortDown", "按本列降序排序(&D)", "Sort by This Column, Descending(&D)",
+         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Down)},
+        {"MNChFind", "查找信道(&F)…", "Find Channels(&F)…",
+         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F)},
+        {"MNChFindNext", "查找下一个(&N)", "Find Next(&N)", QKeySequence(Qt::Key_F3)},
+        {"MNChFindPrev", "查找上一个(&R)", "Find Previous(&R)",
+         QKeySequence(Qt::SHIFT | Qt::Key_F3)},
+        {"MNChChooseAll", "选择全部信道(&A)", "Choose All Channels(&A)",
+         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A)},
+        {"MNChSetColumn", "", "", QKeySequence(Qt::CTRL | Qt::Key_E)},
+        {"MNChFill", "填充信道序列(&G)…", "Fill Series(&G)…", QKeySequence(Qt::CTRL | Qt::Key_L)},
+    }};
+    return specs;
+}
+
+QString Pick(LanguageFlagValue lang, const char* zh, const char* en) {
+    return QString::fromUtf8(lang == kChinese ? zh : en);
+}
+
+Bilingual SortLabel(int column, SortOrder order) {
+    const Bilingual& header = ChannelGridHeaders()[static_cast<std::size_t>(column)];
+    const bool up = order == SortOrder::Ascending;
+    return {"按" + header.zh + (up ? "升序" : "降序") + "排序信道",
+            "Sort channels by " + header.en + (up ? ", ascending" : ", descending")};
+}
+
+}  // namespace
+
+ChannelGridTools::ChannelGridTools(ChannelTableWindow& window) : QObject(&window), window_(window) {
+    build();
+    applyLanguage(kChinese);
+}
+
+void ChannelGridTools::build() {
+    QTableWidget* grid = window_.grid_;
+    for (int i = 0; i < kToolCount; ++i) {
+        const ToolSpec& spec = Specs()[static_cast<std::size_t>(i)];
+        auto* action = new QAction(grid);
+        action->setObjectName(QLatin1String(spec.objectName));
+        action->setShortcut(spec.key);
+        action->setShortcutContext(Qt::WidgetShortcut);
+        grid->addAction(action);
+        actions_[static_cast<std::size_t>(i)] = action;
+    }
+    auto current = [this] { return std::max(window_.grid_->currentColumn(), int{kColRxFreq}); };
+    connect(actions_[SortUp], &QAction::triggered, this,
+            [this, current] { sortChannels(current(), SortOrder::Ascending); });
+    connect(actions_[SortDown], &QAction::triggered, this,
+            [this, current] { sortChannels(current(), SortOrder::Descending); });
+    connect(actions_[Find], &QAction::triggered, this, [this] { bar_->open(); });
+    connect(actions_[FindNext], &QAction::triggered, this, [this] { findStep(true); });
+    connect(actions_[FindPrevious], &QAction::triggered, this, [this] { findStep(false); });
+    connect(actions_[ChooseAll], &QAction::triggered, this, &ChannelGridTools::chooseAll);
+    connect(actions_[SetColumn], &QAction::triggered, this, &ChannelGridTools::runSetColumn);
+    connect(actions_[Fill], &QAction::triggered, this, &ChannelGridTools::runFill);
+
+    sortMenu_ = new QMenu(&window_);
+    sortMenu_->setObjectName(QStringLiteral("MNChSortMenu"));
+    sortMenu_->menuAction()->setObjectName(QStringLiteral("MNChSort"));
+    sortMenu_->addAction(actions_[SortUp]);
+    sortMenu_->addAction(actions_[SortDown]);
+    sortMenu_->addSeparator();
+    for (int column = kColRxFreq; column <= kColName; ++column) {
+        QAction* by = sortMenu_->addAction(QString());
+        by->setObjectName(QStringLiteral("MNChSortBy%1").arg(column));
+        connect(by, &QAction::triggered, this, [this, column] {
+            sortChannels(column,
+                         ascending_->isChecked() ? SortOrder::Ascending : SortOrder::Descending);
+        });
+        sortBy_[static_cast<std::size_t>(column - 1)] = by;
+    }
+    sortMenu_->addSeparator();
+    auto* direction = new QActionGroup(sortMenu_);
+    ascending_ = sortMenu_->addAction(QString());
+    ascending_->setObjectName(QStringLiteral("MNChSortAscending"));
+    descending_ = sortMenu_->addAction(QString());
+    descending_->setObjectName(QStringLiteral("MNChSortDescending"));
+    for (QAction* a : {ascending_, descending_}) {
+        a->setCheckable(true);
+        direction->addAction(a);
+    }
+    ascending_->setChecked(true);
+
+    bar_ = new ChannelFilterBar(&window_);
+    if (auto* column = qobject_cast<QBoxLayout*>(window_.layout())) column->insertWidget(0, bar_);
+    connect(bar_, &ChannelFilterBar::textChanged, this, &ChannelGridTools::setFilterText);
+    connect(bar_, &ChannelFilterBar::step, this, &ChannelGridTools::findStep);
+    connect(bar_, &ChannelFilterBar::leaveToGrid, this,
+            [this] { window_.grid_->setFocus(Qt::OtherFocusReason); });
+    connect(bar_, &ChannelFilterBar::closed, this, [this] {
+        setFilterText(QString());
+        window_.grid_->setFocus(Qt::OtherFocusReason);
+    });
+
+    connect(grid, &QTableWidget::currentCellChanged, this, &ChannelGridTools::updateColumnTexts);
+    Document& document = window_.document_;
+    connect(&document, &Document::channelsChanged, this, [this] { refilter(); });
+    connect(&document, &Document::stateReplaced, this, [this] { refilter(); });
+}
+
+void ChannelGridTools::addTo(QMenu* menu) {
+    menu->addSeparator()->setObjectName(QStringLiteral("MNChToolsLine"));
+    menu->addMenu(sortMenu_);
+    menu->addAction(actions_[Find]);
+    menu->addAction(actions_[FindNext]);
+    menu->addAction(actions_[FindPrevious]);
+    menu->addAction(actions_[ChooseAll]);
+    menu->addAction(actions_[SetColumn]);
+    menu->addAction(actions_[Fill]);
+}
+
+void ChannelGridTools::applyLanguage(LanguageFlagValue lang) {
+    if (!IsKnownLanguage(lang)) return;
+    lang_ = lang;
+    for (std::size_t i = 0; i < actions_.size(); ++i) {
+        const ToolSpec& spec = Specs()[i];
+        if (*spec.en) actions_[i]->setText(QString::fromUtf8(lang == kChinese ? spec.zh : spec.en));
+    }
+    sortMenu_->setTitle(Pick(lang, "排序信道(&S)", "Sort Channels(&S)"));
+    for (int column = kColRxFreq; column <= kColName; ++column) {
+        sortBy_[static_cast<std::size_t>(column - 1)]->setText(
+            (lang == kChinese ? QStringLiteral("按%1") : QStringLiteral("By %1"))
+                .arg(ColumnWord(column, lang)));
+    }
+    ascending_->setText(Pick(lang, "升序", "Ascending"));
+    descending_->setText(Pick(lang, "降序", "Descending"));
+    bar_->applyLanguage(lang);
+    updateColumnTexts();
+}
+
+void ChannelGridTools::updateColumnTexts() {
+    const int column = std::max(window_.grid_->currentColumn(), int{kColRxFreq});
+    const QString word = ColumnWord(column, lang_);
+    actions_[SetColumn]->setText(lang_ == kChinese
+                                     ? QStringLiteral("设置所选信道的“%1”(&K)…").arg(word)
+                                     : QStringLiteral("Set %1 of Chosen Channels(&K)…").arg(word));
+}
+
+ChannelList ChannelGridTools::commandChannels() {
+    window_.closeEditor(true);
+    return window_.operationChannels();
+}
+
+void ChannelGridTools::sortChannels(int column, SortOrder order) {
+    window_.closeEditor(true);
+    const ChannelList chosen =
+        window_.selection_.empty() ? ChannelList{} : window_.operationChannels();
+    const ChannelList places = SortPlaces(chosen);
+    ChannelStores after = window_.state_.channels;
+    if (SortChannels(after, places, column, order)) {
+        window_.commitChannels(SortLabel(column, order), std::move(after));
+    }
+    window_.grid_->setFocus(Qt::OtherFocusReason);
+}
+
+ColumnEditResult ChannelGridTools::setColumn(const ColumnValue& value) {
+    const ChannelList channels = commandChannels();
+    const ProgramState& state = window_.state_;
+    ChannelStores after = state.channels;
+    ColumnEditResult result =
+        ApplyColumnValue(after, state.band, state.LanguageFlag, channels, value);
+    if (!result.changed.empty()) {
+        const Bilingual& header = ChannelGridHeaders()[static_cast<std::size_t>(value.column)];
+        const std::string count = std::to_string(channels.size());
+        window_.commitChannels({"设置" + count + "个信道的" + header.zh,
+                                "Set " + header.en + " of " + count + " channels"},
+                               std::move(after));
+    }
+    return result;
+}
+
+void ChannelGridTools::runSetColumn() {
+    const ChannelList channels = commandChannels();
+    if (channels.empty()) return;
+    const ProgramState& state = window_.state_;
+    const int channel = window_.grid_->currentRow() + 1;
+    ColumnValue start;
+    start.column = std::max(window_.grid_->currentColumn(), int{kColRxFreq});
+    if (start.column == kColName) {
+        start.text = state.channels.ChannelName[static_cast<std::size_t>(channel - 1)];
+    } else if (start.column <= kColTxFreq) {
+        start.text = state.channels.cell(channel, start.column);
+    } else {
+        start.index =
+            state.channels.OptionIndex[static_cast<std::size_t>(start.column - kColQtDqtDec)]
+                                      [static_cast<std::size_t>(channel - 1)];
+    }
+    ColumnValueDialog dialog(state.LanguageFlag, static_cast<int>(channels.size()), start,
+                             &window_);
+    if (dialog.exec() == QDialog::Accepted) {
+        const ColumnValue value = dialog.value();
+        reportRefusals(value, setColumn(value));
+    }
+    window_.grid_->setFocus(Qt::OtherFocusReason);
+}
+
+void ChannelGridTools::reportRefusals(const ColumnValue& value, const ColumnEditResult& result) {
+    if (result.refused.empty()) return;
+    const LanguageFlagValue lang = window_.state_.LanguageFlag;
+    std::map<EditRefusal, ChannelList> byReason;
+    for (const ChannelRefusal& r : result.refused) byReason[r.reason].push_back(r.channel);
+    const auto taken = result.changed.size() + result.unchanged.size();
+    const QString word = ColumnWord(value.column, lang);
+    QStringList lines;
+    lines << (lang == kChinese ? QStringLiteral("已为 %1 个信道设置“%2”。").arg(taken).arg(word)
+                               : QStringLiteral("%1 set on %2 channels.").arg(word).arg(taken))
+          << Pick(lang, "以下信道保持不变：", "These channels were left as they were:");
+    for (const auto& [reason, channels] : byReason) {
+        lines << Words(RefusalText(reason), lang) + Pick(lang, "：", ": ") +
+                     QString::fromStdString(ChannelRangesText(channels));
+    }
+    LocalMsgBox(lang, lines.join(QLatin1Char('\n')), StyleOk, QString(), &window_);
+}
+
+void ChannelGridTools::runFill() {
+    const ChannelList channels = commandChannels();
+    if (channels.empty()) return;
+    const ProgramState& state = window_.state_;
+    FillSeriesDialog dialog(state.LanguageFlag, state.channels, state.band, channels, &window_);
+    if (dialog.exec() == QDialog::Accepted) fill(dialog.plan());
+    window_.grid_->setFocus(Qt::OtherFocusReason);
+}
+
+void ChannelGridTools::fill(const FillPlan& plan) {
+    const ProgramState& state = window_.state_;
+    ChannelStores after = state.channels;
+    const ChannelList changed = ApplyFill(after, state.band, state.LanguageFlag, plan);
+    if (changed.empty()) return;
+    window_.commitChannels({"填充信道序列", "Fill series"}, std::move(after));
+}
+
+void ChannelGridTools::chooseAll() {
+    window_.closeEditor(true);
+    ChannelList shown;
+    for (int ch = 1; ch <= kChannelCount; ++ch) {
+        if (!window_.grid_->isRowHidden(ch - 1)) shown.push_back(ch);
+    }
+    window_.selection_.set(shown);
+    window_.selectionChanged();
+}
+
+void ChannelGridTools::setFilterText(const QString& text) {
+    if (text == filter_) return;
+    filter_ = text;
+    refilter(true);
+}
+
+void ChannelGridTools::refilter(bool strict) {
+    QTableWidget* grid = window_.grid_;
+    const ChannelList found = ChannelsShowingText(window_.state_.channels, filter_.toStdString());
+    shown_ = static_cast<int>(found.size());
+    const int current = grid->currentRow();
+    std::size_t next = 0;
+    for (int row = 0; row < kChannelCount; ++row) {
+        const bool match = next < found.size() && found[next] == row + 1;
+        if (match) ++next;
+        const bool show = match || (!strict && row == current);
+        if (grid->isRowHidden(row) == show) grid->setRowHidden(row, !show);
+    }
+    if (strict && !found.empty() && (current < 0 || grid->isRowHidden(current))) {
+        window_.setCurrentChannel(found.front());
+    }
+    bar_->showCount(shown_, 0);
+}
+
+void ChannelGridTools::findStep(bool forward) {
+    if (filter_.trimmed().isEmpty()) {
+        bar_->open();
+        return;
+    }
+    const ChannelList found = ChannelsShowingText(window_.state_.channels, filter_.toStdString());
+    if (found.empty()) return;
+    const int current = window_.grid_->currentRow() + 1;
+    auto at = std::upper_bound(found.begin(), found.end(), current);
+    if (!forward) {
+        at = std::lower_bound(found.begin(), found.end(), current);
+        at = at == found.begin() ? found.end() - 1 : at - 1;
+    } else if (at == found.end()) {
+        at = found.begin();
+    }
+    window_.setCurrentChannel(*at);
+    bar_->showCount(shown_, static_cast<int>(at - found.begin()) + 1);
+}
+
+}  // namespace talvo

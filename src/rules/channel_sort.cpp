@@ -1,0 +1,151 @@
+#include "rules/channel_sort.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/state_parts.h"
+
+namespace talvo {
+namespace {
+
+// A frequency text in 10 Hz units ("145.12500" -> 14512500); nullopt when it is no number.
+std::optional<std::int64_t> FrequencyUnits(std::string_view text) {
+    std::int64_t whole = 0;
+    std::size_t i = 0;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+        whole = whole * 10 + (text[i] - '0');
+        if (whole > 1'000'000) return std::nullopt;
+    }
+    if (i == 0) return std::nullopt;
+    std::int64_t fraction = 0;
+    int digits = 0;
+    if (i < text.size() && text[i] == '.') {
+        for (++i; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+            if (digits < 5) fraction = fraction * 10 + (text[i] - '0');
+            ++digits;
+        }
+    }
+    if (i != text.size()) return std::nullopt;
+    for (; digits < 5; ++digits) fraction *= 10;
+    return whole * 100'000 + fraction;
+}
+
+// Names compare with runs of digits taken as numbers, the rest byte by byte.
+int CompareNames(std::string_view a, std::string_view b) {
+    auto digit = [](char c) { return c >= '0' && c <= '9'; };
+    std::size_t i = 0;
+    std::size_t j = 0;
+    while (i < a.size() && j < b.size()) {
+        if (digit(a[i]) && digit(b[j])) {
+            std::size_t ei = i;
+            std::size_t ej = j;
+            while (ei < a.size() && digit(a[ei])) ++ei;
+            while (ej < b.size() && digit(b[ej])) ++ej;
+            std::string_view na = a.substr(i, ei - i);
+            std::string_view nb = b.substr(j, ej - j);
+            while (na.size() > 1 && na.front() == '0') na.remove_prefix(1);
+            while (nb.size() > 1 && nb.front() == '0') nb.remove_prefix(1);
+            if (na.size() != nb.size()) return na.size() < nb.size() ? -1 : 1;
+            if (const int c = na.compare(nb); c != 0) return c < 0 ? -1 : 1;
+            i = ei;
+            j = ej;
+            continue;
+        }
+        const auto ca = static_cast<unsigned char>(a[i]);
+        const auto cb = static_cast<unsigned char>(b[j]);
+        if (ca != cb) return ca < cb ? -1 : 1;
+        ++i;
+        ++j;
+    }
+    if (a.size() - i == b.size() - j) return 0;
+    return a.size() - i < b.size() - j ? -1 : 1;
+}
+
+// What a channel is ordered by: missing values after present ones, then a number or a name.
+struct SortKey {
+    bool missing = false;
+    std::int64_t number = 0;
+    std::string name;
+};
+
+SortKey KeyOf(const ChannelRecord& r, int column) {
+    SortKey key;
+    switch (column) {
+        case kColRxFreq:
+        case kColTxFreq: {
+            const auto units = FrequencyUnits(r.freqText[static_cast<std::size_t>(column - 1)]);
+            key.missing = !units;
+            key.number = units.value_or(0);
+            break;
+        }
+        case kColName:
+            key.missing = r.name.empty();
+            key.name = r.name;
+            break;
+        case kColPower: {
+            // The list holds Low, High, Middle; the order of strength is Low, Middle, High.
+            static constexpr std::int64_t kRank[] = {0, 2, 1};
+            const int index = r.optionIndex[static_cast<std::size_t>(kColPower - kColQtDqtDec)];
+            key.number = index >= 0 && index < 3 ? kRank[index] : 3 + index;
+            break;
+        }
+        default:
+            key.number = r.optionIndex[static_cast<std::size_t>(column - kColQtDqtDec)];
+            break;
+    }
+    return key;
+}
+
+int Compare(const SortKey& a, const SortKey& b, int column) {
+    if (column == kColName) return CompareNames(a.name, b.name);
+    return a.number < b.number ? -1 : (a.number > b.number ? 1 : 0);
+}
+
+}  // namespace
+
+ChannelList SortPlaces(const ChannelList& chosen) {
+    ChannelList places = NormalizedChannels(chosen);
+    if (places.size() >= 2) return places;
+    places.clear();
+    for (int ch = 1; ch <= kChannelCount; ++ch) places.push_back(ch);
+    return places;
+}
+
+bool SortChannels(ChannelStores& stores, const ChannelList& places, int column, SortOrder order) {
+    const ChannelList at = NormalizedChannels(places);
+    if (at.size() < 2 || column < kColRxFreq || column > kColName) return false;
+    struct Entry {
+        ChannelRecord record;
+        SortKey key;
+        bool free;
+    };
+    std::vector<Entry> entries;
+    entries.reserve(at.size());
+    for (int ch : at) {
+        ChannelRecord record = TakeChannel(stores, ch);
+        const bool free = IsFreeRecord(record);
+        SortKey key = free ? SortKey{} : KeyOf(record, column);
+        entries.push_back({std::move(record), std::move(key), free});
+    }
+    const bool descending = order == SortOrder::Descending;
+    std::stable_sort(entries.begin(), entries.end(), [&](const Entry& a, const Entry& b) {
+        if (a.free != b.free) return b.free;
+        if (a.free) return false;
+        if (a.key.missing != b.key.missing) return b.key.missing;
+        const int c = Compare(a.key, b.key, column);
+        return descending ? c > 0 : c < 0;
+    });
+    bool changed = false;
+    for (std::size_t k = 0; k < at.size(); ++k) {
+        if (TakeChannel(stores, at[k]) == entries[k].record) continue;
+        PutChannel(stores, at[k], entries[k].record);
+        changed = true;
+    }
+    return changed;
+}
+
+}  // namespace talvo

@@ -1,0 +1,84 @@
+#include "rules/column_edit.h"
+
+#include "model/channel_lists.h"
+#include "model/tone_list.h"
+#include "rules/channel_table.h"
+
+namespace talvo {
+
+NameCheck CheckTypedName(std::string_view text) {
+    NameCheck check;
+    for (char c : text) {
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+        if (c < 35 || c > 122) {
+            check.refusal = EditRefusal::NameCharacters;
+            continue;
+        }
+        check.name.push_back(c);
+    }
+    if (!check.refusal && check.name.size() > kNameEntryLength) {
+        check.refusal = EditRefusal::NameTooLong;
+    }
+    return check;
+}
+
+bool ListIndexValid(int column, int index) {
+    if (column == kColQtDqtDec || column == kColQtDqtEnc) return index >= 0 && index < kToneCount;
+    return index >= 0 && index < static_cast<int>(ChannelColumnList(column).size()) &&
+           column >= kColPower && column <= kColTxProhibit;
+}
+
+ColumnEditResult ApplyColumnValue(ChannelStores& stores, const BandState& band,
+                                  LanguageFlagValue lang, const ChannelList& channels,
+                                  const ColumnValue& value) {
+    ColumnEditResult result;
+    const int column = value.column;
+    const NameCheck name = CheckTypedName(value.text);
+    std::string word;
+    if (column == kColQtDqtDec || column == kColQtDqtEnc) {
+        word = ToneName(value.index, lang);
+    } else if (column >= kColPower && column <= kColTxProhibit) {
+        word = ChannelColumnEntry(column, value.index, lang);
+    }
+    for (int ch : NormalizedChannels(channels)) {
+        const ChannelRecord before = TakeChannel(stores, ch);
+        auto refuse = [&](EditRefusal reason) { result.refused.push_back({ch, reason}); };
+        if (column != kColRxFreq && stores.isFree(ch)) {
+            refuse(EditRefusal::FreeChannel);
+            continue;
+        }
+        if (column == kColRxFreq || column == kColTxFreq) {
+            if (CommitFrequency(stores, band, lang, ch, column, value.text) ==
+                FrequencyCommit::Refused) {
+                refuse(EditRefusal::OutOfBand);
+                continue;
+            }
+        } else if (column == kColName) {
+            if (name.refusal) {
+                refuse(*name.refusal);
+                continue;
+            }
+            CommitName(stores, ch, name.name);
+        } else if (ListIndexValid(column, value.index)) {
+            CommitOption(stores, ch, column, value.index, word);
+        }
+        (TakeChannel(stores, ch) == before ? result.unchanged : result.changed).push_back(ch);
+    }
+    return result;
+}
+
+std::string ChannelRangesText(const ChannelList& channels) {
+    const ChannelList sorted = NormalizedChannels(channels);
+    std::string out;
+    for (std::size_t i = 0; i < sorted.size();) {
+        std::size_t j = i;
+        while (j + 1 < sorted.size() && sorted[j + 1] == sorted[j] + 1) ++j;
+        if (!out.empty()) out += ", ";
+        out += std::to_string(sorted[i]);
+        if (j > i) out += (j == i + 1 ? ", " : "-") + std::to_string(sorted[j]);
+        i = j + 1;
+    }
+    return out;
+}
+
+}  // namespace talvo
