@@ -381,14 +381,15 @@ class ChannelTableEditingTest : public testing::ChannelTableFixture {
         QCOMPARE(int(state_->channels.OptionIndex[2][2]), 0);
         QVERIFY(grid_->hasFocus());
 
-        // typing on the grid moves nothing: Enter afterwards edits the channel chosen before
+        // typing on the grid starts an entry in the chosen cell; the grid's own search never
+        // moves the current cell to another channel
         grid_->setCurrentCell(0, 1);
-        QTest::keyClicks(grid_, "43");
+        QTest::keyClick(grid_, '4');
         QCOMPARE(grid_->currentRow(), 0);
         QCOMPARE(grid_->currentColumn(), 1);
-        QCOMPARE(window_->openEditor(), nullptr);
-        QTest::keyClick(grid_, Qt::Key_Return);
         QCOMPARE(window_->openEditor(), text1());
+        QTest::keyClick(text1(), '3');
+        QCOMPARE(text1()->text(), QString("43"));
         QCOMPARE(text1()->geometry(), grid_->visualItemRect(grid_->item(0, 1)));
         QTest::keyClick(text1(), Qt::Key_Escape);
     }
