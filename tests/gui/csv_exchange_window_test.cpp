@@ -287,6 +287,8 @@ void CsvExchangeWindowTest::ownExportImportedBackLeavesEveryChannelAsItWas() {
     QCOMPARE(gridCell(1, 10), QString("MARINE16"));
     QCOMPARE(gridCell(2, 10), QString("RX ONLY"));
     QCOMPARE(gridCell(2, 2), QString());
+}
+
 // A reason longer than its cell is wrapped onto more lines, never cut, in both languages and
 // after the preview is made narrower.
 void CsvExchangeWindowTest::previewWrapsLongReasonsInBothLanguages() {
