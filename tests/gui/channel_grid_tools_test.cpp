@@ -354,6 +354,13 @@ class ChannelGridToolsTest : public testing::ChannelTableFixture {
         QCOMPARE(grid_->currentRow() + 1, 5);
         QCOMPARE(tools().filterBar()->findChild<QLabel*>("FindCount")->text(),
                  QString("第 2 个，共 2 个"));
+        // Tab from the last cell of a shown row goes on to the next shown row.
+        grid_->setCurrentCell(1, kColName);
+        QVERIFY(PointerClick(at(2, kColName)));
+        QVERIFY(window_->openEditor());
+        key(Qt::Key_Tab);
+        QCOMPARE(grid_->currentRow() + 1, 5);
+        QCOMPARE(grid_->currentColumn(), int(kColRxFreq));
         // An undo that changes the matches shows them again.
         QVERIFY(PointerClick(at(5, 0)));
         key(Qt::Key_Delete);

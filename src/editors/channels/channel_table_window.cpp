@@ -465,9 +465,15 @@ void ChannelTableWindow::textEdited(QLineEdit* editor, const QString& text) {
 
 void ChannelTableWindow::moveCurrentCell(bool forward) {
     const int dataColumns = kGridColumns - 1;
-    int cell = grid_->currentRow() * dataColumns + grid_->currentColumn() - 1;
-    cell = std::clamp(cell + (forward ? 1 : -1), 0, kChannelCount * dataColumns - 1);
-    grid_->setCurrentCell(cell / dataColumns, cell % dataColumns + 1);
+    const int cell = grid_->currentRow() * dataColumns + grid_->currentColumn() - 1;
+    const int cells = kChannelCount * dataColumns;
+    // Rows the find box hides are passed over; at either end the cell stays.
+    int next = cell;
+    do {
+        next += forward ? 1 : -1;
+    } while (next >= 0 && next < cells && grid_->isRowHidden(next / dataColumns));
+    if (next < 0 || next >= cells) next = cell;
+    grid_->setCurrentCell(next / dataColumns, next % dataColumns + 1);
 }
 
 bool ChannelTableWindow::eventFilter(QObject* watched, QEvent* event) {

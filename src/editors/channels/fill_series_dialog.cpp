@@ -122,6 +122,7 @@ FillSeriesDialog::FillSeriesDialog(LanguageFlagValue lang, const ChannelStores& 
                                          Pick(lang, "结果", "Result")});
     preview_->verticalHeader()->hide();
     preview_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    preview_->setSelectionMode(QAbstractItemView::NoSelection);
     preview_->horizontalHeader()->setStretchLastSection(true);
     preview_->setMinimumSize(560, 260);
     column->addWidget(preview_, 1);
