@@ -312,7 +312,9 @@ void TransferWindowTest::closingTheProgressWindowAbortsCleanly() {
         const QList<QByteArray> parts = line.split(' ');
         if (parts.size() >= 3 && parts[1] == "P") lastFromProgram = parts[2];
     }
-    QCOMPARE(lastFromProgram.toUpper(), QByteArray("45"));  // "E" ends the exchange
+    // "E" ends the exchange; on a busy machine the virtual radio may take it in one read with
+    // the acknowledgement before it.
+    QCOMPARE(lastFromProgram.toUpper().right(2), QByteArray("45"));
 }
 
 // A Read over unsaved edits asks first; the read is one step that takes them back and leaves
