@@ -60,12 +60,3 @@ BENCHMARK(BM_LoadFromModelAfterDecode)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace talvo
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
