@@ -8,21 +8,14 @@
 #include <array>
 
 #include "app/app_icons.h"
+#include "lang/catalogue.h"
 
 namespace talvo {
 namespace {
 
-struct AboutText {
-    const char* zh;
-    const char* en;
-};
-constexpr AboutText kTitle{"帮助", "Help"};
-constexpr AboutText kProduct{"TALVO 对讲机编程软件", "TALVO Radio Programming Software"};
-constexpr AboutText kVersion{"简体中文版 V1.50", "English edition V1.50"};
-
-QString Pick(const AboutText& t, LanguageFlagValue lang) {
-    return QString::fromUtf8(lang == kChinese ? t.zh : t.en);
-}
+constexpr Text kTitle{TALVO_TEXT("AboutWindow", "Help")};
+constexpr Text kProduct{TALVO_TEXT("AboutWindow", "TALVO Radio Programming Software")};
+constexpr Text kVersion{TALVO_TEXT("AboutWindow", "English edition V1.50")};
 
 constexpr int kFrames = 12;
 
@@ -97,9 +90,9 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
 
 void AboutWindow::applyLanguage(LanguageFlagValue lang) {
     if (!IsKnownLanguage(lang)) return;
-    setWindowTitle(Pick(kTitle, lang));
-    lblTitle_->setText(Pick(kProduct, lang));
-    lblVersion_->setText(Pick(kVersion, lang));
+    setWindowTitle(Tr(kTitle, lang));
+    lblTitle_->setText(Tr(kProduct, lang));
+    lblVersion_->setText(Tr(kVersion, lang));
 }
 
 void AboutWindow::mousePressEvent(QMouseEvent*) {

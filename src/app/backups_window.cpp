@@ -11,6 +11,7 @@
 #include "compare/change_list.h"
 #include "image/data_file.h"
 #include "image/file_io.h"
+#include "lang/catalogue.h"
 #include "link/port/read_backups.h"
 
 namespace talvo {
@@ -18,10 +19,6 @@ namespace talvo {
 namespace {
 
 constexpr int kNamesShown = 4;
-
-QString Pick(LanguageFlagValue lang, const char* zh, const char* en) {
-    return QString::fromUtf8(lang == kChinese ? zh : en);
-}
 
 struct Summary {
     bool readable = false;
@@ -56,19 +53,20 @@ BackupsWindow::BackupsWindow(LanguageFlagValue lang, QWidget* parent) : QDialog(
     setObjectName(QStringLiteral("FrmBackups"));
     setModal(true);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    setWindowTitle(Pick(lang, "备份", "Backups"));
+    setWindowTitle(Tr(TALVO_TEXT("BackupsWindow", "Backups"), lang));
 
     auto* intro = new QLabel(this);
     intro->setWordWrap(true);
-    intro->setText(Pick(lang, "每次读频都会把对讲机中的数据备份在：\n%1",
-                        "Every read keeps what the radio held in:\n%1")
-                       .arg(link::BackupFolder()));
+    intro->setText(
+        Tr(TALVO_TEXT("BackupsWindow", "Every read keeps what the radio held in:\n%1"), lang)
+            .arg(link::BackupFolder()));
 
     table_ = new QTableWidget(0, 3, this);
     table_->setObjectName(QStringLiteral("BackupList"));
-    table_->setHorizontalHeaderLabels({Pick(lang, "日期和时间", "Date and time"),
-                                       Pick(lang, "已用频道", "Channels used"),
-                                       Pick(lang, "频道名称", "First channel names")});
+    table_->setHorizontalHeaderLabels(
+        {Tr(TALVO_TEXT("BackupsWindow", "Date and time"), lang),
+         Tr(TALVO_TEXT("BackupsWindow", "Channels used"), lang),
+         Tr(TALVO_TEXT("BackupsWindow", "First channel names"), lang)});
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -76,9 +74,11 @@ BackupsWindow::BackupsWindow(LanguageFlagValue lang, QWidget* parent) : QDialog(
     table_->horizontalHeader()->setStretchLastSection(true);
 
     auto* buttons = new QDialogButtonBox(this);
-    open_ = buttons->addButton(Pick(lang, "打开", "Open"), QDialogButtonBox::AcceptRole);
+    open_ = buttons->addButton(Tr(TALVO_TEXT("BackupsWindow", "Open"), lang),
+                               QDialogButtonBox::AcceptRole);
     open_->setObjectName(QStringLiteral("OpenButton"));
-    buttons->addButton(Pick(lang, "取消", "Cancel"), QDialogButtonBox::RejectRole)
+    buttons
+        ->addButton(Tr(TALVO_TEXT("BackupsWindow", "Cancel"), lang), QDialogButtonBox::RejectRole)
         ->setObjectName(QStringLiteral("CancelButton"));
     connect(buttons, &QDialogButtonBox::accepted, this, [this] {
         const int row = table_->currentRow();
@@ -113,8 +113,9 @@ void BackupsWindow::fill(LanguageFlagValue lang) {
         table_->setItem(row, 0, when);
         table_->setItem(
             row, 1,
-            new QTableWidgetItem(summary.readable ? QString::number(summary.used)
-                                                  : Pick(lang, "无法读取", "cannot be read")));
+            new QTableWidgetItem(summary.readable
+                                     ? QString::number(summary.used)
+                                     : Tr(TALVO_TEXT("BackupsWindow", "cannot be read"), lang)));
         table_->setItem(row, 2, new QTableWidgetItem(summary.names));
     }
     table_->resizeColumnsToContents();

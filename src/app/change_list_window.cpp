@@ -12,16 +12,13 @@
 #include <set>
 
 #include "compare/change_table.h"
+#include "lang/catalogue.h"
 
 namespace talvo {
 
 namespace {
 
-QString Pick(LanguageFlagValue lang, const char* zh, const char* en) {
-    return QString::fromUtf8(lang == kChinese ? zh : en);
-}
-
-QString Text(const std::string& utf8) {
+QString Utf8(const std::string& utf8) {
     return QString::fromStdString(utf8);
 }
 
@@ -70,25 +67,27 @@ ChangeListWindow::ChangeListWindow(LanguageFlagValue lang,
     setObjectName(QStringLiteral("FrmChanges"));
     setModal(true);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    setWindowTitle(Pick(lang, "写频前确认更改", "Changes to Write"));
+    setWindowTitle(Tr(TALVO_TEXT("ChangeListWindow", "Changes to Write"), lang));
 
     intro_ = new QLabel(this);
     intro_->setObjectName(QStringLiteral("Intro"));
     intro_->setWordWrap(true);
     intro_->setText(
-        Pick(lang, "对讲机中原有的数据已备份为 %1。\n写频将带来以下更改：",
-             "What the radio held is kept in the backup %1.\nWriting will make these changes:")
+        Tr(TALVO_TEXT(
+               "ChangeListWindow",
+               "What the radio held is kept in the backup %1.\nWriting will make these changes:"),
+           lang)
             .arg(backupName));
 
-    noChange_ = new QLabel(Text(compare::NoChangeText(lang)), this);
+    noChange_ = new QLabel(Utf8(compare::NoChangeText(lang)), this);
     noChange_->setObjectName(QStringLiteral("NoChange"));
 
     const std::vector<compare::ChangeRow> rows = compare::ChangeRows(changes, lang);
     table_ = new QTableWidget(static_cast<int>(rows.size()), compare::kChangeColumns, this);
     table_->setObjectName(QStringLiteral("Changes"));
-    table_->setAccessibleName(Pick(lang, "更改", "Changes"));
+    table_->setAccessibleName(Tr(TALVO_TEXT("ChangeListWindow", "Changes"), lang));
     QStringList titles;
-    for (const std::string& title : compare::ChangeTitles(lang)) titles << Text(title);
+    for (const std::string& title : compare::ChangeTitles(lang)) titles << Utf8(title);
     table_->setHorizontalHeaderLabels(titles);
     for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
         const auto& row = rows[static_cast<std::size_t>(r)];
@@ -99,7 +98,7 @@ ChangeListWindow::ChangeListWindow(LanguageFlagValue lang,
                 (c == 2 && change.before.empty()) || (c == 3 && change.after.empty());
             table_->setItem(
                 r, c,
-                new ChangeCell(Text(cells[static_cast<std::size_t>(c)]), c, row.placeOrder, empty));
+                new ChangeCell(Utf8(cells[static_cast<std::size_t>(c)]), c, row.placeOrder, empty));
         }
     }
     table_->verticalHeader()->hide();
@@ -116,13 +115,16 @@ ChangeListWindow::ChangeListWindow(LanguageFlagValue lang,
     noChange_->setVisible(rows.empty());
 
     auto* buttons = new QDialogButtonBox(this);
-    copy_ = buttons->addButton(Pick(lang, "复制(&C)", "&Copy"), QDialogButtonBox::ActionRole);
+    copy_ = buttons->addButton(Tr(TALVO_TEXT("ChangeListWindow", "&Copy"), lang),
+                               QDialogButtonBox::ActionRole);
     copy_->setObjectName(QStringLiteral("CopyButton"));
     copy_->setAutoDefault(false);
     copy_->setEnabled(!rows.empty());
-    write_ = buttons->addButton(Pick(lang, "写频(&W)", "&Write"), QDialogButtonBox::AcceptRole);
+    write_ = buttons->addButton(Tr(TALVO_TEXT("ChangeListWindow", "&Write"), lang),
+                                QDialogButtonBox::AcceptRole);
     write_->setObjectName(QStringLiteral("WriteButton"));
-    cancel_ = buttons->addButton(Pick(lang, "取消", "Cancel"), QDialogButtonBox::RejectRole);
+    cancel_ = buttons->addButton(Tr(TALVO_TEXT("ChangeListWindow", "Cancel"), lang),
+                                 QDialogButtonBox::RejectRole);
     cancel_->setObjectName(QStringLiteral("CancelButton"));
     // Nothing is written by pressing Enter without looking: Cancel is the default.
     cancel_->setDefault(true);

@@ -14,6 +14,7 @@
 #include "image/file_io.h"
 #include "jobs/checked_write_job.h"
 #include "jobs/outcome_words.h"
+#include "lang/catalogue.h"
 #include "ui/local_msgbox.h"
 
 namespace talvo {
@@ -21,18 +22,16 @@ namespace talvo {
 namespace {
 
 constexpr TransferController::ProgressTexts kReadingFirst{
-    "写频前读取……", "Reading before writing……", "正在读取对讲机中现有的数据并备份，请稍候。",
-    "Reading what the radio holds now to keep a backup, please wait a moment."};
+    TALVO_TEXT("CheckedWrite", "Reading before writing……"),
+    TALVO_TEXT("CheckedWrite",
+               "Reading what the radio holds now to keep a backup, please wait a moment.")};
 constexpr TransferController::ProgressTexts kReadingBack{
-    "正在校验……", "Verifying……", "正在读回写入的数据并逐字节比较，请稍候。",
-    "Reading back what was written to compare it byte for byte, please wait a moment."};
+    TALVO_TEXT("CheckedWrite", "Verifying……"),
+    TALVO_TEXT("CheckedWrite",
+               "Reading back what was written to compare it byte for byte, please wait a moment.")};
 constexpr TransferController::ProgressTexts kRestoring{
-    "正在恢复备份……", "Restoring the backup……", "正在把备份写回对讲机，请稍候。",
-    "Writing the backup back to the radio, please wait a moment."};
-
-QString Pick(LanguageFlagValue lang, const char* zh, const char* en) {
-    return QString::fromUtf8(lang == kChinese ? zh : en);
-}
+    TALVO_TEXT("CheckedWrite", "Restoring the backup……"),
+    TALVO_TEXT("CheckedWrite", "Writing the backup back to the radio, please wait a moment.")};
 
 QString Sentence(const jobs::Outcome& outcome, LanguageFlagValue lang) {
     return QString::fromStdString(jobs::OutcomeSentence(outcome, lang));
@@ -80,7 +79,7 @@ void TransferController::checkedWriteFlow() {
         if (question.exec() == QDialog::Accepted) job.proceed();
     });
     if (outcome.ok()) {
-        reportSuccess(Pick(lang, "写频成功，已校验！", "Written and verified!"));
+        reportSuccess(Tr(TALVO_TEXT("CheckedWrite", "Written and verified!"), lang));
         return;
     }
     switch (outcome.stage) {
@@ -90,26 +89,29 @@ void TransferController::checkedWriteFlow() {
         case jobs::Stage::Write:
             if (outcome.kind == jobs::Outcome::Kind::Cancelled) {
                 offerRestore(backup, debug,
-                             Pick(lang, "写频已被中止。", "The write was stopped.") + "\n" +
+                             Tr(TALVO_TEXT("CheckedWrite", "The write was stopped."), lang) + "\n" +
                                  StoppedAt(outcome, lang));
             } else {
                 offerRestore(backup, debug,
-                             Pick(lang, "写频失败：", "The write failed: ") +
+                             Tr(TALVO_TEXT("CheckedWrite", "The write failed: "), lang) +
                                  Sentence(outcome, lang) + "\n" + StoppedAt(outcome, lang));
             }
             return;
         case jobs::Stage::ReadBack:
             if (outcome.kind == jobs::Outcome::Kind::VerifyMismatch) {
                 // The radio does not hold what was sent.
-                offerRestore(backup, debug,
-                             Pick(lang, "对讲机中的数据与写入的不一致！",
-                                  "The radio does not hold what was written!") +
-                                 "\n" + Sentence(outcome, lang));
+                offerRestore(
+                    backup, debug,
+                    Tr(TALVO_TEXT("CheckedWrite", "The radio does not hold what was written!"),
+                       lang) +
+                        "\n" + Sentence(outcome, lang));
             } else {
-                offerRestore(backup, debug,
-                             Pick(lang, "数据已写入，但无法读回校验：",
-                                  "The data was written but could not be read back to check it: ") +
-                                 Sentence(outcome, lang));
+                offerRestore(
+                    backup, debug,
+                    Tr(TALVO_TEXT("CheckedWrite",
+                                  "The data was written but could not be read back to check it: "),
+                       lang) +
+                        Sentence(outcome, lang));
             }
             return;
         default:
@@ -123,13 +125,14 @@ void TransferController::offerRestore(const QString& backup, bool debugMode,
     const LanguageFlagValue lang = window_.state().LanguageFlag;
     QString text = problem;
     for (;;) {
-        text += "\n\n" +
-                Pick(lang, "写频前对讲机中的数据已备份为：\n%1\n\n现在把备份写回对讲机吗？",
-                     "What the radio held before is kept in the backup:\n%1\n\nWrite the backup "
-                     "back to the radio now?")
-                    .arg(backup);
-        const int answer = LocalMsgBox(lang, text, StyleYesNo | StyleIconError,
-                                       Pick(lang, "错误", "Mistake"), window_.channelWindow());
+        text += "\n\n" + Tr(TALVO_TEXT("CheckedWrite",
+                                       "What the radio held before is kept in the "
+                                       "backup:\n%1\n\nWrite the backup back to the radio now?"),
+                            lang)
+                             .arg(backup);
+        const int answer =
+            LocalMsgBox(lang, text, StyleYesNo | StyleIconError,
+                        Tr(TALVO_TEXT("CheckedWrite", "Mistake"), lang), window_.channelWindow());
         if (answer != IdYes) break;
 
         std::vector<std::uint8_t> bytes;
@@ -139,27 +142,32 @@ void TransferController::offerRestore(const QString& backup, bool debugMode,
         if (loaded != Status::Ok) {
             LocalMsgBox(lang,
                         QString::fromStdString(StatusMessage(loaded, lang, backup.toStdString())),
-                        StyleIconError, Pick(lang, "错误", "Mistake"), window_.channelWindow());
+                        StyleIconError, Tr(TALVO_TEXT("CheckedWrite", "Mistake"), lang),
+                        window_.channelWindow());
             break;
         }
         // The backup's bytes as they were read: nothing is decoded or encoded again.
         jobs::RestoreJob job(image, {.debugMode = debugMode});
         const jobs::Outcome outcome = run(job, RestoreTexts);
         if (outcome.ok()) {
-            reportSuccess(Pick(lang, "备份已写回对讲机，已校验。",
-                               "The backup was written back to the radio and verified."));
+            reportSuccess(Tr(TALVO_TEXT("CheckedWrite",
+                                        "The backup was written back to the radio and verified."),
+                             lang));
             return;
         }
         if (outcome.stage == jobs::Stage::Write) {
-            text = Pick(lang, "恢复备份失败：", "Restoring the backup failed: ") +
+            text = Tr(TALVO_TEXT("CheckedWrite", "Restoring the backup failed: "), lang) +
                    Sentence(outcome, lang);
         } else if (outcome.kind == jobs::Outcome::Kind::VerifyMismatch) {
-            text = Pick(lang, "写回备份后，对讲机中的数据仍与备份不一致！",
-                        "After writing the backup back the radio still does not hold it!") +
+            text = Tr(TALVO_TEXT("CheckedWrite",
+                                 "After writing the backup back the radio still does not hold it!"),
+                      lang) +
                    "\n" + Sentence(outcome, lang);
         } else {
-            text = Pick(lang, "备份已写回，但无法读回校验：",
-                        "The backup was written back but could not be read back to check it: ") +
+            text = Tr(TALVO_TEXT(
+                          "CheckedWrite",
+                          "The backup was written back but could not be read back to check it: "),
+                      lang) +
                    Sentence(outcome, lang);
         }
     }

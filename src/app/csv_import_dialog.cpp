@@ -13,32 +13,28 @@
 #include <algorithm>
 
 #include "exchange/decimal_text.h"
+#include "lang/catalogue.h"
 
 namespace talvo {
 namespace {
 
-struct Text {
-    const char* zh;
-    const char* en;
-};
-constexpr Text kTitle{"导入频道（CSV）", "Import Channels (CSV)"};
-constexpr Text kPlacement{"放置方式", "Placement"};
-constexpr Text kByLocation{"按 Location 列放入同号频道", "By Location: row n becomes channel n"};
-constexpr Text kIntoFree{"按文件顺序放入空闲频道，起始频道：",
-                         "In file order into the free channels from channel:"};
-constexpr Text kImport{"导入", "Import"};
-constexpr Text kCancel{"取消", "Cancel"};
-constexpr Text kColumns[] = {{"行", "Line"},         {"结果", "Result"}, {"频道", "Channel"},
-                             {"接收频率", "RX MHz"}, {"名称", "Name"},   {"将覆盖", "Replaces"},
-                             {"说明", "Details"}};
+constexpr Text kTitle{TALVO_TEXT("CsvImportDialog", "Import Channels (CSV)")};
+constexpr Text kPlacement{TALVO_TEXT("CsvImportDialog", "Placement")};
+constexpr Text kByLocation{TALVO_TEXT("CsvImportDialog", "By Location: row n becomes channel n")};
+constexpr Text kIntoFree{
+    TALVO_TEXT("CsvImportDialog", "In file order into the free channels from channel:")};
+constexpr Text kImport{TALVO_TEXT("CsvImportDialog", "Import")};
+constexpr Text kCancel{TALVO_TEXT("CsvImportDialog", "Cancel")};
+constexpr Text kColumns[] = {
+    TALVO_TEXT("CsvImportDialog", "Line"),    TALVO_TEXT("CsvImportDialog", "Result"),
+    TALVO_TEXT("CsvImportDialog", "Channel"), TALVO_TEXT("CsvImportDialog", "RX MHz"),
+    TALVO_TEXT("CsvImportDialog", "Name"),    TALVO_TEXT("CsvImportDialog", "Replaces"),
+    TALVO_TEXT("CsvImportDialog", "Details")};
 constexpr Text kFates[] = {
-    {"导入", "imported"}, {"调整后导入", "adjusted"}, {"拒绝", "refused"}, {"跳过", "skipped"}};
+    TALVO_TEXT("CsvImportDialog", "imported"), TALVO_TEXT("CsvImportDialog", "adjusted"),
+    TALVO_TEXT("CsvImportDialog", "refused"), TALVO_TEXT("CsvImportDialog", "skipped")};
 // A row that gives its channel what the channel already holds.
-constexpr Text kUnchanged{"不变", "unchanged"};
-
-QString Pick(const Text& t, LanguageFlagValue lang) {
-    return QString::fromUtf8(lang == kChinese ? t.zh : t.en);
-}
+constexpr Text kUnchanged{TALVO_TEXT("CsvImportDialog", "unchanged")};
 
 QString FromName(const std::string& name) {
     // One byte per character, as the radio holds it.
@@ -57,15 +53,15 @@ CsvImportDialog::CsvImportDialog(ChannelTable table, const ChannelStores& target
       lang_(lang),
       fileName_(fileName) {
     setObjectName("CsvImportDialog");
-    setWindowTitle(Pick(kTitle, lang));
+    setWindowTitle(Tr(kTitle, lang));
     auto* layout = new QVBoxLayout(this);
 
     auto* placement = new QHBoxLayout;
-    placement->addWidget(new QLabel(Pick(kPlacement, lang) + QStringLiteral(":"), this));
-    byLocation_ = new QRadioButton(Pick(kByLocation, lang), this);
+    placement->addWidget(new QLabel(Tr(kPlacement, lang) + QStringLiteral(":"), this));
+    byLocation_ = new QRadioButton(Tr(kByLocation, lang), this);
     byLocation_->setObjectName("placeByLocation");
     byLocation_->setChecked(true);
-    intoFree_ = new QRadioButton(Pick(kIntoFree, lang), this);
+    intoFree_ = new QRadioButton(Tr(kIntoFree, lang), this);
     intoFree_->setObjectName("placeIntoFree");
     firstChannel_ = new QSpinBox(this);
     firstChannel_->setObjectName("firstChannel");
@@ -87,7 +83,7 @@ CsvImportDialog::CsvImportDialog(ChannelTable table, const ChannelStores& target
     rows_->setObjectName("rows");
     rows_->setColumnCount(static_cast<int>(std::size(kColumns)));
     QStringList headers;
-    for (const Text& t : kColumns) headers << Pick(t, lang);
+    for (const Text& t : kColumns) headers << Tr(t, lang);
     rows_->setHorizontalHeaderLabels(headers);
     rows_->verticalHeader()->hide();
     rows_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -99,9 +95,9 @@ CsvImportDialog::CsvImportDialog(ChannelTable table, const ChannelStores& target
     layout->addWidget(rows_, 1);
 
     auto* buttons = new QDialogButtonBox(this);
-    import_ = buttons->addButton(Pick(kImport, lang), QDialogButtonBox::AcceptRole);
+    import_ = buttons->addButton(Tr(kImport, lang), QDialogButtonBox::AcceptRole);
     import_->setObjectName("importButton");
-    QPushButton* cancel = buttons->addButton(Pick(kCancel, lang), QDialogButtonBox::RejectRole);
+    QPushButton* cancel = buttons->addButton(Tr(kCancel, lang), QDialogButtonBox::RejectRole);
     cancel->setObjectName("cancelButton");
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -136,11 +132,10 @@ void CsvImportDialog::fillRows() {
     }
 
     QStringList lines;
-    lines << (zh ? QStringLiteral(
-                       "%1：%2 行，导入 %3 行（其中调整 %4 行），拒绝 %5 行，跳过 %6 行；"
-                       "将覆盖 %7 个已有频道。")
-                 : QStringLiteral("%1: %2 rows, %3 imported (%4 of them adjusted), %5 refused, "
-                                  "%6 skipped; %7 programmed channels will be replaced."))
+    lines << Tr(TALVO_TEXT("CsvImportDialog",
+                           "%1: %2 rows, %3 imported (%4 of them adjusted), %5 refused, %6 "
+                           "skipped; %7 programmed channels will be replaced."),
+                lang_)
                  .arg(fileName_)
                  .arg(plan_.rows.size())
                  .arg(plan_.taken())
@@ -149,9 +144,10 @@ void CsvImportDialog::fillRows() {
                  .arg(plan_.skipped)
                  .arg(overwritten);
     if (unchanged > 0) {
-        lines << (zh ? QStringLiteral("其中 %1 行与其频道现有内容相同，不改变该频道。")
-                     : QStringLiteral("%1 rows give their channel what it already holds and "
-                                      "leave it unchanged."))
+        lines << Tr(TALVO_TEXT("CsvImportDialog",
+                               "%1 rows give their channel what it already holds and leave it "
+                               "unchanged."),
+                    lang_)
                      .arg(unchanged);
     }
     for (const ExchangeNote& note : plan_.fileNotes) {
@@ -178,7 +174,7 @@ void CsvImportDialog::fillRows() {
         }
         const QString cells[] = {
             QString::number(row.line),
-            Pick(row.unchanged ? kUnchanged : kFates[static_cast<int>(row.fate)], lang_),
+            Tr(row.unchanged ? kUnchanged : kFates[static_cast<int>(row.fate)], lang_),
             taken ? QString::number(row.channel) : QString(),
             taken ? QString::fromStdString(MegahertzText(row.values.rxHz)) : QString(),
             taken ? FromName(row.values.name) : QString(),

@@ -31,6 +31,7 @@
 #include "editors/fm/fm_window.h"
 #include "editors/options/options_window.h"
 #include "image/data_file.h"
+#include "lang/catalogue.h"
 #include "link/port/port_diagnosis.h"
 #include "model/status.h"
 #include "rules/channel_table.h"
@@ -54,10 +55,11 @@ void MainWindow::onBandSelected(int index) {
     if (index == band.PreviousBandIndex) {
         document_.change(BandLabel(index), {}, kPartBand, select);
     } else {
-        const int answer =
-            LocalMsgBox(state_.LanguageFlag, "改变频段将清除频道列表，确定吗？",
-                        "Changing the frequency band will remove the channel tabulation, confirm?",
-                        kStyleQuestion, "注意！", "Be careful!", channel_);
+        const int answer = LocalMsgBox(
+            state_.LanguageFlag,
+            TALVO_TEXT("MainCommands",
+                       "Changing the frequency band will remove the channel tabulation, confirm?"),
+            kStyleQuestion, TALVO_TEXT("MainCommands", "Be careful!"), channel_);
         if (answer == IdOk) {
             // The new band and the emptied table are one step; the grid follows the document.
             std::vector<int> all;
@@ -79,9 +81,10 @@ void MainWindow::newData() {
     // Unsaved changes get their own question (Save, Discard, Cancel) instead of this one.
     bool asked = false;
     if (!settleUnsavedChanges(&asked)) return;
-    if (!asked && LocalMsgBox(state_.LanguageFlag, "未保存的数据将会丢失，确定吗？",
-                              "Unsaved data will be lost, sure?", kStyleQuestion, "注意",
-                              "Attention", channel_) != IdOk) {
+    if (!asked &&
+        LocalMsgBox(state_.LanguageFlag,
+                    TALVO_TEXT("MainCommands", "Unsaved data will be lost, sure?"), kStyleQuestion,
+                    TALVO_TEXT("MainCommands", "Attention"), channel_) != IdOk) {
         return;
     }
     // Band 0 without the question, every channel emptied, the DTMF defaults: one step.
@@ -139,10 +142,8 @@ void MainWindow::reportFileFailure(Status status, const QString& path) {
     // short file, a failed write) is reported too, never passed over.
     const std::string text =
         StatusMessage(status, state_.LanguageFlag, QDir::toNativeSeparators(path).toStdString());
-    LocalMsgBox(
-        state_.LanguageFlag, QString::fromStdString(text), StyleIconError,
-        state_.LanguageFlag == kChinese ? QStringLiteral("错误") : QStringLiteral("Mistake"),
-        channel_);
+    LocalMsgBox(state_.LanguageFlag, QString::fromStdString(text), StyleIconError,
+                Tr(TALVO_TEXT("MainCommands", "Mistake"), state_.LanguageFlag), channel_);
 }
 
 void MainWindow::saveDataFile() {
@@ -198,14 +199,12 @@ QString MainWindow::portFailureText(int number, Status status) {
 int MainWindow::explainPortFailure(int number, Status status) {
     const LanguageFlagValue lang = state_.LanguageFlag;
     const QString entry = QString::number(number);
-    QString text = lang == kChinese
-                       ? QStringLiteral("串行端口") + entry +
-                             QStringLiteral("无效或已被其它程序使用，请选择其他串口或关闭其程序.")
-                       : QStringLiteral("Serial port") + entry +
-                             QStringLiteral(
-                                 "Invalid or has already been used by other "
-                                 "procedures, please choose other bunches of "
-                                 "mouths or close its procedure.");
+    QString text = Tr(TALVO_TEXT("MainCommands",
+                                 "Serial port%1Invalid or has already been used by other "
+                                 "procedures, please choose other bunches of mouths or close its "
+                                 "procedure."),
+                      lang)
+                       .arg(entry);
     const link::PortDiagnosis diagnosis = diagnosePort(number, status);
     text += QStringLiteral("\n\n") + QString::fromStdString(link::DiagnosisText(diagnosis, lang));
     if (status == Status::PermissionDenied &&
@@ -214,11 +213,10 @@ int MainWindow::explainPortFailure(int number, Status status) {
         text += QStringLiteral("\n") +
                 QString::fromStdString(StatusMessage(status, lang, entry.toStdString()));
     }
-    const QString title = lang == kChinese ? QStringLiteral("错误") : QStringLiteral("Mistake");
+    const QString title = Tr(TALVO_TEXT("MainCommands", "Mistake"), lang);
     if (diagnosis.cable && diagnosis.cable->number != number) {
         const QString cable = QString::number(diagnosis.cable->number);
-        text += lang == kChinese ? QStringLiteral("\n\n改用端口%1吗？").arg(cable)
-                                 : QStringLiteral("\n\nUse port %1 instead?").arg(cable);
+        text += Tr(TALVO_TEXT("MainCommands", "\n\nUse port %1 instead?"), lang).arg(cable);
         if (LocalMsgBox(lang, text, StyleYesNo | StyleIconQuestion, title, channel_) == IdYes)
             return diagnosis.cable->number;
         return 0;
@@ -351,11 +349,13 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     const int answer =
-        asked
-            ? IdOk
-            : LocalMsgBox(state_.LanguageFlag, "确定退出本程序？\n未保存的更改将全部丢失！",
-                          "Confirm that withdraws from a procedure?\nLose all in change not kept!",
-                          kStyleQuestion, "注意", "Be careful", channel_);
+        asked ? IdOk
+              : LocalMsgBox(
+                    state_.LanguageFlag,
+                    TALVO_TEXT(
+                        "MainCommands",
+                        "Confirm that withdraws from a procedure?\nLose all in change not kept!"),
+                    kStyleQuestion, TALVO_TEXT("MainCommands", "Be careful"), channel_);
     if (answer != IdOk) {
         event->ignore();
         return;

@@ -21,14 +21,11 @@
 #include "document/edit_labels.h"
 #include "editors/channels/channel_table_window.h"
 #include "image/decode.h"
+#include "lang/catalogue.h"
 #include "ui/local_msgbox.h"
 
 namespace talvo {
 namespace {
-
-QString Pick(LanguageFlagValue lang, const char* zh, const char* en) {
-    return QString::fromUtf8(lang == kChinese ? zh : en);
-}
 
 // A local file whose name ends in ".dat", from a drag; empty when there is none.
 QString DroppedDataFile(const QMimeData* data) {
@@ -66,8 +63,8 @@ void MainWindow::applyHistoryTexts() {
     const auto text = [](const QString& base, const QString& step) {
         return step.isEmpty() ? base : base + QLatin1Char(' ') + step;
     };
-    const QString undo = text(Pick(lang, "撤销", "Undo"), stack.undoText());
-    const QString redo = text(Pick(lang, "重做", "Redo"), stack.redoText());
+    const QString undo = text(Tr(TALVO_TEXT("MainDocument", "Undo"), lang), stack.undoText());
+    const QString redo = text(Tr(TALVO_TEXT("MainDocument", "Redo"), lang), stack.redoText());
     const auto show = [this](const char* entry, const char* button, bool enabled,
                              const QString& text) {
         if (QAction* a = action(entry)) {
@@ -84,11 +81,12 @@ void MainWindow::applyHistoryTexts() {
 }
 
 void MainWindow::updateTitle() {
-    const QString name = currentFile_.isEmpty() ? Pick(titleLanguage_, "未命名", "Untitled")
-                                                : QFileInfo(currentFile_).fileName();
+    const QString name = currentFile_.isEmpty()
+                             ? Tr(TALVO_TEXT("MainDocument", "Untitled"), titleLanguage_)
+                             : QFileInfo(currentFile_).fileName();
     const QString recovered =
         recovered_ && document_.isModified()
-            ? Pick(titleLanguage_, "（已恢复，未保存）", " (recovered, unsaved)")
+            ? Tr(TALVO_TEXT("MainDocument", " (recovered, unsaved)"), titleLanguage_)
             : QString();
     setWindowTitle(baseTitle_ + QStringLiteral(" - ") + name + recovered + QStringLiteral("[*]"));
     setWindowModified(document_.isModified());
@@ -105,11 +103,10 @@ bool MainWindow::settleUnsavedChanges(bool* asked) {
     if (!document_.isModified()) return true;
     if (asked) *asked = true;
     const LanguageFlagValue lang = state_.LanguageFlag;
-    const int answer = LocalMsgBox(lang,
-                                   Pick(lang, "数据有未保存的更改，是否先保存？",
-                                        "There are unsaved changes. Save them first?"),
-                                   StyleSaveDiscardCancel | StyleIconQuestion,
-                                   Pick(lang, "注意", "Attention"), channel_);
+    const int answer = LocalMsgBox(
+        lang, Tr(TALVO_TEXT("MainDocument", "There are unsaved changes. Save them first?"), lang),
+        StyleSaveDiscardCancel | StyleIconQuestion,
+        Tr(TALVO_TEXT("MainDocument", "Attention"), lang), channel_);
     if (answer == IdDiscard) return true;
     if (answer != IdSave) return false;
     // Save asks for the file as Save always does; cancelling it keeps everything as it was.
@@ -149,12 +146,14 @@ void MainWindow::rebuildRecentMenu() {
         connect(a, &QAction::triggered, this, [this, path] {
             if (!QFileInfo::exists(path)) {
                 const LanguageFlagValue lang = state_.LanguageFlag;
-                LocalMsgBox(lang,
-                            Pick(lang, "文件不存在，已从最近的文件中删除：\n",
-                                 "The file no longer exists; it was removed from the recent "
-                                 "files:\n") +
-                                QDir::toNativeSeparators(path),
-                            StyleIconWarning, Pick(lang, "错误", "Mistake"), channel_);
+                LocalMsgBox(
+                    lang,
+                    Tr(TALVO_TEXT(
+                           "MainDocument",
+                           "The file no longer exists; it was removed from the recent files:\n"),
+                       lang) +
+                        QDir::toNativeSeparators(path),
+                    StyleIconWarning, Tr(TALVO_TEXT("MainDocument", "Mistake"), lang), channel_);
                 recentFiles_.removeAll(path);
                 SaveRecentFiles(recentFiles_);
                 // Not from inside this entry's own signal: the entry goes with the rebuild.

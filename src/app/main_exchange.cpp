@@ -16,6 +16,7 @@
 #include "exchange/channel_export.h"
 #include "exchange/channel_import.h"
 #include "image/file_io.h"
+#include "lang/catalogue.h"
 #include "model/state_parts.h"
 #include "print/print_pdf.h"
 #include "ui/local_msgbox.h"
@@ -25,26 +26,21 @@ namespace {
 
 struct ExchangeText {
     const char* object;
-    const char* zh;
-    const char* en;
+    Text text;
 };
 constexpr ExchangeText kMenuTexts[] = {
-    {"MNImportCsv", "导入频道（CSV）…", "Import Channels (CSV)…"},
-    {"MNExportCsv", "导出频道（CSV）…", "Export Channels (CSV)…"},
-    {"MNExportPdf", "导出打印稿（PDF）…", "Export Printout (PDF)…"},
+    {"MNImportCsv", TALVO_TEXT("MainExchange", "Import Channels (CSV)…")},
+    {"MNExportCsv", TALVO_TEXT("MainExchange", "Export Channels (CSV)…")},
+    {"MNExportPdf", TALVO_TEXT("MainExchange", "Export Printout (PDF)…")},
 };
 
 // File dialog filters, "description|pattern|" pairs.
-constexpr const char* kCsvFilterZh = "CSV文件(*.csv)|*.csv|所有文件(*.*)|*.*|";
-constexpr const char* kCsvFilterEn = "CSV files(*.csv)|*.csv|All files(*.*)|*.*|";
-constexpr const char* kPdfFilterZh = "PDF文件(*.pdf)|*.pdf|所有文件(*.*)|*.*|";
-constexpr const char* kPdfFilterEn = "PDF files(*.pdf)|*.pdf|All files(*.*)|*.*|";
+constexpr Text kCsvFilter =
+    TALVO_TEXT("MainExchange", "CSV files(*.csv)|*.csv|All files(*.*)|*.*|");
+constexpr Text kPdfFilter =
+    TALVO_TEXT("MainExchange", "PDF files(*.pdf)|*.pdf|All files(*.*)|*.*|");
 // A channel list is a few kilobytes; anything far larger is no channel list.
 constexpr std::size_t kMaxCsvBytes = 16u << 20;
-
-QString Pick(LanguageFlagValue lang, const char* zh, const char* en) {
-    return QString::fromUtf8(lang == kChinese ? zh : en);
-}
 
 // A name typed without an extension gets the one of the chosen kind.
 QString WithSuffix(const QString& path, const char* suffix) {
@@ -62,14 +58,14 @@ void MainWindow::addExchangeCommands(QMenu* file) {
 
 void MainWindow::applyExchangeTexts(LanguageFlagValue lang) {
     for (const ExchangeText& t : kMenuTexts) {
-        if (QAction* a = action(t.object)) a->setText(Pick(lang, t.zh, t.en));
+        if (QAction* a = action(t.object)) a->setText(Tr(t.text, lang));
     }
 }
 
 void MainWindow::importChannelsCsv() {
     const LanguageFlagValue lang = state_.LanguageFlag;
-    const QString path = fileChooser_(this, false, DataFileStartFolder(),
-                                      ToQtFilter(Pick(lang, kCsvFilterZh, kCsvFilterEn)));
+    const QString path =
+        fileChooser_(this, false, DataFileStartFolder(), ToQtFilter(Tr(kCsvFilter, lang)));
     if (path.isEmpty()) return;
     std::vector<std::uint8_t> bytes;
     if (const Status s =
@@ -88,13 +84,13 @@ void MainWindow::importChannelsCsv() {
     }
     if (!table.readable) {
         QStringList lines;
-        lines << Pick(lang, "无法读取频道表：", "This file holds no channel list:") +
+        lines << Tr(TALVO_TEXT("MainExchange", "This file holds no channel list:"), lang) +
                      QLatin1Char(' ') + name;
         for (const ExchangeNote& note : table.fileNotes) {
             lines << QString::fromStdString(NoteText(note, lang));
         }
         LocalMsgBox(lang, lines.join(QLatin1Char('\n')), StyleIconError,
-                    Pick(lang, "错误", "Mistake"), channel_);
+                    Tr(TALVO_TEXT("MainExchange", "Mistake"), lang), channel_);
         return;
     }
 
@@ -118,13 +114,14 @@ void MainWindow::storeImportedChannels(const ChannelStores& result,
     records.reserve(channels.size());
     for (int ch : channels) records.emplace_back(ch, TakeChannel(result, ch));
     const std::string name = fileName.toStdString();
-    document_.replaceChannels({"导入 " + name, "Import " + name}, records);
+    document_.replaceChannels(
+        Message(TALVO_TEXT("MainExchange", "Import %1"), {Message::Literal(name)}), records);
 }
 
 void MainWindow::exportChannelsCsv() {
     const LanguageFlagValue lang = state_.LanguageFlag;
-    QString path = fileChooser_(this, true, DataFileStartFolder(),
-                                ToQtFilter(Pick(lang, kCsvFilterZh, kCsvFilterEn)));
+    QString path =
+        fileChooser_(this, true, DataFileStartFolder(), ToQtFilter(Tr(kCsvFilter, lang)));
     if (path.isEmpty()) return;
     path = WithSuffix(path, "csv");
     const CsvExport csv = ExportChannelsCsv(state_.channels, state_.band);
@@ -136,22 +133,23 @@ void MainWindow::exportChannelsCsv() {
         return;
     }
     QStringList lines;
-    const QString done = lang == kChinese    ? QStringLiteral("已将 %1 个频道导出到：\n%2")
-                         : csv.channels == 1 ? QStringLiteral("%1 channel was exported to:\n%2")
-                                             : QStringLiteral("%1 channels were exported to:\n%2");
+    const QString done =
+        Tr(csv.channels == 1 ? TALVO_TEXT("MainExchange", "%1 channel was exported to:\n%2")
+                             : TALVO_TEXT("MainExchange", "%1 channels were exported to:\n%2"),
+           lang);
     lines << done.arg(csv.channels).arg(QDir::toNativeSeparators(path));
     for (const ExchangeNote& note : csv.notes) {
         lines << QString::fromStdString(NoteText(note, lang));
     }
     LocalMsgBox(lang, lines.join(QLatin1Char('\n')),
                 csv.notes.empty() ? StyleIconInformation : StyleIconWarning,
-                Pick(lang, "导出频道", "Export Channels"), channel_);
+                Tr(TALVO_TEXT("MainExchange", "Export Channels"), lang), channel_);
 }
 
 void MainWindow::exportPrintoutPdf() {
     const LanguageFlagValue lang = state_.LanguageFlag;
-    QString path = fileChooser_(this, true, DataFileStartFolder(),
-                                ToQtFilter(Pick(lang, kPdfFilterZh, kPdfFilterEn)));
+    QString path =
+        fileChooser_(this, true, DataFileStartFolder(), ToQtFilter(Tr(kPdfFilter, lang)));
     if (path.isEmpty()) return;
     path = WithSuffix(path, "pdf");
     const int pages = WritePrintoutPdf(state_, path);
@@ -159,12 +157,12 @@ void MainWindow::exportPrintoutPdf() {
         reportFileFailure(Status::CannotWrite, path);
         return;
     }
-    LocalMsgBox(lang,
-                (lang == kChinese ? QStringLiteral("打印稿（%1 页）已写入：\n%2")
-                                  : QStringLiteral("The printout (%1 pages) was written to:\n%2"))
-                    .arg(pages)
-                    .arg(QDir::toNativeSeparators(path)),
-                StyleIconInformation, Pick(lang, "导出打印稿", "Export Printout"), channel_);
+    LocalMsgBox(
+        lang,
+        (Tr(TALVO_TEXT("MainExchange", "The printout (%1 pages) was written to:\n%2"), lang))
+            .arg(pages)
+            .arg(QDir::toNativeSeparators(path)),
+        StyleIconInformation, Tr(TALVO_TEXT("MainExchange", "Export Printout"), lang), channel_);
 }
 
 }  // namespace talvo

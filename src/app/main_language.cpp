@@ -16,19 +16,20 @@
 #include "editors/dtmf/dtmf_window.h"
 #include "editors/fm/fm_window.h"
 #include "editors/options/options_window.h"
+#include "lang/catalogue.h"
 
 namespace talvo {
 
 void MainWindow::applyMainTexts(LanguageFlagValue lang) {
     if (!IsKnownLanguage(lang)) return;
     for (const MainText& t : MainWindowTexts()) {
-        const QString text = QString::fromUtf8(lang == kChinese ? t.zh : t.en);
+        const QString text = Tr(t.text, lang);
         switch (t.target) {
             case MainTextTarget::WindowTitle:
                 baseTitle_ = text;
                 break;
             case MainTextTarget::StatusPanel2:
-                panel2_->setText(text);
+                panel2_->setText(text.trimmed());
                 break;
             case MainTextTarget::Label:
                 bandLabel_->setText(text);

@@ -7,6 +7,7 @@
 #include "document/document.h"
 #include "editors/channels/channel_table_window.h"
 #include "image/data_file.h"
+#include "lang/catalogue.h"
 
 namespace talvo {
 
@@ -24,7 +25,8 @@ void MainWindow::showBackups() {
     }
     state_.band.BandPromptSuppressed = true;
     const std::string name = QFileInfo(path).fileName().toStdString();
-    document_.loadState(Bilingual{"打开备份 " + name, "Open backup " + name}, after);
+    document_.loadState(
+        Message(TALVO_TEXT("MainSafety", "Open backup %1"), {Message::Literal(name)}), after);
     // A backup is never saved over: the document belongs to no file until Save names one.
     setCurrentFile({});
     showDecodedModel();

@@ -2,6 +2,8 @@
 
 #include <span>
 
+#include "model/language.h"
+
 namespace talvo {
 
 // Where a text of the main window goes.
@@ -12,8 +14,7 @@ enum class MainTextTarget { WindowTitle, StatusPanel2, MenuText, ToolTip, Label 
 struct MainText {
     const char* object;
     MainTextTarget target;
-    const char* zh;
-    const char* en;
+    Text text;
 };
 
 // Every text of the main window, in the order the language procedure writes them.
@@ -30,8 +31,5 @@ struct ListPlacement {
 std::span<const ListPlacement> MainListPlacements();
 
 inline constexpr int kTwipsPerPixel = 15;
-
-// The maker's name shown in the second status-bar panel in Chinese.
-inline constexpr const char* kCompanyName = "泰沃通讯设备有限公司";
 
 }  // namespace talvo

@@ -8,6 +8,8 @@
 #include <QScrollBar>
 #include <QStyledItemDelegate>
 
+#include "lang/catalogue.h"
+
 namespace talvo {
 
 namespace {
@@ -103,8 +105,7 @@ void ShowPortSurvey(QComboBox* list, const std::vector<link::PortEntry>& ports,
         widest = std::max(widest, fm.horizontalAdvance(description));
     }
     delegate->deviceWidth = deviceWidth;
-    list->setItemText(kPortRefreshItem,
-                      lang == kChinese ? QStringLiteral("刷新") : QStringLiteral("Refresh"));
+    list->setItemText(kPortRefreshItem, Tr(TALVO_TEXT("PortList", "Refresh"), lang));
     // The dropped-open list is as wide as its longest line; the closed list keeps its place.
     const int width = fm.horizontalAdvance(QStringLiteral(" 16      ")) + deviceWidth + widest +
                       fm.horizontalAdvance(QStringLiteral("      ")) +

@@ -7,20 +7,20 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
-#include "ui/local_msgbox.h"
 #include "print/print_content.h"
 #include "print/print_renderer.h"
+#include "ui/local_msgbox.h"
 
 namespace talvo {
 namespace {
 
 struct Texts {
-    Bilingual title{"打印预览", "Print preview"};
-    Bilingual refresh{"刷新", "Refresh"};
-    Bilingual print{"打印", "Print"};
-    Bilingual zoomIn{"放大", "Zoom in"};
-    Bilingual zoomOut{"缩小", "Zoom out"};
-    Bilingual close{"关闭", "Close"};
+    Text title{TALVO_TEXT("PrintPreviewWindow", "Print preview")};
+    Text refresh{TALVO_TEXT("PrintPreviewWindow", "Refresh")};
+    Text print{TALVO_TEXT("PrintPreviewWindow", "Print")};
+    Text zoomIn{TALVO_TEXT("PrintPreviewWindow", "Zoom in")};
+    Text zoomOut{TALVO_TEXT("PrintPreviewWindow", "Zoom out")};
+    Text close{TALVO_TEXT("PrintPreviewWindow", "Close")};
 };
 
 }  // namespace
@@ -30,7 +30,7 @@ PrintPreviewWindow::PrintPreviewWindow(const ProgramState& state, QWidget* paren
     setObjectName(QStringLiteral("FrmPrint"));
     const Texts texts;
     const LanguageFlagValue lang = state_.LanguageFlag;
-    auto text = [lang](const Bilingual& b) { return QString::fromStdString(b.pick(lang)); };
+    auto text = [lang](const Text& b) { return QString::fromStdString(b.words(lang)); };
     setWindowTitle(text(texts.title));
     previewPrinter_->setPageLayout(PrintoutPageLayout());
 
@@ -39,7 +39,7 @@ PrintPreviewWindow::PrintPreviewWindow(const ProgramState& state, QWidget* paren
     connect(preview_, &QPrintPreviewWidget::paintRequested, this, &PrintPreviewWindow::buildInto);
 
     auto* bar = new QToolBar(this);
-    auto add = [&](const char* name, const Bilingual& caption, auto slot) {
+    auto add = [&](const char* name, const Text& caption, auto slot) {
         QAction* action = bar->addAction(text(caption));
         action->setObjectName(QLatin1String(name));
         connect(action, &QAction::triggered, this, slot);
@@ -78,9 +78,10 @@ bool PrintPreviewWindow::printToDefaultPrinter() {
     const LanguageFlagValue lang = state_.LanguageFlag;
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (info.isNull()) {
-        LocalMsgBox(lang, "没有默认打印机，未打印。",
-                    "There is no default printer; nothing was printed.", StyleOk | StyleIconWarning,
-                    "", "", this);
+        LocalMsgBox(
+            lang,
+            TALVO_TEXT("PrintPreviewWindow", "There is no default printer; nothing was printed."),
+            StyleOk | StyleIconWarning, Text{}, this);
         return false;
     }
     QPrinter printer(info, QPrinter::HighResolution);
@@ -88,9 +89,10 @@ bool PrintPreviewWindow::printToDefaultPrinter() {
     PrintDocument document;
     if (PrintContent(state_, document, &printer) <= 0 ||
         printer.printerState() == QPrinter::Error) {
-        LocalMsgBox(lang, "打印失败：打印机没有接受打印内容。",
-                    "Printing failed: the printer did not accept the printout.",
-                    StyleOk | StyleIconError, "", "", this);
+        LocalMsgBox(lang,
+                    TALVO_TEXT("PrintPreviewWindow",
+                               "Printing failed: the printer did not accept the printout."),
+                    StyleOk | StyleIconError, Text{}, this);
         return false;
     }
     return true;

@@ -11,17 +11,12 @@
 #include "image/encode.h"
 #include "jobs/outcome_words.h"
 #include "jobs/transfer_jobs.h"
+#include "lang/catalogue.h"
 #include "link/port/read_backups.h"
 #include "ui/local_msgbox.h"
 
 namespace talvo {
-namespace {
-
-QString Pick(LanguageFlagValue lang, const char* zh, const char* en) {
-    return QString::fromUtf8(lang == kChinese ? zh : en);
-}
-
-}  // namespace
+namespace {}  // namespace
 
 TransferController::TransferController(MainWindow& window, SerialLink& port)
     : QObject(&window),
@@ -63,10 +58,11 @@ bool TransferController::preparePort() {
     if (!port_.isOpen()) {
         // The fixed message, then why the port cannot be used and how to fix it.
         const QString why = window_.portFailureText(state.PortNumber, opened);
-        LocalMsgBox(state.LanguageFlag,
-                    Pick(state.LanguageFlag, "串行端口无效", "The serial port is invalid") +
-                        (why.isEmpty() ? QString() : QStringLiteral("\n\n") + why),
-                    StyleOk, QString(), window_.channelWindow());
+        LocalMsgBox(
+            state.LanguageFlag,
+            Tr(TALVO_TEXT("TransferController", "The serial port is invalid"), state.LanguageFlag) +
+                (why.isEmpty() ? QString() : QStringLiteral("\n\n") + why),
+            StyleOk, QString(), window_.channelWindow());
         return false;
     }
     if (window_.channelWindow()->frequencyEditorVisible()) {
@@ -92,8 +88,8 @@ jobs::Outcome TransferController::run(jobs::Job& job, const StageTexts& texts,
                 continue;
             }
             const ProgressTexts& t = texts(job.stage());
-            progress->label()->setText(Pick(lang, t.zhLabel, t.enLabel));
-            progress->setWindowTitle(Pick(lang, t.zhTitle, t.enTitle));
+            progress->label()->setText(Tr(t.label, lang));
+            progress->setWindowTitle(Tr(t.title, lang));
             progress->progressBar()->setValue(1);
             progress->exec();
         }
@@ -120,7 +116,8 @@ void TransferController::StartRead() {
     state.RadioImage = image;
     window_.loadReadResult();
     storeBackup(image);
-    reportSuccess(Pick(state.LanguageFlag, "读频成功！", "Reading Frequency Successful!"));
+    reportSuccess(
+        Tr(TALVO_TEXT("TransferController", "Reading Frequency Successful!"), state.LanguageFlag));
 }
 
 void TransferController::StartWrite() {
@@ -145,7 +142,8 @@ void TransferController::plainWrite() {
         reportFailure(outcome);
         return;
     }
-    reportSuccess(Pick(state.LanguageFlag, "写频成功！", "Writing Frequency Successful!"));
+    reportSuccess(
+        Tr(TALVO_TEXT("TransferController", "Writing Frequency Successful!"), state.LanguageFlag));
 }
 
 QString TransferController::storeBackup(const ImageBytes& image) {
@@ -154,16 +152,18 @@ QString TransferController::storeBackup(const ImageBytes& image) {
     const LanguageFlagValue lang = window_.state().LanguageFlag;
     LocalMsgBox(
         lang,
-        Pick(lang, "无法保存备份：", "The backup could not be saved: ") +
+        Tr(TALVO_TEXT("TransferController", "The backup could not be saved: "), lang) +
             QString::fromStdString(StatusMessage(saved.status, lang, saved.path.toStdString())),
-        StyleOk | StyleIconWarning, Pick(lang, "注意", "Attention"), window_.channelWindow());
+        StyleOk | StyleIconWarning, Tr(TALVO_TEXT("TransferController", "Attention"), lang),
+        window_.channelWindow());
     return {};
 }
 
 void TransferController::reportSuccess(const QString& text) {
     const LanguageFlagValue lang = window_.state().LanguageFlag;
     const int answer =
-        LocalMsgBox(lang, text, StyleOk, Pick(lang, "提示", "Tip"), window_.channelWindow());
+        LocalMsgBox(lang, text, StyleOk, Tr(TALVO_TEXT("TransferController", "Tip"), lang),
+                    window_.channelWindow());
     if (answer == IdOk) {
         cooldown_.start();
         timer1_.start();
@@ -176,17 +176,18 @@ void TransferController::reportFailure(const jobs::Outcome& outcome) {
     const LanguageFlagValue lang = window_.state().LanguageFlag;
     if (outcome.kind != jobs::Outcome::Kind::Cancelled) {
         // Every failure is the communication error; a refusal or a port failure also says why.
-        QString text =
-            Pick(lang, "通信出错，请检查对讲机，连线及串口选择！",
-                 "Communication error, check the line and the serial connection selection!");
+        QString text = Tr(
+            TALVO_TEXT("TransferController",
+                       "Communication error, check the line and the serial connection selection!"),
+            lang);
         if (outcome.reason != Status::TimedOut && outcome.reason != Status::Ok) {
             text += "\r\n" + QString::fromStdString(StatusMessage(outcome.reason, lang));
         }
         if (!outcome.detail.empty()) text += "\r\n" + QString::fromStdString(outcome.detail);
         if (outcome.kind == jobs::Outcome::Kind::ProtocolFault)
             text += "\r\n" + QString::fromStdString(jobs::OutcomeSentence(outcome, lang));
-        LocalMsgBox(lang, text, StyleIconError, Pick(lang, "错误", "Mistake"),
-                    window_.channelWindow());
+        LocalMsgBox(lang, text, StyleIconError,
+                    Tr(TALVO_TEXT("TransferController", "Mistake"), lang), window_.channelWindow());
     }
     window_.setTransferCommandsEnabled(true);
 }
@@ -201,9 +202,9 @@ void TransferController::OnCooldownTick() {
 void TransferController::onProgressCloseRequested() {
     if (!runner_.active()) return;
     const LanguageFlagValue lang = window_.state().LanguageFlag;
-    const int answer = LocalMsgBox(lang, "正在与对讲机通信，确定要中止吗？",
-                                   "The transfer with the radio is running. Stop it?",
-                                   kStyleQuestion, "注意", "Attention", window_.writingWindow());
+    const int answer = LocalMsgBox(
+        lang, TALVO_TEXT("TransferController", "The transfer with the radio is running. Stop it?"),
+        kStyleQuestion, TALVO_TEXT("TransferController", "Attention"), window_.writingWindow());
     if (answer == IdOk) abortByUser();
 }
 

@@ -42,17 +42,17 @@ class TransferController : public QObject {
 
     // The texts of the progress window for one transfer.
     struct ProgressTexts {
-        const char* zhTitle;
-        const char* enTitle;
-        const char* zhLabel;
-        const char* enLabel;
+        Text title;
+        Text label;
     };
     // The progress window's texts for each stage of a job.
     using StageTexts = std::function<const ProgressTexts&(jobs::Stage)>;
-    static constexpr ProgressTexts kReadingTexts{"正在读取……", "Reading……", "正在读频，请稍候。",
-                                                 "Data is reading, please wait a moment."};
-    static constexpr ProgressTexts kWritingTexts{"正在写入……", "Writing……", "正在写频，请稍候。",
-                                                 "Data is writing, please wait a moment."};
+    static constexpr ProgressTexts kReadingTexts{
+        TALVO_TEXT("TransferController", "Reading……"),
+        TALVO_TEXT("TransferController", "Data is reading, please wait a moment.")};
+    static constexpr ProgressTexts kWritingTexts{
+        TALVO_TEXT("TransferController", "Writing……"),
+        TALVO_TEXT("TransferController", "Data is writing, please wait a moment.")};
 
   private:
     void plainWrite();

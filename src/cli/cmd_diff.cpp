@@ -100,11 +100,11 @@ int RunDiff(const QStringList& arguments) {
             // Bytes no window shows still differ: the files are not the same.
             char address[16];
             std::snprintf(address, sizeof address, "0x%03zX", bytes.firstAddress);
-            out += args.lang == kChinese
-                       ? "未显示的字节不同：第一个在地址 " + std::string(address) + "，共 " +
-                             std::to_string(bytes.count) + " 个字节\n"
-                       : "Bytes outside the named values differ: first at " + std::string(address) +
-                             ", " + std::to_string(bytes.count) + " in all\n";
+            out +=
+                Words(TALVO_TEXT("CmdDiff",
+                                 "Bytes outside the named values differ: first at %1, %2 in all"),
+                      args.lang, {address, std::to_string(bytes.count)}) +
+                "\n";
         }
     }
     if (std::fwrite(out.data(), 1, out.size(), stdout) != out.size() || std::fflush(stdout) != 0) {

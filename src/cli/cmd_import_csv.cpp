@@ -30,14 +30,13 @@ std::string UnreadableReason(const std::vector<ExchangeNote>& notes, LanguageFla
         for (const ExchangeNote& note : notes) {
             if ((note.kind != NoteKind::UnknownHeader) != missing) continue;
             if (!missing && ++unknown > kShownUnknown) continue;
-            if (!line.empty()) line += lang == kChinese ? "；" : "; ";
+            if (!line.empty()) line += TALVO_TEXT("CmdImportCsv", "; ").words(lang);
             line += NoteText(note, lang);
         }
     }
     if (unknown > kShownUnknown) {
         const std::string more = std::to_string(unknown - kShownUnknown);
-        line += lang == kChinese ? "；另有 " + more + " 个不认识的列"
-                                 : "; " + more + " more unknown columns";
+        line += Words(TALVO_TEXT("CmdImportCsv", "; %1 more unknown columns"), lang, {more});
     }
     return line;
 }
@@ -93,8 +92,9 @@ int RunImportCsv(const QStringList& args) {
         if (row.fate != RowFate::Imported) Report(ImportRowReport(row, lang).c_str());
     }
     if (plan.taken() == 0) {
-        Report(lang == kChinese ? "没有可导入的行，未写入文件"
-                                : "no row could be imported; nothing was written");
+        Report(TALVO_TEXT("CmdImportCsv", "no row could be imported; nothing was written")
+                   .words(lang)
+                   .c_str());
         return ExitFile;
     }
     state.channels = plan.result;
@@ -103,14 +103,19 @@ int RunImportCsv(const QStringList& args) {
     }
     int unchanged = 0;
     for (const ImportRow& row : plan.rows) unchanged += row.unchanged;
-    if (lang == kChinese) {
-        std::printf("已导入 %d 行（其中 %d 行有调整），拒绝 %d 行，跳过 %d 行", plan.taken(),
-                    plan.adjusted, plan.refused, plan.skipped);
-        if (unchanged > 0) std::printf("；%d 行与其频道现有内容相同", unchanged);
-    } else {
-        std::printf("%d rows imported (%d adjusted), %d refused, %d skipped", plan.taken(),
-                    plan.adjusted, plan.refused, plan.skipped);
-        if (unchanged > 0) std::printf("; %d left their channel as it was", unchanged);
+    {
+        std::printf("%s",
+                    Words(TALVO_TEXT("CmdImportCsv",
+                                     "%1 rows imported (%2 adjusted), %3 refused, %4 skipped"),
+                          lang,
+                          {std::to_string(plan.taken()), std::to_string(plan.adjusted),
+                           std::to_string(plan.refused), std::to_string(plan.skipped)})
+                        .c_str());
+        if (unchanged > 0) {
+            std::printf("%s", Words(TALVO_TEXT("CmdImportCsv", "; %1 left their channel as it was"),
+                                    lang, {std::to_string(unchanged)})
+                                  .c_str());
+        }
     }
     std::printf("\n");
     return plan.refused > 0 ? 1 : ExitOk;

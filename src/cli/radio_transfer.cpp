@@ -77,12 +77,12 @@ std::string DiagnosisLine(int number, const QString& device, Status failure,
         if (item) {
             line += (inList ? "; " : zh ? "" : " ") + part.substr(2);
         } else {
-            if (inList) line += zh ? "。" : ".";
+            if (inList) line += TALVO_TEXT("RadioTransfer", ".").words(lang);
             line += (zh ? "" : " ") + part;
         }
         inList = item;
     }
-    if (inList) line += zh ? "。" : ".";
+    if (inList) line += TALVO_TEXT("RadioTransfer", ".").words(lang);
     return line;
 }
 
@@ -170,13 +170,11 @@ std::optional<int> ParseRadioArguments(const char* command, const QStringList& a
     if (!found) {
         // A valid number that names nothing here: the port cannot be opened.
         std::fprintf(
-            stderr, "talvo-cli: %s%s%s%s\n",
+            stderr, "talvo-cli: %s%s%s\n",
             StatusMessage(Status::PortCannotOpen, out.args.lang, std::to_string(number)).c_str(),
             DiagnosisLine(number, {}, Status::PortCannotOpen, out.args.lang).c_str(),
-            out.args.lang == kChinese ? "" : " ",
-            (out.args.lang == kChinese
-                 ? "可设置TALVO_PORT_" + std::to_string(number) + "=/dev/...选择设备。"
-                 : "Set TALVO_PORT_" + std::to_string(number) + "=/dev/... to choose one.")
+            Words(TALVO_TEXT("RadioTransfer", " Set TALVO_PORT_%1=/dev/... to choose one."),
+                  out.args.lang, {std::to_string(number)})
                 .c_str());
         return ExitCommunication;
     }
@@ -198,7 +196,7 @@ void KeepBackup(const ImageBytes& image, LanguageFlagValue lang) {
     const link::SavedBackup saved = link::SaveBackup(image);
     if (saved.status == Status::Ok) return;
     std::fprintf(stderr, "talvo-cli: %s %s\n",
-                 lang == kChinese ? "警告：备份未保存。" : "warning: no backup was kept.",
+                 TALVO_TEXT("RadioTransfer", "warning: no backup was kept.").words(lang).c_str(),
                  StatusMessage(saved.status, lang, saved.path.toStdString()).c_str());
 }
 

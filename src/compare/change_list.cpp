@@ -12,13 +12,9 @@ namespace talvo::compare {
 
 namespace {
 
-const std::string& Pick(LanguageFlagValue lang, const std::string& zh, const std::string& en) {
-    return lang == kChinese ? zh : en;
-}
-
 // A caption without its closing colon ("Beep:" -> "Beep").
-std::string Name(const Bilingual& caption, LanguageFlagValue lang) {
-    std::string text = caption.pick(lang);
+std::string Name(const Text& caption, LanguageFlagValue lang) {
+    std::string text = caption.words(lang);
     for (const std::string colon : {":", "："}) {
         if (text.size() >= colon.size() &&
             text.compare(text.size() - colon.size(), colon.size(), colon) == 0) {
@@ -35,11 +31,11 @@ std::string AreaPrefix(OptionsArea area, LanguageFlagValue lang) {
     switch (area) {
         case OptionsArea::VfoA:
         case OptionsArea::HiddenA:
-            return c.frameVfoA.pick(lang) + " / ";
+            return c.frameVfoA.words(lang) + " / ";
         case OptionsArea::VfoB:
-            return c.frameVfoB.pick(lang) + " / ";
+            return c.frameVfoB.words(lang) + " / ";
         case OptionsArea::Vox:
-            return c.frameVox.pick(lang) + " / ";
+            return c.frameVox.words(lang) + " / ";
         default:
             return {};
     }
@@ -72,7 +68,7 @@ void CompareChannels(const ProgramState& a, const ProgramState& b, LanguageFlagV
             const std::string& after = is ? b.channels.cell(ch, col) : std::string();
             if (kind != Change::Kind::Changed && before.empty() && after.empty()) continue;
             out.add(Change::Area::Channel, kind, ch,
-                    headers[static_cast<std::size_t>(col)].pick(lang), before, after);
+                    headers[static_cast<std::size_t>(col)].words(lang), before, after);
         }
     }
 }
@@ -93,8 +89,8 @@ void CompareSettings(const ProgramState& a, const ProgramState& b, LanguageFlagV
                 AreaPrefix(info.area, lang) + Name(info.caption, lang), a.options[id],
                 b.options[id]);
     }
-    const std::string on = Pick(lang, "是", "on");
-    const std::string off = Pick(lang, "否", "off");
+    const std::string on = TALVO_TEXT("ChangeList", "on").words(lang);
+    const std::string off = TALVO_TEXT("ChangeList", "off").words(lang);
     for (std::size_t i = 0; i < kCheckCount; ++i) {
         const auto id = static_cast<CheckId>(i);
         out.add(Change::Area::Setting, Change::Kind::Changed, 0, Name(Info(id).caption, lang),
@@ -105,8 +101,8 @@ void CompareSettings(const ProgramState& a, const ProgramState& b, LanguageFlagV
         if (band.index < 0 || band.index >= static_cast<int>(table.size())) return {};
         return table[static_cast<std::size_t>(band.index)].text;
     };
-    out.add(Change::Area::Setting, Change::Kind::Changed, 0, Pick(lang, "频段", "Band"),
-            bandText(a.band), bandText(b.band));
+    out.add(Change::Area::Setting, Change::Kind::Changed, 0,
+            TALVO_TEXT("ChangeList", "Band").words(lang), bandText(a.band), bandText(b.band));
 }
 
 void CompareFm(const ProgramState& a, const ProgramState& b, LanguageFlagValue lang,
@@ -114,39 +110,40 @@ void CompareFm(const ProgramState& a, const ProgramState& b, LanguageFlagValue l
     for (int n = 1; n <= kFmChannelCount; ++n) {
         const auto slot = static_cast<std::size_t>(n - 1);
         out.add(Change::Area::Fm, Change::Kind::Changed, n,
-                Pick(lang, "收音机频道 ", "FM channel ") + std::to_string(n),
+                TALVO_TEXT("ChangeList", "FM channel ").words(lang) + std::to_string(n),
                 a.fm.FmChannelText[slot], b.fm.FmChannelText[slot]);
     }
-    out.add(Change::Area::Fm, Change::Kind::Changed, 0, Pick(lang, "收音机频率", "FM VFO"),
-            a.fm.Vfo, b.fm.Vfo);
     out.add(Change::Area::Fm, Change::Kind::Changed, 0,
-            Pick(lang, "收音机当前频道", "FM present channel"), std::to_string(a.fm.PresentChannel),
-            std::to_string(b.fm.PresentChannel));
+            TALVO_TEXT("ChangeList", "FM VFO").words(lang), a.fm.Vfo, b.fm.Vfo);
+    out.add(Change::Area::Fm, Change::Kind::Changed, 0,
+            TALVO_TEXT("ChangeList", "FM present channel").words(lang),
+            std::to_string(a.fm.PresentChannel), std::to_string(b.fm.PresentChannel));
     const auto modeText = [lang](int index) -> std::string {
         const auto& list = FmDisplayModeList();
         if (index < 0 || index >= static_cast<int>(list.size())) return std::to_string(index);
-        return list[static_cast<std::size_t>(index)].pick(lang);
+        return list[static_cast<std::size_t>(index)].words(lang);
     };
     out.add(Change::Area::Fm, Change::Kind::Changed, 0,
-            Pick(lang, "收音机显示模式", "FM display mode"), modeText(a.fm.DisplayMode),
+            TALVO_TEXT("ChangeList", "FM display mode").words(lang), modeText(a.fm.DisplayMode),
             modeText(b.fm.DisplayMode));
     const auto stepText = [](int index) -> std::string {
         const auto& list = FmStepList();
         if (index < 0 || index >= static_cast<int>(list.size())) return std::to_string(index);
         return list[static_cast<std::size_t>(index)];
     };
-    out.add(Change::Area::Fm, Change::Kind::Changed, 0, Pick(lang, "收音机步进", "FM step"),
-            stepText(a.fm.StepFrequency), stepText(b.fm.StepFrequency));
+    out.add(Change::Area::Fm, Change::Kind::Changed, 0,
+            TALVO_TEXT("ChangeList", "FM step").words(lang), stepText(a.fm.StepFrequency),
+            stepText(b.fm.StepFrequency));
 }
 
 void ComparePower(const ProgramState& a, const ProgramState& b, LanguageFlagValue lang,
                   Collector& out) {
     for (int slider = 0; slider < 6; ++slider) {
-        const std::string group =
-            slider < 3 ? Pick(lang, "A段 ", "A band ") : Pick(lang, "B段 ", "B band ");
+        const std::string group = slider < 3 ? TALVO_TEXT("ChangeList", "A band ").words(lang)
+                                             : TALVO_TEXT("ChangeList", "B band ").words(lang);
         const auto i = static_cast<std::size_t>(slider);
         out.add(Change::Area::Power, Change::Kind::Changed, 0,
-                group + PowerFrameCaption(slider).pick(lang), std::to_string(a.powerGrades[i]),
+                group + PowerFrameCaption(slider).words(lang), std::to_string(a.powerGrades[i]),
                 std::to_string(b.powerGrades[i]));
     }
 }

@@ -7,12 +7,8 @@ namespace talvo::compare {
 
 namespace {
 
-std::string Pick(LanguageFlagValue lang, const char* zh, const char* en) {
-    return lang == kChinese ? zh : en;
-}
-
 std::string Shown(const std::string& value, LanguageFlagValue lang) {
-    return value.empty() ? Pick(lang, "（空）", "(empty)") : value;
+    return value.empty() ? TALVO_TEXT("ChangeTable", "(empty)").words(lang) : value;
 }
 
 bool Wide(char32_t c) {
@@ -74,23 +70,25 @@ std::vector<ChangeRow> ChangeRows(const std::vector<Change>& changes, LanguageFl
         ChangeRow row;
         switch (c.area) {
             case Change::Area::Channel:
-                row.place = Pick(lang, "频道 ", "Channel ") + std::to_string(c.channel);
-                if (c.kind == Change::Kind::Added) row.place += Pick(lang, "（新增）", " (added)");
+                row.place =
+                    TALVO_TEXT("ChangeTable", "Channel ").words(lang) + std::to_string(c.channel);
+                if (c.kind == Change::Kind::Added)
+                    row.place += TALVO_TEXT("ChangeTable", " (added)").words(lang);
                 if (c.kind == Change::Kind::Removed) {
-                    row.place += Pick(lang, "（删除）", " (removed)");
+                    row.place += TALVO_TEXT("ChangeTable", " (removed)").words(lang);
                 }
                 row.placeOrder = c.channel;
                 break;
             case Change::Area::Setting:
-                row.place = Pick(lang, "设置", "Settings");
+                row.place = TALVO_TEXT("ChangeTable", "Settings").words(lang);
                 row.placeOrder = 1000;
                 break;
             case Change::Area::Fm:
-                row.place = Pick(lang, "收音机", "FM");
+                row.place = TALVO_TEXT("ChangeTable", "FM").words(lang);
                 row.placeOrder = 2000;
                 break;
             case Change::Area::Power:
-                row.place = Pick(lang, "功率", "Power");
+                row.place = TALVO_TEXT("ChangeTable", "Power").words(lang);
                 row.placeOrder = 3000;
                 break;
         }
@@ -103,8 +101,10 @@ std::vector<ChangeRow> ChangeRows(const std::vector<Change>& changes, LanguageFl
 }
 
 std::array<std::string, kChangeColumns> ChangeTitles(LanguageFlagValue lang) {
-    return {Pick(lang, "频道或设置", "Channel or setting"), Pick(lang, "项目", "Field"),
-            Pick(lang, "原值", "Old value"), Pick(lang, "新值", "New value")};
+    return {TALVO_TEXT("ChangeTable", "Channel or setting").words(lang),
+            TALVO_TEXT("ChangeTable", "Field").words(lang),
+            TALVO_TEXT("ChangeTable", "Old value").words(lang),
+            TALVO_TEXT("ChangeTable", "New value").words(lang)};
 }
 
 std::array<std::string, kChangeColumns> ChangeCells(const ChangeRow& row) {
@@ -112,7 +112,7 @@ std::array<std::string, kChangeColumns> ChangeCells(const ChangeRow& row) {
 }
 
 std::string NoChangeText(LanguageFlagValue lang) {
-    return Pick(lang, "无变化", "No change");
+    return TALVO_TEXT("ChangeTable", "No change").words(lang);
 }
 
 std::vector<std::string> ChangeLines(const std::vector<Change>& changes, LanguageFlagValue lang) {

@@ -18,8 +18,8 @@ Document::~Document() {
     stack_.clear();
 }
 
-QString Document::labelText(const Bilingual& label) const {
-    return QString::fromStdString(label.pick(state_.LanguageFlag));
+QString Document::labelText(const Message& label) const {
+    return QString::fromStdString(label.words(state_.LanguageFlag));
 }
 
 std::shared_ptr<const ImageBytes> Document::encodedSnapshot() {
@@ -29,7 +29,7 @@ std::shared_ptr<const ImageBytes> Document::encodedSnapshot() {
     return encoded_;
 }
 
-bool Document::change(const Bilingual& label, const std::vector<int>& channels, unsigned parts,
+bool Document::change(const Message& label, const std::vector<int>& channels, unsigned parts,
                       const StateMutator& mutate, MergeKey merge) {
     // A window answering an undo or a redo must not start a step in the middle of it.
     if (replaying_) return false;
@@ -42,13 +42,13 @@ bool Document::change(const Bilingual& label, const std::vector<int>& channels, 
     return true;
 }
 
-bool Document::changeChannels(const Bilingual& label, const std::vector<int>& channels,
+bool Document::changeChannels(const Message& label, const std::vector<int>& channels,
                               const ChannelMutator& mutate, MergeKey merge) {
     return change(
         label, channels, 0, [&mutate](ProgramState& s) { mutate(s.channels); }, merge);
 }
 
-bool Document::replaceChannels(const Bilingual& label,
+bool Document::replaceChannels(const Message& label,
                                const std::vector<std::pair<int, ChannelRecord>>& records) {
     std::vector<int> channels;
     channels.reserve(records.size());
@@ -58,7 +58,7 @@ bool Document::replaceChannels(const Bilingual& label,
     });
 }
 
-void Document::loadState(const Bilingual& label, const ProgramState& after) {
+void Document::loadState(const Message& label, const ProgramState& after) {
     if (replaying_) return;
     auto before = std::make_unique<ProgramState>(state_);
     PutLoadedState(state_, after);

@@ -52,17 +52,17 @@ class Document : public QObject {
     // One change of `channels` and of the radio-wide `parts` (StatePart flags): `mutate` runs
     // once on the state and may change only what the scope names. Returns false, and records
     // nothing, when it changed nothing. Refused (nothing runs) while an undo or redo is put back.
-    bool change(const Bilingual& label, const std::vector<int>& channels, unsigned parts,
+    bool change(const Message& label, const std::vector<int>& channels, unsigned parts,
                 const StateMutator& mutate, MergeKey merge = 0);
     // The same for channels only.
-    bool changeChannels(const Bilingual& label, const std::vector<int>& channels,
+    bool changeChannels(const Message& label, const std::vector<int>& channels,
                         const ChannelMutator& mutate, MergeKey merge = 0);
     // One step that writes whole channel records (a paste, an insert, a move, an import).
-    bool replaceChannels(const Bilingual& label,
+    bool replaceChannels(const Message& label,
                          const std::vector<std::pair<int, ChannelRecord>>& records);
     // One step that replaces everything a load fills (see PutLoadedState) with `after`'s.
     // The caller builds `after` from a copy of state() (Read, Open, New, an import).
-    void loadState(const Bilingual& label, const ProgramState& after);
+    void loadState(const Message& label, const ProgramState& after);
 
     // The history.
     QUndoStack& undoStack() { return stack_; }
@@ -101,7 +101,7 @@ class Document : public QObject {
     void apply(StateCommand& command, bool after);
     void announce(const StateSlice& slice);
     std::shared_ptr<const ImageBytes> encodedSnapshot();
-    QString labelText(const Bilingual& label) const;
+    QString labelText(const Message& label) const;
 
     ProgramState state_;
     QUndoStack stack_;

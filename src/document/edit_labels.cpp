@@ -8,21 +8,21 @@
 namespace talvo {
 namespace {
 
-const Bilingual kOptionsWindow{"可选功能", "Optional features"};
+const Text kOptionsWindow{TALVO_TEXT("EditLabels", "Optional features")};
 
 // Column names of the channel grid as the history names them (the grid's headers are terse).
-const std::array<Bilingual, kGridColumns - 1>& ColumnNames() {
-    static const std::array<Bilingual, kGridColumns - 1> names = {{
-        {"接收频率", "RX frequency"},
-        {"发射频率", "TX frequency"},
-        {"接收亚音", "RX tone"},
-        {"发射亚音", "TX tone"},
-        {"功率", "Power"},
-        {"繁忙锁定", "Busy lock"},
-        {"扫描添加", "Add scan"},
-        {"宽窄带", "Wide/narrow"},
-        {"禁止发射", "TX prohibit"},
-        {"名称", "Name"},
+const std::array<Text, kGridColumns - 1>& ColumnNames() {
+    static const std::array<Text, kGridColumns - 1> names = {{
+        TALVO_TEXT("EditLabels", "RX frequency"),
+        TALVO_TEXT("EditLabels", "TX frequency"),
+        TALVO_TEXT("EditLabels", "RX tone"),
+        TALVO_TEXT("EditLabels", "TX tone"),
+        TALVO_TEXT("EditLabels", "Power"),
+        TALVO_TEXT("EditLabels", "Busy lock"),
+        TALVO_TEXT("EditLabels", "Add scan"),
+        TALVO_TEXT("EditLabels", "Wide/narrow"),
+        TALVO_TEXT("EditLabels", "TX prohibit"),
+        TALVO_TEXT("EditLabels", "Name"),
     }};
     return names;
 }
@@ -39,81 +39,84 @@ std::string Bare(std::string text) {
     return text;
 }
 
-Bilingual AreaPrefix(OptionsArea area) {
+Message AreaPrefix(OptionsArea area) {
     const OptionsCaptions& c = OptionsWindowCaptions();
     if (area == OptionsArea::VfoA || area == OptionsArea::HiddenA) return c.frameVfoA;
     if (area == OptionsArea::VfoB) return c.frameVfoB;
-    return {};
+    return Message::Literal({});
 }
 
-Bilingual CaptionLabel(const Bilingual& caption, OptionsArea area) {
-    const Bilingual prefix = AreaPrefix(area);
-    Bilingual what{Bare(caption.zh), Bare(caption.en)};
-    if (!prefix.en.empty()) {
-        what.zh = prefix.zh + " " + what.zh;
-        what.en = prefix.en + " " + what.en;
-    }
+Message CaptionLabel(const Text& caption, OptionsArea area) {
+    const Message prefix = AreaPrefix(area);
+    Message what = BareCaption(caption);
+    if (!prefix.isLiteral()) what = Message(TALVO_TEXT("EditLabels", "%1 %2"), {prefix, what});
     return WindowEditLabel(kOptionsWindow, what);
 }
 
 }  // namespace
 
-Bilingual ChannelEditLabel(int channel, int column) {
-    const Bilingual whole = ChannelsLabel(channel, channel);
+Message ChannelEditLabel(int channel, int column) {
+    Message whole = ChannelsLabel(channel, channel);
     if (column < 1 || column >= kGridColumns) return whole;
-    const Bilingual& name = ColumnNames()[static_cast<std::size_t>(column - 1)];
-    return {whole.zh + ": " + name.zh, whole.en + ": " + name.en};
+    const Text& name = ColumnNames()[static_cast<std::size_t>(column - 1)];
+    return Message(TALVO_TEXT("EditLabels", "%1: %2"), {std::move(whole), name});
 }
 
-Bilingual ChannelsLabel(int first, int last) {
+Message ChannelsLabel(int first, int last) {
     if (first == last) {
-        const std::string n = std::to_string(first);
-        return {"信道 " + n, "Channel " + n};
+        return Message(TALVO_TEXT("EditLabels", "Channel %1"),
+                       {Message::Literal(std::to_string(first))});
     }
     const std::string range = std::to_string(first) + "-" + std::to_string(last);
-    return {"信道 " + range, "Channels " + range};
+    return Message(TALVO_TEXT("EditLabels", "Channels %1"), {Message::Literal(range)});
 }
 
-Bilingual OptionsEditLabel(ListId id) {
+Message OptionsEditLabel(ListId id) {
     return CaptionLabel(Info(id).caption, Info(id).area);
 }
 
-Bilingual OptionsEditLabel(TextId id) {
+Message OptionsEditLabel(TextId id) {
     return CaptionLabel(Info(id).caption, Info(id).area);
 }
 
-Bilingual OptionsEditLabel(CheckId id) {
+Message OptionsEditLabel(CheckId id) {
     return CaptionLabel(Info(id).caption, OptionsArea::FunctionLeft);
 }
 
-Bilingual WindowEditLabel(const Bilingual& window, const Bilingual& what) {
-    return {window.zh + ": " + what.zh, window.en + ": " + what.en};
+Message WindowEditLabel(const Message& window, const Message& what) {
+    return Message(TALVO_TEXT("EditLabels", "%1: %2"), {window, what});
 }
 
-Bilingual OpenFileLabel(const std::string& fileName) {
-    return {"打开 " + fileName, "Open " + fileName};
+Message BareCaption(const Text& caption) {
+    Message m(caption);
+    m.finish = &Bare;
+    return m;
 }
 
-const Bilingual& ReadLabel() {
-    static const Bilingual label{"从电台读频", "Read from radio"};
+Message OpenFileLabel(const std::string& fileName) {
+    return Message(TALVO_TEXT("EditLabels", "Open %1"), {Message::Literal(fileName)});
+}
+
+const Message& ReadLabel() {
+    static const Message label{TALVO_TEXT("EditLabels", "Read from radio")};
     return label;
 }
 
-const Bilingual& NewLabel() {
-    static const Bilingual label{"新建", "New"};
+const Message& NewLabel() {
+    static const Message label{TALVO_TEXT("EditLabels", "New")};
     return label;
 }
 
-const Bilingual& RecoveredLabel() {
-    static const Bilingual label{"恢复未保存的更改", "Restore unsaved changes"};
+const Message& RecoveredLabel() {
+    static const Message label{TALVO_TEXT("EditLabels", "Restore unsaved changes")};
     return label;
 }
 
-Bilingual BandLabel(int index) {
+Message BandLabel(int index) {
     const auto& table = BandTable();
     const std::string entry =
         index >= 0 && index < kBandCount ? table[static_cast<std::size_t>(index)].text : "";
-    return {"频段: " + entry, "Band: " + entry};
+    return Message(TALVO_TEXT("EditLabels", "Band: %1"), {Message::Literal(entry)});
 }
 
 }  // namespace talvo

@@ -10,23 +10,25 @@ namespace talvo {
 // The labels of the history's steps, in both languages ("Channel 12: RX frequency").
 
 // An edit of one cell of the channel grid (column 1..10).
-Bilingual ChannelEditLabel(int channel, int column);
+Message ChannelEditLabel(int channel, int column);
 // An edit of a whole channel or of several ("Channel 12", "Channels 3-7").
-Bilingual ChannelsLabel(int first, int last);
+Message ChannelsLabel(int first, int last);
 // An edit of a setting of the optional-features window, named by its caption.
-Bilingual OptionsEditLabel(ListId id);
-Bilingual OptionsEditLabel(TextId id);
-Bilingual OptionsEditLabel(CheckId id);
+Message OptionsEditLabel(ListId id);
+Message OptionsEditLabel(TextId id);
+Message OptionsEditLabel(CheckId id);
 // An edit in another window: "<window>: <what>", both given in both languages.
-Bilingual WindowEditLabel(const Bilingual& window, const Bilingual& what);
+Message WindowEditLabel(const Message& window, const Message& what);
+// A caption as a step's label names it: without its closing colon (either width).
+Message BareCaption(const Text& caption);
 // "Open <file name>".
-Bilingual OpenFileLabel(const std::string& fileName);
+Message OpenFileLabel(const std::string& fileName);
 // The loads without a file.
-const Bilingual& ReadLabel();
-const Bilingual& NewLabel();
+const Message& ReadLabel();
+const Message& NewLabel();
 // Unsaved changes a program left behind, taken back at start.
-const Bilingual& RecoveredLabel();
+const Message& RecoveredLabel();
 // A change of the band list ("Band: <entry>").
-Bilingual BandLabel(int index);
+Message BandLabel(int index);
 
 }  // namespace talvo

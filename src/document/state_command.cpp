@@ -8,7 +8,7 @@ constexpr int kMergeableId = 0x7a1;
 
 }  // namespace
 
-StateCommand::StateCommand(Document& document, Bilingual label, StateSlice before, StateSlice after,
+StateCommand::StateCommand(Document& document, Message label, StateSlice before, StateSlice after,
                            Document::MergeKey merge)
     : document_(document),
       label_(std::move(label)),
@@ -20,8 +20,7 @@ StateCommand::StateCommand(Document& document, Bilingual label, StateSlice befor
     setText(document.labelText(label_));
 }
 
-StateCommand::StateCommand(Document& document, Bilingual label,
-                           std::unique_ptr<ProgramState> before,
+StateCommand::StateCommand(Document& document, Message label, std::unique_ptr<ProgramState> before,
                            std::unique_ptr<ProgramState> after)
     : document_(document),
       label_(std::move(label)),

@@ -14,9 +14,9 @@ namespace talvo {
 // with the current one.
 class StateCommand : public QUndoCommand {
   public:
-    StateCommand(Document& document, Bilingual label, StateSlice before, StateSlice after,
+    StateCommand(Document& document, Message label, StateSlice before, StateSlice after,
                  Document::MergeKey merge);
-    StateCommand(Document& document, Bilingual label, std::unique_ptr<ProgramState> before,
+    StateCommand(Document& document, Message label, std::unique_ptr<ProgramState> before,
                  std::unique_ptr<ProgramState> after);
 
     void undo() override;
@@ -24,14 +24,14 @@ class StateCommand : public QUndoCommand {
     int id() const override;
     bool mergeWith(const QUndoCommand* other) override;
 
-    const Bilingual& label() const { return label_; }
+    const Message& label() const { return label_; }
     bool isLoad() const { return wholeAfter_ != nullptr; }
 
   private:
     friend class Document;
 
     Document& document_;
-    Bilingual label_;
+    Message label_;
     StateSlice before_;
     StateSlice after_;
     std::unique_ptr<ProgramState> wholeBefore_;

@@ -167,28 +167,29 @@ ImportPlan PlanImport(const ChannelTable& table, const ChannelStores& target, co
 }
 
 std::string ImportRowReport(const ImportRow& row, LanguageFlagValue lang) {
-    const bool zh = lang == kChinese;
-    std::string out = (zh ? "第 " : "line ") + std::to_string(row.line) + (zh ? " 行：" : ": ");
+    Text fate = TALVO_TEXT("ChannelImport", "imported");
     switch (row.fate) {
         case RowFate::Imported:
-            out += zh ? "已导入" : "imported";
             break;
         case RowFate::Adjusted:
-            out += zh ? "已调整后导入" : "adjusted";
+            fate = TALVO_TEXT("ChannelImport", "adjusted");
             break;
         case RowFate::Refused:
-            out += zh ? "拒绝" : "refused";
+            fate = TALVO_TEXT("ChannelImport", "refused");
             break;
         case RowFate::Skipped:
-            out += zh ? "跳过" : "skipped";
+            fate = TALVO_TEXT("ChannelImport", "skipped");
             break;
     }
+    std::string out = Words(TALVO_TEXT("ChannelImport", "line %1: %2"), lang,
+                            {std::to_string(row.line), fate.words(lang)});
     if (row.channel > 0) {
-        out += zh ? "，存入频道 " + std::to_string(row.channel)
-                  : " into channel " + std::to_string(row.channel);
+        out += Words(TALVO_TEXT("ChannelImport", " into channel %1"), lang,
+                     {std::to_string(row.channel)});
     }
     for (std::size_t k = 0; k < row.notes.size(); ++k) {
-        out += k == 0 ? (zh ? "：" : ": ") : (zh ? "；" : "; ");
+        out += (k == 0 ? TALVO_TEXT("ChannelImport", ": ") : TALVO_TEXT("ChannelImport", "; "))
+                   .words(lang);
         out += NoteText(row.notes[k], lang);
     }
     return out;

@@ -18,7 +18,7 @@ std::string_view Mid(std::string_view s, std::size_t start, std::size_t count) {
 const std::unordered_map<std::string_view, int>& FixedToneIndex() {
     static const std::unordered_map<std::string_view, int> index = [] {
         std::unordered_map<std::string_view, int> m;
-        for (int i = kToneCount - 1; i >= 1; --i) m[ToneName(i, kEnglish)] = i;
+        for (int i = kToneCount - 1; i >= 1; --i) m[FixedToneText(i)] = i;
         return m;
     }();
     return index;

@@ -39,7 +39,7 @@ void DecodeChannelTone(ProgramState& state, int channel, std::size_t address, in
     std::string& text = stores.OptionText[static_cast<std::size_t>(slot)][Slot(channel)];
     std::int16_t& index = stores.OptionIndex[static_cast<std::size_t>(slot)][Slot(channel)];
     if (image[address] == 0xFF) {
-        text = ToneOffText().pick(state.LanguageFlag);
+        text = ToneOffText().words(state.LanguageFlag);
         stores.cell(channel, column) = text;
         index = 0;
         return;
@@ -143,7 +143,7 @@ void SetNumOf(ProgramState& state) {
             const auto& list = ChannelColumnList(static_cast<int>(slot) + 3);
             if (static_cast<std::size_t>(values[k]) < list.size()) {
                 stores.OptionText[slot][i] =
-                    list[static_cast<std::size_t>(values[k])].pick(state.LanguageFlag);
+                    list[static_cast<std::size_t>(values[k])].words(state.LanguageFlag);
             } else {
                 stores.OptionText[slot][i].clear();
             }

@@ -21,7 +21,7 @@ const std::array<std::uint8_t, 2>* ListToneCode(std::string_view text) {
     static const std::unordered_map<std::string_view, std::array<std::uint8_t, 2>> codes = [] {
         std::unordered_map<std::string_view, std::array<std::uint8_t, 2>> m;
         for (int i = 1; i < kToneCount; ++i) {
-            const std::string_view name = ToneName(i, kEnglish);
+            const std::string_view name = FixedToneText(i);
             const std::string code = EncodeTone(name);
             const auto low = ParseHexPair(std::string_view(code).substr(0, 2));
             const auto high = ParseHexPair(std::string_view(code).substr(2));

@@ -9,52 +9,52 @@ namespace {
 
 struct Entry {
     Words key;
-    const char* zh;
-    const char* en;
+    ::talvo::Text text;
 };
 
 constexpr std::array kTable = {
-    Entry{Words::TimedOutAtStep, "对讲机在第 %1 步停止应答。",
-          "The radio stopped answering at step %1."},
-    Entry{Words::RefusedAtStep, "对讲机在第 %1 步拒绝了写入的数据。",
-          "The radio refused the written data at step %1."},
-    Entry{Words::WrongIdentification, "对讲机应答的标识不是本机型的标识。",
-          "The radio answered with another model's identification."},
-    Entry{Words::UnexpectedReplyAtStep, "对讲机在第 %1 步的应答不符合通信过程。",
-          "The radio's answer at step %1 does not fit the exchange."},
-    Entry{Words::TransferStopped, "传输已被中止。", "The transfer was stopped."},
-    Entry{Words::TransferCancelled, "传输已取消。", "The transfer was cancelled."},
-    Entry{Words::Difference, "第一个不同之处在地址 %1，共 %2 个字节不同。",
-          "First difference at address %1; %2 byte differs."},
-    Entry{Words::DifferencePlural, "第一个不同之处在地址 %1，共 %2 个字节不同。",
-          "First difference at address %1; %2 bytes differ."},
+    Entry{Words::TimedOutAtStep,
+          TALVO_TEXT("OutcomeWords", "The radio stopped answering at step %1.")},
+    Entry{Words::RefusedAtStep,
+          TALVO_TEXT("OutcomeWords", "The radio refused the written data at step %1.")},
+    Entry{Words::WrongIdentification,
+          TALVO_TEXT("OutcomeWords", "The radio answered with another model's identification.")},
+    Entry{Words::UnexpectedReplyAtStep,
+          TALVO_TEXT("OutcomeWords", "The radio's answer at step %1 does not fit the exchange.")},
+    Entry{Words::TransferStopped, TALVO_TEXT("OutcomeWords", "The transfer was stopped.")},
+    Entry{Words::TransferCancelled, TALVO_TEXT("OutcomeWords", "The transfer was cancelled.")},
+    Entry{Words::Difference,
+          TALVO_TEXT("OutcomeWords", "First difference at address %1; %2 byte differs.")},
+    Entry{Words::DifferencePlural,
+          TALVO_TEXT("OutcomeWords", "First difference at address %1; %2 bytes differ.")},
     Entry{Words::DifferenceLine,
-          "对讲机中的数据与写入的不一致：第一个不同之处在地址 %1，共 %2 个字节不同。",
-          "the radio does not hold what was written: first difference at %1, %2 byte differs"},
+          TALVO_TEXT(
+              "OutcomeWords",
+              "the radio does not hold what was written: first difference at %1, %2 byte differs")},
     Entry{Words::DifferenceLinePlural,
-          "对讲机中的数据与写入的不一致：第一个不同之处在地址 %1，共 %2 个字节不同。",
-          "the radio does not hold what was written: first difference at %1, %2 bytes differ"},
-    Entry{Words::StoppedAtBlock, "写频停在地址 %1 的数据块，对讲机中的数据可能只写入了一部分。",
-          "The write stopped at the block at address %1; the radio may hold a partly written "
-          "configuration."},
-    Entry{Words::StoppedBeforeData, "写频在发送数据之前就已停止。",
-          "The write stopped before any data was sent."},
-    Entry{Words::HoldsFileBytes, "对讲机中的数据与文件的字节相同。",
-          "The radio holds the file's bytes."},
-    Entry{Words::HoldsWriteImage, "对讲机中的数据与写入该文件时发送的数据相同。",
-          "The radio holds what a write of the file sends."},
-    Entry{Words::StageIdentify, "识别", "Identifying"},
-    Entry{Words::StageRead, "读取", "Reading"},
-    Entry{Words::StageBackup, "备份", "Backing up"},
-    Entry{Words::StageWrite, "写入", "Writing"},
-    Entry{Words::StageReadBack, "校验", "Verifying"},
+          TALVO_TEXT(
+              "OutcomeWords",
+              "the radio does not hold what was written: first difference at %1, %2 bytes differ")},
+    Entry{Words::StoppedAtBlock, TALVO_TEXT("OutcomeWords",
+                                            "The write stopped at the block at address %1; the "
+                                            "radio may hold a partly written configuration.")},
+    Entry{Words::StoppedBeforeData,
+          TALVO_TEXT("OutcomeWords", "The write stopped before any data was sent.")},
+    Entry{Words::HoldsFileBytes, TALVO_TEXT("OutcomeWords", "The radio holds the file's bytes.")},
+    Entry{Words::HoldsWriteImage,
+          TALVO_TEXT("OutcomeWords", "The radio holds what a write of the file sends.")},
+    Entry{Words::StageIdentify, TALVO_TEXT("OutcomeWords", "Identifying")},
+    Entry{Words::StageRead, TALVO_TEXT("OutcomeWords", "Reading")},
+    Entry{Words::StageBackup, TALVO_TEXT("OutcomeWords", "Backing up")},
+    Entry{Words::StageWrite, TALVO_TEXT("OutcomeWords", "Writing")},
+    Entry{Words::StageReadBack, TALVO_TEXT("OutcomeWords", "Verifying")},
 };
 
 }  // namespace
 
 std::string Text(Words key, LanguageFlagValue lang) {
     for (const Entry& entry : kTable) {
-        if (entry.key == key) return lang == kChinese ? entry.zh : entry.en;
+        if (entry.key == key) return entry.text.words(lang);
     }
     return {};
 }

@@ -2,19 +2,19 @@
 
 namespace talvo {
 
-const std::array<Bilingual, kGridColumns>& ChannelGridHeaders() {
-    static const std::array<Bilingual, kGridColumns> headers = {{
-        {"频道", "CH"},
-        {"接收频率", "RXFreq"},
-        {"发射频率", "TXFreq"},
-        {"接收亚音频", "QT/DQT Dec"},
-        {"发射亚音频", "QT/DQT Enc"},
-        {"功率", "Power"},
-        {"繁忙信道锁定", "Busy Lock"},
-        {"扫描添加", "Add Scan"},
-        {"宽窄带", "Band"},
-        {"发射禁止", "TX Prohibit"},
-        {"频道名称", "Channel Name"},
+const std::array<Text, kGridColumns>& ChannelGridHeaders() {
+    static const std::array<Text, kGridColumns> headers = {{
+        TALVO_TEXT("ChannelLists", "CH"),
+        TALVO_TEXT("ChannelLists", "RXFreq"),
+        TALVO_TEXT("ChannelLists", "TXFreq"),
+        TALVO_TEXT("ChannelLists", "QT/DQT Dec"),
+        TALVO_TEXT("ChannelLists", "QT/DQT Enc"),
+        TALVO_TEXT("ChannelLists", "Power"),
+        TALVO_TEXT("ChannelLists", "Busy Lock"),
+        TALVO_TEXT("ChannelLists", "Add Scan"),
+        TALVO_TEXT("ChannelLists", "Band"),
+        TALVO_TEXT("ChannelLists", "TX Prohibit"),
+        TALVO_TEXT("ChannelLists", "Channel Name"),
     }};
     return headers;
 }
@@ -25,22 +25,36 @@ const std::array<int, kGridColumns>& ChannelGridColumnTwips() {
     return widths;
 }
 
-const std::vector<Bilingual>& ChannelColumnList(int column) {
-    static const std::vector<Bilingual> power = {{"低", "Low"}, {"高", "High"}, {"中", "Middle"}};
-    static const std::vector<Bilingual> busy = {{"载波", "Carry"}, {"关", "Off"}};
-    static const std::vector<Bilingual> scan = {{"禁止", "Off"}, {"使能", "On"}};
-    static const std::vector<Bilingual> band = {{"窄带", "Narror"}, {"宽带", "wide"}};
-    static const std::vector<Bilingual> txProhibit = {{"开", "On"}, {"关", "Off"}};
-    static const std::vector<Bilingual> name = {{"开", "On"}, {"关", "Off"}};
-    static const std::vector<Bilingual> none;
+const std::vector<Text>& ChannelColumnList(int column) {
+    static const std::vector<Text> power = {TALVO_TEXT("ChannelLists", "Low"),
+                                            TALVO_TEXT("ChannelLists", "High"),
+                                            TALVO_TEXT("ChannelLists", "Middle")};
+    static const std::vector<Text> busy = {TALVO_TEXT("ChannelLists", "Carry"),
+                                           TALVO_TEXT("ChannelLists", "Off")};
+    static const std::vector<Text> scan = {TALVO_TEXT3("ChannelLists", "Off", "scan"),
+                                           TALVO_TEXT("ChannelLists", "On")};
+    static const std::vector<Text> band = {TALVO_TEXT("ChannelLists", "Narror"),
+                                           TALVO_TEXT("ChannelLists", "wide")};
+    static const std::vector<Text> txProhibit = {TALVO_TEXT3("ChannelLists", "On", "switch"),
+                                                 TALVO_TEXT("ChannelLists", "Off")};
+    static const std::vector<Text> name = {TALVO_TEXT3("ChannelLists", "On", "switch"),
+                                           TALVO_TEXT("ChannelLists", "Off")};
+    static const std::vector<Text> none;
     switch (column) {
-        case kColPower: return power;
-        case kColBusyLock: return busy;
-        case kColAddScan: return scan;
-        case kColBand: return band;
-        case kColTxProhibit: return txProhibit;
-        case kColName: return name;
-        default: return none;
+        case kColPower:
+            return power;
+        case kColBusyLock:
+            return busy;
+        case kColAddScan:
+            return scan;
+        case kColBand:
+            return band;
+        case kColTxProhibit:
+            return txProhibit;
+        case kColName:
+            return name;
+        default:
+            return none;
     }
 }
 
@@ -48,18 +62,18 @@ std::string ChannelColumnEntry(int column, int index, LanguageFlagValue lang) {
     if (column < kColPower || column > kColTxProhibit) return {};
     const auto& list = ChannelColumnList(column);
     if (index < 0 || index >= static_cast<int>(list.size())) return {};
-    return list[static_cast<std::size_t>(index)].pick(lang);
+    return list[static_cast<std::size_t>(index)].words(lang);
 }
 
 const std::array<NewChannelDefault, 7>& NewChannelDefaults() {
     static const std::array<NewChannelDefault, 7> defaults = {{
-        {{"关闭", "Off"}, 0},
-        {{"关闭", "Off"}, 0},
-        {{"高", "High"}, 1},
-        {{"关", "Off"}, 1},
-        {{"使能", "On"}, 1},
-        {{"宽带", "Wide"}, 1},
-        {{"关", "Off"}, 1},
+        {TALVO_TEXT3("ChannelLists", "Off", "tone"), 0},
+        {TALVO_TEXT3("ChannelLists", "Off", "tone"), 0},
+        {TALVO_TEXT("ChannelLists", "High"), 1},
+        {TALVO_TEXT("ChannelLists", "Off"), 1},
+        {TALVO_TEXT("ChannelLists", "On"), 1},
+        {TALVO_TEXT("ChannelLists", "Wide"), 1},
+        {TALVO_TEXT("ChannelLists", "Off"), 1},
     }};
     return defaults;
 }

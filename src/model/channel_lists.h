@@ -23,21 +23,21 @@ inline constexpr int kColTxProhibit = 9;
 inline constexpr int kColName = 10;
 
 // Header texts of grid row 0, columns 0..10.
-const std::array<Bilingual, kGridColumns>& ChannelGridHeaders();
+const std::array<Text, kGridColumns>& ChannelGridHeaders();
 
 // Column widths in twips, columns 0..10.
 const std::array<int, kGridColumns>& ChannelGridColumnTwips();
 
 // Value list of a drop-down column 5..10 (column 10's list is the On/Off list that only the
 // caption procedure touches). Empty for any other column.
-const std::vector<Bilingual>& ChannelColumnList(int column);
+const std::vector<Text>& ChannelColumnList(int column);
 
 // Text of entry `index` of the value list of column 5..9, or empty when there is no such entry.
 std::string ChannelColumnEntry(int column, int index, LanguageFlagValue lang);
 
 // New-channel defaults for columns 3..9: the text shown (note the capital "Wide") and the index.
 struct NewChannelDefault {
-    Bilingual text;
+    Text text;
     int index;
 };
 const std::array<NewChannelDefault, 7>& NewChannelDefaults();

@@ -2,8 +2,9 @@
 
 namespace talvo {
 
-const std::array<Bilingual, 2>& FmDisplayModeList() {
-    static const std::array<Bilingual, 2> list = {{{"频道", "Channel"}, {"频率", "Frequency"}}};
+const std::array<Text, 2>& FmDisplayModeList() {
+    static const std::array<Text, 2> list = {
+        {TALVO_TEXT("Fm", "Channel"), TALVO_TEXT("Fm", "Frequency")}};
     return list;
 }
 

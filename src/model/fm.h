@@ -15,7 +15,7 @@ struct FmChannels {
     std::array<std::string, 32> FmChannelText;  // slot n-1 = channel n ("98.50") or empty; 25 used
     std::string Vfo;                            // FM VFO frequency text or empty
     std::int16_t PresentChannel = 0;
-    int DisplayMode = 0;  // index in the display-mode list
+    int DisplayMode = 0;    // index in the display-mode list
     int StepFrequency = 0;  // index in the step list
 
     bool operator==(const FmChannels&) const = default;
@@ -34,7 +34,7 @@ struct FmWindowFields {
 };
 
 // List texts of the FM window.
-const std::array<Bilingual, 2>& FmDisplayModeList();
+const std::array<Text, 2>& FmDisplayModeList();
 const std::array<const char*, 3>& FmStepList();
 
 }  // namespace talvo

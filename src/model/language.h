@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
 
 namespace talvo {
 
@@ -11,15 +10,11 @@ using LanguageFlagValue = std::int16_t;
 inline constexpr LanguageFlagValue kChinese = 0;
 inline constexpr LanguageFlagValue kEnglish = 1;
 
-// One text in both languages. Texts that are the same in both languages carry it twice.
-struct Bilingual {
-    std::string zh;
-    std::string en;
-
-    // Callers choose by the flag at the moment of showing: 0 gives Chinese, anything else English.
-    const std::string& pick(LanguageFlagValue lang) const { return lang == kChinese ? zh : en; }
-};
-
-inline bool IsKnownLanguage(LanguageFlagValue lang) { return lang == kChinese || lang == kEnglish; }
+inline bool IsKnownLanguage(LanguageFlagValue lang) {
+    return lang == kChinese || lang == kEnglish;
+}
 
 }  // namespace talvo
+
+// Every text a person reads is a Text (model/text.h).
+#include "model/text.h"  // IWYU pragma: export

@@ -90,13 +90,13 @@ enum class OptionsArea { FunctionLeft, FunctionRight, Vox, VfoA, VfoB, HiddenA }
 struct ListInfo {
     const char* name;     // the setting's name ("ADisplayMode")
     const char* control;  // the window control that holds it ("Combo1")
-    Bilingual caption;
+    Text caption;
     OptionsArea area;
-    bool toneList;                   // entries are the shared tone list
-    std::vector<Bilingual> entries;  // empty when toneList
-    int defaultIndex;                // set when the window is first loaded
-    bool editable;                   // accepts typed text (index -1)
-    bool shown;                      // false for the three hidden A group fields
+    bool toneList;                 // entries are the shared tone list
+    std::vector<Message> entries;  // empty when toneList
+    int defaultIndex;              // set when the window is first loaded
+    bool editable;                 // accepts typed text (index -1)
+    bool shown;                    // false for the three hidden A group fields
 };
 
 // A text field's largest length when typing sets no limit of its own.
@@ -105,7 +105,7 @@ inline constexpr int kNoLengthLimit = 32767;
 struct TextInfo {
     const char* name;
     const char* control;
-    Bilingual caption;
+    Text caption;
     OptionsArea area;
     const char* defaultText;
     int maxLength;  // the most characters typing may produce
@@ -114,7 +114,7 @@ struct TextInfo {
 struct CheckInfo {
     const char* name;
     const char* control;
-    Bilingual caption;
+    Text caption;
 };
 
 const ListInfo& Info(ListId id);
@@ -152,14 +152,14 @@ OptionalFeatures DefaultOptionalFeatures();
 
 // Captions of the window that belong to no field.
 struct OptionsCaptions {
-    Bilingual title{"可选功能", "Optional Features"};
-    Bilingual pronunciationMode{"语音模式:", "Pronunciation mode:"};
-    Bilingual pageFunction{"功能设置", "Function Set"};
-    Bilingual pageVfo{"全频频率", "VFO"};
-    Bilingual frameVox{"VOX(声控发射)", "VOX"};
-    Bilingual frameFunction{"功能设置", "Function Set"};
-    Bilingual frameVfoA{"A组全频频率", "A Group VFO"};
-    Bilingual frameVfoB{"B组全频频率", "B Group VFO"};
+    Text title{TALVO_TEXT("Options", "Optional Features")};
+    Text pronunciationMode{TALVO_TEXT("Options", "Pronunciation mode:")};
+    Text pageFunction{TALVO_TEXT("Options", "Function Set")};
+    Text pageVfo{TALVO_TEXT("Options", "VFO")};
+    Text frameVox{TALVO_TEXT("Options", "VOX")};
+    Text frameFunction{TALVO_TEXT("Options", "Function Set")};
+    Text frameVfoA{TALVO_TEXT("Options", "A Group VFO")};
+    Text frameVfoB{TALVO_TEXT("Options", "B Group VFO")};
 };
 const OptionsCaptions& OptionsWindowCaptions();
 

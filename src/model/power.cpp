@@ -2,10 +2,10 @@
 
 namespace talvo {
 
-const Bilingual& PowerFrameCaption(int slider) {
-    static const std::array<Bilingual, 3> captions = {{{"高功率等级", "High Power Grades"},
-                                                       {"中功率等级", "Middle Power Grades"},
-                                                       {"低功率等级", "Low Power Grades"}}};
+const Text& PowerFrameCaption(int slider) {
+    static const std::array<Text, 3> captions = {{TALVO_TEXT("Power", "High Power Grades"),
+                                                  TALVO_TEXT("Power", "Middle Power Grades"),
+                                                  TALVO_TEXT("Power", "Low Power Grades")}};
     return captions[static_cast<std::size_t>(((slider % 3) + 3) % 3)];
 }
 

@@ -12,6 +12,6 @@ using PowerGrades = std::array<int, 6>;
 inline constexpr PowerGrades kPowerGradesAtStart = {218, 218, 116, 218, 218, 116};
 
 // Frame captions of sliders 0..5 (the same three captions on each tab).
-const Bilingual& PowerFrameCaption(int slider);
+const Text& PowerFrameCaption(int slider);
 
 }  // namespace talvo

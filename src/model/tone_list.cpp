@@ -14,17 +14,17 @@ constexpr std::array<const char*, kCtcssCount> kCtcss = {
     "203.5", "206.5", "210.7", "218.1", "225.7", "229.1", "233.6", "241.8", "250.3", "254.1"};
 
 constexpr std::array<const char*, kDcsCount> kDcs = {
-    "017", "023", "025", "026", "031", "032", "036", "043", "047", "050", "051", "053", "054",
-    "065", "071", "072", "073", "074", "114", "115", "116", "122", "125", "131", "132", "134",
-    "143", "145", "152", "155", "156", "162", "165", "172", "174", "205", "212", "223", "225",
-    "226", "243", "244", "245", "246", "251", "252", "255", "261", "263", "265", "266", "271",
-    "274", "306", "311", "315", "325", "331", "332", "343", "346", "351", "356", "364", "365",
-    "371", "411", "412", "413", "423", "431", "432", "445", "446", "452", "454", "455", "462",
-    "464", "465", "466", "503", "506", "516", "523", "526", "532", "546", "565", "606", "612",
-    "624", "627", "631", "632", "645", "654", "662", "664", "703", "712", "723", "731", "732",
-    "734", "743", "754"};
+    "017", "023", "025", "026", "031", "032", "036", "043", "047", "050", "051", "053",
+    "054", "065", "071", "072", "073", "074", "114", "115", "116", "122", "125", "131",
+    "132", "134", "143", "145", "152", "155", "156", "162", "165", "172", "174", "205",
+    "212", "223", "225", "226", "243", "244", "245", "246", "251", "252", "255", "261",
+    "263", "265", "266", "271", "274", "306", "311", "315", "325", "331", "332", "343",
+    "346", "351", "356", "364", "365", "371", "411", "412", "413", "423", "431", "432",
+    "445", "446", "452", "454", "455", "462", "464", "465", "466", "503", "506", "516",
+    "523", "526", "532", "546", "565", "606", "612", "624", "627", "631", "632", "645",
+    "654", "662", "664", "703", "712", "723", "731", "732", "734", "743", "754"};
 
-const Bilingual kOff{"关闭", "Off"};
+const Text kOff{TALVO_TEXT("ToneList", "Off")};
 
 const std::vector<std::string>& FixedEntries() {
     static const std::vector<std::string> entries = [] {
@@ -41,16 +41,27 @@ const std::vector<std::string>& FixedEntries() {
 
 }  // namespace
 
-const std::string& ToneName(int index, LanguageFlagValue lang) {
+const std::string& FixedToneText(int index) {
     static const std::string empty;
-    if (index == 0) return kOff.pick(lang);
-    if (index < 0 || index >= kToneCount) return empty;
+    if (index < 1 || index >= kToneCount) return empty;
     return FixedEntries()[static_cast<std::size_t>(index)];
 }
 
-const Bilingual& ToneOffText() { return kOff; }
+std::string ToneName(int index, LanguageFlagValue lang) {
+    if (index == 0) return kOff.words(lang);
+    if (index < 0 || index >= kToneCount) return {};
+    return FixedEntries()[static_cast<std::size_t>(index)];
+}
 
-const char* CtcssText(int i) { return kCtcss.at(static_cast<std::size_t>(i)); }
-const char* DcsDigits(int i) { return kDcs.at(static_cast<std::size_t>(i)); }
+const Text& ToneOffText() {
+    return kOff;
+}
+
+const char* CtcssText(int i) {
+    return kCtcss.at(static_cast<std::size_t>(i));
+}
+const char* DcsDigits(int i) {
+    return kDcs.at(static_cast<std::size_t>(i));
+}
 
 }  // namespace talvo

@@ -11,14 +11,18 @@ namespace talvo {
 inline constexpr int kToneCount = 265;
 inline constexpr int kCtcssCount = 50;
 inline constexpr int kDcsCount = 107;
-inline constexpr int kFirstDcsNormal = 1 + kCtcssCount;         // 51
+inline constexpr int kFirstDcsNormal = 1 + kCtcssCount;                // 51
 inline constexpr int kFirstDcsInverted = 1 + kCtcssCount + kDcsCount;  // 158
 
 // Text of entry `index` (0..264) in the given language; empty for an index outside the list.
-const std::string& ToneName(int index, LanguageFlagValue lang);
+std::string ToneName(int index, LanguageFlagValue lang);
 
-// The "Off" entry in both languages.
-const Bilingual& ToneOffText();
+// Entry `index` 1..264, the same in every language (a reference that lives as long as the
+// program); index 0 and indexes outside the list give an empty text.
+const std::string& FixedToneText(int index);
+
+// The "Off" entry.
+const Text& ToneOffText();
 
 // The 50 CTCSS texts ("67.0" ...) and the 107 DCS code digit triples ("017" ...), in list order.
 const char* CtcssText(int i);

@@ -2,25 +2,25 @@
 
 #include <array>
 
-#include "print/cell_text.h"
 #include "model/channel_lists.h"
 #include "model/options.h"
 #include "model/power.h"
+#include "print/cell_text.h"
 
 namespace talvo {
 namespace {
 
 struct PrintTexts {
-    Bilingual titleMaker{"TALVO对讲机", "TALVO Interphone "};
-    Bilingual titleWhat{"编程数据打印", "programming data are printed"};
-    Bilingual functionSet{"功能设置", "Function Set"};
-    Bilingual wholeFrequency{"全频频率", "The whole frequency frequently"};
-    Bilingual vox{"VOX(声控发射)", "VOX(Voice control launches)"};
-    Bilingual debug{"调试信息", "Debug information"};
-    Bilingual channelData{"信道数据", "Channel data"};
-    Bilingual whether{"是否", "Whether"};
-    Bilingual yes{"是", "Yes"};
-    Bilingual no{"否", "No"};
+    Text titleMaker{TALVO_TEXT("PrintContent", "TALVO Interphone ")};
+    Text titleWhat{TALVO_TEXT("PrintContent", "programming data are printed")};
+    Text functionSet{TALVO_TEXT("PrintContent", "Function Set")};
+    Text wholeFrequency{TALVO_TEXT("PrintContent", "The whole frequency frequently")};
+    Text vox{TALVO_TEXT("PrintContent", "VOX(Voice control launches)")};
+    Text debug{TALVO_TEXT("PrintContent", "Debug information")};
+    Text channelData{TALVO_TEXT("PrintContent", "Channel data")};
+    Text whether{TALVO_TEXT("PrintContent", "Whether")};
+    Text yes{TALVO_TEXT("PrintContent", "Yes")};
+    Text no{TALVO_TEXT("PrintContent", "No")};
 };
 const PrintTexts& Texts() {
     static const PrintTexts texts;
@@ -36,22 +36,28 @@ struct Field {
 constexpr Field List(ListId id) {
     return {true, id, TextId::Count};
 }
-constexpr Field Text(TextId id) {
+constexpr Field TextField(TextId id) {
     return {false, ListId::Count, id};
 }
 
 constexpr std::array<Field, 13> kFunctionRows = {
-    Text(TextId::BChannelNumber), Text(TextId::AChannelNumber),
-    List(ListId::ADisplayMode),   List(ListId::AStepFrequency),
-    List(ListId::SquelchLevel),   List(ListId::Beep),
-    List(ListId::BatterySave),    List(ListId::KeyLock),
-    List(ListId::DualStandby),    List(ListId::ChannelNameEditable),
-    List(ListId::TimeOutTimer),   Text(TextId::DisplayCharacter),
+    TextField(TextId::BChannelNumber),
+    TextField(TextId::AChannelNumber),
+    List(ListId::ADisplayMode),
+    List(ListId::AStepFrequency),
+    List(ListId::SquelchLevel),
+    List(ListId::Beep),
+    List(ListId::BatterySave),
+    List(ListId::KeyLock),
+    List(ListId::DualStandby),
+    List(ListId::ChannelNameEditable),
+    List(ListId::TimeOutTimer),
+    TextField(TextId::DisplayCharacter),
     List(ListId::ScanMode),
 };
 
 constexpr std::array<Field, 11> kVfoRows = {
-    Text(TextId::AVfoFrequency),       Text(TextId::AVfoOffsetData),
+    TextField(TextId::AVfoFrequency),  TextField(TextId::AVfoOffsetData),
     List(ListId::AVfoQtDqtDec),        List(ListId::AVfoQtDqtEnc),
     List(ListId::AVfoPower),           List(ListId::AVfoBusyChannelLock),
     List(ListId::AVfoAddScan),         List(ListId::AVfoWideNarrow),
@@ -75,12 +81,12 @@ void Row(PrintDocument& doc, const QString& caption, const QString& value) {
 void FieldRow(PrintDocument& doc, const ProgramState& state, const Field& f,
               LanguageFlagValue lang) {
     if (f.isList) {
-        Row(doc, Utf8(Info(f.list).caption.pick(lang)),
+        Row(doc, Utf8(Info(f.list).caption.words(lang)),
             Utf8(state.options.displayed(f.list, lang)));
     } else {
         // Text boxes hold one byte per character (a display text read from the radio).
         const std::string& value = state.options[f.text];
-        Row(doc, Utf8(Info(f.text).caption.pick(lang)),
+        Row(doc, Utf8(Info(f.text).caption.words(lang)),
             QString::fromLatin1(value.data(), static_cast<qsizetype>(value.size())));
     }
 }
@@ -89,7 +95,7 @@ void FieldRow(PrintDocument& doc, const ProgramState& state, const Field& f,
 
 PrintGrid ChannelGridForPrint(const ProgramState& state, LanguageFlagValue lang) {
     PrintGrid grid;
-    for (const Bilingual& h : ChannelGridHeaders()) grid.header << Utf8(h.pick(lang));
+    for (const Text& h : ChannelGridHeaders()) grid.header << Utf8(h.words(lang));
     grid.columnTwips.assign(ChannelGridColumnTwips().begin(), ChannelGridColumnTwips().end());
     for (int ch = 1; ch <= kChannelCount; ++ch) {
         QStringList row{QString::number(ch)};
@@ -107,41 +113,41 @@ PrintGrid ChannelGridForPrint(const ProgramState& state, LanguageFlagValue lang)
 int PrintContent(const ProgramState& state, PrintDocument& doc, QPagedPaintDevice* device) {
     const LanguageFlagValue lang = state.LanguageFlag;
     const PrintTexts& t = Texts();
-    auto pick = [lang](const Bilingual& b) { return Utf8(b.pick(lang)); };
+    auto tr = [lang](const Text& b) { return Utf8(b.words(lang)); };
 
     doc.BeginDocument(device);
     doc.NewPage();
-    doc.Title(pick(t.titleMaker) + pick(t.titleWhat));
+    doc.Title(tr(t.titleMaker) + tr(t.titleWhat));
     doc.LineFeed();
-    doc.Heading(pick(t.functionSet));
+    doc.Heading(tr(t.functionSet));
     doc.LineFeed();
     for (const Field& f : kFunctionRows) FieldRow(doc, state, f, lang);
 
     doc.NewPage();
     doc.LineFeed();
-    doc.Heading(pick(t.wholeFrequency));
+    doc.Heading(tr(t.wholeFrequency));
     doc.LineFeed();
     for (const Field& f : kVfoRows) FieldRow(doc, state, f, lang);
 
     doc.LineFeed();
-    doc.Heading(pick(t.vox));
+    doc.Heading(tr(t.vox));
     doc.LineFeed();
     for (ListId id : kVoxRows) FieldRow(doc, state, List(id), lang);
     // Printed although the window does not show the box.
-    Row(doc, pick(t.whether) + pick(Info(CheckId::AllowToCancelOperating).caption),
-        pick(state.options[CheckId::AllowToCancelOperating] ? t.yes : t.no));
+    Row(doc, tr(t.whether) + tr(Info(CheckId::AllowToCancelOperating).caption),
+        tr(state.options[CheckId::AllowToCancelOperating] ? t.yes : t.no));
 
     doc.LineFeed();
-    doc.Heading(pick(t.debug));
+    doc.Heading(tr(t.debug));
     doc.LineFeed();
     for (int slider = 0; slider < 3; ++slider) {
-        Row(doc, pick(PowerFrameCaption(slider)),
+        Row(doc, tr(PowerFrameCaption(slider)),
             QString::number(state.powerGrades[static_cast<std::size_t>(slider)]));
     }
 
     doc.NewPage();
-    doc.Title(pick(t.channelData));
-    doc.GridTable(ChannelGridForPrint(state, lang), pick(t.channelData));
+    doc.Title(tr(t.channelData));
+    doc.GridTable(ChannelGridForPrint(state, lang), tr(t.channelData));
     doc.LineFeed();
     return doc.EndDocument();
 }

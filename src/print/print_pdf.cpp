@@ -26,8 +26,8 @@ int WritePrintoutPdf(const ProgramState& state, const QString& path) {
         writer.setResolution(kPdfResolution);
         writer.setPageLayout(PrintoutPageLayout());
         writer.setCreator(QStringLiteral("talvo"));
-        writer.setTitle(state.LanguageFlag == kChinese ? QStringLiteral("编程数据打印")
-                                                       : QStringLiteral("Programming data"));
+        writer.setTitle(QString::fromStdString(
+            TALVO_TEXT("PrintPdf", "Programming data").words(state.LanguageFlag)));
         PrintDocument document;
         pages = PrintContent(state, document, &writer);
     }

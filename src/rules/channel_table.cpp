@@ -61,7 +61,7 @@ FrequencyCommit CommitFrequency(ChannelStores& stores, const BandState& band,
     stores.FreqText[1][i] = stored;
     const auto& defaults = NewChannelDefaults();
     for (std::size_t k = 0; k < defaults.size(); ++k) {
-        stores.cell(channel, kColQtDqtDec + static_cast<int>(k)) = defaults[k].text.pick(lang);
+        stores.cell(channel, kColQtDqtDec + static_cast<int>(k)) = defaults[k].text.words(lang);
         stores.OptionIndex[k][i] = static_cast<std::int16_t>(defaults[k].index);
     }
     return FrequencyCommit::Created;
@@ -109,7 +109,7 @@ void RefreshChannelRow(ChannelStores& stores, int ch, LanguageFlagValue lang) {
     stores.cell(ch, kColTxFreq) = stores.FreqText[1][i];
     for (int col : {kColQtDqtDec, kColQtDqtEnc}) {
         if (stores.OptionIndex[static_cast<std::size_t>(col - kColQtDqtDec)][i] == 0) {
-            stores.cell(ch, col) = ToneOffText().pick(lang);
+            stores.cell(ch, col) = ToneOffText().words(lang);
         }
     }
     for (int col = kColPower; col <= kColTxProhibit; ++col) {

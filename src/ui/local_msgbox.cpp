@@ -12,27 +12,27 @@
 #include <utility>
 #include <vector>
 
-#include "model/language.h"
+#include "lang/catalogue.h"
 
 namespace talvo {
 namespace {
 
 struct ButtonSpec {
     QMessageBox::StandardButton standard;
-    const char* zh;
-    const char* en;
+    Text label;
 };
 
 // Identifiers 1..9 in order.
-constexpr std::array<ButtonSpec, 9> kButtons = {{{QMessageBox::Ok, "确定", "OK"},
-                                                 {QMessageBox::Cancel, "取消", "Cancel"},
-                                                 {QMessageBox::Abort, "放弃", "Abort"},
-                                                 {QMessageBox::Retry, "重试", "Retry"},
-                                                 {QMessageBox::Ignore, "忽略", "Ignore"},
-                                                 {QMessageBox::Yes, "是", "Yes"},
-                                                 {QMessageBox::No, "否", "No"},
-                                                 {QMessageBox::Save, "保存", "Save"},
-                                                 {QMessageBox::Discard, "不保存", "Discard"}}};
+constexpr std::array<ButtonSpec, 9> kButtons = {
+    {{QMessageBox::Ok, TALVO_TEXT("LocalMsgbox", "OK")},
+     {QMessageBox::Cancel, TALVO_TEXT("LocalMsgbox", "Cancel")},
+     {QMessageBox::Abort, TALVO_TEXT("LocalMsgbox", "Abort")},
+     {QMessageBox::Retry, TALVO_TEXT("LocalMsgbox", "Retry")},
+     {QMessageBox::Ignore, TALVO_TEXT("LocalMsgbox", "Ignore")},
+     {QMessageBox::Yes, TALVO_TEXT("LocalMsgbox", "Yes")},
+     {QMessageBox::No, TALVO_TEXT("LocalMsgbox", "No")},
+     {QMessageBox::Save, TALVO_TEXT("LocalMsgbox", "Save")},
+     {QMessageBox::Discard, TALVO_TEXT("LocalMsgbox", "Discard")}}};
 
 // The buttons of a set in their order on the box (the order the default-button flag counts in).
 std::vector<int> ButtonSet(int style) {
@@ -99,14 +99,13 @@ void ReserveTitleWidth(QMessageBox& box) {
 }  // namespace
 
 QString ApplicationTitle(LanguageFlagValue lang) {
-    return lang == kChinese ? QStringLiteral("TALVO 对讲机编程软件V1.50")
-                            : QStringLiteral("TALVO Radio Programming Software V1.50");
+    return Tr(TALVO_TEXT("LocalMsgbox", "TALVO Radio Programming Software V1.50"), lang);
 }
 
 QString MsgBoxButtonLabel(int id, LanguageFlagValue lang) {
     if (id < IdOk || id > IdDiscard || !IsKnownLanguage(lang)) return {};
     const ButtonSpec& b = kButtons[static_cast<std::size_t>(id - 1)];
-    return QString::fromUtf8(lang == kChinese ? b.zh : b.en);
+    return Tr(b.label, lang);
 }
 
 int LocalMsgBox(LanguageFlagValue lang, const QString& text, int style, const QString& title,
@@ -150,11 +149,9 @@ int LocalMsgBox(LanguageFlagValue lang, const QString& text, int style, const QS
     return ids.size() == 1 ? ids.front() : IdCancel;
 }
 
-int LocalMsgBox(LanguageFlagValue lang, const char* zhText, const char* enText, int style,
-                const char* zhTitle, const char* enTitle, QWidget* owner) {
-    const bool zh = lang == kChinese;
-    return LocalMsgBox(lang, QString::fromUtf8(zh ? zhText : enText), style,
-                       QString::fromUtf8(zh ? zhTitle : enTitle), owner);
+int LocalMsgBox(LanguageFlagValue lang, const Message& text, int style, const Message& title,
+                QWidget* owner) {
+    return LocalMsgBox(lang, Tr(text, lang), style, Tr(title, lang), owner);
 }
 
 }  // namespace talvo

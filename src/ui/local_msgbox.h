@@ -61,8 +61,9 @@ QString MsgBoxButtonLabel(int id, LanguageFlagValue lang);
 int LocalMsgBox(LanguageFlagValue lang, const QString& text, int style, const QString& title,
                 QWidget* owner = nullptr);
 
-// Picks the text and title by language and shows them: the common call of the program.
-int LocalMsgBox(LanguageFlagValue lang, const char* zhText, const char* enText, int style,
-                const char* zhTitle, const char* enTitle, QWidget* owner = nullptr);
+// The common call of the program: the text and title from the catalogue (an empty title gives
+// the application title).
+int LocalMsgBox(LanguageFlagValue lang, const Message& text, int style, const Message& title,
+                QWidget* owner = nullptr);
 
 }  // namespace talvo

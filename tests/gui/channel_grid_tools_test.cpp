@@ -18,6 +18,7 @@
 
 #include "../unit/image_samples.h"
 #include "channel_table_fixture.h"
+#include "document/edit_labels.h"
 #include "editors/channels/channel_filter_bar.h"
 #include "editors/channels/grid_tools.h"
 #include "image/decode.h"
@@ -61,7 +62,7 @@ class ChannelGridToolsTest : public testing::ChannelTableFixture {
         ProgramState loaded = document_->state();
         loaded.RadioImage = samples::ValidImageMaker(seed).make();
         DecodeImage(loaded);
-        document_->loadState({"读", "Read"}, loaded);
+        document_->loadState(ReadLabel(), loaded);
         document_->undoStack().clear();
     }
     std::vector<ChannelRecord> records() const {

@@ -110,7 +110,8 @@ void ShellMsgBoxTest::emptyTitleBecomesTheApplicationTitle() {
     LocalMsgBox(kEnglish, QStringLiteral("x"), 0, QString());
     QCOMPARE(answerer.last().title, QStringLiteral("TALVO Radio Programming Software V1.50"));
     answerer.answerId(IdOk);
-    LocalMsgBox(kChinese, "串行端口无效", "The serial port is invalid", 0, "", "");
+    LocalMsgBox(kChinese, TALVO_TEXT("TransferController", "The serial port is invalid"), 0,
+                Text{});
     QCOMPARE(answerer.last().title, QStringLiteral("TALVO 对讲机编程软件V1.50"));
     QCOMPARE(answerer.last().text, QStringLiteral("串行端口无效"));
 }

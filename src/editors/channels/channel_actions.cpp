@@ -6,37 +6,39 @@
 #include <QMenu>
 #include <QWidget>
 
+#include "lang/catalogue.h"
+
 namespace talvo {
 namespace {
 
 struct OpSpec {
     const char* objectName;
-    const char* zh;
-    const char* en;
+    Text text;
     QList<QKeySequence> keys;
 };
 
 const std::array<OpSpec, kChannelOpCount>& Specs() {
     static const std::array<OpSpec, kChannelOpCount> specs = {{
-        {"MNChCut", "剪切信道(&T)", "Cut Channels(&T)",
+        {"MNChCut", TALVO_TEXT("ChannelActions", "Cut Channels(&T)"),
          QKeySequence::keyBindings(QKeySequence::Cut)},
-        {"MNChCopy", "复制信道(&C)", "Copy Channels(&C)",
+        {"MNChCopy", TALVO_TEXT("ChannelActions", "Copy Channels(&C)"),
          QKeySequence::keyBindings(QKeySequence::Copy)},
-        {"MNChPaste", "粘贴信道(&V)", "Paste Channels(&V)",
+        {"MNChPaste", TALVO_TEXT("ChannelActions", "Paste Channels(&V)"),
          QKeySequence::keyBindings(QKeySequence::Paste)},
-        {"MNChDelete", "删除信道(&E)", "Delete Channels(&E)", {QKeySequence(Qt::Key_Delete)}},
-        {"MNChInsert", "插入空信道(&I)", "Insert Free Channel(&I)", {QKeySequence(Qt::Key_Insert)}},
+        {"MNChDelete",
+         TALVO_TEXT("ChannelActions", "Delete Channels(&E)"),
+         {QKeySequence(Qt::Key_Delete)}},
+        {"MNChInsert",
+         TALVO_TEXT("ChannelActions", "Insert Free Channel(&I)"),
+         {QKeySequence(Qt::Key_Insert)}},
         {"MNChDeleteUp",
-         "删除并上移(&L)",
-         "Delete and Move Up(&L)",
+         TALVO_TEXT("ChannelActions", "Delete and Move Up(&L)"),
          {QKeySequence(Qt::CTRL | Qt::Key_Delete)}},
         {"MNChMoveUp",
-         "上移信道(&U)",
-         "Move Channels Up(&U)",
+         TALVO_TEXT("ChannelActions", "Move Channels Up(&U)"),
          {QKeySequence(Qt::ALT | Qt::Key_Up)}},
         {"MNChMoveDown",
-         "下移信道(&O)",
-         "Move Channels Down(&O)",
+         TALVO_TEXT("ChannelActions", "Move Channels Down(&O)"),
          {QKeySequence(Qt::ALT | Qt::Key_Down)}},
     }};
     return specs;
@@ -69,7 +71,7 @@ void ChannelActions::applyLanguage(LanguageFlagValue lang) {
     if (!IsKnownLanguage(lang)) return;
     for (std::size_t i = 0; i < actions_.size(); ++i) {
         const OpSpec& spec = Specs()[i];
-        actions_[i]->setText(QString::fromUtf8(lang == kChinese ? spec.zh : spec.en));
+        actions_[i]->setText(Tr(spec.text, lang));
     }
 }
 

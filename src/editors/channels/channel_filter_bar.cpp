@@ -6,14 +6,10 @@
 #include <QLineEdit>
 #include <QToolButton>
 
+#include "lang/catalogue.h"
+
 namespace talvo {
-namespace {
-
-QString Pick(LanguageFlagValue lang, const char* zh, const char* en) {
-    return QString::fromUtf8(lang == kChinese ? zh : en);
-}
-
-}  // namespace
+namespace {}  // namespace
 
 ChannelFilterBar::ChannelFilterBar(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("FindBar"));
@@ -68,11 +64,9 @@ void ChannelFilterBar::showCount(int found, int position) {
     if (box_->text().trimmed().isEmpty()) {
         text.clear();
     } else if (position > 0) {
-        text = lang_ == kChinese ? QStringLiteral("第 %1 个，共 %2 个").arg(position).arg(found)
-                                 : QStringLiteral("%1 of %2").arg(position).arg(found);
+        text = Tr(TALVO_TEXT("ChannelFilterBar", "%1 of %2"), lang_).arg(position).arg(found);
     } else {
-        text = lang_ == kChinese ? QStringLiteral("找到 %1 个信道").arg(found)
-                                 : QStringLiteral("%1 found").arg(found);
+        text = Tr(TALVO_TEXT("ChannelFilterBar", "%1 found"), lang_).arg(found);
     }
     count_->setText(text);
     count_->setAccessibleName(text);
@@ -81,14 +75,15 @@ void ChannelFilterBar::showCount(int found, int position) {
 void ChannelFilterBar::applyLanguage(LanguageFlagValue lang) {
     if (!IsKnownLanguage(lang)) return;
     lang_ = lang;
-    label_->setText(Pick(lang, "查找(&F)：", "&Find:"));
-    box_->setAccessibleName(Pick(lang, "查找信道", "Find channels"));
-    box_->setPlaceholderText(Pick(lang, "频率、亚音频、名称……", "Frequency, tone, name…"));
-    box_->setToolTip(Pick(lang, "只显示含有此文字的信道。回车或F3：下一个；Esc：清除",
-                          "Shows only the channels that hold this text. Enter or F3: next; "
-                          "Esc: clear"));
-    closeButton_->setToolTip(Pick(lang, "关闭查找（Esc）", "Close find (Esc)"));
-    closeButton_->setAccessibleName(Pick(lang, "关闭查找", "Close find"));
+    label_->setText(Tr(TALVO_TEXT("ChannelFilterBar", "&Find:"), lang));
+    box_->setAccessibleName(Tr(TALVO_TEXT("ChannelFilterBar", "Find channels"), lang));
+    box_->setPlaceholderText(Tr(TALVO_TEXT("ChannelFilterBar", "Frequency, tone, name…"), lang));
+    box_->setToolTip(
+        Tr(TALVO_TEXT("ChannelFilterBar",
+                      "Shows only the channels that hold this text. Enter or F3: next; Esc: clear"),
+           lang));
+    closeButton_->setToolTip(Tr(TALVO_TEXT("ChannelFilterBar", "Close find (Esc)"), lang));
+    closeButton_->setAccessibleName(Tr(TALVO_TEXT("ChannelFilterBar", "Close find"), lang));
     showCount(found_, position_);
 }
 

@@ -15,6 +15,7 @@
 #include "editors/channels/channel_clipboard.h"
 #include "editors/channels/channel_table_window.h"
 #include "editors/channels/channel_text_form.h"
+#include "lang/catalogue.h"
 #include "rules/channel_ops.h"
 #include "ui/local_msgbox.h"
 
@@ -22,13 +23,13 @@ namespace talvo {
 namespace {
 
 // Names of the steps the operations make.
-const Bilingual kCutStep{"剪切信道", "Cut channels"};
-const Bilingual kPasteStep{"粘贴信道", "Paste channels"};
-const Bilingual kDeleteStep{"删除信道", "Delete channels"};
-const Bilingual kInsertStep{"插入空信道", "Insert free channel"};
-const Bilingual kDeleteUpStep{"删除并上移", "Delete and move up"};
-const Bilingual kMoveUpStep{"上移信道", "Move channels up"};
-const Bilingual kMoveDownStep{"下移信道", "Move channels down"};
+const Text kCutStep{TALVO_TEXT("ChannelOperations", "Cut channels")};
+const Text kPasteStep{TALVO_TEXT("ChannelOperations", "Paste channels")};
+const Text kDeleteStep{TALVO_TEXT("ChannelOperations", "Delete channels")};
+const Text kInsertStep{TALVO_TEXT("ChannelOperations", "Insert free channel")};
+const Text kDeleteUpStep{TALVO_TEXT("ChannelOperations", "Delete and move up")};
+const Text kMoveUpStep{TALVO_TEXT("ChannelOperations", "Move channels up")};
+const Text kMoveDownStep{TALVO_TEXT("ChannelOperations", "Move channels down")};
 
 QString ChannelNumbers(const ChannelList& channels) {
     QStringList numbers;
@@ -129,14 +130,15 @@ void ChannelTableWindow::pasteChannels() {
         }
     }
     if (places == 0) {
-        LocalMsgBox(lang, "剪贴板中没有信道", "The clipboard holds no channels", StyleOk, "", "",
-                    this);
+        LocalMsgBox(lang, TALVO_TEXT("ChannelOperations", "The clipboard holds no channels"),
+                    StyleOk, Text{}, this);
         return;
     }
     if (at + places - 1 > kChannelCount) {
-        LocalMsgBox(lang, "粘贴的信道超出信道128，未粘贴任何信道",
-                    "The channels do not fit below channel 128: nothing was pasted", StyleOk, "",
-                    "", this);
+        LocalMsgBox(lang,
+                    TALVO_TEXT("ChannelOperations",
+                               "The channels do not fit below channel 128: nothing was pasted"),
+                    StyleOk, Text{}, this);
         return;
     }
     ChannelStores after = state_.channels;
@@ -151,10 +153,8 @@ void ChannelTableWindow::pasteChannels() {
     QStringList message;
     if (!refused.empty()) {
         // The band message of typing, with the channels it kept out.
-        message << (lang == kChinese ? QStringLiteral("超出频段范围")
-                                     : QStringLiteral("Beyond the scope of frequency band"))
-                << (lang == kChinese ? QStringLiteral("未粘贴的信道：%1")
-                                     : QStringLiteral("Channels not pasted: %1"))
+        message << (Tr(TALVO_TEXT("ChannelOperations", "Beyond the scope of frequency band"), lang))
+                << (Tr(TALVO_TEXT("ChannelOperations", "Channels not pasted: %1"), lang))
                        .arg(ChannelNumbers(refused));
     }
     message << reports;
@@ -170,15 +170,15 @@ void ChannelTableWindow::insertChannel() {
         // No free channel from `at` on takes the one pushed down.
         const LanguageFlagValue lang = state_.LanguageFlag;
         if (at == kChannelCount) {
-            LocalMsgBox(lang, "信道128已被使用，不能插入空信道",
-                        "Channel 128 is in use: no free channel can be inserted", StyleOk, "", "",
-                        this);
+            LocalMsgBox(lang,
+                        TALVO_TEXT("ChannelOperations",
+                                   "Channel 128 is in use: no free channel can be inserted"),
+                        StyleOk, Text{}, this);
         } else {
             const QString text =
-                lang == kChinese ? QStringLiteral("信道%1至128均已使用，不能插入空信道")
-                                 : QStringLiteral(
-                                       "Channels %1 to 128 are all in use: no free channel can be "
-                                       "inserted");
+                Tr(TALVO_TEXT("ChannelOperations",
+                              "Channels %1 to 128 are all in use: no free channel can be inserted"),
+                   lang);
             LocalMsgBox(lang, text.arg(at), StyleOk, QString(), this);
         }
         return;
@@ -189,7 +189,7 @@ void ChannelTableWindow::insertChannel() {
     grid_->setCurrentCell(at - 1, kColRxFreq);
 }
 
-void ChannelTableWindow::commitChannels(const Bilingual& label, ChannelStores after) {
+void ChannelTableWindow::commitChannels(const Message& label, ChannelStores after) {
     // One step of the document with the whole records of the channels that changed; the
     // document then has their rows shown again.
     std::vector<std::pair<int, ChannelRecord>> records;

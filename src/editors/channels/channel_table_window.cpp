@@ -19,6 +19,7 @@
 #include "editors/channels/channel_grid_delegate.h"
 #include "editors/channels/drop_down_list.h"
 #include "editors/channels/grid_tools.h"
+#include "lang/catalogue.h"
 #include "model/channel_lists.h"
 #include "model/tone_list.h"
 #include "print/cell_text.h"
@@ -42,9 +43,9 @@ constexpr int kRowHeight = 270;
 constexpr int kPanelMarginPixels = 2;
 constexpr int kVerticalSmallChangePixels = 2;
 
-const Bilingual kTitle{"信道编辑", "Channel Edit"};
+const Text kTitle{TALVO_TEXT("ChannelTableWindow", "Channel Edit")};
 
-QString Text(const std::string& utf8) {
+QString Utf8(const std::string& utf8) {
     return QString::fromStdString(utf8);
 }
 
@@ -54,7 +55,7 @@ ChannelTableWindow::ChannelTableWindow(Document& document, QWidget* parent)
     : EditorWindow(document, parent) {
     setObjectName(QStringLiteral("Form1"));
     // Every window carries its Chinese texts until the first language pass.
-    setWindowTitle(Text(kTitle.zh));
+    setWindowTitle(Tr(kTitle, kChinese));
 
     picClient_ = new QWidget;
     picClient_->setObjectName(QStringLiteral("picClient"));
@@ -113,7 +114,7 @@ void ChannelTableWindow::buildGrid() {
     grid_ = new QTableWidget(kChannelCount, kGridColumns, picClient_);
     grid_->setObjectName(QStringLiteral("Grid1"));
     QStringList headers;
-    for (const Bilingual& h : ChannelGridHeaders()) headers << Text(h.zh);
+    for (const Text& h : ChannelGridHeaders()) headers << Tr(h, kChinese);
     grid_->setHorizontalHeaderLabels(headers);
 
     QHeaderView* top = grid_->horizontalHeader();
@@ -181,12 +182,12 @@ void ChannelTableWindow::buildEditors() {
     text2_ = makeText("Text2");
 
     toneList_ = makeList("Combo1");
-    for (int i = 0; i < kToneCount; ++i) toneList_->addItem(Text(ToneName(i, kChinese)));
+    for (int i = 0; i < kToneCount; ++i) toneList_->addItem(Utf8(ToneName(i, kChinese)));
     toneList_->setCurrentIndex(0);
 
     for (int col = kColPower; col <= kColTxProhibit; ++col) {
         DropDownList* list = makeList(QStringLiteral("Combo5_%1").arg(col).toLatin1().constData());
-        for (const Bilingual& entry : ChannelColumnList(col)) list->addItem(Text(entry.zh));
+        for (const Text& entry : ChannelColumnList(col)) list->addItem(Tr(entry, kChinese));
         list->setCurrentIndex(1);
         lists_[static_cast<std::size_t>(col - kColPower)] = list;
     }
@@ -214,20 +215,20 @@ DropDownList* ChannelTableWindow::listFor(int column) const {
 void ChannelTableWindow::applyLanguage() {
     const LanguageFlagValue lang = state_.LanguageFlag;
     if (!IsKnownLanguage(lang)) return;
-    setWindowTitle(Text(kTitle.pick(lang)));
+    setWindowTitle(Tr(kTitle, lang));
     actions_->applyLanguage(lang);
     tools_->applyLanguage(lang);
     for (int c = 0; c < kGridColumns; ++c) {
         if (QTableWidgetItem* h = grid_->horizontalHeaderItem(c)) {
-            h->setText(Text(ChannelGridHeaders()[static_cast<std::size_t>(c)].pick(lang)));
+            h->setText(Utf8(ChannelGridHeaders()[static_cast<std::size_t>(c)].words(lang)));
         }
     }
     // Entries are replaced in place, so every list keeps its selection.
-    toneList_->setItemText(0, Text(ToneOffText().pick(lang)));
+    toneList_->setItemText(0, Utf8(ToneOffText().words(lang)));
     for (int col = kColPower; col <= kColTxProhibit; ++col) {
         const auto& entries = ChannelColumnList(col);
         for (std::size_t i = 0; i < entries.size(); ++i) {
-            listFor(col)->setItemText(static_cast<int>(i), Text(entries[i].pick(lang)));
+            listFor(col)->setItemText(static_cast<int>(i), Utf8(entries[i].words(lang)));
         }
     }
 }
@@ -400,8 +401,9 @@ void ChannelTableWindow::closeEditor(bool commit) {
             result = CommitFrequency(stores, band, lang, s.channel, s.column, text);
         });
         if (result == FrequencyCommit::Refused) {
-            LocalMsgBox(lang, "超出频段范围", "Beyond the scope of frequency band", StyleOk, "", "",
-                        this);
+            LocalMsgBox(lang,
+                        TALVO_TEXT("ChannelTableWindow", "Beyond the scope of frequency band"),
+                        StyleOk, Text{}, this);
             grid_->setFocus(Qt::OtherFocusReason);
         }
     } else if (s.kind == EditorKind::Name) {

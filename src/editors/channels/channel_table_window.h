@@ -108,7 +108,7 @@ class ChannelTableWindow : public EditorWindow {
     void pasteChannels();
     void insertChannel();
     // Stores `after` as the channel table after one operation of the user, then shows it.
-    void commitChannels(const Bilingual& label, ChannelStores after);
+    void commitChannels(const Message& label, ChannelStores after);
     // Puts the current cell on `channel`, keeping the column when it is a data column.
     void setCurrentChannel(int channel);
     void selectionChanged();

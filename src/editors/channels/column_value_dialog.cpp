@@ -8,6 +8,7 @@
 #include <QPushButton>
 
 #include "editors/channels/grid_tool_texts.h"
+#include "lang/catalogue.h"
 #include "model/channel_lists.h"
 #include "model/tone_list.h"
 #include "print/cell_text.h"
@@ -21,13 +22,13 @@ ColumnValueDialog::ColumnValueDialog(LanguageFlagValue lang, int channels, const
     setObjectName(QStringLiteral("ColumnValueDialog"));
     const int column = start.column;
     const QString word = ColumnWord(column, lang);
-    setWindowTitle(lang == kChinese ? QStringLiteral("设置所选信道的%1").arg(word)
-                                    : QStringLiteral("Set %1 of Chosen Channels").arg(word));
+    setWindowTitle(
+        Tr(TALVO_TEXT("ColumnValueDialog", "Set %1 of Chosen Channels"), lang).arg(word));
     auto* form = new QFormLayout(this);
-    auto* intro = new QLabel(
-        lang == kChinese ? QStringLiteral("%1 个信道的“%2”将设为：").arg(channels).arg(word)
-                         : QStringLiteral("%2 of %1 channels becomes:").arg(channels).arg(word),
-        this);
+    auto* intro = new QLabel(Tr(TALVO_TEXT("ColumnValueDialog", "%2 of %1 channels becomes:"), lang)
+                                 .arg(channels)
+                                 .arg(word),
+                             this);
     form->addRow(intro);
     QWidget* field = nullptr;
     if (column == kColRxFreq || column == kColTxFreq || column == kColName) {
@@ -46,8 +47,7 @@ ColumnValueDialog::ColumnValueDialog(LanguageFlagValue lang, int channels, const
                 list_->addItem(QString::fromStdString(ToneName(i, lang)));
             }
         } else {
-            for (const Bilingual& entry : ChannelColumnList(column))
-                list_->addItem(Words(entry, lang));
+            for (const Text& entry : ChannelColumnList(column)) list_->addItem(Tr(entry, lang));
         }
         list_->setCurrentIndex(ListIndexValid(column, start.index) ? start.index : 0);
         field = list_;

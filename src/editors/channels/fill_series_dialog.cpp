@@ -14,31 +14,30 @@
 #include <QVBoxLayout>
 
 #include "editors/channels/grid_tool_texts.h"
+#include "lang/catalogue.h"
 #include "print/cell_text.h"
 #include "ui/local_msgbox.h"
 
 namespace talvo {
 namespace {
 
-QString Pick(LanguageFlagValue lang, const char* zh, const char* en) {
-    return QString::fromUtf8(lang == kChinese ? zh : en);
-}
-
 QString ProblemText(FillProblem problem, LanguageFlagValue lang) {
     switch (problem) {
         case FillProblem::None:
             return {};
         case FillProblem::NothingToFill:
-            return Pick(lang, "请选择要填充的内容", "Choose what to fill");
+            return Tr(TALVO_TEXT("FillSeriesDialog", "Choose what to fill"), lang);
         case FillProblem::BadStart:
-            return Pick(lang, "起始频率不是数字", "The start frequency is no number");
+            return Tr(TALVO_TEXT("FillSeriesDialog", "The start frequency is no number"), lang);
         case FillProblem::BadStep:
-            return Pick(lang, "步进不是数字（千赫）", "The step is no number (kHz)");
+            return Tr(TALVO_TEXT("FillSeriesDialog", "The step is no number (kHz)"), lang);
         case FillProblem::BadOffset:
-            return Pick(lang, "频差不是数字（兆赫）", "The offset is no number (MHz)");
+            return Tr(TALVO_TEXT("FillSeriesDialog", "The offset is no number (MHz)"), lang);
         case FillProblem::BadPattern:
-            return Pick(lang, "名称格式只能含名称允许的字符和 {n} 或 {n:02}",
-                        "The name pattern may hold only name characters and {n} or {n:02}");
+            return Tr(
+                TALVO_TEXT("FillSeriesDialog",
+                           "The name pattern may hold only name characters and {n} or {n:02}"),
+                lang);
     }
     return {};
 }
@@ -50,9 +49,8 @@ FillSeriesDialog::FillSeriesDialog(LanguageFlagValue lang, const ChannelStores& 
                                    QWidget* parent)
     : QDialog(parent), lang_(lang), stores_(stores), band_(band), channels_(channels) {
     setObjectName(QStringLiteral("FillSeriesDialog"));
-    setWindowTitle(lang == kChinese
-                       ? QStringLiteral("填充信道序列（%1 个信道）").arg(channels.size())
-                       : QStringLiteral("Fill Series (%1 channels)").arg(channels.size()));
+    setWindowTitle(
+        Tr(TALVO_TEXT("FillSeriesDialog", "Fill Series (%1 channels)"), lang).arg(channels.size()));
     auto* column = new QVBoxLayout(this);
     auto* form = new QFormLayout;
     column->addLayout(form);
@@ -62,51 +60,54 @@ FillSeriesDialog::FillSeriesDialog(LanguageFlagValue lang, const ChannelStores& 
         w->setAccessibleName(accessible);
         return w;
     };
-    fillRx_ = new QCheckBox(Pick(lang, "接收频率(&R)", "&Receive frequencies"), this);
+    fillRx_ = new QCheckBox(Tr(TALVO_TEXT("FillSeriesDialog", "&Receive frequencies"), lang), this);
     named(fillRx_, "FillRx", fillRx_->text().remove('&'));
     fillRx_->setChecked(true);
     rxStart_ = new QLineEdit(QStringLiteral("446.00625"), this);
-    named(rxStart_, "FillRxStart", Pick(lang, "起始频率（兆赫）", "Start frequency (MHz)"));
+    named(rxStart_, "FillRxStart",
+          Tr(TALVO_TEXT("FillSeriesDialog", "Start frequency (MHz)"), lang));
     FilterTyping(rxStart_, EntryKind::Frequency);
     rxStep_ = new QLineEdit(QStringLiteral("12.5"), this);
-    named(rxStep_, "FillRxStep", Pick(lang, "步进（千赫）", "Step (kHz)"));
+    named(rxStep_, "FillRxStep", Tr(TALVO_TEXT("FillSeriesDialog", "Step (kHz)"), lang));
     auto* rxRow = new QHBoxLayout;
     rxRow->addWidget(rxStart_);
-    rxRow->addWidget(new QLabel(Pick(lang, "兆赫，步进", "MHz, step"), this));
+    rxRow->addWidget(new QLabel(Tr(TALVO_TEXT("FillSeriesDialog", "MHz, step"), lang), this));
     rxRow->addWidget(rxStep_);
-    rxRow->addWidget(new QLabel(Pick(lang, "千赫", "kHz"), this));
+    rxRow->addWidget(new QLabel(Tr(TALVO_TEXT("FillSeriesDialog", "kHz"), lang), this));
     form->addRow(fillRx_, rxRow);
 
     tx_ = new QComboBox(this);
-    named(tx_, "FillTx", Pick(lang, "发射频率", "Transmit frequency"));
-    tx_->addItems({Pick(lang, "不变", "Leave as it is"),
-                   Pick(lang, "与接收频率相同", "Same as receive"),
-                   Pick(lang, "接收频率加频差", "Receive plus offset")});
+    named(tx_, "FillTx", Tr(TALVO_TEXT("FillSeriesDialog", "Transmit frequency"), lang));
+    tx_->addItems({Tr(TALVO_TEXT("FillSeriesDialog", "Leave as it is"), lang),
+                   Tr(TALVO_TEXT("FillSeriesDialog", "Same as receive"), lang),
+                   Tr(TALVO_TEXT("FillSeriesDialog", "Receive plus offset"), lang)});
     tx_->setCurrentIndex(1);
     txOffset_ = new QLineEdit(QStringLiteral("+5"), this);
-    named(txOffset_, "FillTxOffset", Pick(lang, "频差（兆赫）", "Offset (MHz)"));
+    named(txOffset_, "FillTxOffset", Tr(TALVO_TEXT("FillSeriesDialog", "Offset (MHz)"), lang));
     auto* txRow = new QHBoxLayout;
     txRow->addWidget(tx_);
     txRow->addWidget(txOffset_);
-    txRow->addWidget(new QLabel(Pick(lang, "兆赫", "MHz"), this));
-    auto* txLabel = new QLabel(Pick(lang, "发射频率(&T)：", "&Transmit:"), this);
+    txRow->addWidget(new QLabel(Tr(TALVO_TEXT("FillSeriesDialog", "MHz"), lang), this));
+    auto* txLabel = new QLabel(Tr(TALVO_TEXT("FillSeriesDialog", "&Transmit:"), lang), this);
     txLabel->setBuddy(tx_);
     form->addRow(txLabel, txRow);
 
-    fillNames_ = new QCheckBox(Pick(lang, "名称(&N)", "&Names"), this);
+    fillNames_ = new QCheckBox(Tr(TALVO_TEXT("FillSeriesDialog", "&Names"), lang), this);
     named(fillNames_, "FillNames", fillNames_->text().remove('&'));
     pattern_ = new QLineEdit(QStringLiteral("CH{n}"), this);
-    named(pattern_, "FillPattern", Pick(lang, "名称格式", "Name pattern"));
-    pattern_->setToolTip(Pick(lang, "{n} 为编号，{n:02} 为两位编号（如 PMR{n:02}）",
-                              "{n} is the number, {n:02} the number with two digits "
-                              "(e.g. PMR{n:02})"));
+    named(pattern_, "FillPattern", Tr(TALVO_TEXT("FillSeriesDialog", "Name pattern"), lang));
+    pattern_->setToolTip(
+        Tr(TALVO_TEXT("FillSeriesDialog",
+                      "{n} is the number, {n:02} the number with two digits (e.g. PMR{n:02})"),
+           lang));
     firstNumber_ = new QSpinBox(this);
-    named(firstNumber_, "FillFirstNumber", Pick(lang, "起始编号", "First number"));
+    named(firstNumber_, "FillFirstNumber",
+          Tr(TALVO_TEXT("FillSeriesDialog", "First number"), lang));
     firstNumber_->setRange(0, 99999);
     firstNumber_->setValue(1);
     auto* nameRow = new QHBoxLayout;
     nameRow->addWidget(pattern_);
-    nameRow->addWidget(new QLabel(Pick(lang, "起始编号", "first number"), this));
+    nameRow->addWidget(new QLabel(Tr(TALVO_TEXT("FillSeriesDialog", "first number"), lang), this));
     nameRow->addWidget(firstNumber_);
     form->addRow(fillNames_, nameRow);
 
@@ -116,10 +117,10 @@ FillSeriesDialog::FillSeriesDialog(LanguageFlagValue lang, const ChannelStores& 
     column->addWidget(problem_);
 
     preview_ = new QTableWidget(0, 5, this);
-    named(preview_, "FillPreview", Pick(lang, "预览", "Preview"));
+    named(preview_, "FillPreview", Tr(TALVO_TEXT("FillSeriesDialog", "Preview"), lang));
     preview_->setHorizontalHeaderLabels({ColumnWord(0, lang), ColumnWord(kColRxFreq, lang),
                                          ColumnWord(kColTxFreq, lang), ColumnWord(kColName, lang),
-                                         Pick(lang, "结果", "Result")});
+                                         Tr(TALVO_TEXT("FillSeriesDialog", "Result"), lang)});
     preview_->verticalHeader()->hide();
     preview_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     preview_->setSelectionMode(QAbstractItemView::NoSelection);
@@ -128,7 +129,8 @@ FillSeriesDialog::FillSeriesDialog(LanguageFlagValue lang, const ChannelStores& 
     column->addWidget(preview_, 1);
 
     buttons_ = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons_->button(QDialogButtonBox::Ok)->setText(Pick(lang, "填充", "Fill"));
+    buttons_->button(QDialogButtonBox::Ok)
+        ->setText(Tr(TALVO_TEXT("FillSeriesDialog", "Fill"), lang));
     buttons_->button(QDialogButtonBox::Cancel)->setText(MsgBoxButtonLabel(IdCancel, lang));
     connect(buttons_, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons_, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -176,11 +178,12 @@ void FillSeriesDialog::updatePreview() {
         const FillRow& row = plan_.rows[static_cast<std::size_t>(r)];
         QString result;
         if (row.refusal) {
-            result = Pick(lang_, "不变：", "Stays: ") + Words(RefusalText(*row.refusal), lang_);
+            result = Tr(TALVO_TEXT("FillSeriesDialog", "Stays: "), lang_) +
+                     Tr(RefusalText(*row.refusal), lang_);
         } else {
             ++taking;
-            result =
-                row.starts ? Pick(lang_, "新信道", "New channel") : Pick(lang_, "填充", "Filled");
+            result = row.starts ? Tr(TALVO_TEXT("FillSeriesDialog", "New channel"), lang_)
+                                : Tr(TALVO_TEXT("FillSeriesDialog", "Filled"), lang_);
         }
         const QStringList texts = {QString::number(row.channel), QString::fromStdString(row.rx),
                                    QString::fromStdString(row.tx),

@@ -3,18 +3,19 @@
 #include <QLineEdit>
 #include <memory>
 
+#include "lang/catalogue.h"
 #include "model/channel_lists.h"
 
 namespace talvo {
 
-const Bilingual& RefusalText(EditRefusal reason) {
-    static const Bilingual free{"空信道（请先输入接收频率）",
-                                "Free channel (enter its receive frequency first)"};
+const Text& RefusalText(EditRefusal reason) {
+    static const Text free{
+        TALVO_TEXT("GridToolTexts", "Free channel (enter its receive frequency first)")};
     // The words typing shows for the same fault.
-    static const Bilingual band{"超出频段范围", "Beyond the scope of frequency band"};
-    static const Bilingual tooLong{"名称超过5个字符", "Name longer than 5 characters"};
-    static const Bilingual characters{"名称含有不能使用的字符",
-                                      "Name holds a character names cannot hold"};
+    static const Text band{TALVO_TEXT("GridToolTexts", "Beyond the scope of frequency band")};
+    static const Text tooLong{TALVO_TEXT("GridToolTexts", "Name longer than 5 characters")};
+    static const Text characters{
+        TALVO_TEXT("GridToolTexts", "Name holds a character names cannot hold")};
     switch (reason) {
         case EditRefusal::FreeChannel:
             return free;
@@ -28,13 +29,9 @@ const Bilingual& RefusalText(EditRefusal reason) {
     return free;
 }
 
-QString Words(const Bilingual& text, LanguageFlagValue lang) {
-    return QString::fromStdString(text.pick(lang));
-}
-
 QString ColumnWord(int column, LanguageFlagValue lang) {
     if (column < 0 || column >= kGridColumns) return {};
-    return Words(ChannelGridHeaders()[static_cast<std::size_t>(column)], lang);
+    return Tr(ChannelGridHeaders()[static_cast<std::size_t>(column)], lang);
 }
 
 void FilterTyping(QLineEdit* edit, EntryKind kind) {

@@ -13,10 +13,9 @@ namespace talvo {
 // Words shared by the many-channel tools of the channel grid (sort, find, column edit, fill).
 
 // Why a channel kept what it held.
-const Bilingual& RefusalText(EditRefusal reason);
+const Text& RefusalText(EditRefusal reason);
 
 // `text` in `lang` as a QString.
-QString Words(const Bilingual& text, LanguageFlagValue lang);
 
 // The header word of grid column 1..10, without anything the header adds.
 QString ColumnWord(int column, LanguageFlagValue lang);

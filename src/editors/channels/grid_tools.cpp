@@ -15,6 +15,7 @@
 #include "editors/channels/column_value_dialog.h"
 #include "editors/channels/fill_series_dialog.h"
 #include "editors/channels/grid_tool_texts.h"
+#include "lang/catalogue.h"
 #include "rules/channel_filter.h"
 #include "ui/local_msgbox.h"
 
@@ -23,40 +24,37 @@ namespace {
 
 struct ToolSpec {
     const char* objectName;
-    const char* zh;
-    const char* en;
+    Text text;  // none for the column edit, whose text names the column
     QKeySequence key;
 };
 
 // Ctrl+F and Ctrl+A belong to the FM window and About; the tools take keys of their own.
 const std::array<ToolSpec, ChannelGridTools::kToolCount>& Specs() {
     static const std::array<ToolSpec, ChannelGridTools::kToolCount> specs = {{
-        {"MNChSortUp", "按本列升序排序(&A)", "Sort by This Column, Ascending(&A)",
+        {"MNChSortUp", TALVO_TEXT("GridTools", "Sort by This Column, Ascending(&A)"),
          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Up)},
-        {"MNChSortDown", "按本列降序排序(&D)", "Sort by This Column, Descending(&D)",
+        {"MNChSortDown", TALVO_TEXT("GridTools", "Sort by This Column, Descending(&D)"),
          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Down)},
-        {"MNChFind", "查找信道(&F)…", "Find Channels(&F)…",
+        {"MNChFind", TALVO_TEXT("GridTools", "Find Channels(&F)…"),
          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F)},
-        {"MNChFindNext", "查找下一个(&N)", "Find Next(&N)", QKeySequence(Qt::Key_F3)},
-        {"MNChFindPrev", "查找上一个(&R)", "Find Previous(&R)",
+        {"MNChFindNext", TALVO_TEXT("GridTools", "Find Next(&N)"), QKeySequence(Qt::Key_F3)},
+        {"MNChFindPrev", TALVO_TEXT("GridTools", "Find Previous(&R)"),
          QKeySequence(Qt::SHIFT | Qt::Key_F3)},
-        {"MNChChooseAll", "选择全部信道(&A)", "Choose All Channels(&A)",
+        {"MNChChooseAll", TALVO_TEXT("GridTools", "Choose All Channels(&A)"),
          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A)},
-        {"MNChSetColumn", "", "", QKeySequence(Qt::CTRL | Qt::Key_E)},
-        {"MNChFill", "填充信道序列(&G)…", "Fill Series(&G)…", QKeySequence(Qt::CTRL | Qt::Key_L)},
+        {"MNChSetColumn", Text{}, QKeySequence(Qt::CTRL | Qt::Key_E)},
+        {"MNChFill", TALVO_TEXT("GridTools", "Fill Series(&G)…"),
+         QKeySequence(Qt::CTRL | Qt::Key_L)},
     }};
     return specs;
 }
 
-QString Pick(LanguageFlagValue lang, const char* zh, const char* en) {
-    return QString::fromUtf8(lang == kChinese ? zh : en);
-}
-
-Bilingual SortLabel(int column, SortOrder order) {
-    const Bilingual& header = ChannelGridHeaders()[static_cast<std::size_t>(column)];
-    const bool up = order == SortOrder::Ascending;
-    return {"按" + header.zh + (up ? "升序" : "降序") + "排序信道",
-            "Sort channels by " + header.en + (up ? ", ascending" : ", descending")};
+Message SortLabel(int column, SortOrder order) {
+    const Text& header = ChannelGridHeaders()[static_cast<std::size_t>(column)];
+    return Message(order == SortOrder::Ascending
+                       ? TALVO_TEXT("GridTools", "Sort channels by %1, ascending")
+                       : TALVO_TEXT("GridTools", "Sort channels by %1, descending"),
+                   {header});
 }
 
 }  // namespace
@@ -149,16 +147,15 @@ void ChannelGridTools::applyLanguage(LanguageFlagValue lang) {
     lang_ = lang;
     for (std::size_t i = 0; i < actions_.size(); ++i) {
         const ToolSpec& spec = Specs()[i];
-        if (*spec.en) actions_[i]->setText(QString::fromUtf8(lang == kChinese ? spec.zh : spec.en));
+        if (*spec.text.source) actions_[i]->setText(Tr(spec.text, lang));
     }
-    sortMenu_->setTitle(Pick(lang, "排序信道(&S)", "Sort Channels(&S)"));
+    sortMenu_->setTitle(Tr(TALVO_TEXT("GridTools", "Sort Channels(&S)"), lang));
     for (int column = kColRxFreq; column <= kColName; ++column) {
         sortBy_[static_cast<std::size_t>(column - 1)]->setText(
-            (lang == kChinese ? QStringLiteral("按%1") : QStringLiteral("By %1"))
-                .arg(ColumnWord(column, lang)));
+            (Tr(TALVO_TEXT("GridTools", "By %1"), lang)).arg(ColumnWord(column, lang)));
     }
-    ascending_->setText(Pick(lang, "升序", "Ascending"));
-    descending_->setText(Pick(lang, "降序", "Descending"));
+    ascending_->setText(Tr(TALVO_TEXT("GridTools", "Ascending"), lang));
+    descending_->setText(Tr(TALVO_TEXT("GridTools", "Descending"), lang));
     bar_->applyLanguage(lang);
     updateColumnTexts();
 }
@@ -166,9 +163,8 @@ void ChannelGridTools::applyLanguage(LanguageFlagValue lang) {
 void ChannelGridTools::updateColumnTexts() {
     const int column = std::max(window_.grid_->currentColumn(), int{kColRxFreq});
     const QString word = ColumnWord(column, lang_);
-    actions_[SetColumn]->setText(lang_ == kChinese
-                                     ? QStringLiteral("设置所选信道的“%1”(&K)…").arg(word)
-                                     : QStringLiteral("Set %1 of Chosen Channels(&K)…").arg(word));
+    actions_[SetColumn]->setText(
+        Tr(TALVO_TEXT("GridTools", "Set %1 of Chosen Channels(&K)…"), lang_).arg(word));
 }
 
 ChannelList ChannelGridTools::commandChannels() {
@@ -195,10 +191,10 @@ ColumnEditResult ChannelGridTools::setColumn(const ColumnValue& value) {
     ColumnEditResult result =
         ApplyColumnValue(after, state.band, state.LanguageFlag, channels, value);
     if (!result.changed.empty()) {
-        const Bilingual& header = ChannelGridHeaders()[static_cast<std::size_t>(value.column)];
+        const Text& header = ChannelGridHeaders()[static_cast<std::size_t>(value.column)];
         const std::string count = std::to_string(channels.size());
-        window_.commitChannels({"设置" + count + "个信道的" + header.zh,
-                                "Set " + header.en + " of " + count + " channels"},
+        window_.commitChannels(Message(TALVO_TEXT("GridTools", "Set %1 of %2 channels"),
+                                       {header, Message::Literal(count)}),
                                std::move(after));
     }
     return result;
@@ -237,11 +233,10 @@ void ChannelGridTools::reportRefusals(const ColumnValue& value, const ColumnEdit
     const auto taken = result.changed.size() + result.unchanged.size();
     const QString word = ColumnWord(value.column, lang);
     QStringList lines;
-    lines << (lang == kChinese ? QStringLiteral("已为 %1 个信道设置“%2”。").arg(taken).arg(word)
-                               : QStringLiteral("%1 set on %2 channels.").arg(word).arg(taken))
-          << Pick(lang, "以下信道保持不变：", "These channels were left as they were:");
+    lines << Tr(TALVO_TEXT("GridTools", "%1 set on %2 channels."), lang).arg(word).arg(taken)
+          << Tr(TALVO_TEXT("GridTools", "These channels were left as they were:"), lang);
     for (const auto& [reason, channels] : byReason) {
-        lines << Words(RefusalText(reason), lang) + Pick(lang, "：", ": ") +
+        lines << Tr(RefusalText(reason), lang) + Tr(TALVO_TEXT("GridTools", ": "), lang) +
                      QString::fromStdString(ChannelRangesText(channels));
     }
     LocalMsgBox(lang, lines.join(QLatin1Char('\n')), StyleOk, QString(), &window_);
@@ -261,7 +256,7 @@ void ChannelGridTools::fill(const FillPlan& plan) {
     ChannelStores after = state.channels;
     const ChannelList changed = ApplyFill(after, state.band, state.LanguageFlag, plan);
     if (changed.empty()) return;
-    window_.commitChannels({"填充信道序列", "Fill series"}, std::move(after));
+    window_.commitChannels(TALVO_TEXT("GridTools", "Fill series"), std::move(after));
 }
 
 void ChannelGridTools::chooseAll() {

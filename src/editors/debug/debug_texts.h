@@ -8,11 +8,11 @@ namespace talvo {
 
 // Texts of the debug window that the model does not hold (frame captions are in model/power.h).
 struct DebugWindowTexts {
-    Bilingual title{"调试", "Debugging"};
-    std::array<Bilingual, 2> tabs{
-        {{"A组功率等级", "A Power Grades"}, {"B组功率等级", "B Power Grades"}}};
-    Bilingual lowEnd{"低", "Low"};
-    Bilingual highEnd{"高", "High"};
+    Text title{TALVO_TEXT("DebugTexts", "Debugging")};
+    std::array<Text, 2> tabs{
+        {TALVO_TEXT("DebugTexts", "A Power Grades"), TALVO_TEXT("DebugTexts", "B Power Grades")}};
+    Text lowEnd{TALVO_TEXT("DebugTexts", "Low")};
+    Text highEnd{TALVO_TEXT("DebugTexts", "High")};
 };
 
 const DebugWindowTexts& DebugTexts();

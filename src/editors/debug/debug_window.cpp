@@ -11,6 +11,7 @@
 #include "document/edit_labels.h"
 #include "editors/debug/debug_texts.h"
 #include "editors/options/window_support.h"
+#include "lang/catalogue.h"
 
 namespace talvo {
 
@@ -18,7 +19,7 @@ DebugWindow::DebugWindow(Document& document, QWidget* parent) : EditorWindow(doc
     setObjectName("Form4");
     const LanguageFlagValue lang = CreationLanguage(state_.LanguageFlag);
     const DebugWindowTexts& t = DebugTexts();
-    setWindowTitle(Pick(t.title, lang));
+    setWindowTitle(Tr(t.title, lang));
     tabs_ = new QTabWidget(this);
     tabs_->setObjectName("SSTab1");
     for (int tab = 0; tab < 2; ++tab) {
@@ -26,7 +27,7 @@ DebugWindow::DebugWindow(Document& document, QWidget* parent) : EditorWindow(doc
         auto* column = new QVBoxLayout(page);
         for (int i = tab * 3; i < tab * 3 + 3; ++i) {
             const auto at = static_cast<std::size_t>(i);
-            auto* frame = new QGroupBox(Pick(PowerFrameCaption(i), lang), page);
+            auto* frame = new QGroupBox(Tr(PowerFrameCaption(i), lang), page);
             auto* row = new QHBoxLayout(frame);
             auto* slider = new QSlider(Qt::Horizontal, frame);
             slider->setRange(0, 255);
@@ -37,8 +38,8 @@ DebugWindow::DebugWindow(Document& document, QWidget* parent) : EditorWindow(doc
             auto* value = new QLabel(frame);
             value->setMinimumWidth(Twips(450));
             value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            lowEnds_[at] = new QLabel(Pick(t.lowEnd, lang), frame);
-            highEnds_[at] = new QLabel(Pick(t.highEnd, lang), frame);
+            lowEnds_[at] = new QLabel(Tr(t.lowEnd, lang), frame);
+            highEnds_[at] = new QLabel(Tr(t.highEnd, lang), frame);
             row->addWidget(lowEnds_[at]);
             row->addWidget(slider, 1);
             row->addWidget(highEnds_[at]);
@@ -63,7 +64,7 @@ DebugWindow::DebugWindow(Document& document, QWidget* parent) : EditorWindow(doc
             sliders_[at] = slider;
             values_[at] = value;
         }
-        tabs_->addTab(page, Pick(t.tabs[static_cast<std::size_t>(tab)], lang));
+        tabs_->addTab(page, Tr(t.tabs[static_cast<std::size_t>(tab)], lang));
     }
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs_);
@@ -97,13 +98,13 @@ void DebugWindow::applyLanguage() {
     const LanguageFlagValue lang = state_.LanguageFlag;
     if (!IsKnownLanguage(lang)) return;
     const DebugWindowTexts& t = DebugTexts();
-    setWindowTitle(Pick(t.title, lang));
+    setWindowTitle(Tr(t.title, lang));
     for (int tab = 0; tab < 2; ++tab)
-        tabs_->setTabText(tab, Pick(t.tabs[static_cast<std::size_t>(tab)], lang));
+        tabs_->setTabText(tab, Tr(t.tabs[static_cast<std::size_t>(tab)], lang));
     for (std::size_t i = 0; i < frames_.size(); ++i) {
-        frames_[i]->setTitle(Pick(PowerFrameCaption(static_cast<int>(i)), lang));
-        lowEnds_[i]->setText(Pick(t.lowEnd, lang));
-        highEnds_[i]->setText(Pick(t.highEnd, lang));
+        frames_[i]->setTitle(Tr(PowerFrameCaption(static_cast<int>(i)), lang));
+        lowEnds_[i]->setText(Tr(t.lowEnd, lang));
+        highEnds_[i]->setText(Tr(t.highEnd, lang));
     }
 }
 

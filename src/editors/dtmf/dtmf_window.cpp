@@ -13,6 +13,7 @@
 #include "document/edit_labels.h"
 #include "editors/dtmf/dtmf_texts.h"
 #include "editors/options/window_support.h"
+#include "lang/catalogue.h"
 #include "rules/dtmf_filter.h"
 
 namespace talvo {
@@ -33,10 +34,10 @@ DtmfWindow::DtmfWindow(Document& document, QWidget* parent) : EditorWindow(docum
     setObjectName("Form2");
     const LanguageFlagValue lang = CreationLanguage(state_.LanguageFlag);
     const DtmfWindowTexts& t = DtmfTexts();
-    setWindowTitle(QString::fromUtf8(t.title));
+    setWindowTitle(Tr(t.title, lang));
 
-    pageAutodial_ = new QRadioButton(Pick(t.pageAutodial, lang), this);
-    pageOther_ = new QRadioButton(Pick(t.pageOther, lang), this);
+    pageAutodial_ = new QRadioButton(Tr(t.pageAutodial, lang), this);
+    pageOther_ = new QRadioButton(Tr(t.pageOther, lang), this);
     connect(pageAutodial_, &QRadioButton::clicked, this, &DtmfWindow::showAutodialPage);
     connect(pageOther_, &QRadioButton::clicked, this, &DtmfWindow::showOtherPage);
 
@@ -45,7 +46,7 @@ DtmfWindow::DtmfWindow(Document& document, QWidget* parent) : EditorWindow(docum
     for (std::size_t i = 0; i < autodial_.size(); ++i) {
         autodial_[i] = createDtmfText(kDtmfTextLength, static_cast<int>(i), t.autodialCaptions[i]);
         autodial_[i]->setObjectName(QStringLiteral("Text1_%1").arg(i));
-        autodialCaptions_[i] = new QLabel(Pick(t.autodialCaptions[i], lang), this);
+        autodialCaptions_[i] = new QLabel(Tr(t.autodialCaptions[i], lang), this);
         AddRow(autodialGrid, autodialCaptions_[i], autodial_[i]);
     }
 
@@ -53,41 +54,41 @@ DtmfWindow::DtmfWindow(Document& document, QWidget* parent) : EditorWindow(docum
     auto* otherGrid = new QGridLayout(otherFrame_);
     rate_ = createList(&DtmfSettings::DtmfRate, t.dtmfRate);
     rate_->setObjectName("Combo16");
-    for (const Bilingual& e : t.dtmfRates) rate_->addItem(Pick(e, lang));
-    rateCaption_ = new QLabel(Pick(t.dtmfRate, lang), this);
+    for (const Text& e : t.dtmfRates) rate_->addItem(Tr(e, lang));
+    rateCaption_ = new QLabel(Tr(t.dtmfRate, lang), this);
     AddRow(otherGrid, rateCaption_, rate_);
 
     delay_ = createList(&DtmfSettings::FirstDigitalDelay, t.firstDigitalDelay);
     delay_->setObjectName("Combo17");
     for (const char* e : t.delaysAtCreation) delay_->addItem(QString::fromUtf8(e));
-    delayCaption_ = new QLabel(Pick(t.firstDigitalDelay, lang), this);
+    delayCaption_ = new QLabel(Tr(t.firstDigitalDelay, lang), this);
     AddRow(otherGrid, delayCaption_, delay_);
 
     aniStart_ = createDtmfText(kDtmfTextLength, &DtmfSettings::AniStartCode, t.aniStartCode);
     aniStart_->setObjectName("Text2");
-    aniStartCaption_ = new QLabel(Pick(t.aniStartCode, lang), this);
+    aniStartCaption_ = new QLabel(Tr(t.aniStartCode, lang), this);
     AddRow(otherGrid, aniStartCaption_, aniStart_);
 
     aniEnd_ = createDtmfText(kDtmfTextLength, &DtmfSettings::AniEndCode, t.aniEndCode);
     aniEnd_->setObjectName("Text4");
-    aniEndCaption_ = new QLabel(Pick(t.aniEndCode, lang), this);
+    aniEndCaption_ = new QLabel(Tr(t.aniEndCode, lang), this);
     AddRow(otherGrid, aniEndCaption_, aniEnd_);
 
-    aniMode_ = createList(&DtmfSettings::AniMode, {t.aniModeCaption, t.aniModeCaption});
+    aniMode_ = createList(&DtmfSettings::AniMode, t.aniModeCaption);
     aniMode_->setObjectName("Combo1");
-    for (const Bilingual& e : t.aniModes) aniMode_->addItem(Pick(e, lang));
-    AddRow(otherGrid, new QLabel(QString::fromUtf8(t.aniModeCaption), this), aniMode_);
+    for (const Text& e : t.aniModes) aniMode_->addItem(Tr(e, lang));
+    AddRow(otherGrid, new QLabel(Tr(t.aniModeCaption, lang), this), aniMode_);
 
     groupCall_ = createList(&DtmfSettings::GroupCallCode, t.groupCallCode);
     groupCall_->setObjectName("Combo18");
-    groupCall_->addItem(Pick(t.groupCallEmpty, lang));
+    groupCall_->addItem(Tr(t.groupCallEmpty, lang));
     for (const char* e : t.groupCallCodes) groupCall_->addItem(QString::fromUtf8(e));
-    groupCallCaption_ = new QLabel(Pick(t.groupCallCode, lang), this);
+    groupCallCaption_ = new QLabel(Tr(t.groupCallCode, lang), this);
     AddRow(otherGrid, groupCallCaption_, groupCall_);
 
     ownCode_ = createDtmfText(kOwnCodeLength, &DtmfSettings::OwnCode, t.ownCode);
     ownCode_->setObjectName("Text3");
-    ownCodeCaption_ = new QLabel(Pick(t.ownCode, lang), this);
+    ownCodeCaption_ = new QLabel(Tr(t.ownCode, lang), this);
     AddRow(otherGrid, ownCodeCaption_, ownCode_);
     for (QWidget* w : std::initializer_list<QWidget*>{groupCall_, groupCallCaption_, ownCode_,
                                                       ownCodeCaption_}) {
@@ -115,20 +116,16 @@ DtmfWindow::DtmfWindow(Document& document, QWidget* parent) : EditorWindow(docum
     });
 }
 
-void DtmfWindow::changeDtmf(const Bilingual& caption,
-                            const std::function<void(DtmfSettings&)>& mutate,
+void DtmfWindow::changeDtmf(const Text& caption, const std::function<void(DtmfSettings&)>& mutate,
                             Document::MergeKey merge) {
-    const Bilingual window{DtmfTexts().title, DtmfTexts().title};
-    const Bilingual what{caption.zh.substr(0, caption.zh.rfind("：")),
-                         caption.en.substr(0, caption.en.rfind("："))};
     selfEdit_ = true;
     document_.change(
-        WindowEditLabel(window, what), {}, kPartDtmf,
+        WindowEditLabel(DtmfTexts().title, BareCaption(caption)), {}, kPartDtmf,
         [&mutate](ProgramState& s) { mutate(s.dtmf); }, merge);
     selfEdit_ = false;
 }
 
-void DtmfWindow::connectText(QLineEdit* edit, const Bilingual& caption,
+void DtmfWindow::connectText(QLineEdit* edit, const Text& caption,
                              std::function<void(DtmfSettings&, std::string)> store) {
     // Keys typed into one field merge into one step.
     const Document::MergeKey key = (Document::MergeKey{5} << 32) | nextField_++;
@@ -142,7 +139,7 @@ void DtmfWindow::connectText(QLineEdit* edit, const Bilingual& caption,
 }
 
 QLineEdit* DtmfWindow::createDtmfText(int maxLength, std::string DtmfSettings::*value,
-                                      const Bilingual& caption) {
+                                      const Text& caption) {
     auto* edit = new QLineEdit(this);
     edit->setMaxLength(maxLength);
     InstallTextFilter(edit, FilterDtmfText);
@@ -151,7 +148,7 @@ QLineEdit* DtmfWindow::createDtmfText(int maxLength, std::string DtmfSettings::*
     return edit;
 }
 
-QLineEdit* DtmfWindow::createDtmfText(int maxLength, int autodialSlot, const Bilingual& caption) {
+QLineEdit* DtmfWindow::createDtmfText(int maxLength, int autodialSlot, const Text& caption) {
     auto* edit = new QLineEdit(this);
     edit->setMaxLength(maxLength);
     InstallTextFilter(edit, FilterDtmfText);
@@ -162,7 +159,7 @@ QLineEdit* DtmfWindow::createDtmfText(int maxLength, int autodialSlot, const Bil
     return edit;
 }
 
-QComboBox* DtmfWindow::createList(int DtmfSettings::*value, const Bilingual& caption) {
+QComboBox* DtmfWindow::createList(int DtmfSettings::*value, const Text& caption) {
     auto* box = new QComboBox(this);
     connect(box, &QComboBox::currentIndexChanged, this, [this, value, caption](int index) {
         if (loading_) return;
@@ -190,7 +187,7 @@ void DtmfWindow::loadFromModel() {
 
 void DtmfWindow::StartForm() {
     changeDtmf(
-        {DtmfTexts().title, DtmfTexts().title}, [](DtmfSettings& d) { talvo::StartForm(d); }, 0);
+        DtmfTexts().title, [](DtmfSettings& d) { talvo::StartForm(d); }, 0);
     loadFromModel();
 }
 
@@ -215,25 +212,24 @@ void DtmfWindow::applyLanguage() {
     // The first call appends the two entries the created list lacks.
     RelabelEntries(delay_, kFirstDigitDelayCount,
                    [lang](int i) { return QString::fromStdString(FirstDigitDelayEntry(i, lang)); });
-    pageAutodial_->setText(Pick(t.pageAutodial, lang));
-    pageOther_->setText(Pick(t.pageOther, lang));
+    pageAutodial_->setText(Tr(t.pageAutodial, lang));
+    pageOther_->setText(Tr(t.pageOther, lang));
     for (std::size_t i = 0; i < autodialCaptions_.size(); ++i) {
-        autodialCaptions_[i]->setText(Pick(t.autodialCaptions[i], lang));
+        autodialCaptions_[i]->setText(Tr(t.autodialCaptions[i], lang));
     }
-    aniStartCaption_->setText(Pick(t.aniStartCode, lang));
-    aniEndCaption_->setText(Pick(t.aniEndCode, lang));
-    ownCodeCaption_->setText(Pick(t.ownCode, lang));
-    rateCaption_->setText(Pick(t.dtmfRate, lang));
-    delayCaption_->setText(Pick(t.firstDigitalDelay, lang));
-    groupCallCaption_->setText(Pick(t.groupCallCode, lang));
-    RelabelEntries(aniMode_, static_cast<int>(t.aniModes.size()), [&t, lang](int i) {
-        return Pick(t.aniModes[static_cast<std::size_t>(i)], lang);
-    });
+    aniStartCaption_->setText(Tr(t.aniStartCode, lang));
+    aniEndCaption_->setText(Tr(t.aniEndCode, lang));
+    ownCodeCaption_->setText(Tr(t.ownCode, lang));
+    rateCaption_->setText(Tr(t.dtmfRate, lang));
+    delayCaption_->setText(Tr(t.firstDigitalDelay, lang));
+    groupCallCaption_->setText(Tr(t.groupCallCode, lang));
+    RelabelEntries(aniMode_, static_cast<int>(t.aniModes.size()),
+                   [&t, lang](int i) { return Tr(t.aniModes[static_cast<std::size_t>(i)], lang); });
     RelabelEntries(rate_, static_cast<int>(t.dtmfRates.size()), [&t, lang](int i) {
-        return Pick(t.dtmfRates[static_cast<std::size_t>(i)], lang);
+        return Tr(t.dtmfRates[static_cast<std::size_t>(i)], lang);
     });
     // Only entry 0 of the group call list differs between the languages.
-    RelabelEntries(groupCall_, 1, [&t, lang](int) { return Pick(t.groupCallEmpty, lang); });
+    RelabelEntries(groupCall_, 1, [&t, lang](int) { return Tr(t.groupCallEmpty, lang); });
 }
 
 void DtmfWindow::closeEvent(QCloseEvent* event) {

@@ -47,13 +47,12 @@ class DtmfWindow : public EditorWindow {
 
   private:
     // `value` picks the field out of the DTMF values; `caption` names the step.
-    QLineEdit* createDtmfText(int maxLength, std::string DtmfSettings::*value,
-                              const Bilingual& caption);
-    QLineEdit* createDtmfText(int maxLength, int autodialSlot, const Bilingual& caption);
-    QComboBox* createList(int DtmfSettings::*value, const Bilingual& caption);
-    void changeDtmf(const Bilingual& caption, const std::function<void(DtmfSettings&)>& mutate,
+    QLineEdit* createDtmfText(int maxLength, std::string DtmfSettings::*value, const Text& caption);
+    QLineEdit* createDtmfText(int maxLength, int autodialSlot, const Text& caption);
+    QComboBox* createList(int DtmfSettings::*value, const Text& caption);
+    void changeDtmf(const Text& caption, const std::function<void(DtmfSettings&)>& mutate,
                     Document::MergeKey merge);
-    void connectText(QLineEdit* edit, const Bilingual& caption,
+    void connectText(QLineEdit* edit, const Text& caption,
                      std::function<void(DtmfSettings&, std::string)> store);
 
     std::array<QLineEdit*, 8> autodial_{};

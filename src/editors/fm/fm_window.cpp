@@ -12,6 +12,7 @@
 #include "document/edit_labels.h"
 #include "editors/fm/fm_texts.h"
 #include "editors/options/window_support.h"
+#include "lang/catalogue.h"
 #include "rules/fm_checks.h"
 #include "ui/local_msgbox.h"
 
@@ -37,26 +38,12 @@ QTableWidgetItem* CentredItem(const QString& text) {
     return item;
 }
 
-// A caption as a step's label names it: without its closing colon.
-Bilingual BareCaption(const Bilingual& caption) {
-    auto bare = [](std::string text) {
-        for (const std::string colon : {":", "："}) {
-            if (text.size() >= colon.size() &&
-                text.compare(text.size() - colon.size(), colon.size(), colon) == 0) {
-                text.resize(text.size() - colon.size());
-            }
-        }
-        return text;
-    };
-    return {bare(caption.zh), bare(caption.en)};
-}
-
 }  // namespace
 
 FmWindow::FmWindow(Document& document, QWidget* parent) : EditorWindow(document, parent) {
     setObjectName("Form5");
     const LanguageFlagValue lang = CreationLanguage(state_.LanguageFlag);
-    setWindowTitle(Pick(FmTexts().title, lang));
+    setWindowTitle(Tr(FmTexts().title, lang));
     createGrid();
     createFields();
     loadFromModel();
@@ -67,7 +54,7 @@ FmWindow::FmWindow(Document& document, QWidget* parent) : EditorWindow(document,
     });
 }
 
-void FmWindow::changeFm(const Bilingual& what, const std::function<void(ProgramState&)>& mutate,
+void FmWindow::changeFm(const Message& what, const std::function<void(ProgramState&)>& mutate,
                         int field) {
     const Document::MergeKey key = field ? (Document::MergeKey{3} << 32) | unsigned(field) : 0;
     selfEdit_ = true;
@@ -90,8 +77,8 @@ void FmWindow::createGrid() {
     grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     grid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     grid_->verticalHeader()->setDefaultSectionSize(kRowHeight);
-    grid_->setHorizontalHeaderItem(0, CentredItem(Pick(FmTexts().headerChannel, lang)));
-    grid_->setHorizontalHeaderItem(1, CentredItem(Pick(FmTexts().headerFrequency, lang)));
+    grid_->setHorizontalHeaderItem(0, CentredItem(Tr(FmTexts().headerChannel, lang)));
+    grid_->setHorizontalHeaderItem(1, CentredItem(Tr(FmTexts().headerFrequency, lang)));
     grid_->setColumnWidth(0, kChannelColumnWidth);
     grid_->setColumnWidth(1, kFrequencyColumnWidth);
     for (int n = 1; n <= kFmChannelCount; ++n) {
@@ -153,7 +140,7 @@ void FmWindow::createFields() {
     };
     const int rowStep = captionHeight + fieldHeight + Twips(180);
 
-    vfoCaption_ = new QLabel(Pick(t.vfoCaption, lang), this);
+    vfoCaption_ = new QLabel(Tr(t.vfoCaption, lang), this);
     vfo_ = new QLineEdit(this);
     vfo_->setObjectName("Text2");
     placeRow(vfoCaption_, vfo_, kVfoMessageTop);
@@ -168,7 +155,7 @@ void FmWindow::createFields() {
             [&text](ProgramState& s) { s.fmWindow.vfoText = text; }, 1);
     });
 
-    presentChannelCaption_ = new QLabel(Pick(t.presentChannelCaption, lang), this);
+    presentChannelCaption_ = new QLabel(Tr(t.presentChannelCaption, lang), this);
     presentChannel_ = new QComboBox(this);
     presentChannel_->setObjectName("Combo1_0");
     presentChannel_->setEditable(true);
@@ -184,11 +171,11 @@ void FmWindow::createFields() {
             [&value](ProgramState& s) { s.fmWindow.presentChannelText = value; }, 2);
     });
 
-    displayModeCaption_ = new QLabel(Pick(t.displayModeCaption, lang), this);
+    displayModeCaption_ = new QLabel(Tr(t.displayModeCaption, lang), this);
     displayMode_ = new QComboBox(this);
     displayMode_->setObjectName("Combo1_1");
-    displayMode_->addItem(Pick(FmDisplayModeList()[0], lang));
-    displayMode_->addItem(Pick(t.displayModeFrequencyAtLoad, lang));
+    displayMode_->addItem(Tr(FmDisplayModeList()[0], lang));
+    displayMode_->addItem(Tr(t.displayModeFrequencyAtLoad, lang));
     placeRow(displayModeCaption_, displayMode_, kVfoMessageTop + 2 * rowStep);
     connect(displayMode_, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (loading_) return;
@@ -196,7 +183,7 @@ void FmWindow::createFields() {
                  [index](ProgramState& s) { s.fmWindow.displayMode = index; });
     });
 
-    stepCaption_ = new QLabel(QString::fromUtf8(t.stepCaption), this);
+    stepCaption_ = new QLabel(Tr(t.stepCaption, lang), this);
     step_ = new QComboBox(this);
     step_->setObjectName("Combo1_2");
     for (const char* entry : FmStepList()) step_->addItem(QString::fromUtf8(entry));
@@ -205,13 +192,12 @@ void FmWindow::createFields() {
     step_->setVisible(false);
     connect(step_, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (loading_) return;
-        const std::string caption = FmTexts().stepCaption;
-        changeFm(BareCaption({caption, caption}),
+        changeFm(BareCaption(FmTexts().stepCaption),
                  [index](ProgramState& s) { s.fmWindow.stepFrequency = index; });
     });
 
-    ok_ = new QPushButton(Pick(t.ok, lang), this);
-    cancel_ = new QPushButton(Pick(t.cancel, lang), this);
+    ok_ = new QPushButton(Tr(t.ok, lang), this);
+    cancel_ = new QPushButton(Tr(t.cancel, lang), this);
     // The buttons' lower edge lines up with the grid's.
     const int buttonTop = grid_->geometry().bottom() + 1 - Twips(400);
     cancel_->setGeometry(Twips(8205) - Twips(180) - Twips(1200), buttonTop, Twips(1200),
@@ -225,9 +211,10 @@ void FmWindow::createFields() {
 void FmWindow::setCell(int channel, const std::string& text) {
     grid_->item(channel - 1, 1)->setText(QString::fromStdString(text));
     const std::string n = std::to_string(channel);
-    changeFm({"频道 " + n, "Channel " + n}, [channel, &text](ProgramState& s) {
-        s.fmWindow.gridCell[static_cast<std::size_t>(channel - 1)] = text;
-    });
+    changeFm(Message(TALVO_TEXT("FmWindow", "Channel %1"), {Message::Literal(n)}),
+             [channel, &text](ProgramState& s) {
+                 s.fmWindow.gridCell[static_cast<std::size_t>(channel - 1)] = text;
+             });
 }
 
 void FmWindow::editChannel(int channel) {
@@ -288,7 +275,7 @@ void FmWindow::runVfoLeaveCheck() {
 
 void FmWindow::showMessage(int left, int top) {
     const LanguageFlagValue lang = state_.LanguageFlag;
-    messageLine_->setText(Pick(FmTexts().rangeMessage, lang));
+    messageLine_->setText(Tr(FmTexts().rangeMessage, lang));
     // As wide as the window leaves beside `left`, as tall as the wrapped text needs.
     const int width = qMax(Twips(1500), this->width() - left - Twips(120));
     // The width first: the label answers the height for its own width, not for any other.
@@ -364,8 +351,8 @@ bool FmWindow::acceptChanges() {
     if (!present) {
         const FmWindowTexts& t = FmTexts();
         const LanguageFlagValue lang = state_.LanguageFlag;
-        LocalMsgBox(lang, Pick(t.presentChannelNotWhole, lang), StyleOk | StyleIconWarning,
-                    Pick(t.attention, lang), this);
+        LocalMsgBox(lang, Tr(t.presentChannelNotWhole, lang), StyleOk | StyleIconWarning,
+                    Tr(t.attention, lang), this);
         presentChannel_->setFocus(Qt::OtherFocusReason);
         return false;
     }
@@ -393,17 +380,17 @@ void FmWindow::applyLanguage() {
     const LanguageFlagValue lang = state_.LanguageFlag;
     if (!IsKnownLanguage(lang)) return;
     const FmWindowTexts& t = FmTexts();
-    setWindowTitle(Pick(t.title, lang));
-    vfoCaption_->setText(Pick(t.vfoCaption, lang));
-    presentChannelCaption_->setText(Pick(t.presentChannelCaption, lang));
-    displayModeCaption_->setText(Pick(t.displayModeCaption, lang));
+    setWindowTitle(Tr(t.title, lang));
+    vfoCaption_->setText(Tr(t.vfoCaption, lang));
+    presentChannelCaption_->setText(Tr(t.presentChannelCaption, lang));
+    displayModeCaption_->setText(Tr(t.displayModeCaption, lang));
     RelabelEntries(displayMode_, 2, [lang](int i) {
-        return Pick(FmDisplayModeList()[static_cast<std::size_t>(i)], lang);
+        return Tr(FmDisplayModeList()[static_cast<std::size_t>(i)], lang);
     });
-    grid_->horizontalHeaderItem(0)->setText(Pick(t.headerChannel, lang));
-    grid_->horizontalHeaderItem(1)->setText(Pick(t.headerFrequency, lang));
-    ok_->setText(Pick(t.ok, lang));
-    cancel_->setText(Pick(t.cancel, lang));
+    grid_->horizontalHeaderItem(0)->setText(Tr(t.headerChannel, lang));
+    grid_->horizontalHeaderItem(1)->setText(Tr(t.headerFrequency, lang));
+    ok_->setText(Tr(t.ok, lang));
+    cancel_->setText(Tr(t.cancel, lang));
 }
 
 void FmWindow::closeEvent(QCloseEvent* event) {

@@ -60,7 +60,7 @@ class FmWindow : public EditorWindow {
     void setCell(int channel, const std::string& text);
     // One change of the FM record or fields through the document, labelled with `what`;
     // a non-zero `field` merges the keys typed into that field into one step.
-    void changeFm(const Bilingual& what, const std::function<void(ProgramState&)>& mutate,
+    void changeFm(const Message& what, const std::function<void(ProgramState&)>& mutate,
                   int field = 0);
 
     QTableWidget* grid_ = nullptr;

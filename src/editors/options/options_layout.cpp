@@ -14,6 +14,7 @@
 
 #include "editors/options/options_window.h"
 #include "editors/options/window_support.h"
+#include "lang/catalogue.h"
 
 namespace talvo {
 namespace {
@@ -101,7 +102,7 @@ void OptionsWindow::layoutWindow() {
         }
     };
 
-    voxFrame_ = new QGroupBox(Pick(c.frameVox, lang), this);
+    voxFrame_ = new QGroupBox(Tr(c.frameVox, lang), this);
     auto* voxGrid = new QGridLayout(voxFrame_);
     int column = 0;
     for (const Field& f : ListsOf(OptionsArea::Vox)) {
@@ -112,7 +113,7 @@ void OptionsWindow::layoutWindow() {
     voxGrid->addWidget(check(CheckId::AllowToCancelOperating), 1, 0, 1, 2);
     voxGrid->addWidget(check(CheckId::ProhibitVoxInReceiving), 1, 2, 1, 2);
 
-    functionFrame_ = new QGroupBox(Pick(c.frameFunction, lang), this);
+    functionFrame_ = new QGroupBox(Tr(c.frameFunction, lang), this);
     auto* functionGrid = new QGridLayout(functionFrame_);
     functionGrid->setHorizontalSpacing(8);
     place(functionGrid, ListsOf(OptionsArea::FunctionLeft), 0);
@@ -126,7 +127,7 @@ void OptionsWindow::layoutWindow() {
     // Thirteen rows: a tight row spacing keeps the window inside the main window's client area.
     functionGrid->setVerticalSpacing(3);
 
-    vfoAFrame_ = new QGroupBox(Pick(c.frameVfoA, lang), this);
+    vfoAFrame_ = new QGroupBox(Tr(c.frameVfoA, lang), this);
     auto* vfoAGrid = new QGridLayout(vfoAFrame_);
     place(vfoAGrid, VfoRows(0), 0);
     // Fields of the A group that are not shown.
@@ -138,7 +139,7 @@ void OptionsWindow::layoutWindow() {
         caption(id)->setVisible(false);
     }
 
-    vfoBFrame_ = new QGroupBox(Pick(c.frameVfoB, lang), this);
+    vfoBFrame_ = new QGroupBox(Tr(c.frameVfoB, lang), this);
     auto* vfoBGrid = new QGridLayout(vfoBFrame_);
     place(vfoBGrid, VfoRows(1), 0);
     vfoBGrid->setRowStretch(vfoBGrid->rowCount(), 1);

@@ -10,6 +10,7 @@
 
 #include "document/edit_labels.h"
 #include "editors/options/window_support.h"
+#include "lang/catalogue.h"
 #include "rules/options_checks.h"
 
 namespace talvo {
@@ -34,7 +35,7 @@ OptionsWindow::OptionsWindow(Document& document, QWidget* parent)
     createFields();
     layoutWindow();
     const LanguageFlagValue lang = CreationLanguage(state_.LanguageFlag);
-    setWindowTitle(Pick(OptionsWindowCaptions().title, lang));
+    setWindowTitle(Tr(OptionsWindowCaptions().title, lang));
     loadFromModel();
     showFunctionPage();
     connect(&document_, &Document::stateReplaced, this, &OptionsWindow::loadFromModel);
@@ -64,7 +65,7 @@ void OptionsWindow::createFields() {
     for (std::size_t i = 0; i < kListCount; ++i) {
         const auto id = static_cast<ListId>(i);
         lists_[i] = createList(id);
-        listCaptions_[i] = new QLabel(Pick(Info(id).caption, lang), this);
+        listCaptions_[i] = new QLabel(Tr(Info(id).caption, lang), this);
         listCaptions_[i]->setBuddy(lists_[i]);
         if (FindHiddenCaption(id)) {
             InstallClickHandler(listCaptions_[i], [this, id] { onCaptionClicked(id); });
@@ -73,12 +74,12 @@ void OptionsWindow::createFields() {
     for (std::size_t i = 0; i < kTextCount; ++i) {
         const auto id = static_cast<TextId>(i);
         texts_[i] = createText(id);
-        textCaptions_[i] = new QLabel(Pick(Info(id).caption, lang), this);
+        textCaptions_[i] = new QLabel(Tr(Info(id).caption, lang), this);
         textCaptions_[i]->setBuddy(texts_[i]);
     }
     for (std::size_t i = 0; i < kCheckCount; ++i) {
         const auto id = static_cast<CheckId>(i);
-        auto* box = new QCheckBox(Pick(Info(id).caption, lang), this);
+        auto* box = new QCheckBox(Tr(Info(id).caption, lang), this);
         box->setObjectName(Info(id).control);
         box->setVisible(false);
         connect(box, &QCheckBox::toggled, this, [this, i, id](bool on) {
@@ -89,10 +90,10 @@ void OptionsWindow::createFields() {
         });
         checks_[i] = box;
     }
-    pronunciationCaption_ = new QLabel(Pick(OptionsWindowCaptions().pronunciationMode, lang), this);
+    pronunciationCaption_ = new QLabel(Tr(OptionsWindowCaptions().pronunciationMode, lang), this);
     pronunciationCaption_->setVisible(false);
-    pageFunction_ = new QRadioButton(Pick(OptionsWindowCaptions().pageFunction, lang), this);
-    pageVfo_ = new QRadioButton(Pick(OptionsWindowCaptions().pageVfo, lang), this);
+    pageFunction_ = new QRadioButton(Tr(OptionsWindowCaptions().pageFunction, lang), this);
+    pageVfo_ = new QRadioButton(Tr(OptionsWindowCaptions().pageVfo, lang), this);
     connect(pageFunction_, &QRadioButton::clicked, this, &OptionsWindow::showFunctionPage);
     connect(pageVfo_, &QRadioButton::clicked, this, &OptionsWindow::showVfoPage);
 }
@@ -232,25 +233,25 @@ void OptionsWindow::applyLanguage() {
     const LanguageFlagValue lang = state_.LanguageFlag;
     if (!IsKnownLanguage(lang)) return;
     const OptionsCaptions& c = OptionsWindowCaptions();
-    setWindowTitle(Pick(c.title, lang));
+    setWindowTitle(Tr(c.title, lang));
     for (std::size_t i = 0; i < kListCount; ++i) {
         const auto id = static_cast<ListId>(i);
-        listCaptions_[i]->setText(Pick(Info(id).caption, lang));
+        listCaptions_[i]->setText(Tr(Info(id).caption, lang));
         relabelList(id, lang);
     }
     for (std::size_t i = 0; i < kTextCount; ++i) {
-        textCaptions_[i]->setText(Pick(Info(static_cast<TextId>(i)).caption, lang));
+        textCaptions_[i]->setText(Tr(Info(static_cast<TextId>(i)).caption, lang));
     }
     for (std::size_t i = 0; i < kCheckCount; ++i) {
-        checks_[i]->setText(Pick(Info(static_cast<CheckId>(i)).caption, lang));
+        checks_[i]->setText(Tr(Info(static_cast<CheckId>(i)).caption, lang));
     }
-    pronunciationCaption_->setText(Pick(c.pronunciationMode, lang));
-    pageFunction_->setText(Pick(c.pageFunction, lang));
-    pageVfo_->setText(Pick(c.pageVfo, lang));
-    voxFrame_->setTitle(Pick(c.frameVox, lang));
-    functionFrame_->setTitle(Pick(c.frameFunction, lang));
-    vfoAFrame_->setTitle(Pick(c.frameVfoA, lang));
-    vfoBFrame_->setTitle(Pick(c.frameVfoB, lang));
+    pronunciationCaption_->setText(Tr(c.pronunciationMode, lang));
+    pageFunction_->setText(Tr(c.pageFunction, lang));
+    pageVfo_->setText(Tr(c.pageVfo, lang));
+    voxFrame_->setTitle(Tr(c.frameVox, lang));
+    functionFrame_->setTitle(Tr(c.frameFunction, lang));
+    vfoAFrame_->setTitle(Tr(c.frameVfoA, lang));
+    vfoBFrame_->setTitle(Tr(c.frameVfoB, lang));
 }
 
 void OptionsWindow::showFunctionPage() {

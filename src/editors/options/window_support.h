@@ -15,10 +15,6 @@ namespace talvo {
 
 // Small helpers shared by the settings windows (optional features, FM, debug, DTMF).
 
-inline QString Pick(const Bilingual& text, LanguageFlagValue lang) {
-    return QString::fromStdString(text.pick(lang));
-}
-
 // The language a window writes its texts in when it is created: the current one, or Chinese
 // for a flag that is no language (the language procedure then leaves those texts alone).
 inline LanguageFlagValue CreationLanguage(LanguageFlagValue lang) {

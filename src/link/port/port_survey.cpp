@@ -120,63 +120,63 @@ std::optional<int> SingleUsbCable(const std::vector<PortEntry>& ports) {
 }
 
 std::string DescriptionText(const std::optional<SerialDeviceInfo>& info, LanguageFlagValue lang) {
-    const bool zh = lang == kChinese;
-    if (!info) return zh ? "（无设备）" : "(no device)";
+    if (!info) return TALVO_TEXT("PortSurvey", "(no device)").words(lang);
     const std::string chip = !info->chip.empty() ? info->chip
                              : info->vendor != 0 ? Hex4(info->vendor) + ":" + Hex4(info->product)
                                                  : std::string();
     const std::string withChip = chip.empty() ? "" : " (" + chip + ")";
     switch (info->kind) {
         case SerialDeviceInfo::Kind::UsbSerial:
-            return (zh ? "USB串口" : "USB serial") + withChip;
+            return (TALVO_TEXT("PortSurvey", "USB serial").words(lang)) + withChip;
         case SerialDeviceInfo::Kind::UsbModem:
-            return (zh ? "USB调制解调器类串口" : "USB modem-class serial") + withChip;
+            return (TALVO_TEXT("PortSurvey", "USB modem-class serial").words(lang)) + withChip;
         case SerialDeviceInfo::Kind::BuiltIn:
-            return zh ? "内置串口" : "built-in serial port";
+            return TALVO_TEXT("PortSurvey", "built-in serial port").words(lang);
         case SerialDeviceInfo::Kind::BuiltInWithoutHardware:
-            return zh ? "内置串口（无硬件）" : "built-in serial port (no hardware)";
+            return TALVO_TEXT("PortSurvey", "built-in serial port (no hardware)").words(lang);
         case SerialDeviceInfo::Kind::PseudoTerminal:
-            return zh ? "伪终端" : "pseudo-terminal";
+            return TALVO_TEXT("PortSurvey", "pseudo-terminal").words(lang);
         case SerialDeviceInfo::Kind::Other:
             break;
     }
-    return (zh ? "串行设备" : "serial device") + withChip;
+    return (TALVO_TEXT("PortSurvey", "serial device").words(lang)) + withChip;
 }
 
 std::string AccessText(const PortEntry& entry, LanguageFlagValue lang) {
-    const bool zh = lang == kChinese;
     std::string who;
     for (const Holder& h : entry.holders) {
         who += (who.empty() ? "" : ", ") + h.name + " (" + std::to_string(h.pid) + ")";
     }
     switch (entry.access) {
         case PortAccess::Free:
-            if (who.empty()) return zh ? "可以" : "yes";
-            return zh ? "可以（" + who + "也打开着它）" : "yes (also open in " + who + ")";
+            if (who.empty()) return TALVO_TEXT("PortSurvey", "yes").words(lang);
+            return Words(TALVO_TEXT("PortSurvey", "yes (also open in %1)"), lang, {who});
         case PortAccess::NoPermission:
-            return zh ? "否：没有权限" : "no: no permission";
+            return TALVO_TEXT("PortSurvey", "no: no permission").words(lang);
         case PortAccess::InUse:
-            if (who.empty()) return zh ? "否：被其他程序占用" : "no: in use by another program";
-            return (zh ? "否：被占用：" : "no: in use by ") + who;
+            if (who.empty())
+                return TALVO_TEXT("PortSurvey", "no: in use by another program").words(lang);
+            return (TALVO_TEXT("PortSurvey", "no: in use by ").words(lang)) + who;
         case PortAccess::NoHardware:
-            return zh ? "否：无硬件" : "no: no hardware";
+            return TALVO_TEXT("PortSurvey", "no: no hardware").words(lang);
         case PortAccess::Missing:
-            return entry.device ? (zh ? "否：设备不存在" : "no: device missing") : "-";
+            return entry.device ? (TALVO_TEXT("PortSurvey", "no: device missing").words(lang))
+                                : "-";
         case PortAccess::Fails:
-            return zh ? "否：系统拒绝打开" : "no: the system refuses to open it";
+            return TALVO_TEXT("PortSurvey", "no: the system refuses to open it").words(lang);
     }
     return {};
 }
 
 std::string FormatPortTable(const std::vector<PortEntry>& ports, LanguageFlagValue lang) {
-    const bool zh = lang == kChinese;
     std::size_t deviceWidth = 8;
     for (const PortEntry& p : ports) {
         if (p.device) deviceWidth = std::max(deviceWidth, p.device->size() + 2);
     }
-    std::string out = Pad(zh ? "端口" : "PORT", 6) + Pad(zh ? "设备" : "DEVICE", deviceWidth) +
-                      Pad(zh ? "说明" : "DESCRIPTION", 32) + (zh ? "现在可打开" : "OPEN NOW") +
-                      "\n";
+    std::string out = Pad(TALVO_TEXT("PortSurvey", "PORT").words(lang), 6) +
+                      Pad(TALVO_TEXT("PortSurvey", "DEVICE").words(lang), deviceWidth) +
+                      Pad(TALVO_TEXT("PortSurvey", "DESCRIPTION").words(lang), 32) +
+                      (TALVO_TEXT("PortSurvey", "OPEN NOW").words(lang)) + "\n";
     for (const PortEntry& p : ports) {
         out += Pad(std::to_string(p.number), 6) + Pad(p.device.value_or("-"), deviceWidth) +
                Pad(DescriptionText(p.info, lang), 32) + AccessText(p, lang) + "\n";

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include "model/text.h"
+
+namespace talvo {
+
+// The program's own catalogues (translations/talvo_<code>.ts, compiled into the program).
+// English is the language of the source texts and needs none.
+
+// Every language the program can show: "en" first, then the code of each catalogue built in
+// ("zh", "es", ...) in alphabetical order.
+QStringList ShippedLanguages();
+// A language's name in its own words ("Español"), from its catalogue; the code when unknown.
+QString LanguageOwnName(const QString& code);
+
+// The language that the flag's non-Chinese value shows: "en" (the source texts) or the code of
+// a further catalogue. False, changing nothing, when `code` is not shipped or is "zh".
+bool SetFurtherLanguage(const QString& code);
+QString FurtherLanguage();
+
+// The words of `text` in `lang` (0 Chinese, else the further language), from the catalogues.
+QString Tr(const Text& text, LanguageFlagValue lang);
+QString Tr(const Message& message, LanguageFlagValue lang);
+
+// The renderer behind Text::words; installed by every program that links this library.
+std::string RenderText(const Text& text, LanguageFlagValue lang);
+
+}  // namespace talvo

@@ -1,0 +1,2556 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN">
+<context>
+    <name>AboutWindow</name>
+    <message>
+        <source>Help</source>
+        <translation>帮助</translation>
+    </message>
+    <message>
+        <source>TALVO Radio Programming Software</source>
+        <translation>TALVO 对讲机编程软件</translation>
+    </message>
+    <message>
+        <source>English edition V1.50</source>
+        <translation>简体中文版 V1.50</translation>
+    </message>
+</context>
+<context>
+    <name>BackupsWindow</name>
+    <message>
+        <source>Backups</source>
+        <translation>备份</translation>
+    </message>
+    <message>
+        <source>Every read keeps what the radio held in:
+%1</source>
+        <translation>每次读频都会把对讲机中的数据备份在：
+%1</translation>
+    </message>
+    <message>
+        <source>Date and time</source>
+        <translation>日期和时间</translation>
+    </message>
+    <message>
+        <source>Channels used</source>
+        <translation>已用频道</translation>
+    </message>
+    <message>
+        <source>First channel names</source>
+        <translation>频道名称</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>打开</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>无法读取</translation>
+    </message>
+</context>
+<context>
+    <name>ChangeList</name>
+    <message>
+        <source>on</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>否</translation>
+    </message>
+    <message>
+        <source>Band</source>
+        <translation>频段</translation>
+    </message>
+    <message>
+        <source>FM channel </source>
+        <translation>收音机频道 </translation>
+    </message>
+    <message>
+        <source>FM VFO</source>
+        <translation>收音机频率</translation>
+    </message>
+    <message>
+        <source>FM present channel</source>
+        <translation>收音机当前频道</translation>
+    </message>
+    <message>
+        <source>FM display mode</source>
+        <translation>收音机显示模式</translation>
+    </message>
+    <message>
+        <source>FM step</source>
+        <translation>收音机步进</translation>
+    </message>
+    <message>
+        <source>A band </source>
+        <translation>A段 </translation>
+    </message>
+    <message>
+        <source>B band </source>
+        <translation>B段 </translation>
+    </message>
+</context>
+<context>
+    <name>ChangeListWindow</name>
+    <message>
+        <source>Changes to Write</source>
+        <translation>写频前确认更改</translation>
+    </message>
+    <message>
+        <source>What the radio held is kept in the backup %1.
+Writing will make these changes:</source>
+        <translation>对讲机中原有的数据已备份为 %1。
+写频将带来以下更改：</translation>
+    </message>
+    <message>
+        <source>Changes</source>
+        <translation>更改</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>复制(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Write</source>
+        <translation>写频(&amp;W)</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>ChangeTable</name>
+    <message>
+        <source>(empty)</source>
+        <translation>（空）</translation>
+    </message>
+    <message>
+        <source>Channel </source>
+        <translation>频道 </translation>
+    </message>
+    <message>
+        <source> (added)</source>
+        <translation>（新增）</translation>
+    </message>
+    <message>
+        <source> (removed)</source>
+        <translation>（删除）</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>FM</source>
+        <translation>收音机</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>功率</translation>
+    </message>
+    <message>
+        <source>Channel or setting</source>
+        <translation>频道或设置</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>项目</translation>
+    </message>
+    <message>
+        <source>Old value</source>
+        <translation>原值</translation>
+    </message>
+    <message>
+        <source>New value</source>
+        <translation>新值</translation>
+    </message>
+    <message>
+        <source>No change</source>
+        <translation>无变化</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelActions</name>
+    <message>
+        <source>Cut Channels(&amp;T)</source>
+        <translation>剪切信道(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Copy Channels(&amp;C)</source>
+        <translation>复制信道(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Paste Channels(&amp;V)</source>
+        <translation>粘贴信道(&amp;V)</translation>
+    </message>
+    <message>
+        <source>Delete Channels(&amp;E)</source>
+        <translation>删除信道(&amp;E)</translation>
+    </message>
+    <message>
+        <source>Insert Free Channel(&amp;I)</source>
+        <translation>插入空信道(&amp;I)</translation>
+    </message>
+    <message>
+        <source>Delete and Move Up(&amp;L)</source>
+        <translation>删除并上移(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Move Channels Up(&amp;U)</source>
+        <translation>上移信道(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Move Channels Down(&amp;O)</source>
+        <translation>下移信道(&amp;O)</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelFilterBar</name>
+    <message>
+        <source>&amp;Find:</source>
+        <translation>查找(&amp;F)：</translation>
+    </message>
+    <message>
+        <source>Find channels</source>
+        <translation>查找信道</translation>
+    </message>
+    <message>
+        <source>Frequency, tone, name…</source>
+        <translation>频率、亚音频、名称……</translation>
+    </message>
+    <message>
+        <source>Shows only the channels that hold this text. Enter or F3: next; Esc: clear</source>
+        <translation>只显示含有此文字的信道。回车或F3：下一个；Esc：清除</translation>
+    </message>
+    <message>
+        <source>Close find (Esc)</source>
+        <translation>关闭查找（Esc）</translation>
+    </message>
+    <message>
+        <source>Close find</source>
+        <translation>关闭查找</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>第 %1 个，共 %2 个</translation>
+    </message>
+    <message>
+        <source>%1 found</source>
+        <translation>找到 %1 个信道</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelImport</name>
+    <message>
+        <source>imported</source>
+        <translation>已导入</translation>
+    </message>
+    <message>
+        <source>adjusted</source>
+        <translation>已调整后导入</translation>
+    </message>
+    <message>
+        <source>refused</source>
+        <translation>拒绝</translation>
+    </message>
+    <message>
+        <source>skipped</source>
+        <translation>跳过</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>第 %1 行：%2</translation>
+    </message>
+    <message>
+        <source> into channel %1</source>
+        <translation>，存入频道 %1</translation>
+    </message>
+    <message>
+        <source>: </source>
+        <translation>：</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>；</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelLists</name>
+    <message>
+        <source>CH</source>
+        <translation>频道</translation>
+    </message>
+    <message>
+        <source>RXFreq</source>
+        <translation>接收频率</translation>
+    </message>
+    <message>
+        <source>TXFreq</source>
+        <translation>发射频率</translation>
+    </message>
+    <message>
+        <source>QT/DQT Dec</source>
+        <translation>接收亚音频</translation>
+    </message>
+    <message>
+        <source>QT/DQT Enc</source>
+        <translation>发射亚音频</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>功率</translation>
+    </message>
+    <message>
+        <source>Busy Lock</source>
+        <translation>繁忙信道锁定</translation>
+    </message>
+    <message>
+        <source>Add Scan</source>
+        <translation>扫描添加</translation>
+    </message>
+    <message>
+        <source>Band</source>
+        <translation>宽窄带</translation>
+    </message>
+    <message>
+        <source>TX Prohibit</source>
+        <translation>发射禁止</translation>
+    </message>
+    <message>
+        <source>Channel Name</source>
+        <translation>频道名称</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>低</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>高</translation>
+    </message>
+    <message>
+        <source>Middle</source>
+        <translation>中</translation>
+    </message>
+    <message>
+        <source>Carry</source>
+        <translation>载波</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>关</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <comment>scan</comment>
+        <translation>禁止</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>使能</translation>
+    </message>
+    <message>
+        <source>Narror</source>
+        <translation>窄带</translation>
+    </message>
+    <message>
+        <source>wide</source>
+        <translation>宽带</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <comment>switch</comment>
+        <translation>开</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <comment>tone</comment>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Wide</source>
+        <translation>宽带</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelOperations</name>
+    <message>
+        <source>Cut channels</source>
+        <translation>剪切信道</translation>
+    </message>
+    <message>
+        <source>Paste channels</source>
+        <translation>粘贴信道</translation>
+    </message>
+    <message>
+        <source>Delete channels</source>
+        <translation>删除信道</translation>
+    </message>
+    <message>
+        <source>Insert free channel</source>
+        <translation>插入空信道</translation>
+    </message>
+    <message>
+        <source>Delete and move up</source>
+        <translation>删除并上移</translation>
+    </message>
+    <message>
+        <source>Move channels up</source>
+        <translation>上移信道</translation>
+    </message>
+    <message>
+        <source>Move channels down</source>
+        <translation>下移信道</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no channels</source>
+        <translation>剪贴板中没有信道</translation>
+    </message>
+    <message>
+        <source>The channels do not fit below channel 128: nothing was pasted</source>
+        <translation>粘贴的信道超出信道128，未粘贴任何信道</translation>
+    </message>
+    <message>
+        <source>Beyond the scope of frequency band</source>
+        <translation>超出频段范围</translation>
+    </message>
+    <message>
+        <source>Channels not pasted: %1</source>
+        <translation>未粘贴的信道：%1</translation>
+    </message>
+    <message>
+        <source>Channel 128 is in use: no free channel can be inserted</source>
+        <translation>信道128已被使用，不能插入空信道</translation>
+    </message>
+    <message>
+        <source>Channels %1 to 128 are all in use: no free channel can be inserted</source>
+        <translation>信道%1至128均已使用，不能插入空信道</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelTableWindow</name>
+    <message>
+        <source>Channel Edit</source>
+        <translation>信道编辑</translation>
+    </message>
+    <message>
+        <source>Beyond the scope of frequency band</source>
+        <translation>超出频段范围</translation>
+    </message>
+</context>
+<context>
+    <name>CheckedWrite</name>
+    <message>
+        <source>Reading before writing……</source>
+        <translation>写频前读取……</translation>
+    </message>
+    <message>
+        <source>Reading what the radio holds now to keep a backup, please wait a moment.</source>
+        <translation>正在读取对讲机中现有的数据并备份，请稍候。</translation>
+    </message>
+    <message>
+        <source>Verifying……</source>
+        <translation>正在校验……</translation>
+    </message>
+    <message>
+        <source>Reading back what was written to compare it byte for byte, please wait a moment.</source>
+        <translation>正在读回写入的数据并逐字节比较，请稍候。</translation>
+    </message>
+    <message>
+        <source>Restoring the backup……</source>
+        <translation>正在恢复备份……</translation>
+    </message>
+    <message>
+        <source>Writing the backup back to the radio, please wait a moment.</source>
+        <translation>正在把备份写回对讲机，请稍候。</translation>
+    </message>
+    <message>
+        <source>Written and verified!</source>
+        <translation>写频成功，已校验！</translation>
+    </message>
+    <message>
+        <source>The write was stopped.</source>
+        <translation>写频已被中止。</translation>
+    </message>
+    <message>
+        <source>The write failed: </source>
+        <translation>写频失败：</translation>
+    </message>
+    <message>
+        <source>The radio does not hold what was written!</source>
+        <translation>对讲机中的数据与写入的不一致！</translation>
+    </message>
+    <message>
+        <source>The data was written but could not be read back to check it: </source>
+        <translation>数据已写入，但无法读回校验：</translation>
+    </message>
+    <message>
+        <source>What the radio held before is kept in the backup:
+%1
+
+Write the backup back to the radio now?</source>
+        <translation>写频前对讲机中的数据已备份为：
+%1
+
+现在把备份写回对讲机吗？</translation>
+    </message>
+    <message>
+        <source>Mistake</source>
+        <translation>错误</translation>
+    </message>
+    <message>
+        <source>The backup was written back to the radio and verified.</source>
+        <translation>备份已写回对讲机，已校验。</translation>
+    </message>
+    <message>
+        <source>Restoring the backup failed: </source>
+        <translation>恢复备份失败：</translation>
+    </message>
+    <message>
+        <source>After writing the backup back the radio still does not hold it!</source>
+        <translation>写回备份后，对讲机中的数据仍与备份不一致！</translation>
+    </message>
+    <message>
+        <source>The backup was written back but could not be read back to check it: </source>
+        <translation>备份已写回，但无法读回校验：</translation>
+    </message>
+</context>
+<context>
+    <name>CmdDiff</name>
+    <message>
+        <source>Bytes outside the named values differ: first at %1, %2 in all</source>
+        <translation>未显示的字节不同：第一个在地址 %1，共 %2 个字节</translation>
+    </message>
+</context>
+<context>
+    <name>CmdImportCsv</name>
+    <message>
+        <source>; </source>
+        <translation>；</translation>
+    </message>
+    <message>
+        <source>no row could be imported; nothing was written</source>
+        <translation>没有可导入的行，未写入文件</translation>
+    </message>
+    <message>
+        <source>; %1 more unknown columns</source>
+        <translation>；另有 %1 个不认识的列</translation>
+    </message>
+    <message>
+        <source>%1 rows imported (%2 adjusted), %3 refused, %4 skipped</source>
+        <translation>已导入 %1 行（其中 %2 行有调整），拒绝 %3 行，跳过 %4 行</translation>
+    </message>
+    <message>
+        <source>; %1 left their channel as it was</source>
+        <translation>；%1 行与其频道现有内容相同</translation>
+    </message>
+</context>
+<context>
+    <name>ColumnValueDialog</name>
+    <message>
+        <source>Set %1 of Chosen Channels</source>
+        <translation>设置所选信道的%1</translation>
+    </message>
+    <message>
+        <source>%2 of %1 channels becomes:</source>
+        <translation>%1 个信道的“%2”将设为：</translation>
+    </message>
+</context>
+<context>
+    <name>CsvImportDialog</name>
+    <message>
+        <source>Import Channels (CSV)</source>
+        <translation>导入频道（CSV）</translation>
+    </message>
+    <message>
+        <source>Placement</source>
+        <translation>放置方式</translation>
+    </message>
+    <message>
+        <source>By Location: row n becomes channel n</source>
+        <translation>按 Location 列放入同号频道</translation>
+    </message>
+    <message>
+        <source>In file order into the free channels from channel:</source>
+        <translation>按文件顺序放入空闲频道，起始频道：</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>导入</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>行</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>结果</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>频道</translation>
+    </message>
+    <message>
+        <source>RX MHz</source>
+        <translation>接收频率</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>Replaces</source>
+        <translation>将覆盖</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>说明</translation>
+    </message>
+    <message>
+        <source>imported</source>
+        <translation>导入</translation>
+    </message>
+    <message>
+        <source>adjusted</source>
+        <translation>调整后导入</translation>
+    </message>
+    <message>
+        <source>refused</source>
+        <translation>拒绝</translation>
+    </message>
+    <message>
+        <source>skipped</source>
+        <translation>跳过</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>不变</translation>
+    </message>
+    <message>
+        <source>%1: %2 rows, %3 imported (%4 of them adjusted), %5 refused, %6 skipped; %7 programmed channels will be replaced.</source>
+        <translation>%1：%2 行，导入 %3 行（其中调整 %4 行），拒绝 %5 行，跳过 %6 行；将覆盖 %7 个已有频道。</translation>
+    </message>
+    <message>
+        <source>%1 rows give their channel what it already holds and leave it unchanged.</source>
+        <translation>其中 %1 行与其频道现有内容相同，不改变该频道。</translation>
+    </message>
+</context>
+<context>
+    <name>DebugTexts</name>
+    <message>
+        <source>Debugging</source>
+        <translation>调试</translation>
+    </message>
+    <message>
+        <source>A Power Grades</source>
+        <translation>A组功率等级</translation>
+    </message>
+    <message>
+        <source>B Power Grades</source>
+        <translation>B组功率等级</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>低</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>高</translation>
+    </message>
+</context>
+<context>
+    <name>DtmfTexts</name>
+    <message>
+        <source>Auto-dialing Memory</source>
+        <translation>自动拔号存储器</translation>
+    </message>
+    <message>
+        <source>Other Features</source>
+        <translation>其它功能</translation>
+    </message>
+    <message>
+        <source>First Autodial Memory</source>
+        <translation>第一组自动拔号存储器</translation>
+    </message>
+    <message>
+        <source>Second Autodial Memory</source>
+        <translation>第二组自动拔号存储器</translation>
+    </message>
+    <message>
+        <source>Third Autodial Memory</source>
+        <translation>第三组自动拔号存储器</translation>
+    </message>
+    <message>
+        <source>Fourth Autodial Memory</source>
+        <translation>第四组自动拔号存储器</translation>
+    </message>
+    <message>
+        <source>Fifth Autodial Memory</source>
+        <translation>第五组自动拔号存储器</translation>
+    </message>
+    <message>
+        <source>Sixth Autodial Memory</source>
+        <translation>第六组自动拔号存储器</translation>
+    </message>
+    <message>
+        <source>Seventh Autodial Memory</source>
+        <translation>第七组自动拔号存储器</translation>
+    </message>
+    <message>
+        <source>Eight Autodial Memory</source>
+        <translation>第八组自动拔号存储器</translation>
+    </message>
+    <message>
+        <source>Start Send</source>
+        <translation>发射开始</translation>
+    </message>
+    <message>
+        <source>End Send</source>
+        <translation>发射结束</translation>
+    </message>
+    <message>
+        <source>Both</source>
+        <translation>两者</translation>
+    </message>
+    <message>
+        <source>Fast</source>
+        <translation>快</translation>
+    </message>
+    <message>
+        <source>Slow</source>
+        <translation>慢</translation>
+    </message>
+    <message>
+        <source>Empty</source>
+        <translation>空</translation>
+    </message>
+    <message>
+        <source>MS</source>
+        <translation>毫秒</translation>
+    </message>
+    <message>
+        <source>DTMF(双音多频)</source>
+        <translation>DTMF(双音多频)</translation>
+    </message>
+    <message>
+        <source>ANI：</source>
+        <translation>ANI：</translation>
+    </message>
+    <message>
+        <source>ANI Start Code：</source>
+        <translation>ANI开始码：</translation>
+    </message>
+    <message>
+        <source>ANI End Code：</source>
+        <translation>ANI结束码：</translation>
+    </message>
+    <message>
+        <source>Own Code：</source>
+        <translation>自身码：</translation>
+    </message>
+    <message>
+        <source>DTMF Rate：</source>
+        <translation>DTMF速率：</translation>
+    </message>
+    <message>
+        <source>First Digital Delay：</source>
+        <translation>首位数码延迟：</translation>
+    </message>
+    <message>
+        <source>Group Call Code：</source>
+        <translation>群呼码：</translation>
+    </message>
+</context>
+<context>
+    <name>EditLabels</name>
+    <message>
+        <source>Optional features</source>
+        <translation>可选功能</translation>
+    </message>
+    <message>
+        <source>RX frequency</source>
+        <translation>接收频率</translation>
+    </message>
+    <message>
+        <source>TX frequency</source>
+        <translation>发射频率</translation>
+    </message>
+    <message>
+        <source>RX tone</source>
+        <translation>接收亚音</translation>
+    </message>
+    <message>
+        <source>TX tone</source>
+        <translation>发射亚音</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>功率</translation>
+    </message>
+    <message>
+        <source>Busy lock</source>
+        <translation>繁忙锁定</translation>
+    </message>
+    <message>
+        <source>Add scan</source>
+        <translation>扫描添加</translation>
+    </message>
+    <message>
+        <source>Wide/narrow</source>
+        <translation>宽窄带</translation>
+    </message>
+    <message>
+        <source>TX prohibit</source>
+        <translation>禁止发射</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>Read from radio</source>
+        <translation>从电台读频</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>新建</translation>
+    </message>
+    <message>
+        <source>Restore unsaved changes</source>
+        <translation>恢复未保存的更改</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Channel %1</source>
+        <translation>信道 %1</translation>
+    </message>
+    <message>
+        <source>Channels %1</source>
+        <translation>信道 %1</translation>
+    </message>
+    <message>
+        <source>Open %1</source>
+        <translation>打开 %1</translation>
+    </message>
+    <message>
+        <source>Band: %1</source>
+        <translation>频段: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ExchangeNotes</name>
+    <message>
+        <source>Location &quot;{0}&quot; is not a whole number</source>
+        <translation>Location“{0}”不是整数</translation>
+    </message>
+    <message>
+        <source>Location {0} is outside 1..128</source>
+        <translation>Location {0} 超出 1..128</translation>
+    </message>
+    <message>
+        <source>channel {0} was already given by line {1}</source>
+        <translation>频道 {0} 已由第 {1} 行给出</translation>
+    </message>
+    <message>
+        <source>invalid {0} &quot;{1}&quot;</source>
+        <translation>{0} 的值“{1}”无效</translation>
+    </message>
+    <message>
+        <source>the row has {0} cells, the header {1}</source>
+        <translation>该行只有 {0} 个单元格，表头有 {1} 个</translation>
+    </message>
+    <message>
+        <source>the row has {0} cells, the header only {1}</source>
+        <translation>该行有 {0} 个单元格，表头只有 {1} 个</translation>
+    </message>
+    <message>
+        <source>receive frequency {0} MHz is outside both ranges of the current band ({1})</source>
+        <translation>接收频率 {0} MHz 超出当前频段（{1}）的两个范围</translation>
+    </message>
+    <message>
+        <source>transmit frequency {0} MHz is outside both ranges of the current band ({1})</source>
+        <translation>发射频率 {0} MHz 超出当前频段（{1}）的两个范围</translation>
+    </message>
+    <message>
+        <source>the radio has no {0} mode</source>
+        <translation>本机没有 {0} 模式</translation>
+    </message>
+    <message>
+        <source>the radio has no reverse squelch ({0})</source>
+        <translation>本机没有反向静噪（{0}）</translation>
+    </message>
+    <message>
+        <source>the radio cannot send CTCSS tone {0}</source>
+        <translation>本机不能发送亚音频 {0}</translation>
+    </message>
+    <message>
+        <source>the radio cannot send DCS code {0}</source>
+        <translation>本机不能发送数字亚音频 {0}</translation>
+    </message>
+    <message>
+        <source>no free channel left from channel {0}</source>
+        <translation>从频道 {0} 起已没有空闲频道</translation>
+    </message>
+    <message>
+        <source>no channel left after channel 128 (placing from {0})</source>
+        <translation>频道 {0} 之后已没有频道</translation>
+    </message>
+    <message>
+        <source>receive frequency {0} MHz stored as {1} (channel raster)</source>
+        <translation>接收频率 {0} MHz 按频道步进存为 {1}</translation>
+    </message>
+    <message>
+        <source>transmit frequency {0} MHz stored as {1} (channel raster)</source>
+        <translation>发射频率 {0} MHz 按频道步进存为 {1}</translation>
+    </message>
+    <message>
+        <source>name &quot;{0}&quot; stored as &quot;{1}&quot; (the radio keeps at most 8 characters)</source>
+        <translation>名称“{0}”存为“{1}”（本机的名称最多 8 个字符）</translation>
+    </message>
+    <message>
+        <source>name &quot;{0}&quot; stored as &quot;{1}&quot; (characters the radio cannot store left out, at most 8 kept)</source>
+        <translation>名称“{0}”存为“{1}”（去掉本机无法存储的字符，最多 8 个字符）</translation>
+    </message>
+    <message>
+        <source>the radio has no priority scan (P): imported as scanned</source>
+        <translation>本机没有优先扫描（P）：按扫描添加导入</translation>
+    </message>
+    <message>
+        <source>power {0} taken as the nearest level, {1} ({2})</source>
+        <translation>功率 {0} 取最接近的“{1}”（{2}）</translation>
+    </message>
+    <message>
+        <source>RxDtcsCode {0} differs from DtcsCode {1}: {1} used both ways</source>
+        <translation>RxDtcsCode {0} 与 DtcsCode {1} 不同：收发都用 {1}</translation>
+    </message>
+    <message>
+        <source>no frequency: not a channel, skipped</source>
+        <translation>没有频率：不是频道，跳过</translation>
+    </message>
+    <message>
+        <source>unknown column &quot;{0}&quot; ignored</source>
+        <translation>不认识的列“{0}”已忽略</translation>
+    </message>
+    <message>
+        <source>column &quot;{0}&quot; given twice: the first one is used</source>
+        <translation>列“{0}”重复，只用第一个</translation>
+    </message>
+    <message>
+        <source>the header has no {0} column</source>
+        <translation>表头没有 {0} 列</translation>
+    </message>
+    <message>
+        <source>the file has no header row</source>
+        <translation>文件没有表头行</translation>
+    </message>
+    <message>
+        <source>the file is larger than {0} MiB: no channel list</source>
+        <translation>文件大于 {0} MiB，不是频道表</translation>
+    </message>
+    <message>
+        <source>the file has no channel rows</source>
+        <translation>文件没有频道行</translation>
+    </message>
+    <message>
+        <source>channel {0} not exported: its frequency is no number</source>
+        <translation>频道 {0} 未导出：其频率不是数字</translation>
+    </message>
+    <message>
+        <source>channel {0} has transmit prohibited: its transmit frequency {1} MHz is not written (Duplex off)</source>
+        <translation>频道 {0} 禁止发射：其发射频率 {1} MHz 无法写入（Duplex 为 off）</translation>
+    </message>
+    <message>
+        <source>channel {0} has no transmit frequency: Duplex written as off</source>
+        <translation>频道 {0} 没有发射频率：Duplex 写为 off</translation>
+    </message>
+    <message>
+        <source>channel {0} has a power value without watts: Power left empty</source>
+        <translation>频道 {0} 的功率值没有对应的瓦数：Power 留空</translation>
+    </message>
+    <message>
+        <source>; no band of this radio takes it</source>
+        <translation>；本机没有频段能接收</translation>
+    </message>
+    <message>
+        <source>; band %1 would take it</source>
+        <translation>；频段 %1 可接收</translation>
+    </message>
+</context>
+<context>
+    <name>FillSeriesDialog</name>
+    <message>
+        <source>Choose what to fill</source>
+        <translation>请选择要填充的内容</translation>
+    </message>
+    <message>
+        <source>The start frequency is no number</source>
+        <translation>起始频率不是数字</translation>
+    </message>
+    <message>
+        <source>The step is no number (kHz)</source>
+        <translation>步进不是数字（千赫）</translation>
+    </message>
+    <message>
+        <source>The offset is no number (MHz)</source>
+        <translation>频差不是数字（兆赫）</translation>
+    </message>
+    <message>
+        <source>The name pattern may hold only name characters and {n} or {n:02}</source>
+        <translation>名称格式只能含名称允许的字符和 {n} 或 {n:02}</translation>
+    </message>
+    <message>
+        <source>&amp;Receive frequencies</source>
+        <translation>接收频率(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Start frequency (MHz)</source>
+        <translation>起始频率（兆赫）</translation>
+    </message>
+    <message>
+        <source>Step (kHz)</source>
+        <translation>步进（千赫）</translation>
+    </message>
+    <message>
+        <source>MHz, step</source>
+        <translation>兆赫，步进</translation>
+    </message>
+    <message>
+        <source>kHz</source>
+        <translation>千赫</translation>
+    </message>
+    <message>
+        <source>Transmit frequency</source>
+        <translation>发射频率</translation>
+    </message>
+    <message>
+        <source>Leave as it is</source>
+        <translation>不变</translation>
+    </message>
+    <message>
+        <source>Same as receive</source>
+        <translation>与接收频率相同</translation>
+    </message>
+    <message>
+        <source>Receive plus offset</source>
+        <translation>接收频率加频差</translation>
+    </message>
+    <message>
+        <source>Offset (MHz)</source>
+        <translation>频差（兆赫）</translation>
+    </message>
+    <message>
+        <source>MHz</source>
+        <translation>兆赫</translation>
+    </message>
+    <message>
+        <source>&amp;Transmit:</source>
+        <translation>发射频率(&amp;T)：</translation>
+    </message>
+    <message>
+        <source>&amp;Names</source>
+        <translation>名称(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Name pattern</source>
+        <translation>名称格式</translation>
+    </message>
+    <message>
+        <source>{n} is the number, {n:02} the number with two digits (e.g. PMR{n:02})</source>
+        <translation>{n} 为编号，{n:02} 为两位编号（如 PMR{n:02}）</translation>
+    </message>
+    <message>
+        <source>First number</source>
+        <translation>起始编号</translation>
+    </message>
+    <message>
+        <source>first number</source>
+        <translation>起始编号</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>预览</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>结果</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>填充</translation>
+    </message>
+    <message>
+        <source>Stays: </source>
+        <translation>不变：</translation>
+    </message>
+    <message>
+        <source>New channel</source>
+        <translation>新信道</translation>
+    </message>
+    <message>
+        <source>Filled</source>
+        <translation>填充</translation>
+    </message>
+    <message>
+        <source>Fill Series (%1 channels)</source>
+        <translation>填充信道序列（%1 个信道）</translation>
+    </message>
+</context>
+<context>
+    <name>FleetTexts</name>
+    <message>
+        <source>A fleet write never sends the power calibration (0x7E0, 0x7F0): each radio keeps its own.</source>
+        <translation>批量写入从不写功率校准数据（0x7E0、0x7F0）：每台对讲机保留自己的校准。</translation>
+    </message>
+    <message>
+        <source>written and verified</source>
+        <translation>已写入并校验</translation>
+    </message>
+    <message>
+        <source>verify failed: the radio does not hold what was written</source>
+        <translation>校验失败：对讲机中的数据与写入的不一致</translation>
+    </message>
+    <message>
+        <source>no radio answered</source>
+        <translation>没有对讲机应答</translation>
+    </message>
+    <message>
+        <source>not this model of radio: nothing written</source>
+        <translation>不是本型号的对讲机，未写入</translation>
+    </message>
+    <message>
+        <source>the radio stopped answering</source>
+        <translation>对讲机停止应答</translation>
+    </message>
+    <message>
+        <source>the radio refused a written block</source>
+        <translation>对讲机拒绝了写入的数据</translation>
+    </message>
+    <message>
+        <source>the port cannot be used</source>
+        <translation>端口无法使用</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>已取消</translation>
+    </message>
+    <message>
+        <source>the per-radio values file is empty: its first line names the settings</source>
+        <translation>每台对讲机的数值文件是空的：第一行应列出设置的名称</translation>
+    </message>
+    <message>
+        <source>line %1: there is no setting called &quot;%2&quot;</source>
+        <translation>第 %1 行：没有名为“%2”的设置</translation>
+    </message>
+    <message>
+        <source>line %1: the setting &quot;%2&quot; is named twice</source>
+        <translation>第 %1 行：设置“%2”出现了两次</translation>
+    </message>
+    <message>
+        <source>the per-radio values file has a heading but no rows</source>
+        <translation>每台对讲机的数值文件只有标题行，没有数据行</translation>
+    </message>
+    <message>
+        <source>line %1 has %2 cells, the heading has %3</source>
+        <translation>第 %1 行有 %2 个单元格，标题行有 %3 个</translation>
+    </message>
+    <message>
+        <source>line %1 starts with &quot;#&quot; and would be skipped as a comment: put the value in quotes (&quot;#...&quot;)</source>
+        <translation>第 %1 行以“#”开头，会被当作注释跳过：请给该值加上引号（&quot;#...&quot;）</translation>
+    </message>
+    <message>
+        <source>line %1: &quot;%3&quot; is not a value of %2</source>
+        <translation>第 %1 行：“%3”不是%2的值</translation>
+    </message>
+    <message>
+        <source>line %1: %2 does not take &quot;%3&quot; (the options window would make it &quot;%4&quot;)</source>
+        <translation>第 %1 行：%2不接受“%3”（可选功能窗口会把它变成“%4”）</translation>
+    </message>
+</context>
+<context>
+    <name>Fm</name>
+    <message>
+        <source>Channel</source>
+        <translation>频道</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>频率</translation>
+    </message>
+</context>
+<context>
+    <name>FmTexts</name>
+    <message>
+        <source>FM Channel Set</source>
+        <translation>FM频道设置</translation>
+    </message>
+    <message>
+        <source>FM VFO:</source>
+        <translation>收音机全频频率:</translation>
+    </message>
+    <message>
+        <source>Present Channel:</source>
+        <translation>当前收音机工作频道:</translation>
+    </message>
+    <message>
+        <source>FM Display Mode:</source>
+        <translation>显示模式:</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>频道</translation>
+    </message>
+    <message>
+        <source>Frequency(MHz)</source>
+        <translation>频率(MHz)</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Beyond the scope of frequency(87-107.9), please input again.</source>
+        <translation>超出频率范围(87-107.9)，请重输。</translation>
+    </message>
+    <message>
+        <source>The present channel must be a whole number (1-25), please input again.</source>
+        <translation>当前收音机工作频道必须是整数(1-25)，请重输。</translation>
+    </message>
+    <message>
+        <source>Attention</source>
+        <translation>注意</translation>
+    </message>
+    <message>
+        <source>收音机步进频率:</source>
+        <translation>收音机步进频率:</translation>
+    </message>
+</context>
+<context>
+    <name>FmWindow</name>
+    <message>
+        <source>Channel %1</source>
+        <translation>频道 %1</translation>
+    </message>
+</context>
+<context>
+    <name>GridToolTexts</name>
+    <message>
+        <source>Free channel (enter its receive frequency first)</source>
+        <translation>空信道（请先输入接收频率）</translation>
+    </message>
+    <message>
+        <source>Beyond the scope of frequency band</source>
+        <translation>超出频段范围</translation>
+    </message>
+    <message>
+        <source>Name longer than 5 characters</source>
+        <translation>名称超过5个字符</translation>
+    </message>
+    <message>
+        <source>Name holds a character names cannot hold</source>
+        <translation>名称含有不能使用的字符</translation>
+    </message>
+</context>
+<context>
+    <name>GridTools</name>
+    <message>
+        <source>Sort by This Column, Ascending(&amp;A)</source>
+        <translation>按本列升序排序(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Sort by This Column, Descending(&amp;D)</source>
+        <translation>按本列降序排序(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Find Channels(&amp;F)…</source>
+        <translation>查找信道(&amp;F)…</translation>
+    </message>
+    <message>
+        <source>Find Next(&amp;N)</source>
+        <translation>查找下一个(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Find Previous(&amp;R)</source>
+        <translation>查找上一个(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Choose All Channels(&amp;A)</source>
+        <translation>选择全部信道(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Fill Series(&amp;G)…</source>
+        <translation>填充信道序列(&amp;G)…</translation>
+    </message>
+    <message>
+        <source>Sort Channels(&amp;S)</source>
+        <translation>排序信道(&amp;S)</translation>
+    </message>
+    <message>
+        <source>By %1</source>
+        <translation>按%1</translation>
+    </message>
+    <message>
+        <source>Ascending</source>
+        <translation>升序</translation>
+    </message>
+    <message>
+        <source>Descending</source>
+        <translation>降序</translation>
+    </message>
+    <message>
+        <source>These channels were left as they were:</source>
+        <translation>以下信道保持不变：</translation>
+    </message>
+    <message>
+        <source>: </source>
+        <translation>：</translation>
+    </message>
+    <message>
+        <source>Fill series</source>
+        <translation>填充信道序列</translation>
+    </message>
+    <message>
+        <source>Sort channels by %1, ascending</source>
+        <translation>按%1升序排序信道</translation>
+    </message>
+    <message>
+        <source>Sort channels by %1, descending</source>
+        <translation>按%1降序排序信道</translation>
+    </message>
+    <message>
+        <source>Set %1 of Chosen Channels(&amp;K)…</source>
+        <translation>设置所选信道的“%1”(&amp;K)…</translation>
+    </message>
+    <message>
+        <source>Set %1 of %2 channels</source>
+        <translation>设置%2个信道的%1</translation>
+    </message>
+    <message>
+        <source>%1 set on %2 channels.</source>
+        <translation>已为 %2 个信道设置“%1”。</translation>
+    </message>
+</context>
+<context>
+    <name>Language</name>
+    <message>
+        <source>English</source>
+        <translation>中文</translation>
+    </message>
+</context>
+<context>
+    <name>LocalMsgbox</name>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>放弃</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>重试</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>忽略</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>否</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>不保存</translation>
+    </message>
+    <message>
+        <source>TALVO Radio Programming Software V1.50</source>
+        <translation>TALVO 对讲机编程软件V1.50</translation>
+    </message>
+</context>
+<context>
+    <name>MainCommands</name>
+    <message>
+        <source>Changing the frequency band will remove the channel tabulation, confirm?</source>
+        <translation>改变频段将清除频道列表，确定吗？</translation>
+    </message>
+    <message>
+        <source>Be careful!</source>
+        <translation>注意！</translation>
+    </message>
+    <message>
+        <source>Unsaved data will be lost, sure?</source>
+        <translation>未保存的数据将会丢失，确定吗？</translation>
+    </message>
+    <message>
+        <source>Attention</source>
+        <translation>注意</translation>
+    </message>
+    <message>
+        <source>Mistake</source>
+        <translation>错误</translation>
+    </message>
+    <message>
+        <source>Confirm that withdraws from a procedure?
+Lose all in change not kept!</source>
+        <translation>确定退出本程序？
+未保存的更改将全部丢失！</translation>
+    </message>
+    <message>
+        <source>Be careful</source>
+        <translation>注意</translation>
+    </message>
+    <message>
+        <source>Serial port%1Invalid or has already been used by other procedures, please choose other bunches of mouths or close its procedure.</source>
+        <translation>串行端口%1无效或已被其它程序使用，请选择其他串口或关闭其程序.</translation>
+    </message>
+    <message>
+        <source>
+
+Use port %1 instead?</source>
+        <translation>
+
+改用端口%1吗？</translation>
+    </message>
+</context>
+<context>
+    <name>MainDocument</name>
+    <message>
+        <source>Undo</source>
+        <translation>撤销</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>重做</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>未命名</translation>
+    </message>
+    <message>
+        <source> (recovered, unsaved)</source>
+        <translation>（已恢复，未保存）</translation>
+    </message>
+    <message>
+        <source>There are unsaved changes. Save them first?</source>
+        <translation>数据有未保存的更改，是否先保存？</translation>
+    </message>
+    <message>
+        <source>Attention</source>
+        <translation>注意</translation>
+    </message>
+    <message>
+        <source>The file no longer exists; it was removed from the recent files:
+</source>
+        <translation>文件不存在，已从最近的文件中删除：
+</translation>
+    </message>
+    <message>
+        <source>Mistake</source>
+        <translation>错误</translation>
+    </message>
+</context>
+<context>
+    <name>MainExchange</name>
+    <message>
+        <source>Import Channels (CSV)…</source>
+        <translation>导入频道（CSV）…</translation>
+    </message>
+    <message>
+        <source>Export Channels (CSV)…</source>
+        <translation>导出频道（CSV）…</translation>
+    </message>
+    <message>
+        <source>Export Printout (PDF)…</source>
+        <translation>导出打印稿（PDF）…</translation>
+    </message>
+    <message>
+        <source>This file holds no channel list:</source>
+        <translation>无法读取频道表：</translation>
+    </message>
+    <message>
+        <source>Mistake</source>
+        <translation>错误</translation>
+    </message>
+    <message>
+        <source>Export Channels</source>
+        <translation>导出频道</translation>
+    </message>
+    <message>
+        <source>The printout (%1 pages) was written to:
+%2</source>
+        <translation>打印稿（%1 页）已写入：
+%2</translation>
+    </message>
+    <message>
+        <source>Export Printout</source>
+        <translation>导出打印稿</translation>
+    </message>
+    <message>
+        <source>CSV files(*.csv)|*.csv|All files(*.*)|*.*|</source>
+        <translation>CSV文件(*.csv)|*.csv|所有文件(*.*)|*.*|</translation>
+    </message>
+    <message>
+        <source>PDF files(*.pdf)|*.pdf|All files(*.*)|*.*|</source>
+        <translation>PDF文件(*.pdf)|*.pdf|所有文件(*.*)|*.*|</translation>
+    </message>
+    <message>
+        <source>Import %1</source>
+        <translation>导入 %1</translation>
+    </message>
+    <message>
+        <source>%1 channel was exported to:
+%2</source>
+        <translation>已将 %1 个频道导出到：
+%2</translation>
+    </message>
+    <message>
+        <source>%1 channels were exported to:
+%2</source>
+        <translation>已将 %1 个频道导出到：
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>MainSafety</name>
+    <message>
+        <source>Open backup %1</source>
+        <translation>打开备份 %1</translation>
+    </message>
+</context>
+<context>
+    <name>MainTexts</name>
+    <message>
+        <source>TALVO Radio Programming Software V1.50</source>
+        <translation>TALVO 对讲机编程软件V1.50</translation>
+    </message>
+    <message>
+        <source>File(&amp;F)</source>
+        <translation>文件(&amp;F)</translation>
+    </message>
+    <message>
+        <source>New(&amp;N)</source>
+        <translation>新建(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Open(&amp;O)</source>
+        <translation>打开(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Save(&amp;S)</source>
+        <translation>保存(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Print(&amp;P)</source>
+        <translation>打印(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Quit(&amp;Q)</source>
+        <translation>退出(&amp;Q)</translation>
+    </message>
+    <message>
+        <source>Backups(&amp;K)…</source>
+        <translation>备份(&amp;K)…</translation>
+    </message>
+    <message>
+        <source>Edit(&amp;E)</source>
+        <translation>编辑(&amp;E)</translation>
+    </message>
+    <message>
+        <source>Channel Edit(&amp;M)</source>
+        <translation>信道编辑(&amp;M)</translation>
+    </message>
+    <message>
+        <source>DTMF(&amp;D)</source>
+        <translation>DTMF信令(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Optional Features(&amp;P)</source>
+        <translation>可选功能(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Debug Information(&amp;B)</source>
+        <translation>调试信息(&amp;B)</translation>
+    </message>
+    <message>
+        <source>FM Channel Set</source>
+        <translation>收音机频道设置</translation>
+    </message>
+    <message>
+        <source>Programming(&amp;G)</source>
+        <translation>编程(&amp;G)</translation>
+    </message>
+    <message>
+        <source>Read Data from the Transceive(&amp;R)</source>
+        <translation>读频(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Write Data in the Transceive(&amp;W)</source>
+        <translation>写频(&amp;W)</translation>
+    </message>
+    <message>
+        <source>Communication Port(&amp;C)</source>
+        <translation>通信端口(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Checked Write: Back Up, Show Changes, Verify(&amp;V)</source>
+        <translation>写频前备份并校验(&amp;V)</translation>
+    </message>
+    <message>
+        <source>Language Select(&amp;L)</source>
+        <translation>语言选择(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Chinese(&amp;C)</source>
+        <translation>中文(&amp;C)</translation>
+    </message>
+    <message>
+        <source>English(&amp;E)</source>
+        <translation>英文(&amp;E)</translation>
+    </message>
+    <message>
+        <source>Help(&amp;H)</source>
+        <translation>帮助(&amp;H)</translation>
+    </message>
+    <message>
+        <source>Help Theme(F1)</source>
+        <translation>帮助主题(F1)</translation>
+    </message>
+    <message>
+        <source>About(&amp;H)</source>
+        <translation>帮助(&amp;H)</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>频段</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>新建</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>打开</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Read Data from the Transceive</source>
+        <translation>读频</translation>
+    </message>
+    <message>
+        <source>Write Data in the Transceive</source>
+        <translation>写频</translation>
+    </message>
+    <message>
+        <source> </source>
+        <comment>maker&apos;s name</comment>
+        <translation>泰沃通讯设备有限公司</translation>
+    </message>
+</context>
+<context>
+    <name>Options</name>
+    <message>
+        <source>Off</source>
+        <translation>关</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>开</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>频率</translation>
+    </message>
+    <message>
+        <source>Freq &amp; Channel</source>
+        <translation>频率与频道</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>低</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>高</translation>
+    </message>
+    <message>
+        <source>Middle</source>
+        <translation>中</translation>
+    </message>
+    <message>
+        <source>Plus Shift(+)</source>
+        <translation>+异频</translation>
+    </message>
+    <message>
+        <source>Minus Shift(-)</source>
+        <translation>-异频</translation>
+    </message>
+    <message>
+        <source>Turn Off</source>
+        <translation>无异频</translation>
+    </message>
+    <message>
+        <source>Narrow</source>
+        <translation>窄带</translation>
+    </message>
+    <message>
+        <source>Wide</source>
+        <translation>宽带</translation>
+    </message>
+    <message>
+        <source>Carry</source>
+        <translation>载波</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <comment>disabled</comment>
+        <translation>禁止</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <comment>enabled</comment>
+        <translation>使能</translation>
+    </message>
+    <message>
+        <source>A Display Mode:</source>
+        <translation>A组显式模式:</translation>
+    </message>
+    <message>
+        <source>B Display Mode:</source>
+        <translation>B组显式模式:</translation>
+    </message>
+    <message>
+        <source>Beep:</source>
+        <translation>提示音:</translation>
+    </message>
+    <message>
+        <source>Key Lock:</source>
+        <translation>按键锁:</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>上锁</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>正常</translation>
+    </message>
+    <message>
+        <source>Scan Mode:</source>
+        <translation>扫描模式:</translation>
+    </message>
+    <message>
+        <source>Carrier</source>
+        <translation>载波</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>时间</translation>
+    </message>
+    <message>
+        <source>KeyLock Mode:</source>
+        <translation>锁键模式:</translation>
+    </message>
+    <message>
+        <source>Radio Search Mode:</source>
+        <translation>收音机搜台模式:</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>手动</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>自动</translation>
+    </message>
+    <message>
+        <source>Radio Monitors Signal:</source>
+        <translation>收音机监听信号:</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <comment>closed</comment>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <comment>opened</comment>
+        <translation>打开</translation>
+    </message>
+    <message>
+        <source>SquelchTail Elimination:</source>
+        <translation>尾音消除:</translation>
+    </message>
+    <message>
+        <source>Auto Power-Off:</source>
+        <translation>自动关机:</translation>
+    </message>
+    <message>
+        <source>%1 Hour</source>
+        <translation>%1 小时</translation>
+    </message>
+    <message>
+        <source>Open Display Mode:</source>
+        <translation>开机信息显示方式:</translation>
+    </message>
+    <message>
+        <source>Channel Name Editable:</source>
+        <translation>自命名频道名称:</translation>
+    </message>
+    <message>
+        <source>Squelch Level:</source>
+        <translation>静噪等级:</translation>
+    </message>
+    <message>
+        <source>Battery Save:</source>
+        <translation>省电:</translation>
+    </message>
+    <message>
+        <source>Time-out Timer:</source>
+        <translation>发射超时:</translation>
+    </message>
+    <message>
+        <source>%1 Minute</source>
+        <translation>%1 分钟</translation>
+    </message>
+    <message>
+        <source>Roger Beep:</source>
+        <translation>通话结束提示音:</translation>
+    </message>
+    <message>
+        <source>Main Channel:</source>
+        <translation>主频道:</translation>
+    </message>
+    <message>
+        <source>B Group</source>
+        <translation>B组</translation>
+    </message>
+    <message>
+        <source>A Group</source>
+        <translation>A组</translation>
+    </message>
+    <message>
+        <source>Backlight Mode:</source>
+        <translation>背光灯方式:</translation>
+    </message>
+    <message>
+        <source>Power-On Password:</source>
+        <translation>开机密码设定:</translation>
+    </message>
+    <message>
+        <source>Dual Standby:</source>
+        <translation>双频待机:</translation>
+    </message>
+    <message>
+        <source>Memory Channel display Mode:</source>
+        <translation>记忆频道显示模式:</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>频道</translation>
+    </message>
+    <message>
+        <source>VOX Swith:</source>
+        <translation>VOX 开关:</translation>
+    </message>
+    <message>
+        <source>VOX Gain Level:</source>
+        <translation>VOX增益电平:</translation>
+    </message>
+    <message>
+        <source>VOX Delay Time(s):</source>
+        <translation>VOX延迟时间(秒):</translation>
+    </message>
+    <message>
+        <source>QT/DQT Dec:</source>
+        <translation>接收亚音频:</translation>
+    </message>
+    <message>
+        <source>QT/DQT Enc:</source>
+        <translation>发射亚音频:</translation>
+    </message>
+    <message>
+        <source>Power:</source>
+        <translation>功率:</translation>
+    </message>
+    <message>
+        <source>Offset Frequency:</source>
+        <translation>异频:</translation>
+    </message>
+    <message>
+        <source>Wide/Narrow:</source>
+        <translation>宽窄带:</translation>
+    </message>
+    <message>
+        <source>Busy Channel Lock:</source>
+        <translation>繁忙信道锁定:</translation>
+    </message>
+    <message>
+        <source>Add Scan:</source>
+        <translation>扫描添加:</translation>
+    </message>
+    <message>
+        <source>TX Prohibit:</source>
+        <translation>发射禁止:</translation>
+    </message>
+    <message>
+        <source>A Step Frequency:</source>
+        <translation>A组步进频率:</translation>
+    </message>
+    <message>
+        <source>B Step Frequency:</source>
+        <translation>B组步进频率:</translation>
+    </message>
+    <message>
+        <source>Scramble:</source>
+        <translation>扰频:</translation>
+    </message>
+    <message>
+        <source>Companding:</source>
+        <translation>压扩:</translation>
+    </message>
+    <message>
+        <source>A Channel Number:</source>
+        <translation>A组当前频道数:</translation>
+    </message>
+    <message>
+        <source>B Channel Number:</source>
+        <translation>B组当前频道数:</translation>
+    </message>
+    <message>
+        <source>Display Character:</source>
+        <translation>开机显示字符:</translation>
+    </message>
+    <message>
+        <source>Power-On Password:</source>
+        <comment>4 digits</comment>
+        <translation>4位开机密码:</translation>
+    </message>
+    <message>
+        <source>Frequency:</source>
+        <translation>全频频率:</translation>
+    </message>
+    <message>
+        <source>Offset Data:</source>
+        <translation>异频数:</translation>
+    </message>
+    <message>
+        <source>Allow to Cancel Operating</source>
+        <translation>允许取消操作</translation>
+    </message>
+    <message>
+        <source>Prohibit VOX in the receiving</source>
+        <translation>接收时禁止VOX</translation>
+    </message>
+    <message>
+        <source>Optional Features</source>
+        <translation>可选功能</translation>
+    </message>
+    <message>
+        <source>Pronunciation mode:</source>
+        <translation>语音模式:</translation>
+    </message>
+    <message>
+        <source>Function Set</source>
+        <translation>功能设置</translation>
+    </message>
+    <message>
+        <source>VFO</source>
+        <translation>全频频率</translation>
+    </message>
+    <message>
+        <source>VOX</source>
+        <translation>VOX(声控发射)</translation>
+    </message>
+    <message>
+        <source>A Group VFO</source>
+        <translation>A组全频频率</translation>
+    </message>
+    <message>
+        <source>B Group VFO</source>
+        <translation>B组全频频率</translation>
+    </message>
+    <message>
+        <source>呼叫音:</source>
+        <translation>呼叫音:</translation>
+    </message>
+</context>
+<context>
+    <name>OutcomeWords</name>
+    <message>
+        <source>The radio stopped answering at step %1.</source>
+        <translation>对讲机在第 %1 步停止应答。</translation>
+    </message>
+    <message>
+        <source>The radio refused the written data at step %1.</source>
+        <translation>对讲机在第 %1 步拒绝了写入的数据。</translation>
+    </message>
+    <message>
+        <source>The radio answered with another model&apos;s identification.</source>
+        <translation>对讲机应答的标识不是本机型的标识。</translation>
+    </message>
+    <message>
+        <source>The radio&apos;s answer at step %1 does not fit the exchange.</source>
+        <translation>对讲机在第 %1 步的应答不符合通信过程。</translation>
+    </message>
+    <message>
+        <source>The transfer was stopped.</source>
+        <translation>传输已被中止。</translation>
+    </message>
+    <message>
+        <source>The transfer was cancelled.</source>
+        <translation>传输已取消。</translation>
+    </message>
+    <message>
+        <source>First difference at address %1; %2 byte differs.</source>
+        <translation>第一个不同之处在地址 %1，共 %2 个字节不同。</translation>
+    </message>
+    <message>
+        <source>First difference at address %1; %2 bytes differ.</source>
+        <translation>第一个不同之处在地址 %1，共 %2 个字节不同。</translation>
+    </message>
+    <message>
+        <source>the radio does not hold what was written: first difference at %1, %2 byte differs</source>
+        <translation>对讲机中的数据与写入的不一致：第一个不同之处在地址 %1，共 %2 个字节不同。</translation>
+    </message>
+    <message>
+        <source>the radio does not hold what was written: first difference at %1, %2 bytes differ</source>
+        <translation>对讲机中的数据与写入的不一致：第一个不同之处在地址 %1，共 %2 个字节不同。</translation>
+    </message>
+    <message>
+        <source>The write stopped at the block at address %1; the radio may hold a partly written configuration.</source>
+        <translation>写频停在地址 %1 的数据块，对讲机中的数据可能只写入了一部分。</translation>
+    </message>
+    <message>
+        <source>The write stopped before any data was sent.</source>
+        <translation>写频在发送数据之前就已停止。</translation>
+    </message>
+    <message>
+        <source>The radio holds the file&apos;s bytes.</source>
+        <translation>对讲机中的数据与文件的字节相同。</translation>
+    </message>
+    <message>
+        <source>The radio holds what a write of the file sends.</source>
+        <translation>对讲机中的数据与写入该文件时发送的数据相同。</translation>
+    </message>
+    <message>
+        <source>Identifying</source>
+        <translation>识别</translation>
+    </message>
+    <message>
+        <source>Reading</source>
+        <translation>读取</translation>
+    </message>
+    <message>
+        <source>Backing up</source>
+        <translation>备份</translation>
+    </message>
+    <message>
+        <source>Writing</source>
+        <translation>写入</translation>
+    </message>
+    <message>
+        <source>Verifying</source>
+        <translation>校验</translation>
+    </message>
+</context>
+<context>
+    <name>PortDiagnosis</name>
+    <message>
+        <source>brltty (the Braille display service) is installed and a CH340 cable is plugged in: brltty claims the CH340 as a Braille display and its serial device disappears. If you use no Braille display, remove it (sudo apt remove brltty) or stop it (sudo systemctl stop brltty-udev.service brltty.service and sudo systemctl mask brltty-udev.service), then unplug and replug the cable.</source>
+        <translation>已安装盲文显示服务brltty，并插着CH340电缆：brltty把CH340当成盲文显示器占用，串行设备随即消失。如果不使用盲文显示器，请卸载它（sudo apt remove brltty），或停止它（sudo systemctl stop brltty-udev.service brltty.service 和 sudo systemctl mask brltty-udev.service），然后重新插拔电缆。</translation>
+    </message>
+    <message>
+        <source>No serial device is present now: plug the programming cable in.</source>
+        <translation>本机现在没有任何串行设备：请插上编程电缆。</translation>
+    </message>
+    <message>
+        <source>Serial devices present:</source>
+        <translation>现有的串行设备：</translation>
+    </message>
+    <message>
+        <source>
+The program&apos;s udev rule (70-talvo.rules, which gives the logged-in user the cable) is not installed: install the talvo package, or copy 70-talvo.rules to /etc/udev/rules.d, then unplug and replug the cable.</source>
+        <translation>
+本程序的udev规则（70-talvo.rules，让登录的用户使用编程电缆）未安装：请安装talvo软件包，或将70-talvo.rules复制到/etc/udev/rules.d，再重新插拔电缆。</translation>
+    </message>
+    <message>
+        <source>
+The udev rule is installed, but it serves only a user logged in at this computer: unplug and replug the cable.</source>
+        <translation>
+udev规则已安装，但只对本机登录的用户有效：请重新插拔电缆。</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>、</translation>
+    </message>
+    <message>
+        <source> (process </source>
+        <translation>（进程号</translation>
+    </message>
+    <message>
+        <source>)</source>
+        <translation>）</translation>
+    </message>
+    <message>
+        <source>
+ModemManager is running; it probes a newly plugged USB serial device and holds it for a while. Try again in a moment; with the program&apos;s udev rule (70-talvo.rules) installed it leaves the cable alone.</source>
+        <translation>
+ModemManager正在运行，它会探测新插入的USB串口并短时占用。请稍候再试；安装本程序的udev规则（70-talvo.rules）后它将不再探测编程电缆。</translation>
+    </message>
+    <message>
+        <source> (port %1)</source>
+        <translation>（端口%1）</translation>
+    </message>
+    <message>
+        <source>Port %1 reaches no serial device on this computer.</source>
+        <translation>本机没有串行设备对应端口%1。</translation>
+    </message>
+    <message>
+        <source>The device %1 is not there (is the cable unplugged?).</source>
+        <translation>设备%1不存在（电缆已拔出？）。</translation>
+    </message>
+    <message>
+        <source>No permission to open %1 (it belongs to the group %2).</source>
+        <translation>没有权限打开%1（属于%2组）。</translation>
+    </message>
+    <message>
+        <source>
+You are in the group %1, but this login started before you were added: log out and log in again.</source>
+        <translation>
+您已在%1组中，但本次登录早于加入：请注销并重新登录。</translation>
+    </message>
+    <message>
+        <source>the group %1</source>
+        <translation>%1组</translation>
+    </message>
+    <message>
+        <source>%1, the group of serial devices</source>
+        <translation>串行设备的%1组</translation>
+    </message>
+    <message>
+        <source>
+Or add yourself to %1: sudo usermod -aG %2 $USER — then log out and log in again (a new login is needed).</source>
+        <translation>
+或者将您加入%1：sudo usermod -aG %2 $USER ，然后注销并重新登录（需要新的登录才生效）。</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program (the system does not say which; sudo fuser -v %1 shows it). Close that program and try again.</source>
+        <translation>%1正被其他程序占用（系统未说明是哪个程序；可用 sudo fuser -v %1 查看）。请关闭该程序后再试。</translation>
+    </message>
+    <message>
+        <source>%1 is in use by %2. Close that program and try again.</source>
+        <translation>%1正被%2占用。请关闭该程序后再试。</translation>
+    </message>
+    <message>
+        <source>%1 is a built-in serial port with no hardware behind it; no cable can be on it.</source>
+        <translation>%1是没有硬件的内置串口，不能连接电缆。</translation>
+    </message>
+    <message>
+        <source>The system refuses to open %1.</source>
+        <translation>系统拒绝打开%1。</translation>
+    </message>
+    <message>
+        <source>
+The USB serial cable %1 is port %2.</source>
+        <translation>
+USB串口电缆%1是端口%2。</translation>
+    </message>
+</context>
+<context>
+    <name>PortList</name>
+    <message>
+        <source>Refresh</source>
+        <translation>刷新</translation>
+    </message>
+</context>
+<context>
+    <name>PortSurvey</name>
+    <message>
+        <source>(no device)</source>
+        <translation>（无设备）</translation>
+    </message>
+    <message>
+        <source>USB serial</source>
+        <translation>USB串口</translation>
+    </message>
+    <message>
+        <source>USB modem-class serial</source>
+        <translation>USB调制解调器类串口</translation>
+    </message>
+    <message>
+        <source>built-in serial port</source>
+        <translation>内置串口</translation>
+    </message>
+    <message>
+        <source>built-in serial port (no hardware)</source>
+        <translation>内置串口（无硬件）</translation>
+    </message>
+    <message>
+        <source>pseudo-terminal</source>
+        <translation>伪终端</translation>
+    </message>
+    <message>
+        <source>serial device</source>
+        <translation>串行设备</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>可以</translation>
+    </message>
+    <message>
+        <source>no: no permission</source>
+        <translation>否：没有权限</translation>
+    </message>
+    <message>
+        <source>no: in use by another program</source>
+        <translation>否：被其他程序占用</translation>
+    </message>
+    <message>
+        <source>no: in use by </source>
+        <translation>否：被占用：</translation>
+    </message>
+    <message>
+        <source>no: no hardware</source>
+        <translation>否：无硬件</translation>
+    </message>
+    <message>
+        <source>no: device missing</source>
+        <translation>否：设备不存在</translation>
+    </message>
+    <message>
+        <source>no: the system refuses to open it</source>
+        <translation>否：系统拒绝打开</translation>
+    </message>
+    <message>
+        <source>PORT</source>
+        <translation>端口</translation>
+    </message>
+    <message>
+        <source>DEVICE</source>
+        <translation>设备</translation>
+    </message>
+    <message>
+        <source>DESCRIPTION</source>
+        <translation>说明</translation>
+    </message>
+    <message>
+        <source>OPEN NOW</source>
+        <translation>现在可打开</translation>
+    </message>
+    <message>
+        <source>yes (also open in %1)</source>
+        <translation>可以（%1也打开着它）</translation>
+    </message>
+</context>
+<context>
+    <name>Power</name>
+    <message>
+        <source>High Power Grades</source>
+        <translation>高功率等级</translation>
+    </message>
+    <message>
+        <source>Middle Power Grades</source>
+        <translation>中功率等级</translation>
+    </message>
+    <message>
+        <source>Low Power Grades</source>
+        <translation>低功率等级</translation>
+    </message>
+</context>
+<context>
+    <name>PrintContent</name>
+    <message>
+        <source>TALVO Interphone </source>
+        <translation>TALVO对讲机</translation>
+    </message>
+    <message>
+        <source>programming data are printed</source>
+        <translation>编程数据打印</translation>
+    </message>
+    <message>
+        <source>Function Set</source>
+        <translation>功能设置</translation>
+    </message>
+    <message>
+        <source>The whole frequency frequently</source>
+        <translation>全频频率</translation>
+    </message>
+    <message>
+        <source>VOX(Voice control launches)</source>
+        <translation>VOX(声控发射)</translation>
+    </message>
+    <message>
+        <source>Debug information</source>
+        <translation>调试信息</translation>
+    </message>
+    <message>
+        <source>Channel data</source>
+        <translation>信道数据</translation>
+    </message>
+    <message>
+        <source>Whether</source>
+        <translation>是否</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>否</translation>
+    </message>
+</context>
+<context>
+    <name>PrintPdf</name>
+    <message>
+        <source>Programming data</source>
+        <translation>编程数据打印</translation>
+    </message>
+</context>
+<context>
+    <name>PrintPreviewWindow</name>
+    <message>
+        <source>Print preview</source>
+        <translation>打印预览</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>刷新</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>打印</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>放大</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>缩小</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>There is no default printer; nothing was printed.</source>
+        <translation>没有默认打印机，未打印。</translation>
+    </message>
+    <message>
+        <source>Printing failed: the printer did not accept the printout.</source>
+        <translation>打印失败：打印机没有接受打印内容。</translation>
+    </message>
+</context>
+<context>
+    <name>RadioTransfer</name>
+    <message>
+        <source>warning: no backup was kept.</source>
+        <translation>警告：备份未保存。</translation>
+    </message>
+    <message>
+        <source>.</source>
+        <translation>。</translation>
+    </message>
+    <message>
+        <source> Set TALVO_PORT_%1=/dev/... to choose one.</source>
+        <translation>可设置TALVO_PORT_%1=/dev/...选择设备。</translation>
+    </message>
+</context>
+<context>
+    <name>RecoveryPrompts</name>
+    <message>
+        <source>an untitled document</source>
+        <translation>未命名的数据</translation>
+    </message>
+    <message>
+        <source>The program ended without saving the changes to %1 (kept at %2).
+Restore them?
+
+Yes: restore them as unsaved changes.
+No: discard them.
+Cancel: decide at the next start.</source>
+        <translation>上次程序结束时，对 %1 的更改尚未保存（保留于 %2）。
+是否恢复这些更改？
+
+是：恢复为未保存的更改。
+否：丢弃这些更改。
+取消：下次启动时再决定。</translation>
+    </message>
+    <message>
+        <source>Recover unsaved changes</source>
+        <translation>恢复未保存的更改</translation>
+    </message>
+    <message>
+        <source>A recovery copy of unsaved changes cannot be read:
+%1
+The copy was kept as:
+%2</source>
+        <translation>无法读取未保存更改的恢复副本：
+%1
+副本已保留为：
+%2</translation>
+    </message>
+    <message>
+        <source>Mistake</source>
+        <translation>错误</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: unsaved changes cannot be recovered if the program ends unexpectedly.
+Save your work to a file.</source>
+        <translation>无法写入 %1，
+程序意外结束时未保存的更改将无法恢复。
+请及时保存到文件。</translation>
+    </message>
+    <message>
+        <source>Attention</source>
+        <translation>注意</translation>
+    </message>
+</context>
+<context>
+    <name>Status</name>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <translation>“%1”</translation>
+    </message>
+    <message>
+        <source>Success</source>
+        <translation>成功</translation>
+    </message>
+    <message>
+        <source>The file %1 does not exist.</source>
+        <translation>文件%1不存在。</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read.</source>
+        <translation>无法读取文件%1。</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written; nothing was saved.</source>
+        <translation>无法写入文件%1，文件未保存。</translation>
+    </message>
+    <message>
+        <source>File type is incorrect!</source>
+        <translation>文件类型不正确！</translation>
+    </message>
+    <message>
+        <source>The file %1 is too short (a data file has 3120 bytes).</source>
+        <translation>文件%1不完整（数据文件应为3120字节）。</translation>
+    </message>
+    <message>
+        <source>The serial port %1 cannot be opened.</source>
+        <translation>串行端口%1无法打开。</translation>
+    </message>
+    <message>
+        <source>No permission to open the serial port %1. On Linux add your user to the dialout group (sudo usermod -aG dialout $USER) and log in again.</source>
+        <translation>没有权限打开串行端口%1。在Linux上请将用户加入dialout组（sudo usermod -aG dialout $USER），然后重新登录。</translation>
+    </message>
+    <message>
+        <source>Communication error, check the line and the serial connection selection!</source>
+        <translation>通信出错，请检查对讲机，连线及串口选择！</translation>
+    </message>
+    <message>
+        <source>The radio refused the written data.</source>
+        <translation>对讲机拒绝了写入的数据。</translation>
+    </message>
+</context>
+<context>
+    <name>ToneList</name>
+    <message>
+        <source>Off</source>
+        <translation>关闭</translation>
+    </message>
+</context>
+<context>
+    <name>TransferController</name>
+    <message>
+        <source>The serial port is invalid</source>
+        <translation>串行端口无效</translation>
+    </message>
+    <message>
+        <source>Reading Frequency Successful!</source>
+        <translation>读频成功！</translation>
+    </message>
+    <message>
+        <source>Writing Frequency Successful!</source>
+        <translation>写频成功！</translation>
+    </message>
+    <message>
+        <source>The backup could not be saved: </source>
+        <translation>无法保存备份：</translation>
+    </message>
+    <message>
+        <source>Attention</source>
+        <translation>注意</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>Communication error, check the line and the serial connection selection!</source>
+        <translation>通信出错，请检查对讲机，连线及串口选择！</translation>
+    </message>
+    <message>
+        <source>Mistake</source>
+        <translation>错误</translation>
+    </message>
+    <message>
+        <source>The transfer with the radio is running. Stop it?</source>
+        <translation>正在与对讲机通信，确定要中止吗？</translation>
+    </message>
+    <message>
+        <source>Reading……</source>
+        <translation>正在读取……</translation>
+    </message>
+    <message>
+        <source>Data is reading, please wait a moment.</source>
+        <translation>正在读频，请稍候。</translation>
+    </message>
+    <message>
+        <source>Writing……</source>
+        <translation>正在写入……</translation>
+    </message>
+    <message>
+        <source>Data is writing, please wait a moment.</source>
+        <translation>正在写频，请稍候。</translation>
+    </message>
+</context>
+</TS>
