@@ -12,6 +12,7 @@
 #include "image/data_file.h"
 #include "image/file_io.h"
 #include "link/port/read_backups.h"
+#include "ui/accessible_names.h"
 
 namespace talvo {
 
@@ -66,6 +67,7 @@ BackupsWindow::BackupsWindow(LanguageFlagValue lang, QWidget* parent) : QDialog(
 
     table_ = new QTableWidget(0, 3, this);
     table_->setObjectName(QStringLiteral("BackupList"));
+    NameAfterTitle(table_, this);
     table_->setHorizontalHeaderLabels({Pick(lang, "日期和时间", "Date and time"),
                                        Pick(lang, "已用频道", "Channels used"),
                                        Pick(lang, "频道名称", "First channel names")});

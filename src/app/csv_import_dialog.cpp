@@ -13,6 +13,7 @@
 #include <algorithm>
 
 #include "exchange/decimal_text.h"
+#include "ui/accessible_names.h"
 
 namespace talvo {
 namespace {
@@ -71,6 +72,7 @@ CsvImportDialog::CsvImportDialog(ChannelTable table, const ChannelStores& target
     firstChannel_->setObjectName("firstChannel");
     firstChannel_->setRange(1, kChannelCount);
     firstChannel_->setEnabled(false);
+    NameAfterChoice(firstChannel_, intoFree_);
     placement->addWidget(byLocation_);
     placement->addSpacing(12);
     placement->addWidget(intoFree_);
@@ -85,6 +87,7 @@ CsvImportDialog::CsvImportDialog(ChannelTable table, const ChannelStores& target
 
     rows_ = new QTableWidget(this);
     rows_->setObjectName("rows");
+    NameAfterTitle(rows_, this);
     rows_->setColumnCount(static_cast<int>(std::size(kColumns)));
     QStringList headers;
     for (const Text& t : kColumns) headers << Pick(t, lang);

@@ -23,6 +23,7 @@
 #include "model/tone_list.h"
 #include "print/cell_text.h"
 #include "rules/channel_table.h"
+#include "ui/accessible_names.h"
 #include "ui/grid_helpers.h"
 #include "ui/grid_wheel_filter.h"
 #include "ui/local_msgbox.h"
@@ -112,6 +113,7 @@ void ChannelTableWindow::onChannelsChanged(const QList<int>& channels) {
 void ChannelTableWindow::buildGrid() {
     grid_ = new QTableWidget(kChannelCount, kGridColumns, picClient_);
     grid_->setObjectName(QStringLiteral("Grid1"));
+    NameAfterTitle(grid_, this);
     QStringList headers;
     for (const Bilingual& h : ChannelGridHeaders()) headers << Text(h.zh);
     grid_->setHorizontalHeaderLabels(headers);
@@ -159,6 +161,7 @@ void ChannelTableWindow::buildGrid() {
         grid_, [this](int channel) { return selection_.contains(channel); }));
     // The window hands the keyboard to its grid: whoever focuses the window focuses the grid.
     setFocusProxy(grid_);
+    NameAfterTitle(this, this);
     setFocusPolicy(Qt::StrongFocus);
     grid_->installEventFilter(this);
     grid_->viewport()->installEventFilter(this);

@@ -11,6 +11,7 @@
 #include "document/edit_labels.h"
 #include "editors/debug/debug_texts.h"
 #include "editors/options/window_support.h"
+#include "ui/accessible_names.h"
 
 namespace talvo {
 
@@ -21,6 +22,7 @@ DebugWindow::DebugWindow(Document& document, QWidget* parent) : EditorWindow(doc
     setWindowTitle(Pick(t.title, lang));
     tabs_ = new QTabWidget(this);
     tabs_->setObjectName("SSTab1");
+    NameAfterTitle(tabs_, this);
     for (int tab = 0; tab < 2; ++tab) {
         auto* page = new QWidget;
         auto* column = new QVBoxLayout(page);

@@ -13,6 +13,7 @@
 #include "editors/fm/fm_texts.h"
 #include "editors/options/window_support.h"
 #include "rules/fm_checks.h"
+#include "ui/accessible_names.h"
 #include "ui/local_msgbox.h"
 
 namespace talvo {
@@ -83,6 +84,7 @@ void FmWindow::createGrid() {
     const LanguageFlagValue lang = CreationLanguage(state_.LanguageFlag);
     grid_ = new QTableWidget(kFmChannelCount, 2, this);
     grid_->setObjectName("MSFGrid");
+    NameAfterTitle(grid_, this);
     grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid_->setSelectionMode(QAbstractItemView::SingleSelection);
     grid_->verticalHeader()->setVisible(false);
@@ -150,6 +152,7 @@ void FmWindow::createFields() {
         caption->setGeometry(columnLeft, top, Twips(8205) - Twips(120) - columnLeft, captionHeight);
         caption->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         field->setGeometry(columnLeft, top + captionHeight, columnWidth, fieldHeight);
+        caption->setBuddy(field);
     };
     const int rowStep = captionHeight + fieldHeight + Twips(180);
 
