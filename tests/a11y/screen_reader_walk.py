@@ -43,14 +43,15 @@ def x_server_answers(display):
         return s.connect_ex(f"/tmp/.X11-unix/X{display[1:]}") == 0
 
 
-def start_x_server():
-    """Xvfb on the first display number nobody holds."""
+def start_x_server(log):
+    """Xvfb on the first display number nobody holds. It never resets, so the probe that sees
+    it answer does not make it drop the next client."""
     for number in range(90, 300):
         if os.path.exists(f"/tmp/.X{number}-lock"):
             continue
         display = f":{number}"
-        xvfb = subprocess.Popen(["Xvfb", display, "-screen", "0", "1280x1024x24", "-nolisten",
-                                 "tcp"])
+        xvfb = subprocess.Popen(["Xvfb", display, "-screen", "0", "1280x1024x24", "-noreset",
+                                 "-nolisten", "tcp"], stdout=log, stderr=log)
         if poll("the X server", lambda: xvfb.poll() is not None or x_server_answers(display)):
             if xvfb.poll() is None:
                 return xvfb, display
@@ -67,6 +68,11 @@ def poll(what, probe, ceiling=CEILING):
         if time.monotonic() > end:
             raise WalkError(f"gave up waiting for {what}")
         time.sleep(0.2)
+
+
+def trace(text):
+    if os.environ.get("TALVO_A11Y_VERBOSE"):
+        print(f"{time.monotonic():10.1f} {text}", file=sys.stderr, flush=True)
 
 
 class WalkError(Exception):
@@ -314,19 +320,15 @@ class Tour:
         subprocess.run(["xdotool", "key", "--clearmodifiers", *names], check=False,
                        env=dict(os.environ, DISPLAY=self.display))
 
-    def type(self, text):
-        subprocess.run(["xdotool", "type", "--clearmodifiers", text], check=False,
-                       env=dict(os.environ, DISPLAY=self.display))
-
     def entry(self, where):
         menu, name = where
         return self.p.menu(self.layout[menu])[self.layout[name]]
 
     def command(self, where, answer=None):
         """Runs a menu command as a person would: waits until it is available, presses it,
-        walks every window it opens, and answers them (a message box with Enter, a file dialog
-        with `answer`'s file, any other window with Escape; a progress window closes itself),
-        until the command is over."""
+        walks every window it opens, and answers them (a message box with its first button, a
+        file dialog with `answer`'s file, any other window with Escape; a progress window
+        closes itself), until the command is over."""
         item = poll(f"{where} to be available",
                     lambda: (lambda e: e if enabled(e) else None)(self.entry(where)))
         main = self.p.frame.path
@@ -344,24 +346,40 @@ class Tour:
                 walked.add(mark)
                 self.controls.extend(self.p.stable_walk(window, title))
             role = safe(window.getRoleName)
+            trace(f"{where}: {role} {title!r}")
             if role == "alert":
-                self.key("Return")
+                # The program's message boxes put the answer that goes on first (OK, Save).
+                buttons = [n for n in descendants(window) if safe(n.getRoleName) == "push button"]
+                Press(buttons[0], self.bus)
             elif has_role(window, "progress bar"):
                 time.sleep(0.1)
                 continue
-            elif answer and has_role(window, "tree table", "list"):
-                self.key("ctrl+a")
-                self.type(os.path.join(self.folder, answer))
-                self.key("Return")
+            elif answer and has_role(window, "tree", "tree table"):
+                # A file dialog: the file's path goes into its only text field, then its
+                # default button (Save, Open) is pressed.
+                field = next(n for n in descendants(window) if safe(n.getRoleName) == "text")
+                field.queryEditableText().setTextContents(os.path.join(self.folder, answer))
+                Press(next(n for n in descendants(window) if is_default(n)), self.bus)
             else:
+                # Keys go to the active window: wait until the new one is.
+                poll(f"{title!r} to take the keyboard", lambda: is_active(window))
                 self.key("Escape")
+            shown = window_marks(self.p)
+            # The window closes, or opens another (a question about the answer).
             poll(f"{title!r} to give way",
-                 lambda: press.done() or self.p.ended() or not same_window(self.p, window))
+                 lambda: press.done() or self.p.ended() or window_marks(self.p) != shown)
 
     def walk_main(self, label="main window"):
         found = self.p.stable_walk(self.p.frame, label)
         self.controls.extend(found)
         return found
+
+    def unique_controls(self):
+        """Each control once, as last seen (the main window is walked more than once)."""
+        seen = {}
+        for c in self.controls:
+            seen[(c.window, c.key())] = c
+        return list(seen.values())
 
     def open_editors(self):
         """Every available editor window of the Edit menu, and the channel grid's find bar."""
@@ -373,21 +391,18 @@ class Tour:
     def everything(self):
         self.open_editors()
         self.walk_main()
-        self.command(("file", "export_csv"), answer="channels.csv")
-        self.command(("file", "import_csv"), answer="channels.csv")
+        csv = f"channels-{self.p.process.pid}.csv"
+        self.command(("file", "export_csv"), answer=csv)
+        self.command(("file", "import_csv"), answer=csv)
         for where in (("help", "about"), ("file", "backups"), ("edit", "column"),
-                      ("edit", "fill"), ("program", "read")):
+                                ("edit", "fill"), ("program", "read")):
             self.command(where)
-        checked = self.entry(("program", "checked"))
-        self.command(("program", "write"))  # a plain write
-        checked.queryAction().doAction(0)  # the checked write shows the changes first
         self.command(("program", "write"))
-        checked.queryAction().doAction(0)
         port_list = self.entry(("program", "port"))
         port_list.queryAction().doAction(0)
-        self.walk_main("port list")
+        self.walk_main()
         self.key("Escape")
-        return self.controls
+        return self.unique_controls()
 
 
 def has_role(node, *roles):
@@ -401,9 +416,22 @@ def descendants(node, depth=12):
             yield from descendants(child, depth - 1)
 
 
-def same_window(program, window):
-    return any(w.path == window.path and safe(lambda: w.name) == safe(lambda: window.name)
-               for w in program.top_windows())
+def is_default(node):
+    import pyatspi
+
+    states = safe(node.getState)
+    return states is not None and states.contains(pyatspi.STATE_IS_DEFAULT)
+
+
+def is_active(window):
+    import pyatspi
+
+    states = safe(window.getState)
+    return states is not None and states.contains(pyatspi.STATE_ACTIVE)
+
+
+def window_marks(program):
+    return [(w.path, safe(lambda: w.name)) for w in program.top_windows()]
 
 
 def discover_layout(program):
@@ -470,7 +498,8 @@ def main():
         return subprocess.call(["dbus-run-session", "--", sys.executable] + sys.argv, env=env)
 
     with tempfile.TemporaryDirectory(prefix="talvo-a11y-") as home:
-        xvfb, display = start_x_server()
+        log = open(os.path.join(home, "xvfb.log"), "w")
+        xvfb, display = start_x_server(log)
         launcher = next(p for p in BUS_LAUNCHERS if os.access(p, os.X_OK))
         bus_env = dict(os.environ, DISPLAY=display)
         bus_launcher = subprocess.Popen([launcher, "--launch-immediately"], env=bus_env,
@@ -526,6 +555,8 @@ def run_all(args, env, display, folder):
                 if lang == start_language:
                     continue
                 choose_language(program, tour, layout, lang)
+                # A switch closes the settings windows; they are opened again as at start.
+                tour.open_editors()
                 switched.setdefault(lang, tour.p.stable_walk(program.frame, "main window"))
             runs += 1
             following = [lang for lang in languages if lang not in (1,)][runs - 1:runs]
@@ -533,7 +564,7 @@ def run_all(args, env, display, folder):
                 break
             start_language = following[0]
             choose_language(program, tour, layout, start_language)
-            tour.command(("file", "quit"), answer="saved.dat")
+            tour.command(("file", "quit"), answer=f"saved-{runs}.dat")
             poll("the program to end", program.ended)
         finally:
             program.stop()
@@ -579,6 +610,13 @@ def compare_names(label, after_switch, at_start, out):
     if len(before) != len(at_start):
         print(f"  {label}: {len(before)} controls after a switch, {len(at_start)} at start",
               file=out)
+        keys = {c.key() for c in at_start}
+        for c in after_switch:
+            if c.key() not in keys:
+                print(f"    only after the switch: {c}", file=out)
+        for c in at_start:
+            if c.key() not in before:
+                print(f"    only at start: {c}", file=out)
         wrong += 1
     return wrong
 
