@@ -167,7 +167,7 @@ def walk(root, window_name):
         if role in ("frame", "dialog", "alert", "internal frame") and path:
             window = safe(lambda: node.name) or window
         showing = states.contains(pyatspi.STATE_SHOWING)
-        menu_entry = in_menu and role in ("menu item", "menu", "check menu item",
+        menu_entry = in_menu and role in ("menu item", "menu", "popup menu", "check menu item",
                                           "radio menu item")
         if not showing and not menu_entry:
             return
@@ -177,7 +177,8 @@ def walk(root, window_name):
         if holder is not None and not name:
             # A combo box's own field and its list are announced with the combo box's name.
             name = holder
-        if states.contains(pyatspi.STATE_FOCUSABLE) or menu_entry or role in CONTROLS:
+        if (states.contains(pyatspi.STATE_FOCUSABLE) or role in CONTROLS or
+                (menu_entry and role != "popup menu")):
             found.append(Control(window, path, role, name))
         if role in DATA_VIEWS:
             for i, child in children(node):
