@@ -29,6 +29,7 @@ std::span<const MainText> MainWindowTexts() {
         {"MNCommPort", T::MenuText, "通信端口(&C)", "Communication Port(&C)"},
         {"MNCheckedWrite", T::MenuText, "写频前备份并校验(&V)",
          "Checked Write: Back Up, Show Changes, Verify(&V)"},
+        {"MNFleet", T::MenuText, "批量写频(&M)…", "Program Several Radios(&M)…"},
         {"MNLanguage", T::MenuText, "语言选择(&L)", "Language Select(&L)"},
         {"MNChinese", T::MenuText, "中文(&C)", "Chinese(&C)"},
         {"MNEnglish", T::MenuText, "英文(&E)", "English(&E)"},
