@@ -6,7 +6,7 @@ namespace talvo {
 
 std::span<const MainText> MainWindowTexts() {
     using T = MainTextTarget;
-    static constexpr std::array<MainText, 32> texts = {{
+    static constexpr std::array<MainText, 33> texts = {{
         {"MDIForm1", T::WindowTitle, "TALVO 对讲机编程软件V1.50",
          "TALVO Radio Programming Software V1.50"},
         {"StatusBar1", T::StatusPanel2, kCompanyName, ""},
