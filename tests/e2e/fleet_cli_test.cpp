@@ -89,8 +89,8 @@ TEST(FleetCli, MixedRunEndsWithTheRightOutcomeOnEveryPort) {
     Bench b;
     const fs::path save = b.dir / "after";
     const auto sim = [&](int n, std::vector<std::string> extra) {
-        extra.insert(extra.end(), {"--load", b.before, "--save",
-                                   save.string() + std::to_string(n) + ".dat"});
+        extra.insert(extra.end(),
+                     {"--load", b.before, "--save", save.string() + std::to_string(n) + ".dat"});
         return std::make_unique<RadioSim>(extra);
     };
     auto corrupt = sim(1, {"--corrupt-block", "40"});
@@ -104,7 +104,10 @@ TEST(FleetCli, MixedRunEndsWithTheRightOutcomeOnEveryPort) {
                b.env({corrupt.get(), silent.get(), wrong.get(), good4.get(), good5.get()}));
     EXPECT_EQ(run.exitCode, 1) << run.err;
     EXPECT_EQ(Lines(run.out).size(), 5u) << run.out;
-    for (auto* s : {&corrupt, &silent, &wrong, &good4, &good5}) ASSERT_TRUE((*s)->stop());
+    int port = 0;
+    for (auto* s : {&corrupt, &silent, &wrong, &good4, &good5}) {
+        ASSERT_TRUE((*s)->stop()) << "virtual radio on port " << ++port;
+    }
 
     std::string error;
     const Bytes reportBytes = FileBytes(report);
@@ -121,9 +124,9 @@ TEST(FleetCli, MixedRunEndsWithTheRightOutcomeOnEveryPort) {
         ASSERT_TRUE(rows.count(port)) << port;
         const JsonValue& row = *rows.at(port);
         EXPECT_EQ(row["outcome"].string, outcome) << port;
-        const std::vector<std::string> keys = {"port",       "device",  "socket", "started",
-                                               "ended",      "ident_tail", "outcome", "backup",
-                                               "row",        "differences"};
+        const std::vector<std::string> keys = {"port",  "device",     "socket",  "started",
+                                               "ended", "ident_tail", "outcome", "backup",
+                                               "row",   "differences"};
         ASSERT_EQ(row.object.size(), keys.size());
         for (std::size_t k = 0; k < keys.size(); ++k) EXPECT_EQ(row.object[k].first, keys[k]);
         const bool written = port == 1 || port >= 4;
@@ -156,7 +159,7 @@ class Background {
   public:
     Background(const std::vector<std::string>& args, const std::vector<std::string>& env) {
         int out[2];
-        if (::pipe(out) != 0) throw std::runtime_error("pipe");
+        if (::pipe2(out, O_CLOEXEC) != 0) throw std::runtime_error("pipe");
         pid_ = ::fork();
         if (pid_ == 0) {
             ::dup2(out[1], STDOUT_FILENO);
@@ -236,7 +239,8 @@ std::vector<std::map<std::string, std::string>> ReadReportCsv(const fs::path& fi
     for (std::size_t i = 1; i < lines.size(); ++i) {
         const auto cells = split(lines[i]);
         std::map<std::string, std::string> row;
-        for (std::size_t c = 0; c < heading.size() && c < cells.size(); ++c) row[heading[c]] = cells[c];
+        for (std::size_t c = 0; c < heading.size() && c < cells.size(); ++c)
+            row[heading[c]] = cells[c];
         rows.push_back(row);
     }
     return rows;
@@ -251,7 +255,7 @@ TEST(FleetCli, StationTakesRadioAfterRadioAndRowsGoInOrderPastFailures) {
     Bench b;
     const fs::path save = b.dir / "radio.dat";
     RadioSim arriving({"--load", b.before, "--save", save.string(), "--leave-after", "read-back",
-                       "--next-radio-after-ms", "300", "--radios", "4", "--faults-on-radio", "2",
+                       "--next-radio-after-ms", "6000", "--radios", "4", "--faults-on-radio", "2",
                        "--corrupt-block", "10", "--arrive-after-ms", "500"});
     RadioSim staying({"--load", b.before});
     const fs::path rows = b.dir / "rows.csv";
@@ -271,11 +275,13 @@ TEST(FleetCli, StationTakesRadioAfterRadioAndRowsGoInOrderPastFailures) {
     ASSERT_EQ(csv.size(), 5u);
     using Pair = std::pair<std::string, std::string>;  // outcome, row
     std::vector<Pair> port1, port2;
-    for (const auto& r : csv) (r.at("port") == "1" ? port1 : port2).push_back({r.at("outcome"), r.at("row")});
+    for (const auto& r : csv)
+        (r.at("port") == "1" ? port1 : port2).push_back({r.at("outcome"), r.at("row")});
     EXPECT_EQ(port2, (std::vector<Pair>{{"verified", "1"}}))
         << "the radio left on the cable is programmed once";
-    EXPECT_EQ(port1, (std::vector<Pair>{
-                         {"verified", "2"}, {"verify-failed", ""}, {"verified", "3"}, {"verified", "4"}}));
+    EXPECT_EQ(port1,
+              (std::vector<Pair>{
+                  {"verified", "2"}, {"verify-failed", ""}, {"verified", "3"}, {"verified", "4"}}));
     const char* names[] = {"BRAVO", nullptr, "CHARLY", "DELTA"};
     for (int radio = 1; radio <= 4; ++radio) {
         if (!names[radio - 1]) continue;
