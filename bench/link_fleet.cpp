@@ -44,7 +44,9 @@ class Radio {
 double CpuSeconds() {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
-    const auto seconds = [](const timeval& t) { return static_cast<double>(t.tv_sec) + t.tv_usec / 1e6; };
+    const auto seconds = [](const timeval& t) {
+        return static_cast<double>(t.tv_sec) + t.tv_usec / 1e6;
+    };
     return seconds(usage.ru_utime) + seconds(usage.ru_stime);
 }
 
@@ -100,7 +102,10 @@ void BM_FleetFourRadiosAgainstOne(benchmark::State& state) {
     qunsetenv("XDG_DATA_HOME");
 }
 
-BENCHMARK(BM_FleetFourRadiosAgainstOne)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FleetFourRadiosAgainstOne)
+    ->UseManualTime()
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -1,5 +1,7 @@
 #include "app/fleet_window.h"
 
+#include <unistd.h>
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QDateTime>
@@ -12,7 +14,6 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
-#include <unistd.h>
 
 #include "app/settings_store.h"
 #include "fleet/fleet_texts.h"
@@ -87,9 +88,8 @@ FleetWindow::FleetWindow(const ProgramState& templ, LanguageFlagValue lang, QWid
 
     rowsButton_ = new QPushButton(pick("每台对讲机的数值…", "Per-Radio Values…"), this);
     rowsButton_->setObjectName(QStringLiteral("RowsButton"));
-    rowsLabel_ = new QLabel(pick("（无：每台对讲机写入相同的数据）",
-                                 "(none: every radio gets the same data)"),
-                            this);
+    rowsLabel_ = new QLabel(
+        pick("（无：每台对讲机写入相同的数据）", "(none: every radio gets the same data)"), this);
     auto* rowsLine = new QHBoxLayout;
     rowsLine->addWidget(rowsButton_);
     rowsLine->addWidget(rowsLabel_, 1);
@@ -185,14 +185,17 @@ void FleetWindow::chooseRows() {
 bool FleetWindow::loadRows(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        LocalMsgBox(lang_, QString::fromStdString(StatusMessage(Status::CannotRead, lang_, path.toStdString())),
-                    StyleOk | StyleIconError, QString(), this);
+        LocalMsgBox(
+            lang_,
+            QString::fromStdString(StatusMessage(Status::CannotRead, lang_, path.toStdString())),
+            StyleOk | StyleIconError, QString(), this);
         return false;
     }
     const fleet::RadioRows parsed = fleet::ParseRadioRows(file.readAll().toStdString());
     if (!parsed.problems.empty()) {
         QStringList lines;
-        for (const auto& p : parsed.problems) lines << QString::fromStdString(fleet::RowsProblemText(p, lang_));
+        for (const auto& p : parsed.problems)
+            lines << QString::fromStdString(fleet::RowsProblemText(p, lang_));
         LocalMsgBox(lang_, lines.join('\n'), StyleOk | StyleIconError, QString(), this);
         return false;
     }
@@ -241,8 +244,9 @@ void FleetWindow::startRun() {
     report_->setRowCount(0);
     engine_ = std::make_unique<link::FleetEngine>(template_, rows_, station);
     connect(engine_.get(), &link::FleetEngine::portChanged, this, &FleetWindow::showPort);
-    connect(engine_.get(), &link::FleetEngine::radioDone, this,
-            [this](const fleet::RadioRecord&) { addRadio(static_cast<int>(engine_->records().size()) - 1); });
+    connect(engine_.get(), &link::FleetEngine::radioDone, this, [this](const fleet::RadioRecord&) {
+        addRadio(static_cast<int>(engine_->records().size()) - 1);
+    });
     connect(engine_.get(), &link::FleetEngine::finished, this, &FleetWindow::runFinished);
     start_->setEnabled(false);
     station_->setEnabled(false);
@@ -256,7 +260,8 @@ void FleetWindow::startRun() {
 void FleetWindow::showPort(int index) {
     if (!engine_ || index < 0 || index >= static_cast<int>(tableRowOfPort_.size())) return;
     const link::FleetPortView& view = engine_->ports()[static_cast<std::size_t>(index)];
-    QTableWidgetItem* cell = ports_->item(tableRowOfPort_[static_cast<std::size_t>(index)], kStateColumn);
+    QTableWidgetItem* cell =
+        ports_->item(tableRowOfPort_[static_cast<std::size_t>(index)], kStateColumn);
     QString text;
     switch (view.phase) {
         case Phase::WaitingForRadio:
@@ -267,7 +272,8 @@ void FleetWindow::showPort(int index) {
             break;
         case Phase::Programming:
             text = QString::fromStdString(jobs::StageName(view.stage, lang_));
-            if (view.blocksTotal > 0) text += QStringLiteral(" %1/%2").arg(view.blocksDone).arg(view.blocksTotal);
+            if (view.blocksTotal > 0)
+                text += QStringLiteral(" %1/%2").arg(view.blocksDone).arg(view.blocksTotal);
             break;
         case Phase::WaitingForDeparture:
             text = pick("请取下对讲机", "take the radio off");
@@ -289,22 +295,25 @@ void FleetWindow::addRadio(int index) {
     report_->insertRow(row);
     report_->setItem(row, 0, Cell(QString::number(r.port)));
     auto* outcome = Cell(QString::fromStdString(fleet::OutcomeText(r.outcome, lang_)));
-    outcome->setData(Qt::UserRole, QString::fromUtf8(fleet::OutcomeName(r.outcome).data(),
-                                                     static_cast<int>(fleet::OutcomeName(r.outcome).size())));
+    outcome->setData(Qt::UserRole,
+                     QString::fromUtf8(fleet::OutcomeName(r.outcome).data(),
+                                       static_cast<int>(fleet::OutcomeName(r.outcome).size())));
     outcome->setBackground(r.outcome == FleetOutcome::Verified ? kGood : kBad);
     report_->setItem(row, 1, outcome);
     report_->setItem(row, 2, Cell(r.row ? QString::number(*r.row) : QString()));
-    report_->setItem(row, 3, Cell(r.identTail ? QStringLiteral("%1%2")
-                                                    .arg((*r.identTail)[0], 2, 16, QChar('0'))
-                                                    .arg((*r.identTail)[1], 2, 16, QChar('0'))
-                                              : QString()));
+    report_->setItem(row, 3,
+                     Cell(r.identTail ? QStringLiteral("%1%2")
+                                            .arg((*r.identTail)[0], 2, 16, QChar('0'))
+                                            .arg((*r.identTail)[1], 2, 16, QChar('0'))
+                                      : QString()));
     report_->setItem(row, 4, Cell(Time(r.started)));
     report_->setItem(row, 5, Cell(Time(r.ended)));
     report_->setItem(row, 6, Cell(r.backup ? QString::fromStdString(*r.backup) : QString()));
-    report_->setItem(row, 7, Cell(r.differences ? QStringLiteral("0x%1 (%2)")
-                                                      .arg(r.differences->firstAddress, 3, 16, QChar('0'))
-                                                      .arg(r.differences->count)
-                                                : QString()));
+    report_->setItem(row, 7,
+                     Cell(r.differences ? QStringLiteral("0x%1 (%2)")
+                                              .arg(r.differences->firstAddress, 3, 16, QChar('0'))
+                                              .arg(r.differences->count)
+                                        : QString()));
     report_->scrollToBottom();
     QApplication::beep();
 }
@@ -314,10 +323,12 @@ void FleetWindow::runFinished() {
     int verified = 0;
     for (const auto& r : records) verified += r.outcome == FleetOutcome::Verified ? 1 : 0;
     const auto kept = link::KeepReport(records, fleet::ReportFormat::Json, engine_->startedAt());
-    QString text = pick("%1 台对讲机中 %2 台已写入并校验。", "%2 of %1 radios written and verified.")
-                       .arg(records.size())
-                       .arg(verified);
-    if (kept.status == Status::Ok) text += QLatin1Char(' ') + pick("报告保存在 %1", "Report kept in %1").arg(kept.path);
+    QString text =
+        pick("%1 台对讲机中 %2 台已写入并校验。", "%2 of %1 radios written and verified.")
+            .arg(records.size())
+            .arg(verified);
+    if (kept.status == Status::Ok)
+        text += QLatin1Char(' ') + pick("报告保存在 %1", "Report kept in %1").arg(kept.path);
     summary_->setText(text);
     start_->setEnabled(true);
     station_->setEnabled(true);

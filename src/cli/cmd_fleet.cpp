@@ -46,13 +46,14 @@ std::optional<link::FleetPortChoice> PortNamed(const QString& word) {
     } else {
         if (word.isEmpty() || word.contains('/')) return std::nullopt;
         const link::SystemRoots roots;
-        const auto ports = link::SurveyPorts(roots, link::CurrentUser(),
-                                             [](const std::string& name) -> std::optional<std::string> {
-                                                 const QByteArray v = qgetenv(name.c_str());
-                                                 if (v.isEmpty()) return std::nullopt;
-                                                 return v.toStdString();
-                                             },
-                                             0);
+        const auto ports = link::SurveyPorts(
+            roots, link::CurrentUser(),
+            [](const std::string& name) -> std::optional<std::string> {
+                const QByteArray v = qgetenv(name.c_str());
+                if (v.isEmpty()) return std::nullopt;
+                return v.toStdString();
+            },
+            0);
         const auto found = link::PortInSocket(word.toStdString(), ports, roots);
         if (!found) return std::nullopt;
         choice.number = *found;
@@ -65,10 +66,11 @@ std::optional<link::FleetPortChoice> PortNamed(const QString& word) {
 std::string Line(const fleet::RadioRecord& r, LanguageFlagValue lang) {
     const bool zh = lang == kChinese;
     std::string line = (zh ? "端口 " : "port ") + std::to_string(r.port) + " (" +
-                       (r.device.empty() ? std::string("-") : r.device) + "): " +
-                       std::string(fleet::OutcomeName(r.outcome)) + " - " +
+                       (r.device.empty() ? std::string("-") : r.device) +
+                       "): " + std::string(fleet::OutcomeName(r.outcome)) + " - " +
                        fleet::OutcomeText(r.outcome, lang);
-    if (r.row) line += zh ? "；第 " + std::to_string(*r.row) + " 行" : "; row " + std::to_string(*r.row);
+    if (r.row)
+        line += zh ? "；第 " + std::to_string(*r.row) + " 行" : "; row " + std::to_string(*r.row);
     if (r.differences) {
         char address[16];
         std::snprintf(address, sizeof address, "0x%03zX", r.differences->firstAddress);
@@ -94,7 +96,8 @@ int RunFleet(const QStringList& arguments) {
         const auto choice = PortNamed(word.trimmed());
         if (!choice) return UsageError("fleet", "--ports: \"" + word + "\" names no port 1..16");
         if (!numbers.insert(choice->number).second)
-            return UsageError("fleet", "--ports: port " + QString::number(choice->number) + " twice");
+            return UsageError("fleet",
+                              "--ports: port " + QString::number(choice->number) + " twice");
         ports.push_back(*choice);
     }
 
@@ -115,7 +118,8 @@ int RunFleet(const QStringList& arguments) {
         const QString path = args.values.at("--rows");
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly)) {
-            FileFailure(QFileInfo::exists(path) ? Status::CannotRead : Status::FileNotFound, lang, path);
+            FileFailure(QFileInfo::exists(path) ? Status::CannotRead : Status::FileNotFound, lang,
+                        path);
             return ExitUsage;  // 3 is kept for the template
         }
         const fleet::RadioRows parsed = fleet::ParseRadioRows(file.readAll().toStdString());
@@ -125,9 +129,9 @@ int RunFleet(const QStringList& arguments) {
         if (!parsed.problems.empty()) return ExitUsage;
         rows = parsed.rows;
         if (!station && rows.size() < ports.size())
-            return UsageError("fleet", QString("--rows has %1 rows for %2 ports")
-                                           .arg(rows.size())
-                                           .arg(ports.size()));
+            return UsageError(
+                "fleet",
+                QString("--rows has %1 rows for %2 ports").arg(rows.size()).arg(ports.size()));
     }
 
     ProgramState state = StartupState(lang);
@@ -151,10 +155,11 @@ int RunFleet(const QStringList& arguments) {
     if (engine.running()) loop.exec();
 
     const auto& records = engine.records();
-    const auto kept = link::KeepReport(records, format.value_or(fleet::ReportFormat::Json),
-                                       engine.startedAt());
+    const auto kept =
+        link::KeepReport(records, format.value_or(fleet::ReportFormat::Json), engine.startedAt());
     if (kept.status == Status::Ok)
-        std::fprintf(stderr, "talvo-cli fleet: %s %s\n", lang == kChinese ? "报告已保存：" : "report kept in",
+        std::fprintf(stderr, "talvo-cli fleet: %s %s\n",
+                     lang == kChinese ? "报告已保存：" : "report kept in",
                      kept.path.toLocal8Bit().constData());
     else
         FileFailure(kept.status, lang, kept.path);

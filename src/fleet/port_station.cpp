@@ -22,7 +22,8 @@ FleetOutcome FleetOutcomeOf(const jobs::Outcome& o) {
         case Kind::TimedOut:
             // Silence to the very first wake-up: no radio. A radio that answered an earlier
             // transfer of the job and then fell silent timed out.
-            return NobodyThere(o) && (o.stage == jobs::Stage::Identify || o.stage == jobs::Stage::Backup)
+            return NobodyThere(o) &&
+                           (o.stage == jobs::Stage::Identify || o.stage == jobs::Stage::Backup)
                        ? FleetOutcome::NoRadio
                        : FleetOutcome::Timeout;
         case Kind::ProtocolFault:
@@ -65,7 +66,8 @@ PortStation::Next PortStation::next(bool mayProgram) {
         if (!mayProgram) {
             if (!station_) phase_ = Phase::Done;
             // A station keeps the radio it found waiting until a row is free again.
-            else found_ = true;
+            else
+                found_ = true;
             return Next::Nothing;
         }
         phase_ = Phase::Programming;

@@ -16,7 +16,8 @@ namespace talvo::fleet {
 FleetOutcome FleetOutcomeOf(const jobs::Outcome& outcome);
 std::optional<RadioRecord::Difference> DifferencesOf(const jobs::Outcome& outcome);
 // Bytes 7 and 8 of what the radio sent as its identification (empty: fewer came).
-std::optional<std::array<std::uint8_t, 2>> IdentTail(const std::vector<std::uint8_t>& identification);
+std::optional<std::array<std::uint8_t, 2>> IdentTail(
+    const std::vector<std::uint8_t>& identification);
 
 // What one port of a fleet does next, driven by the 50 ms ticks and the ends of its jobs.
 //
@@ -55,8 +56,8 @@ class PortStation {
   private:
     bool station_;
     Phase phase_ = Phase::WaitingForRadio;
-    bool departing_ = false;  // polls wait for the radio on the cable to go
-    bool found_ = false;      // a poll found a radio to program
+    bool departing_ = false;      // polls wait for the radio on the cable to go
+    bool found_ = false;          // a poll found a radio to program
     int sincePoll_ = kPollTicks;  // the first poll goes out at once
 };
 

@@ -1,6 +1,8 @@
 // Programming → Program Several Radios…: the entry behind its separator in both languages, and
 // the fleet window against three virtual radios: ports ticked by the keyboard, Start, green and
 // red per port, one report row per radio; Cancel ends a waiting station.
+#include "app/fleet_window.h"
+
 #include <QAction>
 #include <QCheckBox>
 #include <QLabel>
@@ -11,7 +13,6 @@
 #include <memory>
 
 #include "app/demo_radio.h"
-#include "app/fleet_window.h"
 #include "app/main_window.h"
 #include "app/serial_link.h"
 #include "app/startup.h"
@@ -64,7 +65,9 @@ class FleetWindowTest : public QObject {
 #endif
         if (DemoRadio::programPath().isEmpty()) TALVO_SKIP("talvo-radio-sim is not built");
     }
-    void init() { env_ = std::make_unique<testing::ScopedShellEnvironment>(); }
+    void init() {
+        env_ = std::make_unique<testing::ScopedShellEnvironment>();
+    }
     void cleanup() {
         radios_.clear();
         for (int n = 1; n <= 3; ++n) qunsetenv(("TALVO_PORT_" + std::to_string(n)).c_str());
@@ -104,7 +107,8 @@ class FleetWindowTest : public QObject {
         QCOMPARE(report->rowCount(), 3);
         QMap<int, QString> outcome;
         for (int r = 0; r < 3; ++r)
-            outcome[report->item(r, 0)->text().toInt()] = report->item(r, 1)->data(Qt::UserRole).toString();
+            outcome[report->item(r, 0)->text().toInt()] =
+                report->item(r, 1)->data(Qt::UserRole).toString();
         QCOMPARE(outcome[1], QStringLiteral("verified"));
         QCOMPARE(outcome[2], QStringLiteral("wrong-radio"));
         QCOMPARE(outcome[3], QStringLiteral("verified"));

@@ -76,9 +76,9 @@ TEST(FleetStation, ASingleRunProgramsOnceOrEndsWithoutARow) {
 }
 
 // A cable on which radios of this model and of another come and go at random moments (each
-// swap taking longer than a poll interval), with the station driven tick by tick: polls start at least 40 ticks apart, every radio of this model
-// that stays long enough is programmed exactly once, none is programmed twice, and another
-// model is reported once and never written.
+// swap taking longer than a poll interval), with the station driven tick by tick: polls start at
+// least 40 ticks apart, every radio of this model that stays long enough is programmed exactly
+// once, none is programmed twice, and another model is reported once and never written.
 TEST(FleetStation, RadiosComeAndGoAndEachIsProgrammedOnce) {
     std::mt19937 random(11);
     for (int run = 0; run < 200; ++run) {
@@ -176,7 +176,9 @@ TEST(FleetStation, RadiosComeAndGoAndEachIsProgrammedOnce) {
             }
             // A radio on the cable for more than two polls and a poll's length was found.
             if (r.ticks > 2 * PortStation::kPollTicks + 13) {
-                ASSERT_EQ(r.programmed + r.reported, 1) << "run " << run << " radio " << i << " of " << radios.size() << " ours " << r.ours << " ticks " << r.ticks;
+                ASSERT_EQ(r.programmed + r.reported, 1)
+                    << "run " << run << " radio " << i << " of " << radios.size() << " ours "
+                    << r.ours << " ticks " << r.ticks;
             }
         }
     }

@@ -27,7 +27,11 @@ fleet::WallClock::time_point Now() {
 class FleetEngine::Port : public QObject {
   public:
     Port(FleetEngine& engine, int index, FleetPortChoice choice, bool station)
-        : engine_(engine), index_(index), choice_(std::move(choice)), runner_(line_), plan_(station) {
+        : engine_(engine),
+          index_(index),
+          choice_(std::move(choice)),
+          runner_(line_),
+          plan_(station) {
         ticker_.setInterval(jobs::Job::kTickMs);
         // Polls go out no more often than every two seconds: the ticks must not come early.
         ticker_.setTimerType(Qt::PreciseTimer);
@@ -106,7 +110,8 @@ class FleetEngine::Port : public QObject {
         row_ = engine_.takeRow();
         current_.row = row_;
         ProgramState state = engine_.template_;
-        if (row_) fleet::ApplyRow(engine_.rows_[static_cast<std::size_t>(*row_ - 1)], state.options);
+        if (row_)
+            fleet::ApplyRow(engine_.rows_[static_cast<std::size_t>(*row_ - 1)], state.options);
         EncodeImage(state);
         jobs::CheckedWriteOptions options;
         options.write.debugMode = state.hidden.DebugMode();
@@ -208,8 +213,8 @@ class FleetEngine::Port : public QObject {
     std::optional<int> row_;
 };
 
-FleetEngine::FleetEngine(const ProgramState& templ, std::vector<fleet::RadioRow> rows,
-                         bool station, QObject* parent)
+FleetEngine::FleetEngine(const ProgramState& templ, std::vector<fleet::RadioRow> rows, bool station,
+                         QObject* parent)
     : QObject(parent),
       template_(templ),
       rows_(std::move(rows)),
