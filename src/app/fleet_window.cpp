@@ -37,6 +37,7 @@ const QColor kBad(0xF2, 0xA8, 0xA8);
 QTableWidgetItem* Cell(const QString& text) {
     auto* item = new QTableWidgetItem(text);
     item->setFlags(item->flags() & ~Qt::ItemIsEditable);
+    item->setToolTip(text);  // a long path or outcome stays readable in a narrow column
     return item;
 }
 
@@ -314,6 +315,8 @@ void FleetWindow::addRadio(int index) {
                                               .arg(r.differences->firstAddress, 3, 16, QChar('0'))
                                               .arg(r.differences->count)
                                         : QString()));
+    // Every cell whole (the table scrolls sideways): a cut outcome or backup path helps nobody.
+    report_->resizeColumnsToContents();
     report_->scrollToBottom();
     QApplication::beep();
 }

@@ -76,7 +76,9 @@ std::string Line(const fleet::RadioRecord& r, LanguageFlagValue lang) {
         std::snprintf(address, sizeof address, "0x%03zX", r.differences->firstAddress);
         line += (zh ? "；第一个不同之处在 " : "; first difference at ") + std::string(address) +
                 (zh ? "，共 " : ", ") + std::to_string(r.differences->count) +
-                (zh ? " 个字节" : " bytes");
+                (zh                          ? " 个字节"
+                 : r.differences->count == 1 ? " byte"
+                                             : " bytes");
     }
     if (r.backup) line += (zh ? "；备份：" : "; backup: ") + *r.backup;
     return line;

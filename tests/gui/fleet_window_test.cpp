@@ -112,6 +112,14 @@ class FleetWindowTest : public QObject {
         QCOMPARE(outcome[1], QStringLiteral("verified"));
         QCOMPARE(outcome[2], QStringLiteral("wrong-radio"));
         QCOMPARE(outcome[3], QStringLiteral("verified"));
+        // Nothing in the report is cut: outcomes and backup paths are read in full.
+        for (int r = 0; r < report->rowCount(); ++r) {
+            for (int c = 0; c < report->columnCount(); ++c) {
+                const QString text = report->item(r, c)->text();
+                QVERIFY2(report->fontMetrics().horizontalAdvance(text) < report->columnWidth(c),
+                         qPrintable(text));
+            }
+        }
         QTableWidget* ports = window.portTable();
         const auto colour = [&](int n) {
             return ports->item(RowOf(ports, n), FleetWindow::kStateColumn)->background().color();
