@@ -6,7 +6,7 @@ namespace talvo {
 
 std::span<const MainText> MainWindowTexts() {
     using T = MainTextTarget;
-    static constexpr std::array<MainText, 32> texts = {{
+    static constexpr std::array<MainText, 33> texts = {{
         {"MDIForm1", T::WindowTitle, "TALVO 对讲机编程软件V1.50",
          "TALVO Radio Programming Software V1.50"},
         {"StatusBar1", T::StatusPanel2, kCompanyName, ""},
@@ -29,6 +29,7 @@ std::span<const MainText> MainWindowTexts() {
         {"MNCommPort", T::MenuText, "通信端口(&C)", "Communication Port(&C)"},
         {"MNCheckedWrite", T::MenuText, "写频前备份并校验(&V)",
          "Checked Write: Back Up, Show Changes, Verify(&V)"},
+        {"MNFleet", T::MenuText, "批量写频(&M)…", "Program Several Radios(&M)…"},
         {"MNLanguage", T::MenuText, "语言选择(&L)", "Language Select(&L)"},
         {"MNChinese", T::MenuText, "中文(&C)", "Chinese(&C)"},
         {"MNEnglish", T::MenuText, "英文(&E)", "English(&E)"},

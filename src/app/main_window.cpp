@@ -226,6 +226,8 @@ void MainWindow::buildMenus() {
     program->addSeparator()->setObjectName("MNLineChecked");
     QAction* checked = addCommand(program, "MNCheckedWrite", {}, nullptr);
     checked->setCheckable(true);
+    program->addSeparator()->setObjectName("MNLineFleet");
+    addCommand(program, "MNFleet", {}, &MainWindow::showFleet);
 
     QMenu* language = menu("MNLanguage");
     connect(addCommand(language, "MNChinese", {}, nullptr), &QAction::triggered, this,
