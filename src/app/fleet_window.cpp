@@ -74,6 +74,7 @@ FleetWindow::FleetWindow(const ProgramState& templ, LanguageFlagValue lang, QWid
 
     ports_ = new QTableWidget(0, 5, this);
     ports_->setObjectName(QStringLiteral("FleetPorts"));
+    ports_->setAccessibleName(pick("端口", "Ports"));
     ports_->setHorizontalHeaderLabels({pick("端口", "Port"), pick("设备", "Device"),
                                        pick("插口", "Socket"), pick("说明", "Description"),
                                        pick("状态", "State")});
@@ -97,6 +98,7 @@ FleetWindow::FleetWindow(const ProgramState& templ, LanguageFlagValue lang, QWid
 
     report_ = new QTableWidget(0, 8, this);
     report_->setObjectName(QStringLiteral("FleetReport"));
+    report_->setAccessibleName(pick("报告", "Report"));
     report_->setHorizontalHeaderLabels(
         {pick("端口", "Port"), pick("结果", "Outcome"), pick("行", "Row"),
          pick("识别码尾", "Ident"), pick("开始", "Started"), pick("结束", "Ended"),

@@ -396,7 +396,7 @@ class Tour:
         self.command(("file", "export_csv"), answer=csv)
         self.command(("file", "import_csv"), answer=csv)
         for where in (("help", "about"), ("file", "backups"), ("edit", "column"),
-                                ("edit", "fill"), ("program", "read")):
+                                ("edit", "fill"), ("program", "fleet"), ("program", "read")):
             self.command(where)
         self.command(("program", "write"))
         port_list = self.entry(("program", "port"))
@@ -444,7 +444,8 @@ def discover_layout(program):
                  "import_csv": "Import Channels (CSV)…", "export_csv": "Export Channels (CSV)…"},
         "program": {"read": "Read Data from the Transceive(R)",
                     "write": "Write Data in the Transceive(W)", "port": "Communication Port(C)",
-                    "checked": "Checked Write: Back Up, Show Changes, Verify(V)"},
+                    "checked": "Checked Write: Back Up, Show Changes, Verify(V)",
+                    "fleet": "Program Several Radios(M)…"},
         "help": {"about": "About(H)"},
     }
     layout = {}
