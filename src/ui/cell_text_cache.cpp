@@ -85,9 +85,20 @@ void CellTextCache::drawItem(QPainter* painter, QStyleOptionViewItem option, QSt
         cached = &line({text, room.width(), align, option.direction});
         if (!cached->oneLine) cached = nullptr;
     }
-    if (!cached) option.text = text;
+    if (!cached) {
+        option.text = text;
+        style->drawControl(QStyle::CE_ItemViewItem, &option, painter, option.widget);
+        return;
+    }
+    // Told the cell shows no text at all, the style does not lay out an empty one to size it.
+    // The focus frame, and a selection that leaves the decoration out, are placed by the text,
+    // so those cells keep the flag.
+    const QStyleOptionViewItem::ViewItemFeatures features = option.features;
+    if (!(option.state & QStyle::State_HasFocus) && option.showDecorationSelected) {
+        option.features &= ~QStyleOptionViewItem::HasDisplay;
+    }
     style->drawControl(QStyle::CE_ItemViewItem, &option, painter, option.widget);
-    if (!cached) return;
+    option.features = features;
 
     int y = room.top();
     if (align & Qt::AlignBottom) {
