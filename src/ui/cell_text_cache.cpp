@@ -8,8 +8,9 @@
 namespace talvo {
 namespace {
 
-// A grid shows a few hundred distinct texts; the bound only keeps a long session's memory flat.
-constexpr qsizetype kMaxEntries = 4096;
+// More than a full channel grid's 1,408 cells, so all of a grid's texts fit at once; the
+// bound only keeps a long session's memory flat.
+constexpr qsizetype kMaxEntries = 2048;
 
 }  // namespace
 
