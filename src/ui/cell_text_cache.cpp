@@ -8,8 +8,9 @@
 namespace talvo {
 namespace {
 
-// A grid shows a few hundred distinct texts; the bound only keeps a long session's memory flat.
-constexpr qsizetype kMaxEntries = 4096;
+// More than a full channel grid's 1,408 cells, so all of a grid's texts fit at once; the
+// bound only keeps a long session's memory flat.
+constexpr qsizetype kMaxEntries = 2048;
 
 }  // namespace
 
@@ -85,9 +86,20 @@ void CellTextCache::drawItem(QPainter* painter, QStyleOptionViewItem option, QSt
         cached = &line({text, room.width(), align, option.direction});
         if (!cached->oneLine) cached = nullptr;
     }
-    if (!cached) option.text = text;
+    if (!cached) {
+        option.text = text;
+        style->drawControl(QStyle::CE_ItemViewItem, &option, painter, option.widget);
+        return;
+    }
+    // Told the cell shows no text at all, the style does not lay out an empty one to size it.
+    // The focus frame, and a selection that leaves the decoration out, are placed by the text,
+    // so those cells keep the flag.
+    const QStyleOptionViewItem::ViewItemFeatures features = option.features;
+    if (!(option.state & QStyle::State_HasFocus) && option.showDecorationSelected) {
+        option.features &= ~QStyleOptionViewItem::HasDisplay;
+    }
     style->drawControl(QStyle::CE_ItemViewItem, &option, painter, option.widget);
-    if (!cached) return;
+    option.features = features;
 
     int y = room.top();
     if (align & Qt::AlignBottom) {
