@@ -530,6 +530,41 @@ Write the backup back to the radio now?</source>
     </message>
 </context>
 <context>
+    <name>CmdFleet</name>
+    <message>
+        <source>port </source>
+        <translation>端口 </translation>
+    </message>
+    <message>
+        <source>; row %1</source>
+        <translation>；第 %1 行</translation>
+    </message>
+    <message>
+        <source>; first difference at </source>
+        <translation>；第一个不同之处在 </translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>，共 </translation>
+    </message>
+    <message>
+        <source> byte</source>
+        <translation> 个字节</translation>
+    </message>
+    <message>
+        <source> bytes</source>
+        <translation> 个字节</translation>
+    </message>
+    <message>
+        <source>; backup: </source>
+        <translation>；备份：</translation>
+    </message>
+    <message>
+        <source>report kept in</source>
+        <translation>报告已保存：</translation>
+    </message>
+</context>
+<context>
     <name>CmdImportCsv</name>
     <message>
         <source>; </source>
@@ -1185,6 +1220,153 @@ Write the backup back to the radio now?</source>
     </message>
 </context>
 <context>
+    <name>FleetWindow</name>
+    <message>
+        <source>Program Several Radios</source>
+        <translation>批量写频</translation>
+    </message>
+    <message>
+        <source>Ports</source>
+        <translation>端口</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>端口</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>设备</translation>
+    </message>
+    <message>
+        <source>Socket</source>
+        <translation>插口</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>说明</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>状态</translation>
+    </message>
+    <message>
+        <source>Station: each port waits for radio after radio; swap them when done</source>
+        <translation>工作站模式：每个端口逐台等待对讲机，写完取下后再等下一台</translation>
+    </message>
+    <message>
+        <source>Per-Radio Values…</source>
+        <translation>每台对讲机的数值…</translation>
+    </message>
+    <message>
+        <source>(none: every radio gets the same data)</source>
+        <translation>（无：每台对讲机写入相同的数据）</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>报告</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>结果</translation>
+    </message>
+    <message>
+        <source>Row</source>
+        <translation>行</translation>
+    </message>
+    <message>
+        <source>Ident</source>
+        <translation>识别码尾</translation>
+    </message>
+    <message>
+        <source>Started</source>
+        <translation>开始</translation>
+    </message>
+    <message>
+        <source>Ended</source>
+        <translation>结束</translation>
+    </message>
+    <message>
+        <source>Backup</source>
+        <translation>备份</translation>
+    </message>
+    <message>
+        <source>First difference</source>
+        <translation>第一个不同之处</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>开始</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Save Report…</source>
+        <translation>保存报告…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Per-Radio Values</source>
+        <translation>每台对讲机的数值</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>CSV 文件 (*.csv);;所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>%1: %2 rows</source>
+        <translation>%1：%2 行</translation>
+    </message>
+    <message>
+        <source>Tick at least one port.</source>
+        <translation>请至少勾选一个端口。</translation>
+    </message>
+    <message>
+        <source>The per-radio values have %1 rows for %2 ports.</source>
+        <translation>每台对讲机的数值只有 %1 行，却选了 %2 个端口。</translation>
+    </message>
+    <message>
+        <source>Programming…</source>
+        <translation>正在写频…</translation>
+    </message>
+    <message>
+        <source>waiting for a radio</source>
+        <translation>等待对讲机</translation>
+    </message>
+    <message>
+        <source>looking for a radio</source>
+        <translation>查看是否有对讲机</translation>
+    </message>
+    <message>
+        <source>take the radio off</source>
+        <translation>请取下对讲机</translation>
+    </message>
+    <message>
+        <source>%2 of %1 radios written and verified.</source>
+        <translation>%1 台对讲机中 %2 台已写入并校验。</translation>
+    </message>
+    <message>
+        <source>Report kept in %1</source>
+        <translation>报告保存在 %1</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>保存报告</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;JSON files (*.json)</source>
+        <translation>CSV 文件 (*.csv);;JSON 文件 (*.json)</translation>
+    </message>
+    <message>
+        <source>The report cannot be saved as %1 (the name must end in .csv or .json).</source>
+        <translation>无法保存报告 %1（文件名须以 .csv 或 .json 结尾）。</translation>
+    </message>
+</context>
+<context>
     <name>Fm</name>
     <message>
         <source>Channel</source>
@@ -1681,6 +1863,10 @@ Use port %1 instead?</source>
         <source> </source>
         <comment>maker&apos;s name</comment>
         <translation>泰沃通讯设备有限公司</translation>
+    </message>
+    <message>
+        <source>Program Several Radios(&amp;M)…</source>
+        <translation>批量写频(&amp;M)…</translation>
     </message>
 </context>
 <context>

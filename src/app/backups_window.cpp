@@ -13,6 +13,7 @@
 #include "image/file_io.h"
 #include "lang/catalogue.h"
 #include "link/port/read_backups.h"
+#include "ui/accessible_names.h"
 
 namespace talvo {
 
@@ -63,6 +64,7 @@ BackupsWindow::BackupsWindow(LanguageFlagValue lang, QWidget* parent) : QDialog(
 
     table_ = new QTableWidget(0, 3, this);
     table_->setObjectName(QStringLiteral("BackupList"));
+    NameAfterTitle(table_, this);
     table_->setHorizontalHeaderLabels(
         {Tr(TALVO_TEXT("BackupsWindow", "Date and time"), lang),
          Tr(TALVO_TEXT("BackupsWindow", "Channels used"), lang),

@@ -14,6 +14,7 @@
 
 #include "exchange/decimal_text.h"
 #include "lang/catalogue.h"
+#include "ui/accessible_names.h"
 
 namespace talvo {
 namespace {
@@ -67,6 +68,7 @@ CsvImportDialog::CsvImportDialog(ChannelTable table, const ChannelStores& target
     firstChannel_->setObjectName("firstChannel");
     firstChannel_->setRange(1, kChannelCount);
     firstChannel_->setEnabled(false);
+    NameAfterChoice(firstChannel_, intoFree_);
     placement->addWidget(byLocation_);
     placement->addSpacing(12);
     placement->addWidget(intoFree_);
@@ -81,6 +83,7 @@ CsvImportDialog::CsvImportDialog(ChannelTable table, const ChannelStores& target
 
     rows_ = new QTableWidget(this);
     rows_->setObjectName("rows");
+    NameAfterTitle(rows_, this);
     rows_->setColumnCount(static_cast<int>(std::size(kColumns)));
     QStringList headers;
     for (const Text& t : kColumns) headers << Tr(t, lang);

@@ -9,6 +9,7 @@
 #include <QStandardPaths>
 
 #include "app/settings_store.h"
+#include "ui/accessible_names.h"
 
 namespace talvo {
 namespace {
@@ -59,6 +60,7 @@ QString ChooseDataFile(QWidget* parent, bool save, const QString& folder, const 
     // The toolkit's own dialog everywhere: a desktop's dialog may not add the suffix before
     // its replace question, and would then ask about another file than the one written.
     dialog.setOption(QFileDialog::DontUseNativeDialog);
+    NameFileDialogFields(&dialog);
     dialog.setProxyModel(new LocalizedFileColumns(&dialog));
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);

@@ -3,6 +3,7 @@
 #include <QFileInfo>
 
 #include "app/backups_window.h"
+#include "app/fleet_window.h"
 #include "app/main_window.h"
 #include "document/document.h"
 #include "editors/channels/channel_table_window.h"
@@ -10,6 +11,12 @@
 #include "lang/catalogue.h"
 
 namespace talvo {
+
+void MainWindow::showFleet() {
+    // The window works on a copy: the document stays as it is while the radios are written.
+    FleetWindow window(document_.state(), state_.LanguageFlag, channel_);
+    window.exec();
+}
 
 void MainWindow::showBackups() {
     BackupsWindow window(state_.LanguageFlag, channel_);

@@ -6,7 +6,7 @@ namespace talvo {
 
 std::span<const MainText> MainWindowTexts() {
     using T = MainTextTarget;
-    static constexpr std::array<MainText, 32> texts = {{
+    static constexpr std::array<MainText, 33> texts = {{
         {"MDIForm1", T::WindowTitle,
          TALVO_TEXT("MainTexts", "TALVO Radio Programming Software V1.50")},
         // The maker's name, shown where a catalogue gives it: the English source is blank.
@@ -30,6 +30,7 @@ std::span<const MainText> MainWindowTexts() {
         {"MNCommPort", T::MenuText, TALVO_TEXT("MainTexts", "Communication Port(&C)")},
         {"MNCheckedWrite", T::MenuText,
          TALVO_TEXT("MainTexts", "Checked Write: Back Up, Show Changes, Verify(&V)")},
+        {"MNFleet", T::MenuText, TALVO_TEXT("MainTexts", "Program Several Radios(&M)…")},
         {"MNLanguage", T::MenuText, TALVO_TEXT("MainTexts", "Language Select(&L)")},
         {"MNChinese", T::MenuText, TALVO_TEXT("MainTexts", "Chinese(&C)")},
         {"MNEnglish", T::MenuText, TALVO_TEXT("MainTexts", "English(&E)")},

@@ -34,6 +34,7 @@
 #include "editors/dtmf/dtmf_window.h"
 #include "editors/fm/fm_window.h"
 #include "editors/options/options_window.h"
+#include "ui/accessible_names.h"
 
 namespace talvo {
 namespace {
@@ -114,6 +115,7 @@ MainWindow::MainWindow(Document& document, std::unique_ptr<SerialLink> port, QWi
     connect(options_, &OptionsWindow::hiddenModeEffect, this, &MainWindow::applyHiddenModeEffect);
 
     SetUpPortList(portList_);
+    NameAfterCommand(portList_, action("MNCommPort"));
     portPopup_ = portList_->view();
     connect(portList_, &QComboBox::activated, this, &MainWindow::onPortListChosen);
 
@@ -160,6 +162,7 @@ void MainWindow::buildListBar() {
     bandLabel_->setObjectName("Label1");
     bandList_ = new BandCombo(bar);
     bandList_->setObjectName("Combo1");
+    bandLabel_->setBuddy(bandList_);
     for (const BandEntry& e : BandTable()) bandList_->addItem(QString::fromUtf8(e.text));
     portList_ = new QComboBox(bar);
     portList_->setObjectName("ComboCom");
@@ -223,6 +226,8 @@ void MainWindow::buildMenus() {
     program->addSeparator()->setObjectName("MNLineChecked");
     QAction* checked = addCommand(program, "MNCheckedWrite", {}, nullptr);
     checked->setCheckable(true);
+    program->addSeparator()->setObjectName("MNLineFleet");
+    addCommand(program, "MNFleet", {}, &MainWindow::showFleet);
 
     QMenu* language = menu("MNLanguage");
     connect(addCommand(language, "MNChinese", {}, nullptr), &QAction::triggered, this,
@@ -259,6 +264,7 @@ void MainWindow::buildToolBar() {
     button("TFMMa", MakeIcon(AppIcon::FmMa), [this] { relockClick(2); })->setVisible(false);
     button("TUndo", s->standardIcon(QStyle::SP_ArrowBack), [this] { document_.undo(); });
     button("TRedo", s->standardIcon(QStyle::SP_ArrowForward), [this] { document_.redo(); });
+    NameToolBarButtons(toolBar_);
 }
 
 HidingSubWindow* MainWindow::addEditor(EditorWindow* editor) {

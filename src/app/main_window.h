@@ -119,6 +119,8 @@ class MainWindow : public QMainWindow {
     void startWrite();
     // File → Backups…: opens a chosen read backup (main_safety.cpp).
     void showBackups();
+    // Programming → Program Several Radios…: the document into the radios on several ports.
+    void showFleet();
     // Toolbar buttons 7, 8, 9 (0 AnMaMode, 1 DebugMode, 2 FMMaMode).
     void relockClick(int mode);
     // A hidden mode was unlocked (again) in the optional-features window.

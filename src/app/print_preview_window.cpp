@@ -1,6 +1,7 @@
 #include "app/print_preview_window.h"
 
 #include <QAction>
+#include <QGraphicsView>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -9,6 +10,7 @@
 
 #include "print/print_content.h"
 #include "print/print_renderer.h"
+#include "ui/accessible_names.h"
 #include "ui/local_msgbox.h"
 
 namespace talvo {
@@ -36,6 +38,8 @@ PrintPreviewWindow::PrintPreviewWindow(const ProgramState& state, QWidget* paren
 
     preview_ = new QPrintPreviewWidget(previewPrinter_, this);
     preview_->setObjectName(QStringLiteral("Picture1"));
+    // The toolkit's page view inside the preview takes the keyboard, so it carries the name.
+    for (QGraphicsView* view : preview_->findChildren<QGraphicsView*>()) NameAfterTitle(view, this);
     connect(preview_, &QPrintPreviewWidget::paintRequested, this, &PrintPreviewWindow::buildInto);
 
     auto* bar = new QToolBar(this);

@@ -54,7 +54,9 @@ int Reap(pid_t pid, std::chrono::milliseconds limit) {
 
 RadioSim::RadioSim(const std::vector<std::string>& args) {
     int in[2], out[2];
-    if (::pipe(in) != 0 || ::pipe(out) != 0) throw std::runtime_error("pipe failed");
+    // Close-on-exec: a virtual radio started later must not hold this one's stdin open.
+    if (::pipe2(in, O_CLOEXEC) != 0 || ::pipe2(out, O_CLOEXEC) != 0)
+        throw std::runtime_error("pipe failed");
     std::vector<std::string> storage;
     const std::vector<char*> argv = Argv(TALVO_SIM_PATH, args, storage);
     pid_ = ::fork();

@@ -41,7 +41,7 @@ void ChannelGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& o
         }
     }
     QStyle* style = opt.widget ? opt.widget->style() : grid_->style();
-    style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, opt.widget);
+    texts_.drawItem(painter, opt, style);
 
     if (index == grid_->currentIndex() && index.column() > 0) {
         // Strong while the grid has the keyboard, thinner while it waits for it.
@@ -64,10 +64,7 @@ bool ChannelGridDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view,
     QStyleOptionViewItem opt = option;
     initStyleOption(&opt, index);
     QStyle* style = opt.widget ? opt.widget->style() : grid_->style();
-    // The room the style leaves for the text: its text rectangle less the margins it draws in.
-    const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, opt.widget) + 1;
-    const int room =
-        style->subElementRect(QStyle::SE_ItemViewItemText, &opt, opt.widget).width() - 2 * margin;
+    const int room = CellTextCache::textRect(opt, style).width();
     if (!opt.text.isEmpty() && opt.fontMetrics.horizontalAdvance(opt.text) > room) {
         QToolTip::showText(event->globalPos(), opt.text, view->viewport(), option.rect);
     } else {

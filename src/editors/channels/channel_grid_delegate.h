@@ -3,6 +3,8 @@
 #include <QStyledItemDelegate>
 #include <functional>
 
+#include "ui/cell_text_cache.h"
+
 class QTableWidget;
 
 namespace talvo {
@@ -26,6 +28,7 @@ class ChannelGridDelegate : public QStyledItemDelegate {
   private:
     QTableWidget* grid_;
     ChosenTest chosen_;
+    mutable CellTextCache texts_;
 };
 
 }  // namespace talvo

@@ -24,6 +24,7 @@
 #include "model/tone_list.h"
 #include "print/cell_text.h"
 #include "rules/channel_table.h"
+#include "ui/accessible_names.h"
 #include "ui/grid_helpers.h"
 #include "ui/grid_wheel_filter.h"
 #include "ui/local_msgbox.h"
@@ -113,6 +114,7 @@ void ChannelTableWindow::onChannelsChanged(const QList<int>& channels) {
 void ChannelTableWindow::buildGrid() {
     grid_ = new QTableWidget(kChannelCount, kGridColumns, picClient_);
     grid_->setObjectName(QStringLiteral("Grid1"));
+    NameAfterTitle(grid_, this);
     QStringList headers;
     for (const Text& h : ChannelGridHeaders()) headers << Tr(h, kChinese);
     grid_->setHorizontalHeaderLabels(headers);
@@ -160,6 +162,7 @@ void ChannelTableWindow::buildGrid() {
         grid_, [this](int channel) { return selection_.contains(channel); }));
     // The window hands the keyboard to its grid: whoever focuses the window focuses the grid.
     setFocusProxy(grid_);
+    NameAfterTitle(this, this);
     setFocusPolicy(Qt::StrongFocus);
     grid_->installEventFilter(this);
     grid_->viewport()->installEventFilter(this);

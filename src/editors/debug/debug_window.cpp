@@ -12,6 +12,7 @@
 #include "editors/debug/debug_texts.h"
 #include "editors/options/window_support.h"
 #include "lang/catalogue.h"
+#include "ui/accessible_names.h"
 
 namespace talvo {
 
@@ -22,6 +23,7 @@ DebugWindow::DebugWindow(Document& document, QWidget* parent) : EditorWindow(doc
     setWindowTitle(Tr(t.title, lang));
     tabs_ = new QTabWidget(this);
     tabs_->setObjectName("SSTab1");
+    NameAfterTitle(tabs_, this);
     for (int tab = 0; tab < 2; ++tab) {
         auto* page = new QWidget;
         auto* column = new QVBoxLayout(page);

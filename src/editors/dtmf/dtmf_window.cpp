@@ -26,6 +26,7 @@ void AddRow(QGridLayout* grid, QLabel* caption, QWidget* field) {
     const int row = grid->rowCount();
     grid->addWidget(caption, row, 0, Qt::AlignRight | Qt::AlignVCenter);
     grid->addWidget(field, row, 1);
+    caption->setBuddy(field);
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include "editors/options/window_support.h"
 #include "lang/catalogue.h"
 #include "rules/fm_checks.h"
+#include "ui/accessible_names.h"
 #include "ui/local_msgbox.h"
 
 namespace talvo {
@@ -70,6 +71,7 @@ void FmWindow::createGrid() {
     const LanguageFlagValue lang = CreationLanguage(state_.LanguageFlag);
     grid_ = new QTableWidget(kFmChannelCount, 2, this);
     grid_->setObjectName("MSFGrid");
+    NameAfterTitle(grid_, this);
     grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid_->setSelectionMode(QAbstractItemView::SingleSelection);
     grid_->verticalHeader()->setVisible(false);
@@ -137,6 +139,7 @@ void FmWindow::createFields() {
         caption->setGeometry(columnLeft, top, Twips(8205) - Twips(120) - columnLeft, captionHeight);
         caption->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         field->setGeometry(columnLeft, top + captionHeight, columnWidth, fieldHeight);
+        caption->setBuddy(field);
     };
     const int rowStep = captionHeight + fieldHeight + Twips(180);
 

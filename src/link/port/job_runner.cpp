@@ -27,7 +27,9 @@ bool JobRunner::start(jobs::Job& job) {
     const bool radioMayAnswer =
         (answerPending_ && sinceEnd_.isValid() && sinceEnd_.elapsed() < kAnswerMs) ||
         (sinceLastByte_.isValid() && sinceLastByte_.elapsed() < jobs::Job::kTickMs);
-    line_.discardInput();
+    // Bytes the radio may still send are waited out by the job itself; flushing them here could
+    // pull them from under a read the port has already announced.
+    if (!radioMayAnswer) line_.discardInput();
     timer_.start();
     job.start([this](std::span<const std::uint8_t> frame) { line_.write(frame); },
               radioMayAnswer ? jobs::Job::kSettleTicks : 0);

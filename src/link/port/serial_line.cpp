@@ -3,6 +3,7 @@
 #include <QFileInfo>
 
 #ifdef Q_OS_UNIX
+#include <poll.h>
 #include <unistd.h>
 #endif
 
@@ -23,6 +24,19 @@ bool UserMayNotOpen(const QString& device) {
 #endif
 }
 
+// A read that found nothing although the port said bytes were there (they were discarded in
+// between) comes as a read error with whatever the last failed call left behind. The device is
+// only gone when the descriptor says so.
+bool StillThere(const QSerialPort& port) {
+#ifdef Q_OS_UNIX
+    pollfd p{static_cast<int>(port.handle()), POLLIN, 0};
+    return ::poll(&p, 1, 0) >= 0 && (p.revents & (POLLHUP | POLLERR | POLLNVAL)) == 0;
+#else
+    Q_UNUSED(port);
+    return false;
+#endif
+}
+
 }  // namespace
 
 SerialLine::SerialLine(QObject* parent) : ByteLine(parent) {
@@ -36,6 +50,7 @@ SerialLine::SerialLine(QObject* parent) : ByteLine(parent) {
         if (!port_.isOpen()) return;
         const QString reason = port_.errorString();
         port_.clearError();
+        if (error == QSerialPort::ReadError && StillThere(port_)) return;
         emit lineFailed(reason);
     });
 }

@@ -1,0 +1,133 @@
+// Names a screen reader reads, through the toolkit's accessibility interfaces inside the
+// process: the windows no menu command opens (DTMF, print preview), and names that must follow
+// their source when a language switch changes it. The walk over the running program through
+// AT-SPI is tests/a11y/screen_reader_walk.py.
+#include "ui/accessible_names.h"
+
+#include <QAccessible>
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QTest>
+#include <QToolBar>
+#include <functional>
+
+#include "app/print_preview_window.h"
+#include "document/document.h"
+#include "editors/dtmf/dtmf_window.h"
+
+namespace talvo {
+namespace {
+
+// What a screen reader announces for `w`: its labels (captions whose buddy it is), else its
+// name. A combo box's name is its entry on Linux, so only a label names it there.
+QString SpokenName(QWidget* w) {
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(w);
+    if (!iface) return {};
+    QStringList labels;
+    for (const auto& [other, relation] : iface->relations(QAccessible::Label)) {
+        if (other->role() == QAccessible::Grouping) continue;  // a frame labels all inside
+        const QString text = other->text(QAccessible::Name).trimmed();
+        if (!text.isEmpty()) labels << text;
+    }
+    if (!labels.isEmpty()) return labels.join(QLatin1Char(' '));
+    if (qobject_cast<QComboBox*>(w)) return w->accessibleName();
+    return iface->text(QAccessible::Name).trimmed();
+}
+
+// Every control of `window` a person can reach with the keyboard, without a name.
+QStringList Unnamed(QWidget* window) {
+    QStringList missing;
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        if (!w->isVisibleTo(window) || w->focusPolicy() == Qt::NoFocus || w->focusProxy()) continue;
+        // A combo box's own field is read with the combo box.
+        if (qobject_cast<QComboBox*>(w->parentWidget())) continue;
+        if (SpokenName(w).isEmpty())
+            missing << QStringLiteral("%1 %2").arg(w->metaObject()->className(), w->objectName());
+    }
+    return missing;
+}
+
+}  // namespace
+
+class AccessibleNamesTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void windowsNoMenuOpensNameEveryControl_data() {
+        QTest::addColumn<int>("language");
+        QTest::newRow("Chinese") << int(kChinese);
+        QTest::newRow("English") << int(kEnglish);
+    }
+    void windowsNoMenuOpensNameEveryControl() {
+        QFETCH(int, language);
+        Document document;
+        document.sessionState() = StartupState(static_cast<LanguageFlagValue>(language));
+        DtmfWindow dtmf(document);
+        dtmf.applyLanguage();
+        for (QRadioButton* page : dtmf.findChildren<QRadioButton*>()) {
+            page->click();  // both pages, one after the other
+            const QStringList missing = Unnamed(&dtmf);
+            QVERIFY2(missing.isEmpty(), qPrintable(missing.join(", ")));
+        }
+        PrintPreviewWindow preview(document.state());
+        const QStringList missing = Unnamed(&preview);
+        QVERIFY2(missing.isEmpty(), qPrintable(missing.join(", ")));
+    }
+
+    // Each kind of source changes as a language switch changes it; the name follows.
+    void namesFollowTheirSource() {
+        QWidget window;
+        auto* grid = new QTableWidget(&window);
+        NameAfterTitle(grid, &window);
+        auto* choice = new QRadioButton(QStringLiteral("起始频道："), &window);
+        auto* number = new QSpinBox(&window);
+        NameAfterChoice(number, choice);
+        QToolBar bar;
+        QAction* open = bar.addAction(QStringLiteral("Open"));
+        open->setToolTip(QStringLiteral("打开"));
+        NameToolBarButtons(&bar);
+        QWidget* openButton = bar.widgetForAction(open);
+        QComboBox ports;
+        QAction command(QStringLiteral("通信端口(&C)"));
+        NameAfterCommand(&ports, &command);
+
+        struct Case {
+            const char* what;
+            std::function<void()> switchText;
+            QWidget* named;
+            QString expected;
+        };
+        const Case cases[] = {
+            {"grid by its window's title", [&] { window.setWindowTitle("Channel Edit[*]"); }, grid,
+             "Channel Edit"},
+            {"tool-bar button by its tool tip", [&] { open->setToolTip("Open"); }, openButton,
+             "Open"},
+            {"list by its command", [&] { command.setText("Communication &Port && more"); }, &ports,
+             "Communication Port & more"},
+            {"number by its choice, after the retranslation",
+             [&] {
+                 QEvent change(QEvent::LanguageChange);
+                 QApplication::sendEvent(choice, &change);
+                 choice->setText("Starting channel:");  // the window's own handler, later
+             },
+             number, "Starting channel:"},
+        };
+        QCOMPARE(number->accessibleName(), QString("起始频道："));
+        QCOMPARE(openButton->accessibleName(), QString("打开"));
+        QCOMPARE(ports.accessibleName(), QString("通信端口(C)"));
+        for (const Case& c : cases) {
+            c.switchText();
+            QTRY_COMPARE_WITH_TIMEOUT(c.named->accessibleName(), c.expected, 5000);
+        }
+    }
+};
+
+}  // namespace talvo
+
+QTEST_MAIN(talvo::AccessibleNamesTest)
+#include "accessible_names_test.moc"
