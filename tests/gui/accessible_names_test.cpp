@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QRadioButton>
+#include <QSet>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTest>
@@ -17,11 +18,16 @@
 #include <functional>
 
 #include "app/print_preview_window.h"
+#include "channel_table_fixture.h"
 #include "document/document.h"
 #include "editors/dtmf/dtmf_window.h"
+#include "support/user_input.h"
 
 namespace talvo {
 namespace {
+
+using testing::UserKey;
+using testing::UserType;
 
 // What a screen reader announces for `w`: its labels (captions whose buddy it is), else its
 // name. A combo box's name is its entry on Linux, so only a label names it there.
@@ -54,10 +60,44 @@ QStringList Unnamed(QWidget* window) {
 
 }  // namespace
 
-class AccessibleNamesTest : public QObject {
+class AccessibleNamesTest : public testing::ChannelTableFixture {
     Q_OBJECT
 
   private slots:
+    // The grid's editors sit inside the grid's view, where the accessibility tree does not
+    // reach; a screen reader meets them through the focus, and reads their column's header.
+    void cellEditorsAreNamedByTheirColumn() {
+        open(kChinese);
+        grid_->setCurrentCell(0, 1);  // channel 1 programmed, so that every column edits
+        QVERIFY(UserKey(Qt::Key_F2));
+        UserType(QStringLiteral("146.5"));
+        QVERIFY(UserKey(Qt::Key_Return));
+        auto header = [this] {
+            return grid_->horizontalHeaderItem(grid_->currentColumn())->text();
+        };
+        QSet<QString> named;
+        for (int column = 1; column < grid_->columnCount(); ++column) {
+            grid_->setCurrentCell(0, column);
+            QVERIFY(UserKey(Qt::Key_F2));
+            QWidget* editor = window_->openEditor();
+            QVERIFY2(editor, qPrintable(QString::number(column)));
+            QCOMPARE(editor->accessibleName(), header());
+            named << editor->accessibleName();
+            while (window_->openEditor()) QVERIFY(UserKey(Qt::Key_Escape));
+        }
+        QCOMPARE(named.size(), grid_->columnCount() - 1);
+        // A switch while an editor is open renames it with its header.
+        grid_->setCurrentCell(0, grid_->columnCount() - 1);
+        QVERIFY(UserKey(Qt::Key_F2));
+        QVERIFY(window_->openEditor());
+        const QString chinese = window_->openEditor()->accessibleName();
+        state_->LanguageFlag = kEnglish;
+        window_->applyLanguage();
+        QVERIFY(window_->openEditor());
+        QCOMPARE(window_->openEditor()->accessibleName(), header());
+        QVERIFY(header() != chinese);
+    }
+
     void windowsNoMenuOpensNameEveryControl_data() {
         QTest::addColumn<int>("language");
         QTest::newRow("Chinese") << int(kChinese);
