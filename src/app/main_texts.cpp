@@ -6,7 +6,7 @@ namespace talvo {
 
 std::span<const MainText> MainWindowTexts() {
     using T = MainTextTarget;
-    static constexpr std::array<MainText, 33> texts = {{
+    static constexpr std::array<MainText, 36> texts = {{
         {"MDIForm1", T::WindowTitle, "TALVO 对讲机编程软件V1.50",
          "TALVO Radio Programming Software V1.50"},
         {"StatusBar1", T::StatusPanel2, kCompanyName, ""},
@@ -42,6 +42,13 @@ std::span<const MainText> MainWindowTexts() {
         {"TSave", T::ToolTip, "保存", "Save"},
         {"TRead", T::ToolTip, "读频", "Read Data from the Transceive"},
         {"TWrite", T::ToolTip, "写频", "Write Data in the Transceive"},
+        // The relock buttons show only an icon: their tool tips are their names too.
+        {"TAnMa", T::ToolTip, "再次锁定隐藏模式（双击）",
+         "Lock the hidden mode again (double-click)"},
+        {"TDebug", T::ToolTip, "再次锁定调试模式（双击）",
+         "Lock the debug mode again (double-click)"},
+        {"TFMMa", T::ToolTip, "再次锁定收音机模式（双击）",
+         "Lock the FM mode again (double-click)"},
     }};
     return texts;
 }

@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QHash>
 #include <QLabel>
 #include <QRadioButton>
 #include <QSet>
@@ -18,9 +19,12 @@
 #include <functional>
 
 #include "app/print_preview_window.h"
+#include "app/startup.h"
 #include "channel_table_fixture.h"
 #include "document/document.h"
 #include "editors/dtmf/dtmf_window.h"
+#include "support/fake_serial_link.h"
+#include "support/shell_env.h"
 #include "support/user_input.h"
 
 namespace talvo {
@@ -117,6 +121,32 @@ class AccessibleNamesTest : public testing::ChannelTableFixture {
         PrintPreviewWindow preview(document.state());
         const QStringList missing = Unnamed(&preview);
         QVERIFY2(missing.isEmpty(), qPrintable(missing.join(", ")));
+    }
+
+    // Every tool-bar button shows only an icon, the relock buttons a hidden mode shows too:
+    // each has a name of its own, in each language.
+    void toolBarButtonsAreNamedInEachLanguage() {
+        testing::ScopedShellEnvironment env;
+        Program program = StartProgram(std::make_unique<testing::FakeSerialLink>());
+        MainWindow& main = *program.window;
+        for (int mode = 0; mode < 3; ++mode) main.applyHiddenModeEffect(mode);
+        QHash<QAction*, QString> before;
+        for (LanguageFlagValue lang : {kChinese, kEnglish}) {
+            main.switchLanguage(lang);
+            QSet<QString> names;
+            int buttons = 0;
+            for (QAction* a : main.toolBar()->actions()) {
+                if (a->isSeparator() || !a->isVisible()) continue;
+                const QString name = main.toolBar()->widgetForAction(a)->accessibleName();
+                QVERIFY2(!name.isEmpty(), qPrintable(a->objectName()));
+                QVERIFY2(name != before.value(a), qPrintable(name));  // follows the language
+                before[a] = name;
+                names << name;
+                ++buttons;
+            }
+            QCOMPARE(buttons, 10);
+            QCOMPARE(names.size(), buttons);
+        }
     }
 
     // Each kind of source changes as a language switch changes it; the name follows.
