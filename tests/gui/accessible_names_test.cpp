@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QHash>
 #include <QLabel>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QSet>
 #include <QSpinBox>
@@ -23,6 +24,7 @@
 #include "channel_table_fixture.h"
 #include "document/document.h"
 #include "editors/dtmf/dtmf_window.h"
+#include "editors/fm/fm_window.h"
 #include "support/fake_serial_link.h"
 #include "support/shell_env.h"
 #include "support/user_input.h"
@@ -100,6 +102,14 @@ class AccessibleNamesTest : public testing::ChannelTableFixture {
         QVERIFY(window_->openEditor());
         QCOMPARE(window_->openEditor()->accessibleName(), header());
         QVERIFY(header() != chinese);
+
+        // The FM grid's editor: always the frequency column.
+        FmWindow fm(*document_);
+        fm.applyLanguage();
+        fm.editChannel(3);
+        QVERIFY(fm.cellEditor()->isVisibleTo(&fm));
+        QCOMPARE(fm.cellEditor()->accessibleName(), fm.grid()->horizontalHeaderItem(1)->text());
+        QVERIFY(!fm.cellEditor()->accessibleName().isEmpty());
     }
 
     void windowsNoMenuOpensNameEveryControl_data() {
