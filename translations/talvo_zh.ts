@@ -1868,6 +1868,18 @@ Use port %1 instead?</source>
         <source>Program Several Radios(&amp;M)…</source>
         <translation>批量写频(&amp;M)…</translation>
     </message>
+    <message>
+        <source>Lock the hidden mode again (double-click)</source>
+        <translation>再次锁定隐藏模式（双击）</translation>
+    </message>
+    <message>
+        <source>Lock the debug mode again (double-click)</source>
+        <translation>再次锁定调试模式（双击）</translation>
+    </message>
+    <message>
+        <source>Lock the FM mode again (double-click)</source>
+        <translation>再次锁定收音机模式（双击）</translation>
+    </message>
 </context>
 <context>
     <name>Options</name>

@@ -6,7 +6,7 @@ namespace talvo {
 
 std::span<const MainText> MainWindowTexts() {
     using T = MainTextTarget;
-    static constexpr std::array<MainText, 33> texts = {{
+    static constexpr std::array<MainText, 36> texts = {{
         {"MDIForm1", T::WindowTitle,
          TALVO_TEXT("MainTexts", "TALVO Radio Programming Software V1.50")},
         // The maker's name, shown where a catalogue gives it: the English source is blank.
@@ -43,6 +43,10 @@ std::span<const MainText> MainWindowTexts() {
         {"TSave", T::ToolTip, TALVO_TEXT("MainTexts", "Save")},
         {"TRead", T::ToolTip, TALVO_TEXT("MainTexts", "Read Data from the Transceive")},
         {"TWrite", T::ToolTip, TALVO_TEXT("MainTexts", "Write Data in the Transceive")},
+        // The relock buttons show only an icon: their tool tips are their names too.
+        {"TAnMa", T::ToolTip, TALVO_TEXT("MainTexts", "Lock the hidden mode again (double-click)")},
+        {"TDebug", T::ToolTip, TALVO_TEXT("MainTexts", "Lock the debug mode again (double-click)")},
+        {"TFMMa", T::ToolTip, TALVO_TEXT("MainTexts", "Lock the FM mode again (double-click)")},
     }};
     return texts;
 }

@@ -1,6 +1,7 @@
 #include "ui/accessible_names.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAction>
 #include <QComboBox>
 #include <QEvent>
@@ -60,7 +61,40 @@ QString ToolTipOf(const QWidget* w) {
     return WithoutMnemonic(w->toolTip());
 }
 
+// Names an editor after the header of the column it edits, and again when the headers change.
+class ColumnFollower : public QObject {
+  public:
+    static constexpr const char* kName = "accessibleNameColumn";
+    ColumnFollower(QWidget* editor, const QAbstractItemView* view)
+        : QObject(editor), editor_(editor), view_(view) {
+        setObjectName(QLatin1String(kName));
+        connect(view->model(), &QAbstractItemModel::headerDataChanged, this,
+                &ColumnFollower::rename);
+    }
+    void setColumn(int column) {
+        column_ = column;
+        rename();
+    }
+
+  private:
+    void rename() {
+        editor_->setAccessibleName(
+            view_->model()->headerData(column_, Qt::Horizontal).toString().trimmed());
+    }
+
+    QWidget* editor_;
+    const QAbstractItemView* view_;
+    int column_ = 0;
+};
+
 }  // namespace
+
+void NameAfterColumn(QWidget* editor, const QAbstractItemView* view, int column) {
+    auto* follower = static_cast<ColumnFollower*>(editor->findChild<QObject*>(
+        QLatin1String(ColumnFollower::kName), Qt::FindDirectChildrenOnly));
+    if (!follower) follower = new ColumnFollower(editor, view);
+    follower->setColumn(column);
+}
 
 void NameAfterTitle(QWidget* control, QWidget* titled) {
     new NameFollower(control, titled, QEvent::WindowTitleChange, TitleOf);

@@ -1,6 +1,7 @@
 #pragma once
 
 class QAbstractButton;
+class QAbstractItemView;
 class QAction;
 class QFileDialog;
 class QToolBar;
@@ -20,6 +21,8 @@ void NameToolBarButtons(QToolBar* bar);
 void NameAfterCommand(QWidget* control, QAction* command);
 // `control` continues the sentence of `choice` (a number after "starting channel:").
 void NameAfterChoice(QWidget* control, QAbstractButton* choice);
+// A cell's editor, shown over column `column` of `view`, is named by that column's header.
+void NameAfterColumn(QWidget* editor, const QAbstractItemView* view, int column);
 // The toolkit's file dialog leaves its folder and file type lists without their captions.
 void NameFileDialogFields(QFileDialog* dialog);
 

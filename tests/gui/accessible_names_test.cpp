@@ -8,8 +8,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QHash>
 #include <QLabel>
+#include <QLineEdit>
 #include <QRadioButton>
+#include <QSet>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTest>
@@ -17,11 +20,20 @@
 #include <functional>
 
 #include "app/print_preview_window.h"
+#include "app/startup.h"
+#include "channel_table_fixture.h"
 #include "document/document.h"
 #include "editors/dtmf/dtmf_window.h"
+#include "editors/fm/fm_window.h"
+#include "support/fake_serial_link.h"
+#include "support/shell_env.h"
+#include "support/user_input.h"
 
 namespace talvo {
 namespace {
+
+using testing::UserKey;
+using testing::UserType;
 
 // What a screen reader announces for `w`: its labels (captions whose buddy it is), else its
 // name. A combo box's name is its entry on Linux, so only a label names it there.
@@ -54,10 +66,52 @@ QStringList Unnamed(QWidget* window) {
 
 }  // namespace
 
-class AccessibleNamesTest : public QObject {
+class AccessibleNamesTest : public testing::ChannelTableFixture {
     Q_OBJECT
 
   private slots:
+    // The grid's editors sit inside the grid's view, where the accessibility tree does not
+    // reach; a screen reader meets them through the focus, and reads their column's header.
+    void cellEditorsAreNamedByTheirColumn() {
+        open(kChinese);
+        grid_->setCurrentCell(0, 1);  // channel 1 programmed, so that every column edits
+        QVERIFY(UserKey(Qt::Key_F2));
+        UserType(QStringLiteral("146.5"));
+        QVERIFY(UserKey(Qt::Key_Return));
+        auto header = [this] {
+            return grid_->horizontalHeaderItem(grid_->currentColumn())->text();
+        };
+        QSet<QString> named;
+        for (int column = 1; column < grid_->columnCount(); ++column) {
+            grid_->setCurrentCell(0, column);
+            QVERIFY(UserKey(Qt::Key_F2));
+            QWidget* editor = window_->openEditor();
+            QVERIFY2(editor, qPrintable(QString::number(column)));
+            QCOMPARE(editor->accessibleName(), header());
+            named << editor->accessibleName();
+            while (window_->openEditor()) QVERIFY(UserKey(Qt::Key_Escape));
+        }
+        QCOMPARE(named.size(), grid_->columnCount() - 1);
+        // A switch while an editor is open renames it with its header.
+        grid_->setCurrentCell(0, grid_->columnCount() - 1);
+        QVERIFY(UserKey(Qt::Key_F2));
+        QVERIFY(window_->openEditor());
+        const QString chinese = window_->openEditor()->accessibleName();
+        state_->LanguageFlag = kEnglish;
+        window_->applyLanguage();
+        QVERIFY(window_->openEditor());
+        QCOMPARE(window_->openEditor()->accessibleName(), header());
+        QVERIFY(header() != chinese);
+
+        // The FM grid's editor: always the frequency column.
+        FmWindow fm(*document_);
+        fm.applyLanguage();
+        fm.editChannel(3);
+        QVERIFY(fm.cellEditor()->isVisibleTo(&fm));
+        QCOMPARE(fm.cellEditor()->accessibleName(), fm.grid()->horizontalHeaderItem(1)->text());
+        QVERIFY(!fm.cellEditor()->accessibleName().isEmpty());
+    }
+
     void windowsNoMenuOpensNameEveryControl_data() {
         QTest::addColumn<int>("language");
         QTest::newRow("Chinese") << int(kChinese);
@@ -77,6 +131,32 @@ class AccessibleNamesTest : public QObject {
         PrintPreviewWindow preview(document.state());
         const QStringList missing = Unnamed(&preview);
         QVERIFY2(missing.isEmpty(), qPrintable(missing.join(", ")));
+    }
+
+    // Every tool-bar button shows only an icon, the relock buttons a hidden mode shows too:
+    // each has a name of its own, in each language.
+    void toolBarButtonsAreNamedInEachLanguage() {
+        testing::ScopedShellEnvironment env;
+        Program program = StartProgram(std::make_unique<testing::FakeSerialLink>());
+        MainWindow& main = *program.window;
+        for (int mode = 0; mode < 3; ++mode) main.applyHiddenModeEffect(mode);
+        QHash<QAction*, QString> before;
+        for (LanguageFlagValue lang : {kChinese, kEnglish}) {
+            main.switchLanguage(lang);
+            QSet<QString> names;
+            int buttons = 0;
+            for (QAction* a : main.toolBar()->actions()) {
+                if (a->isSeparator() || !a->isVisible()) continue;
+                const QString name = main.toolBar()->widgetForAction(a)->accessibleName();
+                QVERIFY2(!name.isEmpty(), qPrintable(a->objectName()));
+                QVERIFY2(name != before.value(a), qPrintable(name));  // follows the language
+                before[a] = name;
+                names << name;
+                ++buttons;
+            }
+            QCOMPARE(buttons, 10);
+            QCOMPARE(names.size(), buttons);
+        }
     }
 
     // Each kind of source changes as a language switch changes it; the name follows.

@@ -345,6 +345,7 @@ void ChannelTableWindow::openTextEditor(QLineEdit* editor, EditorKind kind, int 
         session_.nameBefore = state_.channels.ChannelName[static_cast<std::size_t>(channel - 1)];
     }
     placeOverCell(editor, channel, column, false);
+    NameAfterColumn(editor, grid_, column);
     const QString text = CellToDisplay(column, state_.channels.cell(channel, column));
     editor->setText(text);
     (editor == text1_ ? text1Before_ : text2Before_) = text;
@@ -357,6 +358,7 @@ void ChannelTableWindow::openTextEditor(QLineEdit* editor, EditorKind kind, int 
 void ChannelTableWindow::openList(DropDownList* list, int channel, int column, bool byPress) {
     session_ = {EditorKind::List, channel, column, list, {}, nextSerial_++};
     placeOverCell(list, channel, column, true);
+    NameAfterColumn(list, grid_, column);
     const auto slot = static_cast<std::size_t>(column - kColQtDqtDec);
     list->setCurrentIndex(state_.channels.OptionIndex[slot][static_cast<std::size_t>(channel - 1)]);
     list->show();

@@ -231,6 +231,7 @@ void FmWindow::editChannel(int channel) {
     const QPoint topLeft = grid_->viewport()->mapTo(this, cell.topLeft());
     cellEditor_->setGeometry(QRect(topLeft, cell.size()));
     cellEditor_->setText(grid_->item(channel - 1, 1)->text());
+    NameAfterColumn(cellEditor_, grid_, 1);
     cellEditor_->setVisible(true);
     cellEditor_->raise();
     cellEditor_->setFocus(Qt::OtherFocusReason);
