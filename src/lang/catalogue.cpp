@@ -2,8 +2,11 @@
 
 #include <QDir>
 #include <QTranslator>
+#include <array>
+#include <functional>
 #include <map>
 #include <memory>
+#include <unordered_map>
 
 namespace talvo {
 namespace {
@@ -29,6 +32,35 @@ QTranslator* Catalogue(const QString& code) {
 QString& Further() {
     static QString code = QStringLiteral("en");
     return code;
+}
+
+// Looked-up words by the text's own pointers: marked texts are literals that live as long as
+// the program, and a window or the printout asks for the same few hundred texts many times.
+struct Key {
+    const char* context;
+    const char* source;
+    const char* disambiguation;
+    bool operator==(const Key&) const = default;
+};
+struct KeyHash {
+    std::size_t operator()(const Key& k) const {
+        const std::hash<const void*> h;
+        return h(k.context) ^ (h(k.source) * 31) ^ (h(k.disambiguation) * 131);
+    }
+};
+using WordCache = std::unordered_map<Key, std::string, KeyHash>;
+// [0] Chinese, [1] the further language.
+std::array<WordCache, 2>& Caches() {
+    static std::array<WordCache, 2> caches;
+    return caches;
+}
+
+std::string LookUp(const Text& text, const QString& code) {
+    if (QTranslator* t = Catalogue(code)) {
+        const QString words = t->translate(text.context, text.source, text.disambiguation);
+        if (!words.isEmpty()) return words.toStdString();
+    }
+    return text.source;
 }
 
 }  // namespace
@@ -57,6 +89,7 @@ QString LanguageOwnName(const QString& code) {
 bool SetFurtherLanguage(const QString& code) {
     if (code == QLatin1String("zh") || !ShippedLanguages().contains(code)) return false;
     Further() = code;
+    Caches()[1].clear();
     return true;
 }
 
@@ -65,14 +98,7 @@ QString FurtherLanguage() {
 }
 
 QString Tr(const Text& text, LanguageFlagValue lang) {
-    const QString code = lang == kChinese ? QStringLiteral("zh") : Further();
-    if (code != QLatin1String("en")) {
-        if (QTranslator* t = Catalogue(code)) {
-            const QString words = t->translate(text.context, text.source, text.disambiguation);
-            if (!words.isEmpty()) return words;
-        }
-    }
-    return QString::fromUtf8(text.source);
+    return QString::fromStdString(RenderText(text, lang));
 }
 
 QString Tr(const Message& message, LanguageFlagValue lang) {
@@ -80,7 +106,13 @@ QString Tr(const Message& message, LanguageFlagValue lang) {
 }
 
 std::string RenderText(const Text& text, LanguageFlagValue lang) {
-    return Tr(text, lang).toStdString();
+    const bool chinese = lang == kChinese;
+    if (!chinese && Further() == QLatin1String("en")) return text.source;
+    WordCache& cache = Caches()[chinese ? 0 : 1];
+    const Key key{text.context, text.source, text.disambiguation};
+    if (auto it = cache.find(key); it != cache.end()) return it->second;
+    return cache.emplace(key, LookUp(text, chinese ? QStringLiteral("zh") : Further()))
+        .first->second;
 }
 
 }  // namespace talvo
