@@ -5,14 +5,27 @@
 
 #include "cli/command.h"
 #include "exchange/utf8_text.h"
+#include "lang/catalogue.h"
 
 namespace talvo::cli {
 namespace {
 
+// Every language the program has a catalogue for, by its code: Chinese is the flag's 0; any
+// other is the flag's 1 showing that language (English shows the source texts).
 std::optional<LanguageFlagValue> LanguageNamed(const QString& name) {
-    if (name == "en") return kEnglish;
     if (name == "zh") return kChinese;
+    if (name == "en") return kEnglish;
+    if (SetFurtherLanguage(name)) return kEnglish;
     return std::nullopt;
+}
+
+// "en or zh", "en, es or zh".
+QString LanguageChoices() {
+    QStringList codes = ShippedLanguages();
+    codes.sort();
+    const QString last = codes.takeLast();
+    return codes.isEmpty() ? last
+                           : codes.join(QStringLiteral(", ")) + QStringLiteral(" or ") + last;
 }
 
 }  // namespace
@@ -58,8 +71,9 @@ std::optional<int> ParseArguments(const char* command, const QStringList& args, 
         if (name == "--lang") {
             const auto lang = LanguageNamed(value);
             if (!lang)
-                return UsageError(command,
-                                  QString("unknown language '%1': use en or zh").arg(value));
+                return UsageError(
+                    command,
+                    QString("unknown language '%1': use %2").arg(value, LanguageChoices()));
             out.lang = *lang;
             continue;
         }
