@@ -8,6 +8,8 @@
 #include <memory>
 #include <unordered_map>
 
+#include "lang/pseudo_language.h"
+
 namespace talvo {
 namespace {
 
@@ -22,6 +24,9 @@ std::map<QString, std::unique_ptr<QTranslator>>& Loaded() {
 QTranslator* Catalogue(const QString& code) {
     auto& loaded = Loaded();
     if (auto it = loaded.find(code); it != loaded.end()) return it->second.get();
+    if (code == QLatin1String("pseudo")) {
+        return loaded.emplace(code, std::make_unique<PseudoTranslator>()).first->second.get();
+    }
     auto translator = std::make_unique<QTranslator>();
     if (!translator->load(QStringLiteral("talvo_") + code, QString::fromLatin1(kResourceFolder))) {
         translator.reset();
@@ -29,8 +34,10 @@ QTranslator* Catalogue(const QString& code) {
     return loaded.emplace(code, std::move(translator)).first->second.get();
 }
 
+// TALVO_LANG=pseudo (tests) shows the pseudo-language where English would show.
 QString& Further() {
-    static QString code = QStringLiteral("en");
+    static QString code =
+        qgetenv("TALVO_LANG") == "pseudo" ? QStringLiteral("pseudo") : QStringLiteral("en");
     return code;
 }
 
