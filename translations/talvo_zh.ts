@@ -771,10 +771,6 @@ Write the backup back to the radio now?</source>
         <translation>空</translation>
     </message>
     <message>
-        <source>MS</source>
-        <translation>毫秒</translation>
-    </message>
-    <message>
         <source>DTMF(双音多频)</source>
         <translation>DTMF(双音多频)</translation>
     </message>
@@ -805,6 +801,10 @@ Write the backup back to the radio now?</source>
     <message>
         <source>Group Call Code：</source>
         <translation>群呼码：</translation>
+    </message>
+    <message>
+        <source>%1MS</source>
+        <translation>%1毫秒</translation>
     </message>
 </context>
 <context>

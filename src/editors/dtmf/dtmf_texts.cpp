@@ -8,7 +8,7 @@ const DtmfWindowTexts& DtmfTexts() {
 }
 
 std::string FirstDigitDelayEntry(int i, LanguageFlagValue lang) {
-    return std::to_string(i * 200) + DtmfTexts().delayUnit.words(lang);
+    return Words(DtmfTexts().delayEntry, lang, {std::to_string(i * 200)});
 }
 
 }  // namespace talvo

@@ -42,7 +42,7 @@ struct DtmfWindowTexts {
     // these and grows the list to ten entries of 200 ms steps.
     std::array<const char*, 8> delaysAtCreation{"0",    "200",  "400",  "800",
                                                 "1600", "3200", "6400", "12800"};
-    Text delayUnit{TALVO_TEXT("DtmfTexts", "MS")};
+    Text delayEntry{TALVO_TEXT("DtmfTexts", "%1MS")};  // %1: the delay in milliseconds
 };
 
 const DtmfWindowTexts& DtmfTexts();
