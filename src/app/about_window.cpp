@@ -9,6 +9,7 @@
 
 #include "app/app_icons.h"
 #include "lang/catalogue.h"
+#include "ui/language_change.h"
 
 namespace talvo {
 namespace {
@@ -85,7 +86,7 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
                        static_cast<QWidget*>(lblVersion_)}) {
         w->installEventFilter(this);
     }
-    applyLanguage(kChinese);
+    applyLanguage(ShownLanguage());
 }
 
 void AboutWindow::applyLanguage(LanguageFlagValue lang) {
@@ -93,6 +94,11 @@ void AboutWindow::applyLanguage(LanguageFlagValue lang) {
     setWindowTitle(Tr(kTitle, lang));
     lblTitle_->setText(Tr(kProduct, lang));
     lblVersion_->setText(Tr(kVersion, lang));
+}
+
+void AboutWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) applyLanguage(ShownLanguage());
+    QDialog::changeEvent(event);
 }
 
 void AboutWindow::mousePressEvent(QMouseEvent*) {

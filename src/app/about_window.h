@@ -37,6 +37,7 @@ class AboutWindow : public QDialog {
     QLabel* versionLabel() const { return lblVersion_; }
 
   protected:
+    void changeEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 

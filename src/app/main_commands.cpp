@@ -293,10 +293,11 @@ void MainWindow::switchLanguage(LanguageFlagValue lang) {
 }
 
 QString MainWindow::helpFilePath() const {
-    const QString name = state_.LanguageFlag == kChinese   ? QStringLiteral("HB27.CHM")
-                         : state_.LanguageFlag == kEnglish ? QStringLiteral("HB27E.CHM")
-                                                           : QString();
-    return name.isEmpty() ? QString() : QDir(ProgramFolder()).filePath(name);
+    if (!IsKnownLanguage(state_.LanguageFlag)) return {};
+    // Each language names its own help file.
+    const QString name = Tr(TALVO_TEXT3("MainCommands", "HB27E.CHM", "the help file's name"),
+                            state_.LanguageFlag);
+    return QDir(ProgramFolder()).filePath(name);
 }
 
 void MainWindow::showHelp() {

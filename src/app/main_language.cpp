@@ -1,22 +1,17 @@
-// The language procedure of the main window and the order in which it visits every window.
+// The language procedure: the main window's own texts, and the switch that every window follows.
 #include <QAction>
 #include <QComboBox>
+#include <QEvent>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QMenu>
 
-#include "app/about_window.h"
 #include "app/band_combo.h"
 #include "app/main_texts.h"
 #include "app/main_window.h"
 #include "app/toolkit_translations.h"
-#include "app/writing_window.h"
-#include "editors/channels/channel_table_window.h"
-#include "editors/debug/debug_window.h"
-#include "editors/dtmf/dtmf_window.h"
-#include "editors/fm/fm_window.h"
-#include "editors/options/options_window.h"
 #include "lang/catalogue.h"
+#include "ui/language_change.h"
 
 namespace talvo {
 
@@ -53,7 +48,7 @@ void MainWindow::placeLists(LanguageFlagValue lang) {
     for (const ListPlacement& p : MainListPlacements()) {
         QComboBox* list =
             QLatin1String(p.object) == QLatin1String("Combo1") ? bandList_ : portList_;
-        const int left = (lang == kChinese ? p.zhLeft : p.enLeft) / kTwipsPerPixel;
+        const int left = p.left.at(static_cast<std::size_t>(lang)) / kTwipsPerPixel;
         list->setGeometry(left, p.top / kTwipsPerPixel, p.width / kTwipsPerPixel,
                           list->sizeHint().height());
     }
@@ -72,14 +67,16 @@ void MainWindow::ApplyLanguage() {
     const LanguageFlagValue lang = state_.LanguageFlag;
     if (!IsKnownLanguage(lang)) return;
     UseToolkitLanguage(lang);
-    applyMainTexts(lang);
-    channel_->applyLanguage();
-    dtmf_->applyLanguage();
-    options_->applyLanguage();
-    debug_->applyLanguage();
-    fm_->applyLanguage();
-    about_->applyLanguage(lang);
-    writing_->applyLanguage(lang);
+    // Every window writes its own texts on the event: this one first, then its children in the
+    // order they were made (the editor windows channel table, DTMF, optional features, debug,
+    // FM; then About and the progress window), and any dialog open at the time.
+    AnnounceLanguage(lang);
+    // Whatever needs every window's new texts goes after this line.
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) applyMainTexts(state_.LanguageFlag);
+    QMainWindow::changeEvent(event);
 }
 
 }  // namespace talvo

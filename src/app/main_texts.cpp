@@ -53,8 +53,8 @@ std::span<const MainText> MainWindowTexts() {
 
 std::span<const ListPlacement> MainListPlacements() {
     static constexpr std::array<ListPlacement, 2> placements = {{
-        {"Combo1", 585, 1085, 30, 4000},
-        {"ComboCom", 2475, 3475, 0, 1185},
+        {"Combo1", {585, 1085}, 30, 4000},
+        {"ComboCom", {2475, 3475}, 0, 1185},
     }};
     return placements;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <span>
 
 #include "model/language.h"
@@ -23,8 +24,9 @@ std::span<const MainText> MainWindowTexts();
 // The band list and the port list move with the band label's length (twips; 15 per pixel).
 struct ListPlacement {
     const char* object;
-    int zhLeft;
-    int enLeft;
+    // By the language flag: Chinese, then English (and every further language, shown with the
+    // same flag).
+    std::array<int, 2> left;
     int top;
     int width;
 };

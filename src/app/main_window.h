@@ -55,9 +55,9 @@ class MainWindow : public QMainWindow {
     MainWindow(Document& document, std::unique_ptr<SerialLink> port, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    // Writes the texts of state().LanguageFlag into every window, in the order main window,
-    // channel table, DTMF, optional features, debug, FM, About, progress window. Any other
-    // flag value changes nothing.
+    // Shows state().LanguageFlag: the toolkit's translations, then one language-change event on
+    // which every window (this one first) writes its own texts. Any other flag value changes
+    // nothing.
     void ApplyLanguage();
 
     void setFileChooser(FileChooser chooser) { fileChooser_ = std::move(chooser); }
@@ -145,6 +145,7 @@ class MainWindow : public QMainWindow {
     QString helpFilePath() const;
 
   protected:
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;

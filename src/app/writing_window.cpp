@@ -6,6 +6,8 @@
 #include <QProgressBar>
 #include <QVBoxLayout>
 
+#include "ui/language_change.h"
+
 namespace talvo {
 
 WritingWindow::WritingWindow(QWidget* parent) : QDialog(parent) {
@@ -27,6 +29,11 @@ WritingWindow::WritingWindow(QWidget* parent) : QDialog(parent) {
 
 void WritingWindow::applyLanguage(LanguageFlagValue lang) {
     if (lang == kChinese) label_->clear();
+}
+
+void WritingWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) applyLanguage(ShownLanguage());
+    QDialog::changeEvent(event);
 }
 
 // The window has no commands of its own; the transfer decides what a close means.

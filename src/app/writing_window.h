@@ -27,6 +27,7 @@ class WritingWindow : public QDialog {
     void closeRequested();
 
   protected:
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 

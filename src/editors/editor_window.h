@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QCloseEvent>
+#include <QEvent>
 #include <QWidget>
 
 #include "document/document.h"
@@ -20,6 +21,7 @@ class EditorWindow : public QWidget {
 
     // Writes the texts of state().LanguageFlag into every caption and list entry. Lists are
     // rewritten in place so their selected indexes survive. Other flag values change nothing.
+    // Called on every language change (see ui/language_change.h).
     virtual void applyLanguage() = 0;
     // Shows what the model holds (after a decode, New, or any change made outside the window).
     virtual void loadFromModel() = 0;
@@ -28,6 +30,11 @@ class EditorWindow : public QWidget {
     Document& document() { return document_; }
 
   protected:
+    void changeEvent(QEvent* event) override {
+        if (event->type() == QEvent::LanguageChange) applyLanguage();
+        QWidget::changeEvent(event);
+    }
+
     Document& document_;
     const ProgramState& state_;
 };

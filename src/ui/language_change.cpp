@@ -1,0 +1,34 @@
+#include "ui/language_change.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QWidget>
+
+namespace talvo {
+namespace {
+
+LanguageFlagValue& Shown() {
+    static LanguageFlagValue lang = kChinese;
+    return lang;
+}
+
+}  // namespace
+
+LanguageFlagValue ShownLanguage() {
+    return Shown();
+}
+
+void AnnounceLanguage(LanguageFlagValue lang) {
+    if (!IsKnownLanguage(lang)) return;
+    Shown() = lang;
+    // Installing or removing a translator posts the event to every window, and a second time
+    // to each child window (a dialog) through its parent; one sent event replaces them all.
+    QCoreApplication::removePostedEvents(nullptr, QEvent::LanguageChange);
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->parentWidget()) continue;  // reached through its parent
+        QEvent change(QEvent::LanguageChange);
+        QCoreApplication::sendEvent(w, &change);
+    }
+}
+
+}  // namespace talvo
