@@ -1627,6 +1627,11 @@ Lose all in change not kept!</source>
         <source>Be careful</source>
         <translation>Cuidado</translation>
     </message>
+    <message>
+        <source>HB27E.CHM</source>
+        <comment>the help file&apos;s name</comment>
+        <translation>HB27E.CHM</translation>
+    </message>
 </context>
 <context>
     <name>MainDocument</name>

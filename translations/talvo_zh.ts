@@ -1627,6 +1627,11 @@ Use port %1 instead?</source>
 
 改用端口%1吗？</translation>
     </message>
+    <message>
+        <source>HB27E.CHM</source>
+        <comment>the help file&apos;s name</comment>
+        <translation>HB27.CHM</translation>
+    </message>
 </context>
 <context>
     <name>MainDocument</name>

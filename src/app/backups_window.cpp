@@ -1,6 +1,7 @@
 #include "app/backups_window.h"
 
 #include <QDialogButtonBox>
+#include <QEvent>
 #include <QFile>
 #include <QHeaderView>
 #include <QLabel>
@@ -14,12 +15,15 @@
 #include "lang/catalogue.h"
 #include "link/port/read_backups.h"
 #include "ui/accessible_names.h"
+#include "ui/language_change.h"
 
 namespace talvo {
 
 namespace {
 
 constexpr int kNamesShown = 4;
+// Marks the count cell of a backup that cannot be read (its words follow the language).
+constexpr int kUnreadable = Qt::UserRole + 1;
 
 struct Summary {
     bool readable = false;
@@ -50,25 +54,18 @@ Summary Summarise(const QString& path, LanguageFlagValue lang) {
 
 }  // namespace
 
-BackupsWindow::BackupsWindow(LanguageFlagValue lang, QWidget* parent) : QDialog(parent) {
+BackupsWindow::BackupsWindow(LanguageFlagValue lang, QWidget* parent)
+    : QDialog(parent), lang_(lang) {
     setObjectName(QStringLiteral("FrmBackups"));
     setModal(true);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    setWindowTitle(Tr(TALVO_TEXT("BackupsWindow", "Backups"), lang));
 
-    auto* intro = new QLabel(this);
-    intro->setWordWrap(true);
-    intro->setText(
-        Tr(TALVO_TEXT("BackupsWindow", "Every read keeps what the radio held in:\n%1"), lang)
-            .arg(link::BackupFolder()));
+    intro_ = new QLabel(this);
+    intro_->setWordWrap(true);
 
     table_ = new QTableWidget(0, 3, this);
     table_->setObjectName(QStringLiteral("BackupList"));
     NameAfterTitle(table_, this);
-    table_->setHorizontalHeaderLabels(
-        {Tr(TALVO_TEXT("BackupsWindow", "Date and time"), lang),
-         Tr(TALVO_TEXT("BackupsWindow", "Channels used"), lang),
-         Tr(TALVO_TEXT("BackupsWindow", "First channel names"), lang)});
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -76,12 +73,10 @@ BackupsWindow::BackupsWindow(LanguageFlagValue lang, QWidget* parent) : QDialog(
     table_->horizontalHeader()->setStretchLastSection(true);
 
     auto* buttons = new QDialogButtonBox(this);
-    open_ = buttons->addButton(Tr(TALVO_TEXT("BackupsWindow", "Open"), lang),
-                               QDialogButtonBox::AcceptRole);
+    open_ = buttons->addButton(QString(), QDialogButtonBox::AcceptRole);
     open_->setObjectName(QStringLiteral("OpenButton"));
-    buttons
-        ->addButton(Tr(TALVO_TEXT("BackupsWindow", "Cancel"), lang), QDialogButtonBox::RejectRole)
-        ->setObjectName(QStringLiteral("CancelButton"));
+    cancel_ = buttons->addButton(QString(), QDialogButtonBox::RejectRole);
+    cancel_->setObjectName(QStringLiteral("CancelButton"));
     connect(buttons, &QDialogButtonBox::accepted, this, [this] {
         const int row = table_->currentRow();
         if (row < 0) return;
@@ -95,29 +90,55 @@ BackupsWindow::BackupsWindow(LanguageFlagValue lang, QWidget* parent) : QDialog(
     });
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(intro);
+    layout->addWidget(intro_);
     layout->addWidget(table_, 1);
     layout->addWidget(buttons);
-    fill(lang);
+    fill();
+    retranslate();
     resize(640, 400);
 }
 
-void BackupsWindow::fill(LanguageFlagValue lang) {
+void BackupsWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange && IsKnownLanguage(ShownLanguage())) {
+        lang_ = ShownLanguage();
+        retranslate();
+    }
+    QDialog::changeEvent(event);
+}
+
+void BackupsWindow::retranslate() {
+    setWindowTitle(Tr(TALVO_TEXT("BackupsWindow", "Backups"), lang_));
+    intro_->setText(
+        Tr(TALVO_TEXT("BackupsWindow", "Every read keeps what the radio held in:\n%1"), lang_)
+            .arg(link::BackupFolder()));
+    table_->setHorizontalHeaderLabels(
+        {Tr(TALVO_TEXT("BackupsWindow", "Date and time"), lang_),
+         Tr(TALVO_TEXT("BackupsWindow", "Channels used"), lang_),
+         Tr(TALVO_TEXT("BackupsWindow", "First channel names"), lang_)});
+    for (int row = 0; row < table_->rowCount(); ++row) {
+        QTableWidgetItem* used = table_->item(row, 1);
+        if (used->data(kUnreadable).toBool())
+            used->setText(Tr(TALVO_TEXT("BackupsWindow", "cannot be read"), lang_));
+    }
+    open_->setText(Tr(TALVO_TEXT("BackupsWindow", "Open"), lang_));
+    cancel_->setText(Tr(TALVO_TEXT("BackupsWindow", "Cancel"), lang_));
+}
+
+void BackupsWindow::fill() {
     const auto backups = link::ListBackups();
     table_->setRowCount(static_cast<int>(backups.size()));
     for (int row = 0; row < static_cast<int>(backups.size()); ++row) {
         const link::BackupFile& backup = backups[static_cast<std::size_t>(row)];
-        const Summary summary = Summarise(backup.path, lang);
+        const Summary summary = Summarise(backup.path, lang_);
         auto* when =
             new QTableWidgetItem(backup.time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
         when->setData(Qt::UserRole, backup.path);
         when->setToolTip(backup.path);
         table_->setItem(row, 0, when);
-        table_->setItem(
-            row, 1,
-            new QTableWidgetItem(summary.readable
-                                     ? QString::number(summary.used)
-                                     : Tr(TALVO_TEXT("BackupsWindow", "cannot be read"), lang)));
+        auto* used =
+            new QTableWidgetItem(summary.readable ? QString::number(summary.used) : QString());
+        used->setData(kUnreadable, !summary.readable);
+        table_->setItem(row, 1, used);
         table_->setItem(row, 2, new QTableWidgetItem(summary.names));
     }
     table_->resizeColumnsToContents();

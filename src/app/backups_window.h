@@ -5,6 +5,7 @@
 
 #include "model/language.h"
 
+class QLabel;
 class QPushButton;
 class QTableWidget;
 
@@ -22,11 +23,18 @@ class BackupsWindow : public QDialog {
     // The chosen backup's path after Open; empty otherwise.
     QString chosen() const { return chosen_; }
 
-  private:
-    void fill(LanguageFlagValue lang);
+  protected:
+    void changeEvent(QEvent* event) override;
 
+  private:
+    void fill();
+    void retranslate();
+
+    LanguageFlagValue lang_;
+    QLabel* intro_;
     QTableWidget* table_;
     QPushButton* open_;
+    QPushButton* cancel_;
     QString chosen_;
 };
 

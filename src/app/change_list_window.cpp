@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDialogButtonBox>
+#include <QEvent>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -13,6 +14,7 @@
 
 #include "compare/change_table.h"
 #include "lang/catalogue.h"
+#include "ui/language_change.h"
 
 namespace talvo {
 
@@ -48,6 +50,9 @@ class ChangeCell : public QTableWidgetItem {
     double value_ = 0;
 };
 
+// The index in the list of changes of a row's cells (the table may be sorted otherwise).
+constexpr int kChangeIndex = Qt::UserRole;
+
 // A tab or a line break inside a cell would split it on paste.
 QString OneCell(QString text) {
     for (QChar& c : text) {
@@ -63,68 +68,39 @@ QString OneCell(QString text) {
 ChangeListWindow::ChangeListWindow(LanguageFlagValue lang,
                                    const std::vector<compare::Change>& changes,
                                    const QString& backupName, QWidget* parent)
-    : QDialog(parent) {
+    : QDialog(parent), lang_(lang), changes_(changes), backupName_(backupName) {
     setObjectName(QStringLiteral("FrmChanges"));
     setModal(true);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    setWindowTitle(Tr(TALVO_TEXT("ChangeListWindow", "Changes to Write"), lang));
 
     intro_ = new QLabel(this);
     intro_->setObjectName(QStringLiteral("Intro"));
     intro_->setWordWrap(true);
-    intro_->setText(
-        Tr(TALVO_TEXT(
-               "ChangeListWindow",
-               "What the radio held is kept in the backup %1.\nWriting will make these changes:"),
-           lang)
-            .arg(backupName));
 
-    noChange_ = new QLabel(Utf8(compare::NoChangeText(lang)), this);
+    noChange_ = new QLabel(this);
     noChange_->setObjectName(QStringLiteral("NoChange"));
 
-    const std::vector<compare::ChangeRow> rows = compare::ChangeRows(changes, lang);
-    table_ = new QTableWidget(static_cast<int>(rows.size()), compare::kChangeColumns, this);
+    table_ = new QTableWidget(static_cast<int>(changes.size()), compare::kChangeColumns, this);
     table_->setObjectName(QStringLiteral("Changes"));
-    table_->setAccessibleName(Tr(TALVO_TEXT("ChangeListWindow", "Changes"), lang));
-    QStringList titles;
-    for (const std::string& title : compare::ChangeTitles(lang)) titles << Utf8(title);
-    table_->setHorizontalHeaderLabels(titles);
-    for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
-        const auto& row = rows[static_cast<std::size_t>(r)];
-        const auto cells = compare::ChangeCells(row);
-        const auto& change = changes[static_cast<std::size_t>(r)];
-        for (int c = 0; c < static_cast<int>(cells.size()); ++c) {
-            const bool empty =
-                (c == 2 && change.before.empty()) || (c == 3 && change.after.empty());
-            table_->setItem(
-                r, c,
-                new ChangeCell(Utf8(cells[static_cast<std::size_t>(c)]), c, row.placeOrder, empty));
-        }
-    }
     table_->verticalHeader()->hide();
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     table_->setWordWrap(false);
-    table_->resizeColumnsToContents();
     table_->horizontalHeader()->setStretchLastSection(true);
     // The rows come in the list's own order; a click on a title sorts by that column.
     table_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
-    table_->setSortingEnabled(true);
-    table_->setVisible(!rows.empty());
-    noChange_->setVisible(rows.empty());
+    table_->setVisible(!changes.empty());
+    noChange_->setVisible(changes.empty());
 
     auto* buttons = new QDialogButtonBox(this);
-    copy_ = buttons->addButton(Tr(TALVO_TEXT("ChangeListWindow", "&Copy"), lang),
-                               QDialogButtonBox::ActionRole);
+    copy_ = buttons->addButton(QString(), QDialogButtonBox::ActionRole);
     copy_->setObjectName(QStringLiteral("CopyButton"));
     copy_->setAutoDefault(false);
-    copy_->setEnabled(!rows.empty());
-    write_ = buttons->addButton(Tr(TALVO_TEXT("ChangeListWindow", "&Write"), lang),
-                                QDialogButtonBox::AcceptRole);
+    copy_->setEnabled(!changes.empty());
+    write_ = buttons->addButton(QString(), QDialogButtonBox::AcceptRole);
     write_->setObjectName(QStringLiteral("WriteButton"));
-    cancel_ = buttons->addButton(Tr(TALVO_TEXT("ChangeListWindow", "Cancel"), lang),
-                                 QDialogButtonBox::RejectRole);
+    cancel_ = buttons->addButton(QString(), QDialogButtonBox::RejectRole);
     cancel_->setObjectName(QStringLiteral("CancelButton"));
     // Nothing is written by pressing Enter without looking: Cancel is the default.
     cancel_->setDefault(true);
@@ -140,7 +116,68 @@ ChangeListWindow::ChangeListWindow(LanguageFlagValue lang,
     layout->addWidget(noChange_);
     layout->addWidget(table_, 1);
     layout->addWidget(buttons);
+    retranslate();
+    table_->resizeColumnsToContents();
     resize(720, 420);
+}
+
+void ChangeListWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange && IsKnownLanguage(ShownLanguage())) {
+        lang_ = ShownLanguage();
+        retranslate();
+    }
+    QDialog::changeEvent(event);
+}
+
+void ChangeListWindow::retranslate() {
+    setWindowTitle(Tr(TALVO_TEXT("ChangeListWindow", "Changes to Write"), lang_));
+    intro_->setText(
+        Tr(TALVO_TEXT(
+               "ChangeListWindow",
+               "What the radio held is kept in the backup %1.\nWriting will make these changes:"),
+           lang_)
+            .arg(backupName_));
+    noChange_->setText(Utf8(compare::NoChangeText(lang_)));
+    table_->setAccessibleName(Tr(TALVO_TEXT("ChangeListWindow", "Changes"), lang_));
+    QStringList titles;
+    for (const std::string& title : compare::ChangeTitles(lang_)) titles << Utf8(title);
+    table_->setHorizontalHeaderLabels(titles);
+    fillRows();
+    copy_->setText(Tr(TALVO_TEXT("ChangeListWindow", "&Copy"), lang_));
+    write_->setText(Tr(TALVO_TEXT("ChangeListWindow", "&Write"), lang_));
+    cancel_->setText(Tr(TALVO_TEXT("ChangeListWindow", "Cancel"), lang_));
+}
+
+void ChangeListWindow::fillRows() {
+    // The cells are made again in the current words; the sort order and the chosen rows stay.
+    std::set<int> chosen;
+    for (const QModelIndex& index : table_->selectionModel()->selectedRows()) {
+        chosen.insert(table_->item(index.row(), 0)->data(kChangeIndex).toInt());
+    }
+    table_->setSortingEnabled(false);
+    const std::vector<compare::ChangeRow> rows = compare::ChangeRows(changes_, lang_);
+    for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
+        const auto& row = rows[static_cast<std::size_t>(r)];
+        const auto cells = compare::ChangeCells(row);
+        const auto& change = changes_[static_cast<std::size_t>(r)];
+        for (int c = 0; c < static_cast<int>(cells.size()); ++c) {
+            const bool empty =
+                (c == 2 && change.before.empty()) || (c == 3 && change.after.empty());
+            auto* cell =
+                new ChangeCell(Utf8(cells[static_cast<std::size_t>(c)]), c, row.placeOrder, empty);
+            cell->setData(kChangeIndex, r);
+            table_->setItem(r, c, cell);
+        }
+    }
+    table_->setSortingEnabled(true);
+    table_->clearSelection();
+    for (int r = 0; r < table_->rowCount(); ++r) {
+        if (chosen.contains(table_->item(r, 0)->data(kChangeIndex).toInt())) {
+            table_->selectionModel()->select(
+                table_->model()->index(r, 0),
+                QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        }
+    }
 }
 
 QString ChangeListWindow::copiedText() const {

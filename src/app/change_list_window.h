@@ -34,8 +34,17 @@ class ChangeListWindow : public QDialog {
     // chosen) in the order shown, cells separated by tabs.
     QString copiedText() const;
 
+  protected:
+    void changeEvent(QEvent* event) override;
+
   private:
     void copyRows() const;
+    void retranslate();
+    void fillRows();
+
+    LanguageFlagValue lang_;
+    std::vector<compare::Change> changes_;
+    QString backupName_;
 
     QLabel* intro_;
     QLabel* noChange_;

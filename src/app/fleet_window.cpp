@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDateTime>
+#include <QEvent>
 #include <QEventLoop>
 #include <QFile>
 #include <QFileDialog>
@@ -23,6 +24,7 @@
 #include "link/port/fleet_report_file.h"
 #include "link/port/port_socket.h"
 #include "link/port/port_survey.h"
+#include "ui/language_change.h"
 #include "ui/local_msgbox.h"
 
 namespace talvo {
@@ -67,47 +69,29 @@ FleetWindow::FleetWindow(const ProgramState& templ, LanguageFlagValue lang, QWid
     setObjectName(QStringLiteral("FrmFleet"));
     setModal(true);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    setWindowTitle(words(TALVO_TEXT("FleetWindow", "Program Several Radios")));
 
-    auto* note = new QLabel(QString::fromStdString(fleet::CalibrationKeptText(lang)), this);
-    note->setObjectName(QStringLiteral("CalibrationNote"));
-    note->setWordWrap(true);
+    note_ = new QLabel(this);
+    note_->setObjectName(QStringLiteral("CalibrationNote"));
+    note_->setWordWrap(true);
 
     ports_ = new QTableWidget(0, 5, this);
     ports_->setObjectName(QStringLiteral("FleetPorts"));
-    ports_->setAccessibleName(words(TALVO_TEXT("FleetWindow", "Ports")));
-    ports_->setHorizontalHeaderLabels({words(TALVO_TEXT("FleetWindow", "Port")),
-                                       words(TALVO_TEXT("FleetWindow", "Device")),
-                                       words(TALVO_TEXT("FleetWindow", "Socket")),
-                                       words(TALVO_TEXT("FleetWindow", "Description")),
-                                       words(TALVO_TEXT("FleetWindow", "State"))});
     ports_->verticalHeader()->hide();
     ports_->setSelectionMode(QAbstractItemView::NoSelection);
     ports_->horizontalHeader()->setStretchLastSection(true);
 
-    station_ = new QCheckBox(
-        words(TALVO_TEXT("FleetWindow",
-                         "Station: each port waits for radio after radio; swap them when done")),
-        this);
+    station_ = new QCheckBox(this);
     station_->setObjectName(QStringLiteral("StationSwitch"));
 
-    rowsButton_ = new QPushButton(words(TALVO_TEXT("FleetWindow", "Per-Radio Values…")), this);
+    rowsButton_ = new QPushButton(this);
     rowsButton_->setObjectName(QStringLiteral("RowsButton"));
-    rowsLabel_ = new QLabel(
-        words(TALVO_TEXT("FleetWindow", "(none: every radio gets the same data)")), this);
+    rowsLabel_ = new QLabel(this);
     auto* rowsLine = new QHBoxLayout;
     rowsLine->addWidget(rowsButton_);
     rowsLine->addWidget(rowsLabel_, 1);
 
     report_ = new QTableWidget(0, 8, this);
     report_->setObjectName(QStringLiteral("FleetReport"));
-    report_->setAccessibleName(words(TALVO_TEXT("FleetWindow", "Report")));
-    report_->setHorizontalHeaderLabels(
-        {words(TALVO_TEXT("FleetWindow", "Port")), words(TALVO_TEXT("FleetWindow", "Outcome")),
-         words(TALVO_TEXT("FleetWindow", "Row")), words(TALVO_TEXT("FleetWindow", "Ident")),
-         words(TALVO_TEXT("FleetWindow", "Started")), words(TALVO_TEXT("FleetWindow", "Ended")),
-         words(TALVO_TEXT("FleetWindow", "Backup")),
-         words(TALVO_TEXT("FleetWindow", "First difference"))});
     report_->verticalHeader()->hide();
     report_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     report_->horizontalHeader()->setStretchLastSection(true);
@@ -116,25 +100,25 @@ FleetWindow::FleetWindow(const ProgramState& templ, LanguageFlagValue lang, QWid
     summary_->setObjectName(QStringLiteral("FleetSummary"));
     summary_->setWordWrap(true);
 
-    start_ = new QPushButton(words(TALVO_TEXT("FleetWindow", "Start")), this);
+    start_ = new QPushButton(this);
     start_->setObjectName(QStringLiteral("StartButton"));
-    cancel_ = new QPushButton(words(TALVO_TEXT("FleetWindow", "Cancel")), this);
+    cancel_ = new QPushButton(this);
     cancel_->setObjectName(QStringLiteral("CancelButton"));
     cancel_->setEnabled(false);
-    save_ = new QPushButton(words(TALVO_TEXT("FleetWindow", "Save Report…")), this);
+    save_ = new QPushButton(this);
     save_->setObjectName(QStringLiteral("SaveReportButton"));
     save_->setEnabled(false);
-    auto* close = new QPushButton(words(TALVO_TEXT("FleetWindow", "Close")), this);
-    close->setObjectName(QStringLiteral("CloseButton"));
+    close_ = new QPushButton(this);
+    close_->setObjectName(QStringLiteral("CloseButton"));
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(start_);
     buttons->addWidget(cancel_);
     buttons->addStretch(1);
     buttons->addWidget(save_);
-    buttons->addWidget(close);
+    buttons->addWidget(close_);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(note);
+    layout->addWidget(note_);
     layout->addWidget(ports_, 1);
     layout->addWidget(station_);
     layout->addLayout(rowsLine);
@@ -149,8 +133,59 @@ FleetWindow::FleetWindow(const ProgramState& templ, LanguageFlagValue lang, QWid
     });
     connect(rowsButton_, &QPushButton::clicked, this, &FleetWindow::chooseRows);
     connect(save_, &QPushButton::clicked, this, &FleetWindow::saveReport);
-    connect(close, &QPushButton::clicked, this, &FleetWindow::reject);
+    connect(close_, &QPushButton::clicked, this, &FleetWindow::reject);
     fillPorts();
+    retranslate();
+}
+
+void FleetWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange && IsKnownLanguage(ShownLanguage())) {
+        lang_ = ShownLanguage();
+        retranslate();
+    }
+    QDialog::changeEvent(event);
+}
+
+void FleetWindow::retranslate() {
+    setWindowTitle(words(TALVO_TEXT("FleetWindow", "Program Several Radios")));
+    note_->setText(QString::fromStdString(fleet::CalibrationKeptText(lang_)));
+    ports_->setAccessibleName(words(TALVO_TEXT("FleetWindow", "Ports")));
+    ports_->setHorizontalHeaderLabels({words(TALVO_TEXT("FleetWindow", "Port")),
+                                       words(TALVO_TEXT("FleetWindow", "Device")),
+                                       words(TALVO_TEXT("FleetWindow", "Socket")),
+                                       words(TALVO_TEXT("FleetWindow", "Description")),
+                                       words(TALVO_TEXT("FleetWindow", "State"))});
+    for (int row = 0; row < ports_->rowCount(); ++row) {
+        ports_->item(row, 3)->setText(QString::fromStdString(
+            link::DescriptionText(portInfos_[static_cast<std::size_t>(row)], lang_)));
+    }
+    station_->setText(words(TALVO_TEXT(
+        "FleetWindow", "Station: each port waits for radio after radio; swap them when done")));
+    rowsButton_->setText(words(TALVO_TEXT("FleetWindow", "Per-Radio Values…")));
+    rowsLabel_->setText(
+        rows_.empty()
+            ? words(TALVO_TEXT("FleetWindow", "(none: every radio gets the same data)"))
+            : words(TALVO_TEXT("FleetWindow", "%1: %2 rows")).arg(rowsPath_).arg(rows_.size()));
+    report_->setAccessibleName(words(TALVO_TEXT("FleetWindow", "Report")));
+    report_->setHorizontalHeaderLabels(
+        {words(TALVO_TEXT("FleetWindow", "Port")), words(TALVO_TEXT("FleetWindow", "Outcome")),
+         words(TALVO_TEXT("FleetWindow", "Row")), words(TALVO_TEXT("FleetWindow", "Ident")),
+         words(TALVO_TEXT("FleetWindow", "Started")), words(TALVO_TEXT("FleetWindow", "Ended")),
+         words(TALVO_TEXT("FleetWindow", "Backup")),
+         words(TALVO_TEXT("FleetWindow", "First difference"))});
+    start_->setText(words(TALVO_TEXT("FleetWindow", "Start")));
+    cancel_->setText(words(TALVO_TEXT("FleetWindow", "Cancel")));
+    save_->setText(words(TALVO_TEXT("FleetWindow", "Save Report…")));
+    close_->setText(words(TALVO_TEXT("FleetWindow", "Close")));
+    if (!engine_) return;
+    // What a run has shown so far, in the new words.
+    for (int i = 0; i < static_cast<int>(tableRowOfPort_.size()); ++i) showPort(i);
+    const auto& records = engine_->records();
+    for (int row = 0; row < report_->rowCount() && row < static_cast<int>(records.size()); ++row) {
+        report_->item(row, 1)->setText(QString::fromStdString(
+            fleet::OutcomeText(records[static_cast<std::size_t>(row)].outcome, lang_)));
+    }
+    showSummary();
 }
 
 FleetWindow::~FleetWindow() = default;
@@ -164,6 +199,7 @@ void FleetWindow::fillPorts() {
     const auto entries = link::SurveyPorts(roots, link::CurrentUser(), Environment(), ::getpid());
     const QStringList remembered = LoadFleetSockets();
     ports_->setRowCount(0);
+    portInfos_.clear();
     for (const link::PortEntry& e : entries) {
         if (!e.device) continue;
         const auto socket = link::SocketOf(*e.device, roots);
@@ -178,6 +214,7 @@ void FleetWindow::fillPorts() {
         ports_->setItem(row, 1, Cell(QString::fromStdString(*e.device)));
         ports_->setItem(row, 2, Cell(socket ? QString::fromStdString(*socket) : QString()));
         ports_->setItem(row, 3, Cell(QString::fromStdString(link::DescriptionText(e.info, lang_))));
+        portInfos_.push_back(e.info);
         ports_->setItem(row, kStateColumn, Cell(QString()));
     }
     ports_->resizeColumnsToContents();
@@ -208,6 +245,7 @@ bool FleetWindow::loadRows(const QString& path) {
         return false;
     }
     rows_ = parsed.rows;
+    rowsPath_ = path;
     rowsLabel_->setText(
         words(TALVO_TEXT("FleetWindow", "%1: %2 rows")).arg(path).arg(rows_.size()));
     return true;
@@ -262,8 +300,8 @@ void FleetWindow::startRun() {
     rowsButton_->setEnabled(false);
     save_->setEnabled(false);
     cancel_->setEnabled(true);
-    summary_->setText(words(TALVO_TEXT("FleetWindow", "Programming…")));
     engine_->start(chosen);
+    showSummary();
 }
 
 void FleetWindow::showPort(int index) {
@@ -330,22 +368,32 @@ void FleetWindow::addRadio(int index) {
 }
 
 void FleetWindow::runFinished() {
-    const auto& records = engine_->records();
-    int verified = 0;
-    for (const auto& r : records) verified += r.outcome == FleetOutcome::Verified ? 1 : 0;
-    const auto kept = link::KeepReport(records, fleet::ReportFormat::Json, engine_->startedAt());
-    QString text = words(TALVO_TEXT("FleetWindow", "%2 of %1 radios written and verified."))
-                       .arg(records.size())
-                       .arg(verified);
-    if (kept.status == Status::Ok)
-        text +=
-            QLatin1Char(' ') + words(TALVO_TEXT("FleetWindow", "Report kept in %1")).arg(kept.path);
-    summary_->setText(text);
+    keptReport_ =
+        link::KeepReport(engine_->records(), fleet::ReportFormat::Json, engine_->startedAt());
+    showSummary();
     start_->setEnabled(true);
     station_->setEnabled(true);
     rowsButton_->setEnabled(true);
-    save_->setEnabled(!records.empty());
+    save_->setEnabled(!engine_->records().empty());
     cancel_->setEnabled(false);
+}
+
+void FleetWindow::showSummary() {
+    if (!engine_) return;
+    if (engine_->running()) {
+        summary_->setText(words(TALVO_TEXT("FleetWindow", "Programming…")));
+        return;
+    }
+    const auto& records = engine_->records();
+    int verified = 0;
+    for (const auto& r : records) verified += r.outcome == FleetOutcome::Verified ? 1 : 0;
+    QString text = words(TALVO_TEXT("FleetWindow", "%2 of %1 radios written and verified."))
+                       .arg(records.size())
+                       .arg(verified);
+    if (keptReport_.status == Status::Ok)
+        text += QLatin1Char(' ') +
+                words(TALVO_TEXT("FleetWindow", "Report kept in %1")).arg(keptReport_.path);
+    summary_->setText(text);
 }
 
 void FleetWindow::saveReport() {

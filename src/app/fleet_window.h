@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "fleet/radio_rows.h"
+#include "link/port/fleet_report_file.h"
+#include "link/port/port_survey.h"
 #include "model/program_state.h"
 
 class QCheckBox;
@@ -47,6 +49,7 @@ class FleetWindow : public QDialog {
     static constexpr int kStateColumn = 4;
 
   protected:
+    void changeEvent(QEvent* event) override;
     void reject() override;
 
   private:
@@ -57,11 +60,18 @@ class FleetWindow : public QDialog {
     void showPort(int index);
     void addRadio(int index);
     void runFinished();
+    // Every text in lang_ (at the start and on a language change).
+    void retranslate();
+    // The run's state: in progress, or how many radios were verified and where the report is.
+    void showSummary();
     QString words(const Text& text) const;
 
     ProgramState template_;
     LanguageFlagValue lang_;
     std::vector<fleet::RadioRow> rows_;
+    QString rowsPath_;                                              // the file rows_ came from
+    std::vector<std::optional<link::SerialDeviceInfo>> portInfos_;  // by row of the port table
+    link::KeptReport keptReport_;
     std::unique_ptr<link::FleetEngine> engine_;
     std::vector<int> tableRowOfPort_;  // engine port index -> row of the port table
     QTableWidget* ports_;
@@ -73,6 +83,8 @@ class FleetWindow : public QDialog {
     QPushButton* cancel_;
     QPushButton* save_;
     QLabel* summary_;
+    QLabel* note_;
+    QPushButton* close_;
 };
 
 }  // namespace talvo

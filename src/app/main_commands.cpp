@@ -295,8 +295,8 @@ void MainWindow::switchLanguage(LanguageFlagValue lang) {
 QString MainWindow::helpFilePath() const {
     if (!IsKnownLanguage(state_.LanguageFlag)) return {};
     // Each language names its own help file.
-    const QString name = Tr(TALVO_TEXT3("MainCommands", "HB27E.CHM", "the help file's name"),
-                            state_.LanguageFlag);
+    const QString name =
+        Tr(TALVO_TEXT3("MainCommands", "HB27E.CHM", "the help file's name"), state_.LanguageFlag);
     return QDir(ProgramFolder()).filePath(name);
 }
 
