@@ -680,6 +680,11 @@ Write the backup back to the radio now?</source>
         <source>%1 rows give their channel what it already holds and leave it unchanged.</source>
         <translation>%1 filas dan a su canal lo que ya contiene y lo dejan sin cambios.</translation>
     </message>
+    <message>
+        <source>; </source>
+        <comment>between two notes of a row</comment>
+        <translation>; </translation>
+    </message>
 </context>
 <context>
     <name>DebugTexts</name>

@@ -680,6 +680,11 @@ Write the backup back to the radio now?</source>
         <source>%1 rows give their channel what it already holds and leave it unchanged.</source>
         <translation>其中 %1 行与其频道现有内容相同，不改变该频道。</translation>
     </message>
+    <message>
+        <source>; </source>
+        <comment>between two notes of a row</comment>
+        <translation>；</translation>
+    </message>
 </context>
 <context>
     <name>DebugTexts</name>

@@ -86,7 +86,7 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
                        static_cast<QWidget*>(lblVersion_)}) {
         w->installEventFilter(this);
     }
-    applyLanguage(ShownLanguage());
+    applyLanguage(WindowLanguage());
 }
 
 void AboutWindow::applyLanguage(LanguageFlagValue lang) {
@@ -97,7 +97,7 @@ void AboutWindow::applyLanguage(LanguageFlagValue lang) {
 }
 
 void AboutWindow::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::LanguageChange) applyLanguage(ShownLanguage());
+    if (event->type() == QEvent::LanguageChange) applyLanguage(WindowLanguage());
     QDialog::changeEvent(event);
 }
 

@@ -99,8 +99,8 @@ BackupsWindow::BackupsWindow(LanguageFlagValue lang, QWidget* parent)
 }
 
 void BackupsWindow::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::LanguageChange && IsKnownLanguage(ShownLanguage())) {
-        lang_ = ShownLanguage();
+    if (event->type() == QEvent::LanguageChange && IsKnownLanguage(WindowLanguage())) {
+        lang_ = WindowLanguage();
         retranslate();
     }
     QDialog::changeEvent(event);

@@ -122,8 +122,8 @@ ChangeListWindow::ChangeListWindow(LanguageFlagValue lang,
 }
 
 void ChangeListWindow::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::LanguageChange && IsKnownLanguage(ShownLanguage())) {
-        lang_ = ShownLanguage();
+    if (event->type() == QEvent::LanguageChange && IsKnownLanguage(WindowLanguage())) {
+        lang_ = WindowLanguage();
         retranslate();
     }
     QDialog::changeEvent(event);

@@ -127,7 +127,6 @@ void CsvImportDialog::replan() {
 }
 
 void CsvImportDialog::fillRows() {
-    const bool zh = lang_ == kChinese;
     int overwritten = 0, unchanged = 0;
     for (const ImportRow& row : plan_.rows) {
         overwritten += row.overwrites;
@@ -182,7 +181,8 @@ void CsvImportDialog::fillRows() {
             taken ? QString::fromStdString(MegahertzText(row.values.rxHz)) : QString(),
             taken ? FromName(row.values.name) : QString(),
             replaces,
-            details.join(zh ? QStringLiteral("；") : QStringLiteral("; ")),
+            details.join(
+                Tr(TALVO_TEXT3("CsvImportDialog", "; ", "between two notes of a row"), lang_)),
         };
         const QColor shade = row.fate == RowFate::Refused    ? QColor(255, 214, 214)
                              : row.fate == RowFate::Adjusted ? QColor(255, 244, 200)

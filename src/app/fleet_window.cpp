@@ -139,8 +139,8 @@ FleetWindow::FleetWindow(const ProgramState& templ, LanguageFlagValue lang, QWid
 }
 
 void FleetWindow::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::LanguageChange && IsKnownLanguage(ShownLanguage())) {
-        lang_ = ShownLanguage();
+    if (event->type() == QEvent::LanguageChange && IsKnownLanguage(WindowLanguage())) {
+        lang_ = WindowLanguage();
         retranslate();
     }
     QDialog::changeEvent(event);

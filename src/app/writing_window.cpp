@@ -32,7 +32,7 @@ void WritingWindow::applyLanguage(LanguageFlagValue lang) {
 }
 
 void WritingWindow::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::LanguageChange) applyLanguage(ShownLanguage());
+    if (event->type() == QEvent::LanguageChange) applyLanguage(WindowLanguage());
     QDialog::changeEvent(event);
 }
 

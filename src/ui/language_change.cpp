@@ -14,7 +14,7 @@ LanguageFlagValue& Shown() {
 
 }  // namespace
 
-LanguageFlagValue ShownLanguage() {
+LanguageFlagValue WindowLanguage() {
     return Shown();
 }
 

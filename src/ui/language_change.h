@@ -8,7 +8,7 @@ namespace talvo {
 // QEvent::LanguageChange to every window; each window then writes its own texts again in its
 // changeEvent, reading the language from here (or from the state it shows, which holds the
 // same flag). A window created later writes them in this language when it is made.
-LanguageFlagValue ShownLanguage();
+LanguageFlagValue WindowLanguage();
 
 // Records `lang` as shown and delivers one QEvent::LanguageChange, synchronously, to every
 // widget: each window without a parent gets it, and a widget passes it on to its children,
