@@ -15,6 +15,7 @@
 #include "exchange/decimal_text.h"
 #include "lang/catalogue.h"
 #include "ui/accessible_names.h"
+#include "ui/language_change.h"
 
 namespace talvo {
 namespace {
@@ -54,15 +55,15 @@ CsvImportDialog::CsvImportDialog(ChannelTable table, const ChannelStores& target
       lang_(lang),
       fileName_(fileName) {
     setObjectName("CsvImportDialog");
-    setWindowTitle(Tr(kTitle, lang));
     auto* layout = new QVBoxLayout(this);
 
     auto* placement = new QHBoxLayout;
-    placement->addWidget(new QLabel(Tr(kPlacement, lang) + QStringLiteral(":"), this));
-    byLocation_ = new QRadioButton(Tr(kByLocation, lang), this);
+    placementLabel_ = new QLabel(this);
+    placement->addWidget(placementLabel_);
+    byLocation_ = new QRadioButton(this);
     byLocation_->setObjectName("placeByLocation");
     byLocation_->setChecked(true);
-    intoFree_ = new QRadioButton(Tr(kIntoFree, lang), this);
+    intoFree_ = new QRadioButton(this);
     intoFree_->setObjectName("placeIntoFree");
     firstChannel_ = new QSpinBox(this);
     firstChannel_->setObjectName("firstChannel");
@@ -85,9 +86,6 @@ CsvImportDialog::CsvImportDialog(ChannelTable table, const ChannelStores& target
     rows_->setObjectName("rows");
     NameAfterTitle(rows_, this);
     rows_->setColumnCount(static_cast<int>(std::size(kColumns)));
-    QStringList headers;
-    for (const Text& t : kColumns) headers << Tr(t, lang);
-    rows_->setHorizontalHeaderLabels(headers);
     rows_->verticalHeader()->hide();
     rows_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     rows_->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -98,10 +96,10 @@ CsvImportDialog::CsvImportDialog(ChannelTable table, const ChannelStores& target
     layout->addWidget(rows_, 1);
 
     auto* buttons = new QDialogButtonBox(this);
-    import_ = buttons->addButton(Tr(kImport, lang), QDialogButtonBox::AcceptRole);
+    import_ = buttons->addButton(QString(), QDialogButtonBox::AcceptRole);
     import_->setObjectName("importButton");
-    QPushButton* cancel = buttons->addButton(Tr(kCancel, lang), QDialogButtonBox::RejectRole);
-    cancel->setObjectName("cancelButton");
+    cancel_ = buttons->addButton(QString(), QDialogButtonBox::RejectRole);
+    cancel_->setObjectName("cancelButton");
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
@@ -112,7 +110,30 @@ CsvImportDialog::CsvImportDialog(ChannelTable table, const ChannelStores& target
     });
     connect(firstChannel_, &QSpinBox::valueChanged, this, [this] { replan(); });
     resize(900, 520);
+    retranslate();
     replan();
+}
+
+void CsvImportDialog::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange && IsKnownLanguage(WindowLanguage())) {
+        lang_ = WindowLanguage();
+        retranslate();
+        // The plan stays what it was made from; only its words follow the language.
+        fillRows();
+    }
+    QDialog::changeEvent(event);
+}
+
+void CsvImportDialog::retranslate() {
+    setWindowTitle(Tr(kTitle, lang_));
+    placementLabel_->setText(Tr(kPlacement, lang_) + QStringLiteral(":"));
+    byLocation_->setText(Tr(kByLocation, lang_));
+    intoFree_->setText(Tr(kIntoFree, lang_));
+    QStringList headers;
+    for (const Text& t : kColumns) headers << Tr(t, lang_);
+    rows_->setHorizontalHeaderLabels(headers);
+    import_->setText(Tr(kImport, lang_));
+    cancel_->setText(Tr(kCancel, lang_));
 }
 
 void CsvImportDialog::replan() {

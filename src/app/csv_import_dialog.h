@@ -35,10 +35,12 @@ class CsvImportDialog : public QDialog {
     QLabel* summaryLabel() const { return summary_; }
 
   protected:
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void replan();
+    void retranslate();
     void fillRows();
     // The details column takes the width the other columns leave; rows as high as their text.
     void fitDetails();
@@ -55,6 +57,8 @@ class CsvImportDialog : public QDialog {
     QLabel* summary_ = nullptr;
     QTableWidget* rows_ = nullptr;
     QPushButton* import_ = nullptr;
+    QPushButton* cancel_ = nullptr;
+    QLabel* placementLabel_ = nullptr;
 };
 
 }  // namespace talvo

@@ -1,6 +1,7 @@
 #include "app/print_preview_window.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QGraphicsView>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
@@ -8,6 +9,7 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include "lang/catalogue.h"
 #include "print/print_content.h"
 #include "print/print_renderer.h"
 #include "ui/accessible_names.h"
@@ -30,10 +32,6 @@ struct Texts {
 PrintPreviewWindow::PrintPreviewWindow(const ProgramState& state, QWidget* parent)
     : QDialog(parent), state_(state), previewPrinter_(new QPrinter(QPrinter::ScreenResolution)) {
     setObjectName(QStringLiteral("FrmPrint"));
-    const Texts texts;
-    const LanguageFlagValue lang = state_.LanguageFlag;
-    auto text = [lang](const Text& b) { return QString::fromStdString(b.words(lang)); };
-    setWindowTitle(text(texts.title));
     previewPrinter_->setPageLayout(PrintoutPageLayout());
 
     preview_ = new QPrintPreviewWidget(previewPrinter_, this);
@@ -43,16 +41,18 @@ PrintPreviewWindow::PrintPreviewWindow(const ProgramState& state, QWidget* paren
     connect(preview_, &QPrintPreviewWidget::paintRequested, this, &PrintPreviewWindow::buildInto);
 
     auto* bar = new QToolBar(this);
-    auto add = [&](const char* name, const Text& caption, auto slot) {
-        QAction* action = bar->addAction(text(caption));
+    auto add = [&](const char* name, auto slot) {
+        QAction* action = bar->addAction(QString());
         action->setObjectName(QLatin1String(name));
         connect(action, &QAction::triggered, this, slot);
+        actions_.push_back(action);
     };
-    add("actionRefresh", texts.refresh, [this] { refresh(); });
-    add("actionPrint", texts.print, [this] { printToDefaultPrinter(); });
-    add("actionZoomIn", texts.zoomIn, [this] { preview_->zoomIn(); });
-    add("actionZoomOut", texts.zoomOut, [this] { preview_->zoomOut(); });
-    add("actionClose", texts.close, [this] { reject(); });
+    add("actionRefresh", [this] { refresh(); });
+    add("actionPrint", [this] { printToDefaultPrinter(); });
+    add("actionZoomIn", [this] { preview_->zoomIn(); });
+    add("actionZoomOut", [this] { preview_->zoomOut(); });
+    add("actionClose", [this] { reject(); });
+    retranslate();
 
     // The preview fills the window whatever its size.
     auto* layout = new QVBoxLayout(this);
@@ -61,6 +61,25 @@ PrintPreviewWindow::PrintPreviewWindow(const ProgramState& state, QWidget* paren
     layout->addWidget(bar);
     layout->addWidget(preview_, 1);
     resize(800, 600);
+}
+
+void PrintPreviewWindow::retranslate() {
+    const LanguageFlagValue lang = state_.LanguageFlag;
+    if (!IsKnownLanguage(lang)) return;
+    const Texts texts;
+    setWindowTitle(Tr(texts.title, lang));
+    const Text* captions[] = {&texts.refresh, &texts.print, &texts.zoomIn, &texts.zoomOut,
+                              &texts.close};
+    for (std::size_t i = 0; i < actions_.size(); ++i) actions_[i]->setText(Tr(*captions[i], lang));
+}
+
+void PrintPreviewWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        retranslate();
+        // The printout is in the language shown too.
+        if (isVisible()) refresh();
+    }
+    QDialog::changeEvent(event);
 }
 
 PrintPreviewWindow::~PrintPreviewWindow() {

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QDialog>
+#include <vector>
 
 #include "model/program_state.h"
 
+class QAction;
 class QPrintPreviewWidget;
 class QPrinter;
 
@@ -26,13 +28,19 @@ class PrintPreviewWindow : public QDialog {
     // False, after telling the user, when there is no default printer or it refuses the job.
     bool printToDefaultPrinter();
 
+  protected:
+    void changeEvent(QEvent* event) override;
+
   private:
     void buildInto(QPrinter* printer);
+    // The title and the tool bar in the state's language.
+    void retranslate();
 
     const ProgramState& state_;
     QPrinter* previewPrinter_ = nullptr;
     QPrintPreviewWidget* preview_ = nullptr;
     int previewPages_ = 0;
+    std::vector<QAction*> actions_;  // refresh, print, zoom in, zoom out, close
 };
 
 // The Print command: shows the preview modally over `owner` and returns when it is closed

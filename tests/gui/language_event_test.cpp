@@ -20,9 +20,11 @@
 #include "app/about_window.h"
 #include "app/backups_window.h"
 #include "app/change_list_window.h"
+#include "app/csv_import_dialog.h"
 #include "app/fleet_window.h"
 #include "app/hiding_sub_window.h"
 #include "app/main_window.h"
+#include "app/print_preview_window.h"
 #include "app/startup.h"
 #include "document/edit_labels.h"
 #include "editors/channels/channel_table_window.h"
@@ -30,6 +32,7 @@
 #include "editors/dtmf/dtmf_window.h"
 #include "editors/fm/fm_window.h"
 #include "editors/options/options_window.h"
+#include "exchange/channel_import.h"
 #include "image/decode.h"
 #include "support/fake_serial_link.h"
 #include "support/modal_answerer.h"
@@ -140,6 +143,10 @@ void LanguageEventTest::everyOpenWindowFollowsTheMenu() {
     auto* fleet = showBeside(new FleetWindow(w().state(), w().state().LanguageFlag, &w()));
     auto* backups = showBeside(new BackupsWindow(w().state().LanguageFlag, &w()));
     auto* changes = showBeside(new ChangeListWindow(w().state().LanguageFlag, {}, {}, &w()));
+    auto* preview = showBeside(new PrintPreviewWindow(w().state(), &w()));
+    auto* import = showBeside(new CsvImportDialog(
+        ReadChannelTable("Location,Frequency\n1,146.52\n"), w().state().channels, w().state().band,
+        w().state().LanguageFlag, QStringLiteral("a.csv"), &w()));
     const Expected expected[] = {
         {&w(), "TALVO 对讲机编程软件V1.50 - 未命名[*]",
          "TALVO Radio Programming Software V1.50 - Untitled[*]", "频段", "Frequency"},
@@ -153,6 +160,8 @@ void LanguageEventTest::everyOpenWindowFollowsTheMenu() {
         {fleet, "批量写频", "Program Several Radios", "开始", "Start"},
         {backups, "备份", "Backups", "打开", "Open"},
         {changes, "写频前确认更改", "Changes to Write", "写频(&W)", "&Write"},
+        {preview, "打印预览", "Print preview", "刷新", "Refresh"},
+        {import, "导入频道（CSV）", "Import Channels (CSV)", "导入", "Import"},
     };
     QList<QWidget*> shown;
     for (const Expected& e : expected) {
