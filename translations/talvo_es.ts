@@ -595,7 +595,7 @@ Write the backup back to the radio now?</source>
     </message>
     <message>
         <source>%2 of %1 channels becomes:</source>
-        <translation>%2 de %1 canales pasa a ser:</translation>
+        <translation>%2 de %1 canal(es) pasa a ser:</translation>
     </message>
 </context>
 <context>
