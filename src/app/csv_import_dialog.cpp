@@ -69,7 +69,6 @@ CsvImportDialog::CsvImportDialog(ChannelTable table, const ChannelStores& target
     firstChannel_->setObjectName("firstChannel");
     firstChannel_->setRange(1, kChannelCount);
     firstChannel_->setEnabled(false);
-    NameAfterChoice(firstChannel_, intoFree_);
     placement->addWidget(byLocation_);
     placement->addSpacing(12);
     placement->addWidget(intoFree_);
@@ -111,6 +110,8 @@ CsvImportDialog::CsvImportDialog(ChannelTable table, const ChannelStores& target
     connect(firstChannel_, &QSpinBox::valueChanged, this, [this] { replan(); });
     resize(900, 520);
     retranslate();
+    // Named by the choice's words, once they are written (and again on a language change).
+    NameAfterChoice(firstChannel_, intoFree_);
     replan();
 }
 
