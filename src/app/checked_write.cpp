@@ -34,11 +34,11 @@ constexpr TransferController::ProgressTexts kRestoring{
     TALVO_TEXT("CheckedWrite", "Writing the backup back to the radio, please wait a moment.")};
 
 QString Sentence(const jobs::Outcome& outcome, LanguageFlagValue lang) {
-    return QString::fromStdString(jobs::OutcomeSentence(outcome, lang));
+    return Tr(jobs::OutcomeSentence(outcome), lang);
 }
 
 QString StoppedAt(const jobs::Outcome& outcome, LanguageFlagValue lang) {
-    return QString::fromStdString(jobs::StoppedAtSentence(outcome, lang));
+    return Tr(jobs::StoppedAtSentence(outcome), lang);
 }
 
 const TransferController::ProgressTexts& CheckedWriteTexts(jobs::Stage stage) {
@@ -73,7 +73,7 @@ void TransferController::checkedWriteFlow() {
         // back.
         backup = storeBackup(job.backup());
         if (backup.isEmpty()) return;
-        const auto changes = compare::CompareImages(job.backup(), job.expectedAfter(), lang);
+        const auto changes = compare::CompareImages(job.backup(), job.expectedAfter(), WordsIn(lang));
         ChangeListWindow question(lang, changes, QFileInfo(backup).fileName(),
                                   window_.channelWindow());
         if (question.exec() == QDialog::Accepted) job.proceed();
@@ -141,7 +141,7 @@ void TransferController::offerRestore(const QString& backup, bool debugMode,
         if (loaded == Status::Ok) loaded = ParseDataFile(bytes, image);
         if (loaded != Status::Ok) {
             LocalMsgBox(lang,
-                        QString::fromStdString(StatusMessage(loaded, lang, backup.toStdString())),
+                        Tr(StatusMessage(loaded, backup.toStdString()), lang),
                         StyleIconError, Tr(TALVO_TEXT("CheckedWrite", "Mistake"), lang),
                         window_.channelWindow());
             break;

@@ -11,6 +11,7 @@
 #include "compare/change_list.h"
 #include "image/data_file.h"
 #include "image/file_io.h"
+#include "lang/catalogue.h"
 
 namespace talvo::cli {
 
@@ -85,7 +86,7 @@ int RunDiff(const QStringList& arguments) {
         if (const Status loaded = LoadImage(file, *image); loaded != Status::Ok)
             return FileFailure(loaded, args.lang, file);
     }
-    const std::vector<compare::Change> changes = compare::CompareImages(a, b, args.lang);
+    const std::vector<compare::Change> changes = compare::CompareImages(a, b, WordsIn(args.lang));
     std::vector<std::uint16_t> all;
     for (std::size_t address = 0; address < kConfigSize; address += 16)
         all.push_back(static_cast<std::uint16_t>(address));
@@ -95,7 +96,7 @@ int RunDiff(const QStringList& arguments) {
     if (args.flags.contains("--json")) {
         out = Json(changes, bytes);
     } else {
-        for (const std::string& line : compare::ChangeLines(changes, args.lang)) out += line + "\n";
+        for (const std::string& line : compare::ChangeLines(changes, WordsIn(args.lang))) out += line + "\n";
         if (changes.empty() && !bytes.same()) {
             // Bytes no window shows still differ: the files are not the same.
             char address[16];

@@ -2,6 +2,7 @@
 
 #include "document/state_command.h"
 #include "image/encode.h"
+#include "lang/catalogue.h"
 #include "rules/channel_table.h"
 
 namespace talvo {
@@ -19,7 +20,7 @@ Document::~Document() {
 }
 
 QString Document::labelText(const Message& label) const {
-    return QString::fromStdString(label.words(state_.LanguageFlag));
+    return Tr(label, state_.LanguageFlag);
 }
 
 std::shared_ptr<const ImageBytes> Document::encodedSnapshot() {
@@ -78,7 +79,7 @@ void Document::apply(StateCommand& command, bool after) {
     const LanguageFlagValue lang = state_.LanguageFlag;
     if (command.isLoad()) {
         PutLoadedState(state_, after ? *command.wholeAfter_ : *command.wholeBefore_);
-        if (lang != command.language_) RefreshChannelGrid(state_.channels, lang);
+        if (lang != command.language_) RefreshChannelGrid(state_.channels, WordsIn(lang));
         replaying_ = false;
         emit stateReplaced();
         return;
@@ -88,7 +89,7 @@ void Document::apply(StateCommand& command, bool after) {
     // The kept cell texts were written in the language of that moment.
     if (lang != command.language_) {
         for (const auto& kept : slice.channels)
-            RefreshChannelRow(state_.channels, kept.first, lang);
+            RefreshChannelRow(state_.channels, kept.first, WordsIn(lang));
     }
     announce(slice);
     replaying_ = false;
@@ -119,7 +120,7 @@ void Document::setLanguage(LanguageFlagValue lang) {
 }
 
 void Document::relabelChannelGrid() {
-    RefreshChannelGrid(state_.channels, state_.LanguageFlag);
+    RefreshChannelGrid(state_.channels, WordsIn(state_.LanguageFlag));
     QList<int> all;
     for (int ch = 1; ch <= kChannelCount; ++ch) all.append(ch);
     emit channelsChanged(all);

@@ -21,7 +21,7 @@ class ChannelGridPaintTest : public testing::ChannelTableFixture {
     void loadRandom(unsigned seed) {
         ProgramState loaded = document_->state();
         loaded.RadioImage = samples::ValidImageMaker(seed).make();
-        DecodeImage(loaded);
+        DecodeImage(loaded, WordsIn(loaded.LanguageFlag));
         document_->loadState(ReadLabel(), loaded);
     }
     // The viewport as drawn now, the current cell's frame (the grid's own mark) painted over.
@@ -72,3 +72,4 @@ class ChannelGridPaintTest : public testing::ChannelTableFixture {
 
 QTEST_MAIN(talvo::ChannelGridPaintTest)
 #include "channel_grid_paint_test.moc"
+#include "lang/catalogue.h"

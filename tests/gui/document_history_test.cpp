@@ -8,6 +8,7 @@
 #include "document/edit_labels.h"
 #include "image/decode.h"
 #include "image/encode.h"
+#include "lang/catalogue.h"
 #include "model/tone_list.h"
 #include "rules/channel_table.h"
 
@@ -42,14 +43,14 @@ class Edits {
         const std::string text = texts[pick(0, 6)];
         const BandState band = doc_.state().band;
         doc_.changeChannels(ChannelEditLabel(ch, column), {ch}, [&](ChannelStores& s) {
-            CommitFrequency(s, band, doc_.language(), ch, column, text);
+            CommitFrequency(s, band, WordsIn(doc_.language()), ch, column, text);
         });
     }
     void option() {
         const int ch = pick(1, kChannelCount);
         const int column = pick(kColQtDqtDec, kColTxProhibit);
         const int index = column <= kColQtDqtEnc ? pick(0, kToneCount - 1) : pick(0, 2);
-        const std::string text = column <= kColQtDqtEnc ? std::string(ToneName(index, kEnglish))
+        const std::string text = column <= kColQtDqtEnc ? std::string(Render(ToneName(index), kEnglish))
                                                         : "x" + std::to_string(index);
         doc_.changeChannels(ChannelEditLabel(ch, column), {ch},
                             [&](ChannelStores& s) { CommitOption(s, ch, column, index, text); });
@@ -146,7 +147,7 @@ class Edits {
     void load() {
         ProgramState after = doc_.state();
         after.RadioImage = RandomImage(rng_);
-        DecodeImage(after);
+        DecodeImage(after, WordsIn(after.LanguageFlag));
         doc_.loadState(ReadLabel(), after);
     }
 
@@ -207,7 +208,7 @@ class DocumentHistoryTest : public QObject {
             std::mt19937 rng(seed);
             ProgramState start = StartupState(seed % 2 ? kEnglish : kChinese);
             start.RadioImage = RandomImage(rng);
-            DecodeImage(start);
+            DecodeImage(start, WordsIn(start.LanguageFlag));
             // Values the encoder does not write: their bytes keep what an earlier encoding left.
             start.options[ListId::SquelchLevel] = -1;
             start.options[TextId::AChannelNumber] = "999";
@@ -242,7 +243,7 @@ class DocumentHistoryTest : public QObject {
     void undoAfterALanguageSwitchShowsTheCurrentLanguage() {
         Document doc(StartupState(kChinese));
         doc.changeChannels(ChannelEditLabel(3, 1), {3}, [&](ChannelStores& s) {
-            CommitFrequency(s, doc.state().band, kChinese, 3, 1, "145.5");
+            CommitFrequency(s, doc.state().band, WordsIn(kChinese), 3, 1, "145.5");
         });
         doc.changeChannels(ChannelEditLabel(3, 5), {3},
                            [&](ChannelStores& s) { CommitOption(s, 3, kColPower, 2, "中"); });

@@ -74,7 +74,7 @@ class SettingsSaveReopenTest : public QObject {
         }
 
         Document reopened(StartupState(kEnglish));
-        QCOMPARE(OpenDataFile(reopened.sessionState(), path), Status::Ok);
+        QCOMPARE(OpenDataFile(reopened.sessionState(), path, WordsIn(reopened.sessionState().LanguageFlag)), Status::Ok);
         OptionsWindow options(reopened);
         FmWindow fm(reopened);
         DebugWindow debug(reopened);
@@ -101,4 +101,5 @@ class SettingsSaveReopenTest : public QObject {
 }  // namespace talvo
 
 QTEST_MAIN(talvo::SettingsSaveReopenTest)
+#include "lang/catalogue.h"
 #include "options_save_reopen_test.moc"

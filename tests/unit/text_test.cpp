@@ -1,6 +1,8 @@
 // Messages: arguments fill their markers in the language asked for, nested messages too.
 #include "model/text.h"
 
+#include "catalogue_words.h"
+
 #include <gtest/gtest.h>
 
 #include <random>
@@ -52,11 +54,11 @@ TEST(Message, NestedMessagesAndLiteralsRenderInOneLanguage) {
     const Message label(TALVO_TEXT("EditLabels", "%1: %2"),
                         {Message(TALVO_TEXT("EditLabels", "Channel %1"), {Message::Literal("12")}),
                          TALVO_TEXT("EditLabels", "RX frequency")});
-    EXPECT_EQ(label.words(kEnglish), "Channel 12: RX frequency");
-    EXPECT_EQ(label.words(kChinese), "信道 12: 接收频率");
+    EXPECT_EQ(Render(label, kEnglish), "Channel 12: RX frequency");
+    EXPECT_EQ(Render(label, kChinese), "信道 12: 接收频率");
     Message bare = Message::Literal("Name: ");
     bare.finish = [](std::string s) { return s.substr(0, s.find(':')); };
-    EXPECT_EQ(bare.words(kChinese), "Name");
+    EXPECT_EQ(Render(bare, kChinese), "Name");
 }
 
 }  // namespace

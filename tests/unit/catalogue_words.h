@@ -1,0 +1,16 @@
+#pragma once
+
+// The core's tests render its messages without Qt: Chinese from the catalogue's source file
+// (translations/talvo_zh.ts), any other language as the English source, as the programs do
+// when English is shown.
+#include <string>
+
+#include "model/language.h"
+#include "model/text.h"
+
+namespace talvo {
+
+TextWords WordsIn(LanguageFlagValue lang);
+std::string Render(const Message& message, LanguageFlagValue lang);
+
+}  // namespace talvo
