@@ -80,11 +80,11 @@ void BM_ThousandChannelEditsMemory(benchmark::State& bench) {
             const BandState band = document->state().band;
             switch (k % 3) {
                 case 0:
-                    document->changeChannels(ChannelEditLabel(ch, kColRxFreq), {ch},
-                                             [&](ChannelStores& s) {
-                                                 CommitFrequency(s, band, WordsIn(kEnglish), ch, kColRxFreq,
-                                                                 k % 2 ? "145.50000" : "146.00000");
-                                             });
+                    document->changeChannels(
+                        ChannelEditLabel(ch, kColRxFreq), {ch}, [&](ChannelStores& s) {
+                            CommitFrequency(s, band, WordsIn(kEnglish), ch, kColRxFreq,
+                                            k % 2 ? "145.50000" : "146.00000");
+                        });
                     break;
                 case 1:
                     document->changeChannels(

@@ -30,7 +30,8 @@ void EditOnce(Document& document, int k) {
     const int ch = 1 + k % kChannelCount;
     const BandState band = document.state().band;
     document.changeChannels(ChannelEditLabel(ch, kColRxFreq), {ch}, [&](ChannelStores& s) {
-        CommitFrequency(s, band, WordsIn(kEnglish), ch, kColRxFreq, k % 2 ? "145.50000" : "146.00000");
+        CommitFrequency(s, band, WordsIn(kEnglish), ch, kColRxFreq,
+                        k % 2 ? "145.50000" : "146.00000");
     });
 }
 

@@ -91,7 +91,8 @@ void BM_OpenDecodeEncodeSave(benchmark::State& bench) {
     }
     ProgramState state = StartupState(kEnglish);
     for (auto _ : bench) {
-        if (OpenDataFile(state, in, EnglishWords()) != Status::Ok || SaveDataFile(state, out) != Status::Ok) {
+        if (OpenDataFile(state, in, EnglishWords()) != Status::Ok ||
+            SaveDataFile(state, out) != Status::Ok) {
             bench.SkipWithError("open or save failed");
             break;
         }

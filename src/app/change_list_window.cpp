@@ -92,9 +92,9 @@ ChangeListWindow::ChangeListWindow(LanguageFlagValue lang,
         for (int c = 0; c < static_cast<int>(cells.size()); ++c) {
             const bool empty =
                 (c == 2 && change.before.empty()) || (c == 3 && change.after.empty());
-            table_->setItem(
-                r, c,
-                new ChangeCell(Tr(cells[static_cast<std::size_t>(c)], lang), c, row.placeOrder, empty));
+            table_->setItem(r, c,
+                            new ChangeCell(Tr(cells[static_cast<std::size_t>(c)], lang), c,
+                                           row.placeOrder, empty));
         }
     }
     table_->verticalHeader()->hide();

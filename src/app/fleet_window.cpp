@@ -193,17 +193,15 @@ void FleetWindow::chooseRows() {
 bool FleetWindow::loadRows(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        LocalMsgBox(
-            lang_,
-            Tr(StatusMessage(Status::CannotRead, path.toStdString()), lang_),
-            StyleOk | StyleIconError, QString(), this);
+        LocalMsgBox(lang_, Tr(StatusMessage(Status::CannotRead, path.toStdString()), lang_),
+                    StyleOk | StyleIconError, QString(), this);
         return false;
     }
-    const fleet::RadioRows parsed = fleet::ParseRadioRows(file.readAll().toStdString(), WordsIn(kChinese));
+    const fleet::RadioRows parsed =
+        fleet::ParseRadioRows(file.readAll().toStdString(), WordsIn(kChinese));
     if (!parsed.problems.empty()) {
         QStringList lines;
-        for (const auto& p : parsed.problems)
-            lines << Tr(fleet::RowsProblemText(p), lang_);
+        for (const auto& p : parsed.problems) lines << Tr(fleet::RowsProblemText(p), lang_);
         LocalMsgBox(lang_, lines.join('\n'), StyleOk | StyleIconError, QString(), this);
         return false;
     }

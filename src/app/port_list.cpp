@@ -94,8 +94,7 @@ void ShowPortSurvey(QComboBox* list, const std::vector<link::PortEntry>& ports,
         const QString device = p.device ? QString::fromStdString(*p.device) : QString();
         QString description = Tr(link::DescriptionText(p.info), lang);
         if (p.device && p.access != link::PortAccess::Free) {
-            description +=
-                QStringLiteral("  — ") + Tr(link::AccessText(p), lang);
+            description += QStringLiteral("  — ") + Tr(link::AccessText(p), lang);
         }
         list->setItemData(item, device, kDeviceRole);
         list->setItemData(item, description, kDescriptionRole);

@@ -150,12 +150,11 @@ QString TransferController::storeBackup(const ImageBytes& image) {
     const link::SavedBackup saved = link::SaveBackup(image);
     if (saved.status == Status::Ok) return saved.path;
     const LanguageFlagValue lang = window_.state().LanguageFlag;
-    LocalMsgBox(
-        lang,
-        Tr(TALVO_TEXT("TransferController", "The backup could not be saved: "), lang) +
-            Tr(StatusMessage(saved.status, saved.path.toStdString()), lang),
-        StyleOk | StyleIconWarning, Tr(TALVO_TEXT("TransferController", "Attention"), lang),
-        window_.channelWindow());
+    LocalMsgBox(lang,
+                Tr(TALVO_TEXT("TransferController", "The backup could not be saved: "), lang) +
+                    Tr(StatusMessage(saved.status, saved.path.toStdString()), lang),
+                StyleOk | StyleIconWarning, Tr(TALVO_TEXT("TransferController", "Attention"), lang),
+                window_.channelWindow());
     return {};
 }
 

@@ -65,8 +65,9 @@ std::optional<link::FleetPortChoice> PortNamed(const QString& word) {
 }
 
 std::string Line(const fleet::RadioRecord& r, LanguageFlagValue lang) {
-    std::string line = (RenderText(TALVO_TEXT("CmdFleet", "port "), lang)) + std::to_string(r.port) +
-                       " (" + (r.device.empty() ? std::string("-") : r.device) +
+    std::string line = (RenderText(TALVO_TEXT("CmdFleet", "port "), lang)) +
+                       std::to_string(r.port) + " (" +
+                       (r.device.empty() ? std::string("-") : r.device) +
                        "): " + std::string(fleet::OutcomeName(r.outcome)) + " - " +
                        Render(fleet::OutcomeText(r.outcome), lang);
     if (r.row) line += Words(TALVO_TEXT("CmdFleet", "; row %1"), lang, {std::to_string(*r.row)});
@@ -124,7 +125,8 @@ int RunFleet(const QStringList& arguments) {
                         path);
             return ExitUsage;  // 3 is kept for the template
         }
-        const fleet::RadioRows parsed = fleet::ParseRadioRows(file.readAll().toStdString(), WordsIn(kChinese));
+        const fleet::RadioRows parsed =
+            fleet::ParseRadioRows(file.readAll().toStdString(), WordsIn(kChinese));
         for (const fleet::RowsProblem& p : parsed.problems)
             std::fprintf(stderr, "talvo-cli fleet: %s: %s\n", path.toLocal8Bit().constData(),
                          Render(fleet::RowsProblemText(p), lang).c_str());
@@ -138,10 +140,12 @@ int RunFleet(const QStringList& arguments) {
 
     ProgramState state = StartupState(lang);
     const QString templ = args.files[0];
-    if (const Status opened = OpenDataFile(state, LocalPath(templ), WordsIn(state.LanguageFlag)); opened != Status::Ok)
+    if (const Status opened = OpenDataFile(state, LocalPath(templ), WordsIn(state.LanguageFlag));
+        opened != Status::Ok)
         return FileFailure(opened, lang, templ);
 
-    std::fprintf(stderr, "talvo-cli fleet: %s\n", Render(fleet::CalibrationKeptText(), lang).c_str());
+    std::fprintf(stderr, "talvo-cli fleet: %s\n",
+                 Render(fleet::CalibrationKeptText(), lang).c_str());
     link::FleetEngine engine(state, rows, station);
     QEventLoop loop;
     InterruptWatch interrupt;

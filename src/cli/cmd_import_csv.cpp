@@ -67,7 +67,8 @@ int RunImportCsv(const QStringList& args) {
     ProgramState state = StartupState(lang);
     if (parsed.has("--into")) {
         const QString& base = parsed.values["--into"];
-        if (const Status s = OpenDataFile(state, LocalPath(base), WordsIn(state.LanguageFlag)); s != Status::Ok) {
+        if (const Status s = OpenDataFile(state, LocalPath(base), WordsIn(state.LanguageFlag));
+            s != Status::Ok) {
             return FileFailure(s, lang, base);
         }
     }
@@ -78,7 +79,8 @@ int RunImportCsv(const QStringList& args) {
     }
     if (bytes.size() > kMaxCsvBytes) {
         Report(
-            Render(NoteText({NoteKind::FileTooLarge, {std::to_string(kMaxCsvBytes >> 20)}}), lang).c_str());
+            Render(NoteText({NoteKind::FileTooLarge, {std::to_string(kMaxCsvBytes >> 20)}}), lang)
+                .c_str());
         return ExitFile;
     }
     const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
@@ -93,9 +95,10 @@ int RunImportCsv(const QStringList& args) {
         if (row.fate != RowFate::Imported) Report(Render(ImportRowReport(row), lang).c_str());
     }
     if (plan.taken() == 0) {
-        Report(RenderText(TALVO_TEXT("CmdImportCsv", "no row could be imported; nothing was written"),
-                          lang)
-                   .c_str());
+        Report(
+            RenderText(TALVO_TEXT("CmdImportCsv", "no row could be imported; nothing was written"),
+                       lang)
+                .c_str());
         return ExitFile;
     }
     state.channels = plan.result;

@@ -41,7 +41,8 @@ int RunPrint(const QStringList& args) {
 
     const QString& dataFile = parsed.files[0];
     ProgramState state = StartupState(parsed.lang);
-    if (const Status s = OpenDataFile(state, LocalPath(dataFile), WordsIn(state.LanguageFlag)); s != Status::Ok) {
+    if (const Status s = OpenDataFile(state, LocalPath(dataFile), WordsIn(state.LanguageFlag));
+        s != Status::Ok) {
         return FileFailure(s, parsed.lang, dataFile);
     }
     if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {

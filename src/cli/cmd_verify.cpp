@@ -32,7 +32,8 @@ int RunVerify(const QStringList& arguments) {
 
     // The file's own bytes, and the image a write of FILE would send.
     ProgramState state = StartupState(args.lang);
-    if (const Status opened = OpenDataFile(state, LocalPath(file), WordsIn(state.LanguageFlag)); opened != Status::Ok)
+    if (const Status opened = OpenDataFile(state, LocalPath(file), WordsIn(state.LanguageFlag));
+        opened != Status::Ok)
         return FileFailure(opened, args.lang, file);
     state.hidden.debug.unlocked = args.flags.contains("--debug-mode");
     const jobs::WriteOptions options{.debugMode = state.hidden.DebugMode()};
@@ -51,9 +52,8 @@ int RunVerify(const QStringList& arguments) {
     // By name: from what the radio holds to what the write would leave there.
     const auto blocks = options.blocks();
     const ImageBytes wanted = compare::OverlayBlocks(job.held(), state.EncodedImage, blocks);
-    for (const std::string& line :
-         compare::ChangeLines(compare::CompareImages(job.held(), wanted, WordsIn(args.lang)),
-                              WordsIn(args.lang)))
+    for (const std::string& line : compare::ChangeLines(
+             compare::CompareImages(job.held(), wanted, WordsIn(args.lang)), WordsIn(args.lang)))
         std::printf("%s\n", line.c_str());
     std::fflush(stdout);
     std::fprintf(stderr, "talvo-cli: %s\n", Render(jobs::OutcomeLine(outcome), args.lang).c_str());

@@ -65,7 +65,8 @@ class ProgressBar {
 std::string DiagnosisLine(int number, const QString& device, Status failure,
                           LanguageFlagValue lang) {
     const bool zh = lang == kChinese;
-    const std::string text = Render(link::ExplainPortFailure(number, device.toStdString(), failure), lang);
+    const std::string text =
+        Render(link::ExplainPortFailure(number, device.toStdString(), failure), lang);
     std::string line;
     bool inList = false;
     std::size_t from = 0;
@@ -172,7 +173,8 @@ std::optional<int> ParseRadioArguments(const char* command, const QStringList& a
         // A valid number that names nothing here: the port cannot be opened.
         std::fprintf(
             stderr, "talvo-cli: %s%s%s\n",
-            Render(StatusMessage(Status::PortCannotOpen, std::to_string(number)), out.args.lang).c_str(),
+            Render(StatusMessage(Status::PortCannotOpen, std::to_string(number)), out.args.lang)
+                .c_str(),
             DiagnosisLine(number, {}, Status::PortCannotOpen, out.args.lang).c_str(),
             Words(TALVO_TEXT("RadioTransfer", " Set TALVO_PORT_%1=/dev/... to choose one."),
                   out.args.lang, {std::to_string(number)})
@@ -196,9 +198,10 @@ void KeepBackup(const ImageBytes& image, LanguageFlagValue lang) {
     link::PruneBackups();
     const link::SavedBackup saved = link::SaveBackup(image);
     if (saved.status == Status::Ok) return;
-    std::fprintf(stderr, "talvo-cli: %s %s\n",
-                 RenderText(TALVO_TEXT("RadioTransfer", "warning: no backup was kept."), lang).c_str(),
-                 Render(StatusMessage(saved.status, saved.path.toStdString()), lang).c_str());
+    std::fprintf(
+        stderr, "talvo-cli: %s %s\n",
+        RenderText(TALVO_TEXT("RadioTransfer", "warning: no backup was kept."), lang).c_str(),
+        Render(StatusMessage(saved.status, saved.path.toStdString()), lang).c_str());
 }
 
 int TransferExit(const jobs::Outcome& outcome, const QString& device, LanguageFlagValue lang) {

@@ -62,7 +62,8 @@ class Collector {
         if (kind == Change::Kind::Changed && Compose(before, words_) == Compose(after, words_)) {
             return;
         }
-        out_.push_back({area, kind, channel, std::move(field), std::move(before), std::move(after)});
+        out_.push_back(
+            {area, kind, channel, std::move(field), std::move(before), std::move(after)});
     }
 
   private:
@@ -121,8 +122,8 @@ void CompareFm(const ProgramState& a, const ProgramState& b, Collector& out) {
     for (int n = 1; n <= kFmChannelCount; ++n) {
         const auto slot = static_cast<std::size_t>(n - 1);
         out.add(Change::Area::Fm, Change::Kind::Changed, n,
-                Message::Join("%1%2", {TALVO_TEXT("ChangeList", "FM channel "),
-                                       Value(std::to_string(n))}),
+                Message::Join("%1%2",
+                              {TALVO_TEXT("ChangeList", "FM channel "), Value(std::to_string(n))}),
                 Value(a.fm.FmChannelText[slot]), Value(b.fm.FmChannelText[slot]));
     }
     out.add(Change::Area::Fm, Change::Kind::Changed, 0, TALVO_TEXT("ChangeList", "FM VFO"),
@@ -132,14 +133,16 @@ void CompareFm(const ProgramState& a, const ProgramState& b, Collector& out) {
             Value(std::to_string(a.fm.PresentChannel)), Value(std::to_string(b.fm.PresentChannel)));
     const auto modeText = [](int index) -> Message {
         const auto& list = FmDisplayModeList();
-        if (index < 0 || index >= static_cast<int>(list.size())) return Value(std::to_string(index));
+        if (index < 0 || index >= static_cast<int>(list.size()))
+            return Value(std::to_string(index));
         return list[static_cast<std::size_t>(index)];
     };
     out.add(Change::Area::Fm, Change::Kind::Changed, 0, TALVO_TEXT("ChangeList", "FM display mode"),
             modeText(a.fm.DisplayMode), modeText(b.fm.DisplayMode));
     const auto stepText = [](int index) -> Message {
         const auto& list = FmStepList();
-        if (index < 0 || index >= static_cast<int>(list.size())) return Value(std::to_string(index));
+        if (index < 0 || index >= static_cast<int>(list.size()))
+            return Value(std::to_string(index));
         return Value(list[static_cast<std::size_t>(index)]);
     };
     out.add(Change::Area::Fm, Change::Kind::Changed, 0, TALVO_TEXT("ChangeList", "FM step"),
@@ -148,8 +151,8 @@ void CompareFm(const ProgramState& a, const ProgramState& b, Collector& out) {
 
 void ComparePower(const ProgramState& a, const ProgramState& b, Collector& out) {
     for (int slider = 0; slider < 6; ++slider) {
-        const Text group = slider < 3 ? TALVO_TEXT("ChangeList", "A band ")
-                                      : TALVO_TEXT("ChangeList", "B band ");
+        const Text group =
+            slider < 3 ? TALVO_TEXT("ChangeList", "A band ") : TALVO_TEXT("ChangeList", "B band ");
         const auto i = static_cast<std::size_t>(slider);
         out.add(Change::Area::Power, Change::Kind::Changed, 0,
                 Message::Join("%1%2", {group, PowerFrameCaption(slider)}),

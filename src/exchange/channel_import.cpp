@@ -184,12 +184,13 @@ Message ImportRowReport(const ImportRow& row) {
     Message out(TALVO_TEXT("ChannelImport", "line %1: %2"),
                 {Message::Literal(std::to_string(row.line)), fate});
     if (row.channel > 0) {
-        out = Message::Join("%1%2", {std::move(out),
-                                     Message(TALVO_TEXT("ChannelImport", " into channel %1"),
+        out = Message::Join(
+            "%1%2", {std::move(out), Message(TALVO_TEXT("ChannelImport", " into channel %1"),
                                              {Message::Literal(std::to_string(row.channel))})});
     }
     for (std::size_t k = 0; k < row.notes.size(); ++k) {
-        const Text gap = k == 0 ? TALVO_TEXT("ChannelImport", ": ") : TALVO_TEXT("ChannelImport", "; ");
+        const Text gap =
+            k == 0 ? TALVO_TEXT("ChannelImport", ": ") : TALVO_TEXT("ChannelImport", "; ");
         out = Message::Join("%1%2%3", {std::move(out), gap, NoteText(row.notes[k])});
     }
     return out;

@@ -68,8 +68,8 @@ void StoreChannel(ChannelStores& stores, int channel, const ChannelValues& value
                             values.addScan, values.wide,   values.txProhibit};
     for (int k = 0; k < 7; ++k) {
         const int column = kColQtDqtDec + k;
-        const std::string text = Compose(
-            k < 2 ? ToneName(indexes[k]) : ChannelColumnEntry(column, indexes[k]), words);
+        const std::string text =
+            Compose(k < 2 ? ToneName(indexes[k]) : ChannelColumnEntry(column, indexes[k]), words);
         stores.OptionIndex[static_cast<std::size_t>(k)][i] = static_cast<std::int16_t>(indexes[k]);
         stores.OptionText[static_cast<std::size_t>(k)][i] = text;
         stores.cell(channel, column) = text;

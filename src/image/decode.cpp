@@ -142,7 +142,8 @@ void SetNumOf(ProgramState& state, const TextWords& words) {
             stores.OptionIndex[slot][i] = static_cast<std::int16_t>(values[k]);
             const auto& list = ChannelColumnList(static_cast<int>(slot) + 3);
             if (static_cast<std::size_t>(values[k]) < list.size()) {
-                stores.OptionText[slot][i] = Compose(list[static_cast<std::size_t>(values[k])], words);
+                stores.OptionText[slot][i] =
+                    Compose(list[static_cast<std::size_t>(values[k])], words);
             } else {
                 stores.OptionText[slot][i].clear();
             }

@@ -9,9 +9,9 @@ namespace talvo {
 
 // A text a person reads, as its English source and the catalogue context it belongs to; the
 // words of a language come from the catalogue (translations/talvo_<code>.ts), which only the
-// front ends read (src/lang): the core hands out texts and messages, never words. The macros mark the texts for lupdate (aliases of
-// QT_TRANSLATE_NOOP and QT_TRANSLATE_NOOP3); `disambiguation` tells apart one English source
-// with different translations in one context.
+// front ends read (src/lang): the core hands out texts and messages, never words. The macros mark
+// the texts for lupdate (aliases of QT_TRANSLATE_NOOP and QT_TRANSLATE_NOOP3); `disambiguation`
+// tells apart one English source with different translations in one context.
 struct Text {
     const char* context = "";
     const char* source = "";
@@ -23,8 +23,9 @@ struct Text {
     (::talvo::Text{context, source, disambiguation})
 
 // The words of a text in the language a front end shows (never empty: the English source when
-// the catalogue has none). The core renders nothing itself: where it must put words into the
-// state (the channel grid's list cells) or lay words out in columns, the caller passes them in.
+// the catalogue has none; an empty TextWords stands for the English sources). The core renders
+// nothing itself: where it must put words into the state (the channel grid's list cells) or lay
+// words out in columns, the caller passes them in.
 using TextWords = std::function<std::string(const Text&)>;
 
 // A text with its arguments, or a literal (data shown as it is: numbers, names, file names).

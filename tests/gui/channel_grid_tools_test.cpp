@@ -74,8 +74,8 @@ class ChannelGridToolsTest : public testing::ChannelTableFixture {
     }
     void programPmr(int n) {
         for (int ch = 1; ch <= n; ++ch) {
-            CommitFrequency(state_->channels, state_->band, WordsIn(state_->LanguageFlag), ch, kColRxFreq,
-                            "446." + std::to_string(ch) + "0000");
+            CommitFrequency(state_->channels, state_->band, WordsIn(state_->LanguageFlag), ch,
+                            kColRxFreq, "446." + std::to_string(ch) + "0000");
             CommitName(state_->channels, ch, "P" + std::to_string(ch));
         }
         window_->loadFromModel();

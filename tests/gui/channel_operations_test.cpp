@@ -44,7 +44,8 @@ class ChannelOperationsTest : public testing::ChannelTableFixture {
         for (int ch = 1; ch <= n; ++ch) {
             CommitFrequency(s, state_->band, WordsIn(state_->LanguageFlag), ch, kColRxFreq,
                             std::to_string(140 + ch % 30) + "." + std::to_string(ch % 10));
-            CommitOption(s, ch, kColPower, ch % 3, Render(ChannelColumnEntry(kColPower, ch % 3), kEnglish));
+            CommitOption(s, ch, kColPower, ch % 3,
+                         Render(ChannelColumnEntry(kColPower, ch % 3), kEnglish));
             CommitName(s, ch, "C" + std::to_string(ch));
         }
         window_->loadFromModel();

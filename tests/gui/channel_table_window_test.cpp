@@ -153,7 +153,9 @@ class ChannelTableWindowTest : public testing::ChannelTableFixture {
 
         Document reopened(StartupState(kChinese));
         ChannelTableWindow second(reopened);
-        QCOMPARE(OpenDataFile(reopened.sessionState(), path, WordsIn(reopened.sessionState().LanguageFlag)), Status::Ok);
+        QCOMPARE(OpenDataFile(reopened.sessionState(), path,
+                              WordsIn(reopened.sessionState().LanguageFlag)),
+                 Status::Ok);
         second.loadFromModel();
         for (int row = 0; row < 128; ++row) {
             for (int col = 1; col <= 10; ++col) {

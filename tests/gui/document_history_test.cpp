@@ -50,8 +50,9 @@ class Edits {
         const int ch = pick(1, kChannelCount);
         const int column = pick(kColQtDqtDec, kColTxProhibit);
         const int index = column <= kColQtDqtEnc ? pick(0, kToneCount - 1) : pick(0, 2);
-        const std::string text = column <= kColQtDqtEnc ? std::string(Render(ToneName(index), kEnglish))
-                                                        : "x" + std::to_string(index);
+        const std::string text = column <= kColQtDqtEnc
+                                     ? std::string(Render(ToneName(index), kEnglish))
+                                     : "x" + std::to_string(index);
         doc_.changeChannels(ChannelEditLabel(ch, column), {ch},
                             [&](ChannelStores& s) { CommitOption(s, ch, column, index, text); });
     }

@@ -74,7 +74,9 @@ class SettingsSaveReopenTest : public QObject {
         }
 
         Document reopened(StartupState(kEnglish));
-        QCOMPARE(OpenDataFile(reopened.sessionState(), path, WordsIn(reopened.sessionState().LanguageFlag)), Status::Ok);
+        QCOMPARE(OpenDataFile(reopened.sessionState(), path,
+                              WordsIn(reopened.sessionState().LanguageFlag)),
+                 Status::Ok);
         OptionsWindow options(reopened);
         FmWindow fm(reopened);
         DebugWindow debug(reopened);

@@ -1,5 +1,4 @@
 // The printout's document: its elements for a known state in each language, and its pages.
-#include "lang/catalogue.h"
 #include "print/print_content.h"
 
 #include <QBuffer>
@@ -11,6 +10,7 @@
 #include <QTest>
 #include <vector>
 
+#include "lang/catalogue.h"
 #include "model/program_state.h"
 #include "print/print_pdf.h"
 #include "print/print_renderer.h"

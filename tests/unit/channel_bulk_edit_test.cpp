@@ -229,7 +229,8 @@ TEST(ColumnEdit, RandomImagesChangeExactlyTheChannelsThatAccept) {
             value.index = value.column <= kColQtDqtEnc ? pick(265) : pick(2);
         }
         ChannelStores after = state.channels;
-        const ColumnEditResult result = ApplyColumnValue(after, state.band, WordsIn(lang), chosen, value);
+        const ColumnEditResult result =
+            ApplyColumnValue(after, state.band, WordsIn(lang), chosen, value);
 
         std::map<int, EditRefusal> refused;
         for (const ChannelRefusal& r : result.refused) refused[r.channel] = r.reason;
@@ -254,9 +255,10 @@ TEST(ColumnEdit, RandomImagesChangeExactlyTheChannelsThatAccept) {
             } else if (value.column == kColName) {
                 CommitName(typed, ch, value.text == "abc" ? "ABC" : value.text);
             } else {
-                const std::string word = value.column <= kColQtDqtEnc
-                                             ? Render(ToneName(value.index), lang)
-                                             : Render(ChannelColumnEntry(value.column, value.index), lang);
+                const std::string word =
+                    value.column <= kColQtDqtEnc
+                        ? Render(ToneName(value.index), lang)
+                        : Render(ChannelColumnEntry(value.column, value.index), lang);
                 CommitOption(typed, ch, value.column, value.index, word);
             }
             ASSERT_EQ(now, TakeChannel(typed, ch)) << "seed " << seed << " channel " << ch;

@@ -228,7 +228,8 @@ TEST(ChannelOps, PasteRefusesChannelsOutsideTheBandOneByOne) {
     const std::vector<PasteItem> items = {{0, vhf}, {1, uhf}, {2, splitOut}, {4, ChannelRecord{}}};
 
     // Band 1 (144-146 and 430-440 MHz): 440 and the 150 MHz transmit frequency do not fit.
-    const PasteResult result = PasteChannels(stores, Band(1), kEnglish, WordsIn(kEnglish), 10, items, kEnglish);
+    const PasteResult result =
+        PasteChannels(stores, Band(1), kEnglish, WordsIn(kEnglish), 10, items, kEnglish);
     EXPECT_FALSE(result.outOfRoom);
     EXPECT_EQ(result.pasted, (ChannelList{10, 14}));
     EXPECT_EQ(result.refused, (ChannelList{11, 12}));
@@ -241,7 +242,8 @@ TEST(ChannelOps, PasteRefusesChannelsOutsideTheBandOneByOne) {
 
     // Items reaching past 128 paste nothing.
     const ChannelStores before = stores;
-    EXPECT_TRUE(PasteChannels(stores, Band(0), kEnglish, WordsIn(kEnglish), 125, items, kEnglish).outOfRoom);
+    EXPECT_TRUE(PasteChannels(stores, Band(0), kEnglish, WordsIn(kEnglish), 125, items, kEnglish)
+                    .outOfRoom);
     EXPECT_EQ(Read(stores), Read(before));
 }
 
@@ -259,7 +261,8 @@ TEST(ChannelOps, PasteFromTheOtherLanguageRendersItsWords) {
 
     // In the same language the copy arrives exactly as it was (the "Wide" of a new channel too).
     ProgramState zh2 = StartupState(kChinese);
-    PasteChannels(zh2.channels, zh2.band, kChinese, WordsIn(kChinese), 7, copied.items, copied.lang);
+    PasteChannels(zh2.channels, zh2.band, kChinese, WordsIn(kChinese), 7, copied.items,
+                  copied.lang);
     EXPECT_EQ(TakeChannel(zh2.channels, 7), TakeChannel(zh.channels, 3));
 }
 

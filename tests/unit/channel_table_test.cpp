@@ -168,7 +168,8 @@ TEST(ChannelTableEditing, NamesDropFillersAndEmptyNameClearsCell) {
 
 TEST(ChannelTableRefresh, LanguageSwitchRerendersWordsOnly) {
     ProgramState s = WithChannel(3);
-    CommitFrequency(s.channels, s.band, WordsIn(kEnglish), 5, kColRxFreq, "150");  // defaults, "Wide"
+    CommitFrequency(s.channels, s.band, WordsIn(kEnglish), 5, kColRxFreq,
+                    "150");  // defaults, "Wide"
     CommitOption(s.channels, 5, kColQtDqtEnc, 264, "D754I");
     // a free channel whose name came from the radio
     s.channels.ChannelName[9] = "FREE";

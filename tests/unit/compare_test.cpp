@@ -55,7 +55,8 @@ TEST(ChangeList, ImagesThatDifferInOneFieldOfEachKind) {
              [&](ProgramState& s) {
                  s.channels.OptionIndex[2][u] = static_cast<std::int16_t>(newPower);
              },
-             Change::Area::Channel, "Power", Render(ChannelColumnEntry(kColPower, oldPower), kEnglish),
+             Change::Area::Channel, "Power",
+             Render(ChannelColumnEntry(kColPower, oldPower), kEnglish),
              Render(ChannelColumnEntry(kColPower, newPower), kEnglish)},
             {"channel name", [&](ProgramState& s) { s.channels.ChannelName[u] = "ZQX9"; },
              Change::Area::Channel, "Channel Name", "", "ZQX9"},
@@ -94,7 +95,8 @@ TEST(ChangeList, ImagesThatDifferInOneFieldOfEachKind) {
                 EXPECT_EQ(changes[0].channel, used);
             }
             for (const LanguageFlagValue lang : {kEnglish, kChinese}) {
-                const auto lines = ChangeLines(CompareImages(base, after, WordsIn(lang)), WordsIn(lang));
+                const auto lines =
+                    ChangeLines(CompareImages(base, after, WordsIn(lang)), WordsIn(lang));
                 ASSERT_EQ(lines.size(), 2u);  // the titles and the change
                 EXPECT_NE(lines[1].find("→"), std::string::npos) << lines[1];
             }
@@ -143,7 +145,8 @@ TEST(ChangeList, ChannelsAddedAndRemoved) {
                 << lines[i];
         }
     }
-    const auto addedLines = ChangeLines(CompareImages(base, added, WordsIn(kEnglish)), WordsIn(kEnglish));
+    const auto addedLines =
+        ChangeLines(CompareImages(base, added, WordsIn(kEnglish)), WordsIn(kEnglish));
     EXPECT_TRUE(std::any_of(addedLines.begin(), addedLines.end(), [](const std::string& line) {
         return line.find("(empty)") != std::string::npos &&
                line.find(" → 145.52500") != std::string::npos;

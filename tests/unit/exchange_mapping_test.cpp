@@ -454,7 +454,8 @@ TEST(ExchangeNotes, FileBytesAreShownWholeOnOneLine) {
             i += c.size;
         }
         // A note about such a cell keeps every byte after the bad one.
-        const std::string note = Render(NoteText({NoteKind::InvalidCell, {"Frequency", text}}), kEnglish);
+        const std::string note =
+            Render(NoteText({NoteKind::InvalidCell, {"Frequency", text}}), kEnglish);
         EXPECT_EQ(note, "invalid Frequency \"" + shown + "\"");
     }
 }

@@ -109,7 +109,8 @@ TEST(ExchangeReader, SeventeenAndTwentyOneColumnsTrailingCommaShortRowsAndBadCel
               (std::vector<RowFate>{RowFate::Imported, RowFate::Refused, RowFate::Refused,
                                     RowFate::Refused, RowFate::Imported}));
     EXPECT_EQ(plan.rows[1].notes[0].kind, NoteKind::ShortRow);
-    EXPECT_EQ(Render(ImportRowReport(plan.rows[2]), kEnglish), "line 4: refused: invalid Duplex \"Off\"");
+    EXPECT_EQ(Render(ImportRowReport(plan.rows[2]), kEnglish),
+              "line 4: refused: invalid Duplex \"Off\"");
     EXPECT_EQ(plan.rows[3].notes[0].kind, NoteKind::LongRow);
     EXPECT_FALSE(Result(plan).isFree(5));
     EXPECT_TRUE(Result(plan).isFree(3));

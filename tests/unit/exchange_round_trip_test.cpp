@@ -172,7 +172,8 @@ TEST(ExchangeRoundTrip, ARowIntoAChannelInUseChangesOnlyWhatItSays) {
     keptTx.txTone = 100;
     keptTx.name = "rpt low";
     const ChannelValues* channels[] = {&prohibited, &receiveOnly, &keptTx};
-    for (int ch = 1; ch <= 3; ++ch) StoreChannel(state.channels, ch, *channels[ch - 1], WordsIn(kEnglish));
+    for (int ch = 1; ch <= 3; ++ch)
+        StoreChannel(state.channels, ch, *channels[ch - 1], WordsIn(kEnglish));
 
     std::string reformatted = ExportChannelsCsv(state.channels, state.band).text;
     for (const auto& [from, to] : {std::pair<std::string, std::string>{"145.500000", "145.5"},

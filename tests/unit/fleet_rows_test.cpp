@@ -46,7 +46,8 @@ TEST(FleetRows, AcceptedValuesReachTheImageUnderTheirNames) {
             wants.push_back(w);
         }
         const RadioRows rows = ParseRadioRows(file, WordsIn(kChinese));
-        ASSERT_TRUE(rows.problems.empty()) << file << Render(RowsProblemText(rows.problems[0]), kEnglish);
+        ASSERT_TRUE(rows.problems.empty())
+            << file << Render(RowsProblemText(rows.problems[0]), kEnglish);
         ASSERT_EQ(rows.rows.size(), wants.size());
         for (std::size_t i = 0; i < wants.size(); ++i) {
             EXPECT_EQ(rows.rows[i].number, static_cast<int>(i) + 1);
@@ -114,7 +115,8 @@ TEST(FleetRows, EmptyCellsKeepTheTemplateAndEntriesGoByNumberOrText) {
     const RadioRows rows = ParseRadioRows(
         "PowerOnPassword;Beep;DisplayCharacter;AllowToCancelOperating\n"
         "1;;;true\n"
-        "On;0;HQ;FALSE\n", WordsIn(kChinese));
+        "On;0;HQ;FALSE\n",
+        WordsIn(kChinese));
     ASSERT_TRUE(rows.problems.empty());
     OptionalFeatures first = DefaultOptionalFeatures();
     first[TextId::DisplayCharacter] = "TMPL";

@@ -1,11 +1,11 @@
 // Messages: arguments fill their markers in the language asked for, nested messages too.
 #include "model/text.h"
 
-#include "catalogue_words.h"
-
 #include <gtest/gtest.h>
 
 #include <random>
+
+#include "catalogue_words.h"
 
 namespace talvo {
 namespace {

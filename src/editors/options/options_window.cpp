@@ -225,8 +225,7 @@ void OptionsWindow::loadFromModel() {
 void OptionsWindow::relabelList(ListId id, LanguageFlagValue lang) {
     // Only the entries that differ between the languages; the rest stay as they are.
     const int count = Info(id).toneList ? 1 : ListSize(id);
-    RelabelEntries(lists_[At(id)], count,
-                   [id, lang](int i) { return Tr(ListEntry(id, i), lang); });
+    RelabelEntries(lists_[At(id)], count, [id, lang](int i) { return Tr(ListEntry(id, i), lang); });
 }
 
 void OptionsWindow::applyLanguage() {

@@ -62,11 +62,11 @@ Message NoPermission(const PortDiagnosis& d) {
                              d.group != "0" && d.group != "5";
     const std::string group = serialGroup ? d.group : "dialout";
     if (!d.udevRule) {
-        text.push_back(TALVO_TEXT(
-            "PortDiagnosis",
-            "\nThe program's udev rule (70-talvo.rules, which gives the logged-in "
-            "user the cable) is not installed: install the talvo package, or copy "
-            "70-talvo.rules to /etc/udev/rules.d, then unplug and replug the cable."));
+        text.push_back(
+            TALVO_TEXT("PortDiagnosis",
+                       "\nThe program's udev rule (70-talvo.rules, which gives the logged-in "
+                       "user the cable) is not installed: install the talvo package, or copy "
+                       "70-talvo.rules to /etc/udev/rules.d, then unplug and replug the cable."));
     } else {
         text.push_back(TALVO_TEXT("PortDiagnosis",
                                   "\nThe udev rule is installed, but it serves only a user logged "
@@ -93,11 +93,10 @@ Message NoPermission(const PortDiagnosis& d) {
 Message InUse(const PortDiagnosis& d) {
     const std::string device = d.port.device.value_or("");
     if (d.port.holders.empty()) {
-        return Message(
-            TALVO_TEXT("PortDiagnosis",
-                       "%1 is in use by another program (the system does not say which; "
-                       "sudo fuser -v %1 shows it). Close that program and try again."),
-            {Lit(device)});
+        return Message(TALVO_TEXT("PortDiagnosis",
+                                  "%1 is in use by another program (the system does not say which; "
+                                  "sudo fuser -v %1 shows it). Close that program and try again."),
+                       {Lit(device)});
     }
     std::vector<Message> who;
     for (const Holder& h : d.port.holders) {
@@ -196,16 +195,16 @@ Message DiagnosisText(const PortDiagnosis& d) {
             break;
     }
     if (d.cable && d.cable->number != d.port.number) {
-        text.push_back(Message(TALVO_TEXT("PortDiagnosis", "\nThe USB serial cable %1 is port %2."),
-                               {Lit(d.cable->device.value_or("")),
-                                Lit(std::to_string(d.cable->number))}));
+        text.push_back(
+            Message(TALVO_TEXT("PortDiagnosis", "\nThe USB serial cable %1 is port %2."),
+                    {Lit(d.cable->device.value_or("")), Lit(std::to_string(d.cable->number))}));
     }
     if (d.modemManagerProbes) {
-        text.push_back(TALVO_TEXT(
-            "PortDiagnosis",
-            "\nModemManager is running; it probes a newly plugged USB serial device "
-            "and holds it for a while. Try again in a moment; with the program's "
-            "udev rule (70-talvo.rules) installed it leaves the cable alone."));
+        text.push_back(
+            TALVO_TEXT("PortDiagnosis",
+                       "\nModemManager is running; it probes a newly plugged USB serial device "
+                       "and holds it for a while. Try again in a moment; with the program's "
+                       "udev rule (70-talvo.rules) installed it leaves the cable alone."));
     }
     if (d.brlttyHoldsCh340) {
         text.push_back(Lit("\n"));

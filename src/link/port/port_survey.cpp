@@ -159,8 +159,8 @@ Message AccessText(const PortEntry& entry) {
             return TALVO_TEXT("PortSurvey", "no: no permission");
         case PortAccess::InUse:
             if (who.empty()) return TALVO_TEXT("PortSurvey", "no: in use by another program");
-            return Message::Join("%1%2",
-                                 {TALVO_TEXT("PortSurvey", "no: in use by "), Message::Literal(who)});
+            return Message::Join(
+                "%1%2", {TALVO_TEXT("PortSurvey", "no: in use by "), Message::Literal(who)});
         case PortAccess::NoHardware:
             return TALVO_TEXT("PortSurvey", "no: no hardware");
         case PortAccess::Missing:
@@ -183,8 +183,8 @@ std::string FormatPortTable(const std::vector<PortEntry>& ports, const TextWords
                       Compose(TALVO_TEXT("PortSurvey", "OPEN NOW"), words) + "\n";
     for (const PortEntry& p : ports) {
         out += Pad(std::to_string(p.number), 6) + Pad(p.device.value_or("-"), deviceWidth) +
-               Pad(Compose(DescriptionText(p.info), words), 32) +
-               Compose(AccessText(p), words) + "\n";
+               Pad(Compose(DescriptionText(p.info), words), 32) + Compose(AccessText(p), words) +
+               "\n";
     }
     return out;
 }
