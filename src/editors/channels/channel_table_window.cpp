@@ -46,10 +46,6 @@ constexpr int kVerticalSmallChangePixels = 2;
 
 const Text kTitle{TALVO_TEXT("ChannelTableWindow", "Channel Edit")};
 
-QString Utf8(const std::string& utf8) {
-    return QString::fromStdString(utf8);
-}
-
 }  // namespace
 
 ChannelTableWindow::ChannelTableWindow(Document& document, QWidget* parent)
