@@ -11,6 +11,7 @@
 #include "document/edit_labels.h"
 #include "editors/channels/grid_tools.h"
 #include "image/decode.h"
+#include "lang/catalogue.h"
 
 namespace talvo {
 
@@ -72,4 +73,3 @@ class ChannelGridPaintTest : public testing::ChannelTableFixture {
 
 QTEST_MAIN(talvo::ChannelGridPaintTest)
 #include "channel_grid_paint_test.moc"
-#include "lang/catalogue.h"

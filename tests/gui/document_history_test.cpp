@@ -303,7 +303,8 @@ class DocumentHistoryTest : public QObject {
                 const ImageBytes afterFrequency = EncodedCopy(doc.state());
                 const ProgramState frequencyStep = doc.state();
                 doc.changeChannels(ChannelEditLabel(3, 5), {3}, [&](ChannelStores& s) {
-                    CommitOption(s, 3, kColPower, 2, ChannelColumnEntry(kColPower, 2, from.flag));
+                    CommitOption(s, 3, kColPower, 2,
+                                 Render(ChannelColumnEntry(kColPower, 2), from.flag));
                 });
                 const ImageBytes afterPower = EncodedCopy(doc.state());
                 const ProgramState powerStep = doc.state();

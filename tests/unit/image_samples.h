@@ -4,7 +4,6 @@
 #include <random>
 #include <string>
 
-#include "catalogue_words.h"
 #include "image/codecs.h"
 #include "image/layout.h"
 #include "model/program_state.h"
@@ -30,7 +29,7 @@ inline void PutTone(ImageBytes& image, std::size_t address, int index) {
         image[address] = image[address + 1] = 0xFF;
         return;
     }
-    const std::string code = EncodeTone(Render(ToneName(index), kEnglish));
+    const std::string code = EncodeTone(FixedToneText(index));
     image[address] = *ParseHexPair(code.substr(0, 2));
     image[address + 1] = *ParseHexPair(code.substr(2, 2));
 }
