@@ -10,6 +10,7 @@
 #include "editors/fm/fm_window.h"
 #include "editors/options/options_window.h"
 #include "image/data_file.h"
+#include "lang/catalogue.h"
 
 namespace talvo {
 
@@ -103,5 +104,4 @@ class SettingsSaveReopenTest : public QObject {
 }  // namespace talvo
 
 QTEST_MAIN(talvo::SettingsSaveReopenTest)
-#include "lang/catalogue.h"
 #include "options_save_reopen_test.moc"
