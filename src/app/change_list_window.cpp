@@ -20,10 +20,6 @@ namespace talvo {
 
 namespace {
 
-QString Utf8(const std::string& utf8) {
-    return QString::fromStdString(utf8);
-}
-
 // A cell of the table with its own order: places in the list's order (channels by number, then
 // settings, FM, power); values with the empty ones first, then numbers by value, then texts.
 class ChangeCell : public QTableWidgetItem {
@@ -137,10 +133,10 @@ void ChangeListWindow::retranslate() {
                "What the radio held is kept in the backup %1.\nWriting will make these changes:"),
            lang_)
             .arg(backupName_));
-    noChange_->setText(Utf8(compare::NoChangeText(lang_)));
+    noChange_->setText(Tr(compare::NoChangeText(), lang_));
     table_->setAccessibleName(Tr(TALVO_TEXT("ChangeListWindow", "Changes"), lang_));
     QStringList titles;
-    for (const std::string& title : compare::ChangeTitles(lang_)) titles << Utf8(title);
+    for (const Text& title : compare::ChangeTitles()) titles << Tr(title, lang_);
     table_->setHorizontalHeaderLabels(titles);
     fillRows();
     copy_->setText(Tr(TALVO_TEXT("ChangeListWindow", "&Copy"), lang_));
@@ -155,7 +151,7 @@ void ChangeListWindow::fillRows() {
         chosen.insert(table_->item(index.row(), 0)->data(kChangeIndex).toInt());
     }
     table_->setSortingEnabled(false);
-    const std::vector<compare::ChangeRow> rows = compare::ChangeRows(changes_, lang_);
+    const std::vector<compare::ChangeRow> rows = compare::ChangeRows(changes_);
     for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
         const auto& row = rows[static_cast<std::size_t>(r)];
         const auto cells = compare::ChangeCells(row);
@@ -163,8 +159,8 @@ void ChangeListWindow::fillRows() {
         for (int c = 0; c < static_cast<int>(cells.size()); ++c) {
             const bool empty =
                 (c == 2 && change.before.empty()) || (c == 3 && change.after.empty());
-            auto* cell =
-                new ChangeCell(Utf8(cells[static_cast<std::size_t>(c)]), c, row.placeOrder, empty);
+            auto* cell = new ChangeCell(Tr(cells[static_cast<std::size_t>(c)], lang_), c,
+                                        row.placeOrder, empty);
             cell->setData(kChangeIndex, r);
             table_->setItem(r, c, cell);
         }

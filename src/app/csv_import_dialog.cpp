@@ -139,7 +139,7 @@ void CsvImportDialog::retranslate() {
 
 void CsvImportDialog::replan() {
     ImportRequest request;
-    request.lang = lang_;
+    request.words = WordsIn(lang_);
     if (intoFree_->isChecked()) {
         request.placement = Placement::FreeFrom;
         request.firstChannel = firstChannel_->value();
@@ -175,7 +175,7 @@ void CsvImportDialog::fillRows() {
                      .arg(unchanged);
     }
     for (const ExchangeNote& note : plan_.fileNotes) {
-        lines << QString::fromStdString(NoteText(note, lang_));
+        lines << Tr(NoteText(note), lang_);
     }
     summary_->setText(lines.join(QLatin1Char('\n')));
     import_->setEnabled(plan_.taken() > 0);
@@ -194,7 +194,7 @@ void CsvImportDialog::fillRows() {
         }
         QStringList details;
         for (const ExchangeNote& note : row.notes) {
-            details << QString::fromStdString(NoteText(note, lang_));
+            details << Tr(NoteText(note), lang_);
         }
         const QString cells[] = {
             QString::number(row.line),

@@ -148,7 +148,7 @@ void FleetWindow::changeEvent(QEvent* event) {
 
 void FleetWindow::retranslate() {
     setWindowTitle(words(TALVO_TEXT("FleetWindow", "Program Several Radios")));
-    note_->setText(QString::fromStdString(fleet::CalibrationKeptText(lang_)));
+    note_->setText(Tr(fleet::CalibrationKeptText(), lang_));
     ports_->setAccessibleName(words(TALVO_TEXT("FleetWindow", "Ports")));
     ports_->setHorizontalHeaderLabels({words(TALVO_TEXT("FleetWindow", "Port")),
                                        words(TALVO_TEXT("FleetWindow", "Device")),
@@ -156,8 +156,8 @@ void FleetWindow::retranslate() {
                                        words(TALVO_TEXT("FleetWindow", "Description")),
                                        words(TALVO_TEXT("FleetWindow", "State"))});
     for (int row = 0; row < ports_->rowCount(); ++row) {
-        ports_->item(row, 3)->setText(QString::fromStdString(
-            link::DescriptionText(portInfos_[static_cast<std::size_t>(row)], lang_)));
+        ports_->item(row, 3)->setText(
+            Tr(link::DescriptionText(portInfos_[static_cast<std::size_t>(row)]), lang_));
     }
     station_->setText(words(TALVO_TEXT(
         "FleetWindow", "Station: each port waits for radio after radio; swap them when done")));
@@ -182,8 +182,8 @@ void FleetWindow::retranslate() {
     for (int i = 0; i < static_cast<int>(tableRowOfPort_.size()); ++i) showPort(i);
     const auto& records = engine_->records();
     for (int row = 0; row < report_->rowCount() && row < static_cast<int>(records.size()); ++row) {
-        report_->item(row, 1)->setText(QString::fromStdString(
-            fleet::OutcomeText(records[static_cast<std::size_t>(row)].outcome, lang_)));
+        report_->item(row, 1)->setText(
+            Tr(fleet::OutcomeText(records[static_cast<std::size_t>(row)].outcome), lang_));
     }
     showSummary();
 }
@@ -213,7 +213,7 @@ void FleetWindow::fillPorts() {
         ports_->setItem(row, 0, number);
         ports_->setItem(row, 1, Cell(QString::fromStdString(*e.device)));
         ports_->setItem(row, 2, Cell(socket ? QString::fromStdString(*socket) : QString()));
-        ports_->setItem(row, 3, Cell(QString::fromStdString(link::DescriptionText(e.info, lang_))));
+        ports_->setItem(row, 3, Cell(Tr(link::DescriptionText(e.info), lang_)));
         portInfos_.push_back(e.info);
         ports_->setItem(row, kStateColumn, Cell(QString()));
     }
@@ -230,17 +230,15 @@ void FleetWindow::chooseRows() {
 bool FleetWindow::loadRows(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        LocalMsgBox(
-            lang_,
-            QString::fromStdString(StatusMessage(Status::CannotRead, lang_, path.toStdString())),
-            StyleOk | StyleIconError, QString(), this);
+        LocalMsgBox(lang_, Tr(StatusMessage(Status::CannotRead, path.toStdString()), lang_),
+                    StyleOk | StyleIconError, QString(), this);
         return false;
     }
-    const fleet::RadioRows parsed = fleet::ParseRadioRows(file.readAll().toStdString());
+    const fleet::RadioRows parsed =
+        fleet::ParseRadioRows(file.readAll().toStdString(), WordsIn(kChinese));
     if (!parsed.problems.empty()) {
         QStringList lines;
-        for (const auto& p : parsed.problems)
-            lines << QString::fromStdString(fleet::RowsProblemText(p, lang_));
+        for (const auto& p : parsed.problems) lines << Tr(fleet::RowsProblemText(p), lang_);
         LocalMsgBox(lang_, lines.join('\n'), StyleOk | StyleIconError, QString(), this);
         return false;
     }
@@ -318,7 +316,7 @@ void FleetWindow::showPort(int index) {
             text = words(TALVO_TEXT("FleetWindow", "looking for a radio"));
             break;
         case Phase::Programming:
-            text = QString::fromStdString(jobs::StageName(view.stage, lang_));
+            text = Tr(jobs::StageName(view.stage), lang_);
             if (view.blocksTotal > 0)
                 text += QStringLiteral(" %1/%2").arg(view.blocksDone).arg(view.blocksTotal);
             break;
@@ -329,7 +327,7 @@ void FleetWindow::showPort(int index) {
             break;
     }
     if (view.last) {
-        const QString outcome = QString::fromStdString(fleet::OutcomeText(*view.last, lang_));
+        const QString outcome = Tr(fleet::OutcomeText(*view.last), lang_);
         text = text.isEmpty() ? outcome : outcome + QStringLiteral(" — ") + text;
         cell->setBackground(*view.last == FleetOutcome::Verified ? kGood : kBad);
     }
@@ -341,7 +339,7 @@ void FleetWindow::addRadio(int index) {
     const int row = report_->rowCount();
     report_->insertRow(row);
     report_->setItem(row, 0, Cell(QString::number(r.port)));
-    auto* outcome = Cell(QString::fromStdString(fleet::OutcomeText(r.outcome, lang_)));
+    auto* outcome = Cell(Tr(fleet::OutcomeText(r.outcome), lang_));
     outcome->setData(Qt::UserRole,
                      QString::fromUtf8(fleet::OutcomeName(r.outcome).data(),
                                        static_cast<int>(fleet::OutcomeName(r.outcome).size())));
