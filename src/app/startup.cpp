@@ -1,9 +1,12 @@
 #include "app/startup.h"
 
+#include <QApplication>
+
 #include "app/recovery_prompts.h"
 #include "app/serial_link.h"
 #include "app/settings_store.h"
 #include "link/port/read_backups.h"
+#include "ui/text_fit.h"
 
 namespace talvo {
 
@@ -14,6 +17,8 @@ LanguageFlagValue StartupLanguage() {
 
 Program StartProgram(std::unique_ptr<SerialLink> port) {
     Program p;
+    // Every window's texts fit their widgets in every language, from the first show on.
+    InstallTextFit(qApp);
     // Backups older than a year go at start (never the newest ten).
     link::PruneBackups();
     p.document = std::make_unique<Document>(StartupState(StartupLanguage()));
