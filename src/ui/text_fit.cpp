@@ -10,6 +10,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLayout>
+#include <QMainWindow>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRadioButton>
@@ -226,11 +227,32 @@ std::optional<UnfitText> UnfitCells(QTableView* view, int column) {
     return widest;
 }
 
+QString SectionText(const QHeaderView* h, int section) {
+    return h->model() ? h->model()->headerData(section, Qt::Horizontal).toString() : QString();
+}
+
+// The width a section's title takes with the style's margins on both sides (and the sort mark
+// where it shows); the toolkit's own size hint keeps room for a sort mark that may never show.
+int SectionNeed(const QHeaderView* h, int section) {
+    const QString text = SectionText(h, section);
+    if (text.isEmpty() || h->isSectionHidden(section)) return 0;
+    const QStyle* style = h->style();
+    const int margin = style->pixelMetric(QStyle::PM_HeaderMargin, nullptr, h);
+    QFont font = h->font();
+    if (const QVariant f = h->model()->headerData(section, Qt::Horizontal, Qt::FontRole);
+        f.canConvert<QFont>()) {
+        font = f.value<QFont>().resolve(font);
+    }
+    int need = QFontMetrics(font).size(0, text).width() + 2 * margin;
+    if (h->isSortIndicatorShown() && h->sortIndicatorSection() == section) {
+        need += style->pixelMetric(QStyle::PM_HeaderMarkSize, nullptr, h) + margin;
+    }
+    return need;
+}
+
 std::optional<UnfitText> UnfitSection(QHeaderView* h, int section) {
-    if (h->isSectionHidden(section)) return std::nullopt;
-    const QString text =
-        h->model() ? h->model()->headerData(section, Qt::Horizontal).toString() : QString();
-    const int need = h->sectionSizeHint(section);
+    const QString text = SectionText(h, section);
+    const int need = SectionNeed(h, section);
     if (text.isEmpty() || need <= h->sectionSize(section)) return std::nullopt;
     return UnfitText{h, text, need, h->sectionSize(section)};
 }
@@ -379,9 +401,9 @@ void Widen(QWidget* w, int extra) {
     }
     QRect wider = r;
     if (leftwards) {
-        wider.setLeft(qMax(limit, r.left() - extra));
+        wider.setLeft(qMin(r.left(), qMax(limit, r.left() - extra)));
     } else {
-        wider.setRight(qMin(limit, r.right() + extra));
+        wider.setRight(qMax(r.right(), qMin(limit, r.right() + extra)));
     }
     if (wider != r) SetRect(w, wider);
 }
@@ -422,7 +444,7 @@ QList<int> ColumnShortfalls(QTableView* view) {
         const QHeaderView::ResizeMode mode = h->sectionResizeMode(c);
         int need = 0;
         if (mode == QHeaderView::Interactive || mode == QHeaderView::Fixed) {
-            if (h->isVisibleTo(view)) need = h->sectionSizeHint(c);
+            if (h->isVisibleTo(view)) need = SectionNeed(h, c);
             if (auto u = UnfitCells(view, c)) need = qMax(need, u->need);
         }
         short_ << qMax(0, need - h->sectionSize(c));
@@ -451,7 +473,7 @@ void FitTable(QTableView* view) {
     QFont font = h->font();
     auto headerShort = [&] {
         for (int c = 0; c < h->count(); ++c) {
-            if (!h->isSectionHidden(c) && h->sectionSizeHint(c) > h->sectionSize(c)) return true;
+            if (SectionNeed(h, c) > h->sectionSize(c)) return true;
         }
         return false;
     };
@@ -475,7 +497,8 @@ void FitPopup(QComboBox* c) {
 
 // A window that a layout places grows to what the layout needs when a text of it is cut.
 void GrowToLayout(QWidget* window) {
-    if (!window->layout()) return;
+    // A main window's layout is the toolkit's frame for bars and docks, not the window's own.
+    if (!window->layout() || qobject_cast<QMainWindow*>(window)) return;
     const QSize need = window->minimumSizeHint().expandedTo(window->size());
     if (need == window->size()) return;
     QWidget* frame = window;

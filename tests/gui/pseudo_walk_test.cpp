@@ -8,21 +8,35 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QFile>
 #include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 #include <deque>
 #include <functional>
 
+#include "../unit/image_samples.h"
+#include "app/change_list_window.h"
+#include "app/fleet_window.h"
 #include "app/startup.h"
+#include "compare/change_list.h"
+#include "document/edit_labels.h"
 #include "editors/channels/channel_table_window.h"
+#include "editors/channels/grid_tools.h"
 #include "editors/debug/debug_window.h"
 #include "editors/dtmf/dtmf_window.h"
 #include "editors/fm/fm_window.h"
 #include "editors/options/options_window.h"
+#include "image/decode.h"
 #include "lang/catalogue.h"
+#include "link/port/read_backups.h"
+#include "model/channel_lists.h"
+#include "print/print_content.h"
 #include "support/fake_serial_link.h"
 #include "support/pointer.h"
 #include "support/shell_env.h"
@@ -59,12 +73,16 @@ class ModalWalk : public QObject {
         seen_ << modal;
         QTest::qWait(20);  // shown and fitted
         titles << modal->windowTitle();
+        if (qEnvironmentVariableIsSet("TALVO_WALK_TRACE"))
+            qWarning("modal %s", qPrintable(titles.back()));
         if (auto* box = qobject_cast<QMessageBox*>(modal)) texts << box->text();
         walk_.window(QStringLiteral("modal \"%1\"").arg(modal->windowTitle()), modal);
         if (!handlers_.empty()) {
-            auto handler = std::move(handlers_.front());
+            // Run apart from this timer, which does not fire again while its slot runs: the
+            // handler may open a further modal window to be walked.
+            QTimer::singleShot(0, modal,
+                               [modal, handler = std::move(handlers_.front())] { handler(modal); });
             handlers_.pop_front();
-            handler(modal);
         } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
             QAbstractButton* out = box->escapeButton();
             if (!out && !box->buttons().isEmpty()) out = box->buttons().front();
@@ -90,9 +108,14 @@ class PseudoWalkTest : public QObject {
     void menusAndToolTips();
     void windowsAndEditors();
     void messageBoxesOfRealMistakes();
+    void dialogsAndReports();
+    void printout();
+    void commandLine();
 
   private:
     MainWindow& w() { return *program_.window; }
+    // A random valid image, read from a radio: every window shows data.
+    void loadRandomImage(unsigned seed);
     void walkOrFail();
 
     std::unique_ptr<testing::ScopedShellEnvironment> env_;
@@ -186,6 +209,162 @@ void PseudoWalkTest::messageBoxesOfRealMistakes() {
     QTRY_VERIFY(modals.titles.size() >= 5);
     QVERIFY2(w().isVisible(), "every question was cancelled");
     walkOrFail();
+}
+
+void PseudoWalkTest::loadRandomImage(unsigned seed) {
+    ProgramState loaded = program_.document->state();
+    loaded.RadioImage = samples::ValidImageMaker(seed).make();
+    DecodeImage(loaded);
+    program_.document->loadState(ReadLabel(), loaded);
+    w().showDecodedModel();
+    // Channel names are the user's data.
+    for (int ch = 1; ch <= kChannelCount; ++ch) {
+        walk_->exempt(
+            QString::fromStdString(program_.document->state().channels.cell(ch, kColName)));
+    }
+}
+
+void PseudoWalkTest::dialogsAndReports() {
+    loadRandomImage(7);
+    // The change list of a checked write.
+    const ImageBytes before = samples::ValidImageMaker(8).make();
+    const ImageBytes after = samples::ValidImageMaker(9).make();
+    const LanguageFlagValue lang = w().state().LanguageFlag;
+    for (const ImageBytes* image : {&before, &after}) {
+        const ProgramState s = compare::DecodedState(*image, lang);
+        for (int ch = 1; ch <= kChannelCount; ++ch) {
+            walk_->exempt(QString::fromStdString(s.channels.cell(ch, kColName)));
+        }
+        for (int i = 0; i < static_cast<int>(TextId::Count); ++i) {
+            const std::string& value = s.options[static_cast<TextId>(i)];
+            walk_->exempt(QString::fromLatin1(value.data(), static_cast<qsizetype>(value.size())));
+            walk_->exempt(QString::fromStdString(value));
+        }
+    }
+    {
+        ChangeListWindow changes(lang, compare::CompareImages(before, after, lang),
+                                 QStringLiteral("b.dat"));
+        changes.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&changes));
+        walk_->window(QStringLiteral("change list"), &changes);
+    }
+    ModalWalk modals(*walk_);
+    QString next;
+    w().setFileChooser([&next](QWidget*, bool, const QString&, const QString&) { return next; });
+    const QString dir = env_->dataDir();
+
+    // The channel CSV import: its preview of every row, then its report.
+    QFile csv(dir + QStringLiteral("/list.csv"));
+    QVERIFY(csv.open(QIODevice::WriteOnly));
+    csv.write(
+        "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,Mode\r\n"
+        "1,calling channel,146.52,,,,,FM\r\n"
+        "2,RPT,145.6,-,0.6,Tone,100.0,NFM\r\n"
+        "3,AIR,121.5,,,,,AM\r\n"
+        "4,,,,,,,\r\n");
+    csv.close();
+    for (const char* name : {"calling channel", "calling", "RPT", "AIR"}) walk_->exempt(name);
+    next = csv.fileName();
+    modals.then([](QWidget* m) {
+        if (auto* import = m->findChild<QPushButton*>(QStringLiteral("importButton"))) {
+            import->click();
+        }
+    });
+    w().importChannelsCsv();
+    // The exports tell where they wrote.
+    next = dir + QStringLiteral("/out.csv");
+    w().exportChannelsCsv();
+    next = dir + QStringLiteral("/out.pdf");
+    w().exportPrintoutPdf();
+
+    // A column set over chosen channels (and its report), and the series fill.
+    QTableWidget* grid = w().channelWindow()->grid();
+    w().showEditor(w().channelWindow());
+    grid->setCurrentCell(0, kColPower);
+    grid->selectRow(0);
+    modals.then([](QWidget* m) {
+        if (auto* box = m->findChild<QDialogButtonBox*>())
+            box->button(QDialogButtonBox::Ok)->click();
+    });
+    w().channelWindow()->gridTools().action(ChannelGridTools::SetColumn)->trigger();
+    w().channelWindow()->gridTools().action(ChannelGridTools::Fill)->trigger();
+
+    // The backups window with a backup in it, the window for several radios (started with no
+    // port ticked), About and the print preview.
+    QVERIFY(link::SaveBackup(samples::ValidImageMaker(7).make()).status == Status::Ok);
+    walk_->exemptColumn(QStringLiteral("BackupList"), 2);  // the channel names of each backup
+    w().showBackups();
+    modals.then([](QWidget* m) {
+        auto* fleet = qobject_cast<FleetWindow*>(m);
+        if (!fleet) return;
+        fleet->startButton()->click();
+        static_cast<QDialog*>(fleet)->reject();
+    });
+    w().showFleet();
+    w().showAbout();
+    w().printData();
+    QTRY_VERIFY(modals.titles.size() >= 10);
+
+    walkOrFail();
+}
+
+void PseudoWalkTest::printout() {
+    loadRandomImage(11);
+    // The text fields hold what was read from the radio, one byte a character.
+    for (int i = 0; i < static_cast<int>(TextId::Count); ++i) {
+        const std::string& value = w().state().options[static_cast<TextId>(i)];
+        walk_->exempt(QString::fromLatin1(value.data(), static_cast<qsizetype>(value.size())));
+    }
+    PrintDocument document;
+    PrintContent(w().state(), document);
+    int texts = 0;
+    QString caption;
+    for (const PrintElement& e : document.elements()) {
+        walk_->text(QStringLiteral("printout after \"%1\"").arg(caption), e.text);
+        if (!e.text.isEmpty()) caption = e.text;
+        for (const QString& title : e.grid.header)
+            walk_->text(QStringLiteral("printout header"), title);
+        for (const QStringList& row : e.grid.rows) {
+            // The channel number and the name are data.
+            for (int c = 1; c < row.size() && c < kColName; ++c) {
+                walk_->text(QStringLiteral("printout row %1").arg(row.value(0)), row[c]);
+            }
+        }
+        ++texts;
+    }
+    QVERIFY(texts > 20);
+    walkOrFail();
+}
+
+void PseudoWalkTest::commandLine() {
+#ifndef TALVO_CLI_PATH
+    QSKIP("the command line program is not built");
+#else
+    auto run = [this](const QStringList& args) {
+        QProcess cli;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        if (lang_ == QLatin1String("pseudo")) env.insert(QStringLiteral("TALVO_LANG"), lang_);
+        cli.setProcessEnvironment(env);
+        QStringList withLang = args;
+        if (lang_ != QLatin1String("pseudo")) withLang << QStringLiteral("--lang") << lang_;
+        cli.start(QStringLiteral(TALVO_CLI_PATH), withLang);
+        cli.waitForFinished(60000);
+        return QString::fromUtf8(cli.readAllStandardOutput() + cli.readAllStandardError());
+    };
+    const QString missing = env_->dataDir() + QStringLiteral("/missing.dat");
+    walk_->exempt(missing);
+    // Each line: the tool's name, then its words.
+    auto lines = [this](const QString& where, const QString& output) {
+        QVERIFY(!output.isEmpty());
+        static const QRegularExpression tool(QStringLiteral("^talvo-cli( [a-z-]+)?: "));
+        for (QString line : output.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+            walk_->text(where, line.remove(tool));
+        }
+    };
+    lines(QStringLiteral("decode"), run({QStringLiteral("decode"), missing}));
+    lines(QStringLiteral("ports"), run({QStringLiteral("ports")}));
+    walkOrFail();
+#endif
 }
 
 }  // namespace talvo
