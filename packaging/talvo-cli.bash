@@ -24,7 +24,9 @@ _talvo_cli() {
             return
             ;;
         --lang)
-            COMPREPLY=($(compgen -W "en zh" -- "$cur"))
+            local languages
+            languages=$("$tool" --help 2>/dev/null | sed -n 's/^languages (--lang): //p')
+            COMPREPLY=($(compgen -W "${languages:-en zh}" -- "$cur"))
             return
             ;;
         --pdf)

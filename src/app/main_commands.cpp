@@ -286,10 +286,18 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-void MainWindow::switchLanguage(LanguageFlagValue lang) {
+void MainWindow::switchLanguage(LanguageFlagValue lang, const QString& further) {
+    SetFurtherLanguage(further);
     document_.setLanguage(lang);
     ApplyLanguage();
     channel_->RefreshChannelGrid();
+    markLanguage();
+}
+
+void MainWindow::markLanguage() {
+    const QString shown = ShownLanguage(state_.LanguageFlag);
+    for (auto it = furtherLanguages_.cbegin(); it != furtherLanguages_.cend(); ++it)
+        it.value()->setChecked(it.key() == shown);
 }
 
 QString MainWindow::helpFilePath() const {
@@ -370,6 +378,9 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 // their work.
 void MainWindow::runExitSequence() {
     SaveLanguage(state_.LanguageFlag);
+    // The flag's 1 shows the further language remembered beside it; English keeps none.
+    const QString further = ShownLanguage(state_.LanguageFlag);
+    SaveFurtherLanguage(furtherLanguages_.contains(further) ? further : QString());
     SavePortNumber(portToStore_.value_or(state_.PortNumber));
     port_->close();
 }

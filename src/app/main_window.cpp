@@ -34,6 +34,7 @@
 #include "editors/dtmf/dtmf_window.h"
 #include "editors/fm/fm_window.h"
 #include "editors/options/options_window.h"
+#include "lang/catalogue.h"
 #include "ui/accessible_names.h"
 
 namespace talvo {
@@ -234,6 +235,18 @@ void MainWindow::buildMenus() {
             [this] { switchLanguage(kChinese); });
     connect(addCommand(language, "MNEnglish", {}, nullptr), &QAction::triggered, this,
             [this] { switchLanguage(kEnglish); });
+    // Further languages, one per catalogue built in, each named in its own words.
+    language->addSeparator()->setObjectName("MNLineLanguages");
+    for (const QString& code : ShippedLanguages()) {
+        if (code == QLatin1String("en") || code == QLatin1String("zh")) continue;
+        QAction* a = language->addAction(LanguageOwnName(code));
+        a->setObjectName(QStringLiteral("MNLanguage_") + code);
+        a->setCheckable(true);
+        actions_.insert(a->objectName(), a);
+        furtherLanguages_.insert(code, a);
+        connect(a, &QAction::triggered, this, [this, code] { switchLanguage(kEnglish, code); });
+    }
+    markLanguage();
 
     QMenu* help = menu("MNHelp");
     addCommand(help, "MNF1", QKeySequence(Qt::Key_F1), &MainWindow::showHelp)->setEnabled(false);

@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QMainWindow>
+#include <QMap>
 #include <array>
 #include <functional>
 #include <memory>
@@ -106,7 +107,8 @@ class MainWindow : public QMainWindow {
     void restoreRecovered(const ImageBytes& image, const QString& sourceFile);
     void showEditor(EditorWindow* editor);
     void showPortList();
-    void switchLanguage(LanguageFlagValue lang);
+    // Shows `lang`; its non-Chinese value shows `further` ("en" English, "es" ...).
+    void switchLanguage(LanguageFlagValue lang, const QString& further = QStringLiteral("en"));
     void showAbout();
     // The printout in a modal print-preview window; printing on paper starts from there.
     void printData();
@@ -177,6 +179,8 @@ class MainWindow : public QMainWindow {
     link::PortDiagnosis diagnosePort(int number, Status status);
     void placeLists(LanguageFlagValue lang);
     void applyMainTexts(LanguageFlagValue lang);
+    // Checks the further language's entry while it is shown (Chinese and English show none).
+    void markLanguage();
     QString chooseFile(bool save);
     void runExitSequence();
     double now() const;
@@ -219,6 +223,8 @@ class MainWindow : public QMainWindow {
     WritingWindow* writing_ = nullptr;
     std::array<RelockClicks, 3> relock_{};
     QHash<QString, QAction*> actions_;
+    // The Language menu's further entries by language code; checked while shown.
+    QMap<QString, QAction*> furtherLanguages_;
     TransferController* transfer_ = nullptr;
     std::optional<int> portToStore_;
     link::SystemRoots portRoots_;

@@ -15,6 +15,7 @@ namespace talvo {
 namespace {
 
 constexpr const char* kLanguageKey = "RQZ-DW/BinaryValue";
+constexpr const char* kFurtherLanguageKey = "Language/Further";
 constexpr const char* kLastFolderKey = "Files/LastFolder";
 constexpr const char* kFleetSocketsKey = "Fleet/Sockets";
 
@@ -72,6 +73,23 @@ void SaveLanguage(LanguageFlagValue flag) {
     QByteArray bytes(4, '\0');
     bytes[0] = static_cast<char>(flag & 0xFF);
     store.setValue(kLanguageKey, bytes);
+    store.sync();
+}
+
+QString LoadFurtherLanguage() {
+    if (!QFileInfo::exists(LanguageStorePath())) return {};
+    QSettings store(LanguageStorePath(), QSettings::IniFormat);
+    return store.value(kFurtherLanguageKey).toString();
+}
+
+void SaveFurtherLanguage(const QString& code) {
+    QDir().mkpath(ConfigFolder());
+    QSettings store(LanguageStorePath(), QSettings::IniFormat);
+    if (code.isEmpty()) {
+        store.remove(kFurtherLanguageKey);
+    } else {
+        store.setValue(kFurtherLanguageKey, code);
+    }
     store.sync();
 }
 

@@ -18,6 +18,12 @@ QString LoadLanguage();
 // Stores the flag as 4 binary bytes: the flag, then three zero bytes.
 void SaveLanguage(LanguageFlagValue flag);
 
+// The language the flag's non-Chinese value shows when it is not English ("es"), kept in its
+// own key beside the flag so that the flag keeps its two values; empty when none is stored (a
+// store of an older version, or English or Chinese shown). An empty code removes the key.
+QString LoadFurtherLanguage();
+void SaveFurtherLanguage(const QString& code);
+
 // The folder of the last data file chosen for Open or Save; empty when none is stored.
 QString LoadLastFolder();
 // Stores it at once, so the next run starts there even after a crash.

@@ -5,6 +5,7 @@
 #include "app/recovery_prompts.h"
 #include "app/serial_link.h"
 #include "app/settings_store.h"
+#include "lang/catalogue.h"
 #include "link/port/read_backups.h"
 #include "ui/text_fit.h"
 
@@ -21,6 +22,8 @@ Program StartProgram(std::unique_ptr<SerialLink> port) {
     InstallTextFit(qApp);
     // Backups older than a year go at start (never the newest ten).
     link::PruneBackups();
+    // The flag's 1 shows the further language remembered beside it (none: English).
+    RestoreFurtherLanguage(LoadFurtherLanguage());
     p.document = std::make_unique<Document>(StartupState(StartupLanguage()));
     p.window = std::make_unique<MainWindow>(*p.document, std::move(port));
     p.window->ApplyLanguage();

@@ -2,32 +2,57 @@
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
+#include <QMap>
 #include <QPointer>
 #include <QTranslator>
+
+#include "lang/catalogue.h"
 
 namespace talvo {
 namespace {
 
-// The catalogue of the toolkit's Chinese texts, owned by the application; installed while the
-// language is Chinese.
-struct Catalogue {
-    QPointer<QTranslator> translator;
-    bool installed = false;
+// The toolkit's catalogues loaded so far, by name, owned by the application; one at a time is
+// installed.
+struct Catalogues {
+    QMap<QString, QPointer<QTranslator>> loaded;
+    QString installed;
 };
 
-Catalogue& ChineseCatalogue() {
-    static Catalogue catalogue;
-    if (!catalogue.translator) {
-        catalogue.translator = new QTranslator(QCoreApplication::instance());
-        catalogue.installed = false;
+Catalogues& ToolkitCatalogues() {
+    static Catalogues catalogues;
+    return catalogues;
+}
+
+// The toolkit's catalogue of the language `lang` shows: Chinese (China) for Chinese, the
+// further language's own for the flag's 1; none for English.
+QString CatalogueName(LanguageFlagValue lang) {
+    if (lang == kChinese) return QStringLiteral("qtbase_zh_CN");
+    const QString code = FurtherLanguage();
+    if (code == QLatin1String("en") || !ShippedLanguages().contains(code)) return {};
+    return QStringLiteral("qtbase_") + code;
+}
+
+// The loaded catalogue `name`; null when it is not installed on this system.
+QTranslator* Load(const QString& name) {
+    QPointer<QTranslator>& t = ToolkitCatalogues().loaded[name];
+    if (!t) {
+        auto* translator = new QTranslator(QCoreApplication::instance());
+        if (!translator->load(name, QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+            delete translator;
+            return nullptr;
+        }
+        t = translator;
     }
-    return catalogue;
+    return t;
 }
 
 }  // namespace
 
 QLocale ToolkitLocale(LanguageFlagValue lang) {
     if (lang == kChinese) return QLocale(QLocale::Chinese, QLocale::China);
+    const QString further = FurtherLanguage();
+    if (further != QLatin1String("en") && ShippedLanguages().contains(further))
+        return QLocale(further);
     const QLocale system = QLocale::system();
     if (system.language() == QLocale::English || system.language() == QLocale::C) return system;
     return QLocale(QLocale::English, QLocale::UnitedStates);
@@ -36,22 +61,17 @@ QLocale ToolkitLocale(LanguageFlagValue lang) {
 bool UseToolkitLanguage(LanguageFlagValue lang) {
     if (!QCoreApplication::instance()) return false;
     if (IsKnownLanguage(lang)) QLocale::setDefault(ToolkitLocale(lang));
-    Catalogue& zh = ChineseCatalogue();
-    const bool wanted = lang == kChinese;
-    if (wanted && zh.translator->isEmpty() &&
-        !zh.translator->load(QStringLiteral("qtbase_zh_CN"),
-                             QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        return false;  // not installed: the toolkit's texts stay English
+    Catalogues& catalogues = ToolkitCatalogues();
+    QString wanted = CatalogueName(lang);
+    QTranslator* translator = wanted.isEmpty() ? nullptr : Load(wanted);
+    if (!translator) wanted.clear();  // not installed: the toolkit's texts stay English
+    if (wanted != catalogues.installed) {
+        if (QTranslator* old = catalogues.loaded.value(catalogues.installed))
+            QCoreApplication::removeTranslator(old);
+        if (translator) QCoreApplication::installTranslator(translator);
+        catalogues.installed = wanted;
     }
-    if (wanted != zh.installed) {
-        if (wanted) {
-            QCoreApplication::installTranslator(zh.translator);
-        } else {
-            QCoreApplication::removeTranslator(zh.translator);
-        }
-        zh.installed = wanted;
-    }
-    return wanted;
+    return translator != nullptr;
 }
 
 }  // namespace talvo

@@ -28,16 +28,16 @@ int RunDecode(const QStringList& args) {
 
 const CommandRegistration kDecode("decode",
                                   {"print a .dat file as the program would load it, as JSON "
-                                   "(FILE.dat [--lang en|zh])",
+                                   "(FILE.dat [--lang en|zh|es])",
                                    RunDecode});
 const HelpRegistration kDecodeHelp(
     "decode",
-    "usage: talvo-cli decode FILE.dat [--lang en|zh]\n\n"
-    "Starts from a freshly started program (English unless --lang zh), opens FILE.dat as the\n"
-    "Open command does and prints the resulting state as one JSON object: Band, FreqText,\n"
-    "OptionIndex, OptionText, ChannelName, Options, FmChannelText, FmVfo, PresentChannel,\n"
-    "FmDisplayMode, FmStepFrequency, PowerGrades. A name, display or password byte b is the\n"
-    "character U+00bb.\n\n"
+    "usage: talvo-cli decode FILE.dat [--lang en|zh|es]\n\n"
+    "Starts from a freshly started program (English unless --lang zh or es), opens FILE.dat\n"
+    "as the Open command does and prints the resulting state as one JSON object: Band,\n"
+    "FreqText, OptionIndex, OptionText, ChannelName, Options, FmChannelText, FmVfo,\n"
+    "PresentChannel, FmDisplayMode, FmStepFrequency, PowerGrades. A name, display or password\n"
+    "byte b is the character U+00bb.\n\n"
     "exit status: 0 success, 2 usage error, 3 the file cannot be read, is no data file or is\n"
     "too short\n");
 

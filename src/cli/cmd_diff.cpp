@@ -1,4 +1,4 @@
-// talvo-cli diff A.dat B.dat [--json] [--lang en|zh]
+// talvo-cli diff A.dat B.dat [--json] [--lang en|zh|es]
 
 #include <cstdio>
 #include <string>
@@ -120,7 +120,7 @@ const CommandRegistration kDiff("diff", {"list the differences between two data 
 
 const HelpRegistration kDiffHelp(
     "diff",
-    "usage: talvo-cli diff A.dat B.dat [--json] [--lang en|zh]\n\n"
+    "usage: talvo-cli diff A.dat B.dat [--json] [--lang en|zh|es]\n\n"
     "Compares the two files as the program would load them and lists every difference from A\n"
     "to B by name, one row per change in aligned columns under a title line: the channel (added,\n"
     "removed or changed) or setting, the field, the old value → the new one; settings, FM and\n"

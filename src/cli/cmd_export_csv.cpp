@@ -34,11 +34,11 @@ int RunExportCsv(const QStringList& args) {
 
 const CommandRegistration kExportCsv("export-csv",
                                      {"write the used channels of a .dat file as a channel CSV "
-                                      "file (FILE.dat OUT.csv [--lang en|zh])",
+                                      "file (FILE.dat OUT.csv [--lang en|zh|es])",
                                       RunExportCsv});
 const HelpRegistration kExportCsvHelp(
     "export-csv",
-    "usage: talvo-cli export-csv FILE.dat OUT.csv [--lang en|zh]\n\n"
+    "usage: talvo-cli export-csv FILE.dat OUT.csv [--lang en|zh|es]\n\n"
     "Opens FILE.dat as the Open command does and writes its used channels, in channel order, to\n"
     "OUT.csv in the generic channel CSV layout: the 21 columns Location, Name, Frequency, Duplex,\n"
     "Offset, Tone, rToneFreq, cToneFreq, DtcsCode, DtcsPolarity, RxDtcsCode, CrossMode, Mode,\n"

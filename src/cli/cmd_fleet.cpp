@@ -1,5 +1,5 @@
 // talvo-cli fleet --ports 1,3,4 [--station] [--rows FILE.csv] [--report FILE.csv|FILE.json]
-//                 [--lang en|zh] TEMPLATE.dat
+//                 [--lang en|zh|es] TEMPLATE.dat
 
 #include <QCoreApplication>
 #include <QDir>
@@ -31,7 +31,7 @@ constexpr int kSomeNotVerified = 1;
 
 constexpr char kUsage[] =
     "usage: talvo-cli fleet --ports N,N,... [--station] [--rows FILE.csv]\n"
-    "                 [--report FILE.csv|FILE.json] [--lang en|zh] TEMPLATE.dat\n";
+    "                 [--report FILE.csv|FILE.json] [--lang en|zh|es] TEMPLATE.dat\n";
 
 // A port by number, or by the name of its socket under /dev/serial/by-path.
 std::optional<link::FleetPortChoice> PortNamed(const QString& word) {

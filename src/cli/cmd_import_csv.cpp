@@ -123,12 +123,12 @@ int RunImportCsv(const QStringList& args) {
 
 const CommandRegistration kImportCsv(
     "import-csv", {"read a channel CSV file into a .dat file (IN.csv OUT.dat [--into BASE.dat] "
-                   "[--append-from N] [--lang en|zh])",
+                   "[--append-from N] [--lang en|zh|es])",
                    RunImportCsv});
 const HelpRegistration kImportCsvHelp(
     "import-csv",
     "usage: talvo-cli import-csv IN.csv OUT.dat [--into BASE.dat] [--append-from N]\n"
-    "                            [--lang en|zh]\n\n"
+    "                            [--lang en|zh|es]\n\n"
     "Reads the channel CSV file IN.csv (the generic layout: UTF-8 with or without byte-order\n"
     "mark, CRLF or LF, '#' comment lines, 17 or 21 columns, ';'-separated files with decimal\n"
     "commas) and saves OUT.dat with its rows as channels. Without --into the channels go into\n"

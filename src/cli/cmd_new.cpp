@@ -18,11 +18,11 @@ int RunNew(const QStringList& args) {
 }
 
 const CommandRegistration kNew("new", {"save the configuration of a freshly started program "
-                                       "(OUT.dat [--lang en|zh])",
+                                       "(OUT.dat [--lang en|zh|es])",
                                        RunNew});
 const HelpRegistration kNewHelp(
     "new",
-    "usage: talvo-cli new OUT.dat [--lang en|zh]\n\n"
+    "usage: talvo-cli new OUT.dat [--lang en|zh|es]\n\n"
     "Saves the configuration of a freshly started program to OUT.dat as the Save command does:\n"
     "no channels, the optional features at their defaults, no FM channels, the power levels at\n"
     "their start values. --lang only chooses the language of error messages.\n\n"

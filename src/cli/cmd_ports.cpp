@@ -1,4 +1,4 @@
-// talvo-cli ports [--lang en|zh]
+// talvo-cli ports [--lang en|zh|es]
 
 #include <unistd.h>
 
@@ -27,17 +27,17 @@ int RunPorts(const QStringList& arguments) {
 }
 
 const CommandRegistration kPorts("ports", {"list port numbers 1..16, the device each reaches "
-                                           "and whether it can be opened now ([--lang en|zh])",
+                                           "and whether it can be opened now ([--lang en|zh|es])",
                                            RunPorts});
 
 const HelpRegistration kPortsHelp(
     "ports",
-    "usage: talvo-cli ports [--lang en|zh]\n\n"
+    "usage: talvo-cli ports [--lang en|zh|es]\n\n"
     "Lists the port numbers 1..16 as --port takes them: the device each number reaches now\n"
     "(TALVO_PORT_<N> first, then the serial devices present; see docs/serial-ports.md), what\n"
     "the device is (USB serial with its chip, built-in port, pseudo-terminal) and whether it\n"
     "can be opened now (yes, or why not: no permission, in use by a program, no hardware).\n"
-    "  --lang en|zh   the language of the table\n\n"
+    "  --lang CODE    the language of the table: en, zh or es\n\n"
     "exit status: 0 success, 2 usage error\n");
 
 }  // namespace

@@ -54,15 +54,15 @@ int RunPrint(const QStringList& args) {
 
 const CommandRegistration kPrint("print",
                                  {"write the programming data printout of a .dat file as PDF "
-                                  "(FILE.dat --pdf OUT.pdf [--lang en|zh])",
+                                  "(FILE.dat --pdf OUT.pdf [--lang en|zh|es])",
                                   RunPrint});
 const HelpRegistration kPrintHelp(
     "print",
-    "usage: talvo-cli print FILE.dat --pdf OUT.pdf [--lang en|zh]\n\n"
-    "Starts from a freshly started program (English unless --lang zh), opens FILE.dat as the\n"
-    "Open command does and writes the printout of the programming data (function settings,\n"
-    "A group VFO, VOX, power grades and the channel table, in the chosen language) to OUT.pdf\n"
-    "on A4 pages. OUT.pdf is replaced only when the whole document was written.\n\n"
+    "usage: talvo-cli print FILE.dat --pdf OUT.pdf [--lang en|zh|es]\n\n"
+    "Starts from a freshly started program (English unless --lang zh or es), opens FILE.dat\n"
+    "as the Open command does and writes the printout of the programming data (function\n"
+    "settings, A group VFO, VOX, power grades and the channel table, in the chosen language)\n"
+    "to OUT.pdf on A4 pages. OUT.pdf is replaced only when the whole document was written.\n\n"
     "exit status: 0 success, 2 usage error, 3 FILE.dat cannot be read, is no data file or is\n"
     "too short, or OUT.pdf cannot be written\n");
 

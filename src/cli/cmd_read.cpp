@@ -1,4 +1,4 @@
-// talvo-cli read (--port N | --device PATH) --out FILE.dat [--lang en|zh]
+// talvo-cli read (--port N | --device PATH) --out FILE.dat [--lang en|zh|es]
 
 #include <QDir>
 #include <QFileInfo>
@@ -14,7 +14,7 @@ namespace talvo::cli {
 namespace {
 
 constexpr char kUsage[] =
-    "usage: talvo-cli read (--port N | --device PATH) --out FILE.dat [--lang en|zh]\n";
+    "usage: talvo-cli read (--port N | --device PATH) --out FILE.dat [--lang en|zh|es]\n";
 
 int RunRead(const QStringList& arguments) {
     RadioArguments radio;

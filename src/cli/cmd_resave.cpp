@@ -22,11 +22,11 @@ int RunResave(const QStringList& args) {
 }
 
 const CommandRegistration kResave("resave", {"open a .dat file and save it again as the program "
-                                             "would (IN.dat OUT.dat [--lang en|zh])",
+                                             "would (IN.dat OUT.dat [--lang en|zh|es])",
                                              RunResave});
 const HelpRegistration kResaveHelp(
     "resave",
-    "usage: talvo-cli resave IN.dat OUT.dat [--lang en|zh]\n\n"
+    "usage: talvo-cli resave IN.dat OUT.dat [--lang en|zh|es]\n\n"
     "Starts from a freshly started program, opens IN.dat as the Open command does and saves\n"
     "OUT.dat as the Save command does (exactly 3,120 bytes, replaced atomically).\n\n"
     "exit status: 0 success, 2 usage error, 3 a file cannot be read or written, is no data\n"

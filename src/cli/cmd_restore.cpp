@@ -1,4 +1,4 @@
-// talvo-cli restore (--port N | --device PATH) BACKUP.dat [--debug-mode] [--lang en|zh]
+// talvo-cli restore (--port N | --device PATH) BACKUP.dat [--debug-mode] [--lang en|zh|es]
 
 #include "cli/command.h"
 #include "cli/command_help.h"
@@ -13,7 +13,7 @@ namespace {
 
 constexpr char kUsage[] =
     "usage: talvo-cli restore (--port N | --device PATH) BACKUP.dat [--debug-mode] "
-    "[--lang en|zh]\n";
+    "[--lang en|zh|es]\n";
 
 int RunRestore(const QStringList& arguments) {
     RadioArguments radio;

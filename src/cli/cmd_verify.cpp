@@ -1,4 +1,4 @@
-// talvo-cli verify (--port N | --device PATH) FILE.dat [--debug-mode] [--lang en|zh]
+// talvo-cli verify (--port N | --device PATH) FILE.dat [--debug-mode] [--lang en|zh|es]
 
 #include <cstdio>
 
@@ -17,7 +17,8 @@ namespace talvo::cli {
 namespace {
 
 constexpr char kUsage[] =
-    "usage: talvo-cli verify (--port N | --device PATH) FILE.dat [--debug-mode] [--lang en|zh]\n";
+    "usage: talvo-cli verify (--port N | --device PATH) FILE.dat [--debug-mode] [--lang "
+    "en|zh|es]\n";
 
 constexpr int kDifferent = 1;
 

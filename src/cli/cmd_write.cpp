@@ -1,5 +1,5 @@
 // talvo-cli write (--port N | --device PATH) FILE.dat [--debug-mode] [--verify] [--backup FILE]
-//                [--lang en|zh]
+//                [--lang en|zh|es]
 
 #include <QDir>
 #include <QFileInfo>
@@ -19,7 +19,7 @@ namespace {
 
 constexpr char kUsage[] =
     "usage: talvo-cli write (--port N | --device PATH) FILE.dat [--debug-mode] [--verify]\n"
-    "                 [--backup FILE] [--lang en|zh]\n";
+    "                 [--backup FILE] [--lang en|zh|es]\n";
 
 int RunWrite(const QStringList& arguments) {
     RadioArguments radio;

@@ -17,7 +17,7 @@ struct CommandOptions {
     QStringList flags;
 };
 
-// The arguments of a command: fixed positional file names, an optional `--lang en|zh` (also
+// The arguments of a command: fixed positional file names, an optional `--lang en|zh|es` (also
 // `--lang=zh`) and the command's own options; `--` ends the options.
 struct FileArguments {
     QStringList files;

@@ -7,6 +7,7 @@
 
 #include "cli/command.h"
 #include "cli/command_help.h"
+#include "lang/catalogue.h"
 
 namespace {
 
@@ -20,6 +21,9 @@ void PrintToolHelp() {
         "       talvo-cli --version\n\n"
         "commands:\n");
     std::printf("%s", talvo::cli::CommandTable(Commands(), 79).c_str());
+    // Every catalogue built in, so the shell's completion and the manual can follow.
+    std::printf("\nlanguages (--lang): %s\n",
+                qPrintable(talvo::ShippedLanguages().join(QStringLiteral(" "))));
     std::printf("\nexit status: 0 success, 2 usage error, 3 file error, 4 communication error\n");
 }
 

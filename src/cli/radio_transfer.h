@@ -18,7 +18,7 @@ inline constexpr char kRadioOptionsHelp[] =
     "  --port N       port number 1..16 (see docs/serial-ports.md; TALVO_PORT_<N>=/dev/...\n"
     "                 chooses the device of a number)\n"
     "  --device PATH  the serial device itself\n"
-    "  --lang en|zh   the language of the messages\n";
+    "  --lang CODE    the language of the messages: en, zh or es\n";
 
 // The arguments of a radio command and the device they name.
 struct RadioArguments {

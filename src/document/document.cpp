@@ -2,6 +2,7 @@
 
 #include "document/state_command.h"
 #include "image/encode.h"
+#include "lang/catalogue.h"
 #include "rules/channel_table.h"
 
 namespace talvo {
@@ -76,9 +77,10 @@ void Document::apply(StateCommand& command, bool after) {
     command.encoded_ = std::move(current);
 
     const LanguageFlagValue lang = state_.LanguageFlag;
+    const bool otherLanguage = ShownLanguage(lang) != command.language_;
     if (command.isLoad()) {
         PutLoadedState(state_, after ? *command.wholeAfter_ : *command.wholeBefore_);
-        if (lang != command.language_) RefreshChannelGrid(state_.channels, lang);
+        if (otherLanguage) RefreshChannelGrid(state_.channels, lang);
         replaying_ = false;
         emit stateReplaced();
         return;
@@ -86,7 +88,7 @@ void Document::apply(StateCommand& command, bool after) {
     const StateSlice& slice = after ? command.after_ : command.before_;
     PutSlice(state_, slice);
     // The kept cell texts were written in the language of that moment.
-    if (lang != command.language_) {
+    if (otherLanguage) {
         for (const auto& kept : slice.channels)
             RefreshChannelRow(state_.channels, kept.first, lang);
     }

@@ -104,6 +104,15 @@ QString FurtherLanguage() {
     return Further();
 }
 
+void RestoreFurtherLanguage(const QString& stored) {
+    if (Further() == QLatin1String("pseudo")) return;
+    if (stored.isEmpty() || !SetFurtherLanguage(stored)) SetFurtherLanguage(QStringLiteral("en"));
+}
+
+QString ShownLanguage(LanguageFlagValue lang) {
+    return lang == kChinese ? QStringLiteral("zh") : Further();
+}
+
 QString Tr(const Text& text, LanguageFlagValue lang) {
     return QString::fromStdString(RenderText(text, lang));
 }

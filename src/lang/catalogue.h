@@ -20,6 +20,11 @@ QString LanguageOwnName(const QString& code);
 // a further catalogue. False, changing nothing, when `code` is not shipped or is "zh".
 bool SetFurtherLanguage(const QString& code);
 QString FurtherLanguage();
+// The further language a start begins with: `stored` (the remembered code) when it is shipped,
+// else English; the pseudo-language of TALVO_LANG=pseudo stays.
+void RestoreFurtherLanguage(const QString& stored);
+// The code of the language that `lang` shows: "zh" for Chinese, else FurtherLanguage().
+QString ShownLanguage(LanguageFlagValue lang);
 
 // The words of `text` in `lang` (0 Chinese, else the further language), from the catalogues.
 QString Tr(const Text& text, LanguageFlagValue lang);

@@ -549,7 +549,7 @@ def run_all(args, env, display, folder):
             label = language_label(program, layout, start_language)
             report(label, controls, out)
             failures += len(unnamed(controls))
-            if start_language == 1:
+            if start_language != 0:
                 failures += english_without_chinese(controls, out)
             at_start[start_language] = (label, main)
             # The names after a switch, for every language a later start begins in.
@@ -589,11 +589,11 @@ def choose_language(program, tour, layout, index):
 
 
 def english_without_chinese(controls, out):
-    """English shows no Chinese name: a name that stayed in the language of the window's
-    construction did not follow the language."""
+    """English, and every further language, shows no Chinese name: a name that stayed in the
+    language of the window's construction did not follow the language."""
     wrong = [c for c in controls if any("\u4e00" <= ch <= "\u9fff" for ch in c.name)]
     for c in wrong:
-        print(f"  CHINESE NAME IN ENGLISH: {c}", file=out)
+        print(f"  CHINESE NAME OUTSIDE CHINESE: {c}", file=out)
     return len(wrong)
 
 

@@ -42,5 +42,8 @@ expect ports talvo-cli po
 expect --port talvo-cli read --p
 expect --out talvo-cli read --port 1 --o
 expect 16 talvo-cli write --port 1
-expect zh talvo-cli decode --lang z
+for code in $("$cli" --help | sed -n 's/^languages (--lang): //p'); do
+  expect "$code" talvo-cli decode --lang "${code:0:1}"
+done
+expect es talvo-cli decode --lang e
 exit $fail

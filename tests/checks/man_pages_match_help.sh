@@ -38,6 +38,16 @@ for described in $(plain "$cli_page" | awk '/^\.SH COMMANDS/ {on = 1; next} on &
     gap "talvo-cli.1: section '.SS $described' describes a command that talvo-cli --help does not list"
 done
 
+# Every language of --lang on every line of the page that lists them ("--lang en|zh|es").
+languages=$("$cli" --help | sed -n 's/^languages (--lang): //p')
+[ -n "$languages" ] || gap "talvo-cli --help names no languages of --lang (cannot check the page)"
+while read -r listed; do
+  for code in $languages; do
+    grep -qw -- "$code" <<<"${listed//|/ }" ||
+      gap "talvo-cli.1: language $code (in talvo-cli --help) is missing from '$listed'"
+  done
+done < <(plain "$cli_page" | grep -oE -- '--lang "? ?[a-z]+(\|[a-z]+)+')
+
 # Exit statuses named by any help text.
 statuses=$( { "$cli" --help; for c in $commands; do "$cli" "$c" --help; done; } |
   tr '\n' ' ' | grep -oE 'exit status: [^.]*' | grep -oE '(^|[ ,:])[0-9]+ ' | tr -dc '0-9\n ' | tr ' ' '\n' | sort -un)

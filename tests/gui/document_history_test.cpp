@@ -2,12 +2,15 @@
 // byte for byte the image encoded before, and redoing every step the one encoded after.
 #include <QSignalSpy>
 #include <QTest>
+#include <memory>
 #include <random>
 
 #include "document/document.h"
 #include "document/edit_labels.h"
 #include "image/decode.h"
 #include "image/encode.h"
+#include "lang/catalogue.h"
+#include "model/channel_lists.h"
 #include "model/tone_list.h"
 #include "rules/channel_table.h"
 
@@ -255,6 +258,72 @@ class DocumentHistoryTest : public QObject {
         QVERIFY(doc.state().channels.isFree(3));
         doc.redo();
         QCOMPARE(doc.state().channels.cell(3, kColBusyLock), std::string("Off"));
+    }
+
+    // The same between any two shown languages, a further language included: English and
+    // Spanish share the flag's 1, so the flag alone cannot tell that the kept words are stale.
+    // After the undo and the redo in another language every cell is what a fresh rendering in
+    // that language gives (in the same language, what it was); the bytes are those of the
+    // step's two sides.
+    void undoAfterASwitchBetweenAnyTwoShownLanguages() {
+        struct Shown {
+            LanguageFlagValue flag;
+            const char* further;
+        };
+        const Shown languages[] = {{kChinese, "en"}, {kEnglish, "en"}, {kEnglish, "es"}};
+        // English again for the next test, also after a failure.
+        const std::unique_ptr<void, void (*)(void*)> english(
+            this, [](void*) { SetFurtherLanguage(QStringLiteral("en")); });
+        auto show = [](Document& doc, const Shown& l) {
+            QVERIFY(SetFurtherLanguage(QString::fromLatin1(l.further)));
+            doc.setLanguage(l.flag);
+            doc.relabelChannelGrid();
+        };
+        for (const Shown& from : languages) {
+            for (const Shown& to : languages) {
+                const bool same = from.flag == to.flag && QLatin1String(from.further) == to.further;
+                const QString pair = QStringLiteral("%1/%2 -> %3/%4")
+                                         .arg(from.flag)
+                                         .arg(from.further)
+                                         .arg(to.flag)
+                                         .arg(to.further);
+                Document doc(StartupState(from.flag));
+                show(doc, from);
+                // The cells as a step left them, or as the language switched to renders them.
+                auto expected = [&](const ProgramState& state) {
+                    ChannelStores stores = state.channels;
+                    if (!same) RefreshChannelGrid(stores, to.flag);
+                    return stores.Cell;
+                };
+                const ImageBytes start = EncodedCopy(doc.state());
+                doc.changeChannels(ChannelEditLabel(3, 1), {3}, [&](ChannelStores& s) {
+                    CommitFrequency(s, doc.state().band, from.flag, 3, 1, "145.5");
+                });
+                const ImageBytes afterFrequency = EncodedCopy(doc.state());
+                const ProgramState frequencyStep = doc.state();
+                doc.changeChannels(ChannelEditLabel(3, 5), {3}, [&](ChannelStores& s) {
+                    CommitOption(s, 3, kColPower, 2, ChannelColumnEntry(kColPower, 2, from.flag));
+                });
+                const ImageBytes afterPower = EncodedCopy(doc.state());
+                const ProgramState powerStep = doc.state();
+                show(doc, to);
+                const auto expectedAfterFrequency = expected(frequencyStep);
+                const auto expectedAfterPower = expected(powerStep);
+                doc.undo();
+                QVERIFY2(doc.state().channels.Cell == expectedAfterFrequency, qPrintable(pair));
+                QVERIFY2(EncodedCopy(doc.state()) == afterFrequency, qPrintable(pair));
+                doc.redo();
+                QVERIFY2(doc.state().channels.Cell == expectedAfterPower, qPrintable(pair));
+                QVERIFY2(EncodedCopy(doc.state()) == afterPower, qPrintable(pair));
+                // Another language shows other words (the catalogue is in place).
+                QCOMPARE(doc.state().channels.cell(3, kColPower) ==
+                             powerStep.channels.cell(3, kColPower),
+                         same);
+                doc.undo();
+                doc.undo();
+                QVERIFY2(EncodedCopy(doc.state()) == start, qPrintable(pair));
+            }
+        }
     }
 
     // What the windows hear, and when the document counts as modified.

@@ -25,9 +25,11 @@
 #include "editors/dtmf/dtmf_window.h"
 #include "editors/fm/fm_window.h"
 #include "editors/options/options_window.h"
+#include "lang/catalogue.h"
 #include "support/fake_serial_link.h"
 #include "support/modal_answerer.h"
 #include "support/shell_env.h"
+#include "support/user_input.h"
 
 namespace talvo {
 namespace {
@@ -95,12 +97,38 @@ class ShellStartupLanguageTest : public QObject {
         QVERIFY(QTest::qWaitForWindowExposed(&w()));
     }
     void triggerMenu(const char* name) { action(name)->trigger(); }
+    // Alt and the Language menu's letter in the language shown open it; the arrow keys go to
+    // `name`; Return chooses it.
+    void chooseLanguageByKeyboard(const char* name) {
+        w().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w()));
+        const QKeySequence letter = QKeySequence::mnemonic(action("MNLanguage")->text());
+        QCOMPARE(letter.count(), 1);
+        QVERIFY(testing::UserKey(letter[0].key(), Qt::AltModifier));
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        QCOMPARE(menu->objectName(), QStringLiteral("MNLanguage"));
+        for (int i = 0; i < menu->actions().size() && menu->activeAction() != action(name); ++i)
+            testing::UserKey(Qt::Key_Down);
+        QCOMPARE(menu->activeAction(), action(name));
+        testing::UserKey(Qt::Key_Return);
+        QTRY_VERIFY(!QApplication::activePopupWidget());
+    }
+    // Quits through the menu, confirming the question.
+    void quit() {
+        testing::ModalAnswerer answerer;
+        answerer.answerId(1);
+        triggerMenu("MNQuit");
+        QVERIFY(!w().isVisible());
+        program_ = {};
+    }
 
   private slots:
     void init() { env_ = std::make_unique<testing::ScopedShellEnvironment>(); }
     void cleanup() {
         program_ = {};
         env_.reset();
+        SetFurtherLanguage(QStringLiteral("en"));  // as a new process starts
     }
     void firstStartIsEnglishWithPortZero();
     void startsInTheStoredLanguageAndPort();
@@ -110,6 +138,7 @@ class ShellStartupLanguageTest : public QObject {
     void unknownLanguageFlagChangesNothing();
     void closeQuestionCancelKeepsRunning();
     void confirmedCloseStoresLanguageAndPort();
+    void furtherLanguageFromTheMenuIsRememberedBesideTheFlag();
 };
 
 void ShellStartupLanguageTest::firstStartIsEnglishWithPortZero() {
@@ -313,6 +342,78 @@ void ShellStartupLanguageTest::confirmedCloseStoresLanguageAndPort() {
     QCOMPARE(LoadLanguage(), QStringLiteral("0"));
     QCOMPARE(LoadPortNumber(), 4);
     QCOMPARE(StartupLanguage(), kChinese);
+}
+
+// Español follows the two entries of the flag behind a separator; it shows the Spanish
+// catalogue through the flag's 1, which the store keeps as it is, with the code beside it.
+void ShellStartupLanguageTest::furtherLanguageFromTheMenuIsRememberedBesideTheFlag() {
+    start();
+    QStringList entries;
+    for (QAction* a : w().findChild<QMenu*>("MNLanguage")->actions())
+        entries << (a->isSeparator() ? QStringLiteral("|") : a->text());
+    QCOMPARE(entries.mid(0, 4),
+             (QStringList{"Chinese(&C)", "English(&E)", "|", LanguageOwnName("es")}));
+    QCOMPARE(entries.size(), ShippedLanguages().size() + 1);
+    QVERIFY(!action("MNChinese")->isCheckable() && !action("MNEnglish")->isCheckable());
+    const QStringList english = Snapshot(w());
+    triggerMenu("MNChinese");
+    const QStringList chinese = Snapshot(w());
+    triggerMenu("MNEnglish");
+
+    chooseLanguageByKeyboard("MNLanguage_es");
+    QCOMPARE(w().state().LanguageFlag, kEnglish);
+    QCOMPARE(FurtherLanguage(), QStringLiteral("es"));
+    QVERIFY(action("MNLanguage_es")->isChecked());
+    const QStringList spanish = Snapshot(w());
+    // Every text that differs between Chinese and English differs in Spanish from both, but
+    // for the few the Spanish shares with the English (names, "DTMF(&D)", ...).
+    int differ = 0, shared = 0;
+    for (qsizetype i = 0; i < english.size(); ++i) {
+        if (english[i] == chinese[i]) continue;
+        QVERIFY2(spanish[i] != chinese[i], qPrintable(spanish[i]));
+        (spanish[i] != english[i] ? differ : shared)++;
+    }
+    QVERIFY2(differ > 10 * shared, qPrintable(QString("%1 %2").arg(differ).arg(shared)));
+    // The main window, an editor, the grid's list words and the toolkit's own words.
+    QCOMPARE(action("MNFile")->text(), Tr(TALVO_TEXT("MainTexts", "File(&F)"), kEnglish));
+    QVERIFY(action("MNFile")->text() != QStringLiteral("File(&F)"));
+    QCOMPARE(w().channelWindow()->windowTitle(),
+             Tr(TALVO_TEXT("ChannelTableWindow", "Channel Edit"), kEnglish));
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancelar"));
+
+    quit();
+    QCOMPARE(LoadLanguage(), QStringLiteral("1"));
+    QCOMPARE(LoadFurtherLanguage(), QStringLiteral("es"));
+    SetFurtherLanguage(QStringLiteral("en"));  // a new process
+    start();
+    QCOMPARE(FurtherLanguage(), QStringLiteral("es"));
+    QVERIFY(action("MNLanguage_es")->isChecked());
+    const QStringList spanishAtStart = Snapshot(w());
+    QVERIFY2(spanishAtStart == spanish, qPrintable(FirstDifference(spanish, spanishAtStart)));
+
+    // English and Chinese are exactly what they were before Spanish was shown.
+    chooseLanguageByKeyboard("MNEnglish");
+    QCOMPARE(FurtherLanguage(), QStringLiteral("en"));
+    QVERIFY(!action("MNLanguage_es")->isChecked());
+    const QStringList englishAgain = Snapshot(w());
+    QVERIFY2(englishAgain == english, qPrintable(FirstDifference(english, englishAgain)));
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"));
+    chooseLanguageByKeyboard("MNLanguage_es");
+    chooseLanguageByKeyboard("MNChinese");
+    QVERIFY(!action("MNLanguage_es")->isChecked());
+    const QStringList chineseAgain = Snapshot(w());
+    QVERIFY2(chineseAgain == chinese, qPrintable(FirstDifference(chinese, chineseAgain)));
+    quit();
+    QCOMPARE(LoadLanguage(), QStringLiteral("0"));
+    QCOMPARE(LoadFurtherLanguage(), QString());
+
+    // A store an older version wrote (the flag only) starts in English, whatever ran before.
+    SaveLanguage(kEnglish);
+    SetFurtherLanguage(QStringLiteral("es"));
+    start();
+    QCOMPARE(FurtherLanguage(), QStringLiteral("en"));
+    const QStringList olderStore = Snapshot(w());
+    QVERIFY2(olderStore == english, qPrintable(FirstDifference(english, olderStore)));
 }
 
 }  // namespace talvo
