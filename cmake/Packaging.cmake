@@ -65,9 +65,10 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "programming software for the TALVO handhe
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
     "talvo reads the 3,072-byte configuration memory of the TALVO dual-band
 handheld radio over a USB serial programming cable, edits its 128 channels
-and radio-wide settings in windows (English or Simplified Chinese), writes
-them back and keeps copies in data files. talvo-cli does the same from the
-command line and lists the serial ports with the device each number reaches.
+and radio-wide settings in windows (English, Simplified Chinese or Spanish),
+writes them back and keeps copies in data files. talvo-cli does the same from
+the command line and lists the serial ports with the device each number
+reaches.
 .
 A udev rule gives the logged-in user access to cables with CH340, PL2303,
 FTDI and CP210x chips and keeps ModemManager away from them.")
@@ -75,8 +76,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION hamradio)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The Chinese interface needs a CJK font.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-cjk | fonts-wqy-zenhei")
+# The Chinese interface needs a CJK font; Qt's own dialogs speak Chinese and Spanish with Qt's
+# translations.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-cjk | fonts-wqy-zenhei, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${talvo_packaging}/postinst ${talvo_packaging}/postrm)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)

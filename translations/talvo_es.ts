@@ -305,7 +305,7 @@ La escritura hará estos cambios:</translation>
     </message>
     <message>
         <source>Power</source>
-        <translation>Potencia</translation>
+        <translation>Pot.</translation>
     </message>
     <message>
         <source>Busy Lock</source>
@@ -595,7 +595,7 @@ Write the backup back to the radio now?</source>
     </message>
     <message>
         <source>%2 of %1 channels becomes:</source>
-        <translation>%2 de %1 canales pasa a ser:</translation>
+        <translation>%2 de %1 canal(es) pasa a ser:</translation>
     </message>
     <message>
         <source>%1:</source>
@@ -2166,7 +2166,7 @@ Lose all in change not kept!</source>
     <message>
         <source>Power-On Password:</source>
         <comment>4 digits</comment>
-        <translation>Clave de encendido:</translation>
+        <translation>Clave de 4 cifras:</translation>
     </message>
     <message>
         <source>Frequency:</source>
@@ -2528,7 +2528,7 @@ ModemManager está en marcha; sondea cada dispositivo serie USB recién conectad
     </message>
     <message>
         <source>Whether</source>
-        <translation>Sí/No</translation>
+        <translation>Sí/No: </translation>
     </message>
     <message>
         <source>Yes</source>

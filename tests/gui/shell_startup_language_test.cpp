@@ -139,6 +139,7 @@ class ShellStartupLanguageTest : public QObject {
     void closeQuestionCancelKeepsRunning();
     void confirmedCloseStoresLanguageAndPort();
     void furtherLanguageFromTheMenuIsRememberedBesideTheFlag();
+    void anyStoredFurtherLanguageStartsInAShippedOne();
 };
 
 void ShellStartupLanguageTest::firstStartIsEnglishWithPortZero() {
@@ -414,6 +415,32 @@ void ShellStartupLanguageTest::furtherLanguageFromTheMenuIsRememberedBesideTheFl
     QCOMPARE(FurtherLanguage(), QStringLiteral("en"));
     const QStringList olderStore = Snapshot(w());
     QVERIFY2(olderStore == english, qPrintable(FirstDifference(english, olderStore)));
+}
+
+// Whatever the further key holds (edited by hand, written by a build with other catalogues),
+// the start shows a shipped language: the code when it is one besides Chinese, else English.
+void ShellStartupLanguageTest::anyStoredFurtherLanguageStartsInAShippedOne() {
+    start();
+    const QStringList english = Snapshot(w());
+    program_ = {};
+    const struct {
+        const char* stored;
+        const char* shown;
+    } cases[] = {{"es", "es"}, {"", "en"},   {"en", "en"},     {"zh", "en"},
+                 {"ES", "en"}, {"xx", "en"}, {"pseudo", "en"}, {"es\n", "en"}};
+    for (const auto& c : cases) {
+        SaveLanguage(kEnglish);
+        SaveFurtherLanguage(QString::fromLatin1(c.stored));
+        SetFurtherLanguage(QStringLiteral("es"));  // whatever ran before in this process
+        start();
+        QCOMPARE(FurtherLanguage(), QString::fromLatin1(c.shown));
+        QCOMPARE(action("MNLanguage_es")->isChecked(), QLatin1String(c.shown) == "es");
+        if (QLatin1String(c.shown) == "en") {
+            const QStringList shown = Snapshot(w());
+            QVERIFY2(shown == english, qPrintable(c.stored + FirstDifference(english, shown)));
+        }
+        program_ = {};
+    }
 }
 
 }  // namespace talvo
