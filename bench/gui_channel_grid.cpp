@@ -8,6 +8,7 @@
 
 #include "document/document.h"
 #include "editors/channels/channel_table_window.h"
+#include "lang/catalogue.h"
 #include "model/program_state.h"
 #include "rules/channel_table.h"
 
@@ -20,7 +21,7 @@ void FillAllChannels(ProgramState& state) {
     ChannelStores& stores = state.channels;
     for (int ch = 1; ch <= kChannelCount; ++ch) {
         const std::string freq = std::to_string(400 + ch % 70) + ".12500";
-        CommitFrequency(stores, state.band, state.LanguageFlag, ch, kColRxFreq, freq);
+        CommitFrequency(stores, state.band, WordsIn(state.LanguageFlag), ch, kColRxFreq, freq);
         CommitOption(stores, ch, kColQtDqtEnc, 1 + ch % 50, "67.0");
         CommitOption(stores, ch, kColPower, ch % 3, "Low");
         CommitName(stores, ch, "CH" + std::to_string(ch));

@@ -12,6 +12,7 @@
 #include "editors/channels/channel_filter_bar.h"
 #include "editors/channels/channel_table_window.h"
 #include "editors/channels/grid_tools.h"
+#include "lang/catalogue.h"
 #include "model/program_state.h"
 #include "rules/channel_table.h"
 
@@ -28,7 +29,7 @@ struct FullGrid {
         ChannelStores& stores = state.channels;
         for (int ch = 1; ch <= kChannelCount; ++ch) {
             const std::string freq = std::to_string(400 + (ch * 37) % 70) + ".12500";
-            CommitFrequency(stores, state.band, kEnglish, ch, kColRxFreq, freq);
+            CommitFrequency(stores, state.band, WordsIn(kEnglish), ch, kColRxFreq, freq);
             CommitOption(stores, ch, kColQtDqtEnc, 1 + ch % 50, "67.0");
             CommitOption(stores, ch, kColPower, ch % 3, "Low");
             CommitName(stores, ch, "CH" + std::to_string((ch * 53) % 128));

@@ -15,6 +15,7 @@
 #include "editors/fm/fm_window.h"
 #include "editors/options/options_window.h"
 #include "image/decode.h"
+#include "lang/catalogue.h"
 #include "rules/channel_table.h"
 
 namespace talvo {
@@ -26,7 +27,7 @@ ProgramState ReadState(unsigned seed) {
     std::mt19937 rng(seed);
     for (int ch = 1; ch <= kChannelCount; ++ch) {
         const std::string freq = std::to_string(136 + (ch + seed) % 38) + ".12500";
-        CommitFrequency(state.channels, state.band, kEnglish, ch, kColRxFreq, freq);
+        CommitFrequency(state.channels, state.band, WordsIn(kEnglish), ch, kColRxFreq, freq);
         CommitOption(state.channels, ch, kColPower, int(rng() % 3), "Low");
         CommitName(state.channels, ch, "CH" + std::to_string(ch));
     }
@@ -79,11 +80,11 @@ void BM_ThousandChannelEditsMemory(benchmark::State& bench) {
             const BandState band = document->state().band;
             switch (k % 3) {
                 case 0:
-                    document->changeChannels(ChannelEditLabel(ch, kColRxFreq), {ch},
-                                             [&](ChannelStores& s) {
-                                                 CommitFrequency(s, band, kEnglish, ch, kColRxFreq,
-                                                                 k % 2 ? "145.50000" : "146.00000");
-                                             });
+                    document->changeChannels(
+                        ChannelEditLabel(ch, kColRxFreq), {ch}, [&](ChannelStores& s) {
+                            CommitFrequency(s, band, WordsIn(kEnglish), ch, kColRxFreq,
+                                            k % 2 ? "145.50000" : "146.00000");
+                        });
                     break;
                 case 1:
                     document->changeChannels(

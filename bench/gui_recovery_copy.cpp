@@ -9,6 +9,7 @@
 #include "document/document.h"
 #include "document/edit_labels.h"
 #include "document/recovery_keeper.h"
+#include "lang/catalogue.h"
 #include "rules/channel_table.h"
 
 namespace talvo {
@@ -18,7 +19,7 @@ namespace {
 ProgramState FullTable() {
     ProgramState state = StartupState(kEnglish);
     for (int ch = 1; ch <= kChannelCount; ++ch) {
-        CommitFrequency(state.channels, state.band, kEnglish, ch, kColRxFreq,
+        CommitFrequency(state.channels, state.band, WordsIn(kEnglish), ch, kColRxFreq,
                         std::to_string(136 + ch % 38) + ".12500");
         CommitName(state.channels, ch, "CH" + std::to_string(ch));
     }
@@ -29,7 +30,8 @@ void EditOnce(Document& document, int k) {
     const int ch = 1 + k % kChannelCount;
     const BandState band = document.state().band;
     document.changeChannels(ChannelEditLabel(ch, kColRxFreq), {ch}, [&](ChannelStores& s) {
-        CommitFrequency(s, band, kEnglish, ch, kColRxFreq, k % 2 ? "145.50000" : "146.00000");
+        CommitFrequency(s, band, WordsIn(kEnglish), ch, kColRxFreq,
+                        k % 2 ? "145.50000" : "146.00000");
     });
 }
 

@@ -15,6 +15,11 @@
 namespace talvo {
 namespace {
 
+// English, the language of the source texts.
+TextWords EnglishWords() {
+    return [](const Text& t) { return std::string(t.source); };
+}
+
 // A full image: every channel programmed with tones, names and FM channels filled in.
 ImageBytes FullImage() {
     ProgramState s = StartupState(kEnglish);
@@ -24,9 +29,9 @@ ImageBytes FullImage() {
         s.channels.FreqText[0][i] = "145." + std::to_string(10000 + n * 125).substr(0, 5);
         s.channels.FreqText[1][i] = "435." + std::to_string(10000 + n * 125).substr(0, 5);
         s.channels.OptionIndex[0][i] = static_cast<std::int16_t>(1 + rng() % 264);
-        s.channels.OptionText[0][i] = ToneName(s.channels.OptionIndex[0][i], kEnglish);
+        s.channels.OptionText[0][i] = FixedToneText(s.channels.OptionIndex[0][i]);
         s.channels.OptionIndex[1][i] = static_cast<std::int16_t>(1 + rng() % 264);
-        s.channels.OptionText[1][i] = ToneName(s.channels.OptionIndex[1][i], kEnglish);
+        s.channels.OptionText[1][i] = FixedToneText(s.channels.OptionIndex[1][i]);
         for (std::size_t k = 2; k < 7; ++k) s.channels.OptionIndex[k][i] = 1;
         s.channels.ChannelName[i] = "CH" + std::to_string(n);
     }
@@ -42,7 +47,7 @@ void BM_DecodeEncode(benchmark::State& bench) {
     ProgramState state = StartupState(kEnglish);
     state.RadioImage = FullImage();
     for (auto _ : bench) {
-        DecodeImage(state);
+        DecodeImage(state, EnglishWords());
         EncodeImage(state);
         benchmark::DoNotOptimize(state.EncodedImage.data());
     }
@@ -53,7 +58,7 @@ void BM_Decode(benchmark::State& bench) {
     ProgramState state = StartupState(kEnglish);
     state.RadioImage = FullImage();
     for (auto _ : bench) {
-        DecodeImage(state);
+        DecodeImage(state, EnglishWords());
         benchmark::DoNotOptimize(state.channels.FreqText.data());
     }
 }
@@ -62,7 +67,7 @@ BENCHMARK(BM_Decode)->Unit(benchmark::kMicrosecond);
 void BM_Encode(benchmark::State& bench) {
     ProgramState state = StartupState(kEnglish);
     state.RadioImage = FullImage();
-    DecodeImage(state);
+    DecodeImage(state, EnglishWords());
     for (auto _ : bench) {
         EncodeImage(state);
         benchmark::DoNotOptimize(state.EncodedImage.data());
@@ -86,7 +91,8 @@ void BM_OpenDecodeEncodeSave(benchmark::State& bench) {
     }
     ProgramState state = StartupState(kEnglish);
     for (auto _ : bench) {
-        if (OpenDataFile(state, in) != Status::Ok || SaveDataFile(state, out) != Status::Ok) {
+        if (OpenDataFile(state, in, EnglishWords()) != Status::Ok ||
+            SaveDataFile(state, out) != Status::Ok) {
             bench.SkipWithError("open or save failed");
             break;
         }

@@ -33,7 +33,7 @@ void BM_DiagnoseMissingNumber(benchmark::State& state) {
     for (auto _ : state) {
         const PortDiagnosis d = DiagnosePort(sixteen, talvo::Status::PortCannotOpen, roots, user,
                                              static_cast<int>(::getpid()));
-        benchmark::DoNotOptimize(DiagnosisText(d, talvo::kEnglish));
+        benchmark::DoNotOptimize(talvo::Compose(DiagnosisText(d), {}));
     }
 }
 BENCHMARK(BM_DiagnoseMissingNumber)->Unit(benchmark::kMillisecond);

@@ -30,6 +30,11 @@
 
 namespace {
 
+// English, the language of the source texts.
+talvo::TextWords EnglishWords() {
+    return [](const talvo::Text& t) { return std::string(t.source); };
+}
+
 using Clock = std::chrono::steady_clock;
 constexpr double kByteSeconds = 1.0 / 960;
 
@@ -169,7 +174,7 @@ void BM_PacedCheckedWrite(benchmark::State& state) {
         const auto elapsed = Run(runner, job, [&] {
             const bool kept =
                 talvo::link::SaveBackup(job.backup()).status == talvo::Status::Ok &&
-                !talvo::compare::CompareImages(job.backup(), job.expectedAfter(), talvo::kEnglish)
+                !talvo::compare::CompareImages(job.backup(), job.expectedAfter(), EnglishWords())
                      .empty();
             kept ? job.proceed() : job.decline();
         });

@@ -2291,6 +2291,11 @@ Lose all in change not kept!</source>
         <source>Verifying</source>
         <translation>Verificando</translation>
     </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>one sentence after another</comment>
+        <translation>%1 %2</translation>
+    </message>
 </context>
 <context>
     <name>PortDiagnosis</name>

@@ -2291,6 +2291,11 @@ Use port %1 instead?</source>
         <source>Verifying</source>
         <translation>校验</translation>
     </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>one sentence after another</comment>
+        <translation>%1%2</translation>
+    </message>
 </context>
 <context>
     <name>PortDiagnosis</name>

@@ -36,7 +36,7 @@ Summary Summarise(const QString& path, LanguageFlagValue lang) {
         ParseDataFile(bytes, image) != Status::Ok)
         return summary;
     summary.readable = true;
-    const ProgramState state = compare::DecodedState(image, lang);
+    const ProgramState state = compare::DecodedState(image, WordsIn(lang));
     QStringList names;
     for (int ch = 1; ch <= kChannelCount; ++ch) {
         if (state.channels.isFree(ch)) continue;

@@ -18,10 +18,6 @@ namespace talvo {
 
 namespace {
 
-QString Utf8(const std::string& utf8) {
-    return QString::fromStdString(utf8);
-}
-
 // A cell of the table with its own order: places in the list's order (channels by number, then
 // settings, FM, power); values with the empty ones first, then numbers by value, then texts.
 class ChangeCell : public QTableWidgetItem {
@@ -79,15 +75,15 @@ ChangeListWindow::ChangeListWindow(LanguageFlagValue lang,
            lang)
             .arg(backupName));
 
-    noChange_ = new QLabel(Utf8(compare::NoChangeText(lang)), this);
+    noChange_ = new QLabel(Tr(compare::NoChangeText(), lang), this);
     noChange_->setObjectName(QStringLiteral("NoChange"));
 
-    const std::vector<compare::ChangeRow> rows = compare::ChangeRows(changes, lang);
+    const std::vector<compare::ChangeRow> rows = compare::ChangeRows(changes);
     table_ = new QTableWidget(static_cast<int>(rows.size()), compare::kChangeColumns, this);
     table_->setObjectName(QStringLiteral("Changes"));
     table_->setAccessibleName(Tr(TALVO_TEXT("ChangeListWindow", "Changes"), lang));
     QStringList titles;
-    for (const std::string& title : compare::ChangeTitles(lang)) titles << Utf8(title);
+    for (const Text& title : compare::ChangeTitles()) titles << Tr(title, lang);
     table_->setHorizontalHeaderLabels(titles);
     for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
         const auto& row = rows[static_cast<std::size_t>(r)];
@@ -96,9 +92,9 @@ ChangeListWindow::ChangeListWindow(LanguageFlagValue lang,
         for (int c = 0; c < static_cast<int>(cells.size()); ++c) {
             const bool empty =
                 (c == 2 && change.before.empty()) || (c == 3 && change.after.empty());
-            table_->setItem(
-                r, c,
-                new ChangeCell(Utf8(cells[static_cast<std::size_t>(c)]), c, row.placeOrder, empty));
+            table_->setItem(r, c,
+                            new ChangeCell(Tr(cells[static_cast<std::size_t>(c)], lang), c,
+                                           row.placeOrder, empty));
         }
     }
     table_->verticalHeader()->hide();

@@ -34,11 +34,11 @@ constexpr TransferController::ProgressTexts kRestoring{
     TALVO_TEXT("CheckedWrite", "Writing the backup back to the radio, please wait a moment.")};
 
 QString Sentence(const jobs::Outcome& outcome, LanguageFlagValue lang) {
-    return QString::fromStdString(jobs::OutcomeSentence(outcome, lang));
+    return Tr(jobs::OutcomeSentence(outcome), lang);
 }
 
 QString StoppedAt(const jobs::Outcome& outcome, LanguageFlagValue lang) {
-    return QString::fromStdString(jobs::StoppedAtSentence(outcome, lang));
+    return Tr(jobs::StoppedAtSentence(outcome), lang);
 }
 
 const TransferController::ProgressTexts& CheckedWriteTexts(jobs::Stage stage) {
@@ -73,7 +73,8 @@ void TransferController::checkedWriteFlow() {
         // back.
         backup = storeBackup(job.backup());
         if (backup.isEmpty()) return;
-        const auto changes = compare::CompareImages(job.backup(), job.expectedAfter(), lang);
+        const auto changes =
+            compare::CompareImages(job.backup(), job.expectedAfter(), WordsIn(lang));
         ChangeListWindow question(lang, changes, QFileInfo(backup).fileName(),
                                   window_.channelWindow());
         if (question.exec() == QDialog::Accepted) job.proceed();
@@ -140,10 +141,8 @@ void TransferController::offerRestore(const QString& backup, bool debugMode,
         Status loaded = ReadFileBytes(QFile::encodeName(backup).toStdString(), bytes);
         if (loaded == Status::Ok) loaded = ParseDataFile(bytes, image);
         if (loaded != Status::Ok) {
-            LocalMsgBox(lang,
-                        QString::fromStdString(StatusMessage(loaded, lang, backup.toStdString())),
-                        StyleIconError, Tr(TALVO_TEXT("CheckedWrite", "Mistake"), lang),
-                        window_.channelWindow());
+            LocalMsgBox(lang, Tr(StatusMessage(loaded, backup.toStdString()), lang), StyleIconError,
+                        Tr(TALVO_TEXT("CheckedWrite", "Mistake"), lang), window_.channelWindow());
             break;
         }
         // The backup's bytes as they were read: nothing is decoded or encoded again.

@@ -117,7 +117,7 @@ CsvImportDialog::CsvImportDialog(ChannelTable table, const ChannelStores& target
 
 void CsvImportDialog::replan() {
     ImportRequest request;
-    request.lang = lang_;
+    request.words = WordsIn(lang_);
     if (intoFree_->isChecked()) {
         request.placement = Placement::FreeFrom;
         request.firstChannel = firstChannel_->value();
@@ -154,7 +154,7 @@ void CsvImportDialog::fillRows() {
                      .arg(unchanged);
     }
     for (const ExchangeNote& note : plan_.fileNotes) {
-        lines << QString::fromStdString(NoteText(note, lang_));
+        lines << Tr(NoteText(note), lang_);
     }
     summary_->setText(lines.join(QLatin1Char('\n')));
     import_->setEnabled(plan_.taken() > 0);
@@ -173,7 +173,7 @@ void CsvImportDialog::fillRows() {
         }
         QStringList details;
         for (const ExchangeNote& note : row.notes) {
-            details << QString::fromStdString(NoteText(note, lang_));
+            details << Tr(NoteText(note), lang_);
         }
         const QString cells[] = {
             QString::number(row.line),

@@ -69,7 +69,7 @@ FleetWindow::FleetWindow(const ProgramState& templ, LanguageFlagValue lang, QWid
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setWindowTitle(words(TALVO_TEXT("FleetWindow", "Program Several Radios")));
 
-    auto* note = new QLabel(QString::fromStdString(fleet::CalibrationKeptText(lang)), this);
+    auto* note = new QLabel(Tr(fleet::CalibrationKeptText(), lang), this);
     note->setObjectName(QStringLiteral("CalibrationNote"));
     note->setWordWrap(true);
 
@@ -177,7 +177,7 @@ void FleetWindow::fillPorts() {
         ports_->setItem(row, 0, number);
         ports_->setItem(row, 1, Cell(QString::fromStdString(*e.device)));
         ports_->setItem(row, 2, Cell(socket ? QString::fromStdString(*socket) : QString()));
-        ports_->setItem(row, 3, Cell(QString::fromStdString(link::DescriptionText(e.info, lang_))));
+        ports_->setItem(row, 3, Cell(Tr(link::DescriptionText(e.info), lang_)));
         ports_->setItem(row, kStateColumn, Cell(QString()));
     }
     ports_->resizeColumnsToContents();
@@ -193,17 +193,15 @@ void FleetWindow::chooseRows() {
 bool FleetWindow::loadRows(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        LocalMsgBox(
-            lang_,
-            QString::fromStdString(StatusMessage(Status::CannotRead, lang_, path.toStdString())),
-            StyleOk | StyleIconError, QString(), this);
+        LocalMsgBox(lang_, Tr(StatusMessage(Status::CannotRead, path.toStdString()), lang_),
+                    StyleOk | StyleIconError, QString(), this);
         return false;
     }
-    const fleet::RadioRows parsed = fleet::ParseRadioRows(file.readAll().toStdString());
+    const fleet::RadioRows parsed =
+        fleet::ParseRadioRows(file.readAll().toStdString(), WordsIn(kChinese));
     if (!parsed.problems.empty()) {
         QStringList lines;
-        for (const auto& p : parsed.problems)
-            lines << QString::fromStdString(fleet::RowsProblemText(p, lang_));
+        for (const auto& p : parsed.problems) lines << Tr(fleet::RowsProblemText(p), lang_);
         LocalMsgBox(lang_, lines.join('\n'), StyleOk | StyleIconError, QString(), this);
         return false;
     }
@@ -280,7 +278,7 @@ void FleetWindow::showPort(int index) {
             text = words(TALVO_TEXT("FleetWindow", "looking for a radio"));
             break;
         case Phase::Programming:
-            text = QString::fromStdString(jobs::StageName(view.stage, lang_));
+            text = Tr(jobs::StageName(view.stage), lang_);
             if (view.blocksTotal > 0)
                 text += QStringLiteral(" %1/%2").arg(view.blocksDone).arg(view.blocksTotal);
             break;
@@ -291,7 +289,7 @@ void FleetWindow::showPort(int index) {
             break;
     }
     if (view.last) {
-        const QString outcome = QString::fromStdString(fleet::OutcomeText(*view.last, lang_));
+        const QString outcome = Tr(fleet::OutcomeText(*view.last), lang_);
         text = text.isEmpty() ? outcome : outcome + QStringLiteral(" — ") + text;
         cell->setBackground(*view.last == FleetOutcome::Verified ? kGood : kBad);
     }
@@ -303,7 +301,7 @@ void FleetWindow::addRadio(int index) {
     const int row = report_->rowCount();
     report_->insertRow(row);
     report_->setItem(row, 0, Cell(QString::number(r.port)));
-    auto* outcome = Cell(QString::fromStdString(fleet::OutcomeText(r.outcome, lang_)));
+    auto* outcome = Cell(Tr(fleet::OutcomeText(r.outcome), lang_));
     outcome->setData(Qt::UserRole,
                      QString::fromUtf8(fleet::OutcomeName(r.outcome).data(),
                                        static_cast<int>(fleet::OutcomeName(r.outcome).size())));

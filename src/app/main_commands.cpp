@@ -122,7 +122,8 @@ void MainWindow::openDataFile() {
 bool MainWindow::loadFile(const QString& path) {
     // Read into a copy: a failure leaves the document as it was.
     ProgramState after = document_.state();
-    const Status status = OpenDataFile(after, QFile::encodeName(path).toStdString());
+    const Status status =
+        OpenDataFile(after, QFile::encodeName(path).toStdString(), WordsIn(after.LanguageFlag));
     if (status != Status::Ok) {
         reportFileFailure(status, path);
         return false;
@@ -140,8 +141,8 @@ bool MainWindow::loadFile(const QString& path) {
 void MainWindow::reportFileFailure(Status status, const QString& path) {
     // The wrong file type has its own fixed text; every other failure (a missing, unreadable or
     // short file, a failed write) is reported too, never passed over.
-    const std::string text =
-        StatusMessage(status, state_.LanguageFlag, QDir::toNativeSeparators(path).toStdString());
+    const std::string text = Render(
+        StatusMessage(status, QDir::toNativeSeparators(path).toStdString()), state_.LanguageFlag);
     LocalMsgBox(state_.LanguageFlag, QString::fromStdString(text), StyleIconError,
                 Tr(TALVO_TEXT("MainCommands", "Mistake"), state_.LanguageFlag), channel_);
 }
@@ -192,8 +193,7 @@ link::PortDiagnosis MainWindow::diagnosePort(int number, Status status) {
 
 QString MainWindow::portFailureText(int number, Status status) {
     if (number < 1 || number > 16) return {};
-    return QString::fromStdString(
-        link::DiagnosisText(diagnosePort(number, status), state_.LanguageFlag));
+    return Tr(link::DiagnosisText(diagnosePort(number, status)), state_.LanguageFlag);
 }
 
 int MainWindow::explainPortFailure(int number, Status status) {
@@ -206,12 +206,11 @@ int MainWindow::explainPortFailure(int number, Status status) {
                       lang)
                        .arg(entry);
     const link::PortDiagnosis diagnosis = diagnosePort(number, status);
-    text += QStringLiteral("\n\n") + QString::fromStdString(link::DiagnosisText(diagnosis, lang));
+    text += QStringLiteral("\n\n") + Tr(link::DiagnosisText(diagnosis), lang);
     if (status == Status::PermissionDenied &&
         diagnosis.port.access != link::PortAccess::NoPermission) {
         // Say how to get the permission the system refused.
-        text += QStringLiteral("\n") +
-                QString::fromStdString(StatusMessage(status, lang, entry.toStdString()));
+        text += QStringLiteral("\n") + Tr(StatusMessage(status, entry.toStdString()), lang);
     }
     const QString title = Tr(TALVO_TEXT("MainCommands", "Mistake"), lang);
     if (diagnosis.cable && diagnosis.cable->number != number) {

@@ -87,7 +87,7 @@ void MainWindow::importChannelsCsv() {
         lines << Tr(TALVO_TEXT("MainExchange", "This file holds no channel list:"), lang) +
                      QLatin1Char(' ') + name;
         for (const ExchangeNote& note : table.fileNotes) {
-            lines << QString::fromStdString(NoteText(note, lang));
+            lines << Tr(NoteText(note), lang);
         }
         LocalMsgBox(lang, lines.join(QLatin1Char('\n')), StyleIconError,
                     Tr(TALVO_TEXT("MainExchange", "Mistake"), lang), channel_);
@@ -139,7 +139,7 @@ void MainWindow::exportChannelsCsv() {
            lang);
     lines << done.arg(csv.channels).arg(QDir::toNativeSeparators(path));
     for (const ExchangeNote& note : csv.notes) {
-        lines << QString::fromStdString(NoteText(note, lang));
+        lines << Tr(NoteText(note), lang);
     }
     LocalMsgBox(lang, lines.join(QLatin1Char('\n')),
                 csv.notes.empty() ? StyleIconInformation : StyleIconWarning,

@@ -4,6 +4,7 @@
 #include "document/edit_labels.h"
 #include "editors/channels/channel_table_window.h"
 #include "image/decode.h"
+#include "lang/catalogue.h"
 
 namespace talvo {
 
@@ -11,7 +12,7 @@ void MainWindow::restoreRecovered(const ImageBytes& image, const QString& source
     ProgramState after = document_.state();
     after.RadioImage = image;
     after.band.BandPromptSuppressed = true;
-    DecodeImage(after);
+    DecodeImage(after, WordsIn(after.LanguageFlag));
     state_.band.BandPromptSuppressed = true;
     document_.loadState(RecoveredLabel(), after);
     // The copy is what a save would have written: bytes no field holds stay as they were.

@@ -92,10 +92,9 @@ void ShowPortSurvey(QComboBox* list, const std::vector<link::PortEntry>& ports,
         if (p.number < 1 || p.number > 16) continue;
         const int item = p.number - 1;
         const QString device = p.device ? QString::fromStdString(*p.device) : QString();
-        QString description = QString::fromStdString(link::DescriptionText(p.info, lang));
+        QString description = Tr(link::DescriptionText(p.info), lang);
         if (p.device && p.access != link::PortAccess::Free) {
-            description +=
-                QStringLiteral("  — ") + QString::fromStdString(link::AccessText(p, lang));
+            description += QStringLiteral("  — ") + Tr(link::AccessText(p), lang);
         }
         list->setItemData(item, device, kDeviceRole);
         list->setItemData(item, description, kDescriptionRole);

@@ -8,6 +8,7 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include "lang/catalogue.h"
 #include "print/print_content.h"
 #include "print/print_renderer.h"
 #include "ui/accessible_names.h"
@@ -32,7 +33,7 @@ PrintPreviewWindow::PrintPreviewWindow(const ProgramState& state, QWidget* paren
     setObjectName(QStringLiteral("FrmPrint"));
     const Texts texts;
     const LanguageFlagValue lang = state_.LanguageFlag;
-    auto text = [lang](const Text& b) { return QString::fromStdString(b.words(lang)); };
+    auto text = [lang](const Text& b) { return QString::fromStdString(RenderText(b, lang)); };
     setWindowTitle(text(texts.title));
     previewPrinter_->setPageLayout(PrintoutPageLayout());
 

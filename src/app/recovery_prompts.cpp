@@ -32,8 +32,8 @@ int AskAbout(const LeftCopy& copy, LanguageFlagValue lang, QWidget* owner) {
 
 void ReportUnreadable(const LeftCopy& copy, Status status, const QString& keptAs,
                       LanguageFlagValue lang, QWidget* owner) {
-    const QString reason = QString::fromStdString(
-        StatusMessage(status, lang, QDir::toNativeSeparators(copy.dataPath()).toStdString()));
+    const QString reason =
+        Tr(StatusMessage(status, QDir::toNativeSeparators(copy.dataPath()).toStdString()), lang);
     LocalMsgBox(
         lang,
         Tr(TALVO_TEXT(

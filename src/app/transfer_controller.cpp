@@ -150,12 +150,11 @@ QString TransferController::storeBackup(const ImageBytes& image) {
     const link::SavedBackup saved = link::SaveBackup(image);
     if (saved.status == Status::Ok) return saved.path;
     const LanguageFlagValue lang = window_.state().LanguageFlag;
-    LocalMsgBox(
-        lang,
-        Tr(TALVO_TEXT("TransferController", "The backup could not be saved: "), lang) +
-            QString::fromStdString(StatusMessage(saved.status, lang, saved.path.toStdString())),
-        StyleOk | StyleIconWarning, Tr(TALVO_TEXT("TransferController", "Attention"), lang),
-        window_.channelWindow());
+    LocalMsgBox(lang,
+                Tr(TALVO_TEXT("TransferController", "The backup could not be saved: "), lang) +
+                    Tr(StatusMessage(saved.status, saved.path.toStdString()), lang),
+                StyleOk | StyleIconWarning, Tr(TALVO_TEXT("TransferController", "Attention"), lang),
+                window_.channelWindow());
     return {};
 }
 
@@ -181,11 +180,11 @@ void TransferController::reportFailure(const jobs::Outcome& outcome) {
                        "Communication error, check the line and the serial connection selection!"),
             lang);
         if (outcome.reason != Status::TimedOut && outcome.reason != Status::Ok) {
-            text += "\r\n" + QString::fromStdString(StatusMessage(outcome.reason, lang));
+            text += "\r\n" + Tr(StatusMessage(outcome.reason), lang);
         }
         if (!outcome.detail.empty()) text += "\r\n" + QString::fromStdString(outcome.detail);
         if (outcome.kind == jobs::Outcome::Kind::ProtocolFault)
-            text += "\r\n" + QString::fromStdString(jobs::OutcomeSentence(outcome, lang));
+            text += "\r\n" + Tr(jobs::OutcomeSentence(outcome), lang);
         LocalMsgBox(lang, text, StyleIconError,
                     Tr(TALVO_TEXT("TransferController", "Mistake"), lang), window_.channelWindow());
     }

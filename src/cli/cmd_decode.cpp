@@ -5,6 +5,7 @@
 #include "cli/file_arguments.h"
 #include "cli/json_state.h"
 #include "image/data_file.h"
+#include "lang/catalogue.h"
 
 namespace talvo::cli {
 namespace {
@@ -14,7 +15,8 @@ int RunDecode(const QStringList& args) {
     if (const auto usage = ParseFileArguments("decode", args, 1, parsed)) return *usage;
     ProgramState state = StartupState(parsed.lang);
     const QString& file = parsed.files[0];
-    if (const Status s = OpenDataFile(state, LocalPath(file)); s != Status::Ok) {
+    if (const Status s = OpenDataFile(state, LocalPath(file), WordsIn(state.LanguageFlag));
+        s != Status::Ok) {
         return FileFailure(s, parsed.lang, file);
     }
     const std::string json = StateToJson(state);

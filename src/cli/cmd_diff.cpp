@@ -11,6 +11,7 @@
 #include "compare/change_list.h"
 #include "image/data_file.h"
 #include "image/file_io.h"
+#include "lang/catalogue.h"
 
 namespace talvo::cli {
 
@@ -52,8 +53,8 @@ const char* KindKey(compare::Change::Kind kind) {
     return "";
 }
 
-std::string Json(const std::vector<compare::Change>& changes,
-                 const compare::ByteDifference& bytes) {
+std::string Json(const std::vector<compare::Change>& changes, const compare::ByteDifference& bytes,
+                 LanguageFlagValue lang) {
     std::string out = "{\"same\":";
     out += changes.empty() && bytes.same() ? "true" : "false";
     out += ",\"differing_bytes\":" + std::to_string(bytes.count);
@@ -69,8 +70,9 @@ std::string Json(const std::vector<compare::Change>& changes,
         out += "{\"area\":\"" + std::string(AreaKey(c.area)) + "\",\"change\":\"" +
                KindKey(c.kind) + "\"";
         if (c.channel > 0) out += ",\"channel\":" + std::to_string(c.channel);
-        out += ",\"field\":" + JsonFromUtf8(c.field) + ",\"before\":" + JsonFromUtf8(c.before) +
-               ",\"after\":" + JsonFromUtf8(c.after) + "}";
+        out += ",\"field\":" + JsonFromUtf8(Render(c.field, lang)) +
+               ",\"before\":" + JsonFromUtf8(Render(c.before, lang)) +
+               ",\"after\":" + JsonFromUtf8(Render(c.after, lang)) + "}";
     }
     out += "]}\n";
     return out;
@@ -85,7 +87,7 @@ int RunDiff(const QStringList& arguments) {
         if (const Status loaded = LoadImage(file, *image); loaded != Status::Ok)
             return FileFailure(loaded, args.lang, file);
     }
-    const std::vector<compare::Change> changes = compare::CompareImages(a, b, args.lang);
+    const std::vector<compare::Change> changes = compare::CompareImages(a, b, WordsIn(args.lang));
     std::vector<std::uint16_t> all;
     for (std::size_t address = 0; address < kConfigSize; address += 16)
         all.push_back(static_cast<std::uint16_t>(address));
@@ -93,9 +95,10 @@ int RunDiff(const QStringList& arguments) {
 
     std::string out;
     if (args.flags.contains("--json")) {
-        out = Json(changes, bytes);
+        out = Json(changes, bytes, args.lang);
     } else {
-        for (const std::string& line : compare::ChangeLines(changes, args.lang)) out += line + "\n";
+        for (const std::string& line : compare::ChangeLines(changes, WordsIn(args.lang)))
+            out += line + "\n";
         if (changes.empty() && !bytes.same()) {
             // Bytes no window shows still differ: the files are not the same.
             char address[16];

@@ -7,6 +7,7 @@
 #include "exchange/channel_export.h"
 #include "image/data_file.h"
 #include "image/file_io.h"
+#include "lang/catalogue.h"
 
 namespace talvo::cli {
 namespace {
@@ -17,7 +18,8 @@ int RunExportCsv(const QStringList& args) {
     const QString& in = parsed.files[0];
     const QString& out = parsed.files[1];
     ProgramState state = StartupState(parsed.lang);
-    if (const Status s = OpenDataFile(state, LocalPath(in)); s != Status::Ok) {
+    if (const Status s = OpenDataFile(state, LocalPath(in), WordsIn(state.LanguageFlag));
+        s != Status::Ok) {
         return FileFailure(s, parsed.lang, in);
     }
     const CsvExport csv = ExportChannelsCsv(state.channels, state.band);
@@ -27,7 +29,8 @@ int RunExportCsv(const QStringList& args) {
         return FileFailure(s, parsed.lang, out);
     }
     for (const ExchangeNote& note : csv.notes) {
-        std::fprintf(stderr, "talvo-cli export-csv: %s\n", NoteText(note, parsed.lang).c_str());
+        std::fprintf(stderr, "talvo-cli export-csv: %s\n",
+                     Render(NoteText(note), parsed.lang).c_str());
     }
     return ExitOk;
 }

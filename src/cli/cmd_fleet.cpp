@@ -16,6 +16,7 @@
 #include "cli/interrupt_watch.h"
 #include "fleet/fleet_texts.h"
 #include "image/data_file.h"
+#include "lang/catalogue.h"
 #include "link/port/fleet_engine.h"
 #include "link/port/fleet_report_file.h"
 #include "link/port/port_lookup.h"
@@ -64,22 +65,23 @@ std::optional<link::FleetPortChoice> PortNamed(const QString& word) {
 }
 
 std::string Line(const fleet::RadioRecord& r, LanguageFlagValue lang) {
-    std::string line = (TALVO_TEXT("CmdFleet", "port ").words(lang)) + std::to_string(r.port) +
-                       " (" + (r.device.empty() ? std::string("-") : r.device) +
+    std::string line = (RenderText(TALVO_TEXT("CmdFleet", "port "), lang)) +
+                       std::to_string(r.port) + " (" +
+                       (r.device.empty() ? std::string("-") : r.device) +
                        "): " + std::string(fleet::OutcomeName(r.outcome)) + " - " +
-                       fleet::OutcomeText(r.outcome, lang);
+                       Render(fleet::OutcomeText(r.outcome), lang);
     if (r.row) line += Words(TALVO_TEXT("CmdFleet", "; row %1"), lang, {std::to_string(*r.row)});
     if (r.differences) {
         char address[16];
         std::snprintf(address, sizeof address, "0x%03zX", r.differences->firstAddress);
-        line += (TALVO_TEXT("CmdFleet", "; first difference at ").words(lang)) +
-                std::string(address) + (TALVO_TEXT("CmdFleet", ", ").words(lang)) +
+        line += (RenderText(TALVO_TEXT("CmdFleet", "; first difference at "), lang)) +
+                std::string(address) + (RenderText(TALVO_TEXT("CmdFleet", ", "), lang)) +
                 std::to_string(r.differences->count) +
-                (r.differences->count == 1 ? TALVO_TEXT("CmdFleet", " byte")
-                                           : TALVO_TEXT("CmdFleet", " bytes"))
-                    .words(lang);
+                RenderText(r.differences->count == 1 ? TALVO_TEXT("CmdFleet", " byte")
+                                                     : TALVO_TEXT("CmdFleet", " bytes"),
+                           lang);
     }
-    if (r.backup) line += (TALVO_TEXT("CmdFleet", "; backup: ").words(lang)) + *r.backup;
+    if (r.backup) line += (RenderText(TALVO_TEXT("CmdFleet", "; backup: "), lang)) + *r.backup;
     return line;
 }
 
@@ -123,10 +125,11 @@ int RunFleet(const QStringList& arguments) {
                         path);
             return ExitUsage;  // 3 is kept for the template
         }
-        const fleet::RadioRows parsed = fleet::ParseRadioRows(file.readAll().toStdString());
+        const fleet::RadioRows parsed =
+            fleet::ParseRadioRows(file.readAll().toStdString(), WordsIn(kChinese));
         for (const fleet::RowsProblem& p : parsed.problems)
             std::fprintf(stderr, "talvo-cli fleet: %s: %s\n", path.toLocal8Bit().constData(),
-                         fleet::RowsProblemText(p, lang).c_str());
+                         Render(fleet::RowsProblemText(p), lang).c_str());
         if (!parsed.problems.empty()) return ExitUsage;
         rows = parsed.rows;
         if (!station && rows.size() < ports.size())
@@ -137,10 +140,12 @@ int RunFleet(const QStringList& arguments) {
 
     ProgramState state = StartupState(lang);
     const QString templ = args.files[0];
-    if (const Status opened = OpenDataFile(state, LocalPath(templ)); opened != Status::Ok)
+    if (const Status opened = OpenDataFile(state, LocalPath(templ), WordsIn(state.LanguageFlag));
+        opened != Status::Ok)
         return FileFailure(opened, lang, templ);
 
-    std::fprintf(stderr, "talvo-cli fleet: %s\n", fleet::CalibrationKeptText(lang).c_str());
+    std::fprintf(stderr, "talvo-cli fleet: %s\n",
+                 Render(fleet::CalibrationKeptText(), lang).c_str());
     link::FleetEngine engine(state, rows, station);
     QEventLoop loop;
     InterruptWatch interrupt;
@@ -160,7 +165,7 @@ int RunFleet(const QStringList& arguments) {
         link::KeepReport(records, format.value_or(fleet::ReportFormat::Json), engine.startedAt());
     if (kept.status == Status::Ok)
         std::fprintf(stderr, "talvo-cli fleet: %s %s\n",
-                     TALVO_TEXT("CmdFleet", "report kept in").words(lang).c_str(),
+                     RenderText(TALVO_TEXT("CmdFleet", "report kept in"), lang).c_str(),
                      kept.path.toLocal8Bit().constData());
     else
         FileFailure(kept.status, lang, kept.path);

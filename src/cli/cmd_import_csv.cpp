@@ -9,6 +9,7 @@
 #include "exchange/channel_import.h"
 #include "image/data_file.h"
 #include "image/file_io.h"
+#include "lang/catalogue.h"
 
 namespace talvo::cli {
 namespace {
@@ -30,8 +31,8 @@ std::string UnreadableReason(const std::vector<ExchangeNote>& notes, LanguageFla
         for (const ExchangeNote& note : notes) {
             if ((note.kind != NoteKind::UnknownHeader) != missing) continue;
             if (!missing && ++unknown > kShownUnknown) continue;
-            if (!line.empty()) line += TALVO_TEXT("CmdImportCsv", "; ").words(lang);
-            line += NoteText(note, lang);
+            if (!line.empty()) line += RenderText(TALVO_TEXT("CmdImportCsv", "; "), lang);
+            line += Render(NoteText(note), lang);
         }
     }
     if (unknown > kShownUnknown) {
@@ -52,7 +53,7 @@ int RunImportCsv(const QStringList& args) {
     const LanguageFlagValue lang = parsed.lang;
 
     ImportRequest request;
-    request.lang = lang;
+    request.words = WordsIn(lang);
     if (parsed.has("--append-from")) {
         bool ok = false;
         const int first = parsed.values["--append-from"].toInt(&ok);
@@ -66,7 +67,8 @@ int RunImportCsv(const QStringList& args) {
     ProgramState state = StartupState(lang);
     if (parsed.has("--into")) {
         const QString& base = parsed.values["--into"];
-        if (const Status s = OpenDataFile(state, LocalPath(base)); s != Status::Ok) {
+        if (const Status s = OpenDataFile(state, LocalPath(base), WordsIn(state.LanguageFlag));
+            s != Status::Ok) {
             return FileFailure(s, lang, base);
         }
     }
@@ -77,7 +79,8 @@ int RunImportCsv(const QStringList& args) {
     }
     if (bytes.size() > kMaxCsvBytes) {
         Report(
-            NoteText({NoteKind::FileTooLarge, {std::to_string(kMaxCsvBytes >> 20)}}, lang).c_str());
+            Render(NoteText({NoteKind::FileTooLarge, {std::to_string(kMaxCsvBytes >> 20)}}), lang)
+                .c_str());
         return ExitFile;
     }
     const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
@@ -87,14 +90,15 @@ int RunImportCsv(const QStringList& args) {
         Report(UnreadableReason(plan.fileNotes, lang).c_str());
         return ExitFile;
     }
-    for (const ExchangeNote& note : plan.fileNotes) Report(NoteText(note, lang).c_str());
+    for (const ExchangeNote& note : plan.fileNotes) Report(Render(NoteText(note), lang).c_str());
     for (const ImportRow& row : plan.rows) {
-        if (row.fate != RowFate::Imported) Report(ImportRowReport(row, lang).c_str());
+        if (row.fate != RowFate::Imported) Report(Render(ImportRowReport(row), lang).c_str());
     }
     if (plan.taken() == 0) {
-        Report(TALVO_TEXT("CmdImportCsv", "no row could be imported; nothing was written")
-                   .words(lang)
-                   .c_str());
+        Report(
+            RenderText(TALVO_TEXT("CmdImportCsv", "no row could be imported; nothing was written"),
+                       lang)
+                .c_str());
         return ExitFile;
     }
     state.channels = plan.result;

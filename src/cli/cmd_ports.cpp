@@ -8,6 +8,7 @@
 #include "cli/command.h"
 #include "cli/command_help.h"
 #include "cli/file_arguments.h"
+#include "lang/catalogue.h"
 #include "link/port/port_survey.h"
 
 namespace talvo::cli {
@@ -22,7 +23,7 @@ int RunPorts(const QStringList& arguments) {
     };
     const auto ports = link::SurveyPorts(link::SystemRoots{}, link::CurrentUser(), env,
                                          static_cast<int>(::getpid()));
-    std::fputs(link::FormatPortTable(ports, args.lang).c_str(), stdout);
+    std::fputs(link::FormatPortTable(ports, WordsIn(args.lang)).c_str(), stdout);
     return ExitOk;
 }
 

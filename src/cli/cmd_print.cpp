@@ -6,6 +6,7 @@
 #include "cli/command_help.h"
 #include "cli/file_arguments.h"
 #include "image/data_file.h"
+#include "lang/catalogue.h"
 #include "print/print_pdf.h"
 
 namespace talvo::cli {
@@ -40,7 +41,8 @@ int RunPrint(const QStringList& args) {
 
     const QString& dataFile = parsed.files[0];
     ProgramState state = StartupState(parsed.lang);
-    if (const Status s = OpenDataFile(state, LocalPath(dataFile)); s != Status::Ok) {
+    if (const Status s = OpenDataFile(state, LocalPath(dataFile), WordsIn(state.LanguageFlag));
+        s != Status::Ok) {
         return FileFailure(s, parsed.lang, dataFile);
     }
     if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {

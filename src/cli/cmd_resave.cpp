@@ -2,6 +2,7 @@
 #include "cli/command_help.h"
 #include "cli/file_arguments.h"
 #include "image/data_file.h"
+#include "lang/catalogue.h"
 
 namespace talvo::cli {
 namespace {
@@ -12,7 +13,8 @@ int RunResave(const QStringList& args) {
     ProgramState state = StartupState(parsed.lang);
     const QString& in = parsed.files[0];
     const QString& out = parsed.files[1];
-    if (const Status s = OpenDataFile(state, LocalPath(in)); s != Status::Ok) {
+    if (const Status s = OpenDataFile(state, LocalPath(in), WordsIn(state.LanguageFlag));
+        s != Status::Ok) {
         return FileFailure(s, parsed.lang, in);
     }
     if (const Status s = SaveDataFile(state, LocalPath(out)); s != Status::Ok) {

@@ -11,6 +11,7 @@
 #include "image/encode.h"
 #include "jobs/outcome_words.h"
 #include "jobs/transfer_jobs.h"
+#include "lang/catalogue.h"
 
 namespace talvo::cli {
 
@@ -32,7 +33,8 @@ int RunVerify(const QStringList& arguments) {
 
     // The file's own bytes, and the image a write of FILE would send.
     ProgramState state = StartupState(args.lang);
-    if (const Status opened = OpenDataFile(state, LocalPath(file)); opened != Status::Ok)
+    if (const Status opened = OpenDataFile(state, LocalPath(file), WordsIn(state.LanguageFlag));
+        opened != Status::Ok)
         return FileFailure(opened, args.lang, file);
     state.hidden.debug.unlocked = args.flags.contains("--debug-mode");
     const jobs::WriteOptions options{.debugMode = state.hidden.DebugMode()};
@@ -44,18 +46,18 @@ int RunVerify(const QStringList& arguments) {
         return TransferExit(outcome, radio.device, args.lang);
     KeepBackup(job.held(), args.lang);
     if (outcome.ok()) {
-        std::printf("%s\n", jobs::MatchSentence(job.match(), args.lang).c_str());
+        std::printf("%s\n", Render(jobs::MatchSentence(job.match()), args.lang).c_str());
         return ExitOk;
     }
 
     // By name: from what the radio holds to what the write would leave there.
     const auto blocks = options.blocks();
     const ImageBytes wanted = compare::OverlayBlocks(job.held(), state.EncodedImage, blocks);
-    for (const std::string& line :
-         compare::ChangeLines(compare::CompareImages(job.held(), wanted, args.lang), args.lang))
+    for (const std::string& line : compare::ChangeLines(
+             compare::CompareImages(job.held(), wanted, WordsIn(args.lang)), WordsIn(args.lang)))
         std::printf("%s\n", line.c_str());
     std::fflush(stdout);
-    std::fprintf(stderr, "talvo-cli: %s\n", jobs::OutcomeLine(outcome, args.lang).c_str());
+    std::fprintf(stderr, "talvo-cli: %s\n", Render(jobs::OutcomeLine(outcome), args.lang).c_str());
     return kDifferent;
 }
 

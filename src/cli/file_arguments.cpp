@@ -108,7 +108,7 @@ std::string LocalPath(const QString& file) {
 int FileFailure(Status status, LanguageFlagValue lang, const QString& file) {
     // A file name may hold any byte but "/" and NUL: shown whole, control bytes escaped.
     std::fprintf(stderr, "talvo-cli: %s\n",
-                 StatusMessage(status, lang, VisibleText(LocalPath(file))).c_str());
+                 Render(StatusMessage(status, VisibleText(LocalPath(file))), lang).c_str());
     return ExitFile;
 }
 

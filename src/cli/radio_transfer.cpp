@@ -12,6 +12,7 @@
 #include "cli/interrupt_watch.h"
 #include "jobs/outcome_words.h"
 #include "jobs/transfer_jobs.h"
+#include "lang/catalogue.h"
 #include "link/port/job_runner.h"
 #include "link/port/port_diagnosis.h"
 #include "link/port/port_lookup.h"
@@ -64,7 +65,8 @@ class ProgressBar {
 std::string DiagnosisLine(int number, const QString& device, Status failure,
                           LanguageFlagValue lang) {
     const bool zh = lang == kChinese;
-    const std::string text = link::ExplainPortFailure(number, device.toStdString(), failure, lang);
+    const std::string text =
+        Render(link::ExplainPortFailure(number, device.toStdString(), failure), lang);
     std::string line;
     bool inList = false;
     std::size_t from = 0;
@@ -77,12 +79,12 @@ std::string DiagnosisLine(int number, const QString& device, Status failure,
         if (item) {
             line += (inList ? "; " : zh ? "" : " ") + part.substr(2);
         } else {
-            if (inList) line += TALVO_TEXT("RadioTransfer", ".").words(lang);
+            if (inList) line += RenderText(TALVO_TEXT("RadioTransfer", "."), lang);
             line += (zh ? "" : " ") + part;
         }
         inList = item;
     }
-    if (inList) line += TALVO_TEXT("RadioTransfer", ".").words(lang);
+    if (inList) line += RenderText(TALVO_TEXT("RadioTransfer", "."), lang);
     return line;
 }
 
@@ -120,7 +122,7 @@ jobs::Outcome Radio::run(jobs::Job& job, const std::function<void()>& decide) {
         QObject::connect(&runner, &link::JobRunner::stageStarted, &loop,
                          [&](jobs::Stage stage) {
                              bar.reset();
-                             bar.emplace(jobs::StageName(stage, parts_->lang));
+                             bar.emplace(Render(jobs::StageName(stage), parts_->lang));
                          }),
         QObject::connect(&runner, &link::JobRunner::progress, &loop,
                          [&](const jobs::Progress& p) {
@@ -171,7 +173,8 @@ std::optional<int> ParseRadioArguments(const char* command, const QStringList& a
         // A valid number that names nothing here: the port cannot be opened.
         std::fprintf(
             stderr, "talvo-cli: %s%s%s\n",
-            StatusMessage(Status::PortCannotOpen, out.args.lang, std::to_string(number)).c_str(),
+            Render(StatusMessage(Status::PortCannotOpen, std::to_string(number)), out.args.lang)
+                .c_str(),
             DiagnosisLine(number, {}, Status::PortCannotOpen, out.args.lang).c_str(),
             Words(TALVO_TEXT("RadioTransfer", " Set TALVO_PORT_%1=/dev/... to choose one."),
                   out.args.lang, {std::to_string(number)})
@@ -195,22 +198,23 @@ void KeepBackup(const ImageBytes& image, LanguageFlagValue lang) {
     link::PruneBackups();
     const link::SavedBackup saved = link::SaveBackup(image);
     if (saved.status == Status::Ok) return;
-    std::fprintf(stderr, "talvo-cli: %s %s\n",
-                 TALVO_TEXT("RadioTransfer", "warning: no backup was kept.").words(lang).c_str(),
-                 StatusMessage(saved.status, lang, saved.path.toStdString()).c_str());
+    std::fprintf(
+        stderr, "talvo-cli: %s %s\n",
+        RenderText(TALVO_TEXT("RadioTransfer", "warning: no backup was kept."), lang).c_str(),
+        Render(StatusMessage(saved.status, saved.path.toStdString()), lang).c_str());
 }
 
 int TransferExit(const jobs::Outcome& outcome, const QString& device, LanguageFlagValue lang) {
     using Kind = jobs::Outcome::Kind;
     if (outcome.ok()) return ExitOk;
-    std::string line = jobs::OutcomeLine(outcome, lang);
+    std::string line = Render(jobs::OutcomeLine(outcome), lang);
     if (outcome.kind == Kind::PortError) {
-        line = StatusMessage(outcome.reason, lang, device.toStdString());
+        line = Render(StatusMessage(outcome.reason, device.toStdString()), lang);
         // The port cannot be used: the diagnosis says why (the permission case with its
         // group and command) and how to fix it; else the port's own words.
         const std::string why = DiagnosisLine(0, device, outcome.reason, lang);
         if (!why.empty()) {
-            line = StatusMessage(Status::PortCannotOpen, lang, device.toStdString()) + why;
+            line = Render(StatusMessage(Status::PortCannotOpen, device.toStdString()), lang) + why;
         } else if (!outcome.detail.empty()) {
             line += " (" + outcome.detail + ")";
         }

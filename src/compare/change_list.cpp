@@ -12,9 +12,8 @@ namespace talvo::compare {
 
 namespace {
 
-// A caption without its closing colon ("Beep:" -> "Beep").
-std::string Name(const Text& caption, LanguageFlagValue lang) {
-    std::string text = caption.words(lang);
+// A caption's words without the closing colon ("Beep:" -> "Beep").
+std::string WithoutColon(std::string text) {
     for (const std::string colon : {":", "："}) {
         if (text.size() >= colon.size() &&
             text.compare(text.size() - colon.size(), colon.size(), colon) == 0) {
@@ -25,37 +24,54 @@ std::string Name(const Text& caption, LanguageFlagValue lang) {
     return text;
 }
 
-// The frame a setting sits in, for the settings whose captions repeat across frames.
-std::string AreaPrefix(OptionsArea area, LanguageFlagValue lang) {
+Message Name(const Text& caption) {
+    Message m(caption);
+    m.finish = &WithoutColon;
+    return m;
+}
+
+// A setting's name, after the frame it sits in for the settings whose captions repeat across
+// frames.
+Message InArea(OptionsArea area, const Text& caption) {
     const OptionsCaptions& c = OptionsWindowCaptions();
+    const auto framed = [&](const Text& frame) {
+        return Message::Join("%1 / %2", {frame, Name(caption)});
+    };
     switch (area) {
         case OptionsArea::VfoA:
         case OptionsArea::HiddenA:
-            return c.frameVfoA.words(lang) + " / ";
+            return framed(c.frameVfoA);
         case OptionsArea::VfoB:
-            return c.frameVfoB.words(lang) + " / ";
+            return framed(c.frameVfoB);
         case OptionsArea::Vox:
-            return c.frameVox.words(lang) + " / ";
+            return framed(c.frameVox);
         default:
-            return {};
+            return Name(caption);
     }
+}
+
+Message Value(std::string words) {
+    return Message::Literal(std::move(words));
 }
 
 class Collector {
   public:
-    explicit Collector(std::vector<Change>& out) : out_(out) {}
-    void add(Change::Area area, Change::Kind kind, int channel, std::string field,
-             const std::string& before, const std::string& after) {
-        if (kind == Change::Kind::Changed && before == after) return;
-        out_.push_back({area, kind, channel, std::move(field), before, after});
+    Collector(std::vector<Change>& out, const TextWords& words) : out_(out), words_(words) {}
+    void add(Change::Area area, Change::Kind kind, int channel, Message field, Message before,
+             Message after) {
+        if (kind == Change::Kind::Changed && Compose(before, words_) == Compose(after, words_)) {
+            return;
+        }
+        out_.push_back(
+            {area, kind, channel, std::move(field), std::move(before), std::move(after)});
     }
 
   private:
     std::vector<Change>& out_;
+    const TextWords& words_;
 };
 
-void CompareChannels(const ProgramState& a, const ProgramState& b, LanguageFlagValue lang,
-                     Collector& out) {
+void CompareChannels(const ProgramState& a, const ProgramState& b, Collector& out) {
     const auto& headers = ChannelGridHeaders();
     for (int ch = 1; ch <= kChannelCount; ++ch) {
         const bool was = !a.channels.isFree(ch);
@@ -67,33 +83,30 @@ void CompareChannels(const ProgramState& a, const ProgramState& b, LanguageFlagV
             const std::string& before = was ? a.channels.cell(ch, col) : std::string();
             const std::string& after = is ? b.channels.cell(ch, col) : std::string();
             if (kind != Change::Kind::Changed && before.empty() && after.empty()) continue;
-            out.add(Change::Area::Channel, kind, ch,
-                    headers[static_cast<std::size_t>(col)].words(lang), before, after);
+            out.add(Change::Area::Channel, kind, ch, headers[static_cast<std::size_t>(col)],
+                    Value(before), Value(after));
         }
     }
 }
 
-void CompareSettings(const ProgramState& a, const ProgramState& b, LanguageFlagValue lang,
-                     Collector& out) {
+void CompareSettings(const ProgramState& a, const ProgramState& b, Collector& out) {
     for (std::size_t i = 0; i < kListCount; ++i) {
         const auto id = static_cast<ListId>(i);
         const ListInfo& info = Info(id);
-        out.add(Change::Area::Setting, Change::Kind::Changed, 0,
-                AreaPrefix(info.area, lang) + Name(info.caption, lang),
-                a.options.displayed(id, lang), b.options.displayed(id, lang));
+        out.add(Change::Area::Setting, Change::Kind::Changed, 0, InArea(info.area, info.caption),
+                a.options.displayed(id), b.options.displayed(id));
     }
     for (std::size_t i = 0; i < kTextCount; ++i) {
         const auto id = static_cast<TextId>(i);
         const TextInfo& info = Info(id);
-        out.add(Change::Area::Setting, Change::Kind::Changed, 0,
-                AreaPrefix(info.area, lang) + Name(info.caption, lang), a.options[id],
-                b.options[id]);
+        out.add(Change::Area::Setting, Change::Kind::Changed, 0, InArea(info.area, info.caption),
+                Value(a.options[id]), Value(b.options[id]));
     }
-    const std::string on = TALVO_TEXT("ChangeList", "on").words(lang);
-    const std::string off = TALVO_TEXT("ChangeList", "off").words(lang);
+    const Text on = TALVO_TEXT("ChangeList", "on");
+    const Text off = TALVO_TEXT("ChangeList", "off");
     for (std::size_t i = 0; i < kCheckCount; ++i) {
         const auto id = static_cast<CheckId>(i);
-        out.add(Change::Area::Setting, Change::Kind::Changed, 0, Name(Info(id).caption, lang),
+        out.add(Change::Area::Setting, Change::Kind::Changed, 0, Name(Info(id).caption),
                 a.options[id] ? on : off, b.options[id] ? on : off);
     }
     const auto bandText = [](const BandState& band) -> std::string {
@@ -101,76 +114,75 @@ void CompareSettings(const ProgramState& a, const ProgramState& b, LanguageFlagV
         if (band.index < 0 || band.index >= static_cast<int>(table.size())) return {};
         return table[static_cast<std::size_t>(band.index)].text;
     };
-    out.add(Change::Area::Setting, Change::Kind::Changed, 0,
-            TALVO_TEXT("ChangeList", "Band").words(lang), bandText(a.band), bandText(b.band));
+    out.add(Change::Area::Setting, Change::Kind::Changed, 0, TALVO_TEXT("ChangeList", "Band"),
+            Value(bandText(a.band)), Value(bandText(b.band)));
 }
 
-void CompareFm(const ProgramState& a, const ProgramState& b, LanguageFlagValue lang,
-               Collector& out) {
+void CompareFm(const ProgramState& a, const ProgramState& b, Collector& out) {
     for (int n = 1; n <= kFmChannelCount; ++n) {
         const auto slot = static_cast<std::size_t>(n - 1);
         out.add(Change::Area::Fm, Change::Kind::Changed, n,
-                TALVO_TEXT("ChangeList", "FM channel ").words(lang) + std::to_string(n),
-                a.fm.FmChannelText[slot], b.fm.FmChannelText[slot]);
+                Message::Join("%1%2",
+                              {TALVO_TEXT("ChangeList", "FM channel "), Value(std::to_string(n))}),
+                Value(a.fm.FmChannelText[slot]), Value(b.fm.FmChannelText[slot]));
     }
+    out.add(Change::Area::Fm, Change::Kind::Changed, 0, TALVO_TEXT("ChangeList", "FM VFO"),
+            Value(a.fm.Vfo), Value(b.fm.Vfo));
     out.add(Change::Area::Fm, Change::Kind::Changed, 0,
-            TALVO_TEXT("ChangeList", "FM VFO").words(lang), a.fm.Vfo, b.fm.Vfo);
-    out.add(Change::Area::Fm, Change::Kind::Changed, 0,
-            TALVO_TEXT("ChangeList", "FM present channel").words(lang),
-            std::to_string(a.fm.PresentChannel), std::to_string(b.fm.PresentChannel));
-    const auto modeText = [lang](int index) -> std::string {
+            TALVO_TEXT("ChangeList", "FM present channel"),
+            Value(std::to_string(a.fm.PresentChannel)), Value(std::to_string(b.fm.PresentChannel)));
+    const auto modeText = [](int index) -> Message {
         const auto& list = FmDisplayModeList();
-        if (index < 0 || index >= static_cast<int>(list.size())) return std::to_string(index);
-        return list[static_cast<std::size_t>(index)].words(lang);
-    };
-    out.add(Change::Area::Fm, Change::Kind::Changed, 0,
-            TALVO_TEXT("ChangeList", "FM display mode").words(lang), modeText(a.fm.DisplayMode),
-            modeText(b.fm.DisplayMode));
-    const auto stepText = [](int index) -> std::string {
-        const auto& list = FmStepList();
-        if (index < 0 || index >= static_cast<int>(list.size())) return std::to_string(index);
+        if (index < 0 || index >= static_cast<int>(list.size()))
+            return Value(std::to_string(index));
         return list[static_cast<std::size_t>(index)];
     };
-    out.add(Change::Area::Fm, Change::Kind::Changed, 0,
-            TALVO_TEXT("ChangeList", "FM step").words(lang), stepText(a.fm.StepFrequency),
-            stepText(b.fm.StepFrequency));
+    out.add(Change::Area::Fm, Change::Kind::Changed, 0, TALVO_TEXT("ChangeList", "FM display mode"),
+            modeText(a.fm.DisplayMode), modeText(b.fm.DisplayMode));
+    const auto stepText = [](int index) -> Message {
+        const auto& list = FmStepList();
+        if (index < 0 || index >= static_cast<int>(list.size()))
+            return Value(std::to_string(index));
+        return Value(list[static_cast<std::size_t>(index)]);
+    };
+    out.add(Change::Area::Fm, Change::Kind::Changed, 0, TALVO_TEXT("ChangeList", "FM step"),
+            stepText(a.fm.StepFrequency), stepText(b.fm.StepFrequency));
 }
 
-void ComparePower(const ProgramState& a, const ProgramState& b, LanguageFlagValue lang,
-                  Collector& out) {
+void ComparePower(const ProgramState& a, const ProgramState& b, Collector& out) {
     for (int slider = 0; slider < 6; ++slider) {
-        const std::string group = slider < 3 ? TALVO_TEXT("ChangeList", "A band ").words(lang)
-                                             : TALVO_TEXT("ChangeList", "B band ").words(lang);
+        const Text group =
+            slider < 3 ? TALVO_TEXT("ChangeList", "A band ") : TALVO_TEXT("ChangeList", "B band ");
         const auto i = static_cast<std::size_t>(slider);
         out.add(Change::Area::Power, Change::Kind::Changed, 0,
-                group + PowerFrameCaption(slider).words(lang), std::to_string(a.powerGrades[i]),
-                std::to_string(b.powerGrades[i]));
+                Message::Join("%1%2", {group, PowerFrameCaption(slider)}),
+                Value(std::to_string(a.powerGrades[i])), Value(std::to_string(b.powerGrades[i])));
     }
 }
 
 }  // namespace
 
-ProgramState DecodedState(const ImageBytes& image, LanguageFlagValue lang) {
-    ProgramState state = StartupState(lang);
+ProgramState DecodedState(const ImageBytes& image, const TextWords& words) {
+    ProgramState state = StartupState();
     state.RadioImage = image;
-    DecodeImage(state);
+    DecodeImage(state, words);
     return state;
 }
 
 std::vector<Change> CompareStates(const ProgramState& before, const ProgramState& after,
-                                  LanguageFlagValue lang) {
+                                  const TextWords& words) {
     std::vector<Change> changes;
-    Collector out(changes);
-    CompareChannels(before, after, lang, out);
-    CompareSettings(before, after, lang, out);
-    CompareFm(before, after, lang, out);
-    ComparePower(before, after, lang, out);
+    Collector out(changes, words);
+    CompareChannels(before, after, out);
+    CompareSettings(before, after, out);
+    CompareFm(before, after, out);
+    ComparePower(before, after, out);
     return changes;
 }
 
 std::vector<Change> CompareImages(const ImageBytes& before, const ImageBytes& after,
-                                  LanguageFlagValue lang) {
-    return CompareStates(DecodedState(before, lang), DecodedState(after, lang), lang);
+                                  const TextWords& words) {
+    return CompareStates(DecodedState(before, words), DecodedState(after, words), words);
 }
 
 }  // namespace talvo::compare

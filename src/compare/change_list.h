@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "model/language.h"
 #include "model/program_state.h"
+#include "model/text.h"
 
 namespace talvo::compare {
 
@@ -15,29 +15,29 @@ struct Change {
 
     Area area = Area::Setting;
     Kind kind = Kind::Changed;
-    int channel = 0;     // the channel (1..128) or FM channel (1..25); 0 for none
-    std::string field;   // the column, setting or value name in the language of the comparison
-    std::string before;  // empty: no value
-    std::string after;
+    int channel = 0;  // the channel (1..128) or FM channel (1..25); 0 for none
+    Message field;    // the column, setting or value name
+    Message before;   // an empty literal: no value
+    Message after;
 };
 
-// The state an image decodes to, its texts in `lang`.
-ProgramState DecodedState(const ImageBytes& image, LanguageFlagValue lang);
+// The state an image decodes to, the list words of its channel grid from `words`.
+ProgramState DecodedState(const ImageBytes& image, const TextWords& words);
 
-// Every difference from `before` to `after` (both decoded in `lang`): channels added, removed
-// and changed (one entry per column that differs, or per column that has a value for an added
-// or removed channel), then the settings of the optional-features window and the band, the
-// FM record, the power grades.
+// Every difference from `before` to `after` (both decoded with `words`): channels added,
+// removed and changed (one entry per column that differs, or per column that has a value for
+// an added or removed channel), then the settings of the optional-features window and the
+// band, the FM record, the power grades. Values that read the same in `words` are no change.
 std::vector<Change> CompareStates(const ProgramState& before, const ProgramState& after,
-                                  LanguageFlagValue lang);
+                                  const TextWords& words);
 
 // The two images decoded and compared.
 std::vector<Change> CompareImages(const ImageBytes& before, const ImageBytes& after,
-                                  LanguageFlagValue lang);
+                                  const TextWords& words);
 
-// The change list as aligned text for a terminal (change_table.cpp): a title line, then one line
-// per change with its place, field, old and new value in columns; the single line "No change"
-// when the list is empty.
-std::vector<std::string> ChangeLines(const std::vector<Change>& changes, LanguageFlagValue lang);
+// The change list as aligned text for a terminal (change_table.cpp), in `words`: a title line,
+// then one line per change with its place, field, old and new value in columns; the single
+// line "No change" when the list is empty.
+std::vector<std::string> ChangeLines(const std::vector<Change>& changes, const TextWords& words);
 
 }  // namespace talvo::compare

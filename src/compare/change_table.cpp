@@ -7,8 +7,8 @@ namespace talvo::compare {
 
 namespace {
 
-std::string Shown(const std::string& value, LanguageFlagValue lang) {
-    return value.empty() ? TALVO_TEXT("ChangeTable", "(empty)").words(lang) : value;
+Message Shown(const Message& value) {
+    return value.empty() ? Message(TALVO_TEXT("ChangeTable", "(empty)")) : value;
 }
 
 bool Wide(char32_t c) {
@@ -63,65 +63,73 @@ std::size_t TerminalWidth(std::string_view utf8) {
     return width;
 }
 
-std::vector<ChangeRow> ChangeRows(const std::vector<Change>& changes, LanguageFlagValue lang) {
+std::vector<ChangeRow> ChangeRows(const std::vector<Change>& changes) {
     std::vector<ChangeRow> rows;
     rows.reserve(changes.size());
     for (const Change& c : changes) {
         ChangeRow row;
         switch (c.area) {
-            case Change::Area::Channel:
-                row.place =
-                    TALVO_TEXT("ChangeTable", "Channel ").words(lang) + std::to_string(c.channel);
-                if (c.kind == Change::Kind::Added)
-                    row.place += TALVO_TEXT("ChangeTable", " (added)").words(lang);
-                if (c.kind == Change::Kind::Removed) {
-                    row.place += TALVO_TEXT("ChangeTable", " (removed)").words(lang);
+            case Change::Area::Channel: {
+                const Message number = Message::Literal(std::to_string(c.channel));
+                const Text channel = TALVO_TEXT("ChangeTable", "Channel ");
+                if (c.kind == Change::Kind::Added) {
+                    row.place = Message::Join(
+                        "%1%2%3", {channel, number, TALVO_TEXT("ChangeTable", " (added)")});
+                } else if (c.kind == Change::Kind::Removed) {
+                    row.place = Message::Join(
+                        "%1%2%3", {channel, number, TALVO_TEXT("ChangeTable", " (removed)")});
+                } else {
+                    row.place = Message::Join("%1%2", {channel, number});
                 }
                 row.placeOrder = c.channel;
                 break;
+            }
             case Change::Area::Setting:
-                row.place = TALVO_TEXT("ChangeTable", "Settings").words(lang);
+                row.place = TALVO_TEXT("ChangeTable", "Settings");
                 row.placeOrder = 1000;
                 break;
             case Change::Area::Fm:
-                row.place = TALVO_TEXT("ChangeTable", "FM").words(lang);
+                row.place = TALVO_TEXT("ChangeTable", "FM");
                 row.placeOrder = 2000;
                 break;
             case Change::Area::Power:
-                row.place = TALVO_TEXT("ChangeTable", "Power").words(lang);
+                row.place = TALVO_TEXT("ChangeTable", "Power");
                 row.placeOrder = 3000;
                 break;
         }
         row.field = c.field;
-        row.before = Shown(c.before, lang);
-        row.after = Shown(c.after, lang);
+        row.before = Shown(c.before);
+        row.after = Shown(c.after);
         rows.push_back(std::move(row));
     }
     return rows;
 }
 
-std::array<std::string, kChangeColumns> ChangeTitles(LanguageFlagValue lang) {
-    return {TALVO_TEXT("ChangeTable", "Channel or setting").words(lang),
-            TALVO_TEXT("ChangeTable", "Field").words(lang),
-            TALVO_TEXT("ChangeTable", "Old value").words(lang),
-            TALVO_TEXT("ChangeTable", "New value").words(lang)};
+std::array<Text, kChangeColumns> ChangeTitles() {
+    return {TALVO_TEXT("ChangeTable", "Channel or setting"), TALVO_TEXT("ChangeTable", "Field"),
+            TALVO_TEXT("ChangeTable", "Old value"), TALVO_TEXT("ChangeTable", "New value")};
 }
 
-std::array<std::string, kChangeColumns> ChangeCells(const ChangeRow& row) {
+std::array<Message, kChangeColumns> ChangeCells(const ChangeRow& row) {
     return {row.place, row.field, row.before, row.after};
 }
 
-std::string NoChangeText(LanguageFlagValue lang) {
-    return TALVO_TEXT("ChangeTable", "No change").words(lang);
+Text NoChangeText() {
+    return TALVO_TEXT("ChangeTable", "No change");
 }
 
-std::vector<std::string> ChangeLines(const std::vector<Change>& changes, LanguageFlagValue lang) {
-    if (changes.empty()) return {NoChangeText(lang)};
-    std::vector<std::array<std::string, kChangeColumns>> table{ChangeTitles(lang)};
-    for (const ChangeRow& row : ChangeRows(changes, lang)) {
-        auto cells = ChangeCells(row);
-        for (std::string& cell : cells) cell = TerminalText(cell);
-        table.push_back(std::move(cells));
+std::vector<std::string> ChangeLines(const std::vector<Change>& changes, const TextWords& words) {
+    if (changes.empty()) return {Compose(NoChangeText(), words)};
+    std::vector<std::array<std::string, kChangeColumns>> table(1);
+    const auto titles = ChangeTitles();
+    for (std::size_t k = 0; k < kChangeColumns; ++k) table[0][k] = Compose(titles[k], words);
+    for (const ChangeRow& row : ChangeRows(changes)) {
+        const auto cells = ChangeCells(row);
+        std::array<std::string, kChangeColumns> line;
+        for (std::size_t k = 0; k < kChangeColumns; ++k) {
+            line[k] = TerminalText(Compose(cells[k], words));
+        }
+        table.push_back(std::move(line));
     }
     std::array<std::size_t, kChangeColumns> widths{};
     for (const auto& cells : table) {

@@ -9,25 +9,25 @@
 
 namespace talvo::compare {
 
-// One change as a row people scan: where it is, what changed, the old and the new value, in the
-// language of the comparison. A value that is not there reads "(empty)".
+// One change as a row people scan: where it is, what changed, the old and the new value. A
+// value that is not there reads "(empty)".
 struct ChangeRow {
-    std::string place;  // "Channel 5", "Channel 7 (added)", "Settings", "FM", "Power"
-    std::string field;
-    std::string before;
-    std::string after;
+    Message place;  // "Channel 5", "Channel 7 (added)", "Settings", "FM", "Power"
+    Message field;
+    Message before;
+    Message after;
     // Sorts the places in the list's own order: channels by number, then settings, FM, power.
     int placeOrder = 0;
 };
 
 inline constexpr std::size_t kChangeColumns = 4;
 
-std::vector<ChangeRow> ChangeRows(const std::vector<Change>& changes, LanguageFlagValue lang);
+std::vector<ChangeRow> ChangeRows(const std::vector<Change>& changes);
 // The titles of the row's four columns.
-std::array<std::string, kChangeColumns> ChangeTitles(LanguageFlagValue lang);
+std::array<Text, kChangeColumns> ChangeTitles();
 // The row's cells in column order.
-std::array<std::string, kChangeColumns> ChangeCells(const ChangeRow& row);
-std::string NoChangeText(LanguageFlagValue lang);
+std::array<Message, kChangeColumns> ChangeCells(const ChangeRow& row);
+Text NoChangeText();
 
 // `text` as a terminal line may show it: control bytes, which would move the cursor and break
 // the columns, written as \xNN.

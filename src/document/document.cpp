@@ -20,7 +20,7 @@ Document::~Document() {
 }
 
 QString Document::labelText(const Message& label) const {
-    return QString::fromStdString(label.words(state_.LanguageFlag));
+    return Tr(label, state_.LanguageFlag);
 }
 
 std::shared_ptr<const ImageBytes> Document::encodedSnapshot() {
@@ -80,7 +80,7 @@ void Document::apply(StateCommand& command, bool after) {
     const bool otherLanguage = ShownLanguage(lang) != command.language_;
     if (command.isLoad()) {
         PutLoadedState(state_, after ? *command.wholeAfter_ : *command.wholeBefore_);
-        if (otherLanguage) RefreshChannelGrid(state_.channels, lang);
+        if (otherLanguage) RefreshChannelGrid(state_.channels, WordsIn(lang));
         replaying_ = false;
         emit stateReplaced();
         return;
@@ -90,7 +90,7 @@ void Document::apply(StateCommand& command, bool after) {
     // The kept cell texts were written in the language of that moment.
     if (otherLanguage) {
         for (const auto& kept : slice.channels)
-            RefreshChannelRow(state_.channels, kept.first, lang);
+            RefreshChannelRow(state_.channels, kept.first, WordsIn(lang));
     }
     announce(slice);
     replaying_ = false;
@@ -121,7 +121,7 @@ void Document::setLanguage(LanguageFlagValue lang) {
 }
 
 void Document::relabelChannelGrid() {
-    RefreshChannelGrid(state_.channels, state_.LanguageFlag);
+    RefreshChannelGrid(state_.channels, WordsIn(state_.LanguageFlag));
     QList<int> all;
     for (int ch = 1; ch <= kChannelCount; ++ch) all.append(ch);
     emit channelsChanged(all);

@@ -144,7 +144,7 @@ ImportPlan PlanImport(const ChannelTable& table, const ChannelStores& target, co
                     before.kind == ChannelReading::Kind::Programmed && before.values == row.values;
                 row.overwrites = !target.isFree(channel) && !row.unchanged;
                 // An unchanged channel keeps its stores as they are, grid texts included.
-                if (!row.unchanged) StoreChannel(plan.result, channel, row.values, request.lang);
+                if (!row.unchanged) StoreChannel(plan.result, channel, row.values, request.words);
             }
         }
         switch (row.fate) {
@@ -166,7 +166,7 @@ ImportPlan PlanImport(const ChannelTable& table, const ChannelStores& target, co
     return plan;
 }
 
-std::string ImportRowReport(const ImportRow& row, LanguageFlagValue lang) {
+Message ImportRowReport(const ImportRow& row) {
     Text fate = TALVO_TEXT("ChannelImport", "imported");
     switch (row.fate) {
         case RowFate::Imported:
@@ -181,16 +181,17 @@ std::string ImportRowReport(const ImportRow& row, LanguageFlagValue lang) {
             fate = TALVO_TEXT("ChannelImport", "skipped");
             break;
     }
-    std::string out = Words(TALVO_TEXT("ChannelImport", "line %1: %2"), lang,
-                            {std::to_string(row.line), fate.words(lang)});
+    Message out(TALVO_TEXT("ChannelImport", "line %1: %2"),
+                {Message::Literal(std::to_string(row.line)), fate});
     if (row.channel > 0) {
-        out += Words(TALVO_TEXT("ChannelImport", " into channel %1"), lang,
-                     {std::to_string(row.channel)});
+        out = Message::Join(
+            "%1%2", {std::move(out), Message(TALVO_TEXT("ChannelImport", " into channel %1"),
+                                             {Message::Literal(std::to_string(row.channel))})});
     }
     for (std::size_t k = 0; k < row.notes.size(); ++k) {
-        out += (k == 0 ? TALVO_TEXT("ChannelImport", ": ") : TALVO_TEXT("ChannelImport", "; "))
-                   .words(lang);
-        out += NoteText(row.notes[k], lang);
+        const Text gap =
+            k == 0 ? TALVO_TEXT("ChannelImport", ": ") : TALVO_TEXT("ChannelImport", "; ");
+        out = Message::Join("%1%2%3", {std::move(out), gap, NoteText(row.notes[k])});
     }
     return out;
 }

@@ -35,7 +35,7 @@ enum class Placement {
 struct ImportRequest {
     Placement placement = Placement::ByLocation;
     int firstChannel = 1;
-    LanguageFlagValue lang = kEnglish;  // language of the grid texts of the stored channels
+    TextWords words;  // the list words of the stored channels' grid texts (empty: English)
 };
 
 struct ImportRow {
@@ -62,7 +62,7 @@ struct ImportPlan {
 ImportPlan PlanImport(const ChannelTable& table, const ChannelStores& target, const BandState& band,
                       const ImportRequest& request);
 
-// One report line of a row that was not taken as it is ("line 7: refused: ..."), in `lang`.
-std::string ImportRowReport(const ImportRow& row, LanguageFlagValue lang);
+// One report line of a row that was not taken as it is ("line 7: refused: ...").
+Message ImportRowReport(const ImportRow& row);
 
 }  // namespace talvo

@@ -55,7 +55,7 @@ ChannelReading ReadChannel(const ChannelStores& stores, int channel) {
 }
 
 void StoreChannel(ChannelStores& stores, int channel, const ChannelValues& values,
-                  LanguageFlagValue lang) {
+                  const TextWords& words) {
     if (channel < 1 || channel > kChannelCount) return;
     const std::size_t i = Slot(channel);
     ClearNO(stores, channel);
@@ -69,7 +69,7 @@ void StoreChannel(ChannelStores& stores, int channel, const ChannelValues& value
     for (int k = 0; k < 7; ++k) {
         const int column = kColQtDqtDec + k;
         const std::string text =
-            k < 2 ? ToneName(indexes[k], lang) : ChannelColumnEntry(column, indexes[k], lang);
+            Compose(k < 2 ? ToneName(indexes[k]) : ChannelColumnEntry(column, indexes[k]), words);
         stores.OptionIndex[static_cast<std::size_t>(k)][i] = static_cast<std::int16_t>(indexes[k]);
         stores.OptionText[static_cast<std::size_t>(k)][i] = text;
         stores.cell(channel, column) = text;

@@ -38,10 +38,10 @@ struct ChannelReading {
 ChannelReading ReadChannel(const ChannelStores& stores, int channel);
 
 // Programs `channel` (1..128) with `values`: frequency texts with five decimals, option indexes
-// and texts, the name, and the grid cells as the grid shows them in `lang`. Frequencies must
+// and texts, the name, and the grid cells with the list words from `words`. Frequencies must
 // be whole multiples of 10 Hz (the radio's resolution).
 void StoreChannel(ChannelStores& stores, int channel, const ChannelValues& values,
-                  LanguageFlagValue lang);
+                  const TextWords& words);
 
 // The stores' frequency text for `hz` ("145.12500"), and back (nullopt when not a number).
 std::string StoredFrequencyText(std::int64_t hz);

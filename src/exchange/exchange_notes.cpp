@@ -84,37 +84,29 @@ const std::map<NoteKind, Text>& Templates() {
 
 }  // namespace
 
-std::string NoteText(const ExchangeNote& note, LanguageFlagValue lang) {
+Message NoteText(const ExchangeNote& note) {
     const auto& texts = Templates();
     const auto found = texts.find(note.kind);
-    if (found == texts.end()) return {};
-    const std::string& pattern = found->second.words(lang);
-    std::vector<std::string> args = note.args;
+    if (found == texts.end()) return Message::Literal({});
+    // Values come from files: shown whole, control bytes escaped.
+    std::vector<Message> args;
+    args.reserve(note.args.size());
+    for (const std::string& a : note.args) args.push_back(Message::Literal(VisibleText(a)));
     // The power level travels as its list index and is named in the reader's language.
     if (note.kind == NoteKind::PowerNearest && args.size() >= 2) {
-        args[1] = ChannelColumnEntry(kColPower, std::atoi(args[1].c_str()), lang);
+        args[1] = ChannelColumnEntry(kColPower, std::atoi(note.args[1].c_str()));
     }
-    std::string out;
-    for (std::size_t i = 0; i < pattern.size(); ++i) {
-        if (pattern[i] == '{' && i + 2 < pattern.size() && pattern[i + 2] == '}' &&
-            pattern[i + 1] >= '0' && pattern[i + 1] <= '9') {
-            const auto k = static_cast<std::size_t>(pattern[i + 1] - '0');
-            // Values come from files: shown whole, control bytes escaped.
-            if (k < args.size()) out += VisibleText(args[k]);
-            i += 2;
-            continue;
-        }
-        out.push_back(pattern[i]);
-    }
+    Message out(found->second, std::move(args));
+    out.braces = true;
     // The band that would take a refused frequency, when there is one.
     if ((note.kind == NoteKind::RxOutOfBand || note.kind == NoteKind::TxOutOfBand) &&
         note.args.size() >= 3) {
-        if (note.args[2].empty()) {
-            out += TALVO_TEXT("ExchangeNotes", "; no band of this radio takes it").words(lang);
-        } else {
-            out +=
-                Words(TALVO_TEXT("ExchangeNotes", "; band %1 would take it"), lang, {note.args[2]});
-        }
+        const Message band =
+            note.args[2].empty()
+                ? Message(TALVO_TEXT("ExchangeNotes", "; no band of this radio takes it"))
+                : Message(TALVO_TEXT("ExchangeNotes", "; band %1 would take it"),
+                          {Message::Literal(note.args[2])});
+        return Message::Join("%1%2", {std::move(out), band});
     }
     return out;
 }

@@ -3,12 +3,12 @@
 #include <string>
 #include <vector>
 
-#include "model/language.h"
+#include "model/text.h"
 
 namespace talvo {
 
 // Everything the exchange tells the user about a row, a channel or a whole file, as a kind and
-// its values; the words come from one bilingual table (exchange_notes.cpp).
+// its values; the words come from one table (exchange_notes.cpp).
 enum class NoteKind {
     // A row is refused (not imported).
     BadLocation,         // {cell}
@@ -54,7 +54,7 @@ struct ExchangeNote {
     std::vector<std::string> args;
 };
 
-// The note as one sentence in `lang`.
-std::string NoteText(const ExchangeNote& note, LanguageFlagValue lang);
+// The note as one sentence.
+Message NoteText(const ExchangeNote& note);
 
 }  // namespace talvo

@@ -10,33 +10,34 @@ std::string Arg(const RowsProblem& p, std::size_t i) {
 
 }  // namespace
 
-std::string OutcomeText(FleetOutcome outcome, LanguageFlagValue lang) {
+Message OutcomeText(FleetOutcome outcome) {
     switch (outcome) {
         case FleetOutcome::Verified:
-            return TALVO_TEXT("FleetTexts", "written and verified").words(lang);
+            return TALVO_TEXT("FleetTexts", "written and verified");
         case FleetOutcome::VerifyFailed:
             return TALVO_TEXT("FleetTexts",
-                              "verify failed: the radio does not hold what was written")
-                .words(lang);
+                              "verify failed: the radio does not hold what was written");
         case FleetOutcome::NoRadio:
-            return TALVO_TEXT("FleetTexts", "no radio answered").words(lang);
+            return TALVO_TEXT("FleetTexts", "no radio answered");
         case FleetOutcome::WrongRadio:
-            return TALVO_TEXT("FleetTexts", "not this model of radio: nothing written").words(lang);
+            return TALVO_TEXT("FleetTexts", "not this model of radio: nothing written");
         case FleetOutcome::Timeout:
-            return TALVO_TEXT("FleetTexts", "the radio stopped answering").words(lang);
+            return TALVO_TEXT("FleetTexts", "the radio stopped answering");
         case FleetOutcome::Refused:
-            return TALVO_TEXT("FleetTexts", "the radio refused a written block").words(lang);
+            return TALVO_TEXT("FleetTexts", "the radio refused a written block");
         case FleetOutcome::PortError:
-            return TALVO_TEXT("FleetTexts", "the port cannot be used").words(lang);
+            return TALVO_TEXT("FleetTexts", "the port cannot be used");
         case FleetOutcome::Cancelled:
-            return TALVO_TEXT("FleetTexts", "cancelled").words(lang);
+            return TALVO_TEXT("FleetTexts", "cancelled");
     }
-    return {};
+    return Message::Literal({});
 }
 
-std::string RowsProblemText(const RowsProblem& p, LanguageFlagValue lang) {
-    const std::vector<std::string> args{std::to_string(p.line), Arg(p, 0), Arg(p, 1), Arg(p, 2)};
-    const auto w = [&](const Text& t) { return Words(t, lang, args); };
+Message RowsProblemText(const RowsProblem& p) {
+    const std::vector<Message> args{Message::Literal(std::to_string(p.line)),
+                                    Message::Literal(Arg(p, 0)), Message::Literal(Arg(p, 1)),
+                                    Message::Literal(Arg(p, 2))};
+    const auto w = [&](const Text& t) { return Message(t, args); };
     switch (p.kind) {
         case RowsProblem::Kind::NoHeading:
             return w(TALVO_TEXT(
@@ -64,14 +65,13 @@ std::string RowsProblemText(const RowsProblem& p, LanguageFlagValue lang) {
                            "line %1: %2 does not take \"%3\" (the options window would make it "
                            "\"%4\")"));
     }
-    return {};
+    return Message::Literal({});
 }
 
-std::string CalibrationKeptText(LanguageFlagValue lang) {
+Text CalibrationKeptText() {
     return TALVO_TEXT("FleetTexts",
                       "A fleet write never sends the power calibration (0x7E0, 0x7F0): each radio "
-                      "keeps its own.")
-        .words(lang);
+                      "keeps its own.");
 }
 
 }  // namespace talvo::fleet

@@ -42,7 +42,7 @@ std::string AsTheWindowTakesIt(TextId field, std::string_view typed) {
 
 // Nullopt and a problem when the cell is not a value of the field.
 std::optional<RowValue> ValueOf(const OptionField& field, const std::string& cell,
-                                std::vector<std::string>& problemArgs) {
+                                const TextWords& chinese, std::vector<std::string>& problemArgs) {
     RowValue value;
     value.field = field;
     problemArgs = {NameOf(field), cell, ""};
@@ -52,8 +52,10 @@ std::optional<RowValue> ValueOf(const OptionField& field, const std::string& cel
         if (ec != std::errc() || end != cell.data() + cell.size()) {
             index = -1;
             for (int i = 0; i < ListSize(*list); ++i) {
-                if (Lower(ListEntry(*list, i, kEnglish)) == Lower(cell) ||
-                    ListEntry(*list, i, kChinese) == cell)
+                const Message entry = ListEntry(*list, i);
+                const auto english = [](const Text& t) { return std::string(t.source); };
+                if (Lower(Compose(entry, english)) == Lower(cell) ||
+                    Compose(entry, chinese) == cell)
                     index = i;
             }
         }
@@ -94,7 +96,7 @@ std::optional<OptionField> FieldNamed(std::string_view name) {
     return std::nullopt;
 }
 
-RadioRows ParseRadioRows(std::string_view text) {
+RadioRows ParseRadioRows(std::string_view text, const TextWords& chinese) {
     RadioRows out;
     const CsvText csv = SplitDelimited(text);
     if (csv.records.empty()) {
@@ -140,7 +142,7 @@ RadioRows ParseRadioRows(std::string_view text) {
             const std::string cell = Trimmed(record.cells[c]);
             if (cell.empty()) continue;
             std::vector<std::string> args;
-            if (auto value = ValueOf(fields[c], cell, args)) {
+            if (auto value = ValueOf(fields[c], cell, chinese, args)) {
                 row.values.push_back(std::move(*value));
             } else {
                 out.problems.push_back({Kind::BadValue, record.line, std::move(args)});

@@ -52,7 +52,9 @@ struct RadioRows {
     std::vector<RowsProblem> problems;  // any problem refuses the whole file
 };
 
-RadioRows ParseRadioRows(std::string_view text);
+// A list entry's Chinese text is what `chinese` gives for it (the file reads the same whatever
+// language the program shows).
+RadioRows ParseRadioRows(std::string_view text, const TextWords& chinese);
 
 // Sets the row's values over `options`.
 void ApplyRow(const RadioRow& row, OptionalFeatures& options);

@@ -30,8 +30,8 @@ std::string FormatOffsetForPacking(std::string_view text);
 std::string EncodeTone(std::string_view toneText);
 // Low and high byte -> tone text ("67.0", "D023N", "D754I"; invalid codes give unlisted text).
 std::string DecodeTone(std::uint8_t low, std::uint8_t high);
-// Index of `text` in the tone list as shown in `lang` (first exact match); 0 ("Off") when absent.
-int FindTone(std::string_view text, LanguageFlagValue lang);
+// Index of `text` in the tone list (first exact match); 0 ("Off", in any language) when absent.
+int FindTone(std::string_view text);
 
 // The index FindTone gives for DecodeTone(low, high), from a table of the list's codes.
 int FindToneCode(std::uint8_t low, std::uint8_t high);

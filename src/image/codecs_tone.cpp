@@ -29,7 +29,7 @@ const std::array<std::int16_t, 65536>& ToneIndexByCode() {
     static const std::array<std::int16_t, 65536> table = [] {
         std::array<std::int16_t, 65536> t{};
         for (int i = kToneCount - 1; i >= 1; --i) {
-            const std::string code = EncodeTone(ToneName(i, kEnglish));
+            const std::string code = EncodeTone(FixedToneText(i));
             const auto low = ParseHexPair(std::string_view(code).substr(0, 2));
             const auto high = ParseHexPair(std::string_view(code).substr(2, 2));
             if (low && high)
@@ -86,8 +86,7 @@ std::string DecodeTone(std::uint8_t low, std::uint8_t high) {
     return text + l0 + "." + l1;
 }
 
-int FindTone(std::string_view text, LanguageFlagValue lang) {
-    if (text == ToneName(0, lang)) return 0;
+int FindTone(std::string_view text) {
     const auto& index = FixedToneIndex();
     const auto it = index.find(text);
     return it == index.end() ? 0 : it->second;

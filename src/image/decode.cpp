@@ -32,14 +32,14 @@ int Bits(std::uint8_t byte, int shift, int width) {
 }
 
 // One tone of a channel record into option slot `slot` and grid column `column`.
-void DecodeChannelTone(ProgramState& state, int channel, std::size_t address, int slot,
-                       int column) {
+void DecodeChannelTone(ProgramState& state, const TextWords& words, int channel,
+                       std::size_t address, int slot, int column) {
     const ImageBytes& image = state.RadioImage;
     auto& stores = state.channels;
     std::string& text = stores.OptionText[static_cast<std::size_t>(slot)][Slot(channel)];
     std::int16_t& index = stores.OptionIndex[static_cast<std::size_t>(slot)][Slot(channel)];
     if (image[address] == 0xFF) {
-        text = ToneOffText().words(state.LanguageFlag);
+        text = Compose(ToneOffText(), words);
         stores.cell(channel, column) = text;
         index = 0;
         return;
@@ -113,7 +113,7 @@ void DecodeFm(ProgramState& state) {
 
 }  // namespace
 
-void SetNumOf(ProgramState& state) {
+void SetNumOf(ProgramState& state, const TextWords& words) {
     const ImageBytes& image = state.RadioImage;
     auto& stores = state.channels;
     for (int n = 1; n <= kChannelCount; ++n) {
@@ -128,8 +128,8 @@ void SetNumOf(ProgramState& state) {
         stores.FreqText[1][i] = image[base + L::kChTxFrequency] == 0xFF
                                     ? std::string()
                                     : UnpackFrequency(Four(image, base + L::kChTxFrequency));
-        DecodeChannelTone(state, n, base + L::kChRxTone, 0, kColQtDqtDec);
-        DecodeChannelTone(state, n, base + L::kChTxTone, 1, kColQtDqtEnc);
+        DecodeChannelTone(state, words, n, base + L::kChRxTone, 0, kColQtDqtDec);
+        DecodeChannelTone(state, words, n, base + L::kChTxTone, 1, kColQtDqtEnc);
 
         // Flags: power (two bits), busy lock, add scan, wide/narrow, TX prohibit. A power value
         // of 3 has no list entry; it is kept as index 3 with an empty text, so the encoder
@@ -143,7 +143,7 @@ void SetNumOf(ProgramState& state) {
             const auto& list = ChannelColumnList(static_cast<int>(slot) + 3);
             if (static_cast<std::size_t>(values[k]) < list.size()) {
                 stores.OptionText[slot][i] =
-                    list[static_cast<std::size_t>(values[k])].words(state.LanguageFlag);
+                    Compose(list[static_cast<std::size_t>(values[k])], words);
             } else {
                 stores.OptionText[slot][i].clear();
             }
@@ -167,9 +167,9 @@ void SetGrid(ProgramState& state) {
     }
 }
 
-void DecodeImage(ProgramState& state) {
+void DecodeImage(ProgramState& state, const TextWords& words) {
     const ImageBytes& image = state.RadioImage;
-    SetNumOf(state);
+    SetNumOf(state, words);
     DecodeFunctionSettings(state);
     // Selected without the band question; an index outside the band list changes nothing.
     state.band.select(image[L::kBand]);

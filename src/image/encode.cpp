@@ -176,7 +176,8 @@ void EncodeVfo(const ProgramState& state, const VfoSettings& vfo, bool groupA, I
         if (options[id] == 0) {
             out.fill(base + offset, 2);
         } else {
-            out.tone(base + offset, ListEntry(id, options[id], state.LanguageFlag));
+            // Every entry but "Off" (index 0) reads the same in every language.
+            out.tone(base + offset, FixedToneText(options[id]));
         }
     }
     const std::size_t flags = base + L::kVfoFlags;

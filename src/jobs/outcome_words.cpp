@@ -52,26 +52,19 @@ constexpr std::array kTable = {
 
 }  // namespace
 
-std::string Text(Words key, LanguageFlagValue lang) {
+using ::talvo::Message;
+
+Message Text(Words key) {
     for (const Entry& entry : kTable) {
-        if (entry.key == key) return entry.text.words(lang);
+        if (entry.key == key) return entry.text;
     }
-    return {};
+    return Message::Literal({});
 }
 
-std::string Text(Words key, LanguageFlagValue lang, const std::string& a1, const std::string& a2) {
-    const std::string pattern = Text(key, lang);
-    std::string text;
-    for (std::size_t i = 0; i < pattern.size(); ++i) {
-        if (pattern[i] == '%' && i + 1 < pattern.size() &&
-            (pattern[i + 1] == '1' || pattern[i + 1] == '2')) {
-            text += pattern[i + 1] == '1' ? a1 : a2;
-            ++i;
-        } else {
-            text += pattern[i];
-        }
-    }
-    return text;
+Message Text(Words key, const std::string& a1, const std::string& a2) {
+    Message m = Text(key);
+    m.args = {Message::Literal(a1), Message::Literal(a2)};
+    return m;
 }
 
 std::string AddressText(std::size_t address) {
@@ -82,101 +75,105 @@ std::string AddressText(std::size_t address) {
 
 namespace {
 
-std::string DifferenceWords(const Outcome& outcome, LanguageFlagValue lang, Words one, Words many) {
-    return Text(outcome.count == 1 ? one : many, lang, AddressText(outcome.firstAddress),
+Message DifferenceWords(const Outcome& outcome, Words one, Words many) {
+    return Text(outcome.count == 1 ? one : many, AddressText(outcome.firstAddress),
                 std::to_string(outcome.count));
 }
 
-std::string PortErrorText(const Outcome& outcome, LanguageFlagValue lang) {
-    std::string text = StatusMessage(outcome.reason, lang);
-    if (!outcome.detail.empty()) text += " " + outcome.detail;
-    return text;
+// Two sentences in a row: a space between them, none in Chinese.
+Message Then(Message first, Message second) {
+    return Message(TALVO_TEXT3("OutcomeWords", "%1 %2", "one sentence after another"),
+                   {std::move(first), std::move(second)});
+}
+
+Message PortErrorText(const Outcome& outcome) {
+    const Message text = StatusMessage(outcome.reason);
+    if (outcome.detail.empty()) return text;
+    return Message::Join("%1 %2", {text, Message::Literal(outcome.detail)});
 }
 
 }  // namespace
 
-std::string OutcomeSentence(const Outcome& outcome, LanguageFlagValue lang) {
+Message OutcomeSentence(const Outcome& outcome) {
     using Kind = Outcome::Kind;
     const std::string step = std::to_string(outcome.step);
     switch (outcome.kind) {
         case Kind::Success:
-            return {};
+            return Message::Literal({});
         case Kind::TimedOut:
-            return Text(Words::TimedOutAtStep, lang, step);
+            return Text(Words::TimedOutAtStep, step);
         case Kind::Refused:
-            return Text(Words::RefusedAtStep, lang, step);
+            return Text(Words::RefusedAtStep, step);
         case Kind::ProtocolFault:
             return outcome.fault == Fault::WrongIdentification
-                       ? Text(Words::WrongIdentification, lang)
-                       : Text(Words::UnexpectedReplyAtStep, lang, step);
+                       ? Text(Words::WrongIdentification)
+                       : Text(Words::UnexpectedReplyAtStep, step);
         case Kind::Cancelled:
-            return Text(Words::TransferStopped, lang);
+            return Text(Words::TransferStopped);
         case Kind::PortError:
-            return PortErrorText(outcome, lang);
+            return PortErrorText(outcome);
         case Kind::VerifyMismatch:
-            return DifferenceWords(outcome, lang, Words::Difference, Words::DifferencePlural);
+            return DifferenceWords(outcome, Words::Difference, Words::DifferencePlural);
     }
-    return {};
+    return Message::Literal({});
 }
 
-std::string OutcomeLine(const Outcome& outcome, LanguageFlagValue lang) {
+Message OutcomeLine(const Outcome& outcome) {
     using Kind = Outcome::Kind;
-    const std::string gap = lang == kChinese ? "" : " ";
-    const std::string failed = StatusMessage(Status::TimedOut, lang);
+    const Message failed = StatusMessage(Status::TimedOut);
     switch (outcome.kind) {
         case Kind::Success:
-            return {};
+            return Message::Literal({});
         case Kind::TimedOut:
             return failed;
         case Kind::Refused:
-            return failed + gap + StatusMessage(Status::RefusedByRadio, lang);
+            return Then(failed, StatusMessage(Status::RefusedByRadio));
         case Kind::ProtocolFault:
-            return failed + gap + OutcomeSentence(outcome, lang);
+            return Then(failed, OutcomeSentence(outcome));
         case Kind::Cancelled:
-            return Text(Words::TransferCancelled, lang);
+            return Text(Words::TransferCancelled);
         case Kind::PortError:
-            return PortErrorText(outcome, lang);
+            return PortErrorText(outcome);
         case Kind::VerifyMismatch:
-            return DifferenceWords(outcome, lang, Words::DifferenceLine,
-                                   Words::DifferenceLinePlural);
+            return DifferenceWords(outcome, Words::DifferenceLine, Words::DifferenceLinePlural);
     }
-    return {};
+    return Message::Literal({});
 }
 
-std::string StoppedAtSentence(const Outcome& outcome, LanguageFlagValue lang) {
-    if (!outcome.lastBlockSent) return Text(Words::StoppedBeforeData, lang);
-    return Text(Words::StoppedAtBlock, lang, AddressText(*outcome.lastBlockSent));
+Message StoppedAtSentence(const Outcome& outcome) {
+    if (!outcome.lastBlockSent) return Text(Words::StoppedBeforeData);
+    return Text(Words::StoppedAtBlock, AddressText(*outcome.lastBlockSent));
 }
 
-std::string MatchSentence(VerifyMatch match, LanguageFlagValue lang) {
+Message MatchSentence(VerifyMatch match) {
     switch (match) {
         case VerifyMatch::FileBytes:
-            return Text(Words::HoldsFileBytes, lang);
+            return Text(Words::HoldsFileBytes);
         case VerifyMatch::WriteImage:
-            return Text(Words::HoldsWriteImage, lang);
+            return Text(Words::HoldsWriteImage);
         case VerifyMatch::None:
             break;
     }
-    return {};
+    return Message::Literal({});
 }
 
-std::string StageName(Stage stage, LanguageFlagValue lang) {
+Message StageName(Stage stage) {
     switch (stage) {
         case Stage::Identify:
-            return Text(Words::StageIdentify, lang);
+            return Text(Words::StageIdentify);
         case Stage::Read:
-            return Text(Words::StageRead, lang);
+            return Text(Words::StageRead);
         case Stage::Backup:
-            return Text(Words::StageBackup, lang);
+            return Text(Words::StageBackup);
         case Stage::Write:
-            return Text(Words::StageWrite, lang);
+            return Text(Words::StageWrite);
         case Stage::ReadBack:
-            return Text(Words::StageReadBack, lang);
+            return Text(Words::StageReadBack);
         case Stage::None:
         case Stage::Decision:
             break;
     }
-    return {};
+    return Message::Literal({});
 }
 
 }  // namespace talvo::jobs

@@ -4,11 +4,11 @@
 
 #include "jobs/outcome.h"
 #include "jobs/transfer_jobs.h"
-#include "model/language.h"
+#include "model/text.h"
 
 namespace talvo::jobs {
 
-// The words of the jobs: one table, keyed, in both languages. Placeholders %1, %2 take the
+// The words of the jobs: one table, keyed. Placeholders %1, %2 take the
 // arguments in order.
 enum class Words {
     TimedOutAtStep,  // %1 step
@@ -32,23 +32,22 @@ enum class Words {
     StageReadBack,
 };
 
-std::string Text(Words key, LanguageFlagValue lang);
-std::string Text(Words key, LanguageFlagValue lang, const std::string& a1,
-                 const std::string& a2 = {});
+::talvo::Message Text(Words key);
+::talvo::Message Text(Words key, const std::string& a1, const std::string& a2 = {});
 
 // "0x097".
 std::string AddressText(std::size_t address);
 
-// Why a job did not end well, as one sentence for a message box (empty for success). A port
-// error gives the port's reason and its own words.
-std::string OutcomeSentence(const Outcome& outcome, LanguageFlagValue lang);
+// Why a job did not end well, as one sentence for a message box (an empty literal for
+// success). A port error gives the port's reason and its own words.
+::talvo::Message OutcomeSentence(const Outcome& outcome);
 // The same as one line for talvo-cli: a failed exchange is the communication error, followed
 // by what was particular about it.
-std::string OutcomeLine(const Outcome& outcome, LanguageFlagValue lang);
+::talvo::Message OutcomeLine(const Outcome& outcome);
 // Where a write that stopped stood (the block sent last).
-std::string StoppedAtSentence(const Outcome& outcome, LanguageFlagValue lang);
+::talvo::Message StoppedAtSentence(const Outcome& outcome);
 // Which image a verify found in the radio.
-std::string MatchSentence(VerifyMatch match, LanguageFlagValue lang);
-std::string StageName(Stage stage, LanguageFlagValue lang);
+::talvo::Message MatchSentence(VerifyMatch match);
+::talvo::Message StageName(Stage stage);
 
 }  // namespace talvo::jobs

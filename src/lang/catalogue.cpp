@@ -118,7 +118,19 @@ QString Tr(const Text& text, LanguageFlagValue lang) {
 }
 
 QString Tr(const Message& message, LanguageFlagValue lang) {
-    return QString::fromStdString(message.words(lang));
+    return QString::fromStdString(Render(message, lang));
+}
+
+std::string Render(const Message& message, LanguageFlagValue lang) {
+    return Compose(message, WordsIn(lang));
+}
+
+std::string Words(const Text& text, LanguageFlagValue lang, const std::vector<std::string>& args) {
+    return FillArguments(RenderText(text, lang), args);
+}
+
+TextWords WordsIn(LanguageFlagValue lang) {
+    return [lang](const Text& text) { return RenderText(text, lang); };
 }
 
 std::string RenderText(const Text& text, LanguageFlagValue lang) {

@@ -2,7 +2,10 @@
 
 #include <QString>
 #include <QStringList>
+#include <string>
+#include <vector>
 
+#include "model/language.h"
 #include "model/text.h"
 
 namespace talvo {
@@ -30,7 +33,13 @@ QString ShownLanguage(LanguageFlagValue lang);
 QString Tr(const Text& text, LanguageFlagValue lang);
 QString Tr(const Message& message, LanguageFlagValue lang);
 
-// The renderer behind Text::words; installed by every program that links this library.
+// The same as UTF-8, for the command line and the core's word parameters.
 std::string RenderText(const Text& text, LanguageFlagValue lang);
+std::string Render(const Message& message, LanguageFlagValue lang);
+// The words of `text` in `lang` with "%1".."%9" replaced by `args`.
+std::string Words(const Text& text, LanguageFlagValue lang,
+                  const std::vector<std::string>& args = {});
+// Every text's words in `lang`, for a core function that takes them.
+TextWords WordsIn(LanguageFlagValue lang);
 
 }  // namespace talvo

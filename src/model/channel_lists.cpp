@@ -58,11 +58,11 @@ const std::vector<Text>& ChannelColumnList(int column) {
     }
 }
 
-std::string ChannelColumnEntry(int column, int index, LanguageFlagValue lang) {
-    if (column < kColPower || column > kColTxProhibit) return {};
+Message ChannelColumnEntry(int column, int index) {
+    if (column < kColPower || column > kColTxProhibit) return Message::Literal({});
     const auto& list = ChannelColumnList(column);
-    if (index < 0 || index >= static_cast<int>(list.size())) return {};
-    return list[static_cast<std::size_t>(index)].words(lang);
+    if (index < 0 || index >= static_cast<int>(list.size())) return Message::Literal({});
+    return list[static_cast<std::size_t>(index)];
 }
 
 const std::array<NewChannelDefault, 7>& NewChannelDefaults() {

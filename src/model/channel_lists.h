@@ -32,8 +32,8 @@ const std::array<int, kGridColumns>& ChannelGridColumnTwips();
 // caption procedure touches). Empty for any other column.
 const std::vector<Text>& ChannelColumnList(int column);
 
-// Text of entry `index` of the value list of column 5..9, or empty when there is no such entry.
-std::string ChannelColumnEntry(int column, int index, LanguageFlagValue lang);
+// Entry `index` of the value list of column 5..9, or an empty literal when there is no such entry.
+Message ChannelColumnEntry(int column, int index);
 
 // New-channel defaults for columns 3..9: the text shown (note the capital "Wide") and the index.
 struct NewChannelDefault {

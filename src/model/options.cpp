@@ -340,17 +340,17 @@ int ListSize(ListId id) {
     return info.toneList ? kToneCount : static_cast<int>(info.entries.size());
 }
 
-std::string ListEntry(ListId id, int index, LanguageFlagValue lang) {
+Message ListEntry(ListId id, int index) {
     const ListInfo& info = Info(id);
-    if (index < 0 || index >= ListSize(id)) return {};
-    if (info.toneList) return ToneName(index, lang);
-    return info.entries[static_cast<std::size_t>(index)].words(lang);
+    if (index < 0 || index >= ListSize(id)) return Message::Literal({});
+    if (info.toneList) return ToneName(index);
+    return info.entries[static_cast<std::size_t>(index)];
 }
 
-std::string OptionalFeatures::displayed(ListId id, LanguageFlagValue lang) const {
+Message OptionalFeatures::displayed(ListId id) const {
     const int i = (*this)[id];
-    if (i < 0) return typed[static_cast<std::size_t>(id)];
-    return ListEntry(id, i, lang);
+    if (i < 0) return Message::Literal(typed[static_cast<std::size_t>(id)]);
+    return ListEntry(id, i);
 }
 
 OptionalFeatures DefaultOptionalFeatures() {

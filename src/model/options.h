@@ -123,8 +123,8 @@ const CheckInfo& Info(CheckId id);
 
 // Number of entries of a list setting.
 int ListSize(ListId id);
-// Text of entry `index` in `lang`; empty when there is no such entry.
-std::string ListEntry(ListId id, int index, LanguageFlagValue lang);
+// Entry `index`; an empty literal when there is no such entry.
+Message ListEntry(ListId id, int index);
 
 // Values of every field of the optional-features window.
 struct OptionalFeatures {
@@ -143,8 +143,8 @@ struct OptionalFeatures {
 
     bool operator==(const OptionalFeatures&) const = default;
 
-    // The text the field displays in `lang`: the entry text, or the typed text at index -1.
-    std::string displayed(ListId id, LanguageFlagValue lang) const;
+    // What the field displays: the entry, or the typed text at index -1.
+    Message displayed(ListId id) const;
 };
 
 // The values the window sets when it is first loaded.

@@ -2,10 +2,11 @@
 
 namespace talvo {
 
-std::string StatusMessage(Status status, LanguageFlagValue lang, const std::string& subject) {
-    const std::string s =
-        subject.empty() ? std::string() : Words(TALVO_TEXT("Status", "\"%1\""), lang, {subject});
-    const auto w = [&](const Text& t) { return Words(t, lang, {s}); };
+Message StatusMessage(Status status, const std::string& subject) {
+    const Message s = subject.empty()
+                          ? Message::Literal({})
+                          : Message(TALVO_TEXT("Status", "\"%1\""), {Message::Literal(subject)});
+    const auto w = [&](const Text& t) { return Message(t, {s}); };
     switch (status) {
         case Status::Ok:
             return w(TALVO_TEXT("Status", "Success"));
@@ -34,7 +35,7 @@ std::string StatusMessage(Status status, LanguageFlagValue lang, const std::stri
         case Status::RefusedByRadio:
             return w(TALVO_TEXT("Status", "The radio refused the written data."));
     }
-    return {};
+    return Message::Literal({});
 }
 
 }  // namespace talvo

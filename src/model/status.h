@@ -21,7 +21,7 @@ enum class Status {
     RefusedByRadio,    // the radio answered a written block without an acknowledge
 };
 
-// One line describing the failure, in the given language; `subject` is the file or device.
-std::string StatusMessage(Status status, LanguageFlagValue lang, const std::string& subject = {});
+// One line describing the failure; `subject` is the file or device.
+Message StatusMessage(Status status, const std::string& subject = {});
 
 }  // namespace talvo

@@ -1,35 +1,53 @@
 #include "model/text.h"
 
+#include <iterator>
+
 namespace talvo {
-namespace {
 
-TextRenderer g_renderer = nullptr;
-
-}  // namespace
-
-void SetTextRenderer(TextRenderer renderer) {
-    g_renderer = renderer;
-}
-
-std::string Text::words(LanguageFlagValue lang) const {
-    if (g_renderer != nullptr) {
-        std::string w = g_renderer(*this, lang);
-        if (!w.empty()) return w;
+std::string Compose(const Message& message, const TextWords& words) {
+    std::string w;
+    if (message.isLiteral()) {
+        w = message.literal;
+    } else {
+        if (words) w = words(message.text);
+        if (w.empty()) w = message.text.source;
     }
-    return source;
+    if (!message.args.empty()) {
+        std::vector<std::string> filled;
+        filled.reserve(message.args.size());
+        for (const Message& a : message.args) filled.push_back(Compose(a, words));
+        w = message.braces ? FillBraces(w, filled) : FillArguments(w, filled);
+    }
+    return message.finish ? message.finish(std::move(w)) : w;
 }
 
-std::string Message::words(LanguageFlagValue lang) const {
-    if (isLiteral()) return finish ? finish(literal) : literal;
-    std::vector<std::string> filled;
-    filled.reserve(args.size());
-    for (const Message& a : args) filled.push_back(a.words(lang));
-    std::string w = FillArguments(text.words(lang), filled);
-    return finish ? finish(std::move(w)) : w;
+Message Concat(std::vector<Message> parts) {
+    constexpr std::size_t kMost = 9;  // "%1".."%9"
+    if (parts.size() > kMost) {
+        std::vector<Message> rest(std::make_move_iterator(parts.begin() + kMost - 1),
+                                  std::make_move_iterator(parts.end()));
+        parts.resize(kMost - 1);
+        parts.push_back(Concat(std::move(rest)));
+    }
+    std::string pattern;
+    for (std::size_t i = 1; i <= parts.size(); ++i) pattern += "%" + std::to_string(i);
+    return Message::Join(std::move(pattern), std::move(parts));
 }
 
-std::string Words(const Text& text, LanguageFlagValue lang, const std::vector<std::string>& args) {
-    return FillArguments(text.words(lang), args);
+std::string FillBraces(const std::string& pattern, const std::vector<std::string>& args) {
+    std::string out;
+    out.reserve(pattern.size());
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        if (pattern[i] == '{' && i + 2 < pattern.size() && pattern[i + 2] == '}' &&
+            pattern[i + 1] >= '0' && pattern[i + 1] <= '9') {
+            const auto k = static_cast<std::size_t>(pattern[i + 1] - '0');
+            if (k < args.size()) out += args[k];
+            i += 2;
+            continue;
+        }
+        out.push_back(pattern[i]);
+    }
+    return out;
 }
 
 std::string FillArguments(const std::string& pattern, const std::vector<std::string>& args) {

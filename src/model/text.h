@@ -1,36 +1,32 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "model/language.h"
-
 namespace talvo {
 
 // A text a person reads, as its English source and the catalogue context it belongs to; the
-// words of a language come from the catalogue (translations/talvo_<code>.ts) through the
-// renderer the front end installs. The macros mark the texts for lupdate (aliases of
-// QT_TRANSLATE_NOOP and QT_TRANSLATE_NOOP3); `disambiguation` tells apart one English source
-// with different translations in one context.
+// words of a language come from the catalogue (translations/talvo_<code>.ts), which only the
+// front ends read (src/lang): the core hands out texts and messages, never words. The macros mark
+// the texts for lupdate (aliases of QT_TRANSLATE_NOOP and QT_TRANSLATE_NOOP3); `disambiguation`
+// tells apart one English source with different translations in one context.
 struct Text {
     const char* context = "";
     const char* source = "";
     const char* disambiguation = nullptr;
-
-    // The words in `lang`: 0 Chinese, anything else the further language shown (English when
-    // none), through the renderer; the English source when no renderer is installed.
-    std::string words(LanguageFlagValue lang) const;
 };
 
 #define TALVO_TEXT(context, source) (::talvo::Text{context, source, nullptr})
 #define TALVO_TEXT3(context, source, disambiguation) \
     (::talvo::Text{context, source, disambiguation})
 
-// Looks up a text's words; returns an empty text when the catalogue has none for it.
-using TextRenderer = std::string (*)(const Text& text, LanguageFlagValue lang);
-// Installed once by each program at start (and by tests); null removes it.
-void SetTextRenderer(TextRenderer renderer);
+// The words of a text in the language a front end shows (never empty: the English source when
+// the catalogue has none; an empty TextWords stands for the English sources). The core renders
+// nothing itself: where it must put words into the state (the channel grid's list cells) or lay
+// words out in columns, the caller passes them in.
+using TextWords = std::function<std::string(const Text&)>;
 
 // A text with its arguments, or a literal (data shown as it is: numbers, names, file names).
 // "%1".."%9" in the text's words stand for the words of args[0]..args[8], each in the same
@@ -46,22 +42,37 @@ struct Message {
         m.literal = std::move(words);
         return m;
     }
+    // Messages joined by a pattern that needs no translation ("%1 / %2", "%1%2").
+    static Message Join(std::string pattern, std::vector<Message> parts) {
+        Message m = Literal(std::move(pattern));
+        m.args = std::move(parts);
+        return m;
+    }
 
-    std::string words(LanguageFlagValue lang) const;
     bool isLiteral() const { return text.source == nullptr; }
+    // An empty literal: no words at all.
+    bool empty() const { return isLiteral() && literal.empty() && args.empty(); }
 
     Text text;
     std::vector<Message> args;
     std::string literal;
     // Applied to the finished words (a caption without its colon), when set.
     std::string (*finish)(std::string) = nullptr;
+    // The arguments fill "{0}".."{9}" instead of "%1".."%9"; a marker without one is left out.
+    bool braces = false;
 };
 
-// The words of `text` in `lang` with "%1".."%9" replaced by `args`.
-std::string Words(const Text& text, LanguageFlagValue lang,
-                  const std::vector<std::string>& args = {});
+// The messages one after another, as one.
+Message Concat(std::vector<Message> parts);
+
+// The words of `message` with each text's words from `words`: its arguments fill "%1".."%9",
+// a literal stays as it is ("%1".."%9" in a literal with arguments are filled too, so data can
+// join messages without a text of its own), then `finish` applies.
+std::string Compose(const Message& message, const TextWords& words);
 
 // Replaces "%1".."%9" in `pattern` by `args`; a marker without an argument stays as it is.
+// FillBraces does the same for "{0}".."{9}", leaving out a marker without an argument.
+std::string FillBraces(const std::string& pattern, const std::vector<std::string>& args);
 std::string FillArguments(const std::string& pattern, const std::vector<std::string>& args);
 
 }  // namespace talvo

@@ -47,10 +47,9 @@ const std::string& FixedToneText(int index) {
     return FixedEntries()[static_cast<std::size_t>(index)];
 }
 
-std::string ToneName(int index, LanguageFlagValue lang) {
-    if (index == 0) return kOff.words(lang);
-    if (index < 0 || index >= kToneCount) return {};
-    return FixedEntries()[static_cast<std::size_t>(index)];
+Message ToneName(int index) {
+    if (index == 0) return kOff;
+    return Message::Literal(FixedToneText(index));
 }
 
 const Text& ToneOffText() {

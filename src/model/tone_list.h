@@ -14,8 +14,9 @@ inline constexpr int kDcsCount = 107;
 inline constexpr int kFirstDcsNormal = 1 + kCtcssCount;                // 51
 inline constexpr int kFirstDcsInverted = 1 + kCtcssCount + kDcsCount;  // 158
 
-// Text of entry `index` (0..264) in the given language; empty for an index outside the list.
-std::string ToneName(int index, LanguageFlagValue lang);
+// Entry `index` (0..264): "Off" as a text, the others as they read in every language; an empty
+// literal for an index outside the list.
+Message ToneName(int index);
 
 // Entry `index` 1..264, the same in every language (a reference that lives as long as the
 // program); index 0 and indexes outside the list give an empty text.

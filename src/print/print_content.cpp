@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "lang/catalogue.h"
 #include "model/channel_lists.h"
 #include "model/options.h"
 #include "model/power.h"
@@ -81,12 +82,12 @@ void Row(PrintDocument& doc, const QString& caption, const QString& value) {
 void FieldRow(PrintDocument& doc, const ProgramState& state, const Field& f,
               LanguageFlagValue lang) {
     if (f.isList) {
-        Row(doc, Utf8(Info(f.list).caption.words(lang)),
-            Utf8(state.options.displayed(f.list, lang)));
+        Row(doc, Utf8(RenderText(Info(f.list).caption, lang)),
+            Tr(state.options.displayed(f.list), lang));
     } else {
         // Text boxes hold one byte per character (a display text read from the radio).
         const std::string& value = state.options[f.text];
-        Row(doc, Utf8(Info(f.text).caption.words(lang)),
+        Row(doc, Utf8(RenderText(Info(f.text).caption, lang)),
             QString::fromLatin1(value.data(), static_cast<qsizetype>(value.size())));
     }
 }
@@ -95,7 +96,7 @@ void FieldRow(PrintDocument& doc, const ProgramState& state, const Field& f,
 
 PrintGrid ChannelGridForPrint(const ProgramState& state, LanguageFlagValue lang) {
     PrintGrid grid;
-    for (const Text& h : ChannelGridHeaders()) grid.header << Utf8(h.words(lang));
+    for (const Text& h : ChannelGridHeaders()) grid.header << Utf8(RenderText(h, lang));
     grid.columnTwips.assign(ChannelGridColumnTwips().begin(), ChannelGridColumnTwips().end());
     for (int ch = 1; ch <= kChannelCount; ++ch) {
         QStringList row{QString::number(ch)};
@@ -113,7 +114,7 @@ PrintGrid ChannelGridForPrint(const ProgramState& state, LanguageFlagValue lang)
 int PrintContent(const ProgramState& state, PrintDocument& doc, QPagedPaintDevice* device) {
     const LanguageFlagValue lang = state.LanguageFlag;
     const PrintTexts& t = Texts();
-    auto tr = [lang](const Text& b) { return Utf8(b.words(lang)); };
+    auto tr = [lang](const Text& b) { return Utf8(RenderText(b, lang)); };
 
     doc.BeginDocument(device);
     doc.NewPage();

@@ -4,6 +4,7 @@
 #include <QPdfWriter>
 #include <QSaveFile>
 
+#include "lang/catalogue.h"
 #include "print/pdf_text_layer.h"
 #include "print/print_content.h"
 #include "print/print_renderer.h"
@@ -27,7 +28,7 @@ int WritePrintoutPdf(const ProgramState& state, const QString& path) {
         writer.setPageLayout(PrintoutPageLayout());
         writer.setCreator(QStringLiteral("talvo"));
         writer.setTitle(QString::fromStdString(
-            TALVO_TEXT("PrintPdf", "Programming data").words(state.LanguageFlag)));
+            RenderText(TALVO_TEXT("PrintPdf", "Programming data"), state.LanguageFlag)));
         PrintDocument document;
         pages = PrintContent(state, document, &writer);
     }

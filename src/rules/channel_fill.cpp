@@ -176,7 +176,7 @@ FillPlan PlanFill(const ChannelStores& stores, const BandState& band, const Chan
     return plan;
 }
 
-ChannelList ApplyFill(ChannelStores& stores, const BandState& band, LanguageFlagValue lang,
+ChannelList ApplyFill(ChannelStores& stores, const BandState& band, const TextWords& words,
                       const FillPlan& plan) {
     ChannelList changed;
     if (plan.problem != FillProblem::None) return changed;
@@ -185,10 +185,10 @@ ChannelList ApplyFill(ChannelStores& stores, const BandState& band, LanguageFlag
         const ChannelRecord before = TakeChannel(stores, row.channel);
         const auto slot = static_cast<std::size_t>(row.channel - 1);
         if (row.rx != stores.FreqText[0][slot]) {
-            CommitFrequency(stores, band, lang, row.channel, kColRxFreq, row.rx);
+            CommitFrequency(stores, band, words, row.channel, kColRxFreq, row.rx);
         }
         if (row.tx != stores.FreqText[1][slot]) {
-            CommitFrequency(stores, band, lang, row.channel, kColTxFreq, row.tx);
+            CommitFrequency(stores, band, words, row.channel, kColTxFreq, row.tx);
         }
         if (row.name != stores.ChannelName[slot]) CommitName(stores, row.channel, row.name);
         if (!(TakeChannel(stores, row.channel) == before)) changed.push_back(row.channel);

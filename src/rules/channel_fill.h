@@ -7,7 +7,7 @@
 
 #include "model/band.h"
 #include "model/channels.h"
-#include "model/language.h"
+#include "model/text.h"
 #include "rules/channel_ops.h"
 #include "rules/column_edit.h"
 
@@ -64,7 +64,7 @@ FillPlan PlanFill(const ChannelStores& stores, const BandState& band, const Chan
                   const FillSeries& series);
 
 // Applies the rows of `plan` that are not refused; returns the channels that changed.
-ChannelList ApplyFill(ChannelStores& stores, const BandState& band, LanguageFlagValue lang,
+ChannelList ApplyFill(ChannelStores& stores, const BandState& band, const TextWords& words,
                       const FillPlan& plan);
 
 // A decimal text with at most `decimals` decimals as a whole number of 10^-decimals units

@@ -115,7 +115,7 @@ bool FitsBand(const BandState& band, const ChannelRecord& record) {
 }
 
 PasteResult PasteChannels(ChannelStores& stores, const BandState& band, LanguageFlagValue lang,
-                          int at, const std::vector<PasteItem>& items,
+                          const TextWords& words, int at, const std::vector<PasteItem>& items,
                           LanguageFlagValue itemsLang) {
     PasteResult result;
     if (!ValidChannel(at)) {
@@ -135,7 +135,7 @@ PasteResult PasteChannels(ChannelStores& stores, const BandState& band, Language
             continue;
         }
         PutChannel(stores, ch, item.record);
-        if (itemsLang != lang) RefreshChannelRow(stores, ch, lang);
+        if (itemsLang != lang) RefreshChannelRow(stores, ch, words);
         result.pasted.push_back(ch);
     }
     result.pasted = NormalizedChannels(std::move(result.pasted));

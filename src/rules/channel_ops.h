@@ -64,8 +64,9 @@ struct PasteResult {
 
 // Pastes `items` with their first at channel `at`. Records that do not fit `band` are refused one
 // by one and their target channels keep what they held. Records written in another language
-// than `lang` have their words re-rendered.
+// than `lang` (the grid's) have their words re-rendered with `words`.
 PasteResult PasteChannels(ChannelStores& stores, const BandState& band, LanguageFlagValue lang,
-                          int at, const std::vector<PasteItem>& items, LanguageFlagValue itemsLang);
+                          const TextWords& words, int at, const std::vector<PasteItem>& items,
+                          LanguageFlagValue itemsLang);
 
 }  // namespace talvo

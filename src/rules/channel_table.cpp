@@ -37,7 +37,7 @@ std::string BandCheckedFrequency(const BandState& band, std::string_view text) {
 }
 
 FrequencyCommit CommitFrequency(ChannelStores& stores, const BandState& band,
-                                LanguageFlagValue lang, int channel, int column,
+                                const TextWords& words, int channel, int column,
                                 std::string_view text) {
     if (!ValidChannel(channel) || (column != kColRxFreq && column != kColTxFreq)) {
         return FrequencyCommit::Unchanged;
@@ -61,7 +61,7 @@ FrequencyCommit CommitFrequency(ChannelStores& stores, const BandState& band,
     stores.FreqText[1][i] = stored;
     const auto& defaults = NewChannelDefaults();
     for (std::size_t k = 0; k < defaults.size(); ++k) {
-        stores.cell(channel, kColQtDqtDec + static_cast<int>(k)) = defaults[k].text.words(lang);
+        stores.cell(channel, kColQtDqtDec + static_cast<int>(k)) = Compose(defaults[k].text, words);
         stores.OptionIndex[k][i] = static_cast<std::int16_t>(defaults[k].index);
     }
     return FrequencyCommit::Created;
@@ -92,7 +92,7 @@ void CommitName(ChannelStores& stores, int channel, std::string_view text) {
     stores.cell(channel, kColName) = stores.ChannelName[Slot(channel)];
 }
 
-void RefreshChannelRow(ChannelStores& stores, int ch, LanguageFlagValue lang) {
+void RefreshChannelRow(ChannelStores& stores, int ch, const TextWords& words) {
     if (!ValidChannel(ch)) return;
     const std::size_t i = Slot(ch);
     if (stores.isFree(ch)) {
@@ -109,17 +109,17 @@ void RefreshChannelRow(ChannelStores& stores, int ch, LanguageFlagValue lang) {
     stores.cell(ch, kColTxFreq) = stores.FreqText[1][i];
     for (int col : {kColQtDqtDec, kColQtDqtEnc}) {
         if (stores.OptionIndex[static_cast<std::size_t>(col - kColQtDqtDec)][i] == 0) {
-            stores.cell(ch, col) = ToneOffText().words(lang);
+            stores.cell(ch, col) = Compose(ToneOffText(), words);
         }
     }
     for (int col = kColPower; col <= kColTxProhibit; ++col) {
         const int index = stores.OptionIndex[static_cast<std::size_t>(col - kColQtDqtDec)][i];
-        stores.cell(ch, col) = ChannelColumnEntry(col, index, lang);
+        stores.cell(ch, col) = Compose(ChannelColumnEntry(col, index), words);
     }
 }
 
-void RefreshChannelGrid(ChannelStores& stores, LanguageFlagValue lang) {
-    for (int ch = 1; ch <= kChannelCount; ++ch) RefreshChannelRow(stores, ch, lang);
+void RefreshChannelGrid(ChannelStores& stores, const TextWords& words) {
+    for (int ch = 1; ch <= kChannelCount; ++ch) RefreshChannelRow(stores, ch, words);
 }
 
 void StartForm(ChannelStores& stores) {

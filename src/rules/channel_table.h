@@ -6,7 +6,7 @@
 
 #include "model/band.h"
 #include "model/channels.h"
-#include "model/language.h"
+#include "model/text.h"
 
 namespace talvo {
 
@@ -28,8 +28,9 @@ enum class FrequencyCommit {
 std::string BandCheckedFrequency(const BandState& band, std::string_view text);
 
 // Commits `text` typed into the frequency cell (`channel`, `column` 1 or 2).
+// A channel it creates takes the new-channel defaults, their words from `words`.
 FrequencyCommit CommitFrequency(ChannelStores& stores, const BandState& band,
-                                LanguageFlagValue lang, int channel, int column,
+                                const TextWords& words, int channel, int column,
                                 std::string_view text);
 
 // The column an editor opens on when the user picks (`channel`, `column`): a free channel
@@ -45,11 +46,11 @@ void StoreName(ChannelStores& stores, int channel, std::string_view text);
 // The name editor closes: the store and the name cell take the text.
 void CommitName(ChannelStores& stores, int channel, std::string_view text);
 
-// Re-renders every row from the stores in `lang`: words of the list columns follow the
+// Re-renders every row from the stores with `words`: words of the list columns follow the
 // language, tone names, frequencies and names stay.
-void RefreshChannelGrid(ChannelStores& stores, LanguageFlagValue lang);
+void RefreshChannelGrid(ChannelStores& stores, const TextWords& words);
 // The same for one channel (1..128).
-void RefreshChannelRow(ChannelStores& stores, int channel, LanguageFlagValue lang);
+void RefreshChannelRow(ChannelStores& stores, int channel, const TextWords& words);
 
 // New: every channel emptied.
 void StartForm(ChannelStores& stores);

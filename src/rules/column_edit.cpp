@@ -29,16 +29,16 @@ bool ListIndexValid(int column, int index) {
 }
 
 ColumnEditResult ApplyColumnValue(ChannelStores& stores, const BandState& band,
-                                  LanguageFlagValue lang, const ChannelList& channels,
+                                  const TextWords& words, const ChannelList& channels,
                                   const ColumnValue& value) {
     ColumnEditResult result;
     const int column = value.column;
     const NameCheck name = CheckTypedName(value.text);
     std::string word;
     if (column == kColQtDqtDec || column == kColQtDqtEnc) {
-        word = ToneName(value.index, lang);
+        word = Compose(ToneName(value.index), words);
     } else if (column >= kColPower && column <= kColTxProhibit) {
-        word = ChannelColumnEntry(column, value.index, lang);
+        word = Compose(ChannelColumnEntry(column, value.index), words);
     }
     for (int ch : NormalizedChannels(channels)) {
         const ChannelRecord before = TakeChannel(stores, ch);
@@ -48,7 +48,7 @@ ColumnEditResult ApplyColumnValue(ChannelStores& stores, const BandState& band,
             continue;
         }
         if (column == kColRxFreq || column == kColTxFreq) {
-            if (CommitFrequency(stores, band, lang, ch, column, value.text) ==
+            if (CommitFrequency(stores, band, words, ch, column, value.text) ==
                 FrequencyCommit::Refused) {
                 refuse(EditRefusal::OutOfBand);
                 continue;

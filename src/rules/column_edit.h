@@ -7,7 +7,7 @@
 
 #include "model/band.h"
 #include "model/channels.h"
-#include "model/language.h"
+#include "model/text.h"
 #include "rules/channel_ops.h"
 
 namespace talvo {
@@ -58,7 +58,7 @@ bool ListIndexValid(int column, int index);
 // channel starts it with the new-channel defaults, as in the grid; an empty receive frequency
 // empties the channel and an empty transmit frequency changes nothing, as typing does.
 ColumnEditResult ApplyColumnValue(ChannelStores& stores, const BandState& band,
-                                  LanguageFlagValue lang, const ChannelList& channels,
+                                  const TextWords& words, const ChannelList& channels,
                                   const ColumnValue& value);
 
 // "3, 5, 17-128": channel numbers with runs written as ranges.

@@ -7,6 +7,7 @@
 #include "image/data_file.h"
 #include "image/decode.h"
 #include "image/layout.h"
+#include "lang/catalogue.h"
 #include "link_support.h"
 
 namespace talvo::e2e {
@@ -33,7 +34,7 @@ std::string Text(const std::filesystem::path& file) {
 
 ProgramState Opened(const std::filesystem::path& file) {
     ProgramState state = StartupState();
-    EXPECT_EQ(OpenDataFile(state, file.string()), Status::Ok);
+    EXPECT_EQ(OpenDataFile(state, file.string(), WordsIn(state.LanguageFlag)), Status::Ok);
     return state;
 }
 

@@ -9,6 +9,7 @@
 #include "image/decode.h"
 #include "image/encode.h"
 #include "image/layout.h"
+#include "lang/catalogue.h"
 
 namespace talvo::e2e {
 namespace {
@@ -199,7 +200,7 @@ TEST(CliDecode, RandomBytesAlwaysGiveValidJson) {
 
         ProgramState expected = StartupState(kEnglish);
         expected.RadioImage = image;
-        DecodeImage(expected);
+        DecodeImage(expected, WordsIn(expected.LanguageFlag));
         EXPECT_EQ(j["Band"].number, expected.band.index);
         EXPECT_EQ(j["FreqText"][1][17].string, expected.channels.FreqText[1][17]);
         EXPECT_EQ(j["OptionIndex"][0][99].number, expected.channels.OptionIndex[0][99]);
@@ -252,7 +253,7 @@ TEST(CliResave, ArbitraryImagesAreSavedAsTheProgramWould) {
         EXPECT_EQ(r.exitCode, 0) << r.err;
         ProgramState expected = StartupState(std::string(lang) == "zh" ? kChinese : kEnglish);
         expected.RadioImage = image;
-        DecodeImage(expected);
+        DecodeImage(expected, WordsIn(expected.LanguageFlag));
         EncodeImage(expected);
         EXPECT_EQ(FileBytes(dir / "out.dat"), DataFile(expected.EncodedImage)) << lang;
     }

@@ -15,6 +15,7 @@
 #include "image/data_file.h"
 #include "image/decode.h"
 #include "image/encode.h"
+#include "lang/catalogue.h"
 #include "link/protocol/block_plan.h"
 #include "link_support.h"
 #include "model/program_state.h"
@@ -35,7 +36,7 @@ Bytes Pattern() {
 
 ImageBytes EncodedWith(const std::string& path, const std::string& display = {}) {
     ProgramState state = StartupState();
-    EXPECT_EQ(OpenDataFile(state, path), Status::Ok);
+    EXPECT_EQ(OpenDataFile(state, path, WordsIn(state.LanguageFlag)), Status::Ok);
     if (!display.empty()) state.options[TextId::DisplayCharacter] = display;
     EncodeImage(state);
     return state.EncodedImage;
@@ -288,7 +289,7 @@ TEST(FleetCli, StationTakesRadioAfterRadioAndRowsGoInOrderPastFailures) {
         const ImageBytes held = Held(b.dir / ("radio-" + std::to_string(radio) + ".dat"));
         ProgramState state = StartupState();
         state.RadioImage = held;
-        DecodeImage(state);
+        DecodeImage(state, WordsIn(state.LanguageFlag));
         EXPECT_EQ(state.options[TextId::DisplayCharacter], names[radio - 1]) << radio;
     }
 }

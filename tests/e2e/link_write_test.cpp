@@ -2,6 +2,7 @@
 
 #include "image/data_file.h"
 #include "image/encode.h"
+#include "lang/catalogue.h"
 #include "link_support.h"
 #include "model/program_state.h"
 
@@ -12,7 +13,7 @@ namespace {
 // encoder run.
 ImageBytes EncodedFrom(const std::string& path, bool debug) {
     ProgramState state = StartupState();
-    EXPECT_EQ(OpenDataFile(state, path), Status::Ok);
+    EXPECT_EQ(OpenDataFile(state, path, WordsIn(state.LanguageFlag)), Status::Ok);
     state.hidden.debug.unlocked = debug;
     EncodeImage(state);
     return state.EncodedImage;

@@ -24,17 +24,27 @@ class ChangeListWindowTest : public QObject {
   private:
     std::unique_ptr<ChangeListWindow> window_;
 
+    // A change whose name and values are given as words.
+    static Change Named(Change::Area area, Change::Kind kind, int channel, const char* field,
+                        const char* before, const char* after) {
+        return {area,
+                kind,
+                channel,
+                Message::Literal(field),
+                Message::Literal(before),
+                Message::Literal(after)};
+    }
     static std::vector<Change> someChanges() {
         using A = Change::Area;
         using K = Change::Kind;
         return {
-            {A::Channel, K::Changed, 9, "RXFreq", "145.50000", "146.00000"},
-            {A::Channel, K::Changed, 9, "Channel Name", "HOME", "AWAY"},
-            {A::Channel, K::Added, 10, "RXFreq", "", "438.50000"},
-            {A::Channel, K::Removed, 100, "RXFreq", "439.98750", ""},
-            {A::Setting, K::Changed, 0, "Beep", "Off", "On"},
-            {A::Fm, K::Changed, 3, "FM channel 3", "99.90", "101.10"},
-            {A::Power, K::Changed, 0, "A band High Power Grades", "9", "10"},
+            Named(A::Channel, K::Changed, 9, "RXFreq", "145.50000", "146.00000"),
+            Named(A::Channel, K::Changed, 9, "Channel Name", "HOME", "AWAY"),
+            Named(A::Channel, K::Added, 10, "RXFreq", "", "438.50000"),
+            Named(A::Channel, K::Removed, 100, "RXFreq", "439.98750", ""),
+            Named(A::Setting, K::Changed, 0, "Beep", "Off", "On"),
+            Named(A::Fm, K::Changed, 3, "FM channel 3", "99.90", "101.10"),
+            Named(A::Power, K::Changed, 0, "A band High Power Grades", "9", "10"),
         };
     }
     void open(LanguageFlagValue lang, const std::vector<Change>& changes) {
@@ -139,7 +149,7 @@ class ChangeListWindowTest : public QObject {
         QCOMPARE(lines[3], QString("Channel 10 (added)\tRXFreq\t(empty)\t438.50000"));
         // A tab inside a value would split its cell when pasted.
         open(kEnglish,
-             {{Change::Area::Channel, Change::Kind::Changed, 1, "Channel Name", "A\tB", "C"}});
+             {Named(Change::Area::Channel, Change::Kind::Changed, 1, "Channel Name", "A\tB", "C")});
         QCOMPARE(window_->copiedText().split('\n')[1], QString("Channel 1\tChannel Name\tA B\tC"));
     }
 

@@ -16,6 +16,7 @@
 #include "app/startup.h"
 #include "editors/channels/channel_table_window.h"
 #include "editors/fm/fm_window.h"
+#include "lang/catalogue.h"
 #include "rules/channel_table.h"
 #include "support/fake_serial_link.h"
 #include "support/modal_answerer.h"
@@ -169,7 +170,7 @@ class ChannelGridFocusTest : public QObject {
         QCOMPARE(entries.at(fm + 2)->text(), QStringLiteral("Cut Channels(&T)"));
 
         ChannelStores& s = w().state().channels;
-        CommitFrequency(s, w().state().band, kEnglish, 1, kColRxFreq, "145.5");
+        CommitFrequency(s, w().state().band, WordsIn(kEnglish), 1, kColRxFreq, "145.5");
         w().channelWindow()->loadFromModel();
         grid()->setCurrentCell(0, 1);
         entries.at(fm + 2 + 3)->trigger();  // Delete Channels

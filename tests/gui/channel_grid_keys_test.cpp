@@ -11,6 +11,7 @@
 #include <QUndoStack>
 
 #include "channel_table_fixture.h"
+#include "lang/catalogue.h"
 #include "model/channel_lists.h"
 #include "rules/channel_ops.h"
 #include "rules/channel_table.h"
@@ -66,7 +67,7 @@ class ChannelGridKeysTest : public testing::ChannelTableFixture {
     void program(const std::vector<int>& channels) {
         ChannelStores& s = state_->channels;
         for (int ch : channels) {
-            CommitFrequency(s, state_->band, lang_, ch, kColRxFreq,
+            CommitFrequency(s, state_->band, WordsIn(lang_), ch, kColRxFreq,
                             std::to_string(140 + ch % 30) + "." + std::to_string(ch % 10));
             CommitName(s, ch, "C" + std::to_string(ch));
         }

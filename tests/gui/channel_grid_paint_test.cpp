@@ -11,6 +11,7 @@
 #include "document/edit_labels.h"
 #include "editors/channels/grid_tools.h"
 #include "image/decode.h"
+#include "lang/catalogue.h"
 
 namespace talvo {
 
@@ -21,7 +22,7 @@ class ChannelGridPaintTest : public testing::ChannelTableFixture {
     void loadRandom(unsigned seed) {
         ProgramState loaded = document_->state();
         loaded.RadioImage = samples::ValidImageMaker(seed).make();
-        DecodeImage(loaded);
+        DecodeImage(loaded, WordsIn(loaded.LanguageFlag));
         document_->loadState(ReadLabel(), loaded);
     }
     // The viewport as drawn now, the current cell's frame (the grid's own mark) painted over.

@@ -22,6 +22,7 @@
 #include "editors/channels/channel_filter_bar.h"
 #include "editors/channels/grid_tools.h"
 #include "image/decode.h"
+#include "lang/catalogue.h"
 #include "model/state_parts.h"
 #include "model/tone_list.h"
 #include "rules/channel_filter.h"
@@ -61,7 +62,7 @@ class ChannelGridToolsTest : public testing::ChannelTableFixture {
     void loadRandom(unsigned seed) {
         ProgramState loaded = document_->state();
         loaded.RadioImage = samples::ValidImageMaker(seed).make();
-        DecodeImage(loaded);
+        DecodeImage(loaded, WordsIn(loaded.LanguageFlag));
         document_->loadState(ReadLabel(), loaded);
         document_->undoStack().clear();
     }
@@ -73,8 +74,8 @@ class ChannelGridToolsTest : public testing::ChannelTableFixture {
     }
     void programPmr(int n) {
         for (int ch = 1; ch <= n; ++ch) {
-            CommitFrequency(state_->channels, state_->band, state_->LanguageFlag, ch, kColRxFreq,
-                            "446." + std::to_string(ch) + "0000");
+            CommitFrequency(state_->channels, state_->band, WordsIn(state_->LanguageFlag), ch,
+                            kColRxFreq, "446." + std::to_string(ch) + "0000");
             CommitName(state_->channels, ch, "P" + std::to_string(ch));
         }
         window_->loadFromModel();
@@ -156,9 +157,9 @@ class ChannelGridToolsTest : public testing::ChannelTableFixture {
     void sortShowsTheNewOrder() {
         open(kChinese);
         ChannelStores& s = state_->channels;
-        CommitFrequency(s, state_->band, kChinese, 2, kColRxFreq, "440");
-        CommitFrequency(s, state_->band, kChinese, 4, kColRxFreq, "145");
-        CommitFrequency(s, state_->band, kChinese, 5, kColRxFreq, "146");
+        CommitFrequency(s, state_->band, WordsIn(kChinese), 2, kColRxFreq, "440");
+        CommitFrequency(s, state_->band, WordsIn(kChinese), 4, kColRxFreq, "145");
+        CommitFrequency(s, state_->band, WordsIn(kChinese), 5, kColRxFreq, "146");
         window_->loadFromModel();
         QVERIFY(PointerClick(at(1, 0)));
         QVERIFY(PointerClick(at(4, 0), Qt::ShiftModifier));

@@ -13,6 +13,7 @@
 #include "channel_table_fixture.h"
 #include "editors/channels/channel_clipboard.h"
 #include "exchange/channel_values.h"
+#include "lang/catalogue.h"
 #include "model/tone_list.h"
 #include "rules/channel_ops.h"
 #include "rules/channel_table.h"
@@ -41,9 +42,10 @@ class ChannelOperationsTest : public testing::ChannelTableFixture {
     void program(int n) {
         ChannelStores& s = state_->channels;
         for (int ch = 1; ch <= n; ++ch) {
-            CommitFrequency(s, state_->band, state_->LanguageFlag, ch, kColRxFreq,
+            CommitFrequency(s, state_->band, WordsIn(state_->LanguageFlag), ch, kColRxFreq,
                             std::to_string(140 + ch % 30) + "." + std::to_string(ch % 10));
-            CommitOption(s, ch, kColPower, ch % 3, ChannelColumnEntry(kColPower, ch % 3, kEnglish));
+            CommitOption(s, ch, kColPower, ch % 3,
+                         Render(ChannelColumnEntry(kColPower, ch % 3), kEnglish));
             CommitName(s, ch, "C" + std::to_string(ch));
         }
         window_->loadFromModel();
@@ -175,7 +177,7 @@ class ChannelOperationsTest : public testing::ChannelTableFixture {
             v.wide = pick(0, 1);
             v.txProhibit = pick(0, 1);
             v.name = std::string(1, char('A' + ch % 26)) + std::to_string(ch % 100);
-            StoreChannel(s, ch, v, kEnglish);
+            StoreChannel(s, ch, v, WordsIn(kEnglish));
         }
         window_->loadFromModel();
         QVERIFY(PointerClick(at(1, 0)));
@@ -334,9 +336,9 @@ class ChannelOperationsTest : public testing::ChannelTableFixture {
     void pasteRefusesChannelsOutsideTheBand() {
         open(kEnglish);
         ChannelStores& s = state_->channels;
-        CommitFrequency(s, state_->band, kEnglish, 1, kColRxFreq, "145.5");
-        CommitFrequency(s, state_->band, kEnglish, 2, kColRxFreq, "440");
-        CommitFrequency(s, state_->band, kEnglish, 3, kColRxFreq, "146.5");
+        CommitFrequency(s, state_->band, WordsIn(kEnglish), 1, kColRxFreq, "145.5");
+        CommitFrequency(s, state_->band, WordsIn(kEnglish), 2, kColRxFreq, "440");
+        CommitFrequency(s, state_->band, WordsIn(kEnglish), 3, kColRxFreq, "146.5");
         window_->loadFromModel();
         QVERIFY(PointerClick(at(1, 0)));
         QVERIFY(PointerClick(at(3, 0), Qt::ShiftModifier));

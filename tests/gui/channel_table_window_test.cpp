@@ -11,6 +11,7 @@
 
 #include "channel_table_fixture.h"
 #include "image/data_file.h"
+#include "lang/catalogue.h"
 #include "rules/channel_table.h"
 
 namespace talvo {
@@ -71,8 +72,8 @@ class ChannelTableWindowTest : public testing::ChannelTableFixture {
                  (QStringList{"CH", "RXFreq", "TXFreq", "QT/DQT Dec", "QT/DQT Enc", "Power",
                               "Busy Lock", "Add Scan", "Band", "TX Prohibit", "Channel Name"}));
         ChannelStores& stores = state_->channels;
-        CommitFrequency(stores, state_->band, kEnglish, 1, 1, "145.5");
-        CommitFrequency(stores, state_->band, kEnglish, 2, 1, "440");
+        CommitFrequency(stores, state_->band, WordsIn(kEnglish), 1, 1, "145.5");
+        CommitFrequency(stores, state_->band, WordsIn(kEnglish), 2, 1, "440");
         CommitOption(stores, 2, 3, 52, "D023N");
         CommitOption(stores, 2, 6, 0, "Carry");
         CommitName(stores, 2, "REP");
@@ -136,15 +137,15 @@ class ChannelTableWindowTest : public testing::ChannelTableFixture {
     void savedAndReopenedFileShowsTheSameGrid() {
         open(kChinese);
         ChannelStores& stores = state_->channels;
-        CommitFrequency(stores, state_->band, kChinese, 1, 1, "145.5");
-        CommitFrequency(stores, state_->band, kChinese, 1, 2, "146.1");
+        CommitFrequency(stores, state_->band, WordsIn(kChinese), 1, 1, "145.5");
+        CommitFrequency(stores, state_->band, WordsIn(kChinese), 1, 2, "146.1");
         CommitOption(stores, 1, 3, 1, "67.0");
         CommitOption(stores, 1, 4, 158, "D017I");
         CommitOption(stores, 1, 5, 2, "中");
         CommitOption(stores, 1, 6, 0, "载波");
         CommitOption(stores, 1, 8, 0, "窄带");
         CommitName(stores, 1, "ABC#Z");
-        CommitFrequency(stores, state_->band, kChinese, 128, 1, "470.99");
+        CommitFrequency(stores, state_->band, WordsIn(kChinese), 128, 1, "470.99");
         window_->loadFromModel();
         QTemporaryDir dir;
         const std::string path = dir.filePath("saved.dat").toStdString();
@@ -152,7 +153,9 @@ class ChannelTableWindowTest : public testing::ChannelTableFixture {
 
         Document reopened(StartupState(kChinese));
         ChannelTableWindow second(reopened);
-        QCOMPARE(OpenDataFile(reopened.sessionState(), path), Status::Ok);
+        QCOMPARE(OpenDataFile(reopened.sessionState(), path,
+                              WordsIn(reopened.sessionState().LanguageFlag)),
+                 Status::Ok);
         second.loadFromModel();
         for (int row = 0; row < 128; ++row) {
             for (int col = 1; col <= 10; ++col) {

@@ -18,6 +18,7 @@
 #include "app/startup.h"
 #include "editors/channels/channel_table_window.h"
 #include "exchange/channel_values.h"
+#include "lang/catalogue.h"
 #include "rules/channel_table.h"
 #include "support/fake_serial_link.h"
 #include "support/modal_answerer.h"
@@ -86,7 +87,7 @@ class CsvExchangeWindowTest : public QObject {
 
 void CsvExchangeWindowTest::previewListsEveryRowThenImportStoresTheTakenOnes() {
     start(kEnglish);
-    CommitFrequency(state().channels, state().band, kEnglish, 2, kColRxFreq, "145.5");
+    CommitFrequency(state().channels, state().band, WordsIn(kEnglish), 2, kColRxFreq, "145.5");
     CommitName(state().channels, 2, "OLD");
     w().channelWindow()->loadFromModel();
     putFile("list.csv",
@@ -141,7 +142,7 @@ void CsvExchangeWindowTest::previewListsEveryRowThenImportStoresTheTakenOnes() {
 
 void CsvExchangeWindowTest::placementIntoFreeChannelsAndCancel() {
     start(kChinese);
-    CommitFrequency(state().channels, state().band, kChinese, 1, kColRxFreq, "145.5");
+    CommitFrequency(state().channels, state().band, WordsIn(kChinese), 1, kColRxFreq, "145.5");
     w().channelWindow()->loadFromModel();
     putFile("list.csv", "Location,Frequency\n1,146.52\n1,146.54\n");
     nextPath_ = path("list.csv");
@@ -193,7 +194,7 @@ void CsvExchangeWindowTest::unreadableFileIsToldAndChangesNothing() {
 void CsvExchangeWindowTest::exportsSayWhereTheyWroteInBothLanguages() {
     for (const LanguageFlagValue lang : {kEnglish, kChinese}) {
         start(lang);
-        CommitFrequency(state().channels, state().band, lang, 7, kColRxFreq, "146.52");
+        CommitFrequency(state().channels, state().band, WordsIn(lang), 7, kColRxFreq, "146.52");
         w().channelWindow()->loadFromModel();
         const QString menuTexts = w().action("MNImportCsv")->text() + "|" +
                                   w().action("MNExportCsv")->text() + "|" +
@@ -246,16 +247,16 @@ void CsvExchangeWindowTest::ownExportImportedBackLeavesEveryChannelAsItWas() {
     v.txHz = 156800000;
     v.busyLock = 0;
     v.name = "MARINE16";
-    StoreChannel(state().channels, 1, v, kEnglish);
+    StoreChannel(state().channels, 1, v, WordsIn(kEnglish));
     v.rxHz = 439987500;
     v.txHz.reset();
     v.name = "RX ONLY";
-    StoreChannel(state().channels, 2, v, kEnglish);
+    StoreChannel(state().channels, 2, v, WordsIn(kEnglish));
     v.rxHz = 145600000;
     v.txHz = 145000000;
     v.txProhibit = 0;
     v.name = "Rpt low";
-    StoreChannel(state().channels, 3, v, kEnglish);
+    StoreChannel(state().channels, 3, v, WordsIn(kEnglish));
     w().channelWindow()->loadFromModel();
     const ChannelStores before = state().channels;
 

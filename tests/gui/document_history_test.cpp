@@ -45,15 +45,16 @@ class Edits {
         const std::string text = texts[pick(0, 6)];
         const BandState band = doc_.state().band;
         doc_.changeChannels(ChannelEditLabel(ch, column), {ch}, [&](ChannelStores& s) {
-            CommitFrequency(s, band, doc_.language(), ch, column, text);
+            CommitFrequency(s, band, WordsIn(doc_.language()), ch, column, text);
         });
     }
     void option() {
         const int ch = pick(1, kChannelCount);
         const int column = pick(kColQtDqtDec, kColTxProhibit);
         const int index = column <= kColQtDqtEnc ? pick(0, kToneCount - 1) : pick(0, 2);
-        const std::string text = column <= kColQtDqtEnc ? std::string(ToneName(index, kEnglish))
-                                                        : "x" + std::to_string(index);
+        const std::string text = column <= kColQtDqtEnc
+                                     ? std::string(Render(ToneName(index), kEnglish))
+                                     : "x" + std::to_string(index);
         doc_.changeChannels(ChannelEditLabel(ch, column), {ch},
                             [&](ChannelStores& s) { CommitOption(s, ch, column, index, text); });
     }
@@ -149,7 +150,7 @@ class Edits {
     void load() {
         ProgramState after = doc_.state();
         after.RadioImage = RandomImage(rng_);
-        DecodeImage(after);
+        DecodeImage(after, WordsIn(after.LanguageFlag));
         doc_.loadState(ReadLabel(), after);
     }
 
@@ -210,7 +211,7 @@ class DocumentHistoryTest : public QObject {
             std::mt19937 rng(seed);
             ProgramState start = StartupState(seed % 2 ? kEnglish : kChinese);
             start.RadioImage = RandomImage(rng);
-            DecodeImage(start);
+            DecodeImage(start, WordsIn(start.LanguageFlag));
             // Values the encoder does not write: their bytes keep what an earlier encoding left.
             start.options[ListId::SquelchLevel] = -1;
             start.options[TextId::AChannelNumber] = "999";
@@ -245,7 +246,7 @@ class DocumentHistoryTest : public QObject {
     void undoAfterALanguageSwitchShowsTheCurrentLanguage() {
         Document doc(StartupState(kChinese));
         doc.changeChannels(ChannelEditLabel(3, 1), {3}, [&](ChannelStores& s) {
-            CommitFrequency(s, doc.state().band, kChinese, 3, 1, "145.5");
+            CommitFrequency(s, doc.state().band, WordsIn(kChinese), 3, 1, "145.5");
         });
         doc.changeChannels(ChannelEditLabel(3, 5), {3},
                            [&](ChannelStores& s) { CommitOption(s, 3, kColPower, 2, "中"); });
@@ -292,17 +293,18 @@ class DocumentHistoryTest : public QObject {
                 // The cells as a step left them, or as the language switched to renders them.
                 auto expected = [&](const ProgramState& state) {
                     ChannelStores stores = state.channels;
-                    if (!same) RefreshChannelGrid(stores, to.flag);
+                    if (!same) RefreshChannelGrid(stores, WordsIn(to.flag));
                     return stores.Cell;
                 };
                 const ImageBytes start = EncodedCopy(doc.state());
                 doc.changeChannels(ChannelEditLabel(3, 1), {3}, [&](ChannelStores& s) {
-                    CommitFrequency(s, doc.state().band, from.flag, 3, 1, "145.5");
+                    CommitFrequency(s, doc.state().band, WordsIn(from.flag), 3, 1, "145.5");
                 });
                 const ImageBytes afterFrequency = EncodedCopy(doc.state());
                 const ProgramState frequencyStep = doc.state();
                 doc.changeChannels(ChannelEditLabel(3, 5), {3}, [&](ChannelStores& s) {
-                    CommitOption(s, 3, kColPower, 2, ChannelColumnEntry(kColPower, 2, from.flag));
+                    CommitOption(s, 3, kColPower, 2,
+                                 Render(ChannelColumnEntry(kColPower, 2), from.flag));
                 });
                 const ImageBytes afterPower = EncodedCopy(doc.state());
                 const ProgramState powerStep = doc.state();

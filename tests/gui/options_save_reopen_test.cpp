@@ -10,6 +10,7 @@
 #include "editors/fm/fm_window.h"
 #include "editors/options/options_window.h"
 #include "image/data_file.h"
+#include "lang/catalogue.h"
 
 namespace talvo {
 
@@ -74,7 +75,9 @@ class SettingsSaveReopenTest : public QObject {
         }
 
         Document reopened(StartupState(kEnglish));
-        QCOMPARE(OpenDataFile(reopened.sessionState(), path), Status::Ok);
+        QCOMPARE(OpenDataFile(reopened.sessionState(), path,
+                              WordsIn(reopened.sessionState().LanguageFlag)),
+                 Status::Ok);
         OptionsWindow options(reopened);
         FmWindow fm(reopened);
         DebugWindow debug(reopened);

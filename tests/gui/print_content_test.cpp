@@ -10,6 +10,7 @@
 #include <QTest>
 #include <vector>
 
+#include "lang/catalogue.h"
 #include "model/program_state.h"
 #include "print/print_pdf.h"
 #include "print/print_renderer.h"
@@ -36,8 +37,8 @@ class PrintContentTest : public QObject {
         s.options[TextId::DisplayCharacter] = "HI\xe9";
         s.options[ListId::AVfoWideNarrow] = 0;
         s.powerGrades = {201, 150, 99, 1, 2, 3};
-        CommitFrequency(s.channels, s.band, lang, 1, kColRxFreq, "145.5");
-        CommitFrequency(s.channels, s.band, lang, 5, kColRxFreq, "440");
+        CommitFrequency(s.channels, s.band, WordsIn(lang), 1, kColRxFreq, "145.5");
+        CommitFrequency(s.channels, s.band, WordsIn(lang), 5, kColRxFreq, "440");
         CommitOption(s.channels, 5, kColQtDqtDec, 52, "D023N");
         CommitName(s.channels, 5, "REP");
         s.channels.ChannelName[8] = "FREE";  // a free channel that shows a decoded name
@@ -207,8 +208,7 @@ class PrintContentTest : public QObject {
         QCOMPARE(rows[1].value, QString("12"));
         QCOMPARE(rows[11].value, QString("HI\u00e9"));
         QCOMPARE(rows[13].value, QString("136.00000"));
-        QCOMPARE(rows[20].value, QString::fromStdString(
-                                     s.options.displayed(ListId::AVfoWideNarrow, s.LanguageFlag)));
+        QCOMPARE(rows[20].value, Tr(s.options.displayed(ListId::AVfoWideNarrow), s.LanguageFlag));
         QCOMPARE(rows[27].value, QString("201"));
         QCOMPARE(rows[28].value, QString("150"));
         QCOMPARE(rows[29].value, QString("99"));
@@ -239,7 +239,7 @@ class PrintContentTest : public QObject {
         QCOMPARE(grid.rows[2], (QStringList{"9", "", "", "", "", "", "", "", "", "", "FREE"}));
 
         s.LanguageFlag = kChinese;
-        RefreshChannelGrid(s.channels, kChinese);
+        RefreshChannelGrid(s.channels, WordsIn(kChinese));
         PrintContent(s, doc);
         const PrintGrid& zh = doc.elements()[doc.elements().size() - 2].grid;
         QCOMPARE(zh.header.first(), QString("频道"));
@@ -260,7 +260,7 @@ class PrintContentTest : public QObject {
         QCOMPARE(few.first, 3);
         QVERIFY(few.second > 1000);
         for (int ch = 1; ch <= 128; ++ch) {
-            CommitFrequency(s.channels, s.band, kEnglish, ch, kColRxFreq, "400");
+            CommitFrequency(s.channels, s.band, WordsIn(kEnglish), ch, kColRxFreq, "400");
         }
         QVERIFY(pages(s).first > 3);
 

@@ -6,6 +6,7 @@
 #include <QTest>
 
 #include "app/print_preview_window.h"
+#include "lang/catalogue.h"
 #include "model/program_state.h"
 #include "rules/channel_table.h"
 #include "support/modal_answerer.h"
@@ -29,7 +30,7 @@ class PrintPreviewTest : public QObject {
 
         // Refresh takes what the model holds now
         for (int ch = 1; ch <= 128; ++ch) {
-            CommitFrequency(state.channels, state.band, kChinese, ch, kColRxFreq, "150");
+            CommitFrequency(state.channels, state.band, WordsIn(kChinese), ch, kColRxFreq, "150");
         }
         window.findChild<QAction*>("actionRefresh")->trigger();
         QTRY_VERIFY(window.preview()->pageCount() > 3);

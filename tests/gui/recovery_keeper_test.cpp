@@ -15,6 +15,7 @@
 #include "document/edit_labels.h"
 #include "image/data_file.h"
 #include "image/encode.h"
+#include "lang/catalogue.h"
 #include "rules/channel_table.h"
 
 namespace talvo {
@@ -44,7 +45,7 @@ QString SourceOf(const QString& dataPath) {
 bool EditFrequency(Document& doc, int ch, const std::string& text) {
     const BandState band = doc.state().band;
     return doc.changeChannels(ChannelEditLabel(ch, kColRxFreq), {ch}, [&](ChannelStores& s) {
-        CommitFrequency(s, band, doc.language(), ch, kColRxFreq, text);
+        CommitFrequency(s, band, WordsIn(doc.language()), ch, kColRxFreq, text);
     });
 }
 

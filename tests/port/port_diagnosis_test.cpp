@@ -7,6 +7,7 @@
 #include <thread>
 
 #include "fake_system.h"
+#include "lang/catalogue.h"
 
 namespace talvo::link {
 namespace {
@@ -45,8 +46,8 @@ TEST(PortDiagnosis, NoPermissionNamesTheGroupTheRuleAndTheNewLogin) {
     EXPECT_EQ(d.group, "dialout");
     EXPECT_FALSE(d.listedInGroup);
     EXPECT_FALSE(d.udevRule);
-    std::string en = DiagnosisText(d, kEnglish);
-    std::string zh = DiagnosisText(d, kChinese);
+    std::string en = Render(DiagnosisText(d), kEnglish);
+    std::string zh = Render(DiagnosisText(d), kChinese);
     EXPECT_TRUE(Has(en, "No permission to open " + pty.path())) << en;
     EXPECT_TRUE(Has(en, "70-talvo.rules")) << en;
     EXPECT_TRUE(Has(en, "is not installed")) << en;
@@ -62,8 +63,8 @@ TEST(PortDiagnosis, NoPermissionNamesTheGroupTheRuleAndTheNewLogin) {
     d = Diagnose(pty.path(), Status::PermissionDenied, sys.roots, alice);
     EXPECT_TRUE(d.listedInGroup);
     EXPECT_TRUE(d.udevRule);
-    en = DiagnosisText(d, kEnglish);
-    zh = DiagnosisText(d, kChinese);
+    en = Render(DiagnosisText(d), kEnglish);
+    zh = Render(DiagnosisText(d), kChinese);
     EXPECT_TRUE(Has(en, "You are in the group dialout")) << en;
     EXPECT_TRUE(Has(en, "log out and log in again")) << en;
     EXPECT_FALSE(Has(en, "usermod")) << en;
@@ -91,11 +92,11 @@ TEST(PortDiagnosis, InUseNamesTheProcessHoldingThePort) {
     const PortDiagnosis d = Diagnose(pty.path(), Status::PortCannotOpen, real, CurrentUser());
     ASSERT_EQ(d.port.access, PortAccess::InUse);
     const std::string pid = std::to_string(holder.pid());
-    EXPECT_TRUE(Has(DiagnosisText(d, kEnglish), "in use by sleep (process " + pid + ")"))
-        << DiagnosisText(d, kEnglish);
-    EXPECT_TRUE(Has(DiagnosisText(d, kChinese), "正被sleep（进程号" + pid + "）占用"))
-        << DiagnosisText(d, kChinese);
-    EXPECT_TRUE(Has(AccessText(d.port, kEnglish), "sleep (" + pid + ")"));
+    EXPECT_TRUE(Has(Render(DiagnosisText(d), kEnglish), "in use by sleep (process " + pid + ")"))
+        << Render(DiagnosisText(d), kEnglish);
+    EXPECT_TRUE(Has(Render(DiagnosisText(d), kChinese), "正被sleep（进程号" + pid + "）占用"))
+        << Render(DiagnosisText(d), kChinese);
+    EXPECT_TRUE(Has(Render(AccessText(d.port), kEnglish), "sleep (" + pid + ")"));
 
     // The lock file names a running program that has no descriptor open (yet).
     FakeSystem sys;
@@ -118,16 +119,16 @@ TEST(PortDiagnosis, MissingDeviceListsTheDevicesPresent) {
     FakeSystem sys;
     PortDiagnosis d = Diagnose("/dev/ttyUSB3", Status::PortCannotOpen, sys.roots, CurrentUser());
     ASSERT_EQ(d.port.access, PortAccess::Missing);
-    EXPECT_TRUE(Has(DiagnosisText(d, kEnglish), "/dev/ttyUSB3 is not there"))
-        << DiagnosisText(d, kEnglish);
-    EXPECT_TRUE(Has(DiagnosisText(d, kEnglish), "No serial device is present now"));
-    EXPECT_TRUE(Has(DiagnosisText(d, kChinese), "没有任何串行设备"));
+    EXPECT_TRUE(Has(Render(DiagnosisText(d), kEnglish), "/dev/ttyUSB3 is not there"))
+        << Render(DiagnosisText(d), kEnglish);
+    EXPECT_TRUE(Has(Render(DiagnosisText(d), kEnglish), "No serial device is present now"));
+    EXPECT_TRUE(Has(Render(DiagnosisText(d), kChinese), "没有任何串行设备"));
 
     sys.plugUsb("ttyUSB0", "1-1", 0x1a86, 0x7523);
     sys.builtIn("ttyS0", 4);
     sys.builtIn("ttyS1", 0);  // no hardware: not a device a cable can be on
     d = Diagnose("/dev/ttyUSB3", Status::PortCannotOpen, sys.roots, CurrentUser());
-    std::string en = DiagnosisText(d, kEnglish);
+    std::string en = Render(DiagnosisText(d), kEnglish);
     EXPECT_TRUE(Has(en,
                     "Serial devices present:\n  /dev/ttyUSB0  USB serial (CH340) (port 1)\n  "
                     "/dev/ttyS0  built-in serial port"))
@@ -141,8 +142,8 @@ TEST(PortDiagnosis, MissingDeviceListsTheDevicesPresent) {
     PortEntry five;
     five.number = 5;
     d = DiagnosePort(five, Status::PortCannotOpen, sys.roots, CurrentUser(), 0);
-    en = DiagnosisText(d, kEnglish);
-    const std::string zh = DiagnosisText(d, kChinese);
+    en = Render(DiagnosisText(d), kEnglish);
+    const std::string zh = Render(DiagnosisText(d), kChinese);
     EXPECT_TRUE(Has(en, "Port 5 reaches no serial device")) << en;
     EXPECT_TRUE(Has(zh, "本机没有串行设备对应端口5")) << zh;
     EXPECT_TRUE(Has(zh, "USB串口电缆/dev/ttyUSB0是端口1")) << zh;
@@ -157,8 +158,8 @@ TEST(PortDiagnosis, BrlttyTakingTheCh340IsExplained) {
         const PortDiagnosis d =
             Diagnose("/dev/ttyUSB0", Status::PortCannotOpen, sys.roots, CurrentUser(), 1);
         EXPECT_EQ(d.brlttyHoldsCh340, expected);
-        EXPECT_EQ(Has(DiagnosisText(d, kEnglish), "sudo apt remove brltty"), expected);
-        EXPECT_EQ(Has(DiagnosisText(d, kChinese), "盲文显示服务brltty"), expected);
+        EXPECT_EQ(Has(Render(DiagnosisText(d), kEnglish), "sudo apt remove brltty"), expected);
+        EXPECT_EQ(Has(Render(DiagnosisText(d), kChinese), "盲文显示服务brltty"), expected);
     };
     check(false);
     FakeSystem::Put(sys.roots.root / "usr/bin/brltty", "");
@@ -178,9 +179,9 @@ TEST(PortDiagnosis, ModemManagerProbingIsNamedWhenNothingElseIs) {
     busy.access = PortAccess::InUse;  // as an open refused with EBUSY leaves it
     PortDiagnosis d = DiagnosePort(busy, Status::PortCannotOpen, sys.roots, CurrentUser(), 0);
     EXPECT_TRUE(d.modemManagerProbes);
-    EXPECT_TRUE(Has(DiagnosisText(d, kEnglish), "ModemManager is running"))
-        << DiagnosisText(d, kEnglish);
-    EXPECT_TRUE(Has(DiagnosisText(d, kChinese), "ModemManager正在运行"));
+    EXPECT_TRUE(Has(Render(DiagnosisText(d), kEnglish), "ModemManager is running"))
+        << Render(DiagnosisText(d), kEnglish);
+    EXPECT_TRUE(Has(Render(DiagnosisText(d), kChinese), "ModemManager正在运行"));
     FakeSystem::Put(sys.roots.root / "etc/udev/rules.d/70-talvo.rules", "");
     d = DiagnosePort(busy, Status::PortCannotOpen, sys.roots, CurrentUser(), 0);
     EXPECT_FALSE(d.modemManagerProbes);

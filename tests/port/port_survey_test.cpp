@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "fake_system.h"
+#include "lang/catalogue.h"
 
 namespace talvo::link {
 namespace {
@@ -47,8 +48,8 @@ TEST(PortSurvey, NumbersShowTheDeviceTheyReachAndWhatItIs) {
     const auto ports = SurveyPorts(sys.roots, CurrentUser(), Env({{"TALVO_PORT_9", pty.path()}}),
                                    static_cast<int>(::getpid()));
     ASSERT_EQ(ports.size(), 16u);
-    const std::string en = FormatPortTable(ports, kEnglish);
-    const std::string zh = FormatPortTable(ports, kChinese);
+    const std::string en = FormatPortTable(ports, WordsIn(kEnglish));
+    const std::string zh = FormatPortTable(ports, WordsIn(kChinese));
 
     struct Expect {
         int number;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "catalogue_words.h"
 #include "image_samples.h"
 
 namespace talvo::compare {
@@ -48,17 +49,17 @@ TEST(ChangeTable, LinesAreAlignedRowsOfTheChanges) {
         const ImageBytes b = samples::ValidImageMaker(seed + 100).make();
         for (const LanguageFlagValue lang : {kEnglish, kChinese}) {
             SCOPED_TRACE("seed " + std::to_string(seed) + " lang " + std::to_string(lang));
-            const auto changes = CompareImages(a, b, lang);
+            const auto changes = CompareImages(a, b, WordsIn(lang));
             ASSERT_FALSE(changes.empty());
-            const auto rows = ChangeRows(changes, lang);
+            const auto rows = ChangeRows(changes);
             ASSERT_EQ(rows.size(), changes.size());
-            const auto lines = ChangeLines(changes, lang);
+            const auto lines = ChangeLines(changes, WordsIn(lang));
             ASSERT_EQ(lines.size(), rows.size() + 1);
             // The titles set where each column starts on the terminal.
             std::array<std::size_t, kChangeColumns> starts{};
-            const auto titles = ChangeTitles(lang);
+            const auto titles = ChangeTitles();
             for (std::size_t k = 1; k < kChangeColumns; ++k) {
-                const std::size_t at = lines[0].find(titles[k]);
+                const std::size_t at = lines[0].find(Render(titles[k], lang));
                 ASSERT_NE(at, std::string::npos) << lines[0];
                 starts[k] = TerminalWidth(lines[0].substr(0, at));
             }
@@ -69,7 +70,7 @@ TEST(ChangeTable, LinesAreAlignedRowsOfTheChanges) {
                 for (std::size_t k = 0; k < kChangeColumns; ++k) {
                     const std::size_t at = ByteAtColumn(line, starts[k]);
                     ASSERT_NE(at, std::string::npos) << line;
-                    const std::string cell = TerminalText(cells[k]);
+                    const std::string cell = TerminalText(Render(cells[k], lang));
                     EXPECT_EQ(line.compare(at, cell.size(), cell), 0) << line << " | " << cell;
                     // Between two cells only spaces, and the arrow before the new value.
                     std::string gap = line.substr(end, at - end);
@@ -90,7 +91,7 @@ TEST(ChangeTable, LinesAreAlignedRowsOfTheChanges) {
             for (std::size_t i = 0; i < rows.size(); ++i) {
                 if (changes[i].area == Change::Area::Channel) {
                     EXPECT_EQ(rows[i].placeOrder, changes[i].channel);
-                    EXPECT_NE(rows[i].place.find(std::to_string(changes[i].channel)),
+                    EXPECT_NE(Render(rows[i].place, lang).find(std::to_string(changes[i].channel)),
                               std::string::npos);
                 }
                 if (i > 0) {
@@ -105,10 +106,12 @@ TEST(ChangeTable, LinesAreAlignedRowsOfTheChanges) {
 // keep the columns.
 TEST(ChangeTable, ControlBytesAreEscaped) {
     const std::vector<Change> changes = {
-        {Change::Area::Channel, Change::Kind::Changed, 3, "Channel Name", "A\tB\x1b", "OK"},
-        {Change::Area::Setting, Change::Kind::Changed, 0, "Beep", "", "On"},
+        {Change::Area::Channel, Change::Kind::Changed, 3, Message::Literal("Channel Name"),
+         Message::Literal("A\tB\x1b"), Message::Literal("OK")},
+        {Change::Area::Setting, Change::Kind::Changed, 0, Message::Literal("Beep"),
+         Message::Literal(""), Message::Literal("On")},
     };
-    const auto lines = ChangeLines(changes, kEnglish);
+    const auto lines = ChangeLines(changes, WordsIn(kEnglish));
     ASSERT_EQ(lines.size(), 3u);
     EXPECT_NE(lines[1].find("A\\x09B\\x1B → OK"), std::string::npos) << lines[1];
     EXPECT_NE(lines[2].find("(empty)"), std::string::npos) << lines[2];

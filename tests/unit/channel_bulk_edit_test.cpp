@@ -10,6 +10,7 @@
 #include <tuple>
 #include <vector>
 
+#include "catalogue_words.h"
 #include "image/decode.h"
 #include "image_samples.h"
 #include "model/state_parts.h"
@@ -25,7 +26,7 @@ namespace {
 ProgramState RandomState(unsigned seed, LanguageFlagValue lang) {
     ProgramState state = StartupState(lang);
     state.RadioImage = samples::ValidImageMaker(seed).make();
-    DecodeImage(state);
+    DecodeImage(state, WordsIn(state.LanguageFlag));
     return state;
 }
 
@@ -111,7 +112,7 @@ TEST(ChannelSort, ColumnOrders) {
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const int ch = static_cast<int>(i) + 1;
         if (*rows[i].rx == 0) continue;
-        CommitFrequency(s, state.band, kEnglish, ch, kColRxFreq, rows[i].rx);
+        CommitFrequency(s, state.band, WordsIn(kEnglish), ch, kColRxFreq, rows[i].rx);
         if (*rows[i].tx == 0) {
             s.FreqText[1][i].clear();
         }
@@ -185,11 +186,11 @@ TEST(ChannelFilter, RandomImagesFindWhatTheRowsShow) {
 TEST(ChannelFilter, WordsNamesAndCase) {
     ProgramState state = StartupState(kChinese);
     ChannelStores& s = state.channels;
-    CommitFrequency(s, state.band, kChinese, 1, kColRxFreq, "446.00625");
-    CommitFrequency(s, state.band, kChinese, 2, kColRxFreq, "145.5");
+    CommitFrequency(s, state.band, WordsIn(kChinese), 1, kColRxFreq, "446.00625");
+    CommitFrequency(s, state.band, WordsIn(kChinese), 2, kColRxFreq, "145.5");
     CommitName(s, 2, "pmr1");
     CommitOption(s, 2, kColPower, 0, "低");
-    CommitFrequency(s, state.band, kChinese, 3, kColRxFreq, "146");
+    CommitFrequency(s, state.band, WordsIn(kChinese), 3, kColRxFreq, "146");
     s.ChannelName[2] = "\xE9T";  // a name read from a radio: one byte per character
     s.cell(3, kColName) = s.ChannelName[2];
     struct Case {
@@ -228,7 +229,8 @@ TEST(ColumnEdit, RandomImagesChangeExactlyTheChannelsThatAccept) {
             value.index = value.column <= kColQtDqtEnc ? pick(265) : pick(2);
         }
         ChannelStores after = state.channels;
-        const ColumnEditResult result = ApplyColumnValue(after, state.band, lang, chosen, value);
+        const ColumnEditResult result =
+            ApplyColumnValue(after, state.band, WordsIn(lang), chosen, value);
 
         std::map<int, EditRefusal> refused;
         for (const ChannelRefusal& r : result.refused) refused[r.channel] = r.reason;
@@ -249,13 +251,14 @@ TEST(ColumnEdit, RandomImagesChangeExactlyTheChannelsThatAccept) {
             // Typing the value into this one channel gives the same channel.
             ChannelStores typed = state.channels;
             if (value.column <= kColTxFreq) {
-                CommitFrequency(typed, state.band, lang, ch, value.column, value.text);
+                CommitFrequency(typed, state.band, WordsIn(lang), ch, value.column, value.text);
             } else if (value.column == kColName) {
                 CommitName(typed, ch, value.text == "abc" ? "ABC" : value.text);
             } else {
-                const std::string word = value.column <= kColQtDqtEnc
-                                             ? ToneName(value.index, lang)
-                                             : ChannelColumnEntry(value.column, value.index, lang);
+                const std::string word =
+                    value.column <= kColQtDqtEnc
+                        ? Render(ToneName(value.index), lang)
+                        : Render(ChannelColumnEntry(value.column, value.index), lang);
                 CommitOption(typed, ch, value.column, value.index, word);
             }
             ASSERT_EQ(now, TakeChannel(typed, ch)) << "seed " << seed << " channel " << ch;
@@ -293,7 +296,7 @@ TEST(ColumnEdit, ChannelRangesText) {
 TEST(ChannelFill, SeriesAndTheirChecks) {
     ProgramState state = StartupState(kEnglish);  // band 136-174.995, 400-470.995 MHz
     ChannelStores& s = state.channels;
-    CommitFrequency(s, state.band, kEnglish, 2, kColRxFreq, "145.5");
+    CommitFrequency(s, state.band, WordsIn(kEnglish), 2, kColRxFreq, "145.5");
     CommitName(s, 2, "OLD");
     struct Case {
         const char* what;
@@ -394,7 +397,7 @@ TEST(ChannelFill, SeriesAndTheirChecks) {
 
         // Applying gives exactly the preview, and refused channels stay whole.
         ChannelStores after = s;
-        ApplyFill(after, state.band, kEnglish, plan);
+        ApplyFill(after, state.band, WordsIn(kEnglish), plan);
         for (const FillRow& r : plan.rows) {
             const auto i = static_cast<std::size_t>(r.channel - 1);
             if (r.refusal) {

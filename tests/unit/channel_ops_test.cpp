@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "catalogue_words.h"
 #include "model/program_state.h"
 #include "rules/channel_clip_form.h"
 #include "rules/channel_table.h"
@@ -227,7 +228,8 @@ TEST(ChannelOps, PasteRefusesChannelsOutsideTheBandOneByOne) {
     const std::vector<PasteItem> items = {{0, vhf}, {1, uhf}, {2, splitOut}, {4, ChannelRecord{}}};
 
     // Band 1 (144-146 and 430-440 MHz): 440 and the 150 MHz transmit frequency do not fit.
-    const PasteResult result = PasteChannels(stores, Band(1), kEnglish, 10, items, kEnglish);
+    const PasteResult result =
+        PasteChannels(stores, Band(1), kEnglish, WordsIn(kEnglish), 10, items, kEnglish);
     EXPECT_FALSE(result.outOfRoom);
     EXPECT_EQ(result.pasted, (ChannelList{10, 14}));
     EXPECT_EQ(result.refused, (ChannelList{11, 12}));
@@ -240,25 +242,27 @@ TEST(ChannelOps, PasteRefusesChannelsOutsideTheBandOneByOne) {
 
     // Items reaching past 128 paste nothing.
     const ChannelStores before = stores;
-    EXPECT_TRUE(PasteChannels(stores, Band(0), kEnglish, 125, items, kEnglish).outOfRoom);
+    EXPECT_TRUE(PasteChannels(stores, Band(0), kEnglish, WordsIn(kEnglish), 125, items, kEnglish)
+                    .outOfRoom);
     EXPECT_EQ(Read(stores), Read(before));
 }
 
 TEST(ChannelOps, PasteFromTheOtherLanguageRendersItsWords) {
     ProgramState zh = StartupState(kChinese);
-    CommitFrequency(zh.channels, zh.band, kChinese, 3, kColRxFreq, "145.5");
+    CommitFrequency(zh.channels, zh.band, WordsIn(kChinese), 3, kColRxFreq, "145.5");
     CommitOption(zh.channels, 3, kColPower, 2, "中");
     const CopiedChannels copied = CopyChannels(zh.channels, {3}, kChinese);
 
     ProgramState en = StartupState(kEnglish);
-    PasteChannels(en.channels, en.band, kEnglish, 7, copied.items, copied.lang);
+    PasteChannels(en.channels, en.band, kEnglish, WordsIn(kEnglish), 7, copied.items, copied.lang);
     EXPECT_EQ(en.channels.cell(7, kColPower), "Middle");
     EXPECT_EQ(en.channels.cell(7, kColQtDqtDec), "Off");
     EXPECT_EQ(en.channels.FreqText[0][6], "145.50000");
 
     // In the same language the copy arrives exactly as it was (the "Wide" of a new channel too).
     ProgramState zh2 = StartupState(kChinese);
-    PasteChannels(zh2.channels, zh2.band, kChinese, 7, copied.items, copied.lang);
+    PasteChannels(zh2.channels, zh2.band, kChinese, WordsIn(kChinese), 7, copied.items,
+                  copied.lang);
     EXPECT_EQ(TakeChannel(zh2.channels, 7), TakeChannel(zh.channels, 3));
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "catalogue_words.h"
 #include "model/channel_lists.h"
 #include "model/program_state.h"
 
@@ -72,7 +73,7 @@ TEST(ChannelTableFrequency, FreeRowGetsDefaultsInEachLanguage) {
     };
     for (const LangCase& c : cases) {
         ProgramState s = StartupState(c.lang);
-        EXPECT_EQ(CommitFrequency(s.channels, s.band, c.lang, 7, kColRxFreq, "145.5"),
+        EXPECT_EQ(CommitFrequency(s.channels, s.band, WordsIn(c.lang), 7, kColRxFreq, "145.5"),
                   FrequencyCommit::Created);
         EXPECT_EQ(s.channels.cell(7, 1), "145.50000");
         EXPECT_EQ(s.channels.cell(7, 2), "145.50000");
@@ -95,8 +96,8 @@ TEST(ChannelTableFrequency, FreeRowGetsDefaultsInEachLanguage) {
 
 ProgramState WithChannel(int ch) {
     ProgramState s = StartupState(kEnglish);
-    CommitFrequency(s.channels, s.band, kEnglish, ch, kColRxFreq, "145.5");
-    CommitFrequency(s.channels, s.band, kEnglish, ch, kColTxFreq, "146.1");
+    CommitFrequency(s.channels, s.band, WordsIn(kEnglish), ch, kColRxFreq, "145.5");
+    CommitFrequency(s.channels, s.band, WordsIn(kEnglish), ch, kColTxFreq, "146.1");
     CommitOption(s.channels, ch, kColQtDqtDec, 1, "67.0");
     CommitOption(s.channels, ch, kColPower, 2, "Middle");
     CommitName(s.channels, ch, "ABC");
@@ -105,7 +106,7 @@ ProgramState WithChannel(int ch) {
 
 TEST(ChannelTableFrequency, ExistingChannelChangesOnlyTheEditedFrequency) {
     ProgramState s = WithChannel(3);
-    EXPECT_EQ(CommitFrequency(s.channels, s.band, kEnglish, 3, kColRxFreq, "150"),
+    EXPECT_EQ(CommitFrequency(s.channels, s.band, WordsIn(kEnglish), 3, kColRxFreq, "150"),
               FrequencyCommit::Stored);
     EXPECT_EQ(s.channels.cell(3, 1), "150.00000");
     EXPECT_EQ(s.channels.FreqText[0][2], "150.00000");
@@ -119,11 +120,11 @@ TEST(ChannelTableFrequency, ExistingChannelChangesOnlyTheEditedFrequency) {
 
     // refused and empty transmit entries leave everything as it was
     const ChannelStores before = s.channels;
-    EXPECT_EQ(CommitFrequency(s.channels, s.band, kEnglish, 3, kColTxFreq, "300"),
+    EXPECT_EQ(CommitFrequency(s.channels, s.band, WordsIn(kEnglish), 3, kColTxFreq, "300"),
               FrequencyCommit::Refused);
-    EXPECT_EQ(CommitFrequency(s.channels, s.band, kEnglish, 3, kColRxFreq, "1.2.3"),
+    EXPECT_EQ(CommitFrequency(s.channels, s.band, WordsIn(kEnglish), 3, kColRxFreq, "1.2.3"),
               FrequencyCommit::Refused);
-    EXPECT_EQ(CommitFrequency(s.channels, s.band, kEnglish, 3, kColTxFreq, ""),
+    EXPECT_EQ(CommitFrequency(s.channels, s.band, WordsIn(kEnglish), 3, kColTxFreq, ""),
               FrequencyCommit::Unchanged);
     EXPECT_EQ(s.channels.Cell, before.Cell);
     EXPECT_EQ(s.channels.FreqText, before.FreqText);
@@ -132,7 +133,7 @@ TEST(ChannelTableFrequency, ExistingChannelChangesOnlyTheEditedFrequency) {
 
 TEST(ChannelTableFrequency, ClearingReceiveFrequencyDeletesTheWholeChannel) {
     ProgramState s = WithChannel(3);
-    EXPECT_EQ(CommitFrequency(s.channels, s.band, kEnglish, 3, kColRxFreq, ""),
+    EXPECT_EQ(CommitFrequency(s.channels, s.band, WordsIn(kEnglish), 3, kColRxFreq, ""),
               FrequencyCommit::Deleted);
     EXPECT_TRUE(s.channels.isFree(3));
     for (int col = 1; col <= 10; ++col) EXPECT_EQ(s.channels.cell(3, col), "") << col;
@@ -167,13 +168,14 @@ TEST(ChannelTableEditing, NamesDropFillersAndEmptyNameClearsCell) {
 
 TEST(ChannelTableRefresh, LanguageSwitchRerendersWordsOnly) {
     ProgramState s = WithChannel(3);
-    CommitFrequency(s.channels, s.band, kEnglish, 5, kColRxFreq, "150");  // defaults, "Wide"
+    CommitFrequency(s.channels, s.band, WordsIn(kEnglish), 5, kColRxFreq,
+                    "150");  // defaults, "Wide"
     CommitOption(s.channels, 5, kColQtDqtEnc, 264, "D754I");
     // a free channel whose name came from the radio
     s.channels.ChannelName[9] = "FREE";
     s.channels.cell(10, 10) = "FREE";
 
-    RefreshChannelGrid(s.channels, kChinese);
+    RefreshChannelGrid(s.channels, WordsIn(kChinese));
     EXPECT_EQ(s.channels.cell(3, 1), "145.50000");
     EXPECT_EQ(s.channels.cell(3, 2), "146.10000");
     EXPECT_EQ(s.channels.cell(3, 3), "67.0");
@@ -187,7 +189,7 @@ TEST(ChannelTableRefresh, LanguageSwitchRerendersWordsOnly) {
     EXPECT_EQ(s.channels.cell(10, 10), "FREE");
     EXPECT_EQ(s.channels.ChannelName[9], "FREE");
 
-    RefreshChannelGrid(s.channels, kEnglish);
+    RefreshChannelGrid(s.channels, WordsIn(kEnglish));
     const std::vector<std::string> en = {"Off", "D754I", "High", "Off", "On", "wide", "Off"};
     for (int col = 3; col <= 9; ++col) {
         EXPECT_EQ(s.channels.cell(5, col), en[static_cast<std::size_t>(col - 3)]) << col;
@@ -197,7 +199,7 @@ TEST(ChannelTableRefresh, LanguageSwitchRerendersWordsOnly) {
 
 TEST(ChannelTableRefresh, StartFormEmptiesEveryChannel) {
     ProgramState s = WithChannel(1);
-    CommitFrequency(s.channels, s.band, kEnglish, 128, kColRxFreq, "440");
+    CommitFrequency(s.channels, s.band, WordsIn(kEnglish), 128, kColRxFreq, "440");
     StartForm(s.channels);
     const ChannelStores empty = StartupState(kEnglish).channels;
     EXPECT_EQ(s.channels.Cell, empty.Cell);

@@ -4,6 +4,7 @@
 #include <functional>
 #include <random>
 
+#include "catalogue_words.h"
 #include "compare/byte_compare.h"
 #include "compare/change_list.h"
 #include "image/encode.h"
@@ -15,7 +16,7 @@ namespace {
 
 // `base` decoded, changed by `edit`, encoded over a copy of `base`.
 ImageBytes Edited(const ImageBytes& base, const std::function<void(ProgramState&)>& edit) {
-    ProgramState state = DecodedState(base, kEnglish);
+    ProgramState state = DecodedState(base, WordsIn(kEnglish));
     edit(state);
     state.EncodedImage = base;
     EncodeImage(state);
@@ -41,7 +42,7 @@ struct OneField {
 TEST(ChangeList, ImagesThatDifferInOneFieldOfEachKind) {
     for (const unsigned seed : {1u, 7u, 42u}) {
         const ImageBytes base = samples::ValidImageMaker(seed).make();
-        const ProgramState before = DecodedState(base, kEnglish);
+        const ProgramState before = DecodedState(base, WordsIn(kEnglish));
         const int used = FirstChannel(before, true);
         ASSERT_GT(used, 0);
         const auto u = static_cast<std::size_t>(used - 1);
@@ -54,13 +55,14 @@ TEST(ChangeList, ImagesThatDifferInOneFieldOfEachKind) {
              [&](ProgramState& s) {
                  s.channels.OptionIndex[2][u] = static_cast<std::int16_t>(newPower);
              },
-             Change::Area::Channel, "Power", ChannelColumnEntry(kColPower, oldPower, kEnglish),
-             ChannelColumnEntry(kColPower, newPower, kEnglish)},
+             Change::Area::Channel, "Power",
+             Render(ChannelColumnEntry(kColPower, oldPower), kEnglish),
+             Render(ChannelColumnEntry(kColPower, newPower), kEnglish)},
             {"channel name", [&](ProgramState& s) { s.channels.ChannelName[u] = "ZQX9"; },
              Change::Area::Channel, "Channel Name", "", "ZQX9"},
             {"setting", [&](ProgramState& s) { s.options[ListId::Beep] = 1 - oldBeep; },
-             Change::Area::Setting, "Beep", ListEntry(ListId::Beep, oldBeep, kEnglish),
-             ListEntry(ListId::Beep, 1 - oldBeep, kEnglish)},
+             Change::Area::Setting, "Beep", Render(ListEntry(ListId::Beep, oldBeep), kEnglish),
+             Render(ListEntry(ListId::Beep, 1 - oldBeep), kEnglish)},
             {"FM channel",
              [&](ProgramState& s) {
                  s.fm.FmChannelText[2] =
@@ -75,37 +77,40 @@ TEST(ChangeList, ImagesThatDifferInOneFieldOfEachKind) {
         for (const OneField& c : cases) {
             SCOPED_TRACE(std::string(c.what) + " seed " + std::to_string(seed));
             const ImageBytes after = Edited(base, c.edit);
-            const auto changes = CompareImages(base, after, kEnglish);
-            ASSERT_EQ(changes.size(), 1u) << ChangeLines(changes, kEnglish).back();
+            const auto changes = CompareImages(base, after, WordsIn(kEnglish));
+            ASSERT_EQ(changes.size(), 1u) << ChangeLines(changes, WordsIn(kEnglish)).back();
             EXPECT_EQ(changes[0].area, c.area);
             EXPECT_EQ(changes[0].kind, Change::Kind::Changed);
-            EXPECT_EQ(changes[0].field, c.field);
+            EXPECT_EQ(Render(changes[0].field, kEnglish), c.field);
+            const std::string was = Render(changes[0].before, kEnglish);
+            const std::string is = Render(changes[0].after, kEnglish);
             if (!c.before.empty()) {
-                EXPECT_EQ(changes[0].before, c.before);
+                EXPECT_EQ(was, c.before);
             }
             if (!c.after.empty()) {
-                EXPECT_EQ(changes[0].after, c.after);
+                EXPECT_EQ(is, c.after);
             }
-            EXPECT_NE(changes[0].before, changes[0].after);
+            EXPECT_NE(was, is);
             if (c.area == Change::Area::Channel) {
                 EXPECT_EQ(changes[0].channel, used);
             }
             for (const LanguageFlagValue lang : {kEnglish, kChinese}) {
-                const auto lines = ChangeLines(CompareImages(base, after, lang), lang);
+                const auto lines =
+                    ChangeLines(CompareImages(base, after, WordsIn(lang)), WordsIn(lang));
                 ASSERT_EQ(lines.size(), 2u);  // the titles and the change
                 EXPECT_NE(lines[1].find("→"), std::string::npos) << lines[1];
             }
         }
-        EXPECT_TRUE(CompareImages(base, base, kEnglish).empty());
-        EXPECT_EQ(ChangeLines({}, kEnglish), std::vector<std::string>{"No change"});
-        EXPECT_EQ(ChangeLines({}, kChinese), std::vector<std::string>{"无变化"});
+        EXPECT_TRUE(CompareImages(base, base, WordsIn(kEnglish)).empty());
+        EXPECT_EQ(ChangeLines({}, WordsIn(kEnglish)), std::vector<std::string>{"No change"});
+        EXPECT_EQ(ChangeLines({}, WordsIn(kChinese)), std::vector<std::string>{"无变化"});
     }
 }
 
 // A channel that appears or disappears is named on each of its lines, with its values.
 TEST(ChangeList, ChannelsAddedAndRemoved) {
     const ImageBytes base = samples::ValidImageMaker(5).make();
-    const ProgramState before = DecodedState(base, kEnglish);
+    const ProgramState before = DecodedState(base, WordsIn(kEnglish));
     const int freeChannel = FirstChannel(before, false);
     const int usedChannel = FirstChannel(before, true);
     ASSERT_GT(freeChannel, 0);
@@ -123,13 +128,13 @@ TEST(ChangeList, ChannelsAddedAndRemoved) {
     };
     for (const Case& c : {Case{&added, freeChannel, Change::Kind::Added},
                           Case{&removed, usedChannel, Change::Kind::Removed}}) {
-        const auto changes = CompareImages(base, *c.after, kEnglish);
+        const auto changes = CompareImages(base, *c.after, WordsIn(kEnglish));
         ASSERT_FALSE(changes.empty());
         for (const Change& change : changes) {
             EXPECT_EQ(change.channel, c.channel);
             EXPECT_EQ(change.kind, c.kind);
         }
-        const auto lines = ChangeLines(changes, kEnglish);
+        const auto lines = ChangeLines(changes, WordsIn(kEnglish));
         ASSERT_EQ(lines.size(), changes.size() + 1);
         for (std::size_t i = 1; i < lines.size(); ++i) {
             EXPECT_EQ(
@@ -140,7 +145,8 @@ TEST(ChangeList, ChannelsAddedAndRemoved) {
                 << lines[i];
         }
     }
-    const auto addedLines = ChangeLines(CompareImages(base, added, kEnglish), kEnglish);
+    const auto addedLines =
+        ChangeLines(CompareImages(base, added, WordsIn(kEnglish)), WordsIn(kEnglish));
     EXPECT_TRUE(std::any_of(addedLines.begin(), addedLines.end(), [](const std::string& line) {
         return line.find("(empty)") != std::string::npos &&
                line.find(" → 145.52500") != std::string::npos;

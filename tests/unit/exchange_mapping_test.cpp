@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "catalogue_words.h"
 #include "exchange/channel_row.h"
 #include "exchange/decimal_text.h"
 #include "exchange/power_watts.h"
@@ -296,13 +297,13 @@ TEST(ExchangeFrequency, RasterBandAndExactDecimals) {
     const RowReading uhf =
         ChannelFromRow(Row({{C::Location, "1"}, {C::Frequency, "480.000000"}}), Band(0));
     ASSERT_EQ(uhf.fate, RowFate::Refused);
-    EXPECT_EQ(NoteText(uhf.notes[0], kEnglish),
+    EXPECT_EQ(Render(NoteText(uhf.notes[0]), kEnglish),
               "receive frequency 480.000000 MHz is outside both ranges of the current band "
               "(A:136-174.995MHz B:400-470.995MHz); band A:136-174.995MHz B:460-499.995MHz "
               "would take it");
     const RowReading none =
         ChannelFromRow(Row({{C::Location, "1"}, {C::Frequency, "50.0"}}), Band(0));
-    EXPECT_NE(NoteText(none.notes[0], kEnglish).find("no band of this radio takes it"),
+    EXPECT_NE(Render(NoteText(none.notes[0]), kEnglish).find("no band of this radio takes it"),
               std::string::npos);
     // Empty or zero: no channel.
     for (const char* cell : {"", "0", "0.000000"}) {
@@ -453,7 +454,8 @@ TEST(ExchangeNotes, FileBytesAreShownWholeOnOneLine) {
             i += c.size;
         }
         // A note about such a cell keeps every byte after the bad one.
-        const std::string note = NoteText({NoteKind::InvalidCell, {"Frequency", text}}, kEnglish);
+        const std::string note =
+            Render(NoteText({NoteKind::InvalidCell, {"Frequency", text}}), kEnglish);
         EXPECT_EQ(note, "invalid Frequency \"" + shown + "\"");
     }
 }

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "catalogue_words.h"
 #include "exchange/channel_export.h"
 #include "exchange/channel_import.h"
 #include "exchange/csv_text.h"
@@ -108,7 +109,8 @@ TEST(ExchangeReader, SeventeenAndTwentyOneColumnsTrailingCommaShortRowsAndBadCel
               (std::vector<RowFate>{RowFate::Imported, RowFate::Refused, RowFate::Refused,
                                     RowFate::Refused, RowFate::Imported}));
     EXPECT_EQ(plan.rows[1].notes[0].kind, NoteKind::ShortRow);
-    EXPECT_EQ(ImportRowReport(plan.rows[2], kEnglish), "line 4: refused: invalid Duplex \"Off\"");
+    EXPECT_EQ(Render(ImportRowReport(plan.rows[2]), kEnglish),
+              "line 4: refused: invalid Duplex \"Off\"");
     EXPECT_EQ(plan.rows[3].notes[0].kind, NoteKind::LongRow);
     EXPECT_FALSE(Result(plan).isFree(5));
     EXPECT_TRUE(Result(plan).isFree(3));
@@ -122,7 +124,7 @@ TEST(ExchangeReader, SemicolonsWithDecimalCommasAndUnknownHeaders) {
     const ChannelTable table = ReadChannelTable(text);
     EXPECT_EQ(table.separator, ';');
     ASSERT_EQ(table.fileNotes.size(), 1u);
-    EXPECT_EQ(NoteText(table.fileNotes[0], kEnglish), "unknown column \"Owner\" ignored");
+    EXPECT_EQ(Render(NoteText(table.fileNotes[0]), kEnglish), "unknown column \"Owner\" ignored");
     const ImportPlan plan = Import(text);
     ASSERT_EQ(plan.rows.size(), 2u);
     EXPECT_EQ(plan.rows[0].fate, RowFate::Imported);
@@ -158,7 +160,7 @@ TEST(ExchangeReader, PlacementByLocationIntoFreeChannelsAndBeyond128) {
                                                        RowFate::Refused, RowFate::Refused}));
     EXPECT_TRUE(byLocation.rows[1].overwrites);
     EXPECT_FALSE(byLocation.rows[0].overwrites);
-    EXPECT_EQ(ImportRowReport(byLocation.rows[2], kEnglish),
+    EXPECT_EQ(Render(ImportRowReport(byLocation.rows[2]), kEnglish),
               "line 4: refused: channel 3 was already given by line 2");
     EXPECT_EQ(byLocation.result.FreqText[0][1], "146.20000");
 

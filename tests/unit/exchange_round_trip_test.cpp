@@ -9,6 +9,7 @@
 #include <random>
 #include <set>
 
+#include "catalogue_words.h"
 #include "exchange/channel_export.h"
 #include "exchange/channel_import.h"
 #include "exchange/channel_values.h"
@@ -97,7 +98,7 @@ ProgramState RandomGridState(std::mt19937& rng) {
             if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
             v.name.push_back(c);
         }
-        StoreChannel(state.channels, ch, v, state.LanguageFlag);
+        StoreChannel(state.channels, ch, v, WordsIn(state.LanguageFlag));
     }
     return state;
 }
@@ -124,7 +125,7 @@ TEST(ExchangeRoundTrip, ExportImportedIntoTheSameFileGivesTheSameBytes) {
         ProgramState state = StartupState(seed % 2 ? kEnglish : kChinese);
         state.RadioImage = samples::ValidImageMaker(seed).make();
         PutRandomNames(state.RadioImage, rng);
-        DecodeImage(state);
+        DecodeImage(state, WordsIn(state.LanguageFlag));
         EncodeImage(state);
         const ImageBytes before = state.EncodedImage;
 
@@ -139,7 +140,7 @@ TEST(ExchangeRoundTrip, ExportImportedIntoTheSameFileGivesTheSameBytes) {
             if (row.channel == 0) continue;
             EXPECT_TRUE(row.unchanged) << "seed " << seed << " line " << row.line;
             EXPECT_FALSE(row.overwrites) << "seed " << seed << " line " << row.line;
-            EXPECT_TRUE(row.notes.empty()) << ImportRowReport(row, kEnglish);
+            EXPECT_TRUE(row.notes.empty()) << Render(ImportRowReport(row), kEnglish);
         }
         state.channels = plan.result;
         EncodeImage(state);
@@ -171,7 +172,8 @@ TEST(ExchangeRoundTrip, ARowIntoAChannelInUseChangesOnlyWhatItSays) {
     keptTx.txTone = 100;
     keptTx.name = "rpt low";
     const ChannelValues* channels[] = {&prohibited, &receiveOnly, &keptTx};
-    for (int ch = 1; ch <= 3; ++ch) StoreChannel(state.channels, ch, *channels[ch - 1], kEnglish);
+    for (int ch = 1; ch <= 3; ++ch)
+        StoreChannel(state.channels, ch, *channels[ch - 1], WordsIn(kEnglish));
 
     std::string reformatted = ExportChannelsCsv(state.channels, state.band).text;
     for (const auto& [from, to] : {std::pair<std::string, std::string>{"145.500000", "145.5"},
@@ -237,7 +239,7 @@ TEST(ExchangeRoundTrip, GridChannelsComeBackFieldForFieldWithoutANote) {
         EncodeImage(typed);
         ProgramState source = StartupState(typed.LanguageFlag);
         source.RadioImage = typed.EncodedImage;
-        DecodeImage(source);
+        DecodeImage(source, WordsIn(source.LanguageFlag));
         ASSERT_EQ(source.band.index, typed.band.index);
         const RoundTrip trip = ExportThenImport(source);
         EXPECT_TRUE(trip.exported.notes.empty());
@@ -259,7 +261,7 @@ TEST(ExchangeRoundTrip, RandomImagesChangeNoChannelSilently) {
     for (unsigned seed = 1; seed <= 40; ++seed) {
         ProgramState source = StartupState();
         source.RadioImage = samples::ValidImageMaker(seed).make();
-        DecodeImage(source);
+        DecodeImage(source, WordsIn(source.LanguageFlag));
         const RoundTrip trip = ExportThenImport(source);
         std::set<int> unexplained;
         for (int ch = 1; ch <= kChannelCount; ++ch) {

@@ -7,6 +7,7 @@
 #include <random>
 #include <set>
 
+#include "catalogue_words.h"
 #include "fleet/fleet_texts.h"
 #include "fleet/radio_rows.h"
 #include "image/decode.h"
@@ -44,8 +45,9 @@ TEST(FleetRows, AcceptedValuesReachTheImageUnderTheirNames) {
             file += cell + "," + w.digits + "," + entry + "\n";
             wants.push_back(w);
         }
-        const RadioRows rows = ParseRadioRows(file);
-        ASSERT_TRUE(rows.problems.empty()) << file << RowsProblemText(rows.problems[0], kEnglish);
+        const RadioRows rows = ParseRadioRows(file, WordsIn(kChinese));
+        ASSERT_TRUE(rows.problems.empty())
+            << file << Render(RowsProblemText(rows.problems[0]), kEnglish);
         ASSERT_EQ(rows.rows.size(), wants.size());
         for (std::size_t i = 0; i < wants.size(); ++i) {
             EXPECT_EQ(rows.rows[i].number, static_cast<int>(i) + 1);
@@ -54,7 +56,7 @@ TEST(FleetRows, AcceptedValuesReachTheImageUnderTheirNames) {
             EncodeImage(state);
             ProgramState back = StartupState();
             back.RadioImage = state.EncodedImage;
-            DecodeImage(back);
+            DecodeImage(back, WordsIn(back.LanguageFlag));
             std::string upper = wants[i].display;
             for (char& c : upper)
                 c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
@@ -97,7 +99,7 @@ TEST(FleetRows, WhatTheWindowWouldChangeOrCannotTakeIsRefusedByLine) {
         {"DisplayCharacter\r\nAB\r\n#1\r\nCD\r\n", Kind::CommentRow, 3, {}},
     };
     for (const Case& c : cases) {
-        const RadioRows rows = ParseRadioRows(c.file);
+        const RadioRows rows = ParseRadioRows(c.file, WordsIn(kChinese));
         ASSERT_EQ(rows.problems.size(), 1u) << c.file;
         EXPECT_TRUE(rows.rows.empty()) << "a file with a problem programs nothing: " << c.file;
         const RowsProblem& p = rows.problems[0];
@@ -105,7 +107,7 @@ TEST(FleetRows, WhatTheWindowWouldChangeOrCannotTakeIsRefusedByLine) {
         EXPECT_EQ(p.line, c.line) << c.file;
         EXPECT_EQ(p.args, c.args) << c.file;
         for (const LanguageFlagValue lang : {kChinese, kEnglish})
-            EXPECT_FALSE(RowsProblemText(p, lang).empty());
+            EXPECT_FALSE(Render(RowsProblemText(p), lang).empty());
     }
 }
 
@@ -113,7 +115,8 @@ TEST(FleetRows, EmptyCellsKeepTheTemplateAndEntriesGoByNumberOrText) {
     const RadioRows rows = ParseRadioRows(
         "PowerOnPassword;Beep;DisplayCharacter;AllowToCancelOperating\n"
         "1;;;true\n"
-        "On;0;HQ;FALSE\n");
+        "On;0;HQ;FALSE\n",
+        WordsIn(kChinese));
     ASSERT_TRUE(rows.problems.empty());
     OptionalFeatures first = DefaultOptionalFeatures();
     first[TextId::DisplayCharacter] = "TMPL";

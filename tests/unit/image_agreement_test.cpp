@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "catalogue_words.h"
 #include "image/decode.h"
 #include "image/encode.h"
 #include "image/layout.h"
@@ -13,7 +14,7 @@ namespace L = layout;
 ImageBytes Reencoded(const ImageBytes& image, LanguageFlagValue lang = kEnglish) {
     ProgramState state = StartupState(lang);
     state.RadioImage = image;
-    DecodeImage(state);
+    DecodeImage(state, WordsIn(state.LanguageFlag));
     EncodeImage(state);
     return state.EncodedImage;
 }

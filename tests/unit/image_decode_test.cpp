@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "catalogue_words.h"
 #include "image/decode.h"
 #include "image/layout.h"
 #include "image_samples.h"
@@ -14,7 +15,7 @@ using samples::PutFrequency;
 ProgramState Decoded(const ImageBytes& image, LanguageFlagValue lang = kEnglish) {
     ProgramState state = StartupState(lang);
     state.RadioImage = image;
-    DecodeImage(state);
+    DecodeImage(state, WordsIn(state.LanguageFlag));
     return state;
 }
 
@@ -27,7 +28,7 @@ TEST(DecodeImage, ErasedImageGivesEmptyChannelsAndDefaults) {
     state.channels.FreqText[0][5] = "145.00000";
     state.channels.ChannelName[5] = "OLD";
     state.RadioImage = Filled(0xFF);
-    DecodeImage(state);
+    DecodeImage(state, WordsIn(state.LanguageFlag));
 
     const auto& ch = state.channels;
     for (int n = 1; n <= 128; ++n) {
@@ -142,7 +143,7 @@ TEST(DecodeImage, ChannelRecordsFillStoresAndGrid) {
     state.channels.FreqText[0][1] = "150.00000";
     state.channels.OptionText[2][1] = "High";
     state.RadioImage = image;
-    DecodeImage(state);
+    DecodeImage(state, WordsIn(state.LanguageFlag));
     const auto& ch = state.channels;
 
     EXPECT_EQ(ch.FreqText[0][0], "145.12500");
@@ -262,7 +263,7 @@ TEST(DecodeImage, VfoRecords) {
     state.options[ListId::AVfoScramble] = 0;
     state.options[ListId::AVfoCompanding] = 0;
     state.RadioImage = image;
-    DecodeImage(state);
+    DecodeImage(state, WordsIn(state.LanguageFlag));
     const OptionalFeatures& o = state.options;
     EXPECT_EQ(o[TextId::AVfoFrequency], "145.50000");
     EXPECT_EQ(o[TextId::AVfoOffsetData], "0.60000");
@@ -323,7 +324,7 @@ TEST(DecodeImage, PowerGradesBandAndFieldsOutsideTheImage) {
     state.options[ListId::AVfoCallTone] = 2;
     state.dtmf.AniStartCode = "123";
     state.RadioImage = image;
-    DecodeImage(state);
+    DecodeImage(state, WordsIn(state.LanguageFlag));
     EXPECT_EQ(state.powerGrades, (PowerGrades{10, 20, 30, 40, 50, 60}));
     EXPECT_EQ(state.band.index, 3);
     EXPECT_DOUBLE_EQ(state.band.BandBHigh, 245.99501);

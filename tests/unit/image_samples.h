@@ -29,7 +29,7 @@ inline void PutTone(ImageBytes& image, std::size_t address, int index) {
         image[address] = image[address + 1] = 0xFF;
         return;
     }
-    const std::string code = EncodeTone(ToneName(index, kEnglish));
+    const std::string code = EncodeTone(FixedToneText(index));
     image[address] = *ParseHexPair(code.substr(0, 2));
     image[address + 1] = *ParseHexPair(code.substr(2, 2));
 }

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "catalogue_words.h"
 #include "compare/byte_compare.h"
 #include "jobs/checked_write_job.h"
 #include "jobs/outcome_words.h"
@@ -154,7 +155,7 @@ TEST(Jobs, CheckedWriteLeavesTheRadioHoldingTheImageOverTheWrittenBlocksOnly) {
         options.identifyFirst = rng() % 2 == 1;
         CheckedWriteJob job(image, options);
         const Outcome outcome = bench.run(job);
-        ASSERT_EQ(outcome.kind, Kind::Success) << OutcomeLine(outcome, kEnglish);
+        ASSERT_EQ(outcome.kind, Kind::Success) << Render(OutcomeLine(outcome), kEnglish);
         EXPECT_TRUE(std::equal(before.begin(), before.begin() + kConfigSize, job.backup().begin()));
         for (std::size_t a = 0; a < kConfigSize; ++a) {
             const bool calibration = a >= 0x7E0 && a < 0x800;
@@ -215,7 +216,7 @@ TEST(Jobs, EveryFaultEndsInItsOwnOutcome) {
         image[0x097] = static_cast<std::uint8_t>(bench.radio.memory[0x097] + 1);
         CheckedWriteJob job(image, {});
         const Outcome outcome = bench.run(job);
-        EXPECT_EQ(outcome.kind, c.kind) << OutcomeLine(outcome, kEnglish);
+        EXPECT_EQ(outcome.kind, c.kind) << Render(OutcomeLine(outcome), kEnglish);
         EXPECT_EQ(outcome.stage, c.stage);
         if (c.step != 0) {
             EXPECT_EQ(outcome.step, c.step);
@@ -234,7 +235,7 @@ TEST(Jobs, EveryFaultEndsInItsOwnOutcome) {
         if (c.kind == Kind::VerifyMismatch) {
             EXPECT_EQ(outcome.firstAddress, 0x097u);
             EXPECT_EQ(outcome.count, 1u);
-            EXPECT_EQ(OutcomeLine(outcome, kEnglish),
+            EXPECT_EQ(Render(OutcomeLine(outcome), kEnglish),
                       "the radio does not hold what was written: first difference at 0x097, 1 "
                       "byte differs");
         }
@@ -287,7 +288,7 @@ TEST(Jobs, RestoreAfterASlowRadioPutsTheBytesBack) {
         const ImageBytes backup = RandomImage(rng);
         RestoreJob job(backup, {});
         const Outcome outcome = bench.run(job, Job::kSettleTicks);
-        ASSERT_TRUE(outcome.ok()) << OutcomeLine(outcome, kEnglish);
+        ASSERT_TRUE(outcome.ok()) << Render(OutcomeLine(outcome), kEnglish);
         const auto blocks = link::WriteBlockSequence(false);
         EXPECT_TRUE(compare::CompareBlocks(backup, ConfigOf(bench.radio.memory), blocks).same());
     }
@@ -342,7 +343,7 @@ TEST(Jobs, EveryOutcomeHasWordsInBothLanguages) {
         outcome.count = 3;
         for (const LanguageFlagValue lang : {kEnglish, kChinese}) {
             for (const std::string& text :
-                 {OutcomeSentence(outcome, lang), OutcomeLine(outcome, lang)}) {
+                 {Render(OutcomeSentence(outcome), lang), Render(OutcomeLine(outcome), lang)}) {
                 EXPECT_FALSE(text.empty());
                 EXPECT_EQ(text.find('%'), std::string::npos) << text;
                 EXPECT_EQ(text.find('\n'), std::string::npos) << text;

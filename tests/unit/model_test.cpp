@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "catalogue_words.h"
 #include "model/channel_lists.h"
 #include "model/options.h"
 #include "model/program_state.h"
@@ -9,17 +10,17 @@ namespace talvo {
 namespace {
 
 TEST(ToneList, EntriesFollowListOrderAndLanguageOnlyForOff) {
-    EXPECT_EQ(ToneName(0, kChinese), "关闭");
-    EXPECT_EQ(ToneName(0, kEnglish), "Off");
-    EXPECT_EQ(ToneName(1, kEnglish), "67.0");
-    EXPECT_EQ(ToneName(50, kEnglish), "254.1");
-    EXPECT_EQ(ToneName(51, kChinese), "D017N");
-    EXPECT_EQ(ToneName(52, kEnglish), "D023N");
-    EXPECT_EQ(ToneName(157, kEnglish), "D754N");
-    EXPECT_EQ(ToneName(158, kEnglish), "D017I");
-    EXPECT_EQ(ToneName(264, kEnglish), "D754I");
-    EXPECT_EQ(ToneName(265, kEnglish), "");
-    EXPECT_EQ(ToneName(-1, kEnglish), "");
+    EXPECT_EQ(Render(ToneName(0), kChinese), "关闭");
+    EXPECT_EQ(Render(ToneName(0), kEnglish), "Off");
+    EXPECT_EQ(Render(ToneName(1), kEnglish), "67.0");
+    EXPECT_EQ(Render(ToneName(50), kEnglish), "254.1");
+    EXPECT_EQ(Render(ToneName(51), kChinese), "D017N");
+    EXPECT_EQ(Render(ToneName(52), kEnglish), "D023N");
+    EXPECT_EQ(Render(ToneName(157), kEnglish), "D754N");
+    EXPECT_EQ(Render(ToneName(158), kEnglish), "D017I");
+    EXPECT_EQ(Render(ToneName(264), kEnglish), "D754I");
+    EXPECT_EQ(Render(ToneName(265), kEnglish), "");
+    EXPECT_EQ(Render(ToneName(-1), kEnglish), "");
 }
 
 TEST(OptionalFeatures, WindowDefaultsAndListTexts) {
@@ -35,22 +36,22 @@ TEST(OptionalFeatures, WindowDefaultsAndListTexts) {
     EXPECT_EQ(o[TextId::AVfoOffsetData], "10");
     EXPECT_FALSE(o[CheckId::AllowToCancelOperating]);
     EXPECT_EQ(ListSize(ListId::AutoPowerOff), 16);
-    EXPECT_EQ(ListEntry(ListId::AutoPowerOff, 3, kEnglish), "3 Hour");
-    EXPECT_EQ(ListEntry(ListId::AutoPowerOff, 3, kChinese), "3 小时");
-    EXPECT_EQ(ListEntry(ListId::TimeOutTimer, 7, kEnglish), "7 Minute");
-    EXPECT_EQ(ListEntry(ListId::TimeOutTimer, 0, kChinese), "关闭");
+    EXPECT_EQ(Render(ListEntry(ListId::AutoPowerOff, 3), kEnglish), "3 Hour");
+    EXPECT_EQ(Render(ListEntry(ListId::AutoPowerOff, 3), kChinese), "3 小时");
+    EXPECT_EQ(Render(ListEntry(ListId::TimeOutTimer, 7), kEnglish), "7 Minute");
+    EXPECT_EQ(Render(ListEntry(ListId::TimeOutTimer, 0), kChinese), "关闭");
     EXPECT_EQ(ListSize(ListId::BVfoQtDqtEnc), kToneCount);
-    EXPECT_EQ(ListEntry(ListId::AVfoQtDqtDec, 0, kChinese), "关闭");
-    EXPECT_EQ(ListEntry(ListId::VoxGainLevel, 0, kEnglish), "1");
-    EXPECT_EQ(ListEntry(ListId::SquelchLevel, 9, kEnglish), "9");
+    EXPECT_EQ(Render(ListEntry(ListId::AVfoQtDqtDec, 0), kChinese), "关闭");
+    EXPECT_EQ(Render(ListEntry(ListId::VoxGainLevel, 0), kEnglish), "1");
+    EXPECT_EQ(Render(ListEntry(ListId::SquelchLevel, 9), kEnglish), "9");
 }
 
 TEST(OptionalFeatures, EditableListShowsTypedTextWithoutSelection) {
     OptionalFeatures o = DefaultOptionalFeatures();
     o[ListId::ScanMode] = -1;
     o.typed[static_cast<std::size_t>(ListId::ScanMode)] = "xyz";
-    EXPECT_EQ(o.displayed(ListId::ScanMode, kEnglish), "xyz");
-    EXPECT_EQ(o.displayed(ListId::MainChannel, kEnglish), "A Group");
+    EXPECT_EQ(Render(o.displayed(ListId::ScanMode), kEnglish), "xyz");
+    EXPECT_EQ(Render(o.displayed(ListId::MainChannel), kEnglish), "A Group");
 }
 
 TEST(ChannelStores, ClearNOEmptiesRowAndStores) {

@@ -5,6 +5,8 @@
 
 #include <random>
 
+#include "catalogue_words.h"
+
 namespace talvo {
 namespace {
 
@@ -52,11 +54,11 @@ TEST(Message, NestedMessagesAndLiteralsRenderInOneLanguage) {
     const Message label(TALVO_TEXT("EditLabels", "%1: %2"),
                         {Message(TALVO_TEXT("EditLabels", "Channel %1"), {Message::Literal("12")}),
                          TALVO_TEXT("EditLabels", "RX frequency")});
-    EXPECT_EQ(label.words(kEnglish), "Channel 12: RX frequency");
-    EXPECT_EQ(label.words(kChinese), "信道 12: 接收频率");
+    EXPECT_EQ(Render(label, kEnglish), "Channel 12: RX frequency");
+    EXPECT_EQ(Render(label, kChinese), "信道 12: 接收频率");
     Message bare = Message::Literal("Name: ");
     bare.finish = [](std::string s) { return s.substr(0, s.find(':')); };
-    EXPECT_EQ(bare.words(kChinese), "Name");
+    EXPECT_EQ(Render(bare, kChinese), "Name");
 }
 
 }  // namespace

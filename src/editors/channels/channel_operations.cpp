@@ -142,7 +142,8 @@ void ChannelTableWindow::pasteChannels() {
         return;
     }
     ChannelStores after = state_.channels;
-    const PasteResult result = PasteChannels(after, state_.band, lang, at, items, itemsLang);
+    const PasteResult result =
+        PasteChannels(after, state_.band, lang, WordsIn(lang), at, items, itemsLang);
     for (int& offset : refused) offset += at;
     refused.insert(refused.end(), result.refused.begin(), result.refused.end());
     refused = NormalizedChannels(refused);

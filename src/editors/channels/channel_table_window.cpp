@@ -46,10 +46,6 @@ constexpr int kVerticalSmallChangePixels = 2;
 
 const Text kTitle{TALVO_TEXT("ChannelTableWindow", "Channel Edit")};
 
-QString Utf8(const std::string& utf8) {
-    return QString::fromStdString(utf8);
-}
-
 }  // namespace
 
 ChannelTableWindow::ChannelTableWindow(Document& document, QWidget* parent)
@@ -185,7 +181,7 @@ void ChannelTableWindow::buildEditors() {
     text2_ = makeText("Text2");
 
     toneList_ = makeList("Combo1");
-    for (int i = 0; i < kToneCount; ++i) toneList_->addItem(Utf8(ToneName(i, kChinese)));
+    for (int i = 0; i < kToneCount; ++i) toneList_->addItem(Tr(ToneName(i), kChinese));
     toneList_->setCurrentIndex(0);
 
     for (int col = kColPower; col <= kColTxProhibit; ++col) {
@@ -223,15 +219,15 @@ void ChannelTableWindow::applyLanguage() {
     tools_->applyLanguage(lang);
     for (int c = 0; c < kGridColumns; ++c) {
         if (QTableWidgetItem* h = grid_->horizontalHeaderItem(c)) {
-            h->setText(Utf8(ChannelGridHeaders()[static_cast<std::size_t>(c)].words(lang)));
+            h->setText(Tr(ChannelGridHeaders()[static_cast<std::size_t>(c)], lang));
         }
     }
     // Entries are replaced in place, so every list keeps its selection.
-    toneList_->setItemText(0, Utf8(ToneOffText().words(lang)));
+    toneList_->setItemText(0, Tr(ToneOffText(), lang));
     for (int col = kColPower; col <= kColTxProhibit; ++col) {
         const auto& entries = ChannelColumnList(col);
         for (std::size_t i = 0; i < entries.size(); ++i) {
-            listFor(col)->setItemText(static_cast<int>(i), Utf8(entries[i].words(lang)));
+            listFor(col)->setItemText(static_cast<int>(i), Tr(entries[i], lang));
         }
     }
 }
@@ -403,7 +399,7 @@ void ChannelTableWindow::closeEditor(bool commit) {
         const BandState band = state_.band;
         const std::string text = text1_->text().toStdString();
         changeChannel(s.channel, s.column, [&](ChannelStores& stores) {
-            result = CommitFrequency(stores, band, lang, s.channel, s.column, text);
+            result = CommitFrequency(stores, band, WordsIn(lang), s.channel, s.column, text);
         });
         if (result == FrequencyCommit::Refused) {
             LocalMsgBox(lang,

@@ -5,6 +5,7 @@
 #include "exchange/channel_export.h"
 #include "exchange/channel_import.h"
 #include "exchange/csv_text.h"
+#include "lang/catalogue.h"
 
 namespace talvo {
 
@@ -35,7 +36,7 @@ TextChannels ChannelsFromText(std::string_view text, const BandState& band, Lang
     const ChannelStores empty;
     ImportRequest request;
     request.placement = Placement::ConsecutiveFrom;
-    request.lang = lang;
+    request.words = WordsIn(lang);
     ChannelTable one = table;
     for (int i = 0; i < out.rows; ++i) {
         one.rows.assign(1, table.rows[static_cast<std::size_t>(i)]);
@@ -51,7 +52,7 @@ TextChannels ChannelsFromText(std::string_view text, const BandState& band, Lang
             continue;
         }
         if (row.fate != RowFate::Imported && row.fate != RowFate::Skipped) {
-            out.reports.push_back(ImportRowReport(row, lang));
+            out.reports.push_back(Render(ImportRowReport(row), lang));
         }
         if (row.channel != 0) out.items.push_back({i, TakeChannel(plan.result, row.channel)});
     }

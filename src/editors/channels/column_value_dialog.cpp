@@ -44,7 +44,7 @@ ColumnValueDialog::ColumnValueDialog(LanguageFlagValue lang, int channels, const
         list_->setObjectName(QStringLiteral("ColumnValueList"));
         if (column == kColQtDqtDec || column == kColQtDqtEnc) {
             for (int i = 0; i < kToneCount; ++i) {
-                list_->addItem(QString::fromStdString(ToneName(i, lang)));
+                list_->addItem(Tr(ToneName(i), lang));
             }
         } else {
             for (const Text& entry : ChannelColumnList(column)) list_->addItem(Tr(entry, lang));

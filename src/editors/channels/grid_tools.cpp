@@ -189,7 +189,7 @@ ColumnEditResult ChannelGridTools::setColumn(const ColumnValue& value) {
     const ProgramState& state = window_.state_;
     ChannelStores after = state.channels;
     ColumnEditResult result =
-        ApplyColumnValue(after, state.band, state.LanguageFlag, channels, value);
+        ApplyColumnValue(after, state.band, WordsIn(state.LanguageFlag), channels, value);
     if (!result.changed.empty()) {
         const Text& header = ChannelGridHeaders()[static_cast<std::size_t>(value.column)];
         const std::string count = std::to_string(channels.size());
@@ -254,7 +254,7 @@ void ChannelGridTools::runFill() {
 void ChannelGridTools::fill(const FillPlan& plan) {
     const ProgramState& state = window_.state_;
     ChannelStores after = state.channels;
-    const ChannelList changed = ApplyFill(after, state.band, state.LanguageFlag, plan);
+    const ChannelList changed = ApplyFill(after, state.band, WordsIn(state.LanguageFlag), plan);
     if (changed.empty()) return;
     window_.commitChannels(TALVO_TEXT("GridTools", "Fill series"), std::move(after));
 }

@@ -1,5 +1,7 @@
 #include "editors/dtmf/dtmf_texts.h"
 
+#include "lang/catalogue.h"
+
 namespace talvo {
 
 const DtmfWindowTexts& DtmfTexts() {

@@ -154,7 +154,7 @@ void OptionsWindow::fillList(ListId id) {
     QComboBox* box = lists_[At(id)];
     const QSignalBlocker block(box);
     for (int i = 0; i < ListSize(id); ++i) {
-        box->addItem(QString::fromStdString(ListEntry(id, i, lang)));
+        box->addItem(Tr(ListEntry(id, i), lang));
     }
 }
 
@@ -225,8 +225,7 @@ void OptionsWindow::loadFromModel() {
 void OptionsWindow::relabelList(ListId id, LanguageFlagValue lang) {
     // Only the entries that differ between the languages; the rest stay as they are.
     const int count = Info(id).toneList ? 1 : ListSize(id);
-    RelabelEntries(lists_[At(id)], count,
-                   [id, lang](int i) { return QString::fromStdString(ListEntry(id, i, lang)); });
+    RelabelEntries(lists_[At(id)], count, [id, lang](int i) { return Tr(ListEntry(id, i), lang); });
 }
 
 void OptionsWindow::applyLanguage() {

@@ -10,124 +10,122 @@ namespace talvo::link {
 
 namespace {
 
-std::string PresentList(const std::vector<SerialDeviceInfo>& present,
-                        const std::vector<PortEntry>& numbered, LanguageFlagValue lang) {
-    std::string out;
+Message Lit(std::string words) {
+    return Message::Literal(std::move(words));
+}
+
+Message PresentList(const std::vector<SerialDeviceInfo>& present,
+                    const std::vector<PortEntry>& numbered) {
+    std::vector<Message> out;
     for (const SerialDeviceInfo& d : present) {
         std::string number;
         for (const PortEntry& p : numbered) {
             if (p.device == d.path) number = std::to_string(p.number);
         }
-        out += "\n  " + d.path + "  " + DescriptionText(d, lang);
+        out.push_back(Lit("\n  " + d.path + "  "));
+        out.push_back(DescriptionText(d));
         if (!number.empty())
-            out += Words(TALVO_TEXT("PortDiagnosis", " (port %1)"), lang, {number});
+            out.push_back(Message(TALVO_TEXT("PortDiagnosis", " (port %1)"), {Lit(number)}));
     }
-    return out;
+    return Concat(std::move(out));
 }
 
-std::string Missing(const PortDiagnosis& d, LanguageFlagValue lang) {
-    const std::string n = std::to_string(d.port.number);
-    std::string text;
+Message Missing(const PortDiagnosis& d) {
     if (!d.port.device) {
-        text =
-            Words(TALVO_TEXT("PortDiagnosis", "Port %1 reaches no serial device on this computer."),
-                  lang, {n});
-    } else {
-        text = Words(
-            TALVO_TEXT("PortDiagnosis", "The device %1 is not there (is the cable unplugged?)."),
-            lang, {*d.port.device});
+        return Message(
+            TALVO_TEXT("PortDiagnosis", "Port %1 reaches no serial device on this computer."),
+            {Lit(std::to_string(d.port.number))});
     }
-    return text;
+    return Message(
+        TALVO_TEXT("PortDiagnosis", "The device %1 is not there (is the cable unplugged?)."),
+        {Lit(*d.port.device)});
 }
 
-std::string Present(const PortDiagnosis& d, LanguageFlagValue lang) {
+Message Present(const PortDiagnosis& d) {
     if (d.present.empty()) {
         return TALVO_TEXT("PortDiagnosis",
-                          "No serial device is present now: plug the programming cable in.")
-            .words(lang);
+                          "No serial device is present now: plug the programming cable in.");
     }
-    return (TALVO_TEXT("PortDiagnosis", "Serial devices present:").words(lang)) +
-           PresentList(d.present, d.numbers, lang);
+    return Concat({TALVO_TEXT("PortDiagnosis", "Serial devices present:"),
+                   PresentList(d.present, d.numbers)});
 }
 
-std::string NoPermission(const PortDiagnosis& d, LanguageFlagValue lang) {
+Message NoPermission(const PortDiagnosis& d) {
     const std::string device = d.port.device.value_or("");
     const std::string owner = d.group.empty() ? "?" : d.group;
-    std::string text =
-        Words(TALVO_TEXT("PortDiagnosis", "No permission to open %1 (it belongs to the group %2)."),
-              lang, {device, owner});
+    std::vector<Message> text{Message(
+        TALVO_TEXT("PortDiagnosis", "No permission to open %1 (it belongs to the group %2)."),
+        {Lit(device), Lit(owner)})};
     // Serial devices belong to a serial group; a device of root or tty is not meant to be
     // shared by membership, and the cable's device will be in dialout.
     const bool serialGroup = !d.group.empty() && d.group != "root" && d.group != "tty" &&
                              d.group != "0" && d.group != "5";
     const std::string group = serialGroup ? d.group : "dialout";
     if (!d.udevRule) {
-        text += TALVO_TEXT("PortDiagnosis",
-                           "\nThe program's udev rule (70-talvo.rules, which gives the logged-in "
-                           "user the cable) is not installed: install the talvo package, or copy "
-                           "70-talvo.rules to /etc/udev/rules.d, then unplug and replug the cable.")
-                    .words(lang);
+        text.push_back(
+            TALVO_TEXT("PortDiagnosis",
+                       "\nThe program's udev rule (70-talvo.rules, which gives the logged-in "
+                       "user the cable) is not installed: install the talvo package, or copy "
+                       "70-talvo.rules to /etc/udev/rules.d, then unplug and replug the cable."));
     } else {
-        text += TALVO_TEXT("PortDiagnosis",
-                           "\nThe udev rule is installed, but it serves only a user logged in at "
-                           "this computer: unplug and replug the cable.")
-                    .words(lang);
+        text.push_back(TALVO_TEXT("PortDiagnosis",
+                                  "\nThe udev rule is installed, but it serves only a user logged "
+                                  "in at this computer: unplug and replug the cable."));
     }
     if (d.listedInGroup && serialGroup) {
-        text += Words(TALVO_TEXT("PortDiagnosis",
-                                 "\nYou are in the group %1, but this login started before you "
-                                 "were added: log out and log in again."),
-                      lang, {group});
+        text.push_back(Message(TALVO_TEXT("PortDiagnosis",
+                                          "\nYou are in the group %1, but this login started "
+                                          "before you were added: log out and log in again."),
+                               {Lit(group)}));
     } else {
-        const std::string which =
-            Words(serialGroup ? TALVO_TEXT("PortDiagnosis", "the group %1")
-                              : TALVO_TEXT("PortDiagnosis", "%1, the group of serial devices"),
-                  lang, {group});
-        text += Words(TALVO_TEXT("PortDiagnosis",
-                                 "\nOr add yourself to %1: sudo usermod -aG %2 $USER — then log "
-                                 "out and log in again (a new login is needed)."),
-                      lang, {which, group});
+        const Message which(serialGroup
+                                ? TALVO_TEXT("PortDiagnosis", "the group %1")
+                                : TALVO_TEXT("PortDiagnosis", "%1, the group of serial devices"),
+                            {Lit(group)});
+        text.push_back(Message(TALVO_TEXT("PortDiagnosis",
+                                          "\nOr add yourself to %1: sudo usermod -aG %2 $USER — "
+                                          "then log out and log in again (a new login is needed)."),
+                               {which, Lit(group)}));
     }
-    return text;
+    return Concat(std::move(text));
 }
 
-std::string InUse(const PortDiagnosis& d, LanguageFlagValue lang) {
+Message InUse(const PortDiagnosis& d) {
     const std::string device = d.port.device.value_or("");
     if (d.port.holders.empty()) {
-        return Words(TALVO_TEXT("PortDiagnosis",
-                                "%1 is in use by another program (the system does not say which; "
-                                "sudo fuser -v %1 shows it). Close that program and try again."),
-                     lang, {device});
+        return Message(TALVO_TEXT("PortDiagnosis",
+                                  "%1 is in use by another program (the system does not say which; "
+                                  "sudo fuser -v %1 shows it). Close that program and try again."),
+                       {Lit(device)});
     }
-    std::string who;
+    std::vector<Message> who;
     for (const Holder& h : d.port.holders) {
-        if (!who.empty()) who += TALVO_TEXT("PortDiagnosis", ", ").words(lang);
-        who += (h.name.empty() ? "?" : h.name) +
-               (TALVO_TEXT("PortDiagnosis", " (process ").words(lang)) + std::to_string(h.pid) +
-               (TALVO_TEXT("PortDiagnosis", ")").words(lang));
+        if (!who.empty()) who.push_back(TALVO_TEXT("PortDiagnosis", ", "));
+        who.push_back(Lit(h.name.empty() ? "?" : h.name));
+        who.push_back(TALVO_TEXT("PortDiagnosis", " (process "));
+        who.push_back(Lit(std::to_string(h.pid)));
+        who.push_back(TALVO_TEXT("PortDiagnosis", ")"));
     }
-    return Words(
-        TALVO_TEXT("PortDiagnosis", "%1 is in use by %2. Close that program and try again."), lang,
-        {device, who});
+    return Message(
+        TALVO_TEXT("PortDiagnosis", "%1 is in use by %2. Close that program and try again."),
+        {Lit(device), Concat(std::move(who))});
 }
 
-std::string NoHardware(const PortDiagnosis& d, LanguageFlagValue lang) {
-    const std::string device = d.port.device.value_or("");
-    return Words(TALVO_TEXT("PortDiagnosis",
-                            "%1 is a built-in serial port with no hardware "
-                            "behind it; no cable can be on it."),
-                 lang, {device});
+Message NoHardware(const PortDiagnosis& d) {
+    return Message(TALVO_TEXT("PortDiagnosis",
+                              "%1 is a built-in serial port with no hardware "
+                              "behind it; no cable can be on it."),
+                   {Lit(d.port.device.value_or(""))});
 }
 
-std::string Brltty(LanguageFlagValue lang) {
+Message Brltty() {
     return TALVO_TEXT(
-               "PortDiagnosis",
-               "brltty (the Braille display service) is installed and a CH340 cable is plugged in: "
-               "brltty claims the CH340 as a Braille display and its serial device disappears. If "
-               "you use no Braille display, remove it (sudo apt remove brltty) or stop it (sudo "
-               "systemctl stop brltty-udev.service brltty.service and sudo systemctl mask "
-               "brltty-udev.service), then unplug and replug the cable.")
-        .words(lang);
+        "PortDiagnosis",
+        "brltty (the Braille display service) is installed and a CH340 cable is plugged in: "
+        "brltty claims the CH340 as a Braille display and its serial device disappears. If "
+        "you use no Braille display, remove it (sudo apt remove brltty) or stop it (sudo "
+        "systemctl stop brltty-udev.service brltty.service and sudo systemctl mask "
+        "brltty-udev.service), then unplug and replug the cable.");
 }
 
 }  // namespace
@@ -174,46 +172,48 @@ PortDiagnosis DiagnosePort(const PortEntry& port, Status failure, const SystemRo
     return d;
 }
 
-std::string DiagnosisText(const PortDiagnosis& d, LanguageFlagValue lang) {
-    std::string text;
+Message DiagnosisText(const PortDiagnosis& d) {
+    std::vector<Message> text;
     switch (d.port.access) {
         case PortAccess::Missing:
-            text = Missing(d, lang) + "\n" + Present(d, lang);
+            text = {Missing(d), Lit("\n"), Present(d)};
             break;
         case PortAccess::NoHardware:
-            text = NoHardware(d, lang) + "\n" + Present(d, lang);
+            text = {NoHardware(d), Lit("\n"), Present(d)};
             break;
         case PortAccess::NoPermission:
-            text = NoPermission(d, lang);
+            text = {NoPermission(d)};
             break;
         case PortAccess::InUse:
-            text = InUse(d, lang);
+            text = {InUse(d)};
             break;
         case PortAccess::Fails:
-            text = Words(TALVO_TEXT("PortDiagnosis", "The system refuses to open %1."), lang,
-                         {d.port.device.value_or("")});
+            text = {Message(TALVO_TEXT("PortDiagnosis", "The system refuses to open %1."),
+                            {Lit(d.port.device.value_or(""))})};
             break;
         case PortAccess::Free:
             break;
     }
     if (d.cable && d.cable->number != d.port.number) {
-        const std::string n = std::to_string(d.cable->number);
-        text += Words(TALVO_TEXT("PortDiagnosis", "\nThe USB serial cable %1 is port %2."), lang,
-                      {d.cable->device.value_or(""), n});
+        text.push_back(
+            Message(TALVO_TEXT("PortDiagnosis", "\nThe USB serial cable %1 is port %2."),
+                    {Lit(d.cable->device.value_or("")), Lit(std::to_string(d.cable->number))}));
     }
     if (d.modemManagerProbes) {
-        text += TALVO_TEXT("PortDiagnosis",
-                           "\nModemManager is running; it probes a newly plugged USB serial device "
-                           "and holds it for a while. Try again in a moment; with the program's "
-                           "udev rule (70-talvo.rules) installed it leaves the cable alone.")
-                    .words(lang);
+        text.push_back(
+            TALVO_TEXT("PortDiagnosis",
+                       "\nModemManager is running; it probes a newly plugged USB serial device "
+                       "and holds it for a while. Try again in a moment; with the program's "
+                       "udev rule (70-talvo.rules) installed it leaves the cable alone."));
     }
-    if (d.brlttyHoldsCh340) text += "\n" + Brltty(lang);
-    return text;
+    if (d.brlttyHoldsCh340) {
+        text.push_back(Lit("\n"));
+        text.push_back(Brltty());
+    }
+    return Concat(std::move(text));
 }
 
-std::string ExplainPortFailure(int number, const std::string& device, Status failure,
-                               LanguageFlagValue lang) {
+Message ExplainPortFailure(int number, const std::string& device, Status failure) {
     const SystemRoots roots;
     const UserIdentity user = CurrentUser();
     const int self = static_cast<int>(::getpid());
@@ -225,11 +225,11 @@ std::string ExplainPortFailure(int number, const std::string& device, Status fai
             const char* value = std::getenv(name.c_str());
             return value && *value ? std::optional<std::string>(value) : std::nullopt;
         };
-        if (number < kLowestPortNumber || number > kHighestPortNumber) return {};
+        if (number < kLowestPortNumber || number > kHighestPortNumber) return Lit({});
         port = SurveyPorts(roots, user, env, self)[static_cast<std::size_t>(number - 1)];
     }
     port.number = number;
-    return DiagnosisText(DiagnosePort(port, failure, roots, user, self), lang);
+    return DiagnosisText(DiagnosePort(port, failure, roots, user, self));
 }
 
 }  // namespace talvo::link

@@ -37,12 +37,11 @@ struct PortDiagnosis {
 PortDiagnosis DiagnosePort(const PortEntry& port, Status failure, const SystemRoots& roots,
                            const UserIdentity& user, int selfPid);
 
-// The cause and its fix in the program's language, one paragraph per finding.
-std::string DiagnosisText(const PortDiagnosis& diagnosis, LanguageFlagValue lang);
+// The cause and its fix, one paragraph per finding.
+Message DiagnosisText(const PortDiagnosis& diagnosis);
 
 // The diagnosis of this computer for port `number` (through the port-number rule) or, with
 // number 0, for `device`.
-std::string ExplainPortFailure(int number, const std::string& device, Status failure,
-                               LanguageFlagValue lang);
+Message ExplainPortFailure(int number, const std::string& device, Status failure);
 
 }  // namespace talvo::link

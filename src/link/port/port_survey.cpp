@@ -119,67 +119,72 @@ std::optional<int> SingleUsbCable(const std::vector<PortEntry>& ports) {
     return found;
 }
 
-std::string DescriptionText(const std::optional<SerialDeviceInfo>& info, LanguageFlagValue lang) {
-    if (!info) return TALVO_TEXT("PortSurvey", "(no device)").words(lang);
+Message DescriptionText(const std::optional<SerialDeviceInfo>& info) {
+    if (!info) return TALVO_TEXT("PortSurvey", "(no device)");
     const std::string chip = !info->chip.empty() ? info->chip
                              : info->vendor != 0 ? Hex4(info->vendor) + ":" + Hex4(info->product)
                                                  : std::string();
-    const std::string withChip = chip.empty() ? "" : " (" + chip + ")";
+    const auto withChip = [&](const Text& kind) {
+        return chip.empty() ? Message(kind)
+                            : Message::Join("%1 (%2)", {kind, Message::Literal(chip)});
+    };
     switch (info->kind) {
         case SerialDeviceInfo::Kind::UsbSerial:
-            return (TALVO_TEXT("PortSurvey", "USB serial").words(lang)) + withChip;
+            return withChip(TALVO_TEXT("PortSurvey", "USB serial"));
         case SerialDeviceInfo::Kind::UsbModem:
-            return (TALVO_TEXT("PortSurvey", "USB modem-class serial").words(lang)) + withChip;
+            return withChip(TALVO_TEXT("PortSurvey", "USB modem-class serial"));
         case SerialDeviceInfo::Kind::BuiltIn:
-            return TALVO_TEXT("PortSurvey", "built-in serial port").words(lang);
+            return TALVO_TEXT("PortSurvey", "built-in serial port");
         case SerialDeviceInfo::Kind::BuiltInWithoutHardware:
-            return TALVO_TEXT("PortSurvey", "built-in serial port (no hardware)").words(lang);
+            return TALVO_TEXT("PortSurvey", "built-in serial port (no hardware)");
         case SerialDeviceInfo::Kind::PseudoTerminal:
-            return TALVO_TEXT("PortSurvey", "pseudo-terminal").words(lang);
+            return TALVO_TEXT("PortSurvey", "pseudo-terminal");
         case SerialDeviceInfo::Kind::Other:
             break;
     }
-    return (TALVO_TEXT("PortSurvey", "serial device").words(lang)) + withChip;
+    return withChip(TALVO_TEXT("PortSurvey", "serial device"));
 }
 
-std::string AccessText(const PortEntry& entry, LanguageFlagValue lang) {
+Message AccessText(const PortEntry& entry) {
     std::string who;
     for (const Holder& h : entry.holders) {
         who += (who.empty() ? "" : ", ") + h.name + " (" + std::to_string(h.pid) + ")";
     }
     switch (entry.access) {
         case PortAccess::Free:
-            if (who.empty()) return TALVO_TEXT("PortSurvey", "yes").words(lang);
-            return Words(TALVO_TEXT("PortSurvey", "yes (also open in %1)"), lang, {who});
+            if (who.empty()) return TALVO_TEXT("PortSurvey", "yes");
+            return Message(TALVO_TEXT("PortSurvey", "yes (also open in %1)"),
+                           {Message::Literal(who)});
         case PortAccess::NoPermission:
-            return TALVO_TEXT("PortSurvey", "no: no permission").words(lang);
+            return TALVO_TEXT("PortSurvey", "no: no permission");
         case PortAccess::InUse:
-            if (who.empty())
-                return TALVO_TEXT("PortSurvey", "no: in use by another program").words(lang);
-            return (TALVO_TEXT("PortSurvey", "no: in use by ").words(lang)) + who;
+            if (who.empty()) return TALVO_TEXT("PortSurvey", "no: in use by another program");
+            return Message::Join(
+                "%1%2", {TALVO_TEXT("PortSurvey", "no: in use by "), Message::Literal(who)});
         case PortAccess::NoHardware:
-            return TALVO_TEXT("PortSurvey", "no: no hardware").words(lang);
+            return TALVO_TEXT("PortSurvey", "no: no hardware");
         case PortAccess::Missing:
-            return entry.device ? (TALVO_TEXT("PortSurvey", "no: device missing").words(lang))
-                                : "-";
+            return entry.device ? Message(TALVO_TEXT("PortSurvey", "no: device missing"))
+                                : Message::Literal("-");
         case PortAccess::Fails:
-            return TALVO_TEXT("PortSurvey", "no: the system refuses to open it").words(lang);
+            return TALVO_TEXT("PortSurvey", "no: the system refuses to open it");
     }
-    return {};
+    return Message::Literal({});
 }
 
-std::string FormatPortTable(const std::vector<PortEntry>& ports, LanguageFlagValue lang) {
+std::string FormatPortTable(const std::vector<PortEntry>& ports, const TextWords& words) {
     std::size_t deviceWidth = 8;
     for (const PortEntry& p : ports) {
         if (p.device) deviceWidth = std::max(deviceWidth, p.device->size() + 2);
     }
-    std::string out = Pad(TALVO_TEXT("PortSurvey", "PORT").words(lang), 6) +
-                      Pad(TALVO_TEXT("PortSurvey", "DEVICE").words(lang), deviceWidth) +
-                      Pad(TALVO_TEXT("PortSurvey", "DESCRIPTION").words(lang), 32) +
-                      (TALVO_TEXT("PortSurvey", "OPEN NOW").words(lang)) + "\n";
+    std::string out = Pad(Compose(TALVO_TEXT("PortSurvey", "PORT"), words), 6) +
+                      Pad(Compose(TALVO_TEXT("PortSurvey", "DEVICE"), words), deviceWidth) +
+                      Pad(Compose(TALVO_TEXT("PortSurvey", "DESCRIPTION"), words), 32) +
+                      Compose(TALVO_TEXT("PortSurvey", "OPEN NOW"), words) + "\n";
     for (const PortEntry& p : ports) {
         out += Pad(std::to_string(p.number), 6) + Pad(p.device.value_or("-"), deviceWidth) +
-               Pad(DescriptionText(p.info, lang), 32) + AccessText(p, lang) + "\n";
+               Pad(Compose(DescriptionText(p.info), words), 32) + Compose(AccessText(p), words) +
+               "\n";
     }
     return out;
 }

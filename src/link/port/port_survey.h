@@ -40,12 +40,12 @@ std::vector<PortEntry> SurveyPorts(const SystemRoots& roots, const UserIdentity&
 // The number of the one USB serial cable when exactly one is present, else nullopt.
 std::optional<int> SingleUsbCable(const std::vector<PortEntry>& ports);
 
-// "USB serial (CH340)", "built-in serial port", ... in the program's language.
-std::string DescriptionText(const std::optional<SerialDeviceInfo>& info, LanguageFlagValue lang);
-// "yes", "no: in use by minicom (1234)", ... in the program's language.
-std::string AccessText(const PortEntry& entry, LanguageFlagValue lang);
+// "USB serial (CH340)", "built-in serial port", ...
+Message DescriptionText(const std::optional<SerialDeviceInfo>& info);
+// "yes", "no: in use by minicom (1234)", ...
+Message AccessText(const PortEntry& entry);
 
 // The table of `talvo-cli ports`: a heading, then one line per number.
-std::string FormatPortTable(const std::vector<PortEntry>& ports, LanguageFlagValue lang);
+std::string FormatPortTable(const std::vector<PortEntry>& ports, const TextWords& words);
 
 }  // namespace talvo::link
