@@ -223,7 +223,7 @@ void PseudoWalkTest::messageBoxesOfRealMistakes() {
 void PseudoWalkTest::loadRandomImage(unsigned seed) {
     ProgramState loaded = program_.document->state();
     loaded.RadioImage = samples::ValidImageMaker(seed).make();
-    DecodeImage(loaded);
+    DecodeImage(loaded, WordsIn(loaded.LanguageFlag));
     program_.document->loadState(ReadLabel(), loaded);
     w().showDecodedModel();
     // Channel names are the user's data.
@@ -240,7 +240,7 @@ void PseudoWalkTest::dialogsAndReports() {
     const ImageBytes after = samples::ValidImageMaker(9).make();
     const LanguageFlagValue lang = w().state().LanguageFlag;
     for (const ImageBytes* image : {&before, &after}) {
-        const ProgramState s = compare::DecodedState(*image, lang);
+        const ProgramState s = compare::DecodedState(*image, WordsIn(lang));
         for (int ch = 1; ch <= kChannelCount; ++ch) {
             walk_->exempt(QString::fromStdString(s.channels.cell(ch, kColName)));
         }
@@ -251,7 +251,7 @@ void PseudoWalkTest::dialogsAndReports() {
         }
     }
     {
-        ChangeListWindow changes(lang, compare::CompareImages(before, after, lang),
+        ChangeListWindow changes(lang, compare::CompareImages(before, after, WordsIn(lang)),
                                  QStringLiteral("b.dat"));
         changes.show();
         QVERIFY(QTest::qWaitForWindowExposed(&changes));
