@@ -597,6 +597,10 @@ Write the backup back to the radio now?</source>
         <source>%2 of %1 channels becomes:</source>
         <translation>%2 de %1 canal(es) pasa a ser:</translation>
     </message>
+    <message>
+        <source>%1:</source>
+        <translation>%1:</translation>
+    </message>
 </context>
 <context>
     <name>CsvImportDialog</name>

@@ -1,10 +1,13 @@
 #include "app/startup.h"
 
+#include <QApplication>
+
 #include "app/recovery_prompts.h"
 #include "app/serial_link.h"
 #include "app/settings_store.h"
 #include "lang/catalogue.h"
 #include "link/port/read_backups.h"
+#include "ui/text_fit.h"
 
 namespace talvo {
 
@@ -15,6 +18,8 @@ LanguageFlagValue StartupLanguage() {
 
 Program StartProgram(std::unique_ptr<SerialLink> port) {
     Program p;
+    // Every window's texts fit their widgets in every language, from the first show on.
+    InstallTextFit(qApp);
     // Backups older than a year go at start (never the newest ten).
     link::PruneBackups();
     // The flag's 1 shows the further language remembered beside it (none: English).

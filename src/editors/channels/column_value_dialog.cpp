@@ -53,7 +53,8 @@ ColumnValueDialog::ColumnValueDialog(LanguageFlagValue lang, int channels, const
         field = list_;
     }
     field->setAccessibleName(word);
-    form->addRow(word + QStringLiteral("："), field);
+    // The caption's colon is the language's own (a full-width one in Chinese).
+    form->addRow(Tr(TALVO_TEXT("ColumnValueDialog", "%1:"), lang).arg(word), field);
     if (auto* label = qobject_cast<QLabel*>(form->labelForField(field))) label->setBuddy(field);
 
     buttons_ = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);

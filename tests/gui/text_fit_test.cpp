@@ -1,0 +1,198 @@
+// The fit pass over windows made of random captions, buttons and check boxes placed by hand,
+// with random texts: afterwards every text fits (measured here on its own) or its font is at
+// the smallest and the pass says so; nothing overlaps a sibling it did not overlap; a text that
+// fitted is left exactly as it was; and once the texts are short again, the next pass gives back
+// the window as it was made.
+#include "ui/text_fit.h"
+
+#include <QCheckBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+#include <random>
+
+namespace talvo {
+
+class TextFitTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void randomWindowsFitWithoutNewOverlaps();
+    void headersWidenIntoSpareRoomThenShrink();
+};
+
+namespace {
+
+struct Look {
+    QRect rect;
+    QFont font;
+    bool wrap = false;
+};
+
+Look LookOf(const QWidget* w) {
+    const auto* l = qobject_cast<const QLabel*>(w);
+    return {w->geometry(), w->font(), l && l->wordWrap()};
+}
+
+QString RandomText(std::mt19937& rng) {
+    static const QString words[] = {"Frequency", "Scan", "Channel", "Power",   "Búsqueda",
+                                    "[Ŝàvé ~~]", "频道", "OK",      "Retardo", "ABC"};
+    const int n = std::uniform_int_distribution<int>(1, 6)(rng);
+    QStringList out;
+    for (int i = 0; i < n; ++i) out << words[std::uniform_int_distribution<int>(0, 9)(rng)];
+    return out.join(QLatin1Char(' '));
+}
+
+void SetText(QWidget* w, const QString& text) {
+    if (auto* l = qobject_cast<QLabel*>(w)) l->setText(text);
+    if (auto* b = qobject_cast<QAbstractButton*>(w)) b->setText(text);
+}
+
+QString TextOf(const QWidget* w) {
+    if (auto* l = qobject_cast<const QLabel*>(w)) return l->text();
+    return qobject_cast<const QAbstractButton*>(w)->text();
+}
+
+// Measured here, apart from the pass: the pixels the text itself takes in its widget.
+bool FitsOnItsOwn(const QWidget* w) {
+    const QFontMetrics fm(w->font());
+    const QString text = TextOf(w);
+    if (auto* l = qobject_cast<const QLabel*>(w); l && l->wordWrap()) {
+        return fm.boundingRect(QRect(0, 0, w->width(), 10000), Qt::TextWordWrap, text).height() <=
+               w->height();
+    }
+    // A button's text stays inside its frame line.
+    const int room = qobject_cast<const QLabel*>(w) ? w->width() : w->width() - 2;
+    return fm.horizontalAdvance(text) <= room;
+}
+
+int Advance(const QHeaderView* h, int section) {
+    return h->fontMetrics().horizontalAdvance(
+        h->model()->headerData(section, Qt::Horizontal).toString());
+}
+
+}  // namespace
+
+void TextFitTest::randomWindowsFitWithoutNewOverlaps() {
+    std::mt19937 rng(18);
+    auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
+    int fitted = 0, atMinimum = 0, widened = 0;
+    for (int round = 0; round < 40; ++round) {
+        QWidget window;
+        window.resize(pick(200, 600), pick(100, 400));
+        QList<QWidget*> widgets;
+        for (int i = 0; i < pick(2, 12); ++i) {
+            QWidget* w = nullptr;
+            switch (pick(0, 2)) {
+                case 0:
+                    w = new QLabel(&window);
+                    break;
+                case 1:
+                    w = new QPushButton(&window);
+                    break;
+                default:
+                    w = new QCheckBox(&window);
+                    break;
+            }
+            const QSize size(pick(50, 200), pick(18, 60));
+            w->setGeometry(QRect(QPoint(pick(0, window.width() - size.width()),
+                                        pick(0, window.height() - size.height())),
+                                 size));
+            SetText(w, QStringLiteral("Ab"));
+            widgets << w;
+        }
+        window.show();
+        QVERIFY(FitTexts(&window).isEmpty());
+        QList<Look> made;
+        for (QWidget* w : widgets) made << LookOf(w);
+
+        QList<QString> texts;
+        for (QWidget* w : widgets) {
+            texts << RandomText(rng);
+            SetText(w, texts.back());
+        }
+        QList<bool> fitBefore;
+        for (QWidget* w : widgets) fitBefore << FitsOnItsOwn(w);
+        const QList<UnfitText> unfit = FitTexts(&window);
+
+        for (int i = 0; i < widgets.size(); ++i) {
+            QWidget* w = widgets[i];
+            const bool reported = std::any_of(unfit.begin(), unfit.end(),
+                                              [w](const UnfitText& u) { return u.widget == w; });
+            if (FitsOnItsOwn(w)) {
+                ++fitted;
+            } else {
+                QVERIFY2(reported && w->font().pointSizeF() < kMinimumFitPoints + 0.5,
+                         qPrintable(QStringLiteral("%1 %2 %3x%4 wrap %5 pt %6 advance %7")
+                                        .arg(w->metaObject()->className(), texts[i])
+                                        .arg(w->width())
+                                        .arg(w->height())
+                                        .arg(LookOf(w).wrap)
+                                        .arg(w->font().pointSizeF())
+                                        .arg(QFontMetrics(w->font()).horizontalAdvance(texts[i]))));
+                ++atMinimum;
+            }
+            if (w->geometry() != made[i].rect) ++widened;
+            // A caption that fitted with room to spare is left exactly as it was.
+            if (fitBefore[i] && qobject_cast<QLabel*>(w) &&
+                QFontMetrics(made[i].font).horizontalAdvance(texts[i]) < made[i].rect.width() - 2) {
+                QCOMPARE(w->geometry(), made[i].rect);
+                QCOMPARE(w->font(), made[i].font);
+            }
+            for (int j = 0; j < widgets.size(); ++j) {
+                if (j == i || made[i].rect.intersects(made[j].rect)) continue;
+                QVERIFY2(!w->geometry().intersects(widgets[j]->geometry()),
+                         qPrintable(texts[i] + QStringLiteral(" over ") + texts[j]));
+            }
+            QVERIFY(window.rect().contains(w->geometry()) || w->geometry() == made[i].rect);
+        }
+
+        // Short texts again: the window as it was made.
+        for (QWidget* w : widgets) SetText(w, QStringLiteral("Ab"));
+        QVERIFY(FitTexts(&window).isEmpty());
+        for (int i = 0; i < widgets.size(); ++i) {
+            QCOMPARE(LookOf(widgets[i]).rect, made[i].rect);
+            QCOMPARE(LookOf(widgets[i]).font, made[i].font);
+            QCOMPARE(LookOf(widgets[i]).wrap, made[i].wrap);
+        }
+    }
+    // The rounds reached every way out.
+    QVERIFY(fitted > 0 && atMinimum > 0 && widened > 0);
+}
+
+void TextFitTest::headersWidenIntoSpareRoomThenShrink() {
+    QWidget window;
+    window.resize(400, 300);
+    auto* table = new QTableWidget(3, 2, &window);
+    table->setGeometry(0, 0, 400, 300);
+    table->setColumnWidth(0, 60);
+    table->setColumnWidth(1, 60);
+    table->setHorizontalHeaderLabels({QStringLiteral("Ab"), QStringLiteral("Cd")});
+    window.show();
+    QVERIFY(FitTexts(&window).isEmpty());
+    QCOMPARE(table->columnWidth(0), 60);  // a header that fits keeps its width
+
+    table->setHorizontalHeaderLabels(
+        {QStringLiteral("[Fréqûéñçý(MHz) ~~~~~~]"), QStringLiteral("[Çhàññél ~]")});
+    table->setItem(0, 1, new QTableWidgetItem(QStringLiteral("146.52000 a long cell")));
+    QVERIFY(FitTexts(&window).isEmpty());
+    QHeaderView* h = table->horizontalHeader();
+    for (int c = 0; c < 2; ++c) QVERIFY(Advance(h, c) < h->sectionSize(c));
+    QCOMPARE(h->font(), table->font());  // there was room: widened, not shrunk
+
+    // No room to spare: the header's font gets smaller before the columns scroll.
+    table->setColumnWidth(0, 200);
+    table->setColumnWidth(1, table->viewport()->width() - 200);
+    table->setItem(0, 1, nullptr);
+    table->setHorizontalHeaderLabels(
+        {QStringLiteral("[Fréqûéñçý(MHz) ~~~~~~~~~~~~~~~~~]"), QStringLiteral("[Çhàññél ~]")});
+    FitTexts(&window);
+    QVERIFY(h->font().pointSizeF() < table->font().pointSizeF());
+    QVERIFY(Advance(h, 0) < h->sectionSize(0));
+}
+
+}  // namespace talvo
+
+QTEST_MAIN(talvo::TextFitTest)
+#include "text_fit_test.moc"
