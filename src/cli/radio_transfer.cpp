@@ -64,7 +64,11 @@ class ProgressBar {
 // the other, a list's items ("  /dev/ttyS0  built-in serial port") separated by semicolons.
 std::string DiagnosisLine(int number, const QString& device, Status failure,
                           LanguageFlagValue lang) {
-    const bool zh = lang == kChinese;
+    // What stands between two sentences in this language (nothing in Chinese).
+    const std::string gap =
+        Render(Message(TALVO_TEXT3("OutcomeWords", "%1 %2", "one sentence after another"),
+                       {Message::Literal(""), Message::Literal("")}),
+               lang);
     const std::string text =
         Render(link::ExplainPortFailure(number, device.toStdString(), failure), lang);
     std::string line;
@@ -77,10 +81,10 @@ std::string DiagnosisLine(int number, const QString& device, Status failure,
         from = end + 1;
         const bool item = part.starts_with("  ");
         if (item) {
-            line += (inList ? "; " : zh ? "" : " ") + part.substr(2);
+            line += (inList ? "; " : gap) + part.substr(2);
         } else {
             if (inList) line += RenderText(TALVO_TEXT("RadioTransfer", "."), lang);
-            line += (zh ? "" : " ") + part;
+            line += gap + part;
         }
         inList = item;
     }
