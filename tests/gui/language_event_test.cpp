@@ -34,6 +34,7 @@
 #include "editors/options/options_window.h"
 #include "exchange/channel_import.h"
 #include "image/decode.h"
+#include "lang/catalogue.h"
 #include "support/fake_serial_link.h"
 #include "support/modal_answerer.h"
 #include "support/shell_env.h"
@@ -200,7 +201,7 @@ void LanguageEventTest::switchKeepsBytesAndGridPlace() {
     for (int round = 0; round < 3; ++round) {
         ProgramState loaded = w().document().state();
         loaded.RadioImage = samples::ValidImageMaker(random()).make();
-        DecodeImage(loaded);
+        DecodeImage(loaded, WordsIn(loaded.LanguageFlag));
         w().document().loadState(ReadLabel(), loaded);
         w().document().undoStack().setClean();
         const ImageBytes before = w().document().encode();
