@@ -99,8 +99,7 @@ BackupsWindow::BackupsWindow(LanguageFlagValue lang, QWidget* parent)
 }
 
 void BackupsWindow::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::LanguageChange && IsKnownLanguage(WindowLanguage())) {
-        lang_ = WindowLanguage();
+    if (TakeLanguage(event, lang_)) {
         retranslate();
     }
     QDialog::changeEvent(event);

@@ -118,8 +118,7 @@ ChangeListWindow::ChangeListWindow(LanguageFlagValue lang,
 }
 
 void ChangeListWindow::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::LanguageChange && IsKnownLanguage(WindowLanguage())) {
-        lang_ = WindowLanguage();
+    if (TakeLanguage(event, lang_)) {
         retranslate();
     }
     QDialog::changeEvent(event);

@@ -116,8 +116,7 @@ CsvImportDialog::CsvImportDialog(ChannelTable table, const ChannelStores& target
 }
 
 void CsvImportDialog::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::LanguageChange && IsKnownLanguage(WindowLanguage())) {
-        lang_ = WindowLanguage();
+    if (TakeLanguage(event, lang_)) {
         retranslate();
         // The plan stays what it was made from; only its words follow the language.
         fillRows();

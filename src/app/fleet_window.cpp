@@ -139,8 +139,7 @@ FleetWindow::FleetWindow(const ProgramState& templ, LanguageFlagValue lang, QWid
 }
 
 void FleetWindow::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::LanguageChange && IsKnownLanguage(WindowLanguage())) {
-        lang_ = WindowLanguage();
+    if (TakeLanguage(event, lang_)) {
         retranslate();
     }
     QDialog::changeEvent(event);

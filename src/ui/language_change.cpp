@@ -31,4 +31,10 @@ void AnnounceLanguage(LanguageFlagValue lang) {
     }
 }
 
+bool TakeLanguage(const QEvent* event, LanguageFlagValue& lang) {
+    if (event->type() != QEvent::LanguageChange) return false;
+    lang = WindowLanguage();
+    return true;
+}
+
 }  // namespace talvo

@@ -2,6 +2,8 @@
 
 #include "model/language.h"
 
+class QEvent;
+
 namespace talvo {
 
 // The language the windows show. A language switch records it and sends one
@@ -16,5 +18,9 @@ LanguageFlagValue WindowLanguage();
 // its own translations change is dropped, so no window retranslates twice. A flag that is no
 // language changes nothing.
 void AnnounceLanguage(LanguageFlagValue lang);
+
+// For a window's changeEvent: true for the language-change event, with `lang` set to the
+// language now shown.
+bool TakeLanguage(const QEvent* event, LanguageFlagValue& lang);
 
 }  // namespace talvo
