@@ -62,10 +62,10 @@ QStringList CommandLineLeftover(const QString& output, const QStringList& names)
     QStringList faults;
     for (QString line : rest.split(QLatin1Char('\n'))) {
         const QString shown = line;
-        line.remove(data);
         for (const QString& name : names)
             line.remove(QRegularExpression(
                 QStringLiteral("\\b%1\\b").arg(QRegularExpression::escape(name))));
+        line.remove(data);
         if (line.contains(QRegularExpression(QStringLiteral("\\p{L}")))) faults << shown.trimmed();
     }
     return faults;
