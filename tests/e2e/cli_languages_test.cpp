@@ -162,5 +162,17 @@ TEST(CliLanguages, UsageErrorsKeepTheirStatusWhereverTheLanguageIsGiven) {
     }
 }
 
+TEST(CliLanguages, TheLastLanguageGivenWins) {
+    TempFolder dir;
+    const std::string missing = (dir / "missing.dat").string();
+    const std::string english = Cli({"decode", missing}).err;
+    for (const std::string& lang : Translations()) {
+        EXPECT_EQ(Cli({"--lang", lang, "decode", missing, "--lang", "en"}).err, english) << lang;
+        EXPECT_EQ(Cli({"decode", missing, "--lang", lang}).err,
+                  Cli({"--lang", "en", "decode", "--lang=" + lang, missing}).err)
+            << lang;
+    }
+}
+
 }  // namespace
 }  // namespace talvo::e2e
