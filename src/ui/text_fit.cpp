@@ -24,6 +24,7 @@
 #include <algorithm>
 #include <limits>
 #include <optional>
+#include <utility>
 
 namespace talvo {
 namespace {
@@ -38,6 +39,8 @@ constexpr const char* kWrapSet = "talvoFitWrapSet";
 constexpr const char* kSections = "talvoFitSections";  // header: section -> [before, set]
 constexpr const char* kPopupBefore = "talvoFitPopupBefore";
 constexpr const char* kPopupSet = "talvoFitPopupSet";
+// Not a change: what a list's popup was last measured to need, and for which entries.
+constexpr const char* kPopupNeed = "talvoFitPopupNeed";
 
 // A widget's text: the width it needs, aligned in the area the widget draws it in.
 struct Measure {
@@ -174,16 +177,22 @@ std::optional<UnfitText> Unfit(const QWidget* w, const QWidget* root) {
                      m->vertical ? room.height() : room.width()};
 }
 
-bool Shows(const QWidget* w, const QWidget* root) {
-    return w == root ? !w->isHidden() || !w->isWindow() : w->isVisibleTo(root);
+// The widgets of `root` that show (itself, unless it is a hidden window), parents before their
+// children; a hidden widget's children are passed over at once.
+void AddShownChildren(const QWidget* parent, QList<QWidget*>& out) {
+    for (QObject* o : parent->children()) {
+        if (!o->isWidgetType()) continue;
+        auto* w = static_cast<QWidget*>(o);
+        if (w->isHidden()) continue;
+        if (!w->isWindow()) out << w;
+        AddShownChildren(w, out);
+    }
 }
 
 QList<QWidget*> ShownWidgets(QWidget* root) {
     QList<QWidget*> out;
-    if (Shows(root, root)) out << root;
-    for (QWidget* w : root->findChildren<QWidget*>()) {
-        if (Shows(w, root) && !w->isWindow()) out << w;
-    }
+    if (!root->isHidden() || !root->isWindow()) out << root;
+    AddShownChildren(root, out);
     return out;
 }
 
@@ -266,10 +275,26 @@ std::optional<UnfitText> UnfitTab(QTabBar* bar, int i) {
     return UnfitText{bar, bar->tabText(i), need, bar->tabRect(i).width()};
 }
 
+// The width a list's popup needs for its entries. Measuring every entry is dear; it is done
+// again only when an entry or the font changed.
+int PopupNeed(QComboBox* c) {
+    QStringList texts;
+    texts.reserve(c->count());
+    for (int i = 0; i < c->count(); ++i) texts << c->itemText(i);
+    const QFont font = c->view()->font();
+    const QVariantList known = c->property(kPopupNeed).toList();
+    if (known.size() == 3 && known[0].toStringList() == texts && known[1].value<QFont>() == font) {
+        return known[2].toInt();
+    }
+    const int need = c->view()->sizeHintForColumn(c->modelColumn());
+    c->setProperty(kPopupNeed, QVariantList{texts, font, need});
+    return need;
+}
+
 // The popup of a list shows every entry at full length.
 std::optional<UnfitText> UnfitPopup(QComboBox* c) {
     if (c->count() == 0) return std::nullopt;
-    const int need = c->view()->sizeHintForColumn(c->modelColumn());
+    const int need = PopupNeed(c);
     const int room = qMax(c->width(), c->view()->minimumWidth());
     if (need <= room) return std::nullopt;
     QString widest;
@@ -510,22 +535,36 @@ void GrowToLayout(QWidget* window) {
 
 }  // namespace
 
-QList<UnfitText> UnfitTexts(const QWidget* root) {
+namespace {
+
+QList<UnfitText> UnfitAmong(const QList<QWidget*>& widgets, const QWidget* root) {
     QList<UnfitText> out;
-    for (QWidget* w : ShownWidgets(const_cast<QWidget*>(root))) CollectUnfit(w, root, out);
+    for (QWidget* w : widgets) CollectUnfit(w, root, out);
     return out;
 }
 
-QList<UnfitText> FitTexts(QWidget* root) {
+}  // namespace
+
+QList<UnfitText> UnfitTexts(const QWidget* root) {
+    return UnfitAmong(ShownWidgets(const_cast<QWidget*>(root)), root);
+}
+
+namespace {
+
+// Fits the texts of `root`; true when something was cut (and may still be).
+bool Fit(QWidget* root) {
     const QList<QWidget*> widgets = ShownWidgets(root);
     for (QWidget* w : widgets) Restore(w);
     if (auto* host = qobject_cast<QMdiSubWindow*>(root)) Restore(host);
-    QList<UnfitText> unfit = UnfitTexts(root);
-    if (unfit.isEmpty()) return unfit;
+    const QList<UnfitText> unfit = UnfitAmong(widgets, root);
+    if (unfit.isEmpty()) return false;
+    // Only the widgets with a cut text change; the rest were measured once, above.
+    QSet<QWidget*> cut;
+    for (const UnfitText& u : unfit) cut.insert(u.widget);
     // Windows placed by layouts that hold a cut text grow first; their fields follow.
     QSet<QWidget*> grown;
-    for (const UnfitText& u : unfit) {
-        for (QWidget* p = u.widget; p; p = p->parentWidget()) {
+    for (QWidget* p : std::as_const(cut)) {
+        for (; p; p = p->parentWidget()) {
             const bool window =
                 p == root || p->isWindow() || qobject_cast<QMdiSubWindow*>(p->parentWidget());
             if (window && !grown.contains(p)) {
@@ -536,14 +575,32 @@ QList<UnfitText> FitTexts(QWidget* root) {
         }
     }
     for (QWidget* w : widgets) {
+        if (!cut.contains(w)) continue;
+        if (auto* h = Columns(w)) {
+            if (auto* view = qobject_cast<QTableView*>(h->parentWidget())) cut.insert(view);
+        }
+    }
+    for (QWidget* w : widgets) {
+        if (!cut.contains(w)) continue;
         if (auto* view = qobject_cast<QTableView*>(w)) FitTable(view);
         if (auto* c = qobject_cast<QComboBox*>(w)) FitPopup(c);
     }
-    for (QWidget* w : widgets) FitWidget(w, root);
-    return UnfitTexts(root);
+    for (QWidget* w : widgets) {
+        if (cut.contains(w)) FitWidget(w, root);
+    }
+    return true;
+}
+
+}  // namespace
+
+QList<UnfitText> FitTexts(QWidget* root) {
+    return Fit(root) ? UnfitTexts(root) : QList<UnfitText>();
 }
 
 namespace {
+
+// Set on a window from its Show event to its Hide event.
+constexpr const char* kWindowShown = "talvoFitWindowShown";
 
 // Fits each window when it is shown and once its texts have changed language.
 class TextFitFilter : public QObject {
@@ -554,16 +611,23 @@ class TextFitFilter : public QObject {
         if (!o->isWidgetType()) return false;
         auto* w = static_cast<QWidget*>(o);
         if (e->type() == QEvent::Show && IsFitted(w)) {
-            FitTexts(w);
+            if (w->isWindow()) {
+                w->setProperty(kWindowShown, true);
+            } else if (!w->window()->property(kWindowShown).toBool()) {
+                // Shown with its window, whose own Show comes next and fits both in one pass.
+                return false;
+            }
+            Fit(w);
+        } else if (e->type() == QEvent::Hide && w->isWindow()) {
+            w->setProperty(kWindowShown, {});
         } else if (e->type() == QEvent::LanguageChange) {
             // The window retranslates in its own handler, after this filter; fit after that.
+            // Every window of one switch is fitted in one queued pass.
             QWidget* window = w->window();
-            if (!pending_.contains(window)) {
-                pending_.insert(window);
-                QTimer::singleShot(0, this, [this, window, guard = QPointer<QWidget>(window)] {
-                    pending_.remove(window);
-                    if (guard && guard->isVisible()) FitTexts(guard);
-                });
+            if (!pending_.contains(window)) pending_ << window;
+            if (!queued_) {
+                queued_ = true;
+                QTimer::singleShot(0, this, [this] { fitPending(); });
             }
         }
         return false;
@@ -576,7 +640,21 @@ class TextFitFilter : public QObject {
         return w->isWindow() && (type == Qt::Window || type == Qt::Dialog);
     }
 
-    QSet<QWidget*> pending_;
+    void fitPending() {
+        queued_ = false;
+        // New texts change what layouts need: let them place their widgets before measuring,
+        // or a caption is taken for cut in the room its old text had. A layout that grows
+        // asks its parent's layout in turn, hence twice.
+        for (int i = 0; i < 2; ++i)
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        const QList<QPointer<QWidget>> windows = std::exchange(pending_, {});
+        for (const QPointer<QWidget>& window : windows) {
+            if (window && window->isVisible()) Fit(window);
+        }
+    }
+
+    QList<QPointer<QWidget>> pending_;
+    bool queued_ = false;
 };
 
 }  // namespace
