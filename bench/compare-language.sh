@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs two or more builds of bench_gui_language alternately on the same machine and prints the
-# medians side by side: start-up, and two language switches with every window shown.
+# medians side by side: start-up (bare, and with the main window shown), and two language
+# switches with every window shown.
 #
 #   bench/compare-language.sh [-n ROUNDS] LABEL=BINARY LABEL=BINARY...
 #
@@ -41,6 +42,7 @@ python3 - "$out" "$rounds" "$load_before" "$load_after" "${@%%=*}" <<'EOF'
 import json, statistics, sys
 out, rounds, load_before, load_after, labels = sys.argv[1], int(sys.argv[2]), sys.argv[3], sys.argv[4], sys.argv[5:]
 rows = [("BM_StartUp", "start-up"),
+        ("BM_StartUpShown", "start-up, window shown"),
         ("BM_LanguageSwitchEveryWindow", "two switches zh, en"),
         ("BM_FurtherLanguageSwitchEveryWindow", "two switches es, en")]
 times = {label: {} for label in labels}
@@ -55,7 +57,7 @@ for label in labels:
 width = max(max(len(l) for l in labels) + 2, 30)
 print(f"medians of {rounds} alternate runs, ms: wall clock (its range) / the process's CPU")
 print(f"load average before {load_before}, after {load_after}")
-print(f"{'':22}" + "".join(f"{l:>{width}}" for l in labels))
+print(f"{'':24}" + "".join(f"{l:>{width}}" for l in labels))
 for name, title in rows:
     cells = []
     for label in labels:
@@ -63,5 +65,5 @@ for name, title in rows:
         c = cpu[label].get(name)
         cells.append(f"{statistics.median(t):.1f} ({min(t):.1f}-{max(t):.1f}) / "
                      f"{statistics.median(c):.1f}" if t else "-")
-    print(f"{title:22}" + "".join(f"{c:>{width}}" for c in cells))
+    print(f"{title:24}" + "".join(f"{c:>{width}}" for c in cells))
 EOF

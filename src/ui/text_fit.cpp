@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QGroupBox>
+#include <QHash>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLayout>
@@ -39,8 +40,44 @@ constexpr const char* kWrapSet = "talvoFitWrapSet";
 constexpr const char* kSections = "talvoFitSections";  // header: section -> [before, set]
 constexpr const char* kPopupBefore = "talvoFitPopupBefore";
 constexpr const char* kPopupSet = "talvoFitPopupSet";
-// Not a change: what a list's popup was last measured to need, and for which entries.
-constexpr const char* kPopupNeed = "talvoFitPopupNeed";
+
+// What the passes know of a widget for its lifetime: whether one changed it (only those are
+// taken back), and what was measured before, so that texts seen before are not measured again.
+struct FitRecord {
+    bool changed = false;
+    QFont font;                  // the font the widths below were measured with
+    QHash<QString, int> widths;  // a cell's or a section's text -> the width it needs
+    QFont popupFont;             // the font of a list's popup, for the widths below
+    QHash<QString, int> popups;  // a list's entries, joined -> the width its popup needs
+};
+
+QHash<const QObject*, FitRecord>& Records() {
+    static QHash<const QObject*, FitRecord> records;
+    return records;
+}
+
+FitRecord& RecordOf(QObject* o) {
+    auto it = Records().find(o);
+    if (it == Records().end()) {
+        QObject::connect(o, &QObject::destroyed, [o] { Records().remove(o); });
+        it = Records().insert(o, {});
+    }
+    return *it;
+}
+
+// The widths `o` knows for `font`; forgotten when the font changed or they grew many.
+QHash<QString, int>& KnownWidths(QObject* o, const QFont& font) {
+    FitRecord& r = RecordOf(o);
+    if (r.font != font || r.widths.size() > 4096) {
+        r.font = font;
+        r.widths.clear();
+    }
+    return r.widths;
+}
+
+void MarkChanged(QWidget* w) {
+    RecordOf(w).changed = true;
+}
 
 // A widget's text: the width it needs, aligned in the area the widget draws it in.
 struct Measure {
@@ -114,13 +151,18 @@ QStyleOptionComboBox ComboOption(const QComboBox* c) {
     return opt;
 }
 
-std::optional<Measure> MeasureCombo(const QComboBox* c) {
+std::optional<Measure> MeasureCombo(QComboBox* c) {
     // An editable list shows its text in a line edit, which scrolls.
     if (c->isEditable() || c->currentText().isEmpty()) return std::nullopt;
     const QStyleOptionComboBox opt = ComboOption(c);
     const QRect field =
         c->style()->subControlRect(QStyle::CC_ComboBox, &opt, QStyle::SC_ComboBoxEditField, c);
-    int need = c->fontMetrics().horizontalAdvance(c->currentText());
+    QHash<QString, int>& known = KnownWidths(c, c->font());
+    auto hit = known.constFind(c->currentText());
+    if (hit == known.constEnd()) {
+        hit = known.insert(c->currentText(), c->fontMetrics().horizontalAdvance(c->currentText()));
+    }
+    int need = *hit;
     if (!c->itemIcon(c->currentIndex()).isNull()) need += c->iconSize().width() + 4;
     // The style keeps a pixel free on both sides.
     return Measure{c->currentText(), need, field.adjusted(1, 0, -1, 0), Qt::AlignLeft};
@@ -141,7 +183,7 @@ std::optional<Measure> MeasureWidget(const QWidget* w) {
         return Measure{b->text(), b->sizeHint().width(), b->rect(), Qt::AlignLeft};
     }
     if (auto* g = qobject_cast<const QGroupBox*>(w)) return MeasureGroupBox(g);
-    if (auto* c = qobject_cast<const QComboBox*>(w)) return MeasureCombo(c);
+    if (auto* c = qobject_cast<const QComboBox*>(w)) return MeasureCombo(const_cast<QComboBox*>(c));
     return std::nullopt;
 }
 
@@ -221,14 +263,26 @@ std::optional<UnfitText> UnfitCells(QTableView* view, int column) {
                              : QSize(view->style()->pixelMetric(QStyle::PM_SmallIconSize),
                                      view->style()->pixelMetric(QStyle::PM_SmallIconSize));
     opt.features = view->wordWrap() ? QStyleOptionViewItem::WrapText : QStyleOptionViewItem::None;
+    QHash<QString, int>& known = KnownWidths(view, view->font());
     std::optional<UnfitText> widest;
     for (int row = first; row <= last; ++row) {
         if (view->isRowHidden(row) || view->columnSpan(row, column) != 1) continue;
         const QModelIndex index = model->index(row, column, view->rootIndex());
         const QString text = index.data(Qt::DisplayRole).toString();
         if (text.isEmpty() || view->indexWidget(index)) continue;
-        opt.rect = view->visualRect(index);
-        const int need = view->itemDelegateForIndex(index)->sizeHint(opt, index).width() + grid;
+        // A plain cell's need follows from its text; others are measured each time.
+        const bool plain = !view->wordWrap() && !index.data(Qt::FontRole).isValid() &&
+                           !index.data(Qt::DecorationRole).isValid() &&
+                           !index.data(Qt::CheckStateRole).isValid();
+        auto hit = plain ? known.constFind(text) : known.constEnd();
+        int need = 0;
+        if (hit != known.constEnd()) {
+            need = *hit;
+        } else {
+            opt.rect = view->visualRect(index);
+            need = view->itemDelegateForIndex(index)->sizeHint(opt, index).width() + grid;
+            if (plain) known.insert(text, need);
+        }
         if (need > view->columnWidth(column) && (!widest || need > widest->need)) {
             widest = UnfitText{view, text, need, view->columnWidth(column)};
         }
@@ -247,12 +301,17 @@ int SectionNeed(const QHeaderView* h, int section) {
     if (text.isEmpty() || h->isSectionHidden(section)) return 0;
     const QStyle* style = h->style();
     const int margin = style->pixelMetric(QStyle::PM_HeaderMargin, nullptr, h);
-    QFont font = h->font();
+    int need = 2 * margin;
     if (const QVariant f = h->model()->headerData(section, Qt::Horizontal, Qt::FontRole);
         f.canConvert<QFont>()) {
-        font = f.value<QFont>().resolve(font);
+        need += QFontMetrics(f.value<QFont>().resolve(h->font())).size(0, text).width();
+    } else {
+        QHash<QString, int>& known = KnownWidths(const_cast<QHeaderView*>(h), h->font());
+        auto hit = known.constFind(text);
+        if (hit == known.constEnd())
+            hit = known.insert(text, h->fontMetrics().size(0, text).width());
+        need += *hit;
     }
-    int need = QFontMetrics(font).size(0, text).width() + 2 * margin;
     if (h->isSortIndicatorShown() && h->sortIndicatorSection() == section) {
         need += style->pixelMetric(QStyle::PM_HeaderMarkSize, nullptr, h) + margin;
     }
@@ -275,20 +334,21 @@ std::optional<UnfitText> UnfitTab(QTabBar* bar, int i) {
     return UnfitText{bar, bar->tabText(i), need, bar->tabRect(i).width()};
 }
 
-// The width a list's popup needs for its entries. Measuring every entry is dear; it is done
-// again only when an entry or the font changed.
+// The width a list's popup needs for its entries. Measuring every entry is dear; a set of
+// entries seen before (the list in another language, say) is not measured again.
 int PopupNeed(QComboBox* c) {
     QStringList texts;
     texts.reserve(c->count());
     for (int i = 0; i < c->count(); ++i) texts << c->itemText(i);
-    const QFont font = c->view()->font();
-    const QVariantList known = c->property(kPopupNeed).toList();
-    if (known.size() == 3 && known[0].toStringList() == texts && known[1].value<QFont>() == font) {
-        return known[2].toInt();
+    FitRecord& record = RecordOf(c);
+    if (record.popupFont != c->view()->font() || record.popups.size() > 16) {
+        record.popupFont = c->view()->font();
+        record.popups.clear();
     }
-    const int need = c->view()->sizeHintForColumn(c->modelColumn());
-    c->setProperty(kPopupNeed, QVariantList{texts, font, need});
-    return need;
+    QHash<QString, int>& known = record.popups;
+    const QString key = texts.join(QChar(0));
+    if (auto hit = known.constFind(key); hit != known.constEnd()) return *hit;
+    return *known.insert(key, c->view()->sizeHintForColumn(c->modelColumn()));
 }
 
 // The popup of a list shows every entry at full length.
@@ -297,14 +357,12 @@ std::optional<UnfitText> UnfitPopup(QComboBox* c) {
     const int need = PopupNeed(c);
     const int room = qMax(c->width(), c->view()->minimumWidth());
     if (need <= room) return std::nullopt;
-    QString widest;
+    // Named by its longest entry (counted, not measured: the name is for people to read).
+    QString longest;
     for (int i = 0; i < c->count(); ++i) {
-        if (c->fontMetrics().horizontalAdvance(c->itemText(i)) >
-            c->fontMetrics().horizontalAdvance(widest)) {
-            widest = c->itemText(i);
-        }
+        if (c->itemText(i).size() > longest.size()) longest = c->itemText(i);
     }
-    return UnfitText{c, widest, need, room};
+    return UnfitText{c, longest, need, room};
 }
 
 void CollectUnfit(QWidget* w, const QWidget* root, QList<UnfitText>& out) {
@@ -332,6 +390,10 @@ void CollectUnfit(QWidget* w, const QWidget* root, QList<UnfitText>& out) {
 // ---- Undoing an earlier pass ----
 
 void Restore(QWidget* w) {
+    // Most widgets were never changed: one look in the records, no property lookups.
+    const auto record = Records().find(w);
+    if (record == Records().end() || !record->changed) return;
+    record->changed = false;
     if (w->property(kRectSet).isValid()) {
         if (w->geometry() == w->property(kRectSet).toRect()) {
             w->setGeometry(w->property(kRectBefore).toRect());
@@ -376,6 +438,7 @@ void SetRect(QWidget* w, const QRect& rect) {
     if (!w->property(kRectBefore).isValid()) w->setProperty(kRectBefore, w->geometry());
     w->setGeometry(rect);
     w->setProperty(kRectSet, w->geometry());
+    MarkChanged(w);
 }
 
 void SetFont(QWidget* w, const QFont& font) {
@@ -385,6 +448,7 @@ void SetFont(QWidget* w, const QFont& font) {
     }
     w->setFont(font);
     w->setProperty(kFontSet, w->font());
+    MarkChanged(w);
 }
 
 void ResizeSection(QHeaderView* h, int section, int size) {
@@ -395,6 +459,7 @@ void ResizeSection(QHeaderView* h, int section, int size) {
     h->resizeSection(section, size);
     sections[key] = QVariantList{before, h->sectionSize(section)};
     h->setProperty(kSections, sections);
+    MarkChanged(h);
 }
 
 bool InLayout(const QLayout* layout, const QWidget* w) {
@@ -450,6 +515,7 @@ void FitWidget(QWidget* w, QWidget* root) {
         label->contentsRect().height() >= 2 * label->fontMetrics().lineSpacing()) {
         label->setWordWrap(true);
         label->setProperty(kWrapSet, true);
+        MarkChanged(label);
         if (Fits(w, root)) return;
     }
     // A frame's font would shrink every field inside it; a frame stays as it is.
@@ -517,6 +583,7 @@ void FitPopup(QComboBox* c) {
         }
         c->view()->setMinimumWidth(u->need);
         c->setProperty(kPopupSet, c->view()->minimumWidth());
+        MarkChanged(c);
     }
 }
 
@@ -623,8 +690,13 @@ class TextFitFilter : public QObject {
         } else if (e->type() == QEvent::LanguageChange) {
             // The window retranslates in its own handler, after this filter; fit after that.
             // Every window of one switch is fitted in one queued pass.
+            // Qt passes the event on to every child: most come from the window added last.
             QWidget* window = w->window();
-            if (!pending_.contains(window)) pending_ << window;
+            if ((pending_.isEmpty() || pending_.constLast() != window) &&
+                !pending_.contains(window)) {
+                pending_.removeAll(nullptr);  // windows gone before their pass
+                pending_ << window;
+            }
             if (!queued_) {
                 queued_ = true;
                 QTimer::singleShot(0, this, [this] { fitPending(); });

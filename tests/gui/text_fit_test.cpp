@@ -91,10 +91,15 @@ class Captions : public QWidget {
             grid->addWidget(labels_.back(), row, 0, Qt::AlignRight | Qt::AlignVCenter);
             grid->addWidget(lists_.back(), row, 1);
         }
+        table_ = new QTableWidget(2, 2, this);
+        table_->setMinimumHeight(150);  // both rows in sight
+        table_->setWordWrap(false);     // a cell's width is its text's
+        grid->addWidget(table_, rows, 0, 1, 2);
         for (int lang = 0; lang < languages; ++lang) {
             QStringList words;
-            for (int i = 0; i < rows * 3; ++i)
+            for (int i = 0; i < rows * 3 + 4; ++i) {
                 words << (lang == 0 ? QStringLiteral("Ab") : RandomText(rng));
+            }
             words_ << words;
         }
         retranslate();
@@ -108,6 +113,7 @@ class Captions : public QWidget {
 
     QList<QLabel*> labels_;
     QList<QComboBox*> lists_;
+    QTableWidget* table_;
 
   protected:
     void changeEvent(QEvent* e) override {
@@ -123,6 +129,10 @@ class Captions : public QWidget {
             lists_[row]->clear();
             lists_[row]->addItems({QStringLiteral("1"), words[row * 3 + 1], words[row * 3 + 2]});
         }
+        const qsizetype t = labels_.size() * 3;
+        table_->setHorizontalHeaderLabels({words[t], words[t + 1]});
+        table_->setItem(0, 0, new QTableWidgetItem(words[t + 2]));
+        table_->setItem(1, 1, new QTableWidgetItem(words[t + 3]));
     }
 
     QList<QStringList> words_;
@@ -269,6 +279,14 @@ void TextFitTest::languageChangesFitInLayoutsAndGoBack() {
             QVERIFY2(unfit.isEmpty(), qPrintable(unfit.isEmpty() ? QString() : unfit[0].text));
             // The layout makes room for every caption: none needs a smaller font.
             for (QLabel* l : window.labels_) QCOMPARE(l->font(), font);
+            // Measured here, not by what the pass remembers from an earlier language.
+            const QHeaderView* h = window.table_->horizontalHeader();
+            for (int c = 0; c < 2; ++c) {
+                QVERIFY(Advance(h, c) < h->sectionSize(c));
+                const QTableWidgetItem* cell = window.table_->item(c, c);
+                QVERIFY(window.table_->fontMetrics().horizontalAdvance(cell->text()) <
+                        window.table_->columnWidth(c));
+            }
         }
     }
 }
