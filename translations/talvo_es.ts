@@ -17,6 +17,21 @@
     </message>
 </context>
 <context>
+    <name>AppHelp</name>
+    <message>
+        <source>Programming software for the TALVO radio.</source>
+        <translation>Software de programación para la radio TALVO.</translation>
+    </message>
+    <message>
+        <source>Attach a virtual radio with a sample configuration as port %1.</source>
+        <translation>Conecta como puerto %1 una radio virtual con una configuración de ejemplo.</translation>
+    </message>
+    <message>
+        <source>A data file (.dat) to open at start.</source>
+        <translation>Un archivo de datos (.dat) que se abre al iniciar.</translation>
+    </message>
+</context>
+<context>
     <name>BackupsWindow</name>
     <message>
         <source>Backups</source>
@@ -1249,6 +1264,17 @@ TALVO_PORT_&lt;N&gt;=/dev/... elige el dispositivo de un número)</translation>
     <message>
         <source>High</source>
         <translation>Alta</translation>
+    </message>
+</context>
+<context>
+    <name>DemoRadio</name>
+    <message>
+        <source>%1 was not found</source>
+        <translation>no se encuentra %1</translation>
+    </message>
+    <message>
+        <source>%1 did not name its device</source>
+        <translation>%1 no indicó su dispositivo</translation>
     </message>
 </context>
 <context>

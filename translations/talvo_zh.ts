@@ -17,6 +17,21 @@
     </message>
 </context>
 <context>
+    <name>AppHelp</name>
+    <message>
+        <source>Programming software for the TALVO radio.</source>
+        <translation>TALVO 对讲机写频软件。</translation>
+    </message>
+    <message>
+        <source>Attach a virtual radio with a sample configuration as port %1.</source>
+        <translation>把一台带示例配置的虚拟对讲机接为端口 %1。</translation>
+    </message>
+    <message>
+        <source>A data file (.dat) to open at start.</source>
+        <translation>启动时打开的数据文件（.dat）。</translation>
+    </message>
+</context>
+<context>
     <name>BackupsWindow</name>
     <message>
         <source>Backups</source>
@@ -1209,6 +1224,17 @@ TALVO_PORT_&lt;N&gt;=/dev/... 选择某个端口号对应的设备）</translati
     <message>
         <source>High</source>
         <translation>高</translation>
+    </message>
+</context>
+<context>
+    <name>DemoRadio</name>
+    <message>
+        <source>%1 was not found</source>
+        <translation>找不到 %1</translation>
+    </message>
+    <message>
+        <source>%1 did not name its device</source>
+        <translation>%1 没有给出它的设备</translation>
     </message>
 </context>
 <context>
