@@ -73,13 +73,17 @@ std::string LookUp(const Text& text, const QString& code) {
 }  // namespace
 
 QStringList ShippedLanguages() {
-    QStringList codes;
-    const QStringList files =
-        QDir(QString::fromLatin1(kResourceFolder))
-            .entryList({QStringLiteral("talvo_*.qm")}, QDir::Files, QDir::Name);
-    for (const QString& f : files) codes << f.mid(6, f.size() - 9);
-    codes.removeAll(QStringLiteral("en"));
-    codes.prepend(QStringLiteral("en"));
+    // The catalogues are built into the program: one look is enough.
+    static const QStringList codes = [] {
+        QStringList found;
+        const QStringList files =
+            QDir(QString::fromLatin1(kResourceFolder))
+                .entryList({QStringLiteral("talvo_*.qm")}, QDir::Files, QDir::Name);
+        for (const QString& f : files) found << f.mid(6, f.size() - 9);
+        found.removeAll(QStringLiteral("en"));
+        found.prepend(QStringLiteral("en"));
+        return found;
+    }();
     return codes;
 }
 

@@ -16,7 +16,8 @@ namespace {
 
 // "Open(&O)" is read as "Open(O)", as menus are; "&&" is a plain "&".
 QString WithoutMnemonic(QString text) {
-    text.replace(QRegularExpression(QStringLiteral("&(.)")), QStringLiteral("\\1"));
+    static const QRegularExpression mark(QStringLiteral("&(.)"));
+    text.replace(mark, QStringLiteral("\\1"));
     return text;
 }
 

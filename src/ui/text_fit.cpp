@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QGroupBox>
+#include <QHash>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLayout>
@@ -24,6 +25,7 @@
 #include <algorithm>
 #include <limits>
 #include <optional>
+#include <utility>
 
 namespace talvo {
 namespace {
@@ -38,6 +40,44 @@ constexpr const char* kWrapSet = "talvoFitWrapSet";
 constexpr const char* kSections = "talvoFitSections";  // header: section -> [before, set]
 constexpr const char* kPopupBefore = "talvoFitPopupBefore";
 constexpr const char* kPopupSet = "talvoFitPopupSet";
+
+// What the passes know of a widget for its lifetime: whether one changed it (only those are
+// taken back), and what was measured before, so that texts seen before are not measured again.
+struct FitRecord {
+    bool changed = false;
+    QFont font;                  // the font the widths below were measured with
+    QHash<QString, int> widths;  // a cell's or a section's text -> the width it needs
+    QFont popupFont;             // the font of a list's popup, for the widths below
+    QHash<QString, int> popups;  // a list's entries, joined -> the width its popup needs
+};
+
+QHash<const QObject*, FitRecord>& Records() {
+    static QHash<const QObject*, FitRecord> records;
+    return records;
+}
+
+FitRecord& RecordOf(QObject* o) {
+    auto it = Records().find(o);
+    if (it == Records().end()) {
+        QObject::connect(o, &QObject::destroyed, [o] { Records().remove(o); });
+        it = Records().insert(o, {});
+    }
+    return *it;
+}
+
+// The widths `o` knows for `font`; forgotten when the font changed or they grew many.
+QHash<QString, int>& KnownWidths(QObject* o, const QFont& font) {
+    FitRecord& r = RecordOf(o);
+    if (r.font != font || r.widths.size() > 4096) {
+        r.font = font;
+        r.widths.clear();
+    }
+    return r.widths;
+}
+
+void MarkChanged(QWidget* w) {
+    RecordOf(w).changed = true;
+}
 
 // A widget's text: the width it needs, aligned in the area the widget draws it in.
 struct Measure {
@@ -111,13 +151,18 @@ QStyleOptionComboBox ComboOption(const QComboBox* c) {
     return opt;
 }
 
-std::optional<Measure> MeasureCombo(const QComboBox* c) {
+std::optional<Measure> MeasureCombo(QComboBox* c) {
     // An editable list shows its text in a line edit, which scrolls.
     if (c->isEditable() || c->currentText().isEmpty()) return std::nullopt;
     const QStyleOptionComboBox opt = ComboOption(c);
     const QRect field =
         c->style()->subControlRect(QStyle::CC_ComboBox, &opt, QStyle::SC_ComboBoxEditField, c);
-    int need = c->fontMetrics().horizontalAdvance(c->currentText());
+    QHash<QString, int>& known = KnownWidths(c, c->font());
+    auto hit = known.constFind(c->currentText());
+    if (hit == known.constEnd()) {
+        hit = known.insert(c->currentText(), c->fontMetrics().horizontalAdvance(c->currentText()));
+    }
+    int need = *hit;
     if (!c->itemIcon(c->currentIndex()).isNull()) need += c->iconSize().width() + 4;
     // The style keeps a pixel free on both sides.
     return Measure{c->currentText(), need, field.adjusted(1, 0, -1, 0), Qt::AlignLeft};
@@ -138,7 +183,7 @@ std::optional<Measure> MeasureWidget(const QWidget* w) {
         return Measure{b->text(), b->sizeHint().width(), b->rect(), Qt::AlignLeft};
     }
     if (auto* g = qobject_cast<const QGroupBox*>(w)) return MeasureGroupBox(g);
-    if (auto* c = qobject_cast<const QComboBox*>(w)) return MeasureCombo(c);
+    if (auto* c = qobject_cast<const QComboBox*>(w)) return MeasureCombo(const_cast<QComboBox*>(c));
     return std::nullopt;
 }
 
@@ -174,16 +219,22 @@ std::optional<UnfitText> Unfit(const QWidget* w, const QWidget* root) {
                      m->vertical ? room.height() : room.width()};
 }
 
-bool Shows(const QWidget* w, const QWidget* root) {
-    return w == root ? !w->isHidden() || !w->isWindow() : w->isVisibleTo(root);
+// The widgets of `root` that show (itself, unless it is a hidden window), parents before their
+// children; a hidden widget's children are passed over at once.
+void AddShownChildren(const QWidget* parent, QList<QWidget*>& out) {
+    for (QObject* o : parent->children()) {
+        if (!o->isWidgetType()) continue;
+        auto* w = static_cast<QWidget*>(o);
+        if (w->isHidden()) continue;
+        if (!w->isWindow()) out << w;
+        AddShownChildren(w, out);
+    }
 }
 
 QList<QWidget*> ShownWidgets(QWidget* root) {
     QList<QWidget*> out;
-    if (Shows(root, root)) out << root;
-    for (QWidget* w : root->findChildren<QWidget*>()) {
-        if (Shows(w, root) && !w->isWindow()) out << w;
-    }
+    if (!root->isHidden() || !root->isWindow()) out << root;
+    AddShownChildren(root, out);
     return out;
 }
 
@@ -212,14 +263,26 @@ std::optional<UnfitText> UnfitCells(QTableView* view, int column) {
                              : QSize(view->style()->pixelMetric(QStyle::PM_SmallIconSize),
                                      view->style()->pixelMetric(QStyle::PM_SmallIconSize));
     opt.features = view->wordWrap() ? QStyleOptionViewItem::WrapText : QStyleOptionViewItem::None;
+    QHash<QString, int>& known = KnownWidths(view, view->font());
     std::optional<UnfitText> widest;
     for (int row = first; row <= last; ++row) {
         if (view->isRowHidden(row) || view->columnSpan(row, column) != 1) continue;
         const QModelIndex index = model->index(row, column, view->rootIndex());
         const QString text = index.data(Qt::DisplayRole).toString();
         if (text.isEmpty() || view->indexWidget(index)) continue;
-        opt.rect = view->visualRect(index);
-        const int need = view->itemDelegateForIndex(index)->sizeHint(opt, index).width() + grid;
+        // A plain cell's need follows from its text; others are measured each time.
+        const bool plain = !view->wordWrap() && !index.data(Qt::FontRole).isValid() &&
+                           !index.data(Qt::DecorationRole).isValid() &&
+                           !index.data(Qt::CheckStateRole).isValid();
+        auto hit = plain ? known.constFind(text) : known.constEnd();
+        int need = 0;
+        if (hit != known.constEnd()) {
+            need = *hit;
+        } else {
+            opt.rect = view->visualRect(index);
+            need = view->itemDelegateForIndex(index)->sizeHint(opt, index).width() + grid;
+            if (plain) known.insert(text, need);
+        }
         if (need > view->columnWidth(column) && (!widest || need > widest->need)) {
             widest = UnfitText{view, text, need, view->columnWidth(column)};
         }
@@ -238,12 +301,17 @@ int SectionNeed(const QHeaderView* h, int section) {
     if (text.isEmpty() || h->isSectionHidden(section)) return 0;
     const QStyle* style = h->style();
     const int margin = style->pixelMetric(QStyle::PM_HeaderMargin, nullptr, h);
-    QFont font = h->font();
+    int need = 2 * margin;
     if (const QVariant f = h->model()->headerData(section, Qt::Horizontal, Qt::FontRole);
         f.canConvert<QFont>()) {
-        font = f.value<QFont>().resolve(font);
+        need += QFontMetrics(f.value<QFont>().resolve(h->font())).size(0, text).width();
+    } else {
+        QHash<QString, int>& known = KnownWidths(const_cast<QHeaderView*>(h), h->font());
+        auto hit = known.constFind(text);
+        if (hit == known.constEnd())
+            hit = known.insert(text, h->fontMetrics().size(0, text).width());
+        need += *hit;
     }
-    int need = QFontMetrics(font).size(0, text).width() + 2 * margin;
     if (h->isSortIndicatorShown() && h->sortIndicatorSection() == section) {
         need += style->pixelMetric(QStyle::PM_HeaderMarkSize, nullptr, h) + margin;
     }
@@ -266,20 +334,35 @@ std::optional<UnfitText> UnfitTab(QTabBar* bar, int i) {
     return UnfitText{bar, bar->tabText(i), need, bar->tabRect(i).width()};
 }
 
+// The width a list's popup needs for its entries. Measuring every entry is dear; a set of
+// entries seen before (the list in another language, say) is not measured again.
+int PopupNeed(QComboBox* c) {
+    QStringList texts;
+    texts.reserve(c->count());
+    for (int i = 0; i < c->count(); ++i) texts << c->itemText(i);
+    FitRecord& record = RecordOf(c);
+    if (record.popupFont != c->view()->font() || record.popups.size() > 16) {
+        record.popupFont = c->view()->font();
+        record.popups.clear();
+    }
+    QHash<QString, int>& known = record.popups;
+    const QString key = texts.join(QChar(0));
+    if (auto hit = known.constFind(key); hit != known.constEnd()) return *hit;
+    return *known.insert(key, c->view()->sizeHintForColumn(c->modelColumn()));
+}
+
 // The popup of a list shows every entry at full length.
 std::optional<UnfitText> UnfitPopup(QComboBox* c) {
     if (c->count() == 0) return std::nullopt;
-    const int need = c->view()->sizeHintForColumn(c->modelColumn());
+    const int need = PopupNeed(c);
     const int room = qMax(c->width(), c->view()->minimumWidth());
     if (need <= room) return std::nullopt;
-    QString widest;
+    // Named by its longest entry (counted, not measured: the name is for people to read).
+    QString longest;
     for (int i = 0; i < c->count(); ++i) {
-        if (c->fontMetrics().horizontalAdvance(c->itemText(i)) >
-            c->fontMetrics().horizontalAdvance(widest)) {
-            widest = c->itemText(i);
-        }
+        if (c->itemText(i).size() > longest.size()) longest = c->itemText(i);
     }
-    return UnfitText{c, widest, need, room};
+    return UnfitText{c, longest, need, room};
 }
 
 void CollectUnfit(QWidget* w, const QWidget* root, QList<UnfitText>& out) {
@@ -307,6 +390,10 @@ void CollectUnfit(QWidget* w, const QWidget* root, QList<UnfitText>& out) {
 // ---- Undoing an earlier pass ----
 
 void Restore(QWidget* w) {
+    // Most widgets were never changed: one look in the records, no property lookups.
+    const auto record = Records().find(w);
+    if (record == Records().end() || !record->changed) return;
+    record->changed = false;
     if (w->property(kRectSet).isValid()) {
         if (w->geometry() == w->property(kRectSet).toRect()) {
             w->setGeometry(w->property(kRectBefore).toRect());
@@ -351,6 +438,7 @@ void SetRect(QWidget* w, const QRect& rect) {
     if (!w->property(kRectBefore).isValid()) w->setProperty(kRectBefore, w->geometry());
     w->setGeometry(rect);
     w->setProperty(kRectSet, w->geometry());
+    MarkChanged(w);
 }
 
 void SetFont(QWidget* w, const QFont& font) {
@@ -360,6 +448,7 @@ void SetFont(QWidget* w, const QFont& font) {
     }
     w->setFont(font);
     w->setProperty(kFontSet, w->font());
+    MarkChanged(w);
 }
 
 void ResizeSection(QHeaderView* h, int section, int size) {
@@ -370,6 +459,7 @@ void ResizeSection(QHeaderView* h, int section, int size) {
     h->resizeSection(section, size);
     sections[key] = QVariantList{before, h->sectionSize(section)};
     h->setProperty(kSections, sections);
+    MarkChanged(h);
 }
 
 bool InLayout(const QLayout* layout, const QWidget* w) {
@@ -425,6 +515,7 @@ void FitWidget(QWidget* w, QWidget* root) {
         label->contentsRect().height() >= 2 * label->fontMetrics().lineSpacing()) {
         label->setWordWrap(true);
         label->setProperty(kWrapSet, true);
+        MarkChanged(label);
         if (Fits(w, root)) return;
     }
     // A frame's font would shrink every field inside it; a frame stays as it is.
@@ -492,6 +583,7 @@ void FitPopup(QComboBox* c) {
         }
         c->view()->setMinimumWidth(u->need);
         c->setProperty(kPopupSet, c->view()->minimumWidth());
+        MarkChanged(c);
     }
 }
 
@@ -510,22 +602,36 @@ void GrowToLayout(QWidget* window) {
 
 }  // namespace
 
-QList<UnfitText> UnfitTexts(const QWidget* root) {
+namespace {
+
+QList<UnfitText> UnfitAmong(const QList<QWidget*>& widgets, const QWidget* root) {
     QList<UnfitText> out;
-    for (QWidget* w : ShownWidgets(const_cast<QWidget*>(root))) CollectUnfit(w, root, out);
+    for (QWidget* w : widgets) CollectUnfit(w, root, out);
     return out;
 }
 
-QList<UnfitText> FitTexts(QWidget* root) {
+}  // namespace
+
+QList<UnfitText> UnfitTexts(const QWidget* root) {
+    return UnfitAmong(ShownWidgets(const_cast<QWidget*>(root)), root);
+}
+
+namespace {
+
+// Fits the texts of `root`; true when something was cut (and may still be).
+bool Fit(QWidget* root) {
     const QList<QWidget*> widgets = ShownWidgets(root);
     for (QWidget* w : widgets) Restore(w);
     if (auto* host = qobject_cast<QMdiSubWindow*>(root)) Restore(host);
-    QList<UnfitText> unfit = UnfitTexts(root);
-    if (unfit.isEmpty()) return unfit;
+    const QList<UnfitText> unfit = UnfitAmong(widgets, root);
+    if (unfit.isEmpty()) return false;
+    // Only the widgets with a cut text change; the rest were measured once, above.
+    QSet<QWidget*> cut;
+    for (const UnfitText& u : unfit) cut.insert(u.widget);
     // Windows placed by layouts that hold a cut text grow first; their fields follow.
     QSet<QWidget*> grown;
-    for (const UnfitText& u : unfit) {
-        for (QWidget* p = u.widget; p; p = p->parentWidget()) {
+    for (QWidget* p : std::as_const(cut)) {
+        for (; p; p = p->parentWidget()) {
             const bool window =
                 p == root || p->isWindow() || qobject_cast<QMdiSubWindow*>(p->parentWidget());
             if (window && !grown.contains(p)) {
@@ -536,14 +642,32 @@ QList<UnfitText> FitTexts(QWidget* root) {
         }
     }
     for (QWidget* w : widgets) {
+        if (!cut.contains(w)) continue;
+        if (auto* h = Columns(w)) {
+            if (auto* view = qobject_cast<QTableView*>(h->parentWidget())) cut.insert(view);
+        }
+    }
+    for (QWidget* w : widgets) {
+        if (!cut.contains(w)) continue;
         if (auto* view = qobject_cast<QTableView*>(w)) FitTable(view);
         if (auto* c = qobject_cast<QComboBox*>(w)) FitPopup(c);
     }
-    for (QWidget* w : widgets) FitWidget(w, root);
-    return UnfitTexts(root);
+    for (QWidget* w : widgets) {
+        if (cut.contains(w)) FitWidget(w, root);
+    }
+    return true;
+}
+
+}  // namespace
+
+QList<UnfitText> FitTexts(QWidget* root) {
+    return Fit(root) ? UnfitTexts(root) : QList<UnfitText>();
 }
 
 namespace {
+
+// Set on a window from its Show event to its Hide event.
+constexpr const char* kWindowShown = "talvoFitWindowShown";
 
 // Fits each window when it is shown and once its texts have changed language.
 class TextFitFilter : public QObject {
@@ -554,16 +678,28 @@ class TextFitFilter : public QObject {
         if (!o->isWidgetType()) return false;
         auto* w = static_cast<QWidget*>(o);
         if (e->type() == QEvent::Show && IsFitted(w)) {
-            FitTexts(w);
+            if (w->isWindow()) {
+                w->setProperty(kWindowShown, true);
+            } else if (!w->window()->property(kWindowShown).toBool()) {
+                // Shown with its window, whose own Show comes next and fits both in one pass.
+                return false;
+            }
+            Fit(w);
+        } else if (e->type() == QEvent::Hide && w->isWindow()) {
+            w->setProperty(kWindowShown, {});
         } else if (e->type() == QEvent::LanguageChange) {
             // The window retranslates in its own handler, after this filter; fit after that.
+            // Every window of one switch is fitted in one queued pass.
+            // Qt passes the event on to every child: most come from the window added last.
             QWidget* window = w->window();
-            if (!pending_.contains(window)) {
-                pending_.insert(window);
-                QTimer::singleShot(0, this, [this, window, guard = QPointer<QWidget>(window)] {
-                    pending_.remove(window);
-                    if (guard && guard->isVisible()) FitTexts(guard);
-                });
+            if ((pending_.isEmpty() || pending_.constLast() != window) &&
+                !pending_.contains(window)) {
+                pending_.removeAll(nullptr);  // windows gone before their pass
+                pending_ << window;
+            }
+            if (!queued_) {
+                queued_ = true;
+                QTimer::singleShot(0, this, [this] { fitPending(); });
             }
         }
         return false;
@@ -576,7 +712,21 @@ class TextFitFilter : public QObject {
         return w->isWindow() && (type == Qt::Window || type == Qt::Dialog);
     }
 
-    QSet<QWidget*> pending_;
+    void fitPending() {
+        queued_ = false;
+        // New texts change what layouts need: let them place their widgets before measuring,
+        // or a caption is taken for cut in the room its old text had. A layout that grows
+        // asks its parent's layout in turn, hence twice.
+        for (int i = 0; i < 2; ++i)
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        const QList<QPointer<QWidget>> windows = std::exchange(pending_, {});
+        for (const QPointer<QWidget>& window : windows) {
+            if (window && window->isVisible()) Fit(window);
+        }
+    }
+
+    QList<QPointer<QWidget>> pending_;
+    bool queued_ = false;
 };
 
 }  // namespace

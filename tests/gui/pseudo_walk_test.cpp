@@ -425,6 +425,37 @@ void PseudoWalkTest::commandLine() {
     };
     lines(QStringLiteral("decode"), run({QStringLiteral("decode"), missing}));
     lines(QStringLiteral("ports"), run({QStringLiteral("ports")}));
+
+    // The tool's help, every command's help and usage errors: the command names are data.
+    const QString help = run({QStringLiteral("--help")});
+    static const QRegularExpression row(QStringLiteral("^  ([a-z][a-z-]+) "),
+                                        QRegularExpression::MultilineOption);
+    QStringList names = {QStringLiteral("en"), QStringLiteral("zh"), QStringLiteral("es")};
+    for (auto m = row.globalMatch(help); m.hasNext();) names << m.next().captured(1);
+    QVERIFY2(names.size() > 12, qPrintable(help));
+    walk_->commandLine(QStringLiteral("talvo-cli --help"), help, names);
+    const QString file = env_->dataDir() + QStringLiteral("/x.dat");
+    walk_->exempt(file);
+    QList<QStringList> mistakes = {
+        {},
+        {QStringLiteral("frobnicate")},
+        {QStringLiteral("fleet"), file},
+        {QStringLiteral("fleet"), QStringLiteral("--ports=1,1"), file},
+        {QStringLiteral("read"), QStringLiteral("--port=99")},
+        {QStringLiteral("read"), QStringLiteral("--device=x")},
+        {QStringLiteral("print"), file},
+        {QStringLiteral("import-csv"), file, file, QStringLiteral("--append-from=0")}};
+    for (const QString& command : names.mid(3)) {
+        walk_->commandLine(command + QStringLiteral(" --help"),
+                           run({command, QStringLiteral("--help")}), names);
+        // Without arguments every command but `ports` (which then lists the ports) is wrong.
+        if (command != QLatin1String("ports")) mistakes << QStringList{command};
+        mistakes << QStringList{command, QStringLiteral("--bogus")}
+                 << QStringList{command, QStringLiteral("--lang=xx")};
+    }
+    for (const QStringList& mistake : mistakes)
+        walk_->commandLine(QStringLiteral("talvo-cli ") + mistake.join(QLatin1Char(' ')),
+                           run(mistake), names);
     walkOrFail();
 #endif
 }

@@ -2,10 +2,14 @@
 // with random texts: afterwards every text fits (measured here on its own) or its font is at
 // the smallest and the pass says so; nothing overlaps a sibling it did not overlap; a text that
 // fitted is left exactly as it was; and once the texts are short again, the next pass gives back
-// the window as it was made.
+// the window as it was made. Installed, the pass follows language changes in windows laid out by
+// layouts: no caption shrinks that its layout makes room for, and going back gives the look as
+// made.
 #include "ui/text_fit.h"
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -20,6 +24,8 @@ class TextFitTest : public QObject {
   private slots:
     void randomWindowsFitWithoutNewOverlaps();
     void headersWidenIntoSpareRoomThenShrink();
+    // Installs the pass for the whole program: last.
+    void languageChangesFitInLayoutsAndGoBack();
 };
 
 namespace {
@@ -71,6 +77,67 @@ int Advance(const QHeaderView* h, int section) {
     return h->fontMetrics().horizontalAdvance(
         h->model()->headerData(section, Qt::Horizontal).toString());
 }
+
+// Captions and lists in a grid layout, written on the language-change event as the program's
+// windows do; language 0 is short words.
+class Captions : public QWidget {
+  public:
+    explicit Captions(std::mt19937& rng, int languages) {
+        auto* grid = new QGridLayout(this);
+        const int rows = std::uniform_int_distribution<int>(2, 8)(rng);
+        for (int row = 0; row < rows; ++row) {
+            labels_ << new QLabel(this);
+            lists_ << new QComboBox(this);
+            grid->addWidget(labels_.back(), row, 0, Qt::AlignRight | Qt::AlignVCenter);
+            grid->addWidget(lists_.back(), row, 1);
+        }
+        table_ = new QTableWidget(2, 2, this);
+        table_->setMinimumHeight(150);  // both rows in sight
+        table_->setWordWrap(false);     // a cell's width is its text's
+        grid->addWidget(table_, rows, 0, 1, 2);
+        for (int lang = 0; lang < languages; ++lang) {
+            QStringList words;
+            for (int i = 0; i < rows * 3 + 4; ++i) {
+                words << (lang == 0 ? QStringLiteral("Ab") : RandomText(rng));
+            }
+            words_ << words;
+        }
+        retranslate();
+    }
+
+    void switchTo(int lang) {
+        lang_ = lang;
+        QEvent change(QEvent::LanguageChange);
+        QCoreApplication::sendEvent(this, &change);
+    }
+
+    QList<QLabel*> labels_;
+    QList<QComboBox*> lists_;
+    QTableWidget* table_;
+
+  protected:
+    void changeEvent(QEvent* e) override {
+        if (e->type() == QEvent::LanguageChange) retranslate();
+        QWidget::changeEvent(e);
+    }
+
+  private:
+    void retranslate() {
+        const QStringList& words = words_[lang_];
+        for (int row = 0; row < labels_.size(); ++row) {
+            labels_[row]->setText(words[row * 3]);
+            lists_[row]->clear();
+            lists_[row]->addItems({QStringLiteral("1"), words[row * 3 + 1], words[row * 3 + 2]});
+        }
+        const qsizetype t = labels_.size() * 3;
+        table_->setHorizontalHeaderLabels({words[t], words[t + 1]});
+        table_->setItem(0, 0, new QTableWidgetItem(words[t + 2]));
+        table_->setItem(1, 1, new QTableWidgetItem(words[t + 3]));
+    }
+
+    QList<QStringList> words_;
+    int lang_ = 0;
+};
 
 }  // namespace
 
@@ -190,6 +257,38 @@ void TextFitTest::headersWidenIntoSpareRoomThenShrink() {
     FitTexts(&window);
     QVERIFY(h->font().pointSizeF() < table->font().pointSizeF());
     QVERIFY(Advance(h, 0) < h->sectionSize(0));
+}
+
+void TextFitTest::languageChangesFitInLayoutsAndGoBack() {
+    InstallTextFit(qApp);
+    std::mt19937 rng(25);
+    for (int round = 0; round < 12; ++round) {
+        constexpr int kLanguages = 4;
+        Captions window(rng, kLanguages);
+        window.show();
+        QCoreApplication::processEvents();
+        QVERIFY(UnfitTexts(&window).isEmpty());
+        const QFont font = window.labels_[0]->font();
+
+        for (int step = 0; step < 5; ++step) {
+            const int lang =
+                step == 5 ? 0 : std::uniform_int_distribution<int>(0, kLanguages - 1)(rng);
+            window.switchTo(lang);
+            QCoreApplication::processEvents();
+            const QList<UnfitText> unfit = UnfitTexts(&window);
+            QVERIFY2(unfit.isEmpty(), qPrintable(unfit.isEmpty() ? QString() : unfit[0].text));
+            // The layout makes room for every caption: none needs a smaller font.
+            for (QLabel* l : window.labels_) QCOMPARE(l->font(), font);
+            // Measured here, not by what the pass remembers from an earlier language.
+            const QHeaderView* h = window.table_->horizontalHeader();
+            for (int c = 0; c < 2; ++c) {
+                QVERIFY(Advance(h, c) < h->sectionSize(c));
+                const QTableWidgetItem* cell = window.table_->item(c, c);
+                QVERIFY(window.table_->fontMetrics().horizontalAdvance(cell->text()) <
+                        window.table_->columnWidth(c));
+            }
+        }
+    }
 }
 
 }  // namespace talvo
