@@ -10,10 +10,9 @@ class QPagedPaintDevice;
 
 namespace talvo {
 
-// Lays `elements` out on the pages of `device` and paints them: titles centred, headings and
-// two-cell rows in a centred column, grid tables scaled to the page width with their header
-// repeated on every page they run onto. Returns the number of pages, 0 when the device cannot
-// be painted on.
+// Lays `elements` out on the pages of `device` (LayOutDocument) and paints them, each line of
+// a text with its own drawing call, so a PDF's text layer holds what is painted. Returns the
+// number of pages, 0 when the device cannot be painted on.
 int RenderDocument(const std::vector<PrintElement>& elements, QPagedPaintDevice* device);
 
 // The printout's paper, the same on the preview, the printer and a PDF: A4 portrait with

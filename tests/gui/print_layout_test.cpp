@@ -8,11 +8,14 @@
 #include <QFontMetricsF>
 #include <QPdfWriter>
 #include <QPrinter>
+#include <QProcess>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTest>
 #include <random>
 
 #include "lang/pseudo_language.h"
+#include "print/pdf_text_layer.h"
 #include "print/print_renderer.h"
 #include "print/print_text_fit.h"
 #include "support/skip_report.h"
@@ -37,7 +40,7 @@ QString RandomText(std::mt19937& rng) {
                                       "D023N",
                                       "WWWWWWWW",
                                       "Programmierungsdatenausdruckseinstellungen",
-                                      "超长的中文文字没有任何空格可以断开的地方呀",
+                                      "很多中文文字没有任何空格可以断开的地方呀",
                                       "Wide",
                                       "Ancho/Estrecho",
                                       "12"};
@@ -187,6 +190,44 @@ class PrintLayoutTest : public QObject {
         QVERIFY(texts > 1000);
         QVERIFY(wrapped > 20);
         QVERIFY(cut > 0);
+    }
+
+    // What a PDF reader takes out of the printout is what the layout placed, line by line: no
+    // line of a wrapped text is lost or painted elsewhere than its text.
+    void pdfTextHoldsEveryPlacedLine() {
+        const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
+        if (pdftotext.isEmpty()) TALVO_SKIP("pdftotext (poppler-utils) is not installed");
+        std::mt19937 rng(7);
+        const std::vector<PrintElement> elements = RandomDocument(rng);
+        QByteArray pdf;
+        QStringList lines;
+        {
+            QBuffer buffer(&pdf);
+            buffer.open(QIODevice::WriteOnly);
+            QPdfWriter writer(&buffer);
+            writer.setResolution(300);
+            writer.setPageLayout(PrintoutPageLayout());
+            for (const PrintPage& page : LayOutDocument(elements, writer)) {
+                for (const auto& item : page.items) {
+                    if (const auto* t = std::get_if<PrintedText>(&item)) lines << t->lines;
+                }
+            }
+            QVERIFY(RenderDocument(elements, &writer) > 0);
+        }
+        MendCjkTextLayer(pdf);
+        QProcess run;
+        run.start(pdftotext, {"-raw", "-", "-"});
+        run.write(pdf);
+        run.closeWriteChannel();
+        QVERIFY(run.waitForFinished(60000));
+        // Lines and cells are laid out by the reader: compare without any white space.
+        const QRegularExpression space(QStringLiteral("\\s+"));
+        auto plain = [&space](const QString& text) {
+            return text.normalized(QString::NormalizationForm_KC).remove(space);
+        };
+        const QString text = plain(QString::fromUtf8(run.readAllStandardOutput()));
+        QVERIFY(lines.size() > 50);
+        for (const QString& line : lines) QVERIFY2(text.contains(plain(line)), qPrintable(line));
     }
 };
 
