@@ -11,6 +11,7 @@
 #include <QTabBar>
 #include <QTableView>
 
+#include "print/print_layout.h"
 #include "ui/text_fit.h"
 
 namespace talvo::testing {
@@ -40,6 +41,20 @@ void TextWalk::text(const QString& where, const QString& text) {
     const QString rest = Unmarked(text).remove(device);
     if (IsData(rest) || exempt_.contains(rest.trimmed())) return;
     faults_ << QStringLiteral("not from the catalogue: %1: %2").arg(where, text);
+}
+
+void TextWalk::printoutFits(const QString& where, const std::vector<PrintElement>& elements,
+                            const QPaintDevice& device) {
+    const std::vector<PrintPage> pages = LayOutDocument(elements, device);
+    for (const PrintPage& page : pages) texts_ += static_cast<int>(page.items.size());
+    for (const CutPrintText& c : CutPrintTexts(pages, device)) {
+        faults_ << QStringLiteral("cut: %1 page %2: %3 (needs %4 px, has %5)")
+                       .arg(where)
+                       .arg(c.page + 1)
+                       .arg(c.text)
+                       .arg(c.need)
+                       .arg(c.room);
+    }
 }
 
 QStringList CommandLineLeftover(const QString& output, const QStringList& names) {

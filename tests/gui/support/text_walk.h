@@ -3,7 +3,11 @@
 #include <QSet>
 #include <QString>
 #include <QStringList>
+#include <vector>
 
+#include "print/print_document.h"
+
+class QPaintDevice;
 class QWidget;
 
 namespace talvo::testing {
@@ -26,6 +30,9 @@ class TextWalk {
     void window(const QString& where, QWidget* root);
     // One text shown elsewhere (a message, a printout's line, a command line's output).
     void text(const QString& where, const QString& text);
+    // Every text of a printout's `elements`, laid out on `device`, that does not fit its room.
+    void printoutFits(const QString& where, const std::vector<PrintElement>& elements,
+                      const QPaintDevice& device);
     // The whole output of a command line (help, usage errors): under the pseudo-language every
     // sentence in it came through the catalogue; what is left is data (see CommandLineLeftover).
     void commandLine(const QString& where, const QString& output, const QStringList& names);
