@@ -17,6 +17,21 @@
     </message>
 </context>
 <context>
+    <name>AppHelp</name>
+    <message>
+        <source>Programming software for the TALVO radio.</source>
+        <translation>Software de programación para la radio TALVO.</translation>
+    </message>
+    <message>
+        <source>Attach a virtual radio with a sample configuration as port %1.</source>
+        <translation>Conecta como puerto %1 una radio virtual con una configuración de ejemplo.</translation>
+    </message>
+    <message>
+        <source>A data file (.dat) to open at start.</source>
+        <translation>Un archivo de datos (.dat) que se abre al iniciar.</translation>
+    </message>
+</context>
+<context>
     <name>BackupsWindow</name>
     <message>
         <source>Backups</source>
@@ -523,6 +538,544 @@ Write the backup back to the radio now?</source>
     </message>
 </context>
 <context>
+    <name>CliHelp</name>
+    <message>
+        <source>usage: %1</source>
+        <translation>uso: %1</translation>
+    </message>
+    <message>
+        <source>print a .dat file as the program would load it, as JSON (%1)</source>
+        <translation>muestra un archivo .dat tal como lo cargaría el programa, en JSON (%1)</translation>
+    </message>
+    <message>
+        <source>Starts from a freshly started program (English unless --lang zh or es), opens FILE.dat
+as the Open command does and prints the resulting state as one JSON object: Band,
+FreqText, OptionIndex, OptionText, ChannelName, Options, FmChannelText, FmVfo,
+PresentChannel, FmDisplayMode, FmStepFrequency, PowerGrades. A name, display or password
+byte b is the character U+00bb.</source>
+        <translation>Parte de un programa recién iniciado (en inglés salvo con --lang zh o es), abre FILE.dat
+como lo hace la orden Abrir y muestra el estado resultante como un objeto JSON: Band,
+FreqText, OptionIndex, OptionText, ChannelName, Options, FmChannelText, FmVfo,
+PresentChannel, FmDisplayMode, FmStepFrequency, PowerGrades. Un byte b de nombre,
+pantalla o contraseña es el carácter U+00bb.</translation>
+    </message>
+    <message>
+        <source>exit status: %1 success, %2 usage error, %3 the file cannot be read, is no data file or is
+too short</source>
+        <translation>estado de salida: %1 correcto, %2 error de uso, %3 el archivo no se puede leer, no es un
+archivo de datos o es demasiado corto</translation>
+    </message>
+    <message>
+        <source>list the differences between two data files by name (%1)</source>
+        <translation>lista por nombre las diferencias entre dos archivos de datos (%1)</translation>
+    </message>
+    <message>
+        <source>Compares the two files as the program would load them and lists every difference from A
+to B by name, one row per change in aligned columns under a title line: the channel (added,
+removed or changed) or setting, the field, the old value → the new one; settings, FM and
+power values too. Bytes that no window shows are compared too. --json prints one object:
+same, differing_bytes, first_difference, changes [{area, change, channel, field, before,
+after}].</source>
+        <translation>Compara los dos archivos tal como los cargaría el programa y lista por nombre cada
+diferencia de A a B, una fila por cambio en columnas alineadas bajo una línea de título:
+el canal (añadido, quitado o cambiado) o el ajuste, el campo, el valor anterior → el
+nuevo; también los ajustes, FM y los valores de potencia. También se comparan los bytes
+que ninguna ventana muestra. --json muestra un objeto: same, differing_bytes,
+first_difference, changes [{area, change, channel, field, before, after}].</translation>
+    </message>
+    <message>
+        <source>exit status: %1 the same, %2 different, %3 usage, %4 a file cannot be read or is no data file</source>
+        <translation>estado de salida: %1 iguales, %2 distintos, %3 uso, %4 un archivo no se puede leer o no es
+un archivo de datos</translation>
+    </message>
+    <message>
+        <source>write the used channels of a .dat file as a channel CSV file (%1)</source>
+        <translation>escribe los canales usados de un archivo .dat en un archivo CSV de canales (%1)</translation>
+    </message>
+    <message>
+        <source>Opens FILE.dat as the Open command does and writes its used channels, in channel order, to
+OUT.csv in the generic channel CSV layout: the 21 columns Location, Name, Frequency, Duplex,
+Offset, Tone, rToneFreq, cToneFreq, DtcsCode, DtcsPolarity, RxDtcsCode, CrossMode, Mode,
+TStep, Skip, Power, Comment, URCALL, RPT1CALL, RPT2CALL, DVCODE; UTF-8 without byte-order
+mark, CRLF line ends, frequencies in MHz with six decimals, power in the nominal watts of
+each level (Low 1.0W, Middle 2.5W, High 5.0W). A transmit frequency in the same range of
+the band as the receive frequency is written as a +/- shift, any other as split; a channel
+with transmit prohibited is written with Duplex off. OUT.csv is replaced only when the
+whole file was written. What a row cannot carry (the transmit frequency of a channel with
+transmit prohibited, a damaged frequency) is told on stderr, one line per channel, in the
+language of --lang.</source>
+        <translation>Abre FILE.dat como lo hace la orden Abrir y escribe sus canales usados, en orden de
+canal, en OUT.csv con el formato CSV genérico de canales: las 21 columnas Location, Name,
+Frequency, Duplex, Offset, Tone, rToneFreq, cToneFreq, DtcsCode, DtcsPolarity,
+RxDtcsCode, CrossMode, Mode, TStep, Skip, Power, Comment, URCALL, RPT1CALL, RPT2CALL,
+DVCODE; UTF-8 sin marca de orden de bytes, fines de línea CRLF, frecuencias en MHz con
+seis decimales, potencia en los vatios nominales de cada nivel (Low 1.0W, Middle 2.5W,
+High 5.0W). Una frecuencia de transmisión en el mismo rango de la banda que la de
+recepción se escribe como desplazamiento +/-, cualquier otra como split; un canal con la
+transmisión prohibida se escribe con Duplex off. OUT.csv solo se sustituye cuando se ha
+escrito el archivo completo. Lo que una fila no puede llevar (la frecuencia de
+transmisión de un canal con la transmisión prohibida, una frecuencia dañada) se indica en
+stderr, una línea por canal, en el idioma de --lang.</translation>
+    </message>
+    <message>
+        <source>exit status: %1 success, %2 usage error, %3 FILE.dat cannot be read, is no data file or is
+too short, or OUT.csv cannot be written</source>
+        <translation>estado de salida: %1 correcto, %2 error de uso, %3 FILE.dat no se puede leer, no es un
+archivo de datos o es demasiado corto, o OUT.csv no se puede escribir</translation>
+    </message>
+    <message>
+        <source>program one data file into the radios on several ports at once (%1)</source>
+        <translation>programa un archivo de datos en las radios de varios puertos a la vez (%1)</translation>
+    </message>
+    <message>
+        <source>Opens TEMPLATE.dat and programs it into the radio on every port at once, each port on
+its own: the radio&apos;s identification is checked first (a radio of another model is never
+written), what it holds is kept as a backup, the data is written without the power
+calibration (each radio keeps its own, whatever the hidden modes say), read back and
+compared. One line per radio on stdout; a beep on stderr.</source>
+        <translation>Abre TEMPLATE.dat y lo programa en la radio de cada puerto a la vez, cada puerto por su
+cuenta: primero se comprueba la identificación de la radio (nunca se escribe una radio
+de otro modelo), lo que contiene se guarda como copia de seguridad, los datos se
+escriben sin la calibración de potencia (cada radio conserva la suya, digan lo que digan
+los modos ocultos), se releen y se comparan. Una línea por radio en stdout; un pitido en
+stderr.</translation>
+    </message>
+    <message>
+        <source>port numbers %1..%2, or the names of their sockets under
+/dev/serial/by-path (which stay the same whatever the plug order)</source>
+        <translation>números de puerto %1..%2, o los nombres de sus conectores en
+/dev/serial/by-path (que no cambian sea cual sea el orden de
+conexión)</translation>
+    </message>
+    <message>
+        <source>every port waits for a radio, programs it, waits until it is taken
+off and then waits for the next; stop with Ctrl+C</source>
+        <translation>cada puerto espera una radio, la programa, espera a que se
+retire y luego espera la siguiente; se detiene con Ctrl+C</translation>
+    </message>
+    <message>
+        <source>per-radio values: a heading of setting names (DisplayCharacter,
+PowerOnPasswordDigits, PowerOnPassword, ... as in diff --json), then
+one row per radio; each radio takes the next unused row, a radio
+that fails gives its row back</source>
+        <translation>valores por radio: una cabecera de nombres de ajustes
+(DisplayCharacter, PowerOnPasswordDigits, PowerOnPassword, ...
+como en diff --json) y luego una fila por radio; cada radio
+toma la siguiente fila sin usar, y una radio que falla
+devuelve su fila</translation>
+    </message>
+    <message>
+        <source>the report, one row per radio, as CSV or JSON by the suffix; a copy
+is always kept in the data folder (talvo/reports)</source>
+        <translation>el informe, una fila por radio, en CSV o JSON según la
+extensión; siempre se guarda una copia en la carpeta de datos
+(talvo/reports)</translation>
+    </message>
+    <message>
+        <source>Ctrl+C stops every port cleanly; a radio being programmed then ends as cancelled.</source>
+        <translation>Ctrl+C detiene limpiamente todos los puertos; una radio que se esté programando termina
+entonces como cancelada.</translation>
+    </message>
+    <message>
+        <source>exit status: %1 every radio verified, %2 some were not, %3 usage, %4 the template cannot
+be read</source>
+        <translation>estado de salida: %1 todas las radios verificadas, %2 alguna no, %3 uso, %4 la plantilla
+no se puede leer</translation>
+    </message>
+    <message>
+        <source>read a channel CSV file into a .dat file (%1)</source>
+        <translation>lee un archivo CSV de canales en un archivo .dat (%1)</translation>
+    </message>
+    <message>
+        <source>Reads the channel CSV file IN.csv (the generic layout: UTF-8 with or without byte-order
+mark, CRLF or LF, &apos;#&apos; comment lines, 17 or 21 columns, &apos;;&apos;-separated files with decimal
+commas) and saves OUT.dat with its rows as channels. Without --into the channels go into
+a freshly started program (band A:136-174.995MHz B:400-470.995MHz); with --into they go
+into the configuration of BASE.dat, whose band and other settings are kept.</source>
+        <translation>Lee el archivo CSV de canales IN.csv (el formato genérico: UTF-8 con o sin marca de
+orden de bytes, CRLF o LF, líneas de comentario con &apos;#&apos;, 17 o 21 columnas, archivos
+separados por &apos;;&apos; con coma decimal) y guarda OUT.dat con sus filas como canales. Sin
+--into los canales van a un programa recién iniciado (banda A:136-174.995MHz
+B:400-470.995MHz); con --into van a la configuración de BASE.dat, cuya banda y demás
+ajustes se conservan.</translation>
+    </message>
+    <message>
+        <source>Placement: by default row Location n becomes channel n. A row going into a channel in
+use changes only what it says: busy lock (which the layout lacks), columns the file does
+not have, an empty Mode or Power, and values given as the channel holds them keep the
+channel&apos;s own (a transmit frequency kept under Duplex off, a receive-only channel, a
+frequency off the raster), so a file exported from BASE.dat and imported back --into it
+gives the same channels. With --append-from N the rows fill, in file order, the channels
+that are free from channel N on, and Location is not used.</source>
+        <translation>Ubicación: por defecto la fila con Location n pasa a ser el canal n. Una fila que va a un
+canal en uso solo cambia lo que indica: el bloqueo de canal ocupado (que el formato no
+tiene), las columnas que el archivo no tiene, un Mode o Power vacío y los valores dados
+tal como los tiene el canal conservan los del canal (una frecuencia de transmisión
+guardada con Duplex off, un canal solo de recepción, una frecuencia fuera del paso de
+canal), de modo que un archivo exportado de BASE.dat e importado de nuevo con --into en
+él da los mismos canales. Con --append-from N las filas llenan, en el orden del archivo,
+los canales libres a partir del canal N, y no se usa Location.</translation>
+    </message>
+    <message>
+        <source>Each row is imported as it is, adjusted (frequency moved onto the 5 kHz / 6.25 kHz
+raster, name kept to the 8 characters the radio stores, characters it cannot store left
+out, power taken as the nearest of Low 1.0W, Middle 2.5W, High 5.0W, priority scan P
+taken as scanned), skipped (no frequency) or refused with its reason: a frequency
+outside both ranges of the band (the band that would take it is named), a mode other than
+FM or NFM, reverse squelch (TSQL-R, DTCS-R), a CTCSS tone or DCS code the radio cannot
+send, a Location outside 1..128 or given twice, no free channel left, an invalid cell, a
+row shorter than the header. A new channel gets busy lock Off (the new-channel default).
+stderr has one line for each row that was not imported as it is, and for unknown
+columns; stdout has the counts.</source>
+        <translation>Cada fila se importa tal cual, ajustada (frecuencia llevada al paso de 5 kHz / 6.25 kHz,
+nombre limitado a los 8 caracteres que guarda la radio, sin los caracteres que no puede
+guardar, potencia tomada como el nivel más cercano de Low 1.0W, Middle 2.5W, High 5.0W,
+escaneo prioritario P tomado como escaneado), omitida (sin frecuencia) o rechazada con su
+motivo: una frecuencia fuera de los dos rangos de la banda (se nombra la banda que la
+admitiría), un modo distinto de FM o NFM, squelch inverso (TSQL-R, DTCS-R), un subtono
+CTCSS o código DCS que la radio no puede enviar, una Location fuera de 1..128 o
+repetida, ningún canal libre, una celda no válida, una fila más corta que la cabecera.
+Un canal nuevo recibe bloqueo de canal ocupado Off (el valor por defecto de canal nuevo).
+stderr tiene una línea por cada fila que no se importó tal cual y por las columnas
+desconocidas; stdout tiene los recuentos.</translation>
+    </message>
+    <message>
+        <source>exit status: %1 every row imported (adjusted rows count as imported, rows without a
+frequency are skipped), %2 some rows refused and the rest written, %3 usage error, %4 the CSV
+file cannot be read or no row could be imported (OUT.dat is not written), BASE.dat cannot
+be read, or OUT.dat cannot be written</source>
+        <translation>estado de salida: %1 todas las filas importadas (las filas ajustadas cuentan como
+importadas, las filas sin frecuencia se omiten), %2 algunas filas rechazadas y el resto
+escrito, %3 error de uso, %4 el archivo CSV no se puede leer o no se pudo importar
+ninguna fila (OUT.dat no se escribe), BASE.dat no se puede leer o OUT.dat no se puede
+escribir</translation>
+    </message>
+    <message>
+        <source>save the configuration of a freshly started program (%1)</source>
+        <translation>guarda la configuración de un programa recién iniciado (%1)</translation>
+    </message>
+    <message>
+        <source>Saves the configuration of a freshly started program to OUT.dat as the Save command does:
+no channels, the optional features at their defaults, no FM channels, the power levels at
+their start values. --lang only chooses the language of error messages.</source>
+        <translation>Guarda en OUT.dat la configuración de un programa recién iniciado como lo hace la orden
+Guardar: sin canales, las funciones opcionales con sus valores por defecto, sin canales
+FM, los niveles de potencia con sus valores iniciales. --lang solo elige el idioma de los
+mensajes de error.</translation>
+    </message>
+    <message>
+        <source>exit status: %1 success, %2 usage error, %3 the file cannot be written</source>
+        <translation>estado de salida: %1 correcto, %2 error de uso, %3 el archivo no se puede escribir</translation>
+    </message>
+    <message>
+        <source>list port numbers 1..16, the device each reaches and whether it can be opened now (%1)</source>
+        <translation>lista los números de puerto 1..16, el dispositivo al que lleva cada uno y si se puede abrir ahora (%1)</translation>
+    </message>
+    <message>
+        <source>Lists the port numbers 1..16 as --port takes them: the device each number reaches now
+(TALVO_PORT_&lt;N&gt; first, then the serial devices present; see docs/serial-ports.md), what
+the device is (USB serial with its chip, built-in port, pseudo-terminal) and whether it
+can be opened now (yes, or why not: no permission, in use by a program, no hardware).</source>
+        <translation>Lista los números de puerto 1..16 tal como los admite --port: el dispositivo al que lleva
+ahora cada número (primero TALVO_PORT_&lt;N&gt;, luego los dispositivos serie presentes;
+consulte docs/serial-ports.md), qué dispositivo es (serie USB con su chip, puerto
+integrado, pseudoterminal) y si se puede abrir ahora (sí, o por qué no: sin permiso, en
+uso por un programa, sin hardware).</translation>
+    </message>
+    <message>
+        <source>the language of the table: %1, %2 or %3</source>
+        <translation>el idioma de la tabla: %1, %2 o %3</translation>
+    </message>
+    <message>
+        <source>exit status: %1 success, %2 usage error</source>
+        <translation>estado de salida: %1 correcto, %2 error de uso</translation>
+    </message>
+    <message>
+        <source>write the programming data printout of a .dat file as PDF (%1)</source>
+        <translation>escribe en PDF la impresión de los datos de programación de un archivo .dat (%1)</translation>
+    </message>
+    <message>
+        <source>Starts from a freshly started program (English unless --lang zh or es), opens FILE.dat
+as the Open command does and writes the printout of the programming data (function
+settings, A group VFO, VOX, power grades and the channel table, in the chosen language)
+to OUT.pdf on A4 pages. OUT.pdf is replaced only when the whole document was written.</source>
+        <translation>Parte de un programa recién iniciado (en inglés salvo con --lang zh o es), abre FILE.dat
+como lo hace la orden Abrir y escribe la impresión de los datos de programación (ajustes
+de funciones, VFO del grupo A, VOX, niveles de potencia y la tabla de canales, en el
+idioma elegido) en OUT.pdf en páginas A4. OUT.pdf solo se sustituye cuando se ha escrito
+el documento completo.</translation>
+    </message>
+    <message>
+        <source>exit status: %1 success, %2 usage error, %3 FILE.dat cannot be read, is no data file or is
+too short, or OUT.pdf cannot be written</source>
+        <translation>estado de salida: %1 correcto, %2 error de uso, %3 FILE.dat no se puede leer, no es un
+archivo de datos o es demasiado corto, o OUT.pdf no se puede escribir</translation>
+    </message>
+    <message>
+        <source>read the radio&apos;s memory into a data file (%1)</source>
+        <translation>lee la memoria de la radio en un archivo de datos (%1)</translation>
+    </message>
+    <message>
+        <source>Reads the radio&apos;s memory over the serial line and stores it as a .dat file.</source>
+        <translation>Lee la memoria de la radio por la línea serie y la guarda como archivo .dat.</translation>
+    </message>
+    <message>
+        <source>the data file; it is written only when the whole read succeeded</source>
+        <translation>el archivo de datos; solo se escribe si la lectura completa
+tuvo éxito</translation>
+    </message>
+    <message>
+        <source>A copy is also kept in the backups folder ($XDG_DATA_HOME/talvo/backups).</source>
+        <translation>También se guarda una copia en la carpeta de copias de seguridad
+($XDG_DATA_HOME/talvo/backups).</translation>
+    </message>
+    <message>
+        <source>A progress bar is shown on stderr when it is a terminal.</source>
+        <translation>Si stderr es un terminal, se muestra en él una barra de progreso.</translation>
+    </message>
+    <message>
+        <source>exit status: %1 read and saved, %2 usage, %3 file cannot be written, %4 communication error, %5 stopped by Ctrl+C (nothing is saved)</source>
+        <translation>estado de salida: %1 leído y guardado, %2 uso, %3 el archivo no se puede escribir, %4 error
+de comunicación, %5 detenido con Ctrl+C (no se guarda nada)</translation>
+    </message>
+    <message>
+        <source>open a .dat file and save it again as the program would (%1)</source>
+        <translation>abre un archivo .dat y lo vuelve a guardar como lo haría el programa (%1)</translation>
+    </message>
+    <message>
+        <source>Starts from a freshly started program, opens IN.dat as the Open command does and saves
+OUT.dat as the Save command does (exactly 3,120 bytes, replaced atomically).</source>
+        <translation>Parte de un programa recién iniciado, abre IN.dat como lo hace la orden Abrir y guarda
+OUT.dat como lo hace la orden Guardar (exactamente 3.120 bytes, sustituido de forma
+atómica).</translation>
+    </message>
+    <message>
+        <source>exit status: %1 success, %2 usage error, %3 a file cannot be read or written, is no data
+file or is too short</source>
+        <translation>estado de salida: %1 correcto, %2 error de uso, %3 un archivo no se puede leer o escribir,
+no es un archivo de datos o es demasiado corto</translation>
+    </message>
+    <message>
+        <source>write a backup back to the radio byte for byte and verify it (%1)</source>
+        <translation>escribe de nuevo una copia en la radio byte a byte y la verifica (%1)</translation>
+    </message>
+    <message>
+        <source>Writes the bytes of a data file to the radio exactly as they are in the file (a
+backup taken by a read goes back unchanged; `write` instead opens the file and builds
+the image as the program does), then reads the radio back and compares every written
+byte.</source>
+        <translation>Escribe en la radio los bytes de un archivo de datos exactamente como están en el archivo
+(una copia tomada por una lectura vuelve sin cambios; `write`, en cambio, abre el archivo
+y construye la imagen como lo hace el programa); luego relee la radio y compara cada
+byte escrito.</translation>
+    </message>
+    <message>
+        <source>also write the power calibration blocks %1 and %2</source>
+        <translation>escribe también los bloques de calibración
+de potencia %1 y %2</translation>
+    </message>
+    <message>
+        <source>exit status: %1 restored and verified, %2 usage, %3 file cannot be opened, %4 communication
+error or the radio does not hold what was written (the first differing address is
+named), %5 stopped by Ctrl+C</source>
+        <translation>estado de salida: %1 restaurado y verificado, %2 uso, %3 el archivo no se puede abrir, %4
+error de comunicación o la radio no contiene lo escrito (se indica la primera dirección
+que difiere), %5 detenido con Ctrl+C</translation>
+    </message>
+    <message>
+        <source>compare the radio with a data file (%1)</source>
+        <translation>compara la radio con un archivo de datos (%1)</translation>
+    </message>
+    <message>
+        <source>Reads the radio and compares it, byte for byte over the blocks a write stores, with
+the bytes of FILE.dat and with what a write of FILE.dat would send. When it holds
+either, says which on stdout; otherwise prints the differences by name (radio →
+file) on stdout and the first differing address on stderr.</source>
+        <translation>Lee la radio y la compara, byte a byte en los bloques que guarda una escritura, con los
+bytes de FILE.dat y con lo que enviaría una escritura de FILE.dat. Si contiene
+cualquiera de los dos, indica cuál en stdout; si no, muestra las diferencias por nombre
+(radio → archivo) en stdout y la primera dirección que difiere en stderr.</translation>
+    </message>
+    <message>
+        <source>also compare the power calibration blocks %1 and %2</source>
+        <translation>compara también los bloques de calibración
+de potencia %1 y %2</translation>
+    </message>
+    <message>
+        <source>The read is also kept in the backups folder ($XDG_DATA_HOME/talvo/backups).</source>
+        <translation>La lectura también se guarda en la carpeta de copias de seguridad
+($XDG_DATA_HOME/talvo/backups).</translation>
+    </message>
+    <message>
+        <source>exit status: %1 the radio holds the file, %2 it differs, %3 usage, %4 file cannot be
+opened, %5 communication error, %6 stopped by Ctrl+C</source>
+        <translation>estado de salida: %1 la radio contiene el archivo, %2 difiere, %3 uso, %4 el archivo no se
+puede abrir, %5 error de comunicación, %6 detenido con Ctrl+C</translation>
+    </message>
+    <message>
+        <source>write a data file to the radio (%1)</source>
+        <translation>escribe un archivo de datos en la radio (%1)</translation>
+    </message>
+    <message>
+        <source>Opens FILE.dat as the program&apos;s Open command does and writes it to the radio.</source>
+        <translation>Abre FILE.dat como lo hace la orden Abrir del programa y lo escribe en la radio.</translation>
+    </message>
+    <message>
+        <source>afterwards read the radio back and compare every written byte</source>
+        <translation>después relee la radio y compara cada byte escrito</translation>
+    </message>
+    <message>
+        <source>first read the radio and save what it holds to FILE (nothing is
+written when that fails); a copy also goes to the backups folder</source>
+        <translation>primero lee la radio y guarda lo que contiene en FILE (si eso
+falla no se escribe nada); también va una copia a la carpeta
+de copias de seguridad</translation>
+    </message>
+    <message>
+        <source>exit status: %1 written (and verified), %2 usage, %3 file cannot be opened or the backup
+cannot be saved, %4 communication error or the radio does not hold what was written
+(the first differing address is named), %5 stopped by Ctrl+C</source>
+        <translation>estado de salida: %1 escrito (y verificado), %2 uso, %3 el archivo no se puede abrir o la
+copia no se puede guardar, %4 error de comunicación o la radio no contiene lo escrito (se
+indica la primera dirección que difiere), %5 detenido con Ctrl+C</translation>
+    </message>
+    <message>
+        <source>programming data of the TALVO dual-band radio, without the window</source>
+        <translation>datos de programación de la radio bibanda TALVO, sin ventana</translation>
+    </message>
+    <message>
+        <source>commands:</source>
+        <translation>órdenes:</translation>
+    </message>
+    <message>
+        <source>languages (%1): %2</source>
+        <translation>idiomas (%1): %2</translation>
+    </message>
+    <message>
+        <source>exit status: %1 success, %2 usage error, %3 file error, %4 communication error</source>
+        <translation>estado de salida: %1 correcto, %2 error de uso, %3 error de archivo, %4 error de
+comunicación</translation>
+    </message>
+    <message>
+        <source>port number %1..%2 (see docs/serial-ports.md; TALVO_PORT_&lt;N&gt;=/dev/...
+chooses the device of a number)</source>
+        <translation>número de puerto %1..%2 (consulte docs/serial-ports.md;
+TALVO_PORT_&lt;N&gt;=/dev/... elige el dispositivo de un número)</translation>
+    </message>
+    <message>
+        <source>the serial device itself</source>
+        <translation>el propio dispositivo serie</translation>
+    </message>
+    <message>
+        <source>the language of the messages: %1, %2 or %3</source>
+        <translation>el idioma de los mensajes: %1, %2 o %3</translation>
+    </message>
+</context>
+<context>
+    <name>CliUsage</name>
+    <message>
+        <source>the output cannot be written</source>
+        <translation>no se puede escribir la salida</translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>falta %1</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; names no port %3..%4</source>
+        <translation>%1: &quot;%2&quot; no nombra ningún puerto %3..%4</translation>
+    </message>
+    <message>
+        <source>%1: port %2 twice</source>
+        <translation>%1: puerto %2 dos veces</translation>
+    </message>
+    <message>
+        <source>%1 needs a file ending in %2 or %3</source>
+        <translation>%1 necesita un archivo terminado en %2 o %3</translation>
+    </message>
+    <message>
+        <source>%1: cannot write %2</source>
+        <translation>%1: no se puede escribir %2</translation>
+    </message>
+    <message>
+        <source>%1 has %2 rows for %3 ports</source>
+        <translation>%1 tiene %2 filas para %3 puertos</translation>
+    </message>
+    <message>
+        <source>%1 needs a channel number %2..%3</source>
+        <translation>%1 necesita un número de canal %2..%3</translation>
+    </message>
+    <message>
+        <source>%1 needs a file name</source>
+        <translation>%1 necesita un nombre de archivo</translation>
+    </message>
+    <message>
+        <source>%1 is required</source>
+        <translation>falta %1</translation>
+    </message>
+    <message>
+        <source>drawing the printout needs a GUI application</source>
+        <translation>dibujar la impresión requiere una aplicación gráfica</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <comment>the last of a list</comment>
+        <translation>%1 o %2</translation>
+    </message>
+    <message>
+        <source>%1 (see %2)</source>
+        <translation>%1 (consulte %2)</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>opción desconocida &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>%1 necesita un valor</translation>
+    </message>
+    <message>
+        <source>unknown language &apos;%1&apos;: use %2</source>
+        <translation>idioma desconocido &apos;%1&apos;: use %2</translation>
+    </message>
+    <message>
+        <source>%1 is given twice</source>
+        <translation>%1 aparece dos veces</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>argumento inesperado &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>expected %1 file name, got %2</source>
+        <translation>se esperaba %1 nombre de archivo, hay %2</translation>
+    </message>
+    <message>
+        <source>expected %1 file names, got %2</source>
+        <translation>se esperaban %1 nombres de archivo, hay %2</translation>
+    </message>
+    <message>
+        <source>a file name is empty</source>
+        <translation>un nombre de archivo está vacío</translation>
+    </message>
+    <message>
+        <source>no command given (see %1)</source>
+        <translation>no se indicó ninguna orden (consulte %1)</translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos; (see %2)</source>
+        <translation>orden desconocida &apos;%1&apos; (consulte %2)</translation>
+    </message>
+    <message>
+        <source>give either %1 or %2</source>
+        <translation>indique %1 o %2</translation>
+    </message>
+    <message>
+        <source>%1 takes a number from %2 to %3</source>
+        <translation>%1 admite un número de %2 a %3</translation>
+    </message>
+</context>
+<context>
     <name>CmdDiff</name>
     <message>
         <source>Bytes outside the named values differ: first at %1, %2 in all</source>
@@ -711,6 +1264,17 @@ Write the backup back to the radio now?</source>
     <message>
         <source>High</source>
         <translation>Alta</translation>
+    </message>
+</context>
+<context>
+    <name>DemoRadio</name>
+    <message>
+        <source>%1 was not found</source>
+        <translation>no se encuentra %1</translation>
+    </message>
+    <message>
+        <source>%1 did not name its device</source>
+        <translation>%1 no indicó su dispositivo</translation>
     </message>
 </context>
 <context>
@@ -2609,6 +3173,10 @@ ModemManager está en marcha; sondea cada dispositivo serie USB recién conectad
     <message>
         <source>warning: no backup was kept.</source>
         <translation>aviso: no se guardó ninguna copia.</translation>
+    </message>
+    <message>
+        <source>%1/%2 blocks</source>
+        <translation>%1/%2 bloques</translation>
     </message>
 </context>
 <context>

@@ -17,6 +17,21 @@
     </message>
 </context>
 <context>
+    <name>AppHelp</name>
+    <message>
+        <source>Programming software for the TALVO radio.</source>
+        <translation>TALVO 对讲机写频软件。</translation>
+    </message>
+    <message>
+        <source>Attach a virtual radio with a sample configuration as port %1.</source>
+        <translation>把一台带示例配置的虚拟对讲机接为端口 %1。</translation>
+    </message>
+    <message>
+        <source>A data file (.dat) to open at start.</source>
+        <translation>启动时打开的数据文件（.dat）。</translation>
+    </message>
+</context>
+<context>
     <name>BackupsWindow</name>
     <message>
         <source>Backups</source>
@@ -523,6 +538,504 @@ Write the backup back to the radio now?</source>
     </message>
 </context>
 <context>
+    <name>CliHelp</name>
+    <message>
+        <source>usage: %1</source>
+        <translation>用法：%1</translation>
+    </message>
+    <message>
+        <source>print a .dat file as the program would load it, as JSON (%1)</source>
+        <translation>按程序打开时的结果，以 JSON 输出 .dat 文件（%1）</translation>
+    </message>
+    <message>
+        <source>Starts from a freshly started program (English unless --lang zh or es), opens FILE.dat
+as the Open command does and prints the resulting state as one JSON object: Band,
+FreqText, OptionIndex, OptionText, ChannelName, Options, FmChannelText, FmVfo,
+PresentChannel, FmDisplayMode, FmStepFrequency, PowerGrades. A name, display or password
+byte b is the character U+00bb.</source>
+        <translation>从刚启动的程序状态开始（除非指定 --lang zh 或 es，否则为英文），像“打开”命令那样
+打开 FILE.dat，并把得到的状态输出为一个 JSON 对象：Band、FreqText、OptionIndex、
+OptionText、ChannelName、Options、FmChannelText、FmVfo、PresentChannel、
+FmDisplayMode、FmStepFrequency、PowerGrades。名称、显示或密码中的字节 b 对应字符
+U+00bb。</translation>
+    </message>
+    <message>
+        <source>exit status: %1 success, %2 usage error, %3 the file cannot be read, is no data file or is
+too short</source>
+        <translation>退出状态：%1 成功，%2 用法错误，%3 文件无法读取、不是数据文件或太短</translation>
+    </message>
+    <message>
+        <source>list the differences between two data files by name (%1)</source>
+        <translation>按名称列出两个数据文件之间的差异（%1）</translation>
+    </message>
+    <message>
+        <source>Compares the two files as the program would load them and lists every difference from A
+to B by name, one row per change in aligned columns under a title line: the channel (added,
+removed or changed) or setting, the field, the old value → the new one; settings, FM and
+power values too. Bytes that no window shows are compared too. --json prints one object:
+same, differing_bytes, first_difference, changes [{area, change, channel, field, before,
+after}].</source>
+        <translation>按程序打开时的结果比较两个文件，并按名称列出从 A 到 B 的每一处差异：标题行下每个
+更改一行，各列对齐，依次为信道（添加、删除或更改）或设置、字段、旧值 → 新值；设置、
+收音机和功率值也在其中。没有窗口显示的字节也会比较。--json 输出一个对象：same、
+differing_bytes、first_difference、changes [{area, change, channel, field, before,
+after}]。</translation>
+    </message>
+    <message>
+        <source>exit status: %1 the same, %2 different, %3 usage, %4 a file cannot be read or is no data file</source>
+        <translation>退出状态：%1 相同，%2 不同，%3 用法错误，%4 某个文件无法读取或不是数据文件</translation>
+    </message>
+    <message>
+        <source>write the used channels of a .dat file as a channel CSV file (%1)</source>
+        <translation>把 .dat 文件中已用的信道写成信道 CSV 文件（%1）</translation>
+    </message>
+    <message>
+        <source>Opens FILE.dat as the Open command does and writes its used channels, in channel order, to
+OUT.csv in the generic channel CSV layout: the 21 columns Location, Name, Frequency, Duplex,
+Offset, Tone, rToneFreq, cToneFreq, DtcsCode, DtcsPolarity, RxDtcsCode, CrossMode, Mode,
+TStep, Skip, Power, Comment, URCALL, RPT1CALL, RPT2CALL, DVCODE; UTF-8 without byte-order
+mark, CRLF line ends, frequencies in MHz with six decimals, power in the nominal watts of
+each level (Low 1.0W, Middle 2.5W, High 5.0W). A transmit frequency in the same range of
+the band as the receive frequency is written as a +/- shift, any other as split; a channel
+with transmit prohibited is written with Duplex off. OUT.csv is replaced only when the
+whole file was written. What a row cannot carry (the transmit frequency of a channel with
+transmit prohibited, a damaged frequency) is told on stderr, one line per channel, in the
+language of --lang.</source>
+        <translation>像“打开”命令那样打开 FILE.dat，按信道顺序把已用的信道以通用信道 CSV 格式写入
+OUT.csv：21 列 Location, Name, Frequency, Duplex, Offset, Tone, rToneFreq,
+cToneFreq, DtcsCode, DtcsPolarity, RxDtcsCode, CrossMode, Mode, TStep, Skip, Power,
+Comment, URCALL, RPT1CALL, RPT2CALL, DVCODE；UTF-8 不带字节顺序标记，行尾为 CRLF，
+频率以 MHz 为单位保留六位小数，功率为各档的标称瓦数（Low 1.0W、Middle 2.5W、
+High 5.0W）。与接收频率在频段同一范围内的发射频率写为 +/- 频差，其他写为 split；
+禁止发射的信道写为 Duplex off。只有整个文件写完后才会替换 OUT.csv。一行无法表达的
+内容（禁止发射信道的发射频率、损坏的频率）在 stderr 上按 --lang 的语言说明，每个
+信道一行。</translation>
+    </message>
+    <message>
+        <source>exit status: %1 success, %2 usage error, %3 FILE.dat cannot be read, is no data file or is
+too short, or OUT.csv cannot be written</source>
+        <translation>退出状态：%1 成功，%2 用法错误，%3 FILE.dat 无法读取、不是数据文件或太短，或者
+OUT.csv 无法写入</translation>
+    </message>
+    <message>
+        <source>program one data file into the radios on several ports at once (%1)</source>
+        <translation>把一个数据文件同时写入多个端口上的对讲机（%1）</translation>
+    </message>
+    <message>
+        <source>Opens TEMPLATE.dat and programs it into the radio on every port at once, each port on
+its own: the radio&apos;s identification is checked first (a radio of another model is never
+written), what it holds is kept as a backup, the data is written without the power
+calibration (each radio keeps its own, whatever the hidden modes say), read back and
+compared. One line per radio on stdout; a beep on stderr.</source>
+        <translation>打开 TEMPLATE.dat，同时写入每个端口上的对讲机，各端口互不影响：先检查对讲机的标识
+（绝不写入其他型号的对讲机），把其中原有的数据保存为备份，写入数据时不含功率校准
+（每台对讲机保留自己的校准，不论隐藏模式如何），再读回比较。每台对讲机在 stdout
+上输出一行；在 stderr 上响一声。</translation>
+    </message>
+    <message>
+        <source>port numbers %1..%2, or the names of their sockets under
+/dev/serial/by-path (which stay the same whatever the plug order)</source>
+        <translation>端口号 %1..%2，或其在 /dev/serial/by-path 下的插口名称
+（不论插入顺序如何都保持不变）</translation>
+    </message>
+    <message>
+        <source>every port waits for a radio, programs it, waits until it is taken
+off and then waits for the next; stop with Ctrl+C</source>
+        <translation>每个端口等待对讲机接入，写入后等待取下，再等待下一台；
+按 Ctrl+C 停止</translation>
+    </message>
+    <message>
+        <source>per-radio values: a heading of setting names (DisplayCharacter,
+PowerOnPasswordDigits, PowerOnPassword, ... as in diff --json), then
+one row per radio; each radio takes the next unused row, a radio
+that fails gives its row back</source>
+        <translation>每台对讲机各自的数值：标题行为设置名称（DisplayCharacter、
+PowerOnPasswordDigits、PowerOnPassword……与 diff --json
+中相同），之后每台对讲机一行；每台对讲机取下一个未用的行，
+失败的对讲机会交回它的行</translation>
+    </message>
+    <message>
+        <source>the report, one row per radio, as CSV or JSON by the suffix; a copy
+is always kept in the data folder (talvo/reports)</source>
+        <translation>报告，每台对讲机一行，按后缀写成 CSV 或 JSON；数据文件夹
+（talvo/reports）中总会保留一份副本</translation>
+    </message>
+    <message>
+        <source>Ctrl+C stops every port cleanly; a radio being programmed then ends as cancelled.</source>
+        <translation>Ctrl+C 会干净地停止所有端口；正在写入的对讲机此时以“已取消”结束。</translation>
+    </message>
+    <message>
+        <source>exit status: %1 every radio verified, %2 some were not, %3 usage, %4 the template cannot
+be read</source>
+        <translation>退出状态：%1 每台对讲机都已校验，%2 部分未通过，%3 用法错误，%4 模板无法读取</translation>
+    </message>
+    <message>
+        <source>read a channel CSV file into a .dat file (%1)</source>
+        <translation>把信道 CSV 文件读入 .dat 文件（%1）</translation>
+    </message>
+    <message>
+        <source>Reads the channel CSV file IN.csv (the generic layout: UTF-8 with or without byte-order
+mark, CRLF or LF, &apos;#&apos; comment lines, 17 or 21 columns, &apos;;&apos;-separated files with decimal
+commas) and saves OUT.dat with its rows as channels. Without --into the channels go into
+a freshly started program (band A:136-174.995MHz B:400-470.995MHz); with --into they go
+into the configuration of BASE.dat, whose band and other settings are kept.</source>
+        <translation>读取信道 CSV 文件 IN.csv（通用格式：UTF-8，可带或不带字节顺序标记，CRLF 或 LF，
+以“#”开头的注释行，17 或 21 列，也可以是以“;”分隔、以逗号作小数点的文件），
+并把其中的行作为信道保存到 OUT.dat。不带 --into 时，信道放入刚启动的程序（频段
+A:136-174.995MHz B:400-470.995MHz）；带 --into 时放入 BASE.dat 的配置，保留其
+频段和其他设置。</translation>
+    </message>
+    <message>
+        <source>Placement: by default row Location n becomes channel n. A row going into a channel in
+use changes only what it says: busy lock (which the layout lacks), columns the file does
+not have, an empty Mode or Power, and values given as the channel holds them keep the
+channel&apos;s own (a transmit frequency kept under Duplex off, a receive-only channel, a
+frequency off the raster), so a file exported from BASE.dat and imported back --into it
+gives the same channels. With --append-from N the rows fill, in file order, the channels
+that are free from channel N on, and Location is not used.</source>
+        <translation>放置：默认情况下 Location 为 n 的行成为信道 n。放入已用信道的行只更改它给出的内容：
+繁忙锁定（该格式没有此项）、文件中没有的列、空的 Mode 或 Power，以及与信道现有值
+相同的值，都保留信道自己的设置（Duplex off 下保留的发射频率、只收信道、不在步进上
+的频率），因此从 BASE.dat 导出、再用 --into 导回其中的文件会得到相同的信道。使用
+--append-from N 时，各行按文件顺序填入从信道 N 起的空闲信道，不使用 Location。</translation>
+    </message>
+    <message>
+        <source>Each row is imported as it is, adjusted (frequency moved onto the 5 kHz / 6.25 kHz
+raster, name kept to the 8 characters the radio stores, characters it cannot store left
+out, power taken as the nearest of Low 1.0W, Middle 2.5W, High 5.0W, priority scan P
+taken as scanned), skipped (no frequency) or refused with its reason: a frequency
+outside both ranges of the band (the band that would take it is named), a mode other than
+FM or NFM, reverse squelch (TSQL-R, DTCS-R), a CTCSS tone or DCS code the radio cannot
+send, a Location outside 1..128 or given twice, no free channel left, an invalid cell, a
+row shorter than the header. A new channel gets busy lock Off (the new-channel default).
+stderr has one line for each row that was not imported as it is, and for unknown
+columns; stdout has the counts.</source>
+        <translation>每一行或按原样导入，或调整后导入（频率移到 5 kHz / 6.25 kHz 步进上，名称保留对讲机
+能存的 8 个字符，去掉它不能存的字符，功率取 Low 1.0W、Middle 2.5W、High 5.0W 中
+最接近的一档，优先扫描 P 按扫描添加），或跳过（没有频率），或连同原因一起拒绝：
+频率不在频段的两个范围内（会指出能接收它的频段）、模式不是 FM 或 NFM、反向静噪
+（TSQL-R、DTCS-R）、对讲机不能发送的 CTCSS 亚音频或 DCS 数字亚音频、Location 不在
+1..128 内或重复、没有空闲信道、无效的单元格、行比标题短。新信道的繁忙锁定为 Off
+（新信道的默认值）。stderr 上对每个未按原样导入的行和每个未知的列各输出一行；
+stdout 上输出计数。</translation>
+    </message>
+    <message>
+        <source>exit status: %1 every row imported (adjusted rows count as imported, rows without a
+frequency are skipped), %2 some rows refused and the rest written, %3 usage error, %4 the CSV
+file cannot be read or no row could be imported (OUT.dat is not written), BASE.dat cannot
+be read, or OUT.dat cannot be written</source>
+        <translation>退出状态：%1 所有行均已导入（调整过的行算作已导入，没有频率的行被跳过），%2 部分行
+被拒绝、其余已写入，%3 用法错误，%4 CSV 文件无法读取或没有可导入的行（不写入
+OUT.dat）、BASE.dat 无法读取，或 OUT.dat 无法写入</translation>
+    </message>
+    <message>
+        <source>save the configuration of a freshly started program (%1)</source>
+        <translation>保存刚启动的程序的配置（%1）</translation>
+    </message>
+    <message>
+        <source>Saves the configuration of a freshly started program to OUT.dat as the Save command does:
+no channels, the optional features at their defaults, no FM channels, the power levels at
+their start values. --lang only chooses the language of error messages.</source>
+        <translation>像“保存”命令那样把刚启动的程序的配置保存到 OUT.dat：没有信道，可选功能为默认值，
+没有收音机频道，功率档为初始值。--lang 只选择错误信息的语言。</translation>
+    </message>
+    <message>
+        <source>exit status: %1 success, %2 usage error, %3 the file cannot be written</source>
+        <translation>退出状态：%1 成功，%2 用法错误，%3 文件无法写入</translation>
+    </message>
+    <message>
+        <source>list port numbers 1..16, the device each reaches and whether it can be opened now (%1)</source>
+        <translation>列出端口号 1..16、各自对应的设备，以及现在能否打开（%1）</translation>
+    </message>
+    <message>
+        <source>Lists the port numbers 1..16 as --port takes them: the device each number reaches now
+(TALVO_PORT_&lt;N&gt; first, then the serial devices present; see docs/serial-ports.md), what
+the device is (USB serial with its chip, built-in port, pseudo-terminal) and whether it
+can be opened now (yes, or why not: no permission, in use by a program, no hardware).</source>
+        <translation>列出 --port 接受的端口号 1..16：每个端口号现在对应的设备（先看 TALVO_PORT_&lt;N&gt;，
+再看现有的串口设备；参见 docs/serial-ports.md）、设备是什么（带芯片型号的 USB 串口、
+内置串口、伪终端），以及现在能否打开（能，或者为什么不能：没有权限、被某个程序
+占用、没有硬件）。</translation>
+    </message>
+    <message>
+        <source>the language of the table: %1, %2 or %3</source>
+        <translation>表格的语言：%1、%2 或 %3</translation>
+    </message>
+    <message>
+        <source>exit status: %1 success, %2 usage error</source>
+        <translation>退出状态：%1 成功，%2 用法错误</translation>
+    </message>
+    <message>
+        <source>write the programming data printout of a .dat file as PDF (%1)</source>
+        <translation>把 .dat 文件的写频数据打印稿写成 PDF（%1）</translation>
+    </message>
+    <message>
+        <source>Starts from a freshly started program (English unless --lang zh or es), opens FILE.dat
+as the Open command does and writes the printout of the programming data (function
+settings, A group VFO, VOX, power grades and the channel table, in the chosen language)
+to OUT.pdf on A4 pages. OUT.pdf is replaced only when the whole document was written.</source>
+        <translation>从刚启动的程序状态开始（除非指定 --lang zh 或 es，否则为英文），像“打开”命令那样
+打开 FILE.dat，把写频数据的打印稿（功能设置、A 组 VFO、VOX、功率档和信道表，使用
+所选语言）以 A4 页面写入 OUT.pdf。只有整个文档写完后才会替换 OUT.pdf。</translation>
+    </message>
+    <message>
+        <source>exit status: %1 success, %2 usage error, %3 FILE.dat cannot be read, is no data file or is
+too short, or OUT.pdf cannot be written</source>
+        <translation>退出状态：%1 成功，%2 用法错误，%3 FILE.dat 无法读取、不是数据文件或太短，或者
+OUT.pdf 无法写入</translation>
+    </message>
+    <message>
+        <source>read the radio&apos;s memory into a data file (%1)</source>
+        <translation>把对讲机的存储器读入数据文件（%1）</translation>
+    </message>
+    <message>
+        <source>Reads the radio&apos;s memory over the serial line and stores it as a .dat file.</source>
+        <translation>通过串行线路读取对讲机的存储器，并保存为 .dat 文件。</translation>
+    </message>
+    <message>
+        <source>the data file; it is written only when the whole read succeeded</source>
+        <translation>数据文件；只有整个读频成功后才会写入</translation>
+    </message>
+    <message>
+        <source>A copy is also kept in the backups folder ($XDG_DATA_HOME/talvo/backups).</source>
+        <translation>备份文件夹（$XDG_DATA_HOME/talvo/backups）中也会保留一份副本。</translation>
+    </message>
+    <message>
+        <source>A progress bar is shown on stderr when it is a terminal.</source>
+        <translation>stderr 是终端时，会在其上显示进度条。</translation>
+    </message>
+    <message>
+        <source>exit status: %1 read and saved, %2 usage, %3 file cannot be written, %4 communication error, %5 stopped by Ctrl+C (nothing is saved)</source>
+        <translation>退出状态：%1 已读取并保存，%2 用法错误，%3 文件无法写入，%4 通信错误，%5 被 Ctrl+C
+停止（不保存任何内容）</translation>
+    </message>
+    <message>
+        <source>open a .dat file and save it again as the program would (%1)</source>
+        <translation>像程序那样打开 .dat 文件并重新保存（%1）</translation>
+    </message>
+    <message>
+        <source>Starts from a freshly started program, opens IN.dat as the Open command does and saves
+OUT.dat as the Save command does (exactly 3,120 bytes, replaced atomically).</source>
+        <translation>从刚启动的程序状态开始，像“打开”命令那样打开 IN.dat，再像“保存”命令那样保存
+OUT.dat（正好 3,120 字节，以原子方式替换）。</translation>
+    </message>
+    <message>
+        <source>exit status: %1 success, %2 usage error, %3 a file cannot be read or written, is no data
+file or is too short</source>
+        <translation>退出状态：%1 成功，%2 用法错误，%3 某个文件无法读取或写入、不是数据文件或太短</translation>
+    </message>
+    <message>
+        <source>write a backup back to the radio byte for byte and verify it (%1)</source>
+        <translation>把备份逐字节写回对讲机并校验（%1）</translation>
+    </message>
+    <message>
+        <source>Writes the bytes of a data file to the radio exactly as they are in the file (a
+backup taken by a read goes back unchanged; `write` instead opens the file and builds
+the image as the program does), then reads the radio back and compares every written
+byte.</source>
+        <translation>把数据文件的字节原样写入对讲机（读频时保存的备份原样写回；`write` 则是打开文件，
+像程序那样生成映像），然后读回对讲机，比较写入的每个字节。</translation>
+    </message>
+    <message>
+        <source>also write the power calibration blocks %1 and %2</source>
+        <translation>同时写入功率校准块 %1 和 %2</translation>
+    </message>
+    <message>
+        <source>exit status: %1 restored and verified, %2 usage, %3 file cannot be opened, %4 communication
+error or the radio does not hold what was written (the first differing address is
+named), %5 stopped by Ctrl+C</source>
+        <translation>退出状态：%1 已恢复并校验，%2 用法错误，%3 文件无法打开，%4 通信错误或对讲机中的数据
+与写入的不一致（会指出第一个不同的地址），%5 被 Ctrl+C 停止</translation>
+    </message>
+    <message>
+        <source>compare the radio with a data file (%1)</source>
+        <translation>比较对讲机与数据文件（%1）</translation>
+    </message>
+    <message>
+        <source>Reads the radio and compares it, byte for byte over the blocks a write stores, with
+the bytes of FILE.dat and with what a write of FILE.dat would send. When it holds
+either, says which on stdout; otherwise prints the differences by name (radio →
+file) on stdout and the first differing address on stderr.</source>
+        <translation>读取对讲机，在写频所存的各块上逐字节与 FILE.dat 的字节以及写入 FILE.dat 时会发送的
+数据比较。若与其中之一相同，在 stdout 上说明是哪一个；否则在 stdout 上按名称列出
+差异（对讲机 → 文件），并在 stderr 上给出第一个不同的地址。</translation>
+    </message>
+    <message>
+        <source>also compare the power calibration blocks %1 and %2</source>
+        <translation>同时比较功率校准块 %1 和 %2</translation>
+    </message>
+    <message>
+        <source>The read is also kept in the backups folder ($XDG_DATA_HOME/talvo/backups).</source>
+        <translation>读到的数据也会保存在备份文件夹（$XDG_DATA_HOME/talvo/backups）中。</translation>
+    </message>
+    <message>
+        <source>exit status: %1 the radio holds the file, %2 it differs, %3 usage, %4 file cannot be
+opened, %5 communication error, %6 stopped by Ctrl+C</source>
+        <translation>退出状态：%1 对讲机中的数据与文件相同，%2 不同，%3 用法错误，%4 文件无法打开，
+%5 通信错误，%6 被 Ctrl+C 停止</translation>
+    </message>
+    <message>
+        <source>write a data file to the radio (%1)</source>
+        <translation>把数据文件写入对讲机（%1）</translation>
+    </message>
+    <message>
+        <source>Opens FILE.dat as the program&apos;s Open command does and writes it to the radio.</source>
+        <translation>像程序的“打开”命令那样打开 FILE.dat，并写入对讲机。</translation>
+    </message>
+    <message>
+        <source>afterwards read the radio back and compare every written byte</source>
+        <translation>写入后读回对讲机，比较写入的每个字节</translation>
+    </message>
+    <message>
+        <source>first read the radio and save what it holds to FILE (nothing is
+written when that fails); a copy also goes to the backups folder</source>
+        <translation>先读取对讲机，把其中的数据保存到 FILE（保存失败时不写入
+任何内容）；备份文件夹中也会保留一份副本</translation>
+    </message>
+    <message>
+        <source>exit status: %1 written (and verified), %2 usage, %3 file cannot be opened or the backup
+cannot be saved, %4 communication error or the radio does not hold what was written
+(the first differing address is named), %5 stopped by Ctrl+C</source>
+        <translation>退出状态：%1 已写入（并已校验），%2 用法错误，%3 文件无法打开或备份无法保存，
+%4 通信错误或对讲机中的数据与写入的不一致（会指出第一个不同的地址），%5 被 Ctrl+C
+停止</translation>
+    </message>
+    <message>
+        <source>programming data of the TALVO dual-band radio, without the window</source>
+        <translation>TALVO 双段对讲机的写频数据，无需窗口</translation>
+    </message>
+    <message>
+        <source>commands:</source>
+        <translation>命令：</translation>
+    </message>
+    <message>
+        <source>languages (%1): %2</source>
+        <translation>语言（%1）：%2</translation>
+    </message>
+    <message>
+        <source>exit status: %1 success, %2 usage error, %3 file error, %4 communication error</source>
+        <translation>退出状态：%1 成功，%2 用法错误，%3 文件错误，%4 通信错误</translation>
+    </message>
+    <message>
+        <source>port number %1..%2 (see docs/serial-ports.md; TALVO_PORT_&lt;N&gt;=/dev/...
+chooses the device of a number)</source>
+        <translation>端口号 %1..%2（参见 docs/serial-ports.md；
+TALVO_PORT_&lt;N&gt;=/dev/... 选择某个端口号对应的设备）</translation>
+    </message>
+    <message>
+        <source>the serial device itself</source>
+        <translation>串口设备本身</translation>
+    </message>
+    <message>
+        <source>the language of the messages: %1, %2 or %3</source>
+        <translation>消息的语言：%1、%2 或 %3</translation>
+    </message>
+</context>
+<context>
+    <name>CliUsage</name>
+    <message>
+        <source>the output cannot be written</source>
+        <translation>无法写出输出</translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>缺少 %1</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; names no port %3..%4</source>
+        <translation>%1：“%2”不是 %3..%4 中的端口</translation>
+    </message>
+    <message>
+        <source>%1: port %2 twice</source>
+        <translation>%1：端口 %2 出现了两次</translation>
+    </message>
+    <message>
+        <source>%1 needs a file ending in %2 or %3</source>
+        <translation>%1 需要以 %2 或 %3 结尾的文件</translation>
+    </message>
+    <message>
+        <source>%1: cannot write %2</source>
+        <translation>%1：无法写入 %2</translation>
+    </message>
+    <message>
+        <source>%1 has %2 rows for %3 ports</source>
+        <translation>%1 只有 %2 行，却有 %3 个端口</translation>
+    </message>
+    <message>
+        <source>%1 needs a channel number %2..%3</source>
+        <translation>%1 需要 %2..%3 的信道号</translation>
+    </message>
+    <message>
+        <source>%1 needs a file name</source>
+        <translation>%1 需要文件名</translation>
+    </message>
+    <message>
+        <source>%1 is required</source>
+        <translation>必须给出 %1</translation>
+    </message>
+    <message>
+        <source>drawing the printout needs a GUI application</source>
+        <translation>绘制打印稿需要图形界面应用程序</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <comment>the last of a list</comment>
+        <translation>%1 或 %2</translation>
+    </message>
+    <message>
+        <source>%1 (see %2)</source>
+        <translation>%1（参见 %2）</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>未知选项“%1”</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>%1 需要一个值</translation>
+    </message>
+    <message>
+        <source>unknown language &apos;%1&apos;: use %2</source>
+        <translation>未知语言“%1”：请使用 %2</translation>
+    </message>
+    <message>
+        <source>%1 is given twice</source>
+        <translation>%1 给出了两次</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>多余的参数“%1”</translation>
+    </message>
+    <message>
+        <source>expected %1 file name, got %2</source>
+        <translation>需要 %1 个文件名，实际为 %2 个</translation>
+    </message>
+    <message>
+        <source>expected %1 file names, got %2</source>
+        <translation>需要 %1 个文件名，实际为 %2 个</translation>
+    </message>
+    <message>
+        <source>a file name is empty</source>
+        <translation>有一个文件名为空</translation>
+    </message>
+    <message>
+        <source>no command given (see %1)</source>
+        <translation>没有给出命令（参见 %1）</translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos; (see %2)</source>
+        <translation>未知命令“%1”（参见 %2）</translation>
+    </message>
+    <message>
+        <source>give either %1 or %2</source>
+        <translation>请给出 %1 或 %2 之一</translation>
+    </message>
+    <message>
+        <source>%1 takes a number from %2 to %3</source>
+        <translation>%1 只接受 %2 到 %3 的数字</translation>
+    </message>
+</context>
+<context>
     <name>CmdDiff</name>
     <message>
         <source>Bytes outside the named values differ: first at %1, %2 in all</source>
@@ -711,6 +1224,17 @@ Write the backup back to the radio now?</source>
     <message>
         <source>High</source>
         <translation>高</translation>
+    </message>
+</context>
+<context>
+    <name>DemoRadio</name>
+    <message>
+        <source>%1 was not found</source>
+        <translation>找不到 %1</translation>
+    </message>
+    <message>
+        <source>%1 did not name its device</source>
+        <translation>%1 没有给出它的设备</translation>
     </message>
 </context>
 <context>
@@ -2609,6 +3133,10 @@ USB串口电缆%1是端口%2。</translation>
     <message>
         <source> Set TALVO_PORT_%1=/dev/... to choose one.</source>
         <translation>可设置TALVO_PORT_%1=/dev/...选择设备。</translation>
+    </message>
+    <message>
+        <source>%1/%2 blocks</source>
+        <translation>%1/%2 块</translation>
     </message>
 </context>
 <context>

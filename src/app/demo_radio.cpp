@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include "lang/catalogue.h"
+
 namespace talvo {
 
 QString DemoRadio::programPath() {
@@ -12,9 +14,9 @@ QString DemoRadio::programPath() {
     if (!over.isEmpty()) return over;
     const QDir here(QCoreApplication::applicationDirPath());
     // Beside the program (a build), in the package's helper folder, in the build tree.
-    for (const QString& candidate : {here.filePath("talvo-radio-sim"),
-                                     here.filePath("../libexec/talvo/talvo-radio-sim"),
-                                     here.filePath("../../tools/radio-sim/talvo-radio-sim")}) {
+    for (const QString& candidate :
+         {here.filePath("talvo-radio-sim"), here.filePath("../libexec/talvo/talvo-radio-sim"),
+          here.filePath("../../tools/radio-sim/talvo-radio-sim")}) {
         if (QFileInfo(candidate).isExecutable()) return QDir::cleanPath(candidate);
     }
     return QStandardPaths::findExecutable("talvo-radio-sim");
@@ -24,10 +26,12 @@ DemoRadio::~DemoRadio() {
     stop();
 }
 
-bool DemoRadio::start(const QStringList& arguments, QString* error) {
+bool DemoRadio::start(const QStringList& arguments, QString* error, LanguageFlagValue lang) {
     const QString program = programPath();
     if (program.isEmpty()) {
-        if (error) *error = QStringLiteral("talvo-radio-sim was not found");
+        if (error)
+            *error = Tr(TALVO_TEXT("DemoRadio", "%1 was not found"), lang)
+                         .arg(QStringLiteral("talvo-radio-sim"));
         return false;
     }
     process_.setProgram(program);
@@ -44,7 +48,8 @@ bool DemoRadio::start(const QStringList& arguments, QString* error) {
     }
     device_ = QString::fromLocal8Bit(process_.readLine()).trimmed();
     if (device_.isEmpty()) {
-        if (error) *error = program + QStringLiteral(" did not name its device");
+        if (error)
+            *error = Tr(TALVO_TEXT("DemoRadio", "%1 did not name its device"), lang).arg(program);
         stop();
         return false;
     }

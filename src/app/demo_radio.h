@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "model/language.h"
+
 namespace talvo {
 
 // The virtual radio (talvo-radio-sim) as a child process on a pseudo-terminal, for trying
@@ -16,8 +18,8 @@ class DemoRadio {
     DemoRadio& operator=(const DemoRadio&) = delete;
 
     // Starts the virtual radio with extra arguments (for example "--baud-pacing"). False, with
-    // a reason in `error`, when the program cannot be found or does not come up.
-    bool start(const QStringList& arguments, QString* error);
+    // a reason in `error` (in `lang`), when the program cannot be found or does not come up.
+    bool start(const QStringList& arguments, QString* error, LanguageFlagValue lang = kEnglish);
     // The pseudo-terminal the radio listens on.
     QString device() const { return device_; }
     // Closes its input, which makes it exit, and waits for it.

@@ -5,25 +5,40 @@
 
 #include "app/demo_radio.h"
 #include "app/serial_link.h"
+#include "app/settings_store.h"
 #include "app/startup.h"
+#include "app/toolkit_translations.h"
+#include "lang/catalogue.h"
 #include "ui/local_msgbox.h"
 
 namespace {
 
-const QCommandLineOption kDemo(
-    QStringLiteral("demo"),
-    QStringLiteral("Attach a virtual radio with a sample configuration as port 1."));
-
-void Describe(QCommandLineParser& parser) {
+// The options, described in the language the program starts in (the remembered one).
+void Describe(QCommandLineParser& parser, QCommandLineOption& demo, talvo::LanguageFlagValue lang) {
+    using talvo::Tr;
     QCoreApplication::setApplicationName(QStringLiteral("talvo"));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(TALVO_VERSION));
-    parser.setApplicationDescription(QStringLiteral("Programming software for the TALVO radio."));
+    parser.setApplicationDescription(
+        Tr(TALVO_TEXT("AppHelp", "Programming software for the TALVO radio."), lang));
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addOption(kDemo);
-    parser.addPositionalArgument(QStringLiteral("file"),
-                                 QStringLiteral("A data file (.dat) to open at start."),
-                                 QStringLiteral("[file]"));
+    demo.setDescription(
+        Tr(TALVO_TEXT("AppHelp", "Attach a virtual radio with a sample configuration as port %1."),
+           lang)
+            .arg(1));
+    parser.addOption(demo);
+    parser.addPositionalArgument(
+        QStringLiteral("file"),
+        Tr(TALVO_TEXT("AppHelp", "A data file (.dat) to open at start."), lang),
+        QStringLiteral("[file]"));
+}
+
+// The language the program starts in; the toolkit's own texts ("Usage:", "Options:") follow it.
+talvo::LanguageFlagValue StartingLanguage() {
+    talvo::RestoreFurtherLanguage(talvo::LoadFurtherLanguage());
+    const talvo::LanguageFlagValue lang = talvo::StartupLanguage();
+    talvo::UseToolkitLanguage(lang);
+    return lang;
 }
 
 // --help and --version answer without a display: a terminal, a package check, a man page tool.
@@ -42,7 +57,8 @@ int main(int argc, char** argv) {
     if (AsksForHelpOrVersion(argc, argv)) {
         QCoreApplication app(argc, argv);
         QCommandLineParser parser;
-        Describe(parser);
+        QCommandLineOption demo(QStringLiteral("demo"));
+        Describe(parser, demo, StartingLanguage());
         parser.process(app);  // prints and exits
         return 0;
     }
@@ -50,18 +66,19 @@ int main(int argc, char** argv) {
     // The desktop entry the window belongs to (its name and icon in the task switcher).
     QGuiApplication::setDesktopFileName(QStringLiteral("org.talvo.talvo"));
     QCommandLineParser parser;
-    Describe(parser);
+    QCommandLineOption demo(QStringLiteral("demo"));
+    // Only the options matter here: --help was answered above.
+    Describe(parser, demo, talvo::kEnglish);
     parser.process(app);
-    const QCommandLineOption& demo = kDemo;
 
     // The virtual radio is started first: port 1 names it before the window looks up a port.
     std::optional<talvo::DemoRadio> radio;
     if (parser.isSet(demo)) {
         radio.emplace();
         QString error;
-        if (!radio->start({QStringLiteral("--baud-pacing")}, &error)) {
-            talvo::LocalMsgBox(talvo::StartupLanguage(), error, talvo::StyleIconError,
-                               QStringLiteral("talvo --demo"));
+        const talvo::LanguageFlagValue lang = StartingLanguage();
+        if (!radio->start({QStringLiteral("--baud-pacing")}, &error, lang)) {
+            talvo::LocalMsgBox(lang, error, talvo::StyleIconError, QStringLiteral("talvo --demo"));
             return 1;
         }
         qputenv("TALVO_PORT_1", radio->device().toLocal8Bit());

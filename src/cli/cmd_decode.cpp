@@ -1,5 +1,6 @@
 #include <cstdio>
 
+#include "cli/cli_texts.h"
 #include "cli/command.h"
 #include "cli/command_help.h"
 #include "cli/file_arguments.h"
@@ -22,26 +23,34 @@ int RunDecode(const QStringList& args) {
     const std::string json = StateToJson(state);
     if (std::fwrite(json.data(), 1, json.size(), stdout) != json.size() ||
         std::fflush(stdout) != 0) {
-        std::fprintf(stderr, "talvo-cli: the output cannot be written\n");
+        std::fprintf(stderr, "talvo-cli: %s\n",
+                     Say(TALVO_TEXT("CliUsage", "the output cannot be written")).c_str());
         return ExitFile;
     }
     return ExitOk;
 }
 
-const CommandRegistration kDecode("decode",
-                                  {"print a .dat file as the program would load it, as JSON "
-                                   "(FILE.dat [--lang en|zh|es])",
-                                   RunDecode});
-const HelpRegistration kDecodeHelp(
+const CommandRegistration kDecode(
     "decode",
-    "usage: talvo-cli decode FILE.dat [--lang en|zh|es]\n\n"
-    "Starts from a freshly started program (English unless --lang zh or es), opens FILE.dat\n"
-    "as the Open command does and prints the resulting state as one JSON object: Band,\n"
-    "FreqText, OptionIndex, OptionText, ChannelName, Options, FmChannelText, FmVfo,\n"
-    "PresentChannel, FmDisplayMode, FmStepFrequency, PowerGrades. A name, display or password\n"
-    "byte b is the character U+00bb.\n\n"
-    "exit status: 0 success, 2 usage error, 3 the file cannot be read, is no data file or is\n"
-    "too short\n");
+    {TALVO_TEXT("CliHelp", "print a .dat file as the program would load it, as JSON (%1)"),
+     "FILE.dat [--lang en|zh|es]", RunDecode});
+const HelpRegistration kDecodeHelp("decode", [] {
+    return UsageLines("talvo-cli decode FILE.dat [--lang en|zh|es]") + "\n" +
+           Paragraph(TALVO_TEXT(
+               "CliHelp",
+               "Starts from a freshly started program (English unless --lang zh or es), opens "
+               "FILE.dat\n"
+               "as the Open command does and prints the resulting state as one JSON object: Band,\n"
+               "FreqText, OptionIndex, OptionText, ChannelName, Options, FmChannelText, FmVfo,\n"
+               "PresentChannel, FmDisplayMode, FmStepFrequency, PowerGrades. A name, display or "
+               "password\n"
+               "byte b is the character U+00bb.")) +
+           "\n" +
+           ExitStatusLine(TALVO_TEXT("CliHelp",
+                                     "exit status: %1 success, %2 usage error, %3 the file cannot "
+                                     "be read, is no data file or is\ntoo short"),
+                          {ExitOk, ExitUsage, ExitFile});
+});
 
 }  // namespace
 }  // namespace talvo::cli

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <string>
 
+#include "cli/cli_texts.h"
 #include "cli/command.h"
 #include "cli/command_help.h"
 #include "cli/file_arguments.h"
@@ -111,26 +112,38 @@ int RunDiff(const QStringList& arguments) {
         }
     }
     if (std::fwrite(out.data(), 1, out.size(), stdout) != out.size() || std::fflush(stdout) != 0) {
-        std::fprintf(stderr, "talvo-cli: the output cannot be written\n");
+        std::fprintf(stderr, "talvo-cli: %s\n",
+                     Say(TALVO_TEXT("CliUsage", "the output cannot be written")).c_str());
         return ExitFile;
     }
     return changes.empty() && bytes.same() ? ExitOk : kDifferent;
 }
 
-const CommandRegistration kDiff("diff", {"list the differences between two data files by name "
-                                         "(A.dat B.dat [--json])",
-                                         RunDiff});
+const CommandRegistration kDiff(
+    "diff", {TALVO_TEXT("CliHelp", "list the differences between two data files by name (%1)"),
+             "A.dat B.dat [--json]", RunDiff});
 
-const HelpRegistration kDiffHelp(
-    "diff",
-    "usage: talvo-cli diff A.dat B.dat [--json] [--lang en|zh|es]\n\n"
-    "Compares the two files as the program would load them and lists every difference from A\n"
-    "to B by name, one row per change in aligned columns under a title line: the channel (added,\n"
-    "removed or changed) or setting, the field, the old value → the new one; settings, FM and\n"
-    "power values too. Bytes that no window shows are compared too. --json prints one object:\n"
-    "same, differing_bytes, first_difference, changes [{area, change, channel, field, before,\n"
-    "after}].\n\n"
-    "exit status: 0 the same, 1 different, 2 usage, 3 a file cannot be read or is no data file\n");
+const HelpRegistration kDiffHelp("diff", [] {
+    return UsageLines("talvo-cli diff A.dat B.dat [--json] [--lang en|zh|es]") + "\n" +
+           Paragraph(TALVO_TEXT(
+               "CliHelp",
+               "Compares the two files as the program would load them and lists every difference "
+               "from A\n"
+               "to B by name, one row per change in aligned columns under a title line: the "
+               "channel (added,\n"
+               "removed or changed) or setting, the field, the old value → the new one; settings, "
+               "FM and\n"
+               "power values too. Bytes that no window shows are compared too. --json prints one "
+               "object:\n"
+               "same, differing_bytes, first_difference, changes [{area, change, channel, field, "
+               "before,\n"
+               "after}].")) +
+           "\n" +
+           ExitStatusLine(TALVO_TEXT("CliHelp",
+                                     "exit status: %1 the same, %2 different, %3 usage, %4 a file "
+                                     "cannot be read or is no data file"),
+                          {ExitOk, kDifferent, ExitUsage, ExitFile});
+});
 
 }  // namespace
 

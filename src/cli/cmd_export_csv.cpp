@@ -1,6 +1,7 @@
 #include <cstdio>
 #include <span>
 
+#include "cli/cli_texts.h"
 #include "cli/command.h"
 #include "cli/command_help.h"
 #include "cli/file_arguments.h"
@@ -35,26 +36,42 @@ int RunExportCsv(const QStringList& args) {
     return ExitOk;
 }
 
-const CommandRegistration kExportCsv("export-csv",
-                                     {"write the used channels of a .dat file as a channel CSV "
-                                      "file (FILE.dat OUT.csv [--lang en|zh|es])",
-                                      RunExportCsv});
-const HelpRegistration kExportCsvHelp(
+const CommandRegistration kExportCsv(
     "export-csv",
-    "usage: talvo-cli export-csv FILE.dat OUT.csv [--lang en|zh|es]\n\n"
-    "Opens FILE.dat as the Open command does and writes its used channels, in channel order, to\n"
-    "OUT.csv in the generic channel CSV layout: the 21 columns Location, Name, Frequency, Duplex,\n"
-    "Offset, Tone, rToneFreq, cToneFreq, DtcsCode, DtcsPolarity, RxDtcsCode, CrossMode, Mode,\n"
-    "TStep, Skip, Power, Comment, URCALL, RPT1CALL, RPT2CALL, DVCODE; UTF-8 without byte-order\n"
-    "mark, CRLF line ends, frequencies in MHz with six decimals, power in the nominal watts of\n"
-    "each level (Low 1.0W, Middle 2.5W, High 5.0W). A transmit frequency in the same range of\n"
-    "the band as the receive frequency is written as a +/- shift, any other as split; a channel\n"
-    "with transmit prohibited is written with Duplex off. OUT.csv is replaced only when the\n"
-    "whole file was written. What a row cannot carry (the transmit frequency of a channel with\n"
-    "transmit prohibited, a damaged frequency) is told on stderr, one line per channel, in the\n"
-    "language of --lang.\n\n"
-    "exit status: 0 success, 2 usage error, 3 FILE.dat cannot be read, is no data file or is\n"
-    "too short, or OUT.csv cannot be written\n");
+    {TALVO_TEXT("CliHelp", "write the used channels of a .dat file as a channel CSV file (%1)"),
+     "FILE.dat OUT.csv [--lang en|zh|es]", RunExportCsv});
+const HelpRegistration kExportCsvHelp("export-csv", [] {
+    return UsageLines("talvo-cli export-csv FILE.dat OUT.csv [--lang en|zh|es]") + "\n" +
+           Paragraph(TALVO_TEXT(
+               "CliHelp",
+               "Opens FILE.dat as the Open command does and writes its used channels, in channel "
+               "order, to\n"
+               "OUT.csv in the generic channel CSV layout: the 21 columns Location, Name, "
+               "Frequency, Duplex,\n"
+               "Offset, Tone, rToneFreq, cToneFreq, DtcsCode, DtcsPolarity, RxDtcsCode, "
+               "CrossMode, Mode,\n"
+               "TStep, Skip, Power, Comment, URCALL, RPT1CALL, RPT2CALL, DVCODE; UTF-8 without "
+               "byte-order\n"
+               "mark, CRLF line ends, frequencies in MHz with six decimals, power in the nominal "
+               "watts of\n"
+               "each level (Low 1.0W, Middle 2.5W, High 5.0W). A transmit frequency in the same "
+               "range of\n"
+               "the band as the receive frequency is written as a +/- shift, any other as split; "
+               "a channel\n"
+               "with transmit prohibited is written with Duplex off. OUT.csv is replaced only "
+               "when the\n"
+               "whole file was written. What a row cannot carry (the transmit frequency of a "
+               "channel with\n"
+               "transmit prohibited, a damaged frequency) is told on stderr, one line per "
+               "channel, in the\n"
+               "language of --lang.")) +
+           "\n" +
+           ExitStatusLine(TALVO_TEXT("CliHelp",
+                                     "exit status: %1 success, %2 usage error, %3 FILE.dat cannot "
+                                     "be read, is no data file or is\ntoo short, or OUT.csv "
+                                     "cannot be written"),
+                          {ExitOk, ExitUsage, ExitFile});
+});
 
 }  // namespace
 }  // namespace talvo::cli

@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <set>
 
+#include "cli/cli_texts.h"
 #include "cli/command.h"
 #include "cli/command_help.h"
 #include "cli/file_arguments.h"
@@ -29,10 +30,6 @@ namespace {
 
 // Some radio was not verified (the others may have been).
 constexpr int kSomeNotVerified = 1;
-
-constexpr char kUsage[] =
-    "usage: talvo-cli fleet --ports N,N,... [--station] [--rows FILE.csv]\n"
-    "                 [--report FILE.csv|FILE.json] [--lang en|zh|es] TEMPLATE.dat\n";
 
 // A port by number, or by the name of its socket under /dev/serial/by-path.
 std::optional<link::FleetPortChoice> PortNamed(const QString& word) {
@@ -91,16 +88,21 @@ int RunFleet(const QStringList& arguments) {
                                           {{"--ports", "--rows", "--report"}, {"--station"}}, args))
         return *usage;
     const LanguageFlagValue lang = args.lang;
-    if (!args.has("--ports")) return UsageError("fleet", "--ports is missing");
+    if (!args.has("--ports"))
+        return UsageError("fleet", TALVO_TEXT("CliUsage", "%1 is missing"), {"--ports"});
 
     std::vector<link::FleetPortChoice> ports;
     std::set<int> numbers;
     for (const QString& word : args.values.at("--ports").split(',')) {
         const auto choice = PortNamed(word.trimmed());
-        if (!choice) return UsageError("fleet", "--ports: \"" + word + "\" names no port 1..16");
+        if (!choice)
+            return UsageError("fleet", TALVO_TEXT("CliUsage", "%1: \"%2\" names no port %3..%4"),
+                              {"--ports", word.toLocal8Bit().toStdString(),
+                               std::to_string(link::kLowestPortNumber),
+                               std::to_string(link::kHighestPortNumber)});
         if (!numbers.insert(choice->number).second)
-            return UsageError("fleet",
-                              "--ports: port " + QString::number(choice->number) + " twice");
+            return UsageError("fleet", TALVO_TEXT("CliUsage", "%1: port %2 twice"),
+                              {"--ports", std::to_string(choice->number)});
         ports.push_back(*choice);
     }
 
@@ -109,10 +111,13 @@ int RunFleet(const QStringList& arguments) {
     if (args.has("--report")) {
         reportPath = args.values.at("--report");
         format = fleet::ReportFormatFor(reportPath.toStdString());
-        if (!format) return UsageError("fleet", "--report needs a file ending in .csv or .json");
+        if (!format)
+            return UsageError("fleet", TALVO_TEXT("CliUsage", "%1 needs a file ending in %2 or %3"),
+                              {"--report", ".csv", ".json"});
         const QFileInfo target(reportPath);
         if (!target.absoluteDir().exists() || target.isDir())
-            return UsageError("fleet", "--report: cannot write " + reportPath);
+            return UsageError("fleet", TALVO_TEXT("CliUsage", "%1: cannot write %2"),
+                              {"--report", reportPath.toLocal8Bit().toStdString()});
     }
 
     const bool station = args.flags.contains("--station");
@@ -134,8 +139,8 @@ int RunFleet(const QStringList& arguments) {
         rows = parsed.rows;
         if (!station && rows.size() < ports.size())
             return UsageError(
-                "fleet",
-                QString("--rows has %1 rows for %2 ports").arg(rows.size()).arg(ports.size()));
+                "fleet", TALVO_TEXT("CliUsage", "%1 has %2 rows for %3 ports"),
+                {"--rows", std::to_string(rows.size()), std::to_string(ports.size())});
     }
 
     ProgramState state = StartupState(lang);
@@ -182,31 +187,57 @@ int RunFleet(const QStringList& arguments) {
 }
 
 const CommandRegistration kFleet(
-    "fleet", {"program one data file into the radios on several ports at once "
-              "(--ports N,N,... [--station] [--rows FILE.csv] [--report FILE] TEMPLATE.dat)",
-              RunFleet});
-
-const HelpRegistration kFleetHelp(
     "fleet",
-    std::string(kUsage) +
-        "\nOpens TEMPLATE.dat and programs it into the radio on every port at once, each port on\n"
-        "its own: the radio's identification is checked first (a radio of another model is never\n"
-        "written), what it holds is kept as a backup, the data is written without the power\n"
-        "calibration (each radio keeps its own, whatever the hidden modes say), read back and\n"
-        "compared. One line per radio on stdout; a beep on stderr.\n"
-        "  --ports N,N,...  port numbers 1..16, or the names of their sockets under\n"
-        "                   /dev/serial/by-path (which stay the same whatever the plug order)\n"
-        "  --station        every port waits for a radio, programs it, waits until it is taken\n"
-        "                   off and then waits for the next; stop with Ctrl+C\n"
-        "  --rows FILE.csv  per-radio values: a heading of setting names (DisplayCharacter,\n"
-        "                   PowerOnPasswordDigits, PowerOnPassword, ... as in diff --json), then\n"
-        "                   one row per radio; each radio takes the next unused row, a radio\n"
-        "                   that fails gives its row back\n"
-        "  --report FILE    the report, one row per radio, as CSV or JSON by the suffix; a copy\n"
-        "                   is always kept in the data folder (talvo/reports)\n"
-        "Ctrl+C stops every port cleanly; a radio being programmed then ends as cancelled.\n"
-        "exit status: 0 every radio verified, 1 some were not, 2 usage, 3 the template cannot\n"
-        "be read\n");
+    {TALVO_TEXT("CliHelp", "program one data file into the radios on several ports at once (%1)"),
+     "--ports N,N,... [--station] [--rows FILE.csv] [--report FILE] TEMPLATE.dat", RunFleet});
+
+const HelpRegistration kFleetHelp("fleet", [] {
+    return UsageLines(
+               "talvo-cli fleet --ports N,N,... [--station] [--rows FILE.csv]\n"
+               "          [--report FILE.csv|FILE.json] [--lang en|zh|es] TEMPLATE.dat") +
+           "\n" +
+           Paragraph(TALVO_TEXT(
+               "CliHelp",
+               "Opens TEMPLATE.dat and programs it into the radio on every port at once, each "
+               "port on\n"
+               "its own: the radio's identification is checked first (a radio of another model is "
+               "never\n"
+               "written), what it holds is kept as a backup, the data is written without the "
+               "power\n"
+               "calibration (each radio keeps its own, whatever the hidden modes say), read back "
+               "and\n"
+               "compared. One line per radio on stdout; a beep on stderr.")) +
+           OptionRows(
+               19,
+               {{"--ports N,N,...",
+                 TALVO_TEXT("CliHelp",
+                            "port numbers %1..%2, or the names of their sockets under\n"
+                            "/dev/serial/by-path (which stay the same whatever the plug order)"),
+                 {std::to_string(link::kLowestPortNumber),
+                  std::to_string(link::kHighestPortNumber)}},
+                {"--station", TALVO_TEXT("CliHelp",
+                                         "every port waits for a radio, programs it, waits until "
+                                         "it is taken\n"
+                                         "off and then waits for the next; stop with Ctrl+C")},
+                {"--rows FILE.csv",
+                 TALVO_TEXT("CliHelp",
+                            "per-radio values: a heading of setting names (DisplayCharacter,\n"
+                            "PowerOnPasswordDigits, PowerOnPassword, ... as in diff --json), "
+                            "then\n"
+                            "one row per radio; each radio takes the next unused row, a radio\n"
+                            "that fails gives its row back")},
+                {"--report FILE",
+                 TALVO_TEXT("CliHelp",
+                            "the report, one row per radio, as CSV or JSON by the suffix; a copy\n"
+                            "is always kept in the data folder (talvo/reports)")}}) +
+           Paragraph(TALVO_TEXT("CliHelp",
+                                "Ctrl+C stops every port cleanly; a radio being programmed then "
+                                "ends as cancelled.")) +
+           ExitStatusLine(TALVO_TEXT("CliHelp",
+                                     "exit status: %1 every radio verified, %2 some were not, %3 "
+                                     "usage, %4 the template cannot\nbe read"),
+                          {ExitOk, kSomeNotVerified, ExitUsage, ExitFile});
+});
 
 }  // namespace
 

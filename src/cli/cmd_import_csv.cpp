@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/cli_texts.h"
 #include "cli/command.h"
 #include "cli/command_help.h"
 #include "cli/file_arguments.h"
@@ -58,7 +59,9 @@ int RunImportCsv(const QStringList& args) {
         bool ok = false;
         const int first = parsed.values["--append-from"].toInt(&ok);
         if (!ok || first < 1 || first > kChannelCount) {
-            return UsageError("import-csv", "--append-from needs a channel number 1..128");
+            return UsageError("import-csv",
+                              TALVO_TEXT("CliUsage", "%1 needs a channel number %2..%3"),
+                              {"--append-from", "1", std::to_string(kChannelCount)});
         }
         request.placement = Placement::FreeFrom;
         request.firstChannel = first;
@@ -126,39 +129,71 @@ int RunImportCsv(const QStringList& args) {
 }
 
 const CommandRegistration kImportCsv(
-    "import-csv", {"read a channel CSV file into a .dat file (IN.csv OUT.dat [--into BASE.dat] "
-                   "[--append-from N] [--lang en|zh|es])",
-                   RunImportCsv});
-const HelpRegistration kImportCsvHelp(
     "import-csv",
-    "usage: talvo-cli import-csv IN.csv OUT.dat [--into BASE.dat] [--append-from N]\n"
-    "                            [--lang en|zh|es]\n\n"
-    "Reads the channel CSV file IN.csv (the generic layout: UTF-8 with or without byte-order\n"
-    "mark, CRLF or LF, '#' comment lines, 17 or 21 columns, ';'-separated files with decimal\n"
-    "commas) and saves OUT.dat with its rows as channels. Without --into the channels go into\n"
-    "a freshly started program (band A:136-174.995MHz B:400-470.995MHz); with --into they go\n"
-    "into the configuration of BASE.dat, whose band and other settings are kept.\n\n"
-    "Placement: by default row Location n becomes channel n. A row going into a channel in\n"
-    "use changes only what it says: busy lock (which the layout lacks), columns the file does\n"
-    "not have, an empty Mode or Power, and values given as the channel holds them keep the\n"
-    "channel's own (a transmit frequency kept under Duplex off, a receive-only channel, a\n"
-    "frequency off the raster), so a file exported from BASE.dat and imported back --into it\n"
-    "gives the same channels. With --append-from N the rows fill, in file order, the channels\n"
-    "that are free from channel N on, and Location is not used.\n\n"
-    "Each row is imported as it is, adjusted (frequency moved onto the 5 kHz / 6.25 kHz\n"
-    "raster, name kept to the 8 characters the radio stores, characters it cannot store left\n"
-    "out, power taken as the nearest of Low 1.0W, Middle 2.5W, High 5.0W, priority scan P\n"
-    "taken as scanned), skipped (no frequency) or refused with its reason: a frequency\n"
-    "outside both ranges of the band (the band that would take it is named), a mode other than\n"
-    "FM or NFM, reverse squelch (TSQL-R, DTCS-R), a CTCSS tone or DCS code the radio cannot\n"
-    "send, a Location outside 1..128 or given twice, no free channel left, an invalid cell, a\n"
-    "row shorter than the header. A new channel gets busy lock Off (the new-channel default).\n"
-    "stderr has one line for each row that was not imported as it is, and for unknown\n"
-    "columns; stdout has the counts.\n\n"
-    "exit status: 0 every row imported (adjusted rows count as imported, rows without a\n"
-    "frequency are skipped), 1 some rows refused and the rest written, 2 usage error, 3 the CSV\n"
-    "file cannot be read or no row could be imported (OUT.dat is not written), BASE.dat cannot\n"
-    "be read, or OUT.dat cannot be written\n");
+    {TALVO_TEXT("CliHelp", "read a channel CSV file into a .dat file (%1)"),
+     "IN.csv OUT.dat [--into BASE.dat] [--append-from N] [--lang en|zh|es]", RunImportCsv});
+const HelpRegistration kImportCsvHelp("import-csv", [] {
+    return UsageLines(
+               "talvo-cli import-csv IN.csv OUT.dat [--into BASE.dat] [--append-from N]\n"
+               "                     [--lang en|zh|es]") +
+           "\n" +
+           Paragraph(TALVO_TEXT(
+               "CliHelp",
+               "Reads the channel CSV file IN.csv (the generic layout: UTF-8 with or without "
+               "byte-order\n"
+               "mark, CRLF or LF, '#' comment lines, 17 or 21 columns, ';'-separated files with "
+               "decimal\n"
+               "commas) and saves OUT.dat with its rows as channels. Without --into the channels "
+               "go into\n"
+               "a freshly started program (band A:136-174.995MHz B:400-470.995MHz); with --into "
+               "they go\n"
+               "into the configuration of BASE.dat, whose band and other settings are kept.")) +
+           "\n" +
+           Paragraph(TALVO_TEXT(
+               "CliHelp",
+               "Placement: by default row Location n becomes channel n. A row going into a "
+               "channel in\n"
+               "use changes only what it says: busy lock (which the layout lacks), columns the "
+               "file does\n"
+               "not have, an empty Mode or Power, and values given as the channel holds them keep "
+               "the\n"
+               "channel's own (a transmit frequency kept under Duplex off, a receive-only channel, "
+               "a\n"
+               "frequency off the raster), so a file exported from BASE.dat and imported back "
+               "--into it\n"
+               "gives the same channels. With --append-from N the rows fill, in file order, the "
+               "channels\n"
+               "that are free from channel N on, and Location is not used.")) +
+           "\n" +
+           Paragraph(TALVO_TEXT(
+               "CliHelp",
+               "Each row is imported as it is, adjusted (frequency moved onto the 5 kHz / 6.25 "
+               "kHz\n"
+               "raster, name kept to the 8 characters the radio stores, characters it cannot store "
+               "left\n"
+               "out, power taken as the nearest of Low 1.0W, Middle 2.5W, High 5.0W, priority scan "
+               "P\n"
+               "taken as scanned), skipped (no frequency) or refused with its reason: a frequency\n"
+               "outside both ranges of the band (the band that would take it is named), a mode "
+               "other than\n"
+               "FM or NFM, reverse squelch (TSQL-R, DTCS-R), a CTCSS tone or DCS code the radio "
+               "cannot\n"
+               "send, a Location outside 1..128 or given twice, no free channel left, an invalid "
+               "cell, a\n"
+               "row shorter than the header. A new channel gets busy lock Off (the new-channel "
+               "default).\n"
+               "stderr has one line for each row that was not imported as it is, and for unknown\n"
+               "columns; stdout has the counts.")) +
+           "\n" +
+           ExitStatusLine(
+               TALVO_TEXT("CliHelp",
+                          "exit status: %1 every row imported (adjusted rows count as imported, "
+                          "rows without a\nfrequency are skipped), %2 some rows refused and the "
+                          "rest written, %3 usage error, %4 the CSV\nfile cannot be read or no "
+                          "row could be imported (OUT.dat is not written), BASE.dat cannot\nbe "
+                          "read, or OUT.dat cannot be written"),
+               {ExitOk, 1, ExitUsage, ExitFile});
+});
 
 }  // namespace
 }  // namespace talvo::cli

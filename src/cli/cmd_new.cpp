@@ -1,3 +1,4 @@
+#include "cli/cli_texts.h"
 #include "cli/command.h"
 #include "cli/command_help.h"
 #include "cli/file_arguments.h"
@@ -17,16 +18,24 @@ int RunNew(const QStringList& args) {
     return ExitOk;
 }
 
-const CommandRegistration kNew("new", {"save the configuration of a freshly started program "
-                                       "(OUT.dat [--lang en|zh|es])",
-                                       RunNew});
-const HelpRegistration kNewHelp(
-    "new",
-    "usage: talvo-cli new OUT.dat [--lang en|zh|es]\n\n"
-    "Saves the configuration of a freshly started program to OUT.dat as the Save command does:\n"
-    "no channels, the optional features at their defaults, no FM channels, the power levels at\n"
-    "their start values. --lang only chooses the language of error messages.\n\n"
-    "exit status: 0 success, 2 usage error, 3 the file cannot be written\n");
+const CommandRegistration kNew(
+    "new", {TALVO_TEXT("CliHelp", "save the configuration of a freshly started program (%1)"),
+            "OUT.dat [--lang en|zh|es]", RunNew});
+const HelpRegistration kNewHelp("new", [] {
+    return UsageLines("talvo-cli new OUT.dat [--lang en|zh|es]") + "\n" +
+           Paragraph(TALVO_TEXT(
+               "CliHelp",
+               "Saves the configuration of a freshly started program to OUT.dat as the Save "
+               "command does:\n"
+               "no channels, the optional features at their defaults, no FM channels, the power "
+               "levels at\n"
+               "their start values. --lang only chooses the language of error messages.")) +
+           "\n" +
+           ExitStatusLine(TALVO_TEXT("CliHelp",
+                                     "exit status: %1 success, %2 usage error, %3 the file cannot "
+                                     "be written"),
+                          {ExitOk, ExitUsage, ExitFile});
+});
 
 }  // namespace
 }  // namespace talvo::cli

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "cli/cli_texts.h"
 #include "cli/command.h"
 #include "cli/command_help.h"
 #include "cli/file_arguments.h"
@@ -27,19 +28,31 @@ int RunPorts(const QStringList& arguments) {
     return ExitOk;
 }
 
-const CommandRegistration kPorts("ports", {"list port numbers 1..16, the device each reaches "
-                                           "and whether it can be opened now ([--lang en|zh|es])",
-                                           RunPorts});
+const CommandRegistration kPorts(
+    "ports", {TALVO_TEXT("CliHelp",
+                         "list port numbers 1..16, the device each reaches and whether it can be "
+                         "opened now (%1)"),
+              "[--lang en|zh|es]", RunPorts});
 
-const HelpRegistration kPortsHelp(
-    "ports",
-    "usage: talvo-cli ports [--lang en|zh|es]\n\n"
-    "Lists the port numbers 1..16 as --port takes them: the device each number reaches now\n"
-    "(TALVO_PORT_<N> first, then the serial devices present; see docs/serial-ports.md), what\n"
-    "the device is (USB serial with its chip, built-in port, pseudo-terminal) and whether it\n"
-    "can be opened now (yes, or why not: no permission, in use by a program, no hardware).\n"
-    "  --lang CODE    the language of the table: en, zh or es\n\n"
-    "exit status: 0 success, 2 usage error\n");
+const HelpRegistration kPortsHelp("ports", [] {
+    return UsageLines("talvo-cli ports [--lang en|zh|es]") + "\n" +
+           Paragraph(TALVO_TEXT(
+               "CliHelp",
+               "Lists the port numbers 1..16 as --port takes them: the device each number reaches "
+               "now\n"
+               "(TALVO_PORT_<N> first, then the serial devices present; see "
+               "docs/serial-ports.md), what\n"
+               "the device is (USB serial with its chip, built-in port, pseudo-terminal) and "
+               "whether it\n"
+               "can be opened now (yes, or why not: no permission, in use by a program, no "
+               "hardware).")) +
+           OptionRows(17, {{"--lang CODE",
+                            TALVO_TEXT("CliHelp", "the language of the table: %1, %2 or %3"),
+                            {"en", "zh", "es"}}}) +
+           "\n" +
+           ExitStatusLine(TALVO_TEXT("CliHelp", "exit status: %1 success, %2 usage error"),
+                          {ExitOk, ExitUsage});
+});
 
 }  // namespace
 }  // namespace talvo::cli

@@ -1,3 +1,4 @@
+#include "cli/cli_texts.h"
 #include "cli/command.h"
 #include "cli/command_help.h"
 #include "cli/file_arguments.h"
@@ -23,16 +24,23 @@ int RunResave(const QStringList& args) {
     return ExitOk;
 }
 
-const CommandRegistration kResave("resave", {"open a .dat file and save it again as the program "
-                                             "would (IN.dat OUT.dat [--lang en|zh|es])",
-                                             RunResave});
-const HelpRegistration kResaveHelp(
+const CommandRegistration kResave(
     "resave",
-    "usage: talvo-cli resave IN.dat OUT.dat [--lang en|zh|es]\n\n"
-    "Starts from a freshly started program, opens IN.dat as the Open command does and saves\n"
-    "OUT.dat as the Save command does (exactly 3,120 bytes, replaced atomically).\n\n"
-    "exit status: 0 success, 2 usage error, 3 a file cannot be read or written, is no data\n"
-    "file or is too short\n");
+    {TALVO_TEXT("CliHelp", "open a .dat file and save it again as the program would (%1)"),
+     "IN.dat OUT.dat [--lang en|zh|es]", RunResave});
+const HelpRegistration kResaveHelp("resave", [] {
+    return UsageLines("talvo-cli resave IN.dat OUT.dat [--lang en|zh|es]") + "\n" +
+           Paragraph(TALVO_TEXT("CliHelp",
+                                "Starts from a freshly started program, opens IN.dat as the Open "
+                                "command does and saves\n"
+                                "OUT.dat as the Save command does (exactly 3,120 bytes, replaced "
+                                "atomically).")) +
+           "\n" +
+           ExitStatusLine(TALVO_TEXT("CliHelp",
+                                     "exit status: %1 success, %2 usage error, %3 a file cannot "
+                                     "be read or written, is no data\nfile or is too short"),
+                          {ExitOk, ExitUsage, ExitFile});
+});
 
 }  // namespace
 }  // namespace talvo::cli

@@ -1,5 +1,6 @@
 // talvo-cli restore (--port N | --device PATH) BACKUP.dat [--debug-mode] [--lang en|zh|es]
 
+#include "cli/cli_texts.h"
 #include "cli/command.h"
 #include "cli/command_help.h"
 #include "cli/radio_transfer.h"
@@ -10,10 +11,6 @@
 namespace talvo::cli {
 
 namespace {
-
-constexpr char kUsage[] =
-    "usage: talvo-cli restore (--port N | --device PATH) BACKUP.dat [--debug-mode] "
-    "[--lang en|zh|es]\n";
 
 int RunRestore(const QStringList& arguments) {
     RadioArguments radio;
@@ -36,23 +33,34 @@ int RunRestore(const QStringList& arguments) {
     return TransferExit(link.run(job), radio.device, args.lang);
 }
 
-const CommandRegistration kRestore("restore", {"write a backup back to the radio byte for byte "
-                                               "and verify it ((--port N | --device PATH) "
-                                               "BACKUP.dat [--debug-mode])",
-                                               RunRestore});
-
-const HelpRegistration kRestoreHelp(
+const CommandRegistration kRestore(
     "restore",
-    std::string(kUsage) +
-        "\nWrites the bytes of a data file to the radio exactly as they are in the file (a\n"
-        "backup taken by a read goes back unchanged; `write` instead opens the file and builds\n"
-        "the image as the program does), then reads the radio back and compares every written\n"
-        "byte.\n" +
-        kRadioOptionsHelp +
-        "  --debug-mode   also write the power calibration blocks 0x7E0 and 0x7F0\n"
-        "exit status: 0 restored and verified, 2 usage, 3 file cannot be opened, 4 communication\n"
-        "error or the radio does not hold what was written (the first differing address is\n"
-        "named), 130 stopped by Ctrl+C\n");
+    {TALVO_TEXT("CliHelp", "write a backup back to the radio byte for byte and verify it (%1)"),
+     "(--port N | --device PATH) BACKUP.dat [--debug-mode]", RunRestore});
+
+const HelpRegistration kRestoreHelp("restore", [] {
+    return UsageLines(
+               "talvo-cli restore (--port N | --device PATH) BACKUP.dat [--debug-mode] "
+               "[--lang en|zh|es]") +
+           "\n" +
+           Paragraph(TALVO_TEXT(
+               "CliHelp",
+               "Writes the bytes of a data file to the radio exactly as they are in the file (a\n"
+               "backup taken by a read goes back unchanged; `write` instead opens the file and "
+               "builds\n"
+               "the image as the program does), then reads the radio back and compares every "
+               "written\n"
+               "byte.")) +
+           RadioOptionsHelp() +
+           DebugModeHelp(
+               TALVO_TEXT("CliHelp", "also write the power calibration blocks %1 and %2")) +
+           ExitStatusLine(
+               TALVO_TEXT("CliHelp",
+                          "exit status: %1 restored and verified, %2 usage, %3 file cannot be "
+                          "opened, %4 communication\nerror or the radio does not hold what was "
+                          "written (the first differing address is\nnamed), %5 stopped by Ctrl+C"),
+               {ExitOk, ExitUsage, ExitFile, ExitCommunication, ExitInterrupted});
+});
 
 }  // namespace
 

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "cli/cli_texts.h"
 #include "cli/command.h"
 #include "cli/command_help.h"
 #include "cli/radio_transfer.h"
@@ -16,10 +17,6 @@
 namespace talvo::cli {
 
 namespace {
-
-constexpr char kUsage[] =
-    "usage: talvo-cli verify (--port N | --device PATH) FILE.dat [--debug-mode] [--lang "
-    "en|zh|es]\n";
 
 constexpr int kDifferent = 1;
 
@@ -61,22 +58,35 @@ int RunVerify(const QStringList& arguments) {
     return kDifferent;
 }
 
-const CommandRegistration kVerify("verify", {"compare the radio with a data file "
-                                             "((--port N | --device PATH) FILE.dat)",
-                                             RunVerify});
+const CommandRegistration kVerify("verify",
+                                  {TALVO_TEXT("CliHelp", "compare the radio with a data file (%1)"),
+                                   "(--port N | --device PATH) FILE.dat", RunVerify});
 
-const HelpRegistration kVerifyHelp(
-    "verify",
-    std::string(kUsage) +
-        "\nReads the radio and compares it, byte for byte over the blocks a write stores, with\n"
-        "the bytes of FILE.dat and with what a write of FILE.dat would send. When it holds\n"
-        "either, says which on stdout; otherwise prints the differences by name (radio →\n"
-        "file) on stdout and the first differing address on stderr.\n" +
-        kRadioOptionsHelp +
-        "  --debug-mode   also compare the power calibration blocks 0x7E0 and 0x7F0\n"
-        "The read is also kept in the backups folder ($XDG_DATA_HOME/talvo/backups).\n"
-        "exit status: 0 the radio holds the file, 1 it differs, 2 usage, 3 file cannot be\n"
-        "opened, 4 communication error, 130 stopped by Ctrl+C\n");
+const HelpRegistration kVerifyHelp("verify", [] {
+    return UsageLines(
+               "talvo-cli verify (--port N | --device PATH) FILE.dat [--debug-mode] "
+               "[--lang en|zh|es]") +
+           "\n" +
+           Paragraph(TALVO_TEXT(
+               "CliHelp",
+               "Reads the radio and compares it, byte for byte over the blocks a write stores, "
+               "with\n"
+               "the bytes of FILE.dat and with what a write of FILE.dat would send. When it holds\n"
+               "either, says which on stdout; otherwise prints the differences by name (radio →\n"
+               "file) on stdout and the first differing address on stderr.")) +
+           RadioOptionsHelp() +
+           DebugModeHelp(
+               TALVO_TEXT("CliHelp", "also compare the power calibration blocks %1 and %2")) +
+           Paragraph(TALVO_TEXT(
+               "CliHelp",
+               "The read is also kept in the backups folder ($XDG_DATA_HOME/talvo/backups).")) +
+           ExitStatusLine(
+               TALVO_TEXT("CliHelp",
+                          "exit status: %1 the radio holds the file, %2 it differs, %3 "
+                          "usage, %4 file cannot be\nopened, %5 communication error, "
+                          "%6 stopped by Ctrl+C"),
+               {ExitOk, kDifferent, ExitUsage, ExitFile, ExitCommunication, ExitInterrupted});
+});
 
 }  // namespace
 

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <cstdio>
 
+#include "cli/cli_texts.h"
 #include "cli/command.h"
 #include "cli/command_help.h"
 #include "cli/radio_transfer.h"
@@ -17,10 +18,6 @@
 namespace talvo::cli {
 
 namespace {
-
-constexpr char kUsage[] =
-    "usage: talvo-cli write (--port N | --device PATH) FILE.dat [--debug-mode] [--verify]\n"
-    "                 [--backup FILE] [--lang en|zh|es]\n";
 
 int RunWrite(const QStringList& arguments) {
     RadioArguments radio;
@@ -80,24 +77,41 @@ int RunWrite(const QStringList& arguments) {
     return TransferExit(outcome, radio.device, args.lang);
 }
 
-const CommandRegistration kWrite("write", {"write a data file to the radio "
-                                           "((--port N | --device PATH) FILE.dat [--debug-mode] "
-                                           "[--verify] [--backup FILE])",
-                                           RunWrite});
-
-const HelpRegistration kWriteHelp(
+const CommandRegistration kWrite(
     "write",
-    std::string(kUsage) +
-        "\nOpens FILE.dat as the program's Open command does and writes it to the radio.\n" +
-        kRadioOptionsHelp +
-        "  --debug-mode   also write the power calibration blocks 0x7E0 and 0x7F0\n"
-        "  --verify       afterwards read the radio back and compare every written byte\n"
-        "  --backup FILE  first read the radio and save what it holds to FILE (nothing is\n"
-        "                 written when that fails); a copy also goes to the backups folder\n"
-        "A progress bar is shown on stderr when it is a terminal.\n"
-        "exit status: 0 written (and verified), 2 usage, 3 file cannot be opened or the backup\n"
-        "cannot be saved, 4 communication error or the radio does not hold what was written\n"
-        "(the first differing address is named), 130 stopped by Ctrl+C\n");
+    {TALVO_TEXT("CliHelp", "write a data file to the radio (%1)"),
+     "(--port N | --device PATH) FILE.dat [--debug-mode] [--verify] [--backup FILE]", RunWrite});
+
+const HelpRegistration kWriteHelp("write", [] {
+    return UsageLines(
+               "talvo-cli write (--port N | --device PATH) FILE.dat [--debug-mode] "
+               "[--verify]\n          [--backup FILE] [--lang en|zh|es]") +
+           "\n" +
+           Paragraph(TALVO_TEXT(
+               "CliHelp",
+               "Opens FILE.dat as the program's Open command does and writes it to the radio.")) +
+           RadioOptionsHelp() +
+           DebugModeHelp(
+               TALVO_TEXT("CliHelp", "also write the power calibration blocks %1 and %2")) +
+           OptionRows(
+               17,
+               {{"--verify", TALVO_TEXT("CliHelp",
+                                        "afterwards read the radio back and compare every written "
+                                        "byte")},
+                {"--backup FILE", TALVO_TEXT("CliHelp",
+                                             "first read the radio and save what it holds to FILE "
+                                             "(nothing is\nwritten when that fails); a copy also "
+                                             "goes to the backups folder")}}) +
+           Paragraph(
+               TALVO_TEXT("CliHelp", "A progress bar is shown on stderr when it is a terminal.")) +
+           ExitStatusLine(
+               TALVO_TEXT("CliHelp",
+                          "exit status: %1 written (and verified), %2 usage, %3 file cannot be "
+                          "opened or the backup\ncannot be saved, %4 communication error or the "
+                          "radio does not hold what was written\n(the first differing address "
+                          "is named), %5 stopped by Ctrl+C"),
+               {ExitOk, ExitUsage, ExitFile, ExitCommunication, ExitInterrupted});
+});
 
 }  // namespace
 

@@ -5,6 +5,8 @@
 #include <map>
 #include <string>
 
+#include "model/text.h"
+
 namespace talvo::cli {
 
 // Exit statuses of talvo-cli; other tools rely on them.
@@ -19,7 +21,8 @@ enum ExitStatus {
 
 // One subcommand: `run` gets the arguments after the command name and returns an exit status.
 struct Command {
-    std::string summary;  // one line for the tool's --help
+    Text summary;          // one line for the tool's --help; "%1" stands for the synopsis
+    std::string synopsis;  // the arguments in short ("FILE.dat [--lang en|zh|es]")
     std::function<int(const QStringList& args)> run;
 };
 

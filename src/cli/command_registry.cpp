@@ -1,5 +1,6 @@
 #include <algorithm>
 
+#include "cli/cli_texts.h"
 #include "cli/command.h"
 #include "cli/command_help.h"
 
@@ -12,9 +13,13 @@ std::map<std::string, Command>& Commands() {
     return commands;
 }
 
-std::map<std::string, std::string>& CommandHelp() {
-    static std::map<std::string, std::string> help;
+std::map<std::string, HelpText>& CommandHelp() {
+    static std::map<std::string, HelpText> help;
     return help;
+}
+
+std::string Summary(const Command& command) {
+    return Say(command.summary, {command.synopsis});
 }
 
 std::string CommandTable(const std::map<std::string, Command>& commands, std::size_t width) {
@@ -24,24 +29,13 @@ std::string CommandTable(const std::map<std::string, Command>& commands, std::si
     std::string out;
     for (const auto& [name, command] : commands) {
         std::string line = "  " + name + std::string(column - 2 - name.size(), ' ');
-        std::size_t at = 0;
-        const std::string& text = command.summary;
-        while (at < text.size()) {
-            // The words that fit; a word longer than the room gets a line of its own.
-            std::size_t end = text.size();
-            if (column + (end - at) > width) {
-                const std::size_t room = width > column ? width - column : 1;
-                end = text.rfind(' ', at + room);
-                if (end == std::string::npos || end <= at) end = text.find(' ', at);
-                if (end == std::string::npos) end = text.size();
-            }
-            line.append(text, at, end - at);
-            out += line + "\n";
+        const std::vector<std::string> lines =
+            WrapWords(Summary(command), width > column ? width - column : 1);
+        for (const std::string& words : lines) {
+            out += line + words + "\n";
             line.assign(column, ' ');
-            at = end;
-            while (at < text.size() && text[at] == ' ') ++at;
         }
-        if (text.empty()) out += line + "\n";
+        if (lines.empty()) out += line + "\n";
     }
     return out;
 }

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <cstdio>
 
+#include "cli/cli_texts.h"
 #include "cli/command.h"
 #include "exchange/utf8_text.h"
 #include "lang/catalogue.h"
@@ -10,30 +11,32 @@
 namespace talvo::cli {
 namespace {
 
-// Every language the program has a catalogue for, by its code: Chinese is the flag's 0; any
-// other is the flag's 1 showing that language (English shows the source texts).
-std::optional<LanguageFlagValue> LanguageNamed(const QString& name) {
-    if (name == "zh") return kChinese;
-    if (name == "en") return kEnglish;
-    if (SetFurtherLanguage(name)) return kEnglish;
-    return std::nullopt;
-}
-
 // "en or zh", "en, es or zh".
-QString LanguageChoices() {
+std::string LanguageChoices() {
     QStringList codes = ShippedLanguages();
     codes.sort();
-    const QString last = codes.takeLast();
-    return codes.isEmpty() ? last
-                           : codes.join(QStringLiteral(", ")) + QStringLiteral(" or ") + last;
+    const std::string last = codes.takeLast().toStdString();
+    if (codes.isEmpty()) return last;
+    return Say(TALVO_TEXT3("CliUsage", "%1 or %2", "the last of a list"),
+               {codes.join(QStringLiteral(", ")).toStdString(), last});
+}
+
+std::string Arg(const QString& text) {
+    return text.toLocal8Bit().toStdString();
 }
 
 }  // namespace
 
-int UsageError(const char* command, const QString& problem) {
-    std::fprintf(stderr, "talvo-cli %s: %s (see talvo-cli %s --help)\n", command,
-                 VisibleText(problem.toLocal8Bit().toStdString()).c_str(), command);
+int UsageError(const char* command, const std::string& problem) {
+    std::fprintf(stderr, "talvo-cli %s: %s\n", command,
+                 Say(TALVO_TEXT("CliUsage", "%1 (see %2)"),
+                     {VisibleText(problem), std::string("talvo-cli ") + command + " --help"})
+                     .c_str());
     return ExitUsage;
+}
+
+int UsageError(const char* command, const Text& problem, const std::vector<std::string>& args) {
+    return UsageError(command, Say(problem, args));
 }
 
 std::optional<int> ParseArguments(const char* command, const QStringList& args, int fileCount,
@@ -58,7 +61,7 @@ std::optional<int> ParseArguments(const char* command, const QStringList& args, 
         const qsizetype equals = arg.indexOf('=');
         const QString name = equals < 0 ? arg : arg.left(equals);
         if (!withValue.contains(name)) {
-            return UsageError(command, QString("unknown option '%1'").arg(arg));
+            return UsageError(command, TALVO_TEXT("CliUsage", "unknown option '%1'"), {Arg(arg)});
         }
         QString value;
         if (equals >= 0) {
@@ -66,32 +69,34 @@ std::optional<int> ParseArguments(const char* command, const QStringList& args, 
         } else if (i + 1 < args.size()) {
             value = args[++i];
         } else {
-            return UsageError(command, QString("%1 needs a value").arg(name));
+            return UsageError(command, TALVO_TEXT("CliUsage", "%1 needs a value"), {Arg(name)});
         }
         if (name == "--lang") {
-            const auto lang = LanguageNamed(value);
+            const auto lang = ChooseLanguage(value);
             if (!lang)
-                return UsageError(
-                    command,
-                    QString("unknown language '%1': use %2").arg(value, LanguageChoices()));
+                return UsageError(command, TALVO_TEXT("CliUsage", "unknown language '%1': use %2"),
+                                  {Arg(value), LanguageChoices()});
             out.lang = *lang;
             continue;
         }
-        if (out.has(name)) return UsageError(command, QString("%1 is given twice").arg(name));
-        if (value.isEmpty()) return UsageError(command, QString("%1 needs a value").arg(name));
+        if (out.has(name))
+            return UsageError(command, TALVO_TEXT("CliUsage", "%1 is given twice"), {Arg(name)});
+        if (value.isEmpty())
+            return UsageError(command, TALVO_TEXT("CliUsage", "%1 needs a value"), {Arg(name)});
         out.values[name] = value;
     }
     if (fileCount == 0 && !out.files.isEmpty()) {
-        return UsageError(command, QString("unexpected argument '%1'").arg(out.files[0]));
+        return UsageError(command, TALVO_TEXT("CliUsage", "unexpected argument '%1'"),
+                          {Arg(out.files[0])});
     }
     if (out.files.size() != fileCount) {
-        return UsageError(command, QString("expected %1 file name%2, got %3")
-                                       .arg(fileCount)
-                                       .arg(fileCount == 1 ? "" : "s")
-                                       .arg(out.files.size()));
+        return UsageError(command,
+                          fileCount == 1 ? TALVO_TEXT("CliUsage", "expected %1 file name, got %2")
+                                         : TALVO_TEXT("CliUsage", "expected %1 file names, got %2"),
+                          {std::to_string(fileCount), std::to_string(out.files.size())});
     }
     for (const QString& f : out.files) {
-        if (f.isEmpty()) return UsageError(command, "a file name is empty");
+        if (f.isEmpty()) return UsageError(command, TALVO_TEXT("CliUsage", "a file name is empty"));
     }
     return std::nullopt;
 }

@@ -4,6 +4,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "model/language.h"
 #include "model/status.h"
@@ -37,8 +38,10 @@ std::optional<int> ParseArguments(const char* command, const QStringList& args, 
 std::optional<int> ParseFileArguments(const char* command, const QStringList& args, int fileCount,
                                       FileArguments& out);
 
-// Prints "talvo-cli COMMAND: PROBLEM (see talvo-cli COMMAND --help)" and returns ExitUsage.
-int UsageError(const char* command, const QString& problem);
+// Prints "talvo-cli COMMAND: PROBLEM (see talvo-cli COMMAND --help)" in the tool's language and
+// returns ExitUsage; the problem is the words of a text with its arguments (option names, values).
+int UsageError(const char* command, const std::string& problem);
+int UsageError(const char* command, const Text& problem, const std::vector<std::string>& args = {});
 
 // A file name as the operating system takes it.
 std::string LocalPath(const QString& file);

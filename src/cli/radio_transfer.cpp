@@ -8,6 +8,7 @@
 #include <memory>
 #include <optional>
 
+#include "cli/cli_texts.h"
 #include "cli/command.h"
 #include "cli/interrupt_watch.h"
 #include "jobs/outcome_words.h"
@@ -46,9 +47,13 @@ class ProgressBar {
         last_ = done;
         constexpr int kWidth = 30;
         const int filled = done * kWidth / total;
-        std::fprintf(stderr, "\r%s [%s%s] %3d/%d blocks", label_.c_str(),
-                     std::string(filled, '#').c_str(), std::string(kWidth - filled, '-').c_str(),
-                     done, total);
+        char count[16];
+        std::snprintf(count, sizeof count, "%3d", done);
+        std::fprintf(
+            stderr, "\r%s [%s%s] %s", label_.c_str(), std::string(filled, '#').c_str(),
+            std::string(kWidth - filled, '-').c_str(),
+            Say(TALVO_TEXT("RadioTransfer", "%1/%2 blocks"), {count, std::to_string(total)})
+                .c_str());
         std::fflush(stderr);
         drawn_ = true;
     }
@@ -163,7 +168,8 @@ std::optional<int> ParseRadioArguments(const char* command, const QStringList& a
         return usage;
     const bool byPort = out.args.has("--port");
     if (byPort == out.args.has("--device"))
-        return UsageError(command, "give either --port N or --device PATH");
+        return UsageError(command, TALVO_TEXT("CliUsage", "give either %1 or %2"),
+                          {"--port N", "--device PATH"});
     if (!byPort) {
         out.device = out.args.values.at("--device");
         return std::nullopt;
@@ -171,7 +177,9 @@ std::optional<int> ParseRadioArguments(const char* command, const QStringList& a
     bool ok = false;
     const int number = out.args.values.at("--port").toInt(&ok);
     if (!ok || number < link::kLowestPortNumber || number > link::kHighestPortNumber)
-        return UsageError(command, "--port takes a number from 1 to 16");
+        return UsageError(command, TALVO_TEXT("CliUsage", "%1 takes a number from %2 to %3"),
+                          {"--port", std::to_string(link::kLowestPortNumber),
+                           std::to_string(link::kHighestPortNumber)});
     const auto found = link::DeviceForPort(number);
     if (!found) {
         // A valid number that names nothing here: the port cannot be opened.
@@ -187,6 +195,25 @@ std::optional<int> ParseRadioArguments(const char* command, const QStringList& a
     }
     out.device = *found;
     return std::nullopt;
+}
+
+std::string RadioOptionsHelp() {
+    const std::string low = std::to_string(link::kLowestPortNumber);
+    const std::string high = std::to_string(link::kHighestPortNumber);
+    return OptionRows(
+        17, {{"--port N",
+              TALVO_TEXT("CliHelp",
+                         "port number %1..%2 (see docs/serial-ports.md; TALVO_PORT_<N>=/dev/...\n"
+                         "chooses the device of a number)"),
+              {low, high}},
+             {"--device PATH", TALVO_TEXT("CliHelp", "the serial device itself")},
+             {"--lang CODE",
+              TALVO_TEXT("CliHelp", "the language of the messages: %1, %2 or %3"),
+              {"en", "zh", "es"}}});
+}
+
+std::string DebugModeHelp(const Text& text) {
+    return OptionRows(17, {{"--debug-mode", text, {"0x7E0", "0x7F0"}}});
 }
 
 jobs::Outcome ReadRadio(const QString& device, ImageBytes& image, LanguageFlagValue lang) {

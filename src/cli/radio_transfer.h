@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
 
 #include "cli/file_arguments.h"
 #include "jobs/job.h"
@@ -13,12 +14,10 @@
 
 namespace talvo::cli {
 
-// The help lines of the options every radio command takes.
-inline constexpr char kRadioOptionsHelp[] =
-    "  --port N       port number 1..16 (see docs/serial-ports.md; TALVO_PORT_<N>=/dev/...\n"
-    "                 chooses the device of a number)\n"
-    "  --device PATH  the serial device itself\n"
-    "  --lang CODE    the language of the messages: en, zh or es\n";
+// The help lines of the options every radio command takes, in the tool's language.
+std::string RadioOptionsHelp();
+// The help line of --debug-mode: `text` names the two calibration blocks as "%1" and "%2".
+std::string DebugModeHelp(const Text& text);
 
 // The arguments of a radio command and the device they name.
 struct RadioArguments {

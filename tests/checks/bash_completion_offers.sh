@@ -3,6 +3,8 @@
 # port numbers. usage: bash_completion_offers.sh COMPLETION_FILE TALVO_CLI
 set -uo pipefail
 completion=$1 cli=$2
+# The English help, which the page and the completion follow (TALVO_LANG=pseudo would translate it).
+unset TALVO_LANG
 if [ ! -f /usr/share/bash-completion/bash_completion ]; then
   echo "bash-completion is not installed"
   exit 77

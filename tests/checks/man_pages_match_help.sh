@@ -5,6 +5,8 @@
 # usage: man_pages_match_help.sh TALVO TALVO_CLI MAN_FOLDER
 set -uo pipefail
 talvo=$1 cli=$2 man=$3
+# The English help, which the page and the completion follow (TALVO_LANG=pseudo would translate it).
+unset TALVO_LANG
 problems=0
 gap() { echo "MISSING: $*"; problems=$((problems + 1)); }
 

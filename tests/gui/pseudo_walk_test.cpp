@@ -6,11 +6,14 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QBuffer>
 #include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QMessageBox>
+#include <QPdfWriter>
+#include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -37,6 +40,9 @@
 #include "link/port/read_backups.h"
 #include "model/channel_lists.h"
 #include "print/print_content.h"
+#include "print/print_pdf.h"
+#include "print/print_renderer.h"
+#include "rules/channel_table.h"
 #include "support/fake_serial_link.h"
 #include "support/pointer.h"
 #include "support/shell_env.h"
@@ -317,15 +323,49 @@ void PseudoWalkTest::dialogsAndReports() {
     walkOrFail();
 }
 
+namespace {
+
+// `s` with the longest words in the printout's cells: every list setting at its longest entry,
+// the grid's list columns taking every entry in turn, names of eight wide letters.
+ProgramState FilledForPrint(ProgramState s) {
+    const LanguageFlagValue lang = s.LanguageFlag;
+    for (std::size_t i = 0; i < kListCount; ++i) {
+        const auto id = static_cast<ListId>(i);
+        qsizetype longest = -1;
+        for (int entry = 0; entry < ListSize(id); ++entry) {
+            const qsizetype length = Tr(ListEntry(id, entry), lang).size();
+            if (length > longest) {
+                longest = length;
+                s.options[id] = entry;
+            }
+        }
+    }
+    int turn = 0;
+    for (int ch = 1; ch <= kChannelCount; ++ch) {
+        if (s.channels.cell(ch, kColRxFreq).empty()) continue;
+        for (int col = kColPower; col <= kColTxProhibit; ++col) {
+            const std::vector<Text>& list = ChannelColumnList(col);
+            const int index = turn % static_cast<int>(list.size());
+            CommitOption(s.channels, ch, col, index, Tr(list[index], lang).toStdString());
+        }
+        CommitName(s.channels, ch, "WWWWWWWW");
+        ++turn;
+    }
+    return s;
+}
+
+}  // namespace
+
 void PseudoWalkTest::printout() {
     loadRandomImage(11);
+    const ProgramState state = FilledForPrint(w().state());
     // The text fields hold what was read from the radio, one byte a character.
     for (int i = 0; i < static_cast<int>(TextId::Count); ++i) {
-        const std::string& value = w().state().options[static_cast<TextId>(i)];
+        const std::string& value = state.options[static_cast<TextId>(i)];
         walk_->exempt(QString::fromLatin1(value.data(), static_cast<qsizetype>(value.size())));
     }
     PrintDocument document;
-    PrintContent(w().state(), document);
+    PrintContent(state, document);
     int texts = 0;
     QString caption;
     for (const PrintElement& e : document.elements()) {
@@ -342,6 +382,19 @@ void PseudoWalkTest::printout() {
         ++texts;
     }
     QVERIFY(texts > 20);
+
+    // Laid out as the PDF and the preview lay it out.
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter pdf(&buffer);
+    pdf.setResolution(300);
+    pdf.setPageLayout(PrintoutPageLayout());
+    walk_->printoutFits(QStringLiteral("printout PDF"), document.elements(), pdf);
+    QPrinter preview(QPrinter::ScreenResolution);
+    preview.setPageLayout(PrintoutPageLayout());
+    walk_->printoutFits(QStringLiteral("print preview"), document.elements(), preview);
+    if (const QString shots = qEnvironmentVariable("TALVO_WALK_SHOTS"); !shots.isEmpty())
+        WritePrintoutPdf(state, QStringLiteral("%1/printout_%2.pdf").arg(shots, lang_));
     walkOrFail();
 }
 
@@ -372,6 +425,37 @@ void PseudoWalkTest::commandLine() {
     };
     lines(QStringLiteral("decode"), run({QStringLiteral("decode"), missing}));
     lines(QStringLiteral("ports"), run({QStringLiteral("ports")}));
+
+    // The tool's help, every command's help and usage errors: the command names are data.
+    const QString help = run({QStringLiteral("--help")});
+    static const QRegularExpression row(QStringLiteral("^  ([a-z][a-z-]+) "),
+                                        QRegularExpression::MultilineOption);
+    QStringList names = {QStringLiteral("en"), QStringLiteral("zh"), QStringLiteral("es")};
+    for (auto m = row.globalMatch(help); m.hasNext();) names << m.next().captured(1);
+    QVERIFY2(names.size() > 12, qPrintable(help));
+    walk_->commandLine(QStringLiteral("talvo-cli --help"), help, names);
+    const QString file = env_->dataDir() + QStringLiteral("/x.dat");
+    walk_->exempt(file);
+    QList<QStringList> mistakes = {
+        {},
+        {QStringLiteral("frobnicate")},
+        {QStringLiteral("fleet"), file},
+        {QStringLiteral("fleet"), QStringLiteral("--ports=1,1"), file},
+        {QStringLiteral("read"), QStringLiteral("--port=99")},
+        {QStringLiteral("read"), QStringLiteral("--device=x")},
+        {QStringLiteral("print"), file},
+        {QStringLiteral("import-csv"), file, file, QStringLiteral("--append-from=0")}};
+    for (const QString& command : names.mid(3)) {
+        walk_->commandLine(command + QStringLiteral(" --help"),
+                           run({command, QStringLiteral("--help")}), names);
+        // Without arguments every command but `ports` (which then lists the ports) is wrong.
+        if (command != QLatin1String("ports")) mistakes << QStringList{command};
+        mistakes << QStringList{command, QStringLiteral("--bogus")}
+                 << QStringList{command, QStringLiteral("--lang=xx")};
+    }
+    for (const QStringList& mistake : mistakes)
+        walk_->commandLine(QStringLiteral("talvo-cli ") + mistake.join(QLatin1Char(' ')),
+                           run(mistake), names);
     walkOrFail();
 #endif
 }

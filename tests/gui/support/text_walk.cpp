@@ -11,6 +11,7 @@
 #include <QTabBar>
 #include <QTableView>
 
+#include "print/print_layout.h"
 #include "ui/text_fit.h"
 
 namespace talvo::testing {
@@ -40,6 +41,58 @@ void TextWalk::text(const QString& where, const QString& text) {
     const QString rest = Unmarked(text).remove(device);
     if (IsData(rest) || exempt_.contains(rest.trimmed())) return;
     faults_ << QStringLiteral("not from the catalogue: %1: %2").arg(where, text);
+}
+
+void TextWalk::printoutFits(const QString& where, const std::vector<PrintElement>& elements,
+                            const QPaintDevice& device) {
+    const std::vector<PrintPage> pages = LayOutDocument(elements, device);
+    for (const PrintPage& page : pages) texts_ += static_cast<int>(page.items.size());
+    for (const CutPrintText& c : CutPrintTexts(pages, device)) {
+        faults_ << QStringLiteral("cut: %1 page %2: %3 (needs %4 px, has %5)")
+                       .arg(where)
+                       .arg(c.page + 1)
+                       .arg(c.text)
+                       .arg(c.need)
+                       .arg(c.room);
+    }
+}
+
+QStringList CommandLineLeftover(const QString& output, const QStringList& names) {
+    // Each "[" ... "~]" pair, nested or not, is a text from the catalogue.
+    QString rest = output;
+    QList<qsizetype> open;
+    for (qsizetype i = 0; i < output.size(); ++i) {
+        if (output[i] == QLatin1Char('[')) {
+            open.append(i);
+        } else if (output[i] == QLatin1Char(']') && !open.isEmpty()) {
+            const qsizetype from = open.takeLast();
+            if (i > 0 && output[i - 1] == QLatin1Char('~')) {
+                for (qsizetype j = from; j <= i; ++j)
+                    if (rest[j] != QLatin1Char('\n')) rest[j] = QLatin1Char(' ');
+            }
+        }
+    }
+    static const QRegularExpression data(
+        QStringLiteral("talvo-cli|--?[a-z][a-z-]*(=\\S*)?|\\b[A-Z][A-Z0-9_]*(\\.[a-z]+)?\\b"));
+    QStringList faults;
+    for (QString line : rest.split(QLatin1Char('\n'))) {
+        const QString shown = line;
+        for (const QString& name : names)
+            line.remove(QRegularExpression(
+                QStringLiteral("\\b%1\\b").arg(QRegularExpression::escape(name))));
+        line.remove(data);
+        if (line.contains(QRegularExpression(QStringLiteral("\\p{L}")))) faults << shown.trimmed();
+    }
+    return faults;
+}
+
+void TextWalk::commandLine(const QString& where, const QString& output, const QStringList& names) {
+    ++texts_;
+    if (!pseudo_) return;
+    QString shown = output;
+    for (const QString& data : exempt_) shown.replace(data, QStringLiteral(" "));
+    for (const QString& line : CommandLineLeftover(shown, names))
+        faults_ << QStringLiteral("not from the catalogue: %1: %2").arg(where, line);
 }
 
 void TextWalk::window(const QString& where, QWidget* root) {

@@ -3,7 +3,11 @@
 #include <QSet>
 #include <QString>
 #include <QStringList>
+#include <vector>
 
+#include "print/print_document.h"
+
+class QPaintDevice;
 class QWidget;
 
 namespace talvo::testing {
@@ -26,6 +30,12 @@ class TextWalk {
     void window(const QString& where, QWidget* root);
     // One text shown elsewhere (a message, a printout's line, a command line's output).
     void text(const QString& where, const QString& text);
+    // Every text of a printout's `elements`, laid out on `device`, that does not fit its room.
+    void printoutFits(const QString& where, const std::vector<PrintElement>& elements,
+                      const QPaintDevice& device);
+    // The whole output of a command line (help, usage errors): under the pseudo-language every
+    // sentence in it came through the catalogue; what is left is data (see CommandLineLeftover).
+    void commandLine(const QString& where, const QString& output, const QStringList& names);
 
     const QStringList& faults() const { return faults_; }
     int texts() const { return texts_; }
@@ -44,5 +54,11 @@ bool IsData(const QString& text);
 // What is left of `text` once every pseudo-language text in it (brackets, nested or not) is
 // taken out: under the pseudo-language, a text that came through the catalogue leaves data only.
 QString Unmarked(const QString& text);
+// The lines of a command line's output with words that did not come through the catalogue: what
+// is left once each pseudo-language text is taken out whole (its brackets matched, so a text may
+// hold data in brackets, "[--json]", and span lines) and then the data a command line shows as
+// it is: the tool's name, option names, placeholders (FILE.dat, N,N,...), `names` (the commands,
+// the language codes).
+QStringList CommandLineLeftover(const QString& output, const QStringList& names);
 
 }  // namespace talvo::testing
