@@ -3,20 +3,22 @@
 # medians side by side: start-up (bare, and with the main window shown), and two language
 # switches with every window shown.
 #
-#   bench/compare-language.sh [-n ROUNDS] LABEL=BINARY LABEL=BINARY...
+#   bench/compare-language.sh [-n ROUNDS] [-f REGEX] LABEL=BINARY LABEL=BINARY...
 #
 # e.g. bench/compare-language.sh before=/tmp/before/bench/bench_gui_language now=build/bench/bench_gui_language
+# -f runs only the benchmarks whose names match REGEX (e.g. -f StartUp$).
 # Each round runs every binary once, in turn, so that a change of load touches them alike. The
 # machine's load average before and after is printed with the table.
 set -euo pipefail
 
 rounds=5
-if [[ "${1:-}" == "-n" ]]; then
-  rounds="$2"
+filter=.
+while [[ "${1:-}" == -n || "${1:-}" == -f ]]; do
+  if [[ "$1" == -n ]]; then rounds="$2"; else filter="$2"; fi
   shift 2
-fi
+done
 if (($# < 2)); then
-  echo "usage: $0 [-n ROUNDS] LABEL=BINARY LABEL=BINARY..." >&2
+  echo "usage: $0 [-n ROUNDS] [-f REGEX] LABEL=BINARY LABEL=BINARY..." >&2
   exit 2
 fi
 for arg in "$@"; do
@@ -32,7 +34,7 @@ load_before="$(cut -d' ' -f1-3 /proc/loadavg)"
 for ((round = 1; round <= rounds; ++round)); do
   for arg in "$@"; do
     label="${arg%%=*}"
-    QT_QPA_PLATFORM=offscreen "${arg#*=}" --benchmark_format=json \
+    QT_QPA_PLATFORM=offscreen "${arg#*=}" --benchmark_format=json --benchmark_filter="$filter" \
       --benchmark_out="$out/$label.$round.json" >/dev/null 2>&1
   done
 done

@@ -18,8 +18,6 @@ LanguageFlagValue StartupLanguage() {
 
 Program StartProgram(std::unique_ptr<SerialLink> port) {
     Program p;
-    // Every window's texts fit their widgets in every language, from the first show on.
-    InstallTextFit(qApp);
     // Backups older than a year go at start (never the newest ten).
     link::PruneBackups();
     // The flag's 1 shows the further language remembered beside it (none: English).
@@ -27,6 +25,9 @@ Program StartProgram(std::unique_ptr<SerialLink> port) {
     p.document = std::make_unique<Document>(StartupState(StartupLanguage()));
     p.window = std::make_unique<MainWindow>(*p.document, std::move(port));
     p.window->ApplyLanguage();
+    // Every window's texts fit their widgets in every language, from the first show on. Not
+    // sooner: the filter would see each of the many events of building the windows, for nothing.
+    InstallTextFit(p.window.get());
     p.recovery = std::make_unique<RecoveryKeeper>(*p.document);
     p.recovery->setSourceFile([window = p.window.get()] { return window->currentFile(); });
     ReportRecoveryFailures(*p.window, *p.recovery);

@@ -731,11 +731,11 @@ class TextFitFilter : public QObject {
 
 }  // namespace
 
-void InstallTextFit(QObject* application) {
+void InstallTextFit(QObject* owner) {
     static QPointer<QObject> installed;
     if (installed) return;
-    installed = new TextFitFilter(application);
-    application->installEventFilter(installed);
+    installed = new TextFitFilter(owner);
+    qApp->installEventFilter(installed);
 }
 
 }  // namespace talvo

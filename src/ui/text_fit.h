@@ -36,7 +36,8 @@ QList<UnfitText> UnfitTexts(const QWidget* root);
 // not fit.
 QList<UnfitText> FitTexts(QWidget* root);
 
-// From now on every window is fitted when it is shown and after its texts change language.
-void InstallTextFit(QObject* application);
+// From now on, as long as `owner` lives, every window is fitted when it is shown and after its
+// texts change language.
+void InstallTextFit(QObject* owner);
 
 }  // namespace talvo
