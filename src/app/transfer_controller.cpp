@@ -180,7 +180,9 @@ void TransferController::reportFailure(const jobs::Outcome& outcome) {
                        "Communication error, check the line and the serial connection selection!"),
             lang);
         if (outcome.reason != Status::TimedOut && outcome.reason != Status::Ok) {
-            text += "\r\n" + Tr(StatusMessage(outcome.reason), lang);
+            // The port by its number, as the port menu shows it.
+            const std::string port = std::to_string(window_.state().PortNumber);
+            text += "\r\n" + Tr(StatusMessage(outcome.reason, port), lang);
         }
         if (!outcome.detail.empty()) text += "\r\n" + QString::fromStdString(outcome.detail);
         if (outcome.kind == jobs::Outcome::Kind::ProtocolFault)

@@ -24,6 +24,7 @@
 #include <QToolButton>
 #include <algorithm>
 #include <limits>
+#include <numeric>
 #include <optional>
 #include <utility>
 
@@ -238,20 +239,29 @@ QList<QWidget*> ShownWidgets(QWidget* root) {
     return out;
 }
 
-// ---- Tables: header sections and the cells of the rows in sight ----
+// ---- Tables: header sections and their cells ----
 
 QHeaderView* Columns(QWidget* w) {
     auto* h = qobject_cast<QHeaderView*>(w);
     return h && h->orientation() == Qt::Horizontal && h->isVisibleTo(h->window()) ? h : nullptr;
 }
 
-// The widest cell in sight of `column` (need) when it is wider than the column allows.
+// Up to this many rows a table's column must hold every cell, since scrolling brings each into
+// sight; a longer one is measured where it shows.
+constexpr int kRowsMeasuredWhole = 1000;
+
+// The widest cell of `column` (need) when it is wider than the column allows.
 std::optional<UnfitText> UnfitCells(QTableView* view, int column) {
     QAbstractItemModel* model = view->model();
     if (!model || view->isColumnHidden(column)) return std::nullopt;
-    const int first = qMax(0, view->rowAt(0));
-    int last = view->rowAt(view->viewport()->height() - 1);
-    if (last < 0) last = model->rowCount(view->rootIndex()) - 1;
+    const int rows = model->rowCount(view->rootIndex());
+    int first = 0;
+    int last = rows - 1;
+    if (rows > kRowsMeasuredWhole) {
+        first = qMax(0, view->rowAt(0));
+        last = view->rowAt(view->viewport()->height() - 1);
+        if (last < 0) last = rows - 1;
+    }
     const int grid = view->showGrid() ? 1 : 0;
     QStyleOptionViewItem opt;
     opt.initFrom(view);
@@ -479,7 +489,8 @@ bool PlacedByLayout(const QWidget* w) {
 // that no sibling takes.
 void Widen(QWidget* w, int extra) {
     const QRect r = w->geometry();
-    const bool leftwards = MeasureWidget(w)->align == Qt::AlignRight;
+    const std::optional<Measure> m = MeasureWidget(w);
+    const bool leftwards = m && m->align == Qt::AlignRight;
     int limit = leftwards ? 0 : w->parentWidget()->width() - 1;
     for (const QObject* o : w->parentWidget()->children()) {
         const auto* s = qobject_cast<const QWidget*>(o);
@@ -572,8 +583,19 @@ void FitTable(QTableView* view) {
         font.setPointSizeF(font.pointSizeF() - 0.5);
         SetFont(h, font);
     }
+    // A table placed by hand takes the free room beside it before it scrolls.
+    shortfalls = ColumnShortfalls(view);
+    int missing = std::accumulate(shortfalls.begin(), shortfalls.end(), 0) -
+                  qMax(0, view->viewport()->width() - h->length());
+    if (missing > 0 && view->parentWidget() && !view->isWindow() && !PlacedByLayout(view)) {
+        Widen(view, missing);
+        // A shown scroll area lays out its viewport as it takes the resize.
+        spare = view->viewport()->width() - h->length();
+        WidenColumns(h, shortfalls, spare);
+        shortfalls = ColumnShortfalls(view);
+    }
     int unlimited = std::numeric_limits<int>::max();
-    WidenColumns(h, ColumnShortfalls(view), unlimited);
+    WidenColumns(h, shortfalls, unlimited);
 }
 
 void FitPopup(QComboBox* c) {
@@ -618,9 +640,46 @@ QList<UnfitText> UnfitTexts(const QWidget* root) {
 
 namespace {
 
+bool Fit(QWidget* root);
+
+// The window or child window whose pass fits `w`.
+QWidget* FitRoot(QWidget* w) {
+    for (; w; w = w->parentWidget()) {
+        if (w->isWindow() || qobject_cast<QMdiSubWindow*>(w)) return w;
+    }
+    return nullptr;
+}
+
+constexpr const char* kWatchedModel = "talvoFitWatchedModel";
+constexpr const char* kRefitQueued = "talvoFitRefitQueued";
+
+// A table's cells change with no show and no language change (a read from the radio, a file, a
+// paste, an undo): its window is fitted again once the changes of that moment are done.
+void WatchCells(QTableView* view) {
+    QAbstractItemModel* model = view->model();
+    if (!model || view->property(kWatchedModel).value<QObject*>() == model) return;
+    view->setProperty(kWatchedModel, QVariant::fromValue<QObject*>(model));
+    auto refit = [view] {
+        if (view->property(kRefitQueued).toBool()) return;
+        view->setProperty(kRefitQueued, true);
+        QTimer::singleShot(0, view, [view] {
+            view->setProperty(kRefitQueued, {});
+            QWidget* root = FitRoot(view);
+            if (root && view->isVisible()) Fit(root);
+        });
+    };
+    QObject::connect(model, &QAbstractItemModel::dataChanged, view, refit);
+    QObject::connect(model, &QAbstractItemModel::modelReset, view, refit);
+    QObject::connect(model, &QAbstractItemModel::layoutChanged, view, refit);
+    QObject::connect(model, &QAbstractItemModel::rowsInserted, view, refit);
+}
+
 // Fits the texts of `root`; true when something was cut (and may still be).
 bool Fit(QWidget* root) {
     const QList<QWidget*> widgets = ShownWidgets(root);
+    for (QWidget* w : widgets) {
+        if (auto* view = qobject_cast<QTableView*>(w)) WatchCells(view);
+    }
     for (QWidget* w : widgets) Restore(w);
     if (auto* host = qobject_cast<QMdiSubWindow*>(root)) Restore(host);
     const QList<UnfitText> unfit = UnfitAmong(widgets, root);

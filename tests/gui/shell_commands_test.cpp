@@ -145,6 +145,7 @@ class ShellCommandsTest : public QObject {
     void saveThenOpenRestoresTheEditorsAndBand();
     void portChoiceFailureAndSuccess();
     void readWithAPortThatWillNotOpen();
+    void aLineThatFailsDuringAReadNamesItsPort();
     void relockOnToolbarButtons();
     void aboutClosesOnAClick();
     void helpOpensTheLanguagesFileWhenPresent();
@@ -366,6 +367,21 @@ void ShellCommandsTest::portChoiceFailureAndSuccess() {
     w().channelWindow()->grid()->setFocus();
     QTRY_VERIFY(!list->isVisible());
     QCOMPARE(w().statusText(1), QStringLiteral("COM: 3"));
+}
+
+void ShellCommandsTest::aLineThatFailsDuringAReadNamesItsPort() {
+    start();
+    port_->openable = {3};
+    state().PortNumber = 3;
+    answerer().handleNextModal(
+        [this](QWidget*) { emit port_->lineFailed(QStringLiteral("the device was removed")); });
+    answerer().answerId(1);
+    w().startRead();
+    QCOMPARE(answerer().last().text,
+             QStringLiteral("Communication error, check the line and the serial connection "
+                            "selection!\r\nThe serial port \"3\" cannot be opened.\r\nthe device was "
+                            "removed"));
+    QVERIFY(w().action("MNRead")->isEnabled());
 }
 
 void ShellCommandsTest::readWithAPortThatWillNotOpen() {

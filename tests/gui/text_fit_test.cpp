@@ -13,6 +13,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QTest>
 #include <random>
@@ -24,6 +25,7 @@ class TextFitTest : public QObject {
   private slots:
     void randomWindowsFitWithoutNewOverlaps();
     void headersWidenIntoSpareRoomThenShrink();
+    void cellsChangedLaterFitUsingTheRoomBeside();
     // Installs the pass for the whole program: last.
     void languageChangesFitInLayoutsAndGoBack();
 };
@@ -257,6 +259,31 @@ void TextFitTest::headersWidenIntoSpareRoomThenShrink() {
     FitTexts(&window);
     QVERIFY(h->font().pointSizeF() < table->font().pointSizeF());
     QVERIFY(Advance(h, 0) < h->sectionSize(0));
+}
+
+// Cells filled after the window showed (a read from the radio) fit once the data has changed,
+// also in rows scrolled out of sight; a table placed by hand widens into free room beside it
+// before its columns scroll.
+void TextFitTest::cellsChangedLaterFitUsingTheRoomBeside() {
+    QWidget window;
+    window.resize(500, 200);
+    auto* table = new QTableWidget(60, 2, &window);
+    table->setWordWrap(false);  // one line per cell, as in the channel grid
+    table->setGeometry(0, 0, 300, 200);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    table->setColumnWidth(0, 60);
+    table->setColumnWidth(1, table->viewport()->width() - 60);
+    QVERIFY(FitTexts(&window).isEmpty());
+    const int before = table->width();
+
+    const QString wide = QStringLiteral("[Éstréçhà ~~~~]");
+    table->setItem(55, 0, new QTableWidgetItem(wide));
+    QTRY_VERIFY(table->columnWidth(0) > table->fontMetrics().horizontalAdvance(wide));
+    QVERIFY(UnfitTexts(&window).isEmpty());
+    QVERIFY(table->width() > before && table->geometry().right() < window.width());
+    QCOMPARE(table->horizontalHeader()->length(), table->viewport()->width());
+    QVERIFY(!table->horizontalScrollBar()->isVisible());
 }
 
 void TextFitTest::languageChangesFitInLayoutsAndGoBack() {
