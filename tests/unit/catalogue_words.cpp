@@ -4,13 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <map>
-#include <regex>
 #include <sstream>
 #include <tuple>
+#include <vector>
 
 #include "model/text.h"
 
@@ -30,10 +31,40 @@ std::string Unescape(std::string s) {
     return s;
 }
 
+// The contents of each <name ...>...</name> element of `xml`, in order (an element written
+// <name/> is empty). Plain searching: a regular expression recurses per character and runs
+// out of stack on long messages.
+std::vector<std::string> Elements(const std::string& xml, const std::string& name) {
+    std::vector<std::string> out;
+    const std::string open = "<" + name;
+    const std::string close = "</" + name + ">";
+    std::size_t at = xml.find(open);
+    while (at != std::string::npos) {
+        const std::size_t after = at + open.size();
+        if (after >= xml.size() ||
+            !(xml[after] == '>' || std::isspace(static_cast<unsigned char>(xml[after])) ||
+              xml[after] == '/')) {
+            at = xml.find(open, after);
+            continue;
+        }
+        const std::size_t start = xml.find('>', after);
+        if (start == std::string::npos) break;
+        if (xml[start - 1] == '/') {
+            out.emplace_back();
+            at = xml.find(open, start);
+            continue;
+        }
+        const std::size_t end = xml.find(close, start + 1);
+        if (end == std::string::npos) break;
+        out.push_back(xml.substr(start + 1, end - start - 1));
+        at = xml.find(open, end + close.size());
+    }
+    return out;
+}
+
 std::string Element(const std::string& xml, const char* name) {
-    const std::regex re(std::string("<") + name + R"((?:\s[^>]*)?>([\s\S]*?)</)" + name + ">");
-    std::smatch m;
-    return std::regex_search(xml, m, re) ? Unescape(m[1].str()) : std::string();
+    const std::vector<std::string> all = Elements(xml, name);
+    return all.empty() ? std::string() : Unescape(all.front());
 }
 
 std::map<Key, std::string> ReadCatalogue(const std::string& path) {
@@ -42,13 +73,9 @@ std::map<Key, std::string> ReadCatalogue(const std::string& path) {
     all << in.rdbuf();
     const std::string xml = all.str();
     std::map<Key, std::string> words;
-    const std::regex context(R"(<context>([\s\S]*?)</context>)");
-    const std::regex message(R"(<message>([\s\S]*?)</message>)");
-    for (std::sregex_iterator c(xml.begin(), xml.end(), context), end; c != end; ++c) {
-        const std::string block = (*c)[1].str();
+    for (const std::string& block : Elements(xml, "context")) {
         const std::string name = Element(block, "name");
-        for (std::sregex_iterator m(block.begin(), block.end(), message); m != end; ++m) {
-            const std::string msg = (*m)[1].str();
+        for (const std::string& msg : Elements(block, "message")) {
             words[{name, Element(msg, "source"), Element(msg, "comment")}] =
                 Element(msg, "translation");
         }
