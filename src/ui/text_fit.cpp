@@ -250,10 +250,11 @@ QHeaderView* Columns(QWidget* w) {
 // sight; a longer one is measured where it shows.
 constexpr int kRowsMeasuredWhole = 1000;
 
-// The widest cell of `column` (need) when it is wider than the column allows.
-std::optional<UnfitText> UnfitCells(QTableView* view, int column) {
+// The widest cell of `column`: its text and the width it needs (0 for an empty column).
+UnfitText WidestCell(QTableView* view, int column) {
     QAbstractItemModel* model = view->model();
-    if (!model || view->isColumnHidden(column)) return std::nullopt;
+    UnfitText widest{view, QString(), 0, view->columnWidth(column)};
+    if (!model || view->isColumnHidden(column)) return widest;
     const int rows = model->rowCount(view->rootIndex());
     int first = 0;
     int last = rows - 1;
@@ -274,7 +275,6 @@ std::optional<UnfitText> UnfitCells(QTableView* view, int column) {
                                      view->style()->pixelMetric(QStyle::PM_SmallIconSize));
     opt.features = view->wordWrap() ? QStyleOptionViewItem::WrapText : QStyleOptionViewItem::None;
     QHash<QString, int>& known = KnownWidths(view, view->font());
-    std::optional<UnfitText> widest;
     for (int row = first; row <= last; ++row) {
         if (view->isRowHidden(row) || view->columnSpan(row, column) != 1) continue;
         const QModelIndex index = model->index(row, column, view->rootIndex());
@@ -293,11 +293,19 @@ std::optional<UnfitText> UnfitCells(QTableView* view, int column) {
             need = view->itemDelegateForIndex(index)->sizeHint(opt, index).width() + grid;
             if (plain) known.insert(text, need);
         }
-        if (need > view->columnWidth(column) && (!widest || need > widest->need)) {
-            widest = UnfitText{view, text, need, view->columnWidth(column)};
+        if (need > widest.need) {
+            widest.text = text;
+            widest.need = need;
         }
     }
     return widest;
+}
+
+// The widest cell of `column` when it is wider than the column allows.
+std::optional<UnfitText> UnfitCells(QTableView* view, int column) {
+    const UnfitText widest = WidestCell(view, column);
+    if (widest.need > widest.room) return widest;
+    return std::nullopt;
 }
 
 QString SectionText(const QHeaderView* h, int section) {
@@ -563,6 +571,14 @@ void WidenColumns(QHeaderView* h, const QList<int>& shortfalls, int& allowance) 
     }
 }
 
+bool HoldsWidgets(const QTableView* view, int column) {
+    const QAbstractItemModel* model = view->model();
+    for (int row = 0; row < model->rowCount(view->rootIndex()); ++row) {
+        if (view->indexWidget(model->index(row, column, view->rootIndex()))) return true;
+    }
+    return false;
+}
+
 // Columns widen first into the room the view has to spare, so that no scroll bar comes; then
 // the header's font gets smaller; then the columns widen as far as they need, and scroll.
 void FitTable(QTableView* view) {
@@ -594,6 +610,23 @@ void FitTable(QTableView* view) {
         WidenColumns(h, shortfalls, spare);
         shortfalls = ColumnShortfalls(view);
     }
+    // Columns wider than their header and every cell need give up the difference.
+    missing = std::accumulate(shortfalls.begin(), shortfalls.end(), 0) -
+              qMax(0, view->viewport()->width() - h->length());
+    for (int c = 0; c < h->count() && missing > 0; ++c) {
+        if (shortfalls[c] > 0 || h->isSectionHidden(c) ||
+            h->sectionResizeMode(c) == QHeaderView::Stretch)
+            continue;
+        if (HoldsWidgets(view, c)) continue;  // a widget's width is not its text's
+        const int need = qMax(SectionNeed(h, c), WidestCell(view, c).need);
+        const int slack = qMin(h->sectionSize(c) - need, missing);
+        if (slack <= 0) continue;
+        ResizeSection(h, c, h->sectionSize(c) - slack);
+        missing -= slack;
+    }
+    spare = qMax(0, view->viewport()->width() - h->length());
+    WidenColumns(h, shortfalls, spare);
+    shortfalls = ColumnShortfalls(view);
     int unlimited = std::numeric_limits<int>::max();
     WidenColumns(h, shortfalls, unlimited);
 }

@@ -284,6 +284,23 @@ void TextFitTest::cellsChangedLaterFitUsingTheRoomBeside() {
     QVERIFY(table->width() > before && table->geometry().right() < window.width());
     QCOMPARE(table->horizontalHeader()->length(), table->viewport()->width());
     QVERIFY(!table->horizontalScrollBar()->isVisible());
+
+    // No free room left beside it: a column wider than its texts need gives up the difference,
+    // and when none has any to give the columns scroll.
+    window.resize(table->geometry().right() + 1, window.height());
+    const int second = table->columnWidth(1);
+    table->setItem(58, 1, new QTableWidgetItem(QStringLiteral("short")));
+    table->setItem(10, 0, new QTableWidgetItem(wide + wide));
+    QTRY_VERIFY(table->columnWidth(0) > table->fontMetrics().horizontalAdvance(wide + wide));
+    QVERIFY(UnfitTexts(&window).isEmpty());
+    QCOMPARE(table->horizontalHeader()->length(), table->viewport()->width());
+    QVERIFY(table->columnWidth(1) < second);
+    QVERIFY(table->columnWidth(1) >
+            table->fontMetrics().horizontalAdvance(QStringLiteral("short")));
+    table->setItem(20, 1, new QTableWidgetItem(QString(40, QLatin1Char('W'))));
+    QTRY_VERIFY(UnfitTexts(&window).isEmpty());
+    QVERIFY(table->horizontalHeader()->length() > table->viewport()->width());
+    QTRY_VERIFY(table->horizontalScrollBar()->isVisible());
 }
 
 void TextFitTest::languageChangesFitInLayoutsAndGoBack() {
