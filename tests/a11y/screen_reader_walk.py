@@ -233,13 +233,22 @@ class Program:
         return safe(lambda: self.frame.name) or ""
 
     def menu(self, index):
-        bar = next(c for _, c in children(self.frame) if safe(c.getRoleName) == "menu bar")
-        entry = bar.getChildAtIndex(index)
-        popup = next(c for _, c in children(entry) if safe(c.getRoleName) in ("menu", "popup menu"))
-        return [c for _, c in children(popup) if safe(c.getRoleName) != "separator"]
+        """The entries of menu `index`; waits while the bus has not (yet) shown the menu bar or
+        the menu, as it may not for a moment while windows come and go."""
+        def entries():
+            bar = next((c for _, c in children(self.frame)
+                        if safe(c.getRoleName) == "menu bar"), None)
+            entry = safe(lambda: bar.getChildAtIndex(index)) if bar else None
+            popup = next((c for _, c in children(entry)
+                          if safe(c.getRoleName) in ("menu", "popup menu")), None) if entry else None
+            if popup is None:
+                return None
+            return [c for _, c in children(popup) if safe(c.getRoleName) != "separator"]
+        return poll(f"menu {index}", entries)
 
     def menus(self):
-        bar = next(c for _, c in children(self.frame) if safe(c.getRoleName) == "menu bar")
+        bar = poll("the menu bar", lambda: next(
+            (c for _, c in children(self.frame) if safe(c.getRoleName) == "menu bar"), None))
         return [(safe(lambda: e.name) or "", i) for i, e in children(bar)]
 
     def stable_walk(self, root, name):
