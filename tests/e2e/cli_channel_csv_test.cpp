@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "cli_run.h"
 #include "e2e_support.h"
 #include "image/data_file.h"
 #include "image/decode.h"
@@ -16,12 +17,6 @@ namespace {
 const std::string kHeader =
     "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,"
     "RxDtcsCode,CrossMode,Mode,TStep,Skip,Power,Comment,URCALL,RPT1CALL,RPT2CALL,DVCODE";
-
-ProcessResult Cli(const std::vector<std::string>& args) {
-    ProcessResult r = RunProcess(TALVO_CLI_PATH, args);
-    EXPECT_FALSE(r.timedOut);
-    return r;
-}
 
 void PutText(const std::filesystem::path& file, const std::string& text) {
     PutFileBytes(file, std::vector<std::uint8_t>(text.begin(), text.end()));

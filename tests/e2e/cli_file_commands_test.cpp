@@ -4,6 +4,7 @@
 #include <random>
 
 #include "../unit/image_samples.h"
+#include "cli_run.h"
 #include "e2e_support.h"
 #include "image/data_file.h"
 #include "image/decode.h"
@@ -13,12 +14,6 @@
 
 namespace talvo::e2e {
 namespace {
-
-ProcessResult Cli(const std::vector<std::string>& args) {
-    ProcessResult r = RunProcess(TALVO_CLI_PATH, args);
-    EXPECT_FALSE(r.timedOut);
-    return r;
-}
 
 std::vector<std::uint8_t> DataFile(const ImageBytes& image) {
     const auto file = SerializeDataFile(image);

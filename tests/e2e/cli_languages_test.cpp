@@ -7,17 +7,12 @@
 #include <regex>
 #include <set>
 
+#include "cli_run.h"
 #include "e2e_support.h"
 #include "lang/catalogue.h"
 
 namespace talvo::e2e {
 namespace {
-
-ProcessResult Cli(const std::vector<std::string>& args) {
-    ProcessResult r = RunProcess(TALVO_CLI_PATH, args);
-    EXPECT_FALSE(r.timedOut);
-    return r;
-}
 
 std::vector<std::string> Translations() {
     std::vector<std::string> codes;
