@@ -121,12 +121,25 @@ std::vector<std::string> WrapWords(const std::string& text, std::size_t room) {
     return lines;
 }
 
+std::string WithShippedLanguages(std::string synopsis) {
+    static const std::string kWritten = "en|zh|es";
+    std::string codes = "en|zh";
+    for (const QString& code : ShippedLanguages()) {
+        if (code != QLatin1String("en") && code != QLatin1String("zh"))
+            codes += "|" + code.toStdString();
+    }
+    for (std::size_t at = synopsis.find(kWritten); at != std::string::npos;
+         at = synopsis.find(kWritten, at + codes.size()))
+        synopsis.replace(at, kWritten.size(), codes);
+    return synopsis;
+}
+
 std::string UsageLines(const std::string& synopsis) {
     // Where the synopsis starts: the words before its marker.
     const std::string marked = Say(TALVO_TEXT("CliHelp", "usage: %1"), {std::string(1, '\x01')});
     const std::size_t mark = marked.find('\x01');
     const std::string indent(DisplayWidth(marked.substr(0, mark)), ' ');
-    std::string lines = synopsis;
+    std::string lines = WithShippedLanguages(synopsis);
     for (std::size_t at = lines.find('\n'); at != std::string::npos; at = lines.find('\n', at + 1))
         lines.insert(at + 1, indent);
     return marked.substr(0, mark) + lines + marked.substr(mark + 1) + "\n";

@@ -33,6 +33,10 @@ std::size_t DisplayWidth(const std::string& text);
 // before closing punctuation); a word longer than the room gets a line of its own.
 std::vector<std::string> WrapWords(const std::string& text, std::size_t room);
 
+// `synopsis` with its "en|zh|es" (how the commands' synopses write the choices of --lang) given
+// as every shipped language: Chinese and English first, the further ones after them.
+std::string WithShippedLanguages(std::string synopsis);
+
 // "usage: " and the synopsis; the synopsis's further lines are indented by their own spaces
 // plus the width of what stands before the synopsis in this language.
 std::string UsageLines(const std::string& synopsis);

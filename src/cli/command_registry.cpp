@@ -19,7 +19,7 @@ std::map<std::string, HelpText>& CommandHelp() {
 }
 
 std::string Summary(const Command& command) {
-    return Say(command.summary, {command.synopsis});
+    return Say(command.summary, {WithShippedLanguages(command.synopsis)});
 }
 
 std::string CommandTable(const std::map<std::string, Command>& commands, std::size_t width) {
