@@ -19,16 +19,17 @@ int main(int argc, char** argv) {
         for (int i = 0; i < 6; ++i) menu->addAction(QStringLiteral("Command %1").arg(i));
     }
     QToolBar* tools = window.addToolBar(QStringLiteral("Tools"));
-    for (const auto icon : {QStyle::SP_FileIcon, QStyle::SP_DialogOpenButton,
-                            QStyle::SP_DialogSaveButton, QStyle::SP_ArrowBack,
-                            QStyle::SP_ArrowForward})
+    for (const auto icon :
+         {QStyle::SP_FileIcon, QStyle::SP_DialogOpenButton, QStyle::SP_DialogSaveButton,
+          QStyle::SP_ArrowBack, QStyle::SP_ArrowForward})
         tools->addAction(window.style()->standardIcon(icon), QString());
     auto* mdi = new QMdiArea;
     window.setCentralWidget(mdi);
     auto* table = new QTableWidget(128, 11);
     for (int row = 0; row < table->rowCount(); ++row) {
         for (int column = 0; column < table->columnCount(); ++column)
-            table->setItem(row, column, new QTableWidgetItem(QStringLiteral("%1.%2").arg(row).arg(column)));
+            table->setItem(row, column,
+                           new QTableWidgetItem(QStringLiteral("%1.%2").arg(row).arg(column)));
     }
     mdi->addSubWindow(table)->resize(820, 500);
     window.resize(900, 660);
