@@ -1,5 +1,9 @@
 # Refuses an include that runs against the layers: run with
-#   cmake -DSRC=<project>/src -DSTAMP=<file> -P CheckLayers.cmake
+#   cmake -DSRC=<project>/src [-DTOOLS=<project>/tools] -DSTAMP=<file> -P CheckLayers.cmake
+# Also refused: an include that climbs with "..", a Qt header in the Qt-free core, a source file
+# named other than .h/.cpp (it would slip past this check), and a tool including anything of
+# src/ (the virtual radio is written apart from the program, so the two catch each other's
+# mistakes).
 # Layers: the Qt-free core (model, image, link/protocol, rules, exchange, compare, then jobs,
 # then fleet),
 # then link/port, lang (the catalogues), print, ui, document, editors, app; cli beside the windows.
@@ -29,9 +33,49 @@ set(layer_editors ${core} lang ui print document editors)
 set(layer_app ${core} jobs fleet link/port lang ui print document editors app)
 set(layer_cli ${core} jobs fleet link/port lang print cli)
 set(layers model image link/protocol rules exchange compare jobs fleet link/port lang print ui document editors app cli)
+set(qt_free_layers model image link/protocol rules exchange compare jobs fleet)
+
+# The quoted or angle header of an include line.
+function(included_header line out)
+  if(line MATCHES "^[ \t]*#[ \t]*include[ \t]*<")
+    string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*<([^>]*)>.*" "\\1" header "${line}")
+  else()
+    string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*\"([^\"]*)\".*" "\\1" header "${line}")
+  endif()
+  set(${out} "${header}" PARENT_SCOPE)
+endfunction()
+
+set(errors "")
+set(source_patterns *.h *.hh *.hpp *.hxx *.cpp *.cc *.cxx *.c)
+foreach(root ${SRC} ${TOOLS})
+  set(globs "")
+  foreach(pattern ${source_patterns})
+    list(APPEND globs ${root}/${pattern})
+  endforeach()
+  file(GLOB_RECURSE all_sources RELATIVE ${root} ${globs})
+  foreach(file ${all_sources})
+    if(NOT file MATCHES "\\.(h|cpp)$")
+      string(APPEND errors "  ${root}/${file}: sources are named .h and .cpp\n")
+    endif()
+  endforeach()
+endforeach()
+
+if(TOOLS)
+  file(GLOB_RECURSE tool_files RELATIVE ${TOOLS} ${TOOLS}/*.h ${TOOLS}/*.cpp)
+  foreach(file ${tool_files})
+    file(STRINGS ${TOOLS}/${file} lines REGEX "^[ \t]*#[ \t]*include[ \t]*[\"<]")
+    foreach(line ${lines})
+      included_header("${line}" header)
+      if(header MATCHES "(^|/)\\.\\.(/|$)")
+        string(APPEND errors "  tools/${file} includes ${header}: no climbing with ..\n")
+      elseif(header MATCHES "/" AND EXISTS "${SRC}/${header}" AND NOT IS_DIRECTORY "${SRC}/${header}")
+        string(APPEND errors "  tools/${file} includes the program's ${header}\n")
+      endif()
+    endforeach()
+  endforeach()
+endif()
 
 file(GLOB_RECURSE files RELATIVE ${SRC} ${SRC}/*.h ${SRC}/*.cpp)
-set(errors "")
 foreach(file ${files})
   # The most specific layer whose folder holds the file.
   set(layer "")
@@ -50,16 +94,23 @@ foreach(file ${files})
     continue()
   endif()
   file(STRINGS ${SRC}/${file} lines REGEX "^[ \t]*#[ \t]*include[ \t]*[\"<]")
+  list(FIND qt_free_layers ${layer} qt_free)
   foreach(line ${lines})
+    included_header("${line}" header)
+    if(header MATCHES "(^|/)\\.\\.(/|$)")
+      string(APPEND errors "  ${file} (${layer}) includes ${header}: no climbing with ..\n")
+      continue()
+    endif()
+    if(qt_free GREATER -1 AND header MATCHES "^Q")
+      string(APPEND errors "  ${file} (${layer}, Qt-free) includes ${header}\n")
+      continue()
+    endif()
     if(line MATCHES "^[ \t]*#[ \t]*include[ \t]*<")
       # An angle include names one of ours when the header is found under src/: it is held to
       # the same layers as a quoted one.
-      string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*<([^>]*)>.*" "\\1" header "${line}")
       if(NOT EXISTS "${SRC}/${header}" OR IS_DIRECTORY "${SRC}/${header}")
         continue()
       endif()
-    else()
-      string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*\"([^\"]*)\".*" "\\1" header "${line}")
     endif()
     if(NOT header MATCHES "/")
       continue()  # a header beside the file
