@@ -6,7 +6,9 @@
 # mistakes).
 # Layers: the Qt-free core (model, image, link/protocol, rules, exchange, compare, then jobs,
 # then fleet),
-# then link/port, lang (the catalogues), print, ui, document, editors, app; cli beside the windows.
+# then link/port (the serial adapter only), run (jobs on lines: the runner, the fleet engine, and
+# the files they keep), lang (the catalogues), print, ui, document, editors, app; cli beside the
+# windows.
 # Each folder under src/ may include only the folders listed for it (and itself). A folder
 # that is not listed fails too, so a new folder must be given its place here.
 set(core_model model)
@@ -24,15 +26,16 @@ set(layer_exchange model image rules exchange)
 set(layer_compare model image rules exchange compare)
 set(layer_jobs ${core} jobs)
 set(layer_fleet ${core} jobs fleet)
-set(layer_link/port ${core} jobs fleet link/port)
+set(layer_link/port ${core} link/port)
+set(layer_run ${core} jobs fleet link/port run)
 set(layer_lang ${core} lang)
 set(layer_print ${core} lang print)
 set(layer_ui ${core} lang ui)
 set(layer_document ${core} lang document)
 set(layer_editors ${core} lang ui print document editors)
-set(layer_app ${core} jobs fleet link/port lang ui print document editors app)
-set(layer_cli ${core} jobs fleet link/port lang print cli)
-set(layers model image link/protocol rules exchange compare jobs fleet link/port lang print ui document editors app cli)
+set(layer_app ${core} jobs fleet link/port run lang ui print document editors app)
+set(layer_cli ${core} jobs fleet link/port run lang print cli)
+set(layers model image link/protocol rules exchange compare jobs fleet link/port run lang print ui document editors app cli)
 set(qt_free_layers model image link/protocol rules exchange compare jobs fleet)
 
 # The quoted or angle header of an include line.

@@ -6,7 +6,7 @@
 #include <functional>
 
 #include "jobs/job.h"
-#include "link/port/job_runner.h"
+#include "run/job_runner.h"
 #include "link/protocol/cooldown.h"
 
 namespace talvo {
@@ -77,7 +77,7 @@ class TransferController : public QObject {
 
     MainWindow& window_;
     SerialLink& port_;
-    link::JobRunner runner_;
+    run::JobRunner runner_;
     QTimer timer1_;
     link::Cooldown cooldown_;
     jobs::Outcome lastOutcome_;

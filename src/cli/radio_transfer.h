@@ -54,7 +54,7 @@ class Radio {
 // Runs a read of the radio behind `device`; `image` changes only when it succeeds.
 jobs::Outcome ReadRadio(const QString& device, ImageBytes& image, LanguageFlagValue lang);
 
-// Keeps a successful read as a backup (see link/port/read_backups.h), pruning old ones first;
+// Keeps a successful read as a backup (see run/read_backups.h), pruning old ones first;
 // a backup that cannot be written only gets a warning on stderr.
 void KeepBackup(const ImageBytes& image, LanguageFlagValue lang);
 

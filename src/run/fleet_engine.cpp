@@ -1,4 +1,4 @@
-#include "link/port/fleet_engine.h"
+#include "run/fleet_engine.h"
 
 #include <QTimer>
 #include <utility>
@@ -6,11 +6,11 @@
 #include "image/encode.h"
 #include "jobs/checked_write_job.h"
 #include "jobs/transfer_jobs.h"
-#include "link/port/job_runner.h"
-#include "link/port/read_backups.h"
 #include "link/port/serial_line.h"
+#include "run/job_runner.h"
+#include "run/read_backups.h"
 
-namespace talvo::link {
+namespace talvo::run {
 
 using fleet::FleetOutcome;
 using fleet::PortStation;
@@ -202,7 +202,7 @@ class FleetEngine::Port : public QObject {
     FleetEngine& engine_;
     int index_;
     FleetPortChoice choice_;
-    SerialLine line_;
+    link::SerialLine line_;
     JobRunner runner_;
     PortStation plan_;
     QTimer ticker_;
@@ -285,4 +285,4 @@ void FleetEngine::portIdle() {
     emit finished();
 }
 
-}  // namespace talvo::link
+}  // namespace talvo::run

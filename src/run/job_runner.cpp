@@ -1,8 +1,8 @@
-#include "link/port/job_runner.h"
+#include "run/job_runner.h"
 
-namespace talvo::link {
+namespace talvo::run {
 
-JobRunner::JobRunner(ByteLine& line, QObject* parent) : QObject(parent), line_(line) {
+JobRunner::JobRunner(link::ByteLine& line, QObject* parent) : QObject(parent), line_(line) {
     clock_.start();
     quiet_.opened(clock_.elapsed());
     timer_.setInterval(jobs::Job::kTickMs);
@@ -10,8 +10,8 @@ JobRunner::JobRunner(ByteLine& line, QObject* parent) : QObject(parent), line_(l
     connect(&timer_, &QTimer::timeout, this, [this] {
         if (job_ != nullptr) job_->tick();
     });
-    connect(&line_, &ByteLine::bytesArrived, this, &JobRunner::onBytesArrived);
-    connect(&line_, &ByteLine::lineFailed, this, &JobRunner::onLineFailed);
+    connect(&line_, &link::ByteLine::bytesArrived, this, &JobRunner::onBytesArrived);
+    connect(&line_, &link::ByteLine::lineFailed, this, &JobRunner::onLineFailed);
 }
 
 JobRunner::~JobRunner() {
@@ -78,4 +78,4 @@ void JobRunner::onLineFailed(const QString& reason) {
     if (job_ != nullptr) job_->lineFailed(reason.toStdString());
 }
 
-}  // namespace talvo::link
+}  // namespace talvo::run

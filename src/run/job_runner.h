@@ -8,15 +8,15 @@
 #include "jobs/line_quiet.h"
 #include "link/port/byte_line.h"
 
-namespace talvo::link {
+namespace talvo::run {
 
-// Runs one job at a time over a ByteLine inside the Qt event loop: the line's bytes and a
+// Runs one job at a time over a byte line inside the Qt event loop: the line's bytes and a
 // 50 ms timer drive it, nothing blocks. Several runners, each on its own line, run side by
 // side in one thread. The window, talvo-cli and the fleet all use it.
 class JobRunner : public QObject {
     Q_OBJECT
   public:
-    explicit JobRunner(ByteLine& line, QObject* parent = nullptr);
+    explicit JobRunner(link::ByteLine& line, QObject* parent = nullptr);
     ~JobRunner() override;
 
     // Runs `job` (which must outlive the run); false while another runs. A line that is not
@@ -40,11 +40,11 @@ class JobRunner : public QObject {
     void onBytesArrived();
     void onLineFailed(const QString& reason);
 
-    ByteLine& line_;
+    link::ByteLine& line_;
     QTimer timer_;
     jobs::Job* job_ = nullptr;
     QElapsedTimer clock_;
     jobs::LineQuiet quiet_;
 };
 
-}  // namespace talvo::link
+}  // namespace talvo::run
