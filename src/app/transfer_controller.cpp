@@ -147,7 +147,10 @@ void TransferController::plainWrite() {
 }
 
 QString TransferController::storeBackup(const ImageBytes& image) {
-    const run::SavedBackup saved = run::SaveBackup(image);
+    return keptOrWarned(run::SaveBackup(image));
+}
+
+QString TransferController::keptOrWarned(const run::SavedBackup& saved) {
     if (saved.status == Status::Ok) return saved.path;
     const LanguageFlagValue lang = window_.state().LanguageFlag;
     LocalMsgBox(lang,

@@ -14,12 +14,12 @@
 #include "jobs/outcome_words.h"
 #include "jobs/transfer_jobs.h"
 #include "lang/catalogue.h"
-#include "run/job_runner.h"
 #include "link/port/port_diagnosis.h"
 #include "link/port/port_lookup.h"
-#include "run/read_backups.h"
 #include "link/port/serial_line.h"
 #include "link/protocol/port_names.h"
+#include "run/job_runner.h"
+#include "run/read_backups.h"
 
 namespace talvo::cli {
 
@@ -227,7 +227,10 @@ jobs::Outcome ReadRadio(const QString& device, ImageBytes& image, LanguageFlagVa
 void KeepBackup(const ImageBytes& image, LanguageFlagValue lang) {
     const auto app = EnsureApplication();
     run::PruneBackups();
-    const run::SavedBackup saved = run::SaveBackup(image);
+    WarnNoBackup(run::SaveBackup(image), lang);
+}
+
+void WarnNoBackup(const run::SavedBackup& saved, LanguageFlagValue lang) {
     if (saved.status == Status::Ok) return;
     std::fprintf(
         stderr, "talvo-cli: %s %s\n",

@@ -9,6 +9,7 @@
 #include "link/port/serial_line.h"
 #include "run/job_runner.h"
 #include "run/read_backups.h"
+#include "run/write_decision.h"
 
 namespace talvo::run {
 
@@ -132,13 +133,8 @@ class FleetEngine::Port : public QObject {
     void onDecision() {
         auto* job = dynamic_cast<jobs::CheckedWriteJob*>(job_.get());
         if (job == nullptr) return;
-        const SavedBackup saved = SaveBackup(job->backup());
-        if (saved.status != Status::Ok) {
-            job->decline();  // nothing is written without its backup
-            return;
-        }
-        current_.backup = saved.path.toStdString();
-        job->proceed();
+        const BackupStep step = KeepBackupThenDecide(*job);
+        if (step.mayWrite()) current_.backup = step.kept.path.toStdString();
     }
 
     void onFinished(const jobs::Outcome& outcome) {
