@@ -13,7 +13,7 @@
 #include "jobs/outcome_words.h"
 #include "jobs/transfer_jobs.h"
 #include "lang/catalogue.h"
-#include "link/port/read_backups.h"
+#include "run/read_backups.h"
 #include "ui/local_msgbox.h"
 
 namespace talvo {
@@ -30,7 +30,7 @@ TransferController::TransferController(MainWindow& window, SerialLink& port)
     // The bar keeps its 1..196 range; it moves with the blocks of the running transfer.
     // QProgressBar paints at once on a new value: inside the job's receive handler that paint
     // would hold back the next frame, so the bar follows once the frame is out.
-    connect(&runner_, &link::JobRunner::progress, this, [this](const jobs::Progress& p) {
+    connect(&runner_, &run::JobRunner::progress, this, [this](const jobs::Progress& p) {
         barValue_ = p.stageBlocksTotal > 0 ? 1 + p.stageBlocksDone * 195 / p.stageBlocksTotal : 1;
         if (barQueued_) return;
         barQueued_ = true;
@@ -41,9 +41,9 @@ TransferController::TransferController(MainWindow& window, SerialLink& port)
     const auto closeProgress = [this] {
         if (window_.writingWindow()->isVisible()) window_.writingWindow()->done(QDialog::Accepted);
     };
-    connect(&runner_, &link::JobRunner::stageStarted, this, closeProgress);
-    connect(&runner_, &link::JobRunner::awaitingDecision, this, closeProgress);
-    connect(&runner_, &link::JobRunner::finished, this,
+    connect(&runner_, &run::JobRunner::stageStarted, this, closeProgress);
+    connect(&runner_, &run::JobRunner::awaitingDecision, this, closeProgress);
+    connect(&runner_, &run::JobRunner::finished, this,
             [this, closeProgress](const jobs::Outcome& outcome) {
                 lastOutcome_ = outcome;
                 closeProgress();
@@ -153,7 +153,10 @@ void TransferController::plainWrite() {
 }
 
 QString TransferController::storeBackup(const ImageBytes& image) {
-    const link::SavedBackup saved = link::SaveBackup(image);
+    return keptOrWarned(run::SaveBackup(image));
+}
+
+QString TransferController::keptOrWarned(const run::SavedBackup& saved) {
     if (saved.status == Status::Ok) return saved.path;
     const LanguageFlagValue lang = window_.state().LanguageFlag;
     LocalMsgBox(lang,
