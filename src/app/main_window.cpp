@@ -98,6 +98,9 @@ MainWindow::MainWindow(Document& document, std::unique_ptr<SerialLink> port, QWi
     connect(bandList_, &BandCombo::popupOpening, this, &MainWindow::onBandPopupOpening);
 
     channel_ = new ChannelTableWindow(document_);
+    // It is made with its Chinese texts; measured in those, it would load the Chinese fonts
+    // before the first paint for nothing. The first language procedure writes them again.
+    if (state_.LanguageFlag != kChinese) channel_->applyLanguage();
     addEditor(channel_)->showEditor();
     // The channel operations follow the Edit menu's own entries.
     if (auto* edit = findChild<QMenu*>(QStringLiteral("MNEdit"))) {
