@@ -1,6 +1,5 @@
-// The editor windows the first window does not show: building them costs about as much as the
-// rest of the start-up, so they come once the main window has painted, or at once when asked
-// for sooner.
+// The editor windows the first window does not show: building them took about a fifth of the
+// start-up, so they come once the main window has painted, or at once when asked for sooner.
 #include <QCoreApplication>
 #include <QEvent>
 #include <QTimer>
