@@ -16,12 +16,9 @@
 #include <random>
 #include <set>
 
-#include "../unit/image_samples.h"
 #include "channel_table_fixture.h"
-#include "document/edit_labels.h"
 #include "editors/channels/channel_filter_bar.h"
 #include "editors/channels/grid_tools.h"
-#include "image/decode.h"
 #include "lang/catalogue.h"
 #include "model/state_parts.h"
 #include "model/tone_list.h"
@@ -45,33 +42,6 @@ class ChannelGridToolsTest : public testing::ChannelTableFixture {
 
   private:
     ChannelGridTools& tools() const { return window_->gridTools(); }
-    // Screen point of the middle of (ch, col), scrolled into view.
-    QPoint at(int ch, int col) {
-        QTableWidgetItem* item = grid_->item(ch - 1, col);
-        grid_->scrollToItem(item);
-        return grid_->viewport()->mapToGlobal(grid_->visualItemRect(item).center());
-    }
-    void key(int k, Qt::KeyboardModifiers mods = {}) {
-        if (!QApplication::activeWindow()) {
-            window_->activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(window_.get()));
-        }
-        QVERIFY(UserKey(k, mods));
-    }
-    // A random image loaded as a Read would load it.
-    void loadRandom(unsigned seed) {
-        ProgramState loaded = document_->state();
-        loaded.RadioImage = samples::ValidImageMaker(seed).make();
-        DecodeImage(loaded, WordsIn(loaded.LanguageFlag));
-        document_->loadState(ReadLabel(), loaded);
-        document_->undoStack().clear();
-    }
-    std::vector<ChannelRecord> records() const {
-        std::vector<ChannelRecord> out;
-        for (int ch = 1; ch <= kChannelCount; ++ch)
-            out.push_back(TakeChannel(state_->channels, ch));
-        return out;
-    }
     void programPmr(int n) {
         for (int ch = 1; ch <= n; ++ch) {
             CommitFrequency(state_->channels, state_->band, WordsIn(state_->LanguageFlag), ch,
@@ -90,13 +60,6 @@ class ChannelGridToolsTest : public testing::ChannelTableFixture {
         QMenu* menu = window_->contextMenu();
         PointerPress(at(ch, col), {}, Qt::RightButton);
         return menu;
-    }
-    QStringList shownChannels() const {
-        QStringList shown;
-        for (int r = 0; r < kChannelCount; ++r) {
-            if (!grid_->isRowHidden(r)) shown << QString::number(r + 1);
-        }
-        return shown;
     }
 
   private slots:
@@ -268,9 +231,7 @@ class ChannelGridToolsTest : public testing::ChannelTableFixture {
             QVERIFY(bar->box()->hasFocus());
             UserType(needle);
             const ChannelList found = ChannelsShowingText(state_->channels, needle.toStdString());
-            QStringList expected;
-            for (int ch : found) expected << QString::number(ch);
-            QCOMPARE(shownChannels(), expected);
+            QCOMPARE(shownChannels(), found);
             QCOMPARE(bar->findChild<QLabel*>("FindCount")->text(),
                      QString("%1 found").arg(found.size()));
 
@@ -297,10 +258,7 @@ class ChannelGridToolsTest : public testing::ChannelTableFixture {
 
             // Choosing all chooses the shown channels.
             key(Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier);
-            ChannelList shown;
-            for (int r = 0; r < kChannelCount; ++r) {
-                if (!grid_->isRowHidden(r)) shown.push_back(r + 1);
-            }
+            const ChannelList shown = shownChannels();
             QCOMPARE(window_->selection().channels(), shown);
             // A Shift range over the shown rows passes hidden ones: Delete clears only the
             // shown channels.
@@ -322,7 +280,7 @@ class ChannelGridToolsTest : public testing::ChannelTableFixture {
             QVERIFY(bar->box()->hasFocus());
             key(Qt::Key_Escape);
             QVERIFY(!bar->isVisible());
-            QCOMPARE(shownChannels().size(), kChannelCount);
+            QCOMPARE(int(shownChannels().size()), kChannelCount);
             QVERIFY(grid_->hasFocus());
         }
     }
@@ -342,7 +300,7 @@ class ChannelGridToolsTest : public testing::ChannelTableFixture {
         QInputMethodEvent typed;
         typed.setCommitString(QString("低"));
         QApplication::sendEvent(box, &typed);
-        QCOMPARE(shownChannels(), (QStringList{"2", "5"}));
+        QCOMPARE(shownChannels(), (ChannelList{2, 5}));
         QCOMPARE(tools().filterBar()->findChild<QLabel*>("FindCount")->text(),
                  QString("找到 2 个信道"));
         key(Qt::Key_Down);  // into the grid
@@ -366,9 +324,9 @@ class ChannelGridToolsTest : public testing::ChannelTableFixture {
         // An undo that changes the matches shows them again.
         QVERIFY(PointerClick(at(5, 0)));
         key(Qt::Key_Delete);
-        QCOMPARE(shownChannels(), (QStringList{"2", "5"}));  // the current row stays
+        QCOMPARE(shownChannels(), (ChannelList{2, 5}));  // the current row stays
         document_->undo();
-        QCOMPARE(shownChannels(), (QStringList{"2", "5"}));
+        QCOMPARE(shownChannels(), (ChannelList{2, 5}));
         QCOMPARE(cell(5, kColPower), QString("低"));
     }
 
