@@ -448,6 +448,14 @@ La escritura hará estos cambios:</translation>
         <source>Channels %1 to 128 are all in use: no free channel can be inserted</source>
         <translation>Los canales %1 a 128 están todos en uso: no se puede insertar un canal libre</translation>
     </message>
+    <message>
+        <source>The channels do not fit into the rows shown below: nothing was pasted</source>
+        <translation>Los canales no caben en las filas mostradas debajo: no se pegó nada</translation>
+    </message>
+    <message>
+        <source>No row shown from here on holds a free channel: clear the find box to insert one</source>
+        <translation>Ninguna fila mostrada desde aquí tiene un canal libre: vacíe el cuadro de búsqueda para insertar uno</translation>
+    </message>
 </context>
 <context>
     <name>ChannelTableWindow</name>

@@ -448,6 +448,14 @@ Writing will make these changes:</source>
         <source>Channels %1 to 128 are all in use: no free channel can be inserted</source>
         <translation>信道%1至128均已使用，不能插入空信道</translation>
     </message>
+    <message>
+        <source>The channels do not fit into the rows shown below: nothing was pasted</source>
+        <translation>下面显示的行放不下粘贴的信道，未粘贴任何信道</translation>
+    </message>
+    <message>
+        <source>No row shown from here on holds a free channel: clear the find box to insert one</source>
+        <translation>从此往下显示的行中没有空信道，请清空查找框后再插入</translation>
+    </message>
 </context>
 <context>
     <name>ChannelTableWindow</name>

@@ -176,7 +176,7 @@ void ChannelGridTools::sortChannels(int column, SortOrder order) {
     window_.closeEditor(true);
     const ChannelList chosen =
         window_.selection_.empty() ? ChannelList{} : window_.operationChannels();
-    const ChannelList places = SortPlaces(chosen);
+    const ChannelList places = SortPlaces(chosen, window_.shownChannels());
     ChannelStores after = window_.state_.channels;
     if (SortChannels(after, places, column, order)) {
         window_.commitChannels(SortLabel(column, order), std::move(after));
@@ -261,11 +261,7 @@ void ChannelGridTools::fill(const FillPlan& plan) {
 
 void ChannelGridTools::chooseAll() {
     window_.closeEditor(true);
-    ChannelList shown;
-    for (int ch = 1; ch <= kChannelCount; ++ch) {
-        if (!window_.grid_->isRowHidden(ch - 1)) shown.push_back(ch);
-    }
-    window_.selection_.set(shown);
+    window_.selection_.set(window_.shownChannels());
     window_.selectionChanged();
 }
 

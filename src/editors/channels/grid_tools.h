@@ -20,7 +20,7 @@ class ChannelTableWindow;
 
 // The channel grid's tools for many channels at once: sort, find and filter, set a column of
 // the chosen channels, fill a series. Each change is one step of the document; each acts on
-// channel numbers, whatever rows the filter hides. Their entries follow the channel
+// channel numbers, and never on a row the find box hides. Their entries follow the channel
 // operations in the grid's context menu and in the Edit menu, behind a separator.
 class ChannelGridTools : public QObject {
     Q_OBJECT
@@ -46,7 +46,8 @@ class ChannelGridTools : public QObject {
     void addTo(QMenu* menu);
     void applyLanguage(LanguageFlagValue lang);
 
-    // The commands, as the entries run them (the dialogs' answers given).
+    // The commands, as the entries run them (the dialogs' answers given). With fewer than two
+    // channels chosen a sort orders the rows shown, among their places.
     void sortChannels(int column, SortOrder order);
     ColumnEditResult setColumn(const ColumnValue& value);
     void fill(const FillPlan& plan);
