@@ -1,5 +1,5 @@
 // The channel grid with the find box on: every command for many channels leaves the channels
-// of hidden rows alone.
+// of hidden rows alone, and the tools' keys work from the box itself.
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -185,6 +185,62 @@ class ChannelFindBoxTest : public testing::ChannelTableFixture {
         }
         // Every command but Insert (whose free channels the filter hides) did something.
         QVERIFY2(acted >= int(std::size(commands)) - 1, qPrintable(QString::number(acted)));
+    }
+
+    // The tools' keys typed in the find box act on the channels found, by the grid's current
+    // column; the box keeps the keyboard and its text.
+    void toolKeysWorkFromTheBox() {
+        open(kEnglish);
+        programSome(3);
+        QVERIFY(filterSome());
+        const QString typed = box()->text();
+        const ChannelList found = shownChannels();
+        key(Qt::Key_Down);  // into the grid, to pick the column; nothing chosen
+        QVERIFY(PointerClick(at(found.back(), kColRxFreq)));
+        while (window_->openEditor()) key(Qt::Key_Escape);
+        key(Qt::Key_F, Qt::ControlModifier | Qt::ShiftModifier);
+        QVERIFY(box()->hasFocus());
+
+        const auto before = records();
+        key(Qt::Key_Down, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(document_->undoStack().undoText(), QString("Sort channels by RXFreq, descending"));
+        const auto after = records();
+        for (int ch = 1; ch <= kChannelCount; ++ch) {
+            if (!std::binary_search(found.begin(), found.end(), ch))
+                QVERIFY(after[ch - 1] == before[ch - 1]);
+        }
+        for (std::size_t i = 1; i < found.size(); ++i) {
+            QVERIFY(cell(found[i], kColRxFreq).toDouble() <=
+                    cell(found[i - 1], kColRxFreq).toDouble());
+        }
+        QVERIFY(box()->hasFocus());
+
+        // Ctrl+E and Ctrl+L open their dialogs for every channel found.
+        testing::ModalAnswerer answerer;
+        const QString intro = QString("RXFreq of %1 channels becomes:").arg(found.size());
+        answerer.handleNextModal([&](QWidget* dialog) {
+            QStringList labels;
+            for (const QLabel* l : dialog->findChildren<QLabel*>()) labels << l->text();
+            QVERIFY2(labels.contains(intro), qPrintable(labels.join(" | ")));
+            QTest::keyClick(dialog->focusWidget(), Qt::Key_Escape);
+        });
+        answerer.handleNextModal([&](QWidget* dialog) {
+            QCOMPARE(dialog->findChild<QTableWidget*>("FillPreview")->rowCount(),
+                     int(found.size()));
+            QTest::keyClick(dialog->focusWidget(), Qt::Key_Escape);
+        });
+        // The keyboard goes back to the box as the window is active again.
+        key(Qt::Key_E, Qt::ControlModifier);
+        QCOMPARE(window_->focusWidget(), static_cast<QWidget*>(box()));
+        key(Qt::Key_L, Qt::ControlModifier);
+        QVERIFY(answerer.waitAllAnswered());
+        QCOMPARE(window_->focusWidget(), static_cast<QWidget*>(box()));
+
+        key(Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(window_->selection().channels(), found);
+        QCOMPARE(window_->focusWidget(), static_cast<QWidget*>(box()));
+        QCOMPARE(box()->text(), typed);
+        QCOMPARE(answerer.unexpected(), 0);
     }
 };
 

@@ -4,6 +4,7 @@
 #include <QActionGroup>
 #include <QBoxLayout>
 #include <QKeySequence>
+#include <QLineEdit>
 #include <QMenu>
 #include <QStringList>
 #include <QTableWidget>
@@ -116,6 +117,9 @@ void ChannelGridTools::build() {
 
     bar_ = new ChannelFilterBar(&window_);
     if (auto* column = qobject_cast<QBoxLayout*>(window_.layout())) column->insertWidget(0, bar_);
+    // The tools for many channels work from the box too, on the channels found.
+    bar_->takeKeysOf({actions_[SortUp], actions_[SortDown], actions_[ChooseAll],
+                      actions_[SetColumn], actions_[Fill]});
     connect(bar_, &ChannelFilterBar::textChanged, this, &ChannelGridTools::setFilterText);
     connect(bar_, &ChannelFilterBar::step, this, &ChannelGridTools::findStep);
     connect(bar_, &ChannelFilterBar::leaveToGrid, this,
@@ -167,12 +171,15 @@ void ChannelGridTools::updateColumnTexts() {
         Tr(TALVO_TEXT("GridTools", "Set %1 of Chosen Channels(&K)…"), lang_).arg(word));
 }
 
-ChannelList ChannelGridTools::commandChannels() {
+ChannelList ChannelGridTools::commandChannels(bool fromBox) {
     window_.closeEditor(true);
+    // From the find box, with nothing chosen, a command is for the channels found.
+    if (fromBox && window_.selection_.empty()) return window_.shownChannels();
     return window_.operationChannels();
 }
 
 void ChannelGridTools::sortChannels(int column, SortOrder order) {
+    const bool fromBox = bar_->box()->hasFocus();
     window_.closeEditor(true);
     const ChannelList chosen =
         window_.selection_.empty() ? ChannelList{} : window_.operationChannels();
@@ -181,11 +188,23 @@ void ChannelGridTools::sortChannels(int column, SortOrder order) {
     if (SortChannels(after, places, column, order)) {
         window_.commitChannels(SortLabel(column, order), std::move(after));
     }
-    window_.grid_->setFocus(Qt::OtherFocusReason);
+    returnFocus(fromBox);
+}
+
+void ChannelGridTools::returnFocus(bool toBox) {
+    if (toBox && bar_->isVisible()) {
+        bar_->box()->setFocus(Qt::OtherFocusReason);
+    } else {
+        window_.grid_->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 ColumnEditResult ChannelGridTools::setColumn(const ColumnValue& value) {
-    const ChannelList channels = commandChannels();
+    return setColumnOf(commandChannels(), value);
+}
+
+ColumnEditResult ChannelGridTools::setColumnOf(const ChannelList& channels,
+                                               const ColumnValue& value) {
     const ProgramState& state = window_.state_;
     ChannelStores after = state.channels;
     ColumnEditResult result =
@@ -201,10 +220,11 @@ ColumnEditResult ChannelGridTools::setColumn(const ColumnValue& value) {
 }
 
 void ChannelGridTools::runSetColumn() {
-    const ChannelList channels = commandChannels();
+    const bool fromBox = bar_->box()->hasFocus();
+    const ChannelList channels = commandChannels(fromBox);
     if (channels.empty()) return;
     const ProgramState& state = window_.state_;
-    const int channel = window_.grid_->currentRow() + 1;
+    const int channel = std::max(window_.grid_->currentRow(), 0) + 1;
     ColumnValue start;
     start.column = std::max(window_.grid_->currentColumn(), int{kColRxFreq});
     if (start.column == kColName) {
@@ -220,9 +240,9 @@ void ChannelGridTools::runSetColumn() {
                              &window_);
     if (dialog.exec() == QDialog::Accepted) {
         const ColumnValue value = dialog.value();
-        reportRefusals(value, setColumn(value));
+        reportRefusals(value, setColumnOf(channels, value));
     }
-    window_.grid_->setFocus(Qt::OtherFocusReason);
+    returnFocus(fromBox);
 }
 
 void ChannelGridTools::reportRefusals(const ColumnValue& value, const ColumnEditResult& result) {
@@ -243,12 +263,13 @@ void ChannelGridTools::reportRefusals(const ColumnValue& value, const ColumnEdit
 }
 
 void ChannelGridTools::runFill() {
-    const ChannelList channels = commandChannels();
+    const bool fromBox = bar_->box()->hasFocus();
+    const ChannelList channels = commandChannels(fromBox);
     if (channels.empty()) return;
     const ProgramState& state = window_.state_;
     FillSeriesDialog dialog(state.LanguageFlag, state.channels, state.band, channels, &window_);
     if (dialog.exec() == QDialog::Accepted) fill(dialog.plan());
-    window_.grid_->setFocus(Qt::OtherFocusReason);
+    returnFocus(fromBox);
 }
 
 void ChannelGridTools::fill(const FillPlan& plan) {

@@ -21,7 +21,8 @@ class ChannelTableWindow;
 // The channel grid's tools for many channels at once: sort, find and filter, set a column of
 // the chosen channels, fill a series. Each change is one step of the document; each acts on
 // channel numbers, and never on a row the find box hides. Their entries follow the channel
-// operations in the grid's context menu and in the Edit menu, behind a separator.
+// operations in the grid's context menu and in the Edit menu, behind a separator; their keys
+// work in the grid and in the find box.
 class ChannelGridTools : public QObject {
     Q_OBJECT
   public:
@@ -64,11 +65,14 @@ class ChannelGridTools : public QObject {
   private:
     void build();
     void runSetColumn();
+    ColumnEditResult setColumnOf(const ChannelList& channels, const ColumnValue& value);
     void runFill();
     void chooseAll();
     void updateColumnTexts();
+    // After a command: the keyboard back in the find box when the command came from there.
+    void returnFocus(bool toBox);
     // Ends an open cell edit and gives the channels a command acts on.
-    ChannelList commandChannels();
+    ChannelList commandChannels(bool fromBox = false);
     void reportRefusals(const ColumnValue& value, const ColumnEditResult& result);
 
     ChannelTableWindow& window_;
