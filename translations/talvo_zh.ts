@@ -256,9 +256,12 @@ Writing will make these changes:</source>
         <source>%1 of %2</source>
         <translation>第 %1 个，共 %2 个</translation>
     </message>
-    <message>
-        <source>%1 found</source>
-        <translation>找到 %1 个信道</translation>
+    <message numerus="yes">
+        <source>%n found</source>
+        <comment>%n found</comment>
+        <translation>
+            <numerusform>找到 %n 个信道</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1100,12 +1103,43 @@ TALVO_PORT_&lt;N&gt;=/dev/... 选择某个端口号对应的设备）</translati
         <translation>；另有 %1 个不认识的列</translation>
     </message>
     <message>
-        <source>%1 rows imported (%2 adjusted), %3 refused, %4 skipped</source>
-        <translation>已导入 %1 行（其中 %2 行有调整），拒绝 %3 行，跳过 %4 行</translation>
+        <source>%1 (%2), %3, %4</source>
+        <translation>%1（%2），%3，%4</translation>
     </message>
-    <message>
-        <source>; %1 left their channel as it was</source>
-        <translation>；%1 行与其频道现有内容相同</translation>
+    <message numerus="yes">
+        <source>%n rows imported</source>
+        <comment>%n row imported</comment>
+        <translation>
+            <numerusform>已导入 %n 行</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n adjusted</source>
+        <comment>%n adjusted</comment>
+        <translation>
+            <numerusform>其中 %n 行有调整</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n refused</source>
+        <comment>%n refused</comment>
+        <translation>
+            <numerusform>拒绝 %n 行</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n skipped</source>
+        <comment>%n skipped</comment>
+        <translation>
+            <numerusform>跳过 %n 行</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>; %n left their channel as it was</source>
+        <comment>; %n left its channel as it was</comment>
+        <translation>
+            <numerusform>；%n 行与其频道现有内容相同</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1115,12 +1149,15 @@ TALVO_PORT_&lt;N&gt;=/dev/... 选择某个端口号对应的设备）</translati
         <translation>设置所选信道的%1</translation>
     </message>
     <message>
-        <source>%2 of %1 channels becomes:</source>
-        <translation>%1 个信道的“%2”将设为：</translation>
-    </message>
-    <message>
         <source>%1:</source>
         <translation>%1：</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n channels becomes:</source>
+        <comment>%1 of %n channel becomes:</comment>
+        <translation>
+            <numerusform>%n 个信道的“%1”将设为：</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1198,17 +1235,62 @@ TALVO_PORT_&lt;N&gt;=/dev/... 选择某个端口号对应的设备）</translati
         <translation>不变</translation>
     </message>
     <message>
-        <source>%1: %2 rows, %3 imported (%4 of them adjusted), %5 refused, %6 skipped; %7 programmed channels will be replaced.</source>
-        <translation>%1：%2 行，导入 %3 行（其中调整 %4 行），拒绝 %5 行，跳过 %6 行；将覆盖 %7 个已有频道。</translation>
-    </message>
-    <message>
-        <source>%1 rows give their channel what it already holds and leave it unchanged.</source>
-        <translation>其中 %1 行与其频道现有内容相同，不改变该频道。</translation>
-    </message>
-    <message>
         <source>; </source>
         <comment>between two notes of a row</comment>
         <translation>；</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3 (%4), %5, %6; %7</source>
+        <translation>%1：%2，%3（%4），%5，%6；%7</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rows</source>
+        <comment>%n row</comment>
+        <translation>
+            <numerusform>%n 行</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n imported</source>
+        <comment>%n imported</comment>
+        <translation>
+            <numerusform>导入 %n 行</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of them adjusted</source>
+        <comment>%n of them adjusted</comment>
+        <translation>
+            <numerusform>其中调整 %n 行</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n refused</source>
+        <comment>%n refused</comment>
+        <translation>
+            <numerusform>拒绝 %n 行</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n skipped</source>
+        <comment>%n skipped</comment>
+        <translation>
+            <numerusform>跳过 %n 行</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n programmed channels will be replaced.</source>
+        <comment>%n programmed channel will be replaced.</comment>
+        <translation>
+            <numerusform>将覆盖 %n 个已有频道。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rows give their channel what it already holds and leave it unchanged.</source>
+        <comment>%n row gives its channel what it already holds and leaves it unchanged.</comment>
+        <translation>
+            <numerusform>其中 %n 行与其频道现有内容相同，不改变该频道。</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1684,9 +1766,12 @@ TALVO_PORT_&lt;N&gt;=/dev/... 选择某个端口号对应的设备）</translati
         <source>Filled</source>
         <translation>填充</translation>
     </message>
-    <message>
-        <source>Fill Series (%1 channels)</source>
-        <translation>填充信道序列（%1 个信道）</translation>
+    <message numerus="yes">
+        <source>Fill Series (%n channels)</source>
+        <comment>Fill Series (%n channel)</comment>
+        <translation>
+            <numerusform>填充信道序列（%n 个信道）</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2065,13 +2150,19 @@ TALVO_PORT_&lt;N&gt;=/dev/... 选择某个端口号对应的设备）</translati
         <source>Set %1 of Chosen Channels(&amp;K)…</source>
         <translation>设置所选信道的“%1”(&amp;K)…</translation>
     </message>
-    <message>
-        <source>Set %1 of %2 channels</source>
-        <translation>设置%2个信道的%1</translation>
+    <message numerus="yes">
+        <source>Set %1 of %n channels</source>
+        <comment>Set %1 of %n channel</comment>
+        <translation>
+            <numerusform>设置%n个信道的%1</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>%1 set on %2 channels.</source>
-        <translation>已为 %2 个信道设置“%1”。</translation>
+    <message numerus="yes">
+        <source>%1 set on %n channels.</source>
+        <comment>%1 set on %n channel.</comment>
+        <translation>
+            <numerusform>已为 %n 个信道设置“%1”。</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -185,6 +185,75 @@ class ChannelGridToolsTest : public testing::ChannelTableFixture {
         }
     }
 
+    // Counted words take the form of their number in each language: the column set's dialog
+    // over one channel and over two, its step, and the series dialog over one.
+    void countedWordsTakeTheFormOfTheirNumber_data() {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QStringList>("words");  // dialog of 1, of 2, step of 1, fill of 1
+        QTest::newRow("en") << "en"
+                            << QStringList{"Power of 1 channel becomes:",
+                                           "Power of 2 channels becomes:", "Set Power of 1 channel",
+                                           "Fill Series (1 channel)"};
+        QTest::newRow("es") << "es"
+                            << QStringList{
+                                   "Pot. de 1 canal pasa a ser:", "Pot. de 2 canales pasa a ser:",
+                                   "Establecer Pot. en 1 canal", "Rellenar serie (1 canal)"};
+        QTest::newRow("zh") << "zh"
+                            << QStringList{"1 个信道的“功率”将设为：", "2 个信道的“功率”将设为：",
+                                           "设置1个信道的功率", "填充信道序列（1 个信道）"};
+    }
+    void countedWordsTakeTheFormOfTheirNumber() {
+        QFETCH(QString, code);
+        QFETCH(QStringList, words);
+        SetFurtherLanguage(code == "zh" ? QString("en") : code);
+        open(code == "zh" ? kChinese : kEnglish);
+        programPmr(3);
+        QVERIFY(PointerClick(at(2, kColPower)));  // the column a set takes
+        while (window_->openEditor()) key(Qt::Key_Escape);
+        QVERIFY(PointerClick(at(2, 0)));
+        QStringList seen;
+        auto read = [&seen](QWidget* dialog) {
+            for (const QLabel* label : dialog->findChildren<QLabel*>()) {
+                if (label->text().contains(QLatin1Char('1')) ||
+                    label->text().contains(QLatin1Char('2')))
+                    seen << label->text();
+            }
+            seen << dialog->windowTitle();
+        };
+        testing::ModalAnswerer answerer;
+        answerer.handleNextModal([&](QWidget* dialog) {
+            read(dialog);
+            QTest::keyClick(dialog->focusWidget(), Qt::Key_Down);
+            QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);
+        });
+        key(Qt::Key_E, Qt::ControlModifier);
+        QVERIFY(answerer.waitAllAnswered());
+        QVERIFY2(seen.contains(words[0]), qPrintable(seen.join(" | ")));
+        QCOMPARE(document_->undoStack().undoText(), words[2]);
+
+        QVERIFY(PointerClick(at(3, 0), Qt::ShiftModifier));
+        seen.clear();
+        answerer.handleNextModal([&](QWidget* dialog) {
+            read(dialog);
+            QTest::keyClick(dialog->focusWidget(), Qt::Key_Escape);
+        });
+        key(Qt::Key_E, Qt::ControlModifier);
+        QVERIFY(answerer.waitAllAnswered());
+        QVERIFY2(seen.contains(words[1]), qPrintable(seen.join(" | ")));
+
+        QVERIFY(PointerClick(at(2, 0)));
+        seen.clear();
+        answerer.handleNextModal([&](QWidget* dialog) {
+            read(dialog);
+            QTest::keyClick(dialog->focusWidget(), Qt::Key_Escape);
+        });
+        key(Qt::Key_L, Qt::ControlModifier);
+        QVERIFY(answerer.waitAllAnswered());
+        QVERIFY2(seen.contains(words[3]), qPrintable(seen.join(" | ")));
+        QCOMPARE(answerer.unexpected(), 0);
+        SetFurtherLanguage("en");
+    }
+
     // A name set with Ctrl+E goes through the name rules: typed letters turn upper case, and
     // every chosen channel takes it.
     void columnSetByKeyTakesTypedNames() {

@@ -66,7 +66,7 @@ void ChannelFilterBar::showCount(int found, int position) {
     } else if (position > 0) {
         text = Tr(TALVO_TEXT("ChannelFilterBar", "%1 of %2"), lang_).arg(position).arg(found);
     } else {
-        text = Tr(TALVO_TEXT("ChannelFilterBar", "%1 found"), lang_).arg(found);
+        text = Tr(Counted(TALVO_PLURAL("ChannelFilterBar", "%n found", "%n found"), found), lang_);
     }
     count_->setText(text);
     count_->setAccessibleName(text);

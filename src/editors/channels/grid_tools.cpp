@@ -211,9 +211,9 @@ ColumnEditResult ChannelGridTools::setColumnOf(const ChannelList& channels,
         ApplyColumnValue(after, state.band, WordsIn(state.LanguageFlag), channels, value);
     if (!result.changed.empty()) {
         const Text& header = ChannelGridHeaders()[static_cast<std::size_t>(value.column)];
-        const std::string count = std::to_string(channels.size());
-        window_.commitChannels(Message(TALVO_TEXT("GridTools", "Set %1 of %2 channels"),
-                                       {header, Message::Literal(count)}),
+        const Text label =
+            TALVO_PLURAL("GridTools", "Set %1 of %n channels", "Set %1 of %n channel");
+        window_.commitChannels(Message(Counted(label, static_cast<int>(channels.size())), {header}),
                                std::move(after));
     }
     return result;
@@ -250,10 +250,11 @@ void ChannelGridTools::reportRefusals(const ColumnValue& value, const ColumnEdit
     const LanguageFlagValue lang = window_.state_.LanguageFlag;
     std::map<EditRefusal, ChannelList> byReason;
     for (const ChannelRefusal& r : result.refused) byReason[r.reason].push_back(r.channel);
-    const auto taken = result.changed.size() + result.unchanged.size();
+    const auto taken = static_cast<int>(result.changed.size() + result.unchanged.size());
     const QString word = ColumnWord(value.column, lang);
+    const Text set = TALVO_PLURAL("GridTools", "%1 set on %n channels.", "%1 set on %n channel.");
     QStringList lines;
-    lines << Tr(TALVO_TEXT("GridTools", "%1 set on %2 channels."), lang).arg(word).arg(taken)
+    lines << Tr(Counted(set, taken), lang).arg(word)
           << Tr(TALVO_TEXT("GridTools", "These channels were left as they were:"), lang);
     for (const auto& [reason, channels] : byReason) {
         lines << Tr(RefusalText(reason), lang) + Tr(TALVO_TEXT("GridTools", ": "), lang) +
