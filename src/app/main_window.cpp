@@ -241,12 +241,10 @@ void MainWindow::buildMenus() {
         if (code == QLatin1String("en") || code == QLatin1String("zh")) continue;
         QAction* a = language->addAction(LanguageOwnName(code));
         a->setObjectName(QStringLiteral("MNLanguage_") + code);
-        a->setCheckable(true);
         actions_.insert(a->objectName(), a);
         furtherLanguages_.insert(code, a);
         connect(a, &QAction::triggered, this, [this, code] { switchLanguage(kEnglish, code); });
     }
-    markLanguage();
 
     QMenu* help = menu("MNHelp");
     addCommand(help, "MNF1", QKeySequence(Qt::Key_F1), &MainWindow::showHelp)->setEnabled(false);
