@@ -139,6 +139,14 @@ La escritura hará estos cambios:</translation>
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
+    <message numerus="yes">
+        <source>%n changes</source>
+        <comment>%n change</comment>
+        <translation>
+            <numerusform>%n cambio</numerusform>
+            <numerusform>%n cambios</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ChangeTable</name>

@@ -139,6 +139,13 @@ Writing will make these changes:</source>
         <source>Cancel</source>
         <translation>取消</translation>
     </message>
+    <message numerus="yes">
+        <source>%n changes</source>
+        <comment>%n change</comment>
+        <translation>
+            <numerusform>共 %n 处更改</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ChangeTable</name>
