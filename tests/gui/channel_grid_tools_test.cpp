@@ -86,16 +86,21 @@ class ChannelGridToolsTest : public testing::ChannelTableFixture {
             }
             const int column = pick(1, 10);
             if (seed % 2) {
-                // Context menu → Sort Channels → By <column>, in the direction checked.
+                // Context menu → Sort Channels → a direction, then By <column>: one trip, the
+                // direction's entry leaving the menu open.
                 QMenu* menu = contextMenuAt(grid_->currentRow() + 1, 0);
                 clickEntry(menu, tools().sortMenu()->menuAction());
                 QMenu* sort = tools().sortMenu();
                 QAction* direction = sort->findChild<QAction*>(pick(0, 1) ? "MNChSortAscending"
                                                                           : "MNChSortDescending");
-                QTRY_VERIFY(sort->isVisible());
-                direction->setChecked(true);
+                clickEntry(sort, direction);
+                QTest::qWait(50);
+                QVERIFY(sort->isVisible());
+                QVERIFY(direction->isChecked());
                 clickEntry(sort, sort->findChild<QAction*>(QString("MNChSortBy%1").arg(column)));
                 QTRY_VERIFY(!menu->isVisible());
+                QCOMPARE(document_->undoStack().undoText().endsWith("descending"),
+                         history.count() > 0 && direction->objectName().endsWith("Descending"));
             } else {
                 grid_->setCurrentCell(grid_->currentRow(), column);
                 key(pick(0, 1) ? Qt::Key_Up : Qt::Key_Down,

@@ -19,6 +19,7 @@
 #include "lang/catalogue.h"
 #include "rules/channel_filter.h"
 #include "ui/local_msgbox.h"
+#include "ui/menu_toggles.h"
 
 namespace talvo {
 namespace {
@@ -114,6 +115,7 @@ void ChannelGridTools::build() {
         direction->addAction(a);
     }
     ascending_->setChecked(true);
+    KeepOpenOnToggles(sortMenu_, {ascending_, descending_});
 
     bar_ = new ChannelFilterBar(&window_);
     if (auto* column = qobject_cast<QBoxLayout*>(window_.layout())) column->insertWidget(0, bar_);
