@@ -116,6 +116,7 @@ MainWindow::MainWindow(Document& document, std::unique_ptr<SerialLink> port, QWi
     connect(options_, &OptionsWindow::hiddenModeEffect, this, &MainWindow::applyHiddenModeEffect);
 
     SetUpPortList(portList_);
+    LabelPortList(portList_, kChinese);  // as every text until the first language procedure
     NameAfterCommand(portList_, action("MNCommPort"));
     portPopup_ = portList_->view();
     connect(portList_, &QComboBox::activated, this, &MainWindow::onPortListChosen);
