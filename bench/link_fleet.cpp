@@ -15,7 +15,7 @@
 #include <memory>
 #include <vector>
 
-#include "link/port/fleet_engine.h"
+#include "run/fleet_engine.h"
 
 namespace {
 
@@ -59,16 +59,16 @@ struct Run {
 // The fleet on `count` fresh radios; the template differs from what they hold.
 Run Fleet(int count) {
     std::vector<std::unique_ptr<Radio>> radios;
-    std::vector<talvo::link::FleetPortChoice> ports;
+    std::vector<talvo::run::FleetPortChoice> ports;
     for (int i = 0; i < count; ++i) {
         radios.push_back(std::make_unique<Radio>());
         ports.push_back({i + 1, radios.back()->device(), std::nullopt});
     }
     talvo::ProgramState templ = talvo::StartupState();
     templ.options[talvo::TextId::DisplayCharacter] = "FLEET";
-    talvo::link::FleetEngine engine(templ, {}, false);
+    talvo::run::FleetEngine engine(templ, {}, false);
     QEventLoop loop;
-    QObject::connect(&engine, &talvo::link::FleetEngine::finished, &loop, &QEventLoop::quit);
+    QObject::connect(&engine, &talvo::run::FleetEngine::finished, &loop, &QEventLoop::quit);
     Run run;
     const double cpu0 = CpuSeconds();
     const auto t0 = Clock::now();

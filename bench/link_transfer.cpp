@@ -24,8 +24,8 @@
 #include "compare/change_list.h"
 #include "jobs/checked_write_job.h"
 #include "jobs/transfer_jobs.h"
-#include "link/port/job_runner.h"
-#include "link/port/read_backups.h"
+#include "run/job_runner.h"
+#include "run/read_backups.h"
 #include "link/port/serial_line.h"
 
 namespace {
@@ -73,17 +73,17 @@ class PacedSim {
 };
 
 // Runs one job to its end; returns the elapsed seconds, or nothing when it failed.
-std::optional<double> Run(talvo::link::JobRunner& runner, talvo::jobs::Job& job,
+std::optional<double> Run(talvo::run::JobRunner& runner, talvo::jobs::Job& job,
                           const std::function<void()>& decide = {}) {
     QEventLoop loop;
     bool ok = false;
-    const auto done = QObject::connect(&runner, &talvo::link::JobRunner::finished, &loop,
+    const auto done = QObject::connect(&runner, &talvo::run::JobRunner::finished, &loop,
                                        [&](const talvo::jobs::Outcome& outcome) {
                                            ok = outcome.ok();
                                            loop.quit();
                                        });
     const auto decision =
-        QObject::connect(&runner, &talvo::link::JobRunner::awaitingDecision, &loop, [&] {
+        QObject::connect(&runner, &talvo::run::JobRunner::awaitingDecision, &loop, [&] {
             if (decide) decide();
         });
     const auto t0 = Clock::now();
@@ -111,7 +111,7 @@ void RunPaced(benchmark::State& state, double wireBytes, MakeJob makeJob) {
         state.SkipWithError("cannot open the virtual radio");
         return;
     }
-    talvo::link::JobRunner runner(line);
+    talvo::run::JobRunner runner(line);
     double worst = 0;
     double total = 0;
     for (auto _ : state) {
@@ -164,7 +164,7 @@ void BM_PacedCheckedWrite(benchmark::State& state) {
         state.SkipWithError("cannot open the virtual radio");
         return;
     }
-    talvo::link::JobRunner runner(line);
+    talvo::run::JobRunner runner(line);
     const double wire = (5040 + 4035 + 5040) * kByteSeconds;
     double total = 0, worst = 0;
     std::uint8_t seed = 0;
@@ -173,7 +173,7 @@ void BM_PacedCheckedWrite(benchmark::State& state) {
         talvo::jobs::CheckedWriteJob job(Pattern(++seed), {});
         const auto elapsed = Run(runner, job, [&] {
             const bool kept =
-                talvo::link::SaveBackup(job.backup()).status == talvo::Status::Ok &&
+                talvo::run::SaveBackup(job.backup()).status == talvo::Status::Ok &&
                 !talvo::compare::CompareImages(job.backup(), job.expectedAfter(), EnglishWords())
                      .empty();
             kept ? job.proceed() : job.decline();

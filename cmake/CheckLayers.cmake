@@ -1,8 +1,14 @@
 # Refuses an include that runs against the layers: run with
-#   cmake -DSRC=<project>/src -DSTAMP=<file> -P CheckLayers.cmake
+#   cmake -DSRC=<project>/src [-DTOOLS=<project>/tools] -DSTAMP=<file> -P CheckLayers.cmake
+# Also refused: an include that climbs with "..", a Qt header in the Qt-free core, a source file
+# named other than .h/.cpp (it would slip past this check), and a tool including anything of
+# src/ (the virtual radio is written apart from the program, so the two catch each other's
+# mistakes).
 # Layers: the Qt-free core (model, image, link/protocol, rules, exchange, compare, then jobs,
 # then fleet),
-# then link/port, lang (the catalogues), print, ui, document, editors, app; cli beside the windows.
+# then link/port (the serial adapter only), run (jobs on lines: the runner, the fleet engine, and
+# the files they keep), lang (the catalogues), print, ui, document, editors, app; cli beside the
+# windows.
 # Each folder under src/ may include only the folders listed for it (and itself). A folder
 # that is not listed fails too, so a new folder must be given its place here.
 set(core_model model)
@@ -20,18 +26,59 @@ set(layer_exchange model image rules exchange)
 set(layer_compare model image rules exchange compare)
 set(layer_jobs ${core} jobs)
 set(layer_fleet ${core} jobs fleet)
-set(layer_link/port ${core} jobs fleet link/port)
+set(layer_link/port ${core} link/port)
+set(layer_run ${core} jobs fleet link/port run)
 set(layer_lang ${core} lang)
 set(layer_print ${core} lang print)
 set(layer_ui ${core} lang ui)
 set(layer_document ${core} lang document)
 set(layer_editors ${core} lang ui print document editors)
-set(layer_app ${core} jobs fleet link/port lang ui print document editors app)
-set(layer_cli ${core} jobs fleet link/port lang print cli)
-set(layers model image link/protocol rules exchange compare jobs fleet link/port lang print ui document editors app cli)
+set(layer_app ${core} jobs fleet link/port run lang ui print document editors app)
+set(layer_cli ${core} jobs fleet link/port run lang print cli)
+set(layers model image link/protocol rules exchange compare jobs fleet link/port run lang print ui document editors app cli)
+set(qt_free_layers model image link/protocol rules exchange compare jobs fleet)
+
+# The quoted or angle header of an include line.
+function(included_header line out)
+  if(line MATCHES "^[ \t]*#[ \t]*include[ \t]*<")
+    string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*<([^>]*)>.*" "\\1" header "${line}")
+  else()
+    string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*\"([^\"]*)\".*" "\\1" header "${line}")
+  endif()
+  set(${out} "${header}" PARENT_SCOPE)
+endfunction()
+
+set(errors "")
+set(source_patterns *.h *.hh *.hpp *.hxx *.cpp *.cc *.cxx *.c)
+foreach(root ${SRC} ${TOOLS})
+  set(globs "")
+  foreach(pattern ${source_patterns})
+    list(APPEND globs ${root}/${pattern})
+  endforeach()
+  file(GLOB_RECURSE all_sources RELATIVE ${root} ${globs})
+  foreach(file ${all_sources})
+    if(NOT file MATCHES "\\.(h|cpp)$")
+      string(APPEND errors "  ${root}/${file}: sources are named .h and .cpp\n")
+    endif()
+  endforeach()
+endforeach()
+
+if(TOOLS)
+  file(GLOB_RECURSE tool_files RELATIVE ${TOOLS} ${TOOLS}/*.h ${TOOLS}/*.cpp)
+  foreach(file ${tool_files})
+    file(STRINGS ${TOOLS}/${file} lines REGEX "^[ \t]*#[ \t]*include[ \t]*[\"<]")
+    foreach(line ${lines})
+      included_header("${line}" header)
+      if(header MATCHES "(^|/)\\.\\.(/|$)")
+        string(APPEND errors "  tools/${file} includes ${header}: no climbing with ..\n")
+      elseif(header MATCHES "/" AND EXISTS "${SRC}/${header}" AND NOT IS_DIRECTORY "${SRC}/${header}")
+        string(APPEND errors "  tools/${file} includes the program's ${header}\n")
+      endif()
+    endforeach()
+  endforeach()
+endif()
 
 file(GLOB_RECURSE files RELATIVE ${SRC} ${SRC}/*.h ${SRC}/*.cpp)
-set(errors "")
 foreach(file ${files})
   # The most specific layer whose folder holds the file.
   set(layer "")
@@ -50,16 +97,23 @@ foreach(file ${files})
     continue()
   endif()
   file(STRINGS ${SRC}/${file} lines REGEX "^[ \t]*#[ \t]*include[ \t]*[\"<]")
+  list(FIND qt_free_layers ${layer} qt_free)
   foreach(line ${lines})
+    included_header("${line}" header)
+    if(header MATCHES "(^|/)\\.\\.(/|$)")
+      string(APPEND errors "  ${file} (${layer}) includes ${header}: no climbing with ..\n")
+      continue()
+    endif()
+    if(qt_free GREATER -1 AND header MATCHES "^Q")
+      string(APPEND errors "  ${file} (${layer}, Qt-free) includes ${header}\n")
+      continue()
+    endif()
     if(line MATCHES "^[ \t]*#[ \t]*include[ \t]*<")
       # An angle include names one of ours when the header is found under src/: it is held to
       # the same layers as a quoted one.
-      string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*<([^>]*)>.*" "\\1" header "${line}")
       if(NOT EXISTS "${SRC}/${header}" OR IS_DIRECTORY "${SRC}/${header}")
         continue()
       endif()
-    else()
-      string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*\"([^\"]*)\".*" "\\1" header "${line}")
     endif()
     if(NOT header MATCHES "/")
       continue()  # a header beside the file

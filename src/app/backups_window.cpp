@@ -13,7 +13,7 @@
 #include "image/data_file.h"
 #include "image/file_io.h"
 #include "lang/catalogue.h"
-#include "link/port/read_backups.h"
+#include "run/read_backups.h"
 #include "ui/accessible_names.h"
 #include "ui/language_change.h"
 
@@ -109,7 +109,7 @@ void BackupsWindow::retranslate() {
     setWindowTitle(Tr(TALVO_TEXT("BackupsWindow", "Backups"), lang_));
     intro_->setText(
         Tr(TALVO_TEXT("BackupsWindow", "Every read keeps what the radio held in:\n%1"), lang_)
-            .arg(link::BackupFolder()));
+            .arg(run::BackupFolder()));
     table_->setHorizontalHeaderLabels(
         {Tr(TALVO_TEXT("BackupsWindow", "Date and time"), lang_),
          Tr(TALVO_TEXT("BackupsWindow", "Channels used"), lang_),
@@ -124,10 +124,10 @@ void BackupsWindow::retranslate() {
 }
 
 void BackupsWindow::fill() {
-    const auto backups = link::ListBackups();
+    const auto backups = run::ListBackups();
     table_->setRowCount(static_cast<int>(backups.size()));
     for (int row = 0; row < static_cast<int>(backups.size()); ++row) {
-        const link::BackupFile& backup = backups[static_cast<std::size_t>(row)];
+        const run::BackupFile& backup = backups[static_cast<std::size_t>(row)];
         const Summary summary = Summarise(backup.path, lang_);
         auto* when =
             new QTableWidgetItem(backup.time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));

@@ -15,6 +15,7 @@
 #include "jobs/checked_write_job.h"
 #include "jobs/outcome_words.h"
 #include "lang/catalogue.h"
+#include "run/write_decision.h"
 #include "ui/local_msgbox.h"
 
 namespace talvo {
@@ -71,13 +72,14 @@ void TransferController::checkedWriteFlow() {
     const jobs::Outcome outcome = run(job, CheckedWriteTexts, [&] {
         // What the radio holds now is kept before anything is written: no write without a way
         // back.
-        backup = storeBackup(job.backup());
-        if (backup.isEmpty()) return;
-        const auto changes =
-            compare::CompareImages(job.backup(), job.expectedAfter(), WordsIn(lang));
-        ChangeListWindow question(lang, changes, QFileInfo(backup).fileName(),
-                                  window_.channelWindow());
-        if (question.exec() == QDialog::Accepted) job.proceed();
+        const run::BackupStep step = run::KeepBackupThenDecide(job, [&](const QString& kept) {
+            const auto changes =
+                compare::CompareImages(job.backup(), job.expectedAfter(), WordsIn(lang));
+            ChangeListWindow question(lang, changes, QFileInfo(kept).fileName(),
+                                      window_.channelWindow());
+            return question.exec() == QDialog::Accepted;
+        });
+        backup = keptOrWarned(step.kept);
     });
     if (outcome.ok()) {
         reportSuccess(Tr(TALVO_TEXT("CheckedWrite", "Written and verified!"), lang));

@@ -20,8 +20,8 @@
 #include "fleet/fleet_texts.h"
 #include "jobs/outcome_words.h"
 #include "lang/catalogue.h"
-#include "link/port/fleet_engine.h"
-#include "link/port/fleet_report_file.h"
+#include "run/fleet_engine.h"
+#include "run/fleet_report_file.h"
 #include "link/port/port_socket.h"
 #include "link/port/port_survey.h"
 #include "ui/language_change.h"
@@ -250,7 +250,7 @@ bool FleetWindow::loadRows(const QString& path) {
 
 void FleetWindow::startRun() {
     if (running()) return;
-    std::vector<link::FleetPortChoice> chosen;
+    std::vector<run::FleetPortChoice> chosen;
     QStringList sockets;
     tableRowOfPort_.clear();
     for (int row = 0; row < ports_->rowCount(); ++row) {
@@ -258,7 +258,7 @@ void FleetWindow::startRun() {
         ports_->item(row, kStateColumn)->setText(QString());
         ports_->item(row, kStateColumn)->setBackground(QBrush());
         if (number->checkState() != Qt::Checked) continue;
-        link::FleetPortChoice c;
+        run::FleetPortChoice c;
         c.number = number->data(Qt::UserRole).toInt();
         c.device = ports_->item(row, 1)->text();
         const QString socket = ports_->item(row, 2)->text();
@@ -286,12 +286,12 @@ void FleetWindow::startRun() {
     }
     SaveFleetSockets(sockets);
     report_->setRowCount(0);
-    engine_ = std::make_unique<link::FleetEngine>(template_, rows_, station);
-    connect(engine_.get(), &link::FleetEngine::portChanged, this, &FleetWindow::showPort);
-    connect(engine_.get(), &link::FleetEngine::radioDone, this, [this](const fleet::RadioRecord&) {
+    engine_ = std::make_unique<run::FleetEngine>(template_, rows_, station);
+    connect(engine_.get(), &run::FleetEngine::portChanged, this, &FleetWindow::showPort);
+    connect(engine_.get(), &run::FleetEngine::radioDone, this, [this](const fleet::RadioRecord&) {
         addRadio(static_cast<int>(engine_->records().size()) - 1);
     });
-    connect(engine_.get(), &link::FleetEngine::finished, this, &FleetWindow::runFinished);
+    connect(engine_.get(), &run::FleetEngine::finished, this, &FleetWindow::runFinished);
     start_->setEnabled(false);
     station_->setEnabled(false);
     rowsButton_->setEnabled(false);
@@ -303,7 +303,7 @@ void FleetWindow::startRun() {
 
 void FleetWindow::showPort(int index) {
     if (!engine_ || index < 0 || index >= static_cast<int>(tableRowOfPort_.size())) return;
-    const link::FleetPortView& view = engine_->ports()[static_cast<std::size_t>(index)];
+    const run::FleetPortView& view = engine_->ports()[static_cast<std::size_t>(index)];
     QTableWidgetItem* cell =
         ports_->item(tableRowOfPort_[static_cast<std::size_t>(index)], kStateColumn);
     QString text;
@@ -366,7 +366,7 @@ void FleetWindow::addRadio(int index) {
 
 void FleetWindow::runFinished() {
     keptReport_ =
-        link::KeepReport(engine_->records(), fleet::ReportFormat::Json, engine_->startedAt());
+        run::KeepReport(engine_->records(), fleet::ReportFormat::Json, engine_->startedAt());
     showSummary();
     start_->setEnabled(true);
     station_->setEnabled(true);
@@ -399,7 +399,7 @@ void FleetWindow::saveReport() {
         this, words(TALVO_TEXT("FleetWindow", "Save Report")), QString(),
         words(TALVO_TEXT("FleetWindow", "CSV files (*.csv);;JSON files (*.json)")));
     if (path.isEmpty()) return;
-    if (link::WriteReport(engine_->records(), path) != Status::Ok) {
+    if (run::WriteReport(engine_->records(), path) != Status::Ok) {
         LocalMsgBox(
             lang_,
             words(TALVO_TEXT(
@@ -414,7 +414,7 @@ void FleetWindow::reject() {
     if (running()) {
         // Every port stops cleanly before the window goes.
         QEventLoop loop;
-        connect(engine_.get(), &link::FleetEngine::finished, &loop, &QEventLoop::quit);
+        connect(engine_.get(), &run::FleetEngine::finished, &loop, &QEventLoop::quit);
         engine_->cancel();
         if (engine_->running()) loop.exec();
     }

@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "fleet/radio_rows.h"
-#include "link/port/fleet_report_file.h"
 #include "link/port/port_survey.h"
 #include "model/program_state.h"
+#include "run/fleet_report_file.h"
 
 class QCheckBox;
 class QLabel;
@@ -17,7 +17,7 @@ class QTableWidget;
 
 namespace talvo {
 
-namespace link {
+namespace run {
 class FleetEngine;
 }
 
@@ -71,8 +71,8 @@ class FleetWindow : public QDialog {
     std::vector<fleet::RadioRow> rows_;
     QString rowsPath_;                                              // the file rows_ came from
     std::vector<std::optional<link::SerialDeviceInfo>> portInfos_;  // by row of the port table
-    link::KeptReport keptReport_;
-    std::unique_ptr<link::FleetEngine> engine_;
+    run::KeptReport keptReport_;
+    std::unique_ptr<run::FleetEngine> engine_;
     std::vector<int> tableRowOfPort_;  // engine port index -> row of the port table
     QTableWidget* ports_;
     QTableWidget* report_;

@@ -6,7 +6,7 @@
 #include "app/serial_link.h"
 #include "app/settings_store.h"
 #include "lang/catalogue.h"
-#include "link/port/read_backups.h"
+#include "run/read_backups.h"
 #include "ui/text_fit.h"
 
 namespace talvo {
@@ -19,7 +19,7 @@ LanguageFlagValue StartupLanguage() {
 Program StartProgram(std::unique_ptr<SerialLink> port) {
     Program p;
     // Backups older than a year go at start (never the newest ten).
-    link::PruneBackups();
+    run::PruneBackups();
     // The flag's 1 shows the further language remembered beside it (none: English).
     RestoreFurtherLanguage(LoadFurtherLanguage());
     p.document = std::make_unique<Document>(StartupState(StartupLanguage()));

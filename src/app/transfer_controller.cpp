@@ -12,7 +12,7 @@
 #include "jobs/outcome_words.h"
 #include "jobs/transfer_jobs.h"
 #include "lang/catalogue.h"
-#include "link/port/read_backups.h"
+#include "run/read_backups.h"
 #include "ui/local_msgbox.h"
 
 namespace talvo {
@@ -27,7 +27,7 @@ TransferController::TransferController(MainWindow& window, SerialLink& port)
     timer1_.setInterval(link::Cooldown::kTickMs);
     connect(&timer1_, &QTimer::timeout, this, &TransferController::OnCooldownTick);
     // The bar keeps its 1..196 range; it moves with the blocks of the running transfer.
-    connect(&runner_, &link::JobRunner::progress, this, [this](const jobs::Progress& p) {
+    connect(&runner_, &run::JobRunner::progress, this, [this](const jobs::Progress& p) {
         const int value =
             p.stageBlocksTotal > 0 ? 1 + p.stageBlocksDone * 195 / p.stageBlocksTotal : 1;
         window_.writingWindow()->progressBar()->setValue(value);
@@ -37,9 +37,9 @@ TransferController::TransferController(MainWindow& window, SerialLink& port)
     const auto closeProgress = [this] {
         if (window_.writingWindow()->isVisible()) window_.writingWindow()->done(QDialog::Accepted);
     };
-    connect(&runner_, &link::JobRunner::stageStarted, this, closeProgress);
-    connect(&runner_, &link::JobRunner::awaitingDecision, this, closeProgress);
-    connect(&runner_, &link::JobRunner::finished, this,
+    connect(&runner_, &run::JobRunner::stageStarted, this, closeProgress);
+    connect(&runner_, &run::JobRunner::awaitingDecision, this, closeProgress);
+    connect(&runner_, &run::JobRunner::finished, this,
             [this, closeProgress](const jobs::Outcome& outcome) {
                 lastOutcome_ = outcome;
                 closeProgress();
@@ -147,7 +147,10 @@ void TransferController::plainWrite() {
 }
 
 QString TransferController::storeBackup(const ImageBytes& image) {
-    const link::SavedBackup saved = link::SaveBackup(image);
+    return keptOrWarned(run::SaveBackup(image));
+}
+
+QString TransferController::keptOrWarned(const run::SavedBackup& saved) {
     if (saved.status == Status::Ok) return saved.path;
     const LanguageFlagValue lang = window_.state().LanguageFlag;
     LocalMsgBox(lang,

@@ -6,8 +6,9 @@
 #include <functional>
 
 #include "jobs/job.h"
-#include "link/port/job_runner.h"
 #include "link/protocol/cooldown.h"
+#include "run/job_runner.h"
+#include "run/read_backups.h"
 
 namespace talvo {
 
@@ -68,6 +69,8 @@ class TransferController : public QObject {
                       const std::function<void()>& decide = {});
     // After a read: the backup file; an empty name (after a message) when it could not be saved.
     QString storeBackup(const ImageBytes& image);
+    // The backup's path, or empty after a warning that it could not be saved.
+    QString keptOrWarned(const run::SavedBackup& saved);
     // The communication-error message for a failed transfer (nothing for a cancelled one).
     void reportFailure(const jobs::Outcome& outcome);
     // A success message; OK starts the cool-down.
@@ -77,7 +80,7 @@ class TransferController : public QObject {
 
     MainWindow& window_;
     SerialLink& port_;
-    link::JobRunner runner_;
+    run::JobRunner runner_;
     QTimer timer1_;
     link::Cooldown cooldown_;
     jobs::Outcome lastOutcome_;

@@ -18,8 +18,8 @@
 #include "fleet/fleet_texts.h"
 #include "image/data_file.h"
 #include "lang/catalogue.h"
-#include "link/port/fleet_engine.h"
-#include "link/port/fleet_report_file.h"
+#include "run/fleet_engine.h"
+#include "run/fleet_report_file.h"
 #include "link/port/port_lookup.h"
 #include "link/port/port_socket.h"
 #include "link/protocol/port_names.h"
@@ -32,10 +32,10 @@ namespace {
 constexpr int kSomeNotVerified = 1;
 
 // A port by number, or by the name of its socket under /dev/serial/by-path.
-std::optional<link::FleetPortChoice> PortNamed(const QString& word) {
+std::optional<run::FleetPortChoice> PortNamed(const QString& word) {
     bool isNumber = false;
     const int number = word.toInt(&isNumber);
-    link::FleetPortChoice choice;
+    run::FleetPortChoice choice;
     if (isNumber) {
         if (number < link::kLowestPortNumber || number > link::kHighestPortNumber)
             return std::nullopt;
@@ -91,7 +91,7 @@ int RunFleet(const QStringList& arguments) {
     if (!args.has("--ports"))
         return UsageError("fleet", TALVO_TEXT("CliUsage", "%1 is missing"), {"--ports"});
 
-    std::vector<link::FleetPortChoice> ports;
+    std::vector<run::FleetPortChoice> ports;
     std::set<int> numbers;
     for (const QString& word : args.values.at("--ports").split(',')) {
         const auto choice = PortNamed(word.trimmed());
@@ -151,23 +151,23 @@ int RunFleet(const QStringList& arguments) {
 
     std::fprintf(stderr, "talvo-cli fleet: %s\n",
                  Render(fleet::CalibrationKeptText(), lang).c_str());
-    link::FleetEngine engine(state, rows, station);
+    run::FleetEngine engine(state, rows, station);
     QEventLoop loop;
     InterruptWatch interrupt;
-    QObject::connect(&interrupt, &InterruptWatch::interrupted, &engine, &link::FleetEngine::cancel);
-    QObject::connect(&engine, &link::FleetEngine::radioDone, &loop,
+    QObject::connect(&interrupt, &InterruptWatch::interrupted, &engine, &run::FleetEngine::cancel);
+    QObject::connect(&engine, &run::FleetEngine::radioDone, &loop,
                      [lang](const fleet::RadioRecord& r) {
                          std::printf("%s\n", Line(r, lang).c_str());
                          std::fflush(stdout);
                          if (r.outcome != fleet::FleetOutcome::Cancelled) std::fputc('\a', stderr);
                      });
-    QObject::connect(&engine, &link::FleetEngine::finished, &loop, &QEventLoop::quit);
+    QObject::connect(&engine, &run::FleetEngine::finished, &loop, &QEventLoop::quit);
     engine.start(ports);
     if (engine.running()) loop.exec();
 
     const auto& records = engine.records();
     const auto kept =
-        link::KeepReport(records, format.value_or(fleet::ReportFormat::Json), engine.startedAt());
+        run::KeepReport(records, format.value_or(fleet::ReportFormat::Json), engine.startedAt());
     if (kept.status == Status::Ok)
         std::fprintf(stderr, "talvo-cli fleet: %s %s\n",
                      RenderText(TALVO_TEXT("CmdFleet", "report kept in"), lang).c_str(),
@@ -175,7 +175,7 @@ int RunFleet(const QStringList& arguments) {
     else
         FileFailure(kept.status, lang, kept.path);
     if (!reportPath.isEmpty()) {
-        if (const Status written = link::WriteReport(records, reportPath); written != Status::Ok) {
+        if (const Status written = run::WriteReport(records, reportPath); written != Status::Ok) {
             FileFailure(written, lang, reportPath);
             return kSomeNotVerified;
         }

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <cstdio>
+#include <optional>
 
 #include "cli/cli_texts.h"
 #include "cli/command.h"
@@ -14,6 +15,7 @@
 #include "image/file_io.h"
 #include "jobs/checked_write_job.h"
 #include "lang/catalogue.h"
+#include "run/write_decision.h"
 
 namespace talvo::cli {
 
@@ -60,20 +62,16 @@ int RunWrite(const QStringList& arguments) {
     options.backupFirst = !backup.isEmpty();
     options.readBack = verify;
     jobs::CheckedWriteJob job(state.EncodedImage, options);
-    int saveFailure = ExitOk;
+    std::optional<run::BackupStep> backupStep;
     const jobs::Outcome outcome = link.run(job, [&] {
         // What the radio holds now, safe on disk before anything is written.
-        KeepBackup(job.backup(), args.lang);
-        if (const Status saved =
-                WriteFileAtomically(LocalPath(backup), SerializeDataFile(job.backup()));
-            saved != Status::Ok) {
-            saveFailure = FileFailure(saved, args.lang, backup);
-            job.decline();
-            return;
-        }
-        job.proceed();
+        run::PruneBackups();
+        backupStep = run::KeepBackupThenDecide(job, {}, backup);
     });
-    if (saveFailure != ExitOk) return saveFailure;
+    if (backupStep && backupStep->folderCopy && backupStep->folderCopy->status != Status::Ok)
+        WarnNoBackup(*backupStep->folderCopy, args.lang);
+    if (backupStep && !backupStep->mayWrite())
+        return FileFailure(backupStep->kept.status, args.lang, backup);
     return TransferExit(outcome, radio.device, args.lang);
 }
 

@@ -14,12 +14,12 @@
 #include "jobs/outcome_words.h"
 #include "jobs/transfer_jobs.h"
 #include "lang/catalogue.h"
-#include "link/port/job_runner.h"
 #include "link/port/port_diagnosis.h"
 #include "link/port/port_lookup.h"
-#include "link/port/read_backups.h"
 #include "link/port/serial_line.h"
 #include "link/protocol/port_names.h"
+#include "run/job_runner.h"
+#include "run/read_backups.h"
 
 namespace talvo::cli {
 
@@ -102,7 +102,7 @@ std::string DiagnosisLine(int number, const QString& device, Status failure,
 struct Radio::Parts {
     std::unique_ptr<QCoreApplication> app = EnsureApplication();
     link::SerialLine line;
-    link::JobRunner runner{line};
+    run::JobRunner runner{line};
     InterruptWatch interrupts;
     LanguageFlagValue lang = kEnglish;
     std::optional<jobs::Outcome> openFailure;
@@ -123,32 +123,32 @@ Radio::~Radio() = default;
 
 jobs::Outcome Radio::run(jobs::Job& job, const std::function<void()>& decide) {
     if (parts_->openFailure) return *parts_->openFailure;
-    link::JobRunner& runner = parts_->runner;
+    run::JobRunner& runner = parts_->runner;
     QEventLoop loop;
     std::optional<jobs::Outcome> outcome;
     std::optional<ProgressBar> bar;
     const auto connections = {
-        QObject::connect(&runner, &link::JobRunner::stageStarted, &loop,
+        QObject::connect(&runner, &run::JobRunner::stageStarted, &loop,
                          [&](jobs::Stage stage) {
                              bar.reset();
                              bar.emplace(Render(jobs::StageName(stage), parts_->lang));
                          }),
-        QObject::connect(&runner, &link::JobRunner::progress, &loop,
+        QObject::connect(&runner, &run::JobRunner::progress, &loop,
                          [&](const jobs::Progress& p) {
                              if (bar) bar->show(p.stageBlocksDone, p.stageBlocksTotal);
                          }),
-        QObject::connect(&runner, &link::JobRunner::awaitingDecision, &loop,
+        QObject::connect(&runner, &run::JobRunner::awaitingDecision, &loop,
                          [&] {
                              bar.reset();
                              if (decide) decide();
                          }),
-        QObject::connect(&runner, &link::JobRunner::finished, &loop,
+        QObject::connect(&runner, &run::JobRunner::finished, &loop,
                          [&](const jobs::Outcome& end) {
                              outcome = end;
                              loop.quit();
                          }),
         QObject::connect(&parts_->interrupts, &InterruptWatch::interrupted, &runner,
-                         &link::JobRunner::cancel),
+                         &run::JobRunner::cancel),
     };
     if (parts_->interrupts.seen()) {
         job.cancel();
@@ -226,8 +226,11 @@ jobs::Outcome ReadRadio(const QString& device, ImageBytes& image, LanguageFlagVa
 
 void KeepBackup(const ImageBytes& image, LanguageFlagValue lang) {
     const auto app = EnsureApplication();
-    link::PruneBackups();
-    const link::SavedBackup saved = link::SaveBackup(image);
+    run::PruneBackups();
+    WarnNoBackup(run::SaveBackup(image), lang);
+}
+
+void WarnNoBackup(const run::SavedBackup& saved, LanguageFlagValue lang) {
     if (saved.status == Status::Ok) return;
     std::fprintf(
         stderr, "talvo-cli: %s %s\n",

@@ -11,6 +11,7 @@
 #include "jobs/job.h"
 #include "model/program_state.h"
 #include "model/status.h"
+#include "run/read_backups.h"
 
 namespace talvo::cli {
 
@@ -54,9 +55,11 @@ class Radio {
 // Runs a read of the radio behind `device`; `image` changes only when it succeeds.
 jobs::Outcome ReadRadio(const QString& device, ImageBytes& image, LanguageFlagValue lang);
 
-// Keeps a successful read as a backup (see link/port/read_backups.h), pruning old ones first;
+// Keeps a successful read as a backup (see run/read_backups.h), pruning old ones first;
 // a backup that cannot be written only gets a warning on stderr.
 void KeepBackup(const ImageBytes& image, LanguageFlagValue lang);
+// The warning on stderr when a backup could not be kept (nothing when it was).
+void WarnNoBackup(const run::SavedBackup& saved, LanguageFlagValue lang);
 
 // ExitOk for a job that succeeded; otherwise prints its one stderr line and returns
 // ExitInterrupted for a cancelled job (Ctrl+C) and ExitCommunication for every other ending.

@@ -67,7 +67,6 @@ void Job::beginScheduled() {
     settleNext_ = 0;
     awaitAnswerNext_ = false;
     state_ = State::Transferring;
-    answerPending_ = false;
     pending_.clear();
     const Starter starter = std::exchange(scheduled_, nullptr);
     starter();
@@ -159,7 +158,9 @@ void Job::keepIdentification() {
         identification_.assign(id->begin(), id->end());
     } else if (session_.wokeUp() && session_.step() == 2 && identification_.empty()) {
         // It answered the wake-up with something else: what it sent, for the record.
-        const auto reply = session_.replyBytes();
+        auto reply = session_.replyBytes();
+        // Acknowledges in front answer an earlier "E", not the identify request.
+        while (!reply.empty() && reply.front() == link::kAck) reply = reply.subspan(1);
         identification_.assign(reply.begin(), reply.end());
         identification_.insert(identification_.end(), pending_.begin(), pending_.end());
     }
@@ -172,15 +173,11 @@ void Job::onSessionEvent(const link::TransferEvent& event) {
         return;
     }
     keepIdentification();
-    // The radio answers the "E" that ends anything but a finished read.
-    answerPending_ =
-        !(event.kind == Kind::Finished && session_.direction() == link::Direction::Read);
     if (event.kind == Kind::Finished) {
         blocksBefore_ += session_.blocksDone();
-        // The radio answers the "E" of a write or an identification at once: the next wake-up
-        // waits for that answer (and a quiet tick after it) rather than for a fixed time.
-        settleNext_ = answerPending_ ? kSettleTicks : 0;
-        awaitAnswerNext_ = answerPending_;
+        settleNext_ = kSettleTicks;
+        // A finished read ends with two "E"s, and a radio may answer the second one or not.
+        awaitAnswerNext_ = session_.direction() != link::Direction::Read;
         transferDone(stage_);
         return;
     }

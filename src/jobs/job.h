@@ -48,11 +48,15 @@ class Job {
     using EventFn = std::function<void(const JobEvent&)>;
 
     static constexpr int kTickMs = link::TransferSession::kTickMs;
-    // Before a wake-up while the radio may still answer the last "E": this many ticks in which
-    // nothing arrives (between the transfers of a job: its answer, then a quiet tick); a radio
-    // that keeps talking, or never answers, is waited for at most kMostSettleTicks.
+    // Before every wake-up but a line's first, the radio may still be answering the "E" that
+    // ended the last exchange, late or not at all, whatever that exchange was. The wake-up waits
+    // for kSettleTicks ticks in which nothing arrives (the first one may be cut short: at least
+    // one whole tick of quiet), and whatever arrives meanwhile is dropped. After an end the
+    // radio is known to answer (a write's or an identification's "E"), it first waits for that
+    // answer, at most kMostSettleTicks in all: a radio that keeps talking or never answers
+    // does not hold the job up for longer.
     static constexpr int kSettleTicks = 2;
-    static constexpr int kMostSettleTicks = 12;
+    static constexpr int kMostSettleTicks = 4;
 
     Job();
     virtual ~Job();
@@ -80,9 +84,6 @@ class Job {
     // The identification the radio answered with: the 8 bytes of an accepted one, or what a
     // radio with another identification sent (empty: none came).
     const std::vector<std::uint8_t>& identification() const { return identification_; }
-    // After the end: the radio may still answer the last "E", so the next wake-up on this line
-    // should wait (start's settleTicks).
-    bool answerPending() const { return answerPending_; }
     const link::TransferSession& session() const { return session_; }
 
   protected:
@@ -128,7 +129,6 @@ class Job {
     bool heard_ = false;
     bool awaitAnswer_ = false;  // settling waits for the radio's answer first
     bool awaitAnswerNext_ = false;
-    bool answerPending_ = false;
     bool writeSendsCalibration_ = false;
     int blocksBefore_ = 0;  // moved by the transfers that already finished
 };

@@ -1,25 +1,41 @@
 #!/usr/bin/env bash
-# The layer check passes on the sources as they are and stops a build on a wrong-way include.
+# The layer check passes on the sources as they are and stops a build on a wrong-way include,
+# an include that climbs with "..", a Qt header in the Qt-free core, a source file named other
+# than .h/.cpp, and a tool that includes the program's headers.
 set -euo pipefail
 root="$1"
-cmake -DSRC="$root/src" -P "$root/cmake/CheckLayers.cmake"
+check() { cmake -DSRC="$1/src" -DTOOLS="$1/tools" -P "$root/cmake/CheckLayers.cmake"; }
+check "$root"
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 cp -r "$root/src" "$tmp/src"
-for bad in "ui/grid_helpers.h:app/main_window.h" "print/print_content.h:editors/editor_window.h" \
-           "editors/editor_window.h:app/main_window.h" "model/band.h:image/layout.h" \
-           "cli/command.h:ui/local_msgbox.h" "model/band.h:<image/layout.h>" \
-           "document/document.h:<editors/editor_window.h>"; do
-  file=${bad%%:*}
-  header=${bad#*:}
-  cp "$root/src/$file" "$tmp/src/$file"
-  case "$header" in
-    "<"*) echo "#include $header" >>"$tmp/src/$file" ;;
-    *) echo "#include \"$header\"" >>"$tmp/src/$file" ;;
-  esac
-  if cmake -DSRC="$tmp/src" -P "$root/cmake/CheckLayers.cmake" >/dev/null 2>&1; then
-    echo "not refused: $file including $header"
+cp -r "$root/tools" "$tmp/tools"
+refused() {
+  if check "$tmp" >/dev/null 2>&1; then
+    echo "not refused: $1"
     exit 1
   fi
-  cp "$root/src/$file" "$tmp/src/$file"
+}
+for bad in "src/ui/grid_helpers.h:app/main_window.h" "src/print/print_content.h:editors/editor_window.h" \
+           "src/editors/editor_window.h:app/main_window.h" "src/model/band.h:image/layout.h" \
+           "src/cli/command.h:ui/local_msgbox.h" "src/model/band.h:<image/layout.h>" \
+           "src/document/document.h:<editors/editor_window.h>" \
+           "src/app/main_window.h:app/../cli/command.h" "src/model/band.h:model/../app/main_window.h" \
+           "src/jobs/job.h:<QString>" "src/model/band.h:<QtCore/QObject>" \
+           "tools/radio-sim/pty_line.h:link/protocol/frames.h" \
+           "tools/radio-sim/pty_line.h:../../src/link/protocol/frames.h"; do
+  file=${bad%%:*}
+  header=${bad#*:}
+  cp "$root/$file" "$tmp/$file"
+  case "$header" in
+    "<"*) echo "#include $header" >>"$tmp/$file" ;;
+    *) echo "#include \"$header\"" >>"$tmp/$file" ;;
+  esac
+  refused "$file including $header"
+  cp "$root/$file" "$tmp/$file"
+done
+for name in src/model/extra.hpp tools/radio-sim/extra.cc; do
+  echo "// empty" >"$tmp/$name"
+  refused "a source file named $name"
+  rm "$tmp/$name"
 done

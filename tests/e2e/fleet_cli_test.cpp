@@ -1,15 +1,8 @@
 // talvo-cli fleet against several virtual radios at once: the outcome of every port in a mixed
 // run, a station taking radios one after another, per-radio rows, and the report.
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <poll.h>
-#include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <cstring>
 #include <map>
-#include <thread>
 
 #include "compare/byte_compare.h"
 #include "image/data_file.h"
@@ -24,7 +17,6 @@ namespace talvo::e2e {
 namespace {
 
 namespace fs = std::filesystem;
-using Clock = std::chrono::steady_clock;
 
 // A radio memory that no encoded block matches by chance.
 Bytes Pattern() {
@@ -155,70 +147,6 @@ TEST(FleetCli, MixedRunEndsWithTheRightOutcomeOnEveryPort) {
     EXPECT_TRUE(fs::exists(b.dir / "data" / "talvo" / "reports"));
 }
 
-// talvo-cli fleet running in the background; its stdout read line by line.
-class Background {
-  public:
-    Background(const std::vector<std::string>& args, const std::vector<std::string>& env) {
-        int out[2];
-        if (::pipe2(out, O_CLOEXEC) != 0) throw std::runtime_error("pipe");
-        pid_ = ::fork();
-        if (pid_ == 0) {
-            ::dup2(out[1], STDOUT_FILENO);
-            const int null = ::open("/dev/null", O_WRONLY);
-            ::dup2(null, STDERR_FILENO);
-            ::close(out[0]);
-            for (const std::string& e : env) ::putenv(::strdup(e.c_str()));
-            std::vector<std::string> storage = {TALVO_CLI_PATH};
-            storage.insert(storage.end(), args.begin(), args.end());
-            std::vector<char*> argv;
-            for (std::string& s : storage) argv.push_back(s.data());
-            argv.push_back(nullptr);
-            ::execv(argv[0], argv.data());
-            std::_Exit(127);
-        }
-        ::close(out[1]);
-        out_ = out[0];
-    }
-    ~Background() {
-        if (pid_ > 0) {
-            ::kill(pid_, SIGKILL);
-            ::waitpid(pid_, nullptr, 0);
-        }
-        ::close(out_);
-    }
-    // Lines until `count` have come (or the limit passed).
-    std::vector<std::string> lines(std::size_t count, std::chrono::seconds limit) {
-        const auto deadline = Clock::now() + limit;
-        while (Lines(text_).size() < count && Clock::now() < deadline) {
-            pollfd p{out_, POLLIN, 0};
-            if (::poll(&p, 1, 100) <= 0) continue;
-            char buffer[512];
-            const ssize_t n = ::read(out_, buffer, sizeof buffer);
-            if (n <= 0) break;
-            text_.append(buffer, static_cast<std::size_t>(n));
-        }
-        return Lines(text_);
-    }
-    // Its exit status once it ended by itself (-1 when it overstays: it is then killed).
-    int wait(std::chrono::seconds limit) {
-        const auto deadline = Clock::now() + limit;
-        int status = 0;
-        while (Clock::now() < deadline) {
-            if (::waitpid(pid_, &status, WNOHANG) == pid_) {
-                pid_ = -1;
-                return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-            }
-            std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        }
-        return -1;
-    }
-
-  private:
-    pid_t pid_ = -1;
-    int out_ = -1;
-    std::string text_;
-};
-
 // The report's CSV as one map per radio (the cells here hold no separators).
 std::vector<std::map<std::string, std::string>> ReadReportCsv(const fs::path& file) {
     const Bytes bytes = FileBytes(file);
@@ -257,19 +185,20 @@ TEST(FleetCli, StationTakesRadioAfterRadioAndRowsGoInOrderPastFailures) {
     const fs::path save = b.dir / "radio.dat";
     RadioSim arriving({"--load", b.before, "--save", save.string(), "--leave-after", "read-back",
                        "--next-radio-after-ms", "6000", "--radios", "4", "--faults-on-radio", "2",
-                       "--corrupt-block", "10", "--arrive-after-ms", "500"});
-    RadioSim staying({"--load", b.before});
+                       "--corrupt-block", "10", "--arrive-after-ms", "500", "--answer-every-e"});
+    RadioSim staying({"--load", b.before, "--answer-every-e"});
     const fs::path rows = b.dir / "rows.csv";
     const std::string text =
         "DisplayCharacter,PowerOnPasswordDigits\nALPHA,1111\nBRAVO,2222\nCHARLY,3333\nDELTA,4444\n";
     PutFileBytes(rows, Bytes(text.begin(), text.end()));
     const fs::path report = b.dir / "station.csv";
-    Background station({"fleet", "--station", "--ports", "1,2", "--rows", rows.string(), "--report",
-                        report.string(), b.templ},
-                       b.env({&arriving, &staying}));
-    const auto lines = station.lines(5, std::chrono::seconds(100));
+    BackgroundCli station({"fleet", "--station", "--ports", "1,2", "--rows", rows.string(),
+                           "--report", report.string(), b.templ},
+                          b.env({&arriving, &staying}));
+    const auto lines = station.outLines(5, std::chrono::seconds(100));
     ASSERT_EQ(lines.size(), 5u);
-    EXPECT_EQ(station.wait(std::chrono::seconds(20)), 1) << "ends by itself; one radio failed";
+    EXPECT_EQ(station.finish(std::chrono::seconds(20)).exitCode, 1)
+        << "ends by itself; one radio failed";
     ASSERT_TRUE(arriving.stop());
 
     const auto csv = ReadReportCsv(report);

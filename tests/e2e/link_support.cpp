@@ -114,9 +114,11 @@ ProcessResult RunCli(const std::vector<std::string>& args,
     return RunProcess(TALVO_CLI_PATH, args, options);
 }
 
-BackgroundCli::BackgroundCli(const std::vector<std::string>& args) {
+BackgroundCli::BackgroundCli(const std::vector<std::string>& args,
+                             const std::vector<std::string>& environment) {
     static const TempFolder data;
-    const std::string xdg = "XDG_DATA_HOME=" + data.path().string();
+    std::vector<std::string> env = {"XDG_DATA_HOME=" + data.path().string()};
+    env.insert(env.end(), environment.begin(), environment.end());
     std::vector<std::string> storage;
     const std::vector<char*> argv = Argv(TALVO_CLI_PATH, args, storage);
     const std::string out = (output_ / "out").string(), err = (output_ / "err").string();
@@ -126,7 +128,7 @@ BackgroundCli::BackgroundCli(const std::vector<std::string>& args) {
         const int e = ::open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
         ::dup2(o, STDOUT_FILENO);
         ::dup2(e, STDERR_FILENO);
-        ::putenv(const_cast<char*>(xdg.c_str()));
+        for (std::string& e : env) ::putenv(e.data());
         ::execv(argv[0], argv.data());
         std::_Exit(127);
     }
@@ -140,17 +142,33 @@ void BackgroundCli::signal(int number) {
     if (pid_ >= 0) ::kill(pid_, number);
 }
 
-ProcessResult BackgroundCli::finish() {
+namespace {
+
+std::string FileText(const std::filesystem::path& file) {
+    const Bytes bytes = FileBytes(file);
+    return std::string(bytes.begin(), bytes.end());
+}
+
+}  // namespace
+
+ProcessResult BackgroundCli::finish(std::chrono::seconds limit) {
     ProcessResult result;
-    result.exitCode = Reap(pid_, std::chrono::seconds(30));
+    result.exitCode = pid_ >= 0 ? Reap(pid_, limit) : -1;
     pid_ = -1;
-    const auto text = [](const std::filesystem::path& file) {
-        const Bytes bytes = FileBytes(file);
-        return std::string(bytes.begin(), bytes.end());
-    };
-    result.out = text(output_ / "out");
-    result.err = text(output_ / "err");
+    result.out = FileText(output_ / "out");
+    result.err = FileText(output_ / "err");
     return result;
+}
+
+std::vector<std::string> BackgroundCli::outLines(std::size_t count,
+                                                 std::chrono::seconds limit) const {
+    const auto deadline = Clock::now() + limit;
+    std::vector<std::string> lines = Lines(FileText(output_ / "out"));
+    while (lines.size() < count && Clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        lines = Lines(FileText(output_ / "out"));
+    }
+    return lines;
 }
 
 bool WaitForProgramFrames(const std::string& transcript, std::uint8_t mark, std::size_t count,

@@ -2,6 +2,7 @@
 
 #include <sys/types.h>
 
+#include <chrono>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -34,17 +35,22 @@ class RadioSim {
 // Runs talvo-cli with `args` and extra "NAME=value" environment entries.
 ProcessResult RunCli(const std::vector<std::string>& args,
                      const std::vector<std::string>& environment = {});
-// talvo-cli running in the background, to be interrupted as a user's Ctrl+C does.
+// talvo-cli running in the background, to be interrupted as a user's Ctrl+C does, or watched
+// line by line.
 class BackgroundCli {
   public:
-    explicit BackgroundCli(const std::vector<std::string>& args);
+    // `environment`: extra "NAME=value" entries.
+    explicit BackgroundCli(const std::vector<std::string>& args,
+                           const std::vector<std::string>& environment = {});
     ~BackgroundCli();
     BackgroundCli(const BackgroundCli&) = delete;
     BackgroundCli& operator=(const BackgroundCli&) = delete;
 
     void signal(int number);
-    // Waits for the end (killing it after 30 s) and collects its output.
-    ProcessResult finish();
+    // Waits for the end (killing it after `limit`) and collects its output.
+    ProcessResult finish(std::chrono::seconds limit = std::chrono::seconds(30));
+    // Its standard output's lines once `count` have come, or what came within `limit`.
+    std::vector<std::string> outLines(std::size_t count, std::chrono::seconds limit) const;
 
   private:
     pid_t pid_ = -1;

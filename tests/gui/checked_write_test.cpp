@@ -22,7 +22,7 @@
 #include "editors/channels/channel_table_window.h"
 #include "image/data_file.h"
 #include "image/encode.h"
-#include "link/port/read_backups.h"
+#include "run/read_backups.h"
 #include "support/modal_answerer.h"
 #include "support/shell_env.h"
 #include "ui/local_msgbox.h"
@@ -66,7 +66,7 @@ class CheckedWriteTest : public QObject {
         return raw.readAll().left(0xC00);
     }
     QByteArray backupBytes(int index) {
-        const auto backups = link::ListBackups();
+        const auto backups = run::ListBackups();
         [&] { QVERIFY(index < static_cast<int>(backups.size())); }();
         if (index >= static_cast<int>(backups.size())) return {};
         QFile file(backups[static_cast<std::size_t>(index)].path);
@@ -202,7 +202,7 @@ void CheckedWriteTest::everyWriteFaultIsCaughtAndTheBackupGoesBack() {
     QVERIFY2(failure.text.contains(expected), qPrintable(failure.text));
     QVERIFY(!failure.text.contains(QStringLiteral("verified")));
     QCOMPARE(failure.icon, QMessageBox::Critical);
-    const auto backups = link::ListBackups();
+    const auto backups = run::ListBackups();
     QCOMPARE(backups.size(), std::size_t{1});
     QVERIFY2(failure.text.contains(backups[0].path), qPrintable(failure.text));
     QCOMPARE(answerer().last().text,
@@ -224,7 +224,7 @@ void CheckedWriteTest::nothingToChangeAndCancelWritesNothing() {
     QCOMPARE(answerer().seen().size(), 1);  // no message after Cancel
     QVERIFY(w().action("MNWrite")->isEnabled());
     // Two reads and their backups; not one block written.
-    QCOMPARE(link::ListBackups().size(), std::size_t{2});
+    QCOMPARE(run::ListBackups().size(), std::size_t{2});
     radio_->stop();
     QFile transcript(path("t.txt"));
     QVERIFY(transcript.open(QIODevice::ReadOnly));
@@ -266,7 +266,7 @@ void CheckedWriteTest::theSwitchIsOnByDefaultAndRemembered() {
 
 void CheckedWriteTest::backupsAreListedOpenedAndPrunedAtStart() {
     // Twelve backups from long ago, and one that is not a backup.
-    const QString folder = link::BackupFolder();
+    const QString folder = run::BackupFolder();
     QVERIFY(QDir().mkpath(folder));
     ProgramState old = StartupState();
     old.channels.FreqText[0][0] = old.channels.FreqText[1][0] = "146.00000";
@@ -284,11 +284,11 @@ void CheckedWriteTest::backupsAreListedOpenedAndPrunedAtStart() {
     mine.close();
 
     start({});
-    QCOMPARE(link::ListBackups().size(), std::size_t{10});
+    QCOMPARE(run::ListBackups().size(), std::size_t{10});
     QVERIFY(QFile::exists(mine.fileName()));
     answerer().answerId(IdOk);
     w().startRead();
-    QCOMPARE(link::ListBackups().size(), std::size_t{11});
+    QCOMPARE(run::ListBackups().size(), std::size_t{11});
 
     // The list: newest first, with its channel count and names; Open loads the chosen one.
     answerer().handleNextModal([](QWidget* modal) {

@@ -94,7 +94,10 @@ class FleetWindowTest : public QObject {
     }
 
     void mixedRunShowsEveryPortAndReportsEveryRadio() {
-        attach({{}, {"--wrong-id"}, {}});
+        // Radios that answer every "E", one of them late: none passes for another model.
+        attach({{"--answer-every-e"},
+                {"--wrong-id", "--answer-every-e"},
+                {"--answer-every-e", "--late-end-answer", "50"}});
         FleetWindow window(StartupState(), kEnglish);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));

@@ -1,6 +1,6 @@
 // The job runner over lines whose radio answers one byte at a time, as a slow USB adapter
 // delivers them: every outcome of the closed set, back-to-back jobs, several lines at once.
-#include "link/port/job_runner.h"
+#include "run/job_runner.h"
 
 #include <QElapsedTimer>
 #include <QSignalSpy>
@@ -59,9 +59,9 @@ class ByteByByteLine : public link::ByteLine {
 };
 
 // Runs one job to its end.
-Outcome Run(link::JobRunner& runner, jobs::Job& job) {
+Outcome Run(run::JobRunner& runner, jobs::Job& job) {
     QEventLoop loop;
-    const auto c = QObject::connect(&runner, &link::JobRunner::finished, &loop, &QEventLoop::quit);
+    const auto c = QObject::connect(&runner, &run::JobRunner::finished, &loop, &QEventLoop::quit);
     QTimer::singleShot(30000, &loop, &QEventLoop::quit);
     if (runner.start(job) && !job.finished()) loop.exec();
     QObject::disconnect(c);
@@ -106,7 +106,7 @@ void JobRunnerTest::readWriteAndReadAgainByteByByte() {
     radiosim::Memory memory = radiosim::SampleMemory();
     ByteByByteLine line(memory, {});
     line.gapMs = 0;
-    link::JobRunner runner(line);
+    run::JobRunner runner(line);
 
     jobs::ReadJob first;
     QVERIFY(Run(runner, first).ok());
@@ -114,7 +114,7 @@ void JobRunnerTest::readWriteAndReadAgainByteByByte() {
 
     const ImageBytes image = Pattern(0x31);
     for (const bool debug : {false, true}) {
-        QSignalSpy progress(&runner, &link::JobRunner::progress);
+        QSignalSpy progress(&runner, &run::JobRunner::progress);
         const auto write = WriteOf(image, debug);
         QVERIFY(Run(runner, *write).ok());
         QVERIFY(progress.count() > 191);
@@ -151,7 +151,7 @@ void JobRunnerTest::everyFailureEndsWithItsOwnOutcome() {
     if (fault == 3) faults.cutWrittenBlock = 20;
     if (fault == 4) faults.wrongIdentification = true;
     ByteByByteLine line(memory, faults);
-    link::JobRunner runner(line);
+    run::JobRunner runner(line);
     const ImageBytes image = Pattern(3);
     const auto write = WriteOf(image, false);
     const Outcome outcome = Run(runner, *write);
@@ -167,7 +167,7 @@ void JobRunnerTest::cancelIsNeverATimeOut() {
     // A slow radio: the cancel comes while it is still talking.
     ByteByByteLine line(memory, {});
     line.gapMs = 2;
-    link::JobRunner runner(line);
+    run::JobRunner runner(line);
     QTimer::singleShot(300, &runner, [&] { runner.cancel(); });
     jobs::ReadJob cancelled;
     const Outcome outcome = Run(runner, cancelled);
@@ -186,7 +186,7 @@ void JobRunnerTest::aLineThatFailsIsAPortErrorWithItsReason() {
     radiosim::Memory memory = radiosim::SampleMemory();
     ByteByByteLine line(memory, {});
     line.gapMs = 1;
-    link::JobRunner runner(line);
+    run::JobRunner runner(line);
     QTimer::singleShot(100, &line, [&] {
         line.open = false;
         emit line.lineFailed(QStringLiteral("the device was removed"));
@@ -209,7 +209,7 @@ void JobRunnerTest::checkedWritesOnSeveralLinesAtOnce() {
     const ImageBytes image = Pattern(9);
     std::vector<radiosim::Memory> memories(3, radiosim::SampleMemory());
     std::vector<std::unique_ptr<ByteByByteLine>> lines;
-    std::vector<std::unique_ptr<link::JobRunner>> runners;
+    std::vector<std::unique_ptr<run::JobRunner>> runners;
     std::vector<std::unique_ptr<jobs::CheckedWriteJob>> writes;
     QEventLoop loop;
     int ended = 0;
@@ -218,11 +218,11 @@ void JobRunnerTest::checkedWritesOnSeveralLinesAtOnce() {
         if (i == 1) faults.corruptWrittenBlock = 10;
         lines.push_back(
             std::make_unique<ByteByByteLine>(memories[static_cast<std::size_t>(i)], faults));
-        runners.push_back(std::make_unique<link::JobRunner>(*lines.back()));
+        runners.push_back(std::make_unique<run::JobRunner>(*lines.back()));
         jobs::CheckedWriteOptions options;
         options.askBeforeWriting = false;
         writes.push_back(std::make_unique<jobs::CheckedWriteJob>(image, options));
-        connect(runners.back().get(), &link::JobRunner::finished, &loop, [&] {
+        connect(runners.back().get(), &run::JobRunner::finished, &loop, [&] {
             if (++ended == 3) loop.quit();
         });
     }

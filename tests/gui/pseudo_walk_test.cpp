@@ -37,7 +37,7 @@
 #include "editors/options/options_window.h"
 #include "image/decode.h"
 #include "lang/catalogue.h"
-#include "link/port/read_backups.h"
+#include "run/read_backups.h"
 #include "model/channel_lists.h"
 #include "print/print_content.h"
 #include "print/print_pdf.h"
@@ -306,7 +306,7 @@ void PseudoWalkTest::dialogsAndReports() {
 
     // The backups window with a backup in it, the window for several radios (started with no
     // port ticked), About and the print preview.
-    QVERIFY(link::SaveBackup(samples::ValidImageMaker(7).make()).status == Status::Ok);
+    QVERIFY(run::SaveBackup(samples::ValidImageMaker(7).make()).status == Status::Ok);
     walk_->exemptColumn(QStringLiteral("BackupList"), 2);  // the channel names of each backup
     w().showBackups();
     modals.then([](QWidget* m) {

@@ -179,6 +179,7 @@ struct Row {
     int stepAfter;
     std::size_t thresholdAfter;
     bool accepted;
+    bool identified = false;  // the radio identified itself at step 2 first
 };
 
 TEST(LinkRead, StateTableRows) {
@@ -186,7 +187,21 @@ TEST(LinkRead, StateTableRows) {
         {"1 lenient ack", 1, {0x31, 0x06}, {0x02}, 2, 1, true},
         {"1 no ack", 1, {0x15}, {}, 1, 1, false},
         {"2 identification", 2, kIdent, {0x06}, 2, 1, true},
-        {"2 exact ack requests 000", 2, kAckOnly, Request(0), 3, 20, true},
+        {"2 identified, exact ack requests 000", 2, kAckOnly, Request(0), 3, 20, true, true},
+        // A radio may answer an earlier "E" late: an acknowledge before the identification is
+        // that answer (or the wake-up's own), and the identification after it still counts.
+        {"2 ack before the identification", 2, kAckOnly, {}, 2, 1, false},
+        {"2 identification after late acks",
+         2,
+         [] {
+             Bytes b = {0x06, 0x06};
+             b.insert(b.end(), kIdent.begin(), kIdent.end());
+             return b;
+         }(),
+         {0x06},
+         2,
+         1,
+         true},
         {"2 ack with extra byte", 2, {0x06, 0x06}, {}, 2, 1, false},
         {"3 block reply", 3, Block(0x000, 1), {0x06}, 3, 1, true},
         {"57 block reply", 57, Block(0x360, 1), {0x06}, 57, 1, true},
@@ -209,6 +224,7 @@ TEST(LinkRead, StateTableRows) {
         SCOPED_TRACE(r.name);
         Harness h;
         ReadUpTo(h, r.step);
+        if (r.identified) h.feed(kIdent);
         const std::size_t before = h.sent.size();
         h.feed(r.reply);
         if (r.sends.empty()) {

@@ -7,6 +7,7 @@
 #include <csignal>
 #include <cstdio>
 #include <optional>
+#include <random>
 #include <thread>
 
 #include "pty_line.h"
@@ -98,13 +99,24 @@ int main(int argc, char** argv) {
         if (presence.radioNumber() > 1) memory = fresh;
         const bool faulty =
             options.faultyRadio == 0 || options.faultyRadio == presence.radioNumber();
-        radio.emplace(memory, faulty ? options.faults : Faults{});
+        // Behaviours belong to every radio, faults only to the faulty one.
+        Faults behaviours;
+        behaviours.answerEveryEnd = options.faults.answerEveryEnd;
+        radio.emplace(memory, faulty ? options.faults : behaviours);
         auto tail = options.identificationTail;
         tail[1] = static_cast<std::uint8_t>(tail[1] + presence.radioNumber() - 1);
         radio->setIdentificationTail(tail);
     };
     arrive(Clock::now());
 
+    std::mt19937 random(options.seed);
+    auto turnaround = [&](bool toEnd) {
+        int ms = options.turnaroundMs;
+        if (options.lateAnswersMs > 0)
+            ms += std::uniform_int_distribution<int>(0, options.lateAnswersMs)(random);
+        if (toEnd) ms = std::max(ms, options.lateEndAnswerMs);
+        return std::chrono::milliseconds(ms);
+    };
     std::uint8_t buffer[4096];
     // Handles everything waiting on the line; false when the line failed.
     auto serveWaiting = [&]() {
@@ -128,9 +140,8 @@ int main(int argc, char** argv) {
                 }
             }
             if (reply.empty()) continue;
-            if (options.turnaroundMs > 0) {
-                std::this_thread::sleep_for(std::chrono::milliseconds(options.turnaroundMs));
-            }
+            if (const auto wait = turnaround(radio->answeredEnd()); wait.count() > 0)
+                std::this_thread::sleep_for(wait);
             line.send(reply);
             transcript.record('R', reply);
         }

@@ -26,7 +26,13 @@ std::size_t FrameLength(std::uint8_t command) {
 }  // namespace
 
 std::vector<std::uint8_t> RadioResponder::take(std::uint8_t byte) {
+    answeredEnd_ = false;
     if (!programming_) {
+        if (byte == 'E' && faults_.answerEveryEnd) {
+            answeredEnd_ = !faults_.silent;
+            pending_.clear();
+            return faults_.silent ? std::vector<std::uint8_t>{} : ack();
+        }
         // Waiting for the wake-up: keep the tail that can still grow into "PROGRAM".
         pending_.push_back(byte);
         while (!pending_.empty() &&
@@ -72,6 +78,7 @@ std::vector<std::uint8_t> RadioResponder::answer() {
         case 'E':
             programming_ = false;
             ended_ = session_;
+            answeredEnd_ = true;
             return ack();
         default:
             --frames_;

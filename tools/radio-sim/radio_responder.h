@@ -25,6 +25,9 @@ struct Faults {
     int dropWrittenBlock = 0;       // acknowledge the N-th written block but do not store it
     int cutWrittenBlock = 0;        // at the N-th written block the line goes dead until the
                                     // next "PROGRAM"
+    // Not a fault: a behaviour a radio may well have. Every "E" gets 0x06, also one that comes
+    // while no session runs (the second "E" that ends a read).
+    bool answerEveryEnd = false;
 };
 
 // The radio's side of the programming exchange, one received byte at a time:
@@ -45,6 +48,8 @@ class RadioResponder {
     std::vector<std::uint8_t> take(std::uint8_t byte);
 
     int framesSeen() const { return frames_; }
+    // The last take() answered an "E".
+    bool answeredEnd() const { return answeredEnd_; }
 
     // The last two bytes of the identification (the first six name the model).
     void setIdentificationTail(std::array<std::uint8_t, 2> tail) { tail_ = tail; }
@@ -66,6 +71,7 @@ class RadioResponder {
     int readBlocks_ = 0;
     int writtenBlocks_ = 0;
     int acks_ = 0;
+    bool answeredEnd_ = false;
     std::array<std::uint8_t, 2> tail_ = {0x01, 0x50};
     SessionEnd session_;
     std::optional<SessionEnd> ended_;

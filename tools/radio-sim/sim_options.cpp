@@ -17,7 +17,13 @@ const char* UsageText() {
            "  --ignore-stdin           serve until killed, whatever stdin does\n"
            "  --baud-pacing            every byte takes 1/960 s each way (9600 baud 8N1)\n"
            "  --turnaround-ms MS       wait this long before each answer\n"
+           "  --late-answers MS        each answer waits a further 0..MS ms, at random\n"
+           "  --late-end-answer MS     the answer to an \"E\" waits at least MS ms\n"
+           "  --seed N                 seed of the random draws (default 1)\n"
            "  --id-tail XXXX           the identification's last two bytes, in hex (0150)\n"
+           "behaviours a radio may have:\n"
+           "  --answer-every-e         answer every \"E\" with 0x06, also one outside a session\n"
+           "                           (the second \"E\" that ends a read)\n"
            "arrival and departure (a radio that is not there answers nothing):\n"
            "  --arrive-after-ms MS     the radio comes to the cable this long after the start\n"
            "  --leave-after write|read-back\n"
@@ -85,6 +91,8 @@ std::string ParseOptions(int argc, char** argv, Options& o, bool& help) {
     };
     const Counter counters[] = {
         {"--turnaround-ms", &o.turnaroundMs, 0, 10000},
+        {"--late-answers", &o.lateAnswersMs, 0, 10000},
+        {"--late-end-answer", &o.lateEndAnswerMs, 0, 10000},
         {"--stop-after-frames", &o.faults.stopAfterFrames, 1, 100000},
         {"--id-length", &o.faults.identificationLength, 7, 9},
         {"--nak-block", &o.faults.nakWrittenBlock, 1, 1000},
@@ -119,6 +127,18 @@ std::string ParseOptions(int argc, char** argv, Options& o, bool& help) {
         }
         if (arg == "--ignore-stdin") {
             o.ignoreStdin = true;
+            continue;
+        }
+        if (arg == "--answer-every-e") {
+            o.faults.answerEveryEnd = true;
+            continue;
+        }
+        if (arg == "--seed") {
+            int seed = 0;
+            if (i + 1 >= argc || !ToInt(argv[i + 1], seed, 0, 1000000000))
+                return "--seed needs a number from 0 to 1000000000";
+            o.seed = static_cast<unsigned>(seed);
+            ++i;
             continue;
         }
         if (arg == "--silent") {

@@ -17,6 +17,9 @@ struct Options {
     bool baudPacing = false;
     bool ignoreStdin = false;  // serve until killed, even with stdin closed or a terminal
     int turnaroundMs = 0;
+    int lateAnswersMs = 0;    // each answer waits a further 0..this many ms, drawn at random
+    int lateEndAnswerMs = 0;  // the answer to an "E" waits at least this long
+    unsigned seed = 1;        // for the random draws
     Faults faults;
     PresenceOptions presence;
     int faultyRadio = 0;  // with several radios: only this one has the faults (0: every one)

@@ -29,9 +29,16 @@ bool ReplyBuffer::isExactAck() const {
     return bytes_.size() == 1 && bytes_[0] == kAck;
 }
 
+std::span<const std::uint8_t> ReplyBuffer::afterLeadingAcks() const {
+    const auto first = std::find_if(bytes_.begin(), bytes_.end(), [](auto b) { return b != kAck; });
+    return std::span<const std::uint8_t>(bytes_).subspan(
+        static_cast<std::size_t>(first - bytes_.begin()));
+}
+
 bool ReplyBuffer::isIdentification() const {
-    return bytes_.size() == kIdentificationSize &&
-           std::equal(kIdentificationPrefix.begin(), kIdentificationPrefix.end(), bytes_.begin());
+    const auto id = afterLeadingAcks();
+    return id.size() == kIdentificationSize &&
+           std::equal(kIdentificationPrefix.begin(), kIdentificationPrefix.end(), id.begin());
 }
 
 bool ReplyBuffer::isBlockReplyFor(std::uint16_t address) const {

@@ -25,8 +25,13 @@ class ReplyBuffer {
     bool hasAck() const;
     // Exact acknowledge: exactly one byte, 0x06.
     bool isExactAck() const;
-    // Eight bytes starting with "RQZ-DW".
+    // Eight bytes starting with "RQZ-DW", after any acknowledges that came before them: a radio
+    // may answer the "E" that ended the last exchange late, so its 0x06 can arrive in front of
+    // the answers to this one.
     bool isIdentification() const;
+    // The identification's bytes (or what stands in its place): everything after the leading
+    // acknowledges.
+    std::span<const std::uint8_t> afterLeadingAcks() const;
     // Twenty bytes "W" hi lo 0x10 + data whose address and length echo a request for `address`.
     bool isBlockReplyFor(std::uint16_t address) const;
     // The 16 data bytes of a block reply; only valid when isBlockReplyFor() holds.

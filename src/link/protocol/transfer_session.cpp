@@ -102,7 +102,7 @@ void TransferSession::accept() {
 
 void TransferSession::keepIdentification() {
     Identification id{};
-    std::copy_n(reply_.bytes().begin(), id.size(), id.begin());
+    std::copy_n(reply_.afterLeadingAcks().begin(), id.size(), id.begin());
     identification_ = id;
 }
 
@@ -135,7 +135,9 @@ void TransferSession::stepRead() {
         return;
     }
     // Steps 2..196 move on with an exact acknowledge: the next block request, then "E" twice.
-    if (!reply_.isExactAck()) return;
+    // Before the identification, an acknowledge is the late answer to an earlier "E" (or the
+    // wake-up's own, when a late one was taken for it): the radio has not identified itself yet.
+    if (!reply_.isExactAck() || (step_ == 2 && !identification_)) return;
     accept();
     if (step_ < 195) {
         const std::uint16_t next = ReadRequestAddress(step_);

@@ -14,7 +14,7 @@
 #include "jobs/outcome.h"
 #include "model/program_state.h"
 
-namespace talvo::link {
+namespace talvo::run {
 
 // One port chosen for a fleet run.
 struct FleetPortChoice {
@@ -87,4 +87,4 @@ class FleetEngine : public QObject {
     std::vector<fleet::RadioRecord> records_;
 };
 
-}  // namespace talvo::link
+}  // namespace talvo::run

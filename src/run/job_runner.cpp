@@ -1,15 +1,17 @@
-#include "link/port/job_runner.h"
+#include "run/job_runner.h"
 
-namespace talvo::link {
+namespace talvo::run {
 
-JobRunner::JobRunner(ByteLine& line, QObject* parent) : QObject(parent), line_(line) {
+JobRunner::JobRunner(link::ByteLine& line, QObject* parent) : QObject(parent), line_(line) {
+    clock_.start();
+    quiet_.opened(clock_.elapsed());
     timer_.setInterval(jobs::Job::kTickMs);
     timer_.setTimerType(Qt::PreciseTimer);
     connect(&timer_, &QTimer::timeout, this, [this] {
         if (job_ != nullptr) job_->tick();
     });
-    connect(&line_, &ByteLine::bytesArrived, this, &JobRunner::onBytesArrived);
-    connect(&line_, &ByteLine::lineFailed, this, &JobRunner::onLineFailed);
+    connect(&line_, &link::ByteLine::bytesArrived, this, &JobRunner::onBytesArrived);
+    connect(&line_, &link::ByteLine::lineFailed, this, &JobRunner::onLineFailed);
 }
 
 JobRunner::~JobRunner() {
@@ -24,15 +26,12 @@ bool JobRunner::start(jobs::Job& job) {
         job.lineFailed({});
         return true;
     }
-    const bool radioMayAnswer =
-        (answerPending_ && sinceEnd_.isValid() && sinceEnd_.elapsed() < kAnswerMs) ||
-        (sinceLastByte_.isValid() && sinceLastByte_.elapsed() < jobs::Job::kTickMs);
+    const int settleTicks = quiet_.settleTicks(clock_.elapsed());
     // Bytes the radio may still send are waited out by the job itself; flushing them here could
     // pull them from under a read the port has already announced.
-    if (!radioMayAnswer) line_.discardInput();
+    if (settleTicks == 0) line_.discardInput();
     timer_.start();
-    job.start([this](std::span<const std::uint8_t> frame) { line_.write(frame); },
-              radioMayAnswer ? jobs::Job::kSettleTicks : 0);
+    job.start([this](std::span<const std::uint8_t> frame) { line_.write(frame); }, settleTicks);
     return true;
 }
 
@@ -59,9 +58,7 @@ void JobRunner::onEvent(const jobs::JobEvent& event) {
     timer_.stop();
     job->setListener(nullptr);
     job_ = nullptr;
-    answerPending_ = job->answerPending();
-    sinceEnd_.start();
-    sinceLastByte_.invalidate();
+    quiet_.jobEnded(clock_.elapsed());
     emit finished(job->outcome());
 }
 
@@ -69,7 +66,7 @@ void JobRunner::onBytesArrived() {
     const QByteArray bytes = line_.takeAll();
     if (job_ == nullptr) {
         // Nobody listens: it must not answer a later job, which waits for the line to settle.
-        sinceLastByte_.start();
+        quiet_.heard(clock_.elapsed());
         return;
     }
     job_->feed(
@@ -81,4 +78,4 @@ void JobRunner::onLineFailed(const QString& reason) {
     if (job_ != nullptr) job_->lineFailed(reason.toStdString());
 }
 
-}  // namespace talvo::link
+}  // namespace talvo::run

@@ -1,4 +1,4 @@
-#include "link/port/read_backups.h"
+#include "run/read_backups.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,7 +10,7 @@
 #include "image/data_file.h"
 #include "image/file_io.h"
 
-namespace talvo::link {
+namespace talvo::run {
 
 namespace {
 
@@ -89,4 +89,4 @@ int PruneBackups(const QDateTime& now) {
     return removed;
 }
 
-}  // namespace talvo::link
+}  // namespace talvo::run

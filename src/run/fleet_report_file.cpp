@@ -1,12 +1,12 @@
-#include "link/port/fleet_report_file.h"
+#include "run/fleet_report_file.h"
 
 #include <QFile>
 #include <QStandardPaths>
 
 #include "image/file_io.h"
-#include "link/port/read_backups.h"
+#include "run/read_backups.h"
 
-namespace talvo::link {
+namespace talvo::run {
 
 namespace {
 
@@ -39,4 +39,4 @@ KeptReport KeepReport(const std::vector<fleet::RadioRecord>& records, fleet::Rep
     return {saved.status, saved.path};
 }
 
-}  // namespace talvo::link
+}  // namespace talvo::run

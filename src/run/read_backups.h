@@ -9,7 +9,7 @@
 #include "model/program_state.h"
 #include "model/status.h"
 
-namespace talvo::link {
+namespace talvo::run {
 
 // Every successful read of the radio is also kept as a data file in the user's data folder
 // (talvo/backups under the XDG data home, ~/.local/share by default), named by the local date
@@ -48,4 +48,4 @@ int PruneBackups(const QDateTime& now = QDateTime::currentDateTime());
 // The time a backup name stands for; invalid for any other name.
 QDateTime BackupTime(const QString& fileName);
 
-}  // namespace talvo::link
+}  // namespace talvo::run

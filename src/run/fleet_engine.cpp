@@ -1,4 +1,4 @@
-#include "link/port/fleet_engine.h"
+#include "run/fleet_engine.h"
 
 #include <QTimer>
 #include <utility>
@@ -6,11 +6,12 @@
 #include "image/encode.h"
 #include "jobs/checked_write_job.h"
 #include "jobs/transfer_jobs.h"
-#include "link/port/job_runner.h"
-#include "link/port/read_backups.h"
 #include "link/port/serial_line.h"
+#include "run/job_runner.h"
+#include "run/read_backups.h"
+#include "run/write_decision.h"
 
-namespace talvo::link {
+namespace talvo::run {
 
 using fleet::FleetOutcome;
 using fleet::PortStation;
@@ -132,13 +133,8 @@ class FleetEngine::Port : public QObject {
     void onDecision() {
         auto* job = dynamic_cast<jobs::CheckedWriteJob*>(job_.get());
         if (job == nullptr) return;
-        const SavedBackup saved = SaveBackup(job->backup());
-        if (saved.status != Status::Ok) {
-            job->decline();  // nothing is written without its backup
-            return;
-        }
-        current_.backup = saved.path.toStdString();
-        job->proceed();
+        const BackupStep step = KeepBackupThenDecide(*job);
+        if (step.mayWrite()) current_.backup = step.kept.path.toStdString();
     }
 
     void onFinished(const jobs::Outcome& outcome) {
@@ -202,7 +198,7 @@ class FleetEngine::Port : public QObject {
     FleetEngine& engine_;
     int index_;
     FleetPortChoice choice_;
-    SerialLine line_;
+    link::SerialLine line_;
     JobRunner runner_;
     PortStation plan_;
     QTimer ticker_;
@@ -285,4 +281,4 @@ void FleetEngine::portIdle() {
     emit finished();
 }
 
-}  // namespace talvo::link
+}  // namespace talvo::run

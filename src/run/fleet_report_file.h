@@ -7,7 +7,7 @@
 #include "fleet/fleet_report.h"
 #include "model/status.h"
 
-namespace talvo::link {
+namespace talvo::run {
 
 // Every fleet run's report is also kept in the user's data folder beside the backups
 // (talvo/reports under the XDG data home), named by the local time the run started:
@@ -25,4 +25,4 @@ struct KeptReport {
 KeptReport KeepReport(const std::vector<fleet::RadioRecord>& records, fleet::ReportFormat format,
                       const QDateTime& started);
 
-}  // namespace talvo::link
+}  // namespace talvo::run
