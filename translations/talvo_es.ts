@@ -139,6 +139,14 @@ La escritura hará estos cambios:</translation>
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
+    <message numerus="yes">
+        <source>%n changes</source>
+        <comment>%n change</comment>
+        <translation>
+            <numerusform>%n cambio</numerusform>
+            <numerusform>%n cambios</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ChangeTable</name>
@@ -233,10 +241,6 @@ La escritura hará estos cambios:</translation>
         <translation>%1 de %2</translation>
     </message>
     <message>
-        <source>%1 found</source>
-        <translation>%1 encontrados</translation>
-    </message>
-    <message>
         <source>&amp;Find:</source>
         <translation>&amp;Buscar:</translation>
     </message>
@@ -259,6 +263,14 @@ La escritura hará estos cambios:</translation>
     <message>
         <source>Close find</source>
         <translation>Cerrar búsqueda</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n found</source>
+        <comment>%n found</comment>
+        <translation>
+            <numerusform>%n encontrado</numerusform>
+            <numerusform>%n encontrados</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -447,6 +459,14 @@ La escritura hará estos cambios:</translation>
     <message>
         <source>Channels %1 to 128 are all in use: no free channel can be inserted</source>
         <translation>Los canales %1 a 128 están todos en uso: no se puede insertar un canal libre</translation>
+    </message>
+    <message>
+        <source>The channels do not fit into the rows shown below: nothing was pasted</source>
+        <translation>Los canales no caben en las filas mostradas debajo: no se pegó nada</translation>
+    </message>
+    <message>
+        <source>No row shown from here on holds a free channel: clear the find box to insert one</source>
+        <translation>Ninguna fila mostrada desde aquí tiene un canal libre: vacíe el cuadro de búsqueda para insertar uno</translation>
     </message>
 </context>
 <context>
@@ -1132,12 +1152,48 @@ TALVO_PORT_&lt;N&gt;=/dev/... elige el dispositivo de un número)</translation>
         <translation>no se pudo importar ninguna fila; no se escribió nada</translation>
     </message>
     <message>
-        <source>%1 rows imported (%2 adjusted), %3 refused, %4 skipped</source>
-        <translation>%1 filas importadas (%2 ajustadas), %3 rechazadas, %4 omitidas</translation>
+        <source>%1 (%2), %3, %4</source>
+        <translation>%1 (%2), %3, %4</translation>
     </message>
-    <message>
-        <source>; %1 left their channel as it was</source>
-        <translation>; %1 dejaron su canal como estaba</translation>
+    <message numerus="yes">
+        <source>%n rows imported</source>
+        <comment>%n row imported</comment>
+        <translation>
+            <numerusform>%n fila importada</numerusform>
+            <numerusform>%n filas importadas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n adjusted</source>
+        <comment>%n adjusted</comment>
+        <translation>
+            <numerusform>%n ajustada</numerusform>
+            <numerusform>%n ajustadas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n refused</source>
+        <comment>%n refused</comment>
+        <translation>
+            <numerusform>%n rechazada</numerusform>
+            <numerusform>%n rechazadas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n skipped</source>
+        <comment>%n skipped</comment>
+        <translation>
+            <numerusform>%n omitida</numerusform>
+            <numerusform>%n omitidas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>; %n left their channel as it was</source>
+        <comment>; %n left its channel as it was</comment>
+        <translation>
+            <numerusform>; %n dejó su canal como estaba</numerusform>
+            <numerusform>; %n dejaron su canal como estaba</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1147,12 +1203,16 @@ TALVO_PORT_&lt;N&gt;=/dev/... elige el dispositivo de un número)</translation>
         <translation>Valor de %1 en los canales elegidos</translation>
     </message>
     <message>
-        <source>%2 of %1 channels becomes:</source>
-        <translation>%2 de %1 canal(es) pasa a ser:</translation>
-    </message>
-    <message>
         <source>%1:</source>
         <translation>%1:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n channels becomes:</source>
+        <comment>%1 of %n channel becomes:</comment>
+        <translation>
+            <numerusform>%1 de %n canal pasa a ser:</numerusform>
+            <numerusform>%1 de %n canales pasa a ser:</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1230,17 +1290,69 @@ TALVO_PORT_&lt;N&gt;=/dev/... elige el dispositivo de un número)</translation>
         <translation>sin cambios</translation>
     </message>
     <message>
-        <source>%1: %2 rows, %3 imported (%4 of them adjusted), %5 refused, %6 skipped; %7 programmed channels will be replaced.</source>
-        <translation>%1: %2 filas, %3 importadas (%4 de ellas ajustadas), %5 rechazadas, %6 omitidas; se sustituirán %7 canales programados.</translation>
-    </message>
-    <message>
-        <source>%1 rows give their channel what it already holds and leave it unchanged.</source>
-        <translation>%1 filas dan a su canal lo que ya contiene y lo dejan sin cambios.</translation>
-    </message>
-    <message>
         <source>; </source>
         <comment>between two notes of a row</comment>
         <translation>; </translation>
+    </message>
+    <message>
+        <source>%1: %2, %3 (%4), %5, %6; %7</source>
+        <translation>%1: %2, %3 (%4), %5, %6; %7</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rows</source>
+        <comment>%n row</comment>
+        <translation>
+            <numerusform>%n fila</numerusform>
+            <numerusform>%n filas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n imported</source>
+        <comment>%n imported</comment>
+        <translation>
+            <numerusform>%n importada</numerusform>
+            <numerusform>%n importadas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of them adjusted</source>
+        <comment>%n of them adjusted</comment>
+        <translation>
+            <numerusform>%n de ellas ajustada</numerusform>
+            <numerusform>%n de ellas ajustadas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n refused</source>
+        <comment>%n refused</comment>
+        <translation>
+            <numerusform>%n rechazada</numerusform>
+            <numerusform>%n rechazadas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n skipped</source>
+        <comment>%n skipped</comment>
+        <translation>
+            <numerusform>%n omitida</numerusform>
+            <numerusform>%n omitidas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n programmed channels will be replaced.</source>
+        <comment>%n programmed channel will be replaced.</comment>
+        <translation>
+            <numerusform>se sustituirá %n canal programado.</numerusform>
+            <numerusform>se sustituirán %n canales programados.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rows give their channel what it already holds and leave it unchanged.</source>
+        <comment>%n row gives its channel what it already holds and leaves it unchanged.</comment>
+        <translation>
+            <numerusform>%n fila da a su canal lo que ya contiene y lo deja sin cambios.</numerusform>
+            <numerusform>%n filas dan a su canal lo que ya contiene y lo dejan sin cambios.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1625,10 +1737,6 @@ TALVO_PORT_&lt;N&gt;=/dev/... elige el dispositivo de un número)</translation>
         <translation>El patrón de nombre solo admite caracteres de nombre y {n} o {n:02}</translation>
     </message>
     <message>
-        <source>Fill Series (%1 channels)</source>
-        <translation>Rellenar serie (%1 canales)</translation>
-    </message>
-    <message>
         <source>&amp;Receive frequencies</source>
         <translation>Frecuencias de &amp;recepción</translation>
     </message>
@@ -1719,6 +1827,14 @@ TALVO_PORT_&lt;N&gt;=/dev/... elige el dispositivo de un número)</translation>
     <message>
         <source>Filled</source>
         <translation>Rellenado</translation>
+    </message>
+    <message numerus="yes">
+        <source>Fill Series (%n channels)</source>
+        <comment>Fill Series (%n channel)</comment>
+        <translation>
+            <numerusform>Rellenar serie (%n canal)</numerusform>
+            <numerusform>Rellenar serie (%n canales)</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2086,14 +2202,6 @@ TALVO_PORT_&lt;N&gt;=/dev/... elige el dispositivo de un número)</translation>
         <translation>Valor de %1 en los canales elegidos(&amp;V)…</translation>
     </message>
     <message>
-        <source>Set %1 of %2 channels</source>
-        <translation>Establecer %1 en %2 canales</translation>
-    </message>
-    <message>
-        <source>%1 set on %2 channels.</source>
-        <translation>%1 establecido en %2 canales.</translation>
-    </message>
-    <message>
         <source>These channels were left as they were:</source>
         <translation>Estos canales se dejaron como estaban:</translation>
     </message>
@@ -2104,6 +2212,22 @@ TALVO_PORT_&lt;N&gt;=/dev/... elige el dispositivo de un número)</translation>
     <message>
         <source>Fill series</source>
         <translation>Rellenar serie</translation>
+    </message>
+    <message numerus="yes">
+        <source>Set %1 of %n channels</source>
+        <comment>Set %1 of %n channel</comment>
+        <translation>
+            <numerusform>Establecer %1 en %n canal</numerusform>
+            <numerusform>Establecer %1 en %n canales</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 set on %n channels.</source>
+        <comment>%1 set on %n channel.</comment>
+        <translation>
+            <numerusform>%1 establecido en %n canal.</numerusform>
+            <numerusform>%1 establecido en %n canales.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -139,6 +139,13 @@ Writing will make these changes:</source>
         <source>Cancel</source>
         <translation>取消</translation>
     </message>
+    <message numerus="yes">
+        <source>%n changes</source>
+        <comment>%n change</comment>
+        <translation>
+            <numerusform>共 %n 处更改</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ChangeTable</name>
@@ -256,9 +263,12 @@ Writing will make these changes:</source>
         <source>%1 of %2</source>
         <translation>第 %1 个，共 %2 个</translation>
     </message>
-    <message>
-        <source>%1 found</source>
-        <translation>找到 %1 个信道</translation>
+    <message numerus="yes">
+        <source>%n found</source>
+        <comment>%n found</comment>
+        <translation>
+            <numerusform>找到 %n 个信道</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -447,6 +457,14 @@ Writing will make these changes:</source>
     <message>
         <source>Channels %1 to 128 are all in use: no free channel can be inserted</source>
         <translation>信道%1至128均已使用，不能插入空信道</translation>
+    </message>
+    <message>
+        <source>The channels do not fit into the rows shown below: nothing was pasted</source>
+        <translation>下面显示的行放不下粘贴的信道，未粘贴任何信道</translation>
+    </message>
+    <message>
+        <source>No row shown from here on holds a free channel: clear the find box to insert one</source>
+        <translation>从此往下显示的行中没有空信道，请清空查找框后再插入</translation>
     </message>
 </context>
 <context>
@@ -1092,12 +1110,43 @@ TALVO_PORT_&lt;N&gt;=/dev/... 选择某个端口号对应的设备）</translati
         <translation>；另有 %1 个不认识的列</translation>
     </message>
     <message>
-        <source>%1 rows imported (%2 adjusted), %3 refused, %4 skipped</source>
-        <translation>已导入 %1 行（其中 %2 行有调整），拒绝 %3 行，跳过 %4 行</translation>
+        <source>%1 (%2), %3, %4</source>
+        <translation>%1（%2），%3，%4</translation>
     </message>
-    <message>
-        <source>; %1 left their channel as it was</source>
-        <translation>；%1 行与其频道现有内容相同</translation>
+    <message numerus="yes">
+        <source>%n rows imported</source>
+        <comment>%n row imported</comment>
+        <translation>
+            <numerusform>已导入 %n 行</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n adjusted</source>
+        <comment>%n adjusted</comment>
+        <translation>
+            <numerusform>其中 %n 行有调整</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n refused</source>
+        <comment>%n refused</comment>
+        <translation>
+            <numerusform>拒绝 %n 行</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n skipped</source>
+        <comment>%n skipped</comment>
+        <translation>
+            <numerusform>跳过 %n 行</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>; %n left their channel as it was</source>
+        <comment>; %n left its channel as it was</comment>
+        <translation>
+            <numerusform>；%n 行与其频道现有内容相同</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1107,12 +1156,15 @@ TALVO_PORT_&lt;N&gt;=/dev/... 选择某个端口号对应的设备）</translati
         <translation>设置所选信道的%1</translation>
     </message>
     <message>
-        <source>%2 of %1 channels becomes:</source>
-        <translation>%1 个信道的“%2”将设为：</translation>
-    </message>
-    <message>
         <source>%1:</source>
         <translation>%1：</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n channels becomes:</source>
+        <comment>%1 of %n channel becomes:</comment>
+        <translation>
+            <numerusform>%n 个信道的“%1”将设为：</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1190,17 +1242,62 @@ TALVO_PORT_&lt;N&gt;=/dev/... 选择某个端口号对应的设备）</translati
         <translation>不变</translation>
     </message>
     <message>
-        <source>%1: %2 rows, %3 imported (%4 of them adjusted), %5 refused, %6 skipped; %7 programmed channels will be replaced.</source>
-        <translation>%1：%2 行，导入 %3 行（其中调整 %4 行），拒绝 %5 行，跳过 %6 行；将覆盖 %7 个已有频道。</translation>
-    </message>
-    <message>
-        <source>%1 rows give their channel what it already holds and leave it unchanged.</source>
-        <translation>其中 %1 行与其频道现有内容相同，不改变该频道。</translation>
-    </message>
-    <message>
         <source>; </source>
         <comment>between two notes of a row</comment>
         <translation>；</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3 (%4), %5, %6; %7</source>
+        <translation>%1：%2，%3（%4），%5，%6；%7</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rows</source>
+        <comment>%n row</comment>
+        <translation>
+            <numerusform>%n 行</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n imported</source>
+        <comment>%n imported</comment>
+        <translation>
+            <numerusform>导入 %n 行</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of them adjusted</source>
+        <comment>%n of them adjusted</comment>
+        <translation>
+            <numerusform>其中调整 %n 行</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n refused</source>
+        <comment>%n refused</comment>
+        <translation>
+            <numerusform>拒绝 %n 行</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n skipped</source>
+        <comment>%n skipped</comment>
+        <translation>
+            <numerusform>跳过 %n 行</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n programmed channels will be replaced.</source>
+        <comment>%n programmed channel will be replaced.</comment>
+        <translation>
+            <numerusform>将覆盖 %n 个已有频道。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rows give their channel what it already holds and leave it unchanged.</source>
+        <comment>%n row gives its channel what it already holds and leaves it unchanged.</comment>
+        <translation>
+            <numerusform>其中 %n 行与其频道现有内容相同，不改变该频道。</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1676,9 +1773,12 @@ TALVO_PORT_&lt;N&gt;=/dev/... 选择某个端口号对应的设备）</translati
         <source>Filled</source>
         <translation>填充</translation>
     </message>
-    <message>
-        <source>Fill Series (%1 channels)</source>
-        <translation>填充信道序列（%1 个信道）</translation>
+    <message numerus="yes">
+        <source>Fill Series (%n channels)</source>
+        <comment>Fill Series (%n channel)</comment>
+        <translation>
+            <numerusform>填充信道序列（%n 个信道）</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2057,13 +2157,19 @@ TALVO_PORT_&lt;N&gt;=/dev/... 选择某个端口号对应的设备）</translati
         <source>Set %1 of Chosen Channels(&amp;K)…</source>
         <translation>设置所选信道的“%1”(&amp;K)…</translation>
     </message>
-    <message>
-        <source>Set %1 of %2 channels</source>
-        <translation>设置%2个信道的%1</translation>
+    <message numerus="yes">
+        <source>Set %1 of %n channels</source>
+        <comment>Set %1 of %n channel</comment>
+        <translation>
+            <numerusform>设置%n个信道的%1</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>%1 set on %2 channels.</source>
-        <translation>已为 %2 个信道设置“%1”。</translation>
+    <message numerus="yes">
+        <source>%1 set on %n channels.</source>
+        <comment>%1 set on %n channel.</comment>
+        <translation>
+            <numerusform>已为 %n 个信道设置“%1”。</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QDialogButtonBox>
 #include <QEvent>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -83,11 +84,18 @@ ChangeListWindow::ChangeListWindow(LanguageFlagValue lang,
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     table_->setWordWrap(false);
+    // One line of text a row: the style's default row is about two lines high, which shows
+    // few of a long list. The height follows the texts in fillRows.
+    table_->verticalHeader()->setMinimumSectionSize(1);
+    table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     table_->horizontalHeader()->setStretchLastSection(true);
     // The rows come in the list's own order; a click on a title sorts by that column.
     table_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     table_->setVisible(!changes.empty());
     noChange_->setVisible(changes.empty());
+    count_ = new QLabel(this);
+    count_->setObjectName(QStringLiteral("ChangeCount"));
+    count_->setVisible(!changes.empty());
 
     auto* buttons = new QDialogButtonBox(this);
     copy_ = buttons->addButton(QString(), QDialogButtonBox::ActionRole);
@@ -111,7 +119,10 @@ ChangeListWindow::ChangeListWindow(LanguageFlagValue lang,
     layout->addWidget(intro_);
     layout->addWidget(noChange_);
     layout->addWidget(table_, 1);
-    layout->addWidget(buttons);
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(count_);
+    bottom->addWidget(buttons, 1);
+    layout->addLayout(bottom);
     retranslate();
     table_->resizeColumnsToContents();
     resize(720, 420);
@@ -133,6 +144,9 @@ void ChangeListWindow::retranslate() {
            lang_)
             .arg(backupName_));
     noChange_->setText(Tr(compare::NoChangeText(), lang_));
+    count_->setText(Tr(Counted(TALVO_PLURAL("ChangeListWindow", "%n changes", "%n change"),
+                               static_cast<int>(changes_.size())),
+                       lang_));
     table_->setAccessibleName(Tr(TALVO_TEXT("ChangeListWindow", "Changes"), lang_));
     QStringList titles;
     for (const Text& title : compare::ChangeTitles()) titles << Tr(title, lang_);
@@ -165,6 +179,11 @@ void ChangeListWindow::fillRows() {
         }
     }
     table_->setSortingEnabled(true);
+    if (!rows.empty()) {
+        // A line of the words now shown (Chinese may take a taller font than English).
+        const QAbstractItemView* view = table_;
+        table_->verticalHeader()->setDefaultSectionSize(view->sizeHintForRow(0));
+    }
     table_->clearSelection();
     for (int r = 0; r < table_->rowCount(); ++r) {
         if (chosen.contains(table_->item(r, 0)->data(kChangeIndex).toInt())) {

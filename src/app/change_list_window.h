@@ -27,6 +27,8 @@ class ChangeListWindow : public QDialog {
     QTableWidget* table() const { return table_; }
     // Shown instead of the table when nothing changes.
     QLabel* noChangeNote() const { return noChange_; }
+    // How many changes the table lists (hidden when there are none).
+    QLabel* countNote() const { return count_; }
     QPushButton* copyButton() const { return copy_; }
     QPushButton* writeButton() const { return write_; }
     QPushButton* cancelButton() const { return cancel_; }
@@ -48,6 +50,7 @@ class ChangeListWindow : public QDialog {
 
     QLabel* intro_;
     QLabel* noChange_;
+    QLabel* count_;
     QTableWidget* table_;
     QPushButton* copy_;
     QPushButton* write_;

@@ -154,24 +154,33 @@ void CsvImportDialog::fillRows() {
         unchanged += row.unchanged;
     }
 
+    // Each count has its own words, so that each takes the plural form its number needs.
+    auto counted = [this](const Text& text, int n) { return Tr(Counted(text, n), lang_); };
     QStringList lines;
-    lines << Tr(TALVO_TEXT("CsvImportDialog",
-                           "%1: %2 rows, %3 imported (%4 of them adjusted), %5 refused, %6 "
-                           "skipped; %7 programmed channels will be replaced."),
-                lang_)
-                 .arg(fileName_)
-                 .arg(plan_.rows.size())
-                 .arg(plan_.taken())
-                 .arg(plan_.adjusted)
-                 .arg(plan_.refused)
-                 .arg(plan_.skipped)
-                 .arg(overwritten);
+    lines << Tr(TALVO_TEXT("CsvImportDialog", "%1: %2, %3 (%4), %5, %6; %7"), lang_)
+                 .arg(fileName_,
+                      counted(TALVO_PLURAL("CsvImportDialog", "%n rows", "%n row"),
+                              static_cast<int>(plan_.rows.size())),
+                      counted(TALVO_PLURAL("CsvImportDialog", "%n imported", "%n imported"),
+                              plan_.taken()),
+                      counted(TALVO_PLURAL("CsvImportDialog", "%n of them adjusted",
+                                           "%n of them adjusted"),
+                              plan_.adjusted),
+                      counted(TALVO_PLURAL("CsvImportDialog", "%n refused", "%n refused"),
+                              plan_.refused),
+                      counted(TALVO_PLURAL("CsvImportDialog", "%n skipped", "%n skipped"),
+                              plan_.skipped),
+                      counted(TALVO_PLURAL("CsvImportDialog",
+                                           "%n programmed channels will be replaced.",
+                                           "%n programmed channel will be replaced."),
+                              overwritten));
     if (unchanged > 0) {
-        lines << Tr(TALVO_TEXT("CsvImportDialog",
-                               "%1 rows give their channel what it already holds and leave it "
-                               "unchanged."),
-                    lang_)
-                     .arg(unchanged);
+        lines << counted(TALVO_PLURAL("CsvImportDialog",
+                                      "%n rows give their channel what it already holds and "
+                                      "leave it unchanged.",
+                                      "%n row gives its channel what it already holds and "
+                                      "leaves it unchanged."),
+                         unchanged);
     }
     for (const ExchangeNote& note : plan_.fileNotes) {
         lines << Tr(NoteText(note), lang_);

@@ -293,13 +293,6 @@ void MainWindow::switchLanguage(LanguageFlagValue lang, const QString& further) 
     document_.setLanguage(lang);
     ApplyLanguage();
     channel_->RefreshChannelGrid();
-    markLanguage();
-}
-
-void MainWindow::markLanguage() {
-    const QString shown = ShownLanguage(state_.LanguageFlag);
-    for (auto it = furtherLanguages_.cbegin(); it != furtherLanguages_.cend(); ++it)
-        it.value()->setChecked(it.key() == shown);
 }
 
 QString MainWindow::helpFilePath() const {

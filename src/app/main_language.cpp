@@ -9,6 +9,7 @@
 #include "app/band_combo.h"
 #include "app/main_texts.h"
 #include "app/main_window.h"
+#include "app/port_list.h"
 #include "app/toolkit_translations.h"
 #include "lang/catalogue.h"
 #include "ui/language_change.h"
@@ -38,6 +39,7 @@ void MainWindow::applyMainTexts(LanguageFlagValue lang) {
         }
     }
     applyExchangeTexts(lang);
+    LabelPortList(portList_, lang);
     placeLists(lang);
     titleLanguage_ = lang;
     updateTitle();

@@ -114,6 +114,7 @@ MainWindow::MainWindow(Document& document, std::unique_ptr<SerialLink> port, QWi
     about_->setWindowIcon(channel_->windowIcon());
 
     SetUpPortList(portList_);
+    LabelPortList(portList_, kChinese);  // as every text until the first language procedure
     NameAfterCommand(portList_, action("MNCommPort"));
     portPopup_ = portList_->view();
     connect(portList_, &QComboBox::activated, this, &MainWindow::onPortListChosen);
@@ -239,12 +240,10 @@ void MainWindow::buildMenus() {
         if (code == QLatin1String("en") || code == QLatin1String("zh")) continue;
         QAction* a = language->addAction(LanguageOwnName(code));
         a->setObjectName(QStringLiteral("MNLanguage_") + code);
-        a->setCheckable(true);
         actions_.insert(a->objectName(), a);
         furtherLanguages_.insert(code, a);
         connect(a, &QAction::triggered, this, [this, code] { switchLanguage(kEnglish, code); });
     }
-    markLanguage();
 
     QMenu* help = menu("MNHelp");
     addCommand(help, "MNF1", QKeySequence(Qt::Key_F1), &MainWindow::showHelp)->setEnabled(false);

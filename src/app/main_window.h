@@ -188,8 +188,6 @@ class MainWindow : public QMainWindow {
     link::PortDiagnosis diagnosePort(int number, Status status);
     void placeLists(LanguageFlagValue lang);
     void applyMainTexts(LanguageFlagValue lang);
-    // Checks the further language's entry while it is shown (Chinese and English show none).
-    void markLanguage();
     QString chooseFile(bool save);
     void runExitSequence();
     double now() const;

@@ -75,7 +75,7 @@ class PortItemDelegate : public QStyledItemDelegate {
 void SetUpPortList(QComboBox* list) {
     for (int n = 1; n <= 16; ++n) list->addItem(QString::number(n));
     list->insertSeparator(16);
-    list->addItem(QString());  // the Refresh entry, labelled by ShowPortSurvey
+    list->addItem(QString());  // the Refresh entry, labelled by LabelPortList
     list->setItemDelegate(new PortItemDelegate(list));
     list->view()->setTextElideMode(Qt::ElideNone);
     list->setCurrentIndex(-1);
@@ -104,12 +104,16 @@ void ShowPortSurvey(QComboBox* list, const std::vector<link::PortEntry>& ports,
         widest = std::max(widest, fm.horizontalAdvance(description));
     }
     delegate->deviceWidth = deviceWidth;
-    list->setItemText(kPortRefreshItem, Tr(TALVO_TEXT("PortList", "Refresh"), lang));
+    LabelPortList(list, lang);
     // The dropped-open list is as wide as its longest line; the closed list keeps its place.
     const int width = fm.horizontalAdvance(QStringLiteral(" 16      ")) + deviceWidth + widest +
                       fm.horizontalAdvance(QStringLiteral("      ")) +
                       list->view()->verticalScrollBar()->sizeHint().width();
     list->view()->setMinimumWidth(width);
+}
+
+void LabelPortList(QComboBox* list, LanguageFlagValue lang) {
+    list->setItemText(kPortRefreshItem, Tr(TALVO_TEXT("PortList", "Refresh"), lang));
 }
 
 NumberTypeAhead::NumberTypeAhead(QComboBox* list) : QObject(list), list_(list) {

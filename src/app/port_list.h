@@ -20,6 +20,9 @@ inline constexpr int kPortRefreshItem = 17;
 // Adds the numbers, the separator and the Refresh item, and the drawing of the dropped-open
 // list. Called once.
 void SetUpPortList(QComboBox* list);
+// Writes the words of the list's own entries (Refresh) in `lang`: at start and on every
+// language switch, so that no entry is ever without a name.
+void LabelPortList(QComboBox* list, LanguageFlagValue lang);
 // Writes what each number reaches now into the list, in `lang`.
 void ShowPortSurvey(QComboBox* list, const std::vector<link::PortEntry>& ports,
                     LanguageFlagValue lang);

@@ -111,17 +111,26 @@ int RunImportCsv(const QStringList& args) {
     int unchanged = 0;
     for (const ImportRow& row : plan.rows) unchanged += row.unchanged;
     {
-        std::printf("%s",
-                    Words(TALVO_TEXT("CmdImportCsv",
-                                     "%1 rows imported (%2 adjusted), %3 refused, %4 skipped"),
-                          lang,
-                          {std::to_string(plan.taken()), std::to_string(plan.adjusted),
-                           std::to_string(plan.refused), std::to_string(plan.skipped)})
-                        .c_str());
+        // Each count has its own words, so that each takes the plural form its number needs.
+        auto counted = [lang](const Text& text, int n) {
+            return RenderText(Counted(text, n), lang);
+        };
+        std::printf(
+            "%s",
+            Words(
+                TALVO_TEXT("CmdImportCsv", "%1 (%2), %3, %4"), lang,
+                {counted(TALVO_PLURAL("CmdImportCsv", "%n rows imported", "%n row imported"),
+                         plan.taken()),
+                 counted(TALVO_PLURAL("CmdImportCsv", "%n adjusted", "%n adjusted"), plan.adjusted),
+                 counted(TALVO_PLURAL("CmdImportCsv", "%n refused", "%n refused"), plan.refused),
+                 counted(TALVO_PLURAL("CmdImportCsv", "%n skipped", "%n skipped"), plan.skipped)})
+                .c_str());
         if (unchanged > 0) {
-            std::printf("%s", Words(TALVO_TEXT("CmdImportCsv", "; %1 left their channel as it was"),
-                                    lang, {std::to_string(unchanged)})
-                                  .c_str());
+            std::printf("%s",
+                        counted(TALVO_PLURAL("CmdImportCsv", "; %n left their channel as it was",
+                                             "; %n left its channel as it was"),
+                                unchanged)
+                            .c_str());
         }
     }
     std::printf("\n");

@@ -139,6 +139,15 @@ TextWords WordsIn(LanguageFlagValue lang) {
 
 std::string RenderText(const Text& text, LanguageFlagValue lang) {
     const bool chinese = lang == kChinese;
+    if (text.plural) {
+        // The form depends on the count, so these words are not kept.
+        const QString code = chinese ? QStringLiteral("zh") : Further();
+        QTranslator* t = code == QLatin1String("en") ? nullptr : Catalogue(code);
+        const QString words =
+            t ? t->translate(text.context, text.source, text.disambiguation, text.count)
+              : QString();
+        return words.isEmpty() ? EnglishWords(text) : FillCount(words.toStdString(), text.count);
+    }
     if (!chinese && Further() == QLatin1String("en")) return text.source;
     WordCache& cache = Caches()[chinese ? 0 : 1];
     const Key key{text.context, text.source, text.disambiguation};

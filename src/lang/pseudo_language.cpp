@@ -18,7 +18,8 @@ QString PseudoText(const QString& source) {
     out += QLatin1Char('[');
     for (qsizetype i = 0; i < source.size(); ++i) {
         const QChar c = source.at(i);
-        if (c == QLatin1Char('%') && i + 1 < source.size() && source.at(i + 1).isDigit()) {
+        if (c == QLatin1Char('%') && i + 1 < source.size() &&
+            (source.at(i + 1).isDigit() || source.at(i + 1) == QLatin1Char('n'))) {
             out += c;
             out += source.at(++i);  // a marker stays whole
         } else if (c == QLatin1Char('&') && i + 1 < source.size()) {

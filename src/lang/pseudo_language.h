@@ -6,8 +6,8 @@
 namespace talvo {
 
 // The pseudo-language for tests (never in the menu): every text visibly different and about
-// 40% longer ("Save(&S)" -> "[Ŝàvé(&S) ~~~~]"), with its %1..%9 markers, menu mnemonics (&S),
-// HTML tags and line breaks left as they are. TALVO_LANG=pseudo in the environment makes it
+// 40% longer ("Save(&S)" -> "[Ŝàvé(&S) ~~~~]"), with its %1..%9 and %n markers, menu mnemonics
+// (&S), HTML tags and line breaks left as they are. TALVO_LANG=pseudo in the environment makes it
 // the language the flag's 1 shows.
 QString PseudoText(const QString& source);
 

@@ -4,13 +4,33 @@
 
 namespace talvo {
 
+std::string FillCount(const std::string& words, int n) {
+    std::string out;
+    out.reserve(words.size() + 8);
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        if (words[i] == '%' && i + 1 < words.size() && words[i + 1] == 'n') {
+            out += std::to_string(n);
+            ++i;
+        } else {
+            out += words[i];
+        }
+    }
+    return out;
+}
+
+std::string EnglishWords(const Text& text) {
+    const bool one = text.plural && text.count == 1 && text.disambiguation;
+    const std::string words = one ? text.disambiguation : text.source;
+    return text.plural ? FillCount(words, text.count) : words;
+}
+
 std::string Compose(const Message& message, const TextWords& words) {
     std::string w;
     if (message.isLiteral()) {
         w = message.literal;
     } else {
         if (words) w = words(message.text);
-        if (w.empty()) w = message.text.source;
+        if (w.empty()) w = EnglishWords(message.text);
     }
     if (!message.args.empty()) {
         std::vector<std::string> filled;

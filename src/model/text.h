@@ -16,11 +16,27 @@ struct Text {
     const char* context = "";
     const char* source = "";
     const char* disambiguation = nullptr;
+    // A text whose words depend on a count ("%n channels"): each catalogue holds one form per
+    // plural class of its language, and `disambiguation` holds the English for a count of one.
+    bool plural = false;
+    int count = 0;  // what "%n" stands for and picks the form by
 };
 
 #define TALVO_TEXT(context, source) (::talvo::Text{context, source, nullptr})
 #define TALVO_TEXT3(context, source, disambiguation) \
     (::talvo::Text{context, source, disambiguation})
+// lupdate reads it as QT_TRANSLATE_N_NOOP3: the English for one is the entry's comment.
+#define TALVO_PLURAL(context, source, one) (::talvo::Text{context, source, one, true})
+
+// A text marked with TALVO_PLURAL, for `n` things.
+inline Text Counted(Text text, int n) {
+    text.count = n;
+    return text;
+}
+// The English words of a counted text, its "%n" filled.
+std::string EnglishWords(const Text& text);
+// Replaces each "%n" in `words` by `n`.
+std::string FillCount(const std::string& words, int n);
 
 // The words of a text in the language a front end shows (never empty: the English source when
 // the catalogue has none; an empty TextWords stands for the English sources). The core renders

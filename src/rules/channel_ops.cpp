@@ -1,6 +1,7 @@
 #include "rules/channel_ops.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "image/codecs.h"
 #include "rules/channel_table.h"
@@ -16,22 +17,7 @@ std::size_t Slot(int channel) {
     return static_cast<std::size_t>(channel - 1);
 }
 
-using Table = std::vector<ChannelRecord>;  // [channel - 1]
-
-Table ExtractAll(const ChannelStores& stores) {
-    Table table;
-    table.reserve(kChannelCount);
-    for (int ch = 1; ch <= kChannelCount; ++ch) table.push_back(TakeChannel(stores, ch));
-    return table;
-}
-
-// Writes back only the channels whose record changed.
-void PlaceAll(ChannelStores& stores, const Table& table) {
-    for (int ch = 1; ch <= kChannelCount; ++ch) {
-        const ChannelRecord& record = table[Slot(ch)];
-        if (!(TakeChannel(stores, ch) == record)) PutChannel(stores, ch, record);
-    }
-}
+using Table = std::vector<ChannelRecord>;
 
 }  // namespace
 
@@ -42,67 +28,111 @@ ChannelList NormalizedChannels(ChannelList channels) {
     return channels;
 }
 
+ChannelList AllChannels() {
+    ChannelList all(kChannelCount);
+    for (int ch = 1; ch <= kChannelCount; ++ch) all[Slot(ch)] = ch;
+    return all;
+}
+
 void ClearChannels(ChannelStores& stores, const ChannelList& channels) {
     for (int ch : channels) ClearNO(stores, ch);
 }
 
-bool InsertFreeChannelBefore(ChannelStores& stores, int channel) {
-    if (!ValidChannel(channel)) return false;
-    int free = channel;
-    while (free <= kChannelCount && !stores.isFree(free)) ++free;
-    if (free > kChannelCount) return false;
-    Table table = ExtractAll(stores);
+namespace {
+
+// The places an operation works over, and their records in that order.
+struct Lane {
+    explicit Lane(const ChannelStores& stores, const ChannelList& places)
+        : at(NormalizedChannels(places)) {
+        records.reserve(at.size());
+        for (int ch : at) records.push_back(TakeChannel(stores, ch));
+    }
+    // Where `channel` is among the places (nullopt when it is not one).
+    std::optional<std::size_t> find(int channel) const {
+        const auto it = std::lower_bound(at.begin(), at.end(), channel);
+        if (it == at.end() || *it != channel) return std::nullopt;
+        return static_cast<std::size_t>(it - at.begin());
+    }
+    // Writes back only the channels whose record changed.
+    void place(ChannelStores& stores) const {
+        for (std::size_t k = 0; k < at.size(); ++k) {
+            if (!(TakeChannel(stores, at[k]) == records[k])) PutChannel(stores, at[k], records[k]);
+        }
+    }
+    ChannelList at;
+    Table records;
+};
+
+}  // namespace
+
+bool InsertFreeChannelBefore(ChannelStores& stores, int channel, const ChannelList& places) {
+    Lane lane(stores, places);
+    const auto from = lane.find(channel);
+    if (!from) return false;
+    std::size_t free = *from;
+    while (free < lane.at.size() && !IsFreeRecord(lane.records[free])) ++free;
+    if (free == lane.at.size()) return false;
     // The free channel's record leaves its place and a free one opens at `channel`; only the
     // channels between the two move.
-    table.erase(table.begin() + static_cast<std::ptrdiff_t>(Slot(free)));
-    table.insert(table.begin() + static_cast<std::ptrdiff_t>(Slot(channel)), ChannelRecord{});
-    PlaceAll(stores, table);
+    lane.records.erase(lane.records.begin() + static_cast<std::ptrdiff_t>(free));
+    lane.records.insert(lane.records.begin() + static_cast<std::ptrdiff_t>(*from), ChannelRecord{});
+    lane.place(stores);
     return true;
 }
 
-void DeleteAndMoveUp(ChannelStores& stores, const ChannelList& channels) {
+void DeleteAndMoveUp(ChannelStores& stores, const ChannelList& channels,
+                     const ChannelList& places) {
     const ChannelList removed = NormalizedChannels(channels);
-    if (removed.empty()) return;
+    Lane lane(stores, places);
     Table kept;
-    kept.reserve(kChannelCount);
-    for (int ch = 1; ch <= kChannelCount; ++ch) {
-        if (!std::binary_search(removed.begin(), removed.end(), ch)) {
-            kept.push_back(TakeChannel(stores, ch));
+    kept.reserve(lane.at.size());
+    for (std::size_t k = 0; k < lane.at.size(); ++k) {
+        if (!std::binary_search(removed.begin(), removed.end(), lane.at[k])) {
+            kept.push_back(lane.records[k]);
         }
     }
-    kept.resize(kChannelCount);
-    PlaceAll(stores, kept);
+    kept.resize(lane.at.size());
+    lane.records = std::move(kept);
+    lane.place(stores);
 }
 
 namespace {
 
-// Moves the set one place towards the start (step -1) or the end (step +1) of the table.
-bool MoveChannels(ChannelStores& stores, ChannelList& channels, int step) {
-    ChannelList set = NormalizedChannels(channels);
-    if (set.empty()) return false;
-    const int edge = step < 0 ? 1 : kChannelCount;
-    if (std::find(set.begin(), set.end(), edge) != set.end()) return false;
-
-    Table table = ExtractAll(stores);
+// Moves the set one place of the lane towards its start (step -1) or its end (step +1).
+bool MoveChannels(ChannelStores& stores, ChannelList& channels, const ChannelList& places,
+                  int step) {
+    const ChannelList set = NormalizedChannels(channels);
+    Lane lane(stores, places);
+    std::vector<std::size_t> at;
+    for (int ch : set) {
+        const auto k = lane.find(ch);
+        if (!k) return false;
+        at.push_back(*k);
+    }
+    if (at.empty()) return false;
+    const std::size_t edge = step < 0 ? 0 : lane.at.size() - 1;
+    if (std::find(at.begin(), at.end(), edge) != at.end()) return false;
     // Walking from the side the set moves towards, each member swaps with its neighbour; a
     // run of members thus moves as a block and the neighbour lands just behind it.
-    if (step > 0) std::reverse(set.begin(), set.end());
-    for (int ch : set) std::swap(table[Slot(ch)], table[Slot(ch + step)]);
-    PlaceAll(stores, table);
-    for (int& ch : set) ch += step;
-    std::sort(set.begin(), set.end());
-    channels = std::move(set);
+    if (step > 0) std::reverse(at.begin(), at.end());
+    for (std::size_t k : at) {
+        std::swap(lane.records[k], lane.records[step < 0 ? k - 1 : k + 1]);
+    }
+    lane.place(stores);
+    ChannelList moved;
+    for (std::size_t k : at) moved.push_back(lane.at[step < 0 ? k - 1 : k + 1]);
+    channels = NormalizedChannels(std::move(moved));
     return true;
 }
 
 }  // namespace
 
-bool MoveChannelsUp(ChannelStores& stores, ChannelList& channels) {
-    return MoveChannels(stores, channels, -1);
+bool MoveChannelsUp(ChannelStores& stores, ChannelList& channels, const ChannelList& places) {
+    return MoveChannels(stores, channels, places, -1);
 }
 
-bool MoveChannelsDown(ChannelStores& stores, ChannelList& channels) {
-    return MoveChannels(stores, channels, +1);
+bool MoveChannelsDown(ChannelStores& stores, ChannelList& channels, const ChannelList& places) {
+    return MoveChannels(stores, channels, places, +1);
 }
 
 bool FitsBand(const BandState& band, const ChannelRecord& record) {
@@ -116,20 +146,23 @@ bool FitsBand(const BandState& band, const ChannelRecord& record) {
 
 PasteResult PasteChannels(ChannelStores& stores, const BandState& band, LanguageFlagValue lang,
                           const TextWords& words, int at, const std::vector<PasteItem>& items,
-                          LanguageFlagValue itemsLang) {
+                          LanguageFlagValue itemsLang, const ChannelList& places) {
     PasteResult result;
-    if (!ValidChannel(at)) {
+    const ChannelList lane = NormalizedChannels(places);
+    const auto first = std::lower_bound(lane.begin(), lane.end(), at);
+    if (first == lane.end() || *first != at) {
         result.outOfRoom = true;
         return result;
     }
+    const auto room = lane.end() - first;
     for (const PasteItem& item : items) {
-        if (item.offset < 0 || item.offset > kChannelCount - at) {
+        if (item.offset < 0 || item.offset >= room) {
             result.outOfRoom = true;
             return result;
         }
     }
     for (const PasteItem& item : items) {
-        const int ch = at + item.offset;
+        const int ch = first[item.offset];
         if (!FitsBand(band, item.record)) {
             result.refused.push_back(ch);
             continue;

@@ -26,6 +26,12 @@ using ChannelList = std::vector<int>;
 
 // `channels` with numbers outside 1..128 and repeats dropped, in ascending order.
 ChannelList NormalizedChannels(ChannelList channels);
+// 1..128.
+ChannelList AllChannels();
+
+// Insert, delete and move up, move and paste work over `places`: the channels the find box
+// shows, or the whole table. They treat `places` as the table: channels outside never move and
+// never change, and a neighbour is the next channel of `places`.
 
 // Empties every channel of `channels`.
 void ClearChannels(ChannelStores& stores, const ChannelList& channels);
@@ -34,17 +40,21 @@ void ClearChannels(ChannelStores& stores, const ChannelList& channels);
 // after it move down by one into that free channel (nothing moves when `channel` is free).
 // Refused (false, nothing changes) when no channel from `channel` on is free, since a channel
 // would be pushed off the table.
-bool InsertFreeChannelBefore(ChannelStores& stores, int channel);
+bool InsertFreeChannelBefore(ChannelStores& stores, int channel,
+                             const ChannelList& places = AllChannels());
 
 // Removes `channels`; the channels after each removed one move up to close the gap and free
 // channels fill the end of the table.
-void DeleteAndMoveUp(ChannelStores& stores, const ChannelList& channels);
+void DeleteAndMoveUp(ChannelStores& stores, const ChannelList& channels,
+                     const ChannelList& places = AllChannels());
 
 // Each channel of `channels` changes place with its neighbour above (or below); the neighbours
 // that are not in the set move the other way. Refused (false, nothing changes) when the set is
 // empty or already holds channel 1 (or 128). On success `channels` holds the new places.
-bool MoveChannelsUp(ChannelStores& stores, ChannelList& channels);
-bool MoveChannelsDown(ChannelStores& stores, ChannelList& channels);
+bool MoveChannelsUp(ChannelStores& stores, ChannelList& channels,
+                    const ChannelList& places = AllChannels());
+bool MoveChannelsDown(ChannelStores& stores, ChannelList& channels,
+                      const ChannelList& places = AllChannels());
 
 // A record fits the band when it is free or each of its frequencies lies in one of the band's
 // segments (the limits that typing uses).
@@ -62,11 +72,12 @@ struct PasteResult {
     bool outOfRoom = false;  // the items reach past channel 128: nothing was pasted
 };
 
-// Pastes `items` with their first at channel `at`. Records that do not fit `band` are refused one
-// by one and their target channels keep what they held. Records written in another language
-// than `lang` (the grid's) have their words re-rendered with `words`.
+// Pastes `items` with their first at channel `at`, each `offset` places of `places` after it.
+// Records that do not fit `band` are refused one by one and their target channels keep what
+// they held. Records written in another language than `lang` (the grid's) have their words
+// re-rendered with `words`.
 PasteResult PasteChannels(ChannelStores& stores, const BandState& band, LanguageFlagValue lang,
                           const TextWords& words, int at, const std::vector<PasteItem>& items,
-                          LanguageFlagValue itemsLang);
+                          LanguageFlagValue itemsLang, const ChannelList& places = AllChannels());
 
 }  // namespace talvo

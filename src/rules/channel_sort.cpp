@@ -107,12 +107,9 @@ int Compare(const SortKey& a, const SortKey& b, int column) {
 
 }  // namespace
 
-ChannelList SortPlaces(const ChannelList& chosen) {
+ChannelList SortPlaces(const ChannelList& chosen, const ChannelList& shown) {
     ChannelList places = NormalizedChannels(chosen);
-    if (places.size() >= 2) return places;
-    places.clear();
-    for (int ch = 1; ch <= kChannelCount; ++ch) places.push_back(ch);
-    return places;
+    return places.size() >= 2 ? places : NormalizedChannels(shown);
 }
 
 bool SortChannels(ChannelStores& stores, const ChannelList& places, int column, SortOrder order) {

@@ -10,9 +10,9 @@ namespace talvo {
 
 enum class SortOrder { Ascending, Descending };
 
-// The places a sort works over: `chosen` when it holds two or more channels, else the whole
-// table (every used channel, the free ones gathering at its end).
-ChannelList SortPlaces(const ChannelList& chosen);
+// The places a sort works over: `chosen` when it holds two or more channels, else `shown` (the
+// channels the find box shows, or the whole table; the free ones gather at its end).
+ChannelList SortPlaces(const ChannelList& chosen, const ChannelList& shown = AllChannels());
 
 // Reorders the channels held in `places` by `column` (1..10): used channels first, ordered by
 // the column's value, then the free ones. Values a channel lacks (no transmit frequency, no

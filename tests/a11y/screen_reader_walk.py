@@ -174,8 +174,9 @@ def walk(root, window_name):
         if role == "separator":
             return
         name = spoken_name(node, role)
-        if holder is not None and not name:
-            # A combo box's own field and its list are announced with the combo box's name.
+        if holder is not None and not name and role != "list item":
+            # A combo box's own field and its list are announced with the combo box's name; an
+            # entry of the list only by its own words.
             name = holder
         if (states.contains(pyatspi.STATE_FOCUSABLE) or role in CONTROLS or
                 (menu_entry and role != "popup menu")):

@@ -25,7 +25,7 @@ for ts in "${catalogues[@]}"; do
   done
   cp "$ts" "$scratch/$name"
   out=$("$lupdate" "$root/src" -extensions cpp,h -no-obsolete -locations none \
-        -tr-function-alias QT_TRANSLATE_NOOP+=TALVO_TEXT,QT_TRANSLATE_NOOP3+=TALVO_TEXT3 \
+        -tr-function-alias QT_TRANSLATE_NOOP+=TALVO_TEXT,QT_TRANSLATE_NOOP3+=TALVO_TEXT3,QT_TRANSLATE_N_NOOP3+=TALVO_PLURAL \
         -ts "$scratch/$name" 2>&1)
   new=$(echo "$out" | sed -n 's/.*Found [0-9]* source text(s) (\([0-9]*\) new.*/\1/p')
   removed=$(echo "$out" | sed -n 's/.*Removed \([0-9]*\) obsolete.*/\1/p')

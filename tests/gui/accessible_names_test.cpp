@@ -25,6 +25,7 @@
 #include "document/document.h"
 #include "editors/dtmf/dtmf_window.h"
 #include "editors/fm/fm_window.h"
+#include "lang/catalogue.h"
 #include "support/fake_serial_link.h"
 #include "support/shell_env.h"
 #include "support/user_input.h"
@@ -60,6 +61,21 @@ QStringList Unnamed(QWidget* window) {
         if (qobject_cast<QComboBox*>(w->parentWidget())) continue;
         if (SpokenName(w).isEmpty())
             missing << QStringLiteral("%1 %2").arg(w->metaObject()->className(), w->objectName());
+    }
+    return missing;
+}
+
+// Every entry of every list inside `root` that a person can pick without a text to read.
+QStringList UnnamedEntries(QWidget* root) {
+    QStringList missing;
+    for (QComboBox* list : root->findChildren<QComboBox*>()) {
+        for (int i = 0; i < list->count(); ++i) {
+            const QModelIndex entry = list->model()->index(i, list->modelColumn());
+            if (!(list->model()->flags(entry) & Qt::ItemIsSelectable)) continue;  // separators
+            if (list->itemText(i).trimmed().isEmpty() &&
+                entry.data(Qt::AccessibleTextRole).toString().isEmpty())
+                missing << QStringLiteral("%1 entry %2").arg(list->objectName()).arg(i + 1);
+        }
     }
     return missing;
 }
@@ -157,6 +173,20 @@ class AccessibleNamesTest : public testing::ChannelTableFixture {
             QCOMPARE(buttons, 10);
             QCOMPARE(names.size(), buttons);
         }
+    }
+
+    // Every entry of the main window's lists and its editors' has words, in each shipped
+    // language, before any list was ever dropped open (a screen reader meets them then too).
+    void listEntriesHaveWordsInEachLanguage() {
+        testing::ScopedShellEnvironment env;
+        Program program = StartProgram(std::make_unique<testing::FakeSerialLink>());
+        MainWindow& main = *program.window;
+        for (const QString& code : ShippedLanguages()) {
+            main.switchLanguage(code == "zh" ? kChinese : kEnglish, code == "zh" ? "en" : code);
+            const QStringList missing = UnnamedEntries(&main);
+            QVERIFY2(missing.isEmpty(), qPrintable(code + ": " + missing.join(", ")));
+        }
+        main.switchLanguage(kEnglish);
     }
 
     // Each kind of source changes as a language switch changes it; the name follows.

@@ -10,6 +10,7 @@
 #include <QTableWidget>
 #include <QTest>
 
+#include "lang/catalogue.h"
 #include "support/pointer.h"
 #include "support/user_input.h"
 
@@ -153,6 +154,42 @@ class ChangeListWindowTest : public QObject {
         QCOMPARE(window_->copiedText().split('\n')[1], QString("Channel 1\tChannel Name\tA B\tC"));
     }
 
+    // A long list (a whole new configuration's changes) shows one line of text a row, and how
+    // many changes it holds in the plural form of each language.
+    void longListsShowOneLineARowAndTheCount_data() {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QStringList>("counts");  // of 1 change, of 1183
+        QTest::newRow("en") << "en" << QStringList{"1 change", "1183 changes"};
+        QTest::newRow("zh") << "zh" << QStringList{"共 1 处更改", "共 1183 处更改"};
+        QTest::newRow("es") << "es" << QStringList{"1 cambio", "1183 cambios"};
+    }
+    void longListsShowOneLineARowAndTheCount() {
+        QFETCH(QString, code);
+        QFETCH(QStringList, counts);
+        const LanguageFlagValue lang = code == "zh" ? kChinese : kEnglish;
+        SetFurtherLanguage(lang == kChinese ? QString("en") : code);
+        std::vector<Change> many;
+        for (int i = 0; i < 1183; ++i) {
+            many.push_back(Named(Change::Area::Channel, Change::Kind::Changed, 1 + i % 128,
+                                 "Channel Name", "信道", "CH"));
+        }
+        open(lang, {many.front()});
+        QCOMPARE(window_->countNote()->text(), counts[0]);
+        open(lang, many);
+        QVERIFY(window_->countNote()->isVisible());
+        QCOMPARE(window_->countNote()->text(), counts[1]);
+        // Each row is one line of its words high: the words whole, and no room for half a line
+        // more (the style's default row is two lines high).
+        const QFontMetrics fm(table()->font());
+        const int line = fm.boundingRect(QStringLiteral("信道 CH")).height();
+        for (int r : {0, 1, 600, 1182}) {
+            const int height = table()->rowHeight(r);
+            QVERIFY2(height >= line && 2 * height < 3 * line,
+                     qPrintable(QString("row %1: %2 px, line %3 px").arg(r).arg(height).arg(line)));
+        }
+        SetFurtherLanguage("en");
+    }
+
     void noChangeSaysSo_data() {
         QTest::addColumn<int>("lang");
         QTest::addColumn<QString>("text");
@@ -166,6 +203,7 @@ class ChangeListWindowTest : public QObject {
         QVERIFY(window_->noChangeNote()->isVisible());
         QCOMPARE(window_->noChangeNote()->text(), text);
         QVERIFY(!table()->isVisible());
+        QVERIFY(!window_->countNote()->isVisible());
         QVERIFY(!window_->copyButton()->isEnabled());
     }
 };

@@ -41,11 +41,6 @@ class ChannelGridKeysTest : public testing::ChannelTableFixture {
         window_->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window_.get()));
     }
-    QPoint at(int ch, int col) {
-        QTableWidgetItem* item = grid_->item(ch - 1, col);
-        grid_->scrollToItem(item);
-        return grid_->viewport()->mapToGlobal(grid_->visualItemRect(item).center());
-    }
     void openIn() {
         QFETCH(int, lang);
         lang_ = static_cast<LanguageFlagValue>(lang);
@@ -56,12 +51,6 @@ class ChannelGridKeysTest : public testing::ChannelTableFixture {
         QTest::addColumn<int>("lang");
         QTest::newRow("zh") << int(kChinese);
         QTest::newRow("en") << int(kEnglish);
-    }
-    std::vector<ChannelRecord> records() const {
-        std::vector<ChannelRecord> out;
-        for (int ch = 1; ch <= kChannelCount; ++ch)
-            out.push_back(TakeChannel(state_->channels, ch));
-        return out;
     }
     // Channels `channels` programmed with distinct frequencies and names.
     void program(const std::vector<int>& channels) {

@@ -6,11 +6,8 @@
 #include <QTest>
 #include <random>
 
-#include "../unit/image_samples.h"
 #include "channel_table_fixture.h"
-#include "document/edit_labels.h"
 #include "editors/channels/grid_tools.h"
-#include "image/decode.h"
 #include "lang/catalogue.h"
 
 namespace talvo {
@@ -19,12 +16,6 @@ class ChannelGridPaintTest : public testing::ChannelTableFixture {
     Q_OBJECT
 
   private:
-    void loadRandom(unsigned seed) {
-        ProgramState loaded = document_->state();
-        loaded.RadioImage = samples::ValidImageMaker(seed).make();
-        DecodeImage(loaded, WordsIn(loaded.LanguageFlag));
-        document_->loadState(ReadLabel(), loaded);
-    }
     // The viewport as drawn now, the current cell's frame (the grid's own mark) painted over.
     QImage shot() {
         QImage image = grid_->viewport()->grab().toImage();

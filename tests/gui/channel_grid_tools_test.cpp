@@ -16,12 +16,9 @@
 #include <random>
 #include <set>
 
-#include "../unit/image_samples.h"
 #include "channel_table_fixture.h"
-#include "document/edit_labels.h"
 #include "editors/channels/channel_filter_bar.h"
 #include "editors/channels/grid_tools.h"
-#include "image/decode.h"
 #include "lang/catalogue.h"
 #include "model/state_parts.h"
 #include "model/tone_list.h"
@@ -45,33 +42,6 @@ class ChannelGridToolsTest : public testing::ChannelTableFixture {
 
   private:
     ChannelGridTools& tools() const { return window_->gridTools(); }
-    // Screen point of the middle of (ch, col), scrolled into view.
-    QPoint at(int ch, int col) {
-        QTableWidgetItem* item = grid_->item(ch - 1, col);
-        grid_->scrollToItem(item);
-        return grid_->viewport()->mapToGlobal(grid_->visualItemRect(item).center());
-    }
-    void key(int k, Qt::KeyboardModifiers mods = {}) {
-        if (!QApplication::activeWindow()) {
-            window_->activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(window_.get()));
-        }
-        QVERIFY(UserKey(k, mods));
-    }
-    // A random image loaded as a Read would load it.
-    void loadRandom(unsigned seed) {
-        ProgramState loaded = document_->state();
-        loaded.RadioImage = samples::ValidImageMaker(seed).make();
-        DecodeImage(loaded, WordsIn(loaded.LanguageFlag));
-        document_->loadState(ReadLabel(), loaded);
-        document_->undoStack().clear();
-    }
-    std::vector<ChannelRecord> records() const {
-        std::vector<ChannelRecord> out;
-        for (int ch = 1; ch <= kChannelCount; ++ch)
-            out.push_back(TakeChannel(state_->channels, ch));
-        return out;
-    }
     void programPmr(int n) {
         for (int ch = 1; ch <= n; ++ch) {
             CommitFrequency(state_->channels, state_->band, WordsIn(state_->LanguageFlag), ch,
@@ -90,13 +60,6 @@ class ChannelGridToolsTest : public testing::ChannelTableFixture {
         QMenu* menu = window_->contextMenu();
         PointerPress(at(ch, col), {}, Qt::RightButton);
         return menu;
-    }
-    QStringList shownChannels() const {
-        QStringList shown;
-        for (int r = 0; r < kChannelCount; ++r) {
-            if (!grid_->isRowHidden(r)) shown << QString::number(r + 1);
-        }
-        return shown;
     }
 
   private slots:
@@ -123,16 +86,21 @@ class ChannelGridToolsTest : public testing::ChannelTableFixture {
             }
             const int column = pick(1, 10);
             if (seed % 2) {
-                // Context menu → Sort Channels → By <column>, in the direction checked.
+                // Context menu → Sort Channels → a direction, then By <column>: one trip, the
+                // direction's entry leaving the menu open.
                 QMenu* menu = contextMenuAt(grid_->currentRow() + 1, 0);
                 clickEntry(menu, tools().sortMenu()->menuAction());
                 QMenu* sort = tools().sortMenu();
                 QAction* direction = sort->findChild<QAction*>(pick(0, 1) ? "MNChSortAscending"
                                                                           : "MNChSortDescending");
-                QTRY_VERIFY(sort->isVisible());
-                direction->setChecked(true);
+                clickEntry(sort, direction);
+                QTest::qWait(50);
+                QVERIFY(sort->isVisible());
+                QVERIFY(direction->isChecked());
                 clickEntry(sort, sort->findChild<QAction*>(QString("MNChSortBy%1").arg(column)));
                 QTRY_VERIFY(!menu->isVisible());
+                QCOMPARE(document_->undoStack().undoText().endsWith("descending"),
+                         history.count() > 0 && direction->objectName().endsWith("Descending"));
             } else {
                 grid_->setCurrentCell(grid_->currentRow(), column);
                 key(pick(0, 1) ? Qt::Key_Up : Qt::Key_Down,
@@ -222,6 +190,75 @@ class ChannelGridToolsTest : public testing::ChannelTableFixture {
         }
     }
 
+    // Counted words take the form of their number in each language: the column set's dialog
+    // over one channel and over two, its step, and the series dialog over one.
+    void countedWordsTakeTheFormOfTheirNumber_data() {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QStringList>("words");  // dialog of 1, of 2, step of 1, fill of 1
+        QTest::newRow("en") << "en"
+                            << QStringList{"Power of 1 channel becomes:",
+                                           "Power of 2 channels becomes:", "Set Power of 1 channel",
+                                           "Fill Series (1 channel)"};
+        QTest::newRow("es") << "es"
+                            << QStringList{
+                                   "Pot. de 1 canal pasa a ser:", "Pot. de 2 canales pasa a ser:",
+                                   "Establecer Pot. en 1 canal", "Rellenar serie (1 canal)"};
+        QTest::newRow("zh") << "zh"
+                            << QStringList{"1 个信道的“功率”将设为：", "2 个信道的“功率”将设为：",
+                                           "设置1个信道的功率", "填充信道序列（1 个信道）"};
+    }
+    void countedWordsTakeTheFormOfTheirNumber() {
+        QFETCH(QString, code);
+        QFETCH(QStringList, words);
+        SetFurtherLanguage(code == "zh" ? QString("en") : code);
+        open(code == "zh" ? kChinese : kEnglish);
+        programPmr(3);
+        QVERIFY(PointerClick(at(2, kColPower)));  // the column a set takes
+        while (window_->openEditor()) key(Qt::Key_Escape);
+        QVERIFY(PointerClick(at(2, 0)));
+        QStringList seen;
+        auto read = [&seen](QWidget* dialog) {
+            for (const QLabel* label : dialog->findChildren<QLabel*>()) {
+                if (label->text().contains(QLatin1Char('1')) ||
+                    label->text().contains(QLatin1Char('2')))
+                    seen << label->text();
+            }
+            seen << dialog->windowTitle();
+        };
+        testing::ModalAnswerer answerer;
+        answerer.handleNextModal([&](QWidget* dialog) {
+            read(dialog);
+            QTest::keyClick(dialog->focusWidget(), Qt::Key_Down);
+            QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);
+        });
+        key(Qt::Key_E, Qt::ControlModifier);
+        QVERIFY(answerer.waitAllAnswered());
+        QVERIFY2(seen.contains(words[0]), qPrintable(seen.join(" | ")));
+        QCOMPARE(document_->undoStack().undoText(), words[2]);
+
+        QVERIFY(PointerClick(at(3, 0), Qt::ShiftModifier));
+        seen.clear();
+        answerer.handleNextModal([&](QWidget* dialog) {
+            read(dialog);
+            QTest::keyClick(dialog->focusWidget(), Qt::Key_Escape);
+        });
+        key(Qt::Key_E, Qt::ControlModifier);
+        QVERIFY(answerer.waitAllAnswered());
+        QVERIFY2(seen.contains(words[1]), qPrintable(seen.join(" | ")));
+
+        QVERIFY(PointerClick(at(2, 0)));
+        seen.clear();
+        answerer.handleNextModal([&](QWidget* dialog) {
+            read(dialog);
+            QTest::keyClick(dialog->focusWidget(), Qt::Key_Escape);
+        });
+        key(Qt::Key_L, Qt::ControlModifier);
+        QVERIFY(answerer.waitAllAnswered());
+        QVERIFY2(seen.contains(words[3]), qPrintable(seen.join(" | ")));
+        QCOMPARE(answerer.unexpected(), 0);
+        SetFurtherLanguage("en");
+    }
+
     // A name set with Ctrl+E goes through the name rules: typed letters turn upper case, and
     // every chosen channel takes it.
     void columnSetByKeyTakesTypedNames() {
@@ -268,9 +305,7 @@ class ChannelGridToolsTest : public testing::ChannelTableFixture {
             QVERIFY(bar->box()->hasFocus());
             UserType(needle);
             const ChannelList found = ChannelsShowingText(state_->channels, needle.toStdString());
-            QStringList expected;
-            for (int ch : found) expected << QString::number(ch);
-            QCOMPARE(shownChannels(), expected);
+            QCOMPARE(shownChannels(), found);
             QCOMPARE(bar->findChild<QLabel*>("FindCount")->text(),
                      QString("%1 found").arg(found.size()));
 
@@ -297,10 +332,7 @@ class ChannelGridToolsTest : public testing::ChannelTableFixture {
 
             // Choosing all chooses the shown channels.
             key(Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier);
-            ChannelList shown;
-            for (int r = 0; r < kChannelCount; ++r) {
-                if (!grid_->isRowHidden(r)) shown.push_back(r + 1);
-            }
+            const ChannelList shown = shownChannels();
             QCOMPARE(window_->selection().channels(), shown);
             // A Shift range over the shown rows passes hidden ones: Delete clears only the
             // shown channels.
@@ -322,7 +354,7 @@ class ChannelGridToolsTest : public testing::ChannelTableFixture {
             QVERIFY(bar->box()->hasFocus());
             key(Qt::Key_Escape);
             QVERIFY(!bar->isVisible());
-            QCOMPARE(shownChannels().size(), kChannelCount);
+            QCOMPARE(int(shownChannels().size()), kChannelCount);
             QVERIFY(grid_->hasFocus());
         }
     }
@@ -342,7 +374,7 @@ class ChannelGridToolsTest : public testing::ChannelTableFixture {
         QInputMethodEvent typed;
         typed.setCommitString(QString("低"));
         QApplication::sendEvent(box, &typed);
-        QCOMPARE(shownChannels(), (QStringList{"2", "5"}));
+        QCOMPARE(shownChannels(), (ChannelList{2, 5}));
         QCOMPARE(tools().filterBar()->findChild<QLabel*>("FindCount")->text(),
                  QString("找到 2 个信道"));
         key(Qt::Key_Down);  // into the grid
@@ -366,9 +398,9 @@ class ChannelGridToolsTest : public testing::ChannelTableFixture {
         // An undo that changes the matches shows them again.
         QVERIFY(PointerClick(at(5, 0)));
         key(Qt::Key_Delete);
-        QCOMPARE(shownChannels(), (QStringList{"2", "5"}));  // the current row stays
+        QCOMPARE(shownChannels(), (ChannelList{2, 5}));  // the current row stays
         document_->undo();
-        QCOMPARE(shownChannels(), (QStringList{"2", "5"}));
+        QCOMPARE(shownChannels(), (ChannelList{2, 5}));
         QCOMPARE(cell(5, kColPower), QString("低"));
     }
 

@@ -32,12 +32,6 @@ class ChannelOperationsTest : public testing::ChannelTableFixture {
     Q_OBJECT
 
   private:
-    // Screen point of the middle of (ch, col), scrolled into view.
-    QPoint at(int ch, int col) {
-        QTableWidgetItem* item = grid_->item(ch - 1, col);
-        grid_->scrollToItem(item);
-        return grid_->viewport()->mapToGlobal(grid_->visualItemRect(item).center());
-    }
     // Channels 1..n programmed with distinct frequencies, powers and names.
     void program(int n) {
         ChannelStores& s = state_->channels;
@@ -49,23 +43,6 @@ class ChannelOperationsTest : public testing::ChannelTableFixture {
             CommitName(s, ch, "C" + std::to_string(ch));
         }
         window_->loadFromModel();
-    }
-    // The channel records, to compare whole channels after an operation.
-    std::vector<ChannelRecord> records() const {
-        std::vector<ChannelRecord> out;
-        for (int ch = 1; ch <= kChannelCount; ++ch)
-            out.push_back(TakeChannel(state_->channels, ch));
-        return out;
-    }
-    void key(int key, Qt::KeyboardModifiers mods = {}) {
-        // After a message box the window manager makes the window active again.
-        if (!QApplication::activeWindow()) {
-            window_->activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(window_.get()));
-        }
-        QWidget* focus = QApplication::focusWidget();
-        QVERIFY(focus);
-        QTest::keyClick(focus, static_cast<Qt::Key>(key), mods);
     }
     QAction* action(const char* name) const { return grid_->findChild<QAction*>(name); }
 

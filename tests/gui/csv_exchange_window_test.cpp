@@ -83,6 +83,7 @@ class CsvExchangeWindowTest : public QObject {
     void exportsSayWhereTheyWroteInBothLanguages();
     void ownExportImportedBackLeavesEveryChannelAsItWas();
     void previewWrapsLongReasonsInBothLanguages();
+    void previewCountsInTheFormsOfEachLanguage();
 };
 
 void CsvExchangeWindowTest::previewListsEveryRowThenImportStoresTheTakenOnes() {
@@ -335,6 +336,41 @@ void CsvExchangeWindowTest::previewWrapsLongReasonsInBothLanguages() {
         QVERIFY(answerer().waitAllAnswered());
         program_ = {};
     }
+}
+
+// The preview's counts of one row take each language's form for one.
+void CsvExchangeWindowTest::previewCountsInTheFormsOfEachLanguage() {
+    const struct {
+        const char* code;
+        QString summary;
+    } cases[] = {
+        {"en",
+         "one.csv: 1 row, 1 imported (0 of them adjusted), 0 refused, 0 skipped; 0 "
+         "programmed channels will be replaced."},
+        {"es",
+         "one.csv: 1 fila, 1 importada (0 de ellas ajustadas), 0 rechazadas, 0 omitidas; "
+         "se sustituirán 0 canales programados."},
+        {"zh",
+         "one.csv：1 行，导入 1 行（其中调整 0 行），拒绝 0 行，跳过 0 行；将覆盖 0 个已有频道。"},
+    };
+    putFile("one.csv", "Location,Frequency\n1,146.52\n");
+    for (const auto& c : cases) {
+        start(QLatin1String(c.code) == "zh" ? kChinese : kEnglish);
+        if (QLatin1String(c.code) == "es") w().switchLanguage(kEnglish, c.code);
+        nextPath_ = path("one.csv");
+        QString summary;
+        answerer().handleNextModal([&](QWidget* modal) {
+            auto* dialog = qobject_cast<CsvImportDialog*>(modal);
+            QVERIFY(dialog);
+            summary = dialog->summaryLabel()->text();
+            dialog->findChild<QPushButton*>("cancelButton")->click();
+        });
+        w().action("MNImportCsv")->trigger();
+        QVERIFY(answerer().waitAllAnswered());
+        QCOMPARE(summary, c.summary);
+        program_ = {};
+    }
+    SetFurtherLanguage(QStringLiteral("en"));
 }
 
 }  // namespace talvo

@@ -8,11 +8,18 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 #include <algorithm>
 
+#include "app/main_window.h"
+#include "app/startup.h"
+#include "lang/catalogue.h"
 #include "rules/hidden_sequence.h"
+#include "support/fake_serial_link.h"
+#include "support/shell_env.h"
 #include "support/user_input.h"
 
 namespace talvo {
@@ -365,6 +372,44 @@ class OptionsWindowTest : public QObject {
             QVERIFY(window_->list(id)->isEnabled());
             QVERIFY(window_->caption(id)->isEnabled());
         }
+    }
+
+    // In every shipped language the window, in its frame of the main window at the size it
+    // opens with, shows all of its fields on both pages: no horizontal scroll bar, nothing cut.
+    void contentsFitTheFrameInEachLanguage() {
+        testing::ScopedShellEnvironment env;
+        Program program = StartProgram(std::make_unique<testing::FakeSerialLink>());
+        MainWindow& main = *program.window;
+        main.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&main));
+        OptionsWindow* options = main.optionsWindow();
+        auto* scroll = qobject_cast<QScrollArea*>(options->parentWidget()->parentWidget());
+        QVERIFY(scroll);
+        for (const QString& code : ShippedLanguages()) {
+            main.switchLanguage(code == "zh" ? kChinese : kEnglish, code == "zh" ? "en" : code);
+            main.action("MNOption")->trigger();
+            QTRY_VERIFY(options->isVisible());
+            for (QRadioButton* page : {options->functionPageOption(), options->vfoPageOption()}) {
+                testing::UserClick(page, QPoint(4, page->height() / 2));
+                QTRY_VERIFY(page->isChecked());
+                QTest::qWait(50);  // the layouts' requests, then the scroll bars'
+                QVERIFY2(
+                    !scroll->horizontalScrollBar()->isVisible() &&
+                        options->minimumSizeHint().width() <= scroll->maximumViewportSize().width(),
+                    qPrintable(QString("%1: %2 px wide in %3")
+                                   .arg(code)
+                                   .arg(options->minimumSizeHint().width())
+                                   .arg(scroll->maximumViewportSize().width())));
+                for (QWidget* w : options->findChildren<QWidget*>()) {
+                    if (!w->isVisibleTo(options) || !qobject_cast<QGroupBox*>(w->parentWidget()))
+                        continue;
+                    const int right = w->mapTo(scroll->viewport(), QPoint(w->width(), 0)).x();
+                    QVERIFY2(right <= scroll->viewport()->width(),
+                             qPrintable(code + " " + w->objectName()));
+                }
+            }
+        }
+        main.switchLanguage(kEnglish);
     }
 
     void closingInAFrameOnlyHidesIt() {

@@ -30,9 +30,9 @@ QStringList SourceTexts() {
     return sources;
 }
 
-// What must survive: %1..%9 markers, &X mnemonics, <tags>, line breaks.
+// What must survive: %1..%9 and %n markers, &X mnemonics, <tags>, line breaks.
 QStringList Kept(const QString& text) {
-    static const QRegularExpression kept(QStringLiteral("%[0-9]|&.|<[^>]*>|\\n"));
+    static const QRegularExpression kept(QStringLiteral("%[0-9n]|&.|<[^>]*>|\\n"));
     QStringList out;
     for (auto it = kept.globalMatch(text); it.hasNext();) out << it.next().captured();
     return out;

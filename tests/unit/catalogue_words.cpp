@@ -100,7 +100,12 @@ const std::map<Key, std::string>& Chinese() {
 std::string LookUp(const std::map<Key, std::string>& words, const Text& text) {
     const auto it =
         words.find({text.context, text.source, text.disambiguation ? text.disambiguation : ""});
-    return it == words.end() || it->second.empty() ? std::string(text.source) : it->second;
+    if (it == words.end() || it->second.empty()) return EnglishWords(text);
+    if (!text.plural) return it->second;
+    // The shipped languages have at most two forms: one, and the rest.
+    const std::vector<std::string> forms = Elements(it->second, "numerusform");
+    const std::size_t form = forms.size() > 1 && text.count != 1 ? 1 : 0;
+    return forms.empty() ? EnglishWords(text) : FillCount(forms[form], text.count);
 }
 
 TEST(CatalogueWords, TheChineseCatalogueIsRead) {
@@ -110,7 +115,7 @@ TEST(CatalogueWords, TheChineseCatalogueIsRead) {
 }  // namespace
 
 TextWords WordsOfCatalogue(const std::string& code) {
-    if (code == "en") return [](const Text& text) { return std::string(text.source); };
+    if (code == "en") return [](const Text& text) { return EnglishWords(text); };
     const auto& words = Catalogue(code);
     return [&words](const Text& text) { return LookUp(words, text); };
 }

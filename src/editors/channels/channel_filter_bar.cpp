@@ -1,5 +1,6 @@
 #include "editors/channels/channel_filter_bar.h"
 
+#include <QAction>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -9,7 +10,6 @@
 #include "lang/catalogue.h"
 
 namespace talvo {
-namespace {}  // namespace
 
 ChannelFilterBar::ChannelFilterBar(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("FindBar"));
@@ -66,7 +66,7 @@ void ChannelFilterBar::showCount(int found, int position) {
     } else if (position > 0) {
         text = Tr(TALVO_TEXT("ChannelFilterBar", "%1 of %2"), lang_).arg(position).arg(found);
     } else {
-        text = Tr(TALVO_TEXT("ChannelFilterBar", "%1 found"), lang_).arg(found);
+        text = Tr(Counted(TALVO_PLURAL("ChannelFilterBar", "%n found", "%n found"), found), lang_);
     }
     count_->setText(text);
     count_->setAccessibleName(text);
@@ -87,7 +87,19 @@ void ChannelFilterBar::applyLanguage(LanguageFlagValue lang) {
     showCount(found_, position_);
 }
 
+void ChannelFilterBar::takeKeysOf(const QList<QAction*>& actions) {
+    actions_ = actions;
+    box_->addActions(actions);
+}
+
 bool ChannelFilterBar::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == box_ && event->type() == QEvent::ShortcutOverride) {
+        // Kept from the box, so that the action's shortcut runs.
+        const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
+        for (const QAction* a : std::as_const(actions_)) {
+            if (a->shortcuts().contains(pressed)) return true;
+        }
+    }
     if (watched != box_ || event->type() != QEvent::KeyPress) {
         return QWidget::eventFilter(watched, event);
     }

@@ -4,6 +4,7 @@
 
 #include "model/language.h"
 
+class QAction;
 class QLabel;
 class QLineEdit;
 class QToolButton;
@@ -27,6 +28,9 @@ class ChannelFilterBar : public QWidget {
     // "12 found" (or "3 of 12" while stepping: `position` 1..found, 0 for none).
     void showCount(int found, int position);
     void applyLanguage(LanguageFlagValue lang);
+    // The keys of `actions` run them while the box has the keyboard, before its own editing
+    // keys (Ctrl+E would move the cursor).
+    void takeKeysOf(const QList<QAction*>& actions);
 
   signals:
     void textChanged(const QString& text);
@@ -42,6 +46,7 @@ class ChannelFilterBar : public QWidget {
     QLabel* label_ = nullptr;
     QLabel* count_ = nullptr;
     QToolButton* closeButton_ = nullptr;
+    QList<QAction*> actions_;
     LanguageFlagValue lang_ = kChinese;
     int found_ = 0;
     int position_ = 0;

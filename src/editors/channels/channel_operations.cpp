@@ -51,6 +51,14 @@ ChannelList ChannelTableWindow::operationChannels() const {
     return {row + 1};
 }
 
+ChannelList ChannelTableWindow::shownChannels() const {
+    ChannelList shown;
+    for (int ch = 1; ch <= kChannelCount; ++ch) {
+        if (!grid_->isRowHidden(ch - 1)) shown.push_back(ch);
+    }
+    return shown;
+}
+
 void ChannelTableWindow::runChannelOp(ChannelOp op) {
     // An open edit ends first, as a click elsewhere would end it.
     closeEditor(true);
@@ -77,7 +85,7 @@ void ChannelTableWindow::runChannelOp(ChannelOp op) {
             insertChannel();
             break;
         case ChannelOp::DeleteMoveUp:
-            DeleteAndMoveUp(after, channels);
+            DeleteAndMoveUp(after, channels, shownChannels());
             commitChannels(kDeleteUpStep, std::move(after));
             selection_.clear();
             setCurrentChannel(channels.front());
@@ -85,12 +93,18 @@ void ChannelTableWindow::runChannelOp(ChannelOp op) {
         case ChannelOp::MoveUp:
         case ChannelOp::MoveDown: {
             const bool up = op == ChannelOp::MoveUp;
+            const ChannelList shown = shownChannels();
             ChannelList moved = channels;
-            if (!(up ? MoveChannelsUp(after, moved) : MoveChannelsDown(after, moved))) break;
+            if (!(up ? MoveChannelsUp(after, moved, shown) : MoveChannelsDown(after, moved, shown)))
+                break;
             commitChannels(up ? kMoveUpStep : kMoveDownStep, std::move(after));
-            // The chosen channels, and the current cell, go with the channels they were on.
+            // The chosen channels, and the current cell, go with the channels they were on: to
+            // the next shown row.
             if (!selection_.empty()) selection_.set(moved);
-            setCurrentChannel(grid_->currentRow() + 1 + (up ? -1 : 1));
+            const auto current = std::find(shown.begin(), shown.end(), grid_->currentRow() + 1);
+            if (current != shown.end() &&
+                (up ? current != shown.begin() : current + 1 != shown.end()))
+                setCurrentChannel(*(up ? current - 1 : current + 1));
             break;
         }
     }
@@ -100,7 +114,18 @@ void ChannelTableWindow::runChannelOp(ChannelOp op) {
 
 void ChannelTableWindow::copyChannels() {
     const ChannelList channels = operationChannels();
-    const CopiedChannels copied = CopyChannels(state_.channels, channels, state_.LanguageFlag);
+    CopiedChannels copied = CopyChannels(state_.channels, channels, state_.LanguageFlag);
+    // The gaps between the channels count the rows shown, so that a paste under the same
+    // filter puts them into rows next to each other as they were seen.
+    const ChannelList shown = shownChannels();
+    auto row = [&shown](int ch) {
+        return static_cast<int>(std::lower_bound(shown.begin(), shown.end(), ch) - shown.begin());
+    };
+    if (!channels.empty()) {
+        for (PasteItem& item : copied.items) {
+            item.offset = row(channels.front() + item.offset) - row(channels.front());
+        }
+    }
     const std::string text = ChannelsAsText(state_.channels, state_.band, channels);
     QGuiApplication::clipboard()->setMimeData(ChannelsToMime(copied, text));
 }
@@ -110,6 +135,9 @@ void ChannelTableWindow::pasteChannels() {
     const QMimeData* mime = QGuiApplication::clipboard()->mimeData();
     // The program's own form when it is there; else text, as a spreadsheet gives it.
     const int at = operationChannels().front();
+    // The channels go to the shown rows from `at` on, passing over the rows the find box hides.
+    const ChannelList shown = shownChannels();
+    const auto from = std::lower_bound(shown.begin(), shown.end(), at);
     std::vector<PasteItem> items;
     LanguageFlagValue itemsLang = lang;
     ChannelList refused;  // by offset until the place is known
@@ -121,7 +149,7 @@ void ChannelTableWindow::pasteChannels() {
         for (const PasteItem& item : items) places = std::max(places, item.offset + 1);
     } else if (mime && mime->hasText()) {
         const TextChannels text =
-            ChannelsFromText(mime->text().toStdString(), state_.band, lang, at);
+            ChannelsFromText(mime->text().toStdString(), state_.band, lang, {from, shown.end()});
         if (text.readable) {
             items = text.items;
             refused = text.bandRefused;
@@ -134,17 +162,22 @@ void ChannelTableWindow::pasteChannels() {
                     StyleOk, Text{}, this);
         return;
     }
-    if (at + places - 1 > kChannelCount) {
+    if (shown.end() - from < places) {
         LocalMsgBox(lang,
-                    TALVO_TEXT("ChannelOperations",
-                               "The channels do not fit below channel 128: nothing was pasted"),
+                    shown.size() < std::size_t{kChannelCount}
+                        ? TALVO_TEXT("ChannelOperations",
+                                     "The channels do not fit into the rows shown below: "
+                                     "nothing was pasted")
+                        : TALVO_TEXT("ChannelOperations",
+                                     "The channels do not fit below channel 128: nothing "
+                                     "was pasted"),
                     StyleOk, Text{}, this);
         return;
     }
     ChannelStores after = state_.channels;
     const PasteResult result =
-        PasteChannels(after, state_.band, lang, WordsIn(lang), at, items, itemsLang);
-    for (int& offset : refused) offset += at;
+        PasteChannels(after, state_.band, lang, WordsIn(lang), at, items, itemsLang, shown);
+    for (int& offset : refused) offset = from[offset];
     refused.insert(refused.end(), result.refused.begin(), result.refused.end());
     refused = NormalizedChannels(refused);
     if (!result.pasted.empty()) {
@@ -166,11 +199,19 @@ void ChannelTableWindow::pasteChannels() {
 
 void ChannelTableWindow::insertChannel() {
     const int at = operationChannels().front();
+    const ChannelList shown = shownChannels();
     ChannelStores after = state_.channels;
-    if (!InsertFreeChannelBefore(after, at)) {
+    if (!InsertFreeChannelBefore(after, at, shown)) {
         // No free channel from `at` on takes the one pushed down.
         const LanguageFlagValue lang = state_.LanguageFlag;
-        if (at == kChannelCount) {
+        if (shown.size() < std::size_t{kChannelCount}) {
+            // The free channels are among the rows the find box hides, which stay as they are.
+            LocalMsgBox(lang,
+                        TALVO_TEXT("ChannelOperations",
+                                   "No row shown from here on holds a free channel: clear the "
+                                   "find box to insert one"),
+                        StyleOk, Text{}, this);
+        } else if (at == kChannelCount) {
             LocalMsgBox(lang,
                         TALVO_TEXT("ChannelOperations",
                                    "Channel 128 is in use: no free channel can be inserted"),

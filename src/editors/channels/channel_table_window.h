@@ -54,6 +54,9 @@ class ChannelTableWindow : public EditorWindow {
     const ChannelSelection& selection() const { return selection_; }
     // The channels an operation acts on: the chosen ones, else the current cell's channel.
     ChannelList operationChannels() const;
+    // The channels whose rows are shown: those the find box lets through, else all. Operations
+    // that move channels move them among these places only.
+    ChannelList shownChannels() const;
     // Runs one operation as one step: an open edit ends first, refusals are told.
     void runChannelOp(ChannelOp op);
     // Sort, find, column edit and fill (their entries follow the channel operations).

@@ -20,13 +20,13 @@ std::string ChannelsAsText(const ChannelStores& stores, const BandState& band,
 }
 
 TextChannels ChannelsFromText(std::string_view text, const BandState& band, LanguageFlagValue lang,
-                              int at) {
+                              const ChannelList& places) {
     TextChannels out;
     const ChannelTable table = ReadChannelTable(text);
     out.readable = table.readable && !table.rows.empty();
     if (!out.readable) return out;
     out.rows = static_cast<int>(table.rows.size());
-    if (at < 1 || at + out.rows - 1 > kChannelCount) {
+    if (static_cast<std::size_t>(out.rows) > places.size()) {
         out.outOfRoom = true;
         return out;
     }
@@ -40,7 +40,7 @@ TextChannels ChannelsFromText(std::string_view text, const BandState& band, Lang
     ChannelTable one = table;
     for (int i = 0; i < out.rows; ++i) {
         one.rows.assign(1, table.rows[static_cast<std::size_t>(i)]);
-        request.firstChannel = at + i;
+        request.firstChannel = places[static_cast<std::size_t>(i)];
         const ImportPlan plan = PlanImport(one, empty, band, request);
         const ImportRow& row = plan.rows.front();
         const bool outOfBand =

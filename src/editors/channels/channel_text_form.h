@@ -16,17 +16,17 @@ namespace talvo {
 std::string ChannelsAsText(const ChannelStores& stores, const BandState& band,
                            const ChannelList& channels);
 
-// Rows of such text (or of a spreadsheet's copy) as channels to paste from channel `at` on, one
-// place per row in row order, read against `band` as an import reads them.
+// Rows of such text (or of a spreadsheet's copy) as channels to paste into `places` (ascending),
+// one place per row in row order, read against `band` as an import reads them.
 struct TextChannels {
     bool readable = false;  // a header row with at least Location and Frequency
     std::vector<PasteItem> items;
     std::vector<int> bandRefused;      // offsets of rows outside the band
     std::vector<std::string> reports;  // other rows refused or changed, one line each, in `lang`
     int rows = 0;                      // places the rows take
-    bool outOfRoom = false;            // the rows reach past channel 128: nothing is read
+    bool outOfRoom = false;            // more rows than places: nothing is read
 };
 TextChannels ChannelsFromText(std::string_view text, const BandState& band, LanguageFlagValue lang,
-                              int at);
+                              const ChannelList& places);
 
 }  // namespace talvo

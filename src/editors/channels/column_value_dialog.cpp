@@ -25,11 +25,9 @@ ColumnValueDialog::ColumnValueDialog(LanguageFlagValue lang, int channels, const
     setWindowTitle(
         Tr(TALVO_TEXT("ColumnValueDialog", "Set %1 of Chosen Channels"), lang).arg(word));
     auto* form = new QFormLayout(this);
-    auto* intro = new QLabel(Tr(TALVO_TEXT("ColumnValueDialog", "%2 of %1 channels becomes:"), lang)
-                                 .arg(channels)
-                                 .arg(word),
-                             this);
-    form->addRow(intro);
+    const Text intro = TALVO_PLURAL("ColumnValueDialog",
+                                    "%1 of %n channels becomes:", "%1 of %n channel becomes:");
+    form->addRow(new QLabel(Tr(Counted(intro, channels), lang).arg(word), this));
     QWidget* field = nullptr;
     if (column == kColRxFreq || column == kColTxFreq || column == kColName) {
         text_ = new QLineEdit(this);

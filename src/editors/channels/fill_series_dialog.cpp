@@ -49,8 +49,10 @@ FillSeriesDialog::FillSeriesDialog(LanguageFlagValue lang, const ChannelStores& 
                                    QWidget* parent)
     : QDialog(parent), lang_(lang), stores_(stores), band_(band), channels_(channels) {
     setObjectName(QStringLiteral("FillSeriesDialog"));
-    setWindowTitle(
-        Tr(TALVO_TEXT("FillSeriesDialog", "Fill Series (%1 channels)"), lang).arg(channels.size()));
+    setWindowTitle(Tr(Counted(TALVO_PLURAL("FillSeriesDialog", "Fill Series (%n channels)",
+                                           "Fill Series (%n channel)"),
+                              static_cast<int>(channels.size())),
+                      lang));
     auto* column = new QVBoxLayout(this);
     auto* form = new QFormLayout;
     column->addLayout(form);

@@ -4,6 +4,7 @@
 #include <QActionGroup>
 #include <QBoxLayout>
 #include <QKeySequence>
+#include <QLineEdit>
 #include <QMenu>
 #include <QStringList>
 #include <QTableWidget>
@@ -18,6 +19,7 @@
 #include "lang/catalogue.h"
 #include "rules/channel_filter.h"
 #include "ui/local_msgbox.h"
+#include "ui/menu_toggles.h"
 
 namespace talvo {
 namespace {
@@ -113,9 +115,13 @@ void ChannelGridTools::build() {
         direction->addAction(a);
     }
     ascending_->setChecked(true);
+    KeepOpenOnToggles(sortMenu_, {ascending_, descending_});
 
     bar_ = new ChannelFilterBar(&window_);
     if (auto* column = qobject_cast<QBoxLayout*>(window_.layout())) column->insertWidget(0, bar_);
+    // The tools for many channels work from the box too, on the channels found.
+    bar_->takeKeysOf({actions_[SortUp], actions_[SortDown], actions_[ChooseAll],
+                      actions_[SetColumn], actions_[Fill]});
     connect(bar_, &ChannelFilterBar::textChanged, this, &ChannelGridTools::setFilterText);
     connect(bar_, &ChannelFilterBar::step, this, &ChannelGridTools::findStep);
     connect(bar_, &ChannelFilterBar::leaveToGrid, this,
@@ -167,44 +173,60 @@ void ChannelGridTools::updateColumnTexts() {
         Tr(TALVO_TEXT("GridTools", "Set %1 of Chosen Channels(&K)…"), lang_).arg(word));
 }
 
-ChannelList ChannelGridTools::commandChannels() {
+ChannelList ChannelGridTools::commandChannels(bool fromBox) {
     window_.closeEditor(true);
+    // From the find box, with nothing chosen, a command is for the channels found.
+    if (fromBox && window_.selection_.empty()) return window_.shownChannels();
     return window_.operationChannels();
 }
 
 void ChannelGridTools::sortChannels(int column, SortOrder order) {
+    const bool fromBox = bar_->box()->hasFocus();
     window_.closeEditor(true);
     const ChannelList chosen =
         window_.selection_.empty() ? ChannelList{} : window_.operationChannels();
-    const ChannelList places = SortPlaces(chosen);
+    const ChannelList places = SortPlaces(chosen, window_.shownChannels());
     ChannelStores after = window_.state_.channels;
     if (SortChannels(after, places, column, order)) {
         window_.commitChannels(SortLabel(column, order), std::move(after));
     }
-    window_.grid_->setFocus(Qt::OtherFocusReason);
+    returnFocus(fromBox);
+}
+
+void ChannelGridTools::returnFocus(bool toBox) {
+    if (toBox && bar_->isVisible()) {
+        bar_->box()->setFocus(Qt::OtherFocusReason);
+    } else {
+        window_.grid_->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 ColumnEditResult ChannelGridTools::setColumn(const ColumnValue& value) {
-    const ChannelList channels = commandChannels();
+    return setColumnOf(commandChannels(), value);
+}
+
+ColumnEditResult ChannelGridTools::setColumnOf(const ChannelList& channels,
+                                               const ColumnValue& value) {
     const ProgramState& state = window_.state_;
     ChannelStores after = state.channels;
     ColumnEditResult result =
         ApplyColumnValue(after, state.band, WordsIn(state.LanguageFlag), channels, value);
     if (!result.changed.empty()) {
         const Text& header = ChannelGridHeaders()[static_cast<std::size_t>(value.column)];
-        const std::string count = std::to_string(channels.size());
-        window_.commitChannels(Message(TALVO_TEXT("GridTools", "Set %1 of %2 channels"),
-                                       {header, Message::Literal(count)}),
+        const Text label =
+            TALVO_PLURAL("GridTools", "Set %1 of %n channels", "Set %1 of %n channel");
+        window_.commitChannels(Message(Counted(label, static_cast<int>(channels.size())), {header}),
                                std::move(after));
     }
     return result;
 }
 
 void ChannelGridTools::runSetColumn() {
-    const ChannelList channels = commandChannels();
+    const bool fromBox = bar_->box()->hasFocus();
+    const ChannelList channels = commandChannels(fromBox);
     if (channels.empty()) return;
     const ProgramState& state = window_.state_;
-    const int channel = window_.grid_->currentRow() + 1;
+    const int channel = std::max(window_.grid_->currentRow(), 0) + 1;
     ColumnValue start;
     start.column = std::max(window_.grid_->currentColumn(), int{kColRxFreq});
     if (start.column == kColName) {
@@ -220,9 +242,9 @@ void ChannelGridTools::runSetColumn() {
                              &window_);
     if (dialog.exec() == QDialog::Accepted) {
         const ColumnValue value = dialog.value();
-        reportRefusals(value, setColumn(value));
+        reportRefusals(value, setColumnOf(channels, value));
     }
-    window_.grid_->setFocus(Qt::OtherFocusReason);
+    returnFocus(fromBox);
 }
 
 void ChannelGridTools::reportRefusals(const ColumnValue& value, const ColumnEditResult& result) {
@@ -230,10 +252,11 @@ void ChannelGridTools::reportRefusals(const ColumnValue& value, const ColumnEdit
     const LanguageFlagValue lang = window_.state_.LanguageFlag;
     std::map<EditRefusal, ChannelList> byReason;
     for (const ChannelRefusal& r : result.refused) byReason[r.reason].push_back(r.channel);
-    const auto taken = result.changed.size() + result.unchanged.size();
+    const auto taken = static_cast<int>(result.changed.size() + result.unchanged.size());
     const QString word = ColumnWord(value.column, lang);
+    const Text set = TALVO_PLURAL("GridTools", "%1 set on %n channels.", "%1 set on %n channel.");
     QStringList lines;
-    lines << Tr(TALVO_TEXT("GridTools", "%1 set on %2 channels."), lang).arg(word).arg(taken)
+    lines << Tr(Counted(set, taken), lang).arg(word)
           << Tr(TALVO_TEXT("GridTools", "These channels were left as they were:"), lang);
     for (const auto& [reason, channels] : byReason) {
         lines << Tr(RefusalText(reason), lang) + Tr(TALVO_TEXT("GridTools", ": "), lang) +
@@ -243,12 +266,13 @@ void ChannelGridTools::reportRefusals(const ColumnValue& value, const ColumnEdit
 }
 
 void ChannelGridTools::runFill() {
-    const ChannelList channels = commandChannels();
+    const bool fromBox = bar_->box()->hasFocus();
+    const ChannelList channels = commandChannels(fromBox);
     if (channels.empty()) return;
     const ProgramState& state = window_.state_;
     FillSeriesDialog dialog(state.LanguageFlag, state.channels, state.band, channels, &window_);
     if (dialog.exec() == QDialog::Accepted) fill(dialog.plan());
-    window_.grid_->setFocus(Qt::OtherFocusReason);
+    returnFocus(fromBox);
 }
 
 void ChannelGridTools::fill(const FillPlan& plan) {
@@ -261,11 +285,7 @@ void ChannelGridTools::fill(const FillPlan& plan) {
 
 void ChannelGridTools::chooseAll() {
     window_.closeEditor(true);
-    ChannelList shown;
-    for (int ch = 1; ch <= kChannelCount; ++ch) {
-        if (!window_.grid_->isRowHidden(ch - 1)) shown.push_back(ch);
-    }
-    window_.selection_.set(shown);
+    window_.selection_.set(window_.shownChannels());
     window_.selectionChanged();
 }
 

@@ -20,8 +20,9 @@ class ChannelTableWindow;
 
 // The channel grid's tools for many channels at once: sort, find and filter, set a column of
 // the chosen channels, fill a series. Each change is one step of the document; each acts on
-// channel numbers, whatever rows the filter hides. Their entries follow the channel
-// operations in the grid's context menu and in the Edit menu, behind a separator.
+// channel numbers, and never on a row the find box hides. Their entries follow the channel
+// operations in the grid's context menu and in the Edit menu, behind a separator; their keys
+// work in the grid and in the find box.
 class ChannelGridTools : public QObject {
     Q_OBJECT
   public:
@@ -46,7 +47,8 @@ class ChannelGridTools : public QObject {
     void addTo(QMenu* menu);
     void applyLanguage(LanguageFlagValue lang);
 
-    // The commands, as the entries run them (the dialogs' answers given).
+    // The commands, as the entries run them (the dialogs' answers given). With fewer than two
+    // channels chosen a sort orders the rows shown, among their places.
     void sortChannels(int column, SortOrder order);
     ColumnEditResult setColumn(const ColumnValue& value);
     void fill(const FillPlan& plan);
@@ -63,11 +65,14 @@ class ChannelGridTools : public QObject {
   private:
     void build();
     void runSetColumn();
+    ColumnEditResult setColumnOf(const ChannelList& channels, const ColumnValue& value);
     void runFill();
     void chooseAll();
     void updateColumnTexts();
+    // After a command: the keyboard back in the find box when the command came from there.
+    void returnFocus(bool toBox);
     // Ends an open cell edit and gives the channels a command acts on.
-    ChannelList commandChannels();
+    ChannelList commandChannels(bool fromBox = false);
     void reportRefusals(const ColumnValue& value, const ColumnEditResult& result);
 
     ChannelTableWindow& window_;

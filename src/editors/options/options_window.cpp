@@ -251,6 +251,7 @@ void OptionsWindow::applyLanguage() {
     functionFrame_->setTitle(Tr(c.frameFunction, lang));
     vfoAFrame_->setTitle(Tr(c.frameVfoA, lang));
     vfoBFrame_->setTitle(Tr(c.frameVfoB, lang));
+    GrowFrameToContents(this);
 }
 
 void OptionsWindow::showFunctionPage() {
@@ -259,6 +260,7 @@ void OptionsWindow::showFunctionPage() {
     vfoAFrame_->setVisible(false);
     vfoBFrame_->setVisible(false);
     functionFrame_->setVisible(true);
+    GrowFrameToContents(this);
 }
 
 void OptionsWindow::showVfoPage() {
@@ -266,6 +268,7 @@ void OptionsWindow::showVfoPage() {
     functionFrame_->setVisible(false);
     vfoAFrame_->setVisible(true);
     vfoBFrame_->setVisible(true);
+    GrowFrameToContents(this);
     text(TextId::AVfoFrequency)->setFocus(Qt::OtherFocusReason);
 }
 

@@ -5,8 +5,11 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMouseEvent>
+#include <QScrollArea>
+#include <algorithm>
 
 namespace talvo {
 namespace {
@@ -74,6 +77,29 @@ void HideWindowHost(QWidget* window) {
         frame->hide();
     } else {
         window->hide();
+    }
+}
+
+void GrowFrameToContents(QWidget* window) {
+    QScrollArea* scroll = nullptr;
+    QMdiSubWindow* frame = nullptr;
+    for (QWidget* w = window->parentWidget(); w && !frame; w = w->parentWidget()) {
+        if (!scroll) scroll = qobject_cast<QScrollArea*>(w);
+        frame = qobject_cast<QMdiSubWindow*>(w);
+    }
+    if (!scroll || !frame) return;
+    const QSize grow =
+        (window->minimumSizeHint() - scroll->maximumViewportSize()).expandedTo(QSize(0, 0));
+    if (grow.isNull()) return;
+    QSize size = frame->size() + grow;
+    QMdiArea* area = frame->mdiArea();
+    if (area) size = size.boundedTo(area->viewport()->size()).expandedTo(frame->size());
+    frame->resize(size);
+    if (area) {
+        // Whole inside the area, as a frame is placed when shown.
+        const QSize room = area->viewport()->size() - frame->size();
+        frame->move(std::clamp(frame->x(), 0, std::max(0, room.width())),
+                    std::clamp(frame->y(), 0, std::max(0, room.height())));
     }
 }
 

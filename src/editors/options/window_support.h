@@ -27,6 +27,10 @@ void RelabelEntries(QComboBox* list, int count, const std::function<QString(int)
 
 // A window closed by the user is only hidden: its MDI frame when it sits in one, else itself.
 void HideWindowHost(QWidget* window);
+// Widens (and heightens) the child window that holds `window` in a scroll area until the
+// layout's minimum fits without scrolling, as far as the main window's area allows: longer
+// words (another language, the other page) then never hide fields behind a scroll bar.
+void GrowFrameToContents(QWidget* window);
 
 // Passes everything typed or pasted into `edit` through `filter` (one character at a time
 // semantics: a dropped character vanishes, a changed one is replaced), keeping the cursor.
