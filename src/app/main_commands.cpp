@@ -15,6 +15,7 @@
 #include <QUrl>
 
 #include "app/about_window.h"
+#include "app/app_icons.h"
 #include "app/app_paths.h"
 #include "app/band_combo.h"
 #include "app/main_window.h"
@@ -101,9 +102,10 @@ void MainWindow::newData() {
 }
 
 void MainWindow::showDecodedModel() {
+    // Windows not built yet show the model when they are.
     for (EditorWindow* w :
          std::initializer_list<EditorWindow*>{channel_, dtmf_, options_, debug_, fm_}) {
-        w->loadFromModel();
+        if (w) w->loadFromModel();
     }
     // The decoder chose the band: the list follows without a question.
     state_.band.BandPromptSuppressed = true;
@@ -272,6 +274,7 @@ void MainWindow::leavePortList() {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    buildLaterWindowsAfterPaint(watched, event);
     if (historyKeyPassesTextField(watched, event)) return true;
     if (watched == portPopup_ && event->type() == QEvent::Hide) onPortPopupClosed();
     // The port list disappears when the keyboard focus leaves it; its own dropped-open list
@@ -323,14 +326,18 @@ void MainWindow::relockClick(int mode) {
     seq.unlocked = false;
     static constexpr const char* kButtons[] = {"TAnMa", "TDebug", "TFMMa"};
     if (auto* a = action(kButtons[mode])) a->setVisible(false);
-    if (mode == 1) debug_->setSlidersEnabled(false);
+    if (mode == 1) debugWindow()->setSlidersEnabled(false);
 }
 
 void MainWindow::applyHiddenModeEffect(int mode) {
     static constexpr const char* kButtons[] = {"TAnMa", "TDebug", "TFMMa"};
+    static constexpr AppIcon kIcons[] = {AppIcon::AnMa, AppIcon::Debug, AppIcon::FmMa};
     if (mode < 0 || mode > 2) return;
-    if (auto* a = action(kButtons[mode])) a->setVisible(true);
-    if (mode == 1) debug_->setSlidersEnabled(true);
+    if (auto* a = action(kButtons[mode])) {
+        if (a->icon().isNull()) a->setIcon(MakeIcon(kIcons[mode]));
+        a->setVisible(true);
+    }
+    if (mode == 1) debugWindow()->setSlidersEnabled(true);
     if (mode == 2) {
         if (auto* a = action("MNFMset")) a->setEnabled(true);
     }

@@ -55,9 +55,9 @@ MainWindow::MainWindow(Document& document, std::unique_ptr<SerialLink> port, QWi
       clock_(SecondsSinceMidnight) {
     setObjectName("MDIForm1");
     // One icon for the program: every window without its own takes it.
-    if (QApplication::windowIcon().isNull())
-        QApplication::setWindowIcon(MakeIcon(AppIcon::Program));
-    setWindowIcon(MakeIcon(AppIcon::Program));
+    const QIcon icon = MakeIcon(AppIcon::Program);
+    if (QApplication::windowIcon().isNull()) QApplication::setWindowIcon(icon);
+    setWindowIcon(icon);
 
     auto* central = new QWidget(this);
     auto* column = new QVBoxLayout(central);
@@ -83,8 +83,10 @@ MainWindow::MainWindow(Document& document, std::unique_ptr<SerialLink> port, QWi
 
     about_ = new AboutWindow(this);
     writing_ = new WritingWindow(this);
-    // Every window carries its Chinese texts until the first language procedure.
-    applyMainTexts(kChinese);
+    // The texts of the language the program starts in (Chinese for a flag that is no language),
+    // which the first language procedure writes again; measuring them in Chinese first would
+    // load the Chinese fonts for nothing.
+    applyMainTexts(IsKnownLanguage(state_.LanguageFlag) ? state_.LanguageFlag : kChinese);
 
     // The load: band 0 (asks nothing: the index equals PreviousBandIndex).
     state_.band.PreviousBandIndex = 0;
@@ -96,6 +98,9 @@ MainWindow::MainWindow(Document& document, std::unique_ptr<SerialLink> port, QWi
     connect(bandList_, &BandCombo::popupOpening, this, &MainWindow::onBandPopupOpening);
 
     channel_ = new ChannelTableWindow(document_);
+    // It is made with its Chinese texts; measured in those, it would load the Chinese fonts
+    // before the first paint for nothing. The first language procedure writes them again.
+    if (state_.LanguageFlag != kChinese) channel_->applyLanguage();
     addEditor(channel_)->showEditor();
     // The channel operations follow the Edit menu's own entries.
     if (auto* edit = findChild<QMenu*>(QStringLiteral("MNEdit"))) {
@@ -105,15 +110,8 @@ MainWindow::MainWindow(Document& document, std::unique_ptr<SerialLink> port, QWi
     }
     // The keyboard starts in the channel grid.
     channel_->setFocus(Qt::OtherFocusReason);
-    dtmf_ = new DtmfWindow(document_);
-    options_ = new OptionsWindow(document_);
-    debug_ = new DebugWindow(document_);
-    fm_ = new FmWindow(document_);
-    for (EditorWindow* w : std::initializer_list<EditorWindow*>{dtmf_, options_, debug_, fm_}) {
-        addEditor(w)->hide();
-    }
+    // The other editor windows come after the first paint (main_later_windows.cpp).
     about_->setWindowIcon(channel_->windowIcon());
-    connect(options_, &OptionsWindow::hiddenModeEffect, this, &MainWindow::applyHiddenModeEffect);
 
     SetUpPortList(portList_);
     LabelPortList(portList_, kChinese);  // as every text until the first language procedure
@@ -211,14 +209,14 @@ void MainWindow::buildMenus() {
             &QAction::triggered, this, [this] { showEditor(channel_); });
     // The DTMF window is built but unavailable for the whole run.
     QAction* dtmf = addCommand(edit, "MNDTMF", QKeySequence(Qt::CTRL | Qt::Key_D), nullptr);
-    connect(dtmf, &QAction::triggered, this, [this] { showEditor(dtmf_); });
+    connect(dtmf, &QAction::triggered, this, [this] { showEditor(dtmfWindow()); });
     dtmf->setEnabled(false);
     connect(addCommand(edit, "MNOption", QKeySequence(Qt::CTRL | Qt::Key_P), nullptr),
-            &QAction::triggered, this, [this] { showEditor(options_); });
+            &QAction::triggered, this, [this] { showEditor(optionsWindow()); });
     connect(addCommand(edit, "MNDebug", QKeySequence(Qt::CTRL | Qt::Key_B), nullptr),
-            &QAction::triggered, this, [this] { showEditor(debug_); });
+            &QAction::triggered, this, [this] { showEditor(debugWindow()); });
     connect(addCommand(edit, "MNFMset", QKeySequence(Qt::CTRL | Qt::Key_F), nullptr),
-            &QAction::triggered, this, [this] { showEditor(fm_); });
+            &QAction::triggered, this, [this] { showEditor(fmWindow()); });
     buildHistoryCommands(edit);
 
     QMenu* program = menu("MNProgram");
@@ -271,9 +269,10 @@ void MainWindow::buildToolBar() {
     toolBar_->addSeparator();
     button("TRead", MakeIcon(AppIcon::Read), [this] { startRead(); });
     button("TWrite", MakeIcon(AppIcon::Write), [this] { startWrite(); });
-    button("TAnMa", MakeIcon(AppIcon::AnMa), [this] { relockClick(0); })->setVisible(false);
-    button("TDebug", MakeIcon(AppIcon::Debug), [this] { relockClick(1); })->setVisible(false);
-    button("TFMMa", MakeIcon(AppIcon::FmMa), [this] { relockClick(2); })->setVisible(false);
+    // The relock buttons show once a hidden mode is unlocked; their icons are drawn then.
+    button("TAnMa", QIcon(), [this] { relockClick(0); })->setVisible(false);
+    button("TDebug", QIcon(), [this] { relockClick(1); })->setVisible(false);
+    button("TFMMa", QIcon(), [this] { relockClick(2); })->setVisible(false);
     button("TUndo", s->standardIcon(QStyle::SP_ArrowBack), [this] { document_.undo(); });
     button("TRedo", s->standardIcon(QStyle::SP_ArrowForward), [this] { document_.redo(); });
     NameToolBarButtons(toolBar_);

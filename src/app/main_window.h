@@ -51,8 +51,9 @@ class MainWindow : public QMainWindow {
     // Seconds since midnight, with fractions.
     using Clock = std::function<double()>;
 
-    // The main window's load: band 0, the channel table shown, the other editor windows
-    // created hidden, the port list filled, the port number read and shown.
+    // The main window's load: band 0, the channel table shown, the port list filled, the port
+    // number read and shown. The other editor windows are created hidden after the first paint
+    // (or when first asked for).
     MainWindow(Document& document, std::unique_ptr<SerialLink> port, QWidget* parent = nullptr);
     ~MainWindow() override;
 
@@ -69,10 +70,12 @@ class MainWindow : public QMainWindow {
     Document& document() { return document_; }
     SerialLink& port() { return *port_; }
     ChannelTableWindow* channelWindow() const { return channel_; }
-    DtmfWindow* dtmfWindow() const { return dtmf_; }
-    OptionsWindow* optionsWindow() const { return options_; }
-    DebugWindow* debugWindow() const { return debug_; }
-    FmWindow* fmWindow() const { return fm_; }
+    // The editor windows the first window does not show, built on first use (see
+    // buildLaterWindows).
+    DtmfWindow* dtmfWindow();
+    OptionsWindow* optionsWindow();
+    DebugWindow* debugWindow();
+    FmWindow* fmWindow();
     AboutWindow* aboutWindow() const { return about_; }
     WritingWindow* writingWindow() const { return writing_; }
     TransferController& transfer() { return *transfer_; }
@@ -166,6 +169,11 @@ class MainWindow : public QMainWindow {
     QAction* addCommand(QMenu* menu, const char* name, const QKeySequence& key,
                         void (MainWindow::*slot)());
     HidingSubWindow* addEditor(EditorWindow* editor);
+    // Builds the DTMF, optional-features, debug and FM windows, hidden, in the state and the
+    // language shown, as if they had been there from the start (main_later_windows.cpp).
+    void buildLaterWindows();
+    // Queues buildLaterWindows() once this window has painted for the first time.
+    void buildLaterWindowsAfterPaint(QObject* watched, const QEvent* event);
     void onBandPopupOpening();
     void onBandSelected(int index);
     void onPortListChosen(int index);
@@ -218,6 +226,7 @@ class MainWindow : public QMainWindow {
     OptionsWindow* options_ = nullptr;
     DebugWindow* debug_ = nullptr;
     FmWindow* fm_ = nullptr;
+    bool laterWindowsQueued_ = false;
     AboutWindow* about_ = nullptr;
     WritingWindow* writing_ = nullptr;
     std::array<RelockClicks, 3> relock_{};

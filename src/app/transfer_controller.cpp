@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QProgressBar>
+#include <utility>
 
 #include "app/checked_write_setting.h"
 #include "app/main_window.h"
@@ -27,10 +28,13 @@ TransferController::TransferController(MainWindow& window, SerialLink& port)
     timer1_.setInterval(link::Cooldown::kTickMs);
     connect(&timer1_, &QTimer::timeout, this, &TransferController::OnCooldownTick);
     // The bar keeps its 1..196 range; it moves with the blocks of the running transfer.
+    // QProgressBar paints at once on a new value: inside the job's receive handler that paint
+    // would hold back the next frame, so the bar follows once the frame is out.
     connect(&runner_, &run::JobRunner::progress, this, [this](const jobs::Progress& p) {
-        const int value =
-            p.stageBlocksTotal > 0 ? 1 + p.stageBlocksDone * 195 / p.stageBlocksTotal : 1;
-        window_.writingWindow()->progressBar()->setValue(value);
+        barValue_ = p.stageBlocksTotal > 0 ? 1 + p.stageBlocksDone * 195 / p.stageBlocksTotal : 1;
+        if (barQueued_) return;
+        barQueued_ = true;
+        QMetaObject::invokeMethod(this, &TransferController::showBarValue, Qt::QueuedConnection);
     });
     // A new stage, the decision and the end close the progress window; run() shows it again
     // when the job goes on.
@@ -77,6 +81,7 @@ jobs::Outcome TransferController::run(jobs::Job& job, const StageTexts& texts,
     WritingWindow* progress = window_.writingWindow();
     progress->progressBar()->setRange(1, 196);
     progress->progressBar()->setValue(1);
+    barValue_.reset();
     window_.setTransferCommandsEnabled(false);
     running_ = true;
     // The job runs in the event handlers while the window is shown.
@@ -91,6 +96,7 @@ jobs::Outcome TransferController::run(jobs::Job& job, const StageTexts& texts,
             progress->label()->setText(Tr(t.label, lang));
             progress->setWindowTitle(Tr(t.title, lang));
             progress->progressBar()->setValue(1);
+            barValue_.reset();  // the last stage's value, still queued, must not show here
             progress->exec();
         }
     }
@@ -194,6 +200,11 @@ void TransferController::reportFailure(const jobs::Outcome& outcome) {
                     Tr(TALVO_TEXT("TransferController", "Mistake"), lang), window_.channelWindow());
     }
     window_.setTransferCommandsEnabled(true);
+}
+
+void TransferController::showBarValue() {
+    barQueued_ = false;
+    if (barValue_) window_.writingWindow()->progressBar()->setValue(*std::exchange(barValue_, {}));
 }
 
 void TransferController::OnCooldownTick() {

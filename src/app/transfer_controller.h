@@ -4,6 +4,7 @@
 #include <QString>
 #include <QTimer>
 #include <functional>
+#include <optional>
 
 #include "jobs/job.h"
 #include "link/protocol/cooldown.h"
@@ -77,6 +78,8 @@ class TransferController : public QObject {
     void reportSuccess(const QString& text);
     void OnCooldownTick();
     void onProgressCloseRequested();
+    // Shows the latest block count on the bar, once per pass of the event loop.
+    void showBarValue();
 
     MainWindow& window_;
     SerialLink& port_;
@@ -86,6 +89,8 @@ class TransferController : public QObject {
     jobs::Outcome lastOutcome_;
     bool running_ = false;
     bool checkedWrite_ = true;
+    std::optional<int> barValue_;  // not shown yet
+    bool barQueued_ = false;
 };
 
 }  // namespace talvo

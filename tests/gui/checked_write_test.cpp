@@ -15,8 +15,6 @@
 #include "app/change_list_window.h"
 #include "app/demo_radio.h"
 #include "app/main_window.h"
-#include "app/serial_link.h"
-#include "app/startup.h"
 #include "app/transfer_controller.h"
 #include "app/writing_window.h"
 #include "editors/channels/channel_table_window.h"
@@ -24,6 +22,7 @@
 #include "image/encode.h"
 #include "run/read_backups.h"
 #include "support/modal_answerer.h"
+#include "support/radio_window.h"
 #include "support/shell_env.h"
 #include "ui/local_msgbox.h"
 
@@ -32,26 +31,14 @@ namespace talvo {
 class CheckedWriteTest : public QObject {
     Q_OBJECT
   private:
-    std::unique_ptr<testing::ScopedShellEnvironment> env_;
-    std::unique_ptr<DemoRadio> radio_;
-    Program program_;
-    std::unique_ptr<testing::ModalAnswerer> answerer_;
+    std::unique_ptr<testing::RadioWindow> session_;
 
-    MainWindow& w() { return *program_.window; }
-    ProgramState& state() { return w().state(); }
-    testing::ModalAnswerer& answerer() { return *answerer_; }
-    QString path(const char* name) const { return QDir(env_->programDir()).filePath(name); }
-
+    MainWindow& w() { return session_->window(); }
+    ProgramState& state() { return session_->state(); }
+    testing::ModalAnswerer& answerer() { return session_->answerer(); }
+    QString path(const char* name) const { return session_->path(name); }
     void start(const QStringList& radioArgs, LanguageFlagValue lang = kEnglish) {
-        radio_ = std::make_unique<DemoRadio>();
-        QString error;
-        QVERIFY2(radio_->start(radioArgs, &error), qPrintable(error));
-        qputenv("TALVO_PORT_1", radio_->device().toLocal8Bit());
-        program_ = StartProgram(CreateSystemSerialLink());
-        state().PortNumber = 1;
-        if (lang != kEnglish) w().switchLanguage(lang);
-        w().show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w()));
+        session_->start(radioArgs, lang);
     }
     // The edits the write will carry: channel 5 (439.9875 MHz "RX ONLY" in the virtual radio)
     // on 438.5 MHz named "HOME"; every other channel of the radio is left out.
@@ -60,7 +47,7 @@ class CheckedWriteTest : public QObject {
         state().channels.ChannelName[4] = "HOME";
     }
     QByteArray rawMemory() {
-        radio_->stop();
+        session_->radio().stop();
         QFile raw(path("raw.bin"));
         [&] { QVERIFY(raw.open(QIODevice::ReadOnly)); }();
         return raw.readAll().left(0xC00);
@@ -113,18 +100,13 @@ class CheckedWriteTest : public QObject {
         if (DemoRadio::programPath().isEmpty()) QSKIP("talvo-radio-sim is not built");
     }
     void init() {
-        env_ = std::make_unique<testing::ScopedShellEnvironment>();
-        answerer_ = std::make_unique<testing::ModalAnswerer>();
+        session_ = std::make_unique<testing::RadioWindow>();
         titles_.clear();
         changeLines_.clear();
     }
     void cleanup() {
         QCOMPARE(answerer().unexpected(), 0);
-        program_ = {};
-        radio_.reset();
-        answerer_.reset();
-        env_.reset();
-        qunsetenv("TALVO_PORT_1");
+        session_.reset();
     }
     void writeBacksUpShowsTheChangesAndVerifies();
     void everyWriteFaultIsCaughtAndTheBackupGoesBack_data();
@@ -225,7 +207,7 @@ void CheckedWriteTest::nothingToChangeAndCancelWritesNothing() {
     QVERIFY(w().action("MNWrite")->isEnabled());
     // Two reads and their backups; not one block written.
     QCOMPARE(run::ListBackups().size(), std::size_t{2});
-    radio_->stop();
+    session_->radio().stop();
     QFile transcript(path("t.txt"));
     QVERIFY(transcript.open(QIODevice::ReadOnly));
     const QByteArray text = transcript.readAll();
@@ -251,8 +233,7 @@ void CheckedWriteTest::theSwitchIsOnByDefaultAndRemembered() {
     QVERIFY(w().transfer().checkedWrite());
     w().action("MNCheckedWrite")->trigger();
     QVERIFY(!w().transfer().checkedWrite());
-    program_ = {};
-    program_ = StartProgram(CreateSystemSerialLink());
+    session_->restartProgram();
     QVERIFY(!w().action("MNCheckedWrite")->isChecked());
     QVERIFY(!w().transfer().checkedWrite());
     // Switched off, Write is the plain write: one progress window, the plain message.

@@ -3,10 +3,13 @@
 // and a dropped file.
 #include <QAbstractItemView>
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
@@ -15,8 +18,10 @@
 #include <QTest>
 #include <QUrl>
 
+#include "app/hiding_sub_window.h"
 #include "app/main_window.h"
 #include "app/startup.h"
+#include "document/edit_labels.h"
 #include "editors/channels/channel_table_window.h"
 #include "editors/debug/debug_window.h"
 #include "editors/fm/fm_window.h"
@@ -313,6 +318,26 @@ class ShellDocumentTest : public QObject {
 
     // `talvo FILE.dat` and a dropped file open as Open does; a drop asks first about unsaved
     // changes and takes nothing but .dat files.
+    // The editor windows the first window does not show come once it has painted, with the
+    // document as it is then; taking them in leaves the unsaved mark and the keyboard alone.
+    void laterWindowsComeAfterTheFirstPaint() {
+        auto port = std::make_unique<testing::FakeSerialLink>();
+        port_ = port.get();
+        program_ = StartProgram(std::move(port));
+        QCOMPARE(w().mdiArea()->subWindowList().size(), 1);
+        QVERIFY(w().document().changeChannels(
+            ChannelEditLabel(1, kColRxFreq), {1},
+            [](ChannelStores& c) { c.FreqText[0][0] = c.FreqText[1][0] = "145.00000"; }));
+        QVERIFY(modifiedMark());
+        w().show();
+        QVERIFY(QTest::qWaitForWindowActive(&w()));
+        QTRY_COMPARE(w().mdiArea()->subWindowList().size(), 5);
+        QVERIFY(modifiedMark());
+        QVERIFY(w().channelWindow()->isAncestorOf(QApplication::focusWidget()));
+        for (QMdiSubWindow* frame : w().mdiArea()->subWindowList())
+            QCOMPARE(frame->isVisible(), frame == w().frameOf(w().channelWindow()));
+    }
+
     void openAtStartAndDroppedFile() {
         start();
         const QString first = makeFile("first.dat", "145.25000");

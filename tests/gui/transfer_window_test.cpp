@@ -17,8 +17,6 @@
 #include "app/change_list_window.h"
 #include "app/demo_radio.h"
 #include "app/main_window.h"
-#include "app/serial_link.h"
-#include "app/startup.h"
 #include "app/transfer_controller.h"
 #include "app/writing_window.h"
 #include "document/document.h"
@@ -30,6 +28,7 @@
 #include "rules/channel_table.h"
 #include "support/modal_answerer.h"
 #include "support/pointer.h"
+#include "support/radio_window.h"
 #include "support/shell_env.h"
 #include "support/skip_report.h"
 #include "support/user_input.h"
@@ -40,27 +39,15 @@ namespace talvo {
 class TransferWindowTest : public QObject {
     Q_OBJECT
   private:
-    std::unique_ptr<testing::ScopedShellEnvironment> env_;
-    std::unique_ptr<DemoRadio> radio_;
-    Program program_;
-    std::unique_ptr<testing::ModalAnswerer> answerer_;
+    std::unique_ptr<testing::RadioWindow> session_;
 
-    MainWindow& w() { return *program_.window; }
-    ProgramState& state() { return w().state(); }
-    testing::ModalAnswerer& answerer() { return *answerer_; }
-    QString path(const char* name) const { return QDir(env_->programDir()).filePath(name); }
-
+    MainWindow& w() { return session_->window(); }
+    ProgramState& state() { return session_->state(); }
+    testing::ModalAnswerer& answerer() { return session_->answerer(); }
+    QString path(const char* name) const { return session_->path(name); }
     // The virtual radio as port 1, then the program.
     void start(const QStringList& radioArgs, LanguageFlagValue lang = kEnglish) {
-        radio_ = std::make_unique<DemoRadio>();
-        QString error;
-        QVERIFY2(radio_->start(radioArgs, &error), qPrintable(error));
-        qputenv("TALVO_PORT_1", radio_->device().toLocal8Bit());
-        program_ = StartProgram(CreateSystemSerialLink());
-        state().PortNumber = 1;
-        if (lang != kEnglish) w().switchLanguage(lang);
-        w().show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w()));
+        session_->start(radioArgs, lang);
     }
     // A data file the radio starts from: channel 1 on 145.5 MHz, odd power grades, band 2.
     QString sampleFile() {
@@ -116,16 +103,11 @@ class TransferWindowTest : public QObject {
         if (DemoRadio::programPath().isEmpty()) TALVO_SKIP("talvo-radio-sim is not built");
     }
     void init() {
-        env_ = std::make_unique<testing::ScopedShellEnvironment>();
-        answerer_ = std::make_unique<testing::ModalAnswerer>();
+        session_ = std::make_unique<testing::RadioWindow>();
     }
     void cleanup() {
         QCOMPARE(answerer().unexpected(), 0);
-        program_ = {};
-        radio_.reset();
-        answerer_.reset();
-        env_.reset();
-        qunsetenv("TALVO_PORT_1");
+        session_.reset();
     }
     void readFillsEveryEditorAndCoolsDown();
     void readInChinese();
@@ -197,7 +179,7 @@ void TransferWindowTest::writeLeavesTheEncodedImageInTheRadio() {
     QCOMPARE(progress.title, QStringLiteral("Writing……"));
     QCOMPARE(progress.label, QStringLiteral("Data is writing, please wait a moment."));
     QCOMPARE(answerer().last().text, QStringLiteral("Writing Frequency Successful!"));
-    radio_->stop();
+    session_->radio().stop();
 
     QFile raw(path("raw.bin"));
     QVERIFY(raw.open(QIODevice::ReadOnly));
@@ -219,7 +201,7 @@ void TransferWindowTest::writeInDebugModeSendsTheCalibrationBlocks() {
     answerer().answerId(1);
     w().startWrite();
     QCOMPARE(answerer().last().text, QStringLiteral("Writing Frequency Successful!"));
-    radio_->stop();
+    session_->radio().stop();
     QFile raw(path("raw.bin"));
     QVERIFY(raw.open(QIODevice::ReadOnly));
     const QByteArray memory = raw.readAll();
@@ -277,7 +259,7 @@ void TransferWindowTest::writeRefusedByTheRadioIsAFailure() {
 
 void TransferWindowTest::portThatCannotOpen() {
     start({});
-    qputenv("TALVO_PORT_2", QDir(env_->programDir()).filePath("no-such-device").toLocal8Bit());
+    qputenv("TALVO_PORT_2", path("no-such-device").toLocal8Bit());
     state().PortNumber = 2;
     answerer().answerId(1);
     w().startRead();
@@ -304,7 +286,7 @@ void TransferWindowTest::closingTheProgressWindowAbortsCleanly() {
     QVERIFY(!w().transfer().active());
     QVERIFY(!w().writingWindow()->isVisible());
     QVERIFY(commandsEnabled());
-    radio_->stop();
+    session_->radio().stop();
     QFile transcript(path("transcript.txt"));
     QVERIFY(transcript.open(QIODevice::ReadOnly));
     QByteArray lastFromProgram;
