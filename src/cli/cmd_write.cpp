@@ -12,7 +12,6 @@
 #include "cli/radio_transfer.h"
 #include "image/data_file.h"
 #include "image/encode.h"
-#include "image/file_io.h"
 #include "jobs/checked_write_job.h"
 #include "lang/catalogue.h"
 #include "run/write_decision.h"

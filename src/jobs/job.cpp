@@ -158,9 +158,8 @@ void Job::keepIdentification() {
         identification_.assign(id->begin(), id->end());
     } else if (session_.wokeUp() && session_.step() == 2 && identification_.empty()) {
         // It answered the wake-up with something else: what it sent, for the record.
-        auto reply = session_.replyBytes();
         // Acknowledges in front answer an earlier "E", not the identify request.
-        while (!reply.empty() && reply.front() == link::kAck) reply = reply.subspan(1);
+        const auto reply = session_.replyAfterLeadingAcks();
         identification_.assign(reply.begin(), reply.end());
         identification_.insert(identification_.end(), pending_.begin(), pending_.end());
     }

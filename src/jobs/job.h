@@ -48,8 +48,9 @@ class Job {
     using EventFn = std::function<void(const JobEvent&)>;
 
     static constexpr int kTickMs = link::TransferSession::kTickMs;
-    // Before every wake-up but a line's first, the radio may still be answering the "E" that
-    // ended the last exchange, late or not at all, whatever that exchange was. The wake-up waits
+    // Before the wake-up of a job's next transfer, the radio may still be answering the "E"
+    // that ended the last one, late or not at all, whatever that exchange was (between jobs,
+    // LineQuiet decides). The wake-up waits
     // for kSettleTicks ticks in which nothing arrives (the first one may be cut short: at least
     // one whole tick of quiet), and whatever arrives meanwhile is dropped. After an end the
     // radio is known to answer (a write's or an identification's "E"), it first waits for that

@@ -290,8 +290,8 @@ TEST(RadioBehaviours, ARadioOfAnotherModelIsNeverWritten) {
         line.attach(memory, faults);
         Runner runner(line);
         // A job that ended just before on the same line leaves its "E" to be answered.
-        IdentifyJob before_;
-        runner.run(before_);
+        IdentifyJob earlier;
+        runner.run(earlier);
         CheckedWriteOptions options;
         options.identifyFirst = rng() % 2 == 0;
         CheckedWriteJob write(RandomImage(rng), options);

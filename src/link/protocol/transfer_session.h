@@ -83,6 +83,10 @@ class TransferSession {
     std::string replyText() const { return reply_.hexText(); }
     // What arrived since the last accepted reply (kept after a transfer ended).
     std::span<const std::uint8_t> replyBytes() const { return reply_.bytes(); }
+    // The same without the acknowledges in front (late answers to an earlier "E").
+    std::span<const std::uint8_t> replyAfterLeadingAcks() const {
+        return reply_.afterLeadingAcks();
+    }
     // The radio answered the wake-up in this transfer (or the last one).
     bool wokeUp() const { return wokeUp_; }
     // The identification the radio sent in this transfer (or the last one); empty until then.
