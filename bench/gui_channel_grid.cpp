@@ -21,10 +21,10 @@ void FillAllChannels(ProgramState& state) {
     ChannelStores& stores = state.channels;
     for (int ch = 1; ch <= kChannelCount; ++ch) {
         const std::string freq = std::to_string(400 + ch % 70) + ".12500";
-        CommitFrequency(stores, state.band, WordsIn(state.LanguageFlag), ch, kColRxFreq, freq);
-        CommitOption(stores, ch, kColQtDqtEnc, 1 + ch % 50, "67.0");
-        CommitOption(stores, ch, kColPower, ch % 3, "Low");
-        CommitName(stores, ch, "CH" + std::to_string(ch));
+        CommitFrequency(stores, state.band, ch, kColRxFreq, freq);
+        CommitOption(stores, ch, kColQtDqtEnc, 1 + ch % 50);
+        CommitOption(stores, ch, kColPower, ch % 3);
+        StoreName(stores, ch, "CH" + std::to_string(ch));
     }
 }
 

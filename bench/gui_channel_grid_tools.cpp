@@ -29,10 +29,10 @@ struct FullGrid {
         ChannelStores& stores = state.channels;
         for (int ch = 1; ch <= kChannelCount; ++ch) {
             const std::string freq = std::to_string(400 + (ch * 37) % 70) + ".12500";
-            CommitFrequency(stores, state.band, WordsIn(kEnglish), ch, kColRxFreq, freq);
-            CommitOption(stores, ch, kColQtDqtEnc, 1 + ch % 50, "67.0");
-            CommitOption(stores, ch, kColPower, ch % 3, "Low");
-            CommitName(stores, ch, "CH" + std::to_string((ch * 53) % 128));
+            CommitFrequency(stores, state.band, ch, kColRxFreq, freq);
+            CommitOption(stores, ch, kColQtDqtEnc, 1 + ch % 50);
+            CommitOption(stores, ch, kColPower, ch % 3);
+            StoreName(stores, ch, "CH" + std::to_string((ch * 53) % 128));
         }
         window.applyLanguage();
         window.loadFromModel();

@@ -27,9 +27,9 @@ ProgramState ReadState(unsigned seed) {
     std::mt19937 rng(seed);
     for (int ch = 1; ch <= kChannelCount; ++ch) {
         const std::string freq = std::to_string(136 + (ch + seed) % 38) + ".12500";
-        CommitFrequency(state.channels, state.band, WordsIn(kEnglish), ch, kColRxFreq, freq);
-        CommitOption(state.channels, ch, kColPower, int(rng() % 3), "Low");
-        CommitName(state.channels, ch, "CH" + std::to_string(ch));
+        CommitFrequency(state.channels, state.band, ch, kColRxFreq, freq);
+        CommitOption(state.channels, ch, kColPower, int(rng() % 3));
+        StoreName(state.channels, ch, "CH" + std::to_string(ch));
     }
     for (auto& b : state.RadioImage) b = static_cast<std::uint8_t>(rng());
     return state;
@@ -82,19 +82,19 @@ void BM_ThousandChannelEditsMemory(benchmark::State& bench) {
                 case 0:
                     document->changeChannels(
                         ChannelEditLabel(ch, kColRxFreq), {ch}, [&](ChannelStores& s) {
-                            CommitFrequency(s, band, WordsIn(kEnglish), ch, kColRxFreq,
+                            CommitFrequency(s, band, ch, kColRxFreq,
                                             k % 2 ? "145.50000" : "146.00000");
                         });
                     break;
                 case 1:
                     document->changeChannels(
                         ChannelEditLabel(ch, kColPower), {ch},
-                        [&](ChannelStores& s) { CommitOption(s, ch, kColPower, k % 3, "Middle"); });
+                        [&](ChannelStores& s) { CommitOption(s, ch, kColPower, k % 3); });
                     break;
                 default:
                     document->changeChannels(ChannelEditLabel(ch, kColName), {ch},
                                              [&](ChannelStores& s) {
-                                                 CommitName(s, ch, "N" + std::to_string(k % 997));
+                                                 StoreName(s, ch, "N" + std::to_string(k % 997));
                                              });
                     break;
             }

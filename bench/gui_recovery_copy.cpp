@@ -19,9 +19,9 @@ namespace {
 ProgramState FullTable() {
     ProgramState state = StartupState(kEnglish);
     for (int ch = 1; ch <= kChannelCount; ++ch) {
-        CommitFrequency(state.channels, state.band, WordsIn(kEnglish), ch, kColRxFreq,
+        CommitFrequency(state.channels, state.band, ch, kColRxFreq,
                         std::to_string(136 + ch % 38) + ".12500");
-        CommitName(state.channels, ch, "CH" + std::to_string(ch));
+        StoreName(state.channels, ch, "CH" + std::to_string(ch));
     }
     return state;
 }
@@ -30,7 +30,7 @@ void EditOnce(Document& document, int k) {
     const int ch = 1 + k % kChannelCount;
     const BandState band = document.state().band;
     document.changeChannels(ChannelEditLabel(ch, kColRxFreq), {ch}, [&](ChannelStores& s) {
-        CommitFrequency(s, band, WordsIn(kEnglish), ch, kColRxFreq,
+        CommitFrequency(s, band, ch, kColRxFreq,
                         k % 2 ? "145.50000" : "146.00000");
     });
 }

@@ -47,7 +47,7 @@ void BM_DecodeEncode(benchmark::State& bench) {
     ProgramState state = StartupState(kEnglish);
     state.RadioImage = FullImage();
     for (auto _ : bench) {
-        DecodeImage(state, EnglishWords());
+        DecodeImage(state);
         EncodeImage(state);
         benchmark::DoNotOptimize(state.EncodedImage.data());
     }
@@ -58,7 +58,7 @@ void BM_Decode(benchmark::State& bench) {
     ProgramState state = StartupState(kEnglish);
     state.RadioImage = FullImage();
     for (auto _ : bench) {
-        DecodeImage(state, EnglishWords());
+        DecodeImage(state);
         benchmark::DoNotOptimize(state.channels.FreqText.data());
     }
 }
@@ -67,7 +67,7 @@ BENCHMARK(BM_Decode)->Unit(benchmark::kMicrosecond);
 void BM_Encode(benchmark::State& bench) {
     ProgramState state = StartupState(kEnglish);
     state.RadioImage = FullImage();
-    DecodeImage(state, EnglishWords());
+    DecodeImage(state);
     for (auto _ : bench) {
         EncodeImage(state);
         benchmark::DoNotOptimize(state.EncodedImage.data());
@@ -91,7 +91,7 @@ void BM_OpenDecodeEncodeSave(benchmark::State& bench) {
     }
     ProgramState state = StartupState(kEnglish);
     for (auto _ : bench) {
-        if (OpenDataFile(state, in, EnglishWords()) != Status::Ok ||
+        if (OpenDataFile(state, in) != Status::Ok ||
             SaveDataFile(state, out) != Status::Ok) {
             bench.SkipWithError("open or save failed");
             break;

@@ -42,14 +42,14 @@ void FileRoundTrip(const std::uint8_t* data, std::size_t size, LanguageFlagValue
         return;
     }
     Check(signature && size >= kDataFileSize);
-    DecodeImage(state, words);
+    DecodeImage(state);
     EncodeImage(state);
     const auto file = SerializeDataFile(state.EncodedImage);
     Check(std::memcmp(file.data(), "QDF-7K", 6) == 0);
 
     ProgramState again = StartupState(lang);
     Check(ParseDataFile(file, again.RadioImage) == Status::Ok);
-    DecodeImage(again, words);
+    DecodeImage(again);
     EncodeImage(again);
     for (std::size_t a = 0; a < kConfigSize; ++a)
         Check(again.EncodedImage[a] == state.EncodedImage[a]);

@@ -31,7 +31,7 @@ struct Summary {
     QString names;
 };
 
-Summary Summarise(const QString& path, LanguageFlagValue lang) {
+Summary Summarise(const QString& path) {
     Summary summary;
     std::vector<std::uint8_t> bytes;
     ImageBytes image{};
@@ -40,12 +40,12 @@ Summary Summarise(const QString& path, LanguageFlagValue lang) {
         ParseDataFile(bytes, image) != Status::Ok)
         return summary;
     summary.readable = true;
-    const ProgramState state = compare::DecodedState(image, WordsIn(lang));
+    const ProgramState state = compare::DecodedState(image);
     QStringList names;
     for (int ch = 1; ch <= kChannelCount; ++ch) {
         if (state.channels.isFree(ch)) continue;
         ++summary.used;
-        const std::string& name = state.channels.cell(ch, kColName);
+        const std::string& name = state.channels.at(ch).name;
         if (!name.empty() && names.size() < kNamesShown) names << QString::fromStdString(name);
     }
     summary.names = names.join(QStringLiteral(", "));
@@ -128,7 +128,7 @@ void BackupsWindow::fill() {
     table_->setRowCount(static_cast<int>(backups.size()));
     for (int row = 0; row < static_cast<int>(backups.size()); ++row) {
         const run::BackupFile& backup = backups[static_cast<std::size_t>(row)];
-        const Summary summary = Summarise(backup.path, lang_);
+        const Summary summary = Summarise(backup.path);
         auto* when =
             new QTableWidgetItem(backup.time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
         when->setData(Qt::UserRole, backup.path);

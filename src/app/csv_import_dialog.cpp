@@ -138,7 +138,6 @@ void CsvImportDialog::retranslate() {
 
 void CsvImportDialog::replan() {
     ImportRequest request;
-    request.words = WordsIn(lang_);
     if (intoFree_->isChecked()) {
         request.placement = Placement::FreeFrom;
         request.firstChannel = firstChannel_->value();
@@ -194,10 +193,10 @@ void CsvImportDialog::fillRows() {
         const bool taken = row.channel > 0;
         QString replaces;
         if (row.overwrites) {
-            const auto i = static_cast<std::size_t>(row.channel - 1);
-            replaces = QString::fromStdString(target_.FreqText[0][i]);
-            if (!target_.ChannelName[i].empty()) {
-                replaces += QStringLiteral(" ") + FromName(target_.ChannelName[i]);
+            const Channel& replaced = target_.at(row.channel);
+            replaces = QString::fromStdString(FrequencyText(replaced.rx));
+            if (!replaced.name.empty()) {
+                replaces += QStringLiteral(" ") + FromName(replaced.name);
             }
         }
         QStringList details;

@@ -194,7 +194,7 @@ void MainWindow::syncBandList() {
 
 void MainWindow::loadReadResult() {
     ProgramState after = document_.state();  // its RadioImage holds what was read
-    DecodeImage(after, WordsIn(after.LanguageFlag));
+    DecodeImage(after);
     // The step's earlier side keeps the image that was there before the read.
     if (radioImageBeforeRead_) state_.RadioImage = *radioImageBeforeRead_;
     radioImageBeforeRead_.reset();

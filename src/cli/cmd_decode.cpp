@@ -16,11 +16,11 @@ int RunDecode(const QStringList& args) {
     if (const auto usage = ParseFileArguments("decode", args, 1, parsed)) return *usage;
     ProgramState state = StartupState(parsed.lang);
     const QString& file = parsed.files[0];
-    if (const Status s = OpenDataFile(state, LocalPath(file), WordsIn(state.LanguageFlag));
+    if (const Status s = OpenDataFile(state, LocalPath(file));
         s != Status::Ok) {
         return FileFailure(s, parsed.lang, file);
     }
-    const std::string json = StateToJson(state);
+    const std::string json = StateToJson(state, WordsIn(parsed.lang));
     if (std::fwrite(json.data(), 1, json.size(), stdout) != json.size() ||
         std::fflush(stdout) != 0) {
         std::fprintf(stderr, "talvo-cli: %s\n",

@@ -145,7 +145,7 @@ int RunFleet(const QStringList& arguments) {
 
     ProgramState state = StartupState(lang);
     const QString templ = args.files[0];
-    if (const Status opened = OpenDataFile(state, LocalPath(templ), WordsIn(state.LanguageFlag));
+    if (const Status opened = OpenDataFile(state, LocalPath(templ));
         opened != Status::Ok)
         return FileFailure(opened, lang, templ);
 

@@ -54,7 +54,6 @@ int RunImportCsv(const QStringList& args) {
     const LanguageFlagValue lang = parsed.lang;
 
     ImportRequest request;
-    request.words = WordsIn(lang);
     if (parsed.has("--append-from")) {
         bool ok = false;
         const int first = parsed.values["--append-from"].toInt(&ok);
@@ -70,7 +69,7 @@ int RunImportCsv(const QStringList& args) {
     ProgramState state = StartupState(lang);
     if (parsed.has("--into")) {
         const QString& base = parsed.values["--into"];
-        if (const Status s = OpenDataFile(state, LocalPath(base), WordsIn(state.LanguageFlag));
+        if (const Status s = OpenDataFile(state, LocalPath(base));
             s != Status::Ok) {
             return FileFailure(s, lang, base);
         }

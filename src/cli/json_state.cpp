@@ -1,9 +1,15 @@
 #include "cli/json_state.h"
 
+#include <array>
+
 #include "cli/json_text.h"
+#include "model/channel_cells.h"
 
 namespace talvo::cli {
 namespace {
+
+// The JSON keeps the eighth list row the program always held empty, so its shape stays.
+constexpr std::size_t kJsonOptionRows = 8;
 
 template <typename Range, typename Convert>
 std::string Array(const Range& range, std::size_t count, Convert convert) {
@@ -42,8 +48,24 @@ std::string Options(const OptionalFeatures& options) {
 
 }  // namespace
 
-std::string StateToJson(const ProgramState& state) {
-    const auto& ch = state.channels;
+std::string StateToJson(const ProgramState& state, const TextWords& words) {
+    // Channel values in the program's own tables: one row per field, one entry per channel.
+    std::array<std::array<std::string, kChannelCount>, 2> frequencies;
+    std::array<std::array<int, kChannelCount>, kJsonOptionRows> optionIndex{};
+    std::array<std::array<std::string, kChannelCount>, kJsonOptionRows> optionText;
+    std::array<std::string, kChannelCount> names;
+    for (int n = 1; n <= kChannelCount; ++n) {
+        const Channel& c = state.channels.at(n);
+        const auto i = static_cast<std::size_t>(n - 1);
+        frequencies[0][i] = FrequencyText(c.rx);
+        frequencies[1][i] = FrequencyText(c.tx);
+        for (std::size_t k = 0; k < kChannelOptionCount && !c.isFree(); ++k) {
+            const int column = kColQtDqtDec + static_cast<int>(k);
+            optionIndex[k][i] = c.option[k];
+            optionText[k][i] = ChannelCellText(c, column, words);
+        }
+        names[i] = c.name;
+    }
     const auto bytes = [](const std::string& s) { return JsonFromBytes(s); };
     const auto utf8 = [](const std::string& s) { return JsonFromUtf8(s); };
     const auto number = [](auto v) { return Number(v); };
@@ -57,10 +79,10 @@ std::string StateToJson(const ProgramState& state) {
         out += std::string("\"") + name + "\":" + value + (last ? "\n" : ",\n");
     };
     member("Band", Number(state.band.index));
-    member("FreqText", rows(ch.FreqText, bytes));
-    member("OptionIndex", rows(ch.OptionIndex, number));
-    member("OptionText", rows(ch.OptionText, utf8));
-    member("ChannelName", Array(ch.ChannelName, ch.ChannelName.size(), bytes));
+    member("FreqText", rows(frequencies, bytes));
+    member("OptionIndex", rows(optionIndex, number));
+    member("OptionText", rows(optionText, utf8));
+    member("ChannelName", Array(names, names.size(), bytes));
     member("Options", Options(state.options));
     member("FmChannelText", Array(state.fm.FmChannelText, kFmChannelCount, bytes));
     member("FmVfo", bytes(state.fm.Vfo));

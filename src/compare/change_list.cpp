@@ -4,6 +4,7 @@
 
 #include "image/decode.h"
 #include "model/band.h"
+#include "model/channel_cells.h"
 #include "model/channel_lists.h"
 #include "model/options.h"
 #include "model/power.h"
@@ -80,11 +81,11 @@ void CompareChannels(const ProgramState& a, const ProgramState& b, Collector& ou
         const Change::Kind kind =
             was && is ? Change::Kind::Changed : (is ? Change::Kind::Added : Change::Kind::Removed);
         for (int col = 1; col < kGridColumns; ++col) {
-            const std::string& before = was ? a.channels.cell(ch, col) : std::string();
-            const std::string& after = is ? b.channels.cell(ch, col) : std::string();
+            const Message before = was ? ChannelCell(a.channels.at(ch), col) : Value({});
+            const Message after = is ? ChannelCell(b.channels.at(ch), col) : Value({});
             if (kind != Change::Kind::Changed && before.empty() && after.empty()) continue;
             out.add(Change::Area::Channel, kind, ch, headers[static_cast<std::size_t>(col)],
-                    Value(before), Value(after));
+                    before, after);
         }
     }
 }
@@ -162,10 +163,10 @@ void ComparePower(const ProgramState& a, const ProgramState& b, Collector& out) 
 
 }  // namespace
 
-ProgramState DecodedState(const ImageBytes& image, const TextWords& words) {
+ProgramState DecodedState(const ImageBytes& image) {
     ProgramState state = StartupState();
     state.RadioImage = image;
-    DecodeImage(state, words);
+    DecodeImage(state);
     return state;
 }
 
@@ -182,7 +183,7 @@ std::vector<Change> CompareStates(const ProgramState& before, const ProgramState
 
 std::vector<Change> CompareImages(const ImageBytes& before, const ImageBytes& after,
                                   const TextWords& words) {
-    return CompareStates(DecodedState(before, words), DecodedState(after, words), words);
+    return CompareStates(DecodedState(before), DecodedState(after), words);
 }
 
 }  // namespace talvo::compare

@@ -21,8 +21,8 @@ struct Change {
     Message after;
 };
 
-// The state an image decodes to, the list words of its channel grid from `words`.
-ProgramState DecodedState(const ImageBytes& image, const TextWords& words);
+// The state an image decodes to.
+ProgramState DecodedState(const ImageBytes& image);
 
 // Every difference from `before` to `after` (both decoded with `words`): channels added,
 // removed and changed (one entry per column that differs, or per column that has a value for

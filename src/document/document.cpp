@@ -76,22 +76,14 @@ void Document::apply(StateCommand& command, bool after) {
     encoded_ = command.encoded_;
     command.encoded_ = std::move(current);
 
-    const LanguageFlagValue lang = state_.LanguageFlag;
-    const bool otherLanguage = ShownLanguage(lang) != command.language_;
     if (command.isLoad()) {
         PutLoadedState(state_, after ? *command.wholeAfter_ : *command.wholeBefore_);
-        if (otherLanguage) RefreshChannelGrid(state_.channels, WordsIn(lang));
         replaying_ = false;
         emit stateReplaced();
         return;
     }
     const StateSlice& slice = after ? command.after_ : command.before_;
     PutSlice(state_, slice);
-    // The kept cell texts were written in the language of that moment.
-    if (otherLanguage) {
-        for (const auto& kept : slice.channels)
-            RefreshChannelRow(state_.channels, kept.first, WordsIn(lang));
-    }
     announce(slice);
     replaying_ = false;
 }
@@ -121,7 +113,7 @@ void Document::setLanguage(LanguageFlagValue lang) {
 }
 
 void Document::relabelChannelGrid() {
-    RefreshChannelGrid(state_.channels, WordsIn(state_.LanguageFlag));
+    ForgetShownWords(state_.channels);
     QList<int> all;
     for (int ch = 1; ch <= kChannelCount; ++ch) all.append(ch);
     emit channelsChanged(all);

@@ -81,7 +81,8 @@ class Document : public QObject {
     ProgramState& sessionState() { return state_; }
     // The program's language: the flag, and the labels of the history follow it.
     void setLanguage(LanguageFlagValue lang);
-    // A language switch writes the words of the channel grid's list columns again (not a step).
+    // A language switch draws the channel grid afresh: rows then read from their values alone
+    // (not a step).
     void relabelChannelGrid();
     // EncodeImage on the state; returns the encoded image.
     const ImageBytes& encode();

@@ -17,7 +17,6 @@ StateCommand::StateCommand(Document& document, Message label, StateSlice before,
       before_(std::move(before)),
       after_(std::move(after)),
       encoded_(document.encodedSnapshot()),
-      language_(ShownLanguage(document.language())),
       merge_(merge) {
     setText(document.labelText(label_));
 }
@@ -28,8 +27,7 @@ StateCommand::StateCommand(Document& document, Message label, std::unique_ptr<Pr
       label_(std::move(label)),
       wholeBefore_(std::move(before)),
       wholeAfter_(std::move(after)),
-      encoded_(document.encodedSnapshot()),
-      language_(ShownLanguage(document.language())) {
+      encoded_(document.encodedSnapshot()) {
     setText(document.labelText(label_));
 }
 
@@ -52,8 +50,7 @@ int StateCommand::id() const {
 bool StateCommand::mergeWith(const QUndoCommand* other) {
     const auto* next = dynamic_cast<const StateCommand*>(other);
     if (!next || next->merge_ != merge_ || next->isLoad() || isLoad()) return false;
-    // The same scope, no encoding in between (its image must come back with the undo) and the
-    // same language of the cell texts.
+    // The same scope and no encoding in between (its image must come back with the undo).
     auto sameScope = [](const StateSlice& a, const StateSlice& b) {
         if (a.channels.size() != b.channels.size()) return false;
         for (std::size_t i = 0; i < a.channels.size(); ++i) {
@@ -63,10 +60,7 @@ bool StateCommand::mergeWith(const QUndoCommand* other) {
                bool(a.fm) == bool(b.fm) && a.power.has_value() == b.power.has_value() &&
                bool(a.dtmf) == bool(b.dtmf);
     };
-    if (!sameScope(after_, next->after_) || next->encoded_ != encoded_ ||
-        next->language_ != language_) {
-        return false;
-    }
+    if (!sameScope(after_, next->after_) || next->encoded_ != encoded_) return false;
     after_ = next->after_;
     setObsolete(after_ == before_);
     return true;

@@ -144,7 +144,7 @@ ImportPlan PlanImport(const ChannelTable& table, const ChannelStores& target, co
                     before.kind == ChannelReading::Kind::Programmed && before.values == row.values;
                 row.overwrites = !target.isFree(channel) && !row.unchanged;
                 // An unchanged channel keeps its stores as they are, grid texts included.
-                if (!row.unchanged) StoreChannel(plan.result, channel, row.values, request.words);
+                if (!row.unchanged) StoreChannel(plan.result, channel, row.values);
             }
         }
         switch (row.fate) {

@@ -35,7 +35,6 @@ enum class Placement {
 struct ImportRequest {
     Placement placement = Placement::ByLocation;
     int firstChannel = 1;
-    TextWords words;  // the list words of the stored channels' grid texts (empty: English)
 };
 
 struct ImportRow {

@@ -37,14 +37,11 @@ struct ChannelReading {
 };
 ChannelReading ReadChannel(const ChannelStores& stores, int channel);
 
-// Programs `channel` (1..128) with `values`: frequency texts with five decimals, option indexes
-// and texts, the name, and the grid cells with the list words from `words`. Frequencies must
-// be whole multiples of 10 Hz (the radio's resolution).
-void StoreChannel(ChannelStores& stores, int channel, const ChannelValues& values,
-                  const TextWords& words);
+// Programs `channel` (1..128) with `values`. Frequencies must be whole multiples of 10 Hz (the
+// radio's resolution) below 1000 MHz.
+void StoreChannel(ChannelStores& stores, int channel, const ChannelValues& values);
 
-// The stores' frequency text for `hz` ("145.12500"), and back (nullopt when not a number).
-std::string StoredFrequencyText(std::int64_t hz);
+// A frequency text ("145.12500") in Hz; nullopt when it is not an exact number of 10 Hz.
 std::optional<std::int64_t> StoredFrequencyHz(const std::string& text);
 
 }  // namespace talvo

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "model/language.h"
+#include "model/tone_list.h"  // DecodeTone
 
 namespace talvo {
 
@@ -28,8 +29,6 @@ std::string FormatOffsetForPacking(std::string_view text);
 
 // Tone text of the list -> 4 hex digits, low byte then high ("67.0" -> "7006").
 std::string EncodeTone(std::string_view toneText);
-// Low and high byte -> tone text ("67.0", "D023N", "D754I"; invalid codes give unlisted text).
-std::string DecodeTone(std::uint8_t low, std::uint8_t high);
 // Index of `text` in the tone list (first exact match); 0 ("Off", in any language) when absent.
 int FindTone(std::string_view text);
 

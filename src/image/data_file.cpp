@@ -40,7 +40,7 @@ Status ParseDataFile(std::span<const std::uint8_t> file, ImageBytes& image) {
     return Status::Ok;
 }
 
-Status OpenDataFile(ProgramState& state, const std::string& path, const TextWords& words) {
+Status OpenDataFile(ProgramState& state, const std::string& path) {
     std::vector<std::uint8_t> bytes;
     // Bytes after the image (left by an older program that did not shorten files) are ignored.
     const Status read = ReadFileBytes(path, bytes, kDataFileSize);
@@ -48,7 +48,7 @@ Status OpenDataFile(ProgramState& state, const std::string& path, const TextWord
     const Status parsed = ParseDataFile(bytes, state.RadioImage);
     if (parsed != Status::Ok) return parsed;
     state.band.BandPromptSuppressed = true;
-    DecodeImage(state, words);
+    DecodeImage(state);
     return Status::Ok;
 }
 

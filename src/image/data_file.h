@@ -20,9 +20,9 @@ std::array<std::uint8_t, kDataFileSize> SerializeDataFile(const ImageBytes& imag
 // bytes into 0x000..0xBFF of `image` (0xC00 keeps its value). On failure `image` is unchanged.
 Status ParseDataFile(std::span<const std::uint8_t> file, ImageBytes& image);
 
-// Open: read the file, parse into RadioImage, suppress the band question, decode (list words
-// from `words`). On any failure the state is unchanged.
-Status OpenDataFile(ProgramState& state, const std::string& path, const TextWords& words);
+// Open: read the file, parse into RadioImage, suppress the band question, decode. On any
+// failure the state is unchanged.
+Status OpenDataFile(ProgramState& state, const std::string& path);
 
 // Save: encode, then write the file atomically (exactly 3,120 bytes).
 Status SaveDataFile(ProgramState& state, const std::string& path);

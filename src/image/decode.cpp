@@ -17,10 +17,6 @@ std::span<const std::uint8_t, 4> Four(const ImageBytes& image, std::size_t addre
     return std::span<const std::uint8_t, 4>(image.data() + address, 4);
 }
 
-std::size_t Slot(int channel) {
-    return static_cast<std::size_t>(channel - 1);
-}
-
 // Sets a list field as if the user had chosen the entry; an index the list does not have
 // cannot be chosen and leaves the field as it was.
 void SetListIndex(OptionalFeatures& options, ListId id, int index) {
@@ -31,21 +27,20 @@ int Bits(std::uint8_t byte, int shift, int width) {
     return (byte >> shift) & ((1 << width) - 1);
 }
 
-// One tone of a channel record into option slot `slot` and grid column `column`.
-void DecodeChannelTone(ProgramState& state, const TextWords& words, int channel,
-                       std::size_t address, int slot, int column) {
-    const ImageBytes& image = state.RadioImage;
-    auto& stores = state.channels;
-    std::string& text = stores.OptionText[static_cast<std::size_t>(slot)][Slot(channel)];
-    std::int16_t& index = stores.OptionIndex[static_cast<std::size_t>(slot)][Slot(channel)];
-    if (image[address] == 0xFF) {
-        text = Compose(ToneOffText(), words);
-        stores.cell(channel, column) = text;
-        index = 0;
-        return;
-    }
-    text = DecodeTone(image[address], image[address + 1]);
-    index = static_cast<std::int16_t>(FindToneCode(image[address], image[address + 1]));
+// One tone of a channel record into list slot `slot`. Erased bytes are "Off"; a code the list
+// does not have is kept as "Off" too, and the row shows its code until it is drawn afresh.
+void DecodeChannelTone(const ImageBytes& image, Channel& channel, std::size_t address,
+                       std::size_t slot) {
+    const std::uint8_t low = image[address], high = image[address + 1];
+    if (low == 0xFF) return;
+    const int index = FindToneCode(low, high);
+    channel.option[slot] = static_cast<std::int16_t>(index);
+    if (index == 0) channel.unlistedTone[slot] = static_cast<std::uint16_t>(low | high << 8);
+}
+
+std::uint32_t Word(const ImageBytes& image, std::size_t address) {
+    return static_cast<std::uint32_t>(image[address]) | image[address + 1] << 8 |
+           image[address + 2] << 16 | static_cast<std::uint32_t>(image[address + 3]) << 24;
 }
 
 void DecodeFunctionSettings(ProgramState& state) {
@@ -113,67 +108,38 @@ void DecodeFm(ProgramState& state) {
 
 }  // namespace
 
-void SetNumOf(ProgramState& state, const TextWords& words) {
+void SetNumOf(ProgramState& state) {
     const ImageBytes& image = state.RadioImage;
     auto& stores = state.channels;
     for (int n = 1; n <= kChannelCount; ++n) {
         const std::size_t base = L::ChannelRecord(n);
-        const std::size_t i = Slot(n);
-        if (image[base + L::kChRxFrequency] == 0xFF) {
-            stores.FreqText[0][i].clear();
-            ClearNO(stores, n);
-            continue;
+        ClearNO(stores, n);
+        if (image[base + L::kChRxFrequency] == 0xFF) continue;
+        Channel& channel = stores.at(n);
+        channel.rx = Frequency::FromDigits(Word(image, base + L::kChRxFrequency));
+        if (image[base + L::kChTxFrequency] != 0xFF) {
+            channel.tx = Frequency::FromDigits(Word(image, base + L::kChTxFrequency));
         }
-        stores.FreqText[0][i] = UnpackFrequency(Four(image, base + L::kChRxFrequency));
-        stores.FreqText[1][i] = image[base + L::kChTxFrequency] == 0xFF
-                                    ? std::string()
-                                    : UnpackFrequency(Four(image, base + L::kChTxFrequency));
-        DecodeChannelTone(state, words, n, base + L::kChRxTone, 0, kColQtDqtDec);
-        DecodeChannelTone(state, words, n, base + L::kChTxTone, 1, kColQtDqtEnc);
+        DecodeChannelTone(image, channel, base + L::kChRxTone, 0);
+        DecodeChannelTone(image, channel, base + L::kChTxTone, 1);
 
-        // Flags: power (two bits), busy lock, add scan, wide/narrow, TX prohibit. A power value
-        // of 3 has no list entry; it is kept as index 3 with an empty text, so the encoder
-        // writes it back unchanged.
+        // Flags: power (two bits; 3 has no list entry and is kept, so it is written back
+        // unchanged), busy lock, add scan, wide/narrow, TX prohibit.
         const std::uint8_t flags = image[base + L::kChFlags];
         const std::array<int, 5> values = {Bits(flags, 0, 2), Bits(flags, 2, 1), Bits(flags, 3, 1),
                                            Bits(flags, 4, 1), Bits(flags, 5, 1)};
         for (std::size_t k = 0; k < values.size(); ++k) {
-            const std::size_t slot = k + 2;
-            stores.OptionIndex[slot][i] = static_cast<std::int16_t>(values[k]);
-            const auto& list = ChannelColumnList(static_cast<int>(slot) + 3);
-            if (static_cast<std::size_t>(values[k]) < list.size()) {
-                stores.OptionText[slot][i] =
-                    Compose(list[static_cast<std::size_t>(values[k])], words);
-            } else {
-                stores.OptionText[slot][i].clear();
-            }
+            channel.option[k + 2] = static_cast<std::int16_t>(values[k]);
         }
     }
 }
 
-void SetGrid(ProgramState& state) {
-    auto& stores = state.channels;
-    for (int n = 1; n <= kChannelCount; ++n) {
-        const std::size_t i = Slot(n);
-        if (stores.FreqText[0][i].empty()) {
-            ClearNO(stores, n);
-            continue;
-        }
-        stores.cell(n, kColRxFreq) = stores.FreqText[0][i];
-        stores.cell(n, kColTxFreq) = stores.FreqText[1][i];
-        for (int c = kColQtDqtDec; c <= kColTxProhibit; ++c) {
-            stores.cell(n, c) = stores.OptionText[static_cast<std::size_t>(c - 3)][i];
-        }
-    }
-}
-
-void DecodeImage(ProgramState& state, const TextWords& words) {
+void DecodeImage(ProgramState& state) {
     const ImageBytes& image = state.RadioImage;
-    SetNumOf(state, words);
+    SetNumOf(state);
     DecodeFunctionSettings(state);
     // Selected without the band question; an index outside the band list changes nothing.
     state.band.select(image[L::kBand]);
-    SetGrid(state);
     state.options[TextId::DisplayCharacter] = DecodeCharacters(std::span<const std::uint8_t>(
         image.data() + L::kDisplayCharacter, L::kDisplayCharacterSize));
     for (const VfoSettings& vfo : kVfoSettings) DecodeVfo(state, vfo);
@@ -187,9 +153,7 @@ void DecodeImage(ProgramState& state, const TextWords& words) {
         const std::size_t base = L::NameRecord(n);
         std::string name(image.begin() + static_cast<std::ptrdiff_t>(base),
                          image.begin() + static_cast<std::ptrdiff_t>(base + L::kNameSize));
-        name = StripFillers(name);
-        state.channels.cell(n, kColName) = name;
-        state.channels.ChannelName[Slot(n)] = std::move(name);
+        state.channels.at(n).name = StripFillers(name);
     }
 }
 

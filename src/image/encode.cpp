@@ -76,6 +76,12 @@ class ImageWriter {
         byte(address, ParseHexPair(v.substr(0, std::min<std::size_t>(2, v.size()))));
         byte(address + 1, v.size() > 2 ? ParseHexPair(v.substr(2)) : std::nullopt);
     }
+    // Four bytes, least significant first.
+    void word(std::size_t address, std::uint32_t value) {
+        for (std::size_t k = 0; k < 4; ++k) {
+            image_[address + k] = static_cast<std::uint8_t>(value >> (8 * k));
+        }
+    }
     // One byte per character, FF after the text ends.
     void characters(std::size_t address, std::size_t count, std::string_view text) {
         for (std::size_t k = 0; k < count; ++k) {
@@ -94,37 +100,34 @@ class ImageWriter {
     ImageBytes& image_;
 };
 
-std::size_t Slot(int channel) {
-    return static_cast<std::size_t>(channel - 1);
-}
-
 void EncodeChannels(const ProgramState& state, ImageWriter& out) {
-    const auto& stores = state.channels;
     for (int n = 1; n <= kChannelCount; ++n) {
         const std::size_t base = L::ChannelRecord(n);
-        const std::size_t i = Slot(n);
-        if (stores.FreqText[0][i].empty()) {
+        const Channel& channel = state.channels.at(n);
+        if (channel.isFree()) {
             out.fill(base, L::kChannelRecordSize);
             continue;
         }
-        out.frequency(base + L::kChRxFrequency, stores.FreqText[0][i]);
-        if (stores.FreqText[1][i].empty()) {
-            out.fill(base + L::kChTxFrequency, 4);
+        out.word(base + L::kChRxFrequency, channel.rx->digits());
+        if (channel.tx) {
+            out.word(base + L::kChTxFrequency, channel.tx->digits());
         } else {
-            out.frequency(base + L::kChTxFrequency, stores.FreqText[1][i]);
+            out.fill(base + L::kChTxFrequency, 4);
         }
         for (const auto& [slot, offset] :
              {std::pair{0, L::kChRxTone}, std::pair{1, L::kChTxTone}}) {
-            if (stores.OptionIndex[static_cast<std::size_t>(slot)][i] == 0) {
+            const int index = channel.option[static_cast<std::size_t>(slot)];
+            if (index == 0) {
                 out.fill(base + offset, 2);
             } else {
-                out.tone(base + offset, stores.OptionText[static_cast<std::size_t>(slot)][i]);
+                out.tone(base + offset, FixedToneText(index));
             }
         }
         const std::size_t flags = base + L::kChFlags;
-        out.bits(flags, stores.OptionIndex[2][i], 0, 2);
-        for (int k = 3; k <= 6; ++k)
-            out.bits(flags, stores.OptionIndex[static_cast<std::size_t>(k)][i], k - 1, 1);
+        out.bits(flags, channel.option[2], 0, 2);
+        for (std::size_t k = 3; k <= 6; ++k) {
+            out.bits(flags, channel.option[k], static_cast<int>(k) - 1, 1);
+        }
         out.setBits(flags, 0xC0);
     }
 }
@@ -237,7 +240,7 @@ void EncodeImage(ProgramState& state) {
 
     // The digit pairs of ChannelCode are the name's bytes, FF after its end: written directly.
     for (int n = 1; n <= kChannelCount; ++n) {
-        out.characters(L::NameRecord(n), L::kNameSize, state.channels.ChannelName[Slot(n)]);
+        out.characters(L::NameRecord(n), L::kNameSize, state.channels.at(n).name);
     }
 }
 

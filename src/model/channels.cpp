@@ -4,17 +4,18 @@ namespace talvo {
 
 void ClearNO(ChannelStores& stores, int channel) {
     if (channel < 1 || channel > kChannelCount) return;
-    const auto i = static_cast<std::size_t>(channel - 1);
-    for (auto& c : stores.Cell[i]) c.clear();
-    for (auto& slot : stores.OptionIndex) slot[i] = 0;
-    for (auto& slot : stores.OptionText) slot[i].clear();
-    stores.ChannelName[i].clear();
-    stores.FreqText[0][i].clear();
-    stores.FreqText[1][i].clear();
+    stores.at(channel) = Channel{};
 }
 
 void ClearGrid(ChannelStores& stores) {
     for (int ch = 1; ch <= kChannelCount; ++ch) ClearNO(stores, ch);
+}
+
+void ForgetShownWords(ChannelStores& stores) {
+    for (Channel& c : stores.channels) {
+        c.bandShowsNewChannelWord = false;
+        c.unlistedTone = {};
+    }
 }
 
 }  // namespace talvo

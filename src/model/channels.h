@@ -2,42 +2,63 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "model/channel_lists.h"
+#include "model/frequency.h"
 
 namespace talvo {
 
-// The per-channel stores behind the channel grid. Index [..][n-1] belongs to channel n.
-// Texts are byte strings: one byte per character, the byte being the character code, so a
-// decoded name can carry any byte value other than 0xFF.
-struct ChannelStores {
-    // [0] receive, [1] transmit frequency text ("145.12500") or empty. Empty receive = free channel.
-    std::array<std::array<std::string, kChannelCount>, 2> FreqText;
-    // [c] is the list index shown in grid column c + 3 (0 rx tone, 1 tx tone, 2 power, 3 busy lock,
-    // 4 add scan, 5 wide/narrow, 6 tx prohibit; 7 is only ever cleared).
-    std::array<std::array<std::int16_t, kChannelCount>, 8> OptionIndex{};
-    // [c] the text of the chosen item of the same cell, as last picked or decoded.
-    std::array<std::array<std::string, kChannelCount>, 8> OptionText;
-    std::array<std::string, kChannelCount> ChannelName;
-    // The text the grid displays in cell (row n, column c), c = 1..10, at [n-1][c-1]. It may
-    // differ from the stores (a language switch re-renders words without touching OptionText).
-    std::array<std::array<std::string, kGridColumns - 1>, kChannelCount> Cell;
+// The list columns of a channel, in grid order (grid column = kColQtDqtDec + slot).
+inline constexpr std::size_t kChannelOptionCount = 7;
 
-    std::string& cell(int channel, int column) {
-        return Cell[static_cast<std::size_t>(channel - 1)][static_cast<std::size_t>(column - 1)];
+// One memory channel as values. Words are made from it when it is shown.
+struct Channel {
+    std::optional<Frequency> rx;  // nullopt: the channel is free
+    std::optional<Frequency> tx;  // nullopt: no transmit frequency
+    // The list index of each list column: receive and transmit tone into the tone list
+    // (0 "Off"), power (3: a radio value without a list entry), busy lock, add scan,
+    // wide/narrow, TX prohibit.
+    std::array<std::int16_t, kChannelOptionCount> option{};
+    // One byte per character, the bytes the radio stores (fillers removed).
+    std::string name;
+
+    // How the row reads until the grid is next drawn afresh (a language switch): a channel
+    // made by typing its receive frequency shows the new-channel word in its band column
+    // ("Wide", where the list has "wide"), and a tone code the list does not have shows its
+    // code (it is kept as "Off", index 0, and written so).
+    bool bandShowsNewChannelWord = false;
+    std::array<std::optional<std::uint16_t>, 2> unlistedTone;
+
+    bool isFree() const { return !rx; }
+    std::int16_t& optionOf(int column) { return option[static_cast<std::size_t>(column - kColQtDqtDec)]; }
+    std::int16_t optionOf(int column) const {
+        return option[static_cast<std::size_t>(column - kColQtDqtDec)];
     }
-    const std::string& cell(int channel, int column) const {
-        return Cell[static_cast<std::size_t>(channel - 1)][static_cast<std::size_t>(column - 1)];
-    }
-    bool isFree(int channel) const { return FreqText[0][static_cast<std::size_t>(channel - 1)].empty(); }
+    bool operator==(const Channel&) const = default;
 };
 
-// Empties channel `channel` (1..128): grid cells of columns 1..10, option indexes and texts,
-// the name and both frequencies. Out-of-range numbers change nothing.
+// The 128 channels of the table, numbered 1..128.
+struct ChannelStores {
+    std::array<Channel, kChannelCount> channels;
+
+    Channel& at(int channel) { return channels[static_cast<std::size_t>(channel - 1)]; }
+    const Channel& at(int channel) const {
+        return channels[static_cast<std::size_t>(channel - 1)];
+    }
+    bool isFree(int channel) const { return at(channel).isFree(); }
+    bool operator==(const ChannelStores&) const = default;
+};
+
+// Empties channel `channel` (1..128): frequencies, list indexes and name. Out-of-range numbers
+// change nothing.
 void ClearNO(ChannelStores& stores, int channel);
 
 // ClearNO for every channel in order.
 void ClearGrid(ChannelStores& stores);
+
+// Forgets how rows read until the grid is drawn afresh: every row then reads from its values.
+void ForgetShownWords(ChannelStores& stores);
 
 }  // namespace talvo

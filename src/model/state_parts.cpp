@@ -36,30 +36,11 @@ bool StateSlice::operator==(const StateSlice& other) const {
 }
 
 ChannelRecord TakeChannel(const ChannelStores& stores, int channel) {
-    ChannelRecord r;
-    if (!ValidChannel(channel)) return r;
-    const auto i = static_cast<std::size_t>(channel - 1);
-    r.freqText = {stores.FreqText[0][i], stores.FreqText[1][i]};
-    for (std::size_t k = 0; k < r.optionIndex.size(); ++k) {
-        r.optionIndex[k] = stores.OptionIndex[k][i];
-        r.optionText[k] = stores.OptionText[k][i];
-    }
-    r.name = stores.ChannelName[i];
-    r.cells = stores.Cell[i];
-    return r;
+    return ValidChannel(channel) ? stores.at(channel) : ChannelRecord{};
 }
 
 void PutChannel(ChannelStores& stores, int channel, const ChannelRecord& record) {
-    if (!ValidChannel(channel)) return;
-    const auto i = static_cast<std::size_t>(channel - 1);
-    stores.FreqText[0][i] = record.freqText[0];
-    stores.FreqText[1][i] = record.freqText[1];
-    for (std::size_t k = 0; k < record.optionIndex.size(); ++k) {
-        stores.OptionIndex[k][i] = record.optionIndex[k];
-        stores.OptionText[k][i] = record.optionText[k];
-    }
-    stores.ChannelName[i] = record.name;
-    stores.Cell[i] = record.cells;
+    if (ValidChannel(channel)) stores.at(channel) = record;
 }
 
 StateSlice TakeSlice(const ProgramState& state, const std::vector<int>& channels, unsigned parts) {

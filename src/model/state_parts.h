@@ -12,18 +12,8 @@
 
 namespace talvo {
 
-// Everything the channel stores hold for one channel: both frequencies, the option indexes
-// and texts, the name and the ten grid cell texts. The stores keep one array per field; a
-// record gathers one channel's slot of each, so a channel can be kept, moved or put back whole.
-struct ChannelRecord {
-    std::array<std::string, 2> freqText;
-    std::array<std::int16_t, 8> optionIndex{};
-    std::array<std::string, 8> optionText;
-    std::string name;
-    std::array<std::string, kGridColumns - 1> cells;
-
-    bool operator==(const ChannelRecord&) const = default;
-};
+// One channel kept whole, so it can be kept, moved or put back.
+using ChannelRecord = Channel;
 
 // Channel `channel` (1..128) as a record; an out-of-range number gives an empty record.
 ChannelRecord TakeChannel(const ChannelStores& stores, int channel);

@@ -63,4 +63,16 @@ const char* DcsDigits(int i) {
     return kDcs.at(static_cast<std::size_t>(i));
 }
 
+std::string DecodeTone(std::uint8_t low, std::uint8_t high) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    const char h0 = kHex[high >> 4], h1 = kHex[high & 0x0F];
+    const char l0 = kHex[low >> 4], l1 = kHex[low & 0x0F];
+    if (h0 == '8' || h0 == 'C') return {'D', h1, l0, l1, h0 == '8' ? 'N' : 'I'};
+    std::string text;
+    if (high >= 0x10) text += h0;  // hexadecimal of the high byte without a leading zero
+    text += h1;
+    if (low < 0x10) return text + "0." + l1;
+    return text + l0 + "." + l1;
+}
+
 }  // namespace talvo

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "model/language.h"
@@ -21,6 +22,10 @@ Message ToneName(int index);
 // Entry `index` 1..264, the same in every language (a reference that lives as long as the
 // program); index 0 and indexes outside the list give an empty text.
 const std::string& FixedToneText(int index);
+
+// Low and high byte of a tone code -> its text ("67.0", "D023N", "D754I"; a code the list
+// does not have gives a text no entry has).
+std::string DecodeTone(std::uint8_t low, std::uint8_t high);
 
 // The "Off" entry.
 const Text& ToneOffText();

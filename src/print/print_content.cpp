@@ -3,6 +3,7 @@
 #include <array>
 
 #include "lang/catalogue.h"
+#include "model/channel_cells.h"
 #include "model/channel_lists.h"
 #include "model/options.h"
 #include "model/power.h"
@@ -98,11 +99,12 @@ PrintGrid ChannelGridForPrint(const ProgramState& state, LanguageFlagValue lang)
     PrintGrid grid;
     for (const Text& h : ChannelGridHeaders()) grid.header << Utf8(RenderText(h, lang));
     grid.columnTwips.assign(ChannelGridColumnTwips().begin(), ChannelGridColumnTwips().end());
+    const TextWords words = WordsIn(lang);
     for (int ch = 1; ch <= kChannelCount; ++ch) {
         QStringList row{QString::number(ch)};
         bool shows = false;
         for (int col = 1; col < kGridColumns; ++col) {
-            const std::string& text = state.channels.cell(ch, col);
+            const std::string text = ChannelCellText(state.channels.at(ch), col, words);
             shows = shows || !text.empty();
             row << CellToDisplay(col, text);
         }

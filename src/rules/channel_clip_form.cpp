@@ -9,7 +9,7 @@
 namespace talvo {
 namespace {
 
-constexpr std::string_view kMagic = "talvo-channels\x01";
+constexpr std::string_view kMagic = "talvo-channels\x02";
 
 class Writer {
   public:
@@ -17,6 +17,10 @@ class Writer {
     void u16(int v) {
         byte(v);
         byte(v >> 8);
+    }
+    void u32(std::uint32_t v) {
+        u16(static_cast<int>(v & 0xFFFF));
+        u16(static_cast<int>(v >> 16));
     }
     void text(const std::string& s) {
         // No field of a channel comes near 64 KiB; a longer text is cut rather than misread.
@@ -46,6 +50,10 @@ class Reader {
         const int low = byte();
         return low | (byte() << 8);
     }
+    std::uint32_t u32() {
+        const auto low = static_cast<std::uint32_t>(u16());
+        return low | static_cast<std::uint32_t>(u16()) << 16;
+    }
     std::string text() {
         const auto size = static_cast<std::size_t>(u16());
         if (!ok_ || in_.size() - pos_ < size) {
@@ -64,27 +72,37 @@ class Reader {
 };
 
 // The highest option index each slot can hold: the tone list, then the lists of columns 5..9
-// (power may hold 3, the value a radio can carry without a list entry), slot 7 always 0.
+// (power may hold 3, the value a radio can carry without a list entry).
 int HighestIndex(std::size_t slot) {
     if (slot < 2) return kToneCount - 1;
     if (slot == 2) return 3;
-    if (slot < 7) return static_cast<int>(ChannelColumnList(static_cast<int>(slot) + 3).size()) - 1;
-    return 0;
+    return static_cast<int>(ChannelColumnList(static_cast<int>(slot) + 3).size()) - 1;
 }
 
 bool Plausible(const ChannelRecord& r) {
-    for (std::size_t k = 0; k < r.optionIndex.size(); ++k) {
-        if (r.optionIndex[k] < 0 || r.optionIndex[k] > HighestIndex(k)) return false;
+    for (std::size_t k = 0; k < r.option.size(); ++k) {
+        if (r.option[k] < 0 || r.option[k] > HighestIndex(k)) return false;
     }
-    return true;
+    // A free channel holds nothing but a name.
+    ChannelRecord nameOnly;
+    nameOnly.name = r.name;
+    return !r.isFree() || r == nameOnly;
 }
+
+// Which of a record's optional parts follow, one bit each.
+enum Present : int {
+    kRx = 1,
+    kTx = 2,
+    kNewChannelWord = 4,
+    kUnlistedRxTone = 8,
+    kUnlistedTxTone = 16,
+    kAllParts = 31,
+};
 
 }  // namespace
 
-CopiedChannels CopyChannels(const ChannelStores& stores, const ChannelList& channels,
-                            LanguageFlagValue lang) {
+CopiedChannels CopyChannels(const ChannelStores& stores, const ChannelList& channels) {
     CopiedChannels out;
-    out.lang = lang;
     const ChannelList set = NormalizedChannels(channels);
     for (int ch : set) out.items.push_back({ch - set.front(), TakeChannel(stores, ch)});
     return out;
@@ -93,16 +111,17 @@ CopiedChannels CopyChannels(const ChannelStores& stores, const ChannelList& chan
 std::string EncodeCopiedChannels(const CopiedChannels& copied) {
     Writer w;
     for (char c : kMagic) w.byte(c);
-    w.byte(copied.lang);
     w.byte(static_cast<int>(copied.items.size()));
     for (const PasteItem& item : copied.items) {
         const ChannelRecord& r = item.record;
         w.byte(item.offset);
-        for (std::int16_t index : r.optionIndex) w.u16(index);
-        for (const std::string& s : r.freqText) w.text(s);
-        for (const std::string& s : r.optionText) w.text(s);
+        w.byte((r.rx ? kRx : 0) | (r.tx ? kTx : 0) | (r.bandShowsNewChannelWord ? kNewChannelWord : 0) |
+               (r.unlistedTone[0] ? kUnlistedRxTone : 0) | (r.unlistedTone[1] ? kUnlistedTxTone : 0));
+        w.u32(r.rx ? r.rx->digits() : 0);
+        w.u32(r.tx ? r.tx->digits() : 0);
+        for (std::int16_t index : r.option) w.u16(index);
+        for (const auto& tone : r.unlistedTone) w.u16(tone.value_or(0));
         w.text(r.name);
-        for (const std::string& s : r.cells) w.text(s);
     }
     return w.take();
 }
@@ -111,9 +130,8 @@ std::optional<CopiedChannels> DecodeCopiedChannels(std::string_view bytes) {
     if (!bytes.starts_with(kMagic)) return std::nullopt;
     Reader in(bytes.substr(kMagic.size()));
     CopiedChannels out;
-    out.lang = static_cast<LanguageFlagValue>(in.byte());
     const int count = in.byte();
-    if (!IsKnownLanguage(out.lang) || count > kChannelCount) return std::nullopt;
+    if (count > kChannelCount) return std::nullopt;
     int lastOffset = -1;
     for (int n = 0; n < count && in.ok(); ++n) {
         PasteItem item;
@@ -122,11 +140,18 @@ std::optional<CopiedChannels> DecodeCopiedChannels(std::string_view bytes) {
         if (item.offset <= lastOffset || item.offset >= kChannelCount) return std::nullopt;
         lastOffset = item.offset;
         ChannelRecord& r = item.record;
-        for (std::int16_t& index : r.optionIndex) index = static_cast<std::int16_t>(in.u16());
-        for (std::string& s : r.freqText) s = in.text();
-        for (std::string& s : r.optionText) s = in.text();
+        const int present = in.byte();
+        if ((present & ~kAllParts) != 0) return std::nullopt;
+        const std::uint32_t rx = in.u32(), tx = in.u32();
+        if (present & kRx) r.rx = Frequency::FromDigits(rx);
+        if (present & kTx) r.tx = Frequency::FromDigits(tx);
+        r.bandShowsNewChannelWord = (present & kNewChannelWord) != 0;
+        for (std::int16_t& index : r.option) index = static_cast<std::int16_t>(in.u16());
+        for (std::size_t k = 0; k < r.unlistedTone.size(); ++k) {
+            const auto code = static_cast<std::uint16_t>(in.u16());
+            if (present & (k == 0 ? kUnlistedRxTone : kUnlistedTxTone)) r.unlistedTone[k] = code;
+        }
         r.name = in.text();
-        for (std::string& s : r.cells) s = in.text();
         if (!in.ok() || !Plausible(r)) return std::nullopt;
         out.items.push_back(std::move(item));
     }

@@ -5,21 +5,18 @@
 #include <string_view>
 #include <vector>
 
-#include "model/language.h"
 #include "rules/channel_ops.h"
 
 namespace talvo {
 
 // Channels taken from the grid for the clipboard: each with its place relative to the first
-// taken channel, and the language their words were written in.
+// taken channel.
 struct CopiedChannels {
-    LanguageFlagValue lang = kEnglish;
     std::vector<PasteItem> items;
 };
 
 // `channels` of the table, in ascending order, relative to the first of them.
-CopiedChannels CopyChannels(const ChannelStores& stores, const ChannelList& channels,
-                            LanguageFlagValue lang);
+CopiedChannels CopyChannels(const ChannelStores& stores, const ChannelList& channels);
 
 // The program's own clipboard form: every field of every channel, byte for byte.
 std::string EncodeCopiedChannels(const CopiedChannels& copied);

@@ -141,12 +141,11 @@ FillPlan PlanFill(const ChannelStores& stores, const BandState& band, const Chan
     const ChannelList targets = NormalizedChannels(channels);
     for (std::size_t i = 0; i < targets.size(); ++i) {
         const int ch = targets[i];
-        const auto slot = static_cast<std::size_t>(ch - 1);
         FillRow row;
         row.channel = ch;
-        row.rx = stores.FreqText[0][slot];
-        row.tx = stores.FreqText[1][slot];
-        row.name = stores.ChannelName[slot];
+        row.rx = FrequencyText(stores.at(ch).rx);
+        row.tx = FrequencyText(stores.at(ch).tx);
+        row.name = stores.at(ch).name;
         row.starts = series.fillRx && stores.isFree(ch);
         const auto n = static_cast<std::int64_t>(i);
         auto refuse = [&](EditRefusal reason) {
@@ -176,21 +175,20 @@ FillPlan PlanFill(const ChannelStores& stores, const BandState& band, const Chan
     return plan;
 }
 
-ChannelList ApplyFill(ChannelStores& stores, const BandState& band, const TextWords& words,
-                      const FillPlan& plan) {
+ChannelList ApplyFill(ChannelStores& stores, const BandState& band, const FillPlan& plan) {
     ChannelList changed;
     if (plan.problem != FillProblem::None) return changed;
     for (const FillRow& row : plan.rows) {
         if (row.refusal) continue;
         const ChannelRecord before = TakeChannel(stores, row.channel);
-        const auto slot = static_cast<std::size_t>(row.channel - 1);
-        if (row.rx != stores.FreqText[0][slot]) {
-            CommitFrequency(stores, band, words, row.channel, kColRxFreq, row.rx);
+        const Channel& now = stores.at(row.channel);
+        if (row.rx != FrequencyText(now.rx)) {
+            CommitFrequency(stores, band, row.channel, kColRxFreq, row.rx);
         }
-        if (row.tx != stores.FreqText[1][slot]) {
-            CommitFrequency(stores, band, words, row.channel, kColTxFreq, row.tx);
+        if (row.tx != FrequencyText(now.tx)) {
+            CommitFrequency(stores, band, row.channel, kColTxFreq, row.tx);
         }
-        if (row.name != stores.ChannelName[slot]) CommitName(stores, row.channel, row.name);
+        if (row.name != now.name) StoreName(stores, row.channel, row.name);
         if (!(TakeChannel(stores, row.channel) == before)) changed.push_back(row.channel);
     }
     return changed;

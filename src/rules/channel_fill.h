@@ -64,7 +64,7 @@ FillPlan PlanFill(const ChannelStores& stores, const BandState& band, const Chan
                   const FillSeries& series);
 
 // Applies the rows of `plan` that are not refused; returns the channels that changed.
-ChannelList ApplyFill(ChannelStores& stores, const BandState& band, const TextWords& words,
+ChannelList ApplyFill(ChannelStores& stores, const BandState& band,
                       const FillPlan& plan);
 
 // A decimal text with at most `decimals` decimals as a whole number of 10^-decimals units

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <string>
 
+#include "model/channel_cells.h"
+
 namespace talvo {
 namespace {
 
@@ -42,11 +44,13 @@ bool Contains(std::string_view haystack, std::string_view foldedNeedle) {
     return false;
 }
 
-bool RowContains(const ChannelStores& stores, int channel, std::string_view foldedNeedle) {
+bool RowContains(const ChannelStores& stores, int channel, std::string_view foldedNeedle,
+                 const TextWords& words) {
+    const Channel& c = stores.at(channel);
     for (int col = kColRxFreq; col < kColName; ++col) {
-        if (Contains(stores.cell(channel, col), foldedNeedle)) return true;
+        if (Contains(ChannelCellText(c, col, words), foldedNeedle)) return true;
     }
-    const std::string& name = stores.cell(channel, kColName);
+    const std::string& name = c.name;
     const bool ascii =
         std::all_of(name.begin(), name.end(), [](char c) { return (c & 0x80) == 0; });
     return Contains(ascii ? name : Utf8FromLatin1(name), foldedNeedle);
@@ -60,17 +64,19 @@ std::string FoldedNeedle(std::string_view text) {
 
 }  // namespace
 
-bool ChannelShowsText(const ChannelStores& stores, int channel, std::string_view text) {
+bool ChannelShowsText(const ChannelStores& stores, int channel, std::string_view text,
+                      const TextWords& words) {
     if (channel < 1 || channel > kChannelCount) return false;
     const std::string needle = FoldedNeedle(text);
-    return needle.empty() || RowContains(stores, channel, needle);
+    return needle.empty() || RowContains(stores, channel, needle, words);
 }
 
-ChannelList ChannelsShowingText(const ChannelStores& stores, std::string_view text) {
+ChannelList ChannelsShowingText(const ChannelStores& stores, std::string_view text,
+                                const TextWords& words) {
     const std::string needle = FoldedNeedle(text);
     ChannelList found;
     for (int ch = 1; ch <= kChannelCount; ++ch) {
-        if (needle.empty() || RowContains(stores, ch, needle)) found.push_back(ch);
+        if (needle.empty() || RowContains(stores, ch, needle, words)) found.push_back(ch);
     }
     return found;
 }

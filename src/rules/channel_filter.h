@@ -14,9 +14,11 @@ namespace talvo {
 
 // Whether a cell of channel `channel`'s row contains `text` (UTF-8). An empty text matches
 // every channel, a free one too.
-bool ChannelShowsText(const ChannelStores& stores, int channel, std::string_view text);
+bool ChannelShowsText(const ChannelStores& stores, int channel, std::string_view text,
+                      const TextWords& words);
 
 // Every channel whose row contains `text`, ascending.
-ChannelList ChannelsShowingText(const ChannelStores& stores, std::string_view text);
+ChannelList ChannelsShowingText(const ChannelStores& stores, std::string_view text,
+                                const TextWords& words);
 
 }  // namespace talvo

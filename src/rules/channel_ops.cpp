@@ -137,16 +137,16 @@ bool MoveChannelsDown(ChannelStores& stores, ChannelList& channels, const Channe
 
 bool FitsBand(const BandState& band, const ChannelRecord& record) {
     if (IsFreeRecord(record)) return true;
-    for (const std::string& f : record.freqText) {
-        if (f.empty()) continue;
+    for (const auto& frequency : {record.rx, record.tx}) {
+        if (!frequency) continue;
+        const std::string f = frequency->text();
         if (!IsNumeric(f) || !band.contains(NumberValue(f))) return false;
     }
     return true;
 }
 
-PasteResult PasteChannels(ChannelStores& stores, const BandState& band, LanguageFlagValue lang,
-                          const TextWords& words, int at, const std::vector<PasteItem>& items,
-                          LanguageFlagValue itemsLang, const ChannelList& places) {
+PasteResult PasteChannels(ChannelStores& stores, const BandState& band, int at,
+                          const std::vector<PasteItem>& items, const ChannelList& places) {
     PasteResult result;
     const ChannelList lane = NormalizedChannels(places);
     const auto first = std::lower_bound(lane.begin(), lane.end(), at);
@@ -168,7 +168,6 @@ PasteResult PasteChannels(ChannelStores& stores, const BandState& band, Language
             continue;
         }
         PutChannel(stores, ch, item.record);
-        if (itemsLang != lang) RefreshChannelRow(stores, ch, words);
         result.pasted.push_back(ch);
     }
     result.pasted = NormalizedChannels(std::move(result.pasted));

@@ -13,12 +13,11 @@
 namespace talvo {
 
 // Whole-channel operations of the channel grid (copy, paste, insert, delete, move). A channel
-// always moves with all of its data (a ChannelRecord): both frequencies, every option index and
-// text, the name and the texts its grid row shows.
+// always moves with all of its data (a ChannelRecord).
 
 // Whether a record holds no channel (its receive frequency is empty).
 inline bool IsFreeRecord(const ChannelRecord& record) {
-    return record.freqText[0].empty();
+    return record.isFree();
 }
 
 // A set of channel numbers, ascending, each 1..128 and listed once.
@@ -74,10 +73,9 @@ struct PasteResult {
 
 // Pastes `items` with their first at channel `at`, each `offset` places of `places` after it.
 // Records that do not fit `band` are refused one by one and their target channels keep what
-// they held. Records written in another language than `lang` (the grid's) have their words
-// re-rendered with `words`.
-PasteResult PasteChannels(ChannelStores& stores, const BandState& band, LanguageFlagValue lang,
-                          const TextWords& words, int at, const std::vector<PasteItem>& items,
-                          LanguageFlagValue itemsLang, const ChannelList& places = AllChannels());
+// they held.
+PasteResult PasteChannels(ChannelStores& stores, const BandState& band, int at,
+                          const std::vector<PasteItem>& items,
+                          const ChannelList& places = AllChannels());
 
 }  // namespace talvo

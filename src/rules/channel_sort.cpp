@@ -12,28 +12,6 @@
 namespace talvo {
 namespace {
 
-// A frequency text in 10 Hz units ("145.12500" -> 14512500); nullopt when it is no number.
-std::optional<std::int64_t> FrequencyUnits(std::string_view text) {
-    std::int64_t whole = 0;
-    std::size_t i = 0;
-    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
-        whole = whole * 10 + (text[i] - '0');
-        if (whole > 1'000'000) return std::nullopt;
-    }
-    if (i == 0) return std::nullopt;
-    std::int64_t fraction = 0;
-    int digits = 0;
-    if (i < text.size() && text[i] == '.') {
-        for (++i; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
-            if (digits < 5) fraction = fraction * 10 + (text[i] - '0');
-            ++digits;
-        }
-    }
-    if (i != text.size()) return std::nullopt;
-    for (; digits < 5; ++digits) fraction *= 10;
-    return whole * 100'000 + fraction;
-}
-
 // Names compare with runs of digits taken as numbers, the rest byte by byte.
 int CompareNames(std::string_view a, std::string_view b) {
     auto digit = [](char c) { return c >= '0' && c <= '9'; };
@@ -77,7 +55,8 @@ SortKey KeyOf(const ChannelRecord& r, int column) {
     switch (column) {
         case kColRxFreq:
         case kColTxFreq: {
-            const auto units = FrequencyUnits(r.freqText[static_cast<std::size_t>(column - 1)]);
+            const auto& frequency = column == kColRxFreq ? r.rx : r.tx;
+            const auto units = frequency ? frequency->tenHz() : std::nullopt;
             key.missing = !units;
             key.number = units.value_or(0);
             break;
@@ -89,12 +68,12 @@ SortKey KeyOf(const ChannelRecord& r, int column) {
         case kColPower: {
             // The list holds Low, High, Middle; the order of strength is Low, Middle, High.
             static constexpr std::int64_t kRank[] = {0, 2, 1};
-            const int index = r.optionIndex[static_cast<std::size_t>(kColPower - kColQtDqtDec)];
+            const int index = r.optionOf(kColPower);
             key.number = index >= 0 && index < 3 ? kRank[index] : 3 + index;
             break;
         }
         default:
-            key.number = r.optionIndex[static_cast<std::size_t>(column - kColQtDqtDec)];
+            key.number = r.optionOf(column);
             break;
     }
     return key;

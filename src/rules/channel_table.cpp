@@ -4,17 +4,12 @@
 
 #include "image/codecs.h"
 #include "model/channel_lists.h"
-#include "model/tone_list.h"
 
 namespace talvo {
 namespace {
 
 bool ValidChannel(int channel) {
     return channel >= 1 && channel <= kChannelCount;
-}
-
-std::size_t Slot(int channel) {
-    return static_cast<std::size_t>(channel - 1);
 }
 
 bool Accepts(EntryKind kind, char32_t c) {
@@ -36,90 +31,49 @@ std::string BandCheckedFrequency(const BandState& band, std::string_view text) {
     return stored;
 }
 
-FrequencyCommit CommitFrequency(ChannelStores& stores, const BandState& band,
-                                const TextWords& words, int channel, int column,
-                                std::string_view text) {
+FrequencyCommit CommitFrequency(ChannelStores& stores, const BandState& band, int channel,
+                                int column, std::string_view text) {
     if (!ValidChannel(channel) || (column != kColRxFreq && column != kColTxFreq)) {
         return FrequencyCommit::Unchanged;
     }
-    const std::size_t i = Slot(channel);
     if (text.empty()) {
         if (column == kColTxFreq) return FrequencyCommit::Unchanged;
         ClearNO(stores, channel);
         return FrequencyCommit::Deleted;
     }
-    const std::string stored = BandCheckedFrequency(band, text);
-    if (stored.empty()) return FrequencyCommit::Refused;
+    const auto stored = Frequency::FromText(BandCheckedFrequency(band, text));
+    if (!stored) return FrequencyCommit::Refused;
 
-    stores.cell(channel, column) = stored;
-    stores.FreqText[static_cast<std::size_t>(column - 1)][i] = stored;
-    if (column != kColRxFreq || !stores.cell(channel, kColQtDqtDec).empty()) {
-        return FrequencyCommit::Stored;
-    }
+    Channel& c = stores.at(channel);
+    const bool creates = column == kColRxFreq && c.isFree();
+    (column == kColRxFreq ? c.rx : c.tx) = stored;
+    if (!creates) return FrequencyCommit::Stored;
     // A receive frequency typed into a free row creates the channel.
-    stores.cell(channel, kColTxFreq) = stored;
-    stores.FreqText[1][i] = stored;
+    c.tx = stored;
     const auto& defaults = NewChannelDefaults();
     for (std::size_t k = 0; k < defaults.size(); ++k) {
-        stores.cell(channel, kColQtDqtDec + static_cast<int>(k)) = Compose(defaults[k].text, words);
-        stores.OptionIndex[k][i] = static_cast<std::int16_t>(defaults[k].index);
+        c.option[k] = static_cast<std::int16_t>(defaults[k].index);
     }
+    c.bandShowsNewChannelWord = true;
     return FrequencyCommit::Created;
 }
 
 int EditorColumn(const ChannelStores& stores, int channel, int column) {
     if (!ValidChannel(channel) || column < kColRxFreq || column > kColName) return 0;
-    return stores.cell(channel, kColRxFreq).empty() ? kColRxFreq : column;
+    return stores.isFree(channel) ? kColRxFreq : column;
 }
 
-void CommitOption(ChannelStores& stores, int channel, int column, int index,
-                  const std::string& text) {
+void CommitOption(ChannelStores& stores, int channel, int column, int index) {
     if (!ValidChannel(channel) || column < kColQtDqtDec || column > kColTxProhibit) return;
-    const auto slot = static_cast<std::size_t>(column - kColQtDqtDec);
-    stores.cell(channel, column) = text;
-    stores.OptionIndex[slot][Slot(channel)] = static_cast<std::int16_t>(index);
-    stores.OptionText[slot][Slot(channel)] = text;
+    Channel& c = stores.at(channel);
+    c.optionOf(column) = static_cast<std::int16_t>(index);
+    if (column == kColBand) c.bandShowsNewChannelWord = false;
+    if (column <= kColQtDqtEnc) c.unlistedTone[static_cast<std::size_t>(column - kColQtDqtDec)].reset();
 }
 
 void StoreName(ChannelStores& stores, int channel, std::string_view text) {
     if (!ValidChannel(channel)) return;
-    stores.ChannelName[Slot(channel)] = StripFillers(text);
-}
-
-void CommitName(ChannelStores& stores, int channel, std::string_view text) {
-    if (!ValidChannel(channel)) return;
-    StoreName(stores, channel, text);
-    stores.cell(channel, kColName) = stores.ChannelName[Slot(channel)];
-}
-
-void RefreshChannelRow(ChannelStores& stores, int ch, const TextWords& words) {
-    if (!ValidChannel(ch)) return;
-    const std::size_t i = Slot(ch);
-    if (stores.isFree(ch)) {
-        // A free channel can still carry a name read from the radio; a language switch
-        // must not drop it from what the next save or write sends.
-        std::string name = stores.ChannelName[i];
-        std::string nameCell = stores.cell(ch, kColName);
-        ClearNO(stores, ch);
-        stores.ChannelName[i] = std::move(name);
-        stores.cell(ch, kColName) = std::move(nameCell);
-        return;
-    }
-    stores.cell(ch, kColRxFreq) = stores.FreqText[0][i];
-    stores.cell(ch, kColTxFreq) = stores.FreqText[1][i];
-    for (int col : {kColQtDqtDec, kColQtDqtEnc}) {
-        if (stores.OptionIndex[static_cast<std::size_t>(col - kColQtDqtDec)][i] == 0) {
-            stores.cell(ch, col) = Compose(ToneOffText(), words);
-        }
-    }
-    for (int col = kColPower; col <= kColTxProhibit; ++col) {
-        const int index = stores.OptionIndex[static_cast<std::size_t>(col - kColQtDqtDec)][i];
-        stores.cell(ch, col) = Compose(ChannelColumnEntry(col, index), words);
-    }
-}
-
-void RefreshChannelGrid(ChannelStores& stores, const TextWords& words) {
-    for (int ch = 1; ch <= kChannelCount; ++ch) RefreshChannelRow(stores, ch, words);
+    stores.at(channel).name = StripFillers(text);
 }
 
 void StartForm(ChannelStores& stores) {

@@ -10,15 +10,14 @@
 
 namespace talvo {
 
-// Rules of the channel table that need no widgets. Every function keeps the stores and the
-// grid cell texts (`ChannelStores::Cell`) in step; the window only shows `Cell`.
+// Rules of the channel table that need no widgets.
 
 // What a commit of the frequency editor did.
 enum class FrequencyCommit {
     Deleted,    // empty receive text: the channel was emptied
     Unchanged,  // empty transmit text: nothing changed
     Refused,    // out of band (or not a single number): nothing changed, the user is told
-    Stored,     // the cell and its frequency store took the snapped text
+    Stored,     // the frequency took the snapped value
     Created,    // as Stored, and the free channel got its new-channel defaults
 };
 
@@ -28,29 +27,19 @@ enum class FrequencyCommit {
 std::string BandCheckedFrequency(const BandState& band, std::string_view text);
 
 // Commits `text` typed into the frequency cell (`channel`, `column` 1 or 2).
-// A channel it creates takes the new-channel defaults, their words from `words`.
-FrequencyCommit CommitFrequency(ChannelStores& stores, const BandState& band,
-                                const TextWords& words, int channel, int column,
-                                std::string_view text);
+// A channel it creates takes the new-channel defaults.
+FrequencyCommit CommitFrequency(ChannelStores& stores, const BandState& band, int channel,
+                                int column, std::string_view text);
 
 // The column an editor opens on when the user picks (`channel`, `column`): a free channel
 // can only be started by its receive frequency. 0 when the column has no editor.
 int EditorColumn(const ChannelStores& stores, int channel, int column);
 
-// A pick in a drop-down of column 3..9: the cell, the option index and the option text.
-void CommitOption(ChannelStores& stores, int channel, int column, int index,
-                  const std::string& text);
+// A pick of entry `index` in the drop-down of column 3..9.
+void CommitOption(ChannelStores& stores, int channel, int column, int index);
 
-// The name store while the name editor is being typed into (fillers removed).
+// The name while the name editor is being typed into, or when it closes (fillers removed).
 void StoreName(ChannelStores& stores, int channel, std::string_view text);
-// The name editor closes: the store and the name cell take the text.
-void CommitName(ChannelStores& stores, int channel, std::string_view text);
-
-// Re-renders every row from the stores with `words`: words of the list columns follow the
-// language, tone names, frequencies and names stay.
-void RefreshChannelGrid(ChannelStores& stores, const TextWords& words);
-// The same for one channel (1..128).
-void RefreshChannelRow(ChannelStores& stores, int channel, const TextWords& words);
 
 // New: every channel emptied.
 void StartForm(ChannelStores& stores);

@@ -29,17 +29,10 @@ bool ListIndexValid(int column, int index) {
 }
 
 ColumnEditResult ApplyColumnValue(ChannelStores& stores, const BandState& band,
-                                  const TextWords& words, const ChannelList& channels,
-                                  const ColumnValue& value) {
+                                  const ChannelList& channels, const ColumnValue& value) {
     ColumnEditResult result;
     const int column = value.column;
     const NameCheck name = CheckTypedName(value.text);
-    std::string word;
-    if (column == kColQtDqtDec || column == kColQtDqtEnc) {
-        word = Compose(ToneName(value.index), words);
-    } else if (column >= kColPower && column <= kColTxProhibit) {
-        word = Compose(ChannelColumnEntry(column, value.index), words);
-    }
     for (int ch : NormalizedChannels(channels)) {
         const ChannelRecord before = TakeChannel(stores, ch);
         auto refuse = [&](EditRefusal reason) { result.refused.push_back({ch, reason}); };
@@ -48,7 +41,7 @@ ColumnEditResult ApplyColumnValue(ChannelStores& stores, const BandState& band,
             continue;
         }
         if (column == kColRxFreq || column == kColTxFreq) {
-            if (CommitFrequency(stores, band, words, ch, column, value.text) ==
+            if (CommitFrequency(stores, band, ch, column, value.text) ==
                 FrequencyCommit::Refused) {
                 refuse(EditRefusal::OutOfBand);
                 continue;
@@ -58,9 +51,9 @@ ColumnEditResult ApplyColumnValue(ChannelStores& stores, const BandState& band,
                 refuse(*name.refusal);
                 continue;
             }
-            CommitName(stores, ch, name.name);
+            StoreName(stores, ch, name.name);
         } else if (ListIndexValid(column, value.index)) {
-            CommitOption(stores, ch, column, value.index, word);
+            CommitOption(stores, ch, column, value.index);
         }
         (TakeChannel(stores, ch) == before ? result.unchanged : result.changed).push_back(ch);
     }

@@ -30,7 +30,7 @@ struct ChannelRefusal {
 };
 
 // A value for column 1..10: `text` for frequencies and names, `index` for the tone and list
-// columns (whose words are taken from the lists in the grid's language).
+// columns.
 struct ColumnValue {
     int column = kColPower;
     std::string text;
@@ -58,8 +58,7 @@ bool ListIndexValid(int column, int index);
 // channel starts it with the new-channel defaults, as in the grid; an empty receive frequency
 // empties the channel and an empty transmit frequency changes nothing, as typing does.
 ColumnEditResult ApplyColumnValue(ChannelStores& stores, const BandState& band,
-                                  const TextWords& words, const ChannelList& channels,
-                                  const ColumnValue& value);
+                                  const ChannelList& channels, const ColumnValue& value);
 
 // "3, 5, 17-128": channel numbers with runs written as ranges.
 std::string ChannelRangesText(const ChannelList& channels);

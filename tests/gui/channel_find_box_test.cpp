@@ -47,8 +47,8 @@ class ChannelFindBoxTest : public testing::ChannelTableFixture {
         for (int ch = 1; ch <= kChannelCount; ++ch) {
             if (any(0, 2) == 0) continue;
             const std::string hz = std::to_string(100000 + any(0, 159) * 625).substr(1);
-            CommitFrequency(s, state_->band, WordsIn(kEnglish), ch, kColRxFreq, "446." + hz);
-            CommitName(s, ch, "P" + std::to_string(any(1, 99)));
+            CommitFrequency(s, state_->band, ch, kColRxFreq, "446." + hz);
+            StoreName(s, ch, "P" + std::to_string(any(1, 99)));
         }
         window_->loadFromModel();
         document_->undoStack().clear();

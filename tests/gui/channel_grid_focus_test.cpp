@@ -170,7 +170,7 @@ class ChannelGridFocusTest : public QObject {
         QCOMPARE(entries.at(fm + 2)->text(), QStringLiteral("Cut Channels(&T)"));
 
         ChannelStores& s = w().state().channels;
-        CommitFrequency(s, w().state().band, WordsIn(kEnglish), 1, kColRxFreq, "145.5");
+        CommitFrequency(s, w().state().band, 1, kColRxFreq, "145.5");
         w().channelWindow()->loadFromModel();
         grid()->setCurrentCell(0, 1);
         entries.at(fm + 2 + 3)->trigger();  // Delete Channels

@@ -56,9 +56,9 @@ class ChannelGridKeysTest : public testing::ChannelTableFixture {
     void program(const std::vector<int>& channels) {
         ChannelStores& s = state_->channels;
         for (int ch : channels) {
-            CommitFrequency(s, state_->band, WordsIn(lang_), ch, kColRxFreq,
+            CommitFrequency(s, state_->band, ch, kColRxFreq,
                             std::to_string(140 + ch % 30) + "." + std::to_string(ch % 10));
-            CommitName(s, ch, "C" + std::to_string(ch));
+            StoreName(s, ch, "C" + std::to_string(ch));
         }
         window_->loadFromModel();
     }
@@ -227,7 +227,7 @@ class ChannelGridKeysTest : public testing::ChannelTableFixture {
     void cutCellsShowTheirWholeTextInTheToolTip() {
         openIn();
         program({1});
-        CommitName(state_->channels, 1, "WWWWW");
+        StoreName(state_->channels, 1, "WWWWW");
         window_->loadFromModel();
         const int widths = grid_->columnWidth(kColBand);
         auto toolTipAt = [&](int ch, int col) {

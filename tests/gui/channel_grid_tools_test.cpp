@@ -44,9 +44,9 @@ class ChannelGridToolsTest : public testing::ChannelTableFixture {
     ChannelGridTools& tools() const { return window_->gridTools(); }
     void programPmr(int n) {
         for (int ch = 1; ch <= n; ++ch) {
-            CommitFrequency(state_->channels, state_->band, WordsIn(state_->LanguageFlag), ch,
+            CommitFrequency(state_->channels, state_->band, ch,
                             kColRxFreq, "446." + std::to_string(ch) + "0000");
-            CommitName(state_->channels, ch, "P" + std::to_string(ch));
+            StoreName(state_->channels, ch, "P" + std::to_string(ch));
         }
         window_->loadFromModel();
     }
@@ -125,9 +125,9 @@ class ChannelGridToolsTest : public testing::ChannelTableFixture {
     void sortShowsTheNewOrder() {
         open(kChinese);
         ChannelStores& s = state_->channels;
-        CommitFrequency(s, state_->band, WordsIn(kChinese), 2, kColRxFreq, "440");
-        CommitFrequency(s, state_->band, WordsIn(kChinese), 4, kColRxFreq, "145");
-        CommitFrequency(s, state_->band, WordsIn(kChinese), 5, kColRxFreq, "146");
+        CommitFrequency(s, state_->band, 2, kColRxFreq, "440");
+        CommitFrequency(s, state_->band, 4, kColRxFreq, "145");
+        CommitFrequency(s, state_->band, 5, kColRxFreq, "146");
         window_->loadFromModel();
         QVERIFY(PointerClick(at(1, 0)));
         QVERIFY(PointerClick(at(4, 0), Qt::ShiftModifier));
@@ -178,7 +178,7 @@ class ChannelGridToolsTest : public testing::ChannelTableFixture {
                                                 "空信道（请先输入接收频率）：9"));
             for (int ch = 1; ch <= kChannelCount; ++ch) {
                 const bool takes = ch == 2 || ch == 4 || ch == 5;
-                QCOMPARE(state_->channels.OptionIndex[2][ch - 1],
+                QCOMPARE(state_->channels.at(ch).option[2],
                          takes ? std::int16_t{0} : before[ch - 1].optionIndex[2]);
                 if (!takes) QVERIFY(records()[ch - 1] == before[ch - 1]);
             }
@@ -304,7 +304,7 @@ class ChannelGridToolsTest : public testing::ChannelTableFixture {
             QTRY_VERIFY(bar->isVisible());
             QVERIFY(bar->box()->hasFocus());
             UserType(needle);
-            const ChannelList found = ChannelsShowingText(state_->channels, needle.toStdString());
+            const ChannelList found = ChannelsShowingText(state_->channels, needle.toStdString(), WordsIn(kEnglish));
             QCOMPARE(shownChannels(), found);
             QCOMPARE(bar->findChild<QLabel*>("FindCount")->text(),
                      QString("%1 found").arg(found.size()));
@@ -322,7 +322,7 @@ class ChannelGridToolsTest : public testing::ChannelTableFixture {
             key(Qt::Key_Return);
             for (int ch = 1; ch <= kChannelCount; ++ch) {
                 if (ch == target) {
-                    QCOMPARE(state_->channels.ChannelName[ch - 1], std::string("ZQ9"));
+                    QCOMPARE(state_->channels.at(ch).name, std::string("ZQ9"));
                 } else {
                     QVERIFY2(records()[ch - 1] == before[ch - 1], qPrintable(QString::number(ch)));
                 }
@@ -365,7 +365,7 @@ class ChannelGridToolsTest : public testing::ChannelTableFixture {
         open(kChinese);
         programPmr(6);
         ChannelStores& s = state_->channels;
-        for (int ch : {2, 5}) CommitOption(s, ch, kColPower, 0, "低");
+        for (int ch : {2, 5}) CommitOption(s, ch, kColPower, 0);
         window_->loadFromModel();
         key(Qt::Key_F, Qt::ControlModifier | Qt::ShiftModifier);
         // Chinese arrives from the input method as a committed string.
@@ -485,3 +485,4 @@ class ChannelGridToolsTest : public testing::ChannelTableFixture {
 
 QTEST_MAIN(talvo::ChannelGridToolsTest)
 #include "channel_grid_tools_test.moc"
+#include "channel_view.h"

@@ -36,11 +36,10 @@ class ChannelOperationsTest : public testing::ChannelTableFixture {
     void program(int n) {
         ChannelStores& s = state_->channels;
         for (int ch = 1; ch <= n; ++ch) {
-            CommitFrequency(s, state_->band, WordsIn(state_->LanguageFlag), ch, kColRxFreq,
+            CommitFrequency(s, state_->band, ch, kColRxFreq,
                             std::to_string(140 + ch % 30) + "." + std::to_string(ch % 10));
-            CommitOption(s, ch, kColPower, ch % 3,
-                         Render(ChannelColumnEntry(kColPower, ch % 3), kEnglish));
-            CommitName(s, ch, "C" + std::to_string(ch));
+            CommitOption(s, ch, kColPower, ch % 3);
+            StoreName(s, ch, "C" + std::to_string(ch));
         }
         window_->loadFromModel();
     }
@@ -94,7 +93,7 @@ class ChannelOperationsTest : public testing::ChannelTableFixture {
     void copyCutPasteDeleteByKeys() {
         open(kChinese);
         program(4);
-        state_->channels.ChannelName[1] = "\x01\xFE";  // a name read from a radio: any byte
+        state_->channels.at(2).name = "\x01\xFE";  // a name read from a radio: any byte
         const auto before = records();
         QVERIFY(PointerClick(at(1, 0)));
         QVERIFY(PointerClick(at(3, 0), Qt::ShiftModifier));
@@ -154,7 +153,7 @@ class ChannelOperationsTest : public testing::ChannelTableFixture {
             v.wide = pick(0, 1);
             v.txProhibit = pick(0, 1);
             v.name = std::string(1, char('A' + ch % 26)) + std::to_string(ch % 100);
-            StoreChannel(s, ch, v, WordsIn(kEnglish));
+            StoreChannel(s, ch, v);
         }
         window_->loadFromModel();
         QVERIFY(PointerClick(at(1, 0)));
@@ -313,9 +312,9 @@ class ChannelOperationsTest : public testing::ChannelTableFixture {
     void pasteRefusesChannelsOutsideTheBand() {
         open(kEnglish);
         ChannelStores& s = state_->channels;
-        CommitFrequency(s, state_->band, WordsIn(kEnglish), 1, kColRxFreq, "145.5");
-        CommitFrequency(s, state_->band, WordsIn(kEnglish), 2, kColRxFreq, "440");
-        CommitFrequency(s, state_->band, WordsIn(kEnglish), 3, kColRxFreq, "146.5");
+        CommitFrequency(s, state_->band, 1, kColRxFreq, "145.5");
+        CommitFrequency(s, state_->band, 2, kColRxFreq, "440");
+        CommitFrequency(s, state_->band, 3, kColRxFreq, "146.5");
         window_->loadFromModel();
         QVERIFY(PointerClick(at(1, 0)));
         QVERIFY(PointerClick(at(3, 0), Qt::ShiftModifier));
@@ -384,3 +383,4 @@ class ChannelOperationsTest : public testing::ChannelTableFixture {
 
 QTEST_MAIN(talvo::ChannelOperationsTest)
 #include "channel_operations_test.moc"
+#include "channel_view.h"

@@ -114,10 +114,10 @@ class ChannelTableEditingTest : public testing::ChannelTableFixture {
             QCOMPARE(answerer.last().text, QString("Beyond the scope of frequency band"));
             QCOMPARE(answerer.last().buttons, QStringList{"OK"});
             QCOMPARE(cell(2, 1), QString("150.00000"));
-            QCOMPARE(state_->channels.FreqText[0][1], std::string("150.00000"));
+            QCOMPARE(FrequencyText(state_->channels.at(2).rx), std::string("150.00000"));
         } else {
             QCOMPARE(cell(2, 1), shown);
-            QCOMPARE(QString::fromStdString(state_->channels.FreqText[0][1]), shown);
+            QCOMPARE(QString::fromStdString(FrequencyText(state_->channels.at(2).rx)), shown);
         }
         QVERIFY(!text1()->isVisible());
         QCOMPARE(window_->focusWidget(), grid_);
@@ -153,7 +153,7 @@ class ChannelTableEditingTest : public testing::ChannelTableFixture {
         QCOMPARE(cell(5, 10), QString());
         const std::vector<int> indexes = {0, 0, 1, 1, 1, 1, 1};
         for (std::size_t k = 0; k < indexes.size(); ++k) {
-            QCOMPARE(int(state_->channels.OptionIndex[k][4]), indexes[k]);
+            QCOMPARE(int(state_->channels.at(5).option[k]), indexes[k]);
         }
     }
 
@@ -169,9 +169,9 @@ class ChannelTableEditingTest : public testing::ChannelTableFixture {
         QCOMPARE(cell(3, 4), QString("D754I"));
         QCOMPARE(cell(3, 5), QString("Middle"));
         QCOMPARE(cell(3, 8), QString("Narror"));
-        QCOMPARE(int(state_->channels.OptionIndex[1][2]), 264);
-        QCOMPARE(state_->channels.OptionText[1][2], std::string("D754I"));
-        QCOMPARE(int(state_->channels.OptionIndex[5][2]), 0);
+        QCOMPARE(int(state_->channels.at(3).option[1]), 264);
+        QCOMPARE(CellText(state_->channels, 3, 4), std::string("D754I"));
+        QCOMPARE(int(state_->channels.at(3).option[5]), 0);
 
         // a new receive frequency changes only the receive frequency
         enterFrequency(3, 1, "150");
@@ -183,7 +183,7 @@ class ChannelTableEditingTest : public testing::ChannelTableFixture {
         // an empty transmit frequency changes nothing
         enterFrequency(3, 2, "");
         QCOMPARE(cell(3, 2), QString("146.10000"));
-        QCOMPARE(state_->channels.FreqText[1][2], std::string("146.10000"));
+        QCOMPARE(FrequencyText(state_->channels.at(3).tx), std::string("146.10000"));
     }
 
     void clearingReceiveFrequencyDeletesRow() {
@@ -198,9 +198,9 @@ class ChannelTableEditingTest : public testing::ChannelTableFixture {
         enterFrequency(7, 1, "");
         for (int col = 1; col <= 10; ++col) QCOMPARE(cell(7, col), QString());
         QVERIFY(state_->channels.isFree(7));
-        QCOMPARE(state_->channels.ChannelName[6], std::string());
-        QCOMPARE(int(state_->channels.OptionIndex[3][6]), 0);
-        QCOMPARE(state_->channels.OptionText[3][6], std::string());
+        QCOMPARE(state_->channels.at(7).name, std::string());
+        QCOMPARE(int(state_->channels.at(7).option[3]), 0);
+        QCOMPARE(CellText(state_->channels, 7, 6), std::string());
     }
 
     void nameEntryFilter() {
@@ -210,13 +210,13 @@ class ChannelTableEditingTest : public testing::ChannelTableFixture {
         QCOMPARE(window_->openEditor(), text2());
         QTest::keyClicks(text2(), "ab c");
         QCOMPARE(text2()->text(), QString("ABC"));
-        QCOMPARE(state_->channels.ChannelName[0], std::string("ABC"));  // stored while typing
+        QCOMPARE(state_->channels.at(1).name, std::string("ABC"));  // stored while typing
         QCOMPARE(cell(1, 10), QString());
         QTest::keyClicks(text2(), "{#z9");
         QCOMPARE(text2()->text(), QString("ABC#Z"));  // no sixth character
         QTest::keyClick(text2(), Qt::Key_Return);
         QCOMPARE(cell(1, 10), QString("ABC#Z"));
-        QCOMPARE(state_->channels.ChannelName[0], std::string("ABC#Z"));
+        QCOMPARE(state_->channels.at(1).name, std::string("ABC#Z"));
 
         // Escape gives the name back unchanged
         clickCell(1, 10);
@@ -224,23 +224,22 @@ class ChannelTableEditingTest : public testing::ChannelTableFixture {
         QTest::keyClicks(text2(), "x");
         QTest::keyClick(text2(), Qt::Key_Escape);
         QCOMPARE(cell(1, 10), QString("ABC#Z"));
-        QCOMPARE(state_->channels.ChannelName[0], std::string("ABC#Z"));
+        QCOMPARE(state_->channels.at(1).name, std::string("ABC#Z"));
     }
 
     void longDecodedNameSurvivesOpeningTheEditor() {
         open(kEnglish);
         enterFrequency(1, 1, "145");
-        state_->channels.ChannelName[0] =
+        state_->channels.at(1).name =
             "A B\xe9"
             "CDEF";
-        state_->channels.cell(1, 10) = state_->channels.ChannelName[0];
         window_->loadFromModel();
         QCOMPARE(cell(1, 10), QString("A B\u00e9CDEF"));
         clickCell(1, 10);
         QTest::keyClick(text2(), Qt::Key_End);
         QTest::keyClicks(text2(), "G");
         QTest::keyClick(text2(), Qt::Key_Return);
-        QCOMPARE(state_->channels.ChannelName[0], std::string("A B\xe9"
+        QCOMPARE(state_->channels.at(1).name, std::string("A B\xe9"
                                                               "CDEF"));
         QCOMPARE(cell(1, 10), QString("A B\u00e9CDEF"));
     }
@@ -265,7 +264,7 @@ class ChannelTableEditingTest : public testing::ChannelTableFixture {
             QCoreApplication::processEvents();
             QVERIFY2(combo->view()->isVisible(), qPrintable(QString::number(col)));
             QCOMPARE(window_->openEditor(), combo);
-            QCOMPARE(state_->channels.Cell, before.Cell);
+            QVERIFY(state_->channels == before);
 
             const int entry = combo->currentIndex() == 0 ? 1 : 0;
             QAbstractItemView* view = combo->view();
@@ -273,7 +272,7 @@ class ChannelTableEditingTest : public testing::ChannelTableFixture {
             const QPoint at(view->viewport()->width() / 2, view->visualRect(item).center().y());
             QVERIFY(testing::PointerClick(view->viewport()->mapToGlobal(at)));
             QTRY_VERIFY(!combo->isVisible());
-            QCOMPARE(int(state_->channels.OptionIndex[std::size_t(col - 3)][1]), entry);
+            QCOMPARE(int(state_->channels.at(2).option[std::size_t(col - 3)]), entry);
             QCOMPARE(cell(2, col), combo->itemText(entry));
             QCOMPARE(QApplication::focusWidget(), grid_);
         }
@@ -304,9 +303,7 @@ class ChannelTableEditingTest : public testing::ChannelTableFixture {
                           grid_->visualItemRect(grid_->item(9, 1)).center());
         QTRY_VERIFY(!tones->isVisible());
 
-        QCOMPARE(state_->channels.Cell, before.Cell);
-        QCOMPARE(state_->channels.OptionIndex, before.OptionIndex);
-        QCOMPARE(state_->channels.OptionText, before.OptionText);
+        QVERIFY(state_->channels == before);
         QCOMPARE(cell(4, 5), QString("High"));
         QCOMPARE(cell(4, 3), QString("Off"));
     }
@@ -358,7 +355,7 @@ class ChannelTableEditingTest : public testing::ChannelTableFixture {
         QTest::keyClicks(text1(), "440");
         QTest::keyClick(text1(), Qt::Key_Escape);
         QCOMPARE(cell(3, 2), QString("430.00000"));
-        QCOMPARE(state_->channels.FreqText[1][2], std::string("430.00000"));
+        QCOMPARE(FrequencyText(state_->channels.at(3).tx), std::string("430.00000"));
 
         // arrows inside an open editor do not move the grid under it
         QTest::keyClick(grid_, Qt::Key_Return);
@@ -378,7 +375,7 @@ class ChannelTableEditingTest : public testing::ChannelTableFixture {
         QTest::keyClick(power->view(), Qt::Key_Return);
         QTRY_VERIFY(!power->isVisible());
         QCOMPARE(cell(3, 5), QString("Low"));
-        QCOMPARE(int(state_->channels.OptionIndex[2][2]), 0);
+        QCOMPARE(int(state_->channels.at(3).option[2]), 0);
         QVERIFY(grid_->hasFocus());
 
         // typing on the grid starts an entry in the chosen cell; the grid's own search never
@@ -401,10 +398,10 @@ class ChannelTableEditingTest : public testing::ChannelTableFixture {
         QVERIFY(window_->frequencyEditorVisible());
         window_->commitPendingFrequency();
         QVERIFY(!window_->frequencyEditorVisible());
-        QCOMPARE(state_->channels.FreqText[0][8], std::string("146.52000"));
+        QCOMPARE(FrequencyText(state_->channels.at(9).rx), std::string("146.52000"));
         QCOMPARE(cell(9, 1), QString("146.52000"));
         window_->commitPendingFrequency();  // nothing open: nothing happens
-        QCOMPARE(state_->channels.FreqText[0][8], std::string("146.52000"));
+        QCOMPARE(FrequencyText(state_->channels.at(9).rx), std::string("146.52000"));
     }
 
     void newDiscardsOpenEditorAndClearsTable() {
@@ -429,3 +426,4 @@ class ChannelTableEditingTest : public testing::ChannelTableFixture {
 
 QTEST_MAIN(talvo::ChannelTableEditingTest)
 #include "channel_table_editing_test.moc"
+#include "channel_view.h"

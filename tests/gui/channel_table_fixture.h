@@ -63,7 +63,7 @@ class ChannelTableFixture : public QObject {
     void loadRandom(unsigned seed) {
         ProgramState loaded = document_->state();
         loaded.RadioImage = samples::ValidImageMaker(seed).make();
-        DecodeImage(loaded, WordsIn(loaded.LanguageFlag));
+        DecodeImage(loaded);
         document_->loadState(ReadLabel(), loaded);
         document_->undoStack().clear();
     }

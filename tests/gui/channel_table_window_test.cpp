@@ -72,11 +72,11 @@ class ChannelTableWindowTest : public testing::ChannelTableFixture {
                  (QStringList{"CH", "RXFreq", "TXFreq", "QT/DQT Dec", "QT/DQT Enc", "Power",
                               "Busy Lock", "Add Scan", "Band", "TX Prohibit", "Channel Name"}));
         ChannelStores& stores = state_->channels;
-        CommitFrequency(stores, state_->band, WordsIn(kEnglish), 1, 1, "145.5");
-        CommitFrequency(stores, state_->band, WordsIn(kEnglish), 2, 1, "440");
-        CommitOption(stores, 2, 3, 52, "D023N");
-        CommitOption(stores, 2, 6, 0, "Carry");
-        CommitName(stores, 2, "REP");
+        CommitFrequency(stores, state_->band, 1, 1, "145.5");
+        CommitFrequency(stores, state_->band, 2, 1, "440");
+        CommitOption(stores, 2, 3, 52);
+        CommitOption(stores, 2, 6, 0);
+        StoreName(stores, 2, "REP");
         window_->loadFromModel();
         auto* power = window_->findChild<QComboBox*>("Combo5_5");
         power->setCurrentIndex(2);
@@ -119,11 +119,8 @@ class ChannelTableWindowTest : public testing::ChannelTableFixture {
     void gridShowsModelAfterDecode() {
         open(kEnglish);
         ChannelStores& stores = state_->channels;
-        stores.FreqText[0][127] = "470.99500";
-        stores.cell(128, 1) = "470.99500";
-        stores.cell(128, 3) = "254.1";
-        stores.ChannelName[127] = "\x23\x7f\xe9";
-        stores.cell(128, 10) = stores.ChannelName[127];
+        stores.at(128).rx = FrequencyOrNone("470.99500");
+        stores.at(128).name = "\x23\x7f\xe9";
         window_->loadFromModel();
         QCOMPARE(cell(128, 1), QString("470.99500"));
         QCOMPARE(cell(128, 3), QString("254.1"));
@@ -137,15 +134,15 @@ class ChannelTableWindowTest : public testing::ChannelTableFixture {
     void savedAndReopenedFileShowsTheSameGrid() {
         open(kChinese);
         ChannelStores& stores = state_->channels;
-        CommitFrequency(stores, state_->band, WordsIn(kChinese), 1, 1, "145.5");
-        CommitFrequency(stores, state_->band, WordsIn(kChinese), 1, 2, "146.1");
-        CommitOption(stores, 1, 3, 1, "67.0");
-        CommitOption(stores, 1, 4, 158, "D017I");
-        CommitOption(stores, 1, 5, 2, "中");
-        CommitOption(stores, 1, 6, 0, "载波");
-        CommitOption(stores, 1, 8, 0, "窄带");
-        CommitName(stores, 1, "ABC#Z");
-        CommitFrequency(stores, state_->band, WordsIn(kChinese), 128, 1, "470.99");
+        CommitFrequency(stores, state_->band, 1, 1, "145.5");
+        CommitFrequency(stores, state_->band, 1, 2, "146.1");
+        CommitOption(stores, 1, 3, 1);
+        CommitOption(stores, 1, 4, 158);
+        CommitOption(stores, 1, 5, 2);
+        CommitOption(stores, 1, 6, 0);
+        CommitOption(stores, 1, 8, 0);
+        StoreName(stores, 1, "ABC#Z");
+        CommitFrequency(stores, state_->band, 128, 1, "470.99");
         window_->loadFromModel();
         QTemporaryDir dir;
         const std::string path = dir.filePath("saved.dat").toStdString();
@@ -153,8 +150,7 @@ class ChannelTableWindowTest : public testing::ChannelTableFixture {
 
         Document reopened(StartupState(kChinese));
         ChannelTableWindow second(reopened);
-        QCOMPARE(OpenDataFile(reopened.sessionState(), path,
-                              WordsIn(reopened.sessionState().LanguageFlag)),
+        QCOMPARE(OpenDataFile(reopened.sessionState(), path),
                  Status::Ok);
         second.loadFromModel();
         for (int row = 0; row < 128; ++row) {
@@ -222,3 +218,4 @@ class ChannelTableWindowTest : public testing::ChannelTableFixture {
 
 QTEST_MAIN(talvo::ChannelTableWindowTest)
 #include "channel_table_window_test.moc"
+#include "channel_view.h"

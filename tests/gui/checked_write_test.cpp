@@ -43,8 +43,8 @@ class CheckedWriteTest : public QObject {
     // The edits the write will carry: channel 5 (439.9875 MHz "RX ONLY" in the virtual radio)
     // on 438.5 MHz named "HOME"; every other channel of the radio is left out.
     void edit() {
-        state().channels.FreqText[0][4] = state().channels.FreqText[1][4] = "438.50000";
-        state().channels.ChannelName[4] = "HOME";
+        state().channels.at(5).rx = state().channels.at(5).tx = FrequencyOrNone("438.50000");
+        state().channels.at(5).name = "HOME";
     }
     QByteArray rawMemory() {
         session_->radio().stop();
@@ -250,8 +250,8 @@ void CheckedWriteTest::backupsAreListedOpenedAndPrunedAtStart() {
     const QString folder = run::BackupFolder();
     QVERIFY(QDir().mkpath(folder));
     ProgramState old = StartupState();
-    old.channels.FreqText[0][0] = old.channels.FreqText[1][0] = "146.00000";
-    old.channels.ChannelName[0] = "OLD";
+    old.channels.at(1).rx = old.channels.at(1).tx = FrequencyOrNone("146.00000");
+    old.channels.at(1).name = "OLD";
     EncodeImage(old);
     const auto bytes = SerializeDataFile(old.EncodedImage);
     for (int day = 1; day <= 12; ++day) {
@@ -285,11 +285,12 @@ void CheckedWriteTest::backupsAreListedOpenedAndPrunedAtStart() {
         QTest::mouseClick(window->openButton(), Qt::LeftButton);
     });
     w().action("MNBackups")->trigger();
-    QCOMPARE(state().channels.FreqText[0][0], std::string("146.00000"));
-    QCOMPARE(state().channels.ChannelName[0], std::string("OLD"));
+    QCOMPARE(FrequencyText(state().channels.at(1).rx), std::string("146.00000"));
+    QCOMPARE(state().channels.at(1).name, std::string("OLD"));
 }
 
 }  // namespace talvo
 
 QTEST_MAIN(talvo::CheckedWriteTest)
 #include "checked_write_test.moc"
+#include "channel_view.h"

@@ -45,7 +45,7 @@ class Edits {
         const std::string text = texts[pick(0, 6)];
         const BandState band = doc_.state().band;
         doc_.changeChannels(ChannelEditLabel(ch, column), {ch}, [&](ChannelStores& s) {
-            CommitFrequency(s, band, WordsIn(doc_.language()), ch, column, text);
+            CommitFrequency(s, band, ch, column, text);
         });
     }
     void option() {
@@ -56,12 +56,12 @@ class Edits {
                                      ? std::string(Render(ToneName(index), kEnglish))
                                      : "x" + std::to_string(index);
         doc_.changeChannels(ChannelEditLabel(ch, column), {ch},
-                            [&](ChannelStores& s) { CommitOption(s, ch, column, index, text); });
+                            [&](ChannelStores& s) { CommitOption(s, ch, column, index); });
     }
     // Typing a name key by key, then committing or cancelling: one step, or none.
     void nameSession() {
         const int ch = pick(1, kChannelCount);
-        const std::string before = doc_.state().channels.ChannelName[std::size_t(ch - 1)];
+        const std::string before = doc_.state().channels.at((std::size_t(ch - 1)) + 1).name;
         const Document::MergeKey key = ++serial_;
         std::string typed;
         for (int k = pick(1, 5); k > 0; --k) {
@@ -74,9 +74,9 @@ class Edits {
             ChannelEditLabel(ch, kColName), {ch},
             [&](ChannelStores& s) {
                 if (pick(0, 2) == 0) {
-                    s.ChannelName[std::size_t(ch - 1)] = before;
+                    s.at((std::size_t(ch - 1)) + 1).name = before;
                 } else {
-                    CommitName(s, ch, typed);
+                    StoreName(s, ch, typed);
                 }
             },
             key);
@@ -150,7 +150,7 @@ class Edits {
     void load() {
         ProgramState after = doc_.state();
         after.RadioImage = RandomImage(rng_);
-        DecodeImage(after, WordsIn(after.LanguageFlag));
+        DecodeImage(after);
         doc_.loadState(ReadLabel(), after);
     }
 
@@ -211,7 +211,7 @@ class DocumentHistoryTest : public QObject {
             std::mt19937 rng(seed);
             ProgramState start = StartupState(seed % 2 ? kEnglish : kChinese);
             start.RadioImage = RandomImage(rng);
-            DecodeImage(start, WordsIn(start.LanguageFlag));
+            DecodeImage(start);
             // Values the encoder does not write: their bytes keep what an earlier encoding left.
             start.options[ListId::SquelchLevel] = -1;
             start.options[TextId::AChannelNumber] = "999";
@@ -230,13 +230,13 @@ class DocumentHistoryTest : public QObject {
 
             while (doc.undoStack().canUndo()) doc.undo();
             QVERIFY2(EncodedCopy(doc.state()) == before, qPrintable(QString("seed %1").arg(seed)));
-            QCOMPARE(doc.state().channels.Cell, start.channels.Cell);
+            QVERIFY(doc.state().channels == start.channels);
             QVERIFY(doc.state().options == start.options);
             QCOMPARE(doc.state().RadioImage, start.RadioImage);
 
             while (doc.undoStack().canRedo()) doc.redo();
             QVERIFY2(EncodedCopy(doc.state()) == after, qPrintable(QString("seed %1").arg(seed)));
-            QCOMPARE(doc.state().channels.Cell, end.channels.Cell);
+            QVERIFY(doc.state().channels == end.channels);
             QVERIFY(doc.state().fm == end.fm);
         }
     }
@@ -246,19 +246,19 @@ class DocumentHistoryTest : public QObject {
     void undoAfterALanguageSwitchShowsTheCurrentLanguage() {
         Document doc(StartupState(kChinese));
         doc.changeChannels(ChannelEditLabel(3, 1), {3}, [&](ChannelStores& s) {
-            CommitFrequency(s, doc.state().band, WordsIn(kChinese), 3, 1, "145.5");
+            CommitFrequency(s, doc.state().band, 3, 1, "145.5");
         });
         doc.changeChannels(ChannelEditLabel(3, 5), {3},
-                           [&](ChannelStores& s) { CommitOption(s, 3, kColPower, 2, "中"); });
+                           [&](ChannelStores& s) { CommitOption(s, 3, kColPower, 2); });
         doc.setLanguage(kEnglish);
         doc.relabelChannelGrid();
         QCOMPARE(doc.undoStack().undoText(), QString("Channel 3: Power"));
         doc.undo();
-        QCOMPARE(doc.state().channels.cell(3, kColPower), std::string("High"));
+        QCOMPARE(CellText(doc.state().channels, 3, kColPower), std::string("High"));
         doc.undo();
         QVERIFY(doc.state().channels.isFree(3));
         doc.redo();
-        QCOMPARE(doc.state().channels.cell(3, kColBusyLock), std::string("Off"));
+        QCOMPARE(CellText(doc.state().channels, 3, kColBusyLock), std::string("Off"));
     }
 
     // The same between any two shown languages, a further language included: English and
@@ -293,18 +293,17 @@ class DocumentHistoryTest : public QObject {
                 // The cells as a step left them, or as the language switched to renders them.
                 auto expected = [&](const ProgramState& state) {
                     ChannelStores stores = state.channels;
-                    if (!same) RefreshChannelGrid(stores, WordsIn(to.flag));
+                    if (!same) ForgetShownWords(stores);
                     return stores.Cell;
                 };
                 const ImageBytes start = EncodedCopy(doc.state());
                 doc.changeChannels(ChannelEditLabel(3, 1), {3}, [&](ChannelStores& s) {
-                    CommitFrequency(s, doc.state().band, WordsIn(from.flag), 3, 1, "145.5");
+                    CommitFrequency(s, doc.state().band, 3, 1, "145.5");
                 });
                 const ImageBytes afterFrequency = EncodedCopy(doc.state());
                 const ProgramState frequencyStep = doc.state();
                 doc.changeChannels(ChannelEditLabel(3, 5), {3}, [&](ChannelStores& s) {
-                    CommitOption(s, 3, kColPower, 2,
-                                 Render(ChannelColumnEntry(kColPower, 2), from.flag));
+                    CommitOption(s, 3, kColPower, 2);
                 });
                 const ImageBytes afterPower = EncodedCopy(doc.state());
                 const ProgramState powerStep = doc.state();
@@ -318,8 +317,8 @@ class DocumentHistoryTest : public QObject {
                 QVERIFY2(doc.state().channels.Cell == expectedAfterPower, qPrintable(pair));
                 QVERIFY2(EncodedCopy(doc.state()) == afterPower, qPrintable(pair));
                 // Another language shows other words (the catalogue is in place).
-                QCOMPARE(doc.state().channels.cell(3, kColPower) ==
-                             powerStep.channels.cell(3, kColPower),
+                QCOMPARE(CellText(doc.state().channels, 3, kColPower) ==
+                             CellText(powerStep.channels, 3, kColPower),
                          same);
                 doc.undo();
                 doc.undo();
@@ -342,7 +341,7 @@ class DocumentHistoryTest : public QObject {
         QVERIFY(!doc.undoStack().canUndo());
 
         QVERIFY(doc.changeChannels(ChannelEditLabel(7, 10), {7},
-                                   [](ChannelStores& s) { CommitName(s, 7, "AB"); }));
+                                   [](ChannelStores& s) { StoreName(s, 7, "AB"); }));
         QCOMPARE(channels.count(), 1);
         QCOMPARE(channels.last().at(0).value<QList<int>>(), QList<int>{7});
         QVERIFY(doc.isModified());
@@ -360,7 +359,7 @@ class DocumentHistoryTest : public QObject {
         QVERIFY(!doc.isModified());
 
         ProgramState loaded = doc.state();
-        loaded.channels.ChannelName[0] = "Z";
+        loaded.channels.at(1).name = "Z";
         loaded.LanguageFlag = kChinese;  // not the document's to change
         doc.loadState(OpenFileLabel("a.dat"), loaded);
         QCOMPARE(replaced.count(), 1);
@@ -368,7 +367,7 @@ class DocumentHistoryTest : public QObject {
         QCOMPARE(doc.undoStack().undoText(), QString("Open a.dat"));
         doc.undo();
         QCOMPARE(replaced.count(), 2);
-        QCOMPARE(doc.state().channels.ChannelName[0], std::string());
+        QCOMPARE(doc.state().channels.at(1).name, std::string());
     }
 
     // Keys typed into one field are one step; one that ends where it began is none.
@@ -397,3 +396,4 @@ class DocumentHistoryTest : public QObject {
 
 QTEST_GUILESS_MAIN(talvo::DocumentHistoryTest)
 #include "document_history_test.moc"
+#include "channel_view.h"

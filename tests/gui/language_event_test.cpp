@@ -201,7 +201,7 @@ void LanguageEventTest::switchKeepsBytesAndGridPlace() {
     for (int round = 0; round < 3; ++round) {
         ProgramState loaded = w().document().state();
         loaded.RadioImage = samples::ValidImageMaker(random()).make();
-        DecodeImage(loaded, WordsIn(loaded.LanguageFlag));
+        DecodeImage(loaded);
         w().document().loadState(ReadLabel(), loaded);
         w().document().undoStack().setClean();
         const ImageBytes before = w().document().encode();

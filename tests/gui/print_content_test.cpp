@@ -37,12 +37,11 @@ class PrintContentTest : public QObject {
         s.options[TextId::DisplayCharacter] = "HI\xe9";
         s.options[ListId::AVfoWideNarrow] = 0;
         s.powerGrades = {201, 150, 99, 1, 2, 3};
-        CommitFrequency(s.channels, s.band, WordsIn(lang), 1, kColRxFreq, "145.5");
-        CommitFrequency(s.channels, s.band, WordsIn(lang), 5, kColRxFreq, "440");
-        CommitOption(s.channels, 5, kColQtDqtDec, 52, "D023N");
-        CommitName(s.channels, 5, "REP");
-        s.channels.ChannelName[8] = "FREE";  // a free channel that shows a decoded name
-        s.channels.cell(9, kColName) = "FREE";
+        CommitFrequency(s.channels, s.band, 1, kColRxFreq, "145.5");
+        CommitFrequency(s.channels, s.band, 5, kColRxFreq, "440");
+        CommitOption(s.channels, 5, kColQtDqtDec, 52);
+        StoreName(s.channels, 5, "REP");
+        s.channels.at(9).name = "FREE";  // a free channel that shows a decoded name
         return s;
     }
 
@@ -239,7 +238,7 @@ class PrintContentTest : public QObject {
         QCOMPARE(grid.rows[2], (QStringList{"9", "", "", "", "", "", "", "", "", "", "FREE"}));
 
         s.LanguageFlag = kChinese;
-        RefreshChannelGrid(s.channels, WordsIn(kChinese));
+        ForgetShownWords(s.channels);
         PrintContent(s, doc);
         const PrintGrid& zh = doc.elements()[doc.elements().size() - 2].grid;
         QCOMPARE(zh.header.first(), QString("频道"));
@@ -260,7 +259,7 @@ class PrintContentTest : public QObject {
         QCOMPARE(few.first, 3);
         QVERIFY(few.second > 1000);
         for (int ch = 1; ch <= 128; ++ch) {
-            CommitFrequency(s.channels, s.band, WordsIn(kEnglish), ch, kColRxFreq, "400");
+            CommitFrequency(s.channels, s.band, ch, kColRxFreq, "400");
         }
         QVERIFY(pages(s).first > 3);
 
@@ -316,3 +315,4 @@ class PrintContentTest : public QObject {
 
 TALVO_QTEST_MAIN(talvo::PrintContentTest)
 #include "print_content_test.moc"
+#include "channel_view.h"

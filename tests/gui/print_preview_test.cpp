@@ -30,7 +30,7 @@ class PrintPreviewTest : public QObject {
 
         // Refresh takes what the model holds now
         for (int ch = 1; ch <= 128; ++ch) {
-            CommitFrequency(state.channels, state.band, WordsIn(kChinese), ch, kColRxFreq, "150");
+            CommitFrequency(state.channels, state.band, ch, kColRxFreq, "150");
         }
         window.findChild<QAction*>("actionRefresh")->trigger();
         QTRY_VERIFY(window.preview()->pageCount() > 3);

@@ -229,13 +229,13 @@ void PseudoWalkTest::messageBoxesOfRealMistakes() {
 void PseudoWalkTest::loadRandomImage(unsigned seed) {
     ProgramState loaded = program_.document->state();
     loaded.RadioImage = samples::ValidImageMaker(seed).make();
-    DecodeImage(loaded, WordsIn(loaded.LanguageFlag));
+    DecodeImage(loaded);
     program_.document->loadState(ReadLabel(), loaded);
     w().showDecodedModel();
     // Channel names are the user's data.
     for (int ch = 1; ch <= kChannelCount; ++ch) {
         walk_->exempt(
-            QString::fromStdString(program_.document->state().channels.cell(ch, kColName)));
+            QString::fromStdString(CellText(program_.document->state().channels, ch, kColName)));
     }
 }
 
@@ -246,9 +246,9 @@ void PseudoWalkTest::dialogsAndReports() {
     const ImageBytes after = samples::ValidImageMaker(9).make();
     const LanguageFlagValue lang = w().state().LanguageFlag;
     for (const ImageBytes* image : {&before, &after}) {
-        const ProgramState s = compare::DecodedState(*image, WordsIn(lang));
+        const ProgramState s = compare::DecodedState(*image);
         for (int ch = 1; ch <= kChannelCount; ++ch) {
-            walk_->exempt(QString::fromStdString(s.channels.cell(ch, kColName)));
+            walk_->exempt(QString::fromStdString(CellText(s.channels, ch, kColName)));
         }
         for (int i = 0; i < static_cast<int>(TextId::Count); ++i) {
             const std::string& value = s.options[static_cast<TextId>(i)];
@@ -342,13 +342,13 @@ ProgramState FilledForPrint(ProgramState s) {
     }
     int turn = 0;
     for (int ch = 1; ch <= kChannelCount; ++ch) {
-        if (s.channels.cell(ch, kColRxFreq).empty()) continue;
+        if (CellText(s.channels, ch, kColRxFreq).empty()) continue;
         for (int col = kColPower; col <= kColTxProhibit; ++col) {
             const std::vector<Text>& list = ChannelColumnList(col);
             const int index = turn % static_cast<int>(list.size());
-            CommitOption(s.channels, ch, col, index, Tr(list[index], lang).toStdString());
+            CommitOption(s.channels, ch, col, index);
         }
-        CommitName(s.channels, ch, "WWWWWWWW");
+        StoreName(s.channels, ch, "WWWWWWWW");
         ++turn;
     }
     return s;
@@ -472,3 +472,4 @@ int main(int argc, char** argv) {
     return QTest::qExec(&test, argc, argv);
 }
 #include "pseudo_walk_test.moc"
+#include "channel_view.h"

@@ -126,7 +126,7 @@ class RecoveryCrashTest : public QObject {
         QTemporaryDir home;
         const QString source = home.filePath("club.dat");
         ProgramState start = StartupState(kEnglish);
-        start.channels.FreqText[0][0] = start.channels.FreqText[1][0] = "146.52000";
+        start.channels.at(1).rx = start.channels.at(1).tx = FrequencyOrNone("146.52000");
         QCOMPARE(SaveDataFile(start, source.toStdString()), Status::Ok);
         const QString expected = home.filePath("expected.dat");
         const QString saved = home.filePath("saved.dat");
@@ -183,3 +183,4 @@ int main(int argc, char** argv) {
 }
 
 #include "recovery_crash_test.moc"
+#include "channel_view.h"

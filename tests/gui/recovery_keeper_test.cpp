@@ -45,7 +45,7 @@ QString SourceOf(const QString& dataPath) {
 bool EditFrequency(Document& doc, int ch, const std::string& text) {
     const BandState band = doc.state().band;
     return doc.changeChannels(ChannelEditLabel(ch, kColRxFreq), {ch}, [&](ChannelStores& s) {
-        CommitFrequency(s, band, WordsIn(doc.language()), ch, kColRxFreq, text);
+        CommitFrequency(s, band, ch, kColRxFreq, text);
     });
 }
 
@@ -132,7 +132,7 @@ class RecoveryKeeperTest : public QObject {
                 break;
             case 2: {
                 ProgramState opened = doc.state();
-                opened.channels.FreqText[0][0].clear();
+                FrequencyText(opened.channels.at(1).rx).clear();
                 doc.loadState(OpenFileLabel("b.dat"), opened);
                 doc.markSaved();
                 break;
@@ -221,3 +221,4 @@ class RecoveryKeeperTest : public QObject {
 
 QTEST_MAIN(talvo::RecoveryKeeperTest)
 #include "recovery_keeper_test.moc"
+#include "channel_view.h"

@@ -33,8 +33,8 @@ ImageBytes EditedImage(const std::string& frequency) {
     ProgramState s = StartupState(kEnglish);
     for (std::size_t i = 0; i < s.EncodedImage.size(); ++i)
         s.EncodedImage[i] = static_cast<std::uint8_t>(i * 37 + 11);
-    s.channels.FreqText[0][4] = s.channels.FreqText[1][4] = frequency;
-    s.channels.ChannelName[4] = "RELAY";
+    s.channels.at(5).rx = s.channels.at(5).tx = FrequencyOrNone(frequency);
+    s.channels.at(5).name = "RELAY";
     EncodeImage(s);
     return s.EncodedImage;
 }
@@ -147,7 +147,7 @@ class RecoveryOfferTest : public QObject {
         QVERIFY(w().isWindowModified());
         QCOMPARE(w().currentFile(), source);
         QCOMPARE(w().document().undoStack().count(), 1);
-        QCOMPARE(w().state().channels.ChannelName[4], std::string("RELAY"));
+        QCOMPARE(w().state().channels.at(5).name, std::string("RELAY"));
         // The left copy went once this program's own copy held the changes.
         QVERIFY(!QFile::exists(left));
         QCOMPARE(QFileInfo(program_.recovery->dataPath()).exists(), true);
@@ -240,7 +240,7 @@ class RecoveryOfferTest : public QObject {
         start();
         Program first = std::move(program_);
         ProgramState edited = first.document->state();
-        edited.channels.ChannelName[0] = "MINE";
+        edited.channels.at(1).name = "MINE";
         first.document->loadState(OpenFileLabel("x.dat"), edited);
         first.recovery->writeNow();
         first.recovery->waitForWriter();
@@ -259,3 +259,4 @@ class RecoveryOfferTest : public QObject {
 
 QTEST_MAIN(talvo::RecoveryOfferTest)
 #include "recovery_offer_test.moc"
+#include "channel_view.h"

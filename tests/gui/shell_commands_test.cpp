@@ -82,10 +82,8 @@ class ShellCommandsTest : public QObject {
     // Puts a programmed channel 1 into the model and the grid.
     void programChannelOne() {
         ChannelStores& c = state().channels;
-        c.FreqText[0][0] = c.FreqText[1][0] = "145.00000";
-        c.OptionIndex[2][0] = 1;
-        c.cell(1, 1) = c.cell(1, 2) = "145.00000";
-        c.cell(1, 5) = "High";
+        c.at(1).rx = c.at(1).tx = FrequencyOrNone("145.00000");
+        c.at(1).option[2] = 1;
         w().channelWindow()->loadFromModel();
     }
     // Presses a key combination on the main window once it is the active window again (a
@@ -635,3 +633,4 @@ void ShellCommandsTest::everyShortcutReachesItsCommandFromAnEditor() {
 
 QTEST_MAIN(talvo::ShellCommandsTest)
 #include "shell_commands_test.moc"
+#include "channel_view.h"

@@ -73,7 +73,7 @@ class ShellDocumentTest : public QObject {
     // A data file whose channel 5 receives on `frequency`.
     QString makeFile(const QString& name, const std::string& frequency) {
         ProgramState s = StartupState(kEnglish);
-        s.channels.FreqText[0][4] = s.channels.FreqText[1][4] = frequency;
+        s.channels.at(5).rx = s.channels.at(5).tx = FrequencyOrNone(frequency);
         [&] { QCOMPARE(SaveDataFile(s, path(name).toStdString()), Status::Ok); }();
         return path(name);
     }
@@ -303,16 +303,16 @@ class ShellDocumentTest : public QObject {
         auto* editor = qobject_cast<QLineEdit*>(w().channelWindow()->openEditor());
         QVERIFY(editor);
         QTest::keyClicks(editor, "AB");
-        QCOMPARE(w().state().channels.ChannelName[4], std::string("AB"));
+        QCOMPARE(w().state().channels.at(5).name, std::string("AB"));
 
         ProgramState s = StartupState(kEnglish);
-        s.channels.FreqText[0][4] = s.channels.FreqText[1][4] = "146.00000";
-        s.channels.ChannelName[4] = "XYZ";
+        s.channels.at(5).rx = s.channels.at(5).tx = FrequencyOrNone("146.00000");
+        s.channels.at(5).name = "XYZ";
         QCOMPARE(SaveDataFile(s, path("named.dat").toStdString()), Status::Ok);
         answerer().answerId(IdDiscard);
         QVERIFY(w().openPath(path("named.dat")));
         QCOMPARE(w().channelWindow()->openEditor(), nullptr);
-        QCOMPARE(w().state().channels.ChannelName[4], std::string("XYZ"));
+        QCOMPARE(w().state().channels.at(5).name, std::string("XYZ"));
         QCOMPARE(grid()->item(4, kColName)->text(), QString("XYZ"));
     }
 
@@ -327,7 +327,7 @@ class ShellDocumentTest : public QObject {
         QCOMPARE(w().mdiArea()->subWindowList().size(), 1);
         QVERIFY(w().document().changeChannels(
             ChannelEditLabel(1, kColRxFreq), {1},
-            [](ChannelStores& c) { c.FreqText[0][0] = c.FreqText[1][0] = "145.00000"; }));
+            [](ChannelStores& c) { c.at(1).rx = c.at(1).tx = FrequencyOrNone("145.00000"); }));
         QVERIFY(modifiedMark());
         w().show();
         QVERIFY(QTest::qWaitForWindowActive(&w()));
@@ -377,3 +377,4 @@ class ShellDocumentTest : public QObject {
 
 QTEST_MAIN(talvo::ShellDocumentTest)
 #include "shell_document_test.moc"
+#include "channel_view.h"

@@ -52,8 +52,8 @@ class TransferWindowTest : public QObject {
     // A data file the radio starts from: channel 1 on 145.5 MHz, odd power grades, band 2.
     QString sampleFile() {
         ProgramState s = StartupState();
-        s.channels.FreqText[0][0] = s.channels.FreqText[1][0] = "145.50000";
-        s.channels.OptionIndex[2][0] = 2;
+        s.channels.at(1).rx = s.channels.at(1).tx = FrequencyOrNone("145.50000");
+        s.channels.at(1).option[2] = 2;
         s.powerGrades = {1, 2, 3, 4, 5, 6};
         s.band.select(2);
         EncodeImage(s);
@@ -170,7 +170,7 @@ void TransferWindowTest::readInChinese() {
 void TransferWindowTest::writeLeavesTheEncodedImageInTheRadio() {
     start({"--save-raw", path("raw.bin")});
     w().action("MNCheckedWrite")->setChecked(false);  // the plain write
-    state().channels.FreqText[0][4] = state().channels.FreqText[1][4] = "438.50000";
+    state().channels.at(5).rx = state().channels.at(5).tx = FrequencyOrNone("438.50000");
     state().powerGrades = {9, 9, 9, 9, 9, 9};
     ProgressSeen progress;
     watchProgress(progress);
@@ -212,8 +212,7 @@ void TransferWindowTest::writeInDebugModeSendsTheCalibrationBlocks() {
 
 void TransferWindowTest::silentRadioTimesOutAndEditorsKeepTheirData() {
     start({"--silent"});
-    state().channels.FreqText[0][0] = state().channels.FreqText[1][0] = "150.00000";
-    state().channels.cell(1, 1) = "150.00000";
+    state().channels.at(1).rx = state().channels.at(1).tx = FrequencyOrNone("150.00000");
     w().channelWindow()->loadFromModel();
     ProgressSeen progress;
     watchProgress(progress);
@@ -307,7 +306,7 @@ void TransferWindowTest::readOverUnsavedEditsIsOneUndoableStep() {
     Document& doc = w().document();
     const ImageBytes imageBefore = state().RadioImage;
     doc.changeChannels(ChannelEditLabel(2, kColName), {2},
-                       [](ChannelStores& s) { CommitName(s, 2, "EDIT"); });
+                       [](ChannelStores& s) { StoreName(s, 2, "EDIT"); });
     QVERIFY(doc.isModified());
 
     answerer().answerId(IdDiscard);
@@ -334,7 +333,7 @@ void TransferWindowTest::readOverUnsavedEditsIsOneUndoableStep() {
 
     QTRY_VERIFY_WITH_TIMEOUT(commandsEnabled(), 5000);
     doc.changeChannels(ChannelEditLabel(2, kColName), {2},
-                       [](ChannelStores& s) { CommitName(s, 2, "AGAIN"); });
+                       [](ChannelStores& s) { StoreName(s, 2, "AGAIN"); });
     w().action("MNCheckedWrite")->setChecked(false);  // the plain write
     answerer().answerId(IdOk);
     w().action("MNWrite")->trigger();
@@ -396,3 +395,4 @@ void TransferWindowTest::writeKeepsTheUnsavedMark() {
 
 TALVO_QTEST_MAIN(talvo::TransferWindowTest)
 #include "transfer_window_test.moc"
+#include "channel_view.h"

@@ -19,6 +19,7 @@
 #include "rules/channel_sort.h"
 #include "rules/channel_table.h"
 #include "rules/column_edit.h"
+#include "channel_view.h"
 
 namespace talvo {
 namespace {
@@ -26,7 +27,7 @@ namespace {
 ProgramState RandomState(unsigned seed, LanguageFlagValue lang) {
     ProgramState state = StartupState(lang);
     state.RadioImage = samples::ValidImageMaker(seed).make();
-    DecodeImage(state, WordsIn(state.LanguageFlag));
+    DecodeImage(state);
     return state;
 }
 
@@ -71,8 +72,8 @@ TEST(ChannelSort, RandomImagesSortAsAPermutationOfThePlaces) {
         }
         // The same records, each channel whole.
         auto byBytes = [](const ChannelRecord& a, const ChannelRecord& b) {
-            return std::tie(a.freqText, a.optionIndex, a.optionText, a.name, a.cells) <
-                   std::tie(b.freqText, b.optionIndex, b.optionText, b.name, b.cells);
+            return std::tie(a.rx, a.tx, a.option, a.name, a.unlistedTone) <
+                   std::tie(b.rx, b.tx, b.option, b.name, b.unlistedTone);
         };
         std::vector<ChannelRecord> a = was;
         std::vector<ChannelRecord> b = now;
@@ -112,13 +113,11 @@ TEST(ChannelSort, ColumnOrders) {
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const int ch = static_cast<int>(i) + 1;
         if (*rows[i].rx == 0) continue;
-        CommitFrequency(s, state.band, WordsIn(kEnglish), ch, kColRxFreq, rows[i].rx);
-        if (*rows[i].tx == 0) {
-            s.FreqText[1][i].clear();
-        }
-        CommitOption(s, ch, kColQtDqtDec, rows[i].tone, "t");
-        CommitOption(s, ch, kColPower, rows[i].power, "p");
-        CommitName(s, ch, rows[i].name);
+        CommitFrequency(s, state.band, ch, kColRxFreq, rows[i].rx);
+        if (*rows[i].tx == 0) s.at(ch).tx.reset();
+        CommitOption(s, ch, kColQtDqtDec, rows[i].tone);
+        CommitOption(s, ch, kColPower, rows[i].power);
+        StoreName(s, ch, rows[i].name);
     }
     const ChannelList five = {1, 2, 3, 4, 5};
     struct Case {
@@ -143,7 +142,7 @@ TEST(ChannelSort, ColumnOrders) {
         SortChannels(sorted, five, c.column, c.order);
         std::vector<std::string> names;
         for (int ch = 1; ch <= 5; ++ch) {
-            names.push_back(sorted.isFree(ch) ? "-" : sorted.ChannelName[ch - 1]);
+            names.push_back(sorted.isFree(ch) ? "-" : sorted.at(ch).name);
         }
         EXPECT_EQ(names, c.names) << "column " << c.column;
     }
@@ -165,7 +164,7 @@ TEST(ChannelFilter, RandomImagesFindWhatTheRowsShow) {
         for (int probe = 0; probe < 200; ++probe) {
             const int ch = 1 + pick(kChannelCount);
             const int col = kColRxFreq + pick(kColName - kColRxFreq);  // the name column apart
-            const std::string& text = state.channels.cell(ch, col);
+            const std::string& text = CellText(state.channels, ch, col);
             if (text.empty()) continue;
             // A whole UTF-8 word or an ASCII slice of it.
             std::string needle = text;
@@ -175,10 +174,10 @@ TEST(ChannelFilter, RandomImagesFindWhatTheRowsShow) {
                     from, 1 + static_cast<std::size_t>(pick(static_cast<int>(text.size() - from))));
                 for (char& c : needle) c = pick(2) ? static_cast<char>(std::tolower(c)) : c;
             }
-            const ChannelList found = ChannelsShowingText(state.channels, needle);
+            const ChannelList found = ChannelsShowingText(state.channels, needle, WordsIn(kEnglish));
             ASSERT_TRUE(std::binary_search(found.begin(), found.end(), ch))
                 << "seed " << seed << " needle " << needle;
-            for (int f : found) ASSERT_TRUE(ChannelShowsText(state.channels, f, needle));
+            for (int f : found) ASSERT_TRUE(ChannelShowsText(state.channels, f, needle, WordsIn(kEnglish)));
         }
     }
 }
@@ -186,13 +185,12 @@ TEST(ChannelFilter, RandomImagesFindWhatTheRowsShow) {
 TEST(ChannelFilter, WordsNamesAndCase) {
     ProgramState state = StartupState(kChinese);
     ChannelStores& s = state.channels;
-    CommitFrequency(s, state.band, WordsIn(kChinese), 1, kColRxFreq, "446.00625");
-    CommitFrequency(s, state.band, WordsIn(kChinese), 2, kColRxFreq, "145.5");
-    CommitName(s, 2, "pmr1");
-    CommitOption(s, 2, kColPower, 0, "低");
-    CommitFrequency(s, state.band, WordsIn(kChinese), 3, kColRxFreq, "146");
-    s.ChannelName[2] = "\xE9T";  // a name read from a radio: one byte per character
-    s.cell(3, kColName) = s.ChannelName[2];
+    CommitFrequency(s, state.band, 1, kColRxFreq, "446.00625");
+    CommitFrequency(s, state.band, 2, kColRxFreq, "145.5");
+    StoreName(s, 2, "pmr1");
+    CommitOption(s, 2, kColPower, 0);
+    CommitFrequency(s, state.band, 3, kColRxFreq, "146");
+    s.at(3).name = "\xE9T";  // a name read from a radio: one byte per character
     struct Case {
         std::string text;
         ChannelList found;
@@ -202,8 +200,10 @@ TEST(ChannelFilter, WordsNamesAndCase) {
         {"低", {2}},      {"高", {1, 3}},      {"\xC3\xA9t", {3}},  // é in UTF-8 finds the byte E9
         {"xyz", {}},
     };
-    for (const Case& c : cases) EXPECT_EQ(ChannelsShowingText(s, c.text), c.found) << c.text;
-    EXPECT_EQ(ChannelsShowingText(s, "").size(), std::size_t{kChannelCount});
+    for (const Case& c : cases) {
+        EXPECT_EQ(ChannelsShowingText(s, c.text, WordsIn(kChinese)), c.found) << c.text;
+    }
+    EXPECT_EQ(ChannelsShowingText(s, "", WordsIn(kChinese)).size(), std::size_t{kChannelCount});
 }
 
 // A column edit over random choices on random images: exactly the chosen channels that can
@@ -230,7 +230,7 @@ TEST(ColumnEdit, RandomImagesChangeExactlyTheChannelsThatAccept) {
         }
         ChannelStores after = state.channels;
         const ColumnEditResult result =
-            ApplyColumnValue(after, state.band, WordsIn(lang), chosen, value);
+            ApplyColumnValue(after, state.band, chosen, value);
 
         std::map<int, EditRefusal> refused;
         for (const ChannelRefusal& r : result.refused) refused[r.channel] = r.reason;
@@ -251,15 +251,15 @@ TEST(ColumnEdit, RandomImagesChangeExactlyTheChannelsThatAccept) {
             // Typing the value into this one channel gives the same channel.
             ChannelStores typed = state.channels;
             if (value.column <= kColTxFreq) {
-                CommitFrequency(typed, state.band, WordsIn(lang), ch, value.column, value.text);
+                CommitFrequency(typed, state.band, ch, value.column, value.text);
             } else if (value.column == kColName) {
-                CommitName(typed, ch, value.text == "abc" ? "ABC" : value.text);
+                StoreName(typed, ch, value.text == "abc" ? "ABC" : value.text);
             } else {
                 const std::string word =
                     value.column <= kColQtDqtEnc
                         ? Render(ToneName(value.index), lang)
                         : Render(ChannelColumnEntry(value.column, value.index), lang);
-                CommitOption(typed, ch, value.column, value.index, word);
+                CommitOption(typed, ch, value.column, value.index);
             }
             ASSERT_EQ(now, TakeChannel(typed, ch)) << "seed " << seed << " channel " << ch;
             const bool listed =
@@ -296,8 +296,8 @@ TEST(ColumnEdit, ChannelRangesText) {
 TEST(ChannelFill, SeriesAndTheirChecks) {
     ProgramState state = StartupState(kEnglish);  // band 136-174.995, 400-470.995 MHz
     ChannelStores& s = state.channels;
-    CommitFrequency(s, state.band, WordsIn(kEnglish), 2, kColRxFreq, "145.5");
-    CommitName(s, 2, "OLD");
+    CommitFrequency(s, state.band, 2, kColRxFreq, "145.5");
+    StoreName(s, 2, "OLD");
     struct Case {
         const char* what;
         FillSeries series;
@@ -397,18 +397,18 @@ TEST(ChannelFill, SeriesAndTheirChecks) {
 
         // Applying gives exactly the preview, and refused channels stay whole.
         ChannelStores after = s;
-        ApplyFill(after, state.band, WordsIn(kEnglish), plan);
+        ApplyFill(after, state.band, plan);
         for (const FillRow& r : plan.rows) {
             const auto i = static_cast<std::size_t>(r.channel - 1);
             if (r.refusal) {
                 EXPECT_EQ(TakeChannel(after, r.channel), TakeChannel(s, r.channel)) << c.what;
                 continue;
             }
-            EXPECT_EQ(after.FreqText[0][i], r.rx) << c.what;
-            EXPECT_EQ(after.FreqText[1][i], r.tx) << c.what;
-            EXPECT_EQ(after.ChannelName[i], r.name) << c.what;
-            EXPECT_EQ(after.cell(r.channel, kColRxFreq), r.rx) << c.what;
-            EXPECT_EQ(after.cell(r.channel, kColName), r.name) << c.what;
+            EXPECT_EQ(FrequencyText(after.at((i) + 1).rx), r.rx) << c.what;
+            EXPECT_EQ(FrequencyText(after.at((i) + 1).tx), r.tx) << c.what;
+            EXPECT_EQ(after.at((i) + 1).name, r.name) << c.what;
+            EXPECT_EQ(CellText(after, r.channel, kColRxFreq), r.rx) << c.what;
+            EXPECT_EQ(CellText(after, r.channel, kColName), r.name) << c.what;
         }
     }
 }

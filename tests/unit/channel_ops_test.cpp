@@ -11,6 +11,7 @@
 #include "model/program_state.h"
 #include "rules/channel_clip_form.h"
 #include "rules/channel_table.h"
+#include "channel_view.h"
 
 namespace talvo {
 namespace {
@@ -19,17 +20,15 @@ namespace {
 // by an operation (or taken from a neighbour) shows up as a record made of two ids.
 ChannelRecord Tagged(int id) {
     ChannelRecord r;
-    char freq[16];
-    std::snprintf(freq, sizeof freq, "%03d.%05d", 136 + id % 38, id * 5);
-    r.freqText = {freq, std::string(freq) + "T"};
-    for (std::size_t k = 0; k < r.optionIndex.size(); ++k) {
-        r.optionIndex[k] = static_cast<std::int16_t>(k < 2 ? id % 265 : k < 7 ? id % 2 : 0);
-        r.optionText[k] = "o" + std::to_string(k) + "-" + std::to_string(id);
+    const auto units = static_cast<std::uint32_t>((136 + id % 38) * 100'000 + id * 5);
+    r.rx = Frequency::FromTenHz(units);
+    r.tx = Frequency::FromTenHz(units + 1);
+    for (std::size_t k = 0; k < r.option.size(); ++k) {
+        r.option[k] = static_cast<std::int16_t>(k < 2 ? id % 265 : id % 2);
     }
     r.name = "N" + std::to_string(id) + std::string(1, '\xFF');
-    for (std::size_t c = 0; c < r.cells.size(); ++c) {
-        r.cells[c] = "c" + std::to_string(c) + "-" + std::to_string(id);
-    }
+    r.bandShowsNewChannelWord = id % 3 == 0;
+    if (id % 5 == 0) r.unlistedTone[1] = static_cast<std::uint16_t>(id * 257);
     return r;
 }
 
@@ -249,16 +248,17 @@ BandState Band(int index) {
 TEST(ChannelOps, PasteRefusesChannelsOutsideTheBandOneByOne) {
     ChannelStores stores = Make(Full());
     ChannelRecord vhf = TakeChannel(stores, 1);
-    vhf.freqText = {"145.00000", "144.00000"};
+    vhf.rx = Frequency::FromText("145.00000");
+    vhf.tx = Frequency::FromText("144.00000");
     ChannelRecord uhf = vhf;
-    uhf.freqText = {"440.00000", "440.00000"};  // upper limits are exclusive
-    ChannelRecord splitOut = vhf;               // receive in band, transmit outside it
-    splitOut.freqText[1] = "150.00000";
+    uhf.rx = uhf.tx = Frequency::FromText("440.00000");  // upper limits are exclusive
+    ChannelRecord splitOut = vhf;  // receive in band, transmit outside it
+    splitOut.tx = Frequency::FromText("150.00000");
     const std::vector<PasteItem> items = {{0, vhf}, {1, uhf}, {2, splitOut}, {4, ChannelRecord{}}};
 
     // Band 1 (144-146 and 430-440 MHz): 440 and the 150 MHz transmit frequency do not fit.
     const PasteResult result =
-        PasteChannels(stores, Band(1), kEnglish, WordsIn(kEnglish), 10, items, kEnglish);
+        PasteChannels(stores, Band(1), 10, items);
     EXPECT_FALSE(result.outOfRoom);
     EXPECT_EQ(result.pasted, (ChannelList{10, 14}));
     EXPECT_EQ(result.refused, (ChannelList{11, 12}));
@@ -271,27 +271,26 @@ TEST(ChannelOps, PasteRefusesChannelsOutsideTheBandOneByOne) {
 
     // Items reaching past 128 paste nothing.
     const ChannelStores before = stores;
-    EXPECT_TRUE(PasteChannels(stores, Band(0), kEnglish, WordsIn(kEnglish), 125, items, kEnglish)
+    EXPECT_TRUE(PasteChannels(stores, Band(0), 125, items)
                     .outOfRoom);
     EXPECT_EQ(Read(stores), Read(before));
 }
 
 TEST(ChannelOps, PasteFromTheOtherLanguageRendersItsWords) {
     ProgramState zh = StartupState(kChinese);
-    CommitFrequency(zh.channels, zh.band, WordsIn(kChinese), 3, kColRxFreq, "145.5");
-    CommitOption(zh.channels, 3, kColPower, 2, "中");
-    const CopiedChannels copied = CopyChannels(zh.channels, {3}, kChinese);
+    CommitFrequency(zh.channels, zh.band, 3, kColRxFreq, "145.5");
+    CommitOption(zh.channels, 3, kColPower, 2);
+    const CopiedChannels copied = CopyChannels(zh.channels, {3});
 
     ProgramState en = StartupState(kEnglish);
-    PasteChannels(en.channels, en.band, kEnglish, WordsIn(kEnglish), 7, copied.items, copied.lang);
-    EXPECT_EQ(en.channels.cell(7, kColPower), "Middle");
-    EXPECT_EQ(en.channels.cell(7, kColQtDqtDec), "Off");
-    EXPECT_EQ(en.channels.FreqText[0][6], "145.50000");
+    PasteChannels(en.channels, en.band, 7, copied.items);
+    EXPECT_EQ(CellText(en.channels, 7, kColPower), "Middle");
+    EXPECT_EQ(CellText(en.channels, 7, kColQtDqtDec), "Off");
+    EXPECT_EQ(FrequencyText(en.channels.at(7).rx), "145.50000");
 
     // In the same language the copy arrives exactly as it was (the "Wide" of a new channel too).
     ProgramState zh2 = StartupState(kChinese);
-    PasteChannels(zh2.channels, zh2.band, kChinese, WordsIn(kChinese), 7, copied.items,
-                  copied.lang);
+    PasteChannels(zh2.channels, zh2.band, 7, copied.items);
     EXPECT_EQ(TakeChannel(zh2.channels, 7), TakeChannel(zh.channels, 3));
 }
 
@@ -304,16 +303,14 @@ TEST(ChannelClipForm, RoundTripsEveryByteAndRefusesDamagedCopies) {
     ChannelStores stores = Make(ids);
     std::string allBytes;
     for (int b = 0; b < 256; ++b) allBytes.push_back(static_cast<char>(b));
-    stores.ChannelName[4] = allBytes;   // a name decoded from the radio may hold any byte
-    stores.cell(3, kColName) = "FREE";  // a free channel with a name keeps it
+    stores.at(5).name = allBytes;   // a name decoded from the radio may hold any byte
 
-    const CopiedChannels copied = CopyChannels(stores, {128, 1, 2, 3, 5}, kChinese);
+    const CopiedChannels copied = CopyChannels(stores, {128, 1, 2, 3, 5});
     ASSERT_EQ(copied.items.size(), 5U);
     EXPECT_EQ(copied.items.back().offset, 127);
     const std::string bytes = EncodeCopiedChannels(copied);
     const auto back = DecodeCopiedChannels(bytes);
     ASSERT_TRUE(back.has_value());
-    EXPECT_EQ(back->lang, kChinese);
     ASSERT_EQ(back->items.size(), copied.items.size());
     for (std::size_t i = 0; i < copied.items.size(); ++i) {
         EXPECT_EQ(back->items[i].offset, copied.items[i].offset);
@@ -332,7 +329,7 @@ TEST(ChannelClipForm, RoundTripsEveryByteAndRefusesDamagedCopies) {
         if (const auto d = DecodeCopiedChannels(damaged)) {
             for (const PasteItem& item : d->items) {
                 EXPECT_LT(item.offset, kChannelCount);
-                EXPECT_GE(item.record.optionIndex[0], 0);
+                EXPECT_GE(item.record.option[0], 0);
             }
         }
     }

@@ -8,6 +8,7 @@
 #include "catalogue_words.h"
 #include "model/channel_lists.h"
 #include "model/program_state.h"
+#include "channel_view.h"
 
 namespace talvo {
 namespace {
@@ -73,21 +74,20 @@ TEST(ChannelTableFrequency, FreeRowGetsDefaultsInEachLanguage) {
     };
     for (const LangCase& c : cases) {
         ProgramState s = StartupState(c.lang);
-        EXPECT_EQ(CommitFrequency(s.channels, s.band, WordsIn(c.lang), 7, kColRxFreq, "145.5"),
+        EXPECT_EQ(CommitFrequency(s.channels, s.band, 7, kColRxFreq, "145.5"),
                   FrequencyCommit::Created);
-        EXPECT_EQ(s.channels.cell(7, 1), "145.50000");
-        EXPECT_EQ(s.channels.cell(7, 2), "145.50000");
-        EXPECT_EQ(s.channels.FreqText[0][6], "145.50000");
-        EXPECT_EQ(s.channels.FreqText[1][6], "145.50000");
+        EXPECT_EQ(CellText(s.channels, 7, 1), "145.50000");
+        EXPECT_EQ(CellText(s.channels, 7, 2), "145.50000");
+        EXPECT_EQ(FrequencyText(s.channels.at(7).rx), "145.50000");
+        EXPECT_EQ(FrequencyText(s.channels.at(7).tx), "145.50000");
         const std::vector<int> indexes = {0, 0, 1, 1, 1, 1, 1};
         for (int col = 3; col <= 9; ++col) {
             const auto k = static_cast<std::size_t>(col - 3);
-            EXPECT_EQ(s.channels.cell(7, col), c.texts[k]) << "column " << col;
-            EXPECT_EQ(s.channels.OptionIndex[k][6], indexes[k]) << "column " << col;
-            EXPECT_EQ(s.channels.OptionText[k][6], "") << "column " << col;
+            EXPECT_EQ(CellText(s.channels, 7, col, c.lang), c.texts[k]) << "column " << col;
+            EXPECT_EQ(s.channels.at(7).option[k], indexes[k]) << "column " << col;
         }
-        EXPECT_EQ(s.channels.cell(7, 10), "");
-        EXPECT_EQ(s.channels.ChannelName[6], "");
+        EXPECT_EQ(CellText(s.channels, 7, 10), "");
+        EXPECT_EQ(s.channels.at(7).name, "");
         // neighbours untouched
         EXPECT_TRUE(s.channels.isFree(6));
         EXPECT_TRUE(s.channels.isFree(8));
@@ -96,52 +96,50 @@ TEST(ChannelTableFrequency, FreeRowGetsDefaultsInEachLanguage) {
 
 ProgramState WithChannel(int ch) {
     ProgramState s = StartupState(kEnglish);
-    CommitFrequency(s.channels, s.band, WordsIn(kEnglish), ch, kColRxFreq, "145.5");
-    CommitFrequency(s.channels, s.band, WordsIn(kEnglish), ch, kColTxFreq, "146.1");
-    CommitOption(s.channels, ch, kColQtDqtDec, 1, "67.0");
-    CommitOption(s.channels, ch, kColPower, 2, "Middle");
-    CommitName(s.channels, ch, "ABC");
+    CommitFrequency(s.channels, s.band, ch, kColRxFreq, "145.5");
+    CommitFrequency(s.channels, s.band, ch, kColTxFreq, "146.1");
+    CommitOption(s.channels, ch, kColQtDqtDec, 1);
+    CommitOption(s.channels, ch, kColPower, 2);
+    StoreName(s.channels, ch, "ABC");
     return s;
 }
 
 TEST(ChannelTableFrequency, ExistingChannelChangesOnlyTheEditedFrequency) {
     ProgramState s = WithChannel(3);
-    EXPECT_EQ(CommitFrequency(s.channels, s.band, WordsIn(kEnglish), 3, kColRxFreq, "150"),
+    EXPECT_EQ(CommitFrequency(s.channels, s.band, 3, kColRxFreq, "150"),
               FrequencyCommit::Stored);
-    EXPECT_EQ(s.channels.cell(3, 1), "150.00000");
-    EXPECT_EQ(s.channels.FreqText[0][2], "150.00000");
-    EXPECT_EQ(s.channels.cell(3, 2), "146.10000");
-    EXPECT_EQ(s.channels.FreqText[1][2], "146.10000");
-    EXPECT_EQ(s.channels.cell(3, 3), "67.0");
-    EXPECT_EQ(s.channels.OptionIndex[0][2], 1);
-    EXPECT_EQ(s.channels.cell(3, 5), "Middle");
-    EXPECT_EQ(s.channels.OptionIndex[2][2], 2);
-    EXPECT_EQ(s.channels.ChannelName[2], "ABC");
+    EXPECT_EQ(CellText(s.channels, 3, 1), "150.00000");
+    EXPECT_EQ(FrequencyText(s.channels.at(3).rx), "150.00000");
+    EXPECT_EQ(CellText(s.channels, 3, 2), "146.10000");
+    EXPECT_EQ(FrequencyText(s.channels.at(3).tx), "146.10000");
+    EXPECT_EQ(CellText(s.channels, 3, 3), "67.0");
+    EXPECT_EQ(s.channels.at(3).option[0], 1);
+    EXPECT_EQ(CellText(s.channels, 3, 5), "Middle");
+    EXPECT_EQ(s.channels.at(3).option[2], 2);
+    EXPECT_EQ(s.channels.at(3).name, "ABC");
 
     // refused and empty transmit entries leave everything as it was
     const ChannelStores before = s.channels;
-    EXPECT_EQ(CommitFrequency(s.channels, s.band, WordsIn(kEnglish), 3, kColTxFreq, "300"),
+    EXPECT_EQ(CommitFrequency(s.channels, s.band, 3, kColTxFreq, "300"),
               FrequencyCommit::Refused);
-    EXPECT_EQ(CommitFrequency(s.channels, s.band, WordsIn(kEnglish), 3, kColRxFreq, "1.2.3"),
+    EXPECT_EQ(CommitFrequency(s.channels, s.band, 3, kColRxFreq, "1.2.3"),
               FrequencyCommit::Refused);
-    EXPECT_EQ(CommitFrequency(s.channels, s.band, WordsIn(kEnglish), 3, kColTxFreq, ""),
+    EXPECT_EQ(CommitFrequency(s.channels, s.band, 3, kColTxFreq, ""),
               FrequencyCommit::Unchanged);
-    EXPECT_EQ(s.channels.Cell, before.Cell);
-    EXPECT_EQ(s.channels.FreqText, before.FreqText);
-    EXPECT_EQ(s.channels.OptionIndex, before.OptionIndex);
+    EXPECT_TRUE(s.channels == before);
 }
 
 TEST(ChannelTableFrequency, ClearingReceiveFrequencyDeletesTheWholeChannel) {
     ProgramState s = WithChannel(3);
-    EXPECT_EQ(CommitFrequency(s.channels, s.band, WordsIn(kEnglish), 3, kColRxFreq, ""),
+    EXPECT_EQ(CommitFrequency(s.channels, s.band, 3, kColRxFreq, ""),
               FrequencyCommit::Deleted);
     EXPECT_TRUE(s.channels.isFree(3));
-    for (int col = 1; col <= 10; ++col) EXPECT_EQ(s.channels.cell(3, col), "") << col;
-    EXPECT_EQ(s.channels.FreqText[1][2], "");
-    EXPECT_EQ(s.channels.ChannelName[2], "");
+    for (int col = 1; col <= 10; ++col) EXPECT_EQ(CellText(s.channels, 3, col), "") << col;
+    EXPECT_EQ(FrequencyText(s.channels.at(3).tx), "");
+    EXPECT_EQ(s.channels.at(3).name, "");
     for (std::size_t k = 0; k < 8; ++k) {
-        EXPECT_EQ(s.channels.OptionIndex[k][2], 0);
-        EXPECT_EQ(s.channels.OptionText[k][2], "");
+        EXPECT_EQ(s.channels.at(3).option[k], 0);
+        EXPECT_EQ(CellText(s.channels, 3, (k) + 3), "");
     }
 }
 
@@ -160,52 +158,45 @@ TEST(ChannelTableEditing, NamesDropFillersAndEmptyNameClearsCell) {
     StoreName(s.channels, 3,
               "AB\xff"
               "C");
-    EXPECT_EQ(s.channels.ChannelName[2], "ABC");
-    CommitName(s.channels, 3, "");
-    EXPECT_EQ(s.channels.ChannelName[2], "");
-    EXPECT_EQ(s.channels.cell(3, 10), "");
+    EXPECT_EQ(s.channels.at(3).name, "ABC");
+    StoreName(s.channels, 3, "");
+    EXPECT_EQ(s.channels.at(3).name, "");
+    EXPECT_EQ(CellText(s.channels, 3, 10), "");
 }
 
-TEST(ChannelTableRefresh, LanguageSwitchRerendersWordsOnly) {
+TEST(ChannelTableRefresh, WordsFollowTheLanguageShownAndValuesStay) {
     ProgramState s = WithChannel(3);
-    CommitFrequency(s.channels, s.band, WordsIn(kEnglish), 5, kColRxFreq,
-                    "150");  // defaults, "Wide"
-    CommitOption(s.channels, 5, kColQtDqtEnc, 264, "D754I");
+    CommitFrequency(s.channels, s.band, 5, kColRxFreq, "150");  // defaults, "Wide"
+    CommitOption(s.channels, 5, kColQtDqtEnc, 264);
     // a free channel whose name came from the radio
-    s.channels.ChannelName[9] = "FREE";
-    s.channels.cell(10, 10) = "FREE";
-
-    RefreshChannelGrid(s.channels, WordsIn(kChinese));
-    EXPECT_EQ(s.channels.cell(3, 1), "145.50000");
-    EXPECT_EQ(s.channels.cell(3, 2), "146.10000");
-    EXPECT_EQ(s.channels.cell(3, 3), "67.0");
-    EXPECT_EQ(s.channels.cell(3, 4), "关闭");
-    EXPECT_EQ(s.channels.cell(3, 5), "中");
-    EXPECT_EQ(s.channels.cell(3, 10), "ABC");
+    s.channels.at(10).name = "FREE";
     const std::vector<std::string> zh = {"关闭", "D754I", "高", "关", "使能", "宽带", "关"};
+    const std::vector<std::string> fresh = {"Off", "D754I", "High", "Off", "On", "Wide", "Off"};
     for (int col = 3; col <= 9; ++col) {
-        EXPECT_EQ(s.channels.cell(5, col), zh[static_cast<std::size_t>(col - 3)]) << col;
+        const auto k = static_cast<std::size_t>(col - 3);
+        EXPECT_EQ(CellText(s.channels, 5, col, kChinese), zh[k]) << col;
+        EXPECT_EQ(CellText(s.channels, 5, col, kEnglish), fresh[k]) << col;
     }
-    EXPECT_EQ(s.channels.cell(10, 10), "FREE");
-    EXPECT_EQ(s.channels.ChannelName[9], "FREE");
+    EXPECT_EQ(CellText(s.channels, 3, 4, kChinese), "关闭");
+    EXPECT_EQ(CellText(s.channels, 3, 5, kChinese), "中");
+    EXPECT_EQ(CellText(s.channels, 3, 5, kEnglish), "Middle");
+    EXPECT_EQ(CellText(s.channels, 10, 10), "FREE");
 
-    RefreshChannelGrid(s.channels, WordsIn(kEnglish));
-    const std::vector<std::string> en = {"Off", "D754I", "High", "Off", "On", "wide", "Off"};
-    for (int col = 3; col <= 9; ++col) {
-        EXPECT_EQ(s.channels.cell(5, col), en[static_cast<std::size_t>(col - 3)]) << col;
-    }
-    EXPECT_EQ(s.channels.cell(3, 5), "Middle");
+    // Drawn afresh, the new channel's band column reads as the list has it; nothing else moves.
+    const ChannelStores before = s.channels;
+    ForgetShownWords(s.channels);
+    EXPECT_EQ(CellText(s.channels, 5, kColBand, kEnglish), "wide");
+    ChannelStores expected = before;
+    for (int ch : {3, 5}) expected.at(ch).bandShowsNewChannelWord = false;  // both typed in
+    EXPECT_TRUE(s.channels == expected);
 }
 
 TEST(ChannelTableRefresh, StartFormEmptiesEveryChannel) {
     ProgramState s = WithChannel(1);
-    CommitFrequency(s.channels, s.band, WordsIn(kEnglish), 128, kColRxFreq, "440");
+    CommitFrequency(s.channels, s.band, 128, kColRxFreq, "440");
     StartForm(s.channels);
     const ChannelStores empty = StartupState(kEnglish).channels;
-    EXPECT_EQ(s.channels.Cell, empty.Cell);
-    EXPECT_EQ(s.channels.FreqText, empty.FreqText);
-    EXPECT_EQ(s.channels.ChannelName, empty.ChannelName);
-    EXPECT_EQ(s.channels.OptionIndex, empty.OptionIndex);
+    EXPECT_TRUE(s.channels == empty);
 }
 
 struct EntryCase {

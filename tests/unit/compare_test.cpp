@@ -10,13 +10,14 @@
 #include "image/encode.h"
 #include "image_samples.h"
 #include "model/channel_lists.h"
+#include "channel_view.h"
 
 namespace talvo::compare {
 namespace {
 
 // `base` decoded, changed by `edit`, encoded over a copy of `base`.
 ImageBytes Edited(const ImageBytes& base, const std::function<void(ProgramState&)>& edit) {
-    ProgramState state = DecodedState(base, WordsIn(kEnglish));
+    ProgramState state = DecodedState(base);
     edit(state);
     state.EncodedImage = base;
     EncodeImage(state);
@@ -42,23 +43,23 @@ struct OneField {
 TEST(ChangeList, ImagesThatDifferInOneFieldOfEachKind) {
     for (const unsigned seed : {1u, 7u, 42u}) {
         const ImageBytes base = samples::ValidImageMaker(seed).make();
-        const ProgramState before = DecodedState(base, WordsIn(kEnglish));
+        const ProgramState before = DecodedState(base);
         const int used = FirstChannel(before, true);
         ASSERT_GT(used, 0);
         const auto u = static_cast<std::size_t>(used - 1);
-        const int oldPower = before.channels.OptionIndex[2][u];
+        const int oldPower = before.channels.at((u) + 1).option[2];
         const int newPower = (oldPower + 1) % 3;
         const int oldBeep = before.options[ListId::Beep];
         const int oldGrade = before.powerGrades[4];
         const std::vector<OneField> cases = {
             {"channel column",
              [&](ProgramState& s) {
-                 s.channels.OptionIndex[2][u] = static_cast<std::int16_t>(newPower);
+                 s.channels.at((u) + 1).option[2] = static_cast<std::int16_t>(newPower);
              },
              Change::Area::Channel, "Power",
              Render(ChannelColumnEntry(kColPower, oldPower), kEnglish),
              Render(ChannelColumnEntry(kColPower, newPower), kEnglish)},
-            {"channel name", [&](ProgramState& s) { s.channels.ChannelName[u] = "ZQX9"; },
+            {"channel name", [&](ProgramState& s) { s.channels.at((u) + 1).name = "ZQX9"; },
              Change::Area::Channel, "Channel Name", "", "ZQX9"},
             {"setting", [&](ProgramState& s) { s.options[ListId::Beep] = 1 - oldBeep; },
              Change::Area::Setting, "Beep", Render(ListEntry(ListId::Beep, oldBeep), kEnglish),
@@ -110,16 +111,16 @@ TEST(ChangeList, ImagesThatDifferInOneFieldOfEachKind) {
 // A channel that appears or disappears is named on each of its lines, with its values.
 TEST(ChangeList, ChannelsAddedAndRemoved) {
     const ImageBytes base = samples::ValidImageMaker(5).make();
-    const ProgramState before = DecodedState(base, WordsIn(kEnglish));
+    const ProgramState before = DecodedState(base);
     const int freeChannel = FirstChannel(before, false);
     const int usedChannel = FirstChannel(before, true);
     ASSERT_GT(freeChannel, 0);
     const ImageBytes added = Edited(base, [&](ProgramState& s) {
-        const auto f = static_cast<std::size_t>(freeChannel - 1);
-        s.channels.FreqText[0][f] = s.channels.FreqText[1][f] = "145.52500";
+        s.channels.at(freeChannel).rx = s.channels.at(freeChannel).tx =
+            Frequency::FromText("145.52500");
     });
     const ImageBytes removed = Edited(base, [&](ProgramState& s) {
-        s.channels.FreqText[0][static_cast<std::size_t>(usedChannel - 1)].clear();
+        s.channels.at(usedChannel).rx.reset();
     });
     struct Case {
         const ImageBytes* after;

@@ -9,6 +9,7 @@
 #include "exchange/channel_import.h"
 #include "exchange/csv_text.h"
 #include "model/program_state.h"
+#include "channel_view.h"
 
 namespace talvo {
 namespace {
@@ -69,9 +70,9 @@ TEST(ExchangeReader, EncodingLineEndsQuotesAndComments) {
         ASSERT_TRUE(plan.readable) << c.what;
         EXPECT_EQ(Fates(plan), (std::vector<RowFate>{RowFate::Imported, RowFate::Adjusted}))
             << c.what;
-        EXPECT_EQ(Result(plan).FreqText[0][0], "146.52000") << c.what;
-        EXPECT_EQ(Result(plan).FreqText[1][1], "145.00000") << c.what;
-        EXPECT_EQ(Result(plan).ChannelName[1], "R1, \"hom") << c.what;  // 8 of 10
+        EXPECT_EQ(FrequencyText(Result(plan).at(1).rx), "146.52000") << c.what;
+        EXPECT_EQ(FrequencyText(Result(plan).at(2).tx), "145.00000") << c.what;
+        EXPECT_EQ(Result(plan).at(2).name, "R1, \"hom") << c.what;  // 8 of 10
         EXPECT_EQ(plan.rows[1].line, plan.rows[0].line + 1) << c.what;
     }
 }
@@ -84,10 +85,10 @@ TEST(ExchangeReader, SeventeenAndTwentyOneColumnsTrailingCommaShortRowsAndBadCel
     const ImportPlan old = Import(v17);
     ASSERT_TRUE(old.readable);
     EXPECT_EQ(old.imported, 2);
-    EXPECT_EQ(Result(old).OptionIndex[0][0], Result(old).OptionIndex[1][0]);  // TSQL
-    EXPECT_EQ(Result(old).OptionIndex[5][0], 0);                              // NFM
-    EXPECT_EQ(Result(old).OptionIndex[4][0], 0);                              // S
-    EXPECT_EQ(Result(old).OptionIndex[2][0], 1);  // no Power column: High
+    EXPECT_EQ(Result(old).at(1).option[0], Result(old).at(1).option[1]);  // TSQL
+    EXPECT_EQ(Result(old).at(1).option[5], 0);                              // NFM
+    EXPECT_EQ(Result(old).at(1).option[4], 0);                              // S
+    EXPECT_EQ(Result(old).at(1).option[2], 1);  // no Power column: High
 
     const std::string rows = std::string(kHeader21) +
                              "\n"
@@ -128,10 +129,10 @@ TEST(ExchangeReader, SemicolonsWithDecimalCommasAndUnknownHeaders) {
     const ImportPlan plan = Import(text);
     ASSERT_EQ(plan.rows.size(), 2u);
     EXPECT_EQ(plan.rows[0].fate, RowFate::Imported);
-    EXPECT_EQ(Result(plan).FreqText[1][0], "145.00000");
-    EXPECT_EQ(Result(plan).OptionIndex[2][0], 2);  // Middle
-    EXPECT_EQ(Result(plan).FreqText[0][1], "162.55000");
-    EXPECT_EQ(Result(plan).ChannelName[1], "Wx");
+    EXPECT_EQ(FrequencyText(Result(plan).at(1).tx), "145.00000");
+    EXPECT_EQ(Result(plan).at(1).option[2], 2);  // Middle
+    EXPECT_EQ(FrequencyText(Result(plan).at(2).rx), "162.55000");
+    EXPECT_EQ(Result(plan).at(2).name, "Wx");
 }
 
 TEST(ExchangeReader, UnreadableFiles) {
@@ -162,7 +163,7 @@ TEST(ExchangeReader, PlacementByLocationIntoFreeChannelsAndBeyond128) {
     EXPECT_FALSE(byLocation.rows[0].overwrites);
     EXPECT_EQ(Render(ImportRowReport(byLocation.rows[2]), kEnglish),
               "line 4: refused: channel 3 was already given by line 2");
-    EXPECT_EQ(byLocation.result.FreqText[0][1], "146.20000");
+    EXPECT_EQ(FrequencyText(byLocation.result.at(2).rx), "146.20000");
 
     // Free channels from 2: 3, 5, 6, 7; Location is not read.
     ImportRequest free;
@@ -172,7 +173,7 @@ TEST(ExchangeReader, PlacementByLocationIntoFreeChannelsAndBeyond128) {
     std::vector<int> channels;
     for (const auto& row : appended.rows) channels.push_back(row.channel);
     EXPECT_EQ(channels, (std::vector<int>{3, 5, 6, 7}));
-    EXPECT_EQ(appended.result.FreqText[0][1], "145.50000");  // untouched
+    EXPECT_EQ(FrequencyText(appended.result.at(2).rx), "145.50000");  // untouched
 
     // 1,000 rows by Location: those beyond 128 are refused, the rest taken.
     std::string big = "Location,Frequency\n";
@@ -214,8 +215,8 @@ TEST(ExchangeWriter, ConventionsOfTheLayout) {
     at.placement = Placement::ConsecutiveFrom;
     at.firstChannel = 127;
     const ImportPlan pasted = Import(tsv, at);
-    EXPECT_EQ(pasted.result.ChannelName[126], "A,B");
-    EXPECT_EQ(pasted.result.FreqText[0][127], "146.52000");
+    EXPECT_EQ(pasted.result.at(127).name, "A,B");
+    EXPECT_EQ(FrequencyText(pasted.result.at(128).rx), "146.52000");
 }
 
 }  // namespace

@@ -18,6 +18,7 @@
 #include "image/layout.h"
 #include "image_samples.h"
 #include "model/band.h"
+#include "channel_view.h"
 
 namespace talvo {
 namespace {
@@ -98,7 +99,7 @@ ProgramState RandomGridState(std::mt19937& rng) {
             if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
             v.name.push_back(c);
         }
-        StoreChannel(state.channels, ch, v, WordsIn(state.LanguageFlag));
+        StoreChannel(state.channels, ch, v);
     }
     return state;
 }
@@ -125,7 +126,7 @@ TEST(ExchangeRoundTrip, ExportImportedIntoTheSameFileGivesTheSameBytes) {
         ProgramState state = StartupState(seed % 2 ? kEnglish : kChinese);
         state.RadioImage = samples::ValidImageMaker(seed).make();
         PutRandomNames(state.RadioImage, rng);
-        DecodeImage(state, WordsIn(state.LanguageFlag));
+        DecodeImage(state);
         EncodeImage(state);
         const ImageBytes before = state.EncodedImage;
 
@@ -173,7 +174,7 @@ TEST(ExchangeRoundTrip, ARowIntoAChannelInUseChangesOnlyWhatItSays) {
     keptTx.name = "rpt low";
     const ChannelValues* channels[] = {&prohibited, &receiveOnly, &keptTx};
     for (int ch = 1; ch <= 3; ++ch)
-        StoreChannel(state.channels, ch, *channels[ch - 1], WordsIn(kEnglish));
+        StoreChannel(state.channels, ch, *channels[ch - 1]);
 
     std::string reformatted = ExportChannelsCsv(state.channels, state.band).text;
     for (const auto& [from, to] : {std::pair<std::string, std::string>{"145.500000", "145.5"},
@@ -220,8 +221,8 @@ TEST(ExchangeRoundTrip, ARowIntoAChannelInUseChangesOnlyWhatItSays) {
         EXPECT_EQ(after.values, c.expected) << c.what;
         for (int ch = 1; ch <= 4; ++ch) {
             if (ch == c.channel) continue;
-            EXPECT_EQ(plan.result.FreqText[0][static_cast<std::size_t>(ch - 1)],
-                      state.channels.FreqText[0][static_cast<std::size_t>(ch - 1)])
+            EXPECT_EQ(FrequencyText(plan.result.at(ch).rx),
+                      FrequencyText(state.channels.at(ch).rx))
                 << c.what;
         }
     }
@@ -239,7 +240,7 @@ TEST(ExchangeRoundTrip, GridChannelsComeBackFieldForFieldWithoutANote) {
         EncodeImage(typed);
         ProgramState source = StartupState(typed.LanguageFlag);
         source.RadioImage = typed.EncodedImage;
-        DecodeImage(source, WordsIn(source.LanguageFlag));
+        DecodeImage(source);
         ASSERT_EQ(source.band.index, typed.band.index);
         const RoundTrip trip = ExportThenImport(source);
         EXPECT_TRUE(trip.exported.notes.empty());
@@ -261,7 +262,7 @@ TEST(ExchangeRoundTrip, RandomImagesChangeNoChannelSilently) {
     for (unsigned seed = 1; seed <= 40; ++seed) {
         ProgramState source = StartupState();
         source.RadioImage = samples::ValidImageMaker(seed).make();
-        DecodeImage(source, WordsIn(source.LanguageFlag));
+        DecodeImage(source);
         const RoundTrip trip = ExportThenImport(source);
         std::set<int> unexplained;
         for (int ch = 1; ch <= kChannelCount; ++ch) {

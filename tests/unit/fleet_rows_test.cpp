@@ -56,7 +56,7 @@ TEST(FleetRows, AcceptedValuesReachTheImageUnderTheirNames) {
             EncodeImage(state);
             ProgramState back = StartupState();
             back.RadioImage = state.EncodedImage;
-            DecodeImage(back, WordsIn(back.LanguageFlag));
+            DecodeImage(back);
             std::string upper = wants[i].display;
             for (char& c : upper)
                 c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));

@@ -14,7 +14,7 @@ namespace L = layout;
 ImageBytes Reencoded(const ImageBytes& image, LanguageFlagValue lang = kEnglish) {
     ProgramState state = StartupState(lang);
     state.RadioImage = image;
-    DecodeImage(state, WordsIn(state.LanguageFlag));
+    DecodeImage(state);
     EncodeImage(state);
     return state.EncodedImage;
 }

@@ -12,6 +12,7 @@
 #include "image/file_io.h"
 #include "image/layout.h"
 #include "image_samples.h"
+#include "channel_view.h"
 
 namespace talvo {
 namespace {
@@ -93,7 +94,7 @@ TEST(DataFileFormat, ParseAcceptsOnlyFullFilesWithTheSignature) {
 TEST_F(TempFolder, SaveThenOpenGivesTheSavedImage) {
     ProgramState saved = StartupState(kEnglish);
     saved.RadioImage = samples::ValidImageMaker(5).make();
-    DecodeImage(saved, WordsIn(saved.LanguageFlag));
+    DecodeImage(saved);
     const fs::path path = dir_ / "radio.dat";
     WriteAll(path, std::vector<std::uint8_t>(5000, 0xAB));  // a longer file is replaced whole
     ASSERT_EQ(SaveDataFile(saved, path.string()), Status::Ok);
@@ -101,12 +102,11 @@ TEST_F(TempFolder, SaveThenOpenGivesTheSavedImage) {
     EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);
 
     ProgramState opened = StartupState(kEnglish);
-    ASSERT_EQ(OpenDataFile(opened, path.string(), WordsIn(opened.LanguageFlag)), Status::Ok);
+    ASSERT_EQ(OpenDataFile(opened, path.string()), Status::Ok);
     for (std::size_t a = 0; a < 0xC00; ++a)
         ASSERT_EQ(opened.RadioImage[a], saved.EncodedImage[a]) << a;
     EXPECT_TRUE(opened.band.BandPromptSuppressed);
-    EXPECT_EQ(opened.channels.FreqText, saved.channels.FreqText);
-    EXPECT_EQ(opened.channels.ChannelName, saved.channels.ChannelName);
+    EXPECT_TRUE(opened.channels == saved.channels);
     EXPECT_EQ(opened.band.index, saved.band.index);
     EXPECT_EQ(opened.options.index, saved.options.index);
     EXPECT_EQ(opened.powerGrades, saved.powerGrades);
@@ -128,10 +128,10 @@ TEST_F(TempFolder, OpenRefusalsChangeNothing) {
     for (const auto& [path, status] : cases) {
         ProgramState state = StartupState(kEnglish);
         state.RadioImage = samples::Filled(0x33);
-        state.channels.FreqText[0][0] = "145.00000";
-        EXPECT_EQ(OpenDataFile(state, path.string(), WordsIn(state.LanguageFlag)), status) << path;
+        state.channels.at(1).rx = FrequencyOrNone("145.00000");
+        EXPECT_EQ(OpenDataFile(state, path.string()), status) << path;
         EXPECT_EQ(state.RadioImage, samples::Filled(0x33)) << path;
-        EXPECT_EQ(state.channels.FreqText[0][0], "145.00000") << path;
+        EXPECT_EQ(FrequencyText(state.channels.at(1).rx), "145.00000") << path;
         EXPECT_FALSE(state.band.BandPromptSuppressed) << path;
     }
     // Open never creates the file it was asked for.

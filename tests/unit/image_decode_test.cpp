@@ -4,6 +4,7 @@
 #include "image/decode.h"
 #include "image/layout.h"
 #include "image_samples.h"
+#include "channel_view.h"
 
 namespace talvo {
 namespace {
@@ -15,7 +16,7 @@ using samples::PutFrequency;
 ProgramState Decoded(const ImageBytes& image, LanguageFlagValue lang = kEnglish) {
     ProgramState state = StartupState(lang);
     state.RadioImage = image;
-    DecodeImage(state, WordsIn(state.LanguageFlag));
+    DecodeImage(state);
     return state;
 }
 
@@ -25,16 +26,16 @@ TEST(DecodeImage, ErasedImageGivesEmptyChannelsAndDefaults) {
     state.options[ListId::BacklightMode] = 0;
     state.options[ListId::AVfoOffsetFrequency] = 2;
     state.fm.DisplayMode = 1;
-    state.channels.FreqText[0][5] = "145.00000";
-    state.channels.ChannelName[5] = "OLD";
+    state.channels.at(6).rx = FrequencyOrNone("145.00000");
+    state.channels.at(6).name = "OLD";
     state.RadioImage = Filled(0xFF);
-    DecodeImage(state, WordsIn(state.LanguageFlag));
+    DecodeImage(state);
 
     const auto& ch = state.channels;
     for (int n = 1; n <= 128; ++n) {
         EXPECT_TRUE(ch.isFree(n)) << n;
-        EXPECT_EQ(ch.ChannelName[static_cast<std::size_t>(n - 1)], "") << n;
-        for (int c = 1; c <= 10; ++c) EXPECT_EQ(ch.cell(n, c), "") << n << "," << c;
+        EXPECT_EQ(ch.at(n).name, "") << n;
+        for (int c = 1; c <= 10; ++c) EXPECT_EQ(CellText(ch, n, c), "") << n << "," << c;
     }
     const OptionalFeatures& o = state.options;
     // Settings with a read limit take their read default.
@@ -89,16 +90,15 @@ TEST(DecodeImage, ErasedImageGivesEmptyChannelsAndDefaults) {
 TEST(DecodeImage, ZeroImageGivesChannelsAtTheFirstEntries) {
     const ProgramState state = Decoded(Filled(0x00), kChinese);
     const auto& ch = state.channels;
-    EXPECT_EQ(ch.FreqText[0][0], "000.00000");
-    EXPECT_EQ(ch.FreqText[1][127], "000.00000");
+    EXPECT_EQ(FrequencyText(ch.at(1).rx), "000.00000");
+    EXPECT_EQ(FrequencyText(ch.at(128).tx), "000.00000");
     // 00 00 is no tone of the list: the text stays, the index is "Off".
-    EXPECT_EQ(ch.OptionText[0][0], "00.0");
-    EXPECT_EQ(ch.OptionIndex[0][0], 0);
-    EXPECT_EQ(ch.cell(1, kColQtDqtDec), "00.0");
-    EXPECT_EQ(ch.cell(1, kColPower), "低");
-    EXPECT_EQ(ch.cell(1, kColBusyLock), "载波");
-    EXPECT_EQ(ch.cell(1, kColBand), "窄带");
-    EXPECT_EQ(ch.ChannelName[0], std::string(8, '\0'));
+    EXPECT_EQ(ch.at(1).option[0], 0);
+    EXPECT_EQ(CellText(ch, 1, kColQtDqtDec, kChinese), "00.0");
+    EXPECT_EQ(CellText(ch, 1, kColPower, kChinese), "低");
+    EXPECT_EQ(CellText(ch, 1, kColBusyLock, kChinese), "载波");
+    EXPECT_EQ(CellText(ch, 1, kColBand, kChinese), "窄带");
+    EXPECT_EQ(ch.at(1).name, std::string(8, '\0'));
     EXPECT_EQ(state.options[TextId::AChannelNumber], "0");
     EXPECT_EQ(state.options[ListId::BacklightMode], 0);
     EXPECT_FALSE(state.options[CheckId::ProhibitVoxInReceiving]);
@@ -140,41 +140,40 @@ TEST(DecodeImage, ChannelRecordsFillStoresAndGrid) {
     image[L::NameRecord(128) + 2] = 0x5A;
 
     ProgramState state = StartupState(kEnglish);
-    state.channels.FreqText[0][1] = "150.00000";
-    state.channels.OptionText[2][1] = "High";
+    state.channels.at(2).rx = FrequencyOrNone("150.00000");
     state.RadioImage = image;
-    DecodeImage(state, WordsIn(state.LanguageFlag));
+    DecodeImage(state);
     const auto& ch = state.channels;
 
-    EXPECT_EQ(ch.FreqText[0][0], "145.12500");
-    EXPECT_EQ(ch.FreqText[1][0], "145.72500");
+    EXPECT_EQ(FrequencyText(ch.at(1).rx), "145.12500");
+    EXPECT_EQ(FrequencyText(ch.at(1).tx), "145.72500");
     const std::array<int, 7> index1 = {1, 52, 2, 1, 0, 1, 0};
     const std::array<const char*, 7> text1 = {"67.0", "D023N", "Middle", "Off",
                                               "Off",  "wide",  "On"};
     for (std::size_t s = 0; s < 7; ++s) {
-        EXPECT_EQ(ch.OptionIndex[s][0], index1[s]) << s;
-        EXPECT_EQ(ch.OptionText[s][0], text1[s]) << s;
-        EXPECT_EQ(ch.cell(1, static_cast<int>(s) + 3), text1[s]) << s;
+        EXPECT_EQ(ch.at(1).option[s], index1[s]) << s;
+        EXPECT_EQ(CellText(ch, 1, (s) + 3), text1[s]) << s;
+        EXPECT_EQ(CellText(ch, 1, static_cast<int>(s) + 3), text1[s]) << s;
     }
-    EXPECT_EQ(ch.cell(1, kColRxFreq), "145.12500");
-    EXPECT_EQ(ch.cell(1, kColTxFreq), "145.72500");
+    EXPECT_EQ(CellText(ch, 1, kColRxFreq), "145.12500");
+    EXPECT_EQ(CellText(ch, 1, kColTxFreq), "145.72500");
 
     EXPECT_TRUE(ch.isFree(2));
-    EXPECT_EQ(ch.FreqText[1][1], "");
-    EXPECT_EQ(ch.OptionText[2][1], "");
-    EXPECT_EQ(ch.cell(2, kColTxFreq), "");
-    EXPECT_EQ(ch.ChannelName[1], "ABC");
-    EXPECT_EQ(ch.cell(2, kColName), "ABC");
+    EXPECT_EQ(FrequencyText(ch.at(2).tx), "");
+    EXPECT_EQ(CellText(ch, 2, 5), "");
+    EXPECT_EQ(CellText(ch, 2, kColTxFreq), "");
+    EXPECT_EQ(ch.at(2).name, "ABC");
+    EXPECT_EQ(CellText(ch, 2, kColName), "ABC");
 
-    EXPECT_EQ(ch.FreqText[1][127], "");
-    EXPECT_EQ(ch.OptionIndex[0][127], 264);
-    EXPECT_EQ(ch.OptionText[0][127], "D754I");
-    EXPECT_EQ(ch.OptionIndex[1][127], 0);
-    EXPECT_EQ(ch.OptionText[1][127], "341.2");
-    EXPECT_EQ(ch.cell(128, kColQtDqtEnc), "341.2");
-    EXPECT_EQ(ch.OptionIndex[2][127], 3);
-    EXPECT_EQ(ch.cell(128, kColPower), "");
-    EXPECT_EQ(ch.ChannelName[127], "\x80Z");
+    EXPECT_EQ(FrequencyText(ch.at(128).tx), "");
+    EXPECT_EQ(ch.at(128).option[0], 264);
+    EXPECT_EQ(CellText(ch, 128, 3), "D754I");
+    EXPECT_EQ(ch.at(128).option[1], 0);
+    EXPECT_EQ(CellText(ch, 128, 4), "341.2");
+    EXPECT_EQ(CellText(ch, 128, kColQtDqtEnc), "341.2");
+    EXPECT_EQ(ch.at(128).option[2], 3);
+    EXPECT_EQ(CellText(ch, 128, kColPower), "");
+    EXPECT_EQ(ch.at(128).name, "\x80Z");
 }
 
 TEST(DecodeImage, ErasedToneTextFollowsTheLanguage) {
@@ -182,12 +181,12 @@ TEST(DecodeImage, ErasedToneTextFollowsTheLanguage) {
     PutFrequency(image, L::ChannelRecord(3), "145.00000");
     image[L::ChannelRecord(3) + 12] = 0xC0;
     const ProgramState zh = Decoded(image, kChinese);
-    EXPECT_EQ(zh.channels.OptionText[0][2], "关闭");
-    EXPECT_EQ(zh.channels.cell(3, kColQtDqtEnc), "关闭");
-    EXPECT_EQ(zh.channels.cell(3, kColTxProhibit), "开");
+    EXPECT_EQ(CellText(zh.channels, 3, 3, kChinese), "关闭");
+    EXPECT_EQ(CellText(zh.channels, 3, kColQtDqtEnc, kChinese), "关闭");
+    EXPECT_EQ(CellText(zh.channels, 3, kColTxProhibit, kChinese), "开");
     const ProgramState en = Decoded(image, kEnglish);
-    EXPECT_EQ(en.channels.OptionText[1][2], "Off");
-    EXPECT_EQ(en.channels.cell(3, kColAddScan), "Off");
+    EXPECT_EQ(CellText(en.channels, 3, 4), "Off");
+    EXPECT_EQ(CellText(en.channels, 3, kColAddScan), "Off");
 }
 
 TEST(DecodeImage, ReadLimitsFallBackToDefaults) {
@@ -263,7 +262,7 @@ TEST(DecodeImage, VfoRecords) {
     state.options[ListId::AVfoScramble] = 0;
     state.options[ListId::AVfoCompanding] = 0;
     state.RadioImage = image;
-    DecodeImage(state, WordsIn(state.LanguageFlag));
+    DecodeImage(state);
     const OptionalFeatures& o = state.options;
     EXPECT_EQ(o[TextId::AVfoFrequency], "145.50000");
     EXPECT_EQ(o[TextId::AVfoOffsetData], "0.60000");
@@ -324,37 +323,13 @@ TEST(DecodeImage, PowerGradesBandAndFieldsOutsideTheImage) {
     state.options[ListId::AVfoCallTone] = 2;
     state.dtmf.AniStartCode = "123";
     state.RadioImage = image;
-    DecodeImage(state, WordsIn(state.LanguageFlag));
+    DecodeImage(state);
     EXPECT_EQ(state.powerGrades, (PowerGrades{10, 20, 30, 40, 50, 60}));
     EXPECT_EQ(state.band.index, 3);
     EXPECT_DOUBLE_EQ(state.band.BandBHigh, 245.99501);
     EXPECT_TRUE(state.options[CheckId::AllowToCancelOperating]);
     EXPECT_EQ(state.options[ListId::AVfoCallTone], 2);
     EXPECT_EQ(state.dtmf.AniStartCode, "123");
-}
-
-TEST(SetGrid, RendersFilledChannelsAndClearsFreeOnes) {
-    ProgramState state = StartupState(kEnglish);
-    state.channels.FreqText[0][0] = "145.00000";
-    state.channels.FreqText[1][0] = "146.00000";
-    for (std::size_t s = 0; s < 7; ++s) {
-        // Appended, not "t" + text: GCC 12 warns wrongly (-Wrestrict) on that form at -O3.
-        std::string text = "t";
-        text += std::to_string(s);
-        state.channels.OptionText[s][0] = text;
-    }
-    state.channels.ChannelName[0] = "KEEP";
-    state.channels.cell(1, kColName) = "KEEP";
-    state.channels.cell(2, kColRxFreq) = "stale";
-    state.channels.ChannelName[1] = "GONE";
-    SetGrid(state);
-    EXPECT_EQ(state.channels.cell(1, 1), "145.00000");
-    EXPECT_EQ(state.channels.cell(1, 2), "146.00000");
-    EXPECT_EQ(state.channels.cell(1, 3), "t0");
-    EXPECT_EQ(state.channels.cell(1, 9), "t6");
-    EXPECT_EQ(state.channels.cell(1, 10), "KEEP");
-    EXPECT_EQ(state.channels.cell(2, 1), "");
-    EXPECT_EQ(state.channels.ChannelName[1], "");
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "image/encode.h"
 #include "image/layout.h"
 #include "image_samples.h"
+#include "channel_view.h"
 
 namespace talvo {
 namespace {
@@ -56,24 +57,21 @@ TEST(EncodeImage, ChannelRecords) {
     ProgramState state = StartupState(kEnglish);
     auto& ch = state.channels;
     // Channel 1: receive only, both tones "Off", new-channel flags.
-    ch.FreqText[0][0] = "145.12500";
-    ch.OptionIndex[2][0] = 1;
-    for (std::size_t s = 3; s <= 6; ++s) ch.OptionIndex[s][0] = 1;
+    ch.at(1).rx = FrequencyOrNone("145.12500");
+    ch.at(1).option[2] = 1;
+    for (std::size_t s = 3; s <= 6; ++s) ch.at(1).option[s] = 1;
     // Channel 2: everything set.
-    ch.FreqText[0][1] = "438.50000";
-    ch.FreqText[1][1] = "430.50000";
-    ch.OptionIndex[0][1] = 52;
-    ch.OptionText[0][1] = "D023N";
-    ch.OptionIndex[1][1] = 1;
-    ch.OptionText[1][1] = "67.0";
-    ch.OptionIndex[2][1] = 2;
-    ch.OptionIndex[5][1] = 1;
-    // Channel 3: no receive frequency, stale values in the other stores.
-    ch.FreqText[1][2] = "145.00000";
-    ch.OptionIndex[0][2] = 5;
-    ch.OptionText[0][2] = "77.0";
-    ch.OptionIndex[2][2] = 1;
-    ch.ChannelName[2] = "AB";
+    ch.at(2).rx = FrequencyOrNone("438.50000");
+    ch.at(2).tx = FrequencyOrNone("430.50000");
+    ch.at(2).option[0] = 52;
+    ch.at(2).option[1] = 1;
+    ch.at(2).option[2] = 2;
+    ch.at(2).option[5] = 1;
+    // Channel 3: no receive frequency, stale values in the other fields.
+    ch.at(3).tx = FrequencyOrNone("145.00000");
+    ch.at(3).option[0] = 5;
+    ch.at(3).option[2] = 1;
+    ch.at(3).name = "AB";
     EncodeImage(state);
     const ImageBytes& e = state.EncodedImage;
 
@@ -123,7 +121,6 @@ TEST(EncodeImage, ValuesThatDoNotFitKeepTheEarlierBytes) {
     state.fm.FmChannelText[1] = "";
     state.fmWindow.gridCell[1] = "x";  // the cell decides; an empty record text does not fit
     state.powerGrades[0] = 256;
-    state.channels.FreqText[0][0] = "145.1";
     EncodeImage(state);
     const ImageBytes& e = state.EncodedImage;
     EXPECT_EQ(e[L::kAChannelNumber], 0x5A);
@@ -142,9 +139,6 @@ TEST(EncodeImage, ValuesThatDoNotFitKeepTheEarlierBytes) {
     EXPECT_EQ(e[L::kFmChannels + 4], 0xFF);
     EXPECT_EQ(e[L::kPowerA], 0x5A);
     EXPECT_EQ(e[L::kPowerA + 1], 218);
-    EXPECT_EQ(e[L::ChannelRecord(1) + 3], 0x14);
-    EXPECT_EQ(e[L::ChannelRecord(1) + 1], 0x5A);
-    EXPECT_EQ(e[L::ChannelRecord(1) + 0], 0x5A);
 }
 
 TEST(EncodeImage, TextFieldsAndHiddenVfoSettings) {
@@ -159,7 +153,7 @@ TEST(EncodeImage, TextFieldsAndHiddenVfoSettings) {
     o[ListId::AVfoCompanding] = 1;
     state.fm.PresentChannel = 16;
     state.fm.Vfo = "98.5";
-    state.channels.ChannelName[0] = std::string("\x05Z", 2);
+    state.channels.at(1).name = std::string("\x05Z", 2);
     EncodeImage(state);
     const ImageBytes& e = state.EncodedImage;
     const std::uint8_t display[6] = {'A', 'B', '-', '1', '2', '3'};

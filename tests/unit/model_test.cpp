@@ -5,6 +5,7 @@
 #include "model/options.h"
 #include "model/program_state.h"
 #include "model/tone_list.h"
+#include "channel_view.h"
 
 namespace talvo {
 namespace {
@@ -56,19 +57,17 @@ TEST(OptionalFeatures, EditableListShowsTypedTextWithoutSelection) {
 
 TEST(ChannelStores, ClearNOEmptiesRowAndStores) {
     ProgramState s = StartupState();
-    s.channels.FreqText[0][4] = "145.00000";
-    s.channels.FreqText[1][4] = "145.60000";
-    s.channels.OptionIndex[2][4] = 2;
-    s.channels.OptionText[2][4] = "Middle";
-    s.channels.ChannelName[4] = "ABC";
-    s.channels.cell(5, kColName) = "ABC";
+    s.channels.at(5).rx = FrequencyOrNone("145.00000");
+    s.channels.at(5).tx = FrequencyOrNone("145.60000");
+    s.channels.at(5).option[2] = 2;
+    s.channels.at(5).name = "ABC";
     ClearNO(s.channels, 5);
     EXPECT_TRUE(s.channels.isFree(5));
-    EXPECT_EQ(s.channels.FreqText[1][4], "");
-    EXPECT_EQ(s.channels.OptionIndex[2][4], 0);
-    EXPECT_EQ(s.channels.OptionText[2][4], "");
-    EXPECT_EQ(s.channels.ChannelName[4], "");
-    EXPECT_EQ(s.channels.cell(5, kColName), "");
+    EXPECT_EQ(FrequencyText(s.channels.at(5).tx), "");
+    EXPECT_EQ(s.channels.at(5).option[2], 0);
+    EXPECT_EQ(CellText(s.channels, 5, 5), "");
+    EXPECT_EQ(s.channels.at(5).name, "");
+    EXPECT_EQ(CellText(s.channels, 5, kColName), "");
     ClearNO(s.channels, 0);  // out of range: nothing happens
     ClearNO(s.channels, 129);
 }

@@ -114,7 +114,7 @@ void ChannelTableWindow::runChannelOp(ChannelOp op) {
 
 void ChannelTableWindow::copyChannels() {
     const ChannelList channels = operationChannels();
-    CopiedChannels copied = CopyChannels(state_.channels, channels, state_.LanguageFlag);
+    CopiedChannels copied = CopyChannels(state_.channels, channels);
     // The gaps between the channels count the rows shown, so that a paste under the same
     // filter puts them into rows next to each other as they were seen.
     const ChannelList shown = shownChannels();
@@ -139,13 +139,11 @@ void ChannelTableWindow::pasteChannels() {
     const ChannelList shown = shownChannels();
     const auto from = std::lower_bound(shown.begin(), shown.end(), at);
     std::vector<PasteItem> items;
-    LanguageFlagValue itemsLang = lang;
     ChannelList refused;  // by offset until the place is known
     QStringList reports;
     int places = 0;
     if (const auto copied = ChannelsFromMime(mime)) {
         items = copied->items;
-        itemsLang = copied->lang;
         for (const PasteItem& item : items) places = std::max(places, item.offset + 1);
     } else if (mime && mime->hasText()) {
         const TextChannels text =
@@ -175,8 +173,7 @@ void ChannelTableWindow::pasteChannels() {
         return;
     }
     ChannelStores after = state_.channels;
-    const PasteResult result =
-        PasteChannels(after, state_.band, lang, WordsIn(lang), at, items, itemsLang, shown);
+    const PasteResult result = PasteChannels(after, state_.band, at, items, shown);
     for (int& offset : refused) offset = from[offset];
     refused.insert(refused.end(), result.refused.begin(), result.refused.end());
     refused = NormalizedChannels(refused);

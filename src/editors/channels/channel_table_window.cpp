@@ -20,6 +20,7 @@
 #include "editors/channels/drop_down_list.h"
 #include "editors/channels/grid_tools.h"
 #include "lang/catalogue.h"
+#include "model/channel_cells.h"
 #include "model/channel_lists.h"
 #include "model/tone_list.h"
 #include "print/cell_text.h"
@@ -280,13 +281,19 @@ QWidget* ChannelTableWindow::openEditor() const {
 }
 
 void ChannelTableWindow::showRow(int channel) {
-    for (int c = kColRxFreq; c <= kColName; ++c) {
-        SetCellText(grid_, channel - 1, c, CellToDisplay(c, state_.channels.cell(channel, c)));
+    showRow(channel, WordsIn(state_.LanguageFlag));
+}
+
+void ChannelTableWindow::showRow(int channel, const TextWords& words) {
+    const Channel& c = state_.channels.at(channel);
+    for (int col = kColRxFreq; col <= kColName; ++col) {
+        SetCellText(grid_, channel - 1, col, CellToDisplay(col, ChannelCellText(c, col, words)));
     }
 }
 
 void ChannelTableWindow::showAllRows() {
-    for (int ch = 1; ch <= kChannelCount; ++ch) showRow(ch);
+    const TextWords words = WordsIn(state_.LanguageFlag);
+    for (int ch = 1; ch <= kChannelCount; ++ch) showRow(ch, words);
 }
 
 void ChannelTableWindow::openEditorOnCurrentCell(bool byPress) {
@@ -303,22 +310,12 @@ void ChannelTableWindow::openEditorOnCurrentCell(bool byPress) {
     if (column != grid_->currentColumn()) grid_->setCurrentCell(row, column);
     grid_->scrollTo(grid_->model()->index(row, column));
 
-    // Opening a text editor takes the cell's text into its store (they agree but for data
-    // from outside, where the cell is what the user sees).
     switch (column) {
         case kColRxFreq:
         case kColTxFreq:
-            changeChannel(channel, column, [channel, column, row](ChannelStores& stores) {
-                stores
-                    .FreqText[static_cast<std::size_t>(column - 1)][static_cast<std::size_t>(row)] =
-                    stores.cell(channel, column);
-            });
             openTextEditor(text1_, EditorKind::Frequency, channel, column);
             break;
         case kColName:
-            changeChannel(channel, column, [channel, column, row](ChannelStores& stores) {
-                stores.ChannelName[static_cast<std::size_t>(row)] = stores.cell(channel, column);
-            });
             openTextEditor(text2_, EditorKind::Name, channel, column);
             break;
         default:
@@ -338,11 +335,12 @@ void ChannelTableWindow::openTextEditor(QLineEdit* editor, EditorKind kind, int 
                                         int column) {
     session_ = {kind, channel, column, editor, {}, nextSerial_++};
     if (kind == EditorKind::Name) {
-        session_.nameBefore = state_.channels.ChannelName[static_cast<std::size_t>(channel - 1)];
+        session_.nameBefore = state_.channels.at(channel).name;
     }
     placeOverCell(editor, channel, column, false);
     NameAfterColumn(editor, grid_, column);
-    const QString text = CellToDisplay(column, state_.channels.cell(channel, column));
+    const QString text = CellToDisplay(
+        column, ChannelCellText(state_.channels.at(channel), column, WordsIn(state_.LanguageFlag)));
     editor->setText(text);
     (editor == text1_ ? text1Before_ : text2Before_) = text;
     editor->selectAll();
@@ -355,8 +353,7 @@ void ChannelTableWindow::openList(DropDownList* list, int channel, int column, b
     session_ = {EditorKind::List, channel, column, list, {}, nextSerial_++};
     placeOverCell(list, channel, column, true);
     NameAfterColumn(list, grid_, column);
-    const auto slot = static_cast<std::size_t>(column - kColQtDqtDec);
-    list->setCurrentIndex(state_.channels.OptionIndex[slot][static_cast<std::size_t>(channel - 1)]);
+    list->setCurrentIndex(state_.channels.at(channel).optionOf(column));
     list->show();
     list->raise();
     list->setFocus(Qt::OtherFocusReason);
@@ -399,7 +396,7 @@ void ChannelTableWindow::closeEditor(bool commit) {
         const BandState band = state_.band;
         const std::string text = text1_->text().toStdString();
         changeChannel(s.channel, s.column, [&](ChannelStores& stores) {
-            result = CommitFrequency(stores, band, WordsIn(lang), s.channel, s.column, text);
+            result = CommitFrequency(stores, band, s.channel, s.column, text);
         });
         if (result == FrequencyCommit::Refused) {
             LocalMsgBox(lang,
@@ -412,11 +409,7 @@ void ChannelTableWindow::closeEditor(bool commit) {
         changeChannel(
             s.channel, kColName,
             [&](ChannelStores& stores) {
-                if (commit) {
-                    CommitName(stores, s.channel, name);
-                } else {
-                    stores.ChannelName[static_cast<std::size_t>(s.channel - 1)] = s.nameBefore;
-                }
+                StoreName(stores, s.channel, commit ? name : s.nameBefore);
             },
             nameKey);
     }
@@ -428,10 +421,8 @@ void ChannelTableWindow::pickFromList(DropDownList* list, int index) {
     if (session_.kind != EditorKind::List || session_.widget != list || index < 0) return;
     const int channel = session_.channel;
     const int column = session_.column;
-    const std::string text = list->itemText(index).toStdString();
-    changeChannel(channel, column, [&](ChannelStores& stores) {
-        CommitOption(stores, channel, column, index, text);
-    });
+    changeChannel(channel, column,
+                  [&](ChannelStores& stores) { CommitOption(stores, channel, column, index); });
     closeEditor(false);
     grid_->setFocus(Qt::OtherFocusReason);
 }

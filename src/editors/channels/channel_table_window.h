@@ -83,6 +83,7 @@ class ChannelTableWindow : public EditorWindow {
     DropDownList* listFor(int column) const;
 
     void showRow(int channel);
+    void showRow(int channel, const TextWords& words);
     void showAllRows();
 
     // The click handling of the grid: runs only when a press or Enter armed it. `byPress`

@@ -36,7 +36,6 @@ TextChannels ChannelsFromText(std::string_view text, const BandState& band, Lang
     const ChannelStores empty;
     ImportRequest request;
     request.placement = Placement::ConsecutiveFrom;
-    request.words = WordsIn(lang);
     ChannelTable one = table;
     for (int i = 0; i < out.rows; ++i) {
         one.rows.assign(1, table.rows[static_cast<std::size_t>(i)]);

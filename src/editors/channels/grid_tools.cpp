@@ -209,8 +209,7 @@ ColumnEditResult ChannelGridTools::setColumnOf(const ChannelList& channels,
                                                const ColumnValue& value) {
     const ProgramState& state = window_.state_;
     ChannelStores after = state.channels;
-    ColumnEditResult result =
-        ApplyColumnValue(after, state.band, WordsIn(state.LanguageFlag), channels, value);
+    ColumnEditResult result = ApplyColumnValue(after, state.band, channels, value);
     if (!result.changed.empty()) {
         const Text& header = ChannelGridHeaders()[static_cast<std::size_t>(value.column)];
         const Text label =
@@ -229,14 +228,13 @@ void ChannelGridTools::runSetColumn() {
     const int channel = std::max(window_.grid_->currentRow(), 0) + 1;
     ColumnValue start;
     start.column = std::max(window_.grid_->currentColumn(), int{kColRxFreq});
+    const Channel& current = state.channels.at(channel);
     if (start.column == kColName) {
-        start.text = state.channels.ChannelName[static_cast<std::size_t>(channel - 1)];
+        start.text = current.name;
     } else if (start.column <= kColTxFreq) {
-        start.text = state.channels.cell(channel, start.column);
+        start.text = FrequencyText(start.column == kColRxFreq ? current.rx : current.tx);
     } else {
-        start.index =
-            state.channels.OptionIndex[static_cast<std::size_t>(start.column - kColQtDqtDec)]
-                                      [static_cast<std::size_t>(channel - 1)];
+        start.index = current.optionOf(start.column);
     }
     ColumnValueDialog dialog(state.LanguageFlag, static_cast<int>(channels.size()), start,
                              &window_);
@@ -278,7 +276,7 @@ void ChannelGridTools::runFill() {
 void ChannelGridTools::fill(const FillPlan& plan) {
     const ProgramState& state = window_.state_;
     ChannelStores after = state.channels;
-    const ChannelList changed = ApplyFill(after, state.band, WordsIn(state.LanguageFlag), plan);
+    const ChannelList changed = ApplyFill(after, state.band, plan);
     if (changed.empty()) return;
     window_.commitChannels(TALVO_TEXT("GridTools", "Fill series"), std::move(after));
 }
@@ -297,7 +295,8 @@ void ChannelGridTools::setFilterText(const QString& text) {
 
 void ChannelGridTools::refilter(bool strict) {
     QTableWidget* grid = window_.grid_;
-    const ChannelList found = ChannelsShowingText(window_.state_.channels, filter_.toStdString());
+    const ChannelList found = ChannelsShowingText(window_.state_.channels, filter_.toStdString(),
+                                                 WordsIn(window_.state_.LanguageFlag));
     shown_ = static_cast<int>(found.size());
     const int current = grid->currentRow();
     std::size_t next = 0;
@@ -318,7 +317,8 @@ void ChannelGridTools::findStep(bool forward) {
         bar_->open();
         return;
     }
-    const ChannelList found = ChannelsShowingText(window_.state_.channels, filter_.toStdString());
+    const ChannelList found = ChannelsShowingText(window_.state_.channels, filter_.toStdString(),
+                                                 WordsIn(window_.state_.LanguageFlag));
     if (found.empty()) return;
     const int current = window_.grid_->currentRow() + 1;
     auto at = std::upper_bound(found.begin(), found.end(), current);
