@@ -15,25 +15,19 @@
 namespace talvo {
 namespace {
 
-// English, the language of the source texts.
-TextWords EnglishWords() {
-    return [](const Text& t) { return std::string(t.source); };
-}
-
 // A full image: every channel programmed with tones, names and FM channels filled in.
 ImageBytes FullImage() {
     ProgramState s = StartupState(kEnglish);
     std::mt19937 rng(1);
     for (int n = 0; n < 128; ++n) {
-        const auto i = static_cast<std::size_t>(n);
-        s.channels.FreqText[0][i] = "145." + std::to_string(10000 + n * 125).substr(0, 5);
-        s.channels.FreqText[1][i] = "435." + std::to_string(10000 + n * 125).substr(0, 5);
-        s.channels.OptionIndex[0][i] = static_cast<std::int16_t>(1 + rng() % 264);
-        s.channels.OptionText[0][i] = FixedToneText(s.channels.OptionIndex[0][i]);
-        s.channels.OptionIndex[1][i] = static_cast<std::int16_t>(1 + rng() % 264);
-        s.channels.OptionText[1][i] = FixedToneText(s.channels.OptionIndex[1][i]);
-        for (std::size_t k = 2; k < 7; ++k) s.channels.OptionIndex[k][i] = 1;
-        s.channels.ChannelName[i] = "CH" + std::to_string(n);
+        Channel& c = s.channels.at(n + 1);
+        const auto step = static_cast<std::uint32_t>(n * 125);
+        c.rx = Frequency::FromTenHz(14510000 + step);
+        c.tx = Frequency::FromTenHz(43510000 + step);
+        c.option[0] = static_cast<std::int16_t>(1 + rng() % 264);
+        c.option[1] = static_cast<std::int16_t>(1 + rng() % 264);
+        for (std::size_t k = 2; k < 7; ++k) c.option[k] = 1;
+        c.name = "CH" + std::to_string(n);
     }
     for (std::size_t k = 0; k < 25; ++k) {
         s.fm.FmChannelText[k] = std::to_string(88 + k) + ".50";
@@ -59,7 +53,7 @@ void BM_Decode(benchmark::State& bench) {
     state.RadioImage = FullImage();
     for (auto _ : bench) {
         DecodeImage(state);
-        benchmark::DoNotOptimize(state.channels.FreqText.data());
+        benchmark::DoNotOptimize(state.channels.channels.data());
     }
 }
 BENCHMARK(BM_Decode)->Unit(benchmark::kMicrosecond);
@@ -91,8 +85,7 @@ void BM_OpenDecodeEncodeSave(benchmark::State& bench) {
     }
     ProgramState state = StartupState(kEnglish);
     for (auto _ : bench) {
-        if (OpenDataFile(state, in) != Status::Ok ||
-            SaveDataFile(state, out) != Status::Ok) {
+        if (OpenDataFile(state, in) != Status::Ok || SaveDataFile(state, out) != Status::Ok) {
             bench.SkipWithError("open or save failed");
             break;
         }

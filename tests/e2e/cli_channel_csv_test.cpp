@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "channel_view.h"
 #include "cli_run.h"
 #include "e2e_support.h"
 #include "image/data_file.h"
@@ -61,9 +62,9 @@ TEST(CliChannelCsv, ImportExportImportGivesTheSameFile) {
     EXPECT_EQ(FileBytes(dir / "a.dat"), FileBytes(dir / "b.dat"));
 
     const ProgramState s = Opened(dir / "a.dat");
-    EXPECT_EQ(s.channels.FreqText[1][4], "435.00000");
-    EXPECT_EQ(s.channels.OptionIndex[6][8], 0);  // off: transmit prohibited
-    EXPECT_EQ(s.channels.ChannelName[1], "RPT");
+    EXPECT_EQ(FrequencyText(s.channels.at(5).tx), "435.00000");
+    EXPECT_EQ(s.channels.at(9).option[6], 0);  // off: transmit prohibited
+    EXPECT_EQ(s.channels.at(2).name, "RPT");
 }
 
 // The virtual radio's channels (8-character names, a receive-only channel, busy lock) through
@@ -139,7 +140,7 @@ TEST(CliChannelCsv, ReportAndExitStatusPerOutcome) {
     EXPECT_NE(refused[1].find("line 5: refused: the radio has no AM mode"), std::string::npos);
     EXPECT_NE(refused[2].find("line 6: refused: Location 200 is outside 1..128"),
               std::string::npos);
-    EXPECT_EQ(Opened(dir / "out.dat").channels.FreqText[0][0], "146.52000");
+    EXPECT_EQ(FrequencyText(Opened(dir / "out.dat").channels.at(1).rx), "146.52000");
 
     // The same in Chinese.
     r = Cli({"import-csv", in, out, "--lang", "zh"});
@@ -173,17 +174,17 @@ TEST(CliChannelCsv, IntoABaseFileByLocationOrIntoFreeChannels) {
                            "--into", (dir / "base.dat").string()});
     EXPECT_EQ(r.exitCode, 0) << r.err;
     ProgramState s = Opened(dir / "a.dat");
-    EXPECT_EQ(s.channels.FreqText[0][1], "145.50000");  // overwritten
-    EXPECT_EQ(s.channels.FreqText[0][98], "145.60000");
-    EXPECT_EQ(s.channels.FreqText[0][3], "146.58000");  // kept
+    EXPECT_EQ(FrequencyText(s.channels.at(2).rx), "145.50000");  // overwritten
+    EXPECT_EQ(FrequencyText(s.channels.at(99).rx), "145.60000");
+    EXPECT_EQ(FrequencyText(s.channels.at(4).rx), "146.58000");  // kept
 
     r = Cli({"import-csv", (dir / "more.csv").string(), (dir / "b.dat").string(), "--into",
              (dir / "base.dat").string(), "--append-from", "2"});
     EXPECT_EQ(r.exitCode, 0) << r.err;
     s = Opened(dir / "b.dat");
-    EXPECT_EQ(s.channels.FreqText[0][1], "146.54000");  // not free: kept
-    EXPECT_EQ(s.channels.FreqText[0][2], "145.50000");  // first free channel from 2
-    EXPECT_EQ(s.channels.FreqText[0][4], "145.60000");
+    EXPECT_EQ(FrequencyText(s.channels.at(2).rx), "146.54000");  // not free: kept
+    EXPECT_EQ(FrequencyText(s.channels.at(3).rx), "145.50000");  // first free channel from 2
+    EXPECT_EQ(FrequencyText(s.channels.at(5).rx), "145.60000");
     EXPECT_TRUE(s.channels.isFree(99));
 }
 

@@ -4,6 +4,7 @@
 #include <random>
 
 #include "../unit/image_samples.h"
+#include "channel_view.h"
 #include "cli_run.h"
 #include "e2e_support.h"
 #include "image/data_file.h"
@@ -197,8 +198,8 @@ TEST(CliDecode, RandomBytesAlwaysGiveValidJson) {
         expected.RadioImage = image;
         DecodeImage(expected);
         EXPECT_EQ(j["Band"].number, expected.band.index);
-        EXPECT_EQ(j["FreqText"][1][17].string, expected.channels.FreqText[1][17]);
-        EXPECT_EQ(j["OptionIndex"][0][99].number, expected.channels.OptionIndex[0][99]);
+        EXPECT_EQ(j["FreqText"][1][17].string, FrequencyText(expected.channels.at(18).tx));
+        EXPECT_EQ(j["OptionIndex"][0][99].number, expected.channels.at(100).option[0]);
         EXPECT_EQ(j["FmVfo"].string, expected.fm.Vfo);
     }
 }

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <regex>
 
+#include "channel_view.h"
 #include "image/data_file.h"
 #include "image/encode.h"
 #include "lang/catalogue.h"
@@ -152,7 +153,7 @@ TEST(CheckedWriteE2E, VerifyAndDiffExitCodes) {
     const std::string other = (f.dir / "other.dat").string();
     ProgramState state = StartupState();
     ASSERT_EQ(OpenDataFile(state, f.source), Status::Ok);
-    state.channels.ChannelName[0] = "QQQ1";
+    state.channels.at(1).name = "QQQ1";
     ASSERT_EQ(SaveDataFile(state, other), Status::Ok);
     run = RunCli({"diff", f.source, f.source});
     EXPECT_EQ(run.exitCode, 0) << run.err;

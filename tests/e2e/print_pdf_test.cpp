@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <sstream>
 
+#include "channel_view.h"
 #include "e2e_support.h"
 #include "image/data_file.h"
 #include "image/encode.h"
@@ -31,11 +32,10 @@ std::string FindTool(const std::string& name) {
 void WriteSample(const fs::path& file, int channels) {
     ProgramState s = StartupState(kEnglish);
     for (int ch = 1; ch <= channels; ++ch) {
-        const auto i = static_cast<std::size_t>(ch - 1);
-        s.channels.FreqText[0][i] = "145.50000";
-        s.channels.FreqText[1][i] = "146.10000";
-        for (std::size_t k = 2; k <= 6; ++k) s.channels.OptionIndex[k][i] = 1;
-        s.channels.ChannelName[i] = "CH" + std::to_string(ch);
+        s.channels.at(ch).rx = FrequencyOrNone("145.50000");
+        s.channels.at(ch).tx = FrequencyOrNone("146.10000");
+        for (std::size_t k = 2; k <= 6; ++k) s.channels.at(ch).option[k] = 1;
+        s.channels.at(ch).name = "CH" + std::to_string(ch);
     }
     s.options[TextId::AChannelNumber] = "12";
     s.options[TextId::BChannelNumber] = "7";

@@ -11,6 +11,7 @@
 #include <QUndoStack>
 
 #include "channel_table_fixture.h"
+#include "channel_view.h"
 #include "lang/catalogue.h"
 #include "model/channel_lists.h"
 #include "rules/channel_ops.h"

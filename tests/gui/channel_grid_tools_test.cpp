@@ -17,6 +17,7 @@
 #include <set>
 
 #include "channel_table_fixture.h"
+#include "channel_view.h"
 #include "editors/channels/channel_filter_bar.h"
 #include "editors/channels/grid_tools.h"
 #include "lang/catalogue.h"
@@ -44,8 +45,8 @@ class ChannelGridToolsTest : public testing::ChannelTableFixture {
     ChannelGridTools& tools() const { return window_->gridTools(); }
     void programPmr(int n) {
         for (int ch = 1; ch <= n; ++ch) {
-            CommitFrequency(state_->channels, state_->band, ch,
-                            kColRxFreq, "446." + std::to_string(ch) + "0000");
+            CommitFrequency(state_->channels, state_->band, ch, kColRxFreq,
+                            "446." + std::to_string(ch) + "0000");
             StoreName(state_->channels, ch, "P" + std::to_string(ch));
         }
         window_->loadFromModel();
@@ -179,7 +180,7 @@ class ChannelGridToolsTest : public testing::ChannelTableFixture {
             for (int ch = 1; ch <= kChannelCount; ++ch) {
                 const bool takes = ch == 2 || ch == 4 || ch == 5;
                 QCOMPARE(state_->channels.at(ch).option[2],
-                         takes ? std::int16_t{0} : before[ch - 1].optionIndex[2]);
+                         takes ? std::int16_t{0} : before[ch - 1].option[2]);
                 if (!takes) QVERIFY(records()[ch - 1] == before[ch - 1]);
             }
             QCOMPARE(cell(4, kColPower), lang == kEnglish ? QString("Low") : QString("低"));
@@ -304,7 +305,8 @@ class ChannelGridToolsTest : public testing::ChannelTableFixture {
             QTRY_VERIFY(bar->isVisible());
             QVERIFY(bar->box()->hasFocus());
             UserType(needle);
-            const ChannelList found = ChannelsShowingText(state_->channels, needle.toStdString(), WordsIn(kEnglish));
+            const ChannelList found =
+                ChannelsShowingText(state_->channels, needle.toStdString(), WordsIn(kEnglish));
             QCOMPARE(shownChannels(), found);
             QCOMPARE(bar->findChild<QLabel*>("FindCount")->text(),
                      QString("%1 found").arg(found.size()));
@@ -342,8 +344,7 @@ class ChannelGridToolsTest : public testing::ChannelTableFixture {
             key(Qt::Key_Delete);
             for (int ch = 1; ch <= kChannelCount; ++ch) {
                 const bool cleared = std::binary_search(shown.begin(), shown.end(), ch);
-                QCOMPARE(state_->channels.isFree(ch),
-                         cleared || beforeDelete[ch - 1].freqText[0].empty());
+                QCOMPARE(state_->channels.isFree(ch), cleared || beforeDelete[ch - 1].isFree());
                 if (!cleared) QVERIFY(records()[ch - 1] == beforeDelete[ch - 1]);
             }
             document_->undo();
@@ -485,4 +486,3 @@ class ChannelGridToolsTest : public testing::ChannelTableFixture {
 
 QTEST_MAIN(talvo::ChannelGridToolsTest)
 #include "channel_grid_tools_test.moc"
-#include "channel_view.h"

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "channel_table_fixture.h"
+#include "channel_view.h"
 #include "rules/channel_table.h"
 #include "support/modal_answerer.h"
 #include "support/pointer.h"
@@ -211,7 +212,6 @@ class ChannelTableEditingTest : public testing::ChannelTableFixture {
         QTest::keyClicks(text2(), "ab c");
         QCOMPARE(text2()->text(), QString("ABC"));
         QCOMPARE(state_->channels.at(1).name, std::string("ABC"));  // stored while typing
-        QCOMPARE(cell(1, 10), QString());
         QTest::keyClicks(text2(), "{#z9");
         QCOMPARE(text2()->text(), QString("ABC#Z"));  // no sixth character
         QTest::keyClick(text2(), Qt::Key_Return);
@@ -240,7 +240,7 @@ class ChannelTableEditingTest : public testing::ChannelTableFixture {
         QTest::keyClicks(text2(), "G");
         QTest::keyClick(text2(), Qt::Key_Return);
         QCOMPARE(state_->channels.at(1).name, std::string("A B\xe9"
-                                                              "CDEF"));
+                                                          "CDEF"));
         QCOMPARE(cell(1, 10), QString("A B\u00e9CDEF"));
     }
 
@@ -426,4 +426,3 @@ class ChannelTableEditingTest : public testing::ChannelTableFixture {
 
 QTEST_MAIN(talvo::ChannelTableEditingTest)
 #include "channel_table_editing_test.moc"
-#include "channel_view.h"

@@ -10,6 +10,7 @@
 #include <QWheelEvent>
 
 #include "channel_table_fixture.h"
+#include "channel_view.h"
 #include "image/data_file.h"
 #include "lang/catalogue.h"
 #include "rules/channel_table.h"
@@ -120,6 +121,7 @@ class ChannelTableWindowTest : public testing::ChannelTableFixture {
         open(kEnglish);
         ChannelStores& stores = state_->channels;
         stores.at(128).rx = FrequencyOrNone("470.99500");
+        stores.at(128).unlistedTone[0] = 0x2541;  // a code the tone list does not have
         stores.at(128).name = "\x23\x7f\xe9";
         window_->loadFromModel();
         QCOMPARE(cell(128, 1), QString("470.99500"));
@@ -150,8 +152,7 @@ class ChannelTableWindowTest : public testing::ChannelTableFixture {
 
         Document reopened(StartupState(kChinese));
         ChannelTableWindow second(reopened);
-        QCOMPARE(OpenDataFile(reopened.sessionState(), path),
-                 Status::Ok);
+        QCOMPARE(OpenDataFile(reopened.sessionState(), path), Status::Ok);
         second.loadFromModel();
         for (int row = 0; row < 128; ++row) {
             for (int col = 1; col <= 10; ++col) {
@@ -218,4 +219,3 @@ class ChannelTableWindowTest : public testing::ChannelTableFixture {
 
 QTEST_MAIN(talvo::ChannelTableWindowTest)
 #include "channel_table_window_test.moc"
-#include "channel_view.h"

@@ -17,6 +17,7 @@
 #include "app/main_window.h"
 #include "app/transfer_controller.h"
 #include "app/writing_window.h"
+#include "channel_view.h"
 #include "editors/channels/channel_table_window.h"
 #include "image/data_file.h"
 #include "image/encode.h"
@@ -293,4 +294,3 @@ void CheckedWriteTest::backupsAreListedOpenedAndPrunedAtStart() {
 
 QTEST_MAIN(talvo::CheckedWriteTest)
 #include "checked_write_test.moc"
-#include "channel_view.h"

@@ -10,6 +10,7 @@
 #include <QTest>
 #include <vector>
 
+#include "channel_view.h"
 #include "lang/catalogue.h"
 #include "model/program_state.h"
 #include "print/print_pdf.h"
@@ -315,4 +316,3 @@ class PrintContentTest : public QObject {
 
 TALVO_QTEST_MAIN(talvo::PrintContentTest)
 #include "print_content_test.moc"
-#include "channel_view.h"

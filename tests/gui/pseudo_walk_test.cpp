@@ -27,6 +27,7 @@
 #include "app/change_list_window.h"
 #include "app/fleet_window.h"
 #include "app/startup.h"
+#include "channel_view.h"
 #include "compare/change_list.h"
 #include "document/edit_labels.h"
 #include "editors/channels/channel_table_window.h"
@@ -37,12 +38,12 @@
 #include "editors/options/options_window.h"
 #include "image/decode.h"
 #include "lang/catalogue.h"
-#include "run/read_backups.h"
 #include "model/channel_lists.h"
 #include "print/print_content.h"
 #include "print/print_pdf.h"
 #include "print/print_renderer.h"
 #include "rules/channel_table.h"
+#include "run/read_backups.h"
 #include "support/fake_serial_link.h"
 #include "support/pointer.h"
 #include "support/shell_env.h"
@@ -472,4 +473,3 @@ int main(int argc, char** argv) {
     return QTest::qExec(&test, argc, argv);
 }
 #include "pseudo_walk_test.moc"
-#include "channel_view.h"

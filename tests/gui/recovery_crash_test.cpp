@@ -17,6 +17,7 @@
 #include "app/main_window.h"
 #include "app/serial_link.h"
 #include "app/startup.h"
+#include "channel_view.h"
 #include "editors/channels/channel_table_window.h"
 #include "image/data_file.h"
 #include "support/modal_answerer.h"
@@ -183,4 +184,3 @@ int main(int argc, char** argv) {
 }
 
 #include "recovery_crash_test.moc"
-#include "channel_view.h"

@@ -11,6 +11,7 @@
 #include <optional>
 #include <random>
 
+#include "channel_view.h"
 #include "document/document.h"
 #include "document/edit_labels.h"
 #include "image/data_file.h"
@@ -221,4 +222,3 @@ class RecoveryKeeperTest : public QObject {
 
 QTEST_MAIN(talvo::RecoveryKeeperTest)
 #include "recovery_keeper_test.moc"
-#include "channel_view.h"

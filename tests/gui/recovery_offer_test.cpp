@@ -10,6 +10,7 @@
 #include "app/main_window.h"
 #include "app/settings_store.h"
 #include "app/startup.h"
+#include "channel_view.h"
 #include "document/edit_labels.h"
 #include "image/data_file.h"
 #include "image/encode.h"
@@ -259,4 +260,3 @@ class RecoveryOfferTest : public QObject {
 
 QTEST_MAIN(talvo::RecoveryOfferTest)
 #include "recovery_offer_test.moc"
-#include "channel_view.h"

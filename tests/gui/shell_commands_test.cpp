@@ -22,6 +22,7 @@
 #include "app/main_window.h"
 #include "app/print_preview_window.h"
 #include "app/startup.h"
+#include "channel_view.h"
 #include "editors/channels/channel_table_window.h"
 #include "editors/debug/debug_window.h"
 #include "editors/dtmf/dtmf_window.h"
@@ -375,10 +376,11 @@ void ShellCommandsTest::aLineThatFailsDuringAReadNamesItsPort() {
         [this](QWidget*) { emit port_->lineFailed(QStringLiteral("the device was removed")); });
     answerer().answerId(1);
     w().startRead();
-    QCOMPARE(answerer().last().text,
-             QStringLiteral("Communication error, check the line and the serial connection "
-                            "selection!\r\nThe serial port \"3\" cannot be opened.\r\nthe device was "
-                            "removed"));
+    QCOMPARE(
+        answerer().last().text,
+        QStringLiteral("Communication error, check the line and the serial connection "
+                       "selection!\r\nThe serial port \"3\" cannot be opened.\r\nthe device was "
+                       "removed"));
     QVERIFY(w().action("MNRead")->isEnabled());
 }
 
@@ -633,4 +635,3 @@ void ShellCommandsTest::everyShortcutReachesItsCommandFromAnEditor() {
 
 QTEST_MAIN(talvo::ShellCommandsTest)
 #include "shell_commands_test.moc"
-#include "channel_view.h"

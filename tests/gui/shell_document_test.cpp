@@ -21,6 +21,7 @@
 #include "app/hiding_sub_window.h"
 #include "app/main_window.h"
 #include "app/startup.h"
+#include "channel_view.h"
 #include "document/edit_labels.h"
 #include "editors/channels/channel_table_window.h"
 #include "editors/debug/debug_window.h"
@@ -377,4 +378,3 @@ class ShellDocumentTest : public QObject {
 
 QTEST_MAIN(talvo::ShellDocumentTest)
 #include "shell_document_test.moc"
-#include "channel_view.h"

@@ -19,6 +19,7 @@
 #include "app/main_window.h"
 #include "app/transfer_controller.h"
 #include "app/writing_window.h"
+#include "channel_view.h"
 #include "document/document.h"
 #include "document/edit_labels.h"
 #include "editors/channels/channel_table_window.h"
@@ -395,4 +396,3 @@ void TransferWindowTest::writeKeepsTheUnsavedMark() {
 
 TALVO_QTEST_MAIN(talvo::TransferWindowTest)
 #include "transfer_window_test.moc"
-#include "channel_view.h"

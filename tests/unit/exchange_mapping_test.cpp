@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "catalogue_words.h"
+#include "channel_view.h"
 #include "exchange/channel_row.h"
 #include "exchange/decimal_text.h"
 #include "exchange/power_watts.h"
