@@ -80,11 +80,11 @@ void BM_ThousandChannelEditsMemory(benchmark::State& bench) {
             const BandState band = document->state().band;
             switch (k % 3) {
                 case 0:
-                    document->changeChannels(
-                        ChannelEditLabel(ch, kColRxFreq), {ch}, [&](ChannelStores& s) {
-                            CommitFrequency(s, band, ch, kColRxFreq,
-                                            k % 2 ? "145.50000" : "146.00000");
-                        });
+                    document->changeChannels(ChannelEditLabel(ch, kColRxFreq), {ch},
+                                             [&](ChannelStores& s) {
+                                                 CommitFrequency(s, band, ch, kColRxFreq,
+                                                                 k % 2 ? "145.50000" : "146.00000");
+                                             });
                     break;
                 case 1:
                     document->changeChannels(
@@ -92,10 +92,9 @@ void BM_ThousandChannelEditsMemory(benchmark::State& bench) {
                         [&](ChannelStores& s) { CommitOption(s, ch, kColPower, k % 3); });
                     break;
                 default:
-                    document->changeChannels(ChannelEditLabel(ch, kColName), {ch},
-                                             [&](ChannelStores& s) {
-                                                 StoreName(s, ch, "N" + std::to_string(k % 997));
-                                             });
+                    document->changeChannels(
+                        ChannelEditLabel(ch, kColName), {ch},
+                        [&](ChannelStores& s) { StoreName(s, ch, "N" + std::to_string(k % 997)); });
                     break;
             }
         }

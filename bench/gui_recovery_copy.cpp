@@ -30,8 +30,7 @@ void EditOnce(Document& document, int k) {
     const int ch = 1 + k % kChannelCount;
     const BandState band = document.state().band;
     document.changeChannels(ChannelEditLabel(ch, kColRxFreq), {ch}, [&](ChannelStores& s) {
-        CommitFrequency(s, band, ch, kColRxFreq,
-                        k % 2 ? "145.50000" : "146.00000");
+        CommitFrequency(s, band, ch, kColRxFreq, k % 2 ? "145.50000" : "146.00000");
     });
 }
 

@@ -25,8 +25,7 @@ void MainWindow::showBackups() {
     const QString path = window.chosen();
     // Read into a copy: a failure leaves the document as it was.
     ProgramState after = document_.state();
-    const Status status =
-        OpenDataFile(after, QFile::encodeName(path).toStdString());
+    const Status status = OpenDataFile(after, QFile::encodeName(path).toStdString());
     if (status != Status::Ok) {
         reportFileFailure(status, path);
         return;

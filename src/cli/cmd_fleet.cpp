@@ -18,11 +18,11 @@
 #include "fleet/fleet_texts.h"
 #include "image/data_file.h"
 #include "lang/catalogue.h"
-#include "run/fleet_engine.h"
-#include "run/fleet_report_file.h"
 #include "link/port/port_lookup.h"
 #include "link/port/port_socket.h"
 #include "link/protocol/port_names.h"
+#include "run/fleet_engine.h"
+#include "run/fleet_report_file.h"
 
 namespace talvo::cli {
 
@@ -145,8 +145,7 @@ int RunFleet(const QStringList& arguments) {
 
     ProgramState state = StartupState(lang);
     const QString templ = args.files[0];
-    if (const Status opened = OpenDataFile(state, LocalPath(templ));
-        opened != Status::Ok)
+    if (const Status opened = OpenDataFile(state, LocalPath(templ)); opened != Status::Ok)
         return FileFailure(opened, lang, templ);
 
     std::fprintf(stderr, "talvo-cli fleet: %s\n",

@@ -69,8 +69,7 @@ int RunImportCsv(const QStringList& args) {
     ProgramState state = StartupState(lang);
     if (parsed.has("--into")) {
         const QString& base = parsed.values["--into"];
-        if (const Status s = OpenDataFile(state, LocalPath(base));
-            s != Status::Ok) {
+        if (const Status s = OpenDataFile(state, LocalPath(base)); s != Status::Ok) {
             return FileFailure(s, lang, base);
         }
     }

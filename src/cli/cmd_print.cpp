@@ -39,8 +39,7 @@ int RunPrint(const QStringList& args) {
 
     const QString& dataFile = parsed.files[0];
     ProgramState state = StartupState(parsed.lang);
-    if (const Status s = OpenDataFile(state, LocalPath(dataFile));
-        s != Status::Ok) {
+    if (const Status s = OpenDataFile(state, LocalPath(dataFile)); s != Status::Ok) {
         return FileFailure(s, parsed.lang, dataFile);
     }
     if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {

@@ -14,8 +14,7 @@ int RunResave(const QStringList& args) {
     ProgramState state = StartupState(parsed.lang);
     const QString& in = parsed.files[0];
     const QString& out = parsed.files[1];
-    if (const Status s = OpenDataFile(state, LocalPath(in));
-        s != Status::Ok) {
+    if (const Status s = OpenDataFile(state, LocalPath(in)); s != Status::Ok) {
         return FileFailure(s, parsed.lang, in);
     }
     if (const Status s = SaveDataFile(state, LocalPath(out)); s != Status::Ok) {

@@ -30,8 +30,7 @@ int RunVerify(const QStringList& arguments) {
 
     // The file's own bytes, and the image a write of FILE would send.
     ProgramState state = StartupState(args.lang);
-    if (const Status opened = OpenDataFile(state, LocalPath(file));
-        opened != Status::Ok)
+    if (const Status opened = OpenDataFile(state, LocalPath(file)); opened != Status::Ok)
         return FileFailure(opened, args.lang, file);
     state.hidden.debug.unlocked = args.flags.contains("--debug-mode");
     const jobs::WriteOptions options{.debugMode = state.hidden.DebugMode()};

@@ -84,8 +84,8 @@ void CompareChannels(const ProgramState& a, const ProgramState& b, Collector& ou
             const Message before = was ? ChannelCell(a.channels.at(ch), col) : Value({});
             const Message after = is ? ChannelCell(b.channels.at(ch), col) : Value({});
             if (kind != Change::Kind::Changed && before.empty() && after.empty()) continue;
-            out.add(Change::Area::Channel, kind, ch, headers[static_cast<std::size_t>(col)],
-                    before, after);
+            out.add(Change::Area::Channel, kind, ch, headers[static_cast<std::size_t>(col)], before,
+                    after);
         }
     }
 }

@@ -42,8 +42,8 @@ void StoreChannel(ChannelStores& stores, int channel, const ChannelValues& value
     c = Channel{};
     c.rx = Frequency::FromTenHz(static_cast<std::uint32_t>(values.rxHz / 10));
     if (values.txHz) c.tx = Frequency::FromTenHz(static_cast<std::uint32_t>(*values.txHz / 10));
-    const int indexes[kChannelOptionCount] = {values.rxTone,  values.txTone, values.power,
-                                              values.busyLock, values.addScan, values.wide,
+    const int indexes[kChannelOptionCount] = {values.rxTone,    values.txTone,  values.power,
+                                              values.busyLock,  values.addScan, values.wide,
                                               values.txProhibit};
     for (std::size_t k = 0; k < kChannelOptionCount; ++k) {
         c.option[k] = static_cast<std::int16_t>(indexes[k]);

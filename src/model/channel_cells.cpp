@@ -8,7 +8,8 @@ Message ChannelOptionWord(const Channel& channel, int column) {
     if (column < kColQtDqtDec || column > kColTxProhibit) return Message::Literal({});
     const int index = channel.optionOf(column);
     if (column == kColQtDqtDec || column == kColQtDqtEnc) {
-        const auto& unlisted = channel.unlistedTone[static_cast<std::size_t>(column - kColQtDqtDec)];
+        const auto& unlisted =
+            channel.unlistedTone[static_cast<std::size_t>(column - kColQtDqtDec)];
         if (index == 0 && unlisted) {
             return Message::Literal(DecodeTone(static_cast<std::uint8_t>(*unlisted & 0xFF),
                                                static_cast<std::uint8_t>(*unlisted >> 8)));

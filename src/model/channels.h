@@ -32,7 +32,9 @@ struct Channel {
     std::array<std::optional<std::uint16_t>, 2> unlistedTone;
 
     bool isFree() const { return !rx; }
-    std::int16_t& optionOf(int column) { return option[static_cast<std::size_t>(column - kColQtDqtDec)]; }
+    std::int16_t& optionOf(int column) {
+        return option[static_cast<std::size_t>(column - kColQtDqtDec)];
+    }
     std::int16_t optionOf(int column) const {
         return option[static_cast<std::size_t>(column - kColQtDqtDec)];
     }
@@ -44,9 +46,7 @@ struct ChannelStores {
     std::array<Channel, kChannelCount> channels;
 
     Channel& at(int channel) { return channels[static_cast<std::size_t>(channel - 1)]; }
-    const Channel& at(int channel) const {
-        return channels[static_cast<std::size_t>(channel - 1)];
-    }
+    const Channel& at(int channel) const { return channels[static_cast<std::size_t>(channel - 1)]; }
     bool isFree(int channel) const { return at(channel).isFree(); }
     bool operator==(const ChannelStores&) const = default;
 };

@@ -115,8 +115,10 @@ std::string EncodeCopiedChannels(const CopiedChannels& copied) {
     for (const PasteItem& item : copied.items) {
         const ChannelRecord& r = item.record;
         w.byte(item.offset);
-        w.byte((r.rx ? kRx : 0) | (r.tx ? kTx : 0) | (r.bandShowsNewChannelWord ? kNewChannelWord : 0) |
-               (r.unlistedTone[0] ? kUnlistedRxTone : 0) | (r.unlistedTone[1] ? kUnlistedTxTone : 0));
+        w.byte((r.rx ? kRx : 0) | (r.tx ? kTx : 0) |
+               (r.bandShowsNewChannelWord ? kNewChannelWord : 0) |
+               (r.unlistedTone[0] ? kUnlistedRxTone : 0) |
+               (r.unlistedTone[1] ? kUnlistedTxTone : 0));
         w.u32(r.rx ? r.rx->digits() : 0);
         w.u32(r.tx ? r.tx->digits() : 0);
         for (std::int16_t index : r.option) w.u16(index);

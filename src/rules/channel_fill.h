@@ -64,8 +64,7 @@ FillPlan PlanFill(const ChannelStores& stores, const BandState& band, const Chan
                   const FillSeries& series);
 
 // Applies the rows of `plan` that are not refused; returns the channels that changed.
-ChannelList ApplyFill(ChannelStores& stores, const BandState& band,
-                      const FillPlan& plan);
+ChannelList ApplyFill(ChannelStores& stores, const BandState& band, const FillPlan& plan);
 
 // A decimal text with at most `decimals` decimals as a whole number of 10^-decimals units
 // ("12.5", 3 -> 12500; "-0.6", 6 -> -600000). nullopt when it is no such number.

@@ -68,7 +68,8 @@ void CommitOption(ChannelStores& stores, int channel, int column, int index) {
     Channel& c = stores.at(channel);
     c.optionOf(column) = static_cast<std::int16_t>(index);
     if (column == kColBand) c.bandShowsNewChannelWord = false;
-    if (column <= kColQtDqtEnc) c.unlistedTone[static_cast<std::size_t>(column - kColQtDqtDec)].reset();
+    if (column <= kColQtDqtEnc)
+        c.unlistedTone[static_cast<std::size_t>(column - kColQtDqtDec)].reset();
 }
 
 void StoreName(ChannelStores& stores, int channel, std::string_view text) {

@@ -41,8 +41,7 @@ ColumnEditResult ApplyColumnValue(ChannelStores& stores, const BandState& band,
             continue;
         }
         if (column == kColRxFreq || column == kColTxFreq) {
-            if (CommitFrequency(stores, band, ch, column, value.text) ==
-                FrequencyCommit::Refused) {
+            if (CommitFrequency(stores, band, ch, column, value.text) == FrequencyCommit::Refused) {
                 refuse(EditRefusal::OutOfBand);
                 continue;
             }

@@ -75,8 +75,7 @@ class SettingsSaveReopenTest : public QObject {
         }
 
         Document reopened(StartupState(kEnglish));
-        QCOMPARE(OpenDataFile(reopened.sessionState(), path),
-                 Status::Ok);
+        QCOMPARE(OpenDataFile(reopened.sessionState(), path), Status::Ok);
         OptionsWindow options(reopened);
         FmWindow fm(reopened);
         DebugWindow debug(reopened);

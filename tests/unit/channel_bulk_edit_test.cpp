@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "catalogue_words.h"
+#include "channel_view.h"
 #include "image/decode.h"
 #include "image_samples.h"
 #include "model/state_parts.h"
@@ -19,7 +20,6 @@
 #include "rules/channel_sort.h"
 #include "rules/channel_table.h"
 #include "rules/column_edit.h"
-#include "channel_view.h"
 
 namespace talvo {
 namespace {
@@ -174,10 +174,12 @@ TEST(ChannelFilter, RandomImagesFindWhatTheRowsShow) {
                     from, 1 + static_cast<std::size_t>(pick(static_cast<int>(text.size() - from))));
                 for (char& c : needle) c = pick(2) ? static_cast<char>(std::tolower(c)) : c;
             }
-            const ChannelList found = ChannelsShowingText(state.channels, needle, WordsIn(kEnglish));
+            const ChannelList found =
+                ChannelsShowingText(state.channels, needle, WordsIn(kEnglish));
             ASSERT_TRUE(std::binary_search(found.begin(), found.end(), ch))
                 << "seed " << seed << " needle " << needle;
-            for (int f : found) ASSERT_TRUE(ChannelShowsText(state.channels, f, needle, WordsIn(kEnglish)));
+            for (int f : found)
+                ASSERT_TRUE(ChannelShowsText(state.channels, f, needle, WordsIn(kEnglish)));
         }
     }
 }
@@ -229,8 +231,7 @@ TEST(ColumnEdit, RandomImagesChangeExactlyTheChannelsThatAccept) {
             value.index = value.column <= kColQtDqtEnc ? pick(265) : pick(2);
         }
         ChannelStores after = state.channels;
-        const ColumnEditResult result =
-            ApplyColumnValue(after, state.band, chosen, value);
+        const ColumnEditResult result = ApplyColumnValue(after, state.band, chosen, value);
 
         std::map<int, EditRefusal> refused;
         for (const ChannelRefusal& r : result.refused) refused[r.channel] = r.reason;

@@ -8,10 +8,10 @@
 #include <vector>
 
 #include "catalogue_words.h"
+#include "channel_view.h"
 #include "model/program_state.h"
 #include "rules/channel_clip_form.h"
 #include "rules/channel_table.h"
-#include "channel_view.h"
 
 namespace talvo {
 namespace {
@@ -252,13 +252,12 @@ TEST(ChannelOps, PasteRefusesChannelsOutsideTheBandOneByOne) {
     vhf.tx = Frequency::FromText("144.00000");
     ChannelRecord uhf = vhf;
     uhf.rx = uhf.tx = Frequency::FromText("440.00000");  // upper limits are exclusive
-    ChannelRecord splitOut = vhf;  // receive in band, transmit outside it
+    ChannelRecord splitOut = vhf;                        // receive in band, transmit outside it
     splitOut.tx = Frequency::FromText("150.00000");
     const std::vector<PasteItem> items = {{0, vhf}, {1, uhf}, {2, splitOut}, {4, ChannelRecord{}}};
 
     // Band 1 (144-146 and 430-440 MHz): 440 and the 150 MHz transmit frequency do not fit.
-    const PasteResult result =
-        PasteChannels(stores, Band(1), 10, items);
+    const PasteResult result = PasteChannels(stores, Band(1), 10, items);
     EXPECT_FALSE(result.outOfRoom);
     EXPECT_EQ(result.pasted, (ChannelList{10, 14}));
     EXPECT_EQ(result.refused, (ChannelList{11, 12}));
@@ -271,8 +270,7 @@ TEST(ChannelOps, PasteRefusesChannelsOutsideTheBandOneByOne) {
 
     // Items reaching past 128 paste nothing.
     const ChannelStores before = stores;
-    EXPECT_TRUE(PasteChannels(stores, Band(0), 125, items)
-                    .outOfRoom);
+    EXPECT_TRUE(PasteChannels(stores, Band(0), 125, items).outOfRoom);
     EXPECT_EQ(Read(stores), Read(before));
 }
 
@@ -303,7 +301,7 @@ TEST(ChannelClipForm, RoundTripsEveryByteAndRefusesDamagedCopies) {
     ChannelStores stores = Make(ids);
     std::string allBytes;
     for (int b = 0; b < 256; ++b) allBytes.push_back(static_cast<char>(b));
-    stores.at(5).name = allBytes;   // a name decoded from the radio may hold any byte
+    stores.at(5).name = allBytes;  // a name decoded from the radio may hold any byte
 
     const CopiedChannels copied = CopyChannels(stores, {128, 1, 2, 3, 5});
     ASSERT_EQ(copied.items.size(), 5U);

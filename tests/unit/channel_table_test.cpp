@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "catalogue_words.h"
+#include "channel_view.h"
 #include "model/channel_lists.h"
 #include "model/program_state.h"
-#include "channel_view.h"
 
 namespace talvo {
 namespace {
@@ -106,8 +106,7 @@ ProgramState WithChannel(int ch) {
 
 TEST(ChannelTableFrequency, ExistingChannelChangesOnlyTheEditedFrequency) {
     ProgramState s = WithChannel(3);
-    EXPECT_EQ(CommitFrequency(s.channels, s.band, 3, kColRxFreq, "150"),
-              FrequencyCommit::Stored);
+    EXPECT_EQ(CommitFrequency(s.channels, s.band, 3, kColRxFreq, "150"), FrequencyCommit::Stored);
     EXPECT_EQ(CellText(s.channels, 3, 1), "150.00000");
     EXPECT_EQ(FrequencyText(s.channels.at(3).rx), "150.00000");
     EXPECT_EQ(CellText(s.channels, 3, 2), "146.10000");
@@ -120,19 +119,16 @@ TEST(ChannelTableFrequency, ExistingChannelChangesOnlyTheEditedFrequency) {
 
     // refused and empty transmit entries leave everything as it was
     const ChannelStores before = s.channels;
-    EXPECT_EQ(CommitFrequency(s.channels, s.band, 3, kColTxFreq, "300"),
-              FrequencyCommit::Refused);
+    EXPECT_EQ(CommitFrequency(s.channels, s.band, 3, kColTxFreq, "300"), FrequencyCommit::Refused);
     EXPECT_EQ(CommitFrequency(s.channels, s.band, 3, kColRxFreq, "1.2.3"),
               FrequencyCommit::Refused);
-    EXPECT_EQ(CommitFrequency(s.channels, s.band, 3, kColTxFreq, ""),
-              FrequencyCommit::Unchanged);
+    EXPECT_EQ(CommitFrequency(s.channels, s.band, 3, kColTxFreq, ""), FrequencyCommit::Unchanged);
     EXPECT_TRUE(s.channels == before);
 }
 
 TEST(ChannelTableFrequency, ClearingReceiveFrequencyDeletesTheWholeChannel) {
     ProgramState s = WithChannel(3);
-    EXPECT_EQ(CommitFrequency(s.channels, s.band, 3, kColRxFreq, ""),
-              FrequencyCommit::Deleted);
+    EXPECT_EQ(CommitFrequency(s.channels, s.band, 3, kColRxFreq, ""), FrequencyCommit::Deleted);
     EXPECT_TRUE(s.channels.isFree(3));
     for (int col = 1; col <= 10; ++col) EXPECT_EQ(CellText(s.channels, 3, col), "") << col;
     EXPECT_EQ(FrequencyText(s.channels.at(3).tx), "");

@@ -5,12 +5,12 @@
 #include <random>
 
 #include "catalogue_words.h"
+#include "channel_view.h"
 #include "compare/byte_compare.h"
 #include "compare/change_list.h"
 #include "image/encode.h"
 #include "image_samples.h"
 #include "model/channel_lists.h"
-#include "channel_view.h"
 
 namespace talvo::compare {
 namespace {
@@ -119,9 +119,8 @@ TEST(ChangeList, ChannelsAddedAndRemoved) {
         s.channels.at(freeChannel).rx = s.channels.at(freeChannel).tx =
             Frequency::FromText("145.52500");
     });
-    const ImageBytes removed = Edited(base, [&](ProgramState& s) {
-        s.channels.at(usedChannel).rx.reset();
-    });
+    const ImageBytes removed =
+        Edited(base, [&](ProgramState& s) { s.channels.at(usedChannel).rx.reset(); });
     struct Case {
         const ImageBytes* after;
         int channel;

@@ -5,11 +5,11 @@
 #include <vector>
 
 #include "catalogue_words.h"
+#include "channel_view.h"
 #include "exchange/channel_export.h"
 #include "exchange/channel_import.h"
 #include "exchange/csv_text.h"
 #include "model/program_state.h"
-#include "channel_view.h"
 
 namespace talvo {
 namespace {
@@ -86,9 +86,9 @@ TEST(ExchangeReader, SeventeenAndTwentyOneColumnsTrailingCommaShortRowsAndBadCel
     ASSERT_TRUE(old.readable);
     EXPECT_EQ(old.imported, 2);
     EXPECT_EQ(Result(old).at(1).option[0], Result(old).at(1).option[1]);  // TSQL
-    EXPECT_EQ(Result(old).at(1).option[5], 0);                              // NFM
-    EXPECT_EQ(Result(old).at(1).option[4], 0);                              // S
-    EXPECT_EQ(Result(old).at(1).option[2], 1);  // no Power column: High
+    EXPECT_EQ(Result(old).at(1).option[5], 0);                            // NFM
+    EXPECT_EQ(Result(old).at(1).option[4], 0);                            // S
+    EXPECT_EQ(Result(old).at(1).option[2], 1);                            // no Power column: High
 
     const std::string rows = std::string(kHeader21) +
                              "\n"

@@ -10,6 +10,7 @@
 #include <set>
 
 #include "catalogue_words.h"
+#include "channel_view.h"
 #include "exchange/channel_export.h"
 #include "exchange/channel_import.h"
 #include "exchange/channel_values.h"
@@ -18,7 +19,6 @@
 #include "image/layout.h"
 #include "image_samples.h"
 #include "model/band.h"
-#include "channel_view.h"
 
 namespace talvo {
 namespace {
@@ -173,8 +173,7 @@ TEST(ExchangeRoundTrip, ARowIntoAChannelInUseChangesOnlyWhatItSays) {
     keptTx.txTone = 100;
     keptTx.name = "rpt low";
     const ChannelValues* channels[] = {&prohibited, &receiveOnly, &keptTx};
-    for (int ch = 1; ch <= 3; ++ch)
-        StoreChannel(state.channels, ch, *channels[ch - 1]);
+    for (int ch = 1; ch <= 3; ++ch) StoreChannel(state.channels, ch, *channels[ch - 1]);
 
     std::string reformatted = ExportChannelsCsv(state.channels, state.band).text;
     for (const auto& [from, to] : {std::pair<std::string, std::string>{"145.500000", "145.5"},
@@ -221,8 +220,7 @@ TEST(ExchangeRoundTrip, ARowIntoAChannelInUseChangesOnlyWhatItSays) {
         EXPECT_EQ(after.values, c.expected) << c.what;
         for (int ch = 1; ch <= 4; ++ch) {
             if (ch == c.channel) continue;
-            EXPECT_EQ(FrequencyText(plan.result.at(ch).rx),
-                      FrequencyText(state.channels.at(ch).rx))
+            EXPECT_EQ(FrequencyText(plan.result.at(ch).rx), FrequencyText(state.channels.at(ch).rx))
                 << c.what;
         }
     }

@@ -7,12 +7,12 @@
 #include <iterator>
 
 #include "catalogue_words.h"
+#include "channel_view.h"
 #include "image/data_file.h"
 #include "image/decode.h"
 #include "image/file_io.h"
 #include "image/layout.h"
 #include "image_samples.h"
-#include "channel_view.h"
 
 namespace talvo {
 namespace {

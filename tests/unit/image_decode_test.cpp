@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "catalogue_words.h"
+#include "channel_view.h"
 #include "image/decode.h"
 #include "image/layout.h"
 #include "image_samples.h"
-#include "channel_view.h"
 
 namespace talvo {
 namespace {

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
+#include "channel_view.h"
 #include "image/encode.h"
 #include "image/layout.h"
 #include "image_samples.h"
-#include "channel_view.h"
 
 namespace talvo {
 namespace {

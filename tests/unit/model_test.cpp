@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
 #include "catalogue_words.h"
+#include "channel_view.h"
 #include "model/channel_lists.h"
 #include "model/options.h"
 #include "model/program_state.h"
 #include "model/tone_list.h"
-#include "channel_view.h"
 
 namespace talvo {
 namespace {

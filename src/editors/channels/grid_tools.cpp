@@ -296,7 +296,7 @@ void ChannelGridTools::setFilterText(const QString& text) {
 void ChannelGridTools::refilter(bool strict) {
     QTableWidget* grid = window_.grid_;
     const ChannelList found = ChannelsShowingText(window_.state_.channels, filter_.toStdString(),
-                                                 WordsIn(window_.state_.LanguageFlag));
+                                                  WordsIn(window_.state_.LanguageFlag));
     shown_ = static_cast<int>(found.size());
     const int current = grid->currentRow();
     std::size_t next = 0;
@@ -318,7 +318,7 @@ void ChannelGridTools::findStep(bool forward) {
         return;
     }
     const ChannelList found = ChannelsShowingText(window_.state_.channels, filter_.toStdString(),
-                                                 WordsIn(window_.state_.LanguageFlag));
+                                                  WordsIn(window_.state_.LanguageFlag));
     if (found.empty()) return;
     const int current = window_.grid_->currentRow() + 1;
     auto at = std::upper_bound(found.begin(), found.end(), current);
