@@ -8,7 +8,7 @@
 
 #include "compare/byte_compare.h"
 #include "compare/change_list.h"
-#include "link/protocol/block_plan.h"
+#include "radio/block_plan.h"
 
 namespace {
 
@@ -28,7 +28,7 @@ talvo::ImageBytes RandomImage(unsigned seed) {
 void BM_ChangeListAndByteCompare(benchmark::State& state) {
     const talvo::ImageBytes a = RandomImage(1);
     const talvo::ImageBytes b = RandomImage(2);
-    const auto blocks = talvo::link::WriteBlockSequence(false);
+    const auto blocks = talvo::radio::WriteBlockSequence(false);
     std::size_t lines = 0;
     for (auto _ : state) {
         const auto changes = talvo::compare::CompareImages(a, b, EnglishWords());

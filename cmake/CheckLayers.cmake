@@ -4,26 +4,27 @@
 # named other than .h/.cpp (it would slip past this check), and a tool including anything of
 # src/ (the virtual radio is written apart from the program, so the two catch each other's
 # mistakes).
-# Layers: the Qt-free core (model, image, link/protocol, rules, exchange, compare, then jobs,
-# then fleet),
+# Layers: the Qt-free core (radio: this radio's memory, block plan and identification; then
+# model, image, link/protocol, rules, exchange, compare, then jobs, then fleet),
 # then link/port (the serial adapter only), run (jobs on lines: the runner, the fleet engine, and
 # the files they keep), lang (the catalogues), print, ui, document, editors, app; cli beside the
 # windows.
 # Each folder under src/ may include only the folders listed for it (and itself). A folder
 # that is not listed fails too, so a new folder must be given its place here.
-set(core_model model)
-set(core_image model image)
-set(core_protocol model image link/protocol)
-set(core_logic model image rules)
-set(core model image link/protocol rules exchange compare)
+set(core_model radio model)
+set(core_image radio model image)
+set(core_protocol radio model image link/protocol)
+set(core_logic radio model image rules)
+set(core radio model image link/protocol rules exchange compare)
 
 # folder -> allowed include prefixes
+set(layer_radio radio)
 set(layer_model ${core_model})
 set(layer_image ${core_image})
 set(layer_link/protocol ${core_protocol})
 set(layer_rules ${core_logic})
-set(layer_exchange model image rules exchange)
-set(layer_compare model image rules exchange compare)
+set(layer_exchange radio model image rules exchange)
+set(layer_compare radio model image rules exchange compare)
 set(layer_jobs ${core} jobs)
 set(layer_fleet ${core} jobs fleet)
 set(layer_link/port ${core} link/port)
@@ -35,8 +36,8 @@ set(layer_document ${core} lang document)
 set(layer_editors ${core} lang ui print document editors)
 set(layer_app ${core} jobs fleet link/port run lang ui print document editors app)
 set(layer_cli ${core} jobs fleet link/port run lang print cli)
-set(layers model image link/protocol rules exchange compare jobs fleet link/port run lang print ui document editors app cli)
-set(qt_free_layers model image link/protocol rules exchange compare jobs fleet)
+set(layers radio model image link/protocol rules exchange compare jobs fleet link/port run lang print ui document editors app cli)
+set(qt_free_layers radio model image link/protocol rules exchange compare jobs fleet)
 
 # The quoted or angle header of an include line.
 function(included_header line out)

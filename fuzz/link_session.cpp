@@ -17,9 +17,9 @@
 #include <string>
 #include <vector>
 
-#include "link/protocol/block_plan.h"
 #include "link/protocol/frames.h"
 #include "link/protocol/transfer_session.h"
+#include "radio/block_plan.h"
 
 namespace {
 
@@ -187,13 +187,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             refused = true;
             Check(!session.active());
         }
-        Check(session.step() >= kFirstStep && session.step() <= kLastStep);
+        Check(session.step() >= radio::kFirstStep && session.step() <= radio::kLastStep);
         Check(session.receiveThreshold() == 1 || session.receiveThreshold() == 20);
     }
 
     // Frames on the line: the wake-up, then only protocol frames, blocks in plan order.
     Check(!sent.empty() && sent[0] == Bytes(kWakeUp.begin(), kWakeUp.end()));
-    const std::vector<std::uint16_t> plan = write ? WriteBlockSequence(debug) : ReadBlockSequence();
+    const std::vector<std::uint16_t> plan =
+        write ? radio::WriteBlockSequence(debug) : radio::ReadBlockSequence();
     std::size_t blocks = 0;
     for (std::size_t i = 1; i < sent.size(); ++i) {
         const Bytes& f = sent[i];

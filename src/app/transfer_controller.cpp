@@ -13,6 +13,7 @@
 #include "jobs/outcome_words.h"
 #include "jobs/transfer_jobs.h"
 #include "lang/catalogue.h"
+#include "radio/block_plan.h"
 #include "run/read_backups.h"
 #include "ui/local_msgbox.h"
 
@@ -79,7 +80,7 @@ jobs::Outcome TransferController::run(jobs::Job& job, const StageTexts& texts,
                                       const std::function<void()>& decide) {
     const LanguageFlagValue lang = window_.state().LanguageFlag;
     WritingWindow* progress = window_.writingWindow();
-    progress->progressBar()->setRange(1, 196);
+    progress->progressBar()->setRange(radio::kFirstStep, radio::kLastStep);
     progress->progressBar()->setValue(1);
     barValue_.reset();
     window_.setTransferCommandsEnabled(false);

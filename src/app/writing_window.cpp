@@ -6,6 +6,7 @@
 #include <QProgressBar>
 #include <QVBoxLayout>
 
+#include "radio/block_plan.h"
 #include "ui/language_change.h"
 
 namespace talvo {
@@ -18,7 +19,7 @@ WritingWindow::WritingWindow(QWidget* parent) : QDialog(parent) {
     label_->setObjectName("Label1");
     bar_ = new QProgressBar(this);
     bar_->setObjectName("ProgressBar1");
-    bar_->setRange(1, 196);
+    bar_->setRange(radio::kFirstStep, radio::kLastStep);
     bar_->setTextVisible(false);
     bar_->setMinimumWidth(320);
     auto* layout = new QVBoxLayout(this);

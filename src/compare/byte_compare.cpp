@@ -6,8 +6,6 @@ namespace talvo::compare {
 
 namespace {
 
-constexpr std::size_t kBlockSize = 16;
-
 // Each block once, in address order, so a block listed twice is not counted twice.
 template <typename Visit>
 void ForEachConfigByte(std::span<const std::uint16_t> blocks, Visit visit) {

@@ -7,8 +7,8 @@
 #include "exchange/tone_columns.h"
 #include "exchange/utf8_text.h"
 #include "image/codecs.h"
-#include "image/layout.h"
 #include "model/channel_lists.h"
+#include "radio/memory_layout.h"
 #include "rules/channel_table.h"
 
 namespace talvo {

@@ -5,8 +5,8 @@
 
 #include "image/codecs.h"
 #include "image/function_settings.h"
-#include "image/layout.h"
 #include "model/tone_list.h"
+#include "radio/memory_layout.h"
 
 namespace talvo {
 namespace {

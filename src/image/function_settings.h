@@ -3,8 +3,8 @@
 #include <array>
 #include <cstddef>
 
-#include "image/layout.h"
 #include "model/options.h"
+#include "radio/memory_layout.h"
 
 namespace talvo {
 
@@ -104,7 +104,5 @@ inline constexpr std::array<VfoSettings, 2> kVfoSettings = {{
 inline constexpr std::array<std::size_t, 6> kPowerGradeAddress = {
     layout::kPowerA, layout::kPowerA + 1, layout::kPowerA + 2,
     layout::kPowerB, layout::kPowerB + 1, layout::kPowerB + 2};
-
-inline constexpr char kIdentificationText[] = "RQZ-DW";
 
 }  // namespace talvo

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "link/protocol/block_plan.h"
+#include "radio/block_plan.h"
 
 namespace talvo::jobs {
 
@@ -189,7 +189,7 @@ Outcome Job::failureOf(const link::TransferEvent& event) const {
     outcome.step = event.step;
     if (session_.direction() == link::Direction::Write) {
         for (int step = event.step - 1; step >= 3; --step) {
-            if (const auto place = link::WritePlaceForStep(step, writeSendsCalibration_);
+            if (const auto place = radio::WritePlaceForStep(step, writeSendsCalibration_);
                 place.block) {
                 outcome.lastBlockSent = *place.block;
                 break;

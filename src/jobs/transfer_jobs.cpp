@@ -1,7 +1,7 @@
 #include "jobs/transfer_jobs.h"
 
 #include "compare/byte_compare.h"
-#include "link/protocol/block_plan.h"
+#include "radio/block_plan.h"
 
 namespace talvo::jobs {
 
@@ -14,7 +14,7 @@ int WriteBlocks(const WriteOptions& options) {
 }  // namespace
 
 std::vector<std::uint16_t> WriteOptions::blocks() const {
-    return link::WriteBlockSequence(sendsCalibration());
+    return radio::WriteBlockSequence(sendsCalibration());
 }
 
 Outcome CompareOutcome(const ImageBytes& expected, const ImageBytes& actual,

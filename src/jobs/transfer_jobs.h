@@ -5,11 +5,11 @@
 #include <vector>
 
 #include "jobs/job.h"
+#include "radio/block_plan.h"
 
 namespace talvo::jobs {
 
-// Blocks a read moves.
-inline constexpr int kReadBlocks = 193;
+using radio::kReadBlocks;
 
 // What a write sends of the power calibration (blocks 0x7E0 and 0x7F0): only in the hidden debug
 // mode, and never when the caller says so whatever that mode is (a fleet keeps each radio's own

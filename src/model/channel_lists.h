@@ -5,11 +5,11 @@
 #include <vector>
 
 #include "model/language.h"
+#include "radio/memory.h"
 
 namespace talvo {
 
 // Channel grid geometry: rows 1..128 are channels, columns 1..10 their settings.
-inline constexpr int kChannelCount = 128;
 inline constexpr int kGridColumns = 11;  // column 0 holds the channel number
 inline constexpr int kColRxFreq = 1;
 inline constexpr int kColTxFreq = 2;

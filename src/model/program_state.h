@@ -11,13 +11,9 @@
 #include "model/language.h"
 #include "model/options.h"
 #include "model/power.h"
+#include "radio/memory.h"
 
 namespace talvo {
-
-// Radio addresses 0x000..0xC00; 0x000..0xBFF is the configuration memory.
-inline constexpr std::size_t kImageSize = 0xC01;
-inline constexpr std::size_t kConfigSize = 0xC00;
-using ImageBytes = std::array<std::uint8_t, kImageSize>;
 
 // Everything a running program holds, program-wide for the whole run. The windows are views
 // over it; the decoder writes it and the encoder reads it.

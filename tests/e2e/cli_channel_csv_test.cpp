@@ -8,9 +8,9 @@
 #include "e2e_support.h"
 #include "image/data_file.h"
 #include "image/decode.h"
-#include "image/layout.h"
 #include "lang/catalogue.h"
 #include "link_support.h"
+#include "radio/memory_layout.h"
 
 namespace talvo::e2e {
 namespace {

@@ -10,8 +10,8 @@
 #include "image/data_file.h"
 #include "image/decode.h"
 #include "image/encode.h"
-#include "image/layout.h"
 #include "lang/catalogue.h"
+#include "radio/memory_layout.h"
 
 namespace talvo::e2e {
 namespace {

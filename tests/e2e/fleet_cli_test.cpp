@@ -9,9 +9,9 @@
 #include "image/decode.h"
 #include "image/encode.h"
 #include "lang/catalogue.h"
-#include "link/protocol/block_plan.h"
 #include "link_support.h"
 #include "model/program_state.h"
+#include "radio/block_plan.h"
 
 namespace talvo::e2e {
 namespace {
@@ -42,7 +42,7 @@ ImageBytes Held(const fs::path& dat) {
 
 // What a fleet write stores: every block but the power calibration.
 bool HoldsWritten(const ImageBytes& held, const ImageBytes& written) {
-    return compare::CompareBlocks(written, held, link::WriteBlockSequence(false)).same();
+    return compare::CompareBlocks(written, held, radio::WriteBlockSequence(false)).same();
 }
 
 bool CalibrationKept(const ImageBytes& held, const Bytes& before) {

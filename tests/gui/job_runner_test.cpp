@@ -10,8 +10,8 @@
 
 #include "jobs/checked_write_job.h"
 #include "jobs/transfer_jobs.h"
-#include "link/protocol/block_plan.h"
 #include "link/protocol/frames.h"
+#include "radio/block_plan.h"
 #include "radio_responder.h"
 
 namespace talvo {
@@ -120,7 +120,7 @@ void JobRunnerTest::readWriteAndReadAgainByteByByte() {
         QVERIFY(progress.count() > 191);
         jobs::ReadJob back;
         QVERIFY(Run(runner, back).ok());
-        for (const std::uint16_t block : link::WriteBlockSequence(debug)) {
+        for (const std::uint16_t block : radio::WriteBlockSequence(debug)) {
             for (std::size_t k = 0; k < 16 && block + k < kConfigSize; ++k)
                 QCOMPARE(back.image()[block + k], image[block + k]);
         }

@@ -16,9 +16,9 @@
 #include "exchange/channel_values.h"
 #include "image/decode.h"
 #include "image/encode.h"
-#include "image/layout.h"
 #include "image_samples.h"
 #include "model/band.h"
+#include "radio/memory_layout.h"
 
 namespace talvo {
 namespace {

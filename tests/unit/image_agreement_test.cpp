@@ -3,8 +3,8 @@
 #include "catalogue_words.h"
 #include "image/decode.h"
 #include "image/encode.h"
-#include "image/layout.h"
 #include "image_samples.h"
+#include "radio/memory_layout.h"
 
 namespace talvo {
 namespace {

@@ -11,8 +11,8 @@
 #include "image/data_file.h"
 #include "image/decode.h"
 #include "image/file_io.h"
-#include "image/layout.h"
 #include "image_samples.h"
+#include "radio/memory_layout.h"
 
 namespace talvo {
 namespace {

@@ -2,8 +2,8 @@
 
 #include "channel_view.h"
 #include "image/encode.h"
-#include "image/layout.h"
 #include "image_samples.h"
+#include "radio/memory_layout.h"
 
 namespace talvo {
 namespace {

@@ -5,9 +5,9 @@
 #include <string>
 
 #include "image/codecs.h"
-#include "image/layout.h"
 #include "model/program_state.h"
 #include "model/tone_list.h"
+#include "radio/memory_layout.h"
 
 namespace talvo::samples {
 

@@ -13,7 +13,7 @@
 #include "jobs/checked_write_job.h"
 #include "jobs/outcome_words.h"
 #include "jobs/transfer_jobs.h"
-#include "link/protocol/block_plan.h"
+#include "radio/block_plan.h"
 
 namespace talvo::jobs {
 namespace {
@@ -242,7 +242,7 @@ TEST(Jobs, EveryFaultEndsInItsOwnOutcome) {
         if (c.stage == Stage::Write) {
             // The write stopped after some block; no block went out after the cancel or refusal.
             ASSERT_TRUE(outcome.lastBlockSent.has_value());
-            const auto order = link::WriteBlockSequence(false);
+            const auto order = radio::WriteBlockSequence(false);
             const auto at = std::find(order.begin(), order.end(), *outcome.lastBlockSent);
             EXPECT_EQ(bench.radio.writtenBlocks(), static_cast<int>(at - order.begin()) + 1);
         }
@@ -289,7 +289,7 @@ TEST(Jobs, RestoreAfterASlowRadioPutsTheBytesBack) {
         RestoreJob job(backup, {});
         const Outcome outcome = bench.run(job, Job::kSettleTicks);
         ASSERT_TRUE(outcome.ok()) << Render(OutcomeLine(outcome), kEnglish);
-        const auto blocks = link::WriteBlockSequence(false);
+        const auto blocks = radio::WriteBlockSequence(false);
         EXPECT_TRUE(compare::CompareBlocks(backup, ConfigOf(bench.radio.memory), blocks).same());
     }
 }

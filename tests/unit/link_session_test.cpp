@@ -4,9 +4,9 @@
 #include <map>
 #include <vector>
 
-#include "link/protocol/block_plan.h"
 #include "link/protocol/frames.h"
 #include "link/protocol/transfer_session.h"
+#include "radio/block_plan.h"
 
 namespace talvo::link {
 namespace {
@@ -54,7 +54,7 @@ void ReadUpTo(Harness& h, int step) {
     h.feed(kIdent);
     h.feed(kAckOnly);
     while (h.session.step() < step) {
-        h.feed(Block(ReadReplyAddress(h.session.step()), 0x40));
+        h.feed(Block(radio::ReadReplyAddress(h.session.step()), 0x40));
         h.feed(kAckOnly);
     }
 }
@@ -130,7 +130,7 @@ TEST(LinkWrite, BlockOrderDependsOnDebugModeAndNeverSends7C0Or7D0) {
                 blocks.push_back(static_cast<std::uint16_t>(h.sent[i][1] << 8 | h.sent[i][2]));
             if (h.sent[i] == kAckOnly) ++loneAcks;
         }
-        EXPECT_EQ(blocks, WriteBlockSequence(debug));
+        EXPECT_EQ(blocks, radio::WriteBlockSequence(debug));
         EXPECT_EQ(blocks.size(), debug ? 193u : 191u);
         EXPECT_EQ(loneAcks, debug ? 0 : 2);
         EXPECT_EQ(h.sent[0], kProgram);
@@ -247,7 +247,7 @@ TEST(LinkRead, AcknowledgeAfterABlockRequestsTheNextOrEnds) {
         SCOPED_TRACE(step);
         Harness h;
         ReadUpTo(h, step);
-        h.feed(Block(ReadReplyAddress(step), 0));
+        h.feed(Block(radio::ReadReplyAddress(step), 0));
         h.feed(kAckOnly);
         EXPECT_EQ(h.last(), sends);
         EXPECT_EQ(h.session.step(), step + 1);
@@ -524,10 +524,10 @@ TEST(LinkSession, StartingWhileBusyChangesNothing) {
 }
 
 TEST(LinkSession, BlockSequencesCoverTheImage) {
-    const auto read = ReadBlockSequence();
+    const auto read = radio::ReadBlockSequence();
     ASSERT_EQ(read.size(), 193u);
     for (std::size_t i = 0; i < read.size(); ++i) EXPECT_EQ(read[i], i * 16);
-    const auto write = WriteBlockSequence(false);
+    const auto write = radio::WriteBlockSequence(false);
     EXPECT_EQ(write[123], 0x7B0);
     EXPECT_EQ(write[124], 0x800);
     EXPECT_EQ(write.back(), 0xC20);

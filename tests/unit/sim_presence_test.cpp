@@ -4,8 +4,8 @@
 
 #include <random>
 
-#include "link/protocol/block_plan.h"
 #include "link/protocol/frames.h"
+#include "radio/block_plan.h"
 #include "radio_presence.h"
 #include "radio_responder.h"
 #include "sim_options.h"
@@ -26,14 +26,14 @@ std::vector<std::uint8_t> ProgramBytes(Session kind) {
     out.push_back(link::kAck);
     const ImageBytes image{};
     if (kind == Session::FullWrite || kind == Session::BrokenWrite) {
-        auto blocks = link::WriteBlockSequence(false);
+        auto blocks = radio::WriteBlockSequence(false);
         if (kind == Session::BrokenWrite) blocks.resize(blocks.size() / 2);
         for (const std::uint16_t a : blocks) {
             const link::Frame f = link::WriteBlock(a, image);
             out.insert(out.end(), f.begin(), f.end());
         }
     } else if (kind != Session::Poll) {
-        auto blocks = link::ReadBlockSequence();
+        auto blocks = radio::ReadBlockSequence();
         if (kind == Session::BrokenRead) blocks.pop_back();
         for (const std::uint16_t a : blocks) {
             const link::Frame f = link::ReadRequest(a);

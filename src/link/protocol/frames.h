@@ -2,9 +2,11 @@
 
 #include <array>
 #include <cstdint>
+#include <string_view>
 #include <vector>
 
 #include "model/program_state.h"
+#include "radio/memory.h"
 
 namespace talvo::link {
 
@@ -17,13 +19,13 @@ inline constexpr std::uint8_t kReadMark = 0x52;   // "R"
 inline constexpr std::uint8_t kBlockMark = 0x57;  // "W"
 inline constexpr std::uint8_t kBlockLength = 0x10;
 
-inline constexpr std::size_t kBlockDataSize = 16;
+inline constexpr std::size_t kBlockDataSize = kBlockSize;
 inline constexpr std::size_t kBlockFrameSize = 4 + kBlockDataSize;
 inline constexpr std::size_t kIdentificationSize = 8;
 
 inline constexpr std::array<std::uint8_t, 7> kWakeUp = {'P', 'R', 'O', 'G', 'R', 'A', 'M'};
 // The first six bytes of the radio's identification; the last two are not examined.
-inline constexpr std::array<std::uint8_t, 6> kIdentificationPrefix = {'R', 'Q', 'Z', '-', 'D', 'W'};
+inline constexpr std::string_view kIdentificationPrefix = kIdentificationText;
 
 using Frame = std::vector<std::uint8_t>;
 

@@ -3,13 +3,13 @@
 #include <algorithm>
 
 #include "link/protocol/frames.h"
+#include "radio/block_plan.h"
 
 namespace talvo::link {
 
 namespace {
 
 constexpr std::size_t kBlockThreshold = kBlockFrameSize;
-constexpr int kReadBlocks = 193;
 constexpr int kWriteBlocksDebug = 193;
 constexpr int kWriteBlocks = 191;
 
@@ -20,14 +20,14 @@ TransferSession::TransferSession(SendFn send, EventFn event)
 
 int TransferSession::blocksTotal() const {
     if (direction_ == Direction::Identify) return 0;
-    if (direction_ == Direction::Read) return kReadBlocks;
+    if (direction_ == Direction::Read) return radio::kReadBlocks;
     return debugMode_ ? kWriteBlocksDebug : kWriteBlocks;
 }
 
 void TransferSession::begin(Direction direction) {
     active_ = true;
     direction_ = direction;
-    step_ = kFirstStep;
+    step_ = radio::kFirstStep;
     idleTicks_ = 0;
     threshold_ = 1;
     awaitingBlock_ = false;
@@ -73,7 +73,7 @@ void TransferSession::feed(std::span<const std::uint8_t> bytes) {
     if (!active_ || bytes.empty()) return;
     reply_.append(bytes);
     event_({TransferEvent::Kind::Progress, step_});
-    if (step_ == kFirstStep) {
+    if (step_ == radio::kFirstStep) {
         stepWakeUp();
     } else if (direction_ == Direction::Identify) {
         if (!reply_.isIdentification()) return;
@@ -121,7 +121,7 @@ void TransferSession::stepRead() {
     }
     if (awaitingBlock_) {
         // Only a reply that echoes the requested address and length is stored.
-        const std::uint16_t address = ReadReplyAddress(step_);
+        const std::uint16_t address = radio::ReadReplyAddress(step_);
         if (!reply_.isBlockReplyFor(address)) return;
         const auto data = reply_.blockData();
         for (std::size_t k = 0; k < data.size() && address + k < scratch_.size(); ++k) {
@@ -140,7 +140,7 @@ void TransferSession::stepRead() {
     if (!reply_.isExactAck() || (step_ == 2 && !identification_)) return;
     accept();
     if (step_ < 195) {
-        const std::uint16_t next = ReadRequestAddress(step_);
+        const std::uint16_t next = radio::ReadRequestAddress(step_);
         ++step_;
         requestBlock(next);
     } else if (step_ == 195) {
@@ -167,11 +167,11 @@ void TransferSession::stepWrite() {
         return;
     }
     accept();
-    if (step_ == kLastStep) {
+    if (step_ == radio::kLastStep) {
         finish();
         return;
     }
-    const WritePlace place = WritePlaceForStep(step_, debugMode_);
+    const radio::WritePlace place = radio::WritePlaceForStep(step_, debugMode_);
     ++step_;
     if (place.block) {
         ++blocksDone_;

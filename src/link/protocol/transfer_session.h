@@ -7,11 +7,11 @@
 #include <span>
 #include <string>
 
-#include "link/protocol/block_plan.h"
 #include "link/protocol/frames.h"
 #include "link/protocol/reply_buffer.h"
 #include "model/program_state.h"
 #include "model/status.h"
+#include "radio/block_plan.h"
 
 namespace talvo::link {
 
@@ -116,7 +116,7 @@ class TransferSession {
 
     bool active_ = false;
     Direction direction_ = Direction::Read;
-    int step_ = kFirstStep;
+    int step_ = radio::kFirstStep;
     int idleTicks_ = 0;
     std::size_t threshold_ = 1;
     bool debugMode_ = false;

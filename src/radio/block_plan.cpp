@@ -1,6 +1,6 @@
-#include "link/protocol/block_plan.h"
+#include "radio/block_plan.h"
 
-namespace talvo::link {
+namespace talvo::radio {
 
 namespace {
 
@@ -41,4 +41,4 @@ std::vector<std::uint16_t> WriteBlockSequence(bool debugMode) {
     return blocks;
 }
 
-}  // namespace talvo::link
+}  // namespace talvo::radio

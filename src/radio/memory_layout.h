@@ -3,16 +3,18 @@
 #include <array>
 #include <cstddef>
 
+#include "radio/memory.h"
+
 namespace talvo::layout {
 
 // Where every value of the radio's 3,072-byte configuration memory lives.
 
-inline constexpr std::size_t kConfigBytes = 0xC00;
+inline constexpr std::size_t kConfigBytes = kConfigSize;
 
 // 128 channel records of 13 bytes; channel n starts at 13 x (n - 1).
 inline constexpr std::size_t kChannels = 0x000;
 inline constexpr std::size_t kChannelRecordSize = 13;
-inline constexpr std::size_t kChannelRecordCount = 128;
+inline constexpr std::size_t kChannelRecordCount = kChannelCount;
 inline constexpr std::size_t kChRxFrequency = 0;  // 4 packed bytes; +0 = FF marks an empty channel
 inline constexpr std::size_t kChTxFrequency = 4;  // 4 packed bytes; +4 = FF: none
 inline constexpr std::size_t kChRxTone = 8;       // low, high
@@ -43,7 +45,7 @@ inline constexpr std::size_t kBStepFrequency = 0x70D;
 inline constexpr std::size_t kChannelNameEditable = 0x70E;
 inline constexpr std::size_t kTimeOutTimer = 0x70F;
 inline constexpr std::size_t kIdentification = 0x710;  // "RQZ-DW"
-inline constexpr std::size_t kIdentificationSize = 6;
+inline constexpr std::size_t kIdentificationSize = kIdentificationText.size();
 inline constexpr std::size_t kBand = 0x716;
 inline constexpr std::size_t kFill717 = 0x717;
 inline constexpr std::size_t kDisplayCharacter = 0x718;

@@ -4,11 +4,13 @@
 #include <optional>
 #include <vector>
 
-namespace talvo::link {
+namespace talvo::radio {
 
 // Transfer steps run from 1 to 196 in both directions.
 inline constexpr int kFirstStep = 1;
 inline constexpr int kLastStep = 196;
+// Blocks a read moves: one reply in each of steps 3..195.
+inline constexpr int kReadBlocks = kLastStep - 3;
 
 // Read: the block requested on leaving step 2..194, i.e. the block whose reply step + 1 expects.
 std::uint16_t ReadRequestAddress(int step);
@@ -27,4 +29,4 @@ WritePlace WritePlaceForStep(int step, bool debugMode);
 std::vector<std::uint16_t> ReadBlockSequence();
 std::vector<std::uint16_t> WriteBlockSequence(bool debugMode);
 
-}  // namespace talvo::link
+}  // namespace talvo::radio
