@@ -256,6 +256,9 @@ void ShellStartupLanguageTest::languageSwitchRestoresEveryTextAndKeepsSelections
     // Selections away from their defaults, made by code (no band question).
     w().state().band.BandPromptSuppressed = true;
     w().bandList()->setCurrentIndex(3);
+    // The grid's floating editors, which are built when first opened.
+    for (int column = kColRxFreq; column <= kColName; ++column)
+        w().channelWindow()->cellEditor(column);
     for (QWidget* editor :
          std::initializer_list<QWidget*>{w().optionsWindow(), w().dtmfWindow(), w().fmWindow()}) {
         for (QComboBox* c : editor->findChildren<QComboBox*>()) {
