@@ -296,7 +296,7 @@ void ShellStartupLanguageTest::chineseTextsAndListPositions() {
     QCOMPARE(action("MNAbout")->text(), QStringLiteral("帮助(&H)"));
     QCOMPARE(action("MNProgram")->text(), QStringLiteral("编程(&G)"));
     QCOMPARE(action("TWrite")->toolTip(), QStringLiteral("写频"));
-    QCOMPARE(w().findChild<QLabel*>("Label1")->text(), QStringLiteral("频段"));
+    QCOMPARE(w().findChild<QLabel*>("bandLabel")->text(), QStringLiteral("频段"));
     QCOMPARE(w().aboutWindow()->windowTitle(), QStringLiteral("帮助"));
     QCOMPARE(w().aboutWindow()->versionLabel()->text(), QStringLiteral("简体中文版 V1.50"));
     QVERIFY(!w().statusText(2).isEmpty());

@@ -50,7 +50,7 @@ const Text kTitle{TALVO_TEXT("ChannelTableWindow", "Channel Edit")};
 
 ChannelTableWindow::ChannelTableWindow(Document& document, QWidget* parent)
     : EditorWindow(document, parent) {
-    setObjectName(QStringLiteral("Form1"));
+    setObjectName(QStringLiteral("channelTableWindow"));
     // Every window carries its Chinese texts until the first language pass.
     setWindowTitle(Tr(kTitle, kChinese));
 
@@ -108,7 +108,7 @@ void ChannelTableWindow::onChannelsChanged(const QList<int>& channels) {
 
 void ChannelTableWindow::buildGrid() {
     grid_ = new QTableWidget(kChannelCount, kGridColumns, picClient_);
-    grid_->setObjectName(QStringLiteral("Grid1"));
+    grid_->setObjectName(QStringLiteral("channelGrid"));
     NameAfterTitle(grid_, this);
     QStringList headers;
     for (const Text& h : ChannelGridHeaders()) headers << Tr(h, kChinese);
@@ -177,12 +177,12 @@ QLineEdit* ChannelTableWindow::makeTextEditor(const char* objectName) {
 }
 
 QLineEdit* ChannelTableWindow::frequencyEditor() {
-    if (!frequencyEditor_) frequencyEditor_ = makeTextEditor("Text1");
+    if (!frequencyEditor_) frequencyEditor_ = makeTextEditor("frequencyEditor");
     return frequencyEditor_;
 }
 
 QLineEdit* ChannelTableWindow::nameEditor() {
-    if (!nameEditor_) nameEditor_ = makeTextEditor("Text2");
+    if (!nameEditor_) nameEditor_ = makeTextEditor("nameEditor");
     return nameEditor_;
 }
 
@@ -200,7 +200,7 @@ DropDownList* ChannelTableWindow::makeList(const char* objectName) {
 DropDownList* ChannelTableWindow::listFor(int column) {
     if (column == kColQtDqtDec || column == kColQtDqtEnc) {
         if (!toneList_) {
-            toneList_ = makeList("Combo1");
+            toneList_ = makeList("toneList");
             QStringList tones;
             tones.reserve(kToneCount);
             for (int i = 0; i < kToneCount; ++i) tones << Tr(ToneName(i), textsLanguage_);
@@ -212,7 +212,9 @@ DropDownList* ChannelTableWindow::listFor(int column) {
     if (column < kColPower || column > kColTxProhibit) return nullptr;
     DropDownList*& list = optionLists_[static_cast<std::size_t>(column - kColPower)];
     if (!list) {
-        list = makeList(QStringLiteral("Combo5_%1").arg(column).toLatin1().constData());
+        static constexpr std::array<const char*, kColTxProhibit - kColPower + 1> kNames = {
+            "powerList", "busyLockList", "addScanList", "wideNarrowList", "txProhibitList"};
+        list = makeList(kNames[static_cast<std::size_t>(column - kColPower)]);
         for (const Text& entry : ChannelColumnList(column))
             list->addItem(Tr(entry, textsLanguage_));
         list->setCurrentIndex(1);

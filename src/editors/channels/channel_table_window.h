@@ -22,7 +22,7 @@ namespace talvo {
 class ChannelGridTools;
 class DropDownList;
 
-// "Channel Edit" (Form1): the 128-channel grid with its floating editors.
+// "Channel Edit": the 128-channel grid with its floating editors.
 //
 // The window is a view over the program state: every commit goes into the channel stores
 // (and their cell texts) first, then the grid shows the cells again. One editor at most is
