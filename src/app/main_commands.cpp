@@ -251,7 +251,7 @@ void MainWindow::onPortListChosen(int index) {
             portList_->setCurrentIndex(-1);
         }
     }
-    panel1_->setText(QStringLiteral("COM: ") + portList_->currentText());
+    portPanel_->setText(QStringLiteral("COM: ") + portList_->currentText());
     leavePortList();
 }
 
@@ -345,7 +345,7 @@ void MainWindow::applyHiddenModeEffect(int mode) {
 void MainWindow::attachDemoRadio(int portNumber) {
     portToStore_ = state_.PortNumber;
     state_.PortNumber = portNumber;
-    panel1_->setText(QStringLiteral("COM: %1").arg(portNumber));
+    portPanel_->setText(QStringLiteral("COM: %1").arg(portNumber));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -25,7 +25,7 @@ void MainWindow::applyMainTexts(LanguageFlagValue lang) {
                 baseTitle_ = text;
                 break;
             case MainTextTarget::StatusPanel2:
-                panel2_->setText(text.trimmed());
+                makerPanel_->setText(text.trimmed());
                 break;
             case MainTextTarget::Label:
                 bandLabel_->setText(text);
@@ -49,7 +49,7 @@ void MainWindow::applyMainTexts(LanguageFlagValue lang) {
 void MainWindow::placeLists(LanguageFlagValue lang) {
     for (const ListPlacement& p : MainListPlacements()) {
         QComboBox* list =
-            QLatin1String(p.object) == QLatin1String("Combo1") ? bandList_ : portList_;
+            QLatin1String(p.object) == QLatin1String("bandList") ? bandList_ : portList_;
         const int left = p.left.at(static_cast<std::size_t>(lang)) / kTwipsPerPixel;
         list->setGeometry(left, p.top / kTwipsPerPixel, p.width / kTwipsPerPixel,
                           list->sizeHint().height());

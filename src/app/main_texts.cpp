@@ -7,10 +7,10 @@ namespace talvo {
 std::span<const MainText> MainWindowTexts() {
     using T = MainTextTarget;
     static constexpr std::array<MainText, 36> texts = {{
-        {"MDIForm1", T::WindowTitle,
+        {"mainWindow", T::WindowTitle,
          TALVO_TEXT("MainTexts", "TALVO Radio Programming Software V1.50")},
         // The maker's name, shown where a catalogue gives it: the English source is blank.
-        {"StatusBar1", T::StatusPanel2, TALVO_TEXT3("MainTexts", " ", "maker's name")},
+        {"makerPanel", T::StatusPanel2, TALVO_TEXT3("MainTexts", " ", "maker's name")},
         {"MNFile", T::MenuText, TALVO_TEXT("MainTexts", "File(&F)")},
         {"MNNew", T::MenuText, TALVO_TEXT("MainTexts", "New(&N)")},
         {"MNOpen", T::MenuText, TALVO_TEXT("MainTexts", "Open(&O)")},
@@ -37,7 +37,7 @@ std::span<const MainText> MainWindowTexts() {
         {"MNHelp", T::MenuText, TALVO_TEXT("MainTexts", "Help(&H)")},
         {"MNF1", T::MenuText, TALVO_TEXT("MainTexts", "Help Theme(F1)")},
         {"MNAbout", T::MenuText, TALVO_TEXT("MainTexts", "About(&H)")},
-        {"Label1", T::Label, TALVO_TEXT("MainTexts", "Frequency")},
+        {"bandLabel", T::Label, TALVO_TEXT("MainTexts", "Frequency")},
         {"TNew", T::ToolTip, TALVO_TEXT("MainTexts", "New")},
         {"TOpen", T::ToolTip, TALVO_TEXT("MainTexts", "Open")},
         {"TSave", T::ToolTip, TALVO_TEXT("MainTexts", "Save")},
@@ -53,8 +53,8 @@ std::span<const MainText> MainWindowTexts() {
 
 std::span<const ListPlacement> MainListPlacements() {
     static constexpr std::array<ListPlacement, 2> placements = {{
-        {"Combo1", {585, 1085}, 30, 4000},
-        {"ComboCom", {2475, 3475}, 0, 1185},
+        {"bandList", {585, 1085}, 30, 4000},
+        {"portList", {2475, 3475}, 0, 1185},
     }};
     return placements;
 }

@@ -53,7 +53,7 @@ MainWindow::MainWindow(Document& document, std::unique_ptr<SerialLink> port, QWi
       port_(std::move(port)),
       fileChooser_(ChooseDataFile),
       clock_(SecondsSinceMidnight) {
-    setObjectName("MDIForm1");
+    setObjectName("mainWindow");
     // One icon for the program: every window without its own takes it.
     const QIcon icon = MakeIcon(AppIcon::Program);
     if (QApplication::windowIcon().isNull()) QApplication::setWindowIcon(icon);
@@ -72,14 +72,14 @@ MainWindow::MainWindow(Document& document, std::unique_ptr<SerialLink> port, QWi
 
     buildMenus();
     buildToolBar();
-    statusBar()->setObjectName("StatusBar1");
-    panel1_ = new QLabel(this);
-    panel1_->setObjectName("Panel1");
-    panel1_->setMinimumWidth(120);
-    panel2_ = new QLabel(this);
-    panel2_->setObjectName("Panel2");
-    statusBar()->addWidget(panel1_);
-    statusBar()->addWidget(panel2_, 1);
+    statusBar()->setObjectName("statusBar");
+    portPanel_ = new QLabel(this);
+    portPanel_->setObjectName("portPanel");
+    portPanel_->setMinimumWidth(120);
+    makerPanel_ = new QLabel(this);
+    makerPanel_->setObjectName("makerPanel");
+    statusBar()->addWidget(portPanel_);
+    statusBar()->addWidget(makerPanel_, 1);
 
     about_ = new AboutWindow(this);
     writing_ = new WritingWindow(this);
@@ -125,7 +125,7 @@ MainWindow::MainWindow(Document& document, std::unique_ptr<SerialLink> port, QWi
             &TransferController::setCheckedWrite);
 
     state_.PortNumber = LoadPortNumber();
-    panel1_->setText(QStringLiteral("COM: %1").arg(state_.PortNumber));
+    portPanel_->setText(QStringLiteral("COM: %1").arg(state_.PortNumber));
 
     // The band list follows the document (an undo of a band change, a load).
     connect(&document_, &Document::stateReplaced, this, &MainWindow::syncBandList);
@@ -148,7 +148,7 @@ QComboBox* MainWindow::bandList() const {
 }
 
 QString MainWindow::statusText(int panel) const {
-    return panel == 1 ? panel1_->text() : panel2_->text();
+    return panel == 1 ? portPanel_->text() : makerPanel_->text();
 }
 
 double MainWindow::now() const {
@@ -159,13 +159,13 @@ void MainWindow::buildListBar() {
     auto* bar = new QWidget(this);
     bar->setObjectName("ListBar");
     bandLabel_ = new QLabel(bar);
-    bandLabel_->setObjectName("Label1");
+    bandLabel_->setObjectName("bandLabel");
     bandList_ = new BandCombo(bar);
-    bandList_->setObjectName("Combo1");
+    bandList_->setObjectName("bandList");
     bandLabel_->setBuddy(bandList_);
     for (const BandEntry& e : BandTable()) bandList_->addItem(QString::fromUtf8(e.text));
     portList_ = new QComboBox(bar);
-    portList_->setObjectName("ComboCom");
+    portList_->setObjectName("portList");
     portList_->hide();
     portList_->installEventFilter(this);
     bar->setFixedHeight(bandList_->sizeHint().height() + 4);

@@ -38,10 +38,10 @@ class SerialLink;
 class TransferController;
 class WritingWindow;
 
-// The main window (MDIForm1): a frame holding the editor windows, with the menu, the toolbar,
-// the band list, the port list and the status bar. Every command of the menu and the toolbar
-// is a member here. All objects carry their code names as object names ("MNRead", "TRead",
-// "Combo1", "ComboCom", ...).
+// The main window: a frame holding the editor windows, with the menu, the toolbar, the band
+// list, the port list and the status bar. Every command of the menu and the toolbar is a member
+// here. Menu entries and toolbar buttons carry their code names as object names ("MNRead",
+// "TRead"); the other controls are named for what they hold ("bandList").
 class MainWindow : public QMainWindow {
     Q_OBJECT
   public:
@@ -219,8 +219,8 @@ class MainWindow : public QMainWindow {
     QComboBox* portList_ = nullptr;
     QWidget* portPopup_ = nullptr;  // the port list's dropped-open list
     QLabel* bandLabel_ = nullptr;
-    QLabel* panel1_ = nullptr;
-    QLabel* panel2_ = nullptr;
+    QLabel* portPanel_ = nullptr;   // "COM: n"
+    QLabel* makerPanel_ = nullptr;  // the maker's name
     ChannelTableWindow* channel_ = nullptr;
     DtmfWindow* dtmf_ = nullptr;
     OptionsWindow* options_ = nullptr;

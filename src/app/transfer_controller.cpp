@@ -26,8 +26,8 @@ TransferController::TransferController(MainWindow& window, SerialLink& port)
       port_(port),
       runner_(port),
       checkedWrite_(LoadCheckedWrite()) {
-    timer1_.setInterval(link::Cooldown::kTickMs);
-    connect(&timer1_, &QTimer::timeout, this, &TransferController::OnCooldownTick);
+    cooldownTimer_.setInterval(link::Cooldown::kTickMs);
+    connect(&cooldownTimer_, &QTimer::timeout, this, &TransferController::OnCooldownTick);
     // The bar keeps its 1..196 range; it moves with the blocks of the running transfer.
     // QProgressBar paints at once on a new value: inside the job's receive handler that paint
     // would hold back the next frame, so the bar follows once the frame is out.
@@ -175,7 +175,7 @@ void TransferController::reportSuccess(const QString& text) {
                     window_.channelWindow());
     if (answer == IdOk) {
         cooldown_.start();
-        timer1_.start();
+        cooldownTimer_.start();
     } else {
         window_.setTransferCommandsEnabled(true);
     }
@@ -210,7 +210,7 @@ void TransferController::showBarValue() {
 
 void TransferController::OnCooldownTick() {
     if (cooldown_.tick()) {
-        timer1_.stop();
+        cooldownTimer_.stop();
         window_.setTransferCommandsEnabled(true);
     }
 }

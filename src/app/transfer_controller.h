@@ -84,7 +84,7 @@ class TransferController : public QObject {
     MainWindow& window_;
     SerialLink& port_;
     run::JobRunner runner_;
-    QTimer timer1_;
+    QTimer cooldownTimer_;
     link::Cooldown cooldown_;
     jobs::Outcome lastOutcome_;
     bool running_ = false;

@@ -12,13 +12,13 @@
 namespace talvo {
 
 WritingWindow::WritingWindow(QWidget* parent) : QDialog(parent) {
-    setObjectName("FrmWriting");
+    setObjectName("writingWindow");
     setModal(true);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     label_ = new QLabel(this);
-    label_->setObjectName("Label1");
+    label_->setObjectName("progressText");
     bar_ = new QProgressBar(this);
-    bar_->setObjectName("ProgressBar1");
+    bar_->setObjectName("progressBar");
     bar_->setRange(radio::kFirstStep, radio::kLastStep);
     bar_->setTextVisible(false);
     bar_->setMinimumWidth(320);

@@ -9,9 +9,9 @@ class QProgressBar;
 
 namespace talvo {
 
-// The transfer's progress window (FrmWriting): a title, one label and a progress bar. The
-// transfer sets its texts, shows it modally and closes it. A close by the user is reported
-// through closeRequested() and left to the transfer to decide.
+// The transfer's progress window: a title, one label and a progress bar. The transfer sets its
+// texts, shows it modally and closes it. A close by the user is reported through
+// closeRequested() and left to the transfer to decide.
 class WritingWindow : public QDialog {
     Q_OBJECT
   public:

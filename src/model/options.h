@@ -88,8 +88,7 @@ inline constexpr std::size_t kCheckCount = static_cast<std::size_t>(CheckId::Cou
 enum class OptionsArea { FunctionLeft, FunctionRight, Vox, VfoA, VfoB, HiddenA };
 
 struct ListInfo {
-    const char* name;     // the setting's name ("ADisplayMode")
-    const char* control;  // the window control that holds it ("Combo1")
+    const char* name;  // the setting's name ("ADisplayMode")
     Text caption;
     OptionsArea area;
     bool toneList;                 // entries are the shared tone list
@@ -104,7 +103,6 @@ inline constexpr int kNoLengthLimit = 32767;
 
 struct TextInfo {
     const char* name;
-    const char* control;
     Text caption;
     OptionsArea area;
     const char* defaultText;
@@ -113,7 +111,6 @@ struct TextInfo {
 
 struct CheckInfo {
     const char* name;
-    const char* control;
     Text caption;
 };
 

@@ -181,6 +181,9 @@ class AccessibleNamesTest : public testing::ChannelTableFixture {
         testing::ScopedShellEnvironment env;
         Program program = StartProgram(std::make_unique<testing::FakeSerialLink>());
         MainWindow& main = *program.window;
+        // The grid's lists, which are built when first opened.
+        for (int column = kColQtDqtDec; column <= kColTxProhibit; ++column)
+            main.channelWindow()->cellEditor(column);
         for (const QString& code : ShippedLanguages()) {
             main.switchLanguage(code == "zh" ? kChinese : kEnglish, code == "zh" ? "en" : code);
             const QStringList missing = UnnamedEntries(&main);

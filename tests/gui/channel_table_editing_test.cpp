@@ -20,9 +20,15 @@ class ChannelTableEditingTest : public testing::ChannelTableFixture {
     Q_OBJECT
 
   private:
-    QLineEdit* text1() const { return window_->findChild<QLineEdit*>("Text1"); }
-    QLineEdit* text2() const { return window_->findChild<QLineEdit*>("Text2"); }
-    QComboBox* list(const char* name) const { return window_->findChild<QComboBox*>(name); }
+    QLineEdit* frequencyEditor() const {
+        return qobject_cast<QLineEdit*>(window_->cellEditor(kColRxFreq));
+    }
+    QLineEdit* nameEditor() const {
+        return qobject_cast<QLineEdit*>(window_->cellEditor(kColName));
+    }
+    QComboBox* list(int column) const {
+        return qobject_cast<QComboBox*>(window_->cellEditor(column));
+    }
 
     // A click as the window system makes it: the press, then the release to whatever is
     // under the pointer after the press.
@@ -35,11 +41,11 @@ class ChannelTableEditingTest : public testing::ChannelTableFixture {
     // Types into the frequency editor of (ch, col) and presses Enter.
     void enterFrequency(int ch, int col, const QString& text) {
         clickCell(ch, col);
-        QCOMPARE(window_->openEditor(), text1());
-        QTest::keyClick(text1(), Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(text1(), Qt::Key_Delete);
-        QTest::keyClicks(text1(), text);
-        QTest::keyClick(text1(), Qt::Key_Return);
+        QCOMPARE(window_->openEditor(), frequencyEditor());
+        QTest::keyClick(frequencyEditor(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(frequencyEditor(), Qt::Key_Delete);
+        QTest::keyClicks(frequencyEditor(), text);
+        QTest::keyClick(frequencyEditor(), Qt::Key_Return);
     }
     // Picks entry `index` of the list that opened over (ch, col) with a mouse click.
     void pick(int ch, int col, int index) {
@@ -61,11 +67,11 @@ class ChannelTableEditingTest : public testing::ChannelTableFixture {
         open(kEnglish);
         for (int col : {2, 3, 6, 10}) {
             clickCell(20, col);
-            QCOMPARE(window_->openEditor(), text1());
+            QCOMPARE(window_->openEditor(), frequencyEditor());
             QCOMPARE(grid_->currentColumn(), 1);
-            QCOMPARE(text1()->geometry(), grid_->visualItemRect(grid_->item(19, 1)));
-            QTest::keyClick(text1(), Qt::Key_Escape);
-            QVERIFY(!text1()->isVisible());
+            QCOMPARE(frequencyEditor()->geometry(), grid_->visualItemRect(grid_->item(19, 1)));
+            QTest::keyClick(frequencyEditor(), Qt::Key_Escape);
+            QVERIFY(!frequencyEditor()->isVisible());
             QCOMPARE(window_->openEditor(), nullptr);
         }
         QVERIFY(state_->channels.isFree(20));
@@ -120,7 +126,7 @@ class ChannelTableEditingTest : public testing::ChannelTableFixture {
             QCOMPARE(cell(2, 1), shown);
             QCOMPARE(QString::fromStdString(FrequencyText(state_->channels.at(2).rx)), shown);
         }
-        QVERIFY(!text1()->isVisible());
+        QVERIFY(!frequencyEditor()->isVisible());
         QCOMPARE(window_->focusWidget(), grid_);
     }
 
@@ -192,8 +198,8 @@ class ChannelTableEditingTest : public testing::ChannelTableFixture {
         enterFrequency(7, 1, "440");
         pick(7, 6, 0);
         clickCell(7, 10);
-        QTest::keyClicks(text2(), "abc");
-        QTest::keyClick(text2(), Qt::Key_Return);
+        QTest::keyClicks(nameEditor(), "abc");
+        QTest::keyClick(nameEditor(), Qt::Key_Return);
         QCOMPARE(cell(7, 10), QString("ABC"));
 
         enterFrequency(7, 1, "");
@@ -208,21 +214,21 @@ class ChannelTableEditingTest : public testing::ChannelTableFixture {
         open(kEnglish);
         enterFrequency(1, 1, "145");
         clickCell(1, 10);
-        QCOMPARE(window_->openEditor(), text2());
-        QTest::keyClicks(text2(), "ab c");
-        QCOMPARE(text2()->text(), QString("ABC"));
+        QCOMPARE(window_->openEditor(), nameEditor());
+        QTest::keyClicks(nameEditor(), "ab c");
+        QCOMPARE(nameEditor()->text(), QString("ABC"));
         QCOMPARE(state_->channels.at(1).name, std::string("ABC"));  // stored while typing
-        QTest::keyClicks(text2(), "{#z9");
-        QCOMPARE(text2()->text(), QString("ABC#Z"));  // no sixth character
-        QTest::keyClick(text2(), Qt::Key_Return);
+        QTest::keyClicks(nameEditor(), "{#z9");
+        QCOMPARE(nameEditor()->text(), QString("ABC#Z"));  // no sixth character
+        QTest::keyClick(nameEditor(), Qt::Key_Return);
         QCOMPARE(cell(1, 10), QString("ABC#Z"));
         QCOMPARE(state_->channels.at(1).name, std::string("ABC#Z"));
 
         // Escape gives the name back unchanged
         clickCell(1, 10);
-        QTest::keyClick(text2(), Qt::Key_Backspace);
-        QTest::keyClicks(text2(), "x");
-        QTest::keyClick(text2(), Qt::Key_Escape);
+        QTest::keyClick(nameEditor(), Qt::Key_Backspace);
+        QTest::keyClicks(nameEditor(), "x");
+        QTest::keyClick(nameEditor(), Qt::Key_Escape);
         QCOMPARE(cell(1, 10), QString("ABC#Z"));
         QCOMPARE(state_->channels.at(1).name, std::string("ABC#Z"));
     }
@@ -236,9 +242,9 @@ class ChannelTableEditingTest : public testing::ChannelTableFixture {
         window_->loadFromModel();
         QCOMPARE(cell(1, 10), QString("A B\u00e9CDEF"));
         clickCell(1, 10);
-        QTest::keyClick(text2(), Qt::Key_End);
-        QTest::keyClicks(text2(), "G");
-        QTest::keyClick(text2(), Qt::Key_Return);
+        QTest::keyClick(nameEditor(), Qt::Key_End);
+        QTest::keyClicks(nameEditor(), "G");
+        QTest::keyClick(nameEditor(), Qt::Key_Return);
         QCOMPARE(state_->channels.at(1).name, std::string("A B\xe9"
                                                           "CDEF"));
         QCOMPARE(cell(1, 10), QString("A B\u00e9CDEF"));
@@ -284,7 +290,7 @@ class ChannelTableEditingTest : public testing::ChannelTableFixture {
         const ChannelStores before = state_->channels;
 
         clickCell(4, 5);
-        auto* power = list("Combo5_5");
+        auto* power = list(kColPower);
         QCOMPARE(window_->openEditor(), power);
         QTRY_VERIFY(power->view()->isVisible());
         QCOMPARE(power->currentIndex(), 1);
@@ -295,7 +301,7 @@ class ChannelTableEditingTest : public testing::ChannelTableFixture {
         QCOMPARE(window_->openEditor(), nullptr);
 
         clickCell(4, 3);
-        auto* tones = list("Combo1");
+        auto* tones = list(kColQtDqtDec);
         QTRY_VERIFY(tones->view()->isVisible());
         QCOMPARE(tones->count(), 265);
         // a click elsewhere closes the list
@@ -340,9 +346,9 @@ class ChannelTableEditingTest : public testing::ChannelTableFixture {
         QTest::keyClick(grid_, Qt::Key_Left);  // the channel number column is not reachable
         QCOMPARE(grid_->currentColumn(), 1);
         QTest::keyClick(grid_, Qt::Key_Return);
-        QCOMPARE(window_->openEditor(), text1());
-        QTest::keyClicks(text1(), "430");
-        QTest::keyClick(text1(), Qt::Key_Tab);  // commits, then the next cell
+        QCOMPARE(window_->openEditor(), frequencyEditor());
+        QTest::keyClicks(frequencyEditor(), "430");
+        QTest::keyClick(frequencyEditor(), Qt::Key_Tab);  // commits, then the next cell
         QCOMPARE(cell(3, 1), QString("430.00000"));
         QCOMPARE(grid_->currentRow(), 2);
         QCOMPARE(grid_->currentColumn(), 2);
@@ -350,18 +356,18 @@ class ChannelTableEditingTest : public testing::ChannelTableFixture {
 
         // Enter on the transmit cell, typing, Escape: nothing changes
         QTest::keyClick(grid_, Qt::Key_Enter);
-        QCOMPARE(window_->openEditor(), text1());
-        QCOMPARE(text1()->text(), QString("430.00000"));
-        QTest::keyClicks(text1(), "440");
-        QTest::keyClick(text1(), Qt::Key_Escape);
+        QCOMPARE(window_->openEditor(), frequencyEditor());
+        QCOMPARE(frequencyEditor()->text(), QString("430.00000"));
+        QTest::keyClicks(frequencyEditor(), "440");
+        QTest::keyClick(frequencyEditor(), Qt::Key_Escape);
         QCOMPARE(cell(3, 2), QString("430.00000"));
         QCOMPARE(FrequencyText(state_->channels.at(3).tx), std::string("430.00000"));
 
         // arrows inside an open editor do not move the grid under it
         QTest::keyClick(grid_, Qt::Key_Return);
-        QTest::keyClick(text1(), Qt::Key_Down);
+        QTest::keyClick(frequencyEditor(), Qt::Key_Down);
         QCOMPARE(grid_->currentRow(), 2);
-        QTest::keyClick(text1(), Qt::Key_Escape);
+        QTest::keyClick(frequencyEditor(), Qt::Key_Escape);
 
         // a list opened from the keyboard commits the highlighted entry with Enter
         QTest::keyClick(grid_, Qt::Key_Right);
@@ -369,7 +375,7 @@ class ChannelTableEditingTest : public testing::ChannelTableFixture {
         QTest::keyClick(grid_, Qt::Key_Right);
         QCOMPARE(grid_->currentColumn(), 5);
         QTest::keyClick(grid_, Qt::Key_Return);
-        auto* power = list("Combo5_5");
+        auto* power = list(kColPower);
         QTRY_VERIFY(power->view()->isVisible());
         QTest::keyClick(power->view(), Qt::Key_Up);
         QTest::keyClick(power->view(), Qt::Key_Return);
@@ -384,17 +390,17 @@ class ChannelTableEditingTest : public testing::ChannelTableFixture {
         QTest::keyClick(grid_, '4');
         QCOMPARE(grid_->currentRow(), 0);
         QCOMPARE(grid_->currentColumn(), 1);
-        QCOMPARE(window_->openEditor(), text1());
-        QTest::keyClick(text1(), '3');
-        QCOMPARE(text1()->text(), QString("43"));
-        QCOMPARE(text1()->geometry(), grid_->visualItemRect(grid_->item(0, 1)));
-        QTest::keyClick(text1(), Qt::Key_Escape);
+        QCOMPARE(window_->openEditor(), frequencyEditor());
+        QTest::keyClick(frequencyEditor(), '3');
+        QCOMPARE(frequencyEditor()->text(), QString("43"));
+        QCOMPARE(frequencyEditor()->geometry(), grid_->visualItemRect(grid_->item(0, 1)));
+        QTest::keyClick(frequencyEditor(), Qt::Key_Escape);
     }
 
     void pendingFrequencyBeforeTransfer() {
         open(kEnglish);
         clickCell(9, 1);
-        QTest::keyClicks(text1(), "146.52");
+        QTest::keyClicks(frequencyEditor(), "146.52");
         QVERIFY(window_->frequencyEditorVisible());
         window_->commitPendingFrequency();
         QVERIFY(!window_->frequencyEditorVisible());
@@ -409,12 +415,12 @@ class ChannelTableEditingTest : public testing::ChannelTableFixture {
         enterFrequency(1, 1, "145");
         pick(1, 5, 0);
         clickCell(2, 1);
-        QTest::keyClicks(text1(), "146");
+        QTest::keyClicks(frequencyEditor(), "146");
         window_->StartForm();
         QCOMPARE(window_->openEditor(), nullptr);
-        QCOMPARE(list("Combo1")->currentIndex(), 0);
-        QCOMPARE(list("Combo5_5")->currentIndex(), 1);
-        QCOMPARE(list("Combo5_9")->currentIndex(), 1);
+        QCOMPARE(list(kColQtDqtDec)->currentIndex(), 0);
+        QCOMPARE(list(kColPower)->currentIndex(), 1);
+        QCOMPARE(list(kColTxProhibit)->currentIndex(), 1);
         for (int ch : {1, 2}) {
             QVERIFY(state_->channels.isFree(ch));
             for (int col = 1; col <= 10; ++col) QCOMPARE(cell(ch, col), QString());

@@ -61,8 +61,8 @@ class ChannelTableWindowTest : public testing::ChannelTableFixture {
         }
         QVERIFY(!(grid_->item(0, 0)->flags() & Qt::ItemIsSelectable));
         QVERIFY(grid_->item(0, 1)->flags() & Qt::ItemIsSelectable);
-        for (const char* name : {"Text1", "Text2", "Combo1", "Combo5_5", "Combo5_9"}) {
-            QVERIFY2(!window_->findChild<QWidget*>(name)->isVisible(), name);
+        for (int column = kColRxFreq; column <= kColName; ++column) {
+            QVERIFY(!window_->cellEditor(column)->isVisible());
         }
     }
 
@@ -79,7 +79,7 @@ class ChannelTableWindowTest : public testing::ChannelTableFixture {
         CommitOption(stores, 2, 6, 0);
         StoreName(stores, 2, "REP");
         window_->loadFromModel();
-        auto* power = window_->findChild<QComboBox*>("Combo5_5");
+        auto* power = qobject_cast<QComboBox*>(window_->cellEditor(kColPower));
         power->setCurrentIndex(2);
 
         state_->LanguageFlag = kChinese;
@@ -90,8 +90,10 @@ class ChannelTableWindowTest : public testing::ChannelTableFixture {
         QCOMPARE(headers().last(), QString("频道名称"));
         QCOMPARE(power->currentIndex(), 2);
         QCOMPARE(power->itemText(2), QString("中"));
-        QCOMPARE(window_->findChild<QComboBox*>("Combo1")->itemText(0), QString("关闭"));
-        QCOMPARE(window_->findChild<QComboBox*>("Combo5_8")->itemText(1), QString("宽带"));
+        QCOMPARE(qobject_cast<QComboBox*>(window_->cellEditor(kColQtDqtDec))->itemText(0),
+                 QString("关闭"));
+        QCOMPARE(qobject_cast<QComboBox*>(window_->cellEditor(kColBand))->itemText(1),
+                 QString("宽带"));
 
         const QStringList row1 = {"145.50000", "145.50000", "关闭", "关闭", "高",
                                   "关",        "使能",      "宽带", "关",   ""};
@@ -115,6 +117,29 @@ class ChannelTableWindowTest : public testing::ChannelTableFixture {
         state_->LanguageFlag = 7;
         window_->applyLanguage();
         QCOMPARE(window_->windowTitle(), QString("Channel Edit"));
+    }
+
+    // The grid's lists are built when first opened: one built before a language switch and
+    // one built after it show the same entries, in the language switched to.
+    void listsBuiltBeforeOrAfterASwitchAgree() {
+        open(kEnglish);
+        auto entries = [](ChannelTableWindow& window) {
+            QStringList out;
+            for (int column = kColQtDqtDec; column <= kColTxProhibit; ++column) {
+                const auto* list = qobject_cast<QComboBox*>(window.cellEditor(column));
+                for (int i = 0; i < list->count(); ++i) out << list->itemText(i);
+            }
+            return out;
+        };
+        const QStringList english = entries(*window_);
+        for (const LanguageFlagValue lang : {kChinese, kEnglish}) {
+            ChannelTableWindow late(*document_);
+            state_->LanguageFlag = lang;
+            window_->applyLanguage();
+            late.applyLanguage();
+            QCOMPARE(entries(late), entries(*window_));
+            QCOMPARE(entries(late) == english, lang == kEnglish);
+        }
     }
 
     void gridShowsModelAfterDecode() {

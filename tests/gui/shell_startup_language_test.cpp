@@ -256,6 +256,9 @@ void ShellStartupLanguageTest::languageSwitchRestoresEveryTextAndKeepsSelections
     // Selections away from their defaults, made by code (no band question).
     w().state().band.BandPromptSuppressed = true;
     w().bandList()->setCurrentIndex(3);
+    // The grid's floating editors, which are built when first opened.
+    for (int column = kColRxFreq; column <= kColName; ++column)
+        w().channelWindow()->cellEditor(column);
     for (QWidget* editor :
          std::initializer_list<QWidget*>{w().optionsWindow(), w().dtmfWindow(), w().fmWindow()}) {
         for (QComboBox* c : editor->findChildren<QComboBox*>()) {
@@ -293,7 +296,7 @@ void ShellStartupLanguageTest::chineseTextsAndListPositions() {
     QCOMPARE(action("MNAbout")->text(), QStringLiteral("帮助(&H)"));
     QCOMPARE(action("MNProgram")->text(), QStringLiteral("编程(&G)"));
     QCOMPARE(action("TWrite")->toolTip(), QStringLiteral("写频"));
-    QCOMPARE(w().findChild<QLabel*>("Label1")->text(), QStringLiteral("频段"));
+    QCOMPARE(w().findChild<QLabel*>("bandLabel")->text(), QStringLiteral("频段"));
     QCOMPARE(w().aboutWindow()->windowTitle(), QStringLiteral("帮助"));
     QCOMPARE(w().aboutWindow()->versionLabel()->text(), QStringLiteral("简体中文版 V1.50"));
     QVERIFY(!w().statusText(2).isEmpty());

@@ -51,14 +51,13 @@ const Text kTitle{TALVO_TEXT("ChannelTableWindow", "Channel Edit")};
 
 ChannelTableWindow::ChannelTableWindow(Document& document, QWidget* parent)
     : EditorWindow(document, parent) {
-    setObjectName(QStringLiteral("Form1"));
+    setObjectName(QStringLiteral("channelTableWindow"));
     // Every window carries its Chinese texts until the first language pass.
     setWindowTitle(Tr(kTitle, kChinese));
 
     picClient_ = new QWidget;
     picClient_->setObjectName(QStringLiteral("picClient"));
     buildGrid();
-    buildEditors();
 
     actions_ = std::make_unique<ChannelActions>(grid_);
     for (int i = 0; i < kChannelOpCount; ++i) {
@@ -110,7 +109,7 @@ void ChannelTableWindow::onChannelsChanged(const QList<int>& channels) {
 
 void ChannelTableWindow::buildGrid() {
     grid_ = new QTableWidget(kChannelCount, kGridColumns, picClient_);
-    grid_->setObjectName(QStringLiteral("Grid1"));
+    grid_->setObjectName(QStringLiteral("channelGrid"));
     NameAfterTitle(grid_, this);
     QStringList headers;
     for (const Text& h : ChannelGridHeaders()) headers << Tr(h, kChinese);
@@ -165,32 +164,27 @@ void ChannelTableWindow::buildGrid() {
     grid_->viewport()->installEventFilter(this);
 }
 
-void ChannelTableWindow::buildEditors() {
+QLineEdit* ChannelTableWindow::makeTextEditor(const char* objectName) {
     // The editors are children of the grid's viewport, so they scroll with their cell.
-    auto makeText = [this](const char* name) {
-        auto* edit = new QLineEdit(grid_->viewport());
-        edit->setObjectName(QLatin1String(name));
-        edit->setFrame(false);
-        edit->setAlignment(Qt::AlignCenter);
-        edit->hide();
-        edit->installEventFilter(this);
-        connect(edit, &QLineEdit::textEdited, this,
-                [this, edit](const QString& text) { textEdited(edit, text); });
-        return edit;
-    };
-    text1_ = makeText("Text1");
-    text2_ = makeText("Text2");
+    auto* edit = new QLineEdit(grid_->viewport());
+    edit->setObjectName(QLatin1String(objectName));
+    edit->setFrame(false);
+    edit->setAlignment(Qt::AlignCenter);
+    edit->hide();
+    edit->installEventFilter(this);
+    connect(edit, &QLineEdit::textEdited, this,
+            [this, edit](const QString& text) { textEdited(edit, text); });
+    return edit;
+}
 
-    toneList_ = makeList("Combo1");
-    for (int i = 0; i < kToneCount; ++i) toneList_->addItem(Tr(ToneName(i), kChinese));
-    toneList_->setCurrentIndex(0);
+QLineEdit* ChannelTableWindow::frequencyEditor() {
+    if (!frequencyEditor_) frequencyEditor_ = makeTextEditor("frequencyEditor");
+    return frequencyEditor_;
+}
 
-    for (int col = kColPower; col <= kColTxProhibit; ++col) {
-        DropDownList* list = makeList(QStringLiteral("Combo5_%1").arg(col).toLatin1().constData());
-        for (const Text& entry : ChannelColumnList(col)) list->addItem(Tr(entry, kChinese));
-        list->setCurrentIndex(1);
-        lists_[static_cast<std::size_t>(col - kColPower)] = list;
-    }
+QLineEdit* ChannelTableWindow::nameEditor() {
+    if (!nameEditor_) nameEditor_ = makeTextEditor("nameEditor");
+    return nameEditor_;
 }
 
 DropDownList* ChannelTableWindow::makeList(const char* objectName) {
@@ -204,17 +198,46 @@ DropDownList* ChannelTableWindow::makeList(const char* objectName) {
     return list;
 }
 
-DropDownList* ChannelTableWindow::listFor(int column) const {
-    if (column == kColQtDqtDec || column == kColQtDqtEnc) return toneList_;
-    if (column >= kColPower && column <= kColTxProhibit) {
-        return lists_[static_cast<std::size_t>(column - kColPower)];
+DropDownList* ChannelTableWindow::listFor(int column) {
+    if (column == kColQtDqtDec || column == kColQtDqtEnc) {
+        if (!toneList_) {
+            toneList_ = makeList("toneList");
+            QStringList tones;
+            tones.reserve(kToneCount);
+            for (int i = 0; i < kToneCount; ++i) tones << Tr(ToneName(i), textsLanguage_);
+            toneList_->addItems(tones);
+            toneList_->setCurrentIndex(0);
+        }
+        return toneList_;
     }
-    return nullptr;
+    if (column < kColPower || column > kColTxProhibit) return nullptr;
+    DropDownList*& list = optionLists_[static_cast<std::size_t>(column - kColPower)];
+    if (!list) {
+        static constexpr std::array<const char*, kColTxProhibit - kColPower + 1> kNames = {
+            "powerList", "busyLockList", "addScanList", "wideNarrowList", "txProhibitList"};
+        list = makeList(kNames[static_cast<std::size_t>(column - kColPower)]);
+        for (const Text& entry : ChannelColumnList(column))
+            list->addItem(Tr(entry, textsLanguage_));
+        list->setCurrentIndex(1);
+    }
+    return list;
+}
+
+QWidget* ChannelTableWindow::cellEditor(int column) {
+    if (column == kColRxFreq || column == kColTxFreq) return frequencyEditor();
+    if (column == kColName) return nameEditor();
+    return listFor(column);
+}
+
+bool ChannelTableWindow::isCellEditor(const QObject* object) const {
+    return object == frequencyEditor_ || object == nameEditor_ || object == toneList_ ||
+           std::find(optionLists_.begin(), optionLists_.end(), object) != optionLists_.end();
 }
 
 void ChannelTableWindow::applyLanguage() {
     const LanguageFlagValue lang = state_.LanguageFlag;
     if (!IsKnownLanguage(lang)) return;
+    textsLanguage_ = lang;
     setWindowTitle(Tr(kTitle, lang));
     actions_->applyLanguage(lang);
     tools_->applyLanguage(lang);
@@ -223,12 +246,15 @@ void ChannelTableWindow::applyLanguage() {
             h->setText(Tr(ChannelGridHeaders()[static_cast<std::size_t>(c)], lang));
         }
     }
-    // Entries are replaced in place, so every list keeps its selection.
-    toneList_->setItemText(0, Tr(ToneOffText(), lang));
+    // Entries are replaced in place, so every list keeps its selection. Lists not built yet
+    // are made in this language when they are.
+    if (toneList_) toneList_->setItemText(0, Tr(ToneOffText(), lang));
     for (int col = kColPower; col <= kColTxProhibit; ++col) {
+        DropDownList* list = optionLists_[static_cast<std::size_t>(col - kColPower)];
+        if (!list) continue;
         const auto& entries = ChannelColumnList(col);
         for (std::size_t i = 0; i < entries.size(); ++i) {
-            listFor(col)->setItemText(static_cast<int>(i), Tr(entries[i], lang));
+            list->setItemText(static_cast<int>(i), Tr(entries[i], lang));
         }
     }
 }
@@ -249,9 +275,11 @@ void ChannelTableWindow::RefreshChannelGrid() {
 
 void ChannelTableWindow::StartForm() {
     abandonEditor();
-    // Set while hidden: not a pick, nothing is stored.
-    toneList_->setCurrentIndex(0);
-    for (DropDownList* list : lists_) list->setCurrentIndex(1);
+    // Set while hidden: not a pick, nothing is stored. Lists not built yet start there.
+    if (toneList_) toneList_->setCurrentIndex(0);
+    for (DropDownList* list : optionLists_) {
+        if (list) list->setCurrentIndex(1);
+    }
     // Every channel emptied, one step (New has emptied them already in the state it loads).
     std::vector<int> all;
     for (int ch = 1; ch <= kChannelCount; ++ch) all.push_back(ch);
@@ -313,10 +341,10 @@ void ChannelTableWindow::openEditorOnCurrentCell(bool byPress) {
     switch (column) {
         case kColRxFreq:
         case kColTxFreq:
-            openTextEditor(text1_, EditorKind::Frequency, channel, column);
+            openTextEditor(frequencyEditor(), EditorKind::Frequency, channel, column);
             break;
         case kColName:
-            openTextEditor(text2_, EditorKind::Name, channel, column);
+            openTextEditor(nameEditor(), EditorKind::Name, channel, column);
             break;
         default:
             openList(listFor(column), channel, column, byPress);
@@ -342,7 +370,7 @@ void ChannelTableWindow::openTextEditor(QLineEdit* editor, EditorKind kind, int 
     const QString text = CellToDisplay(
         column, ChannelCellText(state_.channels.at(channel), column, WordsIn(state_.LanguageFlag)));
     editor->setText(text);
-    (editor == text1_ ? text1Before_ : text2Before_) = text;
+    (editor == frequencyEditor_ ? frequencyFiltered_ : nameFiltered_) = text;
     editor->selectAll();
     editor->show();
     editor->raise();
@@ -394,7 +422,7 @@ void ChannelTableWindow::closeEditor(bool commit) {
     if (s.kind == EditorKind::Frequency && commit) {
         FrequencyCommit result = FrequencyCommit::Unchanged;
         const BandState band = state_.band;
-        const std::string text = text1_->text().toStdString();
+        const std::string text = frequencyEditor_->text().toStdString();
         changeChannel(s.channel, s.column, [&](ChannelStores& stores) {
             result = CommitFrequency(stores, band, s.channel, s.column, text);
         });
@@ -405,7 +433,7 @@ void ChannelTableWindow::closeEditor(bool commit) {
             grid_->setFocus(Qt::OtherFocusReason);
         }
     } else if (s.kind == EditorKind::Name) {
-        const std::string name = NameToBytes(text2_->text());
+        const std::string name = NameToBytes(nameEditor_->text());
         changeChannel(
             s.channel, kColName,
             [&](ChannelStores& stores) {
@@ -438,8 +466,8 @@ void ChannelTableWindow::listClosedWithoutPick(DropDownList* list) {
 }
 
 void ChannelTableWindow::textEdited(QLineEdit* editor, const QString& text) {
-    const bool frequency = editor == text1_;
-    QString& before = frequency ? text1Before_ : text2Before_;
+    const bool frequency = editor == frequencyEditor_;
+    QString& before = frequency ? frequencyFiltered_ : nameFiltered_;
     const FilteredEntry out = FilterEntry(frequency ? EntryKind::Frequency : EntryKind::Name,
                                           before.toStdU32String(), text.toStdU32String());
     const QString result = QString::fromStdU32String(out.text);
@@ -473,10 +501,7 @@ void ChannelTableWindow::moveCurrentCell(bool forward) {
 bool ChannelTableWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == grid_->viewport()) return gridMouseEvent(event);
     if (watched == grid_) return gridKeyEvent(event);
-    if (watched == text1_ || watched == text2_ || watched == toneList_ ||
-        std::find(lists_.begin(), lists_.end(), watched) != lists_.end()) {
-        return editorEvent(static_cast<QWidget*>(watched), event);
-    }
+    if (isCellEditor(watched)) return editorEvent(static_cast<QWidget*>(watched), event);
     return EditorWindow::eventFilter(watched, event);
 }
 
@@ -536,7 +561,7 @@ bool ChannelTableWindow::gridKeyEvent(QEvent* event) {
 }
 
 bool ChannelTableWindow::editorEvent(QWidget* editor, QEvent* event) {
-    const bool textEditor = editor == text1_ || editor == text2_;
+    const bool textEditor = editor == frequencyEditor_ || editor == nameEditor_;
     switch (event->type()) {
         case QEvent::KeyPress: {
             if (editor != session_.widget) return false;

@@ -6,6 +6,7 @@
 
 #include "editors/channels/channel_actions.h"
 #include "editors/editor_window.h"
+#include "model/channel_lists.h"
 #include "rules/channel_selection.h"
 
 class QComboBox;
@@ -21,7 +22,7 @@ namespace talvo {
 class ChannelGridTools;
 class DropDownList;
 
-// "Channel Edit" (Form1): the 128-channel grid with its floating editors.
+// "Channel Edit": the 128-channel grid with its floating editors.
 //
 // The window is a view over the program state: every commit goes into the channel stores
 // (and their cell texts) first, then the grid shows the cells again. One editor at most is
@@ -46,6 +47,9 @@ class ChannelTableWindow : public EditorWindow {
     QTableWidget* grid() const;
     // The editor shown over a cell, or nullptr.
     QWidget* openEditor() const;
+    // The editor of a data column's cells (the frequency editor, the name editor or the
+    // column's list), built on first use; nullptr for the number column.
+    QWidget* cellEditor(int column);
 
     // The operations on whole channels: keys on the grid, the grid's context menu, and the
     // Edit menu (which adds them with `channelActions().addTo`).
@@ -78,9 +82,14 @@ class ChannelTableWindow : public EditorWindow {
     };
 
     void buildGrid();
-    void buildEditors();
+    // The floating editors are built when first opened: the tone list alone is 265 entries,
+    // and most sessions open few editors or none.
+    QLineEdit* frequencyEditor();
+    QLineEdit* nameEditor();
+    QLineEdit* makeTextEditor(const char* objectName);
     DropDownList* makeList(const char* objectName);
-    DropDownList* listFor(int column) const;
+    DropDownList* listFor(int column);
+    bool isCellEditor(const QObject* object) const;
 
     void showRow(int channel);
     void showRow(int channel, const TextWords& words);
@@ -131,12 +140,17 @@ class ChannelTableWindow : public EditorWindow {
     QWidget* picClient_ = nullptr;
     QScrollArea* scrollArea_ = nullptr;
     QTableWidget* grid_ = nullptr;
-    QLineEdit* text1_ = nullptr;  // frequencies
-    QLineEdit* text2_ = nullptr;  // names
+    // Each nullptr until first opened.
+    QLineEdit* frequencyEditor_ = nullptr;
+    QLineEdit* nameEditor_ = nullptr;
     DropDownList* toneList_ = nullptr;
-    std::array<DropDownList*, 5> lists_{};  // columns 5..9
-    QString text1Before_;
-    QString text2Before_;
+    std::array<DropDownList*, kColTxProhibit - kColPower + 1> optionLists_{};
+    // Each text editor's text after its last filtering, what the next keystroke is checked
+    // against.
+    QString frequencyFiltered_;
+    QString nameFiltered_;
+    // The language of the window's texts, which an editor built later is made in.
+    LanguageFlagValue textsLanguage_ = kChinese;
 
     std::unique_ptr<ChannelActions> actions_;
     QMenu* contextMenu_ = nullptr;

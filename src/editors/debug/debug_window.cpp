@@ -17,12 +17,12 @@
 namespace talvo {
 
 DebugWindow::DebugWindow(Document& document, QWidget* parent) : EditorWindow(document, parent) {
-    setObjectName("Form4");
+    setObjectName("debugWindow");
     const LanguageFlagValue lang = CreationLanguage(state_.LanguageFlag);
     const DebugWindowTexts& t = DebugTexts();
     setWindowTitle(Tr(t.title, lang));
     tabs_ = new QTabWidget(this);
-    tabs_->setObjectName("SSTab1");
+    tabs_->setObjectName("calibrationTabs");
     NameAfterTitle(tabs_, this);
     for (int tab = 0; tab < 2; ++tab) {
         auto* page = new QWidget;

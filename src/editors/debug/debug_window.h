@@ -11,7 +11,7 @@ class QTabWidget;
 
 namespace talvo {
 
-// "Debugging" (Form4): six power calibration sliders, three on each group's tab. Every move
+// "Debugging": six power calibration sliders, three on each group's tab. Every move
 // of a slider writes state().powerGrades at once; one drag is one step of the history.
 class DebugWindow : public EditorWindow {
     Q_OBJECT

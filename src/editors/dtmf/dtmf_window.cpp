@@ -32,7 +32,7 @@ void AddRow(QGridLayout* grid, QLabel* caption, QWidget* field) {
 }  // namespace
 
 DtmfWindow::DtmfWindow(Document& document, QWidget* parent) : EditorWindow(document, parent) {
-    setObjectName("Form2");
+    setObjectName("dtmfWindow");
     const LanguageFlagValue lang = CreationLanguage(state_.LanguageFlag);
     const DtmfWindowTexts& t = DtmfTexts();
     setWindowTitle(Tr(t.title, lang));
@@ -46,7 +46,7 @@ DtmfWindow::DtmfWindow(Document& document, QWidget* parent) : EditorWindow(docum
     auto* autodialGrid = new QGridLayout(autodialFrame_);
     for (std::size_t i = 0; i < autodial_.size(); ++i) {
         autodial_[i] = createDtmfText(kDtmfTextLength, static_cast<int>(i), t.autodialCaptions[i]);
-        autodial_[i]->setObjectName(QStringLiteral("Text1_%1").arg(i));
+        autodial_[i]->setObjectName(QStringLiteral("autodialCode%1").arg(i));
         autodialCaptions_[i] = new QLabel(Tr(t.autodialCaptions[i], lang), this);
         AddRow(autodialGrid, autodialCaptions_[i], autodial_[i]);
     }
@@ -54,41 +54,41 @@ DtmfWindow::DtmfWindow(Document& document, QWidget* parent) : EditorWindow(docum
     otherFrame_ = new QGroupBox(this);
     auto* otherGrid = new QGridLayout(otherFrame_);
     rate_ = createList(&DtmfSettings::DtmfRate, t.dtmfRate);
-    rate_->setObjectName("Combo16");
+    rate_->setObjectName("dtmfRateList");
     for (const Text& e : t.dtmfRates) rate_->addItem(Tr(e, lang));
     rateCaption_ = new QLabel(Tr(t.dtmfRate, lang), this);
     AddRow(otherGrid, rateCaption_, rate_);
 
     delay_ = createList(&DtmfSettings::FirstDigitalDelay, t.firstDigitalDelay);
-    delay_->setObjectName("Combo17");
+    delay_->setObjectName("firstDigitDelayList");
     for (const char* e : t.delaysAtCreation) delay_->addItem(QString::fromUtf8(e));
     delayCaption_ = new QLabel(Tr(t.firstDigitalDelay, lang), this);
     AddRow(otherGrid, delayCaption_, delay_);
 
     aniStart_ = createDtmfText(kDtmfTextLength, &DtmfSettings::AniStartCode, t.aniStartCode);
-    aniStart_->setObjectName("Text2");
+    aniStart_->setObjectName("aniStartCodeEditor");
     aniStartCaption_ = new QLabel(Tr(t.aniStartCode, lang), this);
     AddRow(otherGrid, aniStartCaption_, aniStart_);
 
     aniEnd_ = createDtmfText(kDtmfTextLength, &DtmfSettings::AniEndCode, t.aniEndCode);
-    aniEnd_->setObjectName("Text4");
+    aniEnd_->setObjectName("aniEndCodeEditor");
     aniEndCaption_ = new QLabel(Tr(t.aniEndCode, lang), this);
     AddRow(otherGrid, aniEndCaption_, aniEnd_);
 
     aniMode_ = createList(&DtmfSettings::AniMode, t.aniModeCaption);
-    aniMode_->setObjectName("Combo1");
+    aniMode_->setObjectName("aniModeList");
     for (const Text& e : t.aniModes) aniMode_->addItem(Tr(e, lang));
     AddRow(otherGrid, new QLabel(Tr(t.aniModeCaption, lang), this), aniMode_);
 
     groupCall_ = createList(&DtmfSettings::GroupCallCode, t.groupCallCode);
-    groupCall_->setObjectName("Combo18");
+    groupCall_->setObjectName("groupCallCodeList");
     groupCall_->addItem(Tr(t.groupCallEmpty, lang));
     for (const char* e : t.groupCallCodes) groupCall_->addItem(QString::fromUtf8(e));
     groupCallCaption_ = new QLabel(Tr(t.groupCallCode, lang), this);
     AddRow(otherGrid, groupCallCaption_, groupCall_);
 
     ownCode_ = createDtmfText(kOwnCodeLength, &DtmfSettings::OwnCode, t.ownCode);
-    ownCode_->setObjectName("Text3");
+    ownCode_->setObjectName("ownCodeEditor");
     ownCodeCaption_ = new QLabel(Tr(t.ownCode, lang), this);
     AddRow(otherGrid, ownCodeCaption_, ownCode_);
     for (QWidget* w : std::initializer_list<QWidget*>{groupCall_, groupCallCaption_, ownCode_,

@@ -14,7 +14,7 @@ class QRadioButton;
 
 namespace talvo {
 
-// "DTMF(双音多频)" (Form2). Its values stay in the program (state().dtmf): no image, no file.
+// "DTMF(双音多频)". Its values stay in the program (state().dtmf): no image, no file.
 // The window opens on the other-features page; the page selector and the autodial page are
 // not shown, so the user cannot switch pages.
 class DtmfWindow : public EditorWindow {

@@ -42,7 +42,7 @@ QTableWidgetItem* CentredItem(const QString& text) {
 }  // namespace
 
 FmWindow::FmWindow(Document& document, QWidget* parent) : EditorWindow(document, parent) {
-    setObjectName("Form5");
+    setObjectName("fmWindow");
     const LanguageFlagValue lang = CreationLanguage(state_.LanguageFlag);
     setWindowTitle(Tr(FmTexts().title, lang));
     createGrid();
@@ -70,7 +70,7 @@ QSize FmWindow::sizeHint() const {
 void FmWindow::createGrid() {
     const LanguageFlagValue lang = CreationLanguage(state_.LanguageFlag);
     grid_ = new QTableWidget(kFmChannelCount, 2, this);
-    grid_->setObjectName("MSFGrid");
+    grid_->setObjectName("fmChannelGrid");
     NameAfterTitle(grid_, this);
     grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -103,7 +103,7 @@ void FmWindow::createGrid() {
     });
 
     cellEditor_ = new QLineEdit(this);
-    cellEditor_->setObjectName("Text1");
+    cellEditor_->setObjectName("frequencyEditor");
     cellEditor_->setAlignment(Qt::AlignCenter);
     cellEditor_->setVisible(false);
     InstallTextFilter(cellEditor_, FilterFmText);
@@ -112,7 +112,7 @@ void FmWindow::createGrid() {
     cellEditor_->installEventFilter(this);
 
     messageLine_ = new QLabel(this);
-    messageLine_->setObjectName("Label2");
+    messageLine_->setObjectName("messageLine");
     messageLine_->setWordWrap(true);
     // Frame and margin (not a style sheet) so the contents rectangle is where the text goes.
     messageLine_->setFrameStyle(QFrame::Box | QFrame::Plain);
@@ -145,7 +145,7 @@ void FmWindow::createFields() {
 
     vfoCaption_ = new QLabel(Tr(t.vfoCaption, lang), this);
     vfo_ = new QLineEdit(this);
-    vfo_->setObjectName("Text2");
+    vfo_->setObjectName("vfoFrequencyEditor");
     placeRow(vfoCaption_, vfo_, kVfoMessageTop);
     InstallTextFilter(vfo_, FilterFmText);
     InstallLeaveCheck(vfo_, EnterKey::RunsCheck, [this] { runVfoLeaveCheck(); });
@@ -160,7 +160,7 @@ void FmWindow::createFields() {
 
     presentChannelCaption_ = new QLabel(Tr(t.presentChannelCaption, lang), this);
     presentChannel_ = new QComboBox(this);
-    presentChannel_->setObjectName("Combo1_0");
+    presentChannel_->setObjectName("presentChannelList");
     presentChannel_->setEditable(true);
     presentChannel_->setInsertPolicy(QComboBox::NoInsert);
     presentChannel_->setCompleter(nullptr);
@@ -176,7 +176,7 @@ void FmWindow::createFields() {
 
     displayModeCaption_ = new QLabel(Tr(t.displayModeCaption, lang), this);
     displayMode_ = new QComboBox(this);
-    displayMode_->setObjectName("Combo1_1");
+    displayMode_->setObjectName("displayModeList");
     displayMode_->addItem(Tr(FmDisplayModeList()[0], lang));
     displayMode_->addItem(Tr(t.displayModeFrequencyAtLoad, lang));
     placeRow(displayModeCaption_, displayMode_, kVfoMessageTop + 2 * rowStep);
@@ -188,7 +188,7 @@ void FmWindow::createFields() {
 
     stepCaption_ = new QLabel(Tr(t.stepCaption, lang), this);
     step_ = new QComboBox(this);
-    step_->setObjectName("Combo1_2");
+    step_->setObjectName("stepList");
     for (const char* entry : FmStepList()) step_->addItem(QString::fromUtf8(entry));
     placeRow(stepCaption_, step_, kVfoMessageTop + 3 * rowStep);
     stepCaption_->setVisible(false);

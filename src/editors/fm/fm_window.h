@@ -12,7 +12,7 @@ class QTableWidget;
 
 namespace talvo {
 
-// "FM Channel Set" (Form5): a working copy of the FM record with OK and Cancel. The fields
+// "FM Channel Set": a working copy of the FM record with OK and Cancel. The fields
 // live in state().fmWindow; only OK copies them into the record state().fm.
 //
 // The grid shows channel n (1..25) in table row n - 1; its header row carries the captions.

@@ -23,6 +23,11 @@ std::size_t At(TextId id) {
     return static_cast<std::size_t>(id);
 }
 
+// A field's object name: its setting's name and what kind of control it is ("BeepList").
+QString FieldName(const char* setting, const char* kind) {
+    return QLatin1String(setting) + QLatin1String(kind);
+}
+
 long SystemClock() {
     return WholeSecondsSinceMidnight(QTime::currentTime().msecsSinceStartOfDay());
 }
@@ -31,7 +36,7 @@ long SystemClock() {
 
 OptionsWindow::OptionsWindow(Document& document, QWidget* parent)
     : EditorWindow(document, parent), clock_(SystemClock) {
-    setObjectName("Form3");
+    setObjectName("optionsWindow");
     createFields();
     layoutWindow();
     const LanguageFlagValue lang = CreationLanguage(state_.LanguageFlag);
@@ -80,7 +85,7 @@ void OptionsWindow::createFields() {
     for (std::size_t i = 0; i < kCheckCount; ++i) {
         const auto id = static_cast<CheckId>(i);
         auto* box = new QCheckBox(Tr(Info(id).caption, lang), this);
-        box->setObjectName(Info(id).control);
+        box->setObjectName(FieldName(Info(id).name, "Check"));
         box->setVisible(false);
         connect(box, &QCheckBox::toggled, this, [this, i, id](bool on) {
             if (!loading_) {
@@ -101,7 +106,7 @@ void OptionsWindow::createFields() {
 QComboBox* OptionsWindow::createList(ListId id) {
     const ListInfo& info = Info(id);
     auto* box = new QComboBox(this);
-    box->setObjectName(info.control);
+    box->setObjectName(FieldName(info.name, "List"));
     box->setVisible(info.shown);
     box->setMaxVisibleItems(16);
     lists_[At(id)] = box;
@@ -161,7 +166,7 @@ void OptionsWindow::fillList(ListId id) {
 QLineEdit* OptionsWindow::createText(TextId id) {
     const TextInfo& info = Info(id);
     auto* edit = new QLineEdit(this);
-    edit->setObjectName(info.control);
+    edit->setObjectName(FieldName(info.name, "Editor"));
     edit->setMaxLength(info.maxLength);
     texts_[At(id)] = edit;
     InstallTextFilter(edit, [id](std::string_view t) { return FilterOptionsText(id, t); });

@@ -15,7 +15,7 @@ class QRadioButton;
 
 namespace talvo {
 
-// "Optional Features" (Form3): radio-wide settings, both VFO records, the hidden modes.
+// "Optional Features": radio-wide settings, both VFO records, the hidden modes.
 // Every field is built from the descriptor table of the model and writes its value into
 // state().options, through the document, as soon as the user changes it.
 class OptionsWindow : public EditorWindow {
