@@ -32,9 +32,9 @@
 #include "editors/fm/fm_window.h"
 #include "editors/options/options_window.h"
 #include "image/data_file.h"
+#include "jobs/outcome_words.h"
 #include "lang/catalogue.h"
 #include "link/port/port_diagnosis.h"
-#include "model/status.h"
 #include "rules/channel_table.h"
 #include "ui/local_msgbox.h"
 

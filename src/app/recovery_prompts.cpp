@@ -7,6 +7,7 @@
 #include "document/document.h"
 #include "document/recovery_keeper.h"
 #include "editors/channels/channel_table_window.h"
+#include "jobs/outcome_words.h"
 #include "lang/catalogue.h"
 #include "ui/local_msgbox.h"
 

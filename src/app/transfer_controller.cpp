@@ -17,7 +17,6 @@
 #include "ui/local_msgbox.h"
 
 namespace talvo {
-namespace {}  // namespace
 
 TransferController::TransferController(MainWindow& window, SerialLink& port)
     : QObject(&window),
@@ -122,8 +121,7 @@ void TransferController::StartRead() {
     state.RadioImage = image;
     window_.loadReadResult();
     storeBackup(image);
-    reportSuccess(
-        Tr(TALVO_TEXT("TransferController", "Reading Frequency Successful!"), state.LanguageFlag));
+    reportSuccess(Tr(jobs::DoneSentence(jobs::Done::Read), state.LanguageFlag));
 }
 
 void TransferController::StartWrite() {
@@ -148,8 +146,7 @@ void TransferController::plainWrite() {
         reportFailure(outcome);
         return;
     }
-    reportSuccess(
-        Tr(TALVO_TEXT("TransferController", "Writing Frequency Successful!"), state.LanguageFlag));
+    reportSuccess(Tr(jobs::DoneSentence(jobs::Done::Write), state.LanguageFlag));
 }
 
 QString TransferController::storeBackup(const ImageBytes& image) {
@@ -182,21 +179,10 @@ void TransferController::reportSuccess(const QString& text) {
 
 void TransferController::reportFailure(const jobs::Outcome& outcome) {
     const LanguageFlagValue lang = window_.state().LanguageFlag;
-    if (outcome.kind != jobs::Outcome::Kind::Cancelled) {
-        // Every failure is the communication error; a refusal or a port failure also says why.
-        QString text = Tr(
-            TALVO_TEXT("TransferController",
-                       "Communication error, check the line and the serial connection selection!"),
-            lang);
-        if (outcome.reason != Status::TimedOut && outcome.reason != Status::Ok) {
-            // The port by its number, as the port menu shows it.
-            const std::string port = std::to_string(window_.state().PortNumber);
-            text += "\r\n" + Tr(StatusMessage(outcome.reason, port), lang);
-        }
-        if (!outcome.detail.empty()) text += "\r\n" + QString::fromStdString(outcome.detail);
-        if (outcome.kind == jobs::Outcome::Kind::ProtocolFault)
-            text += "\r\n" + Tr(jobs::OutcomeSentence(outcome), lang);
-        LocalMsgBox(lang, text, StyleIconError,
+    // The port by its number, as the port menu shows it.
+    const Message text = jobs::FailureMessage(outcome, std::to_string(window_.state().PortNumber));
+    if (!text.empty()) {
+        LocalMsgBox(lang, Tr(text, lang), StyleIconError,
                     Tr(TALVO_TEXT("TransferController", "Mistake"), lang), window_.channelWindow());
     }
     window_.setTransferCommandsEnabled(true);

@@ -17,12 +17,13 @@
 #include "cli/interrupt_watch.h"
 #include "fleet/fleet_texts.h"
 #include "image/data_file.h"
+#include "jobs/outcome_words.h"
 #include "lang/catalogue.h"
-#include "run/fleet_engine.h"
-#include "run/fleet_report_file.h"
 #include "link/port/port_lookup.h"
 #include "link/port/port_socket.h"
 #include "link/protocol/port_names.h"
+#include "run/fleet_engine.h"
+#include "run/fleet_report_file.h"
 
 namespace talvo::cli {
 
@@ -66,7 +67,7 @@ std::string Line(const fleet::RadioRecord& r, LanguageFlagValue lang) {
                        std::to_string(r.port) + " (" +
                        (r.device.empty() ? std::string("-") : r.device) +
                        "): " + std::string(fleet::OutcomeName(r.outcome)) + " - " +
-                       Render(fleet::OutcomeText(r.outcome), lang);
+                       Render(jobs::FleetOutcomeText(r.outcome), lang);
     if (r.row) line += Words(TALVO_TEXT("CmdFleet", "; row %1"), lang, {std::to_string(*r.row)});
     if (r.differences) {
         char address[16];

@@ -6,6 +6,7 @@
 #include "cli/cli_texts.h"
 #include "cli/command.h"
 #include "exchange/utf8_text.h"
+#include "jobs/outcome_words.h"
 #include "lang/catalogue.h"
 
 namespace talvo::cli {

@@ -241,18 +241,12 @@ void WarnNoBackup(const run::SavedBackup& saved, LanguageFlagValue lang) {
 int TransferExit(const jobs::Outcome& outcome, const QString& device, LanguageFlagValue lang) {
     using Kind = jobs::Outcome::Kind;
     if (outcome.ok()) return ExitOk;
-    std::string line = Render(jobs::OutcomeLine(outcome), lang);
-    if (outcome.kind == Kind::PortError) {
-        line = Render(StatusMessage(outcome.reason, device.toStdString()), lang);
-        // The port cannot be used: the diagnosis says why (the permission case with its
-        // group and command) and how to fix it; else the port's own words.
-        const std::string why = DiagnosisLine(0, device, outcome.reason, lang);
-        if (!why.empty()) {
-            line = Render(StatusMessage(Status::PortCannotOpen, device.toStdString()), lang) + why;
-        } else if (!outcome.detail.empty()) {
-            line += " (" + outcome.detail + ")";
-        }
-    }
+    // A port that cannot be used: the diagnosis says why (the permission case with its group
+    // and command) and how to fix it.
+    const std::string why =
+        outcome.kind == Kind::PortError ? DiagnosisLine(0, device, outcome.reason, lang) : "";
+    const std::string line =
+        Render(jobs::OutcomeLine(outcome, device.toStdString(), Message::Literal(why)), lang);
     std::fprintf(stderr, "talvo-cli: %s\n", line.c_str());
     return outcome.kind == Kind::Cancelled ? ExitInterrupted : ExitCommunication;
 }
