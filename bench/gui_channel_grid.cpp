@@ -21,7 +21,7 @@ void FillAllChannels(ProgramState& state) {
     ChannelStores& stores = state.channels;
     for (int ch = 1; ch <= kChannelCount; ++ch) {
         const std::string freq = std::to_string(400 + ch % 70) + ".12500";
-        CommitFrequency(stores, state.band, WordsIn(state.LanguageFlag), ch, kColRxFreq, freq);
+        CommitFrequency(stores, state.band, WordsIn(state.language), ch, kColRxFreq, freq);
         CommitOption(stores, ch, kColQtDqtEnc, 1 + ch % 50, "67.0");
         CommitOption(stores, ch, kColPower, ch % 3, "Low");
         CommitName(stores, ch, "CH" + std::to_string(ch));
@@ -36,7 +36,7 @@ void BM_RefreshAfterLanguageSwitch(benchmark::State& bench) {
     FillAllChannels(state);
     window.loadFromModel();
     for (auto _ : bench) {
-        document.setLanguage(state.LanguageFlag == kEnglish ? kChinese : kEnglish);
+        document.setLanguage(state.language == kEnglish ? kChinese : kEnglish);
         window.RefreshChannelGrid();
     }
 }

@@ -28,7 +28,7 @@ std::string ForeignWords(const Text& text) {
 
 // Parse -> decode -> encode -> serialize. A decoded and re-encoded image is a fixed point:
 // decoding and encoding it again must give the same bytes, whatever words the lists show.
-void FileRoundTrip(const std::uint8_t* data, std::size_t size, LanguageFlagValue lang,
+void FileRoundTrip(const std::uint8_t* data, std::size_t size, Language lang,
                    const TextWords& words) {
     ProgramState state = StartupState(lang);
     const ImageBytes before = state.RadioImage;

@@ -31,7 +31,7 @@ struct Summary {
     QString names;
 };
 
-Summary Summarise(const QString& path, LanguageFlagValue lang) {
+Summary Summarise(const QString& path, Language lang) {
     Summary summary;
     std::vector<std::uint8_t> bytes;
     ImageBytes image{};
@@ -54,8 +54,7 @@ Summary Summarise(const QString& path, LanguageFlagValue lang) {
 
 }  // namespace
 
-BackupsWindow::BackupsWindow(LanguageFlagValue lang, QWidget* parent)
-    : QDialog(parent), lang_(lang) {
+BackupsWindow::BackupsWindow(Language lang, QWidget* parent) : QDialog(parent), lang_(lang) {
     setObjectName(QStringLiteral("FrmBackups"));
     setModal(true);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);

@@ -53,7 +53,7 @@ const TransferController::ProgressTexts& RestoreTexts(jobs::Stage stage) {
 
 void TransferController::checkedWriteFlow() {
     ProgramState& state = window_.state();
-    const LanguageFlagValue lang = state.LanguageFlag;
+    const Language lang = state.language;
     if (!preparePort()) return;
 
     // The image the write sends, and is shown as changes before it is sent.
@@ -93,7 +93,7 @@ void TransferController::checkedWriteFlow() {
 
 void TransferController::offerRestore(const QString& backup, bool debugMode,
                                       const QString& problem) {
-    const LanguageFlagValue lang = window_.state().LanguageFlag;
+    const Language lang = window_.state().language;
     QString text = problem;
     for (;;) {
         text += "\n\n" + Tr(TALVO_TEXT("CheckedWrite",

@@ -64,7 +64,7 @@ QString FleetWindow::words(const Text& text) const {
     return Tr(text, lang_);
 }
 
-FleetWindow::FleetWindow(const ProgramState& templ, LanguageFlagValue lang, QWidget* parent)
+FleetWindow::FleetWindow(const ProgramState& templ, Language lang, QWidget* parent)
     : QDialog(parent), template_(templ), lang_(lang) {
     setObjectName(QStringLiteral("FrmFleet"));
     setModal(true);
@@ -234,7 +234,7 @@ bool FleetWindow::loadRows(const QString& path) {
         return false;
     }
     const fleet::RadioRows parsed =
-        fleet::ParseRadioRows(file.readAll().toStdString(), WordsIn(kChinese));
+        fleet::ParseRadioRows(file.readAll().toStdString(), WordsOfShippedLanguages());
     if (!parsed.problems.empty()) {
         QStringList lines;
         for (const auto& p : parsed.problems) lines << Tr(fleet::RowsProblemText(p), lang_);

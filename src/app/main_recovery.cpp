@@ -12,7 +12,7 @@ void MainWindow::restoreRecovered(const ImageBytes& image, const QString& source
     ProgramState after = document_.state();
     after.RadioImage = image;
     after.band.BandPromptSuppressed = true;
-    DecodeImage(after, WordsIn(after.LanguageFlag));
+    DecodeImage(after, WordsIn(after.language));
     state_.band.BandPromptSuppressed = true;
     document_.loadState(RecoveredLabel(), after);
     // The copy is what a save would have written: bytes no field holds stay as they were.

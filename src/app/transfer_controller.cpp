@@ -62,8 +62,8 @@ bool TransferController::preparePort() {
         // The fixed message, then why the port cannot be used and how to fix it.
         const QString why = window_.portFailureText(state.PortNumber, opened);
         LocalMsgBox(
-            state.LanguageFlag,
-            Tr(TALVO_TEXT("TransferController", "The serial port is invalid"), state.LanguageFlag) +
+            state.language,
+            Tr(TALVO_TEXT("TransferController", "The serial port is invalid"), state.language) +
                 (why.isEmpty() ? QString() : QStringLiteral("\n\n") + why),
             StyleOk, QString(), window_.channelWindow());
         return false;
@@ -76,7 +76,7 @@ bool TransferController::preparePort() {
 
 jobs::Outcome TransferController::run(jobs::Job& job, const StageTexts& texts,
                                       const std::function<void()>& decide) {
-    const LanguageFlagValue lang = window_.state().LanguageFlag;
+    const Language lang = window_.state().language;
     WritingWindow* progress = window_.writingWindow();
     progress->progressBar()->setRange(1, 196);
     progress->progressBar()->setValue(1);
@@ -121,7 +121,7 @@ void TransferController::StartRead() {
     state.RadioImage = image;
     window_.loadReadResult();
     storeBackup(image);
-    reportSuccess(Tr(jobs::DoneSentence(jobs::Done::Read), state.LanguageFlag));
+    reportSuccess(Tr(jobs::DoneSentence(jobs::Done::Read), state.language));
 }
 
 void TransferController::StartWrite() {
@@ -146,7 +146,7 @@ void TransferController::plainWrite() {
         reportFailure(outcome);
         return;
     }
-    reportSuccess(Tr(jobs::DoneSentence(jobs::Done::Write), state.LanguageFlag));
+    reportSuccess(Tr(jobs::DoneSentence(jobs::Done::Write), state.language));
 }
 
 QString TransferController::storeBackup(const ImageBytes& image) {
@@ -155,7 +155,7 @@ QString TransferController::storeBackup(const ImageBytes& image) {
 
 QString TransferController::keptOrWarned(const run::SavedBackup& saved) {
     if (saved.status == Status::Ok) return saved.path;
-    const LanguageFlagValue lang = window_.state().LanguageFlag;
+    const Language lang = window_.state().language;
     LocalMsgBox(lang,
                 Tr(TALVO_TEXT("TransferController", "The backup could not be saved: "), lang) +
                     Tr(StatusMessage(saved.status, saved.path.toStdString()), lang),
@@ -165,7 +165,7 @@ QString TransferController::keptOrWarned(const run::SavedBackup& saved) {
 }
 
 void TransferController::reportSuccess(const QString& text) {
-    const LanguageFlagValue lang = window_.state().LanguageFlag;
+    const Language lang = window_.state().language;
     const int answer =
         LocalMsgBox(lang, text, StyleOk, Tr(TALVO_TEXT("TransferController", "Tip"), lang),
                     window_.channelWindow());
@@ -178,7 +178,7 @@ void TransferController::reportSuccess(const QString& text) {
 }
 
 void TransferController::reportFailure(const jobs::Outcome& outcome) {
-    const LanguageFlagValue lang = window_.state().LanguageFlag;
+    const Language lang = window_.state().language;
     // The port by its number, as the port menu shows it.
     const Message text = jobs::FailureMessage(outcome, std::to_string(window_.state().PortNumber));
     if (!text.empty()) {
@@ -202,7 +202,7 @@ void TransferController::OnCooldownTick() {
 
 void TransferController::onProgressCloseRequested() {
     if (!runner_.active()) return;
-    const LanguageFlagValue lang = window_.state().LanguageFlag;
+    const Language lang = window_.state().language;
     const int answer = LocalMsgBox(
         lang, TALVO_TEXT("TransferController", "The transfer with the radio is running. Stop it?"),
         kStyleQuestion, TALVO_TEXT("TransferController", "Attention"), window_.writingWindow());

@@ -16,7 +16,7 @@ int RunDecode(const QStringList& args) {
     if (const auto usage = ParseFileArguments("decode", args, 1, parsed)) return *usage;
     ProgramState state = StartupState(parsed.lang);
     const QString& file = parsed.files[0];
-    if (const Status s = OpenDataFile(state, LocalPath(file), WordsIn(state.LanguageFlag));
+    if (const Status s = OpenDataFile(state, LocalPath(file), WordsIn(state.language));
         s != Status::Ok) {
         return FileFailure(s, parsed.lang, file);
     }

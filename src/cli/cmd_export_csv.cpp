@@ -19,7 +19,7 @@ int RunExportCsv(const QStringList& args) {
     const QString& in = parsed.files[0];
     const QString& out = parsed.files[1];
     ProgramState state = StartupState(parsed.lang);
-    if (const Status s = OpenDataFile(state, LocalPath(in), WordsIn(state.LanguageFlag));
+    if (const Status s = OpenDataFile(state, LocalPath(in), WordsIn(state.language));
         s != Status::Ok) {
         return FileFailure(s, parsed.lang, in);
     }

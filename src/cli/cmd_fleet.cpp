@@ -62,7 +62,7 @@ std::optional<run::FleetPortChoice> PortNamed(const QString& word) {
     return choice;
 }
 
-std::string Line(const fleet::RadioRecord& r, LanguageFlagValue lang) {
+std::string Line(const fleet::RadioRecord& r, Language lang) {
     std::string line = (RenderText(TALVO_TEXT("CmdFleet", "port "), lang)) +
                        std::to_string(r.port) + " (" +
                        (r.device.empty() ? std::string("-") : r.device) +
@@ -88,7 +88,7 @@ int RunFleet(const QStringList& arguments) {
     if (const auto usage = ParseArguments("fleet", arguments, 1,
                                           {{"--ports", "--rows", "--report"}, {"--station"}}, args))
         return *usage;
-    const LanguageFlagValue lang = args.lang;
+    const Language lang = args.lang;
     if (!args.has("--ports"))
         return UsageError("fleet", TALVO_TEXT("CliUsage", "%1 is missing"), {"--ports"});
 
@@ -132,7 +132,7 @@ int RunFleet(const QStringList& arguments) {
             return ExitUsage;  // 3 is kept for the template
         }
         const fleet::RadioRows parsed =
-            fleet::ParseRadioRows(file.readAll().toStdString(), WordsIn(kChinese));
+            fleet::ParseRadioRows(file.readAll().toStdString(), WordsOfShippedLanguages());
         for (const fleet::RowsProblem& p : parsed.problems)
             std::fprintf(stderr, "talvo-cli fleet: %s: %s\n", path.toLocal8Bit().constData(),
                          Render(fleet::RowsProblemText(p), lang).c_str());
@@ -146,7 +146,7 @@ int RunFleet(const QStringList& arguments) {
 
     ProgramState state = StartupState(lang);
     const QString templ = args.files[0];
-    if (const Status opened = OpenDataFile(state, LocalPath(templ), WordsIn(state.LanguageFlag));
+    if (const Status opened = OpenDataFile(state, LocalPath(templ), WordsIn(state.language));
         opened != Status::Ok)
         return FileFailure(opened, lang, templ);
 

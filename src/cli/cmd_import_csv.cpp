@@ -24,7 +24,7 @@ void Report(const char* line) {
 
 // Why a file is no channel list, as the one line of the failure: the missing parts first,
 // then the first few column names it does not know (a binary file has hundreds).
-std::string UnreadableReason(const std::vector<ExchangeNote>& notes, LanguageFlagValue lang) {
+std::string UnreadableReason(const std::vector<ExchangeNote>& notes, Language lang) {
     constexpr std::size_t kShownUnknown = 4;
     std::string line;
     std::size_t unknown = 0;
@@ -51,7 +51,7 @@ int RunImportCsv(const QStringList& args) {
     }
     const QString& in = parsed.files[0];
     const QString& out = parsed.files[1];
-    const LanguageFlagValue lang = parsed.lang;
+    const Language lang = parsed.lang;
 
     ImportRequest request;
     request.words = WordsIn(lang);
@@ -70,7 +70,7 @@ int RunImportCsv(const QStringList& args) {
     ProgramState state = StartupState(lang);
     if (parsed.has("--into")) {
         const QString& base = parsed.values["--into"];
-        if (const Status s = OpenDataFile(state, LocalPath(base), WordsIn(state.LanguageFlag));
+        if (const Status s = OpenDataFile(state, LocalPath(base), WordsIn(state.language));
             s != Status::Ok) {
             return FileFailure(s, lang, base);
         }

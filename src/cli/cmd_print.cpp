@@ -39,7 +39,7 @@ int RunPrint(const QStringList& args) {
 
     const QString& dataFile = parsed.files[0];
     ProgramState state = StartupState(parsed.lang);
-    if (const Status s = OpenDataFile(state, LocalPath(dataFile), WordsIn(state.LanguageFlag));
+    if (const Status s = OpenDataFile(state, LocalPath(dataFile), WordsIn(state.language));
         s != Status::Ok) {
         return FileFailure(s, parsed.lang, dataFile);
     }

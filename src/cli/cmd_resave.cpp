@@ -14,7 +14,7 @@ int RunResave(const QStringList& args) {
     ProgramState state = StartupState(parsed.lang);
     const QString& in = parsed.files[0];
     const QString& out = parsed.files[1];
-    if (const Status s = OpenDataFile(state, LocalPath(in), WordsIn(state.LanguageFlag));
+    if (const Status s = OpenDataFile(state, LocalPath(in), WordsIn(state.language));
         s != Status::Ok) {
         return FileFailure(s, parsed.lang, in);
     }

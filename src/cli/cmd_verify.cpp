@@ -30,7 +30,7 @@ int RunVerify(const QStringList& arguments) {
 
     // The file's own bytes, and the image a write of FILE would send.
     ProgramState state = StartupState(args.lang);
-    if (const Status opened = OpenDataFile(state, LocalPath(file), WordsIn(state.LanguageFlag));
+    if (const Status opened = OpenDataFile(state, LocalPath(file), WordsIn(state.language));
         opened != Status::Ok)
         return FileFailure(opened, args.lang, file);
     state.hidden.debug.unlocked = args.flags.contains("--debug-mode");

@@ -30,7 +30,7 @@ int RunWrite(const QStringList& arguments) {
 
     // As the program does: start-up state, the file opened into it, then the write.
     ProgramState state = StartupState(args.lang);
-    if (const Status opened = OpenDataFile(state, LocalPath(file), WordsIn(state.LanguageFlag));
+    if (const Status opened = OpenDataFile(state, LocalPath(file), WordsIn(state.language));
         opened != Status::Ok)
         return FileFailure(opened, args.lang, file);
     state.hidden.debug.unlocked = args.flags.contains("--debug-mode");

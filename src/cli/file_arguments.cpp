@@ -111,7 +111,7 @@ std::string LocalPath(const QString& file) {
     return QFile::encodeName(file).toStdString();
 }
 
-int FileFailure(Status status, LanguageFlagValue lang, const QString& file) {
+int FileFailure(Status status, Language lang, const QString& file) {
     // A file name may hold any byte but "/" and NUL: shown whole, control bytes escaped.
     std::fprintf(stderr, "talvo-cli: %s\n",
                  Render(StatusMessage(status, VisibleText(LocalPath(file))), lang).c_str());

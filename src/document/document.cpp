@@ -20,7 +20,7 @@ Document::~Document() {
 }
 
 QString Document::labelText(const Message& label) const {
-    return Tr(label, state_.LanguageFlag);
+    return Tr(label, state_.language);
 }
 
 std::shared_ptr<const ImageBytes> Document::encodedSnapshot() {
@@ -76,8 +76,8 @@ void Document::apply(StateCommand& command, bool after) {
     encoded_ = command.encoded_;
     command.encoded_ = std::move(current);
 
-    const LanguageFlagValue lang = state_.LanguageFlag;
-    const bool otherLanguage = ShownLanguage(lang) != command.language_;
+    const Language lang = state_.language;
+    const bool otherLanguage = lang != command.language_;
     if (command.isLoad()) {
         PutLoadedState(state_, after ? *command.wholeAfter_ : *command.wholeBefore_);
         if (otherLanguage) RefreshChannelGrid(state_.channels, WordsIn(lang));
@@ -112,8 +112,8 @@ void Document::announce(const StateSlice& slice) {
     if (parts) emit partsChanged(parts);
 }
 
-void Document::setLanguage(LanguageFlagValue lang) {
-    state_.LanguageFlag = lang;
+void Document::setLanguage(Language lang) {
+    state_.language = lang;
     for (int i = 0; i < stack_.count(); ++i) {
         auto* command = dynamic_cast<StateCommand*>(const_cast<QUndoCommand*>(stack_.command(i)));
         if (command) command->setText(labelText(command->label()));
@@ -121,7 +121,7 @@ void Document::setLanguage(LanguageFlagValue lang) {
 }
 
 void Document::relabelChannelGrid() {
-    RefreshChannelGrid(state_.channels, WordsIn(state_.LanguageFlag));
+    RefreshChannelGrid(state_.channels, WordsIn(state_.language));
     QList<int> all;
     for (int ch = 1; ch <= kChannelCount; ++ch) all.append(ch);
     emit channelsChanged(all);

@@ -17,7 +17,7 @@ StateCommand::StateCommand(Document& document, Message label, StateSlice before,
       before_(std::move(before)),
       after_(std::move(after)),
       encoded_(document.encodedSnapshot()),
-      language_(ShownLanguage(document.language())),
+      language_(document.language()),
       merge_(merge) {
     setText(document.labelText(label_));
 }
@@ -29,7 +29,7 @@ StateCommand::StateCommand(Document& document, Message label, std::unique_ptr<Pr
       wholeBefore_(std::move(before)),
       wholeAfter_(std::move(after)),
       encoded_(document.encodedSnapshot()),
-      language_(ShownLanguage(document.language())) {
+      language_(document.language()) {
     setText(document.labelText(label_));
 }
 

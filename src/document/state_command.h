@@ -38,9 +38,8 @@ class StateCommand : public QUndoCommand {
     std::unique_ptr<ProgramState> wholeBefore_;
     std::unique_ptr<ProgramState> wholeAfter_;
     std::shared_ptr<const ImageBytes> encoded_;
-    // The language the stored grid cell texts are written in ("zh", "en", "es", ...): the
-    // flag alone does not tell English from a further language.
-    QString language_;
+    // The language the stored grid cell texts are written in.
+    Language language_;
     Document::MergeKey merge_ = 0;
     // The change was made before the command was pushed; the push's redo does nothing.
     bool done_ = true;

@@ -10,6 +10,9 @@ namespace talvo {
 namespace {
 
 constexpr std::string_view kMagic = "talvo-channels\x01";
+// The language byte: Chinese and English by their flag (0, 1); a further language is this byte
+// followed by its code.
+constexpr int kLanguageByCode = 2;
 
 class Writer {
   public:
@@ -82,7 +85,7 @@ bool Plausible(const ChannelRecord& r) {
 }  // namespace
 
 CopiedChannels CopyChannels(const ChannelStores& stores, const ChannelList& channels,
-                            LanguageFlagValue lang) {
+                            Language lang) {
     CopiedChannels out;
     out.lang = lang;
     const ChannelList set = NormalizedChannels(channels);
@@ -93,7 +96,12 @@ CopiedChannels CopyChannels(const ChannelStores& stores, const ChannelList& chan
 std::string EncodeCopiedChannels(const CopiedChannels& copied) {
     Writer w;
     for (char c : kMagic) w.byte(c);
-    w.byte(copied.lang);
+    if (copied.lang == kChinese || copied.lang == kEnglish || !IsKnownLanguage(copied.lang)) {
+        w.byte(LanguageFlagOf(copied.lang));
+    } else {
+        w.byte(kLanguageByCode);
+        w.text(copied.lang.str());
+    }
     w.byte(static_cast<int>(copied.items.size()));
     for (const PasteItem& item : copied.items) {
         const ChannelRecord& r = item.record;
@@ -111,9 +119,18 @@ std::optional<CopiedChannels> DecodeCopiedChannels(std::string_view bytes) {
     if (!bytes.starts_with(kMagic)) return std::nullopt;
     Reader in(bytes.substr(kMagic.size()));
     CopiedChannels out;
-    out.lang = static_cast<LanguageFlagValue>(in.byte());
+    const int flag = in.byte();
+    if (flag == kLanguageByCode) {
+        const std::string code = in.text();
+        out.lang = Language(code);
+        if (code.size() > Language::kMaxCode || !IsKnownLanguage(out.lang)) return std::nullopt;
+    } else if (flag == 0 || flag == 1) {
+        out.lang = LanguageOfFlag(static_cast<LanguageFlagValue>(flag));
+    } else {
+        return std::nullopt;
+    }
     const int count = in.byte();
-    if (!IsKnownLanguage(out.lang) || count > kChannelCount) return std::nullopt;
+    if (count > kChannelCount) return std::nullopt;
     int lastOffset = -1;
     for (int n = 0; n < count && in.ok(); ++n) {
         PasteItem item;

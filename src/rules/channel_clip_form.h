@@ -13,13 +13,13 @@ namespace talvo {
 // Channels taken from the grid for the clipboard: each with its place relative to the first
 // taken channel, and the language their words were written in.
 struct CopiedChannels {
-    LanguageFlagValue lang = kEnglish;
+    Language lang = kEnglish;
     std::vector<PasteItem> items;
 };
 
 // `channels` of the table, in ascending order, relative to the first of them.
 CopiedChannels CopyChannels(const ChannelStores& stores, const ChannelList& channels,
-                            LanguageFlagValue lang);
+                            Language lang);
 
 // The program's own clipboard form: every field of every channel, byte for byte.
 std::string EncodeCopiedChannels(const CopiedChannels& copied);

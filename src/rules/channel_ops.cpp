@@ -144,9 +144,9 @@ bool FitsBand(const BandState& band, const ChannelRecord& record) {
     return true;
 }
 
-PasteResult PasteChannels(ChannelStores& stores, const BandState& band, LanguageFlagValue lang,
+PasteResult PasteChannels(ChannelStores& stores, const BandState& band, Language lang,
                           const TextWords& words, int at, const std::vector<PasteItem>& items,
-                          LanguageFlagValue itemsLang, const ChannelList& places) {
+                          Language itemsLang, const ChannelList& places) {
     PasteResult result;
     const ChannelList lane = NormalizedChannels(places);
     const auto first = std::lower_bound(lane.begin(), lane.end(), at);

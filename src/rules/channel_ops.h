@@ -76,8 +76,8 @@ struct PasteResult {
 // Records that do not fit `band` are refused one by one and their target channels keep what
 // they held. Records written in another language than `lang` (the grid's) have their words
 // re-rendered with `words`.
-PasteResult PasteChannels(ChannelStores& stores, const BandState& band, LanguageFlagValue lang,
+PasteResult PasteChannels(ChannelStores& stores, const BandState& band, Language lang,
                           const TextWords& words, int at, const std::vector<PasteItem>& items,
-                          LanguageFlagValue itemsLang, const ChannelList& places = AllChannels());
+                          Language itemsLang, const ChannelList& places = AllChannels());
 
 }  // namespace talvo

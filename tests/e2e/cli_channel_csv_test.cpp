@@ -29,7 +29,7 @@ std::string Text(const std::filesystem::path& file) {
 
 ProgramState Opened(const std::filesystem::path& file) {
     ProgramState state = StartupState();
-    EXPECT_EQ(OpenDataFile(state, file.string(), WordsIn(state.LanguageFlag)), Status::Ok);
+    EXPECT_EQ(OpenDataFile(state, file.string(), WordsIn(state.language)), Status::Ok);
     return state;
 }
 

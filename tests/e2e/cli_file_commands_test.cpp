@@ -195,7 +195,7 @@ TEST(CliDecode, RandomBytesAlwaysGiveValidJson) {
 
         ProgramState expected = StartupState(kEnglish);
         expected.RadioImage = image;
-        DecodeImage(expected, WordsIn(expected.LanguageFlag));
+        DecodeImage(expected, WordsIn(expected.language));
         EXPECT_EQ(j["Band"].number, expected.band.index);
         EXPECT_EQ(j["FreqText"][1][17].string, expected.channels.FreqText[1][17]);
         EXPECT_EQ(j["OptionIndex"][0][99].number, expected.channels.OptionIndex[0][99]);
@@ -248,7 +248,7 @@ TEST(CliResave, ArbitraryImagesAreSavedAsTheProgramWould) {
         EXPECT_EQ(r.exitCode, 0) << r.err;
         ProgramState expected = StartupState(std::string(lang) == "zh" ? kChinese : kEnglish);
         expected.RadioImage = image;
-        DecodeImage(expected, WordsIn(expected.LanguageFlag));
+        DecodeImage(expected, WordsIn(expected.language));
         EncodeImage(expected);
         EXPECT_EQ(FileBytes(dir / "out.dat"), DataFile(expected.EncodedImage)) << lang;
     }

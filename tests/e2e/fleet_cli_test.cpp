@@ -28,7 +28,7 @@ Bytes Pattern() {
 
 ImageBytes EncodedWith(const std::string& path, const std::string& display = {}) {
     ProgramState state = StartupState();
-    EXPECT_EQ(OpenDataFile(state, path, WordsIn(state.LanguageFlag)), Status::Ok);
+    EXPECT_EQ(OpenDataFile(state, path, WordsIn(state.language)), Status::Ok);
     if (!display.empty()) state.options[TextId::DisplayCharacter] = display;
     EncodeImage(state);
     return state.EncodedImage;
@@ -218,7 +218,7 @@ TEST(FleetCli, StationTakesRadioAfterRadioAndRowsGoInOrderPastFailures) {
         const ImageBytes held = Held(b.dir / ("radio-" + std::to_string(radio) + ".dat"));
         ProgramState state = StartupState();
         state.RadioImage = held;
-        DecodeImage(state, WordsIn(state.LanguageFlag));
+        DecodeImage(state, WordsIn(state.language));
         EXPECT_EQ(state.options[TextId::DisplayCharacter], names[radio - 1]) << radio;
     }
 }

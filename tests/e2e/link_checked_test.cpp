@@ -26,7 +26,7 @@ Bytes Pattern() {
 
 ImageBytes EncodedFrom(const std::string& path) {
     ProgramState state = StartupState();
-    EXPECT_EQ(OpenDataFile(state, path, WordsIn(state.LanguageFlag)), Status::Ok);
+    EXPECT_EQ(OpenDataFile(state, path, WordsIn(state.language)), Status::Ok);
     EncodeImage(state);
     return state.EncodedImage;
 }
@@ -151,7 +151,7 @@ TEST(CheckedWriteE2E, VerifyAndDiffExitCodes) {
     // diff: a file against itself, against a copy with one channel name changed, bad input.
     const std::string other = (f.dir / "other.dat").string();
     ProgramState state = StartupState();
-    ASSERT_EQ(OpenDataFile(state, f.source, WordsIn(state.LanguageFlag)), Status::Ok);
+    ASSERT_EQ(OpenDataFile(state, f.source, WordsIn(state.language)), Status::Ok);
     state.channels.ChannelName[0] = "QQQ1";
     ASSERT_EQ(SaveDataFile(state, other), Status::Ok);
     run = RunCli({"diff", f.source, f.source});

@@ -13,7 +13,7 @@ namespace {
 // encoder run.
 ImageBytes EncodedFrom(const std::string& path, bool debug) {
     ProgramState state = StartupState();
-    EXPECT_EQ(OpenDataFile(state, path, WordsIn(state.LanguageFlag)), Status::Ok);
+    EXPECT_EQ(OpenDataFile(state, path, WordsIn(state.language)), Status::Ok);
     state.hidden.debug.unlocked = debug;
     EncodeImage(state);
     return state.EncodedImage;

@@ -36,7 +36,7 @@ class ChannelOperationsTest : public testing::ChannelTableFixture {
     void program(int n) {
         ChannelStores& s = state_->channels;
         for (int ch = 1; ch <= n; ++ch) {
-            CommitFrequency(s, state_->band, WordsIn(state_->LanguageFlag), ch, kColRxFreq,
+            CommitFrequency(s, state_->band, WordsIn(state_->language), ch, kColRxFreq,
                             std::to_string(140 + ch % 30) + "." + std::to_string(ch % 10));
             CommitOption(s, ch, kColPower, ch % 3,
                          Render(ChannelColumnEntry(kColPower, ch % 3), kEnglish));
@@ -349,7 +349,7 @@ class ChannelOperationsTest : public testing::ChannelTableFixture {
     // The context menu holds every operation in the window's language; a right click on a
     // channel outside the chosen ones moves the operations to it.
     void contextMenuInBothLanguages() {
-        for (LanguageFlagValue lang : {kChinese, kEnglish}) {
+        for (Language lang : {kChinese, kEnglish}) {
             open(lang);
             program(2);
             QMenu* menu = window_->contextMenu();

@@ -81,7 +81,7 @@ class ChannelTableWindowTest : public testing::ChannelTableFixture {
         auto* power = window_->findChild<QComboBox*>("Combo5_5");
         power->setCurrentIndex(2);
 
-        state_->LanguageFlag = kChinese;
+        state_->language = kChinese;
         window_->applyLanguage();
         window_->RefreshChannelGrid();
         QCOMPARE(window_->windowTitle(), QString("信道编辑"));
@@ -101,7 +101,7 @@ class ChannelTableWindowTest : public testing::ChannelTableFixture {
             QCOMPARE(cell(2, col), row2[col - 1]);
         }
 
-        state_->LanguageFlag = kEnglish;
+        state_->language = kEnglish;
         window_->applyLanguage();
         window_->RefreshChannelGrid();
         QCOMPARE(cell(2, 3), QString("D023N"));
@@ -111,7 +111,7 @@ class ChannelTableWindowTest : public testing::ChannelTableFixture {
         QCOMPARE(power->itemText(2), QString("Middle"));
 
         // an unknown language changes no caption
-        state_->LanguageFlag = 7;
+        state_->language = LanguageOfFlag(7);
         window_->applyLanguage();
         QCOMPARE(window_->windowTitle(), QString("Channel Edit"));
     }
@@ -153,9 +153,9 @@ class ChannelTableWindowTest : public testing::ChannelTableFixture {
 
         Document reopened(StartupState(kChinese));
         ChannelTableWindow second(reopened);
-        QCOMPARE(OpenDataFile(reopened.sessionState(), path,
-                              WordsIn(reopened.sessionState().LanguageFlag)),
-                 Status::Ok);
+        QCOMPARE(
+            OpenDataFile(reopened.sessionState(), path, WordsIn(reopened.sessionState().language)),
+            Status::Ok);
         second.loadFromModel();
         for (int row = 0; row < 128; ++row) {
             for (int col = 1; col <= 10; ++col) {

@@ -150,7 +150,7 @@ class Edits {
     void load() {
         ProgramState after = doc_.state();
         after.RadioImage = RandomImage(rng_);
-        DecodeImage(after, WordsIn(after.LanguageFlag));
+        DecodeImage(after, WordsIn(after.language));
         doc_.loadState(ReadLabel(), after);
     }
 
@@ -211,7 +211,7 @@ class DocumentHistoryTest : public QObject {
             std::mt19937 rng(seed);
             ProgramState start = StartupState(seed % 2 ? kEnglish : kChinese);
             start.RadioImage = RandomImage(rng);
-            DecodeImage(start, WordsIn(start.LanguageFlag));
+            DecodeImage(start, WordsIn(start.language));
             // Values the encoder does not write: their bytes keep what an earlier encoding left.
             start.options[ListId::SquelchLevel] = -1;
             start.options[TextId::AChannelNumber] = "999";
@@ -261,33 +261,22 @@ class DocumentHistoryTest : public QObject {
         QCOMPARE(doc.state().channels.cell(3, kColBusyLock), std::string("Off"));
     }
 
-    // The same between any two shown languages, a further language included: English and
-    // Spanish share the flag's 1, so the flag alone cannot tell that the kept words are stale.
-    // After the undo and the redo in another language every cell is what a fresh rendering in
-    // that language gives (in the same language, what it was); the bytes are those of the
-    // step's two sides.
+    // The same between any two shown languages, a further language included. After the undo
+    // and the redo in another language every cell is what a fresh rendering in that language
+    // gives (in the same language, what it was); the bytes are those of the step's two sides.
     void undoAfterASwitchBetweenAnyTwoShownLanguages() {
         struct Shown {
-            LanguageFlagValue flag;
-            const char* further;
+            Language flag;
         };
-        const Shown languages[] = {{kChinese, "en"}, {kEnglish, "en"}, {kEnglish, "es"}};
-        // English again for the next test, also after a failure.
-        const std::unique_ptr<void, void (*)(void*)> english(
-            this, [](void*) { SetFurtherLanguage(QStringLiteral("en")); });
+        const Shown languages[] = {{kChinese}, {kEnglish}, {Language("es")}};
         auto show = [](Document& doc, const Shown& l) {
-            QVERIFY(SetFurtherLanguage(QString::fromLatin1(l.further)));
             doc.setLanguage(l.flag);
             doc.relabelChannelGrid();
         };
         for (const Shown& from : languages) {
             for (const Shown& to : languages) {
-                const bool same = from.flag == to.flag && QLatin1String(from.further) == to.further;
-                const QString pair = QStringLiteral("%1/%2 -> %3/%4")
-                                         .arg(from.flag)
-                                         .arg(from.further)
-                                         .arg(to.flag)
-                                         .arg(to.further);
+                const bool same = from.flag == to.flag;
+                const QString pair = CodeOf(from.flag) + QStringLiteral(" -> ") + CodeOf(to.flag);
                 Document doc(StartupState(from.flag));
                 show(doc, from);
                 // The cells as a step left them, or as the language switched to renders them.
@@ -361,10 +350,10 @@ class DocumentHistoryTest : public QObject {
 
         ProgramState loaded = doc.state();
         loaded.channels.ChannelName[0] = "Z";
-        loaded.LanguageFlag = kChinese;  // not the document's to change
+        loaded.language = kChinese;  // not the document's to change
         doc.loadState(OpenFileLabel("a.dat"), loaded);
         QCOMPARE(replaced.count(), 1);
-        QCOMPARE(doc.state().LanguageFlag, kEnglish);
+        QCOMPARE(doc.state().language, kEnglish);
         QCOMPARE(doc.undoStack().undoText(), QString("Open a.dat"));
         doc.undo();
         QCOMPARE(replaced.count(), 2);

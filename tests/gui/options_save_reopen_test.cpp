@@ -75,9 +75,9 @@ class SettingsSaveReopenTest : public QObject {
         }
 
         Document reopened(StartupState(kEnglish));
-        QCOMPARE(OpenDataFile(reopened.sessionState(), path,
-                              WordsIn(reopened.sessionState().LanguageFlag)),
-                 Status::Ok);
+        QCOMPARE(
+            OpenDataFile(reopened.sessionState(), path, WordsIn(reopened.sessionState().language)),
+            Status::Ok);
         OptionsWindow options(reopened);
         FmWindow fm(reopened);
         DebugWindow debug(reopened);

@@ -37,12 +37,12 @@
 #include "editors/options/options_window.h"
 #include "image/decode.h"
 #include "lang/catalogue.h"
-#include "run/read_backups.h"
 #include "model/channel_lists.h"
 #include "print/print_content.h"
 #include "print/print_pdf.h"
 #include "print/print_renderer.h"
 #include "rules/channel_table.h"
+#include "run/read_backups.h"
 #include "support/fake_serial_link.h"
 #include "support/pointer.h"
 #include "support/shell_env.h"
@@ -229,7 +229,7 @@ void PseudoWalkTest::messageBoxesOfRealMistakes() {
 void PseudoWalkTest::loadRandomImage(unsigned seed) {
     ProgramState loaded = program_.document->state();
     loaded.RadioImage = samples::ValidImageMaker(seed).make();
-    DecodeImage(loaded, WordsIn(loaded.LanguageFlag));
+    DecodeImage(loaded, WordsIn(loaded.language));
     program_.document->loadState(ReadLabel(), loaded);
     w().showDecodedModel();
     // Channel names are the user's data.
@@ -244,7 +244,7 @@ void PseudoWalkTest::dialogsAndReports() {
     // The change list of a checked write.
     const ImageBytes before = samples::ValidImageMaker(8).make();
     const ImageBytes after = samples::ValidImageMaker(9).make();
-    const LanguageFlagValue lang = w().state().LanguageFlag;
+    const Language lang = w().state().language;
     for (const ImageBytes* image : {&before, &after}) {
         const ProgramState s = compare::DecodedState(*image, WordsIn(lang));
         for (int ch = 1; ch <= kChannelCount; ++ch) {
@@ -328,7 +328,7 @@ namespace {
 // `s` with the longest words in the printout's cells: every list setting at its longest entry,
 // the grid's list columns taking every entry in turn, names of eight wide letters.
 ProgramState FilledForPrint(ProgramState s) {
-    const LanguageFlagValue lang = s.LanguageFlag;
+    const Language lang = s.language;
     for (std::size_t i = 0; i < kListCount; ++i) {
         const auto id = static_cast<ListId>(i);
         qsizetype longest = -1;

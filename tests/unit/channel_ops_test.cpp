@@ -324,6 +324,13 @@ TEST(ChannelClipForm, RoundTripsEveryByteAndRefusesDamagedCopies) {
         EXPECT_FALSE(DecodeCopiedChannels(bytes.substr(0, cut))) << cut;
     }
     EXPECT_FALSE(DecodeCopiedChannels(bytes + "x"));
+    // Chinese and English go as the flag byte they always had, a further language by its code:
+    // a copy in Spanish pasted in English gets English words.
+    for (const Language lang : {kChinese, kEnglish, Language("es")}) {
+        const std::string form = EncodeCopiedChannels({lang, copied.items});
+        EXPECT_EQ(form.size(), bytes.size() + (lang == Language("es") ? 4 : 0));
+        EXPECT_EQ(DecodeCopiedChannels(form)->lang, lang);
+    }
     EXPECT_FALSE(DecodeCopiedChannels("Location\tName\tFrequency\r\n1\tA\t146.52\r\n"));
     for (int n = 0; n < 2000; ++n) {
         std::string damaged = bytes;

@@ -31,7 +31,7 @@ struct RoundTrip {
 RoundTrip ExportThenImport(const ProgramState& source) {
     RoundTrip trip;
     trip.exported = ExportChannelsCsv(source.channels, source.band);
-    ProgramState fresh = StartupState(source.LanguageFlag);
+    ProgramState fresh = StartupState(source.language);
     fresh.band.select(source.band.index);
     trip.plan = PlanImport(ReadChannelTable(trip.exported.text), fresh.channels, fresh.band, {});
     for (const ExchangeNote& note : trip.exported.notes) ++trip.noted[std::stoi(note.args[0])];
@@ -98,7 +98,7 @@ ProgramState RandomGridState(std::mt19937& rng) {
             if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
             v.name.push_back(c);
         }
-        StoreChannel(state.channels, ch, v, WordsIn(state.LanguageFlag));
+        StoreChannel(state.channels, ch, v, WordsIn(state.language));
     }
     return state;
 }
@@ -125,7 +125,7 @@ TEST(ExchangeRoundTrip, ExportImportedIntoTheSameFileGivesTheSameBytes) {
         ProgramState state = StartupState(seed % 2 ? kEnglish : kChinese);
         state.RadioImage = samples::ValidImageMaker(seed).make();
         PutRandomNames(state.RadioImage, rng);
-        DecodeImage(state, WordsIn(state.LanguageFlag));
+        DecodeImage(state, WordsIn(state.language));
         EncodeImage(state);
         const ImageBytes before = state.EncodedImage;
 
@@ -237,9 +237,9 @@ TEST(ExchangeRoundTrip, GridChannelsComeBackFieldForFieldWithoutANote) {
         // Typed into the grid, saved as an image and loaded again, as a file would be.
         ProgramState typed = RandomGridState(rng);
         EncodeImage(typed);
-        ProgramState source = StartupState(typed.LanguageFlag);
+        ProgramState source = StartupState(typed.language);
         source.RadioImage = typed.EncodedImage;
-        DecodeImage(source, WordsIn(source.LanguageFlag));
+        DecodeImage(source, WordsIn(source.language));
         ASSERT_EQ(source.band.index, typed.band.index);
         const RoundTrip trip = ExportThenImport(source);
         EXPECT_TRUE(trip.exported.notes.empty());
@@ -261,7 +261,7 @@ TEST(ExchangeRoundTrip, RandomImagesChangeNoChannelSilently) {
     for (unsigned seed = 1; seed <= 40; ++seed) {
         ProgramState source = StartupState();
         source.RadioImage = samples::ValidImageMaker(seed).make();
-        DecodeImage(source, WordsIn(source.LanguageFlag));
+        DecodeImage(source, WordsIn(source.language));
         const RoundTrip trip = ExportThenImport(source);
         std::set<int> unexplained;
         for (int ch = 1; ch <= kChannelCount; ++ch) {

@@ -11,10 +11,10 @@ namespace {
 
 namespace L = layout;
 
-ImageBytes Reencoded(const ImageBytes& image, LanguageFlagValue lang = kEnglish) {
+ImageBytes Reencoded(const ImageBytes& image, Language lang = kEnglish) {
     ProgramState state = StartupState(lang);
     state.RadioImage = image;
-    DecodeImage(state, WordsIn(state.LanguageFlag));
+    DecodeImage(state, WordsIn(state.language));
     EncodeImage(state);
     return state.EncodedImage;
 }

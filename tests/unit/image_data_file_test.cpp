@@ -93,7 +93,7 @@ TEST(DataFileFormat, ParseAcceptsOnlyFullFilesWithTheSignature) {
 TEST_F(TempFolder, SaveThenOpenGivesTheSavedImage) {
     ProgramState saved = StartupState(kEnglish);
     saved.RadioImage = samples::ValidImageMaker(5).make();
-    DecodeImage(saved, WordsIn(saved.LanguageFlag));
+    DecodeImage(saved, WordsIn(saved.language));
     const fs::path path = dir_ / "radio.dat";
     WriteAll(path, std::vector<std::uint8_t>(5000, 0xAB));  // a longer file is replaced whole
     ASSERT_EQ(SaveDataFile(saved, path.string()), Status::Ok);
@@ -101,7 +101,7 @@ TEST_F(TempFolder, SaveThenOpenGivesTheSavedImage) {
     EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);
 
     ProgramState opened = StartupState(kEnglish);
-    ASSERT_EQ(OpenDataFile(opened, path.string(), WordsIn(opened.LanguageFlag)), Status::Ok);
+    ASSERT_EQ(OpenDataFile(opened, path.string(), WordsIn(opened.language)), Status::Ok);
     for (std::size_t a = 0; a < 0xC00; ++a)
         ASSERT_EQ(opened.RadioImage[a], saved.EncodedImage[a]) << a;
     EXPECT_TRUE(opened.band.BandPromptSuppressed);
@@ -129,7 +129,7 @@ TEST_F(TempFolder, OpenRefusalsChangeNothing) {
         ProgramState state = StartupState(kEnglish);
         state.RadioImage = samples::Filled(0x33);
         state.channels.FreqText[0][0] = "145.00000";
-        EXPECT_EQ(OpenDataFile(state, path.string(), WordsIn(state.LanguageFlag)), status) << path;
+        EXPECT_EQ(OpenDataFile(state, path.string(), WordsIn(state.language)), status) << path;
         EXPECT_EQ(state.RadioImage, samples::Filled(0x33)) << path;
         EXPECT_EQ(state.channels.FreqText[0][0], "145.00000") << path;
         EXPECT_FALSE(state.band.BandPromptSuppressed) << path;

@@ -12,10 +12,10 @@ namespace L = layout;
 using samples::Filled;
 using samples::PutFrequency;
 
-ProgramState Decoded(const ImageBytes& image, LanguageFlagValue lang = kEnglish) {
+ProgramState Decoded(const ImageBytes& image, Language lang = kEnglish) {
     ProgramState state = StartupState(lang);
     state.RadioImage = image;
-    DecodeImage(state, WordsIn(state.LanguageFlag));
+    DecodeImage(state, WordsIn(state.language));
     return state;
 }
 
@@ -28,7 +28,7 @@ TEST(DecodeImage, ErasedImageGivesEmptyChannelsAndDefaults) {
     state.channels.FreqText[0][5] = "145.00000";
     state.channels.ChannelName[5] = "OLD";
     state.RadioImage = Filled(0xFF);
-    DecodeImage(state, WordsIn(state.LanguageFlag));
+    DecodeImage(state, WordsIn(state.language));
 
     const auto& ch = state.channels;
     for (int n = 1; n <= 128; ++n) {
@@ -143,7 +143,7 @@ TEST(DecodeImage, ChannelRecordsFillStoresAndGrid) {
     state.channels.FreqText[0][1] = "150.00000";
     state.channels.OptionText[2][1] = "High";
     state.RadioImage = image;
-    DecodeImage(state, WordsIn(state.LanguageFlag));
+    DecodeImage(state, WordsIn(state.language));
     const auto& ch = state.channels;
 
     EXPECT_EQ(ch.FreqText[0][0], "145.12500");
@@ -263,7 +263,7 @@ TEST(DecodeImage, VfoRecords) {
     state.options[ListId::AVfoScramble] = 0;
     state.options[ListId::AVfoCompanding] = 0;
     state.RadioImage = image;
-    DecodeImage(state, WordsIn(state.LanguageFlag));
+    DecodeImage(state, WordsIn(state.language));
     const OptionalFeatures& o = state.options;
     EXPECT_EQ(o[TextId::AVfoFrequency], "145.50000");
     EXPECT_EQ(o[TextId::AVfoOffsetData], "0.60000");
@@ -324,7 +324,7 @@ TEST(DecodeImage, PowerGradesBandAndFieldsOutsideTheImage) {
     state.options[ListId::AVfoCallTone] = 2;
     state.dtmf.AniStartCode = "123";
     state.RadioImage = image;
-    DecodeImage(state, WordsIn(state.LanguageFlag));
+    DecodeImage(state, WordsIn(state.language));
     EXPECT_EQ(state.powerGrades, (PowerGrades{10, 20, 30, 40, 50, 60}));
     EXPECT_EQ(state.band.index, 3);
     EXPECT_DOUBLE_EQ(state.band.BandBHigh, 245.99501);

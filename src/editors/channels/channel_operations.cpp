@@ -114,7 +114,7 @@ void ChannelTableWindow::runChannelOp(ChannelOp op) {
 
 void ChannelTableWindow::copyChannels() {
     const ChannelList channels = operationChannels();
-    CopiedChannels copied = CopyChannels(state_.channels, channels, state_.LanguageFlag);
+    CopiedChannels copied = CopyChannels(state_.channels, channels, state_.language);
     // The gaps between the channels count the rows shown, so that a paste under the same
     // filter puts them into rows next to each other as they were seen.
     const ChannelList shown = shownChannels();
@@ -131,7 +131,7 @@ void ChannelTableWindow::copyChannels() {
 }
 
 void ChannelTableWindow::pasteChannels() {
-    const LanguageFlagValue lang = state_.LanguageFlag;
+    const Language lang = state_.language;
     const QMimeData* mime = QGuiApplication::clipboard()->mimeData();
     // The program's own form when it is there; else text, as a spreadsheet gives it.
     const int at = operationChannels().front();
@@ -139,7 +139,7 @@ void ChannelTableWindow::pasteChannels() {
     const ChannelList shown = shownChannels();
     const auto from = std::lower_bound(shown.begin(), shown.end(), at);
     std::vector<PasteItem> items;
-    LanguageFlagValue itemsLang = lang;
+    Language itemsLang = lang;
     ChannelList refused;  // by offset until the place is known
     QStringList reports;
     int places = 0;
@@ -203,7 +203,7 @@ void ChannelTableWindow::insertChannel() {
     ChannelStores after = state_.channels;
     if (!InsertFreeChannelBefore(after, at, shown)) {
         // No free channel from `at` on takes the one pushed down.
-        const LanguageFlagValue lang = state_.LanguageFlag;
+        const Language lang = state_.language;
         if (shown.size() < std::size_t{kChannelCount}) {
             // The free channels are among the rows the find box hides, which stay as they are.
             LocalMsgBox(lang,

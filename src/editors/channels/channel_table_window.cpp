@@ -212,7 +212,7 @@ DropDownList* ChannelTableWindow::listFor(int column) const {
 }
 
 void ChannelTableWindow::applyLanguage() {
-    const LanguageFlagValue lang = state_.LanguageFlag;
+    const Language lang = state_.language;
     if (!IsKnownLanguage(lang)) return;
     setWindowTitle(Tr(kTitle, lang));
     actions_->applyLanguage(lang);
@@ -391,7 +391,7 @@ void ChannelTableWindow::closeEditor(bool commit) {
     if (session_.kind == EditorKind::None) return;
     const EditSession s = endSession();
 
-    const LanguageFlagValue lang = state_.LanguageFlag;
+    const Language lang = state_.language;
     // Each name edit is one step with its keys, which merge by the session.
     const Document::MergeKey nameKey = (Document::MergeKey{1} << 32) | s.serial;
     if (s.kind == EditorKind::Frequency && commit) {

@@ -148,7 +148,7 @@ void ChannelGridTools::addTo(QMenu* menu) {
     menu->addAction(actions_[Fill]);
 }
 
-void ChannelGridTools::applyLanguage(LanguageFlagValue lang) {
+void ChannelGridTools::applyLanguage(Language lang) {
     if (!IsKnownLanguage(lang)) return;
     lang_ = lang;
     for (std::size_t i = 0; i < actions_.size(); ++i) {
@@ -210,7 +210,7 @@ ColumnEditResult ChannelGridTools::setColumnOf(const ChannelList& channels,
     const ProgramState& state = window_.state_;
     ChannelStores after = state.channels;
     ColumnEditResult result =
-        ApplyColumnValue(after, state.band, WordsIn(state.LanguageFlag), channels, value);
+        ApplyColumnValue(after, state.band, WordsIn(state.language), channels, value);
     if (!result.changed.empty()) {
         const Text& header = ChannelGridHeaders()[static_cast<std::size_t>(value.column)];
         const Text label =
@@ -238,8 +238,7 @@ void ChannelGridTools::runSetColumn() {
             state.channels.OptionIndex[static_cast<std::size_t>(start.column - kColQtDqtDec)]
                                       [static_cast<std::size_t>(channel - 1)];
     }
-    ColumnValueDialog dialog(state.LanguageFlag, static_cast<int>(channels.size()), start,
-                             &window_);
+    ColumnValueDialog dialog(state.language, static_cast<int>(channels.size()), start, &window_);
     if (dialog.exec() == QDialog::Accepted) {
         const ColumnValue value = dialog.value();
         reportRefusals(value, setColumnOf(channels, value));
@@ -249,7 +248,7 @@ void ChannelGridTools::runSetColumn() {
 
 void ChannelGridTools::reportRefusals(const ColumnValue& value, const ColumnEditResult& result) {
     if (result.refused.empty()) return;
-    const LanguageFlagValue lang = window_.state_.LanguageFlag;
+    const Language lang = window_.state_.language;
     std::map<EditRefusal, ChannelList> byReason;
     for (const ChannelRefusal& r : result.refused) byReason[r.reason].push_back(r.channel);
     const auto taken = static_cast<int>(result.changed.size() + result.unchanged.size());
@@ -270,7 +269,7 @@ void ChannelGridTools::runFill() {
     const ChannelList channels = commandChannels(fromBox);
     if (channels.empty()) return;
     const ProgramState& state = window_.state_;
-    FillSeriesDialog dialog(state.LanguageFlag, state.channels, state.band, channels, &window_);
+    FillSeriesDialog dialog(state.language, state.channels, state.band, channels, &window_);
     if (dialog.exec() == QDialog::Accepted) fill(dialog.plan());
     returnFocus(fromBox);
 }
@@ -278,7 +277,7 @@ void ChannelGridTools::runFill() {
 void ChannelGridTools::fill(const FillPlan& plan) {
     const ProgramState& state = window_.state_;
     ChannelStores after = state.channels;
-    const ChannelList changed = ApplyFill(after, state.band, WordsIn(state.LanguageFlag), plan);
+    const ChannelList changed = ApplyFill(after, state.band, WordsIn(state.language), plan);
     if (changed.empty()) return;
     window_.commitChannels(TALVO_TEXT("GridTools", "Fill series"), std::move(after));
 }
