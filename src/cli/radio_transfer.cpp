@@ -69,10 +69,7 @@ class ProgressBar {
 // the other, a list's items ("  /dev/ttyS0  built-in serial port") separated by semicolons.
 std::string DiagnosisLine(int number, const QString& device, Status failure, Language lang) {
     // What stands between two sentences in this language (nothing in Chinese).
-    const std::string gap =
-        Render(Message(TALVO_TEXT3("OutcomeWords", "%1 %2", "one sentence after another"),
-                       {Message::Literal(""), Message::Literal("")}),
-               lang);
+    const std::string gap = Render(jobs::Then(Message::Literal(""), Message::Literal("")), lang);
     const std::string text =
         Render(link::ExplainPortFailure(number, device.toStdString(), failure), lang);
     std::string line;

@@ -108,6 +108,11 @@ Message Text(Words key, const std::string& a1, const std::string& a2) {
     return m;
 }
 
+Message Then(Message first, Message second) {
+    return Message(TALVO_TEXT3("OutcomeWords", "%1 %2", "one sentence after another"),
+                   {std::move(first), std::move(second)});
+}
+
 std::string AddressText(std::size_t address) {
     char text[16];
     std::snprintf(text, sizeof text, "0x%03zX", address);
@@ -119,12 +124,6 @@ namespace {
 Message DifferenceWords(const Outcome& outcome, Words one, Words many) {
     return Text(outcome.count == 1 ? one : many, AddressText(outcome.firstAddress),
                 std::to_string(outcome.count));
-}
-
-// Two sentences in a row: a space between them, none in Chinese.
-Message Then(Message first, Message second) {
-    return Message(TALVO_TEXT3("OutcomeWords", "%1 %2", "one sentence after another"),
-                   {std::move(first), std::move(second)});
 }
 
 Message PortErrorText(const Outcome& outcome) {

@@ -50,6 +50,9 @@ enum class Words {
 // "0x097".
 std::string AddressText(std::size_t address);
 
+// Two sentences in a row: a space between them, none in Chinese.
+::talvo::Message Then(::talvo::Message first, ::talvo::Message second);
+
 // Why a job did not end well, as one sentence for a message box (an empty literal for
 // success). A port error gives the port's reason and its own words.
 ::talvo::Message OutcomeSentence(const Outcome& outcome);
