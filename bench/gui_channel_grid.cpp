@@ -36,7 +36,7 @@ void BM_RefreshAfterLanguageSwitch(benchmark::State& bench) {
     FillAllChannels(state);
     window.loadFromModel();
     for (auto _ : bench) {
-        document.setLanguage(state.LanguageFlag == kEnglish ? kChinese : kEnglish);
+        document.setLanguage(state.language == kEnglish ? kChinese : kEnglish);
         window.RefreshChannelGrid();
     }
 }

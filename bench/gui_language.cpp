@@ -91,7 +91,7 @@ void BM_FurtherLanguageSwitchEveryWindow(benchmark::State& bench) {
     Program program = EveryWindowShown();
     MainWindow& w = *program.window;
     for (auto _ : bench) {
-        w.switchLanguage(kEnglish, QStringLiteral("es"));
+        w.switchLanguage(Language("es"));
         QApplication::processEvents();
         w.switchLanguage(kEnglish);
         QApplication::processEvents();

@@ -22,7 +22,7 @@ void Check(bool condition) {
 
 // Parse -> decode -> encode -> serialize. A decoded and re-encoded image is a fixed point:
 // decoding and encoding it again must give the same bytes and the same values.
-void FileRoundTrip(const std::uint8_t* data, std::size_t size, LanguageFlagValue lang) {
+void FileRoundTrip(const std::uint8_t* data, std::size_t size, Language lang) {
     ProgramState state = StartupState(lang);
     const ImageBytes before = state.RadioImage;
     const Status status =

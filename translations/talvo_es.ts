@@ -507,26 +507,6 @@ La escritura hará estos cambios:</translation>
         <translation>Escribiendo de nuevo la copia en la radio; espere un momento.</translation>
     </message>
     <message>
-        <source>Written and verified!</source>
-        <translation>¡Escrito y verificado!</translation>
-    </message>
-    <message>
-        <source>The write was stopped.</source>
-        <translation>La escritura se detuvo.</translation>
-    </message>
-    <message>
-        <source>The write failed: </source>
-        <translation>La escritura falló: </translation>
-    </message>
-    <message>
-        <source>The radio does not hold what was written!</source>
-        <translation>¡La radio no contiene lo que se escribió!</translation>
-    </message>
-    <message>
-        <source>The data was written but could not be read back to check it: </source>
-        <translation>Los datos se escribieron pero no se pudieron releer para comprobarlos: </translation>
-    </message>
-    <message>
         <source>What the radio held before is kept in the backup:
 %1
 
@@ -539,22 +519,6 @@ Write the backup back to the radio now?</source>
     <message>
         <source>Mistake</source>
         <translation>Error</translation>
-    </message>
-    <message>
-        <source>The backup was written back to the radio and verified.</source>
-        <translation>La copia se escribió de nuevo en la radio y se verificó.</translation>
-    </message>
-    <message>
-        <source>Restoring the backup failed: </source>
-        <translation>Falló la restauración de la copia: </translation>
-    </message>
-    <message>
-        <source>After writing the backup back the radio still does not hold it!</source>
-        <translation>¡Tras escribir de nuevo la copia, la radio sigue sin contenerla!</translation>
-    </message>
-    <message>
-        <source>The backup was written back but could not be read back to check it: </source>
-        <translation>La copia se escribió de nuevo pero no se pudo releer para comprobarla: </translation>
     </message>
 </context>
 <context>
@@ -1840,38 +1804,6 @@ TALVO_PORT_&lt;N&gt;=/dev/... elige el dispositivo de un número)</translation>
 <context>
     <name>FleetTexts</name>
     <message>
-        <source>written and verified</source>
-        <translation>escrita y verificada</translation>
-    </message>
-    <message>
-        <source>verify failed: the radio does not hold what was written</source>
-        <translation>verificación fallida: la radio no contiene lo escrito</translation>
-    </message>
-    <message>
-        <source>no radio answered</source>
-        <translation>ninguna radio respondió</translation>
-    </message>
-    <message>
-        <source>not this model of radio: nothing written</source>
-        <translation>no es este modelo de radio: no se escribió nada</translation>
-    </message>
-    <message>
-        <source>the radio stopped answering</source>
-        <translation>la radio dejó de responder</translation>
-    </message>
-    <message>
-        <source>the radio refused a written block</source>
-        <translation>la radio rechazó un bloque escrito</translation>
-    </message>
-    <message>
-        <source>the port cannot be used</source>
-        <translation>el puerto no se puede usar</translation>
-    </message>
-    <message>
-        <source>cancelled</source>
-        <translation>cancelada</translation>
-    </message>
-    <message>
         <source>the per-radio values file is empty: its first line names the settings</source>
         <translation>el archivo de valores por radio está vacío: su primera línea nombra los ajustes</translation>
     </message>
@@ -2994,6 +2926,126 @@ Lose all in change not kept!</source>
         <comment>one sentence after another</comment>
         <translation>%1 %2</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <translation>&quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Success</source>
+        <translation>Correcto</translation>
+    </message>
+    <message>
+        <source>The file %1 does not exist.</source>
+        <translation>El archivo %1 no existe.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read.</source>
+        <translation>El archivo %1 no se puede leer.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written; nothing was saved.</source>
+        <translation>El archivo %1 no se puede escribir; no se guardó nada.</translation>
+    </message>
+    <message>
+        <source>File type is incorrect!</source>
+        <translation>¡El tipo de archivo no es correcto!</translation>
+    </message>
+    <message>
+        <source>The file %1 is too short (a data file has 3120 bytes).</source>
+        <translation>El archivo %1 es demasiado corto (un archivo de datos tiene 3120 bytes).</translation>
+    </message>
+    <message>
+        <source>The serial port %1 cannot be opened.</source>
+        <translation>El puerto serie %1 no se puede abrir.</translation>
+    </message>
+    <message>
+        <source>No permission to open the serial port %1. On Linux add your user to the dialout group (sudo usermod -aG dialout $USER) and log in again.</source>
+        <translation>Sin permiso para abrir el puerto serie %1. En Linux, añada su usuario al grupo dialout (sudo usermod -aG dialout $USER) y vuelva a iniciar sesión.</translation>
+    </message>
+    <message>
+        <source>Communication error, check the line and the serial connection selection!</source>
+        <translation>¡Error de comunicación! Compruebe el cable y el puerto serie elegido.</translation>
+    </message>
+    <message>
+        <source>The radio refused the written data.</source>
+        <translation>La radio rechazó los datos escritos.</translation>
+    </message>
+    <message>
+        <source>written and verified</source>
+        <translation>escrita y verificada</translation>
+    </message>
+    <message>
+        <source>verify failed: the radio does not hold what was written</source>
+        <translation>verificación fallida: la radio no contiene lo escrito</translation>
+    </message>
+    <message>
+        <source>no radio answered</source>
+        <translation>ninguna radio respondió</translation>
+    </message>
+    <message>
+        <source>not this model of radio: nothing written</source>
+        <translation>no es este modelo de radio: no se escribió nada</translation>
+    </message>
+    <message>
+        <source>the radio stopped answering</source>
+        <translation>la radio dejó de responder</translation>
+    </message>
+    <message>
+        <source>the radio refused a written block</source>
+        <translation>la radio rechazó un bloque escrito</translation>
+    </message>
+    <message>
+        <source>the port cannot be used</source>
+        <translation>el puerto no se puede usar</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>cancelada</translation>
+    </message>
+    <message>
+        <source>Reading Frequency Successful!</source>
+        <translation>¡Lectura completada!</translation>
+    </message>
+    <message>
+        <source>Writing Frequency Successful!</source>
+        <translation>¡Escritura completada!</translation>
+    </message>
+    <message>
+        <source>Written and verified!</source>
+        <translation>¡Escrito y verificado!</translation>
+    </message>
+    <message>
+        <source>The write was stopped.</source>
+        <translation>La escritura se detuvo.</translation>
+    </message>
+    <message>
+        <source>The write failed: </source>
+        <translation>La escritura falló: </translation>
+    </message>
+    <message>
+        <source>The radio does not hold what was written!</source>
+        <translation>¡La radio no contiene lo que se escribió!</translation>
+    </message>
+    <message>
+        <source>The data was written but could not be read back to check it: </source>
+        <translation>Los datos se escribieron pero no se pudieron releer para comprobarlos: </translation>
+    </message>
+    <message>
+        <source>The backup was written back to the radio and verified.</source>
+        <translation>La copia se escribió de nuevo en la radio y se verificó.</translation>
+    </message>
+    <message>
+        <source>Restoring the backup failed: </source>
+        <translation>Falló la restauración de la copia: </translation>
+    </message>
+    <message>
+        <source>After writing the backup back the radio still does not hold it!</source>
+        <translation>¡Tras escribir de nuevo la copia, la radio sigue sin contenerla!</translation>
+    </message>
+    <message>
+        <source>The backup was written back but could not be read back to check it: </source>
+        <translation>La copia se escribió de nuevo pero no se pudo releer para comprobarla: </translation>
+    </message>
 </context>
 <context>
     <name>PortDiagnosis</name>
@@ -3353,53 +3405,6 @@ Guarde su trabajo en un archivo.</translation>
     </message>
 </context>
 <context>
-    <name>Status</name>
-    <message>
-        <source>&quot;%1&quot;</source>
-        <translation>&quot;%1&quot;</translation>
-    </message>
-    <message>
-        <source>Success</source>
-        <translation>Correcto</translation>
-    </message>
-    <message>
-        <source>The file %1 does not exist.</source>
-        <translation>El archivo %1 no existe.</translation>
-    </message>
-    <message>
-        <source>The file %1 cannot be read.</source>
-        <translation>El archivo %1 no se puede leer.</translation>
-    </message>
-    <message>
-        <source>The file %1 cannot be written; nothing was saved.</source>
-        <translation>El archivo %1 no se puede escribir; no se guardó nada.</translation>
-    </message>
-    <message>
-        <source>File type is incorrect!</source>
-        <translation>¡El tipo de archivo no es correcto!</translation>
-    </message>
-    <message>
-        <source>The file %1 is too short (a data file has 3120 bytes).</source>
-        <translation>El archivo %1 es demasiado corto (un archivo de datos tiene 3120 bytes).</translation>
-    </message>
-    <message>
-        <source>The serial port %1 cannot be opened.</source>
-        <translation>El puerto serie %1 no se puede abrir.</translation>
-    </message>
-    <message>
-        <source>No permission to open the serial port %1. On Linux add your user to the dialout group (sudo usermod -aG dialout $USER) and log in again.</source>
-        <translation>Sin permiso para abrir el puerto serie %1. En Linux, añada su usuario al grupo dialout (sudo usermod -aG dialout $USER) y vuelva a iniciar sesión.</translation>
-    </message>
-    <message>
-        <source>Communication error, check the line and the serial connection selection!</source>
-        <translation>¡Error de comunicación! Compruebe el cable y el puerto serie elegido.</translation>
-    </message>
-    <message>
-        <source>The radio refused the written data.</source>
-        <translation>La radio rechazó los datos escritos.</translation>
-    </message>
-</context>
-<context>
     <name>ToneList</name>
     <message>
         <source>Off</source>
@@ -3413,14 +3418,6 @@ Guarde su trabajo en un archivo.</translation>
         <translation>El puerto serie no es válido</translation>
     </message>
     <message>
-        <source>Reading Frequency Successful!</source>
-        <translation>¡Lectura completada!</translation>
-    </message>
-    <message>
-        <source>Writing Frequency Successful!</source>
-        <translation>¡Escritura completada!</translation>
-    </message>
-    <message>
         <source>The backup could not be saved: </source>
         <translation>No se pudo guardar la copia: </translation>
     </message>
@@ -3431,10 +3428,6 @@ Guarde su trabajo en un archivo.</translation>
     <message>
         <source>Tip</source>
         <translation>Aviso</translation>
-    </message>
-    <message>
-        <source>Communication error, check the line and the serial connection selection!</source>
-        <translation>¡Error de comunicación! Compruebe el cable y el puerto serie elegido.</translation>
     </message>
     <message>
         <source>Mistake</source>

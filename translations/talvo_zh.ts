@@ -505,26 +505,6 @@ Writing will make these changes:</source>
         <translation>正在把备份写回对讲机，请稍候。</translation>
     </message>
     <message>
-        <source>Written and verified!</source>
-        <translation>写频成功，已校验！</translation>
-    </message>
-    <message>
-        <source>The write was stopped.</source>
-        <translation>写频已被中止。</translation>
-    </message>
-    <message>
-        <source>The write failed: </source>
-        <translation>写频失败：</translation>
-    </message>
-    <message>
-        <source>The radio does not hold what was written!</source>
-        <translation>对讲机中的数据与写入的不一致！</translation>
-    </message>
-    <message>
-        <source>The data was written but could not be read back to check it: </source>
-        <translation>数据已写入，但无法读回校验：</translation>
-    </message>
-    <message>
         <source>What the radio held before is kept in the backup:
 %1
 
@@ -537,22 +517,6 @@ Write the backup back to the radio now?</source>
     <message>
         <source>Mistake</source>
         <translation>错误</translation>
-    </message>
-    <message>
-        <source>The backup was written back to the radio and verified.</source>
-        <translation>备份已写回对讲机，已校验。</translation>
-    </message>
-    <message>
-        <source>Restoring the backup failed: </source>
-        <translation>恢复备份失败：</translation>
-    </message>
-    <message>
-        <source>After writing the backup back the radio still does not hold it!</source>
-        <translation>写回备份后，对讲机中的数据仍与备份不一致！</translation>
-    </message>
-    <message>
-        <source>The backup was written back but could not be read back to check it: </source>
-        <translation>备份已写回，但无法读回校验：</translation>
     </message>
 </context>
 <context>
@@ -1788,38 +1752,6 @@ TALVO_PORT_&lt;N&gt;=/dev/... 选择某个端口号对应的设备）</translati
         <translation>批量写入从不写功率校准数据（0x7E0、0x7F0）：每台对讲机保留自己的校准。</translation>
     </message>
     <message>
-        <source>written and verified</source>
-        <translation>已写入并校验</translation>
-    </message>
-    <message>
-        <source>verify failed: the radio does not hold what was written</source>
-        <translation>校验失败：对讲机中的数据与写入的不一致</translation>
-    </message>
-    <message>
-        <source>no radio answered</source>
-        <translation>没有对讲机应答</translation>
-    </message>
-    <message>
-        <source>not this model of radio: nothing written</source>
-        <translation>不是本型号的对讲机，未写入</translation>
-    </message>
-    <message>
-        <source>the radio stopped answering</source>
-        <translation>对讲机停止应答</translation>
-    </message>
-    <message>
-        <source>the radio refused a written block</source>
-        <translation>对讲机拒绝了写入的数据</translation>
-    </message>
-    <message>
-        <source>the port cannot be used</source>
-        <translation>端口无法使用</translation>
-    </message>
-    <message>
-        <source>cancelled</source>
-        <translation>已取消</translation>
-    </message>
-    <message>
         <source>the per-radio values file is empty: its first line names the settings</source>
         <translation>每台对讲机的数值文件是空的：第一行应列出设置的名称</translation>
     </message>
@@ -2936,6 +2868,126 @@ Use port %1 instead?</source>
         <comment>one sentence after another</comment>
         <translation>%1%2</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <translation>“%1”</translation>
+    </message>
+    <message>
+        <source>Success</source>
+        <translation>成功</translation>
+    </message>
+    <message>
+        <source>The file %1 does not exist.</source>
+        <translation>文件%1不存在。</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read.</source>
+        <translation>无法读取文件%1。</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written; nothing was saved.</source>
+        <translation>无法写入文件%1，文件未保存。</translation>
+    </message>
+    <message>
+        <source>File type is incorrect!</source>
+        <translation>文件类型不正确！</translation>
+    </message>
+    <message>
+        <source>The file %1 is too short (a data file has 3120 bytes).</source>
+        <translation>文件%1不完整（数据文件应为3120字节）。</translation>
+    </message>
+    <message>
+        <source>The serial port %1 cannot be opened.</source>
+        <translation>串行端口%1无法打开。</translation>
+    </message>
+    <message>
+        <source>No permission to open the serial port %1. On Linux add your user to the dialout group (sudo usermod -aG dialout $USER) and log in again.</source>
+        <translation>没有权限打开串行端口%1。在Linux上请将用户加入dialout组（sudo usermod -aG dialout $USER），然后重新登录。</translation>
+    </message>
+    <message>
+        <source>Communication error, check the line and the serial connection selection!</source>
+        <translation>通信出错，请检查对讲机，连线及串口选择！</translation>
+    </message>
+    <message>
+        <source>The radio refused the written data.</source>
+        <translation>对讲机拒绝了写入的数据。</translation>
+    </message>
+    <message>
+        <source>written and verified</source>
+        <translation>已写入并校验</translation>
+    </message>
+    <message>
+        <source>verify failed: the radio does not hold what was written</source>
+        <translation>校验失败：对讲机中的数据与写入的不一致</translation>
+    </message>
+    <message>
+        <source>no radio answered</source>
+        <translation>没有对讲机应答</translation>
+    </message>
+    <message>
+        <source>not this model of radio: nothing written</source>
+        <translation>不是本型号的对讲机，未写入</translation>
+    </message>
+    <message>
+        <source>the radio stopped answering</source>
+        <translation>对讲机停止应答</translation>
+    </message>
+    <message>
+        <source>the radio refused a written block</source>
+        <translation>对讲机拒绝了写入的数据</translation>
+    </message>
+    <message>
+        <source>the port cannot be used</source>
+        <translation>端口无法使用</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>已取消</translation>
+    </message>
+    <message>
+        <source>Reading Frequency Successful!</source>
+        <translation>读频成功！</translation>
+    </message>
+    <message>
+        <source>Writing Frequency Successful!</source>
+        <translation>写频成功！</translation>
+    </message>
+    <message>
+        <source>Written and verified!</source>
+        <translation>写频成功，已校验！</translation>
+    </message>
+    <message>
+        <source>The write was stopped.</source>
+        <translation>写频已被中止。</translation>
+    </message>
+    <message>
+        <source>The write failed: </source>
+        <translation>写频失败：</translation>
+    </message>
+    <message>
+        <source>The radio does not hold what was written!</source>
+        <translation>对讲机中的数据与写入的不一致！</translation>
+    </message>
+    <message>
+        <source>The data was written but could not be read back to check it: </source>
+        <translation>数据已写入，但无法读回校验：</translation>
+    </message>
+    <message>
+        <source>The backup was written back to the radio and verified.</source>
+        <translation>备份已写回对讲机，已校验。</translation>
+    </message>
+    <message>
+        <source>Restoring the backup failed: </source>
+        <translation>恢复备份失败：</translation>
+    </message>
+    <message>
+        <source>After writing the backup back the radio still does not hold it!</source>
+        <translation>写回备份后，对讲机中的数据仍与备份不一致！</translation>
+    </message>
+    <message>
+        <source>The backup was written back but could not be read back to check it: </source>
+        <translation>备份已写回，但无法读回校验：</translation>
+    </message>
 </context>
 <context>
     <name>PortDiagnosis</name>
@@ -3296,53 +3348,6 @@ Save your work to a file.</source>
     </message>
 </context>
 <context>
-    <name>Status</name>
-    <message>
-        <source>&quot;%1&quot;</source>
-        <translation>“%1”</translation>
-    </message>
-    <message>
-        <source>Success</source>
-        <translation>成功</translation>
-    </message>
-    <message>
-        <source>The file %1 does not exist.</source>
-        <translation>文件%1不存在。</translation>
-    </message>
-    <message>
-        <source>The file %1 cannot be read.</source>
-        <translation>无法读取文件%1。</translation>
-    </message>
-    <message>
-        <source>The file %1 cannot be written; nothing was saved.</source>
-        <translation>无法写入文件%1，文件未保存。</translation>
-    </message>
-    <message>
-        <source>File type is incorrect!</source>
-        <translation>文件类型不正确！</translation>
-    </message>
-    <message>
-        <source>The file %1 is too short (a data file has 3120 bytes).</source>
-        <translation>文件%1不完整（数据文件应为3120字节）。</translation>
-    </message>
-    <message>
-        <source>The serial port %1 cannot be opened.</source>
-        <translation>串行端口%1无法打开。</translation>
-    </message>
-    <message>
-        <source>No permission to open the serial port %1. On Linux add your user to the dialout group (sudo usermod -aG dialout $USER) and log in again.</source>
-        <translation>没有权限打开串行端口%1。在Linux上请将用户加入dialout组（sudo usermod -aG dialout $USER），然后重新登录。</translation>
-    </message>
-    <message>
-        <source>Communication error, check the line and the serial connection selection!</source>
-        <translation>通信出错，请检查对讲机，连线及串口选择！</translation>
-    </message>
-    <message>
-        <source>The radio refused the written data.</source>
-        <translation>对讲机拒绝了写入的数据。</translation>
-    </message>
-</context>
-<context>
     <name>ToneList</name>
     <message>
         <source>Off</source>
@@ -3356,14 +3361,6 @@ Save your work to a file.</source>
         <translation>串行端口无效</translation>
     </message>
     <message>
-        <source>Reading Frequency Successful!</source>
-        <translation>读频成功！</translation>
-    </message>
-    <message>
-        <source>Writing Frequency Successful!</source>
-        <translation>写频成功！</translation>
-    </message>
-    <message>
         <source>The backup could not be saved: </source>
         <translation>无法保存备份：</translation>
     </message>
@@ -3374,10 +3371,6 @@ Save your work to a file.</source>
     <message>
         <source>Tip</source>
         <translation>提示</translation>
-    </message>
-    <message>
-        <source>Communication error, check the line and the serial connection selection!</source>
-        <translation>通信出错，请检查对讲机，连线及串口选择！</translation>
     </message>
     <message>
         <source>Mistake</source>

@@ -89,7 +89,7 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
     applyLanguage(WindowLanguage());
 }
 
-void AboutWindow::applyLanguage(LanguageFlagValue lang) {
+void AboutWindow::applyLanguage(Language lang) {
     if (!IsKnownLanguage(lang)) return;
     setWindowTitle(Tr(kTitle, lang));
     lblTitle_->setText(Tr(kProduct, lang));

@@ -31,7 +31,7 @@ class AboutWindow : public QDialog {
     Q_OBJECT
   public:
     explicit AboutWindow(QWidget* parent = nullptr);
-    void applyLanguage(LanguageFlagValue lang);
+    void applyLanguage(Language lang);
 
     QLabel* titleLabel() const { return lblTitle_; }
     QLabel* versionLabel() const { return lblVersion_; }

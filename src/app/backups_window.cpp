@@ -54,8 +54,7 @@ Summary Summarise(const QString& path) {
 
 }  // namespace
 
-BackupsWindow::BackupsWindow(LanguageFlagValue lang, QWidget* parent)
-    : QDialog(parent), lang_(lang) {
+BackupsWindow::BackupsWindow(Language lang, QWidget* parent) : QDialog(parent), lang_(lang) {
     setObjectName(QStringLiteral("FrmBackups"));
     setModal(true);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);

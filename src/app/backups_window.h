@@ -16,7 +16,7 @@ namespace talvo {
 class BackupsWindow : public QDialog {
     Q_OBJECT
   public:
-    explicit BackupsWindow(LanguageFlagValue lang, QWidget* parent = nullptr);
+    explicit BackupsWindow(Language lang, QWidget* parent = nullptr);
 
     QTableWidget* table() const { return table_; }
     QPushButton* openButton() const { return open_; }
@@ -30,7 +30,7 @@ class BackupsWindow : public QDialog {
     void fill();
     void retranslate();
 
-    LanguageFlagValue lang_;
+    Language lang_;
     QLabel* intro_;
     QTableWidget* table_;
     QPushButton* open_;

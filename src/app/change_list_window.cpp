@@ -62,8 +62,7 @@ QString OneCell(QString text) {
 
 }  // namespace
 
-ChangeListWindow::ChangeListWindow(LanguageFlagValue lang,
-                                   const std::vector<compare::Change>& changes,
+ChangeListWindow::ChangeListWindow(Language lang, const std::vector<compare::Change>& changes,
                                    const QString& backupName, QWidget* parent)
     : QDialog(parent), lang_(lang), changes_(changes), backupName_(backupName) {
     setObjectName(QStringLiteral("FrmChanges"));

@@ -21,7 +21,7 @@ namespace talvo {
 class ChangeListWindow : public QDialog {
     Q_OBJECT
   public:
-    ChangeListWindow(LanguageFlagValue lang, const std::vector<compare::Change>& changes,
+    ChangeListWindow(Language lang, const std::vector<compare::Change>& changes,
                      const QString& backupName, QWidget* parent = nullptr);
 
     QTableWidget* table() const { return table_; }
@@ -44,7 +44,7 @@ class ChangeListWindow : public QDialog {
     void retranslate();
     void fillRows();
 
-    LanguageFlagValue lang_;
+    Language lang_;
     std::vector<compare::Change> changes_;
     QString backupName_;
 

@@ -34,14 +34,6 @@ constexpr TransferController::ProgressTexts kRestoring{
     TALVO_TEXT("CheckedWrite", "Restoring the backup……"),
     TALVO_TEXT("CheckedWrite", "Writing the backup back to the radio, please wait a moment.")};
 
-QString Sentence(const jobs::Outcome& outcome, LanguageFlagValue lang) {
-    return Tr(jobs::OutcomeSentence(outcome), lang);
-}
-
-QString StoppedAt(const jobs::Outcome& outcome, LanguageFlagValue lang) {
-    return Tr(jobs::StoppedAtSentence(outcome), lang);
-}
-
 const TransferController::ProgressTexts& CheckedWriteTexts(jobs::Stage stage) {
     switch (stage) {
         case jobs::Stage::Write:
@@ -61,7 +53,7 @@ const TransferController::ProgressTexts& RestoreTexts(jobs::Stage stage) {
 
 void TransferController::checkedWriteFlow() {
     ProgramState& state = window_.state();
-    const LanguageFlagValue lang = state.LanguageFlag;
+    const Language lang = state.language;
     if (!preparePort()) return;
 
     // The image the write sends, and is shown as changes before it is sent.
@@ -82,7 +74,7 @@ void TransferController::checkedWriteFlow() {
         backup = keptOrWarned(step.kept);
     });
     if (outcome.ok()) {
-        reportSuccess(Tr(TALVO_TEXT("CheckedWrite", "Written and verified!"), lang));
+        reportSuccess(Tr(jobs::DoneSentence(jobs::Done::CheckedWrite), lang));
         return;
     }
     switch (outcome.stage) {
@@ -90,32 +82,8 @@ void TransferController::checkedWriteFlow() {
             window_.setTransferCommandsEnabled(true);
             return;
         case jobs::Stage::Write:
-            if (outcome.kind == jobs::Outcome::Kind::Cancelled) {
-                offerRestore(backup, debug,
-                             Tr(TALVO_TEXT("CheckedWrite", "The write was stopped."), lang) + "\n" +
-                                 StoppedAt(outcome, lang));
-            } else {
-                offerRestore(backup, debug,
-                             Tr(TALVO_TEXT("CheckedWrite", "The write failed: "), lang) +
-                                 Sentence(outcome, lang) + "\n" + StoppedAt(outcome, lang));
-            }
-            return;
         case jobs::Stage::ReadBack:
-            if (outcome.kind == jobs::Outcome::Kind::VerifyMismatch) {
-                // The radio does not hold what was sent.
-                offerRestore(
-                    backup, debug,
-                    Tr(TALVO_TEXT("CheckedWrite", "The radio does not hold what was written!"),
-                       lang) +
-                        "\n" + Sentence(outcome, lang));
-            } else {
-                offerRestore(
-                    backup, debug,
-                    Tr(TALVO_TEXT("CheckedWrite",
-                                  "The data was written but could not be read back to check it: "),
-                       lang) +
-                        Sentence(outcome, lang));
-            }
+            offerRestore(backup, debug, Tr(jobs::CheckedWriteProblem(outcome), lang));
             return;
         default:
             reportFailure(outcome);  // nothing was written
@@ -125,7 +93,7 @@ void TransferController::checkedWriteFlow() {
 
 void TransferController::offerRestore(const QString& backup, bool debugMode,
                                       const QString& problem) {
-    const LanguageFlagValue lang = window_.state().LanguageFlag;
+    const Language lang = window_.state().language;
     QString text = problem;
     for (;;) {
         text += "\n\n" + Tr(TALVO_TEXT("CheckedWrite",
@@ -151,26 +119,10 @@ void TransferController::offerRestore(const QString& backup, bool debugMode,
         jobs::RestoreJob job(image, {.debugMode = debugMode});
         const jobs::Outcome outcome = run(job, RestoreTexts);
         if (outcome.ok()) {
-            reportSuccess(Tr(TALVO_TEXT("CheckedWrite",
-                                        "The backup was written back to the radio and verified."),
-                             lang));
+            reportSuccess(Tr(jobs::DoneSentence(jobs::Done::Restore), lang));
             return;
         }
-        if (outcome.stage == jobs::Stage::Write) {
-            text = Tr(TALVO_TEXT("CheckedWrite", "Restoring the backup failed: "), lang) +
-                   Sentence(outcome, lang);
-        } else if (outcome.kind == jobs::Outcome::Kind::VerifyMismatch) {
-            text = Tr(TALVO_TEXT("CheckedWrite",
-                                 "After writing the backup back the radio still does not hold it!"),
-                      lang) +
-                   "\n" + Sentence(outcome, lang);
-        } else {
-            text = Tr(TALVO_TEXT(
-                          "CheckedWrite",
-                          "The backup was written back but could not be read back to check it: "),
-                      lang) +
-                   Sentence(outcome, lang);
-        }
+        text = Tr(jobs::RestoreProblem(outcome), lang);
     }
     window_.setTransferCommandsEnabled(true);
 }

@@ -46,8 +46,8 @@ QString FromName(const std::string& name) {
 }  // namespace
 
 CsvImportDialog::CsvImportDialog(ChannelTable table, const ChannelStores& target,
-                                 const BandState& band, LanguageFlagValue lang,
-                                 const QString& fileName, QWidget* parent)
+                                 const BandState& band, Language lang, const QString& fileName,
+                                 QWidget* parent)
     : QDialog(parent),
       table_(std::move(table)),
       target_(target),

@@ -24,7 +24,7 @@ class CsvImportDialog : public QDialog {
     Q_OBJECT
   public:
     CsvImportDialog(ChannelTable table, const ChannelStores& target, const BandState& band,
-                    LanguageFlagValue lang, const QString& fileName, QWidget* parent = nullptr);
+                    Language lang, const QString& fileName, QWidget* parent = nullptr);
 
     const ImportPlan& plan() const { return plan_; }
     QTableWidget* rowsTable() const { return rows_; }
@@ -48,7 +48,7 @@ class CsvImportDialog : public QDialog {
     ChannelTable table_;
     const ChannelStores& target_;
     BandState band_;
-    LanguageFlagValue lang_;
+    Language lang_;
     QString fileName_;
     ImportPlan plan_;
     QRadioButton* byLocation_ = nullptr;

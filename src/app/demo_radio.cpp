@@ -26,7 +26,7 @@ DemoRadio::~DemoRadio() {
     stop();
 }
 
-bool DemoRadio::start(const QStringList& arguments, QString* error, LanguageFlagValue lang) {
+bool DemoRadio::start(const QStringList& arguments, QString* error, Language lang) {
     const QString program = programPath();
     if (program.isEmpty()) {
         if (error)

@@ -19,7 +19,7 @@ class DemoRadio {
 
     // Starts the virtual radio with extra arguments (for example "--baud-pacing"). False, with
     // a reason in `error` (in `lang`), when the program cannot be found or does not come up.
-    bool start(const QStringList& arguments, QString* error, LanguageFlagValue lang = kEnglish);
+    bool start(const QStringList& arguments, QString* error, Language lang = kEnglish);
     // The pseudo-terminal the radio listens on.
     QString device() const { return device_; }
     // Closes its input, which makes it exit, and waits for it.

@@ -20,10 +20,10 @@
 #include "fleet/fleet_texts.h"
 #include "jobs/outcome_words.h"
 #include "lang/catalogue.h"
-#include "run/fleet_engine.h"
-#include "run/fleet_report_file.h"
 #include "link/port/port_socket.h"
 #include "link/port/port_survey.h"
+#include "run/fleet_engine.h"
+#include "run/fleet_report_file.h"
 #include "ui/language_change.h"
 #include "ui/local_msgbox.h"
 
@@ -64,7 +64,7 @@ QString FleetWindow::words(const Text& text) const {
     return Tr(text, lang_);
 }
 
-FleetWindow::FleetWindow(const ProgramState& templ, LanguageFlagValue lang, QWidget* parent)
+FleetWindow::FleetWindow(const ProgramState& templ, Language lang, QWidget* parent)
     : QDialog(parent), template_(templ), lang_(lang) {
     setObjectName(QStringLiteral("FrmFleet"));
     setModal(true);
@@ -182,7 +182,7 @@ void FleetWindow::retranslate() {
     const auto& records = engine_->records();
     for (int row = 0; row < report_->rowCount() && row < static_cast<int>(records.size()); ++row) {
         report_->item(row, 1)->setText(
-            Tr(fleet::OutcomeText(records[static_cast<std::size_t>(row)].outcome), lang_));
+            Tr(jobs::FleetOutcomeText(records[static_cast<std::size_t>(row)].outcome), lang_));
     }
     showSummary();
 }
@@ -234,7 +234,7 @@ bool FleetWindow::loadRows(const QString& path) {
         return false;
     }
     const fleet::RadioRows parsed =
-        fleet::ParseRadioRows(file.readAll().toStdString(), WordsIn(kChinese));
+        fleet::ParseRadioRows(file.readAll().toStdString(), WordsOfShippedLanguages());
     if (!parsed.problems.empty()) {
         QStringList lines;
         for (const auto& p : parsed.problems) lines << Tr(fleet::RowsProblemText(p), lang_);
@@ -326,7 +326,7 @@ void FleetWindow::showPort(int index) {
             break;
     }
     if (view.last) {
-        const QString outcome = Tr(fleet::OutcomeText(*view.last), lang_);
+        const QString outcome = Tr(jobs::FleetOutcomeText(*view.last), lang_);
         text = text.isEmpty() ? outcome : outcome + QStringLiteral(" — ") + text;
         cell->setBackground(*view.last == FleetOutcome::Verified ? kGood : kBad);
     }
@@ -338,7 +338,7 @@ void FleetWindow::addRadio(int index) {
     const int row = report_->rowCount();
     report_->insertRow(row);
     report_->setItem(row, 0, Cell(QString::number(r.port)));
-    auto* outcome = Cell(Tr(fleet::OutcomeText(r.outcome), lang_));
+    auto* outcome = Cell(Tr(jobs::FleetOutcomeText(r.outcome), lang_));
     outcome->setData(Qt::UserRole,
                      QString::fromUtf8(fleet::OutcomeName(r.outcome).data(),
                                        static_cast<int>(fleet::OutcomeName(r.outcome).size())));

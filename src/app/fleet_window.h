@@ -29,7 +29,7 @@ class FleetEngine;
 class FleetWindow : public QDialog {
     Q_OBJECT
   public:
-    FleetWindow(const ProgramState& templ, LanguageFlagValue lang, QWidget* parent = nullptr);
+    FleetWindow(const ProgramState& templ, Language lang, QWidget* parent = nullptr);
     ~FleetWindow() override;
 
     QTableWidget* portTable() const { return ports_; }
@@ -67,7 +67,7 @@ class FleetWindow : public QDialog {
     QString words(const Text& text) const;
 
     ProgramState template_;
-    LanguageFlagValue lang_;
+    Language lang_;
     std::vector<fleet::RadioRow> rows_;
     QString rowsPath_;                                              // the file rows_ came from
     std::vector<std::optional<link::SerialDeviceInfo>> portInfos_;  // by row of the port table

@@ -14,7 +14,7 @@
 namespace {
 
 // The options, described in the language the program starts in (the remembered one).
-void Describe(QCommandLineParser& parser, QCommandLineOption& demo, talvo::LanguageFlagValue lang) {
+void Describe(QCommandLineParser& parser, QCommandLineOption& demo, talvo::Language lang) {
     using talvo::Tr;
     QCoreApplication::setApplicationName(QStringLiteral("talvo"));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(TALVO_VERSION));
@@ -34,9 +34,8 @@ void Describe(QCommandLineParser& parser, QCommandLineOption& demo, talvo::Langu
 }
 
 // The language the program starts in; the toolkit's own texts ("Usage:", "Options:") follow it.
-talvo::LanguageFlagValue StartingLanguage() {
-    talvo::RestoreFurtherLanguage(talvo::LoadFurtherLanguage());
-    const talvo::LanguageFlagValue lang = talvo::StartupLanguage();
+talvo::Language StartingLanguage() {
+    const talvo::Language lang = talvo::StartupLanguage();
     talvo::UseToolkitLanguage(lang);
     return lang;
 }
@@ -76,7 +75,7 @@ int main(int argc, char** argv) {
     if (parser.isSet(demo)) {
         radio.emplace();
         QString error;
-        const talvo::LanguageFlagValue lang = StartingLanguage();
+        const talvo::Language lang = StartingLanguage();
         if (!radio->start({QStringLiteral("--baud-pacing")}, &error, lang)) {
             talvo::LocalMsgBox(lang, error, talvo::StyleIconError, QStringLiteral("talvo --demo"));
             return 1;

@@ -32,9 +32,9 @@
 #include "editors/fm/fm_window.h"
 #include "editors/options/options_window.h"
 #include "image/data_file.h"
+#include "jobs/outcome_words.h"
 #include "lang/catalogue.h"
 #include "link/port/port_diagnosis.h"
-#include "model/status.h"
 #include "rules/channel_table.h"
 #include "ui/local_msgbox.h"
 
@@ -57,7 +57,7 @@ void MainWindow::onBandSelected(int index) {
         document_.change(BandLabel(index), {}, kPartBand, select);
     } else {
         const int answer = LocalMsgBox(
-            state_.LanguageFlag,
+            state_.language,
             TALVO_TEXT("MainCommands",
                        "Changing the frequency band will remove the channel tabulation, confirm?"),
             kStyleQuestion, TALVO_TEXT("MainCommands", "Be careful!"), channel_);
@@ -83,9 +83,8 @@ void MainWindow::newData() {
     bool asked = false;
     if (!settleUnsavedChanges(&asked)) return;
     if (!asked &&
-        LocalMsgBox(state_.LanguageFlag,
-                    TALVO_TEXT("MainCommands", "Unsaved data will be lost, sure?"), kStyleQuestion,
-                    TALVO_TEXT("MainCommands", "Attention"), channel_) != IdOk) {
+        LocalMsgBox(state_.language, TALVO_TEXT("MainCommands", "Unsaved data will be lost, sure?"),
+                    kStyleQuestion, TALVO_TEXT("MainCommands", "Attention"), channel_) != IdOk) {
         return;
     }
     // Band 0 without the question, every channel emptied, the DTMF defaults: one step.
@@ -143,9 +142,9 @@ void MainWindow::reportFileFailure(Status status, const QString& path) {
     // The wrong file type has its own fixed text; every other failure (a missing, unreadable or
     // short file, a failed write) is reported too, never passed over.
     const std::string text = Render(
-        StatusMessage(status, QDir::toNativeSeparators(path).toStdString()), state_.LanguageFlag);
-    LocalMsgBox(state_.LanguageFlag, QString::fromStdString(text), StyleIconError,
-                Tr(TALVO_TEXT("MainCommands", "Mistake"), state_.LanguageFlag), channel_);
+        StatusMessage(status, QDir::toNativeSeparators(path).toStdString()), state_.language);
+    LocalMsgBox(state_.language, QString::fromStdString(text), StyleIconError,
+                Tr(TALVO_TEXT("MainCommands", "Mistake"), state_.language), channel_);
 }
 
 void MainWindow::saveDataFile() {
@@ -173,7 +172,7 @@ void MainWindow::refreshPortList() {
     };
     portSurvey_ = link::SurveyPorts(portRoots_, link::CurrentUser(), env,
                                     static_cast<int>(QCoreApplication::applicationPid()));
-    ShowPortSurvey(portList_, portSurvey_, state_.LanguageFlag);
+    ShowPortSurvey(portList_, portSurvey_, state_.language);
 }
 
 void MainWindow::showPortList() {
@@ -194,11 +193,11 @@ link::PortDiagnosis MainWindow::diagnosePort(int number, Status status) {
 
 QString MainWindow::portFailureText(int number, Status status) {
     if (number < 1 || number > 16) return {};
-    return Tr(link::DiagnosisText(diagnosePort(number, status)), state_.LanguageFlag);
+    return Tr(link::DiagnosisText(diagnosePort(number, status)), state_.language);
 }
 
 int MainWindow::explainPortFailure(int number, Status status) {
-    const LanguageFlagValue lang = state_.LanguageFlag;
+    const Language lang = state_.language;
     const QString entry = QString::number(number);
     QString text = Tr(TALVO_TEXT("MainCommands",
                                  "Serial port%1Invalid or has already been used by other "
@@ -287,18 +286,17 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-void MainWindow::switchLanguage(LanguageFlagValue lang, const QString& further) {
-    SetFurtherLanguage(further);
+void MainWindow::switchLanguage(Language lang) {
     document_.setLanguage(lang);
     ApplyLanguage();
     channel_->RefreshChannelGrid();
 }
 
 QString MainWindow::helpFilePath() const {
-    if (!IsKnownLanguage(state_.LanguageFlag)) return {};
+    if (!IsKnownLanguage(state_.language)) return {};
     // Each language names its own help file.
     const QString name =
-        Tr(TALVO_TEXT3("MainCommands", "HB27E.CHM", "the help file's name"), state_.LanguageFlag);
+        Tr(TALVO_TEXT3("MainCommands", "HB27E.CHM", "the help file's name"), state_.language);
     return QDir(ProgramFolder()).filePath(name);
 }
 
@@ -358,7 +356,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     const int answer =
         asked ? IdOk
               : LocalMsgBox(
-                    state_.LanguageFlag,
+                    state_.language,
                     TALVO_TEXT(
                         "MainCommands",
                         "Confirm that withdraws from a procedure?\nLose all in change not kept!"),
@@ -376,10 +374,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 // Stores the two remembered settings. Only this program ends: other running copies keep
 // their work.
 void MainWindow::runExitSequence() {
-    SaveLanguage(state_.LanguageFlag);
-    // The flag's 1 shows the further language remembered beside it; English keeps none.
-    const QString further = ShownLanguage(state_.LanguageFlag);
-    SaveFurtherLanguage(furtherLanguages_.contains(further) ? further : QString());
+    // The flag, with the code of a further language beside it.
+    SaveLanguage(state_.language, furtherLanguages_.keys());
     SavePortNumber(portToStore_.value_or(state_.PortNumber));
     port_->close();
 }

@@ -57,7 +57,7 @@ void MainWindow::buildHistoryCommands(QMenu* edit) {
 }
 
 void MainWindow::applyHistoryTexts() {
-    const LanguageFlagValue lang = titleLanguage_;
+    const Language lang = titleLanguage_;
     const QUndoStack& stack = document_.undoStack();
     // "Undo <step>": the entries name the step they take back or do again.
     const auto text = [](const QString& base, const QString& step) {
@@ -102,7 +102,7 @@ bool MainWindow::settleUnsavedChanges(bool* asked) {
     if (asked) *asked = false;
     if (!document_.isModified()) return true;
     if (asked) *asked = true;
-    const LanguageFlagValue lang = state_.LanguageFlag;
+    const Language lang = state_.language;
     const int answer = LocalMsgBox(
         lang, Tr(TALVO_TEXT("MainDocument", "There are unsaved changes. Save them first?"), lang),
         StyleSaveDiscardCancel | StyleIconQuestion,
@@ -145,7 +145,7 @@ void MainWindow::rebuildRecentMenu() {
         actions_.insert(a->objectName(), a);
         connect(a, &QAction::triggered, this, [this, path] {
             if (!QFileInfo::exists(path)) {
-                const LanguageFlagValue lang = state_.LanguageFlag;
+                const Language lang = state_.language;
                 LocalMsgBox(
                     lang,
                     Tr(TALVO_TEXT(

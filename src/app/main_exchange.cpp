@@ -56,14 +56,14 @@ void MainWindow::addExchangeCommands(QMenu* file) {
     addCommand(file, "MNExportPdf", {}, &MainWindow::exportPrintoutPdf);
 }
 
-void MainWindow::applyExchangeTexts(LanguageFlagValue lang) {
+void MainWindow::applyExchangeTexts(Language lang) {
     for (const ExchangeText& t : kMenuTexts) {
         if (QAction* a = action(t.object)) a->setText(Tr(t.text, lang));
     }
 }
 
 void MainWindow::importChannelsCsv() {
-    const LanguageFlagValue lang = state_.LanguageFlag;
+    const Language lang = state_.language;
     const QString path =
         fileChooser_(this, false, DataFileStartFolder(), ToQtFilter(Tr(kCsvFilter, lang)));
     if (path.isEmpty()) return;
@@ -119,7 +119,7 @@ void MainWindow::storeImportedChannels(const ChannelStores& result,
 }
 
 void MainWindow::exportChannelsCsv() {
-    const LanguageFlagValue lang = state_.LanguageFlag;
+    const Language lang = state_.language;
     QString path =
         fileChooser_(this, true, DataFileStartFolder(), ToQtFilter(Tr(kCsvFilter, lang)));
     if (path.isEmpty()) return;
@@ -147,7 +147,7 @@ void MainWindow::exportChannelsCsv() {
 }
 
 void MainWindow::exportPrintoutPdf() {
-    const LanguageFlagValue lang = state_.LanguageFlag;
+    const Language lang = state_.language;
     QString path =
         fileChooser_(this, true, DataFileStartFolder(), ToQtFilter(Tr(kPdfFilter, lang)));
     if (path.isEmpty()) return;

@@ -16,7 +16,7 @@
 
 namespace talvo {
 
-void MainWindow::applyMainTexts(LanguageFlagValue lang) {
+void MainWindow::applyMainTexts(Language lang) {
     if (!IsKnownLanguage(lang)) return;
     for (const MainText& t : MainWindowTexts()) {
         const QString text = Tr(t.text, lang);
@@ -46,11 +46,11 @@ void MainWindow::applyMainTexts(LanguageFlagValue lang) {
     applyHistoryTexts();
 }
 
-void MainWindow::placeLists(LanguageFlagValue lang) {
+void MainWindow::placeLists(Language lang) {
     for (const ListPlacement& p : MainListPlacements()) {
         QComboBox* list =
             QLatin1String(p.object) == QLatin1String("bandList") ? bandList_ : portList_;
-        const int left = p.left.at(static_cast<std::size_t>(lang)) / kTwipsPerPixel;
+        const int left = p.left.at(lang == kChinese ? 0 : 1) / kTwipsPerPixel;
         list->setGeometry(left, p.top / kTwipsPerPixel, p.width / kTwipsPerPixel,
                           list->sizeHint().height());
     }
@@ -66,7 +66,7 @@ void MainWindow::placeLists(LanguageFlagValue lang) {
 }
 
 void MainWindow::ApplyLanguage() {
-    const LanguageFlagValue lang = state_.LanguageFlag;
+    const Language lang = state_.language;
     if (!IsKnownLanguage(lang)) return;
     UseToolkitLanguage(lang);
     // Every window writes its own texts on the event: this one first, then its children in the
@@ -77,7 +77,7 @@ void MainWindow::ApplyLanguage() {
 }
 
 void MainWindow::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::LanguageChange) applyMainTexts(state_.LanguageFlag);
+    if (event->type() == QEvent::LanguageChange) applyMainTexts(state_.language);
     QMainWindow::changeEvent(event);
 }
 

@@ -14,12 +14,12 @@ namespace talvo {
 
 void MainWindow::showFleet() {
     // The window works on a copy: the document stays as it is while the radios are written.
-    FleetWindow window(document_.state(), state_.LanguageFlag, channel_);
+    FleetWindow window(document_.state(), state_.language, channel_);
     window.exec();
 }
 
 void MainWindow::showBackups() {
-    BackupsWindow window(state_.LanguageFlag, channel_);
+    BackupsWindow window(state_.language, channel_);
     if (window.exec() != QDialog::Accepted || window.chosen().isEmpty()) return;
     if (!settleUnsavedChanges()) return;
     const QString path = window.chosen();

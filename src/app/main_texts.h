@@ -24,8 +24,7 @@ std::span<const MainText> MainWindowTexts();
 // The band list and the port list move with the band label's length (twips; 15 per pixel).
 struct ListPlacement {
     const char* object;
-    // By the language flag: Chinese, then English (and every further language, shown with the
-    // same flag).
+    // Chinese, then English (and every further language, placed as English).
     std::array<int, 2> left;
     int top;
     int width;

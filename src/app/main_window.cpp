@@ -86,7 +86,7 @@ MainWindow::MainWindow(Document& document, std::unique_ptr<SerialLink> port, QWi
     // The texts of the language the program starts in (Chinese for a flag that is no language),
     // which the first language procedure writes again; measuring them in Chinese first would
     // load the Chinese fonts for nothing.
-    applyMainTexts(IsKnownLanguage(state_.LanguageFlag) ? state_.LanguageFlag : kChinese);
+    applyMainTexts(IsKnownLanguage(state_.language) ? state_.language : kChinese);
 
     // The load: band 0 (asks nothing: the index equals PreviousBandIndex).
     state_.band.PreviousBandIndex = 0;
@@ -100,7 +100,7 @@ MainWindow::MainWindow(Document& document, std::unique_ptr<SerialLink> port, QWi
     channel_ = new ChannelTableWindow(document_);
     // It is made with its Chinese texts; measured in those, it would load the Chinese fonts
     // before the first paint for nothing. The first language procedure writes them again.
-    if (state_.LanguageFlag != kChinese) channel_->applyLanguage();
+    if (state_.language != kChinese) channel_->applyLanguage();
     addEditor(channel_)->showEditor();
     // The channel operations follow the Edit menu's own entries.
     if (auto* edit = findChild<QMenu*>(QStringLiteral("MNEdit"))) {
@@ -242,7 +242,8 @@ void MainWindow::buildMenus() {
         a->setObjectName(QStringLiteral("MNLanguage_") + code);
         actions_.insert(a->objectName(), a);
         furtherLanguages_.insert(code, a);
-        connect(a, &QAction::triggered, this, [this, code] { switchLanguage(kEnglish, code); });
+        connect(a, &QAction::triggered, this,
+                [this, code] { switchLanguage(Language(code.toStdString())); });
     }
 
     QMenu* help = menu("MNHelp");

@@ -57,7 +57,7 @@ class MainWindow : public QMainWindow {
     MainWindow(Document& document, std::unique_ptr<SerialLink> port, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    // Shows state().LanguageFlag: the toolkit's translations, then one language-change event on
+    // Shows state().language: the toolkit's translations, then one language-change event on
     // which every window (this one first) writes its own texts. Any other flag value changes
     // nothing.
     void ApplyLanguage();
@@ -110,8 +110,8 @@ class MainWindow : public QMainWindow {
     void restoreRecovered(const ImageBytes& image, const QString& sourceFile);
     void showEditor(EditorWindow* editor);
     void showPortList();
-    // Shows `lang`; its non-Chinese value shows `further` ("en" English, "es" ...).
-    void switchLanguage(LanguageFlagValue lang, const QString& further = QStringLiteral("en"));
+    // Shows `lang` in every window.
+    void switchLanguage(Language lang);
     void showAbout();
     // The printout in a modal print-preview window; printing on paper starts from there.
     void printData();
@@ -160,7 +160,7 @@ class MainWindow : public QMainWindow {
     void reportFileFailure(Status status, const QString& path);
     void buildMenus();
     void addExchangeCommands(QMenu* file);
-    void applyExchangeTexts(LanguageFlagValue lang);
+    void applyExchangeTexts(Language lang);
     // Puts `channels` of `result` into the document's channels as one undoable step.
     void storeImportedChannels(const ChannelStores& result, const std::vector<int>& channels,
                                const QString& fileName);
@@ -186,8 +186,8 @@ class MainWindow : public QMainWindow {
     // the number reaches nothing. Returns the number to open instead, or 0.
     int explainPortFailure(int number, Status status);
     link::PortDiagnosis diagnosePort(int number, Status status);
-    void placeLists(LanguageFlagValue lang);
-    void applyMainTexts(LanguageFlagValue lang);
+    void placeLists(Language lang);
+    void applyMainTexts(Language lang);
     QString chooseFile(bool save);
     void runExitSequence();
     double now() const;
@@ -249,7 +249,7 @@ class MainWindow : public QMainWindow {
     QString baseTitle_;
     // The document holds changes taken back from a recovery copy and not saved since.
     bool recovered_ = false;
-    LanguageFlagValue titleLanguage_ = kChinese;
+    Language titleLanguage_ = kChinese;
     // The image a read replaces, kept for the undo of the read.
     std::optional<ImageBytes> radioImageBeforeRead_;
 };

@@ -82,8 +82,7 @@ void SetUpPortList(QComboBox* list) {
     new NumberTypeAhead(list);
 }
 
-void ShowPortSurvey(QComboBox* list, const std::vector<link::PortEntry>& ports,
-                    LanguageFlagValue lang) {
+void ShowPortSurvey(QComboBox* list, const std::vector<link::PortEntry>& ports, Language lang) {
     auto* delegate = static_cast<PortItemDelegate*>(list->itemDelegate());
     const QFontMetrics fm(list->view()->font());
     int deviceWidth = fm.horizontalAdvance(QStringLiteral("—"));
@@ -112,7 +111,7 @@ void ShowPortSurvey(QComboBox* list, const std::vector<link::PortEntry>& ports,
     list->view()->setMinimumWidth(width);
 }
 
-void LabelPortList(QComboBox* list, LanguageFlagValue lang) {
+void LabelPortList(QComboBox* list, Language lang) {
     list->setItemText(kPortRefreshItem, Tr(TALVO_TEXT("PortList", "Refresh"), lang));
 }
 

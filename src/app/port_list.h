@@ -22,10 +22,9 @@ inline constexpr int kPortRefreshItem = 17;
 void SetUpPortList(QComboBox* list);
 // Writes the words of the list's own entries (Refresh) in `lang`: at start and on every
 // language switch, so that no entry is ever without a name.
-void LabelPortList(QComboBox* list, LanguageFlagValue lang);
+void LabelPortList(QComboBox* list, Language lang);
 // Writes what each number reaches now into the list, in `lang`.
-void ShowPortSurvey(QComboBox* list, const std::vector<link::PortEntry>& ports,
-                    LanguageFlagValue lang);
+void ShowPortSurvey(QComboBox* list, const std::vector<link::PortEntry>& ports, Language lang);
 
 // Typing digits in the dropped-open list picks the number typed: "1" picks 1, "1" then "2"
 // within the keyboard interval picks 12. (The list's own search would move past the current

@@ -64,7 +64,7 @@ PrintPreviewWindow::PrintPreviewWindow(const ProgramState& state, QWidget* paren
 }
 
 void PrintPreviewWindow::retranslate() {
-    const LanguageFlagValue lang = state_.LanguageFlag;
+    const Language lang = state_.language;
     if (!IsKnownLanguage(lang)) return;
     const Texts texts;
     setWindowTitle(Tr(texts.title, lang));
@@ -98,7 +98,7 @@ void PrintPreviewWindow::refresh() {
 }
 
 bool PrintPreviewWindow::printToDefaultPrinter() {
-    const LanguageFlagValue lang = state_.LanguageFlag;
+    const Language lang = state_.language;
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (info.isNull()) {
         LocalMsgBox(

@@ -7,13 +7,14 @@
 #include "document/document.h"
 #include "document/recovery_keeper.h"
 #include "editors/channels/channel_table_window.h"
+#include "jobs/outcome_words.h"
 #include "lang/catalogue.h"
 #include "ui/local_msgbox.h"
 
 namespace talvo {
 namespace {
 
-int AskAbout(const LeftCopy& copy, LanguageFlagValue lang, QWidget* owner) {
+int AskAbout(const LeftCopy& copy, Language lang, QWidget* owner) {
     const QString source = copy.sourceFile();
     const QString name = source.isEmpty()
                              ? Tr(TALVO_TEXT("RecoveryPrompts", "an untitled document"), lang)
@@ -30,8 +31,8 @@ int AskAbout(const LeftCopy& copy, LanguageFlagValue lang, QWidget* owner) {
                        Tr(TALVO_TEXT("RecoveryPrompts", "Recover unsaved changes"), lang), owner);
 }
 
-void ReportUnreadable(const LeftCopy& copy, Status status, const QString& keptAs,
-                      LanguageFlagValue lang, QWidget* owner) {
+void ReportUnreadable(const LeftCopy& copy, Status status, const QString& keptAs, Language lang,
+                      QWidget* owner) {
     const QString reason =
         Tr(StatusMessage(status, QDir::toNativeSeparators(copy.dataPath()).toStdString()), lang);
     LocalMsgBox(
@@ -47,7 +48,7 @@ void ReportUnreadable(const LeftCopy& copy, Status status, const QString& keptAs
 }  // namespace
 
 void OfferRecoveredEdits(MainWindow& window, RecoveryKeeper& keeper, const QString& folder) {
-    const LanguageFlagValue lang = window.state().LanguageFlag;
+    const Language lang = window.state().language;
     QWidget* owner = window.channelWindow();
     for (const auto& copy : FindLeftCopies(folder)) {
         // Bytes 0xC00 on keep their value, as when a file is opened.
@@ -79,7 +80,7 @@ void ReportRecoveryFailures(MainWindow& window, RecoveryKeeper& keeper) {
         &keeper, &RecoveryKeeper::copyFailed, &window, [&window, reported](const QString& path) {
             if (*reported) return;
             *reported = true;
-            const LanguageFlagValue lang = window.state().LanguageFlag;
+            const Language lang = window.state().language;
             LocalMsgBox(
                 lang,
                 Tr(TALVO_TEXT("RecoveryPrompts",

@@ -67,13 +67,19 @@ QString LoadLanguage() {
     }
 }
 
-void SaveLanguage(LanguageFlagValue flag) {
+void SaveLanguageFlag(LanguageFlagValue flag) {
     QDir().mkpath(ConfigFolder());
     QSettings store(LanguageStorePath(), QSettings::IniFormat);
     QByteArray bytes(4, '\0');
     bytes[0] = static_cast<char>(flag & 0xFF);
     store.setValue(kLanguageKey, bytes);
     store.sync();
+}
+
+void SaveLanguage(Language lang, const QStringList& further) {
+    SaveLanguageFlag(LanguageFlagOf(lang));
+    const QString code = QString::fromLatin1(lang.code());
+    SaveFurtherLanguage(further.contains(code) ? code : QString());
 }
 
 QString LoadFurtherLanguage() {
@@ -120,7 +126,7 @@ void SaveFleetSockets(const QStringList& sockets) {
 }
 
 LanguageFlagValue LanguageFlagFromText(const QString& text) {
-    if (text.isEmpty()) return kEnglish;
+    if (text.isEmpty()) return LanguageFlagOf(kEnglish);
     const QString t = text.trimmed();
     bool ok = false;
     qint64 number = t.toLongLong(&ok);
@@ -128,17 +134,17 @@ LanguageFlagValue LanguageFlagFromText(const QString& text) {
         const double d = t.toDouble(&ok);
         if (!ok || d < std::numeric_limits<qint32>::min() ||
             d > std::numeric_limits<qint32>::max()) {
-            return kChinese;
+            return LanguageFlagOf(kChinese);
         }
         number = qRound64(d);
     }
     if (number < std::numeric_limits<qint32>::min() ||
         number > std::numeric_limits<qint32>::max()) {
-        return kChinese;
+        return LanguageFlagOf(kChinese);
     }
     // The last hexadecimal digit of the two's-complement form.
     const auto digit = static_cast<LanguageFlagValue>(static_cast<std::uint32_t>(number) & 0xF);
-    return digit >= 10 ? kChinese : digit;
+    return digit >= 10 ? LanguageFlagOf(kChinese) : digit;
 }
 
 int LoadPortNumber() {

@@ -16,9 +16,12 @@ namespace talvo {
 // bytes as a signed little-endian number in decimal; empty when missing or unreadable.
 QString LoadLanguage();
 // Stores the flag as 4 binary bytes: the flag, then three zero bytes.
-void SaveLanguage(LanguageFlagValue flag);
+void SaveLanguageFlag(LanguageFlagValue flag);
+// Stores `lang`: its flag (1 for English and every further language), and beside it the code
+// when it is one of `further` (the languages besides Chinese and English), else no code.
+void SaveLanguage(Language lang, const QStringList& further = {});
 
-// The language the flag's non-Chinese value shows when it is not English ("es"), kept in its
+// The code of the language the flag's 1 stands for when it is not English ("es"), kept in its
 // own key beside the flag so that the flag keeps its two values; empty when none is stored (a
 // store of an older version, or English or Chinese shown). An empty code removes the key.
 QString LoadFurtherLanguage();

@@ -11,17 +11,14 @@
 
 namespace talvo {
 
-LanguageFlagValue StartupLanguage() {
-    const LanguageFlagValue flag = LanguageFlagFromText(LoadLanguage());
-    return IsKnownLanguage(flag) ? flag : kEnglish;
+Language StartupLanguage() {
+    return StartLanguage(LanguageFlagFromText(LoadLanguage()), LoadFurtherLanguage());
 }
 
 Program StartProgram(std::unique_ptr<SerialLink> port) {
     Program p;
     // Backups older than a year go at start (never the newest ten).
     run::PruneBackups();
-    // The flag's 1 shows the further language remembered beside it (none: English).
-    RestoreFurtherLanguage(LoadFurtherLanguage());
     p.document = std::make_unique<Document>(StartupState(StartupLanguage()));
     p.window = std::make_unique<MainWindow>(*p.document, std::move(port));
     p.window->ApplyLanguage();

@@ -21,9 +21,9 @@ struct Program {
 };
 
 // The language a start begins with: the stored one, English when nothing is stored. A stored
-// digit other than 0 and 1 (never written by this program) starts in English, the language
-// every text exists in besides Chinese.
-LanguageFlagValue StartupLanguage();
+// digit other than 0 and 1 (never written by this program) counts as 1: English, or the shipped
+// language whose code is kept beside it.
+Language StartupLanguage();
 
 // The start-up sequence up to, but not including, showing the main window: power grades at
 // their start values, the language from the store, the main window's load, the captions of

@@ -23,12 +23,12 @@ Catalogues& ToolkitCatalogues() {
     return catalogues;
 }
 
-// The toolkit's catalogue of the language `lang` shows: Chinese (China) for Chinese, the
-// further language's own for the flag's 1; none for English.
-QString CatalogueName(LanguageFlagValue lang) {
+// The toolkit's catalogue of `lang`: Chinese (China) for Chinese, a further language's own;
+// none for English.
+QString CatalogueName(Language lang) {
     if (lang == kChinese) return QStringLiteral("qtbase_zh_CN");
-    const QString code = FurtherLanguage();
-    if (code == QLatin1String("en") || !ShippedLanguages().contains(code)) return {};
+    const QString code = CodeOf(lang);
+    if (lang == kEnglish || !ShippedLanguages().contains(code)) return {};
     return QStringLiteral("qtbase_") + code;
 }
 
@@ -48,17 +48,15 @@ QTranslator* Load(const QString& name) {
 
 }  // namespace
 
-QLocale ToolkitLocale(LanguageFlagValue lang) {
+QLocale ToolkitLocale(Language lang) {
     if (lang == kChinese) return QLocale(QLocale::Chinese, QLocale::China);
-    const QString further = FurtherLanguage();
-    if (further != QLatin1String("en") && ShippedLanguages().contains(further))
-        return QLocale(further);
+    if (lang != kEnglish && ShippedLanguages().contains(CodeOf(lang))) return QLocale(CodeOf(lang));
     const QLocale system = QLocale::system();
     if (system.language() == QLocale::English || system.language() == QLocale::C) return system;
     return QLocale(QLocale::English, QLocale::UnitedStates);
 }
 
-bool UseToolkitLanguage(LanguageFlagValue lang) {
+bool UseToolkitLanguage(Language lang) {
     if (!QCoreApplication::instance()) return false;
     if (IsKnownLanguage(lang)) QLocale::setDefault(ToolkitLocale(lang));
     Catalogues& catalogues = ToolkitCatalogues();

@@ -18,7 +18,6 @@
 #include "ui/local_msgbox.h"
 
 namespace talvo {
-namespace {}  // namespace
 
 TransferController::TransferController(MainWindow& window, SerialLink& port)
     : QObject(&window),
@@ -64,8 +63,8 @@ bool TransferController::preparePort() {
         // The fixed message, then why the port cannot be used and how to fix it.
         const QString why = window_.portFailureText(state.PortNumber, opened);
         LocalMsgBox(
-            state.LanguageFlag,
-            Tr(TALVO_TEXT("TransferController", "The serial port is invalid"), state.LanguageFlag) +
+            state.language,
+            Tr(TALVO_TEXT("TransferController", "The serial port is invalid"), state.language) +
                 (why.isEmpty() ? QString() : QStringLiteral("\n\n") + why),
             StyleOk, QString(), window_.channelWindow());
         return false;
@@ -78,7 +77,7 @@ bool TransferController::preparePort() {
 
 jobs::Outcome TransferController::run(jobs::Job& job, const StageTexts& texts,
                                       const std::function<void()>& decide) {
-    const LanguageFlagValue lang = window_.state().LanguageFlag;
+    const Language lang = window_.state().language;
     WritingWindow* progress = window_.writingWindow();
     progress->progressBar()->setRange(radio::kFirstStep, radio::kLastStep);
     progress->progressBar()->setValue(1);
@@ -123,8 +122,7 @@ void TransferController::StartRead() {
     state.RadioImage = image;
     window_.loadReadResult();
     storeBackup(image);
-    reportSuccess(
-        Tr(TALVO_TEXT("TransferController", "Reading Frequency Successful!"), state.LanguageFlag));
+    reportSuccess(Tr(jobs::DoneSentence(jobs::Done::Read), state.language));
 }
 
 void TransferController::StartWrite() {
@@ -149,8 +147,7 @@ void TransferController::plainWrite() {
         reportFailure(outcome);
         return;
     }
-    reportSuccess(
-        Tr(TALVO_TEXT("TransferController", "Writing Frequency Successful!"), state.LanguageFlag));
+    reportSuccess(Tr(jobs::DoneSentence(jobs::Done::Write), state.language));
 }
 
 QString TransferController::storeBackup(const ImageBytes& image) {
@@ -159,7 +156,7 @@ QString TransferController::storeBackup(const ImageBytes& image) {
 
 QString TransferController::keptOrWarned(const run::SavedBackup& saved) {
     if (saved.status == Status::Ok) return saved.path;
-    const LanguageFlagValue lang = window_.state().LanguageFlag;
+    const Language lang = window_.state().language;
     LocalMsgBox(lang,
                 Tr(TALVO_TEXT("TransferController", "The backup could not be saved: "), lang) +
                     Tr(StatusMessage(saved.status, saved.path.toStdString()), lang),
@@ -169,7 +166,7 @@ QString TransferController::keptOrWarned(const run::SavedBackup& saved) {
 }
 
 void TransferController::reportSuccess(const QString& text) {
-    const LanguageFlagValue lang = window_.state().LanguageFlag;
+    const Language lang = window_.state().language;
     const int answer =
         LocalMsgBox(lang, text, StyleOk, Tr(TALVO_TEXT("TransferController", "Tip"), lang),
                     window_.channelWindow());
@@ -182,22 +179,11 @@ void TransferController::reportSuccess(const QString& text) {
 }
 
 void TransferController::reportFailure(const jobs::Outcome& outcome) {
-    const LanguageFlagValue lang = window_.state().LanguageFlag;
-    if (outcome.kind != jobs::Outcome::Kind::Cancelled) {
-        // Every failure is the communication error; a refusal or a port failure also says why.
-        QString text = Tr(
-            TALVO_TEXT("TransferController",
-                       "Communication error, check the line and the serial connection selection!"),
-            lang);
-        if (outcome.reason != Status::TimedOut && outcome.reason != Status::Ok) {
-            // The port by its number, as the port menu shows it.
-            const std::string port = std::to_string(window_.state().PortNumber);
-            text += "\r\n" + Tr(StatusMessage(outcome.reason, port), lang);
-        }
-        if (!outcome.detail.empty()) text += "\r\n" + QString::fromStdString(outcome.detail);
-        if (outcome.kind == jobs::Outcome::Kind::ProtocolFault)
-            text += "\r\n" + Tr(jobs::OutcomeSentence(outcome), lang);
-        LocalMsgBox(lang, text, StyleIconError,
+    const Language lang = window_.state().language;
+    // The port by its number, as the port menu shows it.
+    const Message text = jobs::FailureMessage(outcome, std::to_string(window_.state().PortNumber));
+    if (!text.empty()) {
+        LocalMsgBox(lang, Tr(text, lang), StyleIconError,
                     Tr(TALVO_TEXT("TransferController", "Mistake"), lang), window_.channelWindow());
     }
     window_.setTransferCommandsEnabled(true);
@@ -217,7 +203,7 @@ void TransferController::OnCooldownTick() {
 
 void TransferController::onProgressCloseRequested() {
     if (!runner_.active()) return;
-    const LanguageFlagValue lang = window_.state().LanguageFlag;
+    const Language lang = window_.state().language;
     const int answer = LocalMsgBox(
         lang, TALVO_TEXT("TransferController", "The transfer with the radio is running. Stop it?"),
         kStyleQuestion, TALVO_TEXT("TransferController", "Attention"), window_.writingWindow());

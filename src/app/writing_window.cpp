@@ -28,7 +28,7 @@ WritingWindow::WritingWindow(QWidget* parent) : QDialog(parent) {
     layout->setContentsMargins(16, 16, 16, 16);
 }
 
-void WritingWindow::applyLanguage(LanguageFlagValue lang) {
+void WritingWindow::applyLanguage(Language lang) {
     if (lang == kChinese) label_->clear();
 }
 

@@ -18,7 +18,7 @@ class WritingWindow : public QDialog {
     explicit WritingWindow(QWidget* parent = nullptr);
 
     // In Chinese the label is emptied; in English it is left as it is.
-    void applyLanguage(LanguageFlagValue lang);
+    void applyLanguage(Language lang);
 
     QLabel* label() const { return label_; }
     QProgressBar* progressBar() const { return bar_; }

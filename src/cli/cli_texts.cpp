@@ -9,8 +9,8 @@
 namespace talvo::cli {
 namespace {
 
-LanguageFlagValue& Chosen() {
-    static LanguageFlagValue lang = kEnglish;
+Language& Chosen() {
+    static Language lang = DefaultLanguage();
     return lang;
 }
 
@@ -44,17 +44,12 @@ std::string Utf8(const std::u32string& text) {
 
 }  // namespace
 
-LanguageFlagValue ToolLanguage() {
+Language ToolLanguage() {
     return Chosen();
 }
 
-std::optional<LanguageFlagValue> ChooseLanguage(const QString& code) {
-    std::optional<LanguageFlagValue> lang;
-    if (code == QLatin1String("zh")) {
-        lang = kChinese;
-    } else if (SetFurtherLanguage(code)) {
-        lang = kEnglish;  // the flag's 1 shows English's source texts or a further catalogue
-    }
+std::optional<Language> ChooseLanguage(const QString& code) {
+    const std::optional<Language> lang = ShippedLanguage(code);
     if (lang) Chosen() = *lang;
     return lang;
 }

@@ -13,11 +13,11 @@ namespace talvo::cli {
 
 // The language of the tool's own words (help, usage errors): English, or the pseudo-language of
 // TALVO_LANG=pseudo, until a valid --lang chooses another.
-LanguageFlagValue ToolLanguage();
+Language ToolLanguage();
 
 // The language of a --lang code ("zh", "en", "es", ...), which then is the tool's language;
 // nullopt, changing nothing, for a code no catalogue has.
-std::optional<LanguageFlagValue> ChooseLanguage(const QString& code);
+std::optional<Language> ChooseLanguage(const QString& code);
 
 // The last valid --lang CODE (or --lang=CODE) before "--" anywhere in `args` is chosen, so that
 // help and usage errors follow the language wherever on the line it was given.

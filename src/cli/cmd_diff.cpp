@@ -55,7 +55,7 @@ const char* KindKey(compare::Change::Kind kind) {
 }
 
 std::string Json(const std::vector<compare::Change>& changes, const compare::ByteDifference& bytes,
-                 LanguageFlagValue lang) {
+                 Language lang) {
     std::string out = "{\"same\":";
     out += changes.empty() && bytes.same() ? "true" : "false";
     out += ",\"differing_bytes\":" + std::to_string(bytes.count);

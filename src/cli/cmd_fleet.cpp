@@ -17,6 +17,7 @@
 #include "cli/interrupt_watch.h"
 #include "fleet/fleet_texts.h"
 #include "image/data_file.h"
+#include "jobs/outcome_words.h"
 #include "lang/catalogue.h"
 #include "link/port/port_lookup.h"
 #include "link/port/port_socket.h"
@@ -61,12 +62,12 @@ std::optional<run::FleetPortChoice> PortNamed(const QString& word) {
     return choice;
 }
 
-std::string Line(const fleet::RadioRecord& r, LanguageFlagValue lang) {
+std::string Line(const fleet::RadioRecord& r, Language lang) {
     std::string line = (RenderText(TALVO_TEXT("CmdFleet", "port "), lang)) +
                        std::to_string(r.port) + " (" +
                        (r.device.empty() ? std::string("-") : r.device) +
                        "): " + std::string(fleet::OutcomeName(r.outcome)) + " - " +
-                       Render(fleet::OutcomeText(r.outcome), lang);
+                       Render(jobs::FleetOutcomeText(r.outcome), lang);
     if (r.row) line += Words(TALVO_TEXT("CmdFleet", "; row %1"), lang, {std::to_string(*r.row)});
     if (r.differences) {
         char address[16];
@@ -87,7 +88,7 @@ int RunFleet(const QStringList& arguments) {
     if (const auto usage = ParseArguments("fleet", arguments, 1,
                                           {{"--ports", "--rows", "--report"}, {"--station"}}, args))
         return *usage;
-    const LanguageFlagValue lang = args.lang;
+    const Language lang = args.lang;
     if (!args.has("--ports"))
         return UsageError("fleet", TALVO_TEXT("CliUsage", "%1 is missing"), {"--ports"});
 
@@ -131,7 +132,7 @@ int RunFleet(const QStringList& arguments) {
             return ExitUsage;  // 3 is kept for the template
         }
         const fleet::RadioRows parsed =
-            fleet::ParseRadioRows(file.readAll().toStdString(), WordsIn(kChinese));
+            fleet::ParseRadioRows(file.readAll().toStdString(), WordsOfShippedLanguages());
         for (const fleet::RowsProblem& p : parsed.problems)
             std::fprintf(stderr, "talvo-cli fleet: %s: %s\n", path.toLocal8Bit().constData(),
                          Render(fleet::RowsProblemText(p), lang).c_str());

@@ -24,7 +24,7 @@ void Report(const char* line) {
 
 // Why a file is no channel list, as the one line of the failure: the missing parts first,
 // then the first few column names it does not know (a binary file has hundreds).
-std::string UnreadableReason(const std::vector<ExchangeNote>& notes, LanguageFlagValue lang) {
+std::string UnreadableReason(const std::vector<ExchangeNote>& notes, Language lang) {
     constexpr std::size_t kShownUnknown = 4;
     std::string line;
     std::size_t unknown = 0;
@@ -51,7 +51,7 @@ int RunImportCsv(const QStringList& args) {
     }
     const QString& in = parsed.files[0];
     const QString& out = parsed.files[1];
-    const LanguageFlagValue lang = parsed.lang;
+    const Language lang = parsed.lang;
 
     ImportRequest request;
     if (parsed.has("--append-from")) {

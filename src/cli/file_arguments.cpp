@@ -6,6 +6,7 @@
 #include "cli/cli_texts.h"
 #include "cli/command.h"
 #include "exchange/utf8_text.h"
+#include "jobs/outcome_words.h"
 #include "lang/catalogue.h"
 
 namespace talvo::cli {
@@ -110,7 +111,7 @@ std::string LocalPath(const QString& file) {
     return QFile::encodeName(file).toStdString();
 }
 
-int FileFailure(Status status, LanguageFlagValue lang, const QString& file) {
+int FileFailure(Status status, Language lang, const QString& file) {
     // A file name may hold any byte but "/" and NUL: shown whole, control bytes escaped.
     std::fprintf(stderr, "talvo-cli: %s\n",
                  Render(StatusMessage(status, VisibleText(LocalPath(file))), lang).c_str());

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/cli_texts.h"
 #include "model/language.h"
 #include "model/status.h"
 
@@ -22,7 +23,7 @@ struct CommandOptions {
 // `--lang=zh`) and the command's own options; `--` ends the options.
 struct FileArguments {
     QStringList files;
-    LanguageFlagValue lang = kEnglish;
+    Language lang = ToolLanguage();
     std::map<QString, QString> values;  // the options with a value that were given
     QStringList flags;                  // the flags that were given
 
@@ -47,6 +48,6 @@ int UsageError(const char* command, const Text& problem, const std::vector<std::
 std::string LocalPath(const QString& file);
 
 // Prints the one stderr line for a failed file operation and returns ExitFile.
-int FileFailure(Status status, LanguageFlagValue lang, const QString& file);
+int FileFailure(Status status, Language lang, const QString& file);
 
 }  // namespace talvo::cli

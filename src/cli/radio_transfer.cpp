@@ -67,13 +67,9 @@ class ProgressBar {
 
 // The diagnosis of a port that cannot be used, on the one error line: its paragraphs one after
 // the other, a list's items ("  /dev/ttyS0  built-in serial port") separated by semicolons.
-std::string DiagnosisLine(int number, const QString& device, Status failure,
-                          LanguageFlagValue lang) {
+std::string DiagnosisLine(int number, const QString& device, Status failure, Language lang) {
     // What stands between two sentences in this language (nothing in Chinese).
-    const std::string gap =
-        Render(Message(TALVO_TEXT3("OutcomeWords", "%1 %2", "one sentence after another"),
-                       {Message::Literal(""), Message::Literal("")}),
-               lang);
+    const std::string gap = Render(jobs::Then(Message::Literal(""), Message::Literal("")), lang);
     const std::string text =
         Render(link::ExplainPortFailure(number, device.toStdString(), failure), lang);
     std::string line;
@@ -104,11 +100,11 @@ struct Radio::Parts {
     link::SerialLine line;
     run::JobRunner runner{line};
     InterruptWatch interrupts;
-    LanguageFlagValue lang = kEnglish;
+    Language lang = kEnglish;
     std::optional<jobs::Outcome> openFailure;
 };
 
-Radio::Radio(const QString& device, LanguageFlagValue lang) : parts_(std::make_unique<Parts>()) {
+Radio::Radio(const QString& device, Language lang) : parts_(std::make_unique<Parts>()) {
     parts_->lang = lang;
     if (const Status opened = parts_->line.open(device); opened != Status::Ok) {
         jobs::Outcome failure;
@@ -216,7 +212,7 @@ std::string DebugModeHelp(const Text& text) {
     return OptionRows(17, {{"--debug-mode", text, {"0x7E0", "0x7F0"}}});
 }
 
-jobs::Outcome ReadRadio(const QString& device, ImageBytes& image, LanguageFlagValue lang) {
+jobs::Outcome ReadRadio(const QString& device, ImageBytes& image, Language lang) {
     Radio radio(device, lang);
     jobs::ReadJob job;
     const jobs::Outcome outcome = radio.run(job);
@@ -224,13 +220,13 @@ jobs::Outcome ReadRadio(const QString& device, ImageBytes& image, LanguageFlagVa
     return outcome;
 }
 
-void KeepBackup(const ImageBytes& image, LanguageFlagValue lang) {
+void KeepBackup(const ImageBytes& image, Language lang) {
     const auto app = EnsureApplication();
     run::PruneBackups();
     WarnNoBackup(run::SaveBackup(image), lang);
 }
 
-void WarnNoBackup(const run::SavedBackup& saved, LanguageFlagValue lang) {
+void WarnNoBackup(const run::SavedBackup& saved, Language lang) {
     if (saved.status == Status::Ok) return;
     std::fprintf(
         stderr, "talvo-cli: %s %s\n",
@@ -238,21 +234,15 @@ void WarnNoBackup(const run::SavedBackup& saved, LanguageFlagValue lang) {
         Render(StatusMessage(saved.status, saved.path.toStdString()), lang).c_str());
 }
 
-int TransferExit(const jobs::Outcome& outcome, const QString& device, LanguageFlagValue lang) {
+int TransferExit(const jobs::Outcome& outcome, const QString& device, Language lang) {
     using Kind = jobs::Outcome::Kind;
     if (outcome.ok()) return ExitOk;
-    std::string line = Render(jobs::OutcomeLine(outcome), lang);
-    if (outcome.kind == Kind::PortError) {
-        line = Render(StatusMessage(outcome.reason, device.toStdString()), lang);
-        // The port cannot be used: the diagnosis says why (the permission case with its
-        // group and command) and how to fix it; else the port's own words.
-        const std::string why = DiagnosisLine(0, device, outcome.reason, lang);
-        if (!why.empty()) {
-            line = Render(StatusMessage(Status::PortCannotOpen, device.toStdString()), lang) + why;
-        } else if (!outcome.detail.empty()) {
-            line += " (" + outcome.detail + ")";
-        }
-    }
+    // A port that cannot be used: the diagnosis says why (the permission case with its group
+    // and command) and how to fix it.
+    const std::string why =
+        outcome.kind == Kind::PortError ? DiagnosisLine(0, device, outcome.reason, lang) : "";
+    const std::string line =
+        Render(jobs::OutcomeLine(outcome, device.toStdString(), Message::Literal(why)), lang);
     std::fprintf(stderr, "talvo-cli: %s\n", line.c_str());
     return outcome.kind == Kind::Cancelled ? ExitInterrupted : ExitCommunication;
 }

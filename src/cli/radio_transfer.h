@@ -39,7 +39,7 @@ std::optional<int> ParseRadioArguments(const char* command, const QStringList& a
 // instead of killing the program.
 class Radio {
   public:
-    explicit Radio(const QString& device, LanguageFlagValue lang = kEnglish);
+    explicit Radio(const QString& device, Language lang = kEnglish);
     ~Radio();
     Radio(const Radio&) = delete;
     Radio& operator=(const Radio&) = delete;
@@ -53,16 +53,16 @@ class Radio {
 };
 
 // Runs a read of the radio behind `device`; `image` changes only when it succeeds.
-jobs::Outcome ReadRadio(const QString& device, ImageBytes& image, LanguageFlagValue lang);
+jobs::Outcome ReadRadio(const QString& device, ImageBytes& image, Language lang);
 
 // Keeps a successful read as a backup (see run/read_backups.h), pruning old ones first;
 // a backup that cannot be written only gets a warning on stderr.
-void KeepBackup(const ImageBytes& image, LanguageFlagValue lang);
+void KeepBackup(const ImageBytes& image, Language lang);
 // The warning on stderr when a backup could not be kept (nothing when it was).
-void WarnNoBackup(const run::SavedBackup& saved, LanguageFlagValue lang);
+void WarnNoBackup(const run::SavedBackup& saved, Language lang);
 
 // ExitOk for a job that succeeded; otherwise prints its one stderr line and returns
 // ExitInterrupted for a cancelled job (Ctrl+C) and ExitCommunication for every other ending.
-int TransferExit(const jobs::Outcome& outcome, const QString& device, LanguageFlagValue lang);
+int TransferExit(const jobs::Outcome& outcome, const QString& device, Language lang);
 
 }  // namespace talvo::cli

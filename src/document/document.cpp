@@ -20,7 +20,7 @@ Document::~Document() {
 }
 
 QString Document::labelText(const Message& label) const {
-    return Tr(label, state_.LanguageFlag);
+    return Tr(label, state_.language);
 }
 
 std::shared_ptr<const ImageBytes> Document::encodedSnapshot() {
@@ -104,8 +104,8 @@ void Document::announce(const StateSlice& slice) {
     if (parts) emit partsChanged(parts);
 }
 
-void Document::setLanguage(LanguageFlagValue lang) {
-    state_.LanguageFlag = lang;
+void Document::setLanguage(Language lang) {
+    state_.language = lang;
     for (int i = 0; i < stack_.count(); ++i) {
         auto* command = dynamic_cast<StateCommand*>(const_cast<QUndoCommand*>(stack_.command(i)));
         if (command) command->setText(labelText(command->label()));

@@ -47,7 +47,7 @@ class Document : public QObject {
     ~Document() override;
 
     const ProgramState& state() const { return state_; }
-    LanguageFlagValue language() const { return state_.LanguageFlag; }
+    Language language() const { return state_.language; }
 
     // One change of `channels` and of the radio-wide `parts` (StatePart flags): `mutate` runs
     // once on the state and may change only what the scope names. Returns false, and records
@@ -80,7 +80,7 @@ class Document : public QObject {
     // undo and the signals: only for transfers, the encoder, the session fields and tests.
     ProgramState& sessionState() { return state_; }
     // The program's language: the flag, and the labels of the history follow it.
-    void setLanguage(LanguageFlagValue lang);
+    void setLanguage(Language lang);
     // A language switch draws the channel grid afresh: rows then read from their values alone
     // (not a step).
     void relabelChannelGrid();

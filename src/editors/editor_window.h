@@ -19,7 +19,7 @@ class EditorWindow : public QWidget {
     EditorWindow(Document& document, QWidget* parent)
         : QWidget(parent), document_(document), state_(document.state()) {}
 
-    // Writes the texts of state().LanguageFlag into every caption and list entry. Lists are
+    // Writes the texts of state().language into every caption and list entry. Lists are
     // rewritten in place so their selected indexes survive. Other flag values change nothing.
     // Called on every language change (see ui/language_change.h).
     virtual void applyLanguage() = 0;

@@ -10,29 +10,6 @@ std::string Arg(const RowsProblem& p, std::size_t i) {
 
 }  // namespace
 
-Message OutcomeText(FleetOutcome outcome) {
-    switch (outcome) {
-        case FleetOutcome::Verified:
-            return TALVO_TEXT("FleetTexts", "written and verified");
-        case FleetOutcome::VerifyFailed:
-            return TALVO_TEXT("FleetTexts",
-                              "verify failed: the radio does not hold what was written");
-        case FleetOutcome::NoRadio:
-            return TALVO_TEXT("FleetTexts", "no radio answered");
-        case FleetOutcome::WrongRadio:
-            return TALVO_TEXT("FleetTexts", "not this model of radio: nothing written");
-        case FleetOutcome::Timeout:
-            return TALVO_TEXT("FleetTexts", "the radio stopped answering");
-        case FleetOutcome::Refused:
-            return TALVO_TEXT("FleetTexts", "the radio refused a written block");
-        case FleetOutcome::PortError:
-            return TALVO_TEXT("FleetTexts", "the port cannot be used");
-        case FleetOutcome::Cancelled:
-            return TALVO_TEXT("FleetTexts", "cancelled");
-    }
-    return Message::Literal({});
-}
-
 Message RowsProblemText(const RowsProblem& p) {
     const std::vector<Message> args{Message::Literal(std::to_string(p.line)),
                                     Message::Literal(Arg(p, 0)), Message::Literal(Arg(p, 1)),

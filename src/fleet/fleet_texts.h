@@ -2,16 +2,13 @@
 
 #include <string>
 
-#include "fleet/fleet_outcome.h"
 #include "fleet/radio_rows.h"
 #include "model/text.h"
 
 namespace talvo::fleet {
 
-// The words of a fleet run: one table for the window and talvo-cli.
-
-// "verified", "wrong radio (not this model)", ... for a person (the report keeps OutcomeName).
-Message OutcomeText(FleetOutcome outcome);
+// The words of a fleet run's set-up, for the window and talvo-cli (how each radio ended is worded
+// with every other outcome in jobs/outcome_words.h).
 
 // What is wrong with the per-radio values file, naming the line.
 Message RowsProblemText(const RowsProblem& problem);

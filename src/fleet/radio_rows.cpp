@@ -41,24 +41,32 @@ std::string AsTheWindowTakesIt(TextId field, std::string_view typed) {
 }
 
 // Nullopt and a problem when the cell is not a value of the field.
+// The number of the entry of `list` whose words in English or one of `languages` are `cell`.
+int EntryNamed(ListId list, const std::string& cell, const std::vector<TextWords>& languages) {
+    const std::string lower = Lower(cell);
+    const auto english = [](const Text& t) { return std::string(t.source); };
+    for (int i = 0; i < ListSize(list); ++i) {
+        if (Lower(Compose(ListEntry(list, i), english)) == lower) return i;
+    }
+    for (const TextWords& words : languages) {
+        for (int i = 0; i < ListSize(list); ++i) {
+            if (Lower(Compose(ListEntry(list, i), words)) == lower) return i;
+        }
+    }
+    return -1;
+}
+
 std::optional<RowValue> ValueOf(const OptionField& field, const std::string& cell,
-                                const TextWords& chinese, std::vector<std::string>& problemArgs) {
+                                const std::vector<TextWords>& languages,
+                                std::vector<std::string>& problemArgs) {
     RowValue value;
     value.field = field;
     problemArgs = {NameOf(field), cell, ""};
     if (const auto* list = std::get_if<ListId>(&field)) {
         int index = -1;
         const auto [end, ec] = std::from_chars(cell.data(), cell.data() + cell.size(), index);
-        if (ec != std::errc() || end != cell.data() + cell.size()) {
-            index = -1;
-            for (int i = 0; i < ListSize(*list); ++i) {
-                const Message entry = ListEntry(*list, i);
-                const auto english = [](const Text& t) { return std::string(t.source); };
-                if (Lower(Compose(entry, english)) == Lower(cell) ||
-                    Compose(entry, chinese) == cell)
-                    index = i;
-            }
-        }
+        if (ec != std::errc() || end != cell.data() + cell.size())
+            index = EntryNamed(*list, cell, languages);
         if (index < 0 || index >= ListSize(*list)) return std::nullopt;
         value.index = index;
         return value;
@@ -96,7 +104,7 @@ std::optional<OptionField> FieldNamed(std::string_view name) {
     return std::nullopt;
 }
 
-RadioRows ParseRadioRows(std::string_view text, const TextWords& chinese) {
+RadioRows ParseRadioRows(std::string_view text, const std::vector<TextWords>& languages) {
     RadioRows out;
     const CsvText csv = SplitDelimited(text);
     if (csv.records.empty()) {
@@ -142,7 +150,7 @@ RadioRows ParseRadioRows(std::string_view text, const TextWords& chinese) {
             const std::string cell = Trimmed(record.cells[c]);
             if (cell.empty()) continue;
             std::vector<std::string> args;
-            if (auto value = ValueOf(fields[c], cell, chinese, args)) {
+            if (auto value = ValueOf(fields[c], cell, languages, args)) {
                 row.values.push_back(std::move(*value));
             } else {
                 out.problems.push_back({Kind::BadValue, record.line, std::move(args)});

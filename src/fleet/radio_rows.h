@@ -14,8 +14,8 @@ namespace talvo::fleet {
 // The per-radio values file: a heading line of setting names (the names of `talvo-cli diff
 // --json`'s "Options": DisplayCharacter, PowerOnPasswordDigits, PowerOnPassword, ...), then one
 // line per radio. A list setting takes its entry's number (0, 1, ...) or the entry's text in
-// either language, a check true or false, a text what its field in the options window accepts
-// unchanged. An empty cell leaves the template's value.
+// any shipped language (letters A-Z in any case), a check true or false, a text what its field in
+// the options window accepts unchanged. An empty cell leaves the template's value.
 
 using OptionField = std::variant<ListId, TextId, CheckId>;
 
@@ -52,9 +52,9 @@ struct RadioRows {
     std::vector<RowsProblem> problems;  // any problem refuses the whole file
 };
 
-// A list entry's Chinese text is what `chinese` gives for it (the file reads the same whatever
-// language the program shows).
-RadioRows ParseRadioRows(std::string_view text, const TextWords& chinese);
+// A list entry's text is its English source or what one of `languages` gives for it (the file
+// reads the same whatever language the program shows).
+RadioRows ParseRadioRows(std::string_view text, const std::vector<TextWords>& languages);
 
 // Sets the row's values over `options`.
 void ApplyRow(const RadioRow& row, OptionalFeatures& options);

@@ -52,4 +52,22 @@ struct Outcome {
     bool ok() const { return kind == Kind::Success; }
 };
 
+// How programming one radio of a fleet ended. Scripts read these by name from the report
+// (fleet/fleet_outcome.h): the set is fixed.
+enum class FleetOutcome {
+    Verified,      // written and read back the same
+    VerifyFailed,  // written, but the radio does not hold what was written
+    NoRadio,       // nothing answered the wake-up
+    WrongRadio,    // something answered, but not with this radio's identification
+    Timeout,       // the radio stopped answering during the run
+    Refused,       // the radio refused a written block
+    PortError,     // the port could not be opened or failed
+    Cancelled,     // the user stopped the run
+};
+
+inline constexpr FleetOutcome kAllFleetOutcomes[] = {
+    FleetOutcome::Verified,   FleetOutcome::VerifyFailed, FleetOutcome::NoRadio,
+    FleetOutcome::WrongRadio, FleetOutcome::Timeout,      FleetOutcome::Refused,
+    FleetOutcome::PortError,  FleetOutcome::Cancelled};
+
 }  // namespace talvo::jobs

@@ -3,6 +3,47 @@
 #include <array>
 #include <cstdio>
 
+namespace talvo {
+
+Message StatusMessage(Status status, const std::string& subject) {
+    const Message s = subject.empty() ? Message::Literal({})
+                                      : Message(TALVO_TEXT("OutcomeWords", "\"%1\""),
+                                                {Message::Literal(subject)});
+    const auto w = [&](const Text& t) { return Message(t, {s}); };
+    switch (status) {
+        case Status::Ok:
+            return w(TALVO_TEXT("OutcomeWords", "Success"));
+        case Status::FileNotFound:
+            return w(TALVO_TEXT("OutcomeWords", "The file %1 does not exist."));
+        case Status::CannotRead:
+            return w(TALVO_TEXT("OutcomeWords", "The file %1 cannot be read."));
+        case Status::CannotWrite:
+            return w(
+                TALVO_TEXT("OutcomeWords", "The file %1 cannot be written; nothing was saved."));
+        case Status::WrongFileType:
+            return w(TALVO_TEXT("OutcomeWords", "File type is incorrect!"));
+        case Status::Truncated:
+            return w(TALVO_TEXT("OutcomeWords",
+                                "The file %1 is too short (a data file has 3120 bytes)."));
+        case Status::PortCannotOpen:
+            return w(TALVO_TEXT("OutcomeWords", "The serial port %1 cannot be opened."));
+        case Status::PermissionDenied:
+            return w(
+                TALVO_TEXT("OutcomeWords",
+                           "No permission to open the serial port %1. On Linux add your user to "
+                           "the dialout group (sudo usermod -aG dialout $USER) and log in again."));
+        case Status::TimedOut:
+            return w(TALVO_TEXT(
+                "OutcomeWords",
+                "Communication error, check the line and the serial connection selection!"));
+        case Status::RefusedByRadio:
+            return w(TALVO_TEXT("OutcomeWords", "The radio refused the written data."));
+    }
+    return Message::Literal({});
+}
+
+}  // namespace talvo
+
 namespace talvo::jobs {
 
 namespace {
@@ -67,6 +108,11 @@ Message Text(Words key, const std::string& a1, const std::string& a2) {
     return m;
 }
 
+Message Then(Message first, Message second) {
+    return Message(TALVO_TEXT3("OutcomeWords", "%1 %2", "one sentence after another"),
+                   {std::move(first), std::move(second)});
+}
+
 std::string AddressText(std::size_t address) {
     char text[16];
     std::snprintf(text, sizeof text, "0x%03zX", address);
@@ -78,12 +124,6 @@ namespace {
 Message DifferenceWords(const Outcome& outcome, Words one, Words many) {
     return Text(outcome.count == 1 ? one : many, AddressText(outcome.firstAddress),
                 std::to_string(outcome.count));
-}
-
-// Two sentences in a row: a space between them, none in Chinese.
-Message Then(Message first, Message second) {
-    return Message(TALVO_TEXT3("OutcomeWords", "%1 %2", "one sentence after another"),
-                   {std::move(first), std::move(second)});
 }
 
 Message PortErrorText(const Outcome& outcome) {
@@ -118,7 +158,7 @@ Message OutcomeSentence(const Outcome& outcome) {
     return Message::Literal({});
 }
 
-Message OutcomeLine(const Outcome& outcome) {
+Message OutcomeLine(const Outcome& outcome, const std::string& device, const Message& diagnosis) {
     using Kind = Outcome::Kind;
     const Message failed = StatusMessage(Status::TimedOut);
     switch (outcome.kind) {
@@ -133,7 +173,11 @@ Message OutcomeLine(const Outcome& outcome) {
         case Kind::Cancelled:
             return Text(Words::TransferCancelled);
         case Kind::PortError:
-            return PortErrorText(outcome);
+            if (!diagnosis.empty())
+                return Concat({StatusMessage(Status::PortCannotOpen, device), diagnosis});
+            if (outcome.detail.empty()) return StatusMessage(outcome.reason, device);
+            return Message::Join("%1 (%2)", {StatusMessage(outcome.reason, device),
+                                             Message::Literal(outcome.detail)});
         case Kind::VerifyMismatch:
             return DifferenceWords(outcome, Words::DifferenceLine, Words::DifferenceLinePlural);
     }
@@ -172,6 +216,104 @@ Message StageName(Stage stage) {
         case Stage::None:
         case Stage::Decision:
             break;
+    }
+    return Message::Literal({});
+}
+
+Message DoneSentence(Done done) {
+    switch (done) {
+        case Done::Read:
+            return TALVO_TEXT("OutcomeWords", "Reading Frequency Successful!");
+        case Done::Write:
+            return TALVO_TEXT("OutcomeWords", "Writing Frequency Successful!");
+        case Done::CheckedWrite:
+            return TALVO_TEXT("OutcomeWords", "Written and verified!");
+        case Done::Restore:
+            return TALVO_TEXT("OutcomeWords",
+                              "The backup was written back to the radio and verified.");
+    }
+    return Message::Literal({});
+}
+
+namespace {
+
+// A message box's lines.
+Message Lines(std::vector<Message> lines, const char* separator) {
+    std::string pattern;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (i > 0) pattern += separator;
+        pattern += "%" + std::to_string(i + 1);
+    }
+    return Message::Join(std::move(pattern), std::move(lines));
+}
+
+}  // namespace
+
+Message FailureMessage(const Outcome& outcome, const std::string& port) {
+    if (outcome.kind == Outcome::Kind::Cancelled) return Message::Literal({});
+    // Every failure is the communication error; a refusal or a port failure also says why.
+    std::vector<Message> lines{StatusMessage(Status::TimedOut)};
+    if (outcome.reason != Status::TimedOut && outcome.reason != Status::Ok)
+        lines.push_back(StatusMessage(outcome.reason, port));
+    if (!outcome.detail.empty()) lines.push_back(Message::Literal(outcome.detail));
+    if (outcome.kind == Outcome::Kind::ProtocolFault) lines.push_back(OutcomeSentence(outcome));
+    return Lines(std::move(lines), "\r\n");
+}
+
+Message CheckedWriteProblem(const Outcome& outcome) {
+    if (outcome.stage == Stage::Write) {
+        if (outcome.kind == Outcome::Kind::Cancelled)
+            return Lines(
+                {TALVO_TEXT("OutcomeWords", "The write was stopped."), StoppedAtSentence(outcome)},
+                "\n");
+        return Lines(
+            {Concat({TALVO_TEXT("OutcomeWords", "The write failed: "), OutcomeSentence(outcome)}),
+             StoppedAtSentence(outcome)},
+            "\n");
+    }
+    if (outcome.kind == Outcome::Kind::VerifyMismatch)
+        return Lines({TALVO_TEXT("OutcomeWords", "The radio does not hold what was written!"),
+                      OutcomeSentence(outcome)},
+                     "\n");
+    return Concat({TALVO_TEXT("OutcomeWords",
+                              "The data was written but could not be read back to check it: "),
+                   OutcomeSentence(outcome)});
+}
+
+Message RestoreProblem(const Outcome& outcome) {
+    if (outcome.stage == Stage::Write)
+        return Concat({TALVO_TEXT("OutcomeWords", "Restoring the backup failed: "),
+                       OutcomeSentence(outcome)});
+    if (outcome.kind == Outcome::Kind::VerifyMismatch)
+        return Lines({TALVO_TEXT("OutcomeWords",
+                                 "After writing the backup back the radio still does not hold it!"),
+                      OutcomeSentence(outcome)},
+                     "\n");
+    return Concat(
+        {TALVO_TEXT("OutcomeWords",
+                    "The backup was written back but could not be read back to check it: "),
+         OutcomeSentence(outcome)});
+}
+
+Message FleetOutcomeText(FleetOutcome outcome) {
+    switch (outcome) {
+        case FleetOutcome::Verified:
+            return TALVO_TEXT("OutcomeWords", "written and verified");
+        case FleetOutcome::VerifyFailed:
+            return TALVO_TEXT("OutcomeWords",
+                              "verify failed: the radio does not hold what was written");
+        case FleetOutcome::NoRadio:
+            return TALVO_TEXT("OutcomeWords", "no radio answered");
+        case FleetOutcome::WrongRadio:
+            return TALVO_TEXT("OutcomeWords", "not this model of radio: nothing written");
+        case FleetOutcome::Timeout:
+            return TALVO_TEXT("OutcomeWords", "the radio stopped answering");
+        case FleetOutcome::Refused:
+            return TALVO_TEXT("OutcomeWords", "the radio refused a written block");
+        case FleetOutcome::PortError:
+            return TALVO_TEXT("OutcomeWords", "the port cannot be used");
+        case FleetOutcome::Cancelled:
+            return TALVO_TEXT("OutcomeWords", "cancelled");
     }
     return Message::Literal({});
 }

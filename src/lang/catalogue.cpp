@@ -2,11 +2,12 @@
 
 #include <QDir>
 #include <QTranslator>
-#include <array>
 #include <functional>
 #include <map>
 #include <memory>
 #include <unordered_map>
+#include <utility>
+#include <vector>
 
 #include "lang/pseudo_language.h"
 
@@ -34,11 +35,9 @@ QTranslator* Catalogue(const QString& code) {
     return loaded.emplace(code, std::move(translator)).first->second.get();
 }
 
-// TALVO_LANG=pseudo (tests) shows the pseudo-language where English would show.
-QString& Further() {
-    static QString code =
-        qgetenv("TALVO_LANG") == "pseudo" ? QStringLiteral("pseudo") : QStringLiteral("en");
-    return code;
+bool PseudoRequested() {
+    static const bool pseudo = qgetenv("TALVO_LANG") == "pseudo";
+    return pseudo;
 }
 
 // Looked-up words by the text's own pointers: marked texts are literals that live as long as
@@ -56,10 +55,13 @@ struct KeyHash {
     }
 };
 using WordCache = std::unordered_map<Key, std::string, KeyHash>;
-// [0] Chinese, [1] the further language.
-std::array<WordCache, 2>& Caches() {
-    static std::array<WordCache, 2> caches;
-    return caches;
+// One per language shown so far: a switch back and forth finds its words kept.
+WordCache& CacheOf(Language lang) {
+    static std::vector<std::pair<Language, std::unique_ptr<WordCache>>> caches;
+    for (auto& [code, cache] : caches) {
+        if (code == lang) return *cache;
+    }
+    return *caches.emplace_back(lang, std::make_unique<WordCache>()).second;
 }
 
 std::string LookUp(const Text& text, const QString& code) {
@@ -97,63 +99,69 @@ QString LanguageOwnName(const QString& code) {
     return code;
 }
 
-bool SetFurtherLanguage(const QString& code) {
-    if (code == QLatin1String("zh") || !ShippedLanguages().contains(code)) return false;
-    Further() = code;
-    Caches()[1].clear();
-    return true;
+QString CodeOf(Language lang) {
+    return QString::fromLatin1(lang.code());
 }
 
-QString FurtherLanguage() {
-    return Further();
+std::optional<Language> ShippedLanguage(const QString& code) {
+    if (!ShippedLanguages().contains(code)) return std::nullopt;
+    return Language(code.toStdString());
 }
 
-void RestoreFurtherLanguage(const QString& stored) {
-    if (Further() == QLatin1String("pseudo")) return;
-    if (stored.isEmpty() || !SetFurtherLanguage(stored)) SetFurtherLanguage(QStringLiteral("en"));
+Language DefaultLanguage() {
+    return PseudoRequested() ? Language("pseudo") : kEnglish;
 }
 
-QString ShownLanguage(LanguageFlagValue lang) {
-    return lang == kChinese ? QStringLiteral("zh") : Further();
+Language StartLanguage(LanguageFlagValue flag, const QString& further) {
+    const Language flagged = LanguageOfFlag(flag);
+    if (flagged == kChinese) return kChinese;
+    if (PseudoRequested()) return DefaultLanguage();
+    const std::optional<Language> stored = ShippedLanguage(further);
+    return stored && *stored != kChinese ? *stored : kEnglish;
 }
 
-QString Tr(const Text& text, LanguageFlagValue lang) {
+QString Tr(const Text& text, Language lang) {
     return QString::fromStdString(RenderText(text, lang));
 }
 
-QString Tr(const Message& message, LanguageFlagValue lang) {
+QString Tr(const Message& message, Language lang) {
     return QString::fromStdString(Render(message, lang));
 }
 
-std::string Render(const Message& message, LanguageFlagValue lang) {
+std::string Render(const Message& message, Language lang) {
     return Compose(message, WordsIn(lang));
 }
 
-std::string Words(const Text& text, LanguageFlagValue lang, const std::vector<std::string>& args) {
+std::string Words(const Text& text, Language lang, const std::vector<std::string>& args) {
     return FillArguments(RenderText(text, lang), args);
 }
 
-TextWords WordsIn(LanguageFlagValue lang) {
+TextWords WordsIn(Language lang) {
     return [lang](const Text& text) { return RenderText(text, lang); };
 }
 
-std::string RenderText(const Text& text, LanguageFlagValue lang) {
-    const bool chinese = lang == kChinese;
+std::vector<TextWords> WordsOfShippedLanguages() {
+    std::vector<TextWords> all;
+    for (const QString& code : ShippedLanguages()) {
+        if (code != QLatin1String("en")) all.push_back(WordsIn(Language(code.toStdString())));
+    }
+    return all;
+}
+
+std::string RenderText(const Text& text, Language lang) {
     if (text.plural) {
         // The form depends on the count, so these words are not kept.
-        const QString code = chinese ? QStringLiteral("zh") : Further();
-        QTranslator* t = code == QLatin1String("en") ? nullptr : Catalogue(code);
+        QTranslator* t = lang == kEnglish ? nullptr : Catalogue(CodeOf(lang));
         const QString words =
             t ? t->translate(text.context, text.source, text.disambiguation, text.count)
               : QString();
         return words.isEmpty() ? EnglishWords(text) : FillCount(words.toStdString(), text.count);
     }
-    if (!chinese && Further() == QLatin1String("en")) return text.source;
-    WordCache& cache = Caches()[chinese ? 0 : 1];
+    if (lang == kEnglish) return text.source;
+    WordCache& cache = CacheOf(lang);
     const Key key{text.context, text.source, text.disambiguation};
     if (auto it = cache.find(key); it != cache.end()) return it->second;
-    return cache.emplace(key, LookUp(text, chinese ? QStringLiteral("zh") : Further()))
-        .first->second;
+    return cache.emplace(key, LookUp(text, CodeOf(lang))).first->second;
 }
 
 }  // namespace talvo

@@ -8,7 +8,7 @@ namespace talvo {
 // The pseudo-language for tests (never in the menu): every text visibly different and about
 // 40% longer ("Save(&S)" -> "[Ŝàvé(&S) ~~~~]"), with its %1..%9 and %n markers, menu mnemonics
 // (&S), HTML tags and line breaks left as they are. TALVO_LANG=pseudo in the environment makes it
-// the language the flag's 1 shows.
+// the language a start shows where it would show English.
 QString PseudoText(const QString& source);
 
 // A catalogue that answers every text with its PseudoText.

@@ -2,9 +2,9 @@
 
 namespace talvo {
 
-ProgramState StartupState(LanguageFlagValue lang) {
+ProgramState StartupState(Language lang) {
     ProgramState s;
-    s.LanguageFlag = lang;
+    s.language = lang;
     s.band.PreviousBandIndex = 0;
     s.band.select(0);
     StartForm(s.dtmf);

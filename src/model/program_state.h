@@ -18,7 +18,7 @@ namespace talvo {
 // Everything a running program holds, program-wide for the whole run. The windows are views
 // over it; the decoder writes it and the encoder reads it.
 struct ProgramState {
-    LanguageFlagValue LanguageFlag = kEnglish;
+    Language language = kEnglish;
     ChannelStores channels;
     BandState band;
     OptionalFeatures options = DefaultOptionalFeatures();
@@ -38,6 +38,6 @@ struct ProgramState {
 
 // The state of a freshly started program before any window shows it: band 0, the optional
 // features at their defaults, empty channels and FM record, power grades at their start values.
-ProgramState StartupState(LanguageFlagValue lang = kEnglish);
+ProgramState StartupState(Language lang = kEnglish);
 
 }  // namespace talvo

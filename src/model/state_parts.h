@@ -61,7 +61,7 @@ void PutSlice(ProgramState& state, const StateSlice& slice);
 
 // Replaces what a file or a radio read fills (channels, band choice, optional features, FM,
 // power grades, DTMF, RadioImage) with `from`'s. What belongs to the running program stays:
-// LanguageFlag, PortNumber, the hidden modes, the band question flags, and EncodedImage, which
+// the language, PortNumber, the hidden modes, the band question flags, and EncodedImage, which
 // only the encoder writes.
 void PutLoadedState(ProgramState& into, const ProgramState& from);
 

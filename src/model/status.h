@@ -1,13 +1,9 @@
 #pragma once
 
-#include <string>
-
-#include "model/language.h"
-
 namespace talvo {
 
-// The closed set of reasons an operation can fail for. Each front end turns them into the
-// user's language in one place.
+// The closed set of reasons an operation can fail for, carried as values; their words are in
+// jobs/outcome_words.h.
 enum class Status {
     Ok,
     FileNotFound,      // open: the named file does not exist
@@ -20,8 +16,5 @@ enum class Status {
     TimedOut,          // the radio stopped answering
     RefusedByRadio,    // the radio answered a written block without an acknowledge
 };
-
-// One line describing the failure; `subject` is the file or device.
-Message StatusMessage(Status status, const std::string& subject = {});
 
 }  // namespace talvo

@@ -80,8 +80,7 @@ void Row(PrintDocument& doc, const QString& caption, const QString& value) {
     doc.EndRow();
 }
 
-void FieldRow(PrintDocument& doc, const ProgramState& state, const Field& f,
-              LanguageFlagValue lang) {
+void FieldRow(PrintDocument& doc, const ProgramState& state, const Field& f, Language lang) {
     if (f.isList) {
         Row(doc, Utf8(RenderText(Info(f.list).caption, lang)),
             Tr(state.options.displayed(f.list), lang));
@@ -95,7 +94,7 @@ void FieldRow(PrintDocument& doc, const ProgramState& state, const Field& f,
 
 }  // namespace
 
-PrintGrid ChannelGridForPrint(const ProgramState& state, LanguageFlagValue lang) {
+PrintGrid ChannelGridForPrint(const ProgramState& state, Language lang) {
     PrintGrid grid;
     for (const Text& h : ChannelGridHeaders()) grid.header << Utf8(RenderText(h, lang));
     grid.columnTwips.assign(ChannelGridColumnTwips().begin(), ChannelGridColumnTwips().end());
@@ -114,7 +113,7 @@ PrintGrid ChannelGridForPrint(const ProgramState& state, LanguageFlagValue lang)
 }
 
 int PrintContent(const ProgramState& state, PrintDocument& doc, QPagedPaintDevice* device) {
-    const LanguageFlagValue lang = state.LanguageFlag;
+    const Language lang = state.language;
     const PrintTexts& t = Texts();
     auto tr = [lang](const Text& b) { return Utf8(RenderText(b, lang)); };
 

@@ -14,7 +14,7 @@ inline constexpr const char* kPrintCellBorder = "1111";
 
 // The channel grid as the window displays it: the header in `lang`, then one row per channel
 // that shows anything (free channels with nothing to show are left out).
-PrintGrid ChannelGridForPrint(const ProgramState& state, LanguageFlagValue lang);
+PrintGrid ChannelGridForPrint(const ProgramState& state, Language lang);
 
 // Composes the programming data printout from the program state in its current language
 // and, when `device` is given, paints it there. Returns what EndDocument returns: the pages

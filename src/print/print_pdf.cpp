@@ -28,7 +28,7 @@ int WritePrintoutPdf(const ProgramState& state, const QString& path) {
         writer.setPageLayout(PrintoutPageLayout());
         writer.setCreator(QStringLiteral("talvo"));
         writer.setTitle(QString::fromStdString(
-            RenderText(TALVO_TEXT("PrintPdf", "Programming data"), state.LanguageFlag)));
+            RenderText(TALVO_TEXT("PrintPdf", "Programming data"), state.language)));
         PrintDocument document;
         pages = PrintContent(state, document, &writer);
     }

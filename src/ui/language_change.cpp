@@ -7,18 +7,18 @@
 namespace talvo {
 namespace {
 
-LanguageFlagValue& Shown() {
-    static LanguageFlagValue lang = kChinese;
+Language& Shown() {
+    static Language lang = kChinese;
     return lang;
 }
 
 }  // namespace
 
-LanguageFlagValue WindowLanguage() {
+Language WindowLanguage() {
     return Shown();
 }
 
-void AnnounceLanguage(LanguageFlagValue lang) {
+void AnnounceLanguage(Language lang) {
     if (!IsKnownLanguage(lang)) return;
     Shown() = lang;
     // Installing or removing a translator posts the event to every window, and a second time
@@ -31,7 +31,7 @@ void AnnounceLanguage(LanguageFlagValue lang) {
     }
 }
 
-bool TakeLanguage(const QEvent* event, LanguageFlagValue& lang) {
+bool TakeLanguage(const QEvent* event, Language& lang) {
     if (event->type() != QEvent::LanguageChange) return false;
     lang = WindowLanguage();
     return true;

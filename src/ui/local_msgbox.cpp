@@ -98,17 +98,17 @@ void ReserveTitleWidth(QMessageBox& box) {
 
 }  // namespace
 
-QString ApplicationTitle(LanguageFlagValue lang) {
+QString ApplicationTitle(Language lang) {
     return Tr(TALVO_TEXT("LocalMsgbox", "TALVO Radio Programming Software V1.50"), lang);
 }
 
-QString MsgBoxButtonLabel(int id, LanguageFlagValue lang) {
+QString MsgBoxButtonLabel(int id, Language lang) {
     if (id < IdOk || id > IdDiscard || !IsKnownLanguage(lang)) return {};
     const ButtonSpec& b = kButtons[static_cast<std::size_t>(id - 1)];
     return Tr(b.label, lang);
 }
 
-int LocalMsgBox(LanguageFlagValue lang, const QString& text, int style, const QString& title,
+int LocalMsgBox(Language lang, const QString& text, int style, const QString& title,
                 QWidget* owner) {
     QMessageBox box(owner);
     box.setWindowTitle(title.isEmpty() ? ApplicationTitle(lang) : title);
@@ -149,7 +149,7 @@ int LocalMsgBox(LanguageFlagValue lang, const QString& text, int style, const QS
     return ids.size() == 1 ? ids.front() : IdCancel;
 }
 
-int LocalMsgBox(LanguageFlagValue lang, const Message& text, int style, const Message& title,
+int LocalMsgBox(Language lang, const Message& text, int style, const Message& title,
                 QWidget* owner) {
     return LocalMsgBox(lang, Tr(text, lang), style, Tr(title, lang), owner);
 }

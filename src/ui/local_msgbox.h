@@ -49,21 +49,21 @@ inline constexpr int kStyleQuestion =
 inline constexpr const char* kMsgBoxIdProperty = "talvoButtonId";
 
 // The application title shown when a box is given an empty title.
-QString ApplicationTitle(LanguageFlagValue lang);
+QString ApplicationTitle(Language lang);
 
 // Label of button `id` (1..9) in `lang`; empty for an unknown identifier or language.
-QString MsgBoxButtonLabel(int id, LanguageFlagValue lang);
+QString MsgBoxButtonLabel(int id, Language lang);
 
 // The one message box of the program: a modal box whose buttons are labelled in `lang`
 // whatever the system language (other language values keep the toolkit's own labels).
 // Returns the identifier of the pressed button; Escape and the close box return Cancel where
 // the box has one.
-int LocalMsgBox(LanguageFlagValue lang, const QString& text, int style, const QString& title,
+int LocalMsgBox(Language lang, const QString& text, int style, const QString& title,
                 QWidget* owner = nullptr);
 
 // The common call of the program: the text and title from the catalogue (an empty title gives
 // the application title).
-int LocalMsgBox(LanguageFlagValue lang, const Message& text, int style, const Message& title,
+int LocalMsgBox(Language lang, const Message& text, int style, const Message& title,
                 QWidget* owner = nullptr);
 
 }  // namespace talvo

@@ -113,7 +113,7 @@ class AccessibleNamesTest : public testing::ChannelTableFixture {
         QVERIFY(UserKey(Qt::Key_F2));
         QVERIFY(window_->openEditor());
         const QString chinese = window_->openEditor()->accessibleName();
-        state_->LanguageFlag = kEnglish;
+        state_->language = kEnglish;
         window_->applyLanguage();
         QVERIFY(window_->openEditor());
         QCOMPARE(window_->openEditor()->accessibleName(), header());
@@ -130,13 +130,13 @@ class AccessibleNamesTest : public testing::ChannelTableFixture {
 
     void windowsNoMenuOpensNameEveryControl_data() {
         QTest::addColumn<int>("language");
-        QTest::newRow("Chinese") << int(kChinese);
-        QTest::newRow("English") << int(kEnglish);
+        QTest::newRow("Chinese") << int(LanguageFlagOf(kChinese));
+        QTest::newRow("English") << int(LanguageFlagOf(kEnglish));
     }
     void windowsNoMenuOpensNameEveryControl() {
         QFETCH(int, language);
         Document document;
-        document.sessionState() = StartupState(static_cast<LanguageFlagValue>(language));
+        document.sessionState() = StartupState(LanguageOfFlag(language));
         DtmfWindow dtmf(document);
         dtmf.applyLanguage();
         for (QRadioButton* page : dtmf.findChildren<QRadioButton*>()) {
@@ -157,7 +157,7 @@ class AccessibleNamesTest : public testing::ChannelTableFixture {
         MainWindow& main = *program.window;
         for (int mode = 0; mode < 3; ++mode) main.applyHiddenModeEffect(mode);
         QHash<QAction*, QString> before;
-        for (LanguageFlagValue lang : {kChinese, kEnglish}) {
+        for (Language lang : {kChinese, kEnglish}) {
             main.switchLanguage(lang);
             QSet<QString> names;
             int buttons = 0;
@@ -185,7 +185,7 @@ class AccessibleNamesTest : public testing::ChannelTableFixture {
         for (int column = kColQtDqtDec; column <= kColTxProhibit; ++column)
             main.channelWindow()->cellEditor(column);
         for (const QString& code : ShippedLanguages()) {
-            main.switchLanguage(code == "zh" ? kChinese : kEnglish, code == "zh" ? "en" : code);
+            main.switchLanguage(Language(code.toStdString()));
             const QStringList missing = UnnamedEntries(&main);
             QVERIFY2(missing.isEmpty(), qPrintable(code + ": " + missing.join(", ")));
         }

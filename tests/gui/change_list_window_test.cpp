@@ -48,7 +48,7 @@ class ChangeListWindowTest : public QObject {
             Named(A::Power, K::Changed, 0, "A band High Power Grades", "9", "10"),
         };
     }
-    void open(LanguageFlagValue lang, const std::vector<Change>& changes) {
+    void open(Language lang, const std::vector<Change>& changes) {
         window_ = std::make_unique<ChangeListWindow>(lang, changes, QStringLiteral("b.dat"));
         window_->show();
         QVERIFY(QTest::qWaitForWindowActive(window_.get()));
@@ -77,7 +77,7 @@ class ChangeListWindowTest : public QObject {
         QTest::addColumn<int>("lang");
         QTest::addColumn<QStringList>("titles");
         QTest::addColumn<QStringList>("places");
-        QTest::newRow("en") << int(kEnglish)
+        QTest::newRow("en") << int(LanguageFlagOf(kEnglish))
                             << QStringList{"Channel or setting", "Field", "Old value", "New value"}
                             << QStringList{"Channel 9",
                                            "Channel 9",
@@ -87,7 +87,7 @@ class ChangeListWindowTest : public QObject {
                                            "FM",
                                            "Power"};
         QTest::newRow("zh")
-            << int(kChinese) << QStringList{"频道或设置", "项目", "原值", "新值"}
+            << int(LanguageFlagOf(kChinese)) << QStringList{"频道或设置", "项目", "原值", "新值"}
             << QStringList{"频道 9", "频道 9", "频道 10（新增）", "频道 100（删除）", "设置",
                            "收音机", "功率"};
     }
@@ -95,11 +95,11 @@ class ChangeListWindowTest : public QObject {
         QFETCH(int, lang);
         QFETCH(QStringList, titles);
         QFETCH(QStringList, places);
-        open(static_cast<LanguageFlagValue>(lang), someChanges());
+        open(LanguageOfFlag(lang), someChanges());
         QCOMPARE(table()->columnCount(), 4);
         for (int c = 0; c < 4; ++c) QCOMPARE(table()->horizontalHeaderItem(c)->text(), titles[c]);
         QCOMPARE(column(0), places);
-        const QString empty = lang == kChinese ? "（空）" : "(empty)";
+        const QString empty = LanguageOfFlag(lang) == kChinese ? "（空）" : "(empty)";
         QCOMPARE(column(2)[2], empty);
         QCOMPARE(column(3)[3], empty);
         QVERIFY(!window_->noChangeNote()->isVisible());
@@ -166,8 +166,7 @@ class ChangeListWindowTest : public QObject {
     void longListsShowOneLineARowAndTheCount() {
         QFETCH(QString, code);
         QFETCH(QStringList, counts);
-        const LanguageFlagValue lang = code == "zh" ? kChinese : kEnglish;
-        SetFurtherLanguage(lang == kChinese ? QString("en") : code);
+        const Language lang(code.toStdString());
         std::vector<Change> many;
         for (int i = 0; i < 1183; ++i) {
             many.push_back(Named(Change::Area::Channel, Change::Kind::Changed, 1 + i % 128,
@@ -187,19 +186,18 @@ class ChangeListWindowTest : public QObject {
             QVERIFY2(height >= line && 2 * height < 3 * line,
                      qPrintable(QString("row %1: %2 px, line %3 px").arg(r).arg(height).arg(line)));
         }
-        SetFurtherLanguage("en");
     }
 
     void noChangeSaysSo_data() {
         QTest::addColumn<int>("lang");
         QTest::addColumn<QString>("text");
-        QTest::newRow("en") << int(kEnglish) << "No change";
-        QTest::newRow("zh") << int(kChinese) << "无变化";
+        QTest::newRow("en") << int(LanguageFlagOf(kEnglish)) << "No change";
+        QTest::newRow("zh") << int(LanguageFlagOf(kChinese)) << "无变化";
     }
     void noChangeSaysSo() {
         QFETCH(int, lang);
         QFETCH(QString, text);
-        open(static_cast<LanguageFlagValue>(lang), {});
+        open(LanguageOfFlag(lang), {});
         QVERIFY(window_->noChangeNote()->isVisible());
         QCOMPARE(window_->noChangeNote()->text(), text);
         QVERIFY(!table()->isVisible());

@@ -36,7 +36,7 @@ class ChannelGridFocusTest : public QObject {
     MainWindow& w() { return *program_.window; }
     QTableWidget* grid() { return w().channelWindow()->grid(); }
 
-    void start(LanguageFlagValue lang, std::unique_ptr<SerialLink> port) {
+    void start(Language lang, std::unique_ptr<SerialLink> port) {
         program_ = StartProgram(std::move(port));
         w().switchLanguage(lang);
         w().show();
@@ -77,12 +77,12 @@ class ChannelGridFocusTest : public QObject {
 
     void startAndCtrlMPutTheKeyboardInTheGrid_data() {
         QTest::addColumn<int>("lang");
-        QTest::newRow("zh") << int(kChinese);
-        QTest::newRow("en") << int(kEnglish);
+        QTest::newRow("zh") << int(LanguageFlagOf(kChinese));
+        QTest::newRow("en") << int(LanguageFlagOf(kEnglish));
     }
     void startAndCtrlMPutTheKeyboardInTheGrid() {
         QFETCH(int, lang);
-        start(static_cast<LanguageFlagValue>(lang), std::make_unique<testing::FakeSerialLink>());
+        start(LanguageOfFlag(lang), std::make_unique<testing::FakeSerialLink>());
         firstKeysWork();
 
         // From another child window.
@@ -124,7 +124,7 @@ class ChannelGridFocusTest : public QObject {
     // also inside channels chosen for an operation: its edge differs from the same edge of a
     // cell that is not current (same row shading, same choice).
     void currentCellIsMarkedOnScreen() {
-        for (LanguageFlagValue lang : {kChinese, kEnglish}) {
+        for (Language lang : {kChinese, kEnglish}) {
             start(lang, std::make_unique<testing::FakeSerialLink>());
             QTRY_COMPARE(QApplication::focusWidget(), grid());
             for (bool chosen : {false, true}) {

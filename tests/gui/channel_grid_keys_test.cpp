@@ -31,7 +31,7 @@ class ChannelGridKeysTest : public testing::ChannelTableFixture {
     Q_OBJECT
 
   private:
-    LanguageFlagValue lang_ = kEnglish;
+    Language lang_ = kEnglish;
 
     QString pick(const char* zh, const char* en) const {
         return QString::fromUtf8(lang_ == kChinese ? zh : en);
@@ -44,14 +44,14 @@ class ChannelGridKeysTest : public testing::ChannelTableFixture {
     }
     void openIn() {
         QFETCH(int, lang);
-        lang_ = static_cast<LanguageFlagValue>(lang);
+        lang_ = LanguageOfFlag(lang);
         open(lang_);
         QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(grid_));
     }
     void bothLanguages() {
         QTest::addColumn<int>("lang");
-        QTest::newRow("zh") << int(kChinese);
-        QTest::newRow("en") << int(kEnglish);
+        QTest::newRow("zh") << int(LanguageFlagOf(kChinese));
+        QTest::newRow("en") << int(LanguageFlagOf(kEnglish));
     }
     // Channels `channels` programmed with distinct frequencies and names.
     void program(const std::vector<int>& channels) {

@@ -349,7 +349,7 @@ class ChannelOperationsTest : public testing::ChannelTableFixture {
     // The context menu holds every operation in the window's language; a right click on a
     // channel outside the chosen ones moves the operations to it.
     void contextMenuInBothLanguages() {
-        for (LanguageFlagValue lang : {kChinese, kEnglish}) {
+        for (Language lang : {kChinese, kEnglish}) {
             open(lang);
             program(2);
             QMenu* menu = window_->contextMenu();

@@ -144,15 +144,15 @@ class ChannelTableEditingTest : public testing::ChannelTableFixture {
     void newChannelDefaults_data() {
         QTest::addColumn<int>("lang");
         QTest::addColumn<QStringList>("texts");
-        QTest::newRow("zh") << int(kChinese)
+        QTest::newRow("zh") << int(LanguageFlagOf(kChinese))
                             << QStringList{"关闭", "关闭", "高", "关", "使能", "宽带", "关"};
-        QTest::newRow("en") << int(kEnglish)
+        QTest::newRow("en") << int(LanguageFlagOf(kEnglish))
                             << QStringList{"Off", "Off", "High", "Off", "On", "Wide", "Off"};
     }
     void newChannelDefaults() {
         QFETCH(int, lang);
         QFETCH(QStringList, texts);
-        open(static_cast<LanguageFlagValue>(lang));
+        open(LanguageOfFlag(lang));
         enterFrequency(5, 1, "145.5");
         QCOMPARE(cell(5, 1), QString("145.50000"));
         QCOMPARE(cell(5, 2), QString("145.50000"));
@@ -254,13 +254,13 @@ class ChannelTableEditingTest : public testing::ChannelTableFixture {
     // that the press opened, picks nothing and closes nothing. A second click takes an entry.
     void clickOnAListCellLeavesTheListOpen_data() {
         QTest::addColumn<int>("lang");
-        for (LanguageFlagValue lang : {kChinese, kEnglish}) {
-            QTest::newRow(lang == kChinese ? "zh" : "en") << int(lang);
+        for (Language lang : {kChinese, kEnglish}) {
+            QTest::newRow(lang == kChinese ? "zh" : "en") << int(LanguageFlagOf(lang));
         }
     }
     void clickOnAListCellLeavesTheListOpen() {
         QFETCH(int, lang);
-        open(static_cast<LanguageFlagValue>(lang));
+        open(LanguageOfFlag(lang));
         enterFrequency(2, 1, "145");
         for (int col = kColQtDqtDec; col <= kColTxProhibit; ++col) {
             const ChannelStores before = state_->channels;

@@ -28,7 +28,7 @@ class ChannelTableFixture : public QObject {
     QTableWidget* grid_ = nullptr;
 
     // A new window over the start-up state in `lang`, captioned, shown and active.
-    void open(LanguageFlagValue lang) {
+    void open(Language lang) {
         window_.reset();
         document_ = std::make_unique<Document>(StartupState(lang));
         state_ = &document_->sessionState();

@@ -82,7 +82,7 @@ class ChannelTableWindowTest : public testing::ChannelTableFixture {
         auto* power = qobject_cast<QComboBox*>(window_->cellEditor(kColPower));
         power->setCurrentIndex(2);
 
-        state_->LanguageFlag = kChinese;
+        state_->language = kChinese;
         window_->applyLanguage();
         window_->RefreshChannelGrid();
         QCOMPARE(window_->windowTitle(), QString("信道编辑"));
@@ -104,7 +104,7 @@ class ChannelTableWindowTest : public testing::ChannelTableFixture {
             QCOMPARE(cell(2, col), row2[col - 1]);
         }
 
-        state_->LanguageFlag = kEnglish;
+        state_->language = kEnglish;
         window_->applyLanguage();
         window_->RefreshChannelGrid();
         QCOMPARE(cell(2, 3), QString("D023N"));
@@ -114,7 +114,7 @@ class ChannelTableWindowTest : public testing::ChannelTableFixture {
         QCOMPARE(power->itemText(2), QString("Middle"));
 
         // an unknown language changes no caption
-        state_->LanguageFlag = 7;
+        state_->language = LanguageOfFlag(7);
         window_->applyLanguage();
         QCOMPARE(window_->windowTitle(), QString("Channel Edit"));
     }
@@ -132,9 +132,9 @@ class ChannelTableWindowTest : public testing::ChannelTableFixture {
             return out;
         };
         const QStringList english = entries(*window_);
-        for (const LanguageFlagValue lang : {kChinese, kEnglish}) {
+        for (const Language lang : {kChinese, kEnglish}) {
             ChannelTableWindow late(*document_);
-            state_->LanguageFlag = lang;
+            state_->language = lang;
             window_->applyLanguage();
             late.applyLanguage();
             QCOMPARE(entries(late), entries(*window_));

@@ -38,7 +38,7 @@ class CheckedWriteTest : public QObject {
     ProgramState& state() { return session_->state(); }
     testing::ModalAnswerer& answerer() { return session_->answerer(); }
     QString path(const char* name) const { return session_->path(name); }
-    void start(const QStringList& radioArgs, LanguageFlagValue lang = kEnglish) {
+    void start(const QStringList& radioArgs, Language lang = kEnglish) {
         session_->start(radioArgs, lang);
     }
     // The edits the write will carry: channel 5 (439.9875 MHz "RX ONLY" in the virtual radio)

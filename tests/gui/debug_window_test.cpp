@@ -88,7 +88,7 @@ class DebugWindowTest : public QObject {
     }
 
     void languageRelabelsEveryText() {
-        state_.LanguageFlag = kChinese;
+        state_.language = kChinese;
         window_->applyLanguage();
         QCOMPARE(window_->windowTitle(), QString("调试"));
         QCOMPARE(window_->tabs()->tabText(0), QString("A组功率等级"));
@@ -98,7 +98,7 @@ class DebugWindowTest : public QObject {
         for (QLabel* l : labels) texts << l->text();
         QVERIFY(texts.contains("低"));
         QVERIFY(texts.contains("高"));
-        state_.LanguageFlag = 2;
+        state_.language = LanguageOfFlag(2);
         window_->applyLanguage();
         QCOMPARE(window_->frame(4)->title(), QString("中功率等级"));
     }

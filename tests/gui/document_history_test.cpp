@@ -261,32 +261,19 @@ class DocumentHistoryTest : public QObject {
         QCOMPARE(CellText(doc.state().channels, 3, kColBusyLock), std::string("Off"));
     }
 
-    // The same between any two shown languages, a further language included (English and
-    // Spanish share the flag's 1): after the undo and the redo in another language the channels
-    // hold what each step left, since they hold no words, and the bytes are those of the step's
-    // two sides.
+    // The same between any two shown languages, a further language included: after the undo
+    // and the redo in another language the channels hold what each step left, since they hold
+    // no words, and the bytes are those of the step's two sides.
     void undoAfterASwitchBetweenAnyTwoShownLanguages() {
-        struct Shown {
-            LanguageFlagValue flag;
-            const char* further;
-        };
-        const Shown languages[] = {{kChinese, "en"}, {kEnglish, "en"}, {kEnglish, "es"}};
-        // English again for the next test, also after a failure.
-        const std::unique_ptr<void, void (*)(void*)> english(
-            this, [](void*) { SetFurtherLanguage(QStringLiteral("en")); });
-        auto show = [](Document& doc, const Shown& l) {
-            QVERIFY(SetFurtherLanguage(QString::fromLatin1(l.further)));
-            doc.setLanguage(l.flag);
+        const Language languages[] = {kChinese, kEnglish, Language("es")};
+        auto show = [](Document& doc, Language lang) {
+            doc.setLanguage(lang);
             doc.relabelChannelGrid();
         };
-        for (const Shown& from : languages) {
-            for (const Shown& to : languages) {
-                const QString pair = QStringLiteral("%1/%2 -> %3/%4")
-                                         .arg(from.flag)
-                                         .arg(from.further)
-                                         .arg(to.flag)
-                                         .arg(to.further);
-                Document doc(StartupState(from.flag));
+        for (const Language from : languages) {
+            for (const Language to : languages) {
+                const QString pair = CodeOf(from) + QStringLiteral(" -> ") + CodeOf(to);
+                Document doc(StartupState(from));
                 show(doc, from);
                 const ImageBytes start = EncodedCopy(doc.state());
                 doc.changeChannels(ChannelEditLabel(3, 1), {3}, [&](ChannelStores& s) {
@@ -306,6 +293,10 @@ class DocumentHistoryTest : public QObject {
                 doc.redo();
                 QVERIFY2(doc.state().channels == powerStep.channels, qPrintable(pair));
                 QVERIFY2(EncodedCopy(doc.state()) == afterPower, qPrintable(pair));
+                // Another language shows other words (the catalogue is in place).
+                QCOMPARE(CellText(doc.state().channels, 3, kColPower, to) ==
+                             CellText(powerStep.channels, 3, kColPower, from),
+                         from == to);
                 doc.undo();
                 doc.undo();
                 QVERIFY2(EncodedCopy(doc.state()) == start, qPrintable(pair));
@@ -346,10 +337,10 @@ class DocumentHistoryTest : public QObject {
 
         ProgramState loaded = doc.state();
         loaded.channels.at(1).name = "Z";
-        loaded.LanguageFlag = kChinese;  // not the document's to change
+        loaded.language = kChinese;  // not the document's to change
         doc.loadState(OpenFileLabel("a.dat"), loaded);
         QCOMPARE(replaced.count(), 1);
-        QCOMPARE(doc.state().LanguageFlag, kEnglish);
+        QCOMPARE(doc.state().language, kEnglish);
         QCOMPARE(doc.undoStack().undoText(), QString("Open a.dat"));
         doc.undo();
         QCOMPARE(replaced.count(), 2);

@@ -80,8 +80,8 @@ class DtmfWindowTest : public QObject {
         QCOMPARE(delay->currentText(), QString("1200毫秒"));
         QCOMPARE(delay->itemText(9), QString("1800毫秒"));
         delay->setCurrentIndex(9);
-        for (LanguageFlagValue lang : {kEnglish, kChinese, kEnglish}) {
-            state_.LanguageFlag = lang;
+        for (Language lang : {kEnglish, kChinese, kEnglish}) {
+            state_.language = lang;
             window_->applyLanguage();
         }
         QCOMPARE(delay->count(), 10);
@@ -94,7 +94,7 @@ class DtmfWindowTest : public QObject {
         window_->applyLanguage();
         window_->aniMode()->setCurrentIndex(1);
         window_->groupCallCode()->setCurrentIndex(0);
-        state_.LanguageFlag = kEnglish;
+        state_.language = kEnglish;
         window_->applyLanguage();
         QCOMPARE(window_->aniMode()->currentText(), QString("End Send"));
         QCOMPARE(window_->dtmfRate()->currentText(), QString("Fast"));

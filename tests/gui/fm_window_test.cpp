@@ -124,7 +124,7 @@ class FmWindowTest : public QObject {
     }
 
     void messageLineSitsBesideTheCellAndHidesOnClick() {
-        state_.LanguageFlag = kChinese;
+        state_.language = kChinese;
         typeIntoCell(2, "200");
         QLabel* line = window_->messageLine();
         QVERIFY(line->isVisible());
@@ -224,15 +224,15 @@ class FmWindowTest : public QObject {
     void messageLineShowsItsWholeText_data() {
         QTest::addColumn<int>("lang");
         QTest::addColumn<bool>("atVfo");
-        QTest::newRow("Chinese, beside a cell") << int(kChinese) << false;
-        QTest::newRow("English, beside a cell") << int(kEnglish) << false;
-        QTest::newRow("Chinese, at the VFO") << int(kChinese) << true;
-        QTest::newRow("English, at the VFO") << int(kEnglish) << true;
+        QTest::newRow("Chinese, beside a cell") << int(LanguageFlagOf(kChinese)) << false;
+        QTest::newRow("English, beside a cell") << int(LanguageFlagOf(kEnglish)) << false;
+        QTest::newRow("Chinese, at the VFO") << int(LanguageFlagOf(kChinese)) << true;
+        QTest::newRow("English, at the VFO") << int(LanguageFlagOf(kEnglish)) << true;
     }
     void messageLineShowsItsWholeText() {
         QFETCH(int, lang);
         QFETCH(bool, atVfo);
-        state_.LanguageFlag = static_cast<LanguageFlagValue>(lang);
+        state_.language = LanguageOfFlag(lang);
         window_->applyLanguage();
         // The other place first: the message must not keep the size it had there.
         QLabel* line = window_->messageLine();
@@ -328,7 +328,7 @@ class FmWindowTest : public QObject {
 
     void languageSwitchKeepsTheDisplayMode() {
         window_->displayMode()->setCurrentIndex(1);
-        state_.LanguageFlag = kChinese;
+        state_.language = kChinese;
         window_->applyLanguage();
         QCOMPARE(window_->displayMode()->currentIndex(), 1);
         QCOMPARE(window_->displayMode()->currentText(), QString("频率"));

@@ -141,13 +141,13 @@ void LanguageEventTest::everyOpenWindowFollowsTheMenu() {
         w().showEditor(e);
     }
     showBeside(w().aboutWindow());
-    auto* fleet = showBeside(new FleetWindow(w().state(), w().state().LanguageFlag, &w()));
-    auto* backups = showBeside(new BackupsWindow(w().state().LanguageFlag, &w()));
-    auto* changes = showBeside(new ChangeListWindow(w().state().LanguageFlag, {}, {}, &w()));
+    auto* fleet = showBeside(new FleetWindow(w().state(), w().state().language, &w()));
+    auto* backups = showBeside(new BackupsWindow(w().state().language, &w()));
+    auto* changes = showBeside(new ChangeListWindow(w().state().language, {}, {}, &w()));
     auto* preview = showBeside(new PrintPreviewWindow(w().state(), &w()));
     auto* import = showBeside(new CsvImportDialog(
         ReadChannelTable("Location,Frequency\n1,146.52\n"), w().state().channels, w().state().band,
-        w().state().LanguageFlag, QStringLiteral("a.csv"), &w()));
+        w().state().language, QStringLiteral("a.csv"), &w()));
     const Expected expected[] = {
         {&w(), "TALVO 对讲机编程软件V1.50 - 未命名[*]",
          "TALVO Radio Programming Software V1.50 - Untitled[*]", "频段", "Frequency"},

@@ -118,15 +118,15 @@ class OptionsWindowTest : public QObject {
     void tabFollowsTheScreen_data() {
         QTest::addColumn<bool>("vfoPage");
         QTest::addColumn<int>("lang");
-        QTest::newRow("function page, English") << false << int(kEnglish);
-        QTest::newRow("function page, Chinese") << false << int(kChinese);
-        QTest::newRow("VFO page, English") << true << int(kEnglish);
-        QTest::newRow("VFO page, Chinese") << true << int(kChinese);
+        QTest::newRow("function page, English") << false << int(LanguageFlagOf(kEnglish));
+        QTest::newRow("function page, Chinese") << false << int(LanguageFlagOf(kChinese));
+        QTest::newRow("VFO page, English") << true << int(LanguageFlagOf(kEnglish));
+        QTest::newRow("VFO page, Chinese") << true << int(LanguageFlagOf(kChinese));
     }
     void tabFollowsTheScreen() {
         QFETCH(bool, vfoPage);
         QFETCH(int, lang);
-        state_.LanguageFlag = static_cast<LanguageFlagValue>(lang);
+        state_.language = LanguageOfFlag(lang);
         window_->applyLanguage();
         testing::UserClick(vfoPage ? window_->vfoPageOption() : window_->functionPageOption());
         QTRY_VERIFY(window_->isActiveWindow());
@@ -265,7 +265,7 @@ class OptionsWindowTest : public QObject {
         QCOMPARE(roger->currentText(), QString("Off"));
 
         // The typed text survives a language switch and a reload; choosing an entry selects.
-        state_.LanguageFlag = kChinese;
+        state_.language = kChinese;
         window_->applyLanguage();
         window_->loadFromModel();
         QCOMPARE(scan->currentText(), QString("Fast"));
@@ -283,7 +283,7 @@ class OptionsWindowTest : public QObject {
         QCOMPARE(state_.options[ListId::AutoPowerOff], 3);
         window_->list(ListId::AVfoQtDqtEnc)->setCurrentIndex(52);
 
-        state_.LanguageFlag = kChinese;
+        state_.language = kChinese;
         window_->applyLanguage();
         QCOMPARE(off->currentIndex(), 3);
         QCOMPARE(off->currentText(), QString("3 小时"));
@@ -293,10 +293,10 @@ class OptionsWindowTest : public QObject {
         QCOMPARE(window_->vfoFrame(1)->title(), QString("B组全频频率"));
         QCOMPARE(window_->windowTitle(), QString("可选功能"));
 
-        state_.LanguageFlag = 7;  // not a language: nothing changes
+        state_.language = LanguageOfFlag(7);  // not a language: nothing changes
         window_->applyLanguage();
         QCOMPARE(off->currentText(), QString("3 小时"));
-        state_.LanguageFlag = kEnglish;
+        state_.language = kEnglish;
         window_->applyLanguage();
         QCOMPARE(off->currentText(), QString("3 Hour"));
         QCOMPARE(window_->check(CheckId::AllowToCancelOperating)->text(),
@@ -386,7 +386,7 @@ class OptionsWindowTest : public QObject {
         auto* scroll = qobject_cast<QScrollArea*>(options->parentWidget()->parentWidget());
         QVERIFY(scroll);
         for (const QString& code : ShippedLanguages()) {
-            main.switchLanguage(code == "zh" ? kChinese : kEnglish, code == "zh" ? "en" : code);
+            main.switchLanguage(Language(code.toStdString()));
             main.action("MNOption")->trigger();
             QTRY_VERIFY(options->isVisible());
             for (QRadioButton* page : {options->functionPageOption(), options->vfoPageOption()}) {

@@ -113,7 +113,7 @@ class PortListTest : public QObject {
             {"Escape", [] { return testing::UserKey(Qt::Key_Escape); }},
             {"click elsewhere", [&] { return testing::PointerClick(elsewhere); }},
         };
-        for (LanguageFlagValue lang : {kEnglish, kChinese}) {
+        for (Language lang : {kEnglish, kChinese}) {
             w().switchLanguage(lang);
             for (const auto& way : ways) {
                 openList();

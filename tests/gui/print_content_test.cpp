@@ -31,7 +31,7 @@ class PrintContentTest : public QObject {
     Q_OBJECT
 
   private:
-    static ProgramState KnownState(LanguageFlagValue lang) {
+    static ProgramState KnownState(Language lang) {
         ProgramState s = StartupState(lang);
         s.options[TextId::AChannelNumber] = "12";
         s.options[TextId::BChannelNumber] = "7";
@@ -115,7 +115,7 @@ class PrintContentTest : public QObject {
         QTest::addColumn<QStringList>("headings");
         QTest::addColumn<QStringList>("captions");
         QTest::addColumn<QStringList>("checkRow");  // caption, value clear, value ticked
-        QTest::newRow("en") << int(kEnglish)
+        QTest::newRow("en") << int(LanguageFlagOf(kEnglish))
                             << QStringList{"TALVO Interphone programming data are printed",
                                            "Channel data"}
                             << QStringList{"Function Set", "The whole frequency frequently",
@@ -151,7 +151,8 @@ class PrintContentTest : public QObject {
                                            "Middle Power Grades",
                                            "Low Power Grades"}
                             << QStringList{"WhetherAllow to Cancel Operating", "No", "Yes"};
-        QTest::newRow("zh") << int(kChinese) << QStringList{"TALVO对讲机编程数据打印", "信道数据"}
+        QTest::newRow("zh") << int(LanguageFlagOf(kChinese))
+                            << QStringList{"TALVO对讲机编程数据打印", "信道数据"}
                             << QStringList{"功能设置", "全频频率", "VOX(声控发射)", "调试信息"}
                             << QStringList{"B组当前频道数:",
                                            "A组当前频道数:",
@@ -191,7 +192,7 @@ class PrintContentTest : public QObject {
         QFETCH(QStringList, headings);
         QFETCH(QStringList, captions);
         QFETCH(QStringList, checkRow);
-        ProgramState s = KnownState(static_cast<LanguageFlagValue>(lang));
+        ProgramState s = KnownState(LanguageOfFlag(lang));
         PrintDocument doc;
         PrintContent(s, doc);
         QCOMPARE(Texts(doc.elements(), K::Title), titles);
@@ -208,7 +209,7 @@ class PrintContentTest : public QObject {
         QCOMPARE(rows[1].value, QString("12"));
         QCOMPARE(rows[11].value, QString("HI\u00e9"));
         QCOMPARE(rows[13].value, QString("136.00000"));
-        QCOMPARE(rows[20].value, Tr(s.options.displayed(ListId::AVfoWideNarrow), s.LanguageFlag));
+        QCOMPARE(rows[20].value, Tr(s.options.displayed(ListId::AVfoWideNarrow), s.language));
         QCOMPARE(rows[27].value, QString("201"));
         QCOMPARE(rows[28].value, QString("150"));
         QCOMPARE(rows[29].value, QString("99"));
@@ -238,7 +239,7 @@ class PrintContentTest : public QObject {
         QCOMPARE(grid.rows[1][10], QString("REP"));
         QCOMPARE(grid.rows[2], (QStringList{"9", "", "", "", "", "", "", "", "", "", "FREE"}));
 
-        s.LanguageFlag = kChinese;
+        s.language = kChinese;
         ForgetShownWords(s.channels);
         PrintContent(s, doc);
         const PrintGrid& zh = doc.elements()[doc.elements().size() - 2].grid;

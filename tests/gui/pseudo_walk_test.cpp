@@ -245,7 +245,7 @@ void PseudoWalkTest::dialogsAndReports() {
     // The change list of a checked write.
     const ImageBytes before = samples::ValidImageMaker(8).make();
     const ImageBytes after = samples::ValidImageMaker(9).make();
-    const LanguageFlagValue lang = w().state().LanguageFlag;
+    const Language lang = w().state().language;
     for (const ImageBytes* image : {&before, &after}) {
         const ProgramState s = compare::DecodedState(*image);
         for (int ch = 1; ch <= kChannelCount; ++ch) {
@@ -329,7 +329,7 @@ namespace {
 // `s` with the longest words in the printout's cells: every list setting at its longest entry,
 // the grid's list columns taking every entry in turn, names of eight wide letters.
 ProgramState FilledForPrint(ProgramState s) {
-    const LanguageFlagValue lang = s.LanguageFlag;
+    const Language lang = s.language;
     for (std::size_t i = 0; i < kListCount; ++i) {
         const auto id = static_cast<ListId>(i);
         qsizetype longest = -1;

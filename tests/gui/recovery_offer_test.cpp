@@ -109,17 +109,17 @@ class RecoveryOfferTest : public QObject {
         QTest::addColumn<QString>("source");
         QTest::addColumn<QString>("titleEnd");
         QTest::addColumn<QString>("question");
-        QTest::newRow("English, a file") << int(kEnglish) << "/radios/club.dat"
+        QTest::newRow("English, a file") << int(LanguageFlagOf(kEnglish)) << "/radios/club.dat"
                                          << "club.dat (recovered, unsaved)[*]"
                                          << "The program ended without saving the changes to "
                                             "/radios/club.dat";
-        QTest::newRow("Chinese, a file") << int(kChinese) << "/radios/俱乐部.dat"
+        QTest::newRow("Chinese, a file") << int(LanguageFlagOf(kChinese)) << "/radios/俱乐部.dat"
                                          << "俱乐部.dat（已恢复，未保存）[*]"
                                          << "上次程序结束时，对 /radios/俱乐部.dat 的更改尚未保存";
-        QTest::newRow("English, untitled") << int(kEnglish) << ""
+        QTest::newRow("English, untitled") << int(LanguageFlagOf(kEnglish)) << ""
                                            << "Untitled (recovered, unsaved)[*]"
                                            << "the changes to an untitled document";
-        QTest::newRow("Chinese, untitled") << int(kChinese) << ""
+        QTest::newRow("Chinese, untitled") << int(LanguageFlagOf(kChinese)) << ""
                                            << "未命名（已恢复，未保存）[*]"
                                            << "对 未命名的数据 的更改";
     }
@@ -128,7 +128,7 @@ class RecoveryOfferTest : public QObject {
         QFETCH(QString, source);
         QFETCH(QString, titleEnd);
         QFETCH(QString, question);
-        const auto lang = static_cast<LanguageFlagValue>(language);
+        const auto lang = LanguageOfFlag(language);
         SaveLanguage(lang);
         const ImageBytes kept = EditedImage("145.62500");
         const QString left = leaveCopy("1-dead", FileText(kept), source);

@@ -58,7 +58,7 @@ class ShellCommandsTest : public QObject {
     ProgramState& state() { return w().state(); }
     testing::ModalAnswerer& answerer() { return *answerer_; }
 
-    void start(LanguageFlagValue lang = kEnglish) {
+    void start(Language lang = kEnglish) {
         auto port = std::make_unique<testing::FakeSerialLink>();
         port_ = port.get();
         program_ = StartProgram(std::move(port));
@@ -536,7 +536,7 @@ void ShellCommandsTest::editorsLargerThanTheAreaScrollInsideIt() {
                    {Qt::Key_F, w().fmWindow()},
                    {Qt::Key_M, w().channelWindow()}};
     const QSize sizes[] = {{900, 660}, {620, 420}, {480, 360}, {1400, 1000}};
-    for (LanguageFlagValue lang : {kEnglish, kChinese}) {
+    for (Language lang : {kEnglish, kChinese}) {
         w().switchLanguage(lang);
         for (const QSize& size : sizes) {
             w().resize(size);
@@ -551,7 +551,7 @@ void ShellCommandsTest::editorsLargerThanTheAreaScrollInsideIt() {
                                           .arg(win.editor->windowTitle())
                                           .arg(size.width())
                                           .arg(size.height())
-                                          .arg(lang);
+                                          .arg(QString::fromStdString(lang.str()));
                 QVERIFY2(area.contains(frame->geometry()), qPrintable(where));
                 QVERIFY2(win.editor->width() >= win.editor->minimumSizeHint().width() &&
                              win.editor->height() >= win.editor->minimumSizeHint().height(),

@@ -58,7 +58,7 @@ class ShellDocumentTest : public QObject {
     MainWindow& w() { return *program_.window; }
     testing::ModalAnswerer& answerer() { return *answerer_; }
 
-    void start(LanguageFlagValue lang = kEnglish) {
+    void start(Language lang = kEnglish) {
         auto port = std::make_unique<testing::FakeSerialLink>();
         port_ = port.get();
         program_ = StartProgram(std::move(port));

@@ -51,8 +51,7 @@ void ShellMsgBoxTest::buttonSetsAreLabelledInTheProgramsLanguage() {
     QFETCH(QString, defaultLabel);
     ModalAnswerer answerer;
     answerer.answerKey(Qt::Key_Return);
-    LocalMsgBox(static_cast<LanguageFlagValue>(lang), QStringLiteral("text"), style,
-                QStringLiteral("t"));
+    LocalMsgBox(LanguageOfFlag(lang), QStringLiteral("text"), style, QStringLiteral("t"));
     QCOMPARE(answerer.seen().size(), 1);
     QCOMPARE(answerer.last().buttons, labels);
     QCOMPARE(answerer.last().defaultButton, defaultLabel);
@@ -132,7 +131,7 @@ void ShellMsgBoxTest::twoBoxesInARowAreBothRelabelled() {
 void ShellMsgBoxTest::unknownLanguageKeepsToolkitLabels() {
     ModalAnswerer answerer;
     answerer.answerId(IdCancel);
-    QCOMPARE(LocalMsgBox(2, QStringLiteral("x"), 1, QStringLiteral("t")),
+    QCOMPARE(LocalMsgBox(LanguageOfFlag(2), QStringLiteral("x"), 1, QStringLiteral("t")),
              static_cast<int>(IdCancel));
     QVERIFY(!answerer.last().buttons.contains(QStringLiteral("确定")));
     QCOMPARE(answerer.last().buttons.size(), 2);
@@ -142,7 +141,7 @@ void ShellMsgBoxTest::unknownLanguageKeepsToolkitLabels() {
 // least as wide as the bold title plus 100 pixels for those shows it uncut, whatever the text.
 void ShellMsgBoxTest::shortMessagesLeaveRoomForTheWholeTitle() {
     const struct {
-        LanguageFlagValue lang;
+        Language lang;
         const char* title;  // empty: the application title of the language
     } rows[] = {{kEnglish, ""},          {kChinese, ""},       {kChinese, "提示"},
                 {kEnglish, "Attention"}, {kChinese, "注意！"}, {kEnglish, "Mistake"}};

@@ -135,7 +135,6 @@ class ShellStartupLanguageTest : public QObject {
     void cleanup() {
         program_ = {};
         env_.reset();
-        SetFurtherLanguage(QStringLiteral("en"));  // as a new process starts
     }
     void firstStartIsEnglishWithPortZero();
     void startsInTheStoredLanguageAndPort();
@@ -151,7 +150,7 @@ class ShellStartupLanguageTest : public QObject {
 
 void ShellStartupLanguageTest::firstStartIsEnglishWithPortZero() {
     start();
-    QCOMPARE(w().state().LanguageFlag, kEnglish);
+    QCOMPARE(w().state().language, kEnglish);
     // The program's title, then the file's name and the mark shown while changes are unsaved.
     QCOMPARE(w().windowTitle(),
              QStringLiteral("TALVO Radio Programming Software V1.50 - Untitled[*]"));
@@ -186,7 +185,7 @@ void ShellStartupLanguageTest::startsInTheStoredLanguageAndPort() {
     SaveLanguage(kChinese);
     SavePortNumber(7);
     start();
-    QCOMPARE(w().state().LanguageFlag, kChinese);
+    QCOMPARE(w().state().language, kChinese);
     QCOMPARE(w().windowTitle(), QStringLiteral("TALVO 对讲机编程软件V1.50 - 未命名[*]"));
     QCOMPARE(w().statusText(1), QStringLiteral("COM: 7"));
     QVERIFY(!w().statusText(2).isEmpty());
@@ -309,7 +308,7 @@ void ShellStartupLanguageTest::chineseTextsAndListPositions() {
 void ShellStartupLanguageTest::unknownLanguageFlagChangesNothing() {
     start();
     const QStringList before = Snapshot(w());
-    w().state().LanguageFlag = 2;
+    w().state().language = LanguageOfFlag(2);
     w().ApplyLanguage();
     const QStringList after = Snapshot(w());
     QVERIFY2(after == before, qPrintable(FirstDifference(before, after)));
@@ -373,8 +372,7 @@ void ShellStartupLanguageTest::furtherLanguageFromTheMenuIsRememberedBesideTheFl
     triggerMenu("MNEnglish");
 
     chooseLanguageByKeyboard("MNLanguage_es");
-    QCOMPARE(w().state().LanguageFlag, kEnglish);
-    QCOMPARE(FurtherLanguage(), QStringLiteral("es"));
+    QCOMPARE(w().state().language, Language("es"));
     noLanguageEntryChecked();
     const QStringList spanish = Snapshot(w());
     // Every text that differs between Chinese and English differs in Spanish from both, but
@@ -387,25 +385,25 @@ void ShellStartupLanguageTest::furtherLanguageFromTheMenuIsRememberedBesideTheFl
     }
     QVERIFY2(differ > 10 * shared, qPrintable(QString("%1 %2").arg(differ).arg(shared)));
     // The main window, an editor, the grid's list words and the toolkit's own words.
-    QCOMPARE(action("MNFile")->text(), Tr(TALVO_TEXT("MainTexts", "File(&F)"), kEnglish));
+    const Language es("es");
+    QCOMPARE(action("MNFile")->text(), Tr(TALVO_TEXT("MainTexts", "File(&F)"), es));
     QVERIFY(action("MNFile")->text() != QStringLiteral("File(&F)"));
     QCOMPARE(w().channelWindow()->windowTitle(),
-             Tr(TALVO_TEXT("ChannelTableWindow", "Channel Edit"), kEnglish));
+             Tr(TALVO_TEXT("ChannelTableWindow", "Channel Edit"), es));
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancelar"));
 
     quit();
     QCOMPARE(LoadLanguage(), QStringLiteral("1"));
     QCOMPARE(LoadFurtherLanguage(), QStringLiteral("es"));
-    SetFurtherLanguage(QStringLiteral("en"));  // a new process
     start();
-    QCOMPARE(FurtherLanguage(), QStringLiteral("es"));
+    QCOMPARE(w().state().language, Language("es"));
     noLanguageEntryChecked();
     const QStringList spanishAtStart = Snapshot(w());
     QVERIFY2(spanishAtStart == spanish, qPrintable(FirstDifference(spanish, spanishAtStart)));
 
     // English and Chinese are exactly what they were before Spanish was shown.
     chooseLanguageByKeyboard("MNEnglish");
-    QCOMPARE(FurtherLanguage(), QStringLiteral("en"));
+    QCOMPARE(w().state().language, kEnglish);
     noLanguageEntryChecked();
     const QStringList englishAgain = Snapshot(w());
     QVERIFY2(englishAgain == english, qPrintable(FirstDifference(english, englishAgain)));
@@ -421,9 +419,8 @@ void ShellStartupLanguageTest::furtherLanguageFromTheMenuIsRememberedBesideTheFl
 
     // A store an older version wrote (the flag only) starts in English, whatever ran before.
     SaveLanguage(kEnglish);
-    SetFurtherLanguage(QStringLiteral("es"));
     start();
-    QCOMPARE(FurtherLanguage(), QStringLiteral("en"));
+    QCOMPARE(w().state().language, kEnglish);
     const QStringList olderStore = Snapshot(w());
     QVERIFY2(olderStore == english, qPrintable(FirstDifference(english, olderStore)));
 }
@@ -442,9 +439,8 @@ void ShellStartupLanguageTest::anyStoredFurtherLanguageStartsInAShippedOne() {
     for (const auto& c : cases) {
         SaveLanguage(kEnglish);
         SaveFurtherLanguage(QString::fromLatin1(c.stored));
-        SetFurtherLanguage(QStringLiteral("es"));  // whatever ran before in this process
         start();
-        QCOMPARE(FurtherLanguage(), QString::fromLatin1(c.shown));
+        QCOMPARE(CodeOf(w().state().language), QString::fromLatin1(c.shown));
         noLanguageEntryChecked();
         if (QLatin1String(c.shown) == "en") {
             const QStringList shown = Snapshot(w());

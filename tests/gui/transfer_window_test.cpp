@@ -47,7 +47,7 @@ class TransferWindowTest : public QObject {
     testing::ModalAnswerer& answerer() { return session_->answerer(); }
     QString path(const char* name) const { return session_->path(name); }
     // The virtual radio as port 1, then the program.
-    void start(const QStringList& radioArgs, LanguageFlagValue lang = kEnglish) {
+    void start(const QStringList& radioArgs, Language lang = kEnglish) {
         session_->start(radioArgs, lang);
     }
     // A data file the radio starts from: channel 1 on 145.5 MHz, odd power grades, band 2.

@@ -11,11 +11,11 @@
 
 namespace talvo {
 
-TextWords WordsIn(LanguageFlagValue lang);
+TextWords WordsIn(Language lang);
 
 // What cell (`channel`, `column`) shows in `lang`.
 inline std::string CellText(const ChannelStores& stores, int channel, int column,
-                            LanguageFlagValue lang = kEnglish) {
+                            Language lang = kEnglish) {
     return ChannelCellText(stores.at(channel), column, WordsIn(lang));
 }
 

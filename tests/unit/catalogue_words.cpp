@@ -131,11 +131,11 @@ std::vector<std::string> ShippedCatalogues() {
     return codes;
 }
 
-TextWords WordsIn(LanguageFlagValue lang) {
+TextWords WordsIn(Language lang) {
     return WordsOfCatalogue(lang == kChinese ? "zh" : "en");
 }
 
-std::string Render(const Message& message, LanguageFlagValue lang) {
+std::string Render(const Message& message, Language lang) {
     return Compose(message, WordsIn(lang));
 }
 }  // namespace talvo

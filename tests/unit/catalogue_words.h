@@ -11,11 +11,11 @@
 
 namespace talvo {
 
-TextWords WordsIn(LanguageFlagValue lang);
+TextWords WordsIn(Language lang);
 // The words of the shipped catalogue translations/talvo_<code>.ts ("en": the sources).
 TextWords WordsOfCatalogue(const std::string& code);
 // "en" and the code of every translations/talvo_<code>.ts.
 std::vector<std::string> ShippedCatalogues();
-std::string Render(const Message& message, LanguageFlagValue lang);
+std::string Render(const Message& message, Language lang);
 
 }  // namespace talvo

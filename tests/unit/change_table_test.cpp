@@ -47,8 +47,8 @@ TEST(ChangeTable, LinesAreAlignedRowsOfTheChanges) {
     for (unsigned seed = 1; seed <= 12; ++seed) {
         const ImageBytes a = samples::ValidImageMaker(seed).make();
         const ImageBytes b = samples::ValidImageMaker(seed + 100).make();
-        for (const LanguageFlagValue lang : {kEnglish, kChinese}) {
-            SCOPED_TRACE("seed " + std::to_string(seed) + " lang " + std::to_string(lang));
+        for (const Language lang : {kEnglish, kChinese}) {
+            SCOPED_TRACE("seed " + std::to_string(seed) + " lang " + lang.str());
             const auto changes = CompareImages(a, b, WordsIn(lang));
             ASSERT_FALSE(changes.empty());
             const auto rows = ChangeRows(changes);

@@ -24,7 +24,7 @@
 namespace talvo {
 namespace {
 
-ProgramState RandomState(unsigned seed, LanguageFlagValue lang) {
+ProgramState RandomState(unsigned seed, Language lang) {
     ProgramState state = StartupState(lang);
     state.RadioImage = samples::ValidImageMaker(seed).make();
     DecodeImage(state);
@@ -218,7 +218,7 @@ TEST(ColumnEdit, RandomImagesChangeExactlyTheChannelsThatAccept) {
                                                   "136",      "1.2.3", "174.995"};
     const std::vector<std::string> names = {"abc", "CH 1", "TOOLONG", "", "A{B", "#Z9"};
     for (unsigned seed = 1; seed <= 40; ++seed) {
-        const LanguageFlagValue lang = seed % 2 ? kEnglish : kChinese;
+        const Language lang = seed % 2 ? kEnglish : kChinese;
         const ProgramState state = RandomState(seed, lang);
         const ChannelList chosen = RandomChoice(rng, 40);
         ColumnValue value;

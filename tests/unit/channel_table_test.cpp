@@ -65,7 +65,7 @@ TEST(ChannelTableFrequency, BandLimitsRasterAndMalformedEntries) {
 
 TEST(ChannelTableFrequency, FreeRowGetsDefaultsInEachLanguage) {
     struct LangCase {
-        LanguageFlagValue lang;
+        Language lang;
         std::vector<std::string> texts;  // columns 3..9
     };
     const std::vector<LangCase> cases = {

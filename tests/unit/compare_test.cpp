@@ -95,7 +95,7 @@ TEST(ChangeList, ImagesThatDifferInOneFieldOfEachKind) {
             if (c.area == Change::Area::Channel) {
                 EXPECT_EQ(changes[0].channel, used);
             }
-            for (const LanguageFlagValue lang : {kEnglish, kChinese}) {
+            for (const Language lang : {kEnglish, kChinese}) {
                 const auto lines =
                     ChangeLines(CompareImages(base, after, WordsIn(lang)), WordsIn(lang));
                 ASSERT_EQ(lines.size(), 2u);  // the titles and the change

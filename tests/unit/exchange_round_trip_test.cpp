@@ -32,7 +32,7 @@ struct RoundTrip {
 RoundTrip ExportThenImport(const ProgramState& source) {
     RoundTrip trip;
     trip.exported = ExportChannelsCsv(source.channels, source.band);
-    ProgramState fresh = StartupState(source.LanguageFlag);
+    ProgramState fresh = StartupState(source.language);
     fresh.band.select(source.band.index);
     trip.plan = PlanImport(ReadChannelTable(trip.exported.text), fresh.channels, fresh.band, {});
     for (const ExchangeNote& note : trip.exported.notes) ++trip.noted[std::stoi(note.args[0])];
@@ -236,7 +236,7 @@ TEST(ExchangeRoundTrip, GridChannelsComeBackFieldForFieldWithoutANote) {
         // Typed into the grid, saved as an image and loaded again, as a file would be.
         ProgramState typed = RandomGridState(rng);
         EncodeImage(typed);
-        ProgramState source = StartupState(typed.LanguageFlag);
+        ProgramState source = StartupState(typed.language);
         source.RadioImage = typed.EncodedImage;
         DecodeImage(source);
         ASSERT_EQ(source.band.index, typed.band.index);

@@ -45,7 +45,7 @@ TEST(FleetRows, AcceptedValuesReachTheImageUnderTheirNames) {
             file += cell + "," + w.digits + "," + entry + "\n";
             wants.push_back(w);
         }
-        const RadioRows rows = ParseRadioRows(file, WordsIn(kChinese));
+        const RadioRows rows = ParseRadioRows(file, {WordsIn(kChinese)});
         ASSERT_TRUE(rows.problems.empty())
             << file << Render(RowsProblemText(rows.problems[0]), kEnglish);
         ASSERT_EQ(rows.rows.size(), wants.size());
@@ -99,14 +99,14 @@ TEST(FleetRows, WhatTheWindowWouldChangeOrCannotTakeIsRefusedByLine) {
         {"DisplayCharacter\r\nAB\r\n#1\r\nCD\r\n", Kind::CommentRow, 3, {}},
     };
     for (const Case& c : cases) {
-        const RadioRows rows = ParseRadioRows(c.file, WordsIn(kChinese));
+        const RadioRows rows = ParseRadioRows(c.file, {WordsIn(kChinese)});
         ASSERT_EQ(rows.problems.size(), 1u) << c.file;
         EXPECT_TRUE(rows.rows.empty()) << "a file with a problem programs nothing: " << c.file;
         const RowsProblem& p = rows.problems[0];
         EXPECT_EQ(p.kind, c.kind) << c.file;
         EXPECT_EQ(p.line, c.line) << c.file;
         EXPECT_EQ(p.args, c.args) << c.file;
-        for (const LanguageFlagValue lang : {kChinese, kEnglish})
+        for (const Language lang : {kChinese, kEnglish})
             EXPECT_FALSE(Render(RowsProblemText(p), lang).empty());
     }
 }
@@ -116,7 +116,7 @@ TEST(FleetRows, EmptyCellsKeepTheTemplateAndEntriesGoByNumberOrText) {
         "PowerOnPassword;Beep;DisplayCharacter;AllowToCancelOperating\n"
         "1;;;true\n"
         "On;0;HQ;FALSE\n",
-        WordsIn(kChinese));
+        {WordsIn(kChinese)});
     ASSERT_TRUE(rows.problems.empty());
     OptionalFeatures first = DefaultOptionalFeatures();
     first[TextId::DisplayCharacter] = "TMPL";
@@ -132,6 +132,35 @@ TEST(FleetRows, EmptyCellsKeepTheTemplateAndEntriesGoByNumberOrText) {
     EXPECT_EQ(second[ListId::Beep], 0);
     EXPECT_EQ(second[TextId::DisplayCharacter], "HQ");
     EXPECT_FALSE(second[CheckId::AllowToCancelOperating]);
+}
+
+// Whatever shipped language the file is written in, each list entry's words give that entry
+// (words that are a whole number, VoxGainLevel's "1".."8", are read as an entry's number).
+TEST(FleetRows, ListWordsOfEveryShippedLanguageGiveTheirEntry) {
+    std::vector<TextWords> shipped;
+    for (const std::string& code : ShippedCatalogues()) {
+        if (code != "en") shipped.push_back(WordsOfCatalogue(code));
+    }
+    for (const std::string& code : ShippedCatalogues()) {
+        const TextWords words = WordsOfCatalogue(code);
+        for (std::size_t l = 0; l < kListCount; ++l) {
+            const auto list = static_cast<ListId>(l);
+            for (int i = 0; i < ListSize(list); ++i) {
+                const std::string word = Compose(ListEntry(list, i), words);
+                if (std::all_of(word.begin(), word.end(), [](char c) { return std::isdigit(c); }))
+                    continue;
+                const RadioRows rows =
+                    ParseRadioRows(std::string(Info(list).name) + "\n\"" + word + "\"\n", shipped);
+                if (!rows.problems.empty()) {
+                    ADD_FAILURE() << code << " " << Info(list).name << " " << word;
+                    continue;
+                }
+                OptionalFeatures options = DefaultOptionalFeatures();
+                ApplyRow(rows.rows[0], options);
+                EXPECT_EQ(options[list], i) << code << " " << Info(list).name << " " << word;
+            }
+        }
+    }
 }
 
 // Radios end in random order with random outcomes while up to four are in flight: a row is

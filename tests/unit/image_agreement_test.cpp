@@ -11,7 +11,7 @@ namespace {
 
 namespace L = layout;
 
-ImageBytes Reencoded(const ImageBytes& image, LanguageFlagValue lang = kEnglish) {
+ImageBytes Reencoded(const ImageBytes& image, Language lang = kEnglish) {
     ProgramState state = StartupState(lang);
     state.RadioImage = image;
     DecodeImage(state);

@@ -13,7 +13,7 @@ namespace L = layout;
 using samples::Filled;
 using samples::PutFrequency;
 
-ProgramState Decoded(const ImageBytes& image, LanguageFlagValue lang = kEnglish) {
+ProgramState Decoded(const ImageBytes& image, Language lang = kEnglish) {
     ProgramState state = StartupState(lang);
     state.RadioImage = image;
     DecodeImage(state);

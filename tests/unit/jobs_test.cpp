@@ -341,7 +341,7 @@ TEST(Jobs, EveryOutcomeHasWordsInBothLanguages) {
         outcome.step = 42;
         outcome.reason = kind == Kind::PortError ? Status::PortCannotOpen : Status::TimedOut;
         outcome.count = 3;
-        for (const LanguageFlagValue lang : {kEnglish, kChinese}) {
+        for (const Language lang : {kEnglish, kChinese}) {
             for (const std::string& text :
                  {Render(OutcomeSentence(outcome), lang), Render(OutcomeLine(outcome), lang)}) {
                 EXPECT_FALSE(text.empty());

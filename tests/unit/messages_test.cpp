@@ -9,7 +9,6 @@
 #include "exchange/exchange_notes.h"
 #include "fleet/fleet_texts.h"
 #include "jobs/outcome_words.h"
-#include "model/status.h"
 
 namespace talvo {
 namespace {
@@ -52,7 +51,8 @@ std::vector<Message> EveryMessage() {
     for (const jobs::Stage s : {jobs::Stage::Identify, jobs::Stage::Read, jobs::Stage::Backup,
                                 jobs::Stage::Write, jobs::Stage::ReadBack})
         all.push_back(jobs::StageName(s));
-    for (const fleet::FleetOutcome o : fleet::kAllOutcomes) all.push_back(fleet::OutcomeText(o));
+    for (const jobs::FleetOutcome o : jobs::kAllFleetOutcomes)
+        all.push_back(jobs::FleetOutcomeText(o));
     all.push_back(fleet::CalibrationKeptText());
     for (int k = 0; k <= static_cast<int>(fleet::RowsProblem::Kind::CommentRow); ++k) {
         for (const char* made : {"", "ABC"}) {

@@ -10,6 +10,20 @@
 namespace talvo {
 namespace {
 
+// Every stored flag comes back as it was: 0 and 1 as Chinese and English, any other value as a
+// code that is no language; every further language is stored as 1.
+TEST(Language, StoredFlagsComeBackAsTheyWere) {
+    for (int f = -32768; f <= 32767; ++f) {
+        const auto flag = static_cast<LanguageFlagValue>(f);
+        const Language lang = LanguageOfFlag(flag);
+        ASSERT_EQ(LanguageFlagOf(lang), flag);
+        ASSERT_EQ(IsKnownLanguage(lang), f == 0 || f == 1);
+    }
+    EXPECT_EQ(LanguageOfFlag(0), kChinese);
+    EXPECT_EQ(LanguageOfFlag(1), kEnglish);
+    EXPECT_EQ(LanguageFlagOf(Language("es")), 1);
+}
+
 TEST(ToneList, EntriesFollowListOrderAndLanguageOnlyForOff) {
     EXPECT_EQ(Render(ToneName(0), kChinese), "关闭");
     EXPECT_EQ(Render(ToneName(0), kEnglish), "Off");
@@ -93,7 +107,7 @@ TEST(BandState, LimitsLowerInclusiveUpperExclusive) {
 
 TEST(StartupState, PowerGradesAndFmRecord) {
     const ProgramState s = StartupState(kChinese);
-    EXPECT_EQ(s.LanguageFlag, kChinese);
+    EXPECT_EQ(s.language, kChinese);
     EXPECT_EQ(s.powerGrades, (PowerGrades{218, 218, 116, 218, 218, 116}));
     EXPECT_EQ(s.fm.PresentChannel, 0);
     EXPECT_EQ(s.fmWindow.presentChannelText, "0");

@@ -67,7 +67,7 @@ void ChannelActions::addTo(QMenu* menu) const {
     }
 }
 
-void ChannelActions::applyLanguage(LanguageFlagValue lang) {
+void ChannelActions::applyLanguage(Language lang) {
     if (!IsKnownLanguage(lang)) return;
     for (std::size_t i = 0; i < actions_.size(); ++i) {
         const OpSpec& spec = Specs()[i];

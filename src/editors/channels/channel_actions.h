@@ -25,7 +25,7 @@ class ChannelActions {
     QAction* action(ChannelOp op) const { return actions_[static_cast<std::size_t>(op)]; }
     // Adds every action to `menu`, in groups behind separators.
     void addTo(QMenu* menu) const;
-    void applyLanguage(LanguageFlagValue lang);
+    void applyLanguage(Language lang);
 
   private:
     std::array<QAction*, kChannelOpCount> actions_{};

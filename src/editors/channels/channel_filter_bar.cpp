@@ -72,7 +72,7 @@ void ChannelFilterBar::showCount(int found, int position) {
     count_->setAccessibleName(text);
 }
 
-void ChannelFilterBar::applyLanguage(LanguageFlagValue lang) {
+void ChannelFilterBar::applyLanguage(Language lang) {
     if (!IsKnownLanguage(lang)) return;
     lang_ = lang;
     label_->setText(Tr(TALVO_TEXT("ChannelFilterBar", "&Find:"), lang));

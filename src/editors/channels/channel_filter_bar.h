@@ -27,7 +27,7 @@ class ChannelFilterBar : public QWidget {
     void close();
     // "12 found" (or "3 of 12" while stepping: `position` 1..found, 0 for none).
     void showCount(int found, int position);
-    void applyLanguage(LanguageFlagValue lang);
+    void applyLanguage(Language lang);
     // The keys of `actions` run them while the box has the keyboard, before its own editing
     // keys (Ctrl+E would move the cursor).
     void takeKeysOf(const QList<QAction*>& actions);
@@ -47,7 +47,7 @@ class ChannelFilterBar : public QWidget {
     QLabel* count_ = nullptr;
     QToolButton* closeButton_ = nullptr;
     QList<QAction*> actions_;
-    LanguageFlagValue lang_ = kChinese;
+    Language lang_ = kChinese;
     int found_ = 0;
     int position_ = 0;
 };

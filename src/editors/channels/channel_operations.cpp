@@ -131,7 +131,7 @@ void ChannelTableWindow::copyChannels() {
 }
 
 void ChannelTableWindow::pasteChannels() {
-    const LanguageFlagValue lang = state_.LanguageFlag;
+    const Language lang = state_.language;
     const QMimeData* mime = QGuiApplication::clipboard()->mimeData();
     // The program's own form when it is there; else text, as a spreadsheet gives it.
     const int at = operationChannels().front();
@@ -200,7 +200,7 @@ void ChannelTableWindow::insertChannel() {
     ChannelStores after = state_.channels;
     if (!InsertFreeChannelBefore(after, at, shown)) {
         // No free channel from `at` on takes the one pushed down.
-        const LanguageFlagValue lang = state_.LanguageFlag;
+        const Language lang = state_.language;
         if (shown.size() < std::size_t{kChannelCount}) {
             // The free channels are among the rows the find box hides, which stay as they are.
             LocalMsgBox(lang,

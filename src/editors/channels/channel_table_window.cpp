@@ -235,7 +235,7 @@ bool ChannelTableWindow::isCellEditor(const QObject* object) const {
 }
 
 void ChannelTableWindow::applyLanguage() {
-    const LanguageFlagValue lang = state_.LanguageFlag;
+    const Language lang = state_.language;
     if (!IsKnownLanguage(lang)) return;
     textsLanguage_ = lang;
     setWindowTitle(Tr(kTitle, lang));
@@ -309,7 +309,7 @@ QWidget* ChannelTableWindow::openEditor() const {
 }
 
 void ChannelTableWindow::showRow(int channel) {
-    showRow(channel, WordsIn(state_.LanguageFlag));
+    showRow(channel, WordsIn(state_.language));
 }
 
 void ChannelTableWindow::showRow(int channel, const TextWords& words) {
@@ -320,7 +320,7 @@ void ChannelTableWindow::showRow(int channel, const TextWords& words) {
 }
 
 void ChannelTableWindow::showAllRows() {
-    const TextWords words = WordsIn(state_.LanguageFlag);
+    const TextWords words = WordsIn(state_.language);
     for (int ch = 1; ch <= kChannelCount; ++ch) showRow(ch, words);
 }
 
@@ -368,7 +368,7 @@ void ChannelTableWindow::openTextEditor(QLineEdit* editor, EditorKind kind, int 
     placeOverCell(editor, channel, column, false);
     NameAfterColumn(editor, grid_, column);
     const QString text = CellToDisplay(
-        column, ChannelCellText(state_.channels.at(channel), column, WordsIn(state_.LanguageFlag)));
+        column, ChannelCellText(state_.channels.at(channel), column, WordsIn(state_.language)));
     editor->setText(text);
     (editor == frequencyEditor_ ? frequencyFiltered_ : nameFiltered_) = text;
     editor->selectAll();
@@ -416,7 +416,7 @@ void ChannelTableWindow::closeEditor(bool commit) {
     if (session_.kind == EditorKind::None) return;
     const EditSession s = endSession();
 
-    const LanguageFlagValue lang = state_.LanguageFlag;
+    const Language lang = state_.language;
     // Each name edit is one step with its keys, which merge by the session.
     const Document::MergeKey nameKey = (Document::MergeKey{1} << 32) | s.serial;
     if (s.kind == EditorKind::Frequency && commit) {

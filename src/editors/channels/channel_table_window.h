@@ -150,7 +150,7 @@ class ChannelTableWindow : public EditorWindow {
     QString frequencyFiltered_;
     QString nameFiltered_;
     // The language of the window's texts, which an editor built later is made in.
-    LanguageFlagValue textsLanguage_ = kChinese;
+    Language textsLanguage_ = kChinese;
 
     std::unique_ptr<ChannelActions> actions_;
     QMenu* contextMenu_ = nullptr;

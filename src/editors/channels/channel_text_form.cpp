@@ -19,7 +19,7 @@ std::string ChannelsAsText(const ChannelStores& stores, const BandState& band,
     return text;
 }
 
-TextChannels ChannelsFromText(std::string_view text, const BandState& band, LanguageFlagValue lang,
+TextChannels ChannelsFromText(std::string_view text, const BandState& band, Language lang,
                               const ChannelList& places) {
     TextChannels out;
     const ChannelTable table = ReadChannelTable(text);

@@ -26,7 +26,7 @@ struct TextChannels {
     int rows = 0;                      // places the rows take
     bool outOfRoom = false;            // more rows than places: nothing is read
 };
-TextChannels ChannelsFromText(std::string_view text, const BandState& band, LanguageFlagValue lang,
+TextChannels ChannelsFromText(std::string_view text, const BandState& band, Language lang,
                               const ChannelList& places);
 
 }  // namespace talvo

@@ -16,7 +16,7 @@
 
 namespace talvo {
 
-ColumnValueDialog::ColumnValueDialog(LanguageFlagValue lang, int channels, const ColumnValue& start,
+ColumnValueDialog::ColumnValueDialog(Language lang, int channels, const ColumnValue& start,
                                      QWidget* parent)
     : QDialog(parent), value_(start) {
     setObjectName(QStringLiteral("ColumnValueDialog"));

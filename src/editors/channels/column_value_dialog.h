@@ -18,7 +18,7 @@ class ColumnValueDialog : public QDialog {
     Q_OBJECT
   public:
     // `start`: the current cell's value (its text, or its list index).
-    ColumnValueDialog(LanguageFlagValue lang, int channels, const ColumnValue& start,
+    ColumnValueDialog(Language lang, int channels, const ColumnValue& start,
                       QWidget* parent = nullptr);
 
     ColumnValue value() const;

@@ -21,7 +21,7 @@
 namespace talvo {
 namespace {
 
-QString ProblemText(FillProblem problem, LanguageFlagValue lang) {
+QString ProblemText(FillProblem problem, Language lang) {
     switch (problem) {
         case FillProblem::None:
             return {};
@@ -44,7 +44,7 @@ QString ProblemText(FillProblem problem, LanguageFlagValue lang) {
 
 }  // namespace
 
-FillSeriesDialog::FillSeriesDialog(LanguageFlagValue lang, const ChannelStores& stores,
+FillSeriesDialog::FillSeriesDialog(Language lang, const ChannelStores& stores,
                                    const BandState& band, const ChannelList& channels,
                                    QWidget* parent)
     : QDialog(parent), lang_(lang), stores_(stores), band_(band), channels_(channels) {

@@ -24,7 +24,7 @@ namespace talvo {
 class FillSeriesDialog : public QDialog {
     Q_OBJECT
   public:
-    FillSeriesDialog(LanguageFlagValue lang, const ChannelStores& stores, const BandState& band,
+    FillSeriesDialog(Language lang, const ChannelStores& stores, const BandState& band,
                      const ChannelList& channels, QWidget* parent = nullptr);
 
     FillSeries series() const;
@@ -35,7 +35,7 @@ class FillSeriesDialog : public QDialog {
   private:
     void updatePreview();
 
-    LanguageFlagValue lang_;
+    Language lang_;
     const ChannelStores& stores_;
     BandState band_;
     ChannelList channels_;

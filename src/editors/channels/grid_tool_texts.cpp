@@ -29,7 +29,7 @@ const Text& RefusalText(EditRefusal reason) {
     return free;
 }
 
-QString ColumnWord(int column, LanguageFlagValue lang) {
+QString ColumnWord(int column, Language lang) {
     if (column < 0 || column >= kGridColumns) return {};
     return Tr(ChannelGridHeaders()[static_cast<std::size_t>(column)], lang);
 }

@@ -18,7 +18,7 @@ const Text& RefusalText(EditRefusal reason);
 // `text` in `lang` as a QString.
 
 // The header word of grid column 1..10, without anything the header adds.
-QString ColumnWord(int column, LanguageFlagValue lang);
+QString ColumnWord(int column, Language lang);
 
 // Keeps what is typed into `edit` to what the grid's frequency or name editor takes.
 void FilterTyping(QLineEdit* edit, EntryKind kind);

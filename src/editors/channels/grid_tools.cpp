@@ -148,7 +148,7 @@ void ChannelGridTools::addTo(QMenu* menu) {
     menu->addAction(actions_[Fill]);
 }
 
-void ChannelGridTools::applyLanguage(LanguageFlagValue lang) {
+void ChannelGridTools::applyLanguage(Language lang) {
     if (!IsKnownLanguage(lang)) return;
     lang_ = lang;
     for (std::size_t i = 0; i < actions_.size(); ++i) {
@@ -236,8 +236,7 @@ void ChannelGridTools::runSetColumn() {
     } else {
         start.index = current.optionOf(start.column);
     }
-    ColumnValueDialog dialog(state.LanguageFlag, static_cast<int>(channels.size()), start,
-                             &window_);
+    ColumnValueDialog dialog(state.language, static_cast<int>(channels.size()), start, &window_);
     if (dialog.exec() == QDialog::Accepted) {
         const ColumnValue value = dialog.value();
         reportRefusals(value, setColumnOf(channels, value));
@@ -247,7 +246,7 @@ void ChannelGridTools::runSetColumn() {
 
 void ChannelGridTools::reportRefusals(const ColumnValue& value, const ColumnEditResult& result) {
     if (result.refused.empty()) return;
-    const LanguageFlagValue lang = window_.state_.LanguageFlag;
+    const Language lang = window_.state_.language;
     std::map<EditRefusal, ChannelList> byReason;
     for (const ChannelRefusal& r : result.refused) byReason[r.reason].push_back(r.channel);
     const auto taken = static_cast<int>(result.changed.size() + result.unchanged.size());
@@ -268,7 +267,7 @@ void ChannelGridTools::runFill() {
     const ChannelList channels = commandChannels(fromBox);
     if (channels.empty()) return;
     const ProgramState& state = window_.state_;
-    FillSeriesDialog dialog(state.LanguageFlag, state.channels, state.band, channels, &window_);
+    FillSeriesDialog dialog(state.language, state.channels, state.band, channels, &window_);
     if (dialog.exec() == QDialog::Accepted) fill(dialog.plan());
     returnFocus(fromBox);
 }
@@ -296,7 +295,7 @@ void ChannelGridTools::setFilterText(const QString& text) {
 void ChannelGridTools::refilter(bool strict) {
     QTableWidget* grid = window_.grid_;
     const ChannelList found = ChannelsShowingText(window_.state_.channels, filter_.toStdString(),
-                                                  WordsIn(window_.state_.LanguageFlag));
+                                                  WordsIn(window_.state_.language));
     shown_ = static_cast<int>(found.size());
     const int current = grid->currentRow();
     std::size_t next = 0;
@@ -318,7 +317,7 @@ void ChannelGridTools::findStep(bool forward) {
         return;
     }
     const ChannelList found = ChannelsShowingText(window_.state_.channels, filter_.toStdString(),
-                                                  WordsIn(window_.state_.LanguageFlag));
+                                                  WordsIn(window_.state_.language));
     if (found.empty()) return;
     const int current = window_.grid_->currentRow() + 1;
     auto at = std::upper_bound(found.begin(), found.end(), current);

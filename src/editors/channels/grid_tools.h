@@ -45,7 +45,7 @@ class ChannelGridTools : public QObject {
     ChannelFilterBar* filterBar() const { return bar_; }
     // Adds the entries to `menu` behind a separator.
     void addTo(QMenu* menu);
-    void applyLanguage(LanguageFlagValue lang);
+    void applyLanguage(Language lang);
 
     // The commands, as the entries run them (the dialogs' answers given). With fewer than two
     // channels chosen a sort orders the rows shown, among their places.
@@ -84,7 +84,7 @@ class ChannelGridTools : public QObject {
     ChannelFilterBar* bar_ = nullptr;
     QString filter_;
     int shown_ = 0;
-    LanguageFlagValue lang_ = kChinese;
+    Language lang_ = kChinese;
 };
 
 }  // namespace talvo

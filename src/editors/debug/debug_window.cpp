@@ -18,7 +18,7 @@ namespace talvo {
 
 DebugWindow::DebugWindow(Document& document, QWidget* parent) : EditorWindow(document, parent) {
     setObjectName("debugWindow");
-    const LanguageFlagValue lang = CreationLanguage(state_.LanguageFlag);
+    const Language lang = CreationLanguage(state_.language);
     const DebugWindowTexts& t = DebugTexts();
     setWindowTitle(Tr(t.title, lang));
     tabs_ = new QTabWidget(this);
@@ -97,7 +97,7 @@ void DebugWindow::loadFromModel() {
 }
 
 void DebugWindow::applyLanguage() {
-    const LanguageFlagValue lang = state_.LanguageFlag;
+    const Language lang = state_.language;
     if (!IsKnownLanguage(lang)) return;
     const DebugWindowTexts& t = DebugTexts();
     setWindowTitle(Tr(t.title, lang));

@@ -9,7 +9,7 @@ const DtmfWindowTexts& DtmfTexts() {
     return texts;
 }
 
-std::string FirstDigitDelayEntry(int i, LanguageFlagValue lang) {
+std::string FirstDigitDelayEntry(int i, Language lang) {
     return Words(DtmfTexts().delayEntry, lang, {std::to_string(i * 200)});
 }
 

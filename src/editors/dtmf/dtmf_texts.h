@@ -49,6 +49,6 @@ const DtmfWindowTexts& DtmfTexts();
 
 inline constexpr int kFirstDigitDelayCount = 10;
 // Entry `i` of the relabelled first-digit-delay list: i x 200 followed by the unit.
-std::string FirstDigitDelayEntry(int i, LanguageFlagValue lang);
+std::string FirstDigitDelayEntry(int i, Language lang);
 
 }  // namespace talvo

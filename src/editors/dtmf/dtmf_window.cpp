@@ -33,7 +33,7 @@ void AddRow(QGridLayout* grid, QLabel* caption, QWidget* field) {
 
 DtmfWindow::DtmfWindow(Document& document, QWidget* parent) : EditorWindow(document, parent) {
     setObjectName("dtmfWindow");
-    const LanguageFlagValue lang = CreationLanguage(state_.LanguageFlag);
+    const Language lang = CreationLanguage(state_.language);
     const DtmfWindowTexts& t = DtmfTexts();
     setWindowTitle(Tr(t.title, lang));
 
@@ -207,7 +207,7 @@ void DtmfWindow::showOtherPage() {
 }
 
 void DtmfWindow::applyLanguage() {
-    const LanguageFlagValue lang = state_.LanguageFlag;
+    const Language lang = state_.language;
     if (!IsKnownLanguage(lang)) return;
     const DtmfWindowTexts& t = DtmfTexts();
     // The first call appends the two entries the created list lacks.

@@ -43,7 +43,7 @@ QTableWidgetItem* CentredItem(const QString& text) {
 
 FmWindow::FmWindow(Document& document, QWidget* parent) : EditorWindow(document, parent) {
     setObjectName("fmWindow");
-    const LanguageFlagValue lang = CreationLanguage(state_.LanguageFlag);
+    const Language lang = CreationLanguage(state_.language);
     setWindowTitle(Tr(FmTexts().title, lang));
     createGrid();
     createFields();
@@ -68,7 +68,7 @@ QSize FmWindow::sizeHint() const {
 }
 
 void FmWindow::createGrid() {
-    const LanguageFlagValue lang = CreationLanguage(state_.LanguageFlag);
+    const Language lang = CreationLanguage(state_.language);
     grid_ = new QTableWidget(kFmChannelCount, 2, this);
     grid_->setObjectName("fmChannelGrid");
     NameAfterTitle(grid_, this);
@@ -127,7 +127,7 @@ void FmWindow::createGrid() {
 }
 
 void FmWindow::createFields() {
-    const LanguageFlagValue lang = CreationLanguage(state_.LanguageFlag);
+    const Language lang = CreationLanguage(state_.language);
     const FmWindowTexts& t = FmTexts();
     // One column between the grid and the place where the range message shows beside the
     // VFO field, each caption above its field, so that message never covers a field.
@@ -278,7 +278,7 @@ void FmWindow::runVfoLeaveCheck() {
 }
 
 void FmWindow::showMessage(int left, int top) {
-    const LanguageFlagValue lang = state_.LanguageFlag;
+    const Language lang = state_.language;
     messageLine_->setText(Tr(FmTexts().rangeMessage, lang));
     // As wide as the window leaves beside `left`, as tall as the wrapped text needs.
     const int width = qMax(Twips(1500), this->width() - left - Twips(120));
@@ -354,7 +354,7 @@ bool FmWindow::acceptChanges() {
     const auto present = ParsePresentChannel(f.presentChannelText);
     if (!present) {
         const FmWindowTexts& t = FmTexts();
-        const LanguageFlagValue lang = state_.LanguageFlag;
+        const Language lang = state_.language;
         LocalMsgBox(lang, Tr(t.presentChannelNotWhole, lang), StyleOk | StyleIconWarning,
                     Tr(t.attention, lang), this);
         presentChannel_->setFocus(Qt::OtherFocusReason);
@@ -381,7 +381,7 @@ void FmWindow::cancel() {
 }
 
 void FmWindow::applyLanguage() {
-    const LanguageFlagValue lang = state_.LanguageFlag;
+    const Language lang = state_.language;
     if (!IsKnownLanguage(lang)) return;
     const FmWindowTexts& t = FmTexts();
     setWindowTitle(Tr(t.title, lang));

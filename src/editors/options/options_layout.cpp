@@ -84,7 +84,7 @@ std::vector<QWidget*> ScreenOrder(const QGridLayout* grid) {
 
 void OptionsWindow::layoutWindow() {
     const OptionsCaptions& c = OptionsWindowCaptions();
-    const LanguageFlagValue lang = CreationLanguage(state_.LanguageFlag);
+    const Language lang = CreationLanguage(state_.language);
 
     // Puts caption and field of each row into two columns of `grid` starting at `column`.
     auto place = [this](QGridLayout* grid, const std::vector<Field>& rows, int column) {

@@ -39,7 +39,7 @@ OptionsWindow::OptionsWindow(Document& document, QWidget* parent)
     setObjectName("optionsWindow");
     createFields();
     layoutWindow();
-    const LanguageFlagValue lang = CreationLanguage(state_.LanguageFlag);
+    const Language lang = CreationLanguage(state_.language);
     setWindowTitle(Tr(OptionsWindowCaptions().title, lang));
     loadFromModel();
     showFunctionPage();
@@ -66,7 +66,7 @@ void OptionsWindow::changeOption(Id id, const std::function<void(OptionalFeature
 }
 
 void OptionsWindow::createFields() {
-    const LanguageFlagValue lang = CreationLanguage(state_.LanguageFlag);
+    const Language lang = CreationLanguage(state_.language);
     for (std::size_t i = 0; i < kListCount; ++i) {
         const auto id = static_cast<ListId>(i);
         lists_[i] = createList(id);
@@ -155,7 +155,7 @@ QComboBox* OptionsWindow::createList(ListId id) {
 }
 
 void OptionsWindow::fillList(ListId id) {
-    const LanguageFlagValue lang = CreationLanguage(state_.LanguageFlag);
+    const Language lang = CreationLanguage(state_.language);
     QComboBox* box = lists_[At(id)];
     const QSignalBlocker block(box);
     for (int i = 0; i < ListSize(id); ++i) {
@@ -227,14 +227,14 @@ void OptionsWindow::loadFromModel() {
     }
 }
 
-void OptionsWindow::relabelList(ListId id, LanguageFlagValue lang) {
+void OptionsWindow::relabelList(ListId id, Language lang) {
     // Only the entries that differ between the languages; the rest stay as they are.
     const int count = Info(id).toneList ? 1 : ListSize(id);
     RelabelEntries(lists_[At(id)], count, [id, lang](int i) { return Tr(ListEntry(id, i), lang); });
 }
 
 void OptionsWindow::applyLanguage() {
-    const LanguageFlagValue lang = state_.LanguageFlag;
+    const Language lang = state_.language;
     if (!IsKnownLanguage(lang)) return;
     const OptionsCaptions& c = OptionsWindowCaptions();
     setWindowTitle(Tr(c.title, lang));

@@ -58,7 +58,7 @@ class OptionsWindow : public EditorWindow {
     QComboBox* createList(ListId id);
     QLineEdit* createText(TextId id);
     void fillList(ListId id);
-    void relabelList(ListId id, LanguageFlagValue lang);
+    void relabelList(ListId id, Language lang);
     void onTextChanged(TextId id);
     void runLeaveCheck(TextId id);
     void onCaptionClicked(ListId id);

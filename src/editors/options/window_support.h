@@ -17,7 +17,7 @@ namespace talvo {
 
 // The language a window writes its texts in when it is created: the current one, or Chinese
 // for a flag that is no language (the language procedure then leaves those texts alone).
-inline LanguageFlagValue CreationLanguage(LanguageFlagValue lang) {
+inline Language CreationLanguage(Language lang) {
     return IsKnownLanguage(lang) ? lang : kChinese;
 }
 

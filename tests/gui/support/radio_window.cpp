@@ -20,7 +20,7 @@ RadioWindow::~RadioWindow() {
     qunsetenv("TALVO_PORT_1");
 }
 
-void RadioWindow::start(const QStringList& radioArgs, LanguageFlagValue lang) {
+void RadioWindow::start(const QStringList& radioArgs, Language lang) {
     radio_ = std::make_unique<DemoRadio>();
     QString error;
     QVERIFY2(radio_->start(radioArgs, &error), qPrintable(error));

@@ -20,7 +20,7 @@ class RadioWindow {
     ~RadioWindow();
 
     // Starts the virtual radio with `radioArgs`, then the program on it, in `lang`, shown.
-    void start(const QStringList& radioArgs, LanguageFlagValue lang = kEnglish);
+    void start(const QStringList& radioArgs, Language lang = kEnglish);
     // Ends the program and starts it again (not shown), as a new run would.
     void restartProgram();
 
