@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "image/codecs.h"
+#include "model/frequency.h"
 
 namespace talvo {
 namespace {
@@ -25,19 +26,11 @@ std::optional<std::uint8_t> PairWithoutPoints(std::string_view text, std::size_t
     return std::nullopt;
 }
 
-// "ABC.DEFGH" from bytes +3, +2, +1, +0.
+// "ABC.DEFGH" from bytes +3, +2, +1, +0: the frequency these four bytes hold.
 std::string DigitsOf(std::span<const std::uint8_t, 4> bytes) {
-    static constexpr char kHex[] = "0123456789ABCDEF";
-    char s[9];
-    std::size_t k = 0;
-    for (int b = 3; b >= 0; --b) {
-        for (const int nibble :
-             {bytes[static_cast<std::size_t>(b)] >> 4, bytes[static_cast<std::size_t>(b)] & 0x0F}) {
-            if (k == 3) s[k++] = '.';
-            s[k++] = kHex[nibble];
-        }
-    }
-    return std::string(s, 9);
+    std::uint32_t digits = 0;
+    for (int b = 3; b >= 0; --b) digits = digits << 8 | bytes[static_cast<std::size_t>(b)];
+    return Frequency::FromDigits(digits).text();
 }
 
 }  // namespace
