@@ -5,7 +5,8 @@
 # src/ (the virtual radio is written apart from the program, so the two catch each other's
 # mistakes).
 # Layers: the Qt-free core (radio: this radio's memory, block plan and identification; then
-# model, image, link/protocol, rules, exchange, compare, then jobs, then fleet),
+# model, image, radio/fields (the channel fields), link/protocol, rules, exchange, compare, then
+# jobs, then fleet),
 # then link/port (the serial adapter only), run (jobs on lines: the runner, the fleet engine, and
 # the files they keep), lang (the catalogues), print, ui, document, editors, app; cli beside the
 # windows.
@@ -14,17 +15,19 @@
 set(core_model radio model)
 set(core_image radio model image)
 set(core_protocol radio model image link/protocol)
-set(core_logic radio model image rules)
-set(core radio model image link/protocol rules exchange compare)
+set(core_fields radio model image radio/fields)
+set(core_logic radio model image radio/fields rules)
+set(core radio model image radio/fields link/protocol rules exchange compare)
 
 # folder -> allowed include prefixes
 set(layer_radio radio)
 set(layer_model ${core_model})
 set(layer_image ${core_image})
+set(layer_radio/fields ${core_fields})
 set(layer_link/protocol ${core_protocol})
 set(layer_rules ${core_logic})
-set(layer_exchange radio model image rules exchange)
-set(layer_compare radio model image rules exchange compare)
+set(layer_exchange ${core_logic} exchange)
+set(layer_compare ${core_logic} exchange compare)
 set(layer_jobs ${core} jobs)
 set(layer_fleet ${core} jobs fleet)
 set(layer_link/port ${core} link/port)
@@ -36,8 +39,8 @@ set(layer_document ${core} lang document)
 set(layer_editors ${core} lang ui print document editors)
 set(layer_app ${core} jobs fleet link/port run lang ui print document editors app)
 set(layer_cli ${core} jobs fleet link/port run lang print cli)
-set(layers radio model image link/protocol rules exchange compare jobs fleet link/port run lang print ui document editors app cli)
-set(qt_free_layers radio model image link/protocol rules exchange compare jobs fleet)
+set(layers radio model image radio/fields link/protocol rules exchange compare jobs fleet link/port run lang print ui document editors app cli)
+set(qt_free_layers radio model image radio/fields link/protocol rules exchange compare jobs fleet)
 
 # The quoted or angle header of an include line.
 function(included_header line out)
@@ -119,14 +122,23 @@ foreach(file ${files})
     if(NOT header MATCHES "/")
       continue()  # a header beside the file
     endif()
-    set(ok FALSE)
-    foreach(prefix ${layer_${layer}})
-      string(LENGTH "${prefix}/" n)
+    # The most specific layer whose folder holds the header: radio/fields/x.h is no radio header.
+    set(header_layer "")
+    foreach(candidate ${layers})
+      string(LENGTH "${candidate}/" n)
       string(SUBSTRING "${header}" 0 ${n} head)
-      if(head STREQUAL "${prefix}/")
-        set(ok TRUE)
+      string(LENGTH "${header_layer}" have)
+      if(head STREQUAL "${candidate}/" AND n GREATER have)
+        set(header_layer ${candidate})
       endif()
     endforeach()
+    set(ok FALSE)
+    if(NOT header_layer STREQUAL "")
+      list(FIND layer_${layer} ${header_layer} at)
+      if(at GREATER -1)
+        set(ok TRUE)
+      endif()
+    endif()
     if(NOT ok)
       string(APPEND errors "  ${file} (${layer}) includes ${header}\n")
     endif()

@@ -397,11 +397,6 @@ La escritura hará estos cambios:</translation>
         <translation>Sí</translation>
     </message>
     <message>
-        <source>Off</source>
-        <comment>tone</comment>
-        <translation>No</translation>
-    </message>
-    <message>
         <source>Wide</source>
         <translation>Ancha</translation>
     </message>
@@ -2073,6 +2068,10 @@ TALVO_PORT_&lt;N&gt;=/dev/... elige el dispositivo de un número)</translation>
     <message>
         <source>Name holds a character names cannot hold</source>
         <translation>El nombre tiene un carácter no admitido en nombres</translation>
+    </message>
+    <message>
+        <source>Words that are no entry of the list</source>
+        <translation>No es ninguna entrada de la lista</translation>
     </message>
 </context>
 <context>

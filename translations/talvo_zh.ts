@@ -395,11 +395,6 @@ Writing will make these changes:</source>
         <translation>开</translation>
     </message>
     <message>
-        <source>Off</source>
-        <comment>tone</comment>
-        <translation>关闭</translation>
-    </message>
-    <message>
         <source>Wide</source>
         <translation>宽带</translation>
     </message>
@@ -2017,6 +2012,10 @@ TALVO_PORT_&lt;N&gt;=/dev/... 选择某个端口号对应的设备）</translati
     <message>
         <source>Name holds a character names cannot hold</source>
         <translation>名称含有不能使用的字符</translation>
+    </message>
+    <message>
+        <source>Words that are no entry of the list</source>
+        <translation>不是列表中的选项</translation>
     </message>
 </context>
 <context>

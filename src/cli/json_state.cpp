@@ -3,7 +3,7 @@
 #include <array>
 
 #include "cli/json_text.h"
-#include "model/channel_cells.h"
+#include "radio/fields/channel_fields.h"
 
 namespace talvo::cli {
 namespace {

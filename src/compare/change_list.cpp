@@ -4,10 +4,10 @@
 
 #include "image/decode.h"
 #include "model/band.h"
-#include "model/channel_cells.h"
 #include "model/channel_lists.h"
 #include "model/options.h"
 #include "model/power.h"
+#include "radio/fields/channel_fields.h"
 
 namespace talvo::compare {
 
@@ -73,19 +73,17 @@ class Collector {
 };
 
 void CompareChannels(const ProgramState& a, const ProgramState& b, Collector& out) {
-    const auto& headers = ChannelGridHeaders();
     for (int ch = 1; ch <= kChannelCount; ++ch) {
         const bool was = !a.channels.isFree(ch);
         const bool is = !b.channels.isFree(ch);
         if (!was && !is) continue;
         const Change::Kind kind =
             was && is ? Change::Kind::Changed : (is ? Change::Kind::Added : Change::Kind::Removed);
-        for (int col = 1; col < kGridColumns; ++col) {
-            const Message before = was ? ChannelCell(a.channels.at(ch), col) : Value({});
-            const Message after = is ? ChannelCell(b.channels.at(ch), col) : Value({});
+        for (const ChannelField& field : ChannelFields()) {
+            const Message before = was ? ChannelCell(a.channels.at(ch), field.column) : Value({});
+            const Message after = is ? ChannelCell(b.channels.at(ch), field.column) : Value({});
             if (kind != Change::Kind::Changed && before.empty() && after.empty()) continue;
-            out.add(Change::Area::Channel, kind, ch, headers[static_cast<std::size_t>(col)], before,
-                    after);
+            out.add(Change::Area::Channel, kind, ch, field.header, before, after);
         }
     }
 }

@@ -3,29 +3,12 @@
 #include <array>
 
 #include "model/band.h"
-#include "model/channel_lists.h"
+#include "radio/fields/channel_fields.h"
 
 namespace talvo {
 namespace {
 
 const Text kOptionsWindow{TALVO_TEXT("EditLabels", "Optional features")};
-
-// Column names of the channel grid as the history names them (the grid's headers are terse).
-const std::array<Text, kGridColumns - 1>& ColumnNames() {
-    static const std::array<Text, kGridColumns - 1> names = {{
-        TALVO_TEXT("EditLabels", "RX frequency"),
-        TALVO_TEXT("EditLabels", "TX frequency"),
-        TALVO_TEXT("EditLabels", "RX tone"),
-        TALVO_TEXT("EditLabels", "TX tone"),
-        TALVO_TEXT("EditLabels", "Power"),
-        TALVO_TEXT("EditLabels", "Busy lock"),
-        TALVO_TEXT("EditLabels", "Add scan"),
-        TALVO_TEXT("EditLabels", "Wide/narrow"),
-        TALVO_TEXT("EditLabels", "TX prohibit"),
-        TALVO_TEXT("EditLabels", "Name"),
-    }};
-    return names;
-}
 
 // A caption without its closing colon (either width).
 std::string Bare(std::string text) {
@@ -57,9 +40,9 @@ Message CaptionLabel(const Text& caption, OptionsArea area) {
 
 Message ChannelEditLabel(int channel, int column) {
     Message whole = ChannelsLabel(channel, channel);
-    if (column < 1 || column >= kGridColumns) return whole;
-    const Text& name = ColumnNames()[static_cast<std::size_t>(column - 1)];
-    return Message(TALVO_TEXT("EditLabels", "%1: %2"), {std::move(whole), name});
+    const ChannelField* field = FieldOfColumn(column);
+    if (!field) return whole;
+    return Message(TALVO_TEXT("EditLabels", "%1: %2"), {std::move(whole), field->label});
 }
 
 Message ChannelsLabel(int first, int last) {

@@ -343,7 +343,7 @@ RowReading ChannelFromRow(const ChannelRowRead& cells, const RowReadSettings& se
         if (kept->txHz != kept->rxHz) out.values.txHz = kept->txHz;
         if (absent(C::Duplex) || !kept->txHz) out.values.txProhibit = kept->txProhibit;
     }
-    out.values.busyLock = kept ? kept->busyLock : NewChannelDefaults()[3].index;
+    out.values.busyLock = kept ? kept->busyLock : FieldOfColumn(kColBusyLock)->newChannelIndex;
 
     std::string given(CellOr(cells, C::Name, ""));
     while (!given.empty() && given.back() == ' ') given.pop_back();

@@ -4,7 +4,7 @@
 #include <map>
 
 #include "exchange/utf8_text.h"
-#include "model/channel_lists.h"
+#include "radio/fields/channel_fields.h"
 
 namespace talvo {
 namespace {
@@ -94,7 +94,7 @@ Message NoteText(const ExchangeNote& note) {
     for (const std::string& a : note.args) args.push_back(Message::Literal(VisibleText(a)));
     // The power level travels as its list index and is named in the reader's language.
     if (note.kind == NoteKind::PowerNearest && args.size() >= 2) {
-        args[1] = ChannelColumnEntry(kColPower, std::atoi(note.args[1].c_str()));
+        args[1] = EntryWord(*FieldOfColumn(kColPower), std::atoi(note.args[1].c_str()));
     }
     Message out(found->second, std::move(args));
     out.braces = true;

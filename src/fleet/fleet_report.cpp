@@ -4,6 +4,7 @@
 #include <ctime>
 
 #include "exchange/csv_text.h"
+#include "model/text.h"
 
 namespace talvo::fleet {
 
@@ -35,14 +36,6 @@ std::string TailHex(const std::array<std::uint8_t, 2>& tail) {
     return text;
 }
 
-std::string Lower(std::string_view text) {
-    std::string out(text);
-    for (char& c : out) {
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    }
-    return out;
-}
-
 bool EndsWith(std::string_view text, std::string_view suffix) {
     return text.size() >= suffix.size() && text.substr(text.size() - suffix.size()) == suffix;
 }
@@ -50,7 +43,7 @@ bool EndsWith(std::string_view text, std::string_view suffix) {
 }  // namespace
 
 std::optional<ReportFormat> ReportFormatFor(std::string_view path) {
-    const std::string lower = Lower(path);
+    const std::string lower = AsciiLower(path);
     if (EndsWith(lower, ".csv")) return ReportFormat::Csv;
     if (EndsWith(lower, ".json")) return ReportFormat::Json;
     return std::nullopt;

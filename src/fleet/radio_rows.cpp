@@ -12,14 +12,6 @@ namespace {
 
 using Kind = RowsProblem::Kind;
 
-std::string Lower(std::string_view text) {
-    std::string out(text);
-    for (char& c : out) {
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    }
-    return out;
-}
-
 std::string Trimmed(std::string_view text) {
     const auto first = text.find_first_not_of(" \t");
     if (first == std::string_view::npos) return {};
@@ -41,21 +33,6 @@ std::string AsTheWindowTakesIt(TextId field, std::string_view typed) {
 }
 
 // Nullopt and a problem when the cell is not a value of the field.
-// The number of the entry of `list` whose words in English or one of `languages` are `cell`.
-int EntryNamed(ListId list, const std::string& cell, const std::vector<TextWords>& languages) {
-    const std::string lower = Lower(cell);
-    const auto english = [](const Text& t) { return std::string(t.source); };
-    for (int i = 0; i < ListSize(list); ++i) {
-        if (Lower(Compose(ListEntry(list, i), english)) == lower) return i;
-    }
-    for (const TextWords& words : languages) {
-        for (int i = 0; i < ListSize(list); ++i) {
-            if (Lower(Compose(ListEntry(list, i), words)) == lower) return i;
-        }
-    }
-    return -1;
-}
-
 std::optional<RowValue> ValueOf(const OptionField& field, const std::string& cell,
                                 const std::vector<TextWords>& languages,
                                 std::vector<std::string>& problemArgs) {
@@ -65,14 +42,16 @@ std::optional<RowValue> ValueOf(const OptionField& field, const std::string& cel
     if (const auto* list = std::get_if<ListId>(&field)) {
         int index = -1;
         const auto [end, ec] = std::from_chars(cell.data(), cell.data() + cell.size(), index);
-        if (ec != std::errc() || end != cell.data() + cell.size())
-            index = EntryNamed(*list, cell, languages);
+        if (ec != std::errc() || end != cell.data() + cell.size()) {
+            const auto word = [list](int i) { return ListEntry(*list, i); };
+            index = EntryWithWords(ListSize(*list), word, cell, languages).value_or(-1);
+        }
         if (index < 0 || index >= ListSize(*list)) return std::nullopt;
         value.index = index;
         return value;
     }
     if (std::holds_alternative<CheckId>(field)) {
-        const std::string lower = Lower(cell);
+        const std::string lower = AsciiLower(cell);
         if (lower != "true" && lower != "false") return std::nullopt;
         value.on = lower == "true";
         return value;
@@ -81,7 +60,7 @@ std::optional<RowValue> ValueOf(const OptionField& field, const std::string& cel
     const std::string taken = AsTheWindowTakesIt(text, cell);
     // Letters typed in lower case become capitals as the window shows them; any other change
     // would program something the file does not say.
-    if (Lower(taken) != Lower(cell)) {
+    if (AsciiLower(taken) != AsciiLower(cell)) {
         problemArgs[2] = taken;
         return std::nullopt;
     }

@@ -88,4 +88,25 @@ std::string FillArguments(const std::string& pattern, const std::vector<std::str
     return out;
 }
 
+std::string AsciiLower(std::string_view text) {
+    std::string out(text);
+    for (char& c : out) {
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    }
+    return out;
+}
+
+std::optional<int> EntryWithWords(int count, const std::function<Message(int)>& entry,
+                                  std::string_view text, const std::vector<TextWords>& languages) {
+    const std::string wanted = AsciiLower(text);
+    std::vector<TextWords> all{TextWords{}};  // empty: the English sources
+    all.insert(all.end(), languages.begin(), languages.end());
+    for (const TextWords& words : all) {
+        for (int i = 0; i < count; ++i) {
+            if (AsciiLower(Compose(entry(i), words)) == wanted) return i;
+        }
+    }
+    return std::nullopt;
+}
+
 }  // namespace talvo

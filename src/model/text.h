@@ -1,7 +1,9 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -85,6 +87,14 @@ Message Concat(std::vector<Message> parts);
 // a literal stays as it is ("%1".."%9" in a literal with arguments are filled too, so data can
 // join messages without a text of its own), then `finish` applies.
 std::string Compose(const Message& message, const TextWords& words);
+
+// Letters A-Z as a-z; every other byte as it is.
+std::string AsciiLower(std::string_view text);
+
+// The first of `count` entries whose words are `text` (letters A-Z in any case): in English
+// first, then in each of `languages` in turn; nullopt when none is.
+std::optional<int> EntryWithWords(int count, const std::function<Message(int)>& entry,
+                                  std::string_view text, const std::vector<TextWords>& languages);
 
 // Replaces "%1".."%9" in `pattern` by `args`; a marker without an argument stays as it is.
 // FillBraces does the same for "{0}".."{9}", leaving out a marker without an argument.

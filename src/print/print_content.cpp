@@ -3,11 +3,11 @@
 #include <array>
 
 #include "lang/catalogue.h"
-#include "model/channel_cells.h"
 #include "model/channel_lists.h"
 #include "model/options.h"
 #include "model/power.h"
 #include "print/cell_text.h"
+#include "radio/fields/channel_fields.h"
 
 namespace talvo {
 namespace {
@@ -96,8 +96,10 @@ void FieldRow(PrintDocument& doc, const ProgramState& state, const Field& f, Lan
 
 PrintGrid ChannelGridForPrint(const ProgramState& state, Language lang) {
     PrintGrid grid;
-    for (const Text& h : ChannelGridHeaders()) grid.header << Utf8(RenderText(h, lang));
-    grid.columnTwips.assign(ChannelGridColumnTwips().begin(), ChannelGridColumnTwips().end());
+    for (int col = 0; col < kGridColumns; ++col) {
+        grid.header << Utf8(RenderText(ColumnHeader(col), lang));
+        grid.columnTwips.push_back(ColumnTwips(col));
+    }
     const TextWords words = WordsIn(lang);
     for (int ch = 1; ch <= kChannelCount; ++ch) {
         QStringList row{QString::number(ch)};

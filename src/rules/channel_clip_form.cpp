@@ -3,8 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "model/channel_lists.h"
-#include "model/tone_list.h"
+#include "radio/fields/channel_fields.h"
 
 namespace talvo {
 namespace {
@@ -74,9 +73,9 @@ class Reader {
 // The highest option index each slot can hold: the tone list, then the lists of columns 5..9
 // (power may hold 3, the value a radio can carry without a list entry).
 int HighestIndex(std::size_t slot) {
-    if (slot < 2) return kToneCount - 1;
-    if (slot == 2) return 3;
-    return static_cast<int>(ChannelColumnList(static_cast<int>(slot) + 3).size()) - 1;
+    const int column = kColQtDqtDec + static_cast<int>(slot);
+    if (column == kColPower) return 3;
+    return EntryCount(*FieldOfColumn(column)) - 1;
 }
 
 bool Plausible(const ChannelRecord& r) {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string>
 
-#include "model/channel_cells.h"
+#include "radio/fields/channel_fields.h"
 
 namespace talvo {
 namespace {
@@ -47,8 +47,9 @@ bool Contains(std::string_view haystack, std::string_view foldedNeedle) {
 bool RowContains(const ChannelStores& stores, int channel, std::string_view foldedNeedle,
                  const TextWords& words) {
     const Channel& c = stores.at(channel);
-    for (int col = kColRxFreq; col < kColName; ++col) {
-        if (Contains(ChannelCellText(c, col, words), foldedNeedle)) return true;
+    for (const ChannelField& field : ChannelFields()) {
+        if (field.kind == FieldKind::Name) continue;
+        if (Contains(ChannelCellText(c, field.column, words), foldedNeedle)) return true;
     }
     const std::string& name = c.name;
     const bool ascii =

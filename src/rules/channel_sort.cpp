@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "model/state_parts.h"
+#include "radio/fields/channel_fields.h"
 
 namespace talvo {
 namespace {
@@ -50,37 +51,36 @@ struct SortKey {
     std::string name;
 };
 
-SortKey KeyOf(const ChannelRecord& r, int column) {
+SortKey KeyOf(const ChannelRecord& r, const ChannelField& field) {
     SortKey key;
-    switch (column) {
-        case kColRxFreq:
-        case kColTxFreq: {
-            const auto& frequency = column == kColRxFreq ? r.rx : r.tx;
+    switch (field.kind) {
+        case FieldKind::Frequency: {
+            const auto& frequency = field.column == kColRxFreq ? r.rx : r.tx;
             const auto units = frequency ? frequency->tenHz() : std::nullopt;
             key.missing = !units;
             key.number = units.value_or(0);
             break;
         }
-        case kColName:
+        case FieldKind::Name:
             key.missing = r.name.empty();
             key.name = r.name;
             break;
-        case kColPower: {
-            // The list holds Low, High, Middle; the order of strength is Low, Middle, High.
-            static constexpr std::int64_t kRank[] = {0, 2, 1};
-            const int index = r.optionOf(kColPower);
-            key.number = index >= 0 && index < 3 ? kRank[index] : 3 + index;
+        case FieldKind::Tone:
+        case FieldKind::List: {
+            // Entries in the field's own order; an index without an entry after them all.
+            const int index = r.optionOf(field.column);
+            const auto& rank = field.sortRank;
+            const bool ranked = index >= 0 && index < static_cast<int>(rank.size());
+            key.number = ranked ? rank[static_cast<std::size_t>(index)]
+                                : static_cast<std::int64_t>(rank.size()) + index;
             break;
         }
-        default:
-            key.number = r.optionOf(column);
-            break;
     }
     return key;
 }
 
-int Compare(const SortKey& a, const SortKey& b, int column) {
-    if (column == kColName) return CompareNames(a.name, b.name);
+int Compare(const SortKey& a, const SortKey& b, const ChannelField& field) {
+    if (field.kind == FieldKind::Name) return CompareNames(a.name, b.name);
     return a.number < b.number ? -1 : (a.number > b.number ? 1 : 0);
 }
 
@@ -93,7 +93,8 @@ ChannelList SortPlaces(const ChannelList& chosen, const ChannelList& shown) {
 
 bool SortChannels(ChannelStores& stores, const ChannelList& places, int column, SortOrder order) {
     const ChannelList at = NormalizedChannels(places);
-    if (at.size() < 2 || column < kColRxFreq || column > kColName) return false;
+    const ChannelField* field = FieldOfColumn(column);
+    if (at.size() < 2 || !field) return false;
     struct Entry {
         ChannelRecord record;
         SortKey key;
@@ -104,7 +105,7 @@ bool SortChannels(ChannelStores& stores, const ChannelList& places, int column, 
     for (int ch : at) {
         ChannelRecord record = TakeChannel(stores, ch);
         const bool free = IsFreeRecord(record);
-        SortKey key = free ? SortKey{} : KeyOf(record, column);
+        SortKey key = free ? SortKey{} : KeyOf(record, *field);
         entries.push_back({std::move(record), std::move(key), free});
     }
     const bool descending = order == SortOrder::Descending;
@@ -112,7 +113,7 @@ bool SortChannels(ChannelStores& stores, const ChannelList& places, int column, 
         if (a.free != b.free) return b.free;
         if (a.free) return false;
         if (a.key.missing != b.key.missing) return b.key.missing;
-        const int c = Compare(a.key, b.key, column);
+        const int c = Compare(a.key, b.key, *field);
         return descending ? c > 0 : c < 0;
     });
     bool changed = false;

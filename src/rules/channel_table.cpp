@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "image/codecs.h"
-#include "model/channel_lists.h"
 
 namespace talvo {
 namespace {
@@ -18,18 +17,6 @@ bool Accepts(EntryKind kind, char32_t c) {
 }
 
 }  // namespace
-
-std::string BandCheckedFrequency(const BandState& band, std::string_view text) {
-    if (std::count(text.begin(), text.end(), '.') >= 2) return {};
-    if (!IsNumeric(text)) return {};
-    const double value = NumberValue(text);
-    if (!band.contains(value)) return {};
-    // Five decimals first, so the raster snap works on the digits the user meant.
-    const std::string snapped = SnapToRaster(FormatFixed(value, 5));
-    std::string stored = FormatFixed(NumberValue(snapped), 5);
-    if (!band.contains(NumberValue(stored))) return {};
-    return stored;
-}
 
 FrequencyCommit CommitFrequency(ChannelStores& stores, const BandState& band, int channel,
                                 int column, std::string_view text) {
@@ -50,9 +37,10 @@ FrequencyCommit CommitFrequency(ChannelStores& stores, const BandState& band, in
     if (!creates) return FrequencyCommit::Stored;
     // A receive frequency typed into a free row creates the channel.
     c.tx = stored;
-    const auto& defaults = NewChannelDefaults();
-    for (std::size_t k = 0; k < defaults.size(); ++k) {
-        c.option[k] = static_cast<std::int16_t>(defaults[k].index);
+    for (const ChannelField& field : ChannelFields()) {
+        if (field.kind == FieldKind::Tone || field.kind == FieldKind::List) {
+            c.optionOf(field.column) = static_cast<std::int16_t>(field.newChannelIndex);
+        }
     }
     c.bandShowsNewChannelWord = true;
     return FrequencyCommit::Created;

@@ -7,6 +7,7 @@
 #include "model/band.h"
 #include "model/channels.h"
 #include "model/text.h"
+#include "radio/fields/channel_fields.h"
 
 namespace talvo {
 
@@ -20,11 +21,6 @@ enum class FrequencyCommit {
     Stored,     // the frequency took the snapped value
     Created,    // as Stored, and the free channel got its new-channel defaults
 };
-
-// The frequency text the table stores for `text`, or empty when the band refuses it. Refused
-// are entries with two or more points (their value is ambiguous), values outside both
-// segments of the band, and values whose stored form would fall outside them.
-std::string BandCheckedFrequency(const BandState& band, std::string_view text);
 
 // Commits `text` typed into the frequency cell (`channel`, `column` 1 or 2).
 // A channel it creates takes the new-channel defaults.
@@ -51,7 +47,6 @@ enum class EntryKind {
     Name,       // codes 35..122, letters forced to upper case, at most 5 characters
 };
 inline constexpr std::size_t kFrequencyEntryLength = 9;
-inline constexpr std::size_t kNameEntryLength = 5;
 
 struct FilteredEntry {
     std::u32string text;

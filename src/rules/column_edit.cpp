@@ -1,31 +1,12 @@
 #include "rules/column_edit.h"
 
-#include "model/channel_lists.h"
-#include "model/tone_list.h"
 #include "rules/channel_table.h"
 
 namespace talvo {
 
-NameCheck CheckTypedName(std::string_view text) {
-    NameCheck check;
-    for (char c : text) {
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-        if (c < 35 || c > 122) {
-            check.refusal = EditRefusal::NameCharacters;
-            continue;
-        }
-        check.name.push_back(c);
-    }
-    if (!check.refusal && check.name.size() > kNameEntryLength) {
-        check.refusal = EditRefusal::NameTooLong;
-    }
-    return check;
-}
-
 bool ListIndexValid(int column, int index) {
-    if (column == kColQtDqtDec || column == kColQtDqtEnc) return index >= 0 && index < kToneCount;
-    return index >= 0 && index < static_cast<int>(ChannelColumnList(column).size()) &&
-           column >= kColPower && column <= kColTxProhibit;
+    const ChannelField* field = FieldOfColumn(column);
+    return field && index >= 0 && index < EntryCount(*field);
 }
 
 ColumnEditResult ApplyColumnValue(ChannelStores& stores, const BandState& band,

@@ -8,20 +8,13 @@
 #include "model/band.h"
 #include "model/channels.h"
 #include "model/text.h"
+#include "radio/fields/channel_fields.h"
 #include "rules/channel_ops.h"
 
 namespace talvo {
 
 // Putting one value into the same column of many channels, each channel checked as typing
 // checks it. The window turns the reasons into words.
-
-// Why a channel did not take a value.
-enum class EditRefusal {
-    FreeChannel,     // no receive frequency: only the receive column can start a channel
-    OutOfBand,       // a frequency outside both segments of the band (or no single number)
-    NameTooLong,     // more than the five characters the name editor takes
-    NameCharacters,  // a character the name editor does not take
-};
 
 struct ChannelRefusal {
     int channel = 0;
@@ -42,14 +35,6 @@ struct ColumnEditResult {
     ChannelList unchanged;                // channels that took the value and held it already
     std::vector<ChannelRefusal> refused;  // channels left as they were, ascending
 };
-
-// The name the name editor would hold after `text` was typed into it empty: letters a..z in
-// upper case. A refusal when a character would be dropped or the name is too long.
-struct NameCheck {
-    std::string name;
-    std::optional<EditRefusal> refusal;
-};
-NameCheck CheckTypedName(std::string_view text);
 
 // Whether `index` names an entry of the list of column 3..9.
 bool ListIndexValid(int column, int index);

@@ -19,6 +19,7 @@ refused() {
 for bad in "src/ui/grid_helpers.h:app/main_window.h" "src/print/print_content.h:editors/editor_window.h" \
            "src/editors/editor_window.h:app/main_window.h" "src/model/band.h:image/codecs.h" \
            "src/cli/command.h:ui/local_msgbox.h" "src/model/band.h:<image/codecs.h>" "src/radio/memory.h:model/band.h" \
+           "src/model/band.h:radio/fields/channel_fields.h" "src/image/decode.h:radio/fields/channel_fields.h" \
            "src/document/document.h:<editors/editor_window.h>" \
            "src/app/main_window.h:app/../cli/command.h" "src/model/band.h:model/../app/main_window.h" \
            "src/jobs/job.h:<QString>" "src/model/band.h:<QtCore/QObject>" \

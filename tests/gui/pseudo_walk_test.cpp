@@ -38,10 +38,10 @@
 #include "editors/options/options_window.h"
 #include "image/decode.h"
 #include "lang/catalogue.h"
-#include "model/channel_lists.h"
 #include "print/print_content.h"
 #include "print/print_pdf.h"
 #include "print/print_renderer.h"
+#include "radio/fields/channel_fields.h"
 #include "rules/channel_table.h"
 #include "run/read_backups.h"
 #include "support/fake_serial_link.h"
@@ -345,8 +345,7 @@ ProgramState FilledForPrint(ProgramState s) {
     for (int ch = 1; ch <= kChannelCount; ++ch) {
         if (CellText(s.channels, ch, kColRxFreq).empty()) continue;
         for (int col = kColPower; col <= kColTxProhibit; ++col) {
-            const std::vector<Text>& list = ChannelColumnList(col);
-            const int index = turn % static_cast<int>(list.size());
+            const int index = turn % EntryCount(*FieldOfColumn(col));
             CommitOption(s.channels, ch, col, index);
         }
         StoreName(s.channels, ch, "WWWWWWWW");

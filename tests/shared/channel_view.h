@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "model/channel_cells.h"
 #include "model/channels.h"
+#include "radio/fields/channel_fields.h"
 
 namespace talvo {
 

@@ -259,7 +259,7 @@ TEST(ColumnEdit, RandomImagesChangeExactlyTheChannelsThatAccept) {
                 const std::string word =
                     value.column <= kColQtDqtEnc
                         ? Render(ToneName(value.index), lang)
-                        : Render(ChannelColumnEntry(value.column, value.index), lang);
+                        : Render(EntryWord(*FieldOfColumn(value.column), value.index), lang);
                 CommitOption(typed, ch, value.column, value.index);
             }
             ASSERT_EQ(now, TakeChannel(typed, ch)) << "seed " << seed << " channel " << ch;

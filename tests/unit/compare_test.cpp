@@ -10,7 +10,7 @@
 #include "compare/change_list.h"
 #include "image/encode.h"
 #include "image_samples.h"
-#include "model/channel_lists.h"
+#include "radio/fields/channel_fields.h"
 
 namespace talvo::compare {
 namespace {
@@ -57,8 +57,8 @@ TEST(ChangeList, ImagesThatDifferInOneFieldOfEachKind) {
                  s.channels.at((u) + 1).option[2] = static_cast<std::int16_t>(newPower);
              },
              Change::Area::Channel, "Power",
-             Render(ChannelColumnEntry(kColPower, oldPower), kEnglish),
-             Render(ChannelColumnEntry(kColPower, newPower), kEnglish)},
+             Render(EntryWord(*FieldOfColumn(kColPower), oldPower), kEnglish),
+             Render(EntryWord(*FieldOfColumn(kColPower), newPower), kEnglish)},
             {"channel name", [&](ProgramState& s) { s.channels.at((u) + 1).name = "ZQX9"; },
              Change::Area::Channel, "Channel Name", "", "ZQX9"},
             {"setting", [&](ProgramState& s) { s.options[ListId::Beep] = 1 - oldBeep; },

@@ -20,10 +20,10 @@
 #include "editors/channels/drop_down_list.h"
 #include "editors/channels/grid_tools.h"
 #include "lang/catalogue.h"
-#include "model/channel_cells.h"
 #include "model/channel_lists.h"
 #include "model/tone_list.h"
 #include "print/cell_text.h"
+#include "radio/fields/channel_fields.h"
 #include "rules/channel_table.h"
 #include "ui/accessible_names.h"
 #include "ui/grid_helpers.h"
@@ -112,7 +112,7 @@ void ChannelTableWindow::buildGrid() {
     grid_->setObjectName(QStringLiteral("channelGrid"));
     NameAfterTitle(grid_, this);
     QStringList headers;
-    for (const Text& h : ChannelGridHeaders()) headers << Tr(h, kChinese);
+    for (int c = 0; c < kGridColumns; ++c) headers << Tr(ColumnHeader(c), kChinese);
     grid_->setHorizontalHeaderLabels(headers);
 
     QHeaderView* top = grid_->horizontalHeader();
@@ -121,8 +121,7 @@ void ChannelTableWindow::buildGrid() {
     top->setHighlightSections(false);
     top->setDefaultAlignment(Qt::AlignCenter);
     for (int c = 0; c < kGridColumns; ++c) {
-        grid_->setColumnWidth(c,
-                              TwipsToPixels(ChannelGridColumnTwips()[static_cast<std::size_t>(c)]));
+        grid_->setColumnWidth(c, TwipsToPixels(ColumnTwips(c)));
     }
     // Row 0 of the grid is the header above; column 0 holds the channel numbers and can
     // neither be selected nor reached by the keyboard.
@@ -199,7 +198,9 @@ DropDownList* ChannelTableWindow::makeList(const char* objectName) {
 }
 
 DropDownList* ChannelTableWindow::listFor(int column) {
-    if (column == kColQtDqtDec || column == kColQtDqtEnc) {
+    const ChannelField* field = FieldOfColumn(column);
+    if (!field) return nullptr;
+    if (field->kind == FieldKind::Tone) {
         if (!toneList_) {
             toneList_ = makeList("toneList");
             QStringList tones;
@@ -210,22 +211,21 @@ DropDownList* ChannelTableWindow::listFor(int column) {
         }
         return toneList_;
     }
-    if (column < kColPower || column > kColTxProhibit) return nullptr;
-    DropDownList*& list = optionLists_[static_cast<std::size_t>(column - kColPower)];
+    if (field->kind != FieldKind::List) return nullptr;
+    DropDownList*& list = optionLists_[static_cast<std::size_t>(column)];
     if (!list) {
-        static constexpr std::array<const char*, kColTxProhibit - kColPower + 1> kNames = {
-            "powerList", "busyLockList", "addScanList", "wideNarrowList", "txProhibitList"};
-        list = makeList(kNames[static_cast<std::size_t>(column - kColPower)]);
-        for (const Text& entry : ChannelColumnList(column))
-            list->addItem(Tr(entry, textsLanguage_));
+        list = makeList((std::string(field->key) + "List").c_str());
+        for (const Text& entry : field->entries) list->addItem(Tr(entry, textsLanguage_));
         list->setCurrentIndex(1);
     }
     return list;
 }
 
 QWidget* ChannelTableWindow::cellEditor(int column) {
-    if (column == kColRxFreq || column == kColTxFreq) return frequencyEditor();
-    if (column == kColName) return nameEditor();
+    const ChannelField* field = FieldOfColumn(column);
+    if (!field) return nullptr;
+    if (field->kind == FieldKind::Frequency) return frequencyEditor();
+    if (field->kind == FieldKind::Name) return nameEditor();
     return listFor(column);
 }
 
@@ -243,16 +243,16 @@ void ChannelTableWindow::applyLanguage() {
     tools_->applyLanguage(lang);
     for (int c = 0; c < kGridColumns; ++c) {
         if (QTableWidgetItem* h = grid_->horizontalHeaderItem(c)) {
-            h->setText(Tr(ChannelGridHeaders()[static_cast<std::size_t>(c)], lang));
+            h->setText(Tr(ColumnHeader(c), lang));
         }
     }
     // Entries are replaced in place, so every list keeps its selection. Lists not built yet
     // are made in this language when they are.
     if (toneList_) toneList_->setItemText(0, Tr(ToneOffText(), lang));
-    for (int col = kColPower; col <= kColTxProhibit; ++col) {
-        DropDownList* list = optionLists_[static_cast<std::size_t>(col - kColPower)];
+    for (const ChannelField& field : ChannelFields()) {
+        DropDownList* list = optionLists_[static_cast<std::size_t>(field.column)];
         if (!list) continue;
-        const auto& entries = ChannelColumnList(col);
+        const auto& entries = field.entries;
         for (std::size_t i = 0; i < entries.size(); ++i) {
             list->setItemText(static_cast<int>(i), Tr(entries[i], lang));
         }

@@ -144,7 +144,7 @@ class ChannelTableWindow : public EditorWindow {
     QLineEdit* frequencyEditor_ = nullptr;
     QLineEdit* nameEditor_ = nullptr;
     DropDownList* toneList_ = nullptr;
-    std::array<DropDownList*, kColTxProhibit - kColPower + 1> optionLists_{};
+    std::array<DropDownList*, kGridColumns> optionLists_{};  // by column: the List fields
     // Each text editor's text after its last filtering, what the next keystroke is checked
     // against.
     QString frequencyFiltered_;

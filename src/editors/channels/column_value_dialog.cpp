@@ -29,24 +29,21 @@ ColumnValueDialog::ColumnValueDialog(Language lang, int channels, const ColumnVa
                                     "%1 of %n channels becomes:", "%1 of %n channel becomes:");
     form->addRow(new QLabel(Tr(Counted(intro, channels), lang).arg(word), this));
     QWidget* field = nullptr;
-    if (column == kColRxFreq || column == kColTxFreq || column == kColName) {
+    const ChannelField& described = *FieldOfColumn(column);
+    if (described.kind == FieldKind::Frequency || described.kind == FieldKind::Name) {
         text_ = new QLineEdit(this);
         text_->setObjectName(QStringLiteral("ColumnValueText"));
         text_->setText(CellToDisplay(column, start.text));
-        FilterTyping(text_, column == kColName ? EntryKind::Name : EntryKind::Frequency);
+        FilterTyping(text_,
+                     described.kind == FieldKind::Name ? EntryKind::Name : EntryKind::Frequency);
         text_->selectAll();
         connect(text_, &QLineEdit::textChanged, this, &ColumnValueDialog::updateOk);
         field = text_;
     } else {
         list_ = new QComboBox(this);
         list_->setObjectName(QStringLiteral("ColumnValueList"));
-        if (column == kColQtDqtDec || column == kColQtDqtEnc) {
-            for (int i = 0; i < kToneCount; ++i) {
-                list_->addItem(Tr(ToneName(i), lang));
-            }
-        } else {
-            for (const Text& entry : ChannelColumnList(column)) list_->addItem(Tr(entry, lang));
-        }
+        const int count = EntryCount(described);
+        for (int i = 0; i < count; ++i) list_->addItem(Tr(EntryWord(described, i), lang));
         list_->setCurrentIndex(ListIndexValid(column, start.index) ? start.index : 0);
         field = list_;
     }

@@ -16,6 +16,7 @@ const Text& RefusalText(EditRefusal reason) {
     static const Text tooLong{TALVO_TEXT("GridToolTexts", "Name longer than 5 characters")};
     static const Text characters{
         TALVO_TEXT("GridToolTexts", "Name holds a character names cannot hold")};
+    static const Text noEntry{TALVO_TEXT("GridToolTexts", "Words that are no entry of the list")};
     switch (reason) {
         case EditRefusal::FreeChannel:
             return free;
@@ -25,13 +26,15 @@ const Text& RefusalText(EditRefusal reason) {
             return tooLong;
         case EditRefusal::NameCharacters:
             return characters;
+        case EditRefusal::NoSuchEntry:
+            return noEntry;
     }
     return free;
 }
 
 QString ColumnWord(int column, Language lang) {
     if (column < 0 || column >= kGridColumns) return {};
-    return Tr(ChannelGridHeaders()[static_cast<std::size_t>(column)], lang);
+    return Tr(ColumnHeader(column), lang);
 }
 
 void FilterTyping(QLineEdit* edit, EntryKind kind) {

@@ -52,7 +52,7 @@ const std::array<ToolSpec, ChannelGridTools::kToolCount>& Specs() {
 }
 
 Message SortLabel(int column, SortOrder order) {
-    const Text& header = ChannelGridHeaders()[static_cast<std::size_t>(column)];
+    const Text& header = ColumnHeader(column);
     return Message(order == SortOrder::Ascending
                        ? TALVO_TEXT("GridTools", "Sort channels by %1, ascending")
                        : TALVO_TEXT("GridTools", "Sort channels by %1, descending"),
@@ -211,7 +211,7 @@ ColumnEditResult ChannelGridTools::setColumnOf(const ChannelList& channels,
     ChannelStores after = state.channels;
     ColumnEditResult result = ApplyColumnValue(after, state.band, channels, value);
     if (!result.changed.empty()) {
-        const Text& header = ChannelGridHeaders()[static_cast<std::size_t>(value.column)];
+        const Text& header = ColumnHeader(value.column);
         const Text label =
             TALVO_PLURAL("GridTools", "Set %1 of %n channels", "Set %1 of %n channel");
         window_.commitChannels(Message(Counted(label, static_cast<int>(channels.size())), {header}),

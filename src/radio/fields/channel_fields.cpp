@@ -1,0 +1,226 @@
+#include "radio/fields/channel_fields.h"
+
+#include <algorithm>
+
+#include "image/codecs.h"
+#include "model/tone_list.h"
+#include "radio/memory_layout.h"
+
+namespace talvo {
+namespace {
+
+namespace L = layout;
+
+const std::array<Text, 3> kPower = {TALVO_TEXT("ChannelLists", "Low"),
+                                    TALVO_TEXT("ChannelLists", "High"),
+                                    TALVO_TEXT("ChannelLists", "Middle")};
+// The list holds Low, High, Middle; the order of strength is Low, Middle, High.
+constexpr std::array<std::uint8_t, 3> kPowerRank = {0, 2, 1};
+const std::array<Text, 2> kBusyLock = {TALVO_TEXT("ChannelLists", "Carry"),
+                                       TALVO_TEXT("ChannelLists", "Off")};
+const std::array<Text, 2> kAddScan = {TALVO_TEXT3("ChannelLists", "Off", "scan"),
+                                      TALVO_TEXT("ChannelLists", "On")};
+const std::array<Text, 2> kBand = {TALVO_TEXT("ChannelLists", "Narror"),
+                                   TALVO_TEXT("ChannelLists", "wide")};
+const std::array<Text, 2> kOnOff = {TALVO_TEXT3("ChannelLists", "On", "switch"),
+                                    TALVO_TEXT("ChannelLists", "Off")};
+const Text kNewChannelBand = TALVO_TEXT("ChannelLists", "Wide");
+
+FieldPlace InRecord(std::size_t offset, std::size_t bytes, std::uint8_t mask = 0xFF) {
+    return {FieldPlace::Record::Channel, offset, bytes, mask};
+}
+
+ChannelField Field(int column, const char* key, FieldKind kind, Text header, Text label, int twips,
+                   FieldPlace place) {
+    ChannelField f;
+    f.column = column;
+    f.key = key;
+    f.kind = kind;
+    f.header = header;
+    f.label = label;
+    f.widthTwips = twips;
+    f.place = place;
+    return f;
+}
+
+ChannelField ListField(int column, const char* key, Text header, Text label, int twips,
+                       std::span<const Text> list, int newIndex, std::uint8_t mask) {
+    ChannelField f =
+        Field(column, key, FieldKind::List, header, label, twips, InRecord(L::kChFlags, 1, mask));
+    f.entries = list;
+    f.newChannelIndex = newIndex;
+    return f;
+}
+
+}  // namespace
+
+const std::array<ChannelField, kChannelFieldCount>& ChannelFields() {
+    static const std::array<ChannelField, kChannelFieldCount> fields = [] {
+        std::array<ChannelField, kChannelFieldCount> f;
+        f[0] = Field(kColRxFreq, "rxFrequency", FieldKind::Frequency,
+                     TALVO_TEXT("ChannelLists", "RXFreq"), TALVO_TEXT("EditLabels", "RX frequency"),
+                     1100, InRecord(L::kChRxFrequency, 4));
+        f[1] = Field(kColTxFreq, "txFrequency", FieldKind::Frequency,
+                     TALVO_TEXT("ChannelLists", "TXFreq"), TALVO_TEXT("EditLabels", "TX frequency"),
+                     1100, InRecord(L::kChTxFrequency, 4));
+        f[2] =
+            Field(kColQtDqtDec, "rxTone", FieldKind::Tone, TALVO_TEXT("ChannelLists", "QT/DQT Dec"),
+                  TALVO_TEXT("EditLabels", "RX tone"), 1200, InRecord(L::kChRxTone, 2));
+        f[3] =
+            Field(kColQtDqtEnc, "txTone", FieldKind::Tone, TALVO_TEXT("ChannelLists", "QT/DQT Enc"),
+                  TALVO_TEXT("EditLabels", "TX tone"), 1200, InRecord(L::kChTxTone, 2));
+        f[4] = ListField(kColPower, "power", TALVO_TEXT("ChannelLists", "Power"),
+                         TALVO_TEXT("EditLabels", "Power"), 640, kPower, 1, 0x03);
+        f[4].sortRank = kPowerRank;
+        f[5] = ListField(kColBusyLock, "busyLock", TALVO_TEXT("ChannelLists", "Busy Lock"),
+                         TALVO_TEXT("EditLabels", "Busy lock"), 1400, kBusyLock, 1, 0x04);
+        f[6] = ListField(kColAddScan, "addScan", TALVO_TEXT("ChannelLists", "Add Scan"),
+                         TALVO_TEXT("EditLabels", "Add scan"), 900, kAddScan, 1, 0x08);
+        f[7] = ListField(kColBand, "wideNarrow", TALVO_TEXT("ChannelLists", "Band"),
+                         TALVO_TEXT("EditLabels", "Wide/narrow"), 700, kBand, 1, 0x10);
+        f[8] = ListField(kColTxProhibit, "txProhibit", TALVO_TEXT("ChannelLists", "TX Prohibit"),
+                         TALVO_TEXT("EditLabels", "TX prohibit"), 1250, kOnOff, 1, 0x20);
+        f[9] = Field(kColName, "name", FieldKind::Name, TALVO_TEXT("ChannelLists", "Channel Name"),
+                     TALVO_TEXT("EditLabels", "Name"), 1400,
+                     {FieldPlace::Record::Name, 0, L::kNameSize, 0xFF});
+        return f;
+    }();
+    return fields;
+}
+
+const ChannelField* FieldOfColumn(int column) {
+    if (column < kColRxFreq || column > kColName) return nullptr;
+    return &ChannelFields()[static_cast<std::size_t>(column - kColRxFreq)];
+}
+
+const Text& ChannelNumberHeader() {
+    static const Text header = TALVO_TEXT("ChannelLists", "CH");
+    return header;
+}
+
+const Text& ColumnHeader(int column) {
+    const ChannelField* field = FieldOfColumn(column);
+    return field ? field->header : ChannelNumberHeader();
+}
+
+int ColumnTwips(int column) {
+    const ChannelField* field = FieldOfColumn(column);
+    return field ? field->widthTwips : kChannelNumberTwips;
+}
+
+std::span<const Text> NameColumnList() {
+    return kOnOff;
+}
+
+int EntryCount(const ChannelField& field) {
+    if (field.kind == FieldKind::Tone) return kToneCount;
+    if (field.kind == FieldKind::List) return static_cast<int>(field.entries.size());
+    return 0;
+}
+
+Message EntryWord(const ChannelField& field, int index) {
+    if (field.kind == FieldKind::Tone) return ToneName(index);
+    if (field.kind != FieldKind::List || index < 0 || index >= EntryCount(field)) {
+        return Message::Literal({});
+    }
+    return field.entries[static_cast<std::size_t>(index)];
+}
+
+const Text& NewChannelBandWord() {
+    return kNewChannelBand;
+}
+
+Message ChannelOptionWord(const Channel& channel, int column) {
+    const ChannelField* field = FieldOfColumn(column);
+    if (!field || (field->kind != FieldKind::Tone && field->kind != FieldKind::List)) {
+        return Message::Literal({});
+    }
+    const int index = channel.optionOf(column);
+    if (field->kind == FieldKind::Tone) {
+        const auto& unlisted =
+            channel.unlistedTone[static_cast<std::size_t>(column - kColQtDqtDec)];
+        if (index == 0 && unlisted) {
+            return Message::Literal(DecodeTone(static_cast<std::uint8_t>(*unlisted & 0xFF),
+                                               static_cast<std::uint8_t>(*unlisted >> 8)));
+        }
+    }
+    if (column == kColBand && channel.bandShowsNewChannelWord && index == field->newChannelIndex) {
+        return kNewChannelBand;
+    }
+    return EntryWord(*field, index);
+}
+
+Message ChannelCell(const Channel& channel, int column) {
+    if (column == kColName) return Message::Literal(channel.name);
+    if (channel.isFree()) return Message::Literal({});
+    switch (column) {
+        case kColRxFreq:
+            return Message::Literal(channel.rx->text());
+        case kColTxFreq:
+            return Message::Literal(FrequencyText(channel.tx));
+        default:
+            return ChannelOptionWord(channel, column);
+    }
+}
+
+std::string ChannelCellText(const Channel& channel, int column, const TextWords& words) {
+    return Compose(ChannelCell(channel, column), words);
+}
+
+NameCheck CheckTypedName(std::string_view text) {
+    NameCheck check;
+    for (char c : text) {
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+        if (c < 35 || c > 122) {
+            check.refusal = EditRefusal::NameCharacters;
+            continue;
+        }
+        check.name.push_back(c);
+    }
+    if (!check.refusal && check.name.size() > kNameEntryLength) {
+        check.refusal = EditRefusal::NameTooLong;
+    }
+    return check;
+}
+
+std::string BandCheckedFrequency(const BandState& band, std::string_view text) {
+    if (std::count(text.begin(), text.end(), '.') >= 2) return {};
+    if (!IsNumeric(text)) return {};
+    const double value = NumberValue(text);
+    if (!band.contains(value)) return {};
+    // Five decimals first, so the raster snap works on the digits the user meant.
+    const std::string snapped = SnapToRaster(FormatFixed(value, 5));
+    std::string stored = FormatFixed(NumberValue(snapped), 5);
+    if (!band.contains(NumberValue(stored))) return {};
+    return stored;
+}
+
+FieldText ParseFieldText(const ChannelField& field, const BandState& band, std::string_view text,
+                         const std::vector<TextWords>& languages) {
+    FieldText out;
+    switch (field.kind) {
+        case FieldKind::Frequency:
+            if (text.empty()) break;
+            out.frequency = Frequency::FromText(BandCheckedFrequency(band, text));
+            if (!out.frequency) out.refusal = EditRefusal::OutOfBand;
+            break;
+        case FieldKind::Name: {
+            NameCheck check = CheckTypedName(text);
+            out.name = std::move(check.name);
+            out.refusal = check.refusal;
+            break;
+        }
+        case FieldKind::Tone:
+        case FieldKind::List:
+            const auto word = [&field](int i) { return EntryWord(field, i); };
+            if (const auto index = EntryWithWords(EntryCount(field), word, text, languages)) {
+                out.index = *index;
+            } else {
+                out.refusal = EditRefusal::NoSuchEntry;
+            }
+            break;
+    }
+    return out;
+}
+
+}  // namespace talvo
