@@ -19,6 +19,8 @@ class QTableWidget;
 
 namespace talvo {
 
+class GridCellBatch;
+
 class ChannelGridTools;
 class DropDownList;
 
@@ -92,8 +94,10 @@ class ChannelTableWindow : public EditorWindow {
     bool isCellEditor(const QObject* object) const;
 
     void showRow(int channel);
-    void showRow(int channel, const TextWords& words);
     void showAllRows();
+    // Writes the rows of `channels` (1..128; others are passed over) as the model has them.
+    void showRows(const QList<int>& channels);
+    void showRow(int channel, const TextWords& words, GridCellBatch& cells);
 
     // The click handling of the grid: runs only when a press or Enter armed it. `byPress`
     // tells a mouse press from Enter: a list opened by a press stays open on its release.
