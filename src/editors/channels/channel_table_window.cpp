@@ -356,6 +356,7 @@ void ChannelTableWindow::showAllRows() {
 
 void ChannelTableWindow::showRows(const QList<int>& channels) {
     const TextWords words = WordsIn(state_.language);
+    listWords_.use(state_.language);
     GridCellBatch cells(grid_);
     for (int ch : channels) {
         if (ch >= 1 && ch <= kChannelCount) showRow(ch, words, cells);
@@ -365,7 +366,7 @@ void ChannelTableWindow::showRows(const QList<int>& channels) {
 void ChannelTableWindow::showRow(int channel, const TextWords& words, GridCellBatch& cells) {
     const Channel& c = state_.channels.at(channel);
     for (int col = kColRxFreq; col <= kColName; ++col) {
-        cells.set(channel - 1, col, CellToDisplay(col, ChannelCellText(c, col, words)));
+        cells.set(channel - 1, col, listWords_.cellText(c, col, words));
     }
 }
 

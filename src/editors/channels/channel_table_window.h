@@ -5,6 +5,7 @@
 #include <string>
 
 #include "editors/channels/channel_actions.h"
+#include "editors/channels/list_word_cache.h"
 #include "editors/editor_window.h"
 #include "model/channel_lists.h"
 #include "rules/channel_selection.h"
@@ -161,6 +162,8 @@ class ChannelTableWindow : public EditorWindow {
     ChannelSelection selection_;
     bool numberDrag_ = false;  // a press on the number column, button still held
     ChannelGridTools* tools_ = nullptr;
+    // The list cells' words of the language shown, made once per refresh.
+    ListWordCache listWords_;
 
     EditSession session_;
     unsigned nextSerial_ = 1;
