@@ -4,9 +4,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <utility>
 #include <QMenu>
+#include <iterator>
 #include <span>
+#include <utility>
 
 #include "app/csv_import_dialog.h"
 #include "app/file_failure.h"
@@ -58,15 +59,15 @@ ExchangeCommands::ExchangeCommands(Document& document, Chooser chooser, QWidget*
 
 void ExchangeCommands::addTo(QMenu* menu) {
     menu->addSeparator()->setObjectName("MNLineExchange");
-    const std::pair<const char*, void (ExchangeCommands::*)()> entries[] = {
-        {"MNImportCsv", &ExchangeCommands::importChannelsCsv},
-        {"MNExportCsv", &ExchangeCommands::exportChannelsCsv},
-        {"MNExportPdf", &ExchangeCommands::exportPrintoutPdf},
-    };
-    for (const auto& [name, command] : entries) {
+    // In the order of kMenuTexts.
+    static constexpr void (ExchangeCommands::*commands[])() = {
+        &ExchangeCommands::importChannelsCsv, &ExchangeCommands::exportChannelsCsv,
+        &ExchangeCommands::exportPrintoutPdf};
+    static_assert(std::size(commands) == std::size(kMenuTexts));
+    for (std::size_t i = 0; i < std::size(kMenuTexts); ++i) {
         auto* action = new QAction(window_);
-        action->setObjectName(name);
-        connect(action, &QAction::triggered, this, command);
+        action->setObjectName(kMenuTexts[i].object);
+        connect(action, &QAction::triggered, this, commands[i]);
         menu->addAction(action);
         actions_.push_back(action);
     }

@@ -139,8 +139,8 @@ MainWindow::MainWindow(Document& document, std::unique_ptr<SerialLink> port, QWi
     connect(&document_, &Document::modifiedChanged, this, &MainWindow::updateTitle);
     setAcceptDrops(true);
     qApp->installEventFilter(this);
-    recentFiles_ = new RecentFilesMenu(findChild<QMenu*>(QStringLiteral("MNFile")), state_, this,
-                                       channel_);
+    recentFiles_ =
+        new RecentFilesMenu(findChild<QMenu*>(QStringLiteral("MNFile")), state_, this, channel_);
     connect(recentFiles_, &RecentFilesMenu::openRequested, this, &MainWindow::openPath);
     updateTitle();
 

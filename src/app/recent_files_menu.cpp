@@ -61,8 +61,7 @@ void RecentFilesMenu::open(const QString& path) {
                               "The file no longer exists; it was removed from the recent files:\n"),
                    lang) +
                     QDir::toNativeSeparators(path),
-                StyleIconWarning, Tr(TALVO_TEXT("MainDocument", "Mistake"), lang),
-                messageParent_);
+                StyleIconWarning, Tr(TALVO_TEXT("MainDocument", "Mistake"), lang), messageParent_);
     files_.removeAll(path);
     SaveRecentFiles(files_);
     // Not from inside this entry's own signal: the entry goes with the rebuild.
