@@ -145,8 +145,8 @@ class Rig : public QObject {
 
     // Runs the transfer to its success message, each iteration; reports the median against
     // `wireBytes` (and the worst iteration).
-    void measure(benchmark::State& bench, void (talvo::MainWindow::*command)(), double wireBytes,
-                 int blocks) {
+    void measure(benchmark::State& bench, void (talvo::TransferController::*command)(),
+                 double wireBytes, int blocks) {
         const double wire = wireBytes * kByteSeconds;
         std::vector<double> ratios;
         for (auto _ : bench) {
@@ -156,7 +156,7 @@ class Rig : public QObject {
             link_->replies = link_->replyNs = link_->replyMaxNs = 0;
             clock_.start();
             beat_.start();
-            (window().*command)();
+            (window().transfer().*command)();
             beat_.stop();
             // The change list waiting for its answer is not the transfer's time.
             const double elapsed =
@@ -222,21 +222,21 @@ bool Ready(benchmark::State& bench) {
 
 void BM_WindowReadPaced(benchmark::State& bench) {
     if (!Ready(bench)) return;
-    rig->measure(bench, &talvo::MainWindow::startRead, kReadBytes, kReadBlocks);
+    rig->measure(bench, &talvo::TransferController::StartRead, kReadBytes, kReadBlocks);
 }
 BENCHMARK(BM_WindowReadPaced)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
 
 void BM_WindowWritePaced(benchmark::State& bench) {
     if (!Ready(bench)) return;
     rig->window().transfer().setCheckedWrite(false);
-    rig->measure(bench, &talvo::MainWindow::startWrite, kWriteBytes, kWriteBlocks);
+    rig->measure(bench, &talvo::TransferController::StartWrite, kWriteBytes, kWriteBlocks);
 }
 BENCHMARK(BM_WindowWritePaced)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
 
 void BM_WindowCheckedWritePaced(benchmark::State& bench) {
     if (!Ready(bench)) return;
     rig->window().transfer().setCheckedWrite(true);
-    rig->measure(bench, &talvo::MainWindow::startWrite, 2 * kReadBytes + kWriteBytes,
+    rig->measure(bench, &talvo::TransferController::StartWrite, 2 * kReadBytes + kWriteBytes,
                  2 * kReadBlocks + kWriteBlocks);
 }
 BENCHMARK(BM_WindowCheckedWritePaced)

@@ -79,7 +79,7 @@ void TransferController::checkedWriteFlow() {
     }
     switch (outcome.stage) {
         case jobs::Stage::Decision:
-            window_.setTransferCommandsEnabled(true);
+            setCommandsEnabled(true);
             return;
         case jobs::Stage::Write:
         case jobs::Stage::ReadBack:
@@ -124,7 +124,7 @@ void TransferController::offerRestore(const QString& backup, bool debugMode,
         }
         text = Tr(jobs::RestoreProblem(outcome), lang);
     }
-    window_.setTransferCommandsEnabled(true);
+    setCommandsEnabled(true);
 }
 
 }  // namespace talvo

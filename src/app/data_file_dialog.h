@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 class QWidget;
 
@@ -15,6 +16,9 @@ namespace talvo {
 // an existing file, so the question concerns the file that will be written. A Save given a
 // file's path instead of a folder proposes that file.
 QString ChooseDataFile(QWidget* parent, bool save, const QString& folder, const QString& filter);
+// A file dialog of that kind (tests answer it themselves).
+using FileChooser = std::function<QString(QWidget* parent, bool save, const QString& folder,
+                                          const QString& filter)>;
 
 // Where the dialogs start: the folder of the last data file chosen for Open or Save (kept
 // between runs) while it exists, else the user's documents folder (or home folder).

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "app/demo_radio.h"
+#include "app/port_chooser.h"
 #include "app/serial_link.h"
 #include "app/settings_store.h"
 #include "app/startup.h"
@@ -84,7 +85,7 @@ int main(int argc, char** argv) {
     }
 
     talvo::Program program = talvo::StartProgram(talvo::CreateSystemSerialLink());
-    if (radio) program.window->attachDemoRadio(1);
+    if (radio) program.window->ports().attachDemoRadio(1);
     ShowProgram(program, parser.positionalArguments().value(0));
     const int status = QApplication::exec();
     program = {};

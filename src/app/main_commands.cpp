@@ -1,26 +1,16 @@
-// The main window's commands: New, Open, Save, band selection, port selection, language,
-// help, About, the hidden modes' relock and the close question.
-#include <QAbstractItemView>
+// The main window's commands: New, Open, Save, band selection, language and the close
+// question.
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QCoreApplication>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
-#include <QLabel>
-#include <QMdiArea>
-#include <QMdiSubWindow>
-#include <QTimer>
-#include <QUrl>
 
-#include "app/about_window.h"
-#include "app/app_icons.h"
-#include "app/app_paths.h"
 #include "app/band_combo.h"
+#include "app/file_failure.h"
 #include "app/main_window.h"
-#include "app/port_list.h"
-#include "app/print_preview_window.h"
+#include "app/port_chooser.h"
+#include "app/recent_files_menu.h"
 #include "app/serial_link.h"
 #include "app/settings_store.h"
 #include "app/transfer_controller.h"
@@ -32,9 +22,7 @@
 #include "editors/fm/fm_window.h"
 #include "editors/options/options_window.h"
 #include "image/data_file.h"
-#include "jobs/outcome_words.h"
 #include "lang/catalogue.h"
-#include "link/port/port_diagnosis.h"
 #include "rules/channel_table.h"
 #include "ui/local_msgbox.h"
 
@@ -125,26 +113,17 @@ bool MainWindow::loadFile(const QString& path) {
     ProgramState after = document_.state();
     const Status status = OpenDataFile(after, QFile::encodeName(path).toStdString());
     if (status != Status::Ok) {
-        reportFileFailure(status, path);
+        ReportFileFailure(status, path, state_.language, channel_);
         return false;
     }
     state_.band.BandPromptSuppressed = true;
     document_.loadState(OpenFileLabel(QFileInfo(path).fileName().toStdString()), after);
     document_.markSaved();
     setCurrentFile(path);
-    rememberRecentFile(path);
+    recentFiles_->remember(path);
     showDecodedModel();
     showEditor(channel_);
     return true;
-}
-
-void MainWindow::reportFileFailure(Status status, const QString& path) {
-    // The wrong file type has its own fixed text; every other failure (a missing, unreadable or
-    // short file, a failed write) is reported too, never passed over.
-    const std::string text = Render(
-        StatusMessage(status, QDir::toNativeSeparators(path).toStdString()), state_.language);
-    LocalMsgBox(state_.language, QString::fromStdString(text), StyleIconError,
-                Tr(TALVO_TEXT("MainCommands", "Mistake"), state_.language), channel_);
 }
 
 void MainWindow::saveDataFile() {
@@ -156,133 +135,18 @@ void MainWindow::saveDataFile() {
 bool MainWindow::saveTo(const QString& path) {
     const Status status = SaveDataFile(state_, QFile::encodeName(path).toStdString());
     if (status != Status::Ok) {
-        reportFileFailure(status, path);
+        ReportFileFailure(status, path, state_.language, channel_);
         return false;
     }
     document_.markSaved();
     setCurrentFile(path);
-    rememberRecentFile(path);
+    recentFiles_->remember(path);
     return true;
-}
-
-void MainWindow::refreshPortList() {
-    const auto env = [](const std::string& name) {
-        const QByteArray value = qgetenv(name.c_str());
-        return value.isEmpty() ? std::nullopt : std::optional<std::string>(value.toStdString());
-    };
-    portSurvey_ = link::SurveyPorts(portRoots_, link::CurrentUser(), env,
-                                    static_cast<int>(QCoreApplication::applicationPid()));
-    ShowPortSurvey(portList_, portSurvey_, state_.language);
-}
-
-void MainWindow::showPortList() {
-    refreshPortList();
-    portIndexShown_ = portList_->currentIndex();
-    portList_->show();
-    portList_->raise();
-    portList_->setFocus(Qt::OtherFocusReason);
-    portList_->showPopup();
-}
-
-link::PortDiagnosis MainWindow::diagnosePort(int number, Status status) {
-    refreshPortList();
-    return link::DiagnosePort(portSurvey_.at(static_cast<std::size_t>(number - 1)), status,
-                              portRoots_, link::CurrentUser(),
-                              static_cast<int>(QCoreApplication::applicationPid()));
-}
-
-QString MainWindow::portFailureText(int number, Status status) {
-    if (number < 1 || number > 16) return {};
-    return Tr(link::DiagnosisText(diagnosePort(number, status)), state_.language);
-}
-
-int MainWindow::explainPortFailure(int number, Status status) {
-    const Language lang = state_.language;
-    const QString entry = QString::number(number);
-    QString text = Tr(TALVO_TEXT("MainCommands",
-                                 "Serial port%1Invalid or has already been used by other "
-                                 "procedures, please choose other bunches of mouths or close its "
-                                 "procedure."),
-                      lang)
-                       .arg(entry);
-    const link::PortDiagnosis diagnosis = diagnosePort(number, status);
-    text += QStringLiteral("\n\n") + Tr(link::DiagnosisText(diagnosis), lang);
-    if (status == Status::PermissionDenied &&
-        diagnosis.port.access != link::PortAccess::NoPermission) {
-        // Say how to get the permission the system refused.
-        text += QStringLiteral("\n") + Tr(StatusMessage(status, entry.toStdString()), lang);
-    }
-    const QString title = Tr(TALVO_TEXT("MainCommands", "Mistake"), lang);
-    if (diagnosis.cable && diagnosis.cable->number != number) {
-        const QString cable = QString::number(diagnosis.cable->number);
-        text += Tr(TALVO_TEXT("MainCommands", "\n\nUse port %1 instead?"), lang).arg(cable);
-        if (LocalMsgBox(lang, text, StyleYesNo | StyleIconQuestion, title, channel_) == IdYes)
-            return diagnosis.cable->number;
-        return 0;
-    }
-    LocalMsgBox(lang, text, StyleIconWarning, title, channel_);
-    return 0;
-}
-
-void MainWindow::onPortListChosen(int index) {
-    ++portPicks_;
-    if (index == kPortRefreshItem) {
-        // Refresh: look again and drop the list open once more, the entry as it was.
-        portList_->setCurrentIndex(portIndexShown_);
-        QTimer::singleShot(0, this, [this] {
-            if (portList_->isVisible()) showPortList();
-        });
-        return;
-    }
-    if (index >= 0 && index < 16) {
-        int number = index + 1;
-        Status status = port_->open(number);
-        if (!port_->isOpen()) {
-            if (const int instead = explainPortFailure(number, status); instead > 0) {
-                number = instead;
-                status = port_->open(number);
-            }
-        }
-        if (port_->isOpen()) {
-            state_.PortNumber = number;
-            portList_->setCurrentIndex(number - 1);
-        } else {
-            portList_->setCurrentIndex(-1);
-        }
-    }
-    portPanel_->setText(QStringLiteral("COM: ") + portList_->currentText());
-    leavePortList();
-}
-
-void MainWindow::onPortPopupClosed() {
-    // A pick closes the open list before it reports the entry: wait for it.
-    const unsigned picks = portPicks_;
-    QTimer::singleShot(0, this, [this, picks] {
-        if (picks == portPicks_ && portList_->isVisible() && !portList_->view()->isVisible())
-            leavePortList();
-    });
-}
-
-void MainWindow::leavePortList() {
-    portList_->hide();
-    // The current one even while the open list keeps the main window inactive.
-    if (QMdiSubWindow* active = mdi_->currentSubWindow()) {
-        if (active->widget()) active->widget()->setFocus(Qt::OtherFocusReason);
-    }
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     buildLaterWindowsAfterPaint(watched, event);
     if (historyKeyPassesTextField(watched, event)) return true;
-    if (watched == portPopup_ && event->type() == QEvent::Hide) onPortPopupClosed();
-    // The port list disappears when the keyboard focus leaves it; its own dropped-open list
-    // takes the focus only for a while.
-    if (watched == portList_ && event->type() == QEvent::FocusOut) {
-        const auto* focus = static_cast<QFocusEvent*>(event);
-        if (focus->reason() != Qt::PopupFocusReason && !portList_->view()->isVisible()) {
-            portList_->hide();
-        }
-    }
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -290,60 +154,6 @@ void MainWindow::switchLanguage(Language lang) {
     document_.setLanguage(lang);
     ApplyLanguage();
     channel_->RefreshChannelGrid();
-}
-
-QString MainWindow::helpFilePath() const {
-    if (!IsKnownLanguage(state_.language)) return {};
-    // Each language names its own help file.
-    const QString name =
-        Tr(TALVO_TEXT3("MainCommands", "HB27E.CHM", "the help file's name"), state_.language);
-    return QDir(ProgramFolder()).filePath(name);
-}
-
-void MainWindow::showHelp() {
-    const QString path = helpFilePath();
-    if (path.isEmpty() || !QFileInfo::exists(path)) return;  // a missing file shows nothing
-    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
-}
-
-void MainWindow::showAbout() {
-    about_->exec();
-}
-
-void MainWindow::printData() {
-    ShowPrintPreview(state_, channel_);
-}
-
-void MainWindow::relockClick(int mode) {
-    if (mode < 0 || mode > 2) return;
-    if (!relock_[static_cast<std::size_t>(mode)].click(now())) return;
-    HiddenModes& h = state_.hidden;
-    HiddenModeSequence& seq = mode == 0 ? h.anMa : mode == 1 ? h.debug : h.fmMa;
-    seq.clicked = {};
-    seq.unlocked = false;
-    static constexpr const char* kButtons[] = {"TAnMa", "TDebug", "TFMMa"};
-    if (auto* a = action(kButtons[mode])) a->setVisible(false);
-    if (mode == 1) debugWindow()->setSlidersEnabled(false);
-}
-
-void MainWindow::applyHiddenModeEffect(int mode) {
-    static constexpr const char* kButtons[] = {"TAnMa", "TDebug", "TFMMa"};
-    static constexpr AppIcon kIcons[] = {AppIcon::AnMa, AppIcon::Debug, AppIcon::FmMa};
-    if (mode < 0 || mode > 2) return;
-    if (auto* a = action(kButtons[mode])) {
-        if (a->icon().isNull()) a->setIcon(MakeIcon(kIcons[mode]));
-        a->setVisible(true);
-    }
-    if (mode == 1) debugWindow()->setSlidersEnabled(true);
-    if (mode == 2) {
-        if (auto* a = action("MNFMset")) a->setEnabled(true);
-    }
-}
-
-void MainWindow::attachDemoRadio(int portNumber) {
-    portToStore_ = state_.PortNumber;
-    state_.PortNumber = portNumber;
-    portPanel_->setText(QStringLiteral("COM: %1").arg(portNumber));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -376,7 +186,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 void MainWindow::runExitSequence() {
     // The flag, with the code of a further language beside it.
     SaveLanguage(state_.language, furtherLanguages_.keys());
-    SavePortNumber(portToStore_.value_or(state_.PortNumber));
+    ports_->storeNumber();
     port_->close();
 }
 

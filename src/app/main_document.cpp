@@ -1,9 +1,8 @@
 // The main window's side of the document: Undo and Redo, the title with the file name and the
-// unsaved-changes mark, the Save / Discard / Cancel question, recent files, dropped files and
+// unsaved-changes mark, the Save / Discard / Cancel question, dropped files and
 // the loads of a Read.
 #include <QAction>
 #include <QComboBox>
-#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
@@ -16,7 +15,6 @@
 
 #include "app/band_combo.h"
 #include "app/main_window.h"
-#include "app/settings_store.h"
 #include "document/document.h"
 #include "document/edit_labels.h"
 #include "editors/channels/channel_table_window.h"
@@ -114,59 +112,6 @@ bool MainWindow::settleUnsavedChanges(bool* asked) {
     return !path.isEmpty() && saveTo(path);
 }
 
-void MainWindow::rememberRecentFile(const QString& path) {
-    const QString full = QFileInfo(path).absoluteFilePath();
-    recentFiles_.removeAll(full);
-    recentFiles_.prepend(full);
-    while (recentFiles_.size() > kRecentFileCount) recentFiles_.removeLast();
-    SaveRecentFiles(recentFiles_);
-    rebuildRecentMenu();
-}
-
-void MainWindow::rebuildRecentMenu() {
-    if (recentActions_.isEmpty() && recentSeparator_ == nullptr) {
-        recentFiles_ = LoadRecentFiles().mid(0, kRecentFileCount);
-    }
-    for (QAction* a : recentActions_) {
-        actions_.remove(a->objectName());
-        delete a;
-    }
-    recentActions_.clear();
-    if (!recentSeparator_) {
-        recentSeparator_ = fileMenu_->addSeparator();
-        recentSeparator_->setObjectName("MNLineRecent");
-    }
-    recentSeparator_->setVisible(!recentFiles_.isEmpty());
-    for (int i = 0; i < recentFiles_.size(); ++i) {
-        const QString path = recentFiles_[i];
-        auto* a = new QAction(
-            QStringLiteral("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(path)), this);
-        a->setObjectName(QStringLiteral("MNRecent%1").arg(i + 1));
-        actions_.insert(a->objectName(), a);
-        connect(a, &QAction::triggered, this, [this, path] {
-            if (!QFileInfo::exists(path)) {
-                const Language lang = state_.language;
-                LocalMsgBox(
-                    lang,
-                    Tr(TALVO_TEXT(
-                           "MainDocument",
-                           "The file no longer exists; it was removed from the recent files:\n"),
-                       lang) +
-                        QDir::toNativeSeparators(path),
-                    StyleIconWarning, Tr(TALVO_TEXT("MainDocument", "Mistake"), lang), channel_);
-                recentFiles_.removeAll(path);
-                SaveRecentFiles(recentFiles_);
-                // Not from inside this entry's own signal: the entry goes with the rebuild.
-                QTimer::singleShot(0, this, &MainWindow::rebuildRecentMenu);
-                return;
-            }
-            openPath(path);
-        });
-        fileMenu_->addAction(a);
-        recentActions_.append(a);
-    }
-}
-
 bool MainWindow::openPath(const QString& path) {
     state_.band.BandPromptSuppressed = true;
     if (!settleUnsavedChanges()) return false;
@@ -192,12 +137,11 @@ void MainWindow::syncBandList() {
     bandList_->setCurrentIndex(state_.band.index);
 }
 
-void MainWindow::loadReadResult() {
+void MainWindow::loadReadResult(const ImageBytes& imageBefore) {
     ProgramState after = document_.state();  // its RadioImage holds what was read
     DecodeImage(after);
     // The step's earlier side keeps the image that was there before the read.
-    if (radioImageBeforeRead_) state_.RadioImage = *radioImageBeforeRead_;
-    radioImageBeforeRead_.reset();
+    state_.RadioImage = imageBefore;
     state_.band.BandPromptSuppressed = true;
     document_.loadState(ReadLabel(), after);
     document_.markSaved();

@@ -7,9 +7,10 @@
 #include <QMenu>
 
 #include "app/band_combo.h"
+#include "app/exchange_commands.h"
 #include "app/main_texts.h"
 #include "app/main_window.h"
-#include "app/port_list.h"
+#include "app/port_chooser.h"
 #include "app/toolkit_translations.h"
 #include "lang/catalogue.h"
 #include "ui/language_change.h"
@@ -38,8 +39,8 @@ void MainWindow::applyMainTexts(Language lang) {
                 break;
         }
     }
-    applyExchangeTexts(lang);
-    LabelPortList(portList_, lang);
+    exchange_->applyLanguage(lang);
+    if (ports_) ports_->applyLanguage(lang);
     placeLists(lang);
     titleLanguage_ = lang;
     updateTitle();

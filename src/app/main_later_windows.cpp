@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QTimer>
 
+#include "app/hidden_mode_buttons.h"
 #include "app/hiding_sub_window.h"
 #include "app/main_window.h"
 #include "editors/debug/debug_window.h"
@@ -36,7 +37,7 @@ void MainWindow::buildLaterWindows() {
         QCoreApplication::sendEvent(frame, &change);
         w->loadFromModel();
     }
-    connect(options_, &OptionsWindow::hiddenModeEffect, this, &MainWindow::applyHiddenModeEffect);
+    connect(options_, &OptionsWindow::hiddenModeEffect, hiddenModes_, &HiddenModeButtons::unlock);
     // A child window taken into the shown area clears the main window's unsaved mark.
     updateTitle();
 }

@@ -3,6 +3,7 @@
 #include <QFileInfo>
 
 #include "app/backups_window.h"
+#include "app/file_failure.h"
 #include "app/fleet_window.h"
 #include "app/main_window.h"
 #include "document/document.h"
@@ -27,7 +28,7 @@ void MainWindow::showBackups() {
     ProgramState after = document_.state();
     const Status status = OpenDataFile(after, QFile::encodeName(path).toStdString());
     if (status != Status::Ok) {
-        reportFileFailure(status, path);
+        ReportFileFailure(status, path, state_.language, channel_);
         return;
     }
     state_.band.BandPromptSuppressed = true;

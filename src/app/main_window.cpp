@@ -10,21 +10,25 @@
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QStyle>
-#include <QTime>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <type_traits>
 
 #include "app/about_window.h"
 #include "app/app_icons.h"
 #include "app/app_paths.h"
 #include "app/band_combo.h"
 #include "app/data_file_dialog.h"
+#include "app/exchange_commands.h"
 #include "app/file_filter.h"
+#include "app/help_file.h"
+#include "app/hidden_mode_buttons.h"
 #include "app/hiding_sub_window.h"
 #include "app/main_texts.h"
-#include "app/port_list.h"
+#include "app/port_chooser.h"
+#include "app/print_preview_window.h"
+#include "app/recent_files_menu.h"
 #include "app/serial_link.h"
-#include "app/settings_store.h"
 #include "app/transfer_controller.h"
 #include "app/writing_window.h"
 #include "document/document.h"
@@ -38,21 +42,13 @@
 #include "ui/accessible_names.h"
 
 namespace talvo {
-namespace {
-
-double SecondsSinceMidnight() {
-    return QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
-}
-
-}  // namespace
 
 MainWindow::MainWindow(Document& document, std::unique_ptr<SerialLink> port, QWidget* parent)
     : QMainWindow(parent),
       document_(document),
       state_(document.sessionState()),
       port_(std::move(port)),
-      fileChooser_(ChooseDataFile),
-      clock_(SecondsSinceMidnight) {
+      fileChooser_(ChooseDataFile) {
     setObjectName("mainWindow");
     // One icon for the program: every window without its own takes it.
     const QIcon icon = MakeIcon(AppIcon::Program);
@@ -70,6 +66,12 @@ MainWindow::MainWindow(Document& document, std::unique_ptr<SerialLink> port, QWi
     column->addWidget(mdi_, 1);
     setCentralWidget(central);
 
+    exchange_ = new ExchangeCommands(
+        document_,
+        [this](bool save, const QString& filter) {
+            return fileChooser_(this, save, DataFileStartFolder(), filter);
+        },
+        this, nullptr);
     buildMenus();
     buildToolBar();
     statusBar()->setObjectName("statusBar");
@@ -113,19 +115,21 @@ MainWindow::MainWindow(Document& document, std::unique_ptr<SerialLink> port, QWi
     // The other editor windows come after the first paint (main_later_windows.cpp).
     about_->setWindowIcon(channel_->windowIcon());
 
-    SetUpPortList(portList_);
-    LabelPortList(portList_, kChinese);  // as every text until the first language procedure
+    exchange_->setMessageParent(channel_);
+    connect(exchange_, &ExchangeCommands::channelsImported, this, [this] { showEditor(channel_); });
+
+    ports_ = new PortChooser(portList_, portPanel_, state_, *port_, mdi_, channel_);
     NameAfterCommand(portList_, action("MNCommPort"));
-    portPopup_ = portList_->view();
-    connect(portList_, &QComboBox::activated, this, &MainWindow::onPortListChosen);
+    connect(action("MNCommPort"), &QAction::triggered, ports_, &PortChooser::show);
 
     transfer_ = new TransferController(*this, *port_);
+    transfer_->addReadCommand(action("MNRead"));
+    transfer_->addReadCommand(action("TRead"));
+    transfer_->addWriteCommand(action("MNWrite"));
+    transfer_->addWriteCommand(action("TWrite"));
     action("MNCheckedWrite")->setChecked(transfer_->checkedWrite());
     connect(action("MNCheckedWrite"), &QAction::toggled, transfer_,
             &TransferController::setCheckedWrite);
-
-    state_.PortNumber = LoadPortNumber();
-    portPanel_->setText(QStringLiteral("COM: %1").arg(state_.PortNumber));
 
     // The band list follows the document (an undo of a band change, a load).
     connect(&document_, &Document::stateReplaced, this, &MainWindow::syncBandList);
@@ -135,7 +139,9 @@ MainWindow::MainWindow(Document& document, std::unique_ptr<SerialLink> port, QWi
     connect(&document_, &Document::modifiedChanged, this, &MainWindow::updateTitle);
     setAcceptDrops(true);
     qApp->installEventFilter(this);
-    rebuildRecentMenu();
+    recentFiles_ =
+        new RecentFilesMenu(findChild<QMenu*>(QStringLiteral("MNFile")), state_, this, channel_);
+    connect(recentFiles_, &RecentFilesMenu::openRequested, this, &MainWindow::openPath);
     updateTitle();
 
     resize(900, 660);
@@ -143,16 +149,18 @@ MainWindow::MainWindow(Document& document, std::unique_ptr<SerialLink> port, QWi
 
 MainWindow::~MainWindow() = default;
 
+QAction* MainWindow::action(const QString& name) const {
+    if (QAction* a = actions_.value(name)) return a;
+    // The entries that come and go (the recent files).
+    return findChild<QAction*>(name, Qt::FindDirectChildrenOnly);
+}
+
 QComboBox* MainWindow::bandList() const {
     return bandList_;
 }
 
 QString MainWindow::statusText(int panel) const {
     return panel == 1 ? portPanel_->text() : makerPanel_->text();
-}
-
-double MainWindow::now() const {
-    return clock_();
 }
 
 void MainWindow::buildListBar() {
@@ -167,7 +175,6 @@ void MainWindow::buildListBar() {
     portList_ = new QComboBox(bar);
     portList_->setObjectName("portList");
     portList_->hide();
-    portList_->installEventFilter(this);
     bar->setFixedHeight(bandList_->sizeHint().height() + 4);
     placeLists(kChinese);
 }
@@ -192,15 +199,17 @@ void MainWindow::buildMenus() {
         return m;
     };
     QMenu* file = menu("MNFile");
-    fileMenu_ = file;
     addCommand(file, "MNNew", QKeySequence(Qt::CTRL | Qt::Key_N), &MainWindow::newData);
     addCommand(file, "MNOpen", QKeySequence(Qt::CTRL | Qt::Key_O), &MainWindow::openDataFile);
     addCommand(file, "MNSave", QKeySequence(Qt::CTRL | Qt::Key_S), &MainWindow::saveDataFile);
     // Print stays unavailable for the whole run.
-    addCommand(file, "MNPrint", {}, &MainWindow::printData)->setEnabled(false);
+    QAction* print = addCommand(file, "MNPrint", {}, nullptr);
+    connect(print, &QAction::triggered, this, [this] { ShowPrintPreview(state_, channel_); });
+    print->setEnabled(false);
     file->addSeparator()->setObjectName("MNLine1");
     connect(addCommand(file, "MNQuit", {}, nullptr), &QAction::triggered, this, &QWidget::close);
-    addExchangeCommands(file);
+    exchange_->addTo(file);
+    for (QAction* a : exchange_->actions()) actions_.insert(a->objectName(), a);
     file->addSeparator()->setObjectName("MNLineBackups");
     addCommand(file, "MNBackups", {}, &MainWindow::showBackups);
 
@@ -220,9 +229,10 @@ void MainWindow::buildMenus() {
     buildHistoryCommands(edit);
 
     QMenu* program = menu("MNProgram");
-    addCommand(program, "MNRead", QKeySequence(Qt::CTRL | Qt::Key_R), &MainWindow::startRead);
-    addCommand(program, "MNWrite", QKeySequence(Qt::CTRL | Qt::Key_W), &MainWindow::startWrite);
-    addCommand(program, "MNCommPort", {}, &MainWindow::showPortList);
+    // Read, Write and Port are wired to the transfer controller and the port chooser.
+    addCommand(program, "MNRead", QKeySequence(Qt::CTRL | Qt::Key_R), nullptr);
+    addCommand(program, "MNWrite", QKeySequence(Qt::CTRL | Qt::Key_W), nullptr);
+    addCommand(program, "MNCommPort", {}, nullptr);
     program->addSeparator()->setObjectName("MNLineChecked");
     QAction* checked = addCommand(program, "MNCheckedWrite", {}, nullptr);
     checked->setCheckable(true);
@@ -247,8 +257,11 @@ void MainWindow::buildMenus() {
     }
 
     QMenu* help = menu("MNHelp");
-    addCommand(help, "MNF1", QKeySequence(Qt::Key_F1), &MainWindow::showHelp)->setEnabled(false);
-    addCommand(help, "MNAbout", QKeySequence(Qt::CTRL | Qt::Key_A), &MainWindow::showAbout);
+    QAction* f1 = addCommand(help, "MNF1", QKeySequence(Qt::Key_F1), nullptr);
+    connect(f1, &QAction::triggered, this, [this] { ShowHelpFile(state_.language); });
+    f1->setEnabled(false);
+    connect(addCommand(help, "MNAbout", QKeySequence(Qt::CTRL | Qt::Key_A), nullptr),
+            &QAction::triggered, this, [this] { about_->exec(); });
 }
 
 void MainWindow::buildToolBar() {
@@ -260,7 +273,9 @@ void MainWindow::buildToolBar() {
         QAction* a = toolBar_->addAction(icon, QString());
         a->setObjectName(key);
         actions_.insert(QString::fromLatin1(key), a);
-        connect(a, &QAction::triggered, this, slot);
+        if constexpr (!std::is_null_pointer_v<decltype(slot)>) {
+            connect(a, &QAction::triggered, this, slot);
+        }
         return a;
     };
     QStyle* s = style();
@@ -268,12 +283,15 @@ void MainWindow::buildToolBar() {
     button("TOpen", s->standardIcon(QStyle::SP_DialogOpenButton), [this] { openDataFile(); });
     button("TSave", s->standardIcon(QStyle::SP_DialogSaveButton), [this] { saveDataFile(); });
     toolBar_->addSeparator();
-    button("TRead", MakeIcon(AppIcon::Read), [this] { startRead(); });
-    button("TWrite", MakeIcon(AppIcon::Write), [this] { startWrite(); });
-    // The relock buttons show once a hidden mode is unlocked; their icons are drawn then.
-    button("TAnMa", QIcon(), [this] { relockClick(0); })->setVisible(false);
-    button("TDebug", QIcon(), [this] { relockClick(1); })->setVisible(false);
-    button("TFMMa", QIcon(), [this] { relockClick(2); })->setVisible(false);
+    // Wired to the transfer controller once it is there.
+    button("TRead", MakeIcon(AppIcon::Read), nullptr);
+    button("TWrite", MakeIcon(AppIcon::Write), nullptr);
+    // The relock buttons show once a hidden mode is unlocked.
+    const std::array<QAction*, 3> relock = {button("TAnMa", QIcon(), nullptr),
+                                            button("TDebug", QIcon(), nullptr),
+                                            button("TFMMa", QIcon(), nullptr)};
+    hiddenModes_ = new HiddenModeButtons(
+        state_, relock, action("MNFMset"), [this] { return debugWindow(); }, this);
     button("TUndo", s->standardIcon(QStyle::SP_ArrowBack), [this] { document_.undo(); });
     button("TRedo", s->standardIcon(QStyle::SP_ArrowForward), [this] { document_.redo(); });
     NameToolBarButtons(toolBar_);
@@ -309,12 +327,6 @@ void MainWindow::showEditor(EditorWindow* editor) {
     // A window that names where its keyboard goes (the channel grid) gets it when shown.
     if (editor->focusProxy() && !editor->isAncestorOf(QApplication::focusWidget())) {
         editor->setFocus(Qt::OtherFocusReason);
-    }
-}
-
-void MainWindow::setTransferCommandsEnabled(bool enabled) {
-    for (const char* name : {"MNRead", "MNWrite", "TRead", "TWrite"}) {
-        if (QAction* a = action(name)) a->setEnabled(enabled);
     }
 }
 

@@ -9,9 +9,7 @@
 #include <optional>
 #include <vector>
 
-#include "app/relock_clicks.h"
-#include "link/port/port_diagnosis.h"
-#include "link/port/port_survey.h"
+#include "app/data_file_dialog.h"
 #include "model/program_state.h"
 #include "model/status.h"
 
@@ -31,25 +29,28 @@ class ChannelTableWindow;
 class DebugWindow;
 class DtmfWindow;
 class EditorWindow;
+class ExchangeCommands;
 class FmWindow;
+class HiddenModeButtons;
 class HidingSubWindow;
 class OptionsWindow;
+class PortChooser;
+class RecentFilesMenu;
 class SerialLink;
 class TransferController;
 class WritingWindow;
 
 // The main window: a frame holding the editor windows, with the menu, the toolbar, the band
-// list, the port list and the status bar. Every command of the menu and the toolbar is a member
-// here. Menu entries and toolbar buttons carry their code names as object names ("MNRead",
-// "TRead"); the other controls are named for what they hold ("bandList").
+// list, the port list and the status bar. It builds the frame, wires the menus and the toolbar
+// to the parts that carry out their commands (the port chooser, the transfer controller, the
+// exchange commands, the hidden-mode buttons), keeps the title and the document's file, and
+// writes its texts on a language change. Menu entries and toolbar buttons carry their code names as
+// object names ("MNRead", "TRead"); the other controls are named for what they hold ("bandList").
 class MainWindow : public QMainWindow {
     Q_OBJECT
   public:
     // Returns the chosen path, or an empty text when the user cancels.
-    using FileChooser = std::function<QString(QWidget* parent, bool save, const QString& folder,
-                                              const QString& filter)>;
-    // Seconds since midnight, with fractions.
-    using Clock = std::function<double()>;
+    using FileChooser = talvo::FileChooser;
 
     // The main window's load: band 0, the channel table shown, the port list filled, the port
     // number read and shown. The other editor windows are created hidden after the first paint
@@ -63,7 +64,6 @@ class MainWindow : public QMainWindow {
     void ApplyLanguage();
 
     void setFileChooser(FileChooser chooser) { fileChooser_ = std::move(chooser); }
-    void setClock(Clock clock) { clock_ = std::move(clock); }
 
     // The state's fields outside the document's history (see Document::sessionState).
     ProgramState& state() { return state_; }
@@ -79,14 +79,16 @@ class MainWindow : public QMainWindow {
     AboutWindow* aboutWindow() const { return about_; }
     WritingWindow* writingWindow() const { return writing_; }
     TransferController& transfer() { return *transfer_; }
+    PortChooser& ports() { return *ports_; }
+    HiddenModeButtons& hiddenModes() { return *hiddenModes_; }
     QComboBox* bandList() const;
-    QComboBox* portList() const { return portList_; }
     QMdiArea* mdiArea() const { return mdi_; }
     QToolBar* toolBar() const { return toolBar_; }
     // Panel 1 ("COM: ...") or panel 2 (the maker's name in Chinese).
     QString statusText(int panel) const;
-    // A menu entry or toolbar button by its code name ("MNRead", "TRead"); null when unknown.
-    QAction* action(const QString& name) const { return actions_.value(name); }
+    // A menu entry or toolbar button by its code name ("MNRead", "TRead", "MNRecent1"); null
+    // when unknown.
+    QAction* action(const QString& name) const;
     // The frame that holds an editor window inside the main window.
     HidingSubWindow* frameOf(QWidget* editor) const;
 
@@ -97,57 +99,31 @@ class MainWindow : public QMainWindow {
     // Opens `path` as Open does after its file dialog (recent files, the command line, a drop),
     // asking first about unsaved changes. False when nothing was opened.
     bool openPath(const QString& path);
-    // The last files opened or saved, newest first (at most kRecentFileCount).
-    QStringList recentFiles() const { return recentFiles_; }
-    static constexpr int kRecentFileCount = 6;
+    // The last files opened or saved, in the File menu.
+    RecentFilesMenu& recentFiles() { return *recentFiles_; }
     // The file the document was last opened from or saved to; empty for none.
     QString currentFile() const { return currentFile_; }
-    // A Read finished: its image becomes the document's state as one undoable step.
-    void loadReadResult();
+    // A Read finished: its image becomes the document's state as one undoable step whose undo
+    // brings back `imageBefore`.
+    void loadReadResult(const ImageBytes& imageBefore);
+    // Unsaved changes: Save, Discard or Cancel. True when the caller may go on (saved or
+    // discarded, or nothing to lose); `asked` tells whether the question was shown.
+    bool settleUnsavedChanges(bool* asked = nullptr);
     // Unsaved changes a program left behind (a data file's image and the path of the file they
     // belong to, empty for none) become the document as one undoable step; they stay unsaved,
     // and Save proposes their file (main_recovery.cpp).
     void restoreRecovered(const ImageBytes& image, const QString& sourceFile);
     void showEditor(EditorWindow* editor);
-    void showPortList();
     // Shows `lang` in every window.
     void switchLanguage(Language lang);
-    void showAbout();
-    // The printout in a modal print-preview window; printing on paper starts from there.
-    void printData();
-    // Channel CSV import (with its preview) and export, and the printout as a PDF file.
-    void importChannelsCsv();
-    void exportChannelsCsv();
-    void exportPrintoutPdf();
-    void showHelp();
-    void startRead();
-    void startWrite();
     // File → Backups…: opens a chosen read backup (main_safety.cpp).
     void showBackups();
     // Programming → Program Several Radios…: the document into the radios on several ports.
     void showFleet();
-    // Toolbar buttons 7, 8, 9 (0 AnMaMode, 1 DebugMode, 2 FMMaMode).
-    void relockClick(int mode);
-    // A hidden mode was unlocked (again) in the optional-features window.
-    void applyHiddenModeEffect(int mode);
 
     // After a decode: every editor shows the model, the band list shows its band (asking
     // nothing).
     void showDecodedModel();
-    void setTransferCommandsEnabled(bool enabled);
-    // Attaches the built-in virtual radio as port `portNumber` for this run; the port number
-    // remembered for the next run stays the one it was.
-    void attachDemoRadio(int portNumber);
-    // Where the port list looks for devices, processes and rules (tests use a temporary folder).
-    void setPortSystem(const link::SystemRoots& roots) { portRoots_ = roots; }
-    // What each port number reaches now, as the port list last showed it.
-    const std::vector<link::PortEntry>& portSurvey() const { return portSurvey_; }
-    void refreshPortList();
-    // Why port `number` could not be opened (`status`) and how to fix it, in the program's
-    // language; empty for a number outside 1..16.
-    QString portFailureText(int number, Status status);
-    // The path of the help file of the current language ("HB27.CHM" / "HB27E.CHM").
-    QString helpFilePath() const;
 
   protected:
     void changeEvent(QEvent* event) override;
@@ -157,13 +133,7 @@ class MainWindow : public QMainWindow {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    void reportFileFailure(Status status, const QString& path);
     void buildMenus();
-    void addExchangeCommands(QMenu* file);
-    void applyExchangeTexts(Language lang);
-    // Puts `channels` of `result` into the document's channels as one undoable step.
-    void storeImportedChannels(const ChannelStores& result, const std::vector<int>& channels,
-                               const QString& fileName);
     void buildToolBar();
     void buildListBar();
     QAction* addCommand(QMenu* menu, const char* name, const QKeySequence& key,
@@ -176,31 +146,15 @@ class MainWindow : public QMainWindow {
     void buildLaterWindowsAfterPaint(QObject* watched, const QEvent* event);
     void onBandPopupOpening();
     void onBandSelected(int index);
-    void onPortListChosen(int index);
-    // The dropped-open list closed: without a pick (Escape, a click elsewhere) the choice is
-    // over and the port list goes away with it.
-    void onPortPopupClosed();
-    // Hides the port list and gives the keyboard back to the active editor window.
-    void leavePortList();
-    // After a failed choice of `number`: the cause and its fix; offers the one USB cable when
-    // the number reaches nothing. Returns the number to open instead, or 0.
-    int explainPortFailure(int number, Status status);
-    link::PortDiagnosis diagnosePort(int number, Status status);
     void placeLists(Language lang);
     void applyMainTexts(Language lang);
     QString chooseFile(bool save);
     void runExitSequence();
-    double now() const;
-    // Undo, Redo, the title, recent files (main_document.cpp).
+    // Undo, Redo and the title (main_document.cpp).
     void buildHistoryCommands(QMenu* edit);
     void applyHistoryTexts();
     void updateTitle();
-    // Unsaved changes: Save, Discard or Cancel. True when the caller may go on (saved or
-    // discarded, or nothing to lose); `asked` tells whether the question was shown.
-    bool settleUnsavedChanges(bool* asked = nullptr);
     void setCurrentFile(const QString& path);
-    void rememberRecentFile(const QString& path);
-    void rebuildRecentMenu();
     void syncBandList();
     // Ctrl+Z and the Redo keys in a text field with nothing of its own to take back reach the
     // document's Undo and Redo instead of vanishing in the field.
@@ -217,7 +171,6 @@ class MainWindow : public QMainWindow {
     QToolBar* toolBar_ = nullptr;
     BandCombo* bandList_ = nullptr;
     QComboBox* portList_ = nullptr;
-    QWidget* portPopup_ = nullptr;  // the port list's dropped-open list
     QLabel* bandLabel_ = nullptr;
     QLabel* portPanel_ = nullptr;   // "COM: n"
     QLabel* makerPanel_ = nullptr;  // the maker's name
@@ -229,29 +182,20 @@ class MainWindow : public QMainWindow {
     bool laterWindowsQueued_ = false;
     AboutWindow* about_ = nullptr;
     WritingWindow* writing_ = nullptr;
-    std::array<RelockClicks, 3> relock_{};
     QHash<QString, QAction*> actions_;
     // The Language menu's further entries by language code; checked while shown.
     QMap<QString, QAction*> furtherLanguages_;
     TransferController* transfer_ = nullptr;
-    std::optional<int> portToStore_;
-    link::SystemRoots portRoots_;
-    std::vector<link::PortEntry> portSurvey_;
-    int portIndexShown_ = -1;  // the list's entry before it was dropped open
-    unsigned portPicks_ = 0;   // entries picked so far (a pick closes the open list too)
+    PortChooser* ports_ = nullptr;
+    ExchangeCommands* exchange_ = nullptr;
+    HiddenModeButtons* hiddenModes_ = nullptr;
     FileChooser fileChooser_;
-    Clock clock_;
-    QMenu* fileMenu_ = nullptr;
-    QAction* recentSeparator_ = nullptr;
-    QList<QAction*> recentActions_;
-    QStringList recentFiles_;
+    RecentFilesMenu* recentFiles_ = nullptr;
     QString currentFile_;
     QString baseTitle_;
     // The document holds changes taken back from a recovery copy and not saved since.
     bool recovered_ = false;
     Language titleLanguage_ = kChinese;
-    // The image a read replaces, kept for the undo of the read.
-    std::optional<ImageBytes> radioImageBeforeRead_;
 };
 
 }  // namespace talvo

@@ -1,11 +1,13 @@
 #include "app/transfer_controller.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QProgressBar>
 #include <utility>
 
 #include "app/checked_write_setting.h"
 #include "app/main_window.h"
+#include "app/port_chooser.h"
 #include "app/serial_link.h"
 #include "app/writing_window.h"
 #include "editors/channels/channel_table_window.h"
@@ -61,7 +63,7 @@ bool TransferController::preparePort() {
     }
     if (!port_.isOpen()) {
         // The fixed message, then why the port cannot be used and how to fix it.
-        const QString why = window_.portFailureText(state.PortNumber, opened);
+        const QString why = window_.ports().failureText(state.PortNumber, opened);
         LocalMsgBox(
             state.language,
             Tr(TALVO_TEXT("TransferController", "The serial port is invalid"), state.language) +
@@ -82,7 +84,7 @@ jobs::Outcome TransferController::run(jobs::Job& job, const StageTexts& texts,
     progress->progressBar()->setRange(radio::kFirstStep, radio::kLastStep);
     progress->progressBar()->setValue(1);
     barValue_.reset();
-    window_.setTransferCommandsEnabled(false);
+    setCommandsEnabled(false);
     running_ = true;
     // The job runs in the event handlers while the window is shown.
     if (runner_.start(job)) {
@@ -107,7 +109,11 @@ jobs::Outcome TransferController::run(jobs::Job& job, const StageTexts& texts,
 
 void TransferController::StartRead() {
     if (active() || running_) return;
+    // A read replaces the document: unsaved changes are settled first.
+    if (!window_.settleUnsavedChanges()) return;
     ProgramState& state = window_.state();
+    // The undo of the read brings back the image it replaces.
+    const ImageBytes before = state.RadioImage;
     state.band.BandPromptSuppressed = true;
     if (!preparePort()) return;
     jobs::ReadJob job;
@@ -120,7 +126,7 @@ void TransferController::StartRead() {
     const ImageBytes& image = job.image();
     // The read becomes one undoable step of the document.
     state.RadioImage = image;
-    window_.loadReadResult();
+    window_.loadReadResult(before);
     storeBackup(image);
     reportSuccess(Tr(jobs::DoneSentence(jobs::Done::Read), state.language));
 }
@@ -174,7 +180,7 @@ void TransferController::reportSuccess(const QString& text) {
         cooldown_.start();
         cooldownTimer_.start();
     } else {
-        window_.setTransferCommandsEnabled(true);
+        setCommandsEnabled(true);
     }
 }
 
@@ -186,7 +192,7 @@ void TransferController::reportFailure(const jobs::Outcome& outcome) {
         LocalMsgBox(lang, Tr(text, lang), StyleIconError,
                     Tr(TALVO_TEXT("TransferController", "Mistake"), lang), window_.channelWindow());
     }
-    window_.setTransferCommandsEnabled(true);
+    setCommandsEnabled(true);
 }
 
 void TransferController::showBarValue() {
@@ -197,7 +203,7 @@ void TransferController::showBarValue() {
 void TransferController::OnCooldownTick() {
     if (cooldown_.tick()) {
         cooldownTimer_.stop();
-        window_.setTransferCommandsEnabled(true);
+        setCommandsEnabled(true);
     }
 }
 
@@ -208,6 +214,20 @@ void TransferController::onProgressCloseRequested() {
         lang, TALVO_TEXT("TransferController", "The transfer with the radio is running. Stop it?"),
         kStyleQuestion, TALVO_TEXT("TransferController", "Attention"), window_.writingWindow());
     if (answer == IdOk) abortByUser();
+}
+
+void TransferController::addReadCommand(QAction* command) {
+    connect(command, &QAction::triggered, this, &TransferController::StartRead);
+    commands_.push_back(command);
+}
+
+void TransferController::addWriteCommand(QAction* command) {
+    connect(command, &QAction::triggered, this, &TransferController::StartWrite);
+    commands_.push_back(command);
+}
+
+void TransferController::setCommandsEnabled(bool enabled) {
+    for (QAction* command : commands_) command->setEnabled(enabled);
 }
 
 void TransferController::setCheckedWrite(bool on) {

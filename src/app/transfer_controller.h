@@ -5,11 +5,14 @@
 #include <QTimer>
 #include <functional>
 #include <optional>
+#include <vector>
 
 #include "jobs/job.h"
 #include "link/protocol/cooldown.h"
 #include "run/job_runner.h"
 #include "run/read_backups.h"
+
+class QAction;
 
 namespace talvo {
 
@@ -28,6 +31,10 @@ class TransferController : public QObject {
 
     void StartRead();
     void StartWrite();
+    // Menu entries and toolbar buttons that start a read or a write; they are unavailable
+    // while a transfer runs and during the cool-down after it.
+    void addReadCommand(QAction* command);
+    void addWriteCommand(QAction* command);
 
     bool active() const { return runner_.active(); }
     bool coolingDown() const { return cooldown_.running(); }
@@ -80,6 +87,7 @@ class TransferController : public QObject {
     void onProgressCloseRequested();
     // Shows the latest block count on the bar, once per pass of the event loop.
     void showBarValue();
+    void setCommandsEnabled(bool enabled);
 
     MainWindow& window_;
     SerialLink& port_;
@@ -91,6 +99,7 @@ class TransferController : public QObject {
     bool checkedWrite_ = true;
     std::optional<int> barValue_;  // not shown yet
     bool barQueued_ = false;
+    std::vector<QAction*> commands_;
 };
 
 }  // namespace talvo

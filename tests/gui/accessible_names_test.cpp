@@ -19,6 +19,7 @@
 #include <QToolBar>
 #include <functional>
 
+#include "app/hidden_mode_buttons.h"
 #include "app/print_preview_window.h"
 #include "app/startup.h"
 #include "channel_table_fixture.h"
@@ -155,7 +156,7 @@ class AccessibleNamesTest : public testing::ChannelTableFixture {
         testing::ScopedShellEnvironment env;
         Program program = StartProgram(std::make_unique<testing::FakeSerialLink>());
         MainWindow& main = *program.window;
-        for (int mode = 0; mode < 3; ++mode) main.applyHiddenModeEffect(mode);
+        for (int mode = 0; mode < 3; ++mode) main.hiddenModes().unlock(mode);
         QHash<QAction*, QString> before;
         for (Language lang : {kChinese, kEnglish}) {
             main.switchLanguage(lang);

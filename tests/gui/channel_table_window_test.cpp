@@ -13,6 +13,8 @@
 #include "channel_view.h"
 #include "image/data_file.h"
 #include "lang/catalogue.h"
+#include "model/channel_cells.h"
+#include "print/cell_text.h"
 #include "rules/channel_table.h"
 
 namespace talvo {
@@ -139,6 +141,39 @@ class ChannelTableWindowTest : public testing::ChannelTableFixture {
             late.applyLanguage();
             QCOMPARE(entries(late), entries(*window_));
             QCOMPARE(entries(late) == english, lang == kEnglish);
+        }
+    }
+
+    // Whatever the grid showed before (other channels, marks, another language), after a load or
+    // a refresh every cell reads as the model's words in the language shown.
+    void cellsFollowTheModelAcrossLoadsAndLanguages() {
+        open(kEnglish);
+        const auto expectModel = [this] {
+            const TextWords words = WordsIn(state_->language);
+            for (int ch = 1; ch <= kChannelCount; ++ch) {
+                for (int col = kColRxFreq; col <= kColName; ++col) {
+                    const QString want =
+                        CellToDisplay(col, ChannelCellText(state_->channels.at(ch), col, words));
+                    if (cell(ch, col) != want) return QStringLiteral("%1/%2").arg(ch).arg(col);
+                }
+            }
+            return QString();
+        };
+        for (unsigned seed = 1; seed <= 12; ++seed) {
+            loadRandom(seed);
+            QCOMPARE(expectModel(), QString());
+            // Rows that read differently until the next redraw, then the same indexes plain.
+            for (int ch = 1; ch <= kChannelCount; ch += 3) {
+                Channel& c = state_->channels.at(ch);
+                c.bandShowsNewChannelWord = seed % 2 == 0;
+                c.unlistedTone[seed % 2] = static_cast<std::uint16_t>(0x2500 + ch);
+                c.optionOf(kColQtDqtDec + static_cast<int>(seed % 2)) = 0;
+            }
+            window_->loadFromModel();
+            QCOMPARE(expectModel(), QString());
+            state_->language = seed % 3 == 0 ? kEnglish : kChinese;
+            window_->RefreshChannelGrid();
+            QCOMPARE(expectModel(), QString());
         }
     }
 

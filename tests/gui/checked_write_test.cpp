@@ -166,7 +166,7 @@ void CheckedWriteTest::everyWriteFaultIsCaughtAndTheBackupGoesBack() {
     answerChangeList(true);
     answerer().answerId(IdYes);  // write the backup back
     answerer().answerId(IdOk);   // restored and verified
-    w().startWrite();
+    w().transfer().StartWrite();
     QVERIFY(answerer().waitAllAnswered());
     QCOMPARE(answerer().seen().size(), 2);
     const testing::SeenBox failure = answerer().seen()[0];
@@ -198,11 +198,11 @@ void CheckedWriteTest::everyWriteFaultIsCaughtAndTheBackupGoesBack() {
 void CheckedWriteTest::nothingToChangeAndCancelWritesNothing() {
     start({"--save-raw", path("raw.bin"), "--transcript", path("t.txt")});
     answerer().answerId(IdOk);
-    w().startRead();
+    w().transfer().StartRead();
     QCOMPARE(answerer().last().text, QStringLiteral("Reading Frequency Successful!"));
     QTRY_VERIFY_WITH_TIMEOUT(w().action("MNWrite")->isEnabled(), 5000);
     answerChangeList(false);
-    w().startWrite();
+    w().transfer().StartWrite();
     QCOMPARE(changeLines_, QStringList{"No change"});
     QCOMPARE(answerer().seen().size(), 1);  // no message after Cancel
     QVERIFY(w().action("MNWrite")->isEnabled());
@@ -221,7 +221,7 @@ void CheckedWriteTest::inChinese() {
     edit();
     answerChangeList(true);
     answerer().answerId(IdOk);
-    w().startWrite();
+    w().transfer().StartWrite();
     QCOMPARE(titles_, (QStringList{"写频前读取……", "正在写入……", "正在校验……"}));
     QVERIFY2(changeLines_.contains(QStringLiteral("频道 5\t接收频率\t439.98750\t438.50000")),
              qPrintable(changeLines_.join('\n')));
@@ -241,7 +241,7 @@ void CheckedWriteTest::theSwitchIsOnByDefaultAndRemembered() {
     state().PortNumber = 1;
     watchProgress();
     answerer().answerId(IdOk);
-    w().startWrite();
+    w().transfer().StartWrite();
     QCOMPARE(titles_, QStringList{"Writing……"});
     QCOMPARE(answerer().last().text, QStringLiteral("Writing Frequency Successful!"));
 }
@@ -269,7 +269,7 @@ void CheckedWriteTest::backupsAreListedOpenedAndPrunedAtStart() {
     QCOMPARE(run::ListBackups().size(), std::size_t{10});
     QVERIFY(QFile::exists(mine.fileName()));
     answerer().answerId(IdOk);
-    w().startRead();
+    w().transfer().StartRead();
     QCOMPARE(run::ListBackups().size(), std::size_t{11});
 
     // The list: newest first, with its channel count and names; Open loads the chosen one.

@@ -11,6 +11,7 @@
 
 #include "../port/fake_system.h"
 #include "app/main_window.h"
+#include "app/port_chooser.h"
 #include "app/startup.h"
 #include "editors/channels/channel_table_window.h"
 #include "support/fake_serial_link.h"
@@ -32,20 +33,20 @@ class PortListTest : public QObject {
     std::unique_ptr<testing::ModalAnswerer> answerer_;
 
     MainWindow& w() { return *program_.window; }
-    QComboBox* list() { return w().portList(); }
+    QComboBox* list() { return w().ports().list(); }
     testing::ModalAnswerer& answerer() { return *answerer_; }
 
     void start() {
         auto port = std::make_unique<testing::FakeSerialLink>();
         port_ = port.get();
         program_ = StartProgram(std::move(port));
-        w().setPortSystem(sys_->roots);
+        w().ports().setSystem(sys_->roots);
         w().show();
         QVERIFY(QTest::qWaitForWindowActive(&w()));
     }
     // Drops the list open and returns the widget that has the keyboard: the open list.
     QWidget* openList() {
-        w().showPortList();
+        w().ports().show();
         [&] { QTRY_VERIFY(list()->view()->isVisible()); }();
         QWidget* focused = QApplication::focusWidget();
         [&] { QCOMPARE(focused, static_cast<QWidget*>(list()->view())); }();
@@ -200,7 +201,7 @@ class PortListTest : public QObject {
         // Without a cable nothing is offered: a plain warning that lists what is there.
         sys_ = std::make_unique<link::testing::FakeSystem>();
         sys_->builtIn("ttyS0", 4);
-        w().setPortSystem(sys_->roots);
+        w().ports().setSystem(sys_->roots);
         answerer().answerId(IdOk);
         QTest::keyClick(openList(), Qt::Key_3);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);

@@ -26,7 +26,9 @@
 #include "../unit/image_samples.h"
 #include "app/change_list_window.h"
 #include "app/fleet_window.h"
+#include "app/print_preview_window.h"
 #include "app/startup.h"
+#include "app/transfer_controller.h"
 #include "channel_view.h"
 #include "compare/change_list.h"
 #include "document/edit_labels.h"
@@ -201,7 +203,7 @@ void PseudoWalkTest::messageBoxesOfRealMistakes() {
     walk_->exempt(bad);
     QVERIFY(!w().openPath(bad));
     // A read with no radio on the port.
-    w().startRead();
+    w().transfer().StartRead();
     // A refused value: a receive frequency outside the band.
     QTableWidget* grid = w().channelWindow()->grid();
     auto click = [this, grid](int row, int column) {
@@ -286,12 +288,12 @@ void PseudoWalkTest::dialogsAndReports() {
             import->click();
         }
     });
-    w().importChannelsCsv();
+    w().action("MNImportCsv")->trigger();
     // The exports tell where they wrote.
     next = dir + QStringLiteral("/out.csv");
-    w().exportChannelsCsv();
+    w().action("MNExportCsv")->trigger();
     next = dir + QStringLiteral("/out.pdf");
-    w().exportPrintoutPdf();
+    w().action("MNExportPdf")->trigger();
 
     // A column set over chosen channels (and its report), and the series fill.
     QTableWidget* grid = w().channelWindow()->grid();
@@ -317,8 +319,8 @@ void PseudoWalkTest::dialogsAndReports() {
         static_cast<QDialog*>(fleet)->reject();
     });
     w().showFleet();
-    w().showAbout();
-    w().printData();
+    w().action("MNAbout")->trigger();
+    ShowPrintPreview(w().state(), w().channelWindow());
     QTRY_VERIFY(modals.titles.size() >= 10);
 
     walkOrFail();

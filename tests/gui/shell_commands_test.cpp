@@ -18,10 +18,14 @@
 #include <QToolBar>
 
 #include "app/about_window.h"
+#include "app/help_file.h"
+#include "app/hidden_mode_buttons.h"
 #include "app/hiding_sub_window.h"
 #include "app/main_window.h"
+#include "app/port_chooser.h"
 #include "app/print_preview_window.h"
 #include "app/startup.h"
+#include "app/transfer_controller.h"
 #include "channel_view.h"
 #include "editors/channels/channel_table_window.h"
 #include "editors/debug/debug_window.h"
@@ -65,7 +69,7 @@ class ShellCommandsTest : public QObject {
         // A computer without serial devices, whatever this one has plugged in.
         link::SystemRoots none;
         none.dev = none.sys = none.root = (env_->programDir() + "/no-system").toStdString();
-        w().setPortSystem(none);
+        w().ports().setSystem(none);
         if (lang != kEnglish) w().switchLanguage(lang);
         w().setFileChooser(
             [this](QWidget*, bool save, const QString& folder, const QString& filter) {
@@ -310,7 +314,7 @@ void ShellCommandsTest::portChoiceFailureAndSuccess() {
     start();
     port_->openable = {3};
     w().action("MNCommPort")->trigger();
-    QComboBox* list = w().portList();
+    QComboBox* list = w().ports().list();
     QVERIFY(list->isVisible());
     QVERIFY(list->view()->isVisible());  // dropped open, ready for a pick
 
@@ -329,14 +333,14 @@ void ShellCommandsTest::portChoiceFailureAndSuccess() {
     QVERIFY(!port_->isOpen());
 
     w().switchLanguage(kChinese);
-    w().showPortList();
+    w().ports().show();
     answerer().answerId(1);
     pickFromOpenList(list, 15);
     QVERIFY(answerer().last().text.startsWith(
         QStringLiteral("串行端口16无效或已被其它程序使用，请选择其他串口或关闭其程序.\n\n")));
     QCOMPARE(answerer().last().title, QStringLiteral("错误"));
 
-    w().showPortList();
+    w().ports().show();
     pickFromOpenList(list, 2);
     QCOMPARE(w().statusText(1), QStringLiteral("COM: 3"));
     QCOMPARE(state().PortNumber, 3);
@@ -345,21 +349,21 @@ void ShellCommandsTest::portChoiceFailureAndSuccess() {
     QCOMPARE(port_->openAttempts, (QList<int>{5, 16, 3}));
 
     // After a failed choice a read opens the last good port, not the failed one.
-    w().showPortList();
+    w().ports().show();
     answerer().answerId(1);
     pickFromOpenList(list, 6);
     QCOMPARE(state().PortNumber, 3);
     answerer().handleNextModal([](QWidget*) {});  // the progress window; the fake radio is silent
     answerer().answerId(1);                       // the communication error
-    w().startRead();
+    w().transfer().StartRead();
     QCOMPARE(port_->openAttempts.last(), 3);
     QVERIFY(port_->written.startsWith("PROGRAM"));
     QCOMPARE(answerer().last().title, QStringLiteral("错误"));
-    w().showPortList();
+    w().ports().show();
     pickFromOpenList(list, 2);
 
     // Leaving the list without a choice only hides it.
-    w().showPortList();
+    w().ports().show();
     QTest::keyClick(list->view(), Qt::Key_Escape);
     w().activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&w()));
@@ -375,7 +379,7 @@ void ShellCommandsTest::aLineThatFailsDuringAReadNamesItsPort() {
     answerer().handleNextModal(
         [this](QWidget*) { emit port_->lineFailed(QStringLiteral("the device was removed")); });
     answerer().answerId(1);
-    w().startRead();
+    w().transfer().StartRead();
     QCOMPARE(
         answerer().last().text,
         QStringLiteral("Communication error, check the line and the serial connection "
@@ -410,7 +414,7 @@ void ShellCommandsTest::readWithAPortThatWillNotOpen() {
 void ShellCommandsTest::relockOnToolbarButtons() {
     start();
     double now = 100.2;
-    w().setClock([&now] { return now; });
+    w().hiddenModes().setClock([&now] { return now; });
     w().debugWindow()->setSlidersEnabled(false);
     state().hidden.debug.unlocked = true;
     state().hidden.debug.clicked = {true, true, true};
@@ -467,19 +471,19 @@ void ShellCommandsTest::helpOpensTheLanguagesFileWhenPresent() {
     UrlRecorder recorder;
     QDesktopServices::setUrlHandler("file", &recorder, "open");
     QVERIFY(!w().action("MNF1")->isEnabled());
-    w().showHelp();
+    ShowHelpFile(state().language);
     QVERIFY(recorder.opened.isEmpty());  // missing file: nothing at all
 
     QFile help(QDir(env_->programDir()).filePath("HB27E.CHM"));
     QVERIFY(help.open(QIODevice::WriteOnly));
     help.close();
-    w().showHelp();
+    ShowHelpFile(state().language);
     QCOMPARE(recorder.opened.size(), 1);
     QCOMPARE(recorder.opened[0].fileName(), QStringLiteral("HB27E.CHM"));
     w().switchLanguage(kChinese);
-    w().showHelp();
+    ShowHelpFile(state().language);
     QCOMPARE(recorder.opened.size(), 1);
-    QCOMPARE(QFileInfo(w().helpFilePath()).fileName(), QStringLiteral("HB27.CHM"));
+    QCOMPARE(QFileInfo(HelpFilePath(state().language)).fileName(), QStringLiteral("HB27.CHM"));
     QDesktopServices::unsetUrlHandler("file");
 }
 
@@ -491,7 +495,7 @@ void ShellCommandsTest::printShowsThePrintoutInAPreview() {
         preview = qobject_cast<PrintPreviewWindow*>(modal) != nullptr;
         QTimer::singleShot(0, modal, [modal] { static_cast<QDialog*>(modal)->reject(); });
     });
-    w().printData();
+    ShowPrintPreview(w().state(), w().channelWindow());
     QVERIFY(preview);
 }
 

@@ -20,6 +20,7 @@
 
 #include "app/hiding_sub_window.h"
 #include "app/main_window.h"
+#include "app/recent_files_menu.h"
 #include "app/startup.h"
 #include "channel_view.h"
 #include "document/edit_labels.h"
@@ -273,26 +274,26 @@ class ShellDocumentTest : public QObject {
         QStringList expected;
         for (int k = 7; k >= 2; --k)
             expected << QFileInfo(path(QString("f%1.dat").arg(k))).absoluteFilePath();
-        QCOMPARE(w().recentFiles(), expected);
+        QCOMPARE(w().recentFiles().files(), expected);
         QVERIFY(w().windowTitle().contains("f7.dat"));
         QCOMPARE(w().action("MNRecent1")->text(), "&1 " + QDir::toNativeSeparators(expected[0]));
         QVERIFY(!w().action("MNRecent7"));
 
         program_ = {};
         start();
-        QCOMPARE(w().recentFiles(), expected);
+        QCOMPARE(w().recentFiles().files(), expected);
         QVERIFY(QFile::remove(expected[2]));
         answerer().answerId(IdOk);
         w().action("MNRecent3")->trigger();
         QVERIFY(answerer().waitAllAnswered());
         QVERIFY(answerer().last().text.contains("no longer exists"));
         expected.removeAt(2);
-        QCOMPARE(w().recentFiles(), expected);
+        QCOMPARE(w().recentFiles().files(), expected);
         QTRY_VERIFY(!w().action("MNRecent6"));
 
         w().action("MNRecent2")->trigger();
         QVERIFY(w().windowTitle().contains("f6.dat"));
-        QCOMPARE(w().recentFiles().first(), expected[1]);
+        QCOMPARE(w().recentFiles().files().first(), expected[1]);
     }
 
     // A load while a channel's name is being typed shows the loaded name: the open editor

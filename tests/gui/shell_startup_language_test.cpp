@@ -17,6 +17,7 @@
 #include "app/about_window.h"
 #include "app/hiding_sub_window.h"
 #include "app/main_window.h"
+#include "app/port_chooser.h"
 #include "app/settings_store.h"
 #include "app/startup.h"
 #include "app/writing_window.h"
@@ -172,7 +173,7 @@ void ShellStartupLanguageTest::firstStartIsEnglishWithPortZero() {
     const int expected[] = {218, 218, 116, 218, 218, 116};
     for (int i = 0; i < 6; ++i) QCOMPARE(w().debugWindow()->slider(i)->value(), expected[i]);
 
-    QComboBox* ports = w().portList();
+    QComboBox* ports = w().ports().list();
     QVERIFY(!ports->isVisible());
     QCOMPARE(ports->count(), 18);  // 1..16, a separator, Refresh
     QCOMPARE(ports->itemText(0), QStringLiteral("1"));
@@ -286,11 +287,11 @@ void ShellStartupLanguageTest::chineseTextsAndListPositions() {
     start();
     QCOMPARE(w().bandList()->geometry().topLeft(), QPoint(1085 / 15, 2));
     QCOMPARE(w().bandList()->width(), 4000 / 15);
-    QCOMPARE(w().portList()->geometry().topLeft(), QPoint(3475 / 15, 0));
-    QCOMPARE(w().portList()->width(), 1185 / 15);
+    QCOMPARE(w().ports().list()->geometry().topLeft(), QPoint(3475 / 15, 0));
+    QCOMPARE(w().ports().list()->width(), 1185 / 15);
     triggerMenu("MNChinese");
     QCOMPARE(w().bandList()->geometry().topLeft(), QPoint(585 / 15, 2));
-    QCOMPARE(w().portList()->geometry().topLeft(), QPoint(2475 / 15, 0));
+    QCOMPARE(w().ports().list()->geometry().topLeft(), QPoint(2475 / 15, 0));
     QCOMPARE(action("MNRead")->text(), QStringLiteral("读频(&R)"));
     QCOMPARE(action("MNAbout")->text(), QStringLiteral("帮助(&H)"));
     QCOMPARE(action("MNProgram")->text(), QStringLiteral("编程(&G)"));
@@ -341,7 +342,7 @@ void ShellStartupLanguageTest::confirmedCloseStoresLanguageAndPort() {
     triggerMenu("MNChinese");
     w().state().PortNumber = 4;
     // The virtual radio of a demo run is never remembered as the port.
-    w().attachDemoRadio(1);
+    w().ports().attachDemoRadio(1);
     QCOMPARE(w().statusText(1), QStringLiteral("COM: 1"));
     testing::ModalAnswerer answerer;
     answerer.answerId(1);

@@ -200,7 +200,7 @@ void TransferWindowTest::writeInDebugModeSendsTheCalibrationBlocks() {
     state().hidden.debug.unlocked = true;
     state().powerGrades = {11, 22, 33, 44, 55, 66};
     answerer().answerId(1);
-    w().startWrite();
+    w().transfer().StartWrite();
     QCOMPARE(answerer().last().text, QStringLiteral("Writing Frequency Successful!"));
     session_->radio().stop();
     QFile raw(path("raw.bin"));
@@ -218,7 +218,7 @@ void TransferWindowTest::silentRadioTimesOutAndEditorsKeepTheirData() {
     ProgressSeen progress;
     watchProgress(progress);
     answerer().answerId(1);
-    w().startRead();
+    w().transfer().StartRead();
     QCOMPARE(
         answerer().last().text,
         QStringLiteral("Communication error, check the line and the serial connection selection!"));
@@ -237,7 +237,7 @@ void TransferWindowTest::silentRadioTimesOutAndEditorsKeepTheirData() {
 void TransferWindowTest::radioThatStopsMidwayTimesOut() {
     start({"--load", sampleFile(), "--stop-after-frames", "40"});
     answerer().answerId(1);
-    w().startRead();
+    w().transfer().StartRead();
     QCOMPARE(answerer().last().title, QStringLiteral("Mistake"));
     QCOMPARE(gridCell(1, 1), QString());  // the partial read is not decoded
     QVERIFY(commandsEnabled());
@@ -248,7 +248,7 @@ void TransferWindowTest::writeRefusedByTheRadioIsAFailure() {
     start({"--nak-block", "130"});
     w().action("MNCheckedWrite")->setChecked(false);  // the plain write
     answerer().answerId(1);
-    w().startWrite();
+    w().transfer().StartWrite();
     QCOMPARE(answerer().seen().size(), 1);
     QCOMPARE(answerer().last().title, QStringLiteral("Mistake"));
     QVERIFY(answerer().last().text.startsWith(QStringLiteral("Communication error")));
@@ -262,7 +262,7 @@ void TransferWindowTest::portThatCannotOpen() {
     qputenv("TALVO_PORT_2", path("no-such-device").toLocal8Bit());
     state().PortNumber = 2;
     answerer().answerId(1);
-    w().startRead();
+    w().transfer().StartRead();
     qunsetenv("TALVO_PORT_2");
     QCOMPARE(answerer().seen().size(), 1);
     // The fixed message, then the diagnosis: the device named for port 2 is not there.
@@ -279,7 +279,7 @@ void TransferWindowTest::closingTheProgressWindowAbortsCleanly() {
     answerer().answerId(2);  // first the user thinks better of it
     QTimer::singleShot(900, this, [this] { w().writingWindow()->close(); });
     answerer().answerId(1);  // then stops the transfer
-    w().startRead();
+    w().transfer().StartRead();
     QCOMPARE(answerer().seen().size(), 2);  // the two questions, no error message
     QCOMPARE(answerer().last().title, QStringLiteral("Attention"));
     QCOMPARE(w().transfer().lastOutcome().kind, jobs::Outcome::Kind::Cancelled);

@@ -14,6 +14,8 @@
 #include <QTimer>
 #include <QWheelEvent>
 #include <algorithm>
+#include <climits>
+#include <numeric>
 
 #include "document/edit_labels.h"
 #include "editors/channels/channel_grid_delegate.h"
@@ -102,9 +104,7 @@ void ChannelTableWindow::onChannelsChanged(const QList<int>& channels) {
     if (!selfEdit_ && session_.kind != EditorKind::None && channels.contains(session_.channel)) {
         abandonEditor();
     }
-    for (int ch : channels) {
-        if (ch >= 1 && ch <= kChannelCount) showRow(ch);
-    }
+    showRows(channels);
 }
 
 void ChannelTableWindow::buildGrid() {
@@ -308,20 +308,66 @@ QWidget* ChannelTableWindow::openEditor() const {
     return session_.widget;
 }
 
-void ChannelTableWindow::showRow(int channel) {
-    showRow(channel, WordsIn(state_.language));
-}
-
-void ChannelTableWindow::showRow(int channel, const TextWords& words) {
-    const Channel& c = state_.channels.at(channel);
-    for (int col = kColRxFreq; col <= kColName; ++col) {
-        SetCellText(grid_, channel - 1, col, CellToDisplay(col, ChannelCellText(c, col, words)));
+// Cells written together: the grid's model announces them as one change once all are written
+// (one repaint request, one refit), not one change per cell.
+class GridCellBatch {
+  public:
+    explicit GridCellBatch(QTableWidget* grid)
+        : grid_(grid), wasBlocked_(grid->model()->blockSignals(true)) {}
+    ~GridCellBatch() {
+        QAbstractItemModel* model = grid_->model();
+        model->blockSignals(wasBlocked_);
+        if (wasBlocked_ || top_ > bottom_) return;
+        emit model->dataChanged(model->index(top_, left_), model->index(bottom_, right_),
+                                {Qt::DisplayRole, Qt::EditRole});
     }
+    GridCellBatch(const GridCellBatch&) = delete;
+    GridCellBatch& operator=(const GridCellBatch&) = delete;
+
+    // Writes `text` into cell (row, column) when it differs.
+    void set(int row, int column, const QString& text) {
+        QTableWidgetItem* item = grid_->item(row, column);
+        if (!item || item->text() == text) return;
+        item->setText(text);
+        top_ = std::min(top_, row);
+        bottom_ = std::max(bottom_, row);
+        left_ = std::min(left_, column);
+        right_ = std::max(right_, column);
+    }
+
+  private:
+    QTableWidget* grid_;
+    bool wasBlocked_;
+    int top_ = INT_MAX;
+    int bottom_ = -1;
+    int left_ = INT_MAX;
+    int right_ = -1;
+};
+
+void ChannelTableWindow::showRow(int channel) {
+    showRows({channel});
 }
 
 void ChannelTableWindow::showAllRows() {
+    QList<int> all(kChannelCount);
+    std::iota(all.begin(), all.end(), 1);
+    showRows(all);
+}
+
+void ChannelTableWindow::showRows(const QList<int>& channels) {
     const TextWords words = WordsIn(state_.language);
-    for (int ch = 1; ch <= kChannelCount; ++ch) showRow(ch, words);
+    listWords_.use(state_.language);
+    GridCellBatch cells(grid_);
+    for (int ch : channels) {
+        if (ch >= 1 && ch <= kChannelCount) showRow(ch, words, cells);
+    }
+}
+
+void ChannelTableWindow::showRow(int channel, const TextWords& words, GridCellBatch& cells) {
+    const Channel& c = state_.channels.at(channel);
+    for (int col = kColRxFreq; col <= kColName; ++col) {
+        cells.set(channel - 1, col, listWords_.cellText(c, col, words));
+    }
 }
 
 void ChannelTableWindow::openEditorOnCurrentCell(bool byPress) {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "editors/channels/channel_actions.h"
+#include "editors/channels/list_word_cache.h"
 #include "editors/editor_window.h"
 #include "model/channel_lists.h"
 #include "rules/channel_selection.h"
@@ -18,6 +19,8 @@ class QScrollArea;
 class QTableWidget;
 
 namespace talvo {
+
+class GridCellBatch;
 
 class ChannelGridTools;
 class DropDownList;
@@ -92,8 +95,10 @@ class ChannelTableWindow : public EditorWindow {
     bool isCellEditor(const QObject* object) const;
 
     void showRow(int channel);
-    void showRow(int channel, const TextWords& words);
     void showAllRows();
+    // Writes the rows of `channels` (1..128; others are passed over) as the model has them.
+    void showRows(const QList<int>& channels);
+    void showRow(int channel, const TextWords& words, GridCellBatch& cells);
 
     // The click handling of the grid: runs only when a press or Enter armed it. `byPress`
     // tells a mouse press from Enter: a list opened by a press stays open on its release.
@@ -157,6 +162,8 @@ class ChannelTableWindow : public EditorWindow {
     ChannelSelection selection_;
     bool numberDrag_ = false;  // a press on the number column, button still held
     ChannelGridTools* tools_ = nullptr;
+    // The list cells' words of the language shown, made once per refresh.
+    ListWordCache listWords_;
 
     EditSession session_;
     unsigned nextSerial_ = 1;

@@ -1,18 +1,18 @@
-// The main window's exchange commands: channels imported from and exported to the channel CSV
-// layout, and the printout written as a PDF file.
+#include "app/exchange_commands.h"
+
 #include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QMenu>
+#include <iterator>
 #include <span>
+#include <utility>
 
 #include "app/csv_import_dialog.h"
-#include "app/data_file_dialog.h"
+#include "app/file_failure.h"
 #include "app/file_filter.h"
-#include "app/main_window.h"
 #include "document/document.h"
-#include "editors/channels/channel_table_window.h"
 #include "exchange/channel_export.h"
 #include "exchange/channel_import.h"
 #include "image/file_io.h"
@@ -49,29 +49,44 @@ QString WithSuffix(const QString& path, const char* suffix) {
 
 }  // namespace
 
-void MainWindow::addExchangeCommands(QMenu* file) {
-    file->addSeparator()->setObjectName("MNLineExchange");
-    addCommand(file, "MNImportCsv", {}, &MainWindow::importChannelsCsv);
-    addCommand(file, "MNExportCsv", {}, &MainWindow::exportChannelsCsv);
-    addCommand(file, "MNExportPdf", {}, &MainWindow::exportPrintoutPdf);
-}
+ExchangeCommands::ExchangeCommands(Document& document, Chooser chooser, QWidget* window,
+                                   QWidget* messageParent)
+    : QObject(window),
+      document_(document),
+      chooser_(std::move(chooser)),
+      window_(window),
+      messageParent_(messageParent) {}
 
-void MainWindow::applyExchangeTexts(Language lang) {
-    for (const ExchangeText& t : kMenuTexts) {
-        if (QAction* a = action(t.object)) a->setText(Tr(t.text, lang));
+void ExchangeCommands::addTo(QMenu* menu) {
+    menu->addSeparator()->setObjectName("MNLineExchange");
+    // In the order of kMenuTexts.
+    static constexpr void (ExchangeCommands::*commands[])() = {
+        &ExchangeCommands::importChannelsCsv, &ExchangeCommands::exportChannelsCsv,
+        &ExchangeCommands::exportPrintoutPdf};
+    static_assert(std::size(commands) == std::size(kMenuTexts));
+    for (std::size_t i = 0; i < std::size(kMenuTexts); ++i) {
+        auto* action = new QAction(window_);
+        action->setObjectName(kMenuTexts[i].object);
+        connect(action, &QAction::triggered, this, commands[i]);
+        menu->addAction(action);
+        actions_.push_back(action);
     }
 }
 
-void MainWindow::importChannelsCsv() {
-    const Language lang = state_.language;
-    const QString path =
-        fileChooser_(this, false, DataFileStartFolder(), ToQtFilter(Tr(kCsvFilter, lang)));
+void ExchangeCommands::applyLanguage(Language lang) {
+    for (std::size_t i = 0; i < actions_.size(); ++i)
+        actions_[i]->setText(Tr(kMenuTexts[i].text, lang));
+}
+
+void ExchangeCommands::importChannelsCsv() {
+    const Language lang = document_.sessionState().language;
+    const QString path = chooser_(false, ToQtFilter(Tr(kCsvFilter, lang)));
     if (path.isEmpty()) return;
     std::vector<std::uint8_t> bytes;
     if (const Status s =
             ReadFileBytes(QFile::encodeName(path).toStdString(), bytes, kMaxCsvBytes + 1);
         s != Status::Ok) {
-        reportFileFailure(s, path);
+        ReportFileFailure(s, path, lang, messageParent_);
         return;
     }
     const QString name = QDir::toNativeSeparators(path);
@@ -90,12 +105,13 @@ void MainWindow::importChannelsCsv() {
             lines << Tr(NoteText(note), lang);
         }
         LocalMsgBox(lang, lines.join(QLatin1Char('\n')), StyleIconError,
-                    Tr(TALVO_TEXT("MainExchange", "Mistake"), lang), channel_);
+                    Tr(TALVO_TEXT("MainExchange", "Mistake"), lang), messageParent_);
         return;
     }
 
-    CsvImportDialog preview(std::move(table), state_.channels, state_.band, lang,
-                            QFileInfo(path).fileName(), this);
+    const ProgramState& state = document_.sessionState();
+    CsvImportDialog preview(std::move(table), state.channels, state.band, lang,
+                            QFileInfo(path).fileName(), window_);
     if (preview.exec() != QDialog::Accepted) return;
     const ImportPlan& plan = preview.plan();
     if (plan.taken() == 0) return;
@@ -104,11 +120,12 @@ void MainWindow::importChannelsCsv() {
         if (row.channel > 0) placed.push_back(row.channel);
     }
     storeImportedChannels(plan.result, placed, QFileInfo(path).fileName());
-    showEditor(channel_);
+    emit channelsImported();
 }
 
-void MainWindow::storeImportedChannels(const ChannelStores& result,
-                                       const std::vector<int>& channels, const QString& fileName) {
+void ExchangeCommands::storeImportedChannels(const ChannelStores& result,
+                                             const std::vector<int>& channels,
+                                             const QString& fileName) {
     // One step of the history, however many channels the file filled.
     std::vector<std::pair<int, ChannelRecord>> records;
     records.reserve(channels.size());
@@ -118,18 +135,18 @@ void MainWindow::storeImportedChannels(const ChannelStores& result,
         Message(TALVO_TEXT("MainExchange", "Import %1"), {Message::Literal(name)}), records);
 }
 
-void MainWindow::exportChannelsCsv() {
-    const Language lang = state_.language;
-    QString path =
-        fileChooser_(this, true, DataFileStartFolder(), ToQtFilter(Tr(kCsvFilter, lang)));
+void ExchangeCommands::exportChannelsCsv() {
+    const Language lang = document_.sessionState().language;
+    QString path = chooser_(true, ToQtFilter(Tr(kCsvFilter, lang)));
     if (path.isEmpty()) return;
     path = WithSuffix(path, "csv");
-    const CsvExport csv = ExportChannelsCsv(state_.channels, state_.band);
+    const ProgramState& state = document_.sessionState();
+    const CsvExport csv = ExportChannelsCsv(state.channels, state.band);
     const auto* data = reinterpret_cast<const std::uint8_t*>(csv.text.data());
     if (const Status s = WriteFileAtomically(QFile::encodeName(path).toStdString(),
                                              std::span(data, csv.text.size()));
         s != Status::Ok) {
-        reportFileFailure(s, path);
+        ReportFileFailure(s, path, lang, messageParent_);
         return;
     }
     QStringList lines;
@@ -143,18 +160,17 @@ void MainWindow::exportChannelsCsv() {
     }
     LocalMsgBox(lang, lines.join(QLatin1Char('\n')),
                 csv.notes.empty() ? StyleIconInformation : StyleIconWarning,
-                Tr(TALVO_TEXT("MainExchange", "Export Channels"), lang), channel_);
+                Tr(TALVO_TEXT("MainExchange", "Export Channels"), lang), messageParent_);
 }
 
-void MainWindow::exportPrintoutPdf() {
-    const Language lang = state_.language;
-    QString path =
-        fileChooser_(this, true, DataFileStartFolder(), ToQtFilter(Tr(kPdfFilter, lang)));
+void ExchangeCommands::exportPrintoutPdf() {
+    const Language lang = document_.sessionState().language;
+    QString path = chooser_(true, ToQtFilter(Tr(kPdfFilter, lang)));
     if (path.isEmpty()) return;
     path = WithSuffix(path, "pdf");
-    const int pages = WritePrintoutPdf(state_, path);
+    const int pages = WritePrintoutPdf(document_.sessionState(), path);
     if (pages <= 0) {
-        reportFileFailure(Status::CannotWrite, path);
+        ReportFileFailure(Status::CannotWrite, path, lang, messageParent_);
         return;
     }
     LocalMsgBox(
@@ -162,7 +178,8 @@ void MainWindow::exportPrintoutPdf() {
         (Tr(TALVO_TEXT("MainExchange", "The printout (%1 pages) was written to:\n%2"), lang))
             .arg(pages)
             .arg(QDir::toNativeSeparators(path)),
-        StyleIconInformation, Tr(TALVO_TEXT("MainExchange", "Export Printout"), lang), channel_);
+        StyleIconInformation, Tr(TALVO_TEXT("MainExchange", "Export Printout"), lang),
+        messageParent_);
 }
 
 }  // namespace talvo
