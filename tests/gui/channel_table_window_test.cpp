@@ -13,7 +13,7 @@
 #include "channel_view.h"
 #include "image/data_file.h"
 #include "lang/catalogue.h"
-#include "model/channel_cells.h"
+#include "radio/fields/channel_fields.h"
 #include "print/cell_text.h"
 #include "rules/channel_table.h"
 

@@ -1,6 +1,6 @@
 #include "editors/channels/list_word_cache.h"
 
-#include "model/channel_cells.h"
+#include "radio/fields/channel_fields.h"
 #include "print/cell_text.h"
 
 namespace talvo {
