@@ -218,28 +218,31 @@ TEST(HexUtilities, NumbersBitsAndPairs) {
 }
 
 TEST(NumberText, ReadsTheLeadingNumberLikeTheEditorsDo) {
-    EXPECT_DOUBLE_EQ(NumberValue("145.125"), 145.125);
-    EXPECT_DOUBLE_EQ(NumberValue("  12.5abc"), 12.5);
-    EXPECT_DOUBLE_EQ(NumberValue("1.2.3"), 1.2);
-    EXPECT_DOUBLE_EQ(NumberValue(".5"), 0.5);
-    EXPECT_DOUBLE_EQ(NumberValue("-7"), -7);
-    EXPECT_DOUBLE_EQ(NumberValue("abc"), 0);
-    EXPECT_DOUBLE_EQ(NumberValue(""), 0);
-    EXPECT_TRUE(std::isfinite(NumberValue(std::string(400, '9'))));
+    auto value = [](std::string_view text) { return DecimalNumber::Leading(text); };
+    auto units = [](std::int64_t u, int decimals) { return DecimalNumber::FromUnits(u, decimals); };
+    EXPECT_EQ(value("145.125"), units(145125, 3));
+    EXPECT_EQ(value("  12.5abc"), units(125, 1));
+    EXPECT_EQ(value("1.2.3"), units(12, 1));
+    EXPECT_EQ(value(".5"), units(5, 1));
+    EXPECT_EQ(value("-7"), units(-7, 0));
+    EXPECT_EQ(value("abc"), units(0, 0));
+    EXPECT_EQ(value(""), units(0, 0));
+    EXPECT_GT(value(std::string(400, '9')), units(DecimalNumber::kUnitsLimit, 0));
     EXPECT_TRUE(IsNumeric("007"));
     EXPECT_TRUE(IsNumeric(".5"));
     EXPECT_FALSE(IsNumeric("."));
     EXPECT_FALSE(IsNumeric(""));
     EXPECT_FALSE(IsNumeric("x1"));
 
-    EXPECT_EQ(FormatFixed(0.6, 5), "0.60000");
-    EXPECT_EQ(FormatFixed(145.0031, 5), "145.00310");
-    EXPECT_EQ(FormatFixed(0.125, 2), "0.13");
-    EXPECT_EQ(FormatFixed(1.005, 2), "1.01");
-    EXPECT_EQ(FormatFixed(99.9999999, 5), "100.00000");
-    EXPECT_EQ(FormatFixed(2.5, 0), "3");
-    EXPECT_EQ(FormatFixed(-0.000001, 2), "0.00");
-    EXPECT_EQ(FormatFixed(-1.5, 1), "-1.5");
+    auto fixed = [&](std::string_view text, int decimals) { return value(text).fixed(decimals); };
+    EXPECT_EQ(fixed("0.6", 5), "0.60000");
+    EXPECT_EQ(fixed("145.0031", 5), "145.00310");
+    EXPECT_EQ(fixed("0.125", 2), "0.13");
+    EXPECT_EQ(fixed("1.005", 2), "1.01");
+    EXPECT_EQ(fixed("99.9999999", 5), "100.00000");
+    EXPECT_EQ(fixed("2.5", 0), "3");
+    EXPECT_EQ(fixed("-0.000001", 2), "0.00");
+    EXPECT_EQ(fixed("-1.5", 1), "-1.5");
 }
 
 }  // namespace
