@@ -141,6 +141,39 @@ TEST(FmFrequency, EncodesTenthsAboveEightySevenMostSignificantFirst) {
     }
 }
 
+// An exact half (hundredths digit 5) goes the way the earlier binary arithmetic took it: by
+// the tenths digit from 86.95 to 112.55, beyond that as that arithmetic gives.
+TEST(FmFrequency, HalvesGoTheWayTheyAlwaysWent) {
+    const std::string up = "14679";  // tenths digits whose halves go up
+    for (int tenths = 869; tenths <= 1125; ++tenths) {
+        const std::string text =
+            std::to_string(tenths / 10) + "." + std::to_string(tenths % 10) + "5";
+        const int below = tenths - 870;
+        const bool goesUp = up.find(static_cast<char>('0' + tenths % 10)) != std::string::npos;
+        const int code = below + (goesUp ? 1 : 0);
+        const auto bytes = EncodeFmFrequency(text);
+        if (code < 0) {
+            EXPECT_FALSE(bytes.has_value()) << text;
+        } else {
+            EXPECT_EQ(bytes, (std::array<std::uint8_t, 2>{static_cast<std::uint8_t>(code >> 8),
+                                                          static_cast<std::uint8_t>(code & 0xFF)}))
+                << text;
+        }
+    }
+    auto code = [](const char* text) {
+        const auto b = EncodeFmFrequency(text);
+        return b ? (*b)[0] * 256 + (*b)[1] : -1;
+    };
+    EXPECT_EQ(code("112.65"), 257);
+    EXPECT_EQ(code("113.45"), 264);
+    EXPECT_EQ(code("113.55"), 266);
+    EXPECT_EQ(code("200.05"), 1130);
+    EXPECT_EQ(code("6640.45"), 65534);
+    EXPECT_EQ(code("6640.55"), -1);
+    EXPECT_EQ(code("98.550000000000000001"), 116);  // not a half: nearest
+    EXPECT_EQ(code("98.649999999999999999"), 116);
+}
+
 TEST(FmFrequency, DecodesTwoDecimalsAndEmptiesBeyondTheBand) {
     EXPECT_EQ(DecodeFmFrequency(0x00, 0x73), "98.50");
     EXPECT_EQ(DecodeFmFrequency(0x00, 0x00), "87.00");
