@@ -14,8 +14,8 @@ constexpr std::int64_t kHighestCode = 65535;      // 6640.5 MHz
 // of 5 and nothing after it: 10 (f - 87) = code + 1/2). The program has always worked this out
 // in 53-bit binary arithmetic: f held as the nearest binary fraction x, then (x - 87) * 10
 // rounded to 53 bits, then to the nearest whole number, a remaining exact half to the even one.
-// The halves therefore go the way the binary error of f leans, and writers of files and radios
-// have relied on those bytes, so this rule redoes that arithmetic step by step in integers.
+// The halves therefore go the way the binary error of f leans. The bytes written stay what they
+// have always been, so this rule redoes that arithmetic step by step in integers.
 // From 86.95 to 112.55 MHz it comes down to the tenths digit: x.05, x.25, x.35, x.55 and x.85
 // go down, x.15, x.45, x.65, x.75 and x.95 go up; above that the pattern shifts.
 // `hundredths` is f in hundredths of a MHz; only 86.95..6640.55 MHz can give a code (0..65535).

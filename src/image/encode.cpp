@@ -141,11 +141,10 @@ void ChannelNumber(ImageWriter& out, std::size_t address, const std::string& tex
     }
     const DecimalNumber value = DecimalNumber::Leading(text);
     const DecimalNumber::Units whole = value.units(0);
-    std::int64_t n = whole.units;
+    std::int64_t n = whole.units;  // cut toward zero
+    const bool beyondHalf = whole.nextDigit > 5 || (whole.nextDigit == 5 && whole.moreDigits);
     const bool half = whole.nextDigit == 5 && !whole.moreDigits;
-    if (whole.nextDigit > 5 || (whole.nextDigit == 5 && !half) || (half && n % 2 != 0)) {
-        n += value.negative() ? -1 : 1;
-    }
+    if (beyondHalf || (half && n % 2 != 0)) n += value.negative() ? -1 : 1;
     if (!whole.saturated && n >= 0 && n <= 255) out.byte(address, static_cast<long long>(n));
 }
 
