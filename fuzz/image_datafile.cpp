@@ -71,9 +71,9 @@ void Codecs(const std::string& text, int small) {
         const std::string back = DecodeFmFrequency((*fm)[0], (*fm)[1]);
         Check(back.empty() || back.size() >= 5);
     }
-    const double v = NumberValue(text);
-    Check(v == v);  // never NaN
-    (void)FormatFixed(v, small % 12);
+    const DecimalNumber v = DecimalNumber::Leading(text);
+    Check(v == v);
+    Check(v.fixed(small % 12).find('.') != std::string::npos || small % 12 == 0);
     (void)FormatOffsetForPacking(text);
     Check(StripFillers(text).find('\xFF') == std::string::npos);
     (void)IsNumeric(text);

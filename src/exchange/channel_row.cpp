@@ -40,9 +40,12 @@ ExchangeNote Invalid(C c, std::string_view cell) {
 
 // Range of `band` (0 A, 1 B) that holds `hz`, or -1.
 int RangeOf(const BandState& band, std::int64_t hz) {
-    const double mhz = static_cast<double>(hz) / 1e6;
-    if (band.BandALow <= mhz && mhz < band.BandAHigh) return 0;
-    if (band.BandBLow <= mhz && mhz < band.BandBHigh) return 1;
+    // The limits are in 10 Hz units.
+    auto within = [hz](std::int64_t low, std::int64_t high) {
+        return low * 10 <= hz && hz < high * 10;
+    };
+    if (within(band.BandALow, band.BandAHigh)) return 0;
+    if (within(band.BandBLow, band.BandBHigh)) return 1;
     return -1;
 }
 

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "model/decimal_number.h"
 #include "model/language.h"
 #include "model/tone_list.h"  // DecodeTone
 
@@ -80,14 +81,7 @@ std::int64_t HexToNumber(std::string_view hex);
 std::string HexToBits(std::string_view hex);
 std::string BitsToHex(std::string_view bits);
 
-// The number formed by a text's leading digits and at most one decimal point (leading blanks
-// skipped, an optional sign); 0 for an empty or non-numeric text. Saturates at the largest
-// finite double instead of giving infinity.
-double NumberValue(std::string_view text);
-// True when the text starts with a number in the sense of NumberValue.
+// True when the text starts with a number in the sense of DecimalNumber::Leading.
 bool IsNumeric(std::string_view text);
-// "0.00000"-style formatting with `decimals` decimals, point as separator, half away from zero
-// (decided on the shortest decimal form of the value, so 0.125 gives "0.13").
-std::string FormatFixed(double value, int decimals);
 
 }  // namespace talvo

@@ -65,11 +65,11 @@ std::string UnpackFrequency(std::span<const std::uint8_t, 4> bytes) {
 }
 
 std::string UnpackOffset(std::span<const std::uint8_t, 4> bytes) {
-    return FormatFixed(NumberValue(DigitsOf(bytes)), 5);
+    return DecimalNumber::Leading(DigitsOf(bytes)).fixed(5);
 }
 
 std::string FormatOffsetForPacking(std::string_view text) {
-    std::string s = FormatFixed(NumberValue(text), 5);
+    std::string s = DecimalNumber::Leading(text).fixed(5);
     const bool negative = !s.empty() && s[0] == '-';
     const std::size_t digitsStart = negative ? 1 : 0;
     const std::size_t integerDigits = s.find('.') - digitsStart;
@@ -96,11 +96,9 @@ std::string SnapToRaster(std::string_view text) {
     if (!std::all_of(last4.begin(), last4.end(), [](char c) { return c >= '0' && c <= '9'; })) {
         return s;
     }
-    int t = 0;
+    std::int64_t t = 0;
     for (char c : last4) t = t * 10 + (c - '0');
-    if (t % 500 == 0 || t % 625 == 0) return s;
-    t -= std::min(t % 500, t % 625);
-    const std::string snapped = std::to_string(t);
+    const std::string snapped = std::to_string(OnRaster(t));
     s.replace(s.size() - 4, 4, std::string(4 - snapped.size(), '0') + snapped);
     return s;
 }

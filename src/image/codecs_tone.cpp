@@ -68,7 +68,7 @@ std::string EncodeTone(std::string_view toneText) {
         for (std::size_t k = 0; k < 2; ++k) code += k < zeros ? '0' : digits[k - zeros];
         return code;
     }
-    std::string number = FormatFixed(NumberValue(digits), 0);
+    std::string number = DecimalNumber::Leading(digits).fixed(0);
     const std::size_t signs = (!number.empty() && number[0] == '-') ? 1 : 0;
     if (number.size() - signs < 4) number.insert(signs, 4 - (number.size() - signs), '0');
     return code + number.substr(0, 2);

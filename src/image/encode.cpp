@@ -1,6 +1,5 @@
 #include "image/encode.h"
 
-#include <cmath>
 #include <optional>
 #include <string>
 #include <unordered_map>
@@ -132,15 +131,21 @@ void EncodeChannels(const ProgramState& state, ImageWriter& out) {
     }
 }
 
-// A channel number text: FF when empty, else its numeric value (rounded like a byte
-// conversion, half to even); a value outside 0..255 is not written.
+// A channel number text: FF when empty, else its number rounded to a whole number, an exact
+// half to the even neighbour (2.5 gives 2, 3.5 gives 4, -0.5 gives 0); a number outside 0..255
+// is not written.
 void ChannelNumber(ImageWriter& out, std::size_t address, const std::string& text) {
     if (text.empty()) {
         out.byte(address, 0xFF);
         return;
     }
-    const double v = std::nearbyint(NumberValue(text));
-    if (v >= 0 && v <= 255) out.byte(address, static_cast<long long>(v));
+    const DecimalNumber value = DecimalNumber::Leading(text);
+    const DecimalNumber::Units whole = value.units(0);
+    std::int64_t n = whole.units;  // cut toward zero
+    const bool beyondHalf = whole.nextDigit > 5 || (whole.nextDigit == 5 && whole.moreDigits);
+    const bool half = whole.nextDigit == 5 && !whole.moreDigits;
+    if (beyondHalf || (half && n % 2 != 0)) n += value.negative() ? -1 : 1;
+    if (!whole.saturated && n >= 0 && n <= 255) out.byte(address, static_cast<long long>(n));
 }
 
 void EncodeFunctionSettings(const ProgramState& state, ImageWriter& out) {
@@ -210,7 +215,7 @@ void EncodeFm(const ProgramState& state, ImageWriter& out) {
     out.byte(L::kFmDisplayMode, state.fm.DisplayMode);
     out.byte(L::kFmStepFrequency, state.fm.StepFrequency);
     out.byte(L::kFmFill7A3, 0xFF);
-    if (NumberValue(state.fm.Vfo) == 0.0) {
+    if (DecimalNumber::Leading(state.fm.Vfo).isZero()) {
         out.fill(L::kFmVfo, 2);
     } else {
         out.fmFrequency(L::kFmVfo, state.fm.Vfo);

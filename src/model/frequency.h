@@ -45,6 +45,15 @@ class Frequency {
     std::uint32_t digits_ = 0;
 };
 
+// The channel raster, in 10 Hz units: a frequency whose last four digits (below 100 kHz) are a
+// multiple of 500 (5 kHz) or of 625 (6.25 kHz) is on it; any other moves down to the nearer of
+// the two raster points below it (145.11900 gives 145.11875, 145.12380 gives 145.12000).
+constexpr std::int64_t OnRaster(std::int64_t tenHz) {
+    const std::int64_t t = tenHz % 10000;
+    if (t % 500 == 0 || t % 625 == 0) return tenHz;
+    return tenHz - (t % 500 < t % 625 ? t % 500 : t % 625);
+}
+
 // The text of a frequency that may be absent: empty when it is.
 inline std::string FrequencyText(const std::optional<Frequency>& frequency) {
     return frequency ? frequency->text() : std::string();

@@ -34,7 +34,7 @@ enum StatePart : unsigned {
 // flags (BandPromptSuppressed, PreviousBandIndex) belong to the band list's current use.
 struct BandChoice {
     int index = 0;
-    double aLow = 0, aHigh = 0, bLow = 0, bHigh = 0;
+    std::int32_t aLow = 0, aHigh = 0, bLow = 0, bHigh = 0;  // 10 Hz units
     bool operator==(const BandChoice&) const = default;
 };
 

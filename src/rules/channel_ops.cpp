@@ -140,7 +140,8 @@ bool FitsBand(const BandState& band, const ChannelRecord& record) {
     for (const auto& frequency : {record.rx, record.tx}) {
         if (!frequency) continue;
         const std::string f = frequency->text();
-        if (!IsNumeric(f) || !band.contains(NumberValue(f))) return false;
+        const DecimalNumber mhz = DecimalNumber::Leading(f);
+        if (!mhz.hasDigits() || !band.contains(mhz)) return false;
     }
     return true;
 }

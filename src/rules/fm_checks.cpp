@@ -48,8 +48,12 @@ std::string FilterFmText(std::string_view text) {
 FmEntryCheck CheckFmEntry(std::string_view text) {
     if (text.empty()) return {FmEntry::Empty, {}};
     if (!IsPlainNumber(text)) return {FmEntry::NotNumber, {}};
-    const double value = NumberValue(text);
-    if (value < kFmLowestMHz || value > kFmHighestMHz) return {FmEntry::OutOfRange, {}};
+    // Exactly as typed: 107.9 is in, 107.90001 and 86.99999 are out.
+    const DecimalNumber value = DecimalNumber::Leading(text);
+    if (value < DecimalNumber::FromUnits(kFmLowestTenthMHz, 1) ||
+        value > DecimalNumber::FromUnits(kFmHighestTenthMHz, 1)) {
+        return {FmEntry::OutOfRange, {}};
+    }
     // Leading zeros are dropped so the cell shows a plain frequency ("098.5" gives "98.50").
     return {FmEntry::Accepted, RoundTwoDecimals(LeadingNumberText(text))};
 }

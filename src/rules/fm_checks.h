@@ -13,8 +13,9 @@ namespace talvo {
 std::optional<char> FilterFmKey(char c);
 std::string FilterFmText(std::string_view text);
 
-inline constexpr double kFmLowestMHz = 87.0;
-inline constexpr double kFmHighestMHz = 107.9;
+// The range a typed FM frequency must lie in, both ends included, in tenths of a MHz.
+inline constexpr std::int64_t kFmLowestTenthMHz = 870;
+inline constexpr std::int64_t kFmHighestTenthMHz = 1079;
 
 enum class FmEntry {
     Empty,       // nothing typed: the channel (or VFO) becomes empty

@@ -9,15 +9,16 @@ bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
+// A VFO's frequency range in 10 Hz units, the high end excluded.
 struct VfoRange {
-    double low;
-    double high;  // exclusive
+    std::int64_t low;
+    std::int64_t high;
     const char* resetText;
 };
 
 VfoRange RangeOf(TextId field) {
-    if (field == TextId::BVfoFrequency) return {400.0, 470.0, "400.00000"};
-    return {136.0, 174.0, "136.00000"};
+    if (field == TextId::BVfoFrequency) return {40'000'000, 47'000'000, "400.00000"};
+    return {13'600'000, 17'400'000, "136.00000"};
 }
 
 }  // namespace
@@ -60,16 +61,18 @@ bool EnterRunsLeaveCheck(TextId field) {
 }
 
 std::string ChannelNumberWhileTyping(std::string_view text) {
-    if (NumberValue(text) > 128.0) return "128";
+    if (DecimalNumber::Leading(text) > DecimalNumber::FromUnits(128, 0)) return "128";
     return std::string(text);
 }
 
 std::string ChannelNumberOnLeave(std::string_view text) {
-    const double value = NumberValue(text);
+    const DecimalNumber value = DecimalNumber::Leading(text);
     // Anything below 1 (also an empty or non-numeric text) leaves the field empty.
-    if (!(value >= 1.0)) return {};
-    if (value > 1e9) return "1000000000";  // keeps the conversion defined for absurd input
-    return std::to_string(static_cast<long long>(value));
+    if (value < DecimalNumber::FromUnits(1, 0)) return {};
+    // The whole part, at most 1000000000.
+    const DecimalNumber::Units whole = value.units(0);
+    if (whole.saturated || whole.units >= 1'000'000'000) return "1000000000";
+    return std::to_string(whole.units);
 }
 
 std::string LeadingNumberText(std::string_view text) {
@@ -88,13 +91,18 @@ std::string LeadingNumberText(std::string_view text) {
 
 std::string VfoFrequencyOnLeave(TextId field, std::string_view text) {
     const VfoRange range = RangeOf(field);
-    const double value = NumberValue(text);
-    if (value >= range.low && value < range.high) return SnapToRaster(LeadingNumberText(text));
+    // The number as typed (after blanks and a sign) decides; the limits are whole 10 Hz units,
+    // so the number cut to 10 Hz compares as the number itself.
+    const DecimalNumber value = DecimalNumber::Leading(text);
+    const std::int64_t tenHz = value.units(5).units;
+    if (!value.negative() && tenHz >= range.low && tenHz < range.high) {
+        return SnapToRaster(LeadingNumberText(text));
+    }
     return range.resetText;
 }
 
-std::string ShortestDecimalText(double value) {
-    std::string s = FormatFixed(value, 5);
+std::string ShortestDecimalText(const DecimalNumber& value) {
+    std::string s = value.fixed(5);
     if (s.find('.') != std::string::npos) {
         while (!s.empty() && s.back() == '0') s.pop_back();
         if (!s.empty() && s.back() == '.') s.pop_back();
@@ -103,8 +111,9 @@ std::string ShortestDecimalText(double value) {
 }
 
 std::string OffsetDataOnLeave(std::string_view text) {
-    std::string capped = NumberValue(text) > 99.995 ? "99.995" : LeadingNumberText(text);
-    return ShortestDecimalText(NumberValue(SnapToRaster(capped)));
+    const bool aboveCap = DecimalNumber::Leading(text) > DecimalNumber::FromUnits(99'995, 3);
+    const std::string capped = aboveCap ? "99.995" : LeadingNumberText(text);
+    return ShortestDecimalText(DecimalNumber::Leading(SnapToRaster(capped)));
 }
 
 std::string OptionsLeaveCheck(TextId field, std::string_view text) {

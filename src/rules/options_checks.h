@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "model/decimal_number.h"
 #include "model/options.h"
 
 namespace talvo {
@@ -33,6 +34,6 @@ std::string OptionsLeaveCheck(TextId field, std::string_view text);
 // decimals if there is a point ("0438.5x" gives "438.5", "" gives "0").
 std::string LeadingNumberText(std::string_view text);
 // The shortest decimal text of a number with at most five decimals (10 -> "10", 12.5 -> "12.5").
-std::string ShortestDecimalText(double value);
+std::string ShortestDecimalText(const DecimalNumber& value);
 
 }  // namespace talvo

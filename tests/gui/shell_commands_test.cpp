@@ -171,8 +171,8 @@ void ShellCommandsTest::bandChangeCancelRestoresAndOkClears() {
     QCOMPARE(answerer().last().icon, QMessageBox::Question);
     QCOMPARE(answerer().last().defaultButton, QStringLiteral("Cancel"));
     QCOMPARE(w().bandList()->currentIndex(), 0);
-    QCOMPARE(state().band.BandAHigh, 174.99501);
-    QCOMPARE(state().band.BandBLow, 400.0);
+    QCOMPARE(state().band.BandAHigh, 17'499'501);
+    QCOMPARE(state().band.BandBLow, 40'000'000);
     QCOMPARE(gridCell(1, 1), QStringLiteral("145.00000"));
 
     w().switchLanguage(kChinese);
@@ -181,8 +181,8 @@ void ShellCommandsTest::bandChangeCancelRestoresAndOkClears() {
     QCOMPARE(answerer().last().title, QStringLiteral("注意！"));
     QCOMPARE(answerer().last().text, QStringLiteral("改变频段将清除频道列表，确定吗？"));
     QCOMPARE(w().bandList()->currentIndex(), 1);
-    QCOMPARE(state().band.BandAHigh, 146.0);
-    QCOMPARE(state().band.BandBLow, 430.0);
+    QCOMPARE(state().band.BandAHigh, 14'600'000);
+    QCOMPARE(state().band.BandBLow, 43'000'000);
     QVERIFY(state().channels.isFree(1));
     QCOMPARE(gridCell(1, 1), QString());
 }
@@ -196,7 +196,7 @@ void ShellCommandsTest::bandPickOfTheSameEntryAndLaterKeyChangesAskNothing() {
     w().bandList()->setFocus();
     QTest::keyClick(w().bandList(), Qt::Key_Down);
     QCOMPARE(w().bandList()->currentIndex(), 1);
-    QCOMPARE(state().band.BandBHigh, 440.0);
+    QCOMPARE(state().band.BandBHigh, 44'000'000);
     QVERIFY(answerer().seen().isEmpty());
     QVERIFY(!state().channels.isFree(1));
 }
@@ -226,7 +226,7 @@ void ShellCommandsTest::newCancelKeepsAndOkResets() {
     clickToolButton("TNew");
     QCOMPARE(answerer().seen().size(), 2);  // no band question on top of the New question
     QCOMPARE(w().bandList()->currentIndex(), 0);
-    QCOMPARE(state().band.BandBHigh, 470.99501);
+    QCOMPARE(state().band.BandBHigh, 47'099'501);
     QVERIFY(state().channels.isFree(1));
     QCOMPARE(gridCell(1, 1), QString());
     QCOMPARE(state().dtmf.AutodialMemory[0], std::string());
@@ -306,7 +306,7 @@ void ShellCommandsTest::saveThenOpenRestoresTheEditorsAndBand() {
     QCOMPARE(answerer().seen().size(), 1);  // neither a band question nor an error
     QCOMPARE(gridCell(1, 1), QStringLiteral("145.00000"));
     QCOMPARE(w().bandList()->currentIndex(), 2);
-    QCOMPARE(state().band.BandBLow, 460.0);
+    QCOMPARE(state().band.BandBLow, 46'000'000);
     QCOMPARE(w().mdiArea()->activeSubWindow(), w().frameOf(w().channelWindow()));
 }
 

@@ -159,7 +159,7 @@ void ShellStartupLanguageTest::firstStartIsEnglishWithPortZero() {
     QCOMPARE(w().statusText(1), QStringLiteral("COM: 0"));
     QCOMPARE(w().statusText(2), QString());
     QCOMPARE(w().bandList()->currentIndex(), 0);
-    QCOMPARE(w().state().band.BandBHigh, 470.99501);
+    QCOMPARE(w().state().band.BandBHigh, 47'099'501);
 
     // The channel table is shown in front; the other editors exist, hidden.
     QVERIFY(w().frameOf(w().channelWindow())->isVisible());

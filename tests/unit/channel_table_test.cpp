@@ -51,6 +51,12 @@ TEST(ChannelTableFrequency, BandLimitsRasterAndMalformedEntries) {
         {0, "145.007", "145.00625"},
         {0, "145.", "145.00000"},
         {0, "0145.5", "145.50000"},
+        // rounded to 10 Hz, half up, before the raster; the band sees the value as typed
+        {0, "145.006244", "145.00500"},
+        {0, "145.006245", "145.00625"},
+        {0, "174.995005", "174.99500"},
+        {0, "174.99500999999999999", "174.99500"},
+        {0, "135.99999999999999999", ""},
         // not one number
         {0, "145.1.2", ""},
         {0, "1.45.5", ""},

@@ -21,6 +21,8 @@ TEST(FmEntryCheck, RangeRoundingAndNonNumbers) {
              Case{"108", FmEntry::OutOfRange, ""},
              Case{"86.9", FmEntry::OutOfRange, ""},
              Case{"107.91", FmEntry::OutOfRange, ""},
+             Case{"107.90000000000000001", FmEntry::OutOfRange, ""},
+             Case{"86.99999999999999999", FmEntry::OutOfRange, ""},
              Case{"", FmEntry::Empty, ""},
              Case{".", FmEntry::NotNumber, ""},
              Case{"98.5.1", FmEntry::NotNumber, ""},

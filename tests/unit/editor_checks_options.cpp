@@ -11,12 +11,14 @@ struct Case {
 };
 
 TEST(ChannelNumberCheck, ClampsWhileTypingAndNormalisesOnLeaving) {
-    for (const Case& c : {Case{"200", "128"}, Case{"129", "128"}, Case{"128", "128"},
-                          Case{"12", "12"}, Case{"", ""}, Case{"999", "128"}}) {
+    for (const Case& c :
+         {Case{"200", "128"}, Case{"129", "128"}, Case{"128", "128"}, Case{"12", "12"},
+          Case{"", ""}, Case{"999", "128"}, Case{"128.00000000000000001", "128"}}) {
         EXPECT_EQ(ChannelNumberWhileTyping(c.input), c.expected) << c.input;
     }
     for (const Case& c : {Case{"007", "7"}, Case{"0", ""}, Case{"", ""}, Case{"000", ""},
-                          Case{"1", "1"}, Case{"128", "128"}, Case{"12.9", "12"}}) {
+                          Case{"1", "1"}, Case{"128", "128"}, Case{"12.9", "12"},
+                          Case{"0.99999999999999999", ""}, Case{"5000000000", "1000000000"}}) {
         EXPECT_EQ(ChannelNumberOnLeave(c.input), c.expected) << c.input;
     }
 }

@@ -54,17 +54,14 @@ ProgramState RandomGridState(std::mt19937& rng) {
     ProgramState state = StartupState(pick(2) ? kEnglish : kChinese);
     state.band.select(pick(kBandCount));
     const BandState& b = state.band;
-    // Raster points (10 Hz units) inside a range [low, high) of MHz.
-    auto frequency = [&](double low, double high) {
+    // Raster points (returned in Hz) inside a range [low, high) of 10 Hz units.
+    auto frequency = [&](std::int64_t low, std::int64_t high) {
         for (;;) {
-            const auto lowUnits = static_cast<std::int64_t>(low * 100000);
-            const auto span = static_cast<std::int64_t>((high - low) * 100000);
             std::int64_t units =
-                lowUnits + std::uniform_int_distribution<std::int64_t>(0, span)(rng);
+                low + std::uniform_int_distribution<std::int64_t>(0, high - low)(rng);
             const std::int64_t t = units % 10000;
             units -= std::min(t % 500, t % 625);
-            const double mhz = static_cast<double>(units) / 100000;
-            if (mhz >= low && mhz < high) return units * 10;
+            if (units >= low && units < high) return units * 10;
         }
     };
     for (int ch = 1; ch <= kChannelCount; ++ch) {

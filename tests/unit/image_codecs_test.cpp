@@ -141,6 +141,39 @@ TEST(FmFrequency, EncodesTenthsAboveEightySevenMostSignificantFirst) {
     }
 }
 
+// An exact half (hundredths digit 5) goes the way the earlier binary arithmetic took it: by
+// the tenths digit from 86.95 to 112.55, beyond that as that arithmetic gives.
+TEST(FmFrequency, HalvesGoTheWayTheyAlwaysWent) {
+    const std::string up = "14679";  // tenths digits whose halves go up
+    for (int tenths = 869; tenths <= 1125; ++tenths) {
+        const std::string text =
+            std::to_string(tenths / 10) + "." + std::to_string(tenths % 10) + "5";
+        const int below = tenths - 870;
+        const bool goesUp = up.find(static_cast<char>('0' + tenths % 10)) != std::string::npos;
+        const int code = below + (goesUp ? 1 : 0);
+        const auto bytes = EncodeFmFrequency(text);
+        if (code < 0) {
+            EXPECT_FALSE(bytes.has_value()) << text;
+        } else {
+            EXPECT_EQ(bytes, (std::array<std::uint8_t, 2>{static_cast<std::uint8_t>(code >> 8),
+                                                          static_cast<std::uint8_t>(code & 0xFF)}))
+                << text;
+        }
+    }
+    auto code = [](const char* text) {
+        const auto b = EncodeFmFrequency(text);
+        return b ? (*b)[0] * 256 + (*b)[1] : -1;
+    };
+    EXPECT_EQ(code("112.65"), 257);
+    EXPECT_EQ(code("113.45"), 264);
+    EXPECT_EQ(code("113.55"), 266);
+    EXPECT_EQ(code("200.05"), 1130);
+    EXPECT_EQ(code("6640.45"), 65534);
+    EXPECT_EQ(code("6640.55"), -1);
+    EXPECT_EQ(code("98.550000000000000001"), 116);  // not a half: nearest
+    EXPECT_EQ(code("98.649999999999999999"), 116);
+}
+
 TEST(FmFrequency, DecodesTwoDecimalsAndEmptiesBeyondTheBand) {
     EXPECT_EQ(DecodeFmFrequency(0x00, 0x73), "98.50");
     EXPECT_EQ(DecodeFmFrequency(0x00, 0x00), "87.00");
@@ -218,28 +251,31 @@ TEST(HexUtilities, NumbersBitsAndPairs) {
 }
 
 TEST(NumberText, ReadsTheLeadingNumberLikeTheEditorsDo) {
-    EXPECT_DOUBLE_EQ(NumberValue("145.125"), 145.125);
-    EXPECT_DOUBLE_EQ(NumberValue("  12.5abc"), 12.5);
-    EXPECT_DOUBLE_EQ(NumberValue("1.2.3"), 1.2);
-    EXPECT_DOUBLE_EQ(NumberValue(".5"), 0.5);
-    EXPECT_DOUBLE_EQ(NumberValue("-7"), -7);
-    EXPECT_DOUBLE_EQ(NumberValue("abc"), 0);
-    EXPECT_DOUBLE_EQ(NumberValue(""), 0);
-    EXPECT_TRUE(std::isfinite(NumberValue(std::string(400, '9'))));
+    auto value = [](std::string_view text) { return DecimalNumber::Leading(text); };
+    auto units = [](std::int64_t u, int decimals) { return DecimalNumber::FromUnits(u, decimals); };
+    EXPECT_EQ(value("145.125"), units(145125, 3));
+    EXPECT_EQ(value("  12.5abc"), units(125, 1));
+    EXPECT_EQ(value("1.2.3"), units(12, 1));
+    EXPECT_EQ(value(".5"), units(5, 1));
+    EXPECT_EQ(value("-7"), units(-7, 0));
+    EXPECT_EQ(value("abc"), units(0, 0));
+    EXPECT_EQ(value(""), units(0, 0));
+    EXPECT_GT(value(std::string(400, '9')), units(DecimalNumber::kUnitsLimit, 0));
     EXPECT_TRUE(IsNumeric("007"));
     EXPECT_TRUE(IsNumeric(".5"));
     EXPECT_FALSE(IsNumeric("."));
     EXPECT_FALSE(IsNumeric(""));
     EXPECT_FALSE(IsNumeric("x1"));
 
-    EXPECT_EQ(FormatFixed(0.6, 5), "0.60000");
-    EXPECT_EQ(FormatFixed(145.0031, 5), "145.00310");
-    EXPECT_EQ(FormatFixed(0.125, 2), "0.13");
-    EXPECT_EQ(FormatFixed(1.005, 2), "1.01");
-    EXPECT_EQ(FormatFixed(99.9999999, 5), "100.00000");
-    EXPECT_EQ(FormatFixed(2.5, 0), "3");
-    EXPECT_EQ(FormatFixed(-0.000001, 2), "0.00");
-    EXPECT_EQ(FormatFixed(-1.5, 1), "-1.5");
+    auto fixed = [&](std::string_view text, int decimals) { return value(text).fixed(decimals); };
+    EXPECT_EQ(fixed("0.6", 5), "0.60000");
+    EXPECT_EQ(fixed("145.0031", 5), "145.00310");
+    EXPECT_EQ(fixed("0.125", 2), "0.13");
+    EXPECT_EQ(fixed("1.005", 2), "1.01");
+    EXPECT_EQ(fixed("99.9999999", 5), "100.00000");
+    EXPECT_EQ(fixed("2.5", 0), "3");
+    EXPECT_EQ(fixed("-0.000001", 2), "0.00");
+    EXPECT_EQ(fixed("-1.5", 1), "-1.5");
 }
 
 }  // namespace

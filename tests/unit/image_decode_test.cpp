@@ -64,7 +64,7 @@ TEST(DecodeImage, ErasedImageGivesEmptyChannelsAndDefaults) {
     EXPECT_EQ(o[ListId::BacklightMode], 0);
     EXPECT_TRUE(o[CheckId::ProhibitVoxInReceiving]);
     EXPECT_EQ(state.band.index, 2);
-    EXPECT_DOUBLE_EQ(state.band.BandBLow, 460);
+    EXPECT_EQ(state.band.BandBLow, 46'000'000);
     // VFOs are never empty; erased tones read as "Off"; power 3 and direction 255 do not exist.
     EXPECT_EQ(o[TextId::AVfoFrequency], "FFF.FFFFF");
     EXPECT_EQ(o[TextId::BVfoFrequency], "FFF.FFFFF");
@@ -326,7 +326,7 @@ TEST(DecodeImage, PowerGradesBandAndFieldsOutsideTheImage) {
     DecodeImage(state);
     EXPECT_EQ(state.powerGrades, (PowerGrades{10, 20, 30, 40, 50, 60}));
     EXPECT_EQ(state.band.index, 3);
-    EXPECT_DOUBLE_EQ(state.band.BandBHigh, 245.99501);
+    EXPECT_EQ(state.band.BandBHigh, 24'599'501);
     EXPECT_TRUE(state.options[CheckId::AllowToCancelOperating]);
     EXPECT_EQ(state.options[ListId::AVfoCallTone], 2);
     EXPECT_EQ(state.dtmf.AniStartCode, "123");

@@ -104,6 +104,24 @@ TEST(EncodeImage, FunctionSettingBits) {
     EXPECT_EQ(state.EncodedImage[L::kVoxBits], 0b11100110);
 }
 
+TEST(EncodeImage, ChannelNumbersRoundHalfToEven) {
+    ProgramState state = StartupState(kEnglish);
+    for (const auto& [text, byte] :
+         std::vector<std::pair<std::string, int>>{{"2.5", 2},
+                                                  {"3.5", 4},
+                                                  {"-0.5", 0},
+                                                  {"254.5", 254},
+                                                  {"255.5", 0x5A},
+                                                  {"0.50000000000000000001", 1},
+                                                  {"-0.6", 0x5A},
+                                                  {"7x", 7}}) {
+        state.EncodedImage = samples::Filled(0x5A);
+        state.options[TextId::AChannelNumber] = text;
+        EncodeImage(state);
+        EXPECT_EQ(state.EncodedImage[L::kAChannelNumber], byte) << text;
+    }
+}
+
 TEST(EncodeImage, ValuesThatDoNotFitKeepTheEarlierBytes) {
     ProgramState state = StartupState(kEnglish);
     state.EncodedImage = samples::Filled(0x5A);

@@ -88,21 +88,22 @@ TEST(ChannelStores, ClearNOEmptiesRowAndStores) {
 
 TEST(BandState, LimitsLowerInclusiveUpperExclusive) {
     BandState b;
+    auto mhz = [](const char* text) { return DecimalNumber::Leading(text); };
     ASSERT_TRUE(b.select(0));
-    EXPECT_TRUE(b.contains(136.0));
-    EXPECT_TRUE(b.contains(174.995));
-    EXPECT_FALSE(b.contains(174.996));
-    EXPECT_FALSE(b.contains(175.0));
-    EXPECT_FALSE(b.contains(399.99999));
-    EXPECT_TRUE(b.contains(470.995));
-    EXPECT_FALSE(b.contains(470.996));
+    EXPECT_TRUE(b.contains(mhz("136.0")));
+    EXPECT_TRUE(b.contains(mhz("174.995")));
+    EXPECT_FALSE(b.contains(mhz("174.996")));
+    EXPECT_FALSE(b.contains(mhz("175.0")));
+    EXPECT_FALSE(b.contains(mhz("399.99999")));
+    EXPECT_TRUE(b.contains(mhz("470.995")));
+    EXPECT_FALSE(b.contains(mhz("470.996")));
     ASSERT_TRUE(b.select(1));
-    EXPECT_TRUE(b.contains(145.99999));
-    EXPECT_FALSE(b.contains(146.0));
+    EXPECT_TRUE(b.contains(mhz("145.99999")));
+    EXPECT_FALSE(b.contains(mhz("146.0")));
     EXPECT_FALSE(b.select(5));
     EXPECT_FALSE(b.select(255));
     EXPECT_EQ(b.index, 1);
-    EXPECT_DOUBLE_EQ(b.BandAHigh, 146.0);
+    EXPECT_EQ(b.BandAHigh, 14'600'000);
 }
 
 TEST(StartupState, PowerGradesAndFmRecord) {

@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "image/codecs.h"
+#include "model/decimal_number.h"
+#include "model/frequency.h"
 #include "model/tone_list.h"
 #include "radio/memory_layout.h"
 
@@ -184,15 +186,18 @@ NameCheck CheckTypedName(std::string_view text) {
 }
 
 std::string BandCheckedFrequency(const BandState& band, std::string_view text) {
+    // At most one point in the whole text, and a number at its start.
     if (std::count(text.begin(), text.end(), '.') >= 2) return {};
-    if (!IsNumeric(text)) return {};
-    const double value = NumberValue(text);
-    if (!band.contains(value)) return {};
-    // Five decimals first, so the raster snap works on the digits the user meant.
-    const std::string snapped = SnapToRaster(FormatFixed(value, 5));
-    std::string stored = FormatFixed(NumberValue(snapped), 5);
-    if (!band.contains(NumberValue(stored))) return {};
-    return stored;
+    const DecimalNumber typed = DecimalNumber::Leading(text);
+    if (!typed.hasDigits()) return {};
+    // The number as typed must lie in the band, so 174.996 is refused although its raster
+    // point 174.995 would not be.
+    if (!band.contains(typed)) return {};
+    // Rounded to 10 Hz, half up (145.123455 gives 145.12346), so the raster works on the
+    // digits the user meant; moved down to the raster; that frequency must lie in the band too.
+    const std::int64_t stored = OnRaster(typed.roundedUnits(5));
+    if (!band.containsTenHz(stored)) return {};
+    return Frequency::FromTenHz(static_cast<std::uint32_t>(stored)).text();
 }
 
 FieldText ParseFieldText(const ChannelField& field, const BandState& band, std::string_view text,
