@@ -59,10 +59,13 @@ std::string StateToJson(const ProgramState& state, const TextWords& words) {
         const auto i = static_cast<std::size_t>(n - 1);
         frequencies[0][i] = FrequencyText(c.rx);
         frequencies[1][i] = FrequencyText(c.tx);
-        for (std::size_t k = 0; k < kChannelOptionCount && !c.isFree(); ++k) {
-            const int column = kColQtDqtDec + static_cast<int>(k);
-            optionIndex[k][i] = c.option[k];
-            optionText[k][i] = ChannelCellText(c, column, words);
+        for (const ChannelField& field : ChannelFields()) {
+            if (c.isFree() || (field.kind != FieldKind::Tone && field.kind != FieldKind::List)) {
+                continue;
+            }
+            const auto row = static_cast<std::size_t>(field.column - kColQtDqtDec);
+            optionIndex[row][i] = c.optionOf(field.column);
+            optionText[row][i] = ChannelCellText(c, field.column, words);
         }
         names[i] = c.name;
     }
