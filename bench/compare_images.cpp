@@ -8,7 +8,7 @@
 
 #include "compare/byte_compare.h"
 #include "compare/change_list.h"
-#include "radio/block_plan.h"
+#include "radio/memory/block_plan.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include "exchange/channel_export.h"
 #include "exchange/channel_import.h"
 #include "exchange/channel_values.h"
-#include "model/program_state.h"
-#include "model/tone_list.h"
+#include "radio/state/program_state.h"
+#include "radio/state/tone_list.h"
 
 namespace talvo {
 namespace {

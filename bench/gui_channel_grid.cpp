@@ -9,7 +9,7 @@
 #include "document/document.h"
 #include "editors/channels/channel_table_window.h"
 #include "lang/catalogue.h"
-#include "model/program_state.h"
+#include "radio/state/program_state.h"
 #include "rules/channel_table.h"
 
 namespace talvo {

@@ -13,7 +13,7 @@
 #include "editors/channels/channel_table_window.h"
 #include "editors/channels/grid_tools.h"
 #include "lang/catalogue.h"
-#include "model/program_state.h"
+#include "radio/state/program_state.h"
 #include "rules/channel_table.h"
 
 namespace talvo {

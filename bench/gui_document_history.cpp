@@ -14,8 +14,8 @@
 #include "editors/dtmf/dtmf_window.h"
 #include "editors/fm/fm_window.h"
 #include "editors/options/options_window.h"
-#include "image/decode.h"
 #include "lang/catalogue.h"
+#include "radio/codecs/decode.h"
 #include "rules/channel_table.h"
 
 namespace talvo {

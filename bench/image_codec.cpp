@@ -6,11 +6,11 @@
 #include <random>
 #include <string>
 
-#include "image/data_file.h"
-#include "image/decode.h"
-#include "image/encode.h"
-#include "image/file_io.h"
-#include "model/tone_list.h"
+#include "radio/codecs/data_file.h"
+#include "radio/codecs/decode.h"
+#include "radio/codecs/encode.h"
+#include "radio/codecs/file_io.h"
+#include "radio/state/tone_list.h"
 
 namespace talvo {
 namespace {

@@ -4,25 +4,27 @@
 # named other than .h/.cpp (it would slip past this check), and a tool including anything of
 # src/ (the virtual radio is written apart from the program, so the two catch each other's
 # mistakes).
-# Layers: the Qt-free core (radio: this radio's memory, block plan and identification; then
-# model, image, radio/fields (the channel fields), link/protocol, rules, exchange, compare, then
-# jobs, then fleet),
-# then link/port (the serial adapter only), run (jobs on lines: the runner, the fleet engine, and
-# the files they keep), lang (the catalogues), print, ui, document, editors, app; cli beside the
-# windows.
+# Layers: the Qt-free core (model: texts, languages, numbers, frequencies, shared by any radio;
+# then this radio in radio/: its memory (sizes, layout, block plan, identification), its state
+# (channels and settings as values), its codecs (image and .dat file), its field table; then
+# link/protocol, rules, exchange, compare, then jobs, then fleet), then link/port (the serial
+# adapter only), run (jobs on lines: the runner, the fleet engine, and the files they keep), lang
+# (the catalogues), print, ui, document, editors, app; cli beside the windows.
 # Each folder under src/ may include only the folders listed for it (and itself). A folder
 # that is not listed fails too, so a new folder must be given its place here.
-set(core_model radio model)
-set(core_image radio model image)
-set(core_protocol radio model image link/protocol)
-set(core_fields radio model image radio/fields)
-set(core_logic radio model image radio/fields rules)
-set(core radio model image radio/fields link/protocol rules exchange compare)
+set(core_memory radio/memory)
+set(core_state model radio/memory radio/state)
+set(core_codecs ${core_state} radio/codecs)
+set(core_fields ${core_codecs} radio/fields)
+set(core_protocol ${core_codecs} link/protocol)
+set(core_logic ${core_fields} rules)
+set(core ${core_fields} link/protocol rules exchange compare)
 
 # folder -> allowed include prefixes
-set(layer_radio radio)
-set(layer_model ${core_model})
-set(layer_image ${core_image})
+set(layer_model model)
+set(layer_radio/memory ${core_memory})
+set(layer_radio/state ${core_state})
+set(layer_radio/codecs ${core_codecs})
 set(layer_radio/fields ${core_fields})
 set(layer_link/protocol ${core_protocol})
 set(layer_rules ${core_logic})
@@ -39,8 +41,8 @@ set(layer_document ${core} lang document)
 set(layer_editors ${core} lang ui print document editors)
 set(layer_app ${core} jobs fleet link/port run lang ui print document editors app)
 set(layer_cli ${core} jobs fleet link/port run lang print cli)
-set(layers radio model image radio/fields link/protocol rules exchange compare jobs fleet link/port run lang print ui document editors app cli)
-set(qt_free_layers radio model image radio/fields link/protocol rules exchange compare jobs fleet)
+set(layers model radio/memory radio/state radio/codecs radio/fields link/protocol rules exchange compare jobs fleet link/port run lang print ui document editors app cli)
+set(qt_free_layers model radio/memory radio/state radio/codecs radio/fields link/protocol rules exchange compare jobs fleet)
 
 # The quoted or angle header of an include line.
 function(included_header line out)

@@ -9,7 +9,7 @@
 #include "exchange/channel_export.h"
 #include "exchange/channel_import.h"
 #include "exchange/channel_values.h"
-#include "model/program_state.h"
+#include "radio/state/program_state.h"
 
 namespace {
 

@@ -7,10 +7,10 @@
 #include <cstring>
 #include <string>
 
-#include "image/codecs.h"
-#include "image/data_file.h"
-#include "image/decode.h"
-#include "image/encode.h"
+#include "radio/codecs/codecs.h"
+#include "radio/codecs/data_file.h"
+#include "radio/codecs/decode.h"
+#include "radio/codecs/encode.h"
 
 namespace {
 

@@ -10,9 +10,9 @@
 #include <QVBoxLayout>
 
 #include "compare/change_list.h"
-#include "image/data_file.h"
-#include "image/file_io.h"
 #include "lang/catalogue.h"
+#include "radio/codecs/data_file.h"
+#include "radio/codecs/file_io.h"
 #include "run/read_backups.h"
 #include "ui/accessible_names.h"
 #include "ui/language_change.h"

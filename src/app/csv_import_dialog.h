@@ -4,9 +4,9 @@
 #include <QString>
 
 #include "exchange/channel_import.h"
-#include "model/band.h"
-#include "model/channels.h"
 #include "model/language.h"
+#include "radio/state/band.h"
+#include "radio/state/channels.h"
 
 class QLabel;
 class QPushButton;

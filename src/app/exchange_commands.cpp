@@ -15,10 +15,10 @@
 #include "document/document.h"
 #include "exchange/channel_export.h"
 #include "exchange/channel_import.h"
-#include "image/file_io.h"
 #include "lang/catalogue.h"
-#include "model/state_parts.h"
 #include "print/print_pdf.h"
+#include "radio/codecs/file_io.h"
+#include "radio/state/state_parts.h"
 #include "ui/local_msgbox.h"
 
 namespace talvo {

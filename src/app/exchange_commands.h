@@ -5,8 +5,8 @@
 #include <functional>
 #include <vector>
 
-#include "model/channels.h"
 #include "model/language.h"
+#include "radio/state/channels.h"
 
 class QAction;
 class QMenu;

@@ -7,7 +7,7 @@
 
 #include "fleet/radio_rows.h"
 #include "link/port/port_survey.h"
-#include "model/program_state.h"
+#include "radio/state/program_state.h"
 #include "run/fleet_report_file.h"
 
 class QCheckBox;

@@ -5,7 +5,7 @@
 
 #include "app/app_icons.h"
 #include "editors/debug/debug_window.h"
-#include "model/program_state.h"
+#include "radio/state/program_state.h"
 
 namespace talvo {
 namespace {

@@ -21,8 +21,8 @@
 #include "editors/dtmf/dtmf_window.h"
 #include "editors/fm/fm_window.h"
 #include "editors/options/options_window.h"
-#include "image/data_file.h"
 #include "lang/catalogue.h"
+#include "radio/codecs/data_file.h"
 #include "rules/channel_table.h"
 #include "ui/local_msgbox.h"
 

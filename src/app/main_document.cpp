@@ -18,8 +18,8 @@
 #include "document/document.h"
 #include "document/edit_labels.h"
 #include "editors/channels/channel_table_window.h"
-#include "image/decode.h"
 #include "lang/catalogue.h"
+#include "radio/codecs/decode.h"
 #include "ui/local_msgbox.h"
 
 namespace talvo {

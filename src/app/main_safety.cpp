@@ -8,8 +8,8 @@
 #include "app/main_window.h"
 #include "document/document.h"
 #include "editors/channels/channel_table_window.h"
-#include "image/data_file.h"
 #include "lang/catalogue.h"
+#include "radio/codecs/data_file.h"
 
 namespace talvo {
 

@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "app/data_file_dialog.h"
-#include "model/program_state.h"
 #include "model/status.h"
+#include "radio/state/program_state.h"
 
 class QAction;
 class QComboBox;

@@ -14,7 +14,7 @@
 #include "app/settings_store.h"
 #include "jobs/outcome_words.h"
 #include "lang/catalogue.h"
-#include "model/program_state.h"
+#include "radio/state/program_state.h"
 #include "ui/local_msgbox.h"
 
 namespace talvo {

@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <vector>
 
-#include "model/program_state.h"
+#include "radio/state/program_state.h"
 
 class QAction;
 class QPrintPreviewWidget;

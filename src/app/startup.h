@@ -5,7 +5,7 @@
 #include "app/main_window.h"
 #include "document/document.h"
 #include "document/recovery_keeper.h"
-#include "model/program_state.h"
+#include "radio/state/program_state.h"
 
 namespace talvo {
 

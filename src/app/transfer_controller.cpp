@@ -11,11 +11,11 @@
 #include "app/serial_link.h"
 #include "app/writing_window.h"
 #include "editors/channels/channel_table_window.h"
-#include "image/encode.h"
 #include "jobs/outcome_words.h"
 #include "jobs/transfer_jobs.h"
 #include "lang/catalogue.h"
-#include "radio/block_plan.h"
+#include "radio/codecs/encode.h"
+#include "radio/memory/block_plan.h"
 #include "run/read_backups.h"
 #include "ui/local_msgbox.h"
 

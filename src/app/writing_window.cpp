@@ -6,7 +6,7 @@
 #include <QProgressBar>
 #include <QVBoxLayout>
 
-#include "radio/block_plan.h"
+#include "radio/memory/block_plan.h"
 #include "ui/language_change.h"
 
 namespace talvo {

@@ -5,8 +5,8 @@
 #include "cli/command_help.h"
 #include "cli/file_arguments.h"
 #include "cli/json_state.h"
-#include "image/data_file.h"
 #include "lang/catalogue.h"
+#include "radio/codecs/data_file.h"
 
 namespace talvo::cli {
 namespace {

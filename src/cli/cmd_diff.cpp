@@ -10,9 +10,9 @@
 #include "cli/json_text.h"
 #include "compare/byte_compare.h"
 #include "compare/change_list.h"
-#include "image/data_file.h"
-#include "image/file_io.h"
 #include "lang/catalogue.h"
+#include "radio/codecs/data_file.h"
+#include "radio/codecs/file_io.h"
 
 namespace talvo::cli {
 

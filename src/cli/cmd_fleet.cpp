@@ -16,12 +16,12 @@
 #include "cli/file_arguments.h"
 #include "cli/interrupt_watch.h"
 #include "fleet/fleet_texts.h"
-#include "image/data_file.h"
 #include "jobs/outcome_words.h"
 #include "lang/catalogue.h"
 #include "link/port/port_lookup.h"
 #include "link/port/port_socket.h"
 #include "link/protocol/port_names.h"
+#include "radio/codecs/data_file.h"
 #include "run/fleet_engine.h"
 #include "run/fleet_report_file.h"
 

@@ -8,9 +8,9 @@
 #include "cli/command_help.h"
 #include "cli/file_arguments.h"
 #include "exchange/channel_import.h"
-#include "image/data_file.h"
-#include "image/file_io.h"
 #include "lang/catalogue.h"
+#include "radio/codecs/data_file.h"
+#include "radio/codecs/file_io.h"
 
 namespace talvo::cli {
 namespace {

@@ -7,8 +7,8 @@
 #include "cli/command.h"
 #include "cli/command_help.h"
 #include "cli/radio_transfer.h"
-#include "image/data_file.h"
-#include "image/file_io.h"
+#include "radio/codecs/data_file.h"
+#include "radio/codecs/file_io.h"
 
 namespace talvo::cli {
 

@@ -2,8 +2,8 @@
 #include "cli/command.h"
 #include "cli/command_help.h"
 #include "cli/file_arguments.h"
-#include "image/data_file.h"
 #include "lang/catalogue.h"
+#include "radio/codecs/data_file.h"
 
 namespace talvo::cli {
 namespace {

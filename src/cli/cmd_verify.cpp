@@ -8,11 +8,11 @@
 #include "cli/radio_transfer.h"
 #include "compare/byte_compare.h"
 #include "compare/change_list.h"
-#include "image/data_file.h"
-#include "image/encode.h"
 #include "jobs/outcome_words.h"
 #include "jobs/transfer_jobs.h"
 #include "lang/catalogue.h"
+#include "radio/codecs/data_file.h"
+#include "radio/codecs/encode.h"
 
 namespace talvo::cli {
 

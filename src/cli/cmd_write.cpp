@@ -10,10 +10,10 @@
 #include "cli/command.h"
 #include "cli/command_help.h"
 #include "cli/radio_transfer.h"
-#include "image/data_file.h"
-#include "image/encode.h"
 #include "jobs/checked_write_job.h"
 #include "lang/catalogue.h"
+#include "radio/codecs/data_file.h"
+#include "radio/codecs/encode.h"
 #include "run/write_decision.h"
 
 namespace talvo::cli {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "model/program_state.h"
+#include "radio/state/program_state.h"
 
 namespace talvo::cli {
 

@@ -9,8 +9,8 @@
 
 #include "cli/file_arguments.h"
 #include "jobs/job.h"
-#include "model/program_state.h"
 #include "model/status.h"
+#include "radio/state/program_state.h"
 #include "run/read_backups.h"
 
 namespace talvo::cli {

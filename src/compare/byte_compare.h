@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <span>
 
-#include "model/program_state.h"
+#include "radio/state/program_state.h"
 
 namespace talvo::compare {
 

@@ -2,12 +2,12 @@
 
 #include <cstdio>
 
-#include "image/decode.h"
-#include "model/band.h"
-#include "model/channel_lists.h"
-#include "model/options.h"
-#include "model/power.h"
+#include "radio/codecs/decode.h"
 #include "radio/fields/channel_fields.h"
+#include "radio/state/band.h"
+#include "radio/state/channel_lists.h"
+#include "radio/state/options.h"
+#include "radio/state/power.h"
 
 namespace talvo::compare {
 

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "model/program_state.h"
 #include "model/text.h"
+#include "radio/state/program_state.h"
 
 namespace talvo::compare {
 

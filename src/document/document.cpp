@@ -1,8 +1,8 @@
 #include "document/document.h"
 
 #include "document/state_command.h"
-#include "image/encode.h"
 #include "lang/catalogue.h"
+#include "radio/codecs/encode.h"
 #include "rules/channel_table.h"
 
 namespace talvo {

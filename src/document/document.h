@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "model/language.h"
-#include "model/program_state.h"
-#include "model/state_parts.h"
+#include "radio/state/program_state.h"
+#include "radio/state/state_parts.h"
 
 namespace talvo {
 

@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "model/band.h"
 #include "radio/fields/channel_fields.h"
+#include "radio/state/band.h"
 
 namespace talvo {
 namespace {

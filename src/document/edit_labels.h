@@ -3,7 +3,7 @@
 #include <string>
 
 #include "model/language.h"
-#include "model/options.h"
+#include "radio/state/options.h"
 
 namespace talvo {
 

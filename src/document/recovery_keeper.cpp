@@ -7,8 +7,8 @@
 #include <array>
 
 #include "document/document.h"
-#include "image/data_file.h"
-#include "image/encode.h"
+#include "radio/codecs/data_file.h"
+#include "radio/codecs/encode.h"
 
 namespace talvo {
 namespace {

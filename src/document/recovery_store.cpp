@@ -10,8 +10,8 @@
 #include <algorithm>
 #include <vector>
 
-#include "image/data_file.h"
-#include "image/file_io.h"
+#include "radio/codecs/data_file.h"
+#include "radio/codecs/file_io.h"
 
 namespace talvo {
 namespace {

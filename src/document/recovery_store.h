@@ -6,8 +6,8 @@
 #include <span>
 #include <vector>
 
-#include "model/program_state.h"
 #include "model/status.h"
+#include "radio/state/program_state.h"
 
 class QLockFile;
 

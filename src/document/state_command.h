@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "document/document.h"
-#include "model/state_parts.h"
+#include "radio/state/state_parts.h"
 
 namespace talvo {
 

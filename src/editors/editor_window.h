@@ -5,7 +5,7 @@
 #include <QWidget>
 
 #include "document/document.h"
-#include "model/program_state.h"
+#include "radio/state/program_state.h"
 
 namespace talvo {
 

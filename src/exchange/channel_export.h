@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "exchange/exchange_notes.h"
-#include "model/band.h"
-#include "model/channels.h"
+#include "radio/state/band.h"
+#include "radio/state/channels.h"
 
 namespace talvo {
 

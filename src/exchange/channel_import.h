@@ -9,9 +9,9 @@
 #include "exchange/csv_columns.h"
 #include "exchange/csv_text.h"
 #include "exchange/exchange_notes.h"
-#include "model/band.h"
-#include "model/channels.h"
 #include "model/language.h"
+#include "radio/state/band.h"
+#include "radio/state/channels.h"
 
 namespace talvo {
 

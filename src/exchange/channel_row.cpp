@@ -6,9 +6,9 @@
 #include "exchange/power_watts.h"
 #include "exchange/tone_columns.h"
 #include "exchange/utf8_text.h"
-#include "image/codecs.h"
-#include "model/channel_lists.h"
-#include "radio/memory_layout.h"
+#include "radio/codecs/codecs.h"
+#include "radio/memory/memory_layout.h"
+#include "radio/state/channel_lists.h"
 #include "rules/channel_table.h"
 
 namespace talvo {

@@ -9,7 +9,7 @@
 #include "exchange/channel_values.h"
 #include "exchange/csv_columns.h"
 #include "exchange/exchange_notes.h"
-#include "model/band.h"
+#include "radio/state/band.h"
 
 namespace talvo {
 

@@ -4,8 +4,8 @@
 #include <optional>
 #include <string>
 
-#include "model/channels.h"
 #include "model/language.h"
+#include "radio/state/channels.h"
 
 namespace talvo {
 

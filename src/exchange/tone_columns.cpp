@@ -3,7 +3,7 @@
 #include <string_view>
 
 #include "exchange/decimal_text.h"
-#include "model/tone_list.h"
+#include "radio/state/tone_list.h"
 
 namespace talvo {
 namespace {

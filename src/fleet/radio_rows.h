@@ -7,7 +7,7 @@
 #include <variant>
 #include <vector>
 
-#include "model/options.h"
+#include "radio/state/options.h"
 
 namespace talvo::fleet {
 

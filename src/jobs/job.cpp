@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "radio/block_plan.h"
+#include "radio/memory/block_plan.h"
 
 namespace talvo::jobs {
 

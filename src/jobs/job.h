@@ -9,7 +9,7 @@
 
 #include "jobs/outcome.h"
 #include "link/protocol/transfer_session.h"
-#include "model/program_state.h"
+#include "radio/state/program_state.h"
 
 namespace talvo::jobs {
 

@@ -1,7 +1,7 @@
 #include "jobs/transfer_jobs.h"
 
 #include "compare/byte_compare.h"
-#include "radio/block_plan.h"
+#include "radio/memory/block_plan.h"
 
 namespace talvo::jobs {
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "jobs/job.h"
-#include "radio/block_plan.h"
+#include "radio/memory/block_plan.h"
 
 namespace talvo::jobs {
 

@@ -4,7 +4,7 @@
 #include <QString>
 #include <string>
 
-#include "model/channel_lists.h"
+#include "radio/state/channel_lists.h"
 
 namespace talvo {
 

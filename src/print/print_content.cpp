@@ -3,11 +3,11 @@
 #include <array>
 
 #include "lang/catalogue.h"
-#include "model/channel_lists.h"
-#include "model/options.h"
-#include "model/power.h"
 #include "print/cell_text.h"
 #include "radio/fields/channel_fields.h"
+#include "radio/state/channel_lists.h"
+#include "radio/state/options.h"
+#include "radio/state/power.h"
 
 namespace talvo {
 namespace {

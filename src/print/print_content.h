@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/program_state.h"
 #include "print/print_document.h"
+#include "radio/state/program_state.h"
 
 class QPagedPaintDevice;
 

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "model/band.h"
-#include "model/channels.h"
 #include "model/text.h"
+#include "radio/state/band.h"
+#include "radio/state/channels.h"
 #include "rules/channel_ops.h"
 #include "rules/column_edit.h"
 

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "model/channels.h"
+#include "radio/state/channels.h"
 #include "rules/channel_ops.h"
 
 namespace talvo {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <optional>
 
-#include "image/codecs.h"
+#include "radio/codecs/codecs.h"
 #include "rules/channel_table.h"
 
 namespace talvo {

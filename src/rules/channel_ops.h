@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "model/band.h"
-#include "model/channel_lists.h"
-#include "model/channels.h"
-#include "model/state_parts.h"
+#include "radio/state/band.h"
+#include "radio/state/channel_lists.h"
+#include "radio/state/channels.h"
+#include "radio/state/state_parts.h"
 
 namespace talvo {
 

@@ -7,8 +7,8 @@
 #include <string_view>
 #include <vector>
 
-#include "model/state_parts.h"
 #include "radio/fields/channel_fields.h"
+#include "radio/state/state_parts.h"
 
 namespace talvo {
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/channels.h"
+#include "radio/state/channels.h"
 #include "rules/channel_ops.h"
 
 namespace talvo {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "image/codecs.h"
+#include "radio/codecs/codecs.h"
 
 namespace talvo {
 namespace {

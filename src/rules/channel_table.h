@@ -4,10 +4,10 @@
 #include <string>
 #include <string_view>
 
-#include "model/band.h"
-#include "model/channels.h"
 #include "model/text.h"
 #include "radio/fields/channel_fields.h"
+#include "radio/state/band.h"
+#include "radio/state/channels.h"
 
 namespace talvo {
 

@@ -5,10 +5,10 @@
 #include <string_view>
 #include <vector>
 
-#include "model/band.h"
-#include "model/channels.h"
 #include "model/text.h"
 #include "radio/fields/channel_fields.h"
+#include "radio/state/band.h"
+#include "radio/state/channels.h"
 #include "rules/channel_ops.h"
 
 namespace talvo {

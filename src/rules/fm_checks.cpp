@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "image/codecs.h"
+#include "radio/codecs/codecs.h"
 #include "rules/options_checks.h"
 
 namespace talvo {

@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "model/hidden_modes.h"
-#include "model/options.h"
+#include "radio/state/options.h"
 
 namespace talvo {
 

@@ -1,6 +1,6 @@
 #include "rules/options_checks.h"
 
-#include "image/codecs.h"
+#include "radio/codecs/codecs.h"
 
 namespace talvo {
 namespace {

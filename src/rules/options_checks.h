@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "model/decimal_number.h"
-#include "model/options.h"
+#include "radio/state/options.h"
 
 namespace talvo {
 

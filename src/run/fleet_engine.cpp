@@ -3,10 +3,10 @@
 #include <QTimer>
 #include <utility>
 
-#include "image/encode.h"
 #include "jobs/checked_write_job.h"
 #include "jobs/transfer_jobs.h"
 #include "link/port/serial_line.h"
+#include "radio/codecs/encode.h"
 #include "run/job_runner.h"
 #include "run/read_backups.h"
 #include "run/write_decision.h"

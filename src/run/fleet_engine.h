@@ -12,7 +12,7 @@
 #include "fleet/port_station.h"
 #include "fleet/radio_rows.h"
 #include "jobs/outcome.h"
-#include "model/program_state.h"
+#include "radio/state/program_state.h"
 
 namespace talvo::run {
 

@@ -3,7 +3,7 @@
 #include <QFile>
 #include <QStandardPaths>
 
-#include "image/file_io.h"
+#include "radio/codecs/file_io.h"
 #include "run/read_backups.h"
 
 namespace talvo::run {

@@ -7,8 +7,8 @@
 #include <QStandardPaths>
 #include <algorithm>
 
-#include "image/data_file.h"
-#include "image/file_io.h"
+#include "radio/codecs/data_file.h"
+#include "radio/codecs/file_io.h"
 
 namespace talvo::run {
 

@@ -17,12 +17,13 @@ refused() {
   fi
 }
 for bad in "src/ui/grid_helpers.h:app/main_window.h" "src/print/print_content.h:editors/editor_window.h" \
-           "src/editors/editor_window.h:app/main_window.h" "src/model/band.h:image/codecs.h" \
-           "src/cli/command.h:ui/local_msgbox.h" "src/model/band.h:<image/codecs.h>" "src/radio/memory.h:model/band.h" \
-           "src/model/band.h:radio/fields/channel_fields.h" "src/image/decode.h:radio/fields/channel_fields.h" \
+           "src/editors/editor_window.h:app/main_window.h" "src/radio/state/band.h:radio/codecs/codecs.h" \
+           "src/cli/command.h:ui/local_msgbox.h" "src/radio/state/band.h:<radio/codecs/codecs.h>" "src/radio/memory/memory.h:radio/state/band.h" \
+           "src/model/text.h:radio/state/band.h" "src/radio/memory/memory.h:model/text.h" \
+           "src/radio/state/band.h:radio/fields/channel_fields.h" "src/radio/codecs/decode.h:radio/fields/channel_fields.h" \
            "src/document/document.h:<editors/editor_window.h>" \
-           "src/app/main_window.h:app/../cli/command.h" "src/model/band.h:model/../app/main_window.h" \
-           "src/jobs/job.h:<QString>" "src/model/band.h:<QtCore/QObject>" \
+           "src/app/main_window.h:app/../cli/command.h" "src/radio/state/band.h:model/../app/main_window.h" \
+           "src/jobs/job.h:<QString>" "src/radio/state/band.h:<QtCore/QObject>" \
            "tools/radio-sim/pty_line.h:link/protocol/frames.h" \
            "tools/radio-sim/pty_line.h:../../src/link/protocol/frames.h"; do
   file=${bad%%:*}

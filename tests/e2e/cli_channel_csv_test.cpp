@@ -6,11 +6,11 @@
 #include "channel_view.h"
 #include "cli_run.h"
 #include "e2e_support.h"
-#include "image/data_file.h"
-#include "image/decode.h"
 #include "lang/catalogue.h"
 #include "link_support.h"
-#include "radio/memory_layout.h"
+#include "radio/codecs/data_file.h"
+#include "radio/codecs/decode.h"
+#include "radio/memory/memory_layout.h"
 
 namespace talvo::e2e {
 namespace {

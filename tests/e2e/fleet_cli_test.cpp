@@ -5,13 +5,13 @@
 #include <map>
 
 #include "compare/byte_compare.h"
-#include "image/data_file.h"
-#include "image/decode.h"
-#include "image/encode.h"
 #include "lang/catalogue.h"
 #include "link_support.h"
-#include "model/program_state.h"
-#include "radio/block_plan.h"
+#include "radio/codecs/data_file.h"
+#include "radio/codecs/decode.h"
+#include "radio/codecs/encode.h"
+#include "radio/memory/block_plan.h"
+#include "radio/state/program_state.h"
 
 namespace talvo::e2e {
 namespace {

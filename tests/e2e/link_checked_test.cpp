@@ -6,11 +6,11 @@
 #include <regex>
 
 #include "channel_view.h"
-#include "image/data_file.h"
-#include "image/encode.h"
 #include "lang/catalogue.h"
 #include "link_support.h"
-#include "model/program_state.h"
+#include "radio/codecs/data_file.h"
+#include "radio/codecs/encode.h"
+#include "radio/state/program_state.h"
 
 namespace talvo::e2e {
 namespace {

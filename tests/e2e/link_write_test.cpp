@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "image/data_file.h"
-#include "image/encode.h"
 #include "lang/catalogue.h"
 #include "link_support.h"
-#include "model/program_state.h"
+#include "radio/codecs/data_file.h"
+#include "radio/codecs/encode.h"
+#include "radio/state/program_state.h"
 
 namespace talvo::e2e {
 namespace {

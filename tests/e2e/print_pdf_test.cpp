@@ -7,8 +7,8 @@
 
 #include "channel_view.h"
 #include "e2e_support.h"
-#include "image/data_file.h"
-#include "image/encode.h"
+#include "radio/codecs/data_file.h"
+#include "radio/codecs/encode.h"
 
 namespace talvo::e2e {
 namespace {

@@ -13,7 +13,7 @@
 #include "channel_table_fixture.h"
 #include "channel_view.h"
 #include "lang/catalogue.h"
-#include "model/channel_lists.h"
+#include "radio/state/channel_lists.h"
 #include "rules/channel_ops.h"
 #include "rules/channel_table.h"
 #include "support/modal_answerer.h"

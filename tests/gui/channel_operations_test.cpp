@@ -15,7 +15,7 @@
 #include "editors/channels/channel_clipboard.h"
 #include "exchange/channel_values.h"
 #include "lang/catalogue.h"
-#include "model/tone_list.h"
+#include "radio/state/tone_list.h"
 #include "rules/channel_ops.h"
 #include "rules/channel_table.h"
 #include "support/modal_answerer.h"

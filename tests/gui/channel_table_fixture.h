@@ -11,10 +11,10 @@
 #include "../unit/image_samples.h"
 #include "document/edit_labels.h"
 #include "editors/channels/channel_table_window.h"
-#include "image/decode.h"
 #include "lang/catalogue.h"
-#include "model/program_state.h"
-#include "model/state_parts.h"
+#include "radio/codecs/decode.h"
+#include "radio/state/program_state.h"
+#include "radio/state/state_parts.h"
 #include "support/user_input.h"
 
 namespace talvo::testing {

@@ -11,10 +11,10 @@
 
 #include "channel_table_fixture.h"
 #include "channel_view.h"
-#include "image/data_file.h"
 #include "lang/catalogue.h"
-#include "radio/fields/channel_fields.h"
 #include "print/cell_text.h"
+#include "radio/codecs/data_file.h"
+#include "radio/fields/channel_fields.h"
 #include "rules/channel_table.h"
 
 namespace talvo {

@@ -8,11 +8,11 @@
 #include "channel_view.h"
 #include "document/document.h"
 #include "document/edit_labels.h"
-#include "image/decode.h"
-#include "image/encode.h"
 #include "lang/catalogue.h"
-#include "model/channel_lists.h"
-#include "model/tone_list.h"
+#include "radio/codecs/decode.h"
+#include "radio/codecs/encode.h"
+#include "radio/state/channel_lists.h"
+#include "radio/state/tone_list.h"
 #include "rules/channel_table.h"
 
 namespace talvo {

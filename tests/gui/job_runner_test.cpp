@@ -11,7 +11,7 @@
 #include "jobs/checked_write_job.h"
 #include "jobs/transfer_jobs.h"
 #include "link/protocol/frames.h"
-#include "radio/block_plan.h"
+#include "radio/memory/block_plan.h"
 #include "radio_responder.h"
 
 namespace talvo {

@@ -9,8 +9,8 @@
 #include "editors/debug/debug_window.h"
 #include "editors/fm/fm_window.h"
 #include "editors/options/options_window.h"
-#include "image/data_file.h"
 #include "lang/catalogue.h"
+#include "radio/codecs/data_file.h"
 
 namespace talvo {
 

@@ -12,9 +12,9 @@
 
 #include "channel_view.h"
 #include "lang/catalogue.h"
-#include "model/program_state.h"
 #include "print/print_pdf.h"
 #include "print/print_renderer.h"
+#include "radio/state/program_state.h"
 #include "rules/channel_table.h"
 #include "support/skip_report.h"
 

@@ -7,7 +7,7 @@
 
 #include "app/print_preview_window.h"
 #include "lang/catalogue.h"
-#include "model/program_state.h"
+#include "radio/state/program_state.h"
 #include "rules/channel_table.h"
 #include "support/modal_answerer.h"
 #include "support/skip_report.h"

@@ -19,7 +19,7 @@
 #include "app/startup.h"
 #include "channel_view.h"
 #include "editors/channels/channel_table_window.h"
-#include "image/data_file.h"
+#include "radio/codecs/data_file.h"
 #include "support/modal_answerer.h"
 #include "support/user_input.h"
 #include "ui/local_msgbox.h"

@@ -14,9 +14,9 @@
 #include "channel_view.h"
 #include "document/document.h"
 #include "document/edit_labels.h"
-#include "image/data_file.h"
-#include "image/encode.h"
 #include "lang/catalogue.h"
+#include "radio/codecs/data_file.h"
+#include "radio/codecs/encode.h"
 #include "rules/channel_table.h"
 
 namespace talvo {

@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "model/channels.h"
 #include "radio/fields/channel_fields.h"
+#include "radio/state/channels.h"
 
 namespace talvo {
 

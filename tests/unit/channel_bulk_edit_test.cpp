@@ -12,9 +12,9 @@
 
 #include "catalogue_words.h"
 #include "channel_view.h"
-#include "image/decode.h"
 #include "image_samples.h"
-#include "model/state_parts.h"
+#include "radio/codecs/decode.h"
+#include "radio/state/state_parts.h"
 #include "rules/channel_fill.h"
 #include "rules/channel_filter.h"
 #include "rules/channel_sort.h"

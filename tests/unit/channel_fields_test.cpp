@@ -11,9 +11,9 @@
 #include <vector>
 
 #include "catalogue_words.h"
-#include "image/encode.h"
-#include "model/program_state.h"
-#include "radio/memory_layout.h"
+#include "radio/codecs/encode.h"
+#include "radio/memory/memory_layout.h"
+#include "radio/state/program_state.h"
 
 namespace talvo {
 namespace {

@@ -9,7 +9,7 @@
 
 #include "catalogue_words.h"
 #include "channel_view.h"
-#include "model/program_state.h"
+#include "radio/state/program_state.h"
 #include "rules/channel_clip_form.h"
 #include "rules/channel_table.h"
 

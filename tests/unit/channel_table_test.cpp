@@ -7,8 +7,8 @@
 
 #include "catalogue_words.h"
 #include "channel_view.h"
-#include "model/channel_lists.h"
-#include "model/program_state.h"
+#include "radio/state/channel_lists.h"
+#include "radio/state/program_state.h"
 
 namespace talvo {
 namespace {

@@ -8,8 +8,8 @@
 #include "channel_view.h"
 #include "compare/byte_compare.h"
 #include "compare/change_list.h"
-#include "image/encode.h"
 #include "image_samples.h"
+#include "radio/codecs/encode.h"
 #include "radio/fields/channel_fields.h"
 
 namespace talvo::compare {

@@ -13,7 +13,7 @@
 #include "exchange/power_watts.h"
 #include "exchange/tone_columns.h"
 #include "exchange/utf8_text.h"
-#include "model/tone_list.h"
+#include "radio/state/tone_list.h"
 
 namespace talvo {
 namespace {

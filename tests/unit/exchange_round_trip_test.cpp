@@ -14,11 +14,11 @@
 #include "exchange/channel_export.h"
 #include "exchange/channel_import.h"
 #include "exchange/channel_values.h"
-#include "image/decode.h"
-#include "image/encode.h"
 #include "image_samples.h"
-#include "model/band.h"
-#include "radio/memory_layout.h"
+#include "radio/codecs/decode.h"
+#include "radio/codecs/encode.h"
+#include "radio/memory/memory_layout.h"
+#include "radio/state/band.h"
 
 namespace talvo {
 namespace {

@@ -10,8 +10,8 @@
 #include "catalogue_words.h"
 #include "fleet/fleet_texts.h"
 #include "fleet/radio_rows.h"
-#include "image/decode.h"
-#include "image/encode.h"
+#include "radio/codecs/decode.h"
+#include "radio/codecs/encode.h"
 
 namespace talvo::fleet {
 namespace {

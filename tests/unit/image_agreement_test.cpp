@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "catalogue_words.h"
-#include "image/decode.h"
-#include "image/encode.h"
 #include "image_samples.h"
-#include "radio/memory_layout.h"
+#include "radio/codecs/decode.h"
+#include "radio/codecs/encode.h"
+#include "radio/memory/memory_layout.h"
 
 namespace talvo {
 namespace {

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "catalogue_words.h"
-#include "image/codecs.h"
-#include "model/tone_list.h"
+#include "radio/codecs/codecs.h"
+#include "radio/state/tone_list.h"
 
 namespace talvo {
 namespace {

@@ -8,11 +8,11 @@
 
 #include "catalogue_words.h"
 #include "channel_view.h"
-#include "image/data_file.h"
-#include "image/decode.h"
-#include "image/file_io.h"
 #include "image_samples.h"
-#include "radio/memory_layout.h"
+#include "radio/codecs/data_file.h"
+#include "radio/codecs/decode.h"
+#include "radio/codecs/file_io.h"
+#include "radio/memory/memory_layout.h"
 
 namespace talvo {
 namespace {

@@ -2,9 +2,9 @@
 
 #include "catalogue_words.h"
 #include "channel_view.h"
-#include "image/decode.h"
 #include "image_samples.h"
-#include "radio/memory_layout.h"
+#include "radio/codecs/decode.h"
+#include "radio/memory/memory_layout.h"
 
 namespace talvo {
 namespace {

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "channel_view.h"
-#include "image/encode.h"
 #include "image_samples.h"
-#include "radio/memory_layout.h"
+#include "radio/codecs/encode.h"
+#include "radio/memory/memory_layout.h"
 
 namespace talvo {
 namespace {

@@ -4,10 +4,10 @@
 #include <random>
 #include <string>
 
-#include "image/codecs.h"
-#include "model/program_state.h"
-#include "model/tone_list.h"
-#include "radio/memory_layout.h"
+#include "radio/codecs/codecs.h"
+#include "radio/memory/memory_layout.h"
+#include "radio/state/program_state.h"
+#include "radio/state/tone_list.h"
 
 namespace talvo::samples {
 

@@ -13,7 +13,7 @@
 #include "jobs/checked_write_job.h"
 #include "jobs/outcome_words.h"
 #include "jobs/transfer_jobs.h"
-#include "radio/block_plan.h"
+#include "radio/memory/block_plan.h"
 
 namespace talvo::jobs {
 namespace {

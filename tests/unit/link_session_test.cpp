@@ -6,7 +6,7 @@
 
 #include "link/protocol/frames.h"
 #include "link/protocol/transfer_session.h"
-#include "radio/block_plan.h"
+#include "radio/memory/block_plan.h"
 
 namespace talvo::link {
 namespace {

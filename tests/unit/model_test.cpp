@@ -2,10 +2,10 @@
 
 #include "catalogue_words.h"
 #include "channel_view.h"
-#include "model/channel_lists.h"
-#include "model/options.h"
-#include "model/program_state.h"
-#include "model/tone_list.h"
+#include "radio/state/channel_lists.h"
+#include "radio/state/options.h"
+#include "radio/state/program_state.h"
+#include "radio/state/tone_list.h"
 
 namespace talvo {
 namespace {

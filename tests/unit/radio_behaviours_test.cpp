@@ -19,7 +19,7 @@
 #include "jobs/line_quiet.h"
 #include "jobs/outcome_words.h"
 #include "jobs/transfer_jobs.h"
-#include "radio/block_plan.h"
+#include "radio/memory/block_plan.h"
 #include "radio_responder.h"
 
 namespace talvo::jobs {

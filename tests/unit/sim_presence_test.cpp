@@ -5,7 +5,7 @@
 #include <random>
 
 #include "link/protocol/frames.h"
-#include "radio/block_plan.h"
+#include "radio/memory/block_plan.h"
 #include "radio_presence.h"
 #include "radio_responder.h"
 #include "sim_options.h"

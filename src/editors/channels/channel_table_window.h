@@ -7,7 +7,7 @@
 #include "editors/channels/channel_actions.h"
 #include "editors/channels/list_word_cache.h"
 #include "editors/editor_window.h"
-#include "model/channel_lists.h"
+#include "radio/state/channel_lists.h"
 #include "rules/channel_selection.h"
 
 class QComboBox;

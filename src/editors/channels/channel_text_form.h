@@ -4,8 +4,8 @@
 #include <string_view>
 #include <vector>
 
-#include "model/band.h"
 #include "model/language.h"
+#include "radio/state/band.h"
 #include "rules/channel_ops.h"
 
 namespace talvo {

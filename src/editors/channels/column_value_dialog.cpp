@@ -9,9 +9,9 @@
 
 #include "editors/channels/grid_tool_texts.h"
 #include "lang/catalogue.h"
-#include "model/channel_lists.h"
-#include "model/tone_list.h"
 #include "print/cell_text.h"
+#include "radio/state/channel_lists.h"
+#include "radio/state/tone_list.h"
 #include "ui/local_msgbox.h"
 
 namespace talvo {

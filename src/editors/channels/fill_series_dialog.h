@@ -2,9 +2,9 @@
 
 #include <QDialog>
 
-#include "model/band.h"
-#include "model/channels.h"
 #include "model/language.h"
+#include "radio/state/band.h"
+#include "radio/state/channels.h"
 #include "rules/channel_fill.h"
 
 class QCheckBox;

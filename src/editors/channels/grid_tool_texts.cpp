@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "lang/catalogue.h"
-#include "model/channel_lists.h"
+#include "radio/state/channel_lists.h"
 
 namespace talvo {
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "model/channels.h"
 #include "model/language.h"
+#include "radio/state/channels.h"
 
 namespace talvo {
 

@@ -5,8 +5,8 @@
 #include <string_view>
 #include <vector>
 
-#include "model/program_state.h"
-#include "radio/memory.h"
+#include "radio/memory/memory.h"
+#include "radio/state/program_state.h"
 
 namespace talvo::link {
 

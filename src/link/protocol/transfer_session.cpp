@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "link/protocol/frames.h"
-#include "radio/block_plan.h"
+#include "radio/memory/block_plan.h"
 
 namespace talvo::link {
 

@@ -9,9 +9,9 @@
 
 #include "link/protocol/frames.h"
 #include "link/protocol/reply_buffer.h"
-#include "model/program_state.h"
 #include "model/status.h"
-#include "radio/block_plan.h"
+#include "radio/memory/block_plan.h"
+#include "radio/state/program_state.h"
 
 namespace talvo::link {
 

@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
-#include "image/codecs.h"
 #include "model/decimal_number.h"
 #include "model/frequency.h"
-#include "model/tone_list.h"
-#include "radio/memory_layout.h"
+#include "radio/codecs/codecs.h"
+#include "radio/memory/memory_layout.h"
+#include "radio/state/tone_list.h"
 
 namespace talvo {
 namespace {

@@ -9,9 +9,9 @@
 #include <string_view>
 #include <vector>
 
-#include "model/band.h"
-#include "model/channels.h"
 #include "model/language.h"
+#include "radio/state/band.h"
+#include "radio/state/channels.h"
 
 namespace talvo {
 

@@ -1,0 +1,21 @@
+#include "radio/state/channels.h"
+
+namespace talvo {
+
+void ClearNO(ChannelStores& stores, int channel) {
+    if (channel < 1 || channel > kChannelCount) return;
+    stores.at(channel) = Channel{};
+}
+
+void ClearGrid(ChannelStores& stores) {
+    for (int ch = 1; ch <= kChannelCount; ++ch) ClearNO(stores, ch);
+}
+
+void ForgetShownWords(ChannelStores& stores) {
+    for (Channel& c : stores.channels) {
+        c.bandShowsNewChannelWord = false;
+        c.unlistedTone = {};
+    }
+}
+
+}  // namespace talvo

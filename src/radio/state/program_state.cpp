@@ -1,0 +1,15 @@
+#include "radio/state/program_state.h"
+
+namespace talvo {
+
+ProgramState StartupState(Language lang) {
+    ProgramState s;
+    s.language = lang;
+    s.band.PreviousBandIndex = 0;
+    s.band.select(0);
+    StartForm(s.dtmf);
+    s.fmWindow.presentChannelText = std::to_string(s.fm.PresentChannel);
+    return s;
+}
+
+}  // namespace talvo
