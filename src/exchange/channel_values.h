@@ -10,7 +10,7 @@
 namespace talvo {
 
 // One programmed channel as plain values, the form the exchange maps to and from a row of
-// cells. Indexes are those of the grid's lists (model/channel_lists.h, model/tone_list.h).
+// cells. Indexes are those of the channel fields' lists (radio/fields/channel_fields.h).
 struct ChannelValues {
     std::int64_t rxHz = 0;
     std::optional<std::int64_t> txHz;  // nullopt: the channel holds no transmit frequency

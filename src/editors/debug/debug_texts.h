@@ -6,7 +6,7 @@
 
 namespace talvo {
 
-// Texts of the debug window that the model does not hold (frame captions are in model/power.h).
+// Texts of the debug window that the model does not hold (frame captions are in radio/state/power.h).
 struct DebugWindowTexts {
     Text title{TALVO_TEXT("DebugTexts", "Debugging")};
     std::array<Text, 2> tabs{

@@ -32,61 +32,94 @@ FieldPlace InRecord(std::size_t offset, std::size_t bytes, std::uint8_t mask = 0
     return {FieldPlace::Record::Channel, offset, bytes, mask};
 }
 
-ChannelField Field(int column, const char* key, FieldKind kind, Text header, Text label, int twips,
-                   FieldPlace place) {
-    ChannelField f;
-    f.column = column;
-    f.key = key;
-    f.kind = kind;
-    f.header = header;
-    f.label = label;
-    f.widthTwips = twips;
-    f.place = place;
-    return f;
-}
-
-ChannelField ListField(int column, const char* key, Text header, Text label, int twips,
-                       std::span<const Text> list, int newIndex, std::uint8_t mask) {
-    ChannelField f =
-        Field(column, key, FieldKind::List, header, label, twips, InRecord(L::kChFlags, 1, mask));
-    f.entries = list;
-    f.newChannelIndex = newIndex;
-    return f;
-}
-
 }  // namespace
 
 const std::array<ChannelField, kChannelFieldCount>& ChannelFields() {
-    static const std::array<ChannelField, kChannelFieldCount> fields = [] {
-        std::array<ChannelField, kChannelFieldCount> f;
-        f[0] = Field(kColRxFreq, "rxFrequency", FieldKind::Frequency,
-                     TALVO_TEXT("ChannelLists", "RXFreq"), TALVO_TEXT("EditLabels", "RX frequency"),
-                     1100, InRecord(L::kChRxFrequency, 4));
-        f[1] = Field(kColTxFreq, "txFrequency", FieldKind::Frequency,
-                     TALVO_TEXT("ChannelLists", "TXFreq"), TALVO_TEXT("EditLabels", "TX frequency"),
-                     1100, InRecord(L::kChTxFrequency, 4));
-        f[2] =
-            Field(kColQtDqtDec, "rxTone", FieldKind::Tone, TALVO_TEXT("ChannelLists", "QT/DQT Dec"),
-                  TALVO_TEXT("EditLabels", "RX tone"), 1200, InRecord(L::kChRxTone, 2));
-        f[3] =
-            Field(kColQtDqtEnc, "txTone", FieldKind::Tone, TALVO_TEXT("ChannelLists", "QT/DQT Enc"),
-                  TALVO_TEXT("EditLabels", "TX tone"), 1200, InRecord(L::kChTxTone, 2));
-        f[4] = ListField(kColPower, "power", TALVO_TEXT("ChannelLists", "Power"),
-                         TALVO_TEXT("EditLabels", "Power"), 640, kPower, 1, 0x03);
-        f[4].sortRank = kPowerRank;
-        f[5] = ListField(kColBusyLock, "busyLock", TALVO_TEXT("ChannelLists", "Busy Lock"),
-                         TALVO_TEXT("EditLabels", "Busy lock"), 1400, kBusyLock, 1, 0x04);
-        f[6] = ListField(kColAddScan, "addScan", TALVO_TEXT("ChannelLists", "Add Scan"),
-                         TALVO_TEXT("EditLabels", "Add scan"), 900, kAddScan, 1, 0x08);
-        f[7] = ListField(kColBand, "wideNarrow", TALVO_TEXT("ChannelLists", "Band"),
-                         TALVO_TEXT("EditLabels", "Wide/narrow"), 700, kBand, 1, 0x10);
-        f[8] = ListField(kColTxProhibit, "txProhibit", TALVO_TEXT("ChannelLists", "TX Prohibit"),
-                         TALVO_TEXT("EditLabels", "TX prohibit"), 1250, kOnOff, 1, 0x20);
-        f[9] = Field(kColName, "name", FieldKind::Name, TALVO_TEXT("ChannelLists", "Channel Name"),
-                     TALVO_TEXT("EditLabels", "Name"), 1400,
-                     {FieldPlace::Record::Name, 0, L::kNameSize, 0xFF});
-        return f;
-    }();
+    using K = FieldKind;
+    // A list field sits in the flags byte; `mask` names its bits there.
+    static const std::array<ChannelField, kChannelFieldCount> fields = {{
+        {.column = kColRxFreq,
+         .key = "rxFrequency",
+         .kind = K::Frequency,
+         .header = TALVO_TEXT("ChannelLists", "RXFreq"),
+         .label = TALVO_TEXT("EditLabels", "RX frequency"),
+         .widthTwips = 1100,
+         .place = InRecord(L::kChRxFrequency, 4)},
+        {.column = kColTxFreq,
+         .key = "txFrequency",
+         .kind = K::Frequency,
+         .header = TALVO_TEXT("ChannelLists", "TXFreq"),
+         .label = TALVO_TEXT("EditLabels", "TX frequency"),
+         .widthTwips = 1100,
+         .place = InRecord(L::kChTxFrequency, 4)},
+        {.column = kColQtDqtDec,
+         .key = "rxTone",
+         .kind = K::Tone,
+         .header = TALVO_TEXT("ChannelLists", "QT/DQT Dec"),
+         .label = TALVO_TEXT("EditLabels", "RX tone"),
+         .widthTwips = 1200,
+         .place = InRecord(L::kChRxTone, 2)},
+        {.column = kColQtDqtEnc,
+         .key = "txTone",
+         .kind = K::Tone,
+         .header = TALVO_TEXT("ChannelLists", "QT/DQT Enc"),
+         .label = TALVO_TEXT("EditLabels", "TX tone"),
+         .widthTwips = 1200,
+         .place = InRecord(L::kChTxTone, 2)},
+        {.column = kColPower,
+         .key = "power",
+         .kind = K::List,
+         .header = TALVO_TEXT("ChannelLists", "Power"),
+         .label = TALVO_TEXT("EditLabels", "Power"),
+         .widthTwips = 640,
+         .entries = kPower,
+         .sortRank = kPowerRank,
+         .newChannelIndex = 1,
+         .place = InRecord(L::kChFlags, 1, 0x03)},
+        {.column = kColBusyLock,
+         .key = "busyLock",
+         .kind = K::List,
+         .header = TALVO_TEXT("ChannelLists", "Busy Lock"),
+         .label = TALVO_TEXT("EditLabels", "Busy lock"),
+         .widthTwips = 1400,
+         .entries = kBusyLock,
+         .newChannelIndex = 1,
+         .place = InRecord(L::kChFlags, 1, 0x04)},
+        {.column = kColAddScan,
+         .key = "addScan",
+         .kind = K::List,
+         .header = TALVO_TEXT("ChannelLists", "Add Scan"),
+         .label = TALVO_TEXT("EditLabels", "Add scan"),
+         .widthTwips = 900,
+         .entries = kAddScan,
+         .newChannelIndex = 1,
+         .place = InRecord(L::kChFlags, 1, 0x08)},
+        {.column = kColBand,
+         .key = "wideNarrow",
+         .kind = K::List,
+         .header = TALVO_TEXT("ChannelLists", "Band"),
+         .label = TALVO_TEXT("EditLabels", "Wide/narrow"),
+         .widthTwips = 700,
+         .entries = kBand,
+         .newChannelIndex = 1,
+         .place = InRecord(L::kChFlags, 1, 0x10)},
+        {.column = kColTxProhibit,
+         .key = "txProhibit",
+         .kind = K::List,
+         .header = TALVO_TEXT("ChannelLists", "TX Prohibit"),
+         .label = TALVO_TEXT("EditLabels", "TX prohibit"),
+         .widthTwips = 1250,
+         .entries = kOnOff,
+         .newChannelIndex = 1,
+         .place = InRecord(L::kChFlags, 1, 0x20)},
+        {.column = kColName,
+         .key = "name",
+         .kind = K::Name,
+         .header = TALVO_TEXT("ChannelLists", "Channel Name"),
+         .label = TALVO_TEXT("EditLabels", "Name"),
+         .widthTwips = 1400,
+         .place = {FieldPlace::Record::Name, 0, L::kNameSize, 0xFF}},
+    }};
     return fields;
 }
 

@@ -45,9 +45,9 @@ struct ChannelField {
     Text header;  // the table's header: the field's name in the change list and in diff
     Text label;   // the field's name in the edit history ("RX frequency")
     int widthTwips = 0;
-    std::span<const Text> entries;  // List: the entries by index
+    std::span<const Text> entries{};  // List: the entries by index
     // List: the order entries sort in, by index (empty: index order).
-    std::span<const std::uint8_t> sortRank;
+    std::span<const std::uint8_t> sortRank{};
     // Tone and List: what a channel made by typing its receive frequency starts with.
     int newChannelIndex = 0;
     FieldPlace place;
