@@ -30,8 +30,8 @@ ImageBytes FullImage() {
         c.name = "CH" + std::to_string(n);
     }
     for (std::size_t k = 0; k < 25; ++k) {
-        s.fm.FmChannelText[k] = std::to_string(88 + k) + ".50";
-        s.fmWindow.gridCell[k] = s.fm.FmChannelText[k];
+        s.fm.channel[k] = FmFrequencyFromText(std::to_string(88 + k) + ".50");
+        s.fmWindow.cell[k] = s.fm.channel[k];
     }
     EncodeImage(s);
     return s.EncodedImage;

@@ -65,7 +65,7 @@ Run Fleet(int count) {
         ports.push_back({i + 1, radios.back()->device(), std::nullopt});
     }
     talvo::ProgramState templ = talvo::StartupState();
-    templ.options[talvo::TextId::DisplayCharacter] = "FLEET";
+    talvo::SetCheckedSettingText(templ.options, talvo::TextId::DisplayCharacter, "FLEET");
     talvo::run::FleetEngine engine(templ, {}, false);
     QEventLoop loop;
     QObject::connect(&engine, &talvo::run::FleetEngine::finished, &loop, &QEventLoop::quit);

@@ -24,9 +24,9 @@
 #include "compare/change_list.h"
 #include "jobs/checked_write_job.h"
 #include "jobs/transfer_jobs.h"
+#include "link/port/serial_line.h"
 #include "run/job_runner.h"
 #include "run/read_backups.h"
-#include "link/port/serial_line.h"
 
 namespace {
 

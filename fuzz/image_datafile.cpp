@@ -67,14 +67,15 @@ void Codecs(const std::string& text, int small) {
     (void)EncodeTone(text);
     const int tone = FindTone(text);
     Check(tone >= 0 && tone < 265);
-    if (const auto fm = EncodeFmFrequency(text)) {
-        const std::string back = DecodeFmFrequency((*fm)[0], (*fm)[1]);
-        Check(back.empty() || back.size() >= 5);
+    if (const FmFrequency hundredths = FmFrequencyFromText(text)) {
+        if (const auto fm = EncodeFmFrequency(*hundredths)) {
+            const FmFrequency back = DecodeFmFrequency((*fm)[0], (*fm)[1]);
+            Check(!back || (*back >= 8700 && *back <= 10800));
+        }
     }
     const DecimalNumber v = DecimalNumber::Leading(text);
     Check(v == v);
     Check(v.fixed(small % 12).find('.') != std::string::npos || small % 12 == 0);
-    (void)FormatOffsetForPacking(text);
     Check(StripFillers(text).find('\xFF') == std::string::npos);
     (void)IsNumeric(text);
 }

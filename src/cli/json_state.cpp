@@ -37,7 +37,7 @@ std::string Options(const OptionalFeatures& options) {
     }
     for (std::size_t i = 0; i < kTextCount; ++i) {
         const auto id = static_cast<TextId>(i);
-        member(Info(id).name, JsonFromBytes(options[id]));
+        member(Info(id).name, JsonFromBytes(SettingText(options, id)));
     }
     for (std::size_t i = 0; i < kCheckCount; ++i) {
         const auto id = static_cast<CheckId>(i);
@@ -87,9 +87,13 @@ std::string StateToJson(const ProgramState& state, const TextWords& words) {
     member("OptionText", rows(optionText, utf8));
     member("ChannelName", Array(names, names.size(), bytes));
     member("Options", Options(state.options));
-    member("FmChannelText", Array(state.fm.FmChannelText, kFmChannelCount, bytes));
-    member("FmVfo", bytes(state.fm.Vfo));
-    member("PresentChannel", bytes(state.fmWindow.presentChannelText));
+    std::array<std::string, kFmChannelCount> fmChannels;
+    for (std::size_t k = 0; k < fmChannels.size(); ++k) {
+        fmChannels[k] = FmFrequencyText(state.fm.channel[k]);
+    }
+    member("FmChannelText", Array(fmChannels, fmChannels.size(), bytes));
+    member("FmVfo", bytes(FmFrequencyText(state.fm.vfo)));
+    member("PresentChannel", bytes(std::to_string(state.fm.PresentChannel)));
     member("FmDisplayMode", Number(state.fm.DisplayMode));
     member("FmStepFrequency", Number(state.fm.StepFrequency));
     member("PowerGrades", Array(state.powerGrades, state.powerGrades.size(), number), true);

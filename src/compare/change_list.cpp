@@ -99,7 +99,7 @@ void CompareSettings(const ProgramState& a, const ProgramState& b, Collector& ou
         const auto id = static_cast<TextId>(i);
         const TextInfo& info = Info(id);
         out.add(Change::Area::Setting, Change::Kind::Changed, 0, InArea(info.area, info.caption),
-                Value(a.options[id]), Value(b.options[id]));
+                Value(SettingText(a.options, id)), Value(SettingText(b.options, id)));
     }
     const Text on = TALVO_TEXT("ChangeList", "on");
     const Text off = TALVO_TEXT("ChangeList", "off");
@@ -123,10 +123,11 @@ void CompareFm(const ProgramState& a, const ProgramState& b, Collector& out) {
         out.add(Change::Area::Fm, Change::Kind::Changed, n,
                 Message::Join("%1%2",
                               {TALVO_TEXT("ChangeList", "FM channel "), Value(std::to_string(n))}),
-                Value(a.fm.FmChannelText[slot]), Value(b.fm.FmChannelText[slot]));
+                Value(FmFrequencyText(a.fm.channel[slot])),
+                Value(FmFrequencyText(b.fm.channel[slot])));
     }
     out.add(Change::Area::Fm, Change::Kind::Changed, 0, TALVO_TEXT("ChangeList", "FM VFO"),
-            Value(a.fm.Vfo), Value(b.fm.Vfo));
+            Value(FmFrequencyText(a.fm.vfo)), Value(FmFrequencyText(b.fm.vfo)));
     out.add(Change::Area::Fm, Change::Kind::Changed, 0,
             TALVO_TEXT("ChangeList", "FM present channel"),
             Value(std::to_string(a.fm.PresentChannel)), Value(std::to_string(b.fm.PresentChannel)));

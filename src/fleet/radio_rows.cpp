@@ -23,12 +23,15 @@ std::string NameOf(const OptionField& field) {
     return std::visit([](auto id) { return std::string(Info(id).name); }, field);
 }
 
-// What the options window makes of `typed` in a text field: its key filter, its length limit
-// and its check on leaving the field.
+// What the options window makes of `typed` in a text field: its key filter, its length limit,
+// the channel number clamp and its check on leaving the field.
 std::string AsTheWindowTakesIt(TextId field, std::string_view typed) {
     std::string text = FilterOptionsText(field, typed);
     const auto limit = static_cast<std::size_t>(Info(field).maxLength);
     if (text.size() > limit) text.resize(limit);
+    if (field == TextId::AChannelNumber || field == TextId::BChannelNumber) {
+        text = ChannelNumberWhileTyping(text);
+    }
     return OptionsLeaveCheck(field, text);
 }
 
@@ -150,7 +153,7 @@ void ApplyRow(const RadioRow& row, OptionalFeatures& options) {
         } else if (const auto* check = std::get_if<CheckId>(&v.field)) {
             options[*check] = v.on;
         } else {
-            options[std::get<TextId>(v.field)] = v.text;
+            SetCheckedSettingText(options, std::get<TextId>(v.field), v.text);
         }
     }
 }

@@ -86,7 +86,7 @@ void FieldRow(PrintDocument& doc, const ProgramState& state, const Field& f, Lan
             Tr(state.options.displayed(f.list), lang));
     } else {
         // Text boxes hold one byte per character (a display text read from the radio).
-        const std::string& value = state.options[f.text];
+        const std::string value = SettingText(state.options, f.text);
         Row(doc, Utf8(RenderText(Info(f.text).caption, lang)),
             QString::fromLatin1(value.data(), static_cast<qsizetype>(value.size())));
     }

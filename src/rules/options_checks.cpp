@@ -132,4 +132,10 @@ std::string OptionsLeaveCheck(TextId field, std::string_view text) {
     }
 }
 
+void StoreSettingText(OptionalFeatures& options, TextId field, std::string_view text) {
+    const bool channelNumber = field == TextId::AChannelNumber || field == TextId::BChannelNumber;
+    const std::string clamped = channelNumber ? ChannelNumberWhileTyping(text) : std::string(text);
+    SetCheckedSettingText(options, field, OptionsLeaveCheck(field, clamped));
+}
+
 }  // namespace talvo

@@ -30,6 +30,12 @@ std::string OffsetDataOnLeave(std::string_view text);
 // The leave check of `field` (the text unchanged for fields without one).
 std::string OptionsLeaveCheck(TextId field, std::string_view text);
 
+// Stores what `text` typed into `field` stands for: the value the field holds once the
+// window's checks (the channel number clamp and the leave check) have run on it. The window
+// stores on every key, so a file saved while a field is being typed in gets the value the
+// field will show when it is left.
+void StoreSettingText(OptionalFeatures& options, TextId field, std::string_view text);
+
 // The leading number of `text` in plain form: integer digits without leading zeros, then the
 // decimals if there is a point ("0438.5x" gives "438.5", "" gives "0").
 std::string LeadingNumberText(std::string_view text);

@@ -200,7 +200,7 @@ TEST(CliDecode, RandomBytesAlwaysGiveValidJson) {
         EXPECT_EQ(j["Band"].number, expected.band.index);
         EXPECT_EQ(j["FreqText"][1][17].string, FrequencyText(expected.channels.at(18).tx));
         EXPECT_EQ(j["OptionIndex"][0][99].number, expected.channels.at(100).option[0]);
-        EXPECT_EQ(j["FmVfo"].string, expected.fm.Vfo);
+        EXPECT_EQ(j["FmVfo"].string, FmFrequencyText(expected.fm.vfo));
     }
 }
 

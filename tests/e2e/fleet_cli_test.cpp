@@ -29,7 +29,7 @@ Bytes Pattern() {
 ImageBytes EncodedWith(const std::string& path, const std::string& display = {}) {
     ProgramState state = StartupState();
     EXPECT_EQ(OpenDataFile(state, path), Status::Ok);
-    if (!display.empty()) state.options[TextId::DisplayCharacter] = display;
+    if (!display.empty()) SetCheckedSettingText(state.options, TextId::DisplayCharacter, display);
     EncodeImage(state);
     return state.EncodedImage;
 }
@@ -219,7 +219,7 @@ TEST(FleetCli, StationTakesRadioAfterRadioAndRowsGoInOrderPastFailures) {
         ProgramState state = StartupState();
         state.RadioImage = held;
         DecodeImage(state);
-        EXPECT_EQ(state.options[TextId::DisplayCharacter], names[radio - 1]) << radio;
+        EXPECT_EQ(SettingText(state.options, TextId::DisplayCharacter), names[radio - 1]) << radio;
     }
 }
 

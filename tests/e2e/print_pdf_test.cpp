@@ -37,8 +37,8 @@ void WriteSample(const fs::path& file, int channels) {
         for (std::size_t k = 2; k <= 6; ++k) s.channels.at(ch).option[k] = 1;
         s.channels.at(ch).name = "CH" + std::to_string(ch);
     }
-    s.options[TextId::AChannelNumber] = "12";
-    s.options[TextId::BChannelNumber] = "7";
+    SetCheckedSettingText(s.options, TextId::AChannelNumber, "12");
+    SetCheckedSettingText(s.options, TextId::BChannelNumber, "7");
     EncodeImage(s);
     const auto bytes = SerializeDataFile(s.EncodedImage);
     PutFileBytes(file, {bytes.begin(), bytes.end()});

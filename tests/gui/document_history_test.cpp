@@ -98,12 +98,10 @@ class Edits {
             if (which == 0) {
                 const auto id = static_cast<ListId>(pick(0, int(kListCount) - 1));
                 s.options[id] = pick(-1, ListSize(id) - 1);
-                if (s.options[id] < 0)
-                    s.options.typed[std::size_t(id)] = std::to_string(pick(0, 999));
             } else if (which == 1) {
                 const auto id = static_cast<TextId>(pick(0, int(kTextCount) - 1));
                 static const char* texts[] = {"", "12", "300", "145.00000", "-4", "ABCDEF"};
-                s.options[id] = texts[pick(0, 5)];
+                SetCheckedSettingText(s.options, id, texts[pick(0, 5)]);
             } else {
                 const auto id = static_cast<CheckId>(pick(0, int(kCheckCount) - 1));
                 s.options[id] = !s.options[id];
@@ -116,10 +114,10 @@ class Edits {
             doc_.change(NewLabel(), {}, kPartFm, [&](ProgramState& s) {
                 const auto k = std::size_t(pick(0, kFmChannelCount - 1));
                 static const char* texts[] = {"", "98.50", "107.90", "5000"};
-                s.fmWindow.gridCell[k] = texts[pick(0, 3)];
-                s.fm.FmChannelText[k] = s.fmWindow.gridCell[k];
+                s.fmWindow.cell[k] = FmFrequencyFromText(texts[pick(0, 3)]);
+                s.fm.channel[k] = s.fmWindow.cell[k];
                 s.fm.PresentChannel = static_cast<std::int16_t>(pick(-3, 300));
-                s.fm.Vfo = texts[pick(0, 3)];
+                s.fm.vfo = FmFrequencyFromText(texts[pick(0, 3)]);
             });
         } else if (which == 1) {
             // One drag: several moves merge into one step.
@@ -214,7 +212,6 @@ class DocumentHistoryTest : public QObject {
             DecodeImage(start);
             // Values the encoder does not write: their bytes keep what an earlier encoding left.
             start.options[ListId::SquelchLevel] = -1;
-            start.options[TextId::AChannelNumber] = "999";
             start.powerGrades[0] = 300;
             start.fm.PresentChannel = -3;
             start.EncodedImage = RandomImage(rng);

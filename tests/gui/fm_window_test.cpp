@@ -106,11 +106,11 @@ class FmWindowTest : public QObject {
         QFETCH(QString, cell);
         QFETCH(bool, message);
         QFETCH(bool, goesOn);
-        state_.fmWindow.gridCell[3] = "98.50";
+        state_.fmWindow.cell[3] = FmFrequencyFromText("98.50");
         window_->loadFromModel();
         typeIntoCell(4, typed);
         QCOMPARE(this->cell(4), cell);
-        QCOMPARE(QString::fromStdString(state_.fmWindow.gridCell[3]), cell);
+        QCOMPARE(QString::fromStdString(FmFrequencyText(state_.fmWindow.cell[3])), cell);
         QCOMPARE(window_->cellEditor()->isVisible(), goesOn);
         QCOMPARE(window_->grid()->currentRow(), goesOn ? 4 : 3);
         QCOMPARE(window_->messageLine()->isVisible(), message);
@@ -120,7 +120,7 @@ class FmWindowTest : public QObject {
             QCOMPARE(window_->cellEditor()->text(), QString());
         }
         // The record changes only on OK.
-        QCOMPARE(state_.fm.FmChannelText[3], std::string());
+        QCOMPARE(FmFrequencyText(state_.fm.channel[3]), std::string());
     }
 
     void messageLineSitsBesideTheCellAndHidesOnClick() {
@@ -142,12 +142,12 @@ class FmWindowTest : public QObject {
     // Presets typed one after another, each ended by Enter, fill channel after channel; a
     // refused one is typed again on its own row; the keyboard never reaches the VFO field.
     void enterGoesOnToTheNextChannel() {
-        state_.fmWindow.vfoText = "100.00";
+        state_.fmWindow.vfo = FmFrequencyFromText("100.00");
         QLineEdit* vfo = window_->vfoField();
         int vfoFocused = 0;
         connect(qApp, &QApplication::focusChanged, this,
                 [&](QWidget*, QWidget* now) { vfoFocused += now == vfo ? 1 : 0; });
-        state_.fmWindow.gridCell[23] = "99.00";
+        state_.fmWindow.cell[23] = FmFrequencyFromText("99.00");
         window_->loadFromModel();
         window_->grid()->scrollToBottom();
         testing::UserClick(window_->grid()->viewport(), cellCentre(22));
@@ -179,11 +179,11 @@ class FmWindowTest : public QObject {
         QCOMPARE(window_->grid()->currentRow(), 24);
         QCOMPARE(vfoFocused, 0);
         QCOMPARE(vfo->text(), QString("100.00"));
-        QCOMPARE(state_.fmWindow.vfoText, std::string("100.00"));
+        QCOMPARE(FmFrequencyText(state_.fmWindow.vfo), std::string("100.00"));
     }
 
     void channelNumberColumnIsNeverEdited() {
-        state_.fmWindow.gridCell[0] = "90.00";
+        state_.fmWindow.cell[0] = FmFrequencyFromText("90.00");
         window_->loadFromModel();
         const QPoint number = window_->grid()->visualItemRect(window_->grid()->item(0, 0)).center();
         QTest::mouseClick(window_->grid()->viewport(), Qt::LeftButton, {}, number);
@@ -197,18 +197,18 @@ class FmWindowTest : public QObject {
     void loadingDropsAnOpenEdit() {
         window_->editChannel(5);
         QTest::keyClicks(window_->cellEditor(), "99");
-        state_.fmWindow.gridCell[4] = "101.00";
+        state_.fmWindow.cell[4] = FmFrequencyFromText("101.00");
         window_->loadFromModel();
         QVERIFY(window_->cellEditor()->isHidden());
         window_->vfoField()->setFocus();
         QCOMPARE(cell(5), QString("101.00"));
-        QCOMPARE(state_.fmWindow.gridCell[4], std::string("101.00"));
+        QCOMPARE(FmFrequencyText(state_.fmWindow.cell[4]), std::string("101.00"));
     }
 
     void vfoIsCheckedOnLeaving() {
         retypeVfo("107.9");
         QCOMPARE(window_->vfoField()->text(), QString("107.90"));
-        QCOMPARE(state_.fmWindow.vfoText, std::string("107.90"));
+        QCOMPARE(FmFrequencyText(state_.fmWindow.vfo), std::string("107.90"));
         retypeVfo("");
         QCOMPARE(window_->vfoField()->text(), QString());
         retypeVfo("86.9");
@@ -275,8 +275,8 @@ class FmWindowTest : public QObject {
         window_->stepList()->setCurrentIndex(2);
         QTest::mouseClick(window_->okButton(), Qt::LeftButton);
         QVERIFY(window_->isHidden());
-        QCOMPARE(state_.fm.FmChannelText[0], std::string("98.50"));
-        QCOMPARE(state_.fm.Vfo, std::string("100.00"));
+        QCOMPARE(FmFrequencyText(state_.fm.channel[0]), std::string("98.50"));
+        QCOMPARE(FmFrequencyText(state_.fm.vfo), std::string("100.00"));
         QCOMPARE(state_.fm.PresentChannel, std::int16_t{16});
         QCOMPARE(state_.fm.DisplayMode, 1);
         QCOMPARE(state_.fm.StepFrequency, 2);
@@ -316,14 +316,14 @@ class FmWindowTest : public QObject {
         typeIntoCell(7, "101.1");
         QTest::mouseClick(window_->cancelButton(), Qt::LeftButton);
         QVERIFY(window_->isHidden());
-        QCOMPARE(state_.fm.FmChannelText[6], std::string());
+        QCOMPARE(FmFrequencyText(state_.fm.channel[6]), std::string());
         window_->show();
         QCOMPARE(cell(7), QString("101.10"));
         window_->close();
         QVERIFY(window_->isHidden());
         window_->show();
         QCOMPARE(cell(7), QString("101.10"));
-        QCOMPARE(state_.fm.FmChannelText[6], std::string());
+        QCOMPARE(FmFrequencyText(state_.fm.channel[6]), std::string());
     }
 
     void languageSwitchKeepsTheDisplayMode() {

@@ -33,9 +33,9 @@ class PrintContentTest : public QObject {
   private:
     static ProgramState KnownState(Language lang) {
         ProgramState s = StartupState(lang);
-        s.options[TextId::AChannelNumber] = "12";
-        s.options[TextId::BChannelNumber] = "7";
-        s.options[TextId::DisplayCharacter] = "HI\xe9";
+        SetCheckedSettingText(s.options, TextId::AChannelNumber, "12");
+        SetCheckedSettingText(s.options, TextId::BChannelNumber, "7");
+        SetCheckedSettingText(s.options, TextId::DisplayCharacter, "HI\xe9");
         s.options[ListId::AVfoWideNarrow] = 0;
         s.powerGrades = {201, 150, 99, 1, 2, 3};
         CommitFrequency(s.channels, s.band, 1, kColRxFreq, "145.5");

@@ -254,7 +254,7 @@ void PseudoWalkTest::dialogsAndReports() {
             walk_->exempt(QString::fromStdString(CellText(s.channels, ch, kColName)));
         }
         for (int i = 0; i < static_cast<int>(TextId::Count); ++i) {
-            const std::string& value = s.options[static_cast<TextId>(i)];
+            const std::string value = SettingText(s.options, static_cast<TextId>(i));
             walk_->exempt(QString::fromLatin1(value.data(), static_cast<qsizetype>(value.size())));
             walk_->exempt(QString::fromStdString(value));
         }
@@ -363,7 +363,7 @@ void PseudoWalkTest::printout() {
     const ProgramState state = FilledForPrint(w().state());
     // The text fields hold what was read from the radio, one byte a character.
     for (int i = 0; i < static_cast<int>(TextId::Count); ++i) {
-        const std::string& value = state.options[static_cast<TextId>(i)];
+        const std::string value = SettingText(state.options, static_cast<TextId>(i));
         walk_->exempt(QString::fromLatin1(value.data(), static_cast<qsizetype>(value.size())));
     }
     PrintDocument document;

@@ -66,9 +66,8 @@ TEST(ChangeList, ImagesThatDifferInOneFieldOfEachKind) {
              Render(ListEntry(ListId::Beep, 1 - oldBeep), kEnglish)},
             {"FM channel",
              [&](ProgramState& s) {
-                 s.fm.FmChannelText[2] =
-                     before.fm.FmChannelText[2] == "101.10" ? "99.90" : "101.10";
-                 s.fmWindow.gridCell[2] = s.fm.FmChannelText[2];
+                 s.fm.channel[2] = before.fm.channel[2] == 10110 ? 9990 : 10110;
+                 s.fmWindow.cell[2] = s.fm.channel[2];
              },
              Change::Area::Fm, "FM channel 3", "", ""},
             {"power grade", [&](ProgramState& s) { s.powerGrades[4] = (oldGrade + 9) % 256; },

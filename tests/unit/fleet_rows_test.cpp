@@ -60,8 +60,8 @@ TEST(FleetRows, AcceptedValuesReachTheImageUnderTheirNames) {
             std::string upper = wants[i].display;
             for (char& c : upper)
                 c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-            EXPECT_EQ(back.options[TextId::DisplayCharacter], upper);
-            EXPECT_EQ(back.options[TextId::PowerOnPasswordDigits], wants[i].digits);
+            EXPECT_EQ(SettingText(back.options, TextId::DisplayCharacter), upper);
+            EXPECT_EQ(SettingText(back.options, TextId::PowerOnPasswordDigits), wants[i].digits);
             EXPECT_EQ(back.options[ListId::PowerOnPassword], wants[i].on);
         }
     }
@@ -119,18 +119,18 @@ TEST(FleetRows, EmptyCellsKeepTheTemplateAndEntriesGoByNumberOrText) {
         {WordsIn(kChinese)});
     ASSERT_TRUE(rows.problems.empty());
     OptionalFeatures first = DefaultOptionalFeatures();
-    first[TextId::DisplayCharacter] = "TMPL";
+    SetCheckedSettingText(first, TextId::DisplayCharacter, "TMPL");
     const OptionalFeatures before = first;
     ApplyRow(rows.rows[0], first);
     EXPECT_EQ(first[ListId::PowerOnPassword], 1);
     EXPECT_EQ(first[ListId::Beep], before[ListId::Beep]);
-    EXPECT_EQ(first[TextId::DisplayCharacter], "TMPL");
+    EXPECT_EQ(SettingText(first, TextId::DisplayCharacter), "TMPL");
     EXPECT_TRUE(first[CheckId::AllowToCancelOperating]);
     OptionalFeatures second = before;
     ApplyRow(rows.rows[1], second);
     EXPECT_EQ(second[ListId::PowerOnPassword], 0);  // "On" is entry 0
     EXPECT_EQ(second[ListId::Beep], 0);
-    EXPECT_EQ(second[TextId::DisplayCharacter], "HQ");
+    EXPECT_EQ(SettingText(second, TextId::DisplayCharacter), "HQ");
     EXPECT_FALSE(second[CheckId::AllowToCancelOperating]);
 }
 

@@ -49,8 +49,8 @@ TEST(DecodeImage, ErasedImageGivesEmptyChannelsAndDefaults) {
     EXPECT_EQ(o[ListId::BStepFrequency], 1);
     EXPECT_EQ(o[ListId::ChannelNameEditable], 0);
     EXPECT_EQ(o[ListId::TimeOutTimer], 2);
-    EXPECT_EQ(o[TextId::AChannelNumber], "");
-    EXPECT_EQ(o[TextId::BChannelNumber], "");
+    EXPECT_EQ(SettingText(o, TextId::AChannelNumber), "");
+    EXPECT_EQ(SettingText(o, TextId::BChannelNumber), "");
     // Bit fields at their all-ones value; the backlight has no value 3 and keeps its own.
     for (ListId id : {ListId::Beep, ListId::DualStandby, ListId::BatterySave, ListId::KeyLock,
                       ListId::RadioMonitorsSignal, ListId::ScanMode, ListId::RadioSearchMode,
@@ -66,23 +66,23 @@ TEST(DecodeImage, ErasedImageGivesEmptyChannelsAndDefaults) {
     EXPECT_EQ(state.band.index, 2);
     EXPECT_EQ(state.band.BandBLow, 46'000'000);
     // VFOs are never empty; erased tones read as "Off"; power 3 and direction 255 do not exist.
-    EXPECT_EQ(o[TextId::AVfoFrequency], "FFF.FFFFF");
-    EXPECT_EQ(o[TextId::BVfoFrequency], "FFF.FFFFF");
-    EXPECT_EQ(o[TextId::AVfoOffsetData], "0.00000");
+    EXPECT_EQ(SettingText(o, TextId::AVfoFrequency), "FFF.FFFFF");
+    EXPECT_EQ(SettingText(o, TextId::BVfoFrequency), "FFF.FFFFF");
+    EXPECT_EQ(SettingText(o, TextId::AVfoOffsetData), "0.00000");
     EXPECT_EQ(o[ListId::AVfoQtDqtDec], 0);
     EXPECT_EQ(o[ListId::BVfoQtDqtEnc], 0);
     EXPECT_EQ(o[ListId::AVfoPower], 1);
     EXPECT_EQ(o[ListId::AVfoOffsetFrequency], 2);
     EXPECT_EQ(o[ListId::AVfoTxProhibit], 1);
-    EXPECT_EQ(o[TextId::DisplayCharacter], "");
-    EXPECT_EQ(o[TextId::PowerOnPasswordDigits], "");
+    EXPECT_EQ(SettingText(o, TextId::DisplayCharacter), "");
+    EXPECT_EQ(SettingText(o, TextId::PowerOnPasswordDigits), "");
     for (int k = 0; k < 25; ++k) {
-        EXPECT_EQ(state.fm.FmChannelText[static_cast<std::size_t>(k)], "");
-        EXPECT_EQ(state.fmWindow.gridCell[static_cast<std::size_t>(k)], "");
+        EXPECT_EQ(FmFrequencyText(state.fm.channel[static_cast<std::size_t>(k)]), "");
+        EXPECT_EQ(FmFrequencyText(state.fmWindow.cell[static_cast<std::size_t>(k)]), "");
     }
-    EXPECT_EQ(state.fm.Vfo, "");
+    EXPECT_EQ(FmFrequencyText(state.fm.vfo), "");
     EXPECT_EQ(state.fm.PresentChannel, 255);
-    EXPECT_EQ(state.fmWindow.presentChannelText, "255");
+    EXPECT_EQ(state.fmWindow.presentChannel, 255);
     EXPECT_EQ(state.fm.DisplayMode, 1);
     EXPECT_EQ(state.powerGrades, (PowerGrades{255, 255, 255, 255, 255, 255}));
 }
@@ -99,15 +99,15 @@ TEST(DecodeImage, ZeroImageGivesChannelsAtTheFirstEntries) {
     EXPECT_EQ(CellText(ch, 1, kColBusyLock, kChinese), "载波");
     EXPECT_EQ(CellText(ch, 1, kColBand, kChinese), "窄带");
     EXPECT_EQ(ch.at(1).name, std::string(8, '\0'));
-    EXPECT_EQ(state.options[TextId::AChannelNumber], "0");
+    EXPECT_EQ(SettingText(state.options, TextId::AChannelNumber), "0");
     EXPECT_EQ(state.options[ListId::BacklightMode], 0);
     EXPECT_FALSE(state.options[CheckId::ProhibitVoxInReceiving]);
     EXPECT_EQ(state.band.index, 0);
-    EXPECT_EQ(state.options[TextId::AVfoFrequency], "000.00000");
-    EXPECT_EQ(state.fm.FmChannelText[24], "87.00");
-    EXPECT_EQ(state.fm.Vfo, "87.00");
-    EXPECT_EQ(state.fmWindow.vfoText, "87.00");
-    EXPECT_EQ(state.options[TextId::DisplayCharacter], std::string(6, '\0'));
+    EXPECT_EQ(SettingText(state.options, TextId::AVfoFrequency), "000.00000");
+    EXPECT_EQ(FmFrequencyText(state.fm.channel[24]), "87.00");
+    EXPECT_EQ(FmFrequencyText(state.fm.vfo), "87.00");
+    EXPECT_EQ(FmFrequencyText(state.fmWindow.vfo), "87.00");
+    EXPECT_EQ(SettingText(state.options, TextId::DisplayCharacter), std::string(6, '\0'));
 }
 
 TEST(DecodeImage, ChannelRecordsFillStoresAndGrid) {
@@ -239,10 +239,10 @@ TEST(DecodeImage, ChannelNumbersAndCharacterFields) {
     image[L::kPassword + 1] = '7';
     image[L::kPassword + 3] = 0xE9;
     const ProgramState state = Decoded(image);
-    EXPECT_EQ(state.options[TextId::AChannelNumber], "128");
-    EXPECT_EQ(state.options[TextId::BChannelNumber], "");
-    EXPECT_EQ(state.options[TextId::DisplayCharacter], "AB-1");
-    EXPECT_EQ(state.options[TextId::PowerOnPasswordDigits], "7\xE9");
+    EXPECT_EQ(SettingText(state.options, TextId::AChannelNumber), "128");
+    EXPECT_EQ(SettingText(state.options, TextId::BChannelNumber), "");
+    EXPECT_EQ(SettingText(state.options, TextId::DisplayCharacter), "AB-1");
+    EXPECT_EQ(SettingText(state.options, TextId::PowerOnPasswordDigits), "7\xE9");
 }
 
 TEST(DecodeImage, VfoRecords) {
@@ -264,8 +264,8 @@ TEST(DecodeImage, VfoRecords) {
     state.RadioImage = image;
     DecodeImage(state);
     const OptionalFeatures& o = state.options;
-    EXPECT_EQ(o[TextId::AVfoFrequency], "145.50000");
-    EXPECT_EQ(o[TextId::AVfoOffsetData], "0.60000");
+    EXPECT_EQ(SettingText(o, TextId::AVfoFrequency), "145.50000");
+    EXPECT_EQ(SettingText(o, TextId::AVfoOffsetData), "0.60000");
     EXPECT_EQ(o[ListId::AVfoQtDqtDec], 50);
     EXPECT_EQ(o[ListId::AVfoQtDqtEnc], 0);
     EXPECT_EQ(o[ListId::AVfoPower], 2);
@@ -277,7 +277,7 @@ TEST(DecodeImage, VfoRecords) {
     // Bits 6 and 7 of the A group flags are never read.
     EXPECT_EQ(o[ListId::AVfoScramble], 0);
     EXPECT_EQ(o[ListId::AVfoCompanding], 0);
-    EXPECT_EQ(o[TextId::BVfoFrequency], "438.50000");
+    EXPECT_EQ(SettingText(o, TextId::BVfoFrequency), "438.50000");
     EXPECT_EQ(o[ListId::BVfoQtDqtEnc], 158);
     EXPECT_EQ(o[ListId::BVfoPower], 0);
 }
@@ -297,17 +297,17 @@ TEST(DecodeImage, FmRecordAndWindowFields) {
     const ProgramState state = Decoded(image);
     const std::array<const char*, 4> texts = {"108.00", "", "98.50", ""};
     for (std::size_t k = 0; k < 4; ++k) {
-        EXPECT_EQ(state.fm.FmChannelText[k], texts[k]);
-        EXPECT_EQ(state.fmWindow.gridCell[k], texts[k]);
+        EXPECT_EQ(FmFrequencyText(state.fm.channel[k]), texts[k]);
+        EXPECT_EQ(FmFrequencyText(state.fmWindow.cell[k]), texts[k]);
     }
     EXPECT_EQ(state.fm.PresentChannel, 16);
-    EXPECT_EQ(state.fmWindow.presentChannelText, "16");
+    EXPECT_EQ(state.fmWindow.presentChannel, 16);
     EXPECT_EQ(state.fm.DisplayMode, 1);
     EXPECT_EQ(state.fmWindow.displayMode, 1);
     EXPECT_EQ(state.fm.StepFrequency, 2);
     EXPECT_EQ(state.fmWindow.stepFrequency, 2);
-    EXPECT_EQ(state.fm.Vfo, "88.00");
-    EXPECT_EQ(state.fmWindow.vfoText, "88.00");
+    EXPECT_EQ(FmFrequencyText(state.fm.vfo), "88.00");
+    EXPECT_EQ(FmFrequencyText(state.fmWindow.vfo), "88.00");
 }
 
 TEST(DecodeImage, PowerGradesBandAndFieldsOutsideTheImage) {

@@ -4,6 +4,7 @@
 #include "image_samples.h"
 #include "radio/codecs/encode.h"
 #include "radio/memory/memory_layout.h"
+#include "rules/options_checks.h"
 
 namespace talvo {
 namespace {
@@ -104,19 +105,17 @@ TEST(EncodeImage, FunctionSettingBits) {
     EXPECT_EQ(state.EncodedImage[L::kVoxBits], 0b11100110);
 }
 
-TEST(EncodeImage, ChannelNumbersRoundHalfToEven) {
+// A channel number is written as the field takes what is typed, also before it is left.
+TEST(EncodeImage, ChannelNumbersAreWrittenAsTheFieldTakesThem) {
     ProgramState state = StartupState(kEnglish);
     for (const auto& [text, byte] :
-         std::vector<std::pair<std::string, int>>{{"2.5", 2},
-                                                  {"3.5", 4},
-                                                  {"-0.5", 0},
-                                                  {"254.5", 254},
-                                                  {"255.5", 0x5A},
-                                                  {"0.50000000000000000001", 1},
-                                                  {"-0.6", 0x5A},
-                                                  {"7x", 7}}) {
-        state.EncodedImage = samples::Filled(0x5A);
-        state.options[TextId::AChannelNumber] = text;
+         std::vector<std::pair<std::string, int>>{{"", 0xFF},
+                                                  {"0", 0xFF},
+                                                  {"007", 7},
+                                                  {"128", 128},
+                                                  {"200", 128},
+                                                  {"99999999999", 128}}) {
+        StoreSettingText(state.options, TextId::AChannelNumber, text);
         EncodeImage(state);
         EXPECT_EQ(state.EncodedImage[L::kAChannelNumber], byte) << text;
     }
@@ -126,29 +125,24 @@ TEST(EncodeImage, ValuesThatDoNotFitKeepTheEarlierBytes) {
     ProgramState state = StartupState(kEnglish);
     state.EncodedImage = samples::Filled(0x5A);
     OptionalFeatures& o = state.options;
-    o[TextId::AChannelNumber] = "300";
-    o[TextId::BChannelNumber] = "";
+    SetCheckedSettingText(o, TextId::BChannelNumber, "");
     o[ListId::BDisplayMode] = -1;  // text typed into an editable list
     o[ListId::ScanMode] = -1;
     o[ListId::RogerBeep] = -1;
-    o[TextId::AVfoFrequency] = "14";
     state.fm.PresentChannel = 300;
-    state.fm.Vfo = "86";
-    state.fm.FmChannelText[0] = "99.00";
-    state.fmWindow.gridCell[0] = "99.00";
-    state.fm.FmChannelText[1] = "";
-    state.fmWindow.gridCell[1] = "x";  // the cell decides; an empty record text does not fit
+    state.fm.vfo = 8600;
+    state.fm.channel[0] = 9900;
+    state.fmWindow.cell[0] = 9900;
+    state.fm.channel[1].reset();
+    state.fmWindow.cell[1] = 9900;  // the cell decides; the empty record has no code
     state.powerGrades[0] = 256;
     EncodeImage(state);
     const ImageBytes& e = state.EncodedImage;
-    EXPECT_EQ(e[L::kAChannelNumber], 0x5A);
     EXPECT_EQ(e[L::kBChannelNumber], 0xFF);
     EXPECT_EQ(e[L::kBDisplayMode], 0x5A);
     // Only the bits of the settings without a selection keep their earlier content.
     EXPECT_EQ(e[L::kFunctionBits], (0x5A & 0x40) | 0b00111101);
     EXPECT_EQ(e[L::kKeyBits], (0x5A & 0x04) | 0b01111000);
-    EXPECT_EQ(e[L::kVfoA + 3], 0x14);
-    EXPECT_EQ(e[L::kVfoA + 2], 0x5A);
     EXPECT_EQ(e[L::kFmPresentChannel], 0x5A);
     EXPECT_EQ(e[L::kFmVfo], 0x5A);
     EXPECT_EQ(e[L::kFmChannels], 0x00);
@@ -162,15 +156,15 @@ TEST(EncodeImage, ValuesThatDoNotFitKeepTheEarlierBytes) {
 TEST(EncodeImage, TextFieldsAndHiddenVfoSettings) {
     ProgramState state = StartupState(kEnglish);
     OptionalFeatures& o = state.options;
-    o[TextId::DisplayCharacter] = "AB-1234";  // only six positions
-    o[TextId::PowerOnPasswordDigits] = "12";
-    o[TextId::BChannelNumber] = "16";
-    o[TextId::BVfoOffsetData] = "0.6";
+    SetCheckedSettingText(o, TextId::DisplayCharacter, "AB-1234");  // only six positions
+    SetCheckedSettingText(o, TextId::PowerOnPasswordDigits, "12");
+    SetCheckedSettingText(o, TextId::BChannelNumber, "16");
+    SetCheckedSettingText(o, TextId::BVfoOffsetData, "0.6");
     o[ListId::BVfoQtDqtDec] = 264;
     o[ListId::AVfoScramble] = 0;  // "On"
     o[ListId::AVfoCompanding] = 1;
     state.fm.PresentChannel = 16;
-    state.fm.Vfo = "98.5";
+    state.fm.vfo = 9850;
     state.channels.at(1).name = std::string("\x05Z", 2);
     EncodeImage(state);
     const ImageBytes& e = state.EncodedImage;

@@ -46,9 +46,9 @@ TEST(OptionalFeatures, WindowDefaultsAndListTexts) {
     EXPECT_EQ(o[ListId::TimeOutTimer], 2);
     EXPECT_EQ(o[ListId::AStepFrequency], 4);
     EXPECT_EQ(o[ListId::AVfoCallTone], 4);
-    EXPECT_EQ(o[TextId::AVfoFrequency], "136.00000");
-    EXPECT_EQ(o[TextId::BVfoFrequency], "400.00000");
-    EXPECT_EQ(o[TextId::AVfoOffsetData], "10");
+    EXPECT_EQ(SettingText(o, TextId::AVfoFrequency), "136.00000");
+    EXPECT_EQ(SettingText(o, TextId::BVfoFrequency), "400.00000");
+    EXPECT_EQ(SettingText(o, TextId::AVfoOffsetData), "10.00000");
     EXPECT_FALSE(o[CheckId::AllowToCancelOperating]);
     EXPECT_EQ(ListSize(ListId::AutoPowerOff), 16);
     EXPECT_EQ(Render(ListEntry(ListId::AutoPowerOff, 3), kEnglish), "3 Hour");
@@ -61,11 +61,10 @@ TEST(OptionalFeatures, WindowDefaultsAndListTexts) {
     EXPECT_EQ(Render(ListEntry(ListId::SquelchLevel, 9), kEnglish), "9");
 }
 
-TEST(OptionalFeatures, EditableListShowsTypedTextWithoutSelection) {
+TEST(OptionalFeatures, ListWithoutSelectionShowsNoEntry) {
     OptionalFeatures o = DefaultOptionalFeatures();
     o[ListId::ScanMode] = -1;
-    o.typed[static_cast<std::size_t>(ListId::ScanMode)] = "xyz";
-    EXPECT_EQ(Render(o.displayed(ListId::ScanMode), kEnglish), "xyz");
+    EXPECT_EQ(Render(o.displayed(ListId::ScanMode), kEnglish), "");
     EXPECT_EQ(Render(o.displayed(ListId::MainChannel), kEnglish), "A Group");
 }
 
@@ -111,7 +110,7 @@ TEST(StartupState, PowerGradesAndFmRecord) {
     EXPECT_EQ(s.language, kChinese);
     EXPECT_EQ(s.powerGrades, (PowerGrades{218, 218, 116, 218, 218, 116}));
     EXPECT_EQ(s.fm.PresentChannel, 0);
-    EXPECT_EQ(s.fmWindow.presentChannelText, "0");
+    EXPECT_EQ(s.fmWindow.presentChannel, 0);
     EXPECT_EQ(s.dtmf.FirstDigitalDelay, 6);
     EXPECT_EQ(s.band.index, 0);
     for (auto b : s.EncodedImage) ASSERT_EQ(b, 0);

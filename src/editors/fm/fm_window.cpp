@@ -152,10 +152,14 @@ void FmWindow::createFields() {
     // The field's own text, not the signal's: a filtered edit reports its raw text last.
     connect(vfo_, &QLineEdit::textChanged, this, [this] {
         if (loading_) return;
-        const std::string text = vfo_->text().toStdString();
+        // What the field stands for once left: a frequency in range, or none; a text that is
+        // no number leaves the value as it was.
+        const FmEntryCheck check = CheckFmEntry(vfo_->text().toStdString());
+        if (check.outcome == FmEntry::NotNumber) return;
+        const FmFrequency value = FmFrequencyFromText(check.text);
         changeFm(
-            BareCaption(FmTexts().vfoCaption),
-            [&text](ProgramState& s) { s.fmWindow.vfoText = text; }, 1);
+            BareCaption(FmTexts().vfoCaption), [value](ProgramState& s) { s.fmWindow.vfo = value; },
+            1);
     });
 
     presentChannelCaption_ = new QLabel(Tr(t.presentChannelCaption, lang), this);
@@ -168,10 +172,10 @@ void FmWindow::createFields() {
     placeRow(presentChannelCaption_, presentChannel_, kVfoMessageTop + rowStep);
     connect(presentChannel_, &QComboBox::editTextChanged, this, [this](const QString& text) {
         if (loading_) return;
-        const std::string value = text.toStdString();
+        const auto value = ParsePresentChannel(text.toStdString());
         changeFm(
             BareCaption(FmTexts().presentChannelCaption),
-            [&value](ProgramState& s) { s.fmWindow.presentChannelText = value; }, 2);
+            [value](ProgramState& s) { s.fmWindow.presentChannel = value; }, 2);
     });
 
     displayModeCaption_ = new QLabel(Tr(t.displayModeCaption, lang), this);
@@ -211,12 +215,12 @@ void FmWindow::createFields() {
     messageLine_->raise();
 }
 
-void FmWindow::setCell(int channel, const std::string& text) {
-    grid_->item(channel - 1, 1)->setText(QString::fromStdString(text));
+void FmWindow::setCell(int channel, FmFrequency frequency) {
+    grid_->item(channel - 1, 1)->setText(QString::fromStdString(FmFrequencyText(frequency)));
     const std::string n = std::to_string(channel);
     changeFm(Message(TALVO_TEXT("FmWindow", "Channel %1"), {Message::Literal(n)}),
-             [channel, &text](ProgramState& s) {
-                 s.fmWindow.gridCell[static_cast<std::size_t>(channel - 1)] = text;
+             [channel, frequency](ProgramState& s) {
+                 s.fmWindow.cell[static_cast<std::size_t>(channel - 1)] = frequency;
              });
 }
 
@@ -246,10 +250,10 @@ void FmWindow::commitCellEditor() {
     const FmEntryCheck check = CheckFmEntry(cellEditor_->text().toStdString());
     switch (check.outcome) {
         case FmEntry::Empty:
-            setCell(channel, {});
+            setCell(channel, std::nullopt);
             break;
         case FmEntry::Accepted:
-            setCell(channel, check.text);
+            setCell(channel, FmFrequencyFromText(check.text));
             break;
         case FmEntry::OutOfRange:
             showMessage(kCellMessageLeft, messageLine_->y());
@@ -336,10 +340,10 @@ void FmWindow::loadFromModel() {
     const FmWindowFields& f = state_.fmWindow;
     for (int n = 1; n <= kFmChannelCount; ++n) {
         grid_->item(n - 1, 1)->setText(
-            QString::fromStdString(f.gridCell[static_cast<std::size_t>(n - 1)]));
+            QString::fromStdString(FmFrequencyText(f.cell[static_cast<std::size_t>(n - 1)])));
     }
-    vfo_->setText(QString::fromStdString(f.vfoText));
-    const QString present = QString::fromStdString(f.presentChannelText);
+    vfo_->setText(QString::fromStdString(FmFrequencyText(f.vfo)));
+    const QString present = f.presentChannel ? QString::number(*f.presentChannel) : QString();
     presentChannel_->setCurrentIndex(presentChannel_->findText(present));
     presentChannel_->setEditText(present);
     displayMode_->setCurrentIndex(f.displayMode);
@@ -351,7 +355,7 @@ bool FmWindow::acceptChanges() {
     commitCellEditor();
     if (vfo_->hasFocus()) runVfoLeaveCheck();
     const FmWindowFields& f = state_.fmWindow;
-    const auto present = ParsePresentChannel(f.presentChannelText);
+    const auto present = f.presentChannel;
     if (!present) {
         const FmWindowTexts& t = FmTexts();
         const Language lang = state_.language;
@@ -367,9 +371,8 @@ bool FmWindow::acceptChanges() {
         record.PresentChannel = presentChannel;
         record.DisplayMode = fields.displayMode;
         record.StepFrequency = fields.stepFrequency;
-        record.Vfo = fields.vfoText;
-        for (std::size_t i = 0; i < fields.gridCell.size(); ++i)
-            record.FmChannelText[i] = fields.gridCell[i];
+        record.vfo = fields.vfo;
+        record.channel = fields.cell;
     });
     HideWindowHost(this);
     return true;

@@ -57,7 +57,7 @@ class FmWindow : public EditorWindow {
     void runVfoLeaveCheck();
     void showMessage(int left, int top);
     void dismissMessage();
-    void setCell(int channel, const std::string& text);
+    void setCell(int channel, FmFrequency frequency);
     // One change of the FM record or fields through the document, labelled with `what`;
     // a non-zero `field` merges the keys typed into that field into one step.
     void changeFm(const Message& what, const std::function<void(ProgramState&)>& mutate,

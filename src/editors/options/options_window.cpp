@@ -113,16 +113,10 @@ QComboBox* OptionsWindow::createList(ListId id) {
     fillList(id);
     connect(box, &QComboBox::currentIndexChanged, this, [this, id, box](int index) {
         if (loading_) return;
-        // An editable list emptied by typing keeps its typed text as the value.
-        const bool keepTyped = index < 0 && box->isEditable();
-        const std::string typed = box->currentText().toStdString();
+        // An editable list emptied by typing keeps showing its typed text.
+        if (index < 0 && box->isEditable()) typedText_[At(id)] = box->currentText();
         changeOption(
-            id,
-            [&](OptionalFeatures& o) {
-                if (keepTyped) o.typed[At(id)] = typed;
-                o[id] = index;
-            },
-            false);
+            id, [&](OptionalFeatures& o) { o[id] = index; }, false);
     });
     if (info.editable) {
         box->setEditable(true);
@@ -141,14 +135,9 @@ QComboBox* OptionsWindow::createList(ListId id) {
                 box->setEditText(t);
             }
             box->lineEdit()->setCursorPosition(cursor);
-            const std::string typed = t.toStdString();
+            typedText_[At(id)] = t;
             changeOption(
-                id,
-                [&](OptionalFeatures& o) {
-                    o[id] = -1;
-                    o.typed[At(id)] = typed;
-                },
-                true);
+                id, [&](OptionalFeatures& o) { o[id] = -1; }, true);
         });
     }
     return box;
@@ -194,7 +183,7 @@ void OptionsWindow::onTextChanged(TextId id) {
     if (loading_) return;
     const std::string text = edit->text().toStdString();
     changeOption(
-        id, [&](OptionalFeatures& o) { o[id] = text; }, true);
+        id, [&](OptionalFeatures& o) { StoreSettingText(o, id, text); }, true);
 }
 
 void OptionsWindow::runLeaveCheck(TextId id) {
@@ -210,21 +199,13 @@ void OptionsWindow::loadFromModel() {
     for (std::size_t i = 0; i < kListCount; ++i) {
         QComboBox* box = lists_[i];
         box->setCurrentIndex(o.index[i]);
-        if (o.index[i] < 0 && box->isEditable())
-            box->setEditText(QString::fromStdString(o.typed[i]));
+        if (o.index[i] < 0 && box->isEditable()) box->setEditText(typedText_[i]);
     }
-    for (std::size_t i = 0; i < kTextCount; ++i)
-        texts_[i]->setText(QString::fromStdString(o.text[i]));
+    for (std::size_t i = 0; i < kTextCount; ++i) {
+        texts_[i]->setText(QString::fromStdString(SettingText(o, static_cast<TextId>(i))));
+    }
     for (std::size_t i = 0; i < kCheckCount; ++i) checks_[i]->setChecked(o.check[i]);
     loading_ = false;
-    // The channel number clamp may have corrected a text the model held. An undo or a redo
-    // puts back what was, and is no place for a new step.
-    if (document_.replaying()) return;
-    for (TextId id : {TextId::AChannelNumber, TextId::BChannelNumber}) {
-        const std::string text = texts_[At(id)]->text().toStdString();
-        changeOption(
-            id, [&](OptionalFeatures& o) { o[id] = text; }, false);
-    }
 }
 
 void OptionsWindow::relabelList(ListId id, Language lang) {

@@ -72,6 +72,8 @@ class OptionsWindow : public EditorWindow {
     std::array<QComboBox*, kListCount> lists_{};
     std::array<QLabel*, kListCount> listCaptions_{};
     std::array<QLineEdit*, kTextCount> texts_{};
+    // What was typed into each editable list while it shows no entry of its own.
+    std::array<QString, kListCount> typedText_;
     std::array<QLabel*, kTextCount> textCaptions_{};
     std::array<QCheckBox*, kCheckCount> checks_{};
     QLabel* pronunciationCaption_ = nullptr;

@@ -9,6 +9,7 @@
 
 #include "model/decimal_number.h"
 #include "model/language.h"
+#include "radio/state/fm.h"
 #include "radio/state/tone_list.h"  // DecodeTone
 
 namespace talvo {
@@ -23,10 +24,9 @@ std::optional<std::array<std::uint8_t, 4>> PackFrequency(std::string_view text);
 std::optional<std::uint8_t> PickDigitPair(std::string_view text, int selector);
 // 4 bytes (+0..+3) -> "145.12500"; erased bytes give "FFF.FFFFF".
 std::string UnpackFrequency(std::span<const std::uint8_t, 4> bytes);
-// 4 bytes -> offset text "0.60000" (non-numeric digits give "0.00000").
-std::string UnpackOffset(std::span<const std::uint8_t, 4> bytes);
-// Offset text -> "000.00000" form before packing ("0.6" -> "000.60000").
-std::string FormatOffsetForPacking(std::string_view text);
+// 4 bytes -> offset in 10 Hz units: the number its digits begin with (00 00 06 00 is 0.6 MHz,
+// 60000; a digit above 9 ends the number, so erased bytes give 0).
+std::uint32_t UnpackOffset(std::span<const std::uint8_t, 4> bytes);
 
 // Tone text of the list -> 4 hex digits, low byte then high ("67.0" -> "7006").
 std::string EncodeTone(std::string_view toneText);
@@ -36,10 +36,11 @@ int FindTone(std::string_view text);
 // The index FindTone gives for DecodeTone(low, high), from a table of the list's codes.
 int FindToneCode(std::uint8_t low, std::uint8_t high);
 
-// FM frequency text -> 2 bytes, most significant first; nullopt when it does not fit.
-std::optional<std::array<std::uint8_t, 2>> EncodeFmFrequency(std::string_view text);
-// 2 bytes -> FM text with two decimals ("98.50"), or empty (FF FF, or above 108 MHz).
-std::string DecodeFmFrequency(std::uint8_t first, std::uint8_t second);
+// FM frequency in hundredths of a MHz -> 2 bytes, most significant first; nullopt when it
+// does not fit.
+std::optional<std::array<std::uint8_t, 2>> EncodeFmFrequency(std::int32_t hundredths);
+// 2 bytes -> FM frequency in whole tenths of a MHz; none for FF FF or above 108 MHz.
+FmFrequency DecodeFmFrequency(std::uint8_t first, std::uint8_t second);
 
 // Name -> 16 hex digits (8 bytes), "FF" for each missing character; first 8 characters only.
 std::string ChannelCode(std::string_view name);

@@ -55,38 +55,25 @@ bool HalfGoesUp(std::int64_t hundredths) {
 
 }  // namespace
 
-std::optional<std::array<std::uint8_t, 2>> EncodeFmFrequency(std::string_view text) {
+std::optional<std::array<std::uint8_t, 2>> EncodeFmFrequency(std::int32_t hundredths) {
     // The code is 10 (f - 87) rounded to the nearest whole number: tenths of a MHz above 87 MHz.
-    const DecimalNumber f = DecimalNumber::Leading(text);
-    const DecimalNumber::Units hundredths = f.units(2);
-    if (f.negative() || hundredths.saturated) return std::nullopt;
-    // 10 (f - 87) = (h - 8700) / 10 + (the digits after the hundredths) / 10.
-    const std::int64_t above = hundredths.units - kFmBaseHundredths;
+    if (hundredths < 0) return std::nullopt;
+    const std::int64_t above = hundredths - kFmBaseHundredths;
     std::int64_t code = above >= 0 ? above / 10 : -((-above + 9) / 10);  // rounded down
     const std::int64_t lastDigit = above - 10 * code;                    // 0..9
-    const bool cut = hundredths.nextDigit != 0 || hundredths.moreDigits;
-    if (lastDigit > 5 || (lastDigit == 5 && cut)) {
-        ++code;
-    } else if (lastDigit == 5 && HalfGoesUp(hundredths.units)) {
-        ++code;
-    }
+    if (lastDigit > 5 || (lastDigit == 5 && HalfGoesUp(hundredths))) ++code;
     if (code < 0 || code > kHighestCode) return std::nullopt;
     const auto n = static_cast<unsigned>(code);
     return std::array<std::uint8_t, 2>{static_cast<std::uint8_t>(n >> 8),
                                        static_cast<std::uint8_t>(n & 0xFF)};
 }
 
-std::string DecodeFmFrequency(std::uint8_t first, std::uint8_t second) {
-    if (first == 0xFF && second == 0xFF) return {};
-    // Whole tenths of a MHz: exact, no floating-point residue in the text.
+FmFrequency DecodeFmFrequency(std::uint8_t first, std::uint8_t second) {
+    if (first == 0xFF && second == 0xFF) return std::nullopt;
+    // Whole tenths of a MHz; beyond 108 MHz the channel reads as empty.
     const unsigned tenths = 870 + 256u * first + second;
-    if (tenths > 1080) return {};
-    // Two decimals, the second always 0: appended one character at a time.
-    std::string text = std::to_string(tenths / 10);
-    text += '.';
-    text += static_cast<char>('0' + tenths % 10);
-    text += '0';
-    return text;
+    if (tenths > 1080) return std::nullopt;
+    return static_cast<std::int32_t>(tenths * 10);
 }
 
 std::string RoundTwoDecimals(std::string_view text) {

@@ -64,17 +64,8 @@ std::string UnpackFrequency(std::span<const std::uint8_t, 4> bytes) {
     return DigitsOf(bytes);
 }
 
-std::string UnpackOffset(std::span<const std::uint8_t, 4> bytes) {
-    return DecimalNumber::Leading(DigitsOf(bytes)).fixed(5);
-}
-
-std::string FormatOffsetForPacking(std::string_view text) {
-    std::string s = DecimalNumber::Leading(text).fixed(5);
-    const bool negative = !s.empty() && s[0] == '-';
-    const std::size_t digitsStart = negative ? 1 : 0;
-    const std::size_t integerDigits = s.find('.') - digitsStart;
-    if (integerDigits < 3) s.insert(digitsStart, 3 - integerDigits, '0');
-    return s;
+std::uint32_t UnpackOffset(std::span<const std::uint8_t, 4> bytes) {
+    return static_cast<std::uint32_t>(DecimalNumber::Leading(DigitsOf(bytes)).units(5).units);
 }
 
 std::string SnapToRaster(std::string_view text) {

@@ -43,54 +43,72 @@ std::uint32_t Word(const ImageBytes& image, std::size_t address) {
            image[address + 2] << 16 | static_cast<std::uint32_t>(image[address + 3]) << 24;
 }
 
-void DecodeFunctionSettings(ProgramState& state) {
+// Every setting of the options table from the place the table gives it.
+void DecodeSettings(ProgramState& state) {
+    using Form = SettingPlace::Form;
     const ImageBytes& image = state.RadioImage;
     OptionalFeatures& options = state.options;
-    for (const ByteSetting& s : kByteSettings) {
-        const int byte = image[s.address];
-        SetListIndex(options, s.id, byte < s.readLimit ? byte : s.readDefault);
+    for (std::size_t i = 0; i < kListCount; ++i) {
+        const auto id = static_cast<ListId>(i);
+        const SettingPlace& p = Info(id).place;
+        if (!p.read) continue;
+        switch (p.form) {
+            case Form::Byte: {
+                const int byte = image[p.address];
+                SetListIndex(options, id, byte < p.readLimit ? byte : p.readDefault);
+                break;
+            }
+            case Form::Bits:
+                SetListIndex(options, id, Bits(image[p.address], p.shift, p.width));
+                break;
+            case Form::Tone:
+                SetListIndex(options, id, FindToneCode(image[p.address], image[p.address + 1]));
+                break;
+            default:
+                break;
+        }
     }
-    for (const auto& [address, id] : {std::pair{L::kAChannelNumber, TextId::AChannelNumber},
-                                      std::pair{L::kBChannelNumber, TextId::BChannelNumber}}) {
-        const int byte = image[address];
-        options[id] = byte < 129 ? std::to_string(byte) : std::string();
+    for (std::size_t i = 0; i < kTextCount; ++i) {
+        const TextInfo& info = Info(static_cast<TextId>(i));
+        const SettingPlace& p = info.place;
+        const auto slot = static_cast<std::size_t>(info.slot);
+        switch (p.form) {
+            case Form::ChannelNumber:
+                options.channelNumber[slot].reset();
+                if (image[p.address] < 129) options.channelNumber[slot] = image[p.address];
+                break;
+            case Form::Frequency:
+                // Never empty: erased bytes read as FFF.FFFFF.
+                options.vfoFrequency[slot] = Frequency::FromDigits(Word(image, p.address));
+                break;
+            case Form::Offset:
+                options.vfoOffset[slot] = UnpackOffset(Four(image, p.address));
+                break;
+            case Form::Characters:
+                options.characters[slot] = DecodeCharacters(
+                    std::span<const std::uint8_t>(image.data() + p.address, p.size));
+                break;
+            default:
+                break;
+        }
     }
-    for (const BitSetting& s : kBitSettings) {
-        SetListIndex(options, s.id, Bits(image[s.address], s.shift, s.width));
+    for (std::size_t i = 0; i < kCheckCount; ++i) {
+        const SettingPlace& p = Info(static_cast<CheckId>(i)).place;
+        if (p.form == Form::Bits) options.check[i] = Bits(image[p.address], p.shift, p.width) == 1;
     }
-    options[CheckId::ProhibitVoxInReceiving] = Bits(image[L::kVoxBits], kProhibitVoxBit, 1) == 1;
-}
-
-void DecodeVfo(ProgramState& state, const VfoSettings& vfo) {
-    const ImageBytes& image = state.RadioImage;
-    OptionalFeatures& options = state.options;
-    const std::size_t base = vfo.address;
-    // A VFO is never empty: erased bytes read as the text FFF.FFFFF.
-    options[vfo.frequency] = UnpackFrequency(Four(image, base + L::kVfoFrequency));
-    options[vfo.offsetData] = UnpackOffset(Four(image, base + L::kVfoOffsetData));
-    const auto tone = [&](std::size_t offset) {
-        return FindToneCode(image[base + offset], image[base + offset + 1]);
-    };
-    SetListIndex(options, vfo.rxTone, tone(L::kVfoRxTone));
-    SetListIndex(options, vfo.txTone, tone(L::kVfoTxTone));
-    // Power value 3 has no list entry: the field keeps its value, like any index a list lacks.
-    for (const BitSetting& f : vfo.flags) {
-        SetListIndex(options, f.id, Bits(image[base + L::kVfoFlags], f.shift, f.width));
-    }
-    SetListIndex(options, vfo.shiftDirection, image[base + L::kVfoShiftDirection]);
 }
 
 void DecodeFm(ProgramState& state) {
     const ImageBytes& image = state.RadioImage;
     for (std::size_t k = 0; k < L::kFmChannelCount; ++k) {
         const std::size_t address = L::kFmChannels + 2 * k;
-        const std::string text = DecodeFmFrequency(image[address], image[address + 1]);
-        state.fm.FmChannelText[k] = text;
-        state.fmWindow.gridCell[k] = text;
+        const FmFrequency frequency = DecodeFmFrequency(image[address], image[address + 1]);
+        state.fm.channel[k] = frequency;
+        state.fmWindow.cell[k] = frequency;
     }
     const std::uint8_t present = image[L::kFmPresentChannel];
     state.fm.PresentChannel = present;
-    state.fmWindow.presentChannelText = std::to_string(present);
+    state.fmWindow.presentChannel = present;
     // A list index the window's list does not have cannot be chosen: record and window keep theirs.
     const int display = image[L::kFmDisplayMode];
     if (display < static_cast<int>(FmDisplayModeList().size())) {
@@ -102,8 +120,8 @@ void DecodeFm(ProgramState& state) {
         state.fm.StepFrequency = step;
         state.fmWindow.stepFrequency = step;
     }
-    state.fm.Vfo = DecodeFmFrequency(image[L::kFmVfo], image[L::kFmVfo + 1]);
-    state.fmWindow.vfoText = state.fm.Vfo;
+    state.fm.vfo = DecodeFmFrequency(image[L::kFmVfo], image[L::kFmVfo + 1]);
+    state.fmWindow.vfo = state.fm.vfo;
 }
 
 }  // namespace
@@ -137,14 +155,9 @@ void SetNumOf(ProgramState& state) {
 void DecodeImage(ProgramState& state) {
     const ImageBytes& image = state.RadioImage;
     SetNumOf(state);
-    DecodeFunctionSettings(state);
+    DecodeSettings(state);
     // Selected without the band question; an index outside the band list changes nothing.
     state.band.select(image[L::kBand]);
-    state.options[TextId::DisplayCharacter] = DecodeCharacters(std::span<const std::uint8_t>(
-        image.data() + L::kDisplayCharacter, L::kDisplayCharacterSize));
-    for (const VfoSettings& vfo : kVfoSettings) DecodeVfo(state, vfo);
-    state.options[TextId::PowerOnPasswordDigits] = DecodeCharacters(
-        std::span<const std::uint8_t>(image.data() + L::kPassword, L::kPasswordSize));
     DecodeFm(state);
     for (std::size_t s = 0; s < kPowerGradeAddress.size(); ++s) {
         state.powerGrades[s] = image[kPowerGradeAddress[s]];

@@ -57,12 +57,6 @@ class ImageWriter {
     }
     void setBits(std::size_t address, std::uint8_t mask) { image_[address] |= mask; }
 
-    // A frequency text as four packed bytes, +0 from its last digit pair.
-    void frequency(std::size_t address, std::string_view text) {
-        for (int selector = 1; selector <= 4; ++selector) {
-            byte(address + static_cast<std::size_t>(4 - selector), PickDigitPair(text, selector));
-        }
-    }
     // The four hexadecimal digits of a tone code: low byte, then high byte.
     void tone(std::size_t address, std::string_view text) {
         if (const auto* known = ListToneCode(text)) {
@@ -88,8 +82,8 @@ class ImageWriter {
         }
     }
     // An FM frequency, most significant byte first.
-    void fmFrequency(std::size_t address, std::string_view text) {
-        if (const auto bytes = EncodeFmFrequency(text)) {
+    void fmFrequency(std::size_t address, std::int32_t hundredths) {
+        if (const auto bytes = EncodeFmFrequency(hundredths)) {
             image_[address] = (*bytes)[0];
             image_[address + 1] = (*bytes)[1];
         }
@@ -131,94 +125,94 @@ void EncodeChannels(const ProgramState& state, ImageWriter& out) {
     }
 }
 
-// A channel number text: FF when empty, else its number rounded to a whole number, an exact
-// half to the even neighbour (2.5 gives 2, 3.5 gives 4, -0.5 gives 0); a number outside 0..255
-// is not written.
-void ChannelNumber(ImageWriter& out, std::size_t address, const std::string& text) {
-    if (text.empty()) {
-        out.byte(address, 0xFF);
-        return;
-    }
-    const DecimalNumber value = DecimalNumber::Leading(text);
-    const DecimalNumber::Units whole = value.units(0);
-    std::int64_t n = whole.units;  // cut toward zero
-    const bool beyondHalf = whole.nextDigit > 5 || (whole.nextDigit == 5 && whole.moreDigits);
-    const bool half = whole.nextDigit == 5 && !whole.moreDigits;
-    if (beyondHalf || (half && n % 2 != 0)) n += value.negative() ? -1 : 1;
-    if (!whole.saturated && n >= 0 && n <= 255) out.byte(address, static_cast<long long>(n));
-}
-
-void EncodeFunctionSettings(const ProgramState& state, ImageWriter& out) {
+// Every setting of the options table into the place the table gives it, with the constant
+// bytes and bits around them.
+void EncodeSettings(const ProgramState& state, ImageWriter& out) {
+    using Form = SettingPlace::Form;
     const OptionalFeatures& options = state.options;
-    for (const ByteSetting& s : kByteSettings) out.byte(s.address, options[s.id]);
-    out.byte(L::kAlwaysOne, 1);
-    ChannelNumber(out, L::kAChannelNumber, options[TextId::AChannelNumber]);
-    ChannelNumber(out, L::kBChannelNumber, options[TextId::BChannelNumber]);
-    for (const BitSetting& s : kBitSettings) {
-        int value = options[s.id];
-        // The radio knows three backlight modes; every index above 1 is written as "CONT".
-        if (s.id == ListId::BacklightMode && value > 1) value = 2;
-        out.bits(s.address, value, s.shift, s.width);
+    for (std::size_t i = 0; i < kListCount; ++i) {
+        const auto id = static_cast<ListId>(i);
+        const SettingPlace& p = Info(id).place;
+        int value = options[id];
+        switch (p.form) {
+            case Form::Byte:
+                out.byte(p.address, value);
+                break;
+            case Form::Bits:
+                // The radio knows three backlight modes; every index above 1 is written "CONT".
+                if (id == ListId::BacklightMode && value > 1) value = 2;
+                out.bits(p.address, value, p.shift, p.width);
+                break;
+            case Form::Tone:
+                if (value == 0) {
+                    out.fill(p.address, 2);
+                } else {
+                    // Every entry but "Off" (index 0) reads the same in every language.
+                    out.tone(p.address, FixedToneText(value));
+                }
+                break;
+            default:
+                break;
+        }
     }
+    for (std::size_t i = 0; i < kTextCount; ++i) {
+        const TextInfo& info = Info(static_cast<TextId>(i));
+        const SettingPlace& p = info.place;
+        const auto slot = static_cast<std::size_t>(info.slot);
+        switch (p.form) {
+            case Form::ChannelNumber: {
+                const auto& number = options.channelNumber[slot];
+                out.byte(p.address, number ? *number : std::uint8_t{0xFF});
+                break;
+            }
+            case Form::Frequency:
+                out.word(p.address, options.vfoFrequency[slot].digits());
+                break;
+            case Form::Offset:
+                out.word(p.address, Frequency::FromTenHz(options.vfoOffset[slot]).digits());
+                break;
+            case Form::Characters:
+                out.characters(p.address, p.size, options.characters[slot]);
+                break;
+            default:
+                break;
+        }
+    }
+    out.byte(L::kAlwaysOne, 1);
     out.setBits(L::kFunctionBits, kFunctionBitsConstant);
     // ProhibitVoxInReceiving is shown from its bit but always written 1.
     out.setBits(L::kVoxBits, kVoxBitsConstant);
-
     for (std::size_t k = 0; k < L::kIdentificationSize; ++k) {
         out.byte(L::kIdentification + k, static_cast<unsigned char>(kIdentificationText[k]));
     }
     out.byte(L::kBand, state.band.index);
     out.byte(L::kFill717, 0xFF);
-    out.characters(L::kDisplayCharacter, L::kDisplayCharacterSize,
-                   options[TextId::DisplayCharacter]);
     out.fill(L::kFill71E, 2);
-}
-
-void EncodeVfo(const ProgramState& state, const VfoSettings& vfo, bool groupA, ImageWriter& out) {
-    const OptionalFeatures& options = state.options;
-    const std::size_t base = vfo.address;
-    out.frequency(base + L::kVfoFrequency, options[vfo.frequency]);
-    out.frequency(base + L::kVfoOffsetData, FormatOffsetForPacking(options[vfo.offsetData]));
-    for (const auto& [id, offset] :
-         {std::pair{vfo.rxTone, L::kVfoRxTone}, std::pair{vfo.txTone, L::kVfoTxTone}}) {
-        if (options[id] == 0) {
-            out.fill(base + offset, 2);
-        } else {
-            // Every entry but "Off" (index 0) reads the same in every language.
-            out.tone(base + offset, FixedToneText(options[id]));
-        }
+    for (const std::size_t vfo : {L::kVfoA, L::kVfoB}) {
+        out.byte(vfo + L::kVfoFill13, 0xFF);
+        out.byte(vfo + L::kVfoFill15, 0xFF);
     }
-    const std::size_t flags = base + L::kVfoFlags;
-    for (const BitSetting& f : vfo.flags) out.bits(flags, options[f.id], f.shift, f.width);
-    if (groupA) {
-        out.bits(flags, options[ListId::AVfoScramble], 6, 1);
-        out.bits(flags, options[ListId::AVfoCompanding], 7, 1);
-    } else {
-        out.setBits(flags, 0xC0);
-    }
-    out.byte(base + L::kVfoFill13, 0xFF);
-    out.byte(base + L::kVfoShiftDirection, options[vfo.shiftDirection]);
-    out.byte(base + L::kVfoFill15, 0xFF);
+    out.setBits(L::kVfoB + L::kVfoFlags, kVfoBFlagsConstant);
 }
 
 void EncodeFm(const ProgramState& state, ImageWriter& out) {
     for (std::size_t k = 0; k < L::kFmChannelCount; ++k) {
         const std::size_t address = L::kFmChannels + 2 * k;
         // The window's cell decides emptiness; the record holds the frequency.
-        if (state.fmWindow.gridCell[k].empty()) {
+        if (!state.fmWindow.cell[k]) {
             out.fill(address, 2);
-        } else {
-            out.fmFrequency(address, state.fm.FmChannelText[k]);
+        } else if (const FmFrequency& frequency = state.fm.channel[k]) {
+            out.fmFrequency(address, *frequency);
         }
     }
     out.byte(L::kFmPresentChannel, state.fm.PresentChannel);
     out.byte(L::kFmDisplayMode, state.fm.DisplayMode);
     out.byte(L::kFmStepFrequency, state.fm.StepFrequency);
     out.byte(L::kFmFill7A3, 0xFF);
-    if (DecimalNumber::Leading(state.fm.Vfo).isZero()) {
+    if (!state.fm.vfo || *state.fm.vfo == 0) {
         out.fill(L::kFmVfo, 2);
     } else {
-        out.fmFrequency(L::kFmVfo, state.fm.Vfo);
+        out.fmFrequency(L::kFmVfo, *state.fm.vfo);
     }
     out.fill(L::kFmStateFiller, L::kPowerB - L::kFmStateFiller);
 }
@@ -229,10 +223,7 @@ void EncodeImage(ProgramState& state) {
     ImageWriter out(state.EncodedImage);
     EncodeChannels(state, out);
     out.fill(L::kChannelFiller, L::kFunctionSettings - L::kChannelFiller);
-    EncodeFunctionSettings(state, out);
-    EncodeVfo(state, kVfoSettings[0], true, out);
-    EncodeVfo(state, kVfoSettings[1], false, out);
-    out.characters(L::kPassword, L::kPasswordSize, state.options[TextId::PowerOnPasswordDigits]);
+    EncodeSettings(state, out);
     out.fill(L::kPasswordFiller, L::kFmChannels - L::kPasswordFiller);
     EncodeFm(state, out);
 

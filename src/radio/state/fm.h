@@ -2,7 +2,9 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "model/language.h"
 
@@ -10,10 +12,18 @@ namespace talvo {
 
 inline constexpr int kFmChannelCount = 25;
 
+// An FM frequency in hundredths of a MHz (98.50 MHz is 9850); none for an empty channel.
+using FmFrequency = std::optional<std::int32_t>;
+// "98.50", or empty for none.
+std::string FmFrequencyText(FmFrequency frequency);
+// A plain number ("98.5", "98.50") as hundredths, cut after the second decimal; none for an
+// empty text or one that is no such number.
+FmFrequency FmFrequencyFromText(std::string_view text);
+
 // The FM record, filled by the decoder and by the FM window's OK; read by the encoder.
 struct FmChannels {
-    std::array<std::string, 32> FmChannelText;  // slot n-1 = channel n ("98.50") or empty; 25 used
-    std::string Vfo;                            // FM VFO frequency text or empty
+    std::array<FmFrequency, kFmChannelCount> channel;  // slot n-1 = channel n
+    FmFrequency vfo;
     std::int16_t PresentChannel = 0;
     int DisplayMode = 0;    // index in the display-mode list
     int StepFrequency = 0;  // index in the step list
@@ -21,12 +31,13 @@ struct FmChannels {
     bool operator==(const FmChannels&) const = default;
 };
 
-// The FM window's working copy. The encoder looks at `gridCell` only to decide whether a
-// channel is empty; OK copies the window into the record.
+// The FM window's working copy. The encoder looks at `cell` only to decide whether a channel
+// is empty; OK copies the window into the record.
 struct FmWindowFields {
-    std::array<std::string, kFmChannelCount> gridCell;  // column 1 of rows 1..25
-    std::string vfoText;
-    std::string presentChannelText = "0";
+    std::array<FmFrequency, kFmChannelCount> cell;  // column 1 of rows 1..25
+    FmFrequency vfo;
+    // None while the present channel typed is no whole number: OK refuses it.
+    std::optional<std::int16_t> presentChannel = 0;
     int displayMode = 0;
     int stepFrequency = 0;
 

@@ -8,7 +8,7 @@ ProgramState StartupState(Language lang) {
     s.band.PreviousBandIndex = 0;
     s.band.select(0);
     StartForm(s.dtmf);
-    s.fmWindow.presentChannelText = std::to_string(s.fm.PresentChannel);
+    s.fmWindow.presentChannel = s.fm.PresentChannel;
     return s;
 }
 
