@@ -41,8 +41,10 @@ set(layer_document ${core} lang document)
 set(layer_editors ${core} lang ui print document editors)
 set(layer_app ${core} jobs fleet link/port run lang ui print document editors app)
 set(layer_cli ${core} jobs fleet link/port run lang print cli)
-set(layers model radio/memory radio/state radio/codecs radio/fields link/protocol rules exchange compare jobs fleet link/port run lang print ui document editors app cli)
-set(qt_free_layers model radio/memory radio/state radio/codecs radio/fields link/protocol rules exchange compare jobs fleet)
+# The browser's binding: the core, and the command line's Qt-free JSON writer (cli/json_*).
+set(layer_web_binding ${core} jobs cli web_binding)
+set(layers model radio/memory radio/state radio/codecs radio/fields link/protocol rules exchange compare jobs fleet link/port run lang print ui document editors app cli web_binding)
+set(qt_free_layers model radio/memory radio/state radio/codecs radio/fields link/protocol rules exchange compare jobs fleet web_binding)
 
 # The quoted or angle header of an include line.
 function(included_header line out)

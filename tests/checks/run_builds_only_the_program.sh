@@ -16,6 +16,12 @@ printf '#!/bin/sh\necho "ctest $*" >>"%s"\n' "$log" >"$tmp/bin/ctest"
 printf '#!/bin/sh\necho "started $*" >>"%s"\n' "$log" >"$tmp/project/build/src/app/talvo"
 chmod +x "$tmp/project/scripts/setup" "$tmp/bin/cmake" "$tmp/bin/ctest" \
   "$tmp/project/build/src/app/talvo"
+# The browser version's tools: emcmake hands over to cmake; the page's tools are installed.
+printf '#!/bin/sh\nexec "$@"\n' >"$tmp/bin/emcmake"
+for tool in node npm npx; do printf '#!/bin/sh\necho "%s $*" >>"%s"\n' "$tool" "$log" >"$tmp/bin/$tool"; done
+chmod +x "$tmp/bin/emcmake" "$tmp/bin/node" "$tmp/bin/npm" "$tmp/bin/npx"
+mkdir -p "$tmp/project/web/node_modules"
+echo '{}' | tee "$tmp/project/web/package-lock.json" >"$tmp/project/web/node_modules/.talvo-lock"
 export PATH="$tmp/bin:$PATH" QT_QPA_PLATFORM=offscreen
 
 fail=0
@@ -32,10 +38,12 @@ grep -qx "started --demo" "$log" || { echo "scripts/run did not start the progra
 
 : >"$log"
 "$tmp/project/scripts/test" >/dev/null
-build=$(grep -- "^cmake --build" "$log" || true)
+build=$(grep -- "^cmake --build" "$log" | grep -v -- "--build build/wasm" || true)
 if [ -z "$build" ] || grep -q -- "--target" <<<"$build"; then
   echo "scripts/test should build everything; it ran: $build"
   fail=1
 fi
+grep -q -- "^cmake --build build/wasm" "$log" ||
+  { echo "scripts/test should build the browser's core too"; fail=1; }
 grep -q "^ctest" "$log" || { echo "scripts/test ran no tests"; fail=1; }
 exit $fail
