@@ -5,6 +5,7 @@
 
 #include "radio/codecs/codecs.h"
 #include "radio/codecs/function_settings.h"
+#include "radio/memory/memory.h"
 #include "radio/memory/memory_layout.h"
 #include "radio/state/tone_list.h"
 
@@ -74,8 +75,10 @@ void DecodeSettings(ProgramState& state) {
         const auto slot = static_cast<std::size_t>(info.slot);
         switch (p.form) {
             case Form::ChannelNumber:
+                // A byte beyond the last channel reads as none.
                 options.channelNumber[slot].reset();
-                if (image[p.address] < 129) options.channelNumber[slot] = image[p.address];
+                if (image[p.address] <= kChannelCount)
+                    options.channelNumber[slot] = image[p.address];
                 break;
             case Form::Frequency:
                 // Never empty: erased bytes read as FFF.FFFFF.
