@@ -95,12 +95,21 @@ void EncodeArbitraryState(FuzzedDataProvider& in) {
         c.name = in.ConsumeRandomLengthString(10);
     }
     for (auto& i : state.options.index) i = in.ConsumeIntegralInRange<int>(-2, 300);
-    for (auto& t : state.options.text) t = in.ConsumeRandomLengthString(12);
+    for (auto& number : state.options.channelNumber)
+        if (in.ConsumeBool()) number = in.ConsumeIntegral<std::uint8_t>();
+    for (auto& f : state.options.vfoFrequency)
+        f = Frequency::FromDigits(in.ConsumeIntegral<std::uint32_t>());
+    for (auto& offset : state.options.vfoOffset) offset = in.ConsumeIntegral<std::uint32_t>();
+    for (auto& c : state.options.characters) c = in.ConsumeRandomLengthString(12);
+    const auto fmValue = [&in]() -> FmFrequency {
+        if (in.ConsumeBool()) return std::nullopt;
+        return in.ConsumeIntegral<std::int32_t>();
+    };
     for (std::size_t k = 0; k < 25; ++k) {
-        state.fm.FmChannelText[k] = in.ConsumeRandomLengthString(8);
-        state.fmWindow.gridCell[k] = in.ConsumeRandomLengthString(3);
+        state.fm.channel[k] = fmValue();
+        state.fmWindow.cell[k] = fmValue();
     }
-    state.fm.Vfo = in.ConsumeRandomLengthString(8);
+    state.fm.vfo = fmValue();
     state.fm.PresentChannel = in.ConsumeIntegral<std::int16_t>();
     state.fm.DisplayMode = in.ConsumeIntegral<int>();
     state.fm.StepFrequency = in.ConsumeIntegral<int>();
