@@ -1,0 +1,101 @@
+#include "web_binding/web_document.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <vector>
+
+#include "cli/json_state.h"
+#include "exchange/channel_export.h"
+#include "exchange/exchange_notes.h"
+#include "exchange/utf8_text.h"
+#include "jobs/outcome_words.h"
+#include "radio/codecs/data_file.h"
+#include "radio/codecs/decode.h"
+#include "radio/codecs/encode.h"
+#include "radio/codecs/file_io.h"
+#include "radio/fields/channel_fields.h"
+#include "web_binding/catalogue_words.h"
+#include "web_binding/js_values.h"
+
+namespace talvo::web {
+namespace {
+
+using emscripten::val;
+
+// Name bytes (any byte but 0xFF) as characters U+0000..U+00FF, as the desktop grid shows them.
+std::string BytesAsCharacters(const std::string& bytes) {
+    std::string out;
+    for (const char c : bytes) {
+        const auto b = static_cast<unsigned char>(c);
+        if (b < 0x80) {
+            out += c;
+        } else {
+            out += static_cast<char>(0xC0 | (b >> 6));
+            out += static_cast<char>(0x80 | (b & 0x3F));
+        }
+    }
+    return out;
+}
+
+// Open and Save go through the core's own file functions, on the module's in-memory file
+// system: the page's bytes are the file.
+constexpr const char* kScratchFile = "/tmp/talvo-document.dat";
+
+}  // namespace
+
+Document::Document() : state_(StartupState()) {}
+
+std::string Document::open(const val& bytes, const std::string& fileName, const std::string& lang) {
+    const std::vector<std::uint8_t> file = BytesOf(bytes);
+    Status status = WriteFileAtomically(kScratchFile, file);
+    if (status == Status::Ok) status = OpenDataFile(state_, kScratchFile);
+    if (status == Status::Ok) return {};
+    return Say(StatusMessage(status, VisibleText(fileName)), lang);
+}
+
+val Document::save() {
+    std::vector<std::uint8_t> file;
+    if (SaveDataFile(state_, kScratchFile) != Status::Ok ||
+        ReadFileBytes(kScratchFile, file) != Status::Ok) {
+        file.clear();
+    }
+    return Uint8Array(file.data(), file.size());
+}
+
+bool Document::decodeImage(const val& bytes) {
+    const std::vector<std::uint8_t> image = BytesOf(bytes);
+    if (image.size() != kConfigSize) return false;
+    std::copy(image.begin(), image.end(), state_.RadioImage.begin());
+    DecodeImage(state_);
+    return true;
+}
+
+val Document::encodeImage() {
+    EncodeImage(state_);
+    return Uint8Array(state_.EncodedImage.data(), kConfigSize);
+}
+
+std::string Document::json(const std::string& lang) const {
+    return cli::StateToJson(state_, WordsIn(lang));
+}
+
+std::string Document::cell(int row, int column, const std::string& lang) const {
+    if (row < 0 || row >= kChannelCount || column < 0 || column >= kGridColumns) return {};
+    if (column == 0) return std::to_string(row + 1);
+    const std::string text = ChannelCellText(state_.channels.at(row + 1), column, WordsIn(lang));
+    return column == kColName ? BytesAsCharacters(text) : text;
+}
+
+std::string Document::csv() const {
+    return ExportChannelsCsv(state_.channels, state_.band).text;
+}
+
+val Document::csvNotes(const std::string& lang) const {
+    std::vector<std::string> lines;
+    for (const ExchangeNote& note : ExportChannelsCsv(state_.channels, state_.band).notes) {
+        lines.push_back(Say(NoteText(note), lang));
+    }
+    return Strings(lines);
+}
+
+}  // namespace talvo::web
