@@ -7,7 +7,6 @@
 
 #include "exchange/channel_export.h"
 #include "exchange/channel_import.h"
-#include "exchange/channel_values.h"
 #include "radio/state/program_state.h"
 #include "radio/state/tone_list.h"
 

@@ -13,6 +13,7 @@
 #include <algorithm>
 
 #include "exchange/decimal_text.h"
+#include "exchange/frequency_hz.h"
 #include "lang/catalogue.h"
 #include "ui/accessible_names.h"
 #include "ui/language_change.h"
@@ -207,8 +208,9 @@ void CsvImportDialog::fillRows() {
             QString::number(row.line),
             Tr(row.unchanged ? kUnchanged : kFates[static_cast<int>(row.fate)], lang_),
             taken ? QString::number(row.channel) : QString(),
-            taken ? QString::fromStdString(MegahertzText(row.values.rxHz)) : QString(),
-            taken ? FromName(row.values.name) : QString(),
+            taken ? QString::fromStdString(MegahertzText(HzOf(*row.read.rx).value_or(0)))
+                  : QString(),
+            taken ? FromName(row.read.name) : QString(),
             replaces,
             details.join(
                 Tr(TALVO_TEXT3("CsvImportDialog", "; ", "between two notes of a row"), lang_)),

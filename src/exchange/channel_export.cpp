@@ -1,7 +1,6 @@
 #include "exchange/channel_export.h"
 
 #include "exchange/channel_row.h"
-#include "exchange/channel_values.h"
 #include "exchange/csv_text.h"
 
 namespace talvo {
@@ -15,14 +14,13 @@ std::vector<std::vector<std::string>> ChannelTableCells(const ChannelStores& sto
     const auto& names = CsvHeaderNames();
     rows.emplace_back(names.begin(), names.end());
     for (int channel : channels) {
-        const ChannelReading reading = ReadChannel(stores, channel);
-        if (reading.kind == ChannelReading::Kind::NotANumber) {
+        if (channel < 1 || channel > kChannelCount || stores.isFree(channel)) continue;
+        if (!HasRow(stores.at(channel))) {
             if (notes)
                 notes->push_back({NoteKind::NotExportedNotANumber, {std::to_string(channel)}});
             continue;
         }
-        if (reading.kind != ChannelReading::Kind::Programmed) continue;
-        const ChannelRowCells cells = RowFromChannel(channel, reading.values, band, notes);
+        const ChannelRowCells cells = RowFromChannel(channel, stores.at(channel), band, notes);
         rows.emplace_back(cells.begin(), cells.end());
     }
     return rows;

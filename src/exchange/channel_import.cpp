@@ -102,7 +102,7 @@ ImportPlan PlanImport(const ChannelTable& table, const ChannelStores& target, co
             reading = ChannelFromRow(read, settings);
         }
         row.fate = reading.fate;
-        row.values = reading.values;
+        row.read = reading.channel;
         row.notes = std::move(reading.notes);
 
         if (row.fate == RowFate::Imported || row.fate == RowFate::Adjusted) {
@@ -139,12 +139,12 @@ ImportPlan PlanImport(const ChannelTable& table, const ChannelStores& target, co
             } else {
                 row.channel = channel;
                 takenBy[static_cast<std::size_t>(channel)] = row.line;
-                const ChannelReading before = ReadChannel(target, channel);
-                row.unchanged =
-                    before.kind == ChannelReading::Kind::Programmed && before.values == row.values;
+                Channel before = target.at(channel);
+                ForgetShownWords(before);
+                row.unchanged = before == row.read;
                 row.overwrites = !target.isFree(channel) && !row.unchanged;
                 // An unchanged channel keeps its stores as they are, grid texts included.
-                if (!row.unchanged) StoreChannel(plan.result, channel, row.values);
+                if (!row.unchanged) plan.result.at(channel) = row.read;
             }
         }
         switch (row.fate) {

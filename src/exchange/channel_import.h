@@ -43,7 +43,7 @@ struct ImportRow {
     int channel = 0;          // where it goes; 0 when refused or skipped
     bool overwrites = false;  // the channel held a programmed channel that this row changes
     bool unchanged = false;   // the channel holds these very values already
-    ChannelValues values;
+    Channel read;             // the row as a channel, programmed when it is taken
     std::vector<ExchangeNote> notes;
 };
 

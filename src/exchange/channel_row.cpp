@@ -3,13 +3,14 @@
 #include <string_view>
 
 #include "exchange/decimal_text.h"
+#include "exchange/frequency_hz.h"
 #include "exchange/power_watts.h"
 #include "exchange/tone_columns.h"
 #include "exchange/utf8_text.h"
 #include "radio/codecs/codecs.h"
+#include "radio/fields/channel_fields.h"
 #include "radio/memory/memory_layout.h"
 #include "radio/state/channel_lists.h"
-#include "rules/channel_table.h"
 
 namespace talvo {
 namespace {
@@ -19,6 +20,31 @@ using C = CsvColumn;
 constexpr std::string_view kModesElsewhere[] = {"AM",  "WFM",  "DV",    "USB", "LSB", "CW",
                                                 "CWR", "RTTY", "RTTYR", "DIG", "PKT", "NAM",
                                                 "DMR", "DN",   "P25",   "Auto"};
+
+// A column of the layout that carries a list field of the channel as one word per entry.
+struct ListColumn {
+    C column;
+    int field;                              // the field's column in the channel table
+    std::array<std::string_view, 2> words;  // by entry index
+};
+// Mode: narrow, wide. Skip: left out of scan, scanned.
+constexpr ListColumn kMode = {C::Mode, kColBand, {"NFM", "FM"}};
+constexpr ListColumn kSkip = {C::Skip, kColAddScan, {"S", ""}};
+
+// The word of entry `index`; an index the field's list lacks is written as its new-channel entry.
+std::string_view ListWord(const ListColumn& list, int index) {
+    const ChannelField& field = *FieldOfColumn(list.field);
+    if (index < 0 || index >= EntryCount(field)) index = field.newChannelIndex;
+    return list.words[static_cast<std::size_t>(index)];
+}
+
+// The entry a cell names, or nullopt.
+std::optional<int> ListEntry(const ListColumn& list, std::string_view cell) {
+    for (std::size_t i = 0; i < list.words.size(); ++i) {
+        if (cell == list.words[i]) return static_cast<int>(i);
+    }
+    return std::nullopt;
+}
 
 std::string& At(ChannelRowCells& cells, C c) {
     return cells[ColumnSlot(c)];
@@ -49,6 +75,15 @@ int RangeOf(const BandState& band, std::int64_t hz) {
     return -1;
 }
 
+// A frequency text ("145.12500") in Hz; nullopt when it is not an exact number of 10 Hz.
+std::optional<std::int64_t> HzOfText(const std::string& text) {
+    const auto reading = ReadDecimal(text, 5);
+    if (!reading || !reading->exact || text.find_first_of(" \t") != std::string::npos) {
+        return std::nullopt;
+    }
+    return reading->units * 10;
+}
+
 BandState BandAt(int index) {
     BandState band;
     band.select(index);
@@ -67,11 +102,11 @@ StoredFrequency StoreFrequency(const BandState& band, std::int64_t hz) {
     if (hz < 0) return out;
     const std::string text = FormatUnits((hz + 5) / 10, 5);
     const std::string snapped = SnapToRaster(text);
-    out.snappedHz = StoredFrequencyHz(snapped).value_or(hz);
+    out.snappedHz = HzOfText(snapped).value_or(hz);
     // The band is asked about the value given, as for a typed frequency, so 174.996 stays
     // outside 136-174.995 although its raster point would not be.
     const std::string stored = BandCheckedFrequency(band, text);
-    if (!stored.empty()) out.hz = StoredFrequencyHz(stored);
+    if (!stored.empty()) out.hz = HzOfText(stored);
     return out;
 }
 
@@ -147,53 +182,64 @@ int BandTaking(const std::vector<std::int64_t>& hz) {
     return -1;
 }
 
-ChannelRowCells RowFromChannel(int location, const ChannelValues& v, const BandState& band,
+bool HasRow(const Channel& channel) {
+    return channel.rx && HzOf(*channel.rx) && (!channel.tx || HzOf(*channel.tx));
+}
+
+ChannelRowCells RowFromChannel(int location, const Channel& channel, const BandState& band,
                                std::vector<ExchangeNote>* notes) {
     auto note = [&](NoteKind kind, std::vector<std::string> args) {
         if (notes) notes->push_back({kind, std::move(args)});
     };
+    const std::int64_t rxHz = channel.rx ? HzOf(*channel.rx).value_or(0) : 0;
+    const bool hasTx = channel.tx.has_value();
+    const std::int64_t txHz = hasTx ? HzOf(*channel.tx).value_or(0) : 0;
     ChannelRowCells cells;
     At(cells, C::Location) = std::to_string(location);
-    std::string name = NameAsUtf8(v.name);
+    std::string name = NameAsUtf8(channel.name);
     while (!name.empty() && name.back() == ' ') name.pop_back();
     At(cells, C::Name) = name;
-    At(cells, C::Frequency) = MegahertzText(v.rxHz);
+    At(cells, C::Frequency) = MegahertzText(rxHz);
 
     std::string duplex;
     std::int64_t offset = 0;
-    if (v.txProhibit == 0 || !v.txHz) {
+    // TX prohibit entry 0 is "On": the channel may not transmit.
+    if (channel.optionOf(kColTxProhibit) == 0 || !hasTx) {
         duplex = "off";
-        if (!v.txHz) {
+        if (!hasTx) {
             note(NoteKind::ExportNoTxFrequency, {std::to_string(location)});
-        } else if (*v.txHz != v.rxHz) {
-            note(NoteKind::ExportTxNotCarried, {std::to_string(location), MegahertzText(*v.txHz)});
+        } else if (txHz != rxHz) {
+            note(NoteKind::ExportTxNotCarried, {std::to_string(location), MegahertzText(txHz)});
         }
-    } else if (*v.txHz == v.rxHz) {
+    } else if (txHz == rxHz) {
         duplex = "";
-    } else if (RangeOf(band, v.rxHz) >= 0 && RangeOf(band, v.rxHz) == RangeOf(band, *v.txHz)) {
-        duplex = *v.txHz > v.rxHz ? "+" : "-";
-        offset = *v.txHz > v.rxHz ? *v.txHz - v.rxHz : v.rxHz - *v.txHz;
+    } else if (RangeOf(band, rxHz) >= 0 && RangeOf(band, rxHz) == RangeOf(band, txHz)) {
+        duplex = txHz > rxHz ? "+" : "-";
+        offset = txHz > rxHz ? txHz - rxHz : rxHz - txHz;
     } else {
         duplex = "split";
-        offset = *v.txHz;
+        offset = txHz;
     }
     At(cells, C::Duplex) = duplex;
     At(cells, C::Offset) = MegahertzText(offset);
 
-    const ToneCells tones = ToneCellsFor(v.txTone, v.rxTone);
+    const ToneCells tones =
+        ToneCellsFor(channel.optionOf(kColQtDqtEnc), channel.optionOf(kColQtDqtDec));
     for (std::size_t k = 0; k < tones.size(); ++k) {
         cells[ColumnSlot(C::Tone) + k] = tones[k];
     }
-    At(cells, C::Mode) = v.wide == 0 ? "NFM" : "FM";
+    for (const ListColumn& list : {kMode, kSkip}) {
+        At(cells, list.column) = ListWord(list, channel.optionOf(list.field));
+    }
     At(cells, C::TStep) = "5.00";
-    At(cells, C::Skip) = v.addScan == 0 ? "S" : "";
-    At(cells, C::Power) = PowerCellText(v.power);
+    At(cells, C::Power) = PowerCellText(channel.optionOf(kColPower));
     if (At(cells, C::Power).empty()) note(NoteKind::ExportPowerUnknown, {std::to_string(location)});
     return cells;
 }
 
 RowReading ChannelFromRow(const ChannelRowRead& cells, const RowReadSettings& settings) {
     RowReading out;
+    Channel& channel = out.channel;
     const bool comma = settings.commaPoint;
     auto refuse = [&](ExchangeNote note) -> RowReading& {
         out.fate = RowFate::Refused;
@@ -214,11 +260,14 @@ RowReading ChannelFromRow(const ChannelRowRead& cells, const RowReadSettings& se
         }
     }
     // The channel in use that the row goes into, whose values stand where the row is silent.
-    std::optional<ChannelValues> kept;
-    if (settings.into && settings.needLocation) {
-        ChannelReading current = ReadChannel(*settings.into, out.location);
-        if (current.kind == ChannelReading::Kind::Programmed) kept = std::move(current.values);
+    const Channel* kept = nullptr;
+    if (settings.into && settings.needLocation && HasRow(settings.into->at(out.location))) {
+        kept = &settings.into->at(out.location);
     }
+    const std::int64_t keptRxHz = kept ? *HzOf(*kept->rx) : 0;
+    const std::optional<std::int64_t> keptTxHz = kept && kept->tx ? HzOf(*kept->tx) : std::nullopt;
+    // Lists the row does not say keep the channel's entries, or take the new-channel ones.
+    channel.option = kept ? kept->option : NewChannelOptions();
 
     // Frequency: empty or 0 means no channel.
     const std::string_view freqCell = CellOr(cells, C::Frequency, "");
@@ -245,11 +294,9 @@ RowReading ChannelFromRow(const ChannelRowRead& cells, const RowReadSettings& se
     }
 
     const std::string_view mode = CellOr(cells, C::Mode, "");
-    if (mode == "FM" || mode.empty()) {
-        out.values.wide = mode.empty() && kept ? kept->wide : 1;
-    } else if (mode == "NFM") {
-        out.values.wide = 0;
-    } else {
+    if (const auto wide = ListEntry(kMode, mode)) {
+        channel.optionOf(kMode.field) = static_cast<std::int16_t>(*wide);
+    } else if (!mode.empty()) {
         for (std::string_view other : kModesElsewhere) {
             if (mode == other) return refuse({NoteKind::ModeMissing, {std::string(mode)}});
         }
@@ -257,20 +304,19 @@ RowReading ChannelFromRow(const ChannelRowRead& cells, const RowReadSettings& se
     }
 
     ToneCellsRead toneCells;
-    bool tonesAsKept = kept.has_value();
-    const ToneCells keptTones = kept ? ToneCellsFor(kept->txTone, kept->rxTone) : ToneCells{};
+    bool tonesAsKept = kept != nullptr;
+    const ToneCells keptTones =
+        kept ? ToneCellsFor(kept->optionOf(kColQtDqtEnc), kept->optionOf(kColQtDqtDec))
+             : ToneCells{};
     for (std::size_t k = 0; k < toneCells.size(); ++k) {
         toneCells[k] = cells[ColumnSlot(C::Tone) + k];
         tonesAsKept = tonesAsKept && (!toneCells[k] || *toneCells[k] == keptTones[k]);
     }
-    if (tonesAsKept) {
-        out.values.txTone = kept->txTone;
-        out.values.rxTone = kept->rxTone;
-    } else {
+    if (!tonesAsKept) {
         TonesRead tones = TonesFromCells(toneCells, comma);
         if (tones.refusal) return refuse(*tones.refusal);
-        out.values.txTone = tones.txTone;
-        out.values.rxTone = tones.rxTone;
+        channel.optionOf(kColQtDqtEnc) = static_cast<std::int16_t>(tones.txTone);
+        channel.optionOf(kColQtDqtDec) = static_cast<std::int16_t>(tones.rxTone);
         for (auto& w : tones.warnings) out.notes.push_back(std::move(w));
     }
 
@@ -279,38 +325,36 @@ RowReading ChannelFromRow(const ChannelRowRead& cells, const RowReadSettings& se
         return refuse(Invalid(C::TStep, step));
     }
 
-    const std::string_view skip = CellOr(cells, C::Skip, "");
-    if (absent(C::Skip) && kept) {
-        out.values.addScan = kept->addScan;
-    } else if (skip.empty()) {
-        out.values.addScan = 1;
-    } else if (skip == "S") {
-        out.values.addScan = 0;
-    } else if (skip == "P") {
-        out.values.addScan = 1;
-        out.notes.push_back({NoteKind::PriorityScan, {}});
-    } else {
-        return refuse(Invalid(C::Skip, skip));
+    // Without a Skip column the channel's entry stays, or the new-channel one.
+    if (const auto& skip = At(cells, C::Skip)) {
+        if (const auto scanned = ListEntry(kSkip, *skip)) {
+            channel.optionOf(kSkip.field) = static_cast<std::int16_t>(*scanned);
+        } else if (*skip == "P") {
+            channel.optionOf(kSkip.field) = static_cast<std::int16_t>(*ListEntry(kSkip, ""));
+            out.notes.push_back({NoteKind::PriorityScan, {}});
+        } else {
+            return refuse(Invalid(C::Skip, *skip));
+        }
     }
 
     const std::string_view power = TrimBlanks(CellOr(cells, C::Power, ""));
-    out.values.power = kept ? kept->power : 1;  // the new-channel default, High
-    if (!power.empty() && !(kept && power == PowerCellText(kept->power))) {
+    if (!power.empty() && !(kept && power == PowerCellText(kept->optionOf(kColPower)))) {
         const auto hundredths = ReadWattsHundredths(power, comma);
         if (!hundredths) return refuse(Invalid(C::Power, power));
-        out.values.power = NearestPowerLevel(*hundredths);
-        if (PowerLevelTenths(out.values.power).value_or(0) * 10 != *hundredths) {
-            out.notes.push_back({NoteKind::PowerNearest,
-                                 {std::string(power), std::to_string(out.values.power),
-                                  PowerCellText(out.values.power)}});
+        const int level = NearestPowerLevel(*hundredths);
+        channel.optionOf(kColPower) = static_cast<std::int16_t>(level);
+        if (PowerLevelTenths(level).value_or(0) * 10 != *hundredths) {
+            out.notes.push_back(
+                {NoteKind::PowerNearest,
+                 {std::string(power), std::to_string(level), PowerCellText(level)}});
         }
     }
 
     // Frequencies last: the band check names the band that would take the whole row. A
     // frequency the channel already holds is kept as it stands.
-    const bool rxKept = kept && rx->units == kept->rxHz;
+    const bool rxKept = kept && rx->units == keptRxHz;
     const StoredFrequency rxStored =
-        rxKept ? StoredFrequency{kept->rxHz, kept->rxHz} : StoreFrequency(settings.band, rx->units);
+        rxKept ? StoredFrequency{keptRxHz, keptRxHz} : StoreFrequency(settings.band, rx->units);
     std::int64_t txWanted = rx->units;
     if (duplex == "split") txWanted = offsetHz;
     const std::int64_t rxBase = rxStored.hz.value_or(rxStored.snappedHz);
@@ -321,21 +365,22 @@ RowReading ChannelFromRow(const ChannelRowRead& cells, const RowReadSettings& se
     if (ownTx) all.push_back(txWanted);
     if (!rxStored.hz)
         return refuse(OutOfBand(NoteKind::RxOutOfBand, rx->units, settings.band, all));
-    out.values.rxHz = *rxStored.hz;
-    if (*rxStored.hz != rx->units || !rx->exact) {
-        out.notes.push_back({NoteKind::RxSnapped,
-                             {std::string(TrimBlanks(freqCell)), MegahertzText(out.values.rxHz)}});
+    const std::int64_t rxHz = *rxStored.hz;
+    if (rxHz != rx->units || !rx->exact) {
+        out.notes.push_back(
+            {NoteKind::RxSnapped, {std::string(TrimBlanks(freqCell)), MegahertzText(rxHz)}});
     }
-    out.values.txHz = out.values.rxHz;
-    out.values.txProhibit = duplex == "off" ? 0 : 1;
-    if (ownTx && kept && kept->txHz == txWanted) {
-        out.values.txHz = kept->txHz;
+    std::optional<std::int64_t> txHz = rxHz;
+    // TX prohibit entry 0 is "On" (the channel may not transmit), 1 "Off".
+    bool keepsProhibit = false;
+    if (ownTx && kept && keptTxHz == txWanted) {
+        txHz = keptTxHz;
     } else if (ownTx) {
         const StoredFrequency txStored = StoreFrequency(settings.band, txWanted);
         if (!txStored.hz) {
             return refuse(OutOfBand(NoteKind::TxOutOfBand, txWanted, settings.band, all));
         }
-        out.values.txHz = *txStored.hz;
+        txHz = *txStored.hz;
         if (*txStored.hz != txWanted) {
             out.notes.push_back(
                 {NoteKind::TxSnapped, {MegahertzText(txWanted), MegahertzText(*txStored.hz)}});
@@ -343,20 +388,22 @@ RowReading ChannelFromRow(const ChannelRowRead& cells, const RowReadSettings& se
     } else if (kept && (duplex == "off" || absent(C::Duplex))) {
         // The row gives no transmit frequency: the channel's stays, or follows the receive
         // frequency where it was the same. "off" is already true of a channel without one.
-        if (kept->txHz != kept->rxHz) out.values.txHz = kept->txHz;
-        if (absent(C::Duplex) || !kept->txHz) out.values.txProhibit = kept->txProhibit;
+        if (keptTxHz != keptRxHz) txHz = keptTxHz;
+        keepsProhibit = absent(C::Duplex) || !keptTxHz;
     }
-    out.values.busyLock = kept ? kept->busyLock : FieldOfColumn(kColBusyLock)->newChannelIndex;
+    if (!keepsProhibit) channel.optionOf(kColTxProhibit) = duplex == "off" ? 0 : 1;
+    channel.rx = FrequencyOfHz(rxHz);
+    channel.tx = txHz ? std::optional(FrequencyOfHz(*txHz)) : std::nullopt;
 
     std::string given(CellOr(cells, C::Name, ""));
     while (!given.empty() && given.back() == ' ') given.pop_back();
     std::string keptName = kept ? NameAsUtf8(kept->name) : std::string();
     while (!keptName.empty() && keptName.back() == ' ') keptName.pop_back();
     if (kept && (absent(C::Name) || given == keptName)) {
-        out.values.name = kept->name;
+        channel.name = kept->name;
     } else {
         const NameReading name = NameFromText(given);
-        out.values.name = name.stored;
+        channel.name = name.stored;
         if (name.dropped) {
             out.notes.push_back({NoteKind::NameUnstorable, {given, NameAsUtf8(name.stored)}});
         } else if (name.cut) {

@@ -1,15 +1,16 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "exchange/channel_values.h"
 #include "exchange/csv_columns.h"
 #include "exchange/exchange_notes.h"
 #include "radio/state/band.h"
+#include "radio/state/channels.h"
 
 namespace talvo {
 
@@ -17,12 +18,16 @@ namespace talvo {
 // order). Export, import and the clipboard's text form all go through it.
 using ChannelRowCells = std::array<std::string, kCsvColumnCount>;
 
-// Writing. Frequencies with six decimals; Duplex `off` when transmit is prohibited (or the
-// channel has no transmit frequency), empty when TX = RX, `+`/`-` with the shift when both lie
-// in the same range of `band`, else `split` with the transmit frequency; tones by
-// ToneCellsFor; FM/NFM; TStep 5.00; Skip empty or S; Power in nominal watts. `notes` gets
-// what the row cannot carry.
-ChannelRowCells RowFromChannel(int location, const ChannelValues& values, const BandState& band,
+// Whether `channel` has a row: it is programmed and its frequencies are numbers (a damaged
+// image may hold a digit above 9).
+bool HasRow(const Channel& channel);
+
+// Writing `channel`, which has a row. Frequencies with six decimals; Duplex `off` when transmit
+// is prohibited (or the channel has no transmit frequency), empty when TX = RX, `+`/`-` with the
+// shift when both lie in the same range of `band`, else `split` with the transmit frequency;
+// tones by ToneCellsFor; FM/NFM; TStep 5.00; Skip empty or S; Power in nominal watts. `notes`
+// gets what the row cannot carry.
+ChannelRowCells RowFromChannel(int location, const Channel& channel, const BandState& band,
                                std::vector<ExchangeNote>* notes = nullptr);
 
 // Reading. `cells` is indexed by column; nullopt is a column the file does not have.
@@ -47,7 +52,7 @@ enum class RowFate {
 struct RowReading {
     RowFate fate = RowFate::Imported;
     int location = 0;  // the Location read (0 when absent or not a number)
-    ChannelValues values;
+    Channel channel;   // programmed when the row is taken
     std::vector<ExchangeNote> notes;
 };
 
@@ -59,7 +64,8 @@ struct RowReading {
 // band, tones or a name the layout writes the same way) keep the channel's own. With Duplex
 // `off` or absent the transmit frequency is not said: it keeps the channel's (none on a
 // receive-only channel), following the receive frequency where the channel's did.
-// Elsewhere busy lock gets the new-channel default and absent columns the layout's defaults.
+// Elsewhere busy lock, an empty Mode or Power and absent columns take the new-channel defaults
+// of the channel fields (radio/fields/channel_fields.h).
 RowReading ChannelFromRow(const ChannelRowRead& cells, const RowReadSettings& settings);
 
 // A name as the data file stores it: one byte per character, U+0020 to U+007E and U+00A0 to

@@ -37,11 +37,7 @@ FrequencyCommit CommitFrequency(ChannelStores& stores, const BandState& band, in
     if (!creates) return FrequencyCommit::Stored;
     // A receive frequency typed into a free row creates the channel.
     c.tx = stored;
-    for (const ChannelField& field : ChannelFields()) {
-        if (field.kind == FieldKind::Tone || field.kind == FieldKind::List) {
-            c.optionOf(field.column) = static_cast<std::int16_t>(field.newChannelIndex);
-        }
-    }
+    c.option = NewChannelOptions();
     c.bandShowsNewChannelWord = true;
     return FrequencyCommit::Created;
 }

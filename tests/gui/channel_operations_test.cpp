@@ -13,7 +13,7 @@
 #include "channel_table_fixture.h"
 #include "channel_view.h"
 #include "editors/channels/channel_clipboard.h"
-#include "exchange/channel_values.h"
+#include "exchange/frequency_hz.h"
 #include "lang/catalogue.h"
 #include "radio/state/tone_list.h"
 #include "rules/channel_ops.h"
@@ -142,19 +142,20 @@ class ChannelOperationsTest : public testing::ChannelTableFixture {
         auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
         ChannelStores& s = state_->channels;
         for (int ch = 1; ch <= 40; ++ch) {
-            ChannelValues v;
-            v.rxHz = (pick(0, 1) ? 136'000'000 : 400'000'000) + std::int64_t{pick(0, 6000)} * 6250;
+            Channel& c = s.at(ch) = Channel{};
+            const std::int64_t rxHz =
+                (pick(0, 1) ? 136'000'000 : 400'000'000) + std::int64_t{pick(0, 6000)} * 6250;
+            c.rx = FrequencyOfHz(rxHz);
             // The grid gives every channel a transmit frequency (only a radio's image can lack
             // one).
-            v.txHz = v.rxHz + std::int64_t{pick(-80, 80)} * 6250;
-            v.rxTone = pick(0, kToneCount - 1);
-            v.txTone = pick(0, kToneCount - 1);
-            v.power = pick(0, 2);
-            v.addScan = pick(0, 1);
-            v.wide = pick(0, 1);
-            v.txProhibit = pick(0, 1);
-            v.name = std::string(1, char('A' + ch % 26)) + std::to_string(ch % 100);
-            StoreChannel(s, ch, v);
+            c.tx = FrequencyOfHz(rxHz + std::int64_t{pick(-80, 80)} * 6250);
+            c.option = NewChannelOptions();
+            for (int column :
+                 {kColQtDqtDec, kColQtDqtEnc, kColPower, kColAddScan, kColBand, kColTxProhibit}) {
+                const int entries = EntryCount(*FieldOfColumn(column));
+                c.optionOf(column) = static_cast<std::int16_t>(pick(0, entries - 1));
+            }
+            c.name = std::string(1, char('A' + ch % 26)) + std::to_string(ch % 100);
         }
         window_->loadFromModel();
         QVERIFY(PointerClick(at(1, 0)));
@@ -168,29 +169,28 @@ class ChannelOperationsTest : public testing::ChannelTableFixture {
         QVERIFY(PointerClick(at(61, 0)));
         key(Qt::Key_V, Qt::ControlModifier);
         for (int ch = 1; ch <= 40; ++ch) {
-            ChannelValues sent = ReadChannel(s, ch).values;
-            const ChannelReading back = ReadChannel(s, 60 + ch);
-            QCOMPARE(int(back.kind), int(ChannelReading::Kind::Programmed));
-            sent.busyLock = back.values.busyLock;
+            Channel sent = s.at(ch);
+            Channel back = s.at(60 + ch);
+            QVERIFY(!back.isFree());
+            ForgetShownWords(sent);
+            ForgetShownWords(back);
+            sent.optionOf(kColBusyLock) = back.optionOf(kColBusyLock);
             // Duplex "off" stands for a prohibited transmit: the layout has no place for
             // the transmit frequency of such a channel.
-            if (sent.txProhibit == 0) sent.txHz = back.values.txHz;
-            auto show = [](const ChannelValues& v) {
-                return QStringLiteral("rx %1 tx %2 tones %3 %4 p%5 s%6 w%7 t%8 %9")
-                    .arg(v.rxHz)
-                    .arg(v.txHz.value_or(-1))
-                    .arg(v.rxTone)
-                    .arg(v.txTone)
-                    .arg(v.power)
-                    .arg(v.addScan)
-                    .arg(v.wide)
-                    .arg(v.txProhibit)
-                    .arg(QString::fromStdString(v.name));
+            const bool prohibited = sent.optionOf(kColTxProhibit) == 0;
+            if (prohibited) sent.tx = back.tx;
+            auto show = [](const Channel& v) {
+                QString lists;
+                for (int index : v.option) lists += QString::number(index) + ' ';
+                return QStringLiteral("rx %1 tx %2 lists %3%4")
+                    .arg(QString::fromStdString(FrequencyText(v.rx)),
+                         QString::fromStdString(FrequencyText(v.tx)), lists,
+                         QString::fromStdString(v.name));
             };
-            QVERIFY2(back.values == sent, qPrintable(QString::number(ch) + ": " + show(sent) +
-                                                     " / " + show(back.values)));
+            QVERIFY2(back == sent,
+                     qPrintable(QString::number(ch) + ": " + show(sent) + " / " + show(back)));
             for (int col = kColRxFreq; col <= kColName; ++col) {
-                if (col == kColBusyLock || (col == kColTxFreq && sent.txProhibit == 0)) continue;
+                if (col == kColBusyLock || (col == kColTxFreq && prohibited)) continue;
                 QCOMPARE(cell(60 + ch, col), cell(ch, col));
             }
         }
@@ -209,9 +209,9 @@ class ChannelOperationsTest : public testing::ChannelTableFixture {
         QVERIFY(answerer.waitAllAnswered());
         QCOMPARE(answerer.last().text,
                  QString("Beyond the scope of frequency band\nChannels not pasted: 111"));
-        QCOMPARE(ReadChannel(s, 110).values.rxHz, ReadChannel(s, 1).values.rxHz);
+        QCOMPARE(cell(110, kColRxFreq), cell(1, kColRxFreq));
         QCOMPARE(records()[110], before[110]);
-        QCOMPARE(ReadChannel(s, 112).values.rxHz, ReadChannel(s, 3).values.rxHz);
+        QCOMPARE(cell(112, kColRxFreq), cell(3, kColRxFreq));
     }
 
     // Every operation is one step of the document: random operations by keys on random

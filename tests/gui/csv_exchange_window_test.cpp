@@ -17,7 +17,7 @@
 #include "app/main_window.h"
 #include "app/startup.h"
 #include "editors/channels/channel_table_window.h"
-#include "exchange/channel_values.h"
+#include "exchange/frequency_hz.h"
 #include "lang/catalogue.h"
 #include "rules/channel_table.h"
 #include "support/fake_serial_link.h"
@@ -242,21 +242,21 @@ void CsvExchangeWindowTest::exportsSayWhereTheyWroteInBothLanguages() {
 // frequency come back as they were; the preview says the rows change nothing.
 void CsvExchangeWindowTest::ownExportImportedBackLeavesEveryChannelAsItWas() {
     start(kEnglish);
-    ChannelValues v;
-    v.rxHz = 156800000;
-    v.txHz = 156800000;
-    v.busyLock = 0;
+    Channel v;
+    v.option = NewChannelOptions();
+    v.rx = v.tx = FrequencyOfHz(156800000);
+    v.optionOf(kColBusyLock) = 0;
     v.name = "MARINE16";
-    StoreChannel(state().channels, 1, v);
-    v.rxHz = 439987500;
-    v.txHz.reset();
+    state().channels.at(1) = v;
+    v.rx = FrequencyOfHz(439987500);
+    v.tx.reset();
     v.name = "RX ONLY";
-    StoreChannel(state().channels, 2, v);
-    v.rxHz = 145600000;
-    v.txHz = 145000000;
-    v.txProhibit = 0;
+    state().channels.at(2) = v;
+    v.rx = FrequencyOfHz(145600000);
+    v.tx = FrequencyOfHz(145000000);
+    v.optionOf(kColTxProhibit) = 0;
     v.name = "Rpt low";
-    StoreChannel(state().channels, 3, v);
+    state().channels.at(3) = v;
     w().channelWindow()->loadFromModel();
     const ChannelStores before = state().channels;
 

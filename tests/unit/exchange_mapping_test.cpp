@@ -10,6 +10,7 @@
 #include "channel_view.h"
 #include "exchange/channel_row.h"
 #include "exchange/decimal_text.h"
+#include "exchange/frequency_hz.h"
 #include "exchange/power_watts.h"
 #include "exchange/tone_columns.h"
 #include "exchange/utf8_text.h"
@@ -148,6 +149,11 @@ ChannelRowRead Row(std::vector<std::pair<CsvColumn, const char*>> cells) {
     return row;
 }
 
+// A channel frequency in Hz; -1 for none.
+std::int64_t Hz(const std::optional<Frequency>& frequency) {
+    return frequency ? HzOf(*frequency).value_or(-1) : -1;
+}
+
 RowReadSettings Band(int index) {
     RowReadSettings s;
     s.band.select(index);
@@ -188,8 +194,8 @@ TEST(ExchangeDuplex, EveryValueBothWays) {
             continue;
         }
         ASSERT_EQ(r.fate, RowFate::Imported) << what;
-        EXPECT_EQ(r.values.txHz, c.tx) << what;
-        EXPECT_EQ(r.values.txProhibit, c.prohibit) << what;
+        EXPECT_EQ(Hz(r.channel.tx), c.tx) << what;
+        EXPECT_EQ(r.channel.optionOf(kColTxProhibit), c.prohibit) << what;
     }
 
     // Writing: the shift when both lie in the same range of the band, else split.
@@ -211,10 +217,10 @@ TEST(ExchangeDuplex, EveryValueBothWays) {
     };
     BandState band0;
     for (const Out& o : outs) {
-        ChannelValues v;
-        v.rxHz = 145500000;
-        v.txHz = o.tx;
-        v.txProhibit = o.prohibit;
+        Channel v;
+        v.rx = FrequencyOfHz(145500000);
+        if (o.tx) v.tx = FrequencyOfHz(*o.tx);
+        v.optionOf(kColTxProhibit) = static_cast<std::int16_t>(o.prohibit);
         std::vector<ExchangeNote> notes;
         const ChannelRowCells cells = RowFromChannel(1, v, band0, &notes);
         EXPECT_EQ(cells[ColumnSlot(C::Duplex)], o.duplex);
@@ -222,9 +228,10 @@ TEST(ExchangeDuplex, EveryValueBothWays) {
         EXPECT_EQ(notes.size(), o.notes) << o.duplex;
     }
     // 145 and 174 MHz share range A of band 0; band 1 does not hold 174 MHz: split there.
-    ChannelValues v;
-    v.rxHz = 145000000;
-    v.txHz = 174000000;
+    Channel v;
+    v.rx = FrequencyOfHz(145000000);
+    v.tx = FrequencyOfHz(174000000);
+    v.optionOf(kColTxProhibit) = 1;
     EXPECT_EQ(RowFromChannel(1, v, band0)[ColumnSlot(C::Duplex)], "+");
     BandState band1;
     band1.select(1);
@@ -254,7 +261,7 @@ TEST(ExchangePower, NominalWattsAndNearestLevel) {
             EXPECT_EQ(r.fate, RowFate::Refused) << c.cell;
             continue;
         }
-        EXPECT_EQ(r.values.power, c.level) << c.cell;
+        EXPECT_EQ(r.channel.optionOf(kColPower), c.level) << c.cell;
         EXPECT_EQ(r.fate, c.adjusted ? RowFate::Adjusted : RowFate::Imported) << c.cell;
     }
 }
@@ -291,7 +298,7 @@ TEST(ExchangeFrequency, RasterBandAndExactDecimals) {
             EXPECT_EQ(r.fate, RowFate::Refused) << c.cell;
             continue;
         }
-        EXPECT_EQ(r.values.rxHz, c.hz) << c.cell;
+        EXPECT_EQ(Hz(r.channel.rx), c.hz) << c.cell;
         EXPECT_EQ(r.fate, c.adjusted ? RowFate::Adjusted : RowFate::Imported) << c.cell;
     }
     // A frequency outside the band names the band that would take it.
@@ -357,7 +364,7 @@ TEST(ExchangeNames, AFileNameKeepsWhatTheNameAreaHolds) {
     for (const Case& c : cases) {
         const RowReading r = ChannelFromRow(
             Row({{C::Location, "1"}, {C::Frequency, "145.5"}, {C::Name, c.given}}), Band(0));
-        EXPECT_EQ(r.values.name, c.stored) << c.given;
+        EXPECT_EQ(r.channel.name, c.stored) << c.given;
         EXPECT_EQ(r.fate, c.note ? RowFate::Adjusted : RowFate::Imported) << c.given;
         if (c.note) {
             ASSERT_EQ(r.notes.size(), 1u) << c.given;
@@ -403,10 +410,10 @@ TEST(ExchangeRow, OtherColumns) {
         Band(0));
     EXPECT_EQ(narrow.fate, RowFate::Imported);
     EXPECT_EQ(narrow.location, 128);
-    EXPECT_EQ(narrow.values.wide, 0);
-    EXPECT_EQ(narrow.values.addScan, 0);
-    EXPECT_EQ(narrow.values.busyLock, 1);
-    EXPECT_EQ(narrow.values.power, 1);
+    EXPECT_EQ(narrow.channel.optionOf(kColBand), 0);
+    EXPECT_EQ(narrow.channel.optionOf(kColAddScan), 0);
+    EXPECT_EQ(narrow.channel.optionOf(kColBusyLock), 1);
+    EXPECT_EQ(narrow.channel.optionOf(kColPower), 1);
 }
 
 }  // namespace

@@ -13,7 +13,7 @@
 #include "channel_view.h"
 #include "exchange/channel_export.h"
 #include "exchange/channel_import.h"
-#include "exchange/channel_values.h"
+#include "exchange/frequency_hz.h"
 #include "image_samples.h"
 #include "radio/codecs/decode.h"
 #include "radio/codecs/encode.h"
@@ -43,9 +43,20 @@ RoundTrip ExportThenImport(const ProgramState& source) {
     return trip;
 }
 
-ChannelValues WithoutBusyLock(ChannelValues v) {
-    v.busyLock = 0;
-    return v;
+// A channel's values as the layout carries them: without busy lock, and without how its row
+// reads until the grid is drawn afresh.
+Channel Carried(Channel c) {
+    c.optionOf(kColBusyLock) = 0;
+    ForgetShownWords(c);
+    return c;
+}
+
+// A channel on `rxHz` and the same transmit frequency, its lists as a new channel's.
+Channel NewChannelOn(std::int64_t rxHz) {
+    Channel c;
+    c.rx = c.tx = FrequencyOfHz(rxHz);
+    c.option = NewChannelOptions();
+    return c;
 }
 
 // Random channels as a user could have typed them into the grid, in a random band.
@@ -66,37 +77,38 @@ ProgramState RandomGridState(std::mt19937& rng) {
     };
     for (int ch = 1; ch <= kChannelCount; ++ch) {
         if (pick(4) == 0) continue;
-        ChannelValues v;
+        Channel& c = state.channels.at(ch);
         const bool rangeA = pick(2) == 0;
-        v.rxHz = rangeA ? frequency(b.BandALow, b.BandAHigh) : frequency(b.BandBLow, b.BandBHigh);
+        c.rx = FrequencyOfHz(rangeA ? frequency(b.BandALow, b.BandAHigh)
+                                    : frequency(b.BandBLow, b.BandBHigh));
         switch (pick(4)) {
             case 0:
-                v.txHz = v.rxHz;
+                c.tx = c.rx;
                 break;
             case 1:
-                v.txHz = rangeA ? frequency(b.BandALow, b.BandAHigh)
-                                : frequency(b.BandBLow, b.BandBHigh);
+                c.tx = FrequencyOfHz(rangeA ? frequency(b.BandALow, b.BandAHigh)
+                                            : frequency(b.BandBLow, b.BandBHigh));
                 break;
             default:
-                v.txHz = rangeA ? frequency(b.BandBLow, b.BandBHigh)
-                                : frequency(b.BandALow, b.BandAHigh);
+                c.tx = FrequencyOfHz(rangeA ? frequency(b.BandBLow, b.BandBHigh)
+                                            : frequency(b.BandALow, b.BandAHigh));
                 break;
         }
-        v.rxTone = pick(3) == 0 ? 0 : pick(kToneCount);
-        v.txTone = pick(4) == 0 ? v.rxTone : pick(kToneCount);
-        v.power = pick(3);
-        v.busyLock = pick(2);
-        v.addScan = pick(2);
-        v.wide = pick(2);
-        v.txProhibit = pick(2);
-        if (v.txProhibit == 0) v.txHz = v.rxHz;  // the layout carries no transmit frequency then
+        // Each list entry, tones Off more often than not.
+        for (const ChannelField& field : ChannelFields()) {
+            if (field.kind != FieldKind::Tone && field.kind != FieldKind::List) continue;
+            const bool off = field.kind == FieldKind::Tone && pick(3) == 0;
+            c.optionOf(field.column) = static_cast<std::int16_t>(off ? 0 : pick(EntryCount(field)));
+        }
+        if (pick(4) == 0) c.optionOf(kColQtDqtEnc) = c.optionOf(kColQtDqtDec);
+        // The layout carries no transmit frequency for a prohibited transmit.
+        if (c.optionOf(kColTxProhibit) == 0) c.tx = c.rx;
         const int length = pick(6);
         for (int k = 0; k < length; ++k) {
-            char c = static_cast<char>(35 + pick(88));
-            if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-            v.name.push_back(c);
+            char letter = static_cast<char>(35 + pick(88));
+            if (letter >= 'a' && letter <= 'z') letter = static_cast<char>(letter - 'a' + 'A');
+            c.name.push_back(letter);
         }
-        StoreChannel(state.channels, ch, v);
     }
     return state;
 }
@@ -154,23 +166,22 @@ TEST(ExchangeRoundTrip, ExportImportedIntoTheSameFileGivesTheSameBytes) {
 // row changes what it says and nothing else.
 TEST(ExchangeRoundTrip, ARowIntoAChannelInUseChangesOnlyWhatItSays) {
     ProgramState state = StartupState();
-    ChannelValues prohibited;  // transmit prohibited, same frequency, busy lock on
-    prohibited.rxHz = prohibited.txHz.emplace(145500000);
-    prohibited.txProhibit = 0;
-    prohibited.busyLock = 0;
+    Channel prohibited = NewChannelOn(145500000);  // transmit prohibited, busy lock on
+    prohibited.optionOf(kColTxProhibit) = 0;
+    prohibited.optionOf(kColBusyLock) = 0;
     prohibited.name = "Repeat 1";
-    ChannelValues receiveOnly;  // no transmit frequency, a power without watts
-    receiveOnly.rxHz = 439987500;
-    receiveOnly.power = 3;
+    Channel receiveOnly = NewChannelOn(439987500);  // no transmit frequency, power without watts
+    receiveOnly.tx.reset();
+    receiveOnly.optionOf(kColPower) = 3;
     receiveOnly.name = "RX ONLY";
-    ChannelValues keptTx = prohibited;  // transmit prohibited, its own transmit frequency
-    keptTx.rxHz = 145600000;
-    keptTx.txHz = 145000000;
-    keptTx.rxTone = 100;
-    keptTx.txTone = 100;
+    Channel keptTx = prohibited;  // transmit prohibited, its own transmit frequency
+    keptTx.rx = FrequencyOfHz(145600000);
+    keptTx.tx = FrequencyOfHz(145000000);
+    keptTx.optionOf(kColQtDqtDec) = keptTx.optionOf(kColQtDqtEnc) = 100;
     keptTx.name = "rpt low";
-    const ChannelValues* channels[] = {&prohibited, &receiveOnly, &keptTx};
-    for (int ch = 1; ch <= 3; ++ch) StoreChannel(state.channels, ch, *channels[ch - 1]);
+    state.channels.at(1) = prohibited;
+    state.channels.at(2) = receiveOnly;
+    state.channels.at(3) = keptTx;
 
     std::string reformatted = ExportChannelsCsv(state.channels, state.band).text;
     for (const auto& [from, to] : {std::pair<std::string, std::string>{"145.500000", "145.5"},
@@ -184,9 +195,9 @@ TEST(ExchangeRoundTrip, ARowIntoAChannelInUseChangesOnlyWhatItSays) {
         const char* what;
         std::string file;
         int channel;
-        ChannelValues expected;
+        Channel expected;
     };
-    auto with = [](ChannelValues v, auto change) {
+    auto with = [](Channel v, auto change) {
         change(v);
         return v;
     };
@@ -194,27 +205,26 @@ TEST(ExchangeRoundTrip, ARowIntoAChannelInUseChangesOnlyWhatItSays) {
         {"numbers as a spreadsheet writes them", reformatted, 3, keptTx},
         {"a new frequency: the same transmit frequency follows it",
          "Location,Frequency\n1,146.000\n", 1,
-         with(prohibited, [](ChannelValues& v) { v.rxHz = v.txHz.emplace(146000000); })},
+         with(prohibited, [](Channel& v) { v.rx = v.tx = FrequencyOfHz(146000000); })},
         {"off with a new frequency: a transmit frequency of its own stays",
          "Location,Frequency,Duplex\n3,145.625,off\n", 3,
-         with(keptTx, [](ChannelValues& v) { v.rxHz = 145625000; })},
+         with(keptTx, [](Channel& v) { v.rx = FrequencyOfHz(145625000); })},
         {"a new name on a receive-only channel", "Location,Name,Frequency\n2,Weather,439.9875\n", 2,
-         with(receiveOnly, [](ChannelValues& v) { v.name = "Weather"; })},
+         with(receiveOnly, [](Channel& v) { v.name = "Weather"; })},
         {"an explicit simplex allows transmitting",
          "Location,Frequency,Duplex,Offset\n1,145.5,,0\n", 1,
-         with(prohibited, [](ChannelValues& v) { v.txProhibit = 1; })},
+         with(prohibited, [](Channel& v) { v.optionOf(kColTxProhibit) = 1; })},
         {"an empty Power cell", "Location,Frequency,Power\n2,439.9875,\n", 2, receiveOnly},
         {"a Power cell", "Location,Frequency,Power\n2,439.9875,1.0W\n", 2,
-         with(receiveOnly, [](ChannelValues& v) { v.power = 0; })},
+         with(receiveOnly, [](Channel& v) { v.optionOf(kColPower) = 0; })},
         {"a free channel gets the defaults", "Location,Frequency\n4,145.5\n", 4,
-         with(ChannelValues{}, [](ChannelValues& v) { v.rxHz = v.txHz.emplace(145500000); })},
+         NewChannelOn(145500000)},
     };
     for (const Case& c : cases) {
         const ImportPlan plan =
             PlanImport(ReadChannelTable(c.file), state.channels, state.band, {});
         ASSERT_EQ(plan.refused, 0) << c.what;
-        const ChannelReading after = ReadChannel(plan.result, c.channel);
-        EXPECT_EQ(after.values, c.expected) << c.what;
+        EXPECT_EQ(plan.result.at(c.channel), c.expected) << c.what;
         for (int ch = 1; ch <= 4; ++ch) {
             if (ch == c.channel) continue;
             EXPECT_EQ(FrequencyText(plan.result.at(ch).rx), FrequencyText(state.channels.at(ch).rx))
@@ -241,14 +251,14 @@ TEST(ExchangeRoundTrip, GridChannelsComeBackFieldForFieldWithoutANote) {
         EXPECT_TRUE(trip.exported.notes.empty());
         EXPECT_EQ(trip.plan.refused + trip.plan.adjusted + trip.plan.skipped, 0);
         for (int ch = 1; ch <= kChannelCount; ++ch) {
-            const ChannelReading before = ReadChannel(source.channels, ch);
-            const ChannelReading after = ReadChannel(trip.plan.result, ch);
-            ASSERT_EQ(before.kind, after.kind) << "image " << image << " channel " << ch;
-            EXPECT_EQ(WithoutBusyLock(before.values), WithoutBusyLock(after.values))
-                << "image " << image << " channel " << ch;
-            if (after.kind == ChannelReading::Kind::Programmed) {
-                EXPECT_EQ(after.values.busyLock, 1);
+            const Channel& before = source.channels.at(ch);
+            const Channel& after = trip.plan.result.at(ch);
+            if (before.isFree()) {
+                EXPECT_TRUE(after.isFree()) << "image " << image << " channel " << ch;
+                continue;
             }
+            EXPECT_EQ(Carried(before), Carried(after)) << "image " << image << " channel " << ch;
+            EXPECT_EQ(after.optionOf(kColBusyLock), FieldOfColumn(kColBusyLock)->newChannelIndex);
         }
     }
 }
@@ -261,10 +271,9 @@ TEST(ExchangeRoundTrip, RandomImagesChangeNoChannelSilently) {
         const RoundTrip trip = ExportThenImport(source);
         std::set<int> unexplained;
         for (int ch = 1; ch <= kChannelCount; ++ch) {
-            const ChannelReading before = ReadChannel(source.channels, ch);
-            const ChannelReading after = ReadChannel(trip.plan.result, ch);
-            const bool same = before.kind == after.kind &&
-                              WithoutBusyLock(before.values) == WithoutBusyLock(after.values);
+            const Channel& before = source.channels.at(ch);
+            const Channel& after = trip.plan.result.at(ch);
+            const bool same = before.isFree() ? after.isFree() : Carried(before) == Carried(after);
             if (!same && trip.noted.count(ch) == 0) unexplained.insert(ch);
         }
         // Refused rows have no channel; their count must match the channels that went missing.

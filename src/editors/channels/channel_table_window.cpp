@@ -365,8 +365,8 @@ void ChannelTableWindow::showRows(const QList<int>& channels) {
 
 void ChannelTableWindow::showRow(int channel, const TextWords& words, GridCellBatch& cells) {
     const Channel& c = state_.channels.at(channel);
-    for (int col = kColRxFreq; col <= kColName; ++col) {
-        cells.set(channel - 1, col, listWords_.cellText(c, col, words));
+    for (const ChannelField& field : ChannelFields()) {
+        cells.set(channel - 1, field.column, listWords_.cellText(c, field.column, words));
     }
 }
 
@@ -384,15 +384,15 @@ void ChannelTableWindow::openEditorOnCurrentCell(bool byPress) {
     if (column != grid_->currentColumn()) grid_->setCurrentCell(row, column);
     grid_->scrollTo(grid_->model()->index(row, column));
 
-    switch (column) {
-        case kColRxFreq:
-        case kColTxFreq:
+    switch (FieldOfColumn(column)->kind) {
+        case FieldKind::Frequency:
             openTextEditor(frequencyEditor(), EditorKind::Frequency, channel, column);
             break;
-        case kColName:
+        case FieldKind::Name:
             openTextEditor(nameEditor(), EditorKind::Name, channel, column);
             break;
-        default:
+        case FieldKind::Tone:
+        case FieldKind::List:
             openList(listFor(column), channel, column, byPress);
             break;
     }
@@ -532,7 +532,7 @@ void ChannelTableWindow::textEdited(QLineEdit* editor, const QString& text) {
 }
 
 void ChannelTableWindow::moveCurrentCell(bool forward) {
-    const int dataColumns = kGridColumns - 1;
+    const int dataColumns = static_cast<int>(kChannelFieldCount);
     const int cell = grid_->currentRow() * dataColumns + grid_->currentColumn() - 1;
     const int cells = kChannelCount * dataColumns;
     // Rows the find box hides are passed over; at either end the cell stays.

@@ -95,14 +95,15 @@ void ChannelGridTools::build() {
     sortMenu_->addAction(actions_[SortUp]);
     sortMenu_->addAction(actions_[SortDown]);
     sortMenu_->addSeparator();
-    for (int column = kColRxFreq; column <= kColName; ++column) {
+    for (std::size_t i = 0; i < sortBy_.size(); ++i) {
+        const int column = ChannelFields()[i].column;
         QAction* by = sortMenu_->addAction(QString());
         by->setObjectName(QStringLiteral("MNChSortBy%1").arg(column));
         connect(by, &QAction::triggered, this, [this, column] {
             sortChannels(column,
                          ascending_->isChecked() ? SortOrder::Ascending : SortOrder::Descending);
         });
-        sortBy_[static_cast<std::size_t>(column - 1)] = by;
+        sortBy_[i] = by;
     }
     sortMenu_->addSeparator();
     auto* direction = new QActionGroup(sortMenu_);
@@ -156,9 +157,9 @@ void ChannelGridTools::applyLanguage(Language lang) {
         if (*spec.text.source) actions_[i]->setText(Tr(spec.text, lang));
     }
     sortMenu_->setTitle(Tr(TALVO_TEXT("GridTools", "Sort Channels(&S)"), lang));
-    for (int column = kColRxFreq; column <= kColName; ++column) {
-        sortBy_[static_cast<std::size_t>(column - 1)]->setText(
-            (Tr(TALVO_TEXT("GridTools", "By %1"), lang)).arg(ColumnWord(column, lang)));
+    for (std::size_t i = 0; i < sortBy_.size(); ++i) {
+        sortBy_[i]->setText((Tr(TALVO_TEXT("GridTools", "By %1"), lang))
+                                .arg(ColumnWord(ChannelFields()[i].column, lang)));
     }
     ascending_->setText(Tr(TALVO_TEXT("GridTools", "Ascending"), lang));
     descending_->setText(Tr(TALVO_TEXT("GridTools", "Descending"), lang));
@@ -229,12 +230,17 @@ void ChannelGridTools::runSetColumn() {
     ColumnValue start;
     start.column = std::max(window_.grid_->currentColumn(), int{kColRxFreq});
     const Channel& current = state.channels.at(channel);
-    if (start.column == kColName) {
-        start.text = current.name;
-    } else if (start.column <= kColTxFreq) {
-        start.text = FrequencyText(start.column == kColRxFreq ? current.rx : current.tx);
-    } else {
-        start.index = current.optionOf(start.column);
+    switch (FieldOfColumn(start.column)->kind) {
+        case FieldKind::Name:
+            start.text = current.name;
+            break;
+        case FieldKind::Frequency:
+            start.text = FrequencyText(start.column == kColRxFreq ? current.rx : current.tx);
+            break;
+        case FieldKind::Tone:
+        case FieldKind::List:
+            start.index = current.optionOf(start.column);
+            break;
     }
     ColumnValueDialog dialog(state.language, static_cast<int>(channels.size()), start, &window_);
     if (dialog.exec() == QDialog::Accepted) {

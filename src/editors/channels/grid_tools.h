@@ -5,6 +5,7 @@
 #include <array>
 
 #include "model/language.h"
+#include "radio/fields/channel_fields.h"
 #include "rules/channel_fill.h"
 #include "rules/channel_sort.h"
 #include "rules/column_edit.h"
@@ -78,7 +79,7 @@ class ChannelGridTools : public QObject {
     ChannelTableWindow& window_;
     std::array<QAction*, kToolCount> actions_{};
     QMenu* sortMenu_ = nullptr;
-    std::array<QAction*, 10> sortBy_{};  // columns 1..10
+    std::array<QAction*, kChannelFieldCount> sortBy_{};  // by field, in column order
     QAction* ascending_ = nullptr;
     QAction* descending_ = nullptr;
     ChannelFilterBar* bar_ = nullptr;

@@ -161,6 +161,17 @@ Message EntryWord(const ChannelField& field, int index) {
     return field.entries[static_cast<std::size_t>(index)];
 }
 
+std::array<std::int16_t, kChannelOptionCount> NewChannelOptions() {
+    std::array<std::int16_t, kChannelOptionCount> options{};
+    for (const ChannelField& field : ChannelFields()) {
+        if (field.kind == FieldKind::Tone || field.kind == FieldKind::List) {
+            options[static_cast<std::size_t>(field.column - kColQtDqtDec)] =
+                static_cast<std::int16_t>(field.newChannelIndex);
+        }
+    }
+    return options;
+}
+
 const Text& NewChannelBandWord() {
     return kNewChannelBand;
 }

@@ -75,6 +75,9 @@ std::span<const Text> NameColumnList();
 int EntryCount(const ChannelField& field);
 Message EntryWord(const ChannelField& field, int index);
 
+// The list indexes a channel made by typing its receive frequency starts with.
+std::array<std::int16_t, kChannelOptionCount> NewChannelOptions();
+
 // The word the band column of a channel made by typing shows until the table is drawn afresh:
 // "Wide", where the list has "wide".
 const Text& NewChannelBandWord();
@@ -112,8 +115,6 @@ NameCheck CheckTypedName(std::string_view text);
 // The frequency text the table stores for `text`, or empty when the band refuses it. Refused
 // are entries with two or more points (their value is ambiguous), values outside both
 // segments of the band, and values whose stored form would fall outside them.
-std::string BandCheckedFrequency(const BandState& band, std::string_view text);
-
 std::string BandCheckedFrequency(const BandState& band, std::string_view text);
 
 // What a text typed for `field` stands for.

@@ -11,11 +11,13 @@ void ClearGrid(ChannelStores& stores) {
     for (int ch = 1; ch <= kChannelCount; ++ch) ClearNO(stores, ch);
 }
 
+void ForgetShownWords(Channel& channel) {
+    channel.bandShowsNewChannelWord = false;
+    channel.unlistedTone = {};
+}
+
 void ForgetShownWords(ChannelStores& stores) {
-    for (Channel& c : stores.channels) {
-        c.bandShowsNewChannelWord = false;
-        c.unlistedTone = {};
-    }
+    for (Channel& c : stores.channels) ForgetShownWords(c);
 }
 
 }  // namespace talvo

@@ -59,6 +59,7 @@ void ClearNO(ChannelStores& stores, int channel);
 void ClearGrid(ChannelStores& stores);
 
 // Forgets how rows read until the grid is drawn afresh: every row then reads from its values.
+void ForgetShownWords(Channel& channel);
 void ForgetShownWords(ChannelStores& stores);
 
 }  // namespace talvo
