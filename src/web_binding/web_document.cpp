@@ -14,6 +14,8 @@
 #include "radio/codecs/encode.h"
 #include "radio/codecs/file_io.h"
 #include "radio/fields/channel_fields.h"
+#include "radio/state/dtmf.h"
+#include "rules/channel_table.h"
 #include "web_binding/catalogue_words.h"
 #include "web_binding/js_values.h"
 
@@ -47,10 +49,15 @@ Document::Document() : state_(StartupState()) {}
 
 std::string Document::open(const val& bytes, const std::string& fileName, const std::string& lang) {
     const std::vector<std::uint8_t> file = BytesOf(bytes);
+    // Read into a copy: a failure leaves the document as it was.
+    ProgramState after = state_;
     Status status = WriteFileAtomically(kScratchFile, file);
-    if (status == Status::Ok) status = OpenDataFile(state_, kScratchFile);
-    if (status == Status::Ok) return {};
-    return Say(StatusMessage(status, VisibleText(fileName)), lang);
+    if (status == Status::Ok) status = OpenDataFile(after, kScratchFile);
+    if (status != Status::Ok) return Say(StatusMessage(status, VisibleText(fileName)), lang);
+    remember();
+    state_ = std::move(after);
+    markSaved();
+    return {};
 }
 
 val Document::save() {
@@ -59,12 +66,14 @@ val Document::save() {
         ReadFileBytes(kScratchFile, file) != Status::Ok) {
         file.clear();
     }
+    if (!file.empty()) markSaved();
     return Uint8Array(file.data(), file.size());
 }
 
 bool Document::decodeImage(const val& bytes) {
     const std::vector<std::uint8_t> image = BytesOf(bytes);
     if (image.size() != kConfigSize) return false;
+    remember();
     std::copy(image.begin(), image.end(), state_.RadioImage.begin());
     DecodeImage(state_);
     return true;
@@ -73,6 +82,41 @@ bool Document::decodeImage(const val& bytes) {
 val Document::encodeImage() {
     EncodeImage(state_);
     return Uint8Array(state_.EncodedImage.data(), kConfigSize);
+}
+
+void Document::remember() {
+    undo_.push_back({state_, revision_});
+    if (undo_.size() > kHistorySteps) undo_.pop_front();
+    redo_.clear();
+    revision_ = ++lastRevision_;
+}
+
+bool Document::undo() {
+    if (undo_.empty()) return false;
+    redo_.push_back({std::move(state_), revision_});
+    state_ = std::move(undo_.back().state);
+    revision_ = undo_.back().revision;
+    undo_.pop_back();
+    return true;
+}
+
+bool Document::redo() {
+    if (redo_.empty()) return false;
+    undo_.push_back({std::move(state_), revision_});
+    state_ = std::move(redo_.back().state);
+    revision_ = redo_.back().revision;
+    redo_.pop_back();
+    return true;
+}
+
+void Document::startNew() {
+    remember();
+    state_.band.select(0);
+    state_.band.BandPromptSuppressed = true;
+    state_.band.PreviousBandIndex = 0;
+    StartForm(state_.channels);
+    StartForm(state_.dtmf);
+    markSaved();
 }
 
 std::string Document::json(const std::string& lang) const {
