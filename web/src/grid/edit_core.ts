@@ -1,0 +1,74 @@
+// The core's editing functions (src/web_binding/edit_binding.cpp, csv_import_binding.cpp and
+// the document's history) as the page sees them: types only.
+import type { Core, Document } from "../core";
+
+export interface EditDocument extends Document {
+  undo(): boolean;
+  redo(): boolean;
+  canUndo(): boolean;
+  canRedo(): boolean;
+  modified(): boolean;
+  startNew(): void;
+}
+
+export interface ChannelSelection {
+  press(channel: number, shift: boolean, ctrl: boolean): void;
+  extend(from: number, to: number): void;
+  clear(): void;
+  contains(channel: number): boolean;
+  empty(): boolean;
+  channels(): number[];
+  set(channels: number[]): void;
+  delete(): void;
+}
+
+export interface CsvPreview {
+  readable: boolean;
+  lines: string[];
+  rows: string[];
+  taken: number;
+}
+
+export interface EditCore extends Core {
+  pageTexts(): string[];
+  editorColumn(doc: Document, channel: number, column: number): number;
+  filterEntry(name: boolean, before: string, after: string): { text: string; cursor: number };
+  commitFrequency(doc: Document, channel: number, column: number, text: string, lang: string): string;
+  commitName(doc: Document, channel: number, text: string): void;
+  listEntries(column: number, lang: string): string[];
+  optionIndex(doc: Document, channel: number, column: number): number;
+  commitOption(doc: Document, channel: number, column: number, index: number): void;
+  channelsText(doc: Document, channels: number[]): string;
+  copyChannels(doc: Document, channels: number[], shown: number[]): Uint8Array<ArrayBuffer>;
+  clearChannels(doc: Document, channels: number[]): boolean;
+  pasteChannels(
+    doc: Document,
+    at: number,
+    shown: number[],
+    own: Uint8Array | null,
+    text: string | null,
+    lang: string,
+  ): { pasted: number[]; message: string };
+  insertChannel(doc: Document, at: number, shown: number[], lang: string): string;
+  deleteMoveUp(doc: Document, channels: number[], shown: number[]): boolean;
+  moveChannels(doc: Document, channels: number[], up: boolean, shown: number[]): number[] | null;
+  sortChannels(doc: Document, chosen: number[], shown: number[], column: number, descending: boolean): boolean;
+  findChannels(doc: Document, text: string, lang: string): number[];
+  ChannelSelection: new () => ChannelSelection;
+  csvImportPreview(doc: Document, bytes: Uint8Array, fileName: string, firstFree: number, lang: string): CsvPreview;
+  csvImport(doc: Document, bytes: Uint8Array, firstFree: number): number;
+}
+
+// A menu text without its keyboard accelerator: "Copy Channels(&C)" -> "Copy Channels",
+// "Find Channels(&F)…" -> "Find Channels…".
+export const plain = (words: string): string => words.replace(/\(&.\)/, "").replace("&", "");
+
+// What the page's parts share: the core, the one document, the language shown, the one place
+// messages go, and the news that the document changed.
+export interface Page {
+  readonly core: EditCore;
+  readonly doc: EditDocument;
+  lang(): string;
+  tell(message: string): void;
+  changed(): void;
+}

@@ -1,0 +1,251 @@
+// The channel grid's commands, as buttons named with the desktop's words and as the desktop's
+// keys: cut, copy, paste, delete, insert, delete and move up, move up and down, sort by the
+// current column, find, undo and redo. The core does each; this file only routes them.
+import type { ChannelGrid } from "./channel_grid";
+import { plain, type Page } from "./edit_core";
+
+interface Command {
+  context: string;
+  source: string;
+  run: () => void | Promise<void>;
+  // Whether `e` is this command's key.
+  key: (e: KeyboardEvent) => boolean;
+}
+
+const ctrl = (e: KeyboardEvent, k: string) =>
+  (e.ctrlKey || e.metaKey) && !e.altKey && !e.shiftKey && e.key.toLowerCase() === k;
+
+export class GridCommands {
+  readonly element: HTMLElement;
+  private readonly buttons: [HTMLButtonElement, Command][] = [];
+  private readonly find: HTMLInputElement;
+  private readonly findWords: HTMLSpanElement;
+  // What this page copied last: a paste of the same text takes the channels byte for byte.
+  private copied: { text: string; own: Uint8Array } | null = null;
+
+  constructor(
+    private readonly page: Page,
+    private readonly grid: ChannelGrid,
+  ) {
+    const { core, doc } = page;
+    const ops = "ChannelActions";
+    const commands: Command[] = [
+      { context: "MainDocument", source: "Undo", run: () => this.history(true), key: (e) => ctrl(e, "z") },
+      {
+        context: "MainDocument",
+        source: "Redo",
+        run: () => this.history(false),
+        key: (e) => ctrl(e, "y") || ((e.ctrlKey || e.metaKey) && e.shiftKey && e.key.toLowerCase() === "z"),
+      },
+      { context: ops, source: "Cut Channels(&T)", run: () => this.copy(true), key: (e) => ctrl(e, "x") },
+      { context: ops, source: "Copy Channels(&C)", run: () => this.copy(false), key: (e) => ctrl(e, "c") },
+      { context: ops, source: "Paste Channels(&V)", run: () => this.paste(), key: (e) => ctrl(e, "v") },
+      {
+        context: ops,
+        source: "Delete Channels(&E)",
+        run: () => this.act(() => core.clearChannels(doc, grid.operationChannels())),
+        key: (e) => e.key === "Delete" && !e.ctrlKey && !e.altKey && !e.shiftKey,
+      },
+      {
+        context: ops,
+        source: "Insert Free Channel(&I)",
+        run: () => this.insert(),
+        key: (e) => e.key === "Insert" && !e.ctrlKey && !e.altKey && !e.shiftKey,
+      },
+      {
+        context: ops,
+        source: "Delete and Move Up(&L)",
+        run: () => this.deleteMoveUp(),
+        key: (e) => e.key === "Delete" && e.ctrlKey && !e.altKey && !e.shiftKey,
+      },
+      {
+        context: ops,
+        source: "Move Channels Up(&U)",
+        run: () => this.move(true),
+        key: (e) => e.key === "ArrowUp" && e.altKey && !e.ctrlKey && !e.shiftKey,
+      },
+      {
+        context: ops,
+        source: "Move Channels Down(&O)",
+        run: () => this.move(false),
+        key: (e) => e.key === "ArrowDown" && e.altKey && !e.ctrlKey && !e.shiftKey,
+      },
+      {
+        context: "GridTools",
+        source: "Sort by This Column, Ascending(&A)",
+        run: () => this.sort(false),
+        key: (e) => e.key === "ArrowUp" && e.ctrlKey && e.shiftKey && !e.altKey,
+      },
+      {
+        context: "GridTools",
+        source: "Sort by This Column, Descending(&D)",
+        run: () => this.sort(true),
+        key: (e) => e.key === "ArrowDown" && e.ctrlKey && e.shiftKey && !e.altKey,
+      },
+    ];
+
+    this.element = document.createElement("div");
+    this.element.className = "grid-commands";
+    this.element.setAttribute("role", "toolbar");
+    for (const command of commands) {
+      const button = document.createElement("button");
+      button.type = "button";
+      button.addEventListener("click", () => void command.run());
+      this.element.appendChild(button);
+      this.buttons.push([button, command]);
+    }
+    const findLabel = document.createElement("label");
+    this.findWords = document.createElement("span");
+    this.find = document.createElement("input");
+    this.find.type = "search";
+    findLabel.append(this.findWords, " ", this.find);
+    this.element.appendChild(findLabel);
+    this.find.addEventListener("input", () => this.runFind());
+    this.find.addEventListener("keydown", (e) => {
+      if (e.key === "Escape") {
+        this.find.value = "";
+        this.runFind();
+        grid.focus();
+      } else if (e.key === "Enter") {
+        grid.focus();
+      }
+    });
+    // The grid's own keys; an open cell editor keeps its keys to itself.
+    grid.element.addEventListener("keydown", (e) => {
+      if (e.target instanceof HTMLInputElement || e.target instanceof HTMLSelectElement) return;
+      const command = commands.find((c) => c.key(e));
+      if (!command) return;
+      e.preventDefault();
+      e.stopPropagation();
+      void command.run();
+    });
+    document.addEventListener("keydown", (e) => {
+      if (e.defaultPrevented || grid.element.contains(e.target as Node)) return;
+      if (e.target instanceof HTMLInputElement || e.target instanceof HTMLSelectElement) return;
+      const command = commands.slice(0, 2).find((c) => c.key(e));
+      if (!command) return;
+      e.preventDefault();
+      void command.run();
+    });
+  }
+
+  // The buttons' names and the find box's words in the page's language.
+  show(): void {
+    const { core, doc } = this.page;
+    const lang = this.page.lang();
+    for (const [button, command] of this.buttons) {
+      button.textContent = plain(core.words(command.context, command.source, lang));
+    }
+    this.buttons[0][0].disabled = !doc.canUndo();
+    this.buttons[1][0].disabled = !doc.canRedo();
+    this.findWords.textContent = plain(core.words("ChannelFilterBar", "&Find:", lang));
+    this.find.setAttribute("aria-label", core.words("ChannelFilterBar", "Find channels", lang));
+    this.find.placeholder = core.words("ChannelFilterBar", "Frequency, tone, name…", lang);
+  }
+
+  // The find box again after a change of the document or the language.
+  refind(): void {
+    if (this.find.value.trim()) this.runFind();
+  }
+
+  private runFind(): void {
+    const text = this.find.value;
+    const { core, doc } = this.page;
+    this.grid.showOnly(text.trim() ? core.findChannels(doc, text, this.page.lang()) : null);
+  }
+
+  // Runs a change of the document; the grid shows it and keeps the keyboard.
+  private act(change: () => unknown): void {
+    this.grid.closeEditor("commit");
+    change();
+    this.page.changed();
+    this.grid.focus();
+  }
+
+  private history(undo: boolean): void {
+    this.grid.closeEditor("commit");
+    const { doc } = this.page;
+    if (undo ? doc.undo() : doc.redo()) this.page.changed();
+  }
+
+  private async copy(cut: boolean): Promise<void> {
+    const { core, doc } = this.page;
+    this.grid.closeEditor("commit");
+    const channels = this.grid.operationChannels();
+    if (channels.length === 0) return;
+    const text = core.channelsText(doc, channels);
+    this.copied = { text, own: core.copyChannels(doc, channels, this.grid.shown()) };
+    if (cut) this.act(() => core.clearChannels(doc, channels));
+    try {
+      await navigator.clipboard.writeText(text);
+    } catch {
+      // No system clipboard for this page: the page's own copy still pastes.
+    }
+  }
+
+  private async paste(): Promise<void> {
+    const { core, doc } = this.page;
+    this.grid.closeEditor("commit");
+    const at = this.grid.operationChannels()[0];
+    if (at === undefined) return;
+    let text: string | null = this.copied?.text ?? null;
+    try {
+      text = await navigator.clipboard.readText();
+    } catch {
+      // The page's own copy, when the system clipboard cannot be read.
+    }
+    const own = this.copied && text === this.copied.text ? this.copied.own : null;
+    const result = core.pasteChannels(doc, at, this.grid.shown(), own, text, this.page.lang());
+    if (result.pasted.length > 0) this.grid.choose(result.pasted);
+    this.page.changed();
+    this.grid.focus();
+    if (result.message) this.page.tell(result.message);
+  }
+
+  private insert(): void {
+    const { core, doc } = this.page;
+    this.grid.closeEditor("commit");
+    const at = this.grid.operationChannels()[0];
+    if (at === undefined) return;
+    const refusal = core.insertChannel(doc, at, this.grid.shown(), this.page.lang());
+    if (refusal) {
+      this.page.tell(refusal);
+      return;
+    }
+    // The new free channel is chosen and current, ready for its frequency.
+    this.grid.choose([at]);
+    this.grid.setCurrent(at, 1);
+    this.act(() => undefined);
+  }
+
+  private deleteMoveUp(): void {
+    const { core, doc } = this.page;
+    const channels = this.grid.operationChannels();
+    if (channels.length === 0) return;
+    this.act(() => core.deleteMoveUp(doc, channels, this.grid.shown()));
+    this.grid.choose([]);
+    this.grid.setCurrent(channels[0]);
+  }
+
+  private move(up: boolean): void {
+    const { core, doc } = this.page;
+    const channels = this.grid.operationChannels();
+    if (channels.length === 0) return;
+    const chosen = !this.grid.selection.empty();
+    const moved = core.moveChannels(doc, channels, up, this.grid.shown());
+    if (!moved) return;
+    if (chosen) this.grid.choose(moved);
+    const shown = this.grid.shown();
+    const at = shown.indexOf(this.grid.current().channel) + (up ? -1 : 1);
+    if (at >= 0 && at < shown.length) this.grid.setCurrent(shown[at]);
+    this.act(() => undefined);
+  }
+
+  private sort(descending: boolean): void {
+    const { core, doc } = this.page;
+    const column = this.grid.current().column;
+    if (column < 1) return;
+    const chosen = this.grid.selection.empty() ? [] : this.grid.operationChannels();
+    this.act(() => core.sortChannels(doc, chosen, this.grid.shown(), column, descending));
+  }
+}
