@@ -57,6 +57,16 @@ export class ChannelGrid {
         cell.tabIndex = -1;
         cell.addEventListener("click", (e) => this.onClick(r, c, e));
         cell.addEventListener("dblclick", () => this.openEditor(null, true));
+        // A cell focused from outside (a screen reader's cursor) becomes the current one, as a
+        // click on it would.
+        cell.addEventListener("focus", () => {
+          if (this.row === r && this.column === c) return;
+          if (!this.selection.empty() && !(c === 0 && this.selection.contains(r + 1))) {
+            this.selection.clear();
+            this.show();
+          }
+          this.moveTo(r, c, false);
+        });
         tr.appendChild(cell);
         line.push(cell);
       }
