@@ -18,6 +18,9 @@
 #include "rules/channel_selection.h"
 #include "rules/channel_sort.h"
 #include "rules/channel_table.h"
+#include "rules/column_edit.h"
+#include "rules/column_edit_report.h"
+#include "rules/fill_texts.h"
 #include "web_binding/catalogue_words.h"
 #include "web_binding/js_values.h"
 #include "web_binding/web_document.h"
@@ -255,6 +258,73 @@ val FindChannels(const Document& doc, const std::string& text, const std::string
     return ChannelArray(ChannelsShowingText(doc.state().channels, text, WordsIn(lang)));
 }
 
+// Set Column of Chosen Channels: `text` (frequencies, names) or `index` (lists) into column
+// `column` of `channels`, as one step; what the user is told (empty when every channel took it).
+std::string SetColumn(Document& doc, const val& channels, int column, const std::string& text,
+                      int index, const std::string& lang) {
+    if (!FieldOfColumn(column)) return {};
+    ColumnValue value;
+    value.column = column;
+    value.text = column == kColName ? NameBytes(text) : text;
+    value.index = index;
+    ChannelStores after = doc.state().channels;
+    const ColumnEditResult result =
+        ApplyColumnValue(after, doc.state().band, Channels(channels), value);
+    CommitChannels(doc, after);
+    return Lines(ColumnEditReport(value, result), lang);
+}
+
+// A fill series from the page's fields: { fillRx, rxStart, rxStep, tx (0 keep, 1 same as
+// receive, 2 plus offset), txOffset, fillNames, pattern, firstNumber }.
+FillSeries SeriesOf(const val& s) {
+    FillSeries series;
+    series.fillRx = s["fillRx"].as<bool>();
+    series.rxStartMhz = s["rxStart"].as<std::string>();
+    series.rxStepKhz = s["rxStep"].as<std::string>();
+    const int tx = s["tx"].as<int>();
+    series.tx = tx == 2 ? TxFill::Offset : tx == 1 ? TxFill::SameAsRx : TxFill::Keep;
+    series.txOffsetMhz = s["txOffset"].as<std::string>();
+    series.fillNames = s["fillNames"].as<bool>();
+    series.namePattern = s["pattern"].as<std::string>();
+    series.firstNumber = s["firstNumber"].as<int>();
+    return series;
+}
+
+// The preview of a fill: { problem, taking, rows: [[channel, rx, tx, name, result], ...] }.
+val FillPreview(const Document& doc, const val& channels, const val& series,
+                const std::string& lang) {
+    const FillPlan plan =
+        PlanFill(doc.state().channels, doc.state().band, Channels(channels), SeriesOf(series));
+    val rows = val::array();
+    int taking = 0;
+    for (const FillRow& row : plan.rows) {
+        if (!row.refusal) ++taking;
+        rows.call<void>("push",
+                        Strings({std::to_string(row.channel), row.rx, row.tx,
+                                 NameAsCharacters(row.name), Say(FillRowResult(row), lang)}));
+    }
+    val result = val::object();
+    result.set("problem", Say(FillProblemText(plan.problem), lang));
+    result.set("taking", plan.problem == FillProblem::None ? taking : 0);
+    result.set("rows", rows);
+    return result;
+}
+
+bool Fill(Document& doc, const val& channels, const val& series) {
+    const FillPlan plan =
+        PlanFill(doc.state().channels, doc.state().band, Channels(channels), SeriesOf(series));
+    if (plan.problem != FillProblem::None) return false;
+    ChannelStores after = doc.state().channels;
+    ApplyFill(after, doc.state().band, plan);
+    return CommitChannels(doc, after);
+}
+
+// The words of a counted text (TALVO_PLURAL: `one` is its English for a count of one) for `n`.
+std::string CountedWords(const std::string& context, const std::string& source,
+                         const std::string& one, int n, const std::string& lang) {
+    return WordsIn(lang)(Text{context.c_str(), source.c_str(), one.c_str(), true, n});
+}
+
 val SelectionChannels(const ChannelSelection& selection) {
     return ChannelArray(selection.channels());
 }
@@ -291,6 +361,10 @@ EMSCRIPTEN_BINDINGS(talvo_edit) {
     function("moveChannels", &MoveChannels);
     function("sortChannels", &SortBy);
     function("findChannels", &FindChannels);
+    function("setColumn", &SetColumn);
+    function("countedWords", &CountedWords);
+    function("fillPreview", &FillPreview);
+    function("fill", &Fill);
     class_<ChannelSelection>("ChannelSelection")
         .constructor<>()
         .function("press", &ChannelSelection::press)

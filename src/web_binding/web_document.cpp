@@ -24,8 +24,13 @@ namespace {
 
 using emscripten::val;
 
-// Name bytes (any byte but 0xFF) as characters U+0000..U+00FF, as the desktop grid shows them.
-std::string BytesAsCharacters(const std::string& bytes) {
+// Open and Save go through the core's own file functions, on the module's in-memory file
+// system: the page's bytes are the file.
+constexpr const char* kScratchFile = "/tmp/talvo-document.dat";
+
+}  // namespace
+
+std::string NameAsCharacters(const std::string& bytes) {
     std::string out;
     for (const char c : bytes) {
         const auto b = static_cast<unsigned char>(c);
@@ -38,12 +43,6 @@ std::string BytesAsCharacters(const std::string& bytes) {
     }
     return out;
 }
-
-// Open and Save go through the core's own file functions, on the module's in-memory file
-// system: the page's bytes are the file.
-constexpr const char* kScratchFile = "/tmp/talvo-document.dat";
-
-}  // namespace
 
 Document::Document() : state_(StartupState()) {}
 
@@ -127,7 +126,7 @@ std::string Document::cell(int row, int column, const std::string& lang) const {
     if (row < 0 || row >= kChannelCount || column < 0 || column >= kGridColumns) return {};
     if (column == 0) return std::to_string(row + 1);
     const std::string text = ChannelCellText(state_.channels.at(row + 1), column, WordsIn(lang));
-    return column == kColName ? BytesAsCharacters(text) : text;
+    return column == kColName ? NameAsCharacters(text) : text;
 }
 
 std::string Document::csv() const {

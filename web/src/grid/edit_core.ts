@@ -29,6 +29,23 @@ export interface CsvPreview {
   taken: number;
 }
 
+export interface FillSeries {
+  fillRx: boolean;
+  rxStart: string;
+  rxStep: string;
+  tx: number; // 0 keep, 1 same as receive, 2 receive plus offset
+  txOffset: string;
+  fillNames: boolean;
+  pattern: string;
+  firstNumber: number;
+}
+
+export interface FillPreview {
+  problem: string;
+  taking: number;
+  rows: string[][]; // channel, rx, tx, name, result
+}
+
 export interface EditCore extends Core {
   pageTexts(): string[];
   editorColumn(doc: Document, channel: number, column: number): number;
@@ -54,6 +71,10 @@ export interface EditCore extends Core {
   moveChannels(doc: Document, channels: number[], up: boolean, shown: number[]): number[] | null;
   sortChannels(doc: Document, chosen: number[], shown: number[], column: number, descending: boolean): boolean;
   findChannels(doc: Document, text: string, lang: string): number[];
+  setColumn(doc: Document, channels: number[], column: number, text: string, index: number, lang: string): string;
+  countedWords(context: string, source: string, one: string, n: number, lang: string): string;
+  fillPreview(doc: Document, channels: number[], series: FillSeries, lang: string): FillPreview;
+  fill(doc: Document, channels: number[], series: FillSeries): boolean;
   ChannelSelection: new () => ChannelSelection;
   csvImportPreview(doc: Document, bytes: Uint8Array, fileName: string, firstFree: number, lang: string): CsvPreview;
   csvImport(doc: Document, bytes: Uint8Array, firstFree: number): number;

@@ -2,6 +2,8 @@
 // keys: cut, copy, paste, delete, insert, delete and move up, move up and down, sort by the
 // current column, find, undo and redo. The core does each; this file only routes them.
 import type { ChannelGrid } from "./channel_grid";
+import { askColumnValue } from "./column_value";
+import { askFillSeries } from "./fill_series";
 import { plain, type Page } from "./edit_core";
 
 interface Command {
@@ -82,6 +84,19 @@ export class GridCommands {
         run: () => this.sort(true),
         key: (e) => e.key === "ArrowDown" && e.ctrlKey && e.shiftKey && !e.altKey,
       },
+      {
+        context: "GridTools",
+        source: "Set %1 of Chosen Channels(&K)…",
+        run: () => this.setColumn(),
+        key: () => false,
+      },
+      { context: "GridTools", source: "Fill Series(&G)…", run: () => this.fill(), key: () => false },
+      {
+        context: "GridTools",
+        source: "Choose All Channels(&A)",
+        run: () => this.grid.choose(this.grid.shown()),
+        key: (e) => (e.ctrlKey || e.metaKey) && e.shiftKey && !e.altKey && e.key.toLowerCase() === "a",
+      },
     ];
 
     this.element = document.createElement("div");
@@ -110,6 +125,8 @@ export class GridCommands {
         grid.focus();
       }
     });
+    // The column a column set is for follows the current cell.
+    grid.element.addEventListener("focusin", () => this.show());
     // The grid's own keys; an open cell editor keeps its keys to itself.
     grid.element.addEventListener("keydown", (e) => {
       if (e.target instanceof HTMLInputElement || e.target instanceof HTMLSelectElement) return;
@@ -133,8 +150,12 @@ export class GridCommands {
   show(): void {
     const { core, doc } = this.page;
     const lang = this.page.lang();
+    const column = Math.max(this.grid.current().column, 1);
     for (const [button, command] of this.buttons) {
-      button.textContent = plain(core.words(command.context, command.source, lang));
+      button.textContent = plain(core.words(command.context, command.source, lang)).replace(
+        "%1",
+        core.columnHeader(column, lang),
+      );
     }
     this.buttons[0][0].disabled = !doc.canUndo();
     this.buttons[1][0].disabled = !doc.canRedo();
@@ -239,6 +260,26 @@ export class GridCommands {
     const at = shown.indexOf(this.grid.current().channel) + (up ? -1 : 1);
     if (at >= 0 && at < shown.length) this.grid.setCurrent(shown[at]);
     this.act(() => undefined);
+  }
+
+  // The channels a column set or a fill is for: from the find box, with nothing chosen, the
+  // channels found; else those the operations act on.
+  private commandChannels(): number[] {
+    this.grid.closeEditor("commit");
+    const fromBox = document.activeElement === this.find;
+    return fromBox && this.grid.selection.empty() ? this.grid.shown() : this.grid.operationChannels();
+  }
+
+  private fill(): void {
+    const channels = this.commandChannels();
+    if (channels.length > 0) askFillSeries(this.page, channels, () => this.grid.focus());
+  }
+
+  private setColumn(): void {
+    const channels = this.commandChannels();
+    if (channels.length === 0) return;
+    const { channel, column } = this.grid.current();
+    askColumnValue(this.page, channels, channel, Math.max(column, 1), () => this.grid.focus());
   }
 
   private sort(descending: boolean): void {
