@@ -124,9 +124,16 @@ val FilterTyped(bool name, const std::string& before, const std::string& after) 
     return result;
 }
 
+// Whether the grid opens an editor on (channel, column): a free channel only on its receive
+// frequency.
+bool Editable(const Document& doc, int channel, int column) {
+    return column != 0 && EditorColumn(doc.state().channels, channel, column) == column;
+}
+
 // Commits the frequency editor's text: empty, or the refusal the desktop shows.
 std::string CommitFrequencyText(Document& doc, int channel, int column, const std::string& text,
                                 const std::string& lang) {
+    if (!Editable(doc, channel, column)) return {};
     ChannelStores after = doc.state().channels;
     if (CommitFrequency(after, doc.state().band, channel, column, text) ==
         FrequencyCommit::Refused) {
@@ -137,6 +144,7 @@ std::string CommitFrequencyText(Document& doc, int channel, int column, const st
 }
 
 void CommitNameText(Document& doc, int channel, const std::string& text) {
+    if (!Editable(doc, channel, kColName)) return;
     ChannelStores after = doc.state().channels;
     StoreName(after, channel, NameBytes(text));
     CommitChannels(doc, after);
@@ -160,7 +168,8 @@ int OptionIndex(const Document& doc, int channel, int column) {
 
 void CommitListPick(Document& doc, int channel, int column, int index) {
     const ChannelField* field = FieldOfColumn(column);
-    if (!field || index < 0 || index >= EntryCount(*field)) return;
+    if (!field || index < 0 || index >= EntryCount(*field) || !Editable(doc, channel, column))
+        return;
     ChannelStores after = doc.state().channels;
     CommitOption(after, channel, column, index);
     CommitChannels(doc, after);
