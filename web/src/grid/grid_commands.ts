@@ -22,6 +22,9 @@ export class GridCommands {
   private readonly buttons: [HTMLButtonElement, Command][] = [];
   private readonly find: HTMLInputElement;
   private readonly findWords: HTMLSpanElement;
+  private readonly findCount: HTMLSpanElement;
+  private found: number[] = [];
+  private position = 0;
   // What this page copied last: a paste of the same text takes the channels byte for byte.
   private copied: { text: string; own: Uint8Array } | null = null;
 
@@ -93,6 +96,24 @@ export class GridCommands {
       { context: "GridTools", source: "Fill Series(&G)…", run: () => this.fill(), key: () => false },
       {
         context: "GridTools",
+        source: "Find Channels(&F)…",
+        run: () => this.find.focus(),
+        key: (e) => (e.ctrlKey || e.metaKey) && e.shiftKey && !e.altKey && e.key.toLowerCase() === "f",
+      },
+      {
+        context: "GridTools",
+        source: "Find Next(&N)",
+        run: () => this.findStep(true),
+        key: (e) => e.key === "F3" && !e.shiftKey && !e.ctrlKey && !e.altKey,
+      },
+      {
+        context: "GridTools",
+        source: "Find Previous(&R)",
+        run: () => this.findStep(false),
+        key: (e) => e.key === "F3" && e.shiftKey && !e.ctrlKey && !e.altKey,
+      },
+      {
+        context: "GridTools",
         source: "Choose All Channels(&A)",
         run: () => this.grid.choose(this.grid.shown()),
         key: (e) => (e.ctrlKey || e.metaKey) && e.shiftKey && !e.altKey && e.key.toLowerCase() === "a",
@@ -114,10 +135,15 @@ export class GridCommands {
     this.find = document.createElement("input");
     this.find.type = "search";
     findLabel.append(this.findWords, " ", this.find);
-    this.element.appendChild(findLabel);
+    this.findCount = document.createElement("span");
+    this.findCount.className = "find-count";
+    this.element.append(findLabel, this.findCount);
     this.find.addEventListener("input", () => this.runFind());
     this.find.addEventListener("keydown", (e) => {
-      if (e.key === "Escape") {
+      if (e.key === "F3") {
+        e.preventDefault();
+        this.findStep(!e.shiftKey);
+      } else if (e.key === "Escape") {
         this.find.value = "";
         this.runFind();
         grid.focus();
@@ -172,7 +198,37 @@ export class GridCommands {
   private runFind(): void {
     const text = this.find.value;
     const { core, doc } = this.page;
-    this.grid.showOnly(text.trim() ? core.findChannels(doc, text, this.page.lang()) : null);
+    this.found = text.trim() ? core.findChannels(doc, text, this.page.lang()) : [];
+    this.position = 0;
+    this.grid.showOnly(text.trim() ? this.found : null);
+    this.showCount();
+  }
+
+  // "12 found", or "3 of 12" once Find Next or Previous went to one of them.
+  private showCount(): void {
+    const { core } = this.page;
+    const lang = this.page.lang();
+    const n = this.found.length;
+    this.findCount.textContent = !this.find.value.trim()
+      ? ""
+      : this.position > 0
+        ? core.words("ChannelFilterBar", "%1 of %2", lang).replace("%1", String(this.position)).replace("%2", String(n))
+        : core.countedWords("ChannelFilterBar", "%n found", "%n found", n, lang);
+  }
+
+  // The next (or previous) channel found after the current one, round the end.
+  private findStep(forward: boolean): void {
+    if (!this.find.value.trim()) {
+      this.find.focus();
+      return;
+    }
+    if (this.found.length === 0) return;
+    const current = this.grid.current().channel;
+    let at = forward ? this.found.findIndex((ch) => ch > current) : this.found.filter((ch) => ch < current).length - 1;
+    if (at < 0) at = forward ? 0 : this.found.length - 1;
+    this.position = at + 1;
+    this.grid.setCurrent(this.found[at]);
+    this.showCount();
   }
 
   // Runs a change of the document; the grid shows it and keeps the keyboard.
