@@ -182,6 +182,9 @@ export class Files {
   // asks for a place, or downloads the file. False when nothing was saved.
   private async save(asNew: boolean): Promise<boolean> {
     const { doc } = this.page;
+    // An open cell editor ends first, its entry kept, as a click elsewhere would end it.
+    const active = document.activeElement;
+    if (active instanceof HTMLElement && active.classList.contains("cell-editor")) active.blur();
     try {
       let handle = asNew ? null : this.handle;
       if (!handle && access.showSaveFilePicker) {

@@ -112,8 +112,9 @@ export class CellEditor {
       e.preventDefault();
       e.stopPropagation();
       this.end("commit", e.shiftKey && e.key === "Tab" ? "BackTab" : e.key);
-    } else {
-      // The editor's own keys (arrows in the text or the list) stay with it.
+    } else if (!e.ctrlKey && !e.metaKey && !e.altKey) {
+      // The editor's own keys (arrows in the text or the list) stay with it; the page's
+      // shortcuts (Ctrl+S) go on.
       e.stopPropagation();
     }
   }
