@@ -57,8 +57,9 @@ TEST_F(GridPasteTest, PasteKeepsHiddenRowsAndRefusalsUnchanged) {
         std::vector<bool> inShown(kChannelCount + 1, false);
         for (int ch : shown) inShown[static_cast<std::size_t>(ch)] = true;
         for (int ch = 1; ch <= kChannelCount; ++ch) {
-            if (!inShown[static_cast<std::size_t>(ch)])
+            if (!inShown[static_cast<std::size_t>(ch)]) {
                 EXPECT_EQ(paste.after.at(ch), stores.at(ch)) << round << " channel " << ch;
+            }
         }
         for (int ch : paste.pasted) EXPECT_TRUE(FitsBand(band, paste.after.at(ch))) << ch;
     }
@@ -86,17 +87,18 @@ TEST_F(GridPasteTest, PasteTellsWhatItCouldNotDo) {
               std::vector<std::string>{"The channels do not fit into the rows shown below: "
                                        "nothing was pasted"});
 
-    // Rows of text: one outside the band keeps its target as it was and is named.
-    const std::string text =
-        ChannelsAsText(stores, band, {1}) + "2\tLOW\t50.000000\n" + "3\tODD\t145.600000\n";
+    // Rows of text: one outside the band keeps its target as it was and is named; one the
+    // import refuses for another reason is reported on its own line.
+    const std::string text = ChannelsAsText(stores, band, {1}) + "2\tLOW\t50.000000" +
+                             std::string(18, '\t') + "\n3\tODD\t145.600000\n";
     paste = PasteIntoGrid(stores, band, 20, all, std::nullopt, text);
-    const auto words = English(paste.lines);
-    ASSERT_GE(words.size(), 2u);
-    EXPECT_EQ(words[0], "Beyond the scope of frequency band");
-    EXPECT_EQ(words[1], "Channels not pasted: 21");
+    EXPECT_EQ(
+        English(paste.lines),
+        (std::vector<std::string>{"Beyond the scope of frequency band", "Channels not pasted: 21",
+                                  "line 4: refused: the row has 3 cells, the header 21"}));
     EXPECT_EQ(paste.after.at(21), stores.at(21));
     EXPECT_EQ(paste.after.at(20).name, "C1");
-    EXPECT_EQ(paste.pasted, (ChannelList{20, 22}));
+    EXPECT_EQ(paste.pasted, (ChannelList{20}));
 }
 
 TEST_F(GridPasteTest, InsertNamesWhyNoFreeChannelCanBeMade) {

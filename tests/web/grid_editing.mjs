@@ -2,7 +2,7 @@
 // names as a screen reader finds it: a data file opened, cells edited (typing starts an entry,
 // Enter and Tab end it, Escape abandons it, a list picked by its first letter), a frequency
 // the band refuses told in the one message place, undo and redo, a channel copied and pasted,
-// another deleted. The saved file must be the very bytes the core gives for the same edits, and
+// another deleted, a find, a column set on chosen channels. The saved file must be the very bytes the core gives for the same edits, and
 // talvo-cli must find exactly those edits in it. The language chosen survives a reload.
 // node grid_editing.mjs WEB_DIR SITE_DIR DATA_FILE TALVO_CLI TALVO_CORE_NODE_JS
 import assert from "node:assert/strict";
@@ -164,13 +164,42 @@ try {
     fs.rmSync(scratch, { recursive: true, force: true });
   }
 
+  // Find shows only the channels holding the text; Escape shows them all again.
+  await page.focus(aria("gridcell", "HI"));
+  await page.keyboard.down("Control");
+  await page.keyboard.down("Shift");
+  await key("KeyF");
+  await page.keyboard.up("Shift");
+  await page.keyboard.up("Control");
+  await page.keyboard.type("pmr");
+  const shownRows = () => page.$$eval("[role=grid] tbody tr", (rows) => rows.filter((r) => !r.hidden).length);
+  await page.waitForFunction(() => document.querySelector(".find-count").textContent === "2 found");
+  assert.equal(await shownRows(), 2);
+  await key("Escape");
+  assert.equal(await shownRows(), 128);
+
+  // Set Power of three chosen channels at once, through its dialog.
+  await page.focus(aria("gridcell", "Low"));
+  await chord("Shift", "ArrowDown");
+  await chord("Shift", "ArrowDown");
+  await page.click(aria("button", "Set Power of Chosen Channels…"));
+  const setDialog = await page.waitForSelector(aria("dialog", "Set Power of Chosen Channels"));
+  await (await setDialog.waitForSelector(aria("combobox", "Power"))).select("2");
+  await key("Enter");
+  for (const channel of [1, 2, 3]) await waitCell(channel, 5, "Middle");
+  await chord("Control", "KeyZ");
+  await waitCell(2, 5, "High");
+
   // The language: switched live, and still chosen after a reload.
   const language = await page.waitForSelector(aria("combobox", "Language Select"));
   await language.select("es");
   await page.waitForSelector(aria("button", "Guardar como"));
+  // The edits since the save are left behind: the page asks, the test leaves.
+  page.on("dialog", (d) => void d.accept());
   await page.reload({ waitUntil: "load" });
   await page.waitForSelector(aria("button", "Guardar como"));
   assert.equal(await page.$eval("#language", (e) => e.value), "es");
+  assert.equal(await cell(1, 10), "", "a fresh page");
 
   assert.deepEqual(site.problems, []);
   console.log("grid edits by keyboard, refusal, undo and redo, copy and paste, save and language");
