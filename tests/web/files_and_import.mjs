@@ -1,7 +1,7 @@
 // The page's files and CSV import in headless chromium, by roles and accessible names: a data
 // file dropped on the page opens, a broken one is refused in the message place with the
 // document kept; a CSV import shows its per-row report before anything changes and is then one
-// step to undo; the title carries the file's name and "*" while edits are unsaved, leaving the
+// step to undo; Save writes back into the file opened; the title carries the file's name and "*" while edits are unsaved, leaving the
 // page then asks first, and New after the question starts an empty document.
 // node files_and_import.mjs WEB_DIR SITE_DIR DATA_FILE
 import assert from "node:assert/strict";
@@ -16,6 +16,25 @@ const aria = (role, name) => `::-p-aria([role="${role}"][name="${name}"])`;
 const site = await openSite(webDir, siteDir);
 try {
   const { page } = site;
+  // The File System Access API, stood in for: Open hands out a file whose writes are kept,
+  // and a save picker that counts its calls.
+  await page.evaluateOnNewDocument((bytes) => {
+    window.written = [];
+    window.savePickers = 0;
+    const handle = (name) => ({
+      name,
+      getFile: async () => new File([new Uint8Array(bytes)], name),
+      createWritable: async () => ({
+        write: async (data) => window.written.push([name, new Uint8Array(data).length]),
+        close: async () => {},
+      }),
+    });
+    window.showOpenFilePicker = async () => [handle("picked.dat")];
+    window.showSaveFilePicker = async () => {
+      window.savePickers++;
+      return handle("other.dat");
+    };
+  }, Array.from(fs.readFileSync(dataFile)));
   await page.goto(site.url, { waitUntil: "load" });
   await page.waitForSelector(aria("button", "New"));
   const cell = (channel, column) =>
@@ -49,8 +68,9 @@ try {
   const scratch = fs.mkdtempSync(path.join(os.tmpdir(), "talvo-csv-"));
   fs.writeFileSync(path.join(scratch, "channels.csv"), csv);
   await input.uploadFile(path.join(scratch, "channels.csv"));
-  fs.rmSync(scratch, { recursive: true, force: true });
   const dialog = await page.waitForSelector(aria("dialog", "Import Channels (CSV)"));
+  // The page has read the file.
+  fs.rmSync(scratch, { recursive: true, force: true });
   const report = await dialog.$$eval("li", (items) => items.map((i) => i.textContent));
   assert.equal(report.length, 2, report.join("\n"));
   assert.match(report[0], /^line 3: refused/);
@@ -86,6 +106,21 @@ try {
   await page.waitForFunction(() => !document.querySelector("dialog[open]"));
   assert.equal(await cell(1, 1), "");
   assert.match(await page.title(), / - Untitled$/);
+
+  // Open through the picker; Save (Ctrl+S) then writes back into the same file, unasked.
+  await page.click(aria("button", "Open"));
+  await page.waitForSelector(aria("gridcell", "CALL"));
+  assert.match(await page.title(), / - picked\.dat$/);
+  await page.focus(aria("gridcell", "CALL"));
+  await page.keyboard.type("X");
+  await page.keyboard.press("Enter");
+  assert.match(await page.title(), / - picked\.dat\*$/);
+  await page.keyboard.down("Control");
+  await page.keyboard.press("KeyS");
+  await page.keyboard.up("Control");
+  await page.waitForFunction(() => window.written.length > 0);
+  assert.deepEqual(await page.evaluate(() => [window.written, window.savePickers]), [[["picked.dat", 3120]], 0]);
+  assert.match(await page.title(), / - picked\.dat$/);
 
   assert.deepEqual(site.problems, []);
   console.log("drop, refused file, CSV import report and step, title, leaving and New");

@@ -18,7 +18,11 @@ export class CsvImport {
     this.input.addEventListener("change", () => {
       const file = this.input.files?.[0];
       this.input.value = "";
-      if (file) void file.arrayBuffer().then((b) => this.preview(new Uint8Array(b), file.name));
+      if (!file) return;
+      file.arrayBuffer().then(
+        (b) => this.preview(new Uint8Array(b), file.name),
+        (e: unknown) => this.page.tell(String(e)),
+      );
     });
   }
 

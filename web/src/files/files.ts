@@ -70,7 +70,7 @@ export class Files {
     this.input.addEventListener("change", () => {
       const file = this.input.files?.[0];
       this.input.value = "";
-      if (file) void this.openFile(file, null);
+      if (file) this.openFile(file, null).catch((e: unknown) => this.failed(e));
     });
     this.element.appendChild(this.input);
 
@@ -81,7 +81,9 @@ export class Files {
       const file = e.dataTransfer?.files[0];
       if (!file) return;
       e.preventDefault();
-      void this.settle().then((go) => (go ? this.openFile(file, null) : undefined));
+      this.settle()
+        .then((go) => (go ? this.openFile(file, null) : undefined))
+        .catch((error: unknown) => this.failed(error));
     });
     window.addEventListener("beforeunload", (e) => {
       if (!page.doc.modified()) return;
