@@ -53,6 +53,8 @@ EMSCRIPTEN_BINDINGS(talvo_core) {
         .function("canUndo", &Document::canUndo)
         .function("canRedo", &Document::canRedo)
         .function("modified", &Document::modified)
+        .function("revision", &Document::revision)
+        .function("markSaved", &Document::markSaved)
         .function("startNew", &Document::startNew);
 }
 

@@ -55,7 +55,7 @@ std::string Document::open(const val& bytes, const std::string& fileName, const 
     if (status != Status::Ok) return Say(StatusMessage(status, VisibleText(fileName)), lang);
     remember();
     state_ = std::move(after);
-    markSaved();
+    markCurrentSaved();
     return {};
 }
 
@@ -65,7 +65,6 @@ val Document::save() {
         ReadFileBytes(kScratchFile, file) != Status::Ok) {
         file.clear();
     }
-    if (!file.empty()) markSaved();
     return Uint8Array(file.data(), file.size());
 }
 
@@ -115,7 +114,7 @@ void Document::startNew() {
     state_.band.PreviousBandIndex = 0;
     StartForm(state_.channels);
     StartForm(state_.dtmf);
-    markSaved();
+    markCurrentSaved();
 }
 
 std::string Document::json(const std::string& lang) const {

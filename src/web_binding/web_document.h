@@ -24,6 +24,7 @@ class Document {
     std::string open(const emscripten::val& bytes, const std::string& fileName,
                      const std::string& lang);
     // The 3,120-byte file the Save command writes (empty on a failure of the scratch file).
+    // It counts as saved once written: markSaved(revision()) as read before save().
     emscripten::val save();
     // Spreads a 3,072-byte memory image over the document, as one step; false (nothing changed)
     // for any other length.
@@ -50,12 +51,16 @@ class Document {
     bool canRedo() const { return !redo_.empty(); }
     // Whether the state differs from the one last opened, saved or started afresh.
     bool modified() const { return revision_ != savedRevision_; }
-    void markSaved() { savedRevision_ = revision_; }
+    // The state's revision, and the one that counts as saved (a later state's stays unsaved).
+    double revision() const { return static_cast<double>(revision_); }
+    void markSaved(double revision) { savedRevision_ = static_cast<std::uint64_t>(revision); }
     // New: band 0, every channel emptied, the DTMF defaults, as one step that leaves nothing
     // unsaved.
     void startNew();
 
   private:
+    void markCurrentSaved() { savedRevision_ = revision_; }
+
     struct Step {
         ProgramState state;
         std::uint64_t revision = 0;

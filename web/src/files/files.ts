@@ -192,6 +192,7 @@ export class Files {
       if (!handle && access.showSaveFilePicker) {
         handle = await access.showSaveFilePicker({ types: [DAT], suggestedName: this.suggestedName() });
       }
+      const revision = doc.revision();
       const bytes = doc.save();
       if (bytes.length === 0) return false;
       if (handle) {
@@ -204,6 +205,8 @@ export class Files {
         this.fileName = this.suggestedName();
         download(bytes, "application/octet-stream", this.fileName);
       }
+      // Edits made while the file was being written stay unsaved.
+      doc.markSaved(revision);
       this.page.changed();
       return true;
     } catch (e) {

@@ -8,6 +8,8 @@ export interface EditDocument extends Document {
   canUndo(): boolean;
   canRedo(): boolean;
   modified(): boolean;
+  revision(): number;
+  markSaved(revision: number): void;
   startNew(): void;
 }
 
