@@ -1,7 +1,7 @@
 // The editor of one grid cell, opened over it: a text box for frequencies and names (each edit
 // filtered by the core as the desktop's editors filter typing), a list for the other columns.
 // Enter or Tab ends it with the value stored, Escape ends it with nothing changed.
-import type { Page } from "./edit_core";
+import { filterTyping, type Page } from "./edit_core";
 
 const RX = 1;
 const TX = 2;
@@ -11,7 +11,6 @@ export type EditorEnd = "commit" | "cancel";
 
 export class CellEditor {
   readonly element: HTMLInputElement | HTMLSelectElement;
-  private before = "";
   private ended = false;
 
   // `typed`: the character that opened the editor (the new entry), or null to keep the text.
@@ -30,24 +29,13 @@ export class CellEditor {
       input.type = "text";
       input.spellcheck = false;
       input.autocomplete = "off";
-      input.value = text;
-      this.before = text;
-      input.addEventListener("input", () => {
-        const out = core.filterEntry(column === NAME, this.before, input.value);
-        if (out.text !== input.value) {
-          input.value = out.text;
-          input.setSelectionRange(out.cursor, out.cursor);
-        }
-        this.before = out.text;
-      });
-      this.element = input;
       if (typed !== null) {
-        input.value = "";
-        this.before = "";
-        const out = core.filterEntry(column === NAME, "", typed);
-        input.value = out.text;
-        this.before = out.text;
+        // The typed character is the new entry, as far as the editor takes it.
+        text = core.filterEntry(column === NAME, "", typed).text;
       }
+      input.value = text;
+      filterTyping(core, input, column === NAME);
+      this.element = input;
     } else {
       const select = document.createElement("select");
       core.listEntries(column, page.lang()).forEach((words, i) => select.add(new Option(words, String(i))));

@@ -1,7 +1,7 @@
 // Set Column of Chosen Channels: one value for the current column of every chosen channel (or
 // of the channels the find box shows), typed into the same editor the cell has, then put in
 // through the core, which checks each channel as typing does and says which kept what they held.
-import type { Page } from "./edit_core";
+import { filterTyping, type Page } from "./edit_core";
 
 const RX = 1;
 const TX = 2;
@@ -29,19 +29,10 @@ export function askColumnValue(page: Page, channels: number[], channel: number, 
     const input = document.createElement("input");
     input.type = "text";
     input.value = doc.cell(channel - 1, column, lang);
-    let before = input.value;
     const frequency = column !== NAME;
     // An empty frequency would delete channels or do nothing: Delete does the one.
     const update = () => (ok.disabled = frequency && input.value === "");
-    input.addEventListener("input", () => {
-      const out = core.filterEntry(!frequency, before, input.value);
-      if (out.text !== input.value) {
-        input.value = out.text;
-        input.setSelectionRange(out.cursor, out.cursor);
-      }
-      before = out.text;
-      update();
-    });
+    filterTyping(core, input, !frequency, update);
     update();
     field = input;
   } else {

@@ -95,3 +95,18 @@ export interface Page {
   tell(message: string): void;
   changed(): void;
 }
+
+// Keeps what is typed into `input` to what the grid's frequency (or name) editor takes: each
+// edit filtered by the core.
+export function filterTyping(core: EditCore, input: HTMLInputElement, name: boolean, changed?: () => void): void {
+  let before = input.value;
+  input.addEventListener("input", () => {
+    const out = core.filterEntry(name, before, input.value);
+    if (out.text !== input.value) {
+      input.value = out.text;
+      input.setSelectionRange(out.cursor, out.cursor);
+    }
+    before = out.text;
+    changed?.();
+  });
+}

@@ -1,7 +1,7 @@
 // Fill Series: receive frequencies from a start in steps, transmit frequencies kept, equal to
 // them or at an offset, names from a pattern with a number, over the chosen channels; with the
 // core's preview of what each channel gets, then the fill as one step.
-import type { FillSeries, Page } from "./edit_core";
+import { filterTyping, type FillSeries, type Page } from "./edit_core";
 
 export function askFillSeries(page: Page, channels: number[], done: () => void): void {
   const { core, doc } = page;
@@ -46,15 +46,7 @@ export function askFillSeries(page: Page, channels: number[], done: () => void):
   first.max = "99999";
   first.value = "1";
   first.setAttribute("aria-label", w("First number"));
-  let startBefore = rxStart.value;
-  rxStart.addEventListener("input", () => {
-    const out = core.filterEntry(false, startBefore, rxStart.value);
-    if (out.text !== rxStart.value) {
-      rxStart.value = out.text;
-      rxStart.setSelectionRange(out.cursor, out.cursor);
-    }
-    startBefore = out.text;
-  });
+  filterTyping(core, rxStart, false);
 
   const row = (...parts: (Node | string)[]) => {
     const p = document.createElement("div");
