@@ -110,6 +110,7 @@ export class Files {
   show(): void {
     const { core, doc } = this.page;
     const lang = this.page.lang();
+    this.element.setAttribute("aria-label", plain(core.words("MainTexts", "File(&F)", lang)));
     this.buttons.new.textContent = core.words("MainTexts", "New", lang);
     this.buttons.open.textContent = core.words("MainTexts", "Open", lang);
     this.buttons.save.textContent = core.words("MainTexts", "Save", lang);

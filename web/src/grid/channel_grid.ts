@@ -81,11 +81,15 @@ export class ChannelGrid {
   show(): void {
     const lang = this.page.lang();
     const doc: Document = this.page.doc;
-    this.headers.forEach((th, c) => (th.textContent = this.page.core.columnHeader(c, lang)));
+    this.headers.forEach((th, c) => {
+      const text = this.page.core.columnHeader(c, lang);
+      if (th.textContent !== text) th.textContent = text;
+    });
     this.cells.forEach((line, r) => {
       line.forEach((cell, c) => {
         if (this.editor && this.editor.channel === r + 1 && this.editor.column === c) return;
-        cell.textContent = doc.cell(r, c, lang);
+        const text = doc.cell(r, c, lang);
+        if (cell.textContent !== text) cell.textContent = text;
       });
       this.rows[r].setAttribute("aria-selected", String(this.selection.contains(r + 1)));
       this.rows[r].hidden = this.hidden.has(r + 1);

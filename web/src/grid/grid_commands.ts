@@ -122,7 +122,7 @@ export class GridCommands {
 
     this.element = document.createElement("div");
     this.element.className = "grid-commands";
-    this.element.setAttribute("role", "toolbar");
+    this.element.setAttribute("role", "group");
     for (const command of commands) {
       const button = document.createElement("button");
       button.type = "button";
@@ -183,6 +183,7 @@ export class GridCommands {
         core.columnHeader(column, lang),
       );
     }
+    this.element.setAttribute("aria-label", plain(core.words("MainTexts", "Edit(&E)", lang)));
     this.buttons[0][0].disabled = !doc.canUndo();
     this.buttons[1][0].disabled = !doc.canRedo();
     this.findWords.textContent = plain(core.words("ChannelFilterBar", "&Find:", lang));
