@@ -216,7 +216,7 @@ export class ChannelGrid {
       ArrowRight: () => this.moveTo(this.row, this.column + 1),
       PageUp: () => this.moveTo(this.shownRow(-PAGE_ROWS), this.column),
       PageDown: () => this.moveTo(this.shownRow(PAGE_ROWS), this.column),
-      Home: () => (e.ctrlKey ? this.moveTo(this.shown()[0] - 1, 0) : this.moveTo(this.row, 0)),
+      Home: () => (e.ctrlKey ? this.moveTo((this.shown()[0] ?? 1) - 1, 0) : this.moveTo(this.row, 0)),
       End: () =>
         e.ctrlKey ? this.moveTo((this.shown().pop() ?? 1) - 1, last) : this.moveTo(this.row, last),
     };
