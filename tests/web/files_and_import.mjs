@@ -62,8 +62,14 @@ try {
   assert.equal(await cell(1, 10), "CALL");
   assert.match(await page.title(), / - radio\.dat$/);
 
-  // A CSV import: the report first, then one step.
+  // A channel list dropped on the page goes to the import, which is left unused here.
   const csv = "Location,Name,Frequency\n5,NEWCH,145.6\n6,BAD,9999\n7,,abc\n";
+  await drop(Buffer.from(csv), "dropped.csv");
+  await (await page.waitForSelector(aria("button", "Cancel"))).click();
+  await page.waitForFunction(() => !document.querySelector("dialog[open]"));
+  assert.equal(await cell(5, 1), "439.98750");
+
+  // A CSV import: the report first, then one step.
   const input = await page.$("input[type=file][accept*=csv]");
   const scratch = fs.mkdtempSync(path.join(os.tmpdir(), "talvo-csv-"));
   fs.writeFileSync(path.join(scratch, "channels.csv"), csv);

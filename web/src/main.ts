@@ -34,6 +34,7 @@ async function main(): Promise<void> {
   const grid = new ChannelGrid(page);
   const commands = new GridCommands(page, grid);
   const csvImport = new CsvImport(page);
+  files.onDroppedCsv = (bytes, name) => csvImport.preview(bytes, name);
   const header = document.querySelector("header")!;
   header.prepend(files.element);
   const exportCsv = document.getElementById("export-csv") as HTMLButtonElement;

@@ -45,6 +45,8 @@ export class Files {
   private handle: FileHandle | null = null;
   private readonly buttons: Record<"new" | "open" | "save" | "saveAs", HTMLButtonElement>;
   private readonly input: HTMLInputElement;
+  // A dropped channel list (.csv) goes here instead of being opened as a data file.
+  onDroppedCsv: ((bytes: Uint8Array, name: string) => void) | null = null;
 
   constructor(private readonly page: Page) {
     this.element = document.createElement("div");
@@ -81,6 +83,14 @@ export class Files {
       const file = e.dataTransfer?.files[0];
       if (!file) return;
       e.preventDefault();
+      const csv = this.onDroppedCsv;
+      if (csv && /\.csv$/i.test(file.name)) {
+        file.arrayBuffer().then(
+          (b) => csv(new Uint8Array(b), file.name),
+          (error: unknown) => this.failed(error),
+        );
+        return;
+      }
       this.settle()
         .then((go) => (go ? this.openFile(file, null) : undefined))
         .catch((error: unknown) => this.failed(error));
