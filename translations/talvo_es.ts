@@ -3453,4 +3453,15 @@ Guarde su trabajo en un archivo.</translation>
         <translation>Escribiendo datos; espere un momento.</translation>
     </message>
 </context>
+<context>
+    <name>WebPage</name>
+    <message>
+        <source>Save As</source>
+        <translation>Guardar como</translation>
+    </message>
+    <message>
+        <source>Messages</source>
+        <translation>Mensajes</translation>
+    </message>
+</context>
 </TS>

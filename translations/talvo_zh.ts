@@ -3396,4 +3396,15 @@ Save your work to a file.</source>
         <translation>正在写频，请稍候。</translation>
     </message>
 </context>
+<context>
+    <name>WebPage</name>
+    <message>
+        <source>Save As</source>
+        <translation>另存为</translation>
+    </message>
+    <message>
+        <source>Messages</source>
+        <translation>消息</translation>
+    </message>
+</context>
 </TS>

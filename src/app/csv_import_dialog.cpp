@@ -14,6 +14,7 @@
 
 #include "exchange/decimal_text.h"
 #include "exchange/frequency_hz.h"
+#include "exchange/import_summary.h"
 #include "lang/catalogue.h"
 #include "ui/accessible_names.h"
 #include "ui/language_change.h"
@@ -148,42 +149,9 @@ void CsvImportDialog::replan() {
 }
 
 void CsvImportDialog::fillRows() {
-    int overwritten = 0, unchanged = 0;
-    for (const ImportRow& row : plan_.rows) {
-        overwritten += row.overwrites;
-        unchanged += row.unchanged;
-    }
-
-    // Each count has its own words, so that each takes the plural form its number needs.
-    auto counted = [this](const Text& text, int n) { return Tr(Counted(text, n), lang_); };
     QStringList lines;
-    lines << Tr(TALVO_TEXT("CsvImportDialog", "%1: %2, %3 (%4), %5, %6; %7"), lang_)
-                 .arg(fileName_,
-                      counted(TALVO_PLURAL("CsvImportDialog", "%n rows", "%n row"),
-                              static_cast<int>(plan_.rows.size())),
-                      counted(TALVO_PLURAL("CsvImportDialog", "%n imported", "%n imported"),
-                              plan_.taken()),
-                      counted(TALVO_PLURAL("CsvImportDialog", "%n of them adjusted",
-                                           "%n of them adjusted"),
-                              plan_.adjusted),
-                      counted(TALVO_PLURAL("CsvImportDialog", "%n refused", "%n refused"),
-                              plan_.refused),
-                      counted(TALVO_PLURAL("CsvImportDialog", "%n skipped", "%n skipped"),
-                              plan_.skipped),
-                      counted(TALVO_PLURAL("CsvImportDialog",
-                                           "%n programmed channels will be replaced.",
-                                           "%n programmed channel will be replaced."),
-                              overwritten));
-    if (unchanged > 0) {
-        lines << counted(TALVO_PLURAL("CsvImportDialog",
-                                      "%n rows give their channel what it already holds and "
-                                      "leave it unchanged.",
-                                      "%n row gives its channel what it already holds and "
-                                      "leaves it unchanged."),
-                         unchanged);
-    }
-    for (const ExchangeNote& note : plan_.fileNotes) {
-        lines << Tr(NoteText(note), lang_);
+    for (const Message& line : ImportSummary(plan_, fileName_.toStdString())) {
+        lines << Tr(line, lang_);
     }
     summary_->setText(lines.join(QLatin1Char('\n')));
     import_->setEnabled(plan_.taken() > 0);

@@ -47,7 +47,15 @@ EMSCRIPTEN_BINDINGS(talvo_core) {
         .function("json", &Document::json)
         .function("cell", &Document::cell)
         .function("csv", &Document::csv)
-        .function("csvNotes", &Document::csvNotes);
+        .function("csvNotes", &Document::csvNotes)
+        .function("undo", &Document::undo)
+        .function("redo", &Document::redo)
+        .function("canUndo", &Document::canUndo)
+        .function("canRedo", &Document::canRedo)
+        .function("modified", &Document::modified)
+        .function("revision", &Document::revision)
+        .function("markSaved", &Document::markSaved)
+        .function("startNew", &Document::startNew);
 }
 
 }  // namespace talvo::web

@@ -14,6 +14,8 @@
 #include "radio/codecs/encode.h"
 #include "radio/codecs/file_io.h"
 #include "radio/fields/channel_fields.h"
+#include "radio/state/dtmf.h"
+#include "rules/channel_table.h"
 #include "web_binding/catalogue_words.h"
 #include "web_binding/js_values.h"
 
@@ -22,8 +24,13 @@ namespace {
 
 using emscripten::val;
 
-// Name bytes (any byte but 0xFF) as characters U+0000..U+00FF, as the desktop grid shows them.
-std::string BytesAsCharacters(const std::string& bytes) {
+// Open and Save go through the core's own file functions, on the module's in-memory file
+// system: the page's bytes are the file.
+constexpr const char* kScratchFile = "/tmp/talvo-document.dat";
+
+}  // namespace
+
+std::string NameAsCharacters(const std::string& bytes) {
     std::string out;
     for (const char c : bytes) {
         const auto b = static_cast<unsigned char>(c);
@@ -37,20 +44,19 @@ std::string BytesAsCharacters(const std::string& bytes) {
     return out;
 }
 
-// Open and Save go through the core's own file functions, on the module's in-memory file
-// system: the page's bytes are the file.
-constexpr const char* kScratchFile = "/tmp/talvo-document.dat";
-
-}  // namespace
-
 Document::Document() : state_(StartupState()) {}
 
 std::string Document::open(const val& bytes, const std::string& fileName, const std::string& lang) {
     const std::vector<std::uint8_t> file = BytesOf(bytes);
+    // Read into a copy: a failure leaves the document as it was.
+    ProgramState after = state_;
     Status status = WriteFileAtomically(kScratchFile, file);
-    if (status == Status::Ok) status = OpenDataFile(state_, kScratchFile);
-    if (status == Status::Ok) return {};
-    return Say(StatusMessage(status, VisibleText(fileName)), lang);
+    if (status == Status::Ok) status = OpenDataFile(after, kScratchFile);
+    if (status != Status::Ok) return Say(StatusMessage(status, VisibleText(fileName)), lang);
+    remember();
+    state_ = std::move(after);
+    markCurrentSaved();
+    return {};
 }
 
 val Document::save() {
@@ -65,6 +71,7 @@ val Document::save() {
 bool Document::decodeImage(const val& bytes) {
     const std::vector<std::uint8_t> image = BytesOf(bytes);
     if (image.size() != kConfigSize) return false;
+    remember();
     std::copy(image.begin(), image.end(), state_.RadioImage.begin());
     DecodeImage(state_);
     return true;
@@ -75,6 +82,41 @@ val Document::encodeImage() {
     return Uint8Array(state_.EncodedImage.data(), kConfigSize);
 }
 
+void Document::remember() {
+    undo_.push_back({state_, revision_});
+    if (undo_.size() > kHistorySteps) undo_.pop_front();
+    redo_.clear();
+    revision_ = ++lastRevision_;
+}
+
+bool Document::undo() {
+    if (undo_.empty()) return false;
+    redo_.push_back({std::move(state_), revision_});
+    state_ = std::move(undo_.back().state);
+    revision_ = undo_.back().revision;
+    undo_.pop_back();
+    return true;
+}
+
+bool Document::redo() {
+    if (redo_.empty()) return false;
+    undo_.push_back({std::move(state_), revision_});
+    state_ = std::move(redo_.back().state);
+    revision_ = redo_.back().revision;
+    redo_.pop_back();
+    return true;
+}
+
+void Document::startNew() {
+    remember();
+    state_.band.select(0);
+    state_.band.BandPromptSuppressed = true;
+    state_.band.PreviousBandIndex = 0;
+    StartForm(state_.channels);
+    StartForm(state_.dtmf);
+    markCurrentSaved();
+}
+
 std::string Document::json(const std::string& lang) const {
     return cli::StateToJson(state_, WordsIn(lang));
 }
@@ -83,7 +125,7 @@ std::string Document::cell(int row, int column, const std::string& lang) const {
     if (row < 0 || row >= kChannelCount || column < 0 || column >= kGridColumns) return {};
     if (column == 0) return std::to_string(row + 1);
     const std::string text = ChannelCellText(state_.channels.at(row + 1), column, WordsIn(lang));
-    return column == kColName ? BytesAsCharacters(text) : text;
+    return column == kColName ? NameAsCharacters(text) : text;
 }
 
 std::string Document::csv() const {

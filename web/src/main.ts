@@ -1,69 +1,70 @@
-// The page: open a .dat file, show its channels, save it again or export them as CSV.
-import { loadCore, type Document } from "./core";
-import { ChannelGrid } from "./grid";
-
-// A menu text without its keyboard accelerator: "Language Select(&L)" -> "Language Select".
-const plain = (words: string) => words.replace(/\(&.\)/, "").replace("&", "");
-
-function download(bytes: BlobPart, type: string, name: string): void {
-  const url = URL.createObjectURL(new Blob([bytes], { type }));
-  const a = document.createElement("a");
-  a.href = url;
-  a.download = name;
-  a.click();
-  setTimeout(() => URL.revokeObjectURL(url), 0);
-}
+// The page: the file commands, the channel grid with its commands, CSV import and export, the
+// language; every message to the user goes to the one status region.
+import { loadCore } from "./core";
+import { CsvImport } from "./files/csv_import";
+import { download, Files } from "./files/files";
+import { keepLanguage, startLanguage } from "./files/language_choice";
+import { ChannelGrid } from "./grid/channel_grid";
+import type { EditCore, EditDocument, Page } from "./grid/edit_core";
+import { plain } from "./grid/edit_core";
+import { GridCommands } from "./grid/grid_commands";
 
 async function main(): Promise<void> {
   const status = document.getElementById("status")!;
-  const core = await loadCore();
-  const doc: Document = new core.Document();
-  const grid = new ChannelGrid(core);
-  document.getElementById("channels")!.appendChild(grid.element);
-
+  const core = (await loadCore()) as EditCore;
+  const doc = new core.Document() as EditDocument;
   const languages = document.getElementById("language") as HTMLSelectElement;
   for (const code of core.languages()) {
     languages.add(new Option(core.languageName(code), code));
   }
-  const preferred = navigator.language.slice(0, 2);
-  if (core.languages().includes(preferred)) languages.value = preferred;
+  languages.value = startLanguage(core);
 
-  const fileInput = document.getElementById("file") as HTMLInputElement;
-  const openLabel = document.getElementById("open-label")!;
-  const save = document.getElementById("save") as HTMLButtonElement;
+  let refresh = () => {};
+  const page: Page = {
+    core,
+    doc,
+    lang: () => languages.value,
+    tell: (message) => {
+      status.textContent = message;
+    },
+    changed: () => refresh(),
+  };
+
+  const files = new Files(page);
+  const grid = new ChannelGrid(page);
+  const commands = new GridCommands(page, grid);
+  const csvImport = new CsvImport(page);
+  files.onDroppedCsv = (bytes, name) => csvImport.preview(bytes, name);
+  const header = document.querySelector("header")!;
+  header.prepend(files.element);
   const exportCsv = document.getElementById("export-csv") as HTMLButtonElement;
-  let fileName = "";
+  exportCsv.before(...csvImport.elements);
+  document.getElementById("channels")!.append(commands.element, grid.element);
 
-  const show = () => {
+  refresh = () => {
     const lang = languages.value;
     document.documentElement.lang = lang;
-    openLabel.textContent = core.words("MainTexts", "Open", lang);
-    save.textContent = core.words("MainTexts", "Save", lang);
-    exportCsv.textContent = core.words("MainExchange", "Export Channels (CSV)…", lang);
-    languages.setAttribute("aria-label", plain(core.words("MainTexts", "Language Select(&L)", lang)));
-    grid.element.setAttribute("aria-label", core.words("ChannelTableWindow", "Channel Edit", lang));
-    grid.show(doc, lang);
-  };
-  languages.addEventListener("change", show);
-
-  fileInput.addEventListener("change", async () => {
-    const file = fileInput.files?.[0];
-    if (!file) return;
-    const failure = doc.open(new Uint8Array(await file.arrayBuffer()), file.name, languages.value);
-    fileInput.value = "";
-    status.textContent = failure;
-    if (failure) return;
-    fileName = file.name;
-    save.disabled = false;
+    files.show();
+    csvImport.show();
+    commands.show();
+    commands.refind();
+    exportCsv.textContent = plain(core.words("MainExchange", "Export Channels (CSV)…", lang));
     exportCsv.disabled = false;
-    show();
+    languages.setAttribute("aria-label", plain(core.words("MainTexts", "Language Select(&L)", lang)));
+    status.setAttribute("aria-label", core.words("WebPage", "Messages", lang));
+    grid.element.setAttribute("aria-label", core.words("ChannelTableWindow", "Channel Edit", lang));
+    grid.show();
+  };
+  languages.addEventListener("change", () => {
+    keepLanguage(languages.value);
+    refresh();
   });
-  save.addEventListener("click", () => download(doc.save(), "application/octet-stream", fileName));
   exportCsv.addEventListener("click", () => {
-    download(doc.csv(), "text/csv", fileName.replace(/\.dat$/i, "") + ".csv");
-    status.textContent = doc.csvNotes(languages.value).join("\n");
+    const name = files.name().replace(/\.dat$/i, "") || plain(core.words("MainDocument", "Untitled", languages.value));
+    download(doc.csv(), "text/csv", name + ".csv");
+    page.tell(doc.csvNotes(languages.value).join("\n"));
   });
-  show();
+  refresh();
 }
 
 main().catch((e: unknown) => {

@@ -14,7 +14,8 @@
 
 #include "editors/channels/channel_clipboard.h"
 #include "editors/channels/channel_table_window.h"
-#include "editors/channels/channel_text_form.h"
+#include "exchange/channel_paste.h"
+#include "exchange/channel_text_form.h"
 #include "lang/catalogue.h"
 #include "rules/channel_ops.h"
 #include "ui/local_msgbox.h"
@@ -30,12 +31,6 @@ const Text kInsertStep{TALVO_TEXT("ChannelOperations", "Insert free channel")};
 const Text kDeleteUpStep{TALVO_TEXT("ChannelOperations", "Delete and move up")};
 const Text kMoveUpStep{TALVO_TEXT("ChannelOperations", "Move channels up")};
 const Text kMoveDownStep{TALVO_TEXT("ChannelOperations", "Move channels down")};
-
-QString ChannelNumbers(const ChannelList& channels) {
-    QStringList numbers;
-    for (int ch : channels) numbers << QString::number(ch);
-    return numbers.join(QStringLiteral(", "));
-}
 
 }  // namespace
 
@@ -133,62 +128,24 @@ void ChannelTableWindow::copyChannels() {
 void ChannelTableWindow::pasteChannels() {
     const Language lang = state_.language;
     const QMimeData* mime = QGuiApplication::clipboard()->mimeData();
-    // The program's own form when it is there; else text, as a spreadsheet gives it.
-    const int at = operationChannels().front();
-    // The channels go to the shown rows from `at` on, passing over the rows the find box hides.
-    const ChannelList shown = shownChannels();
-    const auto from = std::lower_bound(shown.begin(), shown.end(), at);
-    std::vector<PasteItem> items;
-    ChannelList refused;  // by offset until the place is known
-    QStringList reports;
-    int places = 0;
-    if (const auto copied = ChannelsFromMime(mime)) {
-        items = copied->items;
-        for (const PasteItem& item : items) places = std::max(places, item.offset + 1);
-    } else if (mime && mime->hasText()) {
-        const TextChannels text =
-            ChannelsFromText(mime->text().toStdString(), state_.band, lang, {from, shown.end()});
-        if (text.readable) {
-            items = text.items;
-            refused = text.bandRefused;
-            for (const std::string& line : text.reports) reports << QString::fromStdString(line);
-            places = text.rows;
-        }
+    // The program's own form when it is there; else text, as a spreadsheet gives it. The
+    // channels go to the shown rows from the current one on, passing over the rows the find
+    // box hides.
+    const std::optional<CopiedChannels> own = ChannelsFromMime(mime);
+    std::string text;
+    std::optional<std::string_view> textForm;
+    if (!own && mime && mime->hasText()) {
+        text = mime->text().toStdString();
+        textForm = text;
     }
-    if (places == 0) {
-        LocalMsgBox(lang, TALVO_TEXT("ChannelOperations", "The clipboard holds no channels"),
-                    StyleOk, Text{}, this);
-        return;
-    }
-    if (shown.end() - from < places) {
-        LocalMsgBox(lang,
-                    shown.size() < std::size_t{kChannelCount}
-                        ? TALVO_TEXT("ChannelOperations",
-                                     "The channels do not fit into the rows shown below: "
-                                     "nothing was pasted")
-                        : TALVO_TEXT("ChannelOperations",
-                                     "The channels do not fit below channel 128: nothing "
-                                     "was pasted"),
-                    StyleOk, Text{}, this);
-        return;
-    }
-    ChannelStores after = state_.channels;
-    const PasteResult result = PasteChannels(after, state_.band, at, items, shown);
-    for (int& offset : refused) offset = from[offset];
-    refused.insert(refused.end(), result.refused.begin(), result.refused.end());
-    refused = NormalizedChannels(refused);
-    if (!result.pasted.empty()) {
-        commitChannels(kPasteStep, std::move(after));
-        selection_.set(result.pasted);
+    GridPaste paste = PasteIntoGrid(state_.channels, state_.band, operationChannels().front(),
+                                    shownChannels(), own, textForm);
+    if (!paste.pasted.empty()) {
+        commitChannels(kPasteStep, std::move(paste.after));
+        selection_.set(paste.pasted);
     }
     QStringList message;
-    if (!refused.empty()) {
-        // The band message of typing, with the channels it kept out.
-        message << (Tr(TALVO_TEXT("ChannelOperations", "Beyond the scope of frequency band"), lang))
-                << (Tr(TALVO_TEXT("ChannelOperations", "Channels not pasted: %1"), lang))
-                       .arg(ChannelNumbers(refused));
-    }
-    message << reports;
+    for (const Message& line : paste.lines) message << Tr(line, lang);
     if (!message.isEmpty()) {
         LocalMsgBox(lang, message.join(QLatin1Char('\n')), StyleOk, QString(), this);
     }
@@ -196,30 +153,9 @@ void ChannelTableWindow::pasteChannels() {
 
 void ChannelTableWindow::insertChannel() {
     const int at = operationChannels().front();
-    const ChannelList shown = shownChannels();
     ChannelStores after = state_.channels;
-    if (!InsertFreeChannelBefore(after, at, shown)) {
-        // No free channel from `at` on takes the one pushed down.
-        const Language lang = state_.language;
-        if (shown.size() < std::size_t{kChannelCount}) {
-            // The free channels are among the rows the find box hides, which stay as they are.
-            LocalMsgBox(lang,
-                        TALVO_TEXT("ChannelOperations",
-                                   "No row shown from here on holds a free channel: clear the "
-                                   "find box to insert one"),
-                        StyleOk, Text{}, this);
-        } else if (at == kChannelCount) {
-            LocalMsgBox(lang,
-                        TALVO_TEXT("ChannelOperations",
-                                   "Channel 128 is in use: no free channel can be inserted"),
-                        StyleOk, Text{}, this);
-        } else {
-            const QString text =
-                Tr(TALVO_TEXT("ChannelOperations",
-                              "Channels %1 to 128 are all in use: no free channel can be inserted"),
-                   lang);
-            LocalMsgBox(lang, text.arg(at), StyleOk, QString(), this);
-        }
+    if (const auto refusal = InsertIntoGrid(after, at, shownChannels())) {
+        LocalMsgBox(state_.language, *refusal, StyleOk, Text{}, this);
         return;
     }
     commitChannels(kInsertStep, std::move(after));

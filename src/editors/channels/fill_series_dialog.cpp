@@ -16,34 +16,10 @@
 #include "editors/channels/grid_tool_texts.h"
 #include "lang/catalogue.h"
 #include "print/cell_text.h"
+#include "rules/fill_texts.h"
 #include "ui/local_msgbox.h"
 
 namespace talvo {
-namespace {
-
-QString ProblemText(FillProblem problem, Language lang) {
-    switch (problem) {
-        case FillProblem::None:
-            return {};
-        case FillProblem::NothingToFill:
-            return Tr(TALVO_TEXT("FillSeriesDialog", "Choose what to fill"), lang);
-        case FillProblem::BadStart:
-            return Tr(TALVO_TEXT("FillSeriesDialog", "The start frequency is no number"), lang);
-        case FillProblem::BadStep:
-            return Tr(TALVO_TEXT("FillSeriesDialog", "The step is no number (kHz)"), lang);
-        case FillProblem::BadOffset:
-            return Tr(TALVO_TEXT("FillSeriesDialog", "The offset is no number (MHz)"), lang);
-        case FillProblem::BadPattern:
-            return Tr(
-                TALVO_TEXT("FillSeriesDialog",
-                           "The name pattern may hold only name characters and {n} or {n:02}"),
-                lang);
-    }
-    return {};
-}
-
-}  // namespace
-
 FillSeriesDialog::FillSeriesDialog(Language lang, const ChannelStores& stores,
                                    const BandState& band, const ChannelList& channels,
                                    QWidget* parent)
@@ -172,21 +148,14 @@ void FillSeriesDialog::updatePreview() {
     firstNumber_->setEnabled(fillNames_->isChecked());
 
     plan_ = PlanFill(stores_, band_, channels_, series());
-    problem_->setText(ProblemText(plan_.problem, lang_));
+    problem_->setText(Tr(FillProblemText(plan_.problem), lang_));
     problem_->setVisible(plan_.problem != FillProblem::None);
     preview_->setRowCount(static_cast<int>(plan_.rows.size()));
     int taking = 0;
     for (int r = 0; r < preview_->rowCount(); ++r) {
         const FillRow& row = plan_.rows[static_cast<std::size_t>(r)];
-        QString result;
-        if (row.refusal) {
-            result = Tr(TALVO_TEXT("FillSeriesDialog", "Stays: "), lang_) +
-                     Tr(RefusalText(*row.refusal), lang_);
-        } else {
-            ++taking;
-            result = row.starts ? Tr(TALVO_TEXT("FillSeriesDialog", "New channel"), lang_)
-                                : Tr(TALVO_TEXT("FillSeriesDialog", "Filled"), lang_);
-        }
+        if (!row.refusal) ++taking;
+        const QString result = Tr(FillRowResult(row), lang_);
         const QStringList texts = {QString::number(row.channel), QString::fromStdString(row.rx),
                                    QString::fromStdString(row.tx),
                                    CellToDisplay(kColName, row.name), result};

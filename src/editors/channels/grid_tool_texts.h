@@ -5,15 +5,13 @@
 #include "model/language.h"
 #include "rules/channel_table.h"
 #include "rules/column_edit.h"
+#include "rules/column_edit_report.h"
 
 class QLineEdit;
 
 namespace talvo {
 
 // Words shared by the many-channel tools of the channel grid (sort, find, column edit, fill).
-
-// Why a channel kept what it held.
-const Text& RefusalText(EditRefusal reason);
 
 // `text` in `lang` as a QString.
 

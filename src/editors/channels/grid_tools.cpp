@@ -251,20 +251,10 @@ void ChannelGridTools::runSetColumn() {
 }
 
 void ChannelGridTools::reportRefusals(const ColumnValue& value, const ColumnEditResult& result) {
-    if (result.refused.empty()) return;
     const Language lang = window_.state_.language;
-    std::map<EditRefusal, ChannelList> byReason;
-    for (const ChannelRefusal& r : result.refused) byReason[r.reason].push_back(r.channel);
-    const auto taken = static_cast<int>(result.changed.size() + result.unchanged.size());
-    const QString word = ColumnWord(value.column, lang);
-    const Text set = TALVO_PLURAL("GridTools", "%1 set on %n channels.", "%1 set on %n channel.");
     QStringList lines;
-    lines << Tr(Counted(set, taken), lang).arg(word)
-          << Tr(TALVO_TEXT("GridTools", "These channels were left as they were:"), lang);
-    for (const auto& [reason, channels] : byReason) {
-        lines << Tr(RefusalText(reason), lang) + Tr(TALVO_TEXT("GridTools", ": "), lang) +
-                     QString::fromStdString(ChannelRangesText(channels));
-    }
+    for (const Message& line : ColumnEditReport(value, result)) lines << Tr(line, lang);
+    if (lines.isEmpty()) return;
     LocalMsgBox(lang, lines.join(QLatin1Char('\n')), StyleOk, QString(), &window_);
 }
 

@@ -1,11 +1,10 @@
-#include "editors/channels/channel_text_form.h"
+#include "exchange/channel_text_form.h"
 
 #include <algorithm>
 
 #include "exchange/channel_export.h"
 #include "exchange/channel_import.h"
 #include "exchange/csv_text.h"
-#include "lang/catalogue.h"
 
 namespace talvo {
 
@@ -19,7 +18,7 @@ std::string ChannelsAsText(const ChannelStores& stores, const BandState& band,
     return text;
 }
 
-TextChannels ChannelsFromText(std::string_view text, const BandState& band, Language lang,
+TextChannels ChannelsFromText(std::string_view text, const BandState& band,
                               const ChannelList& places) {
     TextChannels out;
     const ChannelTable table = ReadChannelTable(text);
@@ -51,7 +50,7 @@ TextChannels ChannelsFromText(std::string_view text, const BandState& band, Lang
             continue;
         }
         if (row.fate != RowFate::Imported && row.fate != RowFate::Skipped) {
-            out.reports.push_back(Render(ImportRowReport(row), lang));
+            out.reports.push_back(ImportRowReport(row));
         }
         if (row.channel != 0) out.items.push_back({i, TakeChannel(plan.result, row.channel)});
     }

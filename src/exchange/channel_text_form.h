@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "model/language.h"
+#include "model/text.h"
 #include "radio/state/band.h"
 #include "rules/channel_ops.h"
 
@@ -21,12 +21,12 @@ std::string ChannelsAsText(const ChannelStores& stores, const BandState& band,
 struct TextChannels {
     bool readable = false;  // a header row with at least Location and Frequency
     std::vector<PasteItem> items;
-    std::vector<int> bandRefused;      // offsets of rows outside the band
-    std::vector<std::string> reports;  // other rows refused or changed, one line each, in `lang`
-    int rows = 0;                      // places the rows take
-    bool outOfRoom = false;            // more rows than places: nothing is read
+    std::vector<int> bandRefused;  // offsets of rows outside the band
+    std::vector<Message> reports;  // other rows refused or changed, one line each
+    int rows = 0;                  // places the rows take
+    bool outOfRoom = false;        // more rows than places: nothing is read
 };
-TextChannels ChannelsFromText(std::string_view text, const BandState& band, Language lang,
+TextChannels ChannelsFromText(std::string_view text, const BandState& band,
                               const ChannelList& places);
 
 }  // namespace talvo
