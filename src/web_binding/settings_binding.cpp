@@ -27,14 +27,11 @@ using emscripten::val;
 
 // The page's own words, where the desktop has none for the same thing.
 struct WebTexts {
-    Text settings{TALVO_TEXT("WebSettings", "Settings")};
-    Text close{TALVO_TEXT("WebSettings", "Close")};
     Text unlocked{TALVO_TEXT("WebSettings", "Hidden mode unlocked.")};
     Text locked{TALVO_TEXT("WebSettings", "Hidden mode locked again.")};
     Text printPage{TALVO_TEXT("WebSettings", "Print or save as PDF from the browser.")};
     Text offlineReady{TALVO_TEXT("WebSettings", "The page is kept for use without a network.")};
     Text updated{TALVO_TEXT("WebSettings", "A new version is kept; reload the page to use it.")};
-    Text slidersLocked{TALVO_TEXT("WebSettings", "The sliders are locked.")};
 };
 const WebTexts& Web() {
     static const WebTexts texts;
@@ -226,14 +223,11 @@ val SettingsTexts(const std::string& lang) {
     for (int i = 0; i < 6; ++i) frames.push_back(words(PowerFrameCaption(i)));
     t.set("powerFrames", Strings(frames));
     const WebTexts& w = Web();
-    say("settings", w.settings);
-    say("close", w.close);
     say("unlocked", w.unlocked);
     say("locked", w.locked);
     say("printPage", w.printPage);
     say("offlineReady", w.offlineReady);
     say("updated", w.updated);
-    say("slidersLocked", w.slidersLocked);
     return t;
 }
 

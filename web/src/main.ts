@@ -1,6 +1,9 @@
 // The page: open a .dat file, show its channels, save it again or export them as CSV.
 import { loadCore, type Document } from "./core";
 import { ChannelGrid } from "./grid";
+import { keepOffline, openLaunchedFiles } from "./offline/offline";
+import { PrintWindow } from "./print/print";
+import { Settings } from "./settings";
 
 // A menu text without its keyboard accelerator: "Language Select(&L)" -> "Language Select".
 const plain = (words: string) => words.replace(/\(&.\)/, "").replace("&", "");
@@ -20,6 +23,11 @@ async function main(): Promise<void> {
   const doc: Document = new core.Document();
   const grid = new ChannelGrid(core);
   document.getElementById("channels")!.appendChild(grid.element);
+  const say = (message: string) => (status.textContent = message);
+  const settings = new Settings(core, doc, { changed: () => grid.show(doc, languages.value), say });
+  const print = new PrintWindow(core, doc, settings.windows);
+  settings.bar.appendChild(print.command);
+  document.querySelector("header")!.after(settings.bar, settings.windows);
 
   const languages = document.getElementById("language") as HTMLSelectElement;
   for (const code of core.languages()) {
@@ -43,27 +51,36 @@ async function main(): Promise<void> {
     languages.setAttribute("aria-label", plain(core.words("MainTexts", "Language Select(&L)", lang)));
     grid.element.setAttribute("aria-label", core.words("ChannelTableWindow", "Channel Edit", lang));
     grid.show(doc, lang);
+    settings.show(lang);
+    print.show(lang);
   };
   languages.addEventListener("change", show);
 
-  fileInput.addEventListener("change", async () => {
-    const file = fileInput.files?.[0];
-    if (!file) return;
+  const openFile = async (file: File) => {
     const failure = doc.open(new Uint8Array(await file.arrayBuffer()), file.name, languages.value);
-    fileInput.value = "";
     status.textContent = failure;
     if (failure) return;
     fileName = file.name;
     save.disabled = false;
     exportCsv.disabled = false;
     show();
+  };
+  fileInput.addEventListener("change", async () => {
+    const file = fileInput.files?.[0];
+    fileInput.value = "";
+    if (file) await openFile(file);
   });
+  openLaunchedFiles((file) => void openFile(file));
   save.addEventListener("click", () => download(doc.save(), "application/octet-stream", fileName));
   exportCsv.addEventListener("click", () => {
     download(doc.csv(), "text/csv", fileName.replace(/\.dat$/i, "") + ".csv");
     status.textContent = doc.csvNotes(languages.value).join("\n");
   });
   show();
+  keepOffline(
+    () => say(settings.textsIn(languages.value).offlineReady),
+    () => say(settings.textsIn(languages.value).updated),
+  );
 }
 
 main().catch((e: unknown) => {

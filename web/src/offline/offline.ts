@@ -1,0 +1,39 @@
+// Offline and installable: the service worker (sw.js, written by build.mjs with every file of
+// the site) keeps the page for use without a network, and an installed page opens the .dat
+// files the system hands it (file handlers, where the browser has them).
+
+// Registers the service worker; `ready` is told once the page is kept, `updated` when a newer
+// version of the site has been kept over an older one.
+export function keepOffline(ready: () => void, updated: () => void): void {
+  if (!("serviceWorker" in navigator) || !window.isSecureContext) return;
+  const hadController = navigator.serviceWorker.controller !== null;
+  navigator.serviceWorker
+    .register("sw.js")
+    .then((registration) => {
+      registration.addEventListener("updatefound", () => {
+        const worker = registration.installing;
+        worker?.addEventListener("statechange", () => {
+          if (worker.state === "activated") (hadController ? updated : ready)();
+        });
+      });
+    })
+    .catch(() => {
+      // Without it the page works as long as it is online.
+    });
+}
+
+interface LaunchParams {
+  files: { getFile(): Promise<File> }[];
+}
+declare global {
+  interface Window {
+    launchQueue?: { setConsumer(consumer: (params: LaunchParams) => void): void };
+  }
+}
+
+// Hands each file the installed page was opened with (its .dat file handler) to `open`.
+export function openLaunchedFiles(open: (file: File) => void): void {
+  window.launchQueue?.setConsumer(async (params) => {
+    for (const handle of params.files) open(await handle.getFile());
+  });
+}
