@@ -3468,10 +3468,6 @@ Guarde su trabajo en un archivo.</translation>
         <translation>Imprima o guarde como PDF desde el navegador.</translation>
     </message>
     <message>
-        <source>The page is kept for use without a network.</source>
-        <translation>La página queda guardada para usarla sin red.</translation>
-    </message>
-    <message>
         <source>A new version is kept; reload the page to use it.</source>
         <translation>Se ha guardado una versión nueva; vuelva a cargar la página para usarla.</translation>
     </message>

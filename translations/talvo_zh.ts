@@ -3411,10 +3411,6 @@ Save your work to a file.</source>
         <translation>可通过浏览器打印或另存为PDF。</translation>
     </message>
     <message>
-        <source>The page is kept for use without a network.</source>
-        <translation>此页面已保存，无网络时也可使用。</translation>
-    </message>
-    <message>
         <source>A new version is kept; reload the page to use it.</source>
         <translation>已保存新版本；重新载入页面即可使用。</translation>
     </message>

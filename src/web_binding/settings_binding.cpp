@@ -30,7 +30,6 @@ struct WebTexts {
     Text unlocked{TALVO_TEXT("WebSettings", "Hidden mode unlocked.")};
     Text locked{TALVO_TEXT("WebSettings", "Hidden mode locked again.")};
     Text printPage{TALVO_TEXT("WebSettings", "Print or save as PDF from the browser.")};
-    Text offlineReady{TALVO_TEXT("WebSettings", "The page is kept for use without a network.")};
     Text updated{TALVO_TEXT("WebSettings", "A new version is kept; reload the page to use it.")};
 };
 const WebTexts& Web() {
@@ -226,7 +225,6 @@ val SettingsTexts(const std::string& lang) {
     say("unlocked", w.unlocked);
     say("locked", w.locked);
     say("printPage", w.printPage);
-    say("offlineReady", w.offlineReady);
     say("updated", w.updated);
     return t;
 }

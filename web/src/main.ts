@@ -77,10 +77,7 @@ async function main(): Promise<void> {
     status.textContent = doc.csvNotes(languages.value).join("\n");
   });
   show();
-  keepOffline(
-    () => say(settings.textsIn(languages.value).offlineReady),
-    () => say(settings.textsIn(languages.value).updated),
-  );
+  keepOffline(() => say(settings.textsIn(languages.value).updated));
 }
 
 main().catch((e: unknown) => {

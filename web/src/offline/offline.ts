@@ -2,9 +2,9 @@
 // the site) keeps the page for use without a network, and an installed page opens the .dat
 // files the system hands it (file handlers, where the browser has them).
 
-// Registers the service worker; `ready` is told once the page is kept, `updated` when a newer
-// version of the site has been kept over an older one.
-export function keepOffline(ready: () => void, updated: () => void): void {
+// Registers the service worker; `updated` is told when a newer version of the site has been
+// kept over an older one (the page shown is the older until it is loaded again).
+export function keepOffline(updated: () => void): void {
   if (!("serviceWorker" in navigator) || !window.isSecureContext) return;
   const hadController = navigator.serviceWorker.controller !== null;
   navigator.serviceWorker
@@ -13,7 +13,7 @@ export function keepOffline(ready: () => void, updated: () => void): void {
       registration.addEventListener("updatefound", () => {
         const worker = registration.installing;
         worker?.addEventListener("statechange", () => {
-          if (worker.state === "activated") (hadController ? updated : ready)();
+          if (worker.state === "activated" && hadController) updated();
         });
       });
     })

@@ -41,6 +41,11 @@ export class FmWindow {
       head.appendChild(th);
     }
     const cells: HTMLInputElement[] = [];
+    // A cell taken up for typing holds its text selected, so what is typed replaces it.
+    const edit = (cell: HTMLInputElement) => {
+      cell.focus();
+      cell.select();
+    };
     const body = table.createTBody();
     values.cells.forEach((text, i) => {
       const row = body.insertRow();
@@ -68,10 +73,10 @@ export class FmWindow {
           e.preventDefault();
           const result = commit();
           // Ready for the next preset; a refused entry is typed again on its row.
-          if ((result === "accepted" || result === "empty") && i + 1 < cells.length) cells[i + 1].focus();
+          if ((result === "accepted" || result === "empty") && i + 1 < cells.length) edit(cells[i + 1]);
         } else if (e.key === "ArrowDown" || e.key === "ArrowUp") {
           e.preventDefault();
-          cells[Math.max(0, Math.min(cells.length - 1, i + (e.key === "ArrowDown" ? 1 : -1)))].focus();
+          edit(cells[Math.max(0, Math.min(cells.length - 1, i + (e.key === "ArrowDown" ? 1 : -1)))]);
         }
       });
       cells.push(input);

@@ -72,7 +72,6 @@ export interface Texts {
   unlocked: string;
   locked: string;
   printPage: string;
-  offlineReady: string;
   updated: string;
 }
 
