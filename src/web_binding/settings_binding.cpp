@@ -50,8 +50,9 @@ bool Valid(int id, std::size_t count) {
 const char* AreaName(OptionsArea area) {
     switch (area) {
         case OptionsArea::FunctionLeft:
+            return "functionLeft";
         case OptionsArea::FunctionRight:
-            return "function";
+            return "functionRight";
         case OptionsArea::Vox:
             return "vox";
         case OptionsArea::VfoA:

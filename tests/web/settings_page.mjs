@@ -8,6 +8,7 @@
 import assert from "node:assert/strict";
 import { openSite } from "./browser.mjs";
 import {
+  aria,
   control, keys, loadCore, openDataFile, openInCore, retype, savedBytes, statusSays,
 } from "./page_support.mjs";
 
@@ -52,6 +53,7 @@ try {
   // The VFO page: the choice puts the focus into the A group's frequency.
   await keys(page, await control(page, "radio", texts.pageVfo, options), [" "]);
   await page.waitForFunction(() => document.activeElement?.id === "option-AVfoFrequency");
+  assert.equal(await options.$(aria("combobox", field("Beep").caption)), null, "the function page is hidden");
   await retype(page, await control(page, "textbox", field("AVfoOffsetData").caption, options), "150", "Tab");
   core.leaveOptionText(want, field("AVfoOffsetData").id, "150");
   const groupB = await control(page, "group", texts.frameVfoB, options);

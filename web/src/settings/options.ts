@@ -32,7 +32,14 @@ export class OptionsWindow {
     pages.setAttribute("role", "radiogroup");
     pages.setAttribute("aria-label", `${texts.pageFunction} / ${texts.pageVfo}`);
     pages.className = "pages";
-    const functionFrame = frame(texts.frameFunction, ...build("function"));
+    // The function page's two columns side by side, row by row as the desktop's tab order goes.
+    const left = build("functionLeft");
+    const right = build("functionRight");
+    const rows = Array.from({ length: Math.max(left.length, right.length) }, (_, i) => [
+      left[i] ?? document.createElement("div"),
+      right[i] ?? document.createElement("div"),
+    ]).flat();
+    const functionFrame = frame(texts.frameFunction, ...rows);
     functionFrame.classList.add("columns");
     const vfoFrames = document.createElement("div");
     vfoFrames.className = "pair";
