@@ -107,16 +107,22 @@ try {
     await keys(page, band, ["ArrowDown"]);
     return control(page, "alertdialog", texts.bandTitle);
   };
+  const firstReceive = "[role=grid] [aria-rowindex='2'] [aria-colindex='2']";
+  const receive = () => page.$eval(firstReceive, (c) => c.textContent);
+  const channelOne = await receive();
+  assert.notEqual(channelOne, "", "the file's channel 1 is in use");
   await pick();
   await page.keyboard.press("Enter"); // Cancel has the focus, as on the desktop
   await page.waitForFunction(() => !document.querySelector("dialog"));
   assert.equal(await band.evaluate((s) => s.selectedIndex), before);
+  assert.equal(await receive(), channelOne, "Cancel keeps the channels");
   const question = await pick();
   await keys(page, await control(page, "button", texts.ok, question), ["Enter"]);
   await page.waitForFunction(() => !document.querySelector("dialog"));
   core.bandListOpened(want);
   core.chooseBand(want, next, true);
   assert.equal(await band.evaluate((s) => s.selectedIndex), next);
+  await page.waitForFunction((cell) => document.querySelector(cell).textContent === "", {}, firstReceive);
 
   // DTMF keeps to its characters (and is in no file).
   await keys(page, await control(page, "button", "DTMF"), ["Enter"]);

@@ -24,7 +24,10 @@ async function main(): Promise<void> {
   const grid = new ChannelGrid(core);
   document.getElementById("channels")!.appendChild(grid.element);
   const say = (message: string) => (status.textContent = message);
-  const settings = new Settings(core, doc, { changed: () => grid.show(doc, languages.value), say });
+  const settings = new Settings(core, doc, {
+    changed: (channels) => channels && grid.show(doc, languages.value),
+    say,
+  });
   const print = new PrintWindow(core, doc, settings.windows);
   settings.bar.appendChild(print.command);
   document.querySelector("header")!.after(settings.bar, settings.windows);

@@ -14,7 +14,7 @@ export class BandSelector {
   constructor(
     private readonly core: SettingsCore,
     private readonly doc: Document,
-    private readonly changed: () => void,
+    private readonly changed: (channels?: boolean) => void,
   ) {
     this.element = document.createElement("span");
     this.element.className = "band";
@@ -46,6 +46,6 @@ export class BandSelector {
     const ok = await ask(texts.bandQuestion, texts.bandTitle, texts.ok, texts.cancel);
     this.core.chooseBand(this.doc, ok ? index : previous, ok);
     this.select.selectedIndex = this.core.bandIndex(this.doc);
-    this.changed();
+    this.changed(ok);
   }
 }

@@ -11,8 +11,8 @@ import type { Panel } from "./panel";
 import { msecsSinceMidnight, plain, type SettingsCore, type Texts } from "./settings_core";
 
 export interface SettingsHooks {
-  // A change of the document (the grid and the title follow).
-  changed(): void;
+  // A change of the document; `channels` when the channel table changed with it.
+  changed(channels?: boolean): void;
   // A message for the page's status region.
   say(message: string): void;
 }
