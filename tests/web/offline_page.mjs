@@ -1,5 +1,5 @@
-// Offline and installable: the first visit keeps every file of the site in one cache named by
-// the site's content hash; with the network gone, a reload still loads the page, which opens a
+// Offline and installable: chromium finds the page installable; the first visit keeps every
+// file of the site in one cache named by the site's content hash; with the network gone, a reload still loads the page, which opens a
 // data file and shows its channels; the manifest names the page, its icon and its .dat file
 // handler; a new version of the site replaces the cache and says so; and no request ever goes
 // to another host.
@@ -37,8 +37,12 @@ try {
   assert.equal(manifest.display, "standalone");
   assert.ok(manifest.icons.every((i) => site_files.includes(i.src)), "the icons are in the site");
   assert.deepEqual(manifest.file_handlers[0].accept["application/octet-stream"], [".dat"]);
-  const linked = await page.$eval("link[rel=manifest]", (l) => l.href);
-  assert.equal(linked, new URL("manifest.webmanifest", site.url).href);
+  const cdp = await page.createCDPSession();
+  const read = await cdp.send("Page.getAppManifest");
+  assert.equal(read.url, new URL("manifest.webmanifest", site.url).href);
+  assert.deepEqual(read.errors, [], "the manifest reads without errors");
+  const { installabilityErrors } = await cdp.send("Page.getInstallabilityErrors");
+  assert.deepEqual(installabilityErrors, [], "chromium would install the page");
 
   await page.setOfflineMode(true);
   await page.reload({ waitUntil: "load" });
