@@ -1,13 +1,32 @@
 // The printout as a printable page: in every language, after an edit made on the page, its
-// pages, titles, headings, rows and channel table are the core's printout (the desktop's print
-// preview and talvo-cli print), and printing (or saving as PDF) prints the printout alone, one
-// sheet per page of it at least.
-// node print_page.mjs WEB_DIR SITE_DIR CORE_NODE_JS CATALOGUES_JSON DATA_FILE
+// pages, titles, headings, rows and channel table are the core's printout, and every text of it
+// is in the PDF talvo-cli print makes of the page's saved file (the desktop's printout); printing
+// (or saving as PDF) prints the printout alone, one sheet per page of it at least.
+// node print_page.mjs WEB_DIR SITE_DIR CORE_NODE_JS CATALOGUES_JSON DATA_FILE [TALVO_CLI]
 import assert from "node:assert/strict";
+import { spawnSync } from "node:child_process";
+import fs from "node:fs";
+import os from "node:os";
+import path from "node:path";
 import { openSite } from "./browser.mjs";
-import { control, keys, loadCore, openDataFile, openInCore } from "./page_support.mjs";
+import { control, keys, loadCore, openDataFile, openInCore, savedBytes } from "./page_support.mjs";
 
-const [webDir, siteDir, corePath, cataloguesPath, dataFile] = process.argv.slice(2);
+const [webDir, siteDir, corePath, cataloguesPath, dataFile, cli] = process.argv.slice(2);
+const scratch = fs.mkdtempSync(path.join(os.tmpdir(), "talvo-print-"));
+process.on("exit", () => fs.rmSync(scratch, { recursive: true, force: true }));
+const pdftotext = spawnSync("pdftotext", ["-v"]).error ? null : "pdftotext";
+
+// Text as compared with a PDF's: blanks left out (the PDF sets its own), ligatures ("ﬀ") and
+// other compatibility forms as plain letters.
+const bare = (text) => text.normalize("NFKC").replace(/\s+/g, "");
+
+// The desktop's printout of `file` in `lang` as text.
+function desktopPrintout(file, lang) {
+  const pdf = path.join(scratch, `${lang}.pdf`);
+  const run = spawnSync(cli, ["print", file, "--pdf", pdf, "--lang", lang], { encoding: "utf8" });
+  assert.equal(run.status, 0, run.stderr);
+  return bare(spawnSync(pdftotext, [pdf, "-"], { encoding: "utf8" }).stdout);
+}
 const core = await loadCore(corePath, cataloguesPath);
 const want = openInCore(core, dataFile);
 const plain = (words) => words.replace(/\(&.\)/, "").replace("&", "");
@@ -45,6 +64,8 @@ try {
   await keys(page, await control(page, "button", "Optional Features"), ["Enter"]);
   await keys(page, await control(page, "combobox", squelch.caption), "2", ["Escape"]);
   core.setOptionList(want, squelch.id, squelch.entries.indexOf("2"));
+  const savedFile = path.join(scratch, "saved.dat");
+  fs.writeFileSync(savedFile, await savedBytes(page));
 
   for (const lang of core.languages()) {
     const language = await page.waitForSelector("#language");
@@ -55,6 +76,13 @@ try {
     const grid = core.printoutGrid(want, lang);
     assert.deepEqual(shown.elements, core.printout(want, lang), `the printout in ${lang}`);
     assert.deepEqual(shown.grid, { header: grid.header, rows: grid.rows }, `the channel table in ${lang}`);
+    if (cli && pdftotext) {
+      const desktop = desktopPrintout(savedFile, lang);
+      // A row's caption and value side by side; the channel table cell by cell.
+      const texts = [...shown.elements.map((e) => e.text + e.value), ...shown.grid.header, ...shown.grid.rows.flat()];
+      const missing = texts.map(bare).filter((t) => !desktop.includes(t));
+      assert.deepEqual(missing, [], `texts of the page's printout the desktop's lacks (${lang})`);
+    }
     await page.keyboard.press("Escape");
   }
 
