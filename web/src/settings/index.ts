@@ -104,8 +104,8 @@ export class Settings {
   private relock(mode: number): void {
     if (!this.core.clickRelock(this.doc, mode, msecsSinceMidnight() / 1000)) return;
     const button = this.relocks[mode];
-    // The focus stays in the bar rather than falling to the page.
-    (button.previousElementSibling as HTMLElement | null)?.focus();
+    // The focus goes to the window the hidden modes are unlocked in, not to the page.
+    this.commands[0][0].focus();
     button.hidden = true;
     if (mode === 1) this.debug.setEnabled(false);
     this.hooks.say(this.texts!.locked);
