@@ -1,7 +1,7 @@
 // Offline and installable: chromium finds the page installable; the first visit keeps every
-// file of the site in one cache named by the site's content hash; with the network gone, a reload still loads the page, which opens a
-// data file and shows its channels; the manifest names the page, its icon and its .dat file
-// handler; a new version of the site replaces the cache and says so; and no request ever goes
+// file of the site in one cache named by the site's content hash; with the network gone, a
+// reload still loads the page, which opens the data file it is handed as an installed page is
+// and shows its channels; the manifest names the page, its icon and its .dat file handler; a new version of the site replaces the cache and says so; and no request ever goes
 // to another host.
 // node offline_page.mjs WEB_DIR SITE_DIR CORE_NODE_JS CATALOGUES_JSON DATA_FILE
 import assert from "node:assert/strict";
@@ -9,7 +9,7 @@ import fs from "node:fs";
 import os from "node:os";
 import path from "node:path";
 import { openSite } from "./browser.mjs";
-import { control, loadCore, openDataFile, statusSays } from "./page_support.mjs";
+import { control, loadCore, statusSays } from "./page_support.mjs";
 
 const [webDir, builtSite, corePath, cataloguesPath, dataFile] = process.argv.slice(2);
 const core = await loadCore(corePath, cataloguesPath);
@@ -44,10 +44,21 @@ try {
   const { installabilityErrors } = await cdp.send("Page.getInstallabilityErrors");
   assert.deepEqual(installabilityErrors, [], "chromium would install the page");
 
+  // Offline, the page opens the file the system hands an installed page (a stand-in for the
+  // browser's launch queue, the way the file handler delivers it).
+  await page.evaluateOnNewDocument(() => {
+    const queue = { setConsumer: (consumer) => (window.launchConsumer = consumer) };
+    Object.defineProperty(window, "launchQueue", { value: queue, configurable: true });
+  });
   await page.setOfflineMode(true);
   await page.reload({ waitUntil: "load" });
   await control(page, "button", "Optional Features");
-  await openDataFile(page, dataFile);
+  await page.waitForFunction(() => window.launchConsumer !== undefined);
+  await page.evaluate(
+    (bytes, name) => window.launchConsumer({ files: [{ getFile: async () => new File([new Uint8Array(bytes)], name) }] }),
+    [...fs.readFileSync(dataFile)],
+    path.basename(dataFile),
+  );
   await page.waitForFunction(() => document.querySelector("[role=grid] [aria-rowindex='2'] [aria-colindex='2']")?.textContent !== "");
 
   // A new version: the service worker names another cache, which replaces the old one.

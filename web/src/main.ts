@@ -59,21 +59,19 @@ async function main(): Promise<void> {
   };
   languages.addEventListener("change", show);
 
-  const openFile = async (file: File) => {
+  fileInput.addEventListener("change", async () => {
+    const file = fileInput.files?.[0];
+    if (!file) return;
     const failure = doc.open(new Uint8Array(await file.arrayBuffer()), file.name, languages.value);
+    fileInput.value = "";
     status.textContent = failure;
     if (failure) return;
     fileName = file.name;
     save.disabled = false;
     exportCsv.disabled = false;
     show();
-  };
-  fileInput.addEventListener("change", async () => {
-    const file = fileInput.files?.[0];
-    fileInput.value = "";
-    if (file) await openFile(file);
   });
-  openLaunchedFiles((file) => void openFile(file));
+  openLaunchedFiles(fileInput);
   save.addEventListener("click", () => download(doc.save(), "application/octet-stream", fileName));
   exportCsv.addEventListener("click", () => {
     download(doc.csv(), "text/csv", fileName.replace(/\.dat$/i, "") + ".csv");

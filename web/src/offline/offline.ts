@@ -31,9 +31,15 @@ declare global {
   }
 }
 
-// Hands each file the installed page was opened with (its .dat file handler) to `open`.
-export function openLaunchedFiles(open: (file: File) => void): void {
+// Opens the file the installed page was started with (its .dat file handler) as the Open
+// command's file input opens a chosen one.
+export function openLaunchedFiles(open: HTMLInputElement): void {
   window.launchQueue?.setConsumer(async (params) => {
-    for (const handle of params.files) open(await handle.getFile());
+    const handle = params.files[0];
+    if (!handle) return;
+    const chosen = new DataTransfer();
+    chosen.items.add(await handle.getFile());
+    open.files = chosen.files;
+    open.dispatchEvent(new Event("change"));
   });
 }
