@@ -11,6 +11,7 @@ export class DtmfWindow {
     host: HTMLElement,
     private readonly core: SettingsCore,
     private readonly doc: Document,
+    private readonly changed: () => void,
   ) {
     this.panel = new Panel(host, "dtmf-window");
   }
@@ -20,7 +21,10 @@ export class DtmfWindow {
     const values = this.core.dtmfValues(this.doc);
     const list = (field: "rate" | "delay" | "aniMode", entries: string[]) => {
       const select = listBox(entries, values[field]);
-      select.addEventListener("change", () => this.core.setDtmfList(this.doc, field, select.selectedIndex));
+      select.addEventListener("change", () => {
+        this.core.setDtmfList(this.doc, field, select.selectedIndex);
+        this.changed();
+      });
       return select;
     };
     const code = (field: "aniStart" | "aniEnd") => {
@@ -31,6 +35,7 @@ export class DtmfWindow {
       input.addEventListener("input", () => {
         const kept = this.core.typeDtmfText(this.doc, field, input.value);
         if (kept !== input.value) input.value = kept;
+        this.changed();
       });
       input.addEventListener("keydown", (e) => e.key === "Enter" && e.preventDefault());
       return input;

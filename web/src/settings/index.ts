@@ -44,7 +44,7 @@ export class Settings {
     this.windows.className = "windows";
     this.band = new BandSelector(this.core, doc, hooks.changed);
     this.options = new OptionsWindow(this.windows, this.core, doc, hooks.changed, (mode) => this.unlock(mode));
-    this.dtmf = new DtmfWindow(this.windows, this.core, doc);
+    this.dtmf = new DtmfWindow(this.windows, this.core, doc, hooks.changed);
     this.debug = new DebugWindow(this.windows, this.core, doc, hooks.changed);
     this.fm = new FmWindow(this.windows, this.core, doc, hooks.changed, hooks.say);
     this.bar.appendChild(this.band.element);
