@@ -3464,4 +3464,23 @@ Guarde su trabajo en un archivo.</translation>
         <translation>Mensajes</translation>
     </message>
 </context>
+<context>
+    <name>WebSettings</name>
+    <message>
+        <source>Hidden mode unlocked.</source>
+        <translation>Modo oculto desbloqueado.</translation>
+    </message>
+    <message>
+        <source>Hidden mode locked again.</source>
+        <translation>Modo oculto bloqueado de nuevo.</translation>
+    </message>
+    <message>
+        <source>Print or save as PDF from the browser.</source>
+        <translation>Imprima o guarde como PDF desde el navegador.</translation>
+    </message>
+    <message>
+        <source>A new version is kept; reload the page to use it.</source>
+        <translation>Se ha guardado una versión nueva; vuelva a cargar la página para usarla.</translation>
+    </message>
+</context>
 </TS>

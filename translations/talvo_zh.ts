@@ -3407,4 +3407,23 @@ Save your work to a file.</source>
         <translation>消息</translation>
     </message>
 </context>
+<context>
+    <name>WebSettings</name>
+    <message>
+        <source>Hidden mode unlocked.</source>
+        <translation>已解锁隐藏模式。</translation>
+    </message>
+    <message>
+        <source>Hidden mode locked again.</source>
+        <translation>已重新锁定隐藏模式。</translation>
+    </message>
+    <message>
+        <source>Print or save as PDF from the browser.</source>
+        <translation>可通过浏览器打印或另存为PDF。</translation>
+    </message>
+    <message>
+        <source>A new version is kept; reload the page to use it.</source>
+        <translation>已保存新版本；重新载入页面即可使用。</translation>
+    </message>
+</context>
 </TS>

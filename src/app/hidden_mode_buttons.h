@@ -4,7 +4,7 @@
 #include <array>
 #include <functional>
 
-#include "app/relock_clicks.h"
+#include "rules/relock_clicks.h"
 
 class QAction;
 

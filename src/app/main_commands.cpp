@@ -37,18 +37,11 @@ void MainWindow::onBandSelected(int index) {
     BandState& band = state_.band;
     // An index outside the table changes no limit.
     const auto select = [index](ProgramState& s) { s.band.select(index); };
-    if (band.BandPromptSuppressed) {
-        document_.change(BandLabel(index), {}, kPartBand, select);
-        return;
-    }
-    if (index == band.PreviousBandIndex) {
+    if (!band.asksBefore(index)) {
         document_.change(BandLabel(index), {}, kPartBand, select);
     } else {
-        const int answer = LocalMsgBox(
-            state_.language,
-            TALVO_TEXT("MainCommands",
-                       "Changing the frequency band will remove the channel tabulation, confirm?"),
-            kStyleQuestion, TALVO_TEXT("MainCommands", "Be careful!"), channel_);
+        const int answer = LocalMsgBox(state_.language, BandChangeQuestion(), kStyleQuestion,
+                                       BandChangeTitle(), channel_);
         if (answer == IdOk) {
             // The new band and the emptied table are one step; the grid follows the document.
             std::vector<int> all;

@@ -78,4 +78,14 @@ std::optional<std::int16_t> ParsePresentChannel(std::string_view text) {
     return static_cast<std::int16_t>(value);
 }
 
+bool CopyFmWindowToRecord(const FmWindowFields& fields, FmChannels& record) {
+    if (!fields.presentChannel) return false;
+    record.PresentChannel = *fields.presentChannel;
+    record.DisplayMode = fields.displayMode;
+    record.StepFrequency = fields.stepFrequency;
+    record.vfo = fields.vfo;
+    record.channel = fields.cell;
+    return true;
+}
+
 }  // namespace talvo

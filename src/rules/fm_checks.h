@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "radio/state/fm.h"
+
 namespace talvo {
 
 // Input rules of the FM channel window.
@@ -35,5 +37,9 @@ FmEntryCheck CheckFmEntry(std::string_view text);
 // The present channel text read as a 16-bit whole number (blanks around it and a sign allowed);
 // nullopt when it is not a whole number in that range.
 std::optional<std::int16_t> ParsePresentChannel(std::string_view text);
+
+// OK of the FM window: copies the window's fields into the record. False, and nothing copied,
+// while the present channel typed is no whole number.
+bool CopyFmWindowToRecord(const FmWindowFields& fields, FmChannels& record);
 
 }  // namespace talvo

@@ -15,6 +15,7 @@
 #include "radio/codecs/file_io.h"
 #include "radio/fields/channel_fields.h"
 #include "radio/state/dtmf.h"
+#include "radio/state/state_parts.h"
 #include "rules/channel_table.h"
 #include "web_binding/catalogue_words.h"
 #include "web_binding/js_values.h"
@@ -82,7 +83,17 @@ val Document::encodeImage() {
     return Uint8Array(state_.EncodedImage.data(), kConfigSize);
 }
 
+void Document::rememberChange(const std::string& key) {
+    if (!key.empty() && key == lastChange_ && !undo_.empty()) {
+        revision_ = ++lastRevision_;
+        return;
+    }
+    remember();
+    lastChange_ = key;
+}
+
 void Document::remember() {
+    lastChange_.clear();
     undo_.push_back({state_, revision_});
     if (undo_.size() > kHistorySteps) undo_.pop_front();
     redo_.clear();
@@ -90,6 +101,7 @@ void Document::remember() {
 }
 
 bool Document::undo() {
+    lastChange_.clear();
     if (undo_.empty()) return false;
     redo_.push_back({std::move(state_), revision_});
     state_ = std::move(undo_.back().state);
@@ -99,6 +111,7 @@ bool Document::undo() {
 }
 
 bool Document::redo() {
+    lastChange_.clear();
     if (redo_.empty()) return false;
     undo_.push_back({std::move(state_), revision_});
     state_ = std::move(redo_.back().state);
@@ -138,6 +151,20 @@ val Document::csvNotes(const std::string& lang) const {
         lines.push_back(Say(NoteText(note), lang));
     }
     return Strings(lines);
+}
+
+ChangeStep::ChangeStep(Document& doc, std::string key)
+    : doc_(doc), key_(std::move(key)), before_(doc.state()) {}
+
+ChangeStep::~ChangeStep() {
+    if (before_.channels == doc_.state().channels &&
+        TakeSlice(before_, {}, kAllStateParts) == TakeSlice(doc_.state(), {}, kAllStateParts)) {
+        return;
+    }
+    ProgramState after = std::move(doc_.state());
+    doc_.state() = std::move(before_);
+    doc_.rememberChange(key_);
+    doc_.state() = std::move(after);
 }
 
 }  // namespace talvo::web

@@ -45,6 +45,9 @@ class Document {
     // The edit history: each change of the state is one step, taken back by undo() and made
     // again by redo(). Call remember() just before changing state() (once per step).
     void remember();
+    // The same for a change that continues the last one while the key stays the same (typing
+    // in one field, the FM window's edits up to its OK): together they are one step.
+    void rememberChange(const std::string& key);
     bool undo();
     bool redo();
     bool canUndo() const { return !undo_.empty(); }
@@ -74,6 +77,24 @@ class Document {
     std::uint64_t revision_ = 0;
     std::uint64_t lastRevision_ = 0;
     std::uint64_t savedRevision_ = 0;
+    std::string lastChange_;  // the key of the step rememberChange() may continue
+};
+
+// One change of the document's radio-wide parts (band, settings, FM, DTMF, power; the band's
+// emptying of the channels too) as a step of its edit history: made by the code between its
+// construction and its end, continuing the last step while `key` stays the same. A change that
+// changes nothing is no step.
+class ChangeStep {
+  public:
+    ChangeStep(Document& doc, std::string key);
+    ~ChangeStep();
+    ChangeStep(const ChangeStep&) = delete;
+    ChangeStep& operator=(const ChangeStep&) = delete;
+
+  private:
+    Document& doc_;
+    std::string key_;
+    ProgramState before_;
 };
 
 }  // namespace talvo::web

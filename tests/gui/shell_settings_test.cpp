@@ -6,8 +6,8 @@
 #include <QTest>
 
 #include "app/file_filter.h"
-#include "app/relock_clicks.h"
 #include "app/settings_store.h"
+#include "rules/relock_clicks.h"
 #include "support/shell_env.h"
 
 namespace talvo {

@@ -63,7 +63,23 @@ const edits = [
     }),
   (doc) => core.csvImport(doc, csv([`${channel()},N${below(9)},${pick(texts)}`, `${channel()},,${pick(texts)}`]), below(3) * 40),
   (doc) => core.csvImport(doc, new Uint8Array([0xff, 0, 10, 44]), 0),
+  // The settings: each change one step, whatever part of the state it is in.
+  (doc) => {
+    const f = pick(optionFields);
+    if (f.kind === "list") core.setOptionList(doc, f.id, below(f.entries.length + 1) - 1);
+    else if (f.kind === "check") core.setOptionCheck(doc, f.id, random() < 0.5);
+    else core.leaveOptionText(doc, f.id, pick(texts.concat(names)));
+  },
+  (doc) => core.enterFmCell(doc, 1 + below(25), pick(["98.5", "108", "abc", "", "120"])),
+  (doc) => core.acceptFm(doc),
+  (doc) => core.typeDtmfText(doc, pick(["aniStart", "aniEnd"]), pick(["12", "A#*", ""])),
+  (doc) => core.setPowerGrade(doc, below(6), below(256)),
+  (doc) => {
+    core.bandListOpened(doc);
+    core.chooseBand(doc, below(core.bandEntries().length), random() < 0.5);
+  },
 ];
+const optionFields = core.optionFields("en");
 // Opens, reads and New are one step each, even when the state comes out the same (and leave
 // nothing unsaved, but for a read); they tell whether they took place.
 const loads = [
@@ -92,7 +108,8 @@ for (let run = 0; run < runs; run++) {
   const snapshot = () => {
     const cells = [];
     for (let r = 0; r < 128; r++) for (let c = 1; c < 11; c++) cells.push(doc.cell(r, c, "en"));
-    return Array.from(doc.encodeImage()).join(",") + "|" + cells.join("|") + doc.json("en");
+    const settings = [core.optionValues(doc), core.fmValues(doc), core.dtmfValues(doc), core.powerGrades(doc)];
+    return Array.from(doc.encodeImage()).join(",") + "|" + cells.join("|") + doc.json("en") + JSON.stringify(settings);
   };
   const path = [snapshot()];
   let savedAt = 0;

@@ -1,13 +1,17 @@
 // The page: the file commands, the channel grid with its commands, CSV import and export, the
-// language; every message to the user goes to the one status region.
+// settings and the printout, the language; every message to the user goes to the one status
+// region.
 import { loadCore } from "./core";
 import { CsvImport } from "./files/csv_import";
-import { download, Files } from "./files/files";
+import { download, Files, type FileHandle } from "./files/files";
 import { keepLanguage, startLanguage } from "./files/language_choice";
 import { ChannelGrid } from "./grid/channel_grid";
 import type { EditCore, EditDocument, Page } from "./grid/edit_core";
 import { plain } from "./grid/edit_core";
 import { GridCommands } from "./grid/grid_commands";
+import { keepOffline, openLaunchedFiles } from "./offline/offline";
+import { PrintWindow } from "./print/print";
+import { Settings } from "./settings";
 
 async function main(): Promise<void> {
   const status = document.getElementById("status")!;
@@ -40,8 +44,23 @@ async function main(): Promise<void> {
   const exportCsv = document.getElementById("export-csv") as HTMLButtonElement;
   exportCsv.before(...csvImport.elements);
   document.getElementById("channels")!.append(commands.element, grid.element);
+  // The settings change the document themselves; the rest of the page then shows the result.
+  let showAround = () => {};
+  // The settings' windows are drawn again only when the language or, by another command than
+  // theirs, the document changed: a save or a grid edit leaves the field being typed in alone.
+  let settingsShown = { lang: "", revision: -1 };
+  const settings = new Settings(core, doc, {
+    changed: () => {
+      settingsShown.revision = doc.revision();
+      showAround();
+    },
+    say: page.tell,
+  });
+  const print = new PrintWindow(core, doc, settings.windows);
+  settings.bar.appendChild(print.command);
+  header.after(settings.bar, settings.windows);
 
-  refresh = () => {
+  showAround = () => {
     const lang = languages.value;
     document.documentElement.lang = lang;
     files.show();
@@ -54,6 +73,14 @@ async function main(): Promise<void> {
     status.setAttribute("aria-label", core.words("WebPage", "Messages", lang));
     grid.element.setAttribute("aria-label", core.words("ChannelTableWindow", "Channel Edit", lang));
     grid.show();
+    print.show(lang);
+  };
+  refresh = () => {
+    showAround();
+    const now = { lang: languages.value, revision: doc.revision() };
+    if (now.lang === settingsShown.lang && now.revision === settingsShown.revision) return;
+    settingsShown = now;
+    settings.show(now.lang);
   };
   languages.addEventListener("change", () => {
     keepLanguage(languages.value);
@@ -64,7 +91,12 @@ async function main(): Promise<void> {
     download(doc.csv(), "text/csv", name + ".csv");
     page.tell(doc.csvNotes(languages.value).join("\n"));
   });
+  // A handle the page may write to is kept, so Save writes back into the launched file.
+  openLaunchedFiles((file, handle) =>
+    files.openFile(file, "createWritable" in handle ? (handle as FileHandle) : null),
+  );
   refresh();
+  keepOffline(() => page.tell(settings.textsIn(languages.value).updated));
 }
 
 main().catch((e: unknown) => {

@@ -4,11 +4,6 @@
 
 namespace talvo {
 
-const DtmfWindowTexts& DtmfTexts() {
-    static const DtmfWindowTexts texts;
-    return texts;
-}
-
 std::string FirstDigitDelayEntry(int i, Language lang) {
     return Words(DtmfTexts().delayEntry, lang, {std::to_string(i * 200)});
 }

@@ -1,53 +1,12 @@
 #pragma once
 
-#include <array>
+// The DTMF window's texts are the core's, shared with the browser page.
 #include <string>
 
-#include "model/language.h"
+#include "rules/window_texts.h"
 
 namespace talvo {
 
-// Texts of the DTMF window. Its colons are the full-width "：".
-struct DtmfWindowTexts {
-    // The same in both languages and never relabelled, like the "ANI：" caption.
-    Text title{TALVO_TEXT("DtmfTexts", "DTMF(双音多频)")};
-    Text aniModeCaption{TALVO_TEXT("DtmfTexts", "ANI：")};
-    Text pageAutodial{TALVO_TEXT("DtmfTexts", "Auto-dialing Memory")};
-    Text pageOther{TALVO_TEXT("DtmfTexts", "Other Features")};
-    std::array<Text, 8> autodialCaptions{{
-        TALVO_TEXT("DtmfTexts", "First Autodial Memory"),
-        TALVO_TEXT("DtmfTexts", "Second Autodial Memory"),
-        TALVO_TEXT("DtmfTexts", "Third Autodial Memory"),
-        TALVO_TEXT("DtmfTexts", "Fourth Autodial Memory"),
-        TALVO_TEXT("DtmfTexts", "Fifth Autodial Memory"),
-        TALVO_TEXT("DtmfTexts", "Sixth Autodial Memory"),
-        TALVO_TEXT("DtmfTexts", "Seventh Autodial Memory"),
-        TALVO_TEXT("DtmfTexts", "Eight Autodial Memory"),
-    }};
-    Text aniStartCode{TALVO_TEXT("DtmfTexts", "ANI Start Code：")};
-    Text aniEndCode{TALVO_TEXT("DtmfTexts", "ANI End Code：")};
-    Text ownCode{TALVO_TEXT("DtmfTexts", "Own Code：")};
-    Text dtmfRate{TALVO_TEXT("DtmfTexts", "DTMF Rate：")};
-    Text firstDigitalDelay{TALVO_TEXT("DtmfTexts", "First Digital Delay：")};
-    Text groupCallCode{TALVO_TEXT("DtmfTexts", "Group Call Code：")};
-    std::array<Text, 3> aniModes{{TALVO_TEXT("DtmfTexts", "Start Send"),
-                                  TALVO_TEXT("DtmfTexts", "End Send"),
-                                  TALVO_TEXT("DtmfTexts", "Both")}};
-    std::array<Text, 2> dtmfRates{
-        {TALVO_TEXT("DtmfTexts", "Fast"), TALVO_TEXT("DtmfTexts", "Slow")}};
-    // Entry 0 of the group call list; the others are the same in both languages.
-    Text groupCallEmpty{TALVO_TEXT("DtmfTexts", "Empty")};
-    std::array<const char*, 6> groupCallCodes{"*", "#", "A", "B", "C", "D"};
-    // The first-digit-delay list as the window creates it; the first relabelling replaces
-    // these and grows the list to ten entries of 200 ms steps.
-    std::array<const char*, 8> delaysAtCreation{"0",    "200",  "400",  "800",
-                                                "1600", "3200", "6400", "12800"};
-    Text delayEntry{TALVO_TEXT("DtmfTexts", "%1MS")};  // %1: the delay in milliseconds
-};
-
-const DtmfWindowTexts& DtmfTexts();
-
-inline constexpr int kFirstDigitDelayCount = 10;
 // Entry `i` of the relabelled first-digit-delay list: i x 200 followed by the unit.
 std::string FirstDigitDelayEntry(int i, Language lang);
 

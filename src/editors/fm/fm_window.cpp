@@ -364,16 +364,7 @@ bool FmWindow::acceptChanges() {
         presentChannel_->setFocus(Qt::OtherFocusReason);
         return false;
     }
-    const std::int16_t presentChannel = *present;
-    changeFm(FmTexts().ok, [presentChannel](ProgramState& s) {
-        const FmWindowFields& fields = s.fmWindow;
-        FmChannels& record = s.fm;
-        record.PresentChannel = presentChannel;
-        record.DisplayMode = fields.displayMode;
-        record.StepFrequency = fields.stepFrequency;
-        record.vfo = fields.vfo;
-        record.channel = fields.cell;
-    });
+    changeFm(FmTexts().ok, [](ProgramState& s) { CopyFmWindowToRecord(s.fmWindow, s.fm); });
     HideWindowHost(this);
     return true;
 }

@@ -24,6 +24,21 @@ bool BandState::select(int newIndex) {
     return true;
 }
 
+bool BandState::asksBefore(int newIndex) const {
+    return !BandPromptSuppressed && newIndex != PreviousBandIndex;
+}
+
+const Text& BandChangeQuestion() {
+    static const Text text = TALVO_TEXT(
+        "MainCommands", "Changing the frequency band will remove the channel tabulation, confirm?");
+    return text;
+}
+
+const Text& BandChangeTitle() {
+    static const Text text = TALVO_TEXT("MainCommands", "Be careful!");
+    return text;
+}
+
 bool BandState::containsTenHz(std::int64_t tenHz) const {
     return (BandALow <= tenHz && tenHz < BandAHigh) || (BandBLow <= tenHz && tenHz < BandBHigh);
 }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "model/decimal_number.h"
+#include "model/text.h"
 
 namespace talvo {
 
@@ -34,10 +35,18 @@ struct BandState {
     // Selects `newIndex` and takes its limits; returns false (and changes nothing) when the
     // index does not exist.
     bool select(int newIndex);
+    // True when choosing `newIndex` from the list asks first (and empties the channel table on
+    // OK): the first change after the user opened the list, to another band than the one the
+    // list showed then. Every other change only selects.
+    bool asksBefore(int newIndex) const;
     // A frequency in 10 Hz units.
     bool containsTenHz(std::int64_t tenHz) const;
     // A frequency in MHz, exactly as written: 174.99500999 is in, 174.99501 is not.
     bool contains(const DecimalNumber& mhz) const;
 };
+
+// The question before a band change that empties the channel table, and its title.
+const Text& BandChangeQuestion();
+const Text& BandChangeTitle();
 
 }  // namespace talvo

@@ -10,7 +10,7 @@ interface WritableFile {
   write(data: BufferSource): Promise<void>;
   close(): Promise<void>;
 }
-interface FileHandle {
+export interface FileHandle {
   readonly name: string;
   getFile(): Promise<File>;
   createWritable(): Promise<WritableFile>;

@@ -1,4 +1,4 @@
-#include "app/relock_clicks.h"
+#include "rules/relock_clicks.h"
 
 #include <cmath>
 
