@@ -1,6 +1,7 @@
 // The page: open a .dat file, show its channels, save it again or export them as CSV.
 import { loadCore, type Document } from "./core";
 import { ChannelGrid } from "./grid";
+import { setupTransfer, type TransferPart } from "./serial/transfer_ui";
 
 // A menu text without its keyboard accelerator: "Language Select(&L)" -> "Language Select".
 const plain = (words: string) => words.replace(/\(&.\)/, "").replace("&", "");
@@ -33,6 +34,7 @@ async function main(): Promise<void> {
   const save = document.getElementById("save") as HTMLButtonElement;
   const exportCsv = document.getElementById("export-csv") as HTMLButtonElement;
   let fileName = "";
+  let transfer: TransferPart | null = null;
 
   const show = () => {
     const lang = languages.value;
@@ -43,6 +45,7 @@ async function main(): Promise<void> {
     languages.setAttribute("aria-label", plain(core.words("MainTexts", "Language Select(&L)", lang)));
     grid.element.setAttribute("aria-label", core.words("ChannelTableWindow", "Channel Edit", lang));
     grid.show(doc, lang);
+    transfer?.retranslate();
   };
   languages.addEventListener("change", show);
 
@@ -62,6 +65,19 @@ async function main(): Promise<void> {
   exportCsv.addEventListener("click", () => {
     download(doc.csv(), "text/csv", fileName.replace(/\.dat$/i, "") + ".csv");
     status.textContent = doc.csvNotes(languages.value).join("\n");
+  });
+  transfer = setupTransfer({
+    core,
+    doc,
+    lang: () => languages.value,
+    say: (text) => {
+      status.textContent = text;
+    },
+    replaced: () => {
+      save.disabled = false;
+      exportCsv.disabled = false;
+      show();
+    },
   });
   show();
 }
