@@ -14,6 +14,7 @@ export class Connection {
   private writer: WritableStreamDefaultWriter<Uint8Array> | null = null;
   private listener: Listener | null = null;
   private broken = false;
+  private closing: Promise<void> | null = null;
   private readonly onDisconnect = (event: Event) => {
     const target = (event as Event & { port?: SerialPort }).port ?? event.target;
     if (target === this.port) this.fail(this.disconnectWords());
@@ -48,7 +49,12 @@ export class Connection {
     this.writer.write(bytes).catch((e: unknown) => this.fail(reasonOf(e)));
   }
 
-  async close(): Promise<void> {
+  close(): Promise<void> {
+    this.closing ??= this.letGo();
+    return this.closing;
+  }
+
+  private async letGo(): Promise<void> {
     this.broken = true;
     this.stopWatching();
     try {

@@ -108,7 +108,7 @@ export function setupTransfer(options: TransferOptions): TransferPart {
     panel.setBusy(!serial || !idle());
   };
 
-  const panel = new BackupsPanel(core, lang, say, (b) => void restore(b));
+  const panel = new BackupsPanel(core, lang, say, (b) => guarded(() => restore(b))());
   bar.after(panel.element);
   backupsButton.setAttribute("aria-controls", panel.element.id);
   backupsButton.setAttribute("aria-expanded", "false");
@@ -145,6 +145,9 @@ export function setupTransfer(options: TransferOptions): TransferPart {
   // chooses now) at 9600 baud 8N1.
   const connect = async (): Promise<Connection | null> => {
     if (connection?.usable) return connection;
+    // A port that failed (pulled out, read error) is not taken again: the next one is the one
+    // the browser still grants, or the user's choice.
+    if (connection) chosen = null;
     await forget();
     const serial = serialApi();
     if (!serial) {
@@ -159,6 +162,7 @@ export function setupTransfer(options: TransferOptions): TransferPart {
       connection = await Connection.open(core, chosen, () => words("disconnected"));
       return connection;
     } catch (e: unknown) {
+      chosen = null;
       say(core.portFailure(reasonOf(e), lang()));
       return null;
     }
@@ -317,8 +321,17 @@ export function setupTransfer(options: TransferOptions): TransferPart {
       poll();
     });
 
-  read.addEventListener("click", () => void startRead());
-  write.addEventListener("click", () => void startWrite());
+  // Whatever goes wrong in the page's own steps is said, and the commands come back.
+  const guarded = (step: () => Promise<void>) => () => {
+    step().catch((e: unknown) => {
+      running = null;
+      progress.hidden = true;
+      refreshCommands();
+      say(reasonOf(e));
+    });
+  };
+  read.addEventListener("click", guarded(startRead));
+  write.addEventListener("click", guarded(startWrite));
   cancel.addEventListener("click", () => {
     running?.cancel();
   });
