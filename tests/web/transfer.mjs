@@ -39,6 +39,15 @@ const behaviours = [
   ["--answer-every-e", "--late-answers", "6", "--seed", "7"],
 ];
 
+// Waits for a finished file whose name matches `pattern` in `folder`.
+async function waitForFile(folder, pattern) {
+  for (;;) {
+    const found = fs.readdirSync(folder).find((name) => pattern.test(name));
+    if (found) return path.join(folder, found);
+    await new Promise((resolve) => setTimeout(resolve, 100));
+  }
+}
+
 const aria = (role, name) => `::-p-aria([role="${role}"][name="${name}"])`;
 const words = {
   read: "Read Data from the Transceive",
@@ -147,6 +156,16 @@ try {
     const raw = await plug(["--load", otherFile]);
     await ready();
     await click("button", "Backups…");
+    // The oldest backup, the first read, saved as a data file: the file talvo-cli read wrote.
+    const downloads = file("downloads");
+    fs.mkdirSync(downloads);
+    const cdp = await page.createCDPSession();
+    await cdp.send("Browser.setDownloadBehavior", { behavior: "allow", downloadPath: downloads });
+    const saveButtons = await page.$$(aria("button", "Save as data file"));
+    await saveButtons.at(-1).click();
+    const saved = await waitForFile(downloads, /\.dat$/);
+    assert.deepEqual(fs.readFileSync(saved), fs.readFileSync(sampleFile), "a backup saved as a data file");
+
     const restoreButtons = await page.$$(aria("button", "Write back to the radio"));
     assert.equal(restoreButtons.length, 2 * behaviours.length, "a backup of each read and each write");
     await restoreButtons[0].click();
@@ -178,11 +197,28 @@ try {
   await sim.stop();
   sim = null;
 
-  await plug(["--stray-before-ack", "20"]);
+  // A stray byte, and a radio that never answers (the job's ticks time it out).
+  for (const fault of [["--stray-before-ack", "20"], ["--silent"]]) {
+    await plug(fault);
+    await ready();
+    await click("button", words.read);
+    await waitForStatus(words.failed);
+    assert.deepEqual(await documentFile(), before, `${fault[0]}: the document stays as it was`);
+    await unplugAndStop();
+  }
+
+  // Cancel in the middle of a read: nothing to say, the document as it was, the commands back.
+  await plug([]);
   await ready();
+  await page.evaluate(() => {
+    document.querySelector("[role=status]").textContent = "";
+  });
   await click("button", words.read);
-  await waitForStatus(words.failed);
-  assert.deepEqual(await documentFile(), before, "a failed read leaves the document as it was");
+  await page.waitForFunction(() => document.querySelector("progress")?.value >= 10, { timeout: 60000 });
+  await click("button", "Cancel");
+  await ready();
+  assert.equal(await status(), "");
+  assert.deepEqual(await documentFile(), before, "a cancelled read leaves the document as it was");
   await unplugAndStop();
 
   // The port was opened at 9600 baud 8N1, and the chooser offered the usual cable chips.
