@@ -37,10 +37,20 @@ export async function startSim(simPath, args) {
 export async function startBridge(webDir) {
   const require = createRequire(path.join(path.resolve(webDir), "package.json"));
   const { WebSocketServer } = require("ws");
-  const server = new WebSocketServer({ host: "127.0.0.1", port: 0 });
+  const deviceOf = (request) => new URL(request.url, "http://x").searchParams.get("device");
+  // A device that cannot be opened refuses the connection, as a port that will not open.
+  const verifyClient = ({ req }, done) => {
+    try {
+      fs.accessSync(deviceOf(req), fs.constants.R_OK | fs.constants.W_OK);
+      done(true);
+    } catch {
+      done(false, 404);
+    }
+  };
+  const server = new WebSocketServer({ host: "127.0.0.1", port: 0, verifyClient });
   await once(server, "listening");
   server.on("connection", (socket, request) => {
-    const device = new URL(request.url, "http://x").searchParams.get("device");
+    const device = deviceOf(request);
     let input;
     let output;
     try {

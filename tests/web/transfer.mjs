@@ -70,7 +70,10 @@ try {
       window.__document = e.detail.doc;
     });
   });
-  page.on("console", (m) => m.type() === "error" && site.problems.push(m.text()));
+  // The stand-in's refused connection (a port that will not open) is no problem of the page.
+  page.on("console", (m) => {
+    if (m.type() === "error" && !m.text().includes(bridge.url.replace(/\/$/, ""))) site.problems.push(m.text());
+  });
   await page.goto(site.url, { waitUntil: "load" });
   await page.waitForSelector(aria("button", words.read));
 
@@ -177,6 +180,28 @@ try {
     assert.deepEqual(fs.readFileSync(raw), restored, "the restored radio holds what talvo-cli restore leaves");
   }
 
+  // A write that breaks off (the radio goes quiet at the 40th written block, as a cable pulled
+  // and put back): the backup is offered, and written back the radio holds what it held.
+  {
+    const raw = await plug(["--cut-write-block", "40"]);
+    await ready();
+    await click("button", words.write);
+    await page.waitForSelector(aria("dialog", "Changes to Write"), { timeout: 60000 });
+    await click("button", "Write");
+    const offer = await page.waitForSelector(aria("dialog", "Mistake"), { timeout: 60000 });
+    assert.match(await offer.evaluate((d) => d.textContent), /The write failed/);
+    await (await offer.waitForSelector(aria("button", "Write back to the radio"))).click();
+    await waitForStatus(words.restoreDone);
+    await unplugAndStop();
+    // talvo-cli on the same radio: the checked write breaks off, then the backup goes back.
+    const cliRaw = file("cli-cut.bin");
+    const cut = await startSim(simPath, ["--cut-write-block", "40", "--save-raw", cliRaw]);
+    assert.throws(() => talvo("write", "--device", cut.device, otherFile, "--backup", file("b.dat"), "--verify"));
+    talvo("restore", "--device", cut.device, file("b.dat"));
+    await cut.stop();
+    assert.deepEqual(fs.readFileSync(raw), fs.readFileSync(cliRaw), "the backup written back");
+  }
+
   // The cable pulled out in the middle of a read, and a radio that sends a stray byte: the
   // communication error, and the document stays as it was.
   const before = await documentFile();
@@ -220,6 +245,14 @@ try {
   assert.equal(await status(), "");
   assert.deepEqual(await documentFile(), before, "a cancelled read leaves the document as it was");
   await unplugAndStop();
+
+  // A port that will not open: why, and the usual causes.
+  await page.evaluate(() => window.__serialStandIn.plug("/nonexistent/tty"));
+  await ready();
+  await click("button", words.read);
+  await waitForStatus("The serial port is invalid");
+  assert.match(await status(), /CH340 or PL2303[\s\S]*counterfeit PL2303[\s\S]*another program[\s\S]*dialout/);
+  await page.evaluate(() => window.__serialStandIn.unplug());
 
   // The port was opened at 9600 baud 8N1, and the chooser offered the usual cable chips.
   const record = await page.evaluate(() => window.__serialStandIn.record);
