@@ -254,16 +254,24 @@ try {
   assert.match(await status(), /CH340 or PL2303[\s\S]*counterfeit PL2303[\s\S]*another program[\s\S]*dialout/);
   await page.evaluate(() => window.__serialStandIn.unplug());
 
-  // The port was opened at 9600 baud 8N1, and the chooser offered the usual cable chips.
-  const record = await page.evaluate(() => window.__serialStandIn.record);
-  for (const options of record.opens) {
+  // The port chooser offers the usual cable chips, or every port.
+  for (const [count, every] of [[1, true], [2, false]]) {
+    await click("checkbox", "Show every serial port");
+    await click("button", "Communication Port");
+    await page.waitForFunction((n) => window.__serialStandIn.record.filters.length === n, {}, count);
+    const filters = await page.evaluate(() => window.__serialStandIn.record.filters.at(-1));
+    assert.deepEqual(
+      filters?.map((f) => f.usbVendorId).sort((a, b) => a - b),
+      every ? undefined : [0x0403, 0x067b, 0x10c4, 0x1a86],
+    );
+  }
+  // Every port was opened at 9600 baud 8N1.
+  const { opens } = await page.evaluate(() => window.__serialStandIn.record);
+  for (const options of opens) {
     assert.deepEqual(
       { baudRate: options.baudRate, dataBits: options.dataBits, stopBits: options.stopBits, parity: options.parity },
       { baudRate: 9600, dataBits: 8, stopBits: 1, parity: "none" },
     );
-  }
-  for (const filters of record.filters) {
-    assert.deepEqual(filters?.map((f) => f.usbVendorId).sort(), [0x0403, 0x067b, 0x10c4, 0x1a86]);
   }
   assert.deepEqual(site.problems, []);
 
