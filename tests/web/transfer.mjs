@@ -2,10 +2,11 @@
 // navigator.serial whose bytes go over a local WebSocket to the virtual radio on a
 // pseudo-terminal, paced at 9600 baud. Against a radio with each behaviour the exchange leaves
 // open (answering every "E" or not, late answers), a read gives the document talvo-cli read gives,
-// and a checked write of another data file leaves the radio holding what talvo-cli write leaves.
-// Then a backup goes back to the radio, a cable pulled during a read and a stray byte each end in
-// the communication error with the document as it was, and a browser without Web Serial says so.
-// The page is driven by roles and accessible names.
+// and a checked write of another data file leaves the radio holding what talvo-cli write leaves;
+// so does the plain write. The backups are listed, saved as data files and written back, also
+// when a write breaks off. A pulled cable, a stray byte, a silent radio and Cancel leave the
+// document as it was; a port that will not open is explained; the chooser offers the cable chips
+// or every port; a browser without Web Serial says so. The page is driven by roles and names.
 // node transfer.mjs WEB_DIR SITE_DIR TALVO_CLI TALVO_RADIO_SIM OTHER_DATA_FILE
 import assert from "node:assert/strict";
 import { execFileSync } from "node:child_process";
@@ -150,6 +151,18 @@ try {
     await waitForStatus(words.writeDone);
     await unplugAndStop();
     assert.deepEqual(fs.readFileSync(raw), afterWrite, `${what}: the radio holds what talvo-cli write leaves`);
+  }
+
+  // The plain write, with the checked write turned off: the same radio, no backup, no question.
+  {
+    const raw = await plug([]);
+    await ready();
+    await click("checkbox", "Checked Write: Back Up, Show Changes, Verify");
+    await click("button", words.write);
+    await waitForStatus("Writing Frequency Successful!");
+    await click("checkbox", "Checked Write: Back Up, Show Changes, Verify");
+    await unplugAndStop();
+    assert.deepEqual(fs.readFileSync(raw), afterWrite, "the plain write leaves what talvo-cli write leaves");
   }
 
   // Every read and every checked write's backup is in the Backups panel; the newest (what the
