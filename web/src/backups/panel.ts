@@ -102,10 +102,11 @@ export class BackupsPanel {
       save.addEventListener("click", () => download(this.core.dataFileOf(backup.image), backupName(backup)));
       const restore = document.createElement("button");
       restore.type = "button";
-      restore.dataset.restore = "";
+      // A backup that does not hold a whole image is listed, but cannot go to the radio.
+      if (summary.readable) restore.dataset.restore = "";
       restore.textContent = words("restoreBackup");
       restore.setAttribute("aria-describedby", when.id);
-      restore.disabled = this.busy;
+      restore.disabled = this.busy || !summary.readable;
       restore.addEventListener("click", () => this.restore(backup));
       actions.append(save, restore);
     }

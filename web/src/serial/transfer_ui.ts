@@ -187,6 +187,10 @@ export function setupTransfer(options: TransferOptions): TransferPart {
   ): Promise<Transfer | null> => {
     if (!idle()) return null;
     const t = new core.Transfer(kind, doc, image);
+    if (!t.valid()) {
+      t.delete();
+      return null;
+    }
     running = t;
     refreshCommands();
     const c = await connect();
