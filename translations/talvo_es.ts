@@ -3483,4 +3483,47 @@ Guarde su trabajo en un archivo.</translation>
         <translation>Se ha guardado una versión nueva; vuelva a cargar la página para usarla.</translation>
     </message>
 </context>
+<context>
+    <name>WebTransfer</name>
+    <message>
+        <source>Reading and writing the radio needs Web Serial, which Chrome, Edge and Opera have on the desktop. Opening, editing, saving, CSV and printing work in this browser as well.</source>
+        <translation>Leer y escribir la radio necesita Web Serial, que tienen Chrome, Edge y Opera en el escritorio. Abrir, editar, guardar, CSV e imprimir también funcionan en este navegador.</translation>
+    </message>
+    <message>
+        <source>Show every serial port</source>
+        <translation>Mostrar todos los puertos serie</translation>
+    </message>
+    <message>
+        <source>No port, or it will not open?</source>
+        <translation>¿No hay puerto o no se abre?</translation>
+    </message>
+    <message>
+        <source>On Windows, install the driver of the cable&apos;s chip (CH340 or PL2303) and plug the cable in again. A counterfeit PL2303 chip is refused by the current Windows driver: use a cable with a genuine chip. A port held by another program (another programming program, a terminal) cannot be opened until that program lets it go. On Linux, add your user to the dialout group (sudo usermod -aG dialout $USER) and log in again.</source>
+        <translation>En Windows, instale el controlador del chip del cable (CH340 o PL2303) y vuelva a conectar el cable. El controlador actual de Windows rechaza los chips PL2303 falsificados: use un cable con un chip auténtico. Un puerto que tiene abierto otro programa (otro programa de programación, un terminal) no se puede abrir hasta que ese programa lo libere. En Linux, añada su usuario al grupo dialout (sudo usermod -aG dialout $USER) y vuelva a iniciar sesión.</translation>
+    </message>
+    <message>
+        <source>Save as data file</source>
+        <translation>Guardar como archivo de datos</translation>
+    </message>
+    <message>
+        <source>Write back to the radio</source>
+        <translation>Volver a escribir en la radio</translation>
+    </message>
+    <message>
+        <source>Every read keeps what the radio held, in this browser.</source>
+        <translation>Cada lectura guarda, en este navegador, lo que contenía la radio.</translation>
+    </message>
+    <message>
+        <source>No backup yet.</source>
+        <translation>Todavía no hay ninguna copia de seguridad.</translation>
+    </message>
+    <message>
+        <source>The cable was disconnected.</source>
+        <translation>Se desconectó el cable.</translation>
+    </message>
+    <message>
+        <source>Write the backup of %1 back to the radio and verify it? What the radio holds now is replaced.</source>
+        <translation>¿Volver a escribir en la radio la copia de seguridad de %1 y verificarla? Se reemplazará lo que contiene ahora la radio.</translation>
+    </message>
+</context>
 </TS>

@@ -3426,4 +3426,47 @@ Save your work to a file.</source>
         <translation>已保存新版本；重新载入页面即可使用。</translation>
     </message>
 </context>
+<context>
+    <name>WebTransfer</name>
+    <message>
+        <source>Reading and writing the radio needs Web Serial, which Chrome, Edge and Opera have on the desktop. Opening, editing, saving, CSV and printing work in this browser as well.</source>
+        <translation>读写对讲机需要 Web Serial，桌面版 Chrome、Edge 和 Opera 提供此功能。打开、编辑、保存、CSV 和打印在此浏览器中同样可用。</translation>
+    </message>
+    <message>
+        <source>Show every serial port</source>
+        <translation>显示所有串口</translation>
+    </message>
+    <message>
+        <source>No port, or it will not open?</source>
+        <translation>没有端口，或端口无法打开？</translation>
+    </message>
+    <message>
+        <source>On Windows, install the driver of the cable&apos;s chip (CH340 or PL2303) and plug the cable in again. A counterfeit PL2303 chip is refused by the current Windows driver: use a cable with a genuine chip. A port held by another program (another programming program, a terminal) cannot be opened until that program lets it go. On Linux, add your user to the dialout group (sudo usermod -aG dialout $USER) and log in again.</source>
+        <translation>在 Windows 上，请安装数据线芯片（CH340 或 PL2303）的驱动程序，然后重新插入数据线。当前的 Windows 驱动程序会拒绝仿冒的 PL2303 芯片：请使用带正品芯片的数据线。被其他程序（其他写频程序、终端）占用的端口，要等该程序释放后才能打开。在 Linux 上，请将您的用户加入 dialout 组（sudo usermod -aG dialout $USER）并重新登录。</translation>
+    </message>
+    <message>
+        <source>Save as data file</source>
+        <translation>另存为数据文件</translation>
+    </message>
+    <message>
+        <source>Write back to the radio</source>
+        <translation>写回对讲机</translation>
+    </message>
+    <message>
+        <source>Every read keeps what the radio held, in this browser.</source>
+        <translation>每次读取都会在此浏览器中保存对讲机原有的数据。</translation>
+    </message>
+    <message>
+        <source>No backup yet.</source>
+        <translation>还没有备份。</translation>
+    </message>
+    <message>
+        <source>The cable was disconnected.</source>
+        <translation>数据线已断开。</translation>
+    </message>
+    <message>
+        <source>Write the backup of %1 back to the radio and verify it? What the radio holds now is replaced.</source>
+        <translation>将 %1 的备份写回对讲机并校验吗？对讲机中现有的数据将被替换。</translation>
+    </message>
+</context>
 </TS>

@@ -2,6 +2,7 @@
 
 #include <QFile>
 
+#include "jobs/backup_decision.h"
 #include "radio/codecs/data_file.h"
 #include "radio/codecs/file_io.h"
 
@@ -20,11 +21,9 @@ BackupStep KeepBackupThenDecide(jobs::CheckedWriteJob& job,
         step.kept.status = WriteFileAtomically(QFile::encodeName(ownCopy).toStdString(),
                                                SerializeDataFile(job.backup()));
     }
-    if (!step.mayWrite() || (ask && !ask(step.kept.path))) {
-        job.decline();
-    } else {
-        job.proceed();
-    }
+    jobs::DecideAfterBackup(
+        job, step.mayWrite(),
+        ask ? std::function<bool()>([&] { return ask(step.kept.path); }) : std::function<bool()>());
     return step;
 }
 

@@ -1,5 +1,5 @@
 // The page: the file commands, the channel grid with its commands, CSV import and export, the
-// settings and the printout, the language; every message to the user goes to the one status
+// settings and the printout, the radio's Read and Write, the language; every message to the user goes to the one status
 // region.
 import { loadCore } from "./core";
 import { CsvImport } from "./files/csv_import";
@@ -11,6 +11,7 @@ import { plain } from "./grid/edit_core";
 import { GridCommands } from "./grid/grid_commands";
 import { keepOffline, openLaunchedFiles } from "./offline/offline";
 import { PrintWindow } from "./print/print";
+import { setupTransfer } from "./serial/transfer_ui";
 import { Settings } from "./settings";
 
 async function main(): Promise<void> {
@@ -59,6 +60,8 @@ async function main(): Promise<void> {
   const print = new PrintWindow(core, doc, settings.windows);
   settings.bar.appendChild(print.command);
   header.after(settings.bar, settings.windows);
+  // Read and Write over the serial line; a read replaces the document as one step.
+  const transfer = setupTransfer({ core, doc, lang: () => languages.value, say: page.tell, replaced: () => refresh() });
 
   showAround = () => {
     const lang = languages.value;
@@ -74,6 +77,7 @@ async function main(): Promise<void> {
     grid.element.setAttribute("aria-label", core.words("ChannelTableWindow", "Channel Edit", lang));
     grid.show();
     print.show(lang);
+    transfer.retranslate();
   };
   refresh = () => {
     showAround();

@@ -11,6 +11,7 @@
 #include <sstream>
 #include <system_error>
 
+#include "link/protocol/cable_chips.h"
 #include "link/protocol/port_names.h"
 
 namespace talvo::link {
@@ -18,18 +19,6 @@ namespace talvo::link {
 namespace fs = std::filesystem;
 
 namespace {
-
-struct KnownChip {
-    std::uint16_t vendor;
-    std::uint16_t product;
-    const char* name;
-};
-
-// The chips of the usual programming cables.
-constexpr std::array<KnownChip, 4> kChips = {{{0x1a86, 0x7523, "CH340"},
-                                              {0x067b, 0x2303, "PL2303"},
-                                              {0x0403, 0x6001, "FTDI"},
-                                              {0x10c4, 0xea60, "CP210x"}}};
 
 std::string FirstLine(const fs::path& file) {
     std::ifstream in(file);
@@ -76,7 +65,7 @@ void FindUsbIds(const fs::path& ttyDir, const SystemRoots& roots, SerialDeviceIn
         if (vendor && product) {
             info.vendor = *vendor;
             info.product = *product;
-            for (const KnownChip& chip : kChips) {
+            for (const CableChip& chip : kCableChips) {
                 if (chip.vendor == info.vendor && chip.product == info.product)
                     info.chip = chip.name;
             }
