@@ -56,6 +56,7 @@ const ms = (x) => `${x.toFixed(1)} ms`;
 const rows = [];
 const report = (measure, value, target, met) => rows.push([measure, value, target, met === undefined ? "" : met ? "met" : "MISSED"]);
 
+const say = (what) => process.stderr.write(`${what}\n`);
 const scratch = fs.mkdtempSync(path.join(os.tmpdir(), "talvo-web-bench-"));
 const site = await openSite(webDir, siteDir, { gzip: true });
 const bridge = await startBridge(webDir);
@@ -97,10 +98,11 @@ async function visits() {
     const cdp = await page.createCDPSession();
     await countBytes(cdp, pageBytes);
     // The service worker is held at its start until its network events are counted too.
-    cdp.on("Target.attachedToTarget", async ({ sessionId, targetInfo }) => {
+    cdp.on("Target.attachedToTarget", ({ sessionId, targetInfo }) => {
       const worker = cdp.connection().session(sessionId);
-      if (targetInfo.type === "service_worker") await countBytes(worker, workerBytes).catch(() => {});
-      await worker.send("Runtime.runIfWaitingForDebugger").catch(() => {});
+      const counted = targetInfo.type === "service_worker" ? countBytes(worker, workerBytes) : null;
+      // A held worker answers Network.enable only once it runs: both are sent together.
+      void Promise.all([counted, worker.send("Runtime.runIfWaitingForDebugger")]).catch(() => {});
     });
     await cdp.send("Target.setAutoAttach", { autoAttach: true, waitForDebuggerOnStart: true, flatten: true });
     const hostBefore = { ...site.sent };
@@ -123,6 +125,38 @@ async function visits() {
   }
 }
 
+// Runs in the page: the time from each chunk the port gives to the reply the page writes next
+// (the stand-in carries the port's bytes on a WebSocket) goes to window.__turns, in ms.
+function logTurns() {
+  window.__turns = [];
+  let lastIn = null;
+  const Base = window.WebSocket;
+  window.WebSocket = class extends Base {
+    constructor(...args) {
+      super(...args);
+      this.addEventListener("message", () => {
+        lastIn = performance.now();
+      });
+    }
+    send(bytes) {
+      if (lastIn !== null) window.__turns.push(performance.now() - lastIn);
+      lastIn = null;
+      super.send(bytes);
+    }
+  };
+}
+
+// The radio's view of the program's turns, from its transcript ('<ms> P|R <hex>' a chunk): from
+// each answer it sent to the next bytes it got.
+function radioTurns(text) {
+  const lines = text.trim().split("\n").map((l) => l.split(" "));
+  const turns = [];
+  for (let i = 1; i < lines.length; i++) {
+    if (lines[i - 1][1] === "R" && lines[i][1] === "P") turns.push(Number(lines[i][0]) - Number(lines[i - 1][0]));
+  }
+  return turns;
+}
+
 // A key in the grid, timed in the page: `steps` are run one per animation frame, each from the
 // start of its frame (a requestAnimationFrame callback, before the frame's style, layout and
 // paint) to a message posted there, which runs once that frame's work is done. Returns the
@@ -136,8 +170,9 @@ async function keyTimes(page, plan) {
         requestAnimationFrame(() => {
           const t0 = performance.now();
           step();
+          const script = performance.now() - t0;
           const channel = new MessageChannel();
-          channel.port1.onmessage = () => resolve(performance.now() - t0);
+          channel.port1.onmessage = () => resolve([performance.now() - t0, script]);
           channel.port2.postMessage(0);
         });
       });
@@ -147,7 +182,7 @@ async function keyTimes(page, plan) {
     const cell = (channel, column) =>
       document.querySelector(`[role=grid] [aria-rowindex="${channel + 1}"] [aria-colindex="${column + 1}"]`);
     const status = document.querySelector("[role=status]");
-    const times = { arrow: [], digit: [], enter: [] };
+    const times = { arrow: [], open: [], digit: [], enter: [] };
     let refused = 0;
 
     cell(1, 1).focus();
@@ -163,7 +198,7 @@ async function keyTimes(page, plan) {
       const text = cell(used[(i + 1) % used.length], 1).textContent;
       cell(ch, 1).focus();
       status.textContent = "";
-      times.digit.push(await timed(() => key(document.activeElement, text[0])));
+      times.open.push(await timed(() => key(document.activeElement, text[0])));
       for (const c of text.slice(1)) {
         times.digit.push(
           await timed(() => {
@@ -197,6 +232,7 @@ try {
 
   // Navigation to the grid. The first visit is a warm-up of chromium and of the host's gzip
   // copies, not counted.
+  say("loading the page");
   await visits();
   const loads = [];
   for (let r = 0; r < rounds; r++) loads.push(await visits());
@@ -239,12 +275,11 @@ try {
   const context = await site.browser.createBrowserContext();
   const page = await context.newPage();
   await page.evaluateOnNewDocument(serialStandIn, bridge.url);
+  await page.evaluateOnNewDocument(logTurns);
   await page.goto(site.url, { waitUntil: "load" });
   const readName = "Read Data from the Transceive";
   const writeName = "Write Data in the Transceive";
   await page.waitForSelector(`::-p-aria([role="button"][name="${readName}"])`);
-  sim = await startSim(simPath, ["--baud-pacing"]);
-  await page.evaluate((device) => window.__serialStandIn.plug(device), sim.device);
   // Waits for the commands to come back after a transfer (the radio's pause).
   const ready = () =>
     page.waitForFunction(
@@ -252,19 +287,27 @@ try {
       { timeout: 30000 },
       readName,
     );
-  // Clicks the command in the page and times it to the status region's `done` words; a question
-  // dialog (the change list) is answered Write at once, its wait left out of the time.
-  const transfer = (command, done) =>
-    page.evaluate(
+  // A fresh paced virtual radio holding `load` on the cable; `command` clicked and timed to the
+  // status region's `done` words. A question dialog (the change list) is answered Write at once,
+  // its wait left out of the time. Returns the seconds, the page's own turns and the turns the
+  // radio saw, both in ms.
+  const transfer = async (load, command, done) => {
+    const transcript = path.join(scratch, "transcript.txt");
+    sim = await startSim(simPath, ["--baud-pacing", "--load", load, "--transcript", transcript]);
+    await page.evaluate((device) => window.__serialStandIn.plug(device), sim.device);
+    await ready();
+    const seconds = await page.evaluate(
       (command, done) =>
         new Promise((resolve, reject) => {
           const status = document.querySelector("[role=status]");
           status.textContent = "";
+          window.__turns.length = 0;
           let asked = 0;
+          let answered = false;
           const watch = new MutationObserver(() => {
             const dialog = document.querySelector("dialog[open]");
-            if (dialog && !dialog.dataset.benchAnswered) {
-              dialog.dataset.benchAnswered = "1";
+            if (dialog && !answered) {
+              answered = true;
               const shown = performance.now();
               dialog.querySelector("button").click();
               asked += performance.now() - shown;
@@ -284,46 +327,68 @@ try {
       command,
       done,
     );
-  const readS = [];
-  const writeS = [];
-  let radioHolds = "sample";
+    const pageTurns = await page.evaluate(() => window.__turns.slice());
+    await page.evaluate(() => window.__serialStandIn.unplug());
+    await sim.stop();
+    sim = null;
+    return { seconds, pageTurns, radioTurns: radioTurns(fs.readFileSync(transcript, "utf8")) };
+  };
+  const reads = [];
+  const writes = [];
   for (let r = 0; r < Math.min(rounds, 3); r++) {
-    await ready();
-    readS.push(await transfer(readName, "Reading Frequency Successful!"));
-    // The radio gets the file it does not hold, so the change list has rows.
-    const next = radioHolds === "sample" ? other : sample;
-    await (await page.$("input[type=file]")).uploadFile(next);
-    await page.waitForFunction((name) => document.title.includes(name), {}, path.basename(next));
-    await ready();
-    writeS.push(await transfer(writeName, "Written and verified!"));
-    radioHolds = next === sample ? "sample" : "other";
+    say(`read and checked write, round ${r + 1}`);
+    reads.push(await transfer(sample, readName, "Reading Frequency Successful!"));
+    // The radio holds the sample; the page has the other file open, so the change list has rows.
+    await (await page.$("input[type=file]")).uploadFile(other);
+    await page.waitForFunction((name) => document.title.includes(name), {}, path.basename(other));
+    writes.push(await transfer(sample, writeName, "Written and verified!"));
   }
-  const readRatio = median(readS) / READ_WIRE_S;
-  const writeRatio = median(writeS) / CHECKED_WIRE_S;
-  report(`Read: s (wire ${READ_WIRE_S.toFixed(2)} s), ratio`, `${median(readS).toFixed(2)} s, ${readRatio.toFixed(3)}`, "ratio <= 1.03", readRatio <= 1.03);
-  report(
-    `checked write: s (wire ${CHECKED_WIRE_S.toFixed(2)} s), ratio`,
-    `${median(writeS).toFixed(2)} s, ${writeRatio.toFixed(3)}`,
-    "ratio <= 1.03",
-    writeRatio <= 1.03,
-  );
+  for (const [label, runs, wire] of [
+    ["Read", reads, READ_WIRE_S],
+    ["checked write", writes, CHECKED_WIRE_S],
+  ]) {
+    const seconds = median(runs.map((t) => t.seconds));
+    const ratio = seconds / wire;
+    report(`${label}: s (wire ${wire.toFixed(2)} s), ratio`, `${seconds.toFixed(2)} s, ${ratio.toFixed(3)}`, "ratio <= 1.03", ratio <= 1.03);
+    // Between the radio's last byte of an answer and its first byte of the next frame: the
+    // page's own turn (a chunk in, the reply handed to the port), and what the radio saw,
+    // which adds the stand-in's way there and back (WebSocket, bridge, pseudo-terminal).
+    const sum = (xs) => xs.reduce((a, b) => a + b, 0);
+    const pageMs = median(runs.map((t) => sum(t.pageTurns)));
+    const radioMs = median(runs.map((t) => sum(t.radioTurns)));
+    report(
+      `  turns: page's own (median) / as the radio saw them, summed`,
+      `${ms(pageMs)} (${ms(median(runs.flatMap((t) => t.pageTurns)))}) / ${ms(radioMs)}`,
+      "",
+      undefined,
+    );
+    const without = (seconds - (radioMs - pageMs) / 1000) / wire;
+    report(`  ratio without the stand-in's way`, without.toFixed(3), "ratio <= 1.03", without <= 1.03);
+  }
 
-  // Keys in the grid, on the document the last read left (the sample radio's channels).
-  await ready();
-  await transfer(readName, "Reading Frequency Successful!");
+  // Keys in the grid, on the sample radio's channels.
+  await (await page.$("input[type=file]")).uploadFile(sample);
+  await page.waitForFunction((name) => document.title.includes(name), {}, path.basename(sample));
   const arrows = [];
   for (let i = 0; i < 200; i++) arrows.push(["ArrowDown", "ArrowRight", "ArrowUp", "ArrowLeft"][Math.floor(i / 25) % 4]);
   const keyRounds = [];
-  for (let r = 0; r < rounds; r++) keyRounds.push(await keyTimes(page, { arrows, entries: 30 }));
+  for (let r = 0; r < rounds; r++) {
+    say(`keys in the grid, round ${r + 1}`);
+    keyRounds.push(await keyTimes(page, { arrows, entries: 30 }));
+  }
   for (const [kind, label] of [
     ["arrow", "arrow key moving the current cell"],
-    ["digit", "a character typed into a frequency"],
+    ["open", "a digit opening the cell's editor"],
+    ["digit", "a further character of the frequency"],
     ["enter", "Enter storing the frequency"],
   ]) {
-    const med = median(keyRounds.map((k) => median(k.times[kind])));
-    const p95 = median(keyRounds.map((k) => percentile(k.times[kind], 95)));
+    const frame = (k) => k.times[kind].map((t) => t[0]);
+    const script = (k) => k.times[kind].map((t) => t[1]);
+    const med = median(keyRounds.map((k) => median(frame(k))));
+    const p95 = median(keyRounds.map((k) => percentile(frame(k), 95)));
     const n = keyRounds[0].times[kind].length;
-    report(`${label}: median / p95 of ${n}`, `${ms(med)} / ${ms(p95)}`, "<= 16 ms", p95 <= 16);
+    report(`${label}: median / p95 of ${n}`, `${ms(med)} / ${ms(p95)}`, "p95 <= 16 ms", p95 <= 16);
+    report(`  of which the page's script`, `${ms(median(keyRounds.map((k) => median(script(k)))))} / ${ms(median(keyRounds.map((k) => percentile(script(k), 95))))}`, "", undefined);
   }
   const refused = keyRounds.reduce((sum, k) => sum + k.refused, 0);
   if (refused) report("  frequencies the grid refused", String(refused), "", undefined);
