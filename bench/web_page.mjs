@@ -343,9 +343,27 @@ try {
     await page.waitForFunction((name) => document.title.includes(name), {}, path.basename(other));
     writes.push(await transfer(sample, writeName, "Written and verified!"));
   }
-  for (const [label, runs, wire] of [
-    ["Read", reads, READ_WIRE_S],
-    ["checked write", writes, CHECKED_WIRE_S],
+  // The same two from talvo-cli against the same paced radio, as a reference for this machine:
+  // the process's start and the radio's own time are in both.
+  const cliRuns = { read: [], write: [] };
+  for (let r = 0; r < Math.min(rounds, 3); r++) {
+    say(`talvo-cli read and checked write, round ${r + 1}`);
+    for (const [kind, args] of [
+      ["read", ["read", "--out", path.join(scratch, "cli-read.dat")]],
+      ["write", ["write", other, "--backup", path.join(scratch, "cli-backup.dat"), "--verify"]],
+    ]) {
+      const radio = await startSim(simPath, ["--baud-pacing", "--load", sample]);
+      const t0 = performance.now();
+      execFileSync(cli, [args[0], "--device", radio.device, ...args.slice(1)], {
+        env: { ...process.env, XDG_DATA_HOME: path.join(scratch, "data") },
+      });
+      cliRuns[kind].push((performance.now() - t0) / 1000);
+      await radio.stop();
+    }
+  }
+  for (const [label, runs, wire, cliSeconds] of [
+    ["Read", reads, READ_WIRE_S, cliRuns.read],
+    ["checked write", writes, CHECKED_WIRE_S, cliRuns.write],
   ]) {
     const seconds = median(runs.map((t) => t.seconds));
     const ratio = seconds / wire;
@@ -364,6 +382,8 @@ try {
     );
     const without = (seconds - (radioMs - pageMs) / 1000) / wire;
     report(`  ratio without the stand-in's way`, without.toFixed(3), "ratio <= 1.03", without <= 1.03);
+    const cliS = median(cliSeconds);
+    report(`  talvo-cli on the same radio: s, ratio`, `${cliS.toFixed(2)} s, ${(cliS / wire).toFixed(3)}`, "", undefined);
   }
 
   // Keys in the grid, on the sample radio's channels.

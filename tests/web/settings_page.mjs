@@ -113,12 +113,12 @@ try {
   assert.notEqual(channelOne, "", "the file's channel 1 is in use");
   await pick();
   await page.keyboard.press("Enter"); // Cancel has the focus, as on the desktop
-  await page.waitForFunction(() => !document.querySelector("dialog"));
+  await page.waitForFunction(() => !document.querySelector("dialog[open]"));
   assert.equal(await band.evaluate((s) => s.selectedIndex), before);
   assert.equal(await receive(), channelOne, "Cancel keeps the channels");
   const question = await pick();
   await keys(page, await control(page, "button", texts.ok, question), ["Enter"]);
-  await page.waitForFunction(() => !document.querySelector("dialog"));
+  await page.waitForFunction(() => !document.querySelector("dialog[open]"));
   core.bandListOpened(want);
   core.chooseBand(want, next, true);
   assert.equal(await band.evaluate((s) => s.selectedIndex), next);
