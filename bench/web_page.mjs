@@ -6,7 +6,10 @@
 //   - the bytes of the first visit: the site's files gzip-compressed, and what chromium reports
 //     (CDP Network events of the page and of its service worker) and the host sent;
 //   - a Read and a checked write against the virtual radio paced at 9600 baud, through the
-//     test's serial stand-in, over their wire time (the change list's wait left out);
+//     test's serial stand-in, over their wire time (the change list's wait left out); beside
+//     them the page's own turns (a chunk in to the reply out, timed in the page), the turns as
+//     the radio saw them (its transcript), the ratio without the stand-in's way there and back,
+//     and talvo-cli on the same radio as this machine's reference;
 //   - the time the page takes for a key in the grid (an arrow key; a frequency typed into a
 //     cell, digit by digit, and Enter storing it): each key is dispatched at the start of an
 //     animation frame and timed inside the page up to the end of that frame's work (style,
