@@ -5,6 +5,7 @@ import http from "node:http";
 import fs from "node:fs";
 import os from "node:os";
 import path from "node:path";
+import zlib from "node:zlib";
 import { createRequire } from "node:module";
 
 const types = {
@@ -20,8 +21,12 @@ const types = {
   ".png": "image/png",
 };
 
-// Serves `root` on 127.0.0.1 at a free port; resolves to { url, close }.
-export function serve(root) {
+// Serves `root` on 127.0.0.1 at a free port; resolves to { url, close, sent }. With `gzip`, every
+// file goes gzip-compressed to a client that accepts it, as a static host serves them; `sent`
+// counts the responses and their body bytes as they went on the wire.
+export function serve(root, { gzip = false } = {}) {
+  const sent = { responses: 0, bytes: 0 };
+  const compressed = new Map();
   const server = http.createServer((request, response) => {
     const wanted = decodeURIComponent(new URL(request.url, "http://x").pathname);
     let file = path.join(root, path.normalize(wanted));
@@ -35,24 +40,33 @@ export function serve(root) {
         response.writeHead(404).end();
         return;
       }
-      response.writeHead(200, { "Content-Type": types[path.extname(file)] ?? "application/octet-stream" });
+      const headers = { "Content-Type": types[path.extname(file)] ?? "application/octet-stream" };
+      if (gzip && /\bgzip\b/.test(request.headers["accept-encoding"] ?? "")) {
+        if (!compressed.has(file)) compressed.set(file, zlib.gzipSync(body));
+        body = compressed.get(file);
+        headers["Content-Encoding"] = "gzip";
+        headers.Vary = "Accept-Encoding";
+      }
+      sent.responses += 1;
+      sent.bytes += body.length;
+      response.writeHead(200, headers);
       response.end(body);
     });
   });
   return new Promise((resolve) => {
     server.listen(0, "127.0.0.1", () => {
       const { port } = server.address();
-      resolve({ url: `http://127.0.0.1:${port}/`, close: () => new Promise((r) => server.close(r)) });
+      resolve({ url: `http://127.0.0.1:${port}/`, sent, close: () => new Promise((r) => server.close(r)) });
     });
   });
 }
 
-// Starts chromium with the site of `siteDir`; resolves to { browser, page, url, close }.
-// `webDir` is the web/ folder whose node_modules holds puppeteer-core.
-export async function openSite(webDir, siteDir) {
+// Starts chromium with the site of `siteDir`; resolves to { browser, page, url, sent, close }.
+// `webDir` is the web/ folder whose node_modules holds puppeteer-core; `options` go to serve().
+export async function openSite(webDir, siteDir, options = {}) {
   const require = createRequire(path.join(path.resolve(webDir), "package.json"));
   const puppeteer = require("puppeteer-core");
-  const site = await serve(path.resolve(siteDir));
+  const site = await serve(path.resolve(siteDir), options);
   const profile = fs.mkdtempSync(path.join(os.tmpdir(), "talvo-chromium-"));
   const browser = await puppeteer.launch({
     executablePath: process.env.CHROMIUM ?? "/usr/bin/chromium",
@@ -80,6 +94,7 @@ export async function openSite(webDir, siteDir) {
     browser,
     page,
     url: site.url,
+    sent: site.sent,
     problems,
     close: async () => {
       await browser.close();

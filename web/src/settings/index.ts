@@ -35,6 +35,10 @@ export class Settings {
   private readonly commands: [HTMLButtonElement, Panel, string][] = [];
   private readonly relocks: HTMLButtonElement[] = [];
   private texts: Texts | null = null;
+  // The windows are laid out again only while one is shown, or when one opens: a grid edit
+  // does not rebuild hidden windows' lists.
+  private windowsLang = "";
+  private windowsStale = true;
 
   constructor(core: Core, private readonly doc: Document, private readonly hooks: SettingsHooks) {
     this.core = core as SettingsCore;
@@ -57,7 +61,10 @@ export class Settings {
       const button = document.createElement("button");
       button.type = "button";
       button.setAttribute("aria-haspopup", "dialog");
-      button.addEventListener("click", () => panel.open(button));
+      button.addEventListener("click", () => {
+        this.showWindows();
+        panel.open(button);
+      });
       this.bar.appendChild(button);
       this.commands.push([button, panel, words]);
     }
@@ -77,7 +84,6 @@ export class Settings {
   show(lang: string): void {
     const texts = this.core.settingsTexts(lang);
     this.texts = texts;
-    const close = this.core.words("PrintPreviewWindow", "Close", lang);
     this.band.show(this.core.words("MainTexts", "Frequency", lang), texts);
     for (const [button, , words] of this.commands) button.textContent = plain(this.core.words("MainTexts", words, lang));
     this.relocks.forEach((button, mode) => {
@@ -85,7 +91,17 @@ export class Settings {
       button.title = tip;
       button.setAttribute("aria-label", tip);
     });
-    this.options.show(lang, texts, close);
+    this.windowsLang = lang;
+    this.windowsStale = true;
+    if (this.commands.some(([, panel]) => panel.shown)) this.showWindows();
+  }
+
+  private showWindows(): void {
+    if (!this.windowsStale || !this.texts) return;
+    this.windowsStale = false;
+    const texts = this.texts;
+    const close = this.core.words("PrintPreviewWindow", "Close", this.windowsLang);
+    this.options.show(this.windowsLang, texts, close);
     this.dtmf.show(texts, close);
     this.debug.show(texts, close);
     this.fm.show(texts, close);
