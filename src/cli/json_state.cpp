@@ -1,6 +1,8 @@
 #include "cli/json_state.h"
 
 #include <array>
+#include <string>
+#include <vector>
 
 #include "cli/json_text.h"
 #include "radio/fields/channel_fields.h"
@@ -87,7 +89,7 @@ std::string StateToJson(const ProgramState& state, const TextWords& words) {
     member("OptionText", rows(optionText, utf8));
     member("ChannelName", Array(names, names.size(), bytes));
     member("Options", Options(state.options));
-    std::array<std::string, kFmChannelCount> fmChannels;
+    std::vector<std::string> fmChannels(kFmChannelCount);
     for (std::size_t k = 0; k < fmChannels.size(); ++k) {
         fmChannels[k] = FmFrequencyText(state.fm.channel[k]);
     }
