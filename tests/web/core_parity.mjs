@@ -11,27 +11,15 @@ import fs from "node:fs";
 import { createRequire } from "node:module";
 import os from "node:os";
 import path from "node:path";
+import { seededRandom } from "./seeded_random.mjs";
 
 const [corePath, cataloguesPath, cli, ...dirs] = process.argv.slice(2);
 if (!cli) {
   console.error("usage: node core_parity.mjs TALVO_CORE_NODE_JS CATALOGUES_JSON TALVO_CLI [DIR...]");
   process.exit(2);
 }
-const seed = Number(process.env.TALVO_PARITY_SEED ?? Date.now() % 2147483647);
 const randomCases = Number(process.env.TALVO_PARITY_CASES ?? 150);
-console.log(`seed ${seed} (TALVO_PARITY_SEED=${seed} repeats this run)`);
-
-// mulberry32: small, and the same sequence for the same seed everywhere.
-let state = seed >>> 0;
-function random() {
-  state = (state + 0x6d2b79f5) >>> 0;
-  let t = state;
-  t = Math.imul(t ^ (t >>> 15), t | 1);
-  t ^= t + Math.imul(t ^ (t >>> 7), t | 61);
-  return ((t ^ (t >>> 14)) >>> 0) / 4294967296;
-}
-const below = (n) => Math.floor(random() * n);
-const pick = (list) => list[below(list.length)];
+const { random, below, pick } = seededRandom("TALVO_PARITY_SEED");
 
 const IMAGE = 3072;
 const HEADER = 48;

@@ -10,20 +10,10 @@ import assert from "node:assert/strict";
 import fs from "node:fs";
 import { createRequire } from "node:module";
 import path from "node:path";
+import { seededRandom } from "./seeded_random.mjs";
 
 const [corePath, dataFile] = process.argv.slice(2);
-const seed = Number(process.env.TALVO_HISTORY_SEED ?? Date.now() % 2147483647);
-console.log(`seed ${seed} (TALVO_HISTORY_SEED=${seed} repeats this run)`);
-let state = seed >>> 0;
-function random() {
-  state = (state + 0x6d2b79f5) >>> 0;
-  let t = state;
-  t = Math.imul(t ^ (t >>> 15), t | 1);
-  t ^= t + Math.imul(t ^ (t >>> 7), t | 61);
-  return ((t ^ (t >>> 14)) >>> 0) / 4294967296;
-}
-const below = (n) => Math.floor(random() * n);
-const pick = (list) => list[below(list.length)];
+const { random, below, pick } = seededRandom("TALVO_HISTORY_SEED");
 const channel = () => 1 + below(128);
 const channels = () => Array.from({ length: 1 + below(6) }, channel);
 const all = Array.from({ length: 128 }, (_, i) => i + 1);

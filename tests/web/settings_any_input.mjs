@@ -6,21 +6,11 @@
 // TALVO_SETTINGS_SEED repeats a run (its seed is printed).
 import assert from "node:assert/strict";
 import { loadCore, openInCore } from "./page_support.mjs";
+import { seededRandom } from "./seeded_random.mjs";
 
 const [corePath, cataloguesPath, dataFile] = process.argv.slice(2);
 const core = await loadCore(corePath, cataloguesPath);
-const seed = Number(process.env.TALVO_SETTINGS_SEED ?? Date.now() % 2147483647);
-console.log(`seed ${seed} (TALVO_SETTINGS_SEED=${seed} repeats this run)`);
-let state = seed >>> 0;
-function random() {
-  state = (state + 0x6d2b79f5) >>> 0;
-  let t = state;
-  t = Math.imul(t ^ (t >>> 15), t | 1);
-  t ^= t + Math.imul(t ^ (t >>> 7), t | 61);
-  return ((t ^ (t >>> 14)) >>> 0) / 4294967296;
-}
-const below = (n) => Math.floor(random() * n);
-const pick = (list) => list[below(list.length)];
+const { random, below, pick } = seededRandom("TALVO_SETTINGS_SEED");
 const anyNumber = () => pick([below(10), below(300) - 20, -1, 2 ** 31 - 1, -(2 ** 31), 1e9]);
 const anyText = () => {
   const alphabet = ["0", "9", ".", "-", "a", "Z", "*", "#", " ", "é", "中", "\uD800", "\u0000", "128", "99.995", "470"];
