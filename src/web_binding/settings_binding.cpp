@@ -97,13 +97,20 @@ std::vector<Field> LaidOut() {
     return order;
 }
 
-val Describe(ListId id, const TextWords& words) {
-    const ListInfo& info = Info(id);
+// What every field's description starts with: its kind, id, name and caption.
+template <class Id, class FieldInfo>
+val Described(const char* kind, Id id, const FieldInfo& info, const TextWords& words) {
     val f = val::object();
-    f.set("kind", "list");
+    f.set("kind", kind);
     f.set("id", static_cast<int>(id));
     f.set("name", info.name);
     f.set("caption", words(info.caption));
+    return f;
+}
+
+val Describe(ListId id, const TextWords& words) {
+    const ListInfo& info = Info(id);
+    val f = Described("list", id, info, words);
     f.set("area", AreaName(info.area));
     std::vector<std::string> entries;
     for (int i = 0; i < ListSize(id); ++i) entries.push_back(Compose(ListEntry(id, i), words));
@@ -117,11 +124,7 @@ val Describe(ListId id, const TextWords& words) {
 
 val Describe(TextId id, const TextWords& words) {
     const TextInfo& info = Info(id);
-    val f = val::object();
-    f.set("kind", "text");
-    f.set("id", static_cast<int>(id));
-    f.set("name", info.name);
-    f.set("caption", words(info.caption));
+    val f = Described("text", id, info, words);
     f.set("area", AreaName(info.area));
     f.set("maxLength", info.maxLength);
     f.set("enterChecks", EnterRunsLeaveCheck(id));
@@ -131,11 +134,7 @@ val Describe(TextId id, const TextWords& words) {
 
 val Describe(CheckId id, const TextWords& words) {
     const CheckInfo& info = Info(id);
-    val f = val::object();
-    f.set("kind", "check");
-    f.set("id", static_cast<int>(id));
-    f.set("name", info.name);
-    f.set("caption", words(info.caption));
+    val f = Described("check", id, info, words);
     f.set("area", "vox");
     // The window does not show its check boxes.
     f.set("shown", false);
