@@ -21,6 +21,7 @@
 #include "rules/column_edit.h"
 #include "rules/column_edit_report.h"
 #include "rules/fill_texts.h"
+#include "rules/printout.h"
 #include "web_binding/catalogue_words.h"
 #include "web_binding/js_values.h"
 #include "web_binding/web_document.h"
@@ -308,9 +309,8 @@ val FillPreview(const Document& doc, const val& channels, const val& series,
     int taking = 0;
     for (const FillRow& row : plan.rows) {
         if (!row.refusal) ++taking;
-        rows.call<void>("push",
-                        Strings({std::to_string(row.channel), row.rx, row.tx,
-                                 NameAsCharacters(row.name), Say(FillRowResult(row), lang)}));
+        rows.call<void>("push", Strings({std::to_string(row.channel), row.rx, row.tx,
+                                         BytesAsUtf8(row.name), Say(FillRowResult(row), lang)}));
     }
     val result = val::object();
     result.set("problem", Say(FillProblemText(plan.problem), lang));

@@ -17,6 +17,7 @@
 #include "radio/state/dtmf.h"
 #include "radio/state/state_parts.h"
 #include "rules/channel_table.h"
+#include "rules/printout.h"
 #include "web_binding/catalogue_words.h"
 #include "web_binding/js_values.h"
 
@@ -30,20 +31,6 @@ using emscripten::val;
 constexpr const char* kScratchFile = "/tmp/talvo-document.dat";
 
 }  // namespace
-
-std::string NameAsCharacters(const std::string& bytes) {
-    std::string out;
-    for (const char c : bytes) {
-        const auto b = static_cast<unsigned char>(c);
-        if (b < 0x80) {
-            out += c;
-        } else {
-            out += static_cast<char>(0xC0 | (b >> 6));
-            out += static_cast<char>(0x80 | (b & 0x3F));
-        }
-    }
-    return out;
-}
 
 Document::Document() : state_(StartupState()) {}
 
@@ -138,7 +125,7 @@ std::string Document::cell(int row, int column, const std::string& lang) const {
     if (row < 0 || row >= kChannelCount || column < 0 || column >= kGridColumns) return {};
     if (column == 0) return std::to_string(row + 1);
     const std::string text = ChannelCellText(state_.channels.at(row + 1), column, WordsIn(lang));
-    return column == kColName ? NameAsCharacters(text) : text;
+    return column == kColName ? BytesAsUtf8(text) : text;
 }
 
 std::string Document::csv() const {

@@ -11,9 +11,6 @@
 
 namespace talvo::web {
 
-// Name bytes (any byte but 0xFF) as characters U+0000..U+00FF, as the desktop grid shows them.
-std::string NameAsCharacters(const std::string& bytes);
-
 class Document {
   public:
     Document();
